@@ -1,0 +1,41 @@
+// amortix-cli: the calculation engine from the command line.
+
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+#include <vector>
+
+#include "cli/commands.h"
+#include "cli/options.h"
+#include "core/money.h"
+
+int main(int argc, char** argv) {
+    using namespace amortix::cli;
+    CLI::App app{"Amortix mortgage and loan calculator, command-line front"};
+    app.require_subcommand(1);
+    std::vector<Runner> runners;
+    runners.push_back(AddScheduleCommand(app));
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForAllHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        std::cerr << "amortix-cli: " << e.what() << '\n';
+        return 2;
+    }
+    try {
+        for (const Runner& run : runners) {
+            const int status = run();
+            if (status >= 0) return status;
+        }
+    } catch (const UsageError& e) {
+        std::cerr << "amortix-cli: " << e.what() << '\n';
+        return 2;
+    } catch (const amortix::CalcError& e) {
+        std::cerr << "amortix-cli: option out of range (" << e.what() << ")\n";
+        return 2;
+    }
+    return 2;
+}

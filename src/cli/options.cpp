@@ -1,0 +1,105 @@
+#include "cli/options.h"
+
+#include <cmath>
+#include <map>
+
+#include "core/numfmt.h"
+
+namespace amortix::cli {
+
+namespace {
+
+const std::map<std::string, std::string> kCompounding = {
+    {"monthly", "      Monthly"},   {"bimonthly", "    Bimonthly"}, {"quarterly", "    Quarterly"},
+    {"semiannual", "   Semiannual"}, {"annual", "       Annual"}};
+
+const std::map<std::string, std::string> kFrequency = {
+    {"monthly", "      Monthly"},     {"semimonthly", "  Semimonthly"}, {"2-weeks", "      2 Weeks"},
+    {"1-week", "      1 Week"},       {"biweekly-acc", " Biweekly(Acc)"}, {"weekly-acc", "   Weekly(Acc)"}};
+
+std::vector<std::string> Keys(const std::map<std::string, std::string>& m) {
+    std::vector<std::string> out;
+    for (const auto& [k, v] : m) out.push_back(k);
+    return out;
+}
+
+}  // namespace
+
+void AddTableOptions(CLI::App& app, TableOptions& o) {
+    app.add_option("--principal", o.principal, "Principal amount")->check(CLI::NonNegativeNumber);
+    app.add_option("--rate", o.rate, "Annual interest rate in percent");
+    app.add_option("--years", o.years, "Amortization period in years")->check(CLI::NonNegativeNumber);
+    app.add_option("--compounding", o.compounding, "Interest compounding periods")
+        ->check(CLI::IsMember(Keys(kCompounding)));
+    app.add_option("--frequency", o.frequency, "Frequency and type of payment")
+        ->check(CLI::IsMember(Keys(kFrequency)));
+    auto* days = app.add_option("--days", o.days, "Days in year (preset)")
+                     ->check(CLI::IsMember({"365.25", "365", "364", "363"}));
+    app.add_option("--days-typed", o.daysTyped, "Days in year (typed, between 363 and 365.25)")
+        ->excludes(days);
+    app.add_option("--increase", o.increase, "Percentage increase of every payment")
+        ->check(CLI::NonNegativeNumber);
+    app.add_option("--extra", o.extra, "Additional payment YEAR:AMOUNT (repeatable)");
+    app.add_option("--extra-month", o.extraMonth, "Month of the additional payments (1 to 12)")
+        ->check(CLI::Range(1, 12));
+    app.add_option("--currency", o.currency, "Currency symbol");
+}
+
+std::string CompoundingText(const std::string& name) { return kCompounding.at(name); }
+std::string FrequencyText(const std::string& name) { return kFrequency.at(name); }
+
+DayBasis DayBasisFrom(const TableOptions& o) {
+    if (o.daysTyped) {
+        const auto days = static_cast<float>(*o.daysTyped);
+        if (!DayBasis::TypedDaysAcceptable(days))
+            throw UsageError("--days-typed: Must be between 363 and 365.25 days");
+        return DayBasis::Typed(days);
+    }
+    if (!o.days || *o.days == "365") return DayBasis::Preset(1);
+    if (*o.days == "365.25") return DayBasis::Preset(0);
+    if (*o.days == "364") return DayBasis::Preset(2);
+    return DayBasis::Preset(3);
+}
+
+AdditionalPayments AdditionalPaymentsFrom(const TableOptions& o, double years, std::vector<int>& messages) {
+    AdditionalPayments extra;
+    extra.years = ToInt16(years);
+    if (o.extraMonth) extra.month = static_cast<std::int16_t>(*o.extraMonth == 1 ? 12 : *o.extraMonth - 1);
+    for (const std::string& spec : o.extra) {
+        const auto colon = spec.find(':');
+        if (colon == std::string::npos) throw UsageError("--extra: expected YEAR:AMOUNT, got '" + spec + "'");
+        int year = 0;
+        double amount = 0;
+        try {
+            std::size_t used = 0;
+            year = std::stoi(spec.substr(0, colon), &used);
+            if (used != colon) throw std::invalid_argument("year");
+            const std::string amountText = spec.substr(colon + 1);
+            amount = std::stod(amountText, &used);
+            if (used != amountText.size()) throw std::invalid_argument("amount");
+        } catch (const std::exception&) {
+            throw UsageError("--extra: expected YEAR:AMOUNT, got '" + spec + "'");
+        }
+        if (year < 1 || year > extra.years || year >= kYearRows)
+            throw UsageError("--extra: year " + std::to_string(year) + " is outside the period");
+        if (!(amount >= 0) || amount > 1e12) throw UsageError("--extra: amount out of range in '" + spec + "'");
+        // Amounts are typed to the cent.
+        amount = std::trunc(amount * 100.0 + 1e-7) / 100.0;
+        extra.yearNumber[static_cast<std::size_t>(year)] = Currency::FromDouble(year);
+        extra.amount[static_cast<std::size_t>(year)] = Currency::FromDouble(amount);
+    }
+    for (int y = 1; y <= extra.years && y < kYearRows; ++y)
+        extra.yearNumber[static_cast<std::size_t>(y)] = Currency::FromDouble(y);
+    double percent = o.increase.value_or(0.0);
+    if (percent > 100) {
+        messages.push_back(35);
+        percent = 100;
+    }
+    extra.increase = static_cast<float>(percent / 100.0);
+    extra.rowCount = extra.CountYearsWithAmounts();
+    const bool amounts = extra.rowCount > 0, increase = extra.increase > 0.0f;
+    extra.type = static_cast<std::int16_t>(amounts && increase ? 2 : amounts ? 1 : 0);
+    return extra;
+}
+
+}  // namespace amortix::cli

@@ -1,0 +1,50 @@
+#pragma once
+// Options shared by the commands that describe one mortgage or loan.
+
+#include <CLI/CLI.hpp>
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "core/schedule.h"
+
+namespace amortix::cli {
+
+// A semantic error in the options: reported on standard error, exit status 2.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The inputs of the tables and comparison screens as options.
+struct TableOptions {
+    std::optional<double> principal;
+    std::optional<double> rate;
+    std::optional<double> years;
+    std::optional<double> months;
+    std::string compounding = "monthly";
+    std::string frequency = "monthly";
+    std::optional<std::string> days;
+    std::optional<double> daysTyped;
+    std::optional<double> increase;
+    std::vector<std::string> extra;
+    std::optional<int> extraMonth;
+    std::string currency = "$";
+};
+
+// Registers the options both commands take.
+void AddTableOptions(CLI::App& app, TableOptions& options);
+
+// The exact list texts for the option names.
+std::string CompoundingText(const std::string& name);
+std::string FrequencyText(const std::string& name);
+DayBasis DayBasisFrom(const TableOptions& options);
+
+// Fills the additional payments for a period of `years`; messages the screen
+// would raise (35 for a percentage above 100) are appended to `messages`.
+AdditionalPayments AdditionalPaymentsFrom(const TableOptions& options, double years,
+                                          std::vector<int>& messages);
+
+}  // namespace amortix::cli

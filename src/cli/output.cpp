@@ -1,0 +1,44 @@
+#include "cli/output.h"
+
+#include <charconv>
+
+#include "core/numfmt.h"
+
+namespace amortix::cli {
+
+std::string CsvField(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    return out + "\"";
+}
+
+std::string CsvLine(const std::vector<std::string>& cells) {
+    std::string line;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        if (i) line += ',';
+        line += CsvField(cells[i]);
+    }
+    return line;
+}
+
+double ShortestDouble(float value) {
+    const std::string text = ShortestText(value);
+    double out = 0;
+    std::from_chars(text.data(), text.data() + text.size(), out);
+    return out;
+}
+
+Json GraphJson(const GraphData& graph) {
+    Json points = Json::array();
+    for (const GraphPoint& p : graph.points) {
+        Json label = p.label.empty() ? Json(p.labelNumber) : Json(p.label);
+        points.push_back(Json::array({label, p.value}));
+    }
+    return Json{{"title", graph.title}, {"points", points}};
+}
+
+}  // namespace amortix::cli

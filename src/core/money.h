@@ -1,0 +1,50 @@
+#pragma once
+// Fixed-point currency with four decimals, and the small numeric types the
+// calculations rely on (16-bit counters, single precision).
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+namespace amortix {
+
+// A run-time fault inside a calculation: a non-finite intermediate value,
+// a currency or 16-bit overflow, a table index out of range. Calculations
+// catch it and report message 4 (or the screen's own failure text).
+class CalcError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Throws CalcError unless x is finite: division by zero, 0/0 and a power of
+// a negative base all surface here instead of propagating NaN.
+double Checked(double x);
+
+// Rounds half to even, as a stored 16-bit integer does; throws on overflow.
+std::int16_t ToInt16(double x);
+
+class Currency {
+public:
+    static constexpr std::int64_t kScale = 10000;
+
+    constexpr Currency() = default;
+    // Rounds to four decimals, ties to even; throws CalcError on overflow or NaN.
+    static Currency FromDouble(double value);
+    static constexpr Currency FromTicks(std::int64_t ticks) { return Currency(ticks); }
+
+    constexpr std::int64_t Ticks() const { return ticks_; }
+    double ToDouble() const { return static_cast<double>(ticks_) / kScale; }
+
+    // Exact sums and differences; throw CalcError on overflow.
+    Currency operator+(Currency other) const;
+    Currency operator-(Currency other) const;
+
+    constexpr bool operator==(const Currency&) const = default;
+    constexpr auto operator<=>(const Currency&) const = default;
+
+private:
+    constexpr explicit Currency(std::int64_t ticks) : ticks_(ticks) {}
+    std::int64_t ticks_ = 0;
+};
+
+}  // namespace amortix

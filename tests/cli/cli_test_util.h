@@ -1,0 +1,44 @@
+#pragma once
+// Runs amortix-cli and captures what it prints.
+
+#include <array>
+#include <cstdio>
+#include <string>
+#include <sys/wait.h>
+
+namespace amortix::testing {
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+inline std::string ShellQuote(const std::string& arg) {
+    std::string q = "'";
+    for (const char c : arg) {
+        if (c == '\'') q += "'\\''";
+        else q += c;
+    }
+    return q + "'";
+}
+
+inline CliRun RunCli(const std::string& args) {
+    CliRun run;
+    const std::string errFile = std::string(::testing::TempDir()) + "cli_stderr.txt";
+    const std::string cmd = std::string(AMORTIX_CLI_PATH) + " " + args + " 2>" + ShellQuote(errFile);
+    FILE* pipe = popen(cmd.c_str(), "r");
+    if (!pipe) return run;
+    std::array<char, 4096> buf{};
+    std::size_t n = 0;
+    while ((n = fread(buf.data(), 1, buf.size(), pipe)) > 0) run.out.append(buf.data(), n);
+    const int raw = pclose(pipe);
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    if (FILE* f = fopen(errFile.c_str(), "rb")) {
+        while ((n = fread(buf.data(), 1, buf.size(), f)) > 0) run.err.append(buf.data(), n);
+        fclose(f);
+    }
+    return run;
+}
+
+}  // namespace amortix::testing
