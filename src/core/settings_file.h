@@ -1,0 +1,27 @@
+#pragma once
+// The personal settings kept between runs in `Personal.Mtg`: one line of four
+// comma-separated fields (font choice, user name, currency symbol, compounding).
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace amortix {
+
+struct PersonalSettings {
+    std::int16_t printerFontChoice = 0;  // 1 Courier New 11 point, 0 standard font
+    std::string userName;
+    std::string currencySymbol = "$";
+    std::int16_t compoundSetting = 0;    // 0 Monthly .. 4 Annual
+};
+
+// The settings in the file, or nothing when it is missing, unreadable or
+// malformed (the caller keeps its defaults). Fields after the fourth are
+// ignored. An empty currency symbol is returned as read; the caller turns it
+// into "$".
+std::optional<PersonalSettings> LoadPersonalSettings(const std::string& path);
+
+// Writes the file (through a temporary file and a rename); false on failure.
+bool SavePersonalSettings(const std::string& path, const PersonalSettings& settings);
+
+}  // namespace amortix
