@@ -1,7 +1,6 @@
 #include "core/money.h"
 
 #include <cmath>
-#include <limits>
 
 namespace amortix {
 
@@ -12,21 +11,12 @@ double Checked(double x) {
 
 std::int16_t ToInt16(double x) {
     Checked(x);
-    const double r = std::nearbyint(x);  // default rounding mode: ties to even
+    const double r = RoundHalfEven(x);
     if (r < -32768.0 || r > 32767.0) throw CalcError("integer overflow");
     return static_cast<std::int16_t>(r);
 }
 
-Currency Currency::FromDouble(double value) {
-    // Scale first, then round the scaled double half to even: the same two
-    // steps a stored currency value takes.
-    const double scaled = Checked(value) * static_cast<double>(kScale);
-    const double r = std::nearbyint(scaled);
-    // 2^63 is exactly representable; anything at or beyond it does not fit.
-    if (!(r > -9223372036854775808.0 && r < 9223372036854775808.0))
-        throw CalcError("currency overflow");
-    return Currency(static_cast<std::int64_t>(r));
-}
+void Currency::ThrowOverflow() { throw CalcError("currency overflow"); }
 
 Currency Currency::operator+(Currency other) const {
     std::int64_t out = 0;

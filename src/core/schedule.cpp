@@ -30,8 +30,10 @@ constexpr std::array<const char*, 6> kGridHeaders = {
 
 Currency Cur(double v) { return Currency::FromDouble(v); }
 
-ScheduleRow& Row(std::vector<ScheduleRow>& table, long index) {
-    if (index < 0 || index >= static_cast<long>(table.size())) throw CalcError("row out of range");
+[[noreturn, gnu::noinline, gnu::cold]] void ThrowRowOutOfRange() { throw CalcError("row out of range"); }
+
+inline ScheduleRow& Row(std::vector<ScheduleRow>& table, long index) {
+    if (index < 0 || index >= static_cast<long>(table.size())) [[unlikely]] ThrowRowOutOfRange();
     return table[static_cast<std::size_t>(index)];
 }
 
