@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "core/text_file.h"
+
 namespace amortix {
 
 struct PersonalSettings {
@@ -21,7 +23,12 @@ struct PersonalSettings {
 // into "$".
 std::optional<PersonalSettings> LoadPersonalSettings(const std::string& path);
 
-// Writes the file (through a temporary file and a rename); false on failure.
+// The same, with the reason when there are no settings. A font choice other
+// than 0 or 1 or a compounding index outside 0..4 makes the file malformed.
+LoadResult<PersonalSettings> ReadPersonalSettings(const std::string& path);
+
+// Writes the file (through a temporary file and a rename); false on failure,
+// also for a name or symbol holding a double quote, which the file cannot hold.
 bool SavePersonalSettings(const std::string& path, const PersonalSettings& settings);
 
 }  // namespace amortix
