@@ -1,6 +1,7 @@
 #pragma once
 // Dates as the user reads and types them: the system's short date format.
 
+#include <QDate>
 #include <QLocale>
 #include <QString>
 

@@ -1,0 +1,65 @@
+#include "shell/application.h"
+
+#include <QApplication>
+#include <QPushButton>
+
+#include "shell/frame.h"
+#include "shell/interaction.h"
+#include "shell/keyboard.h"
+#include "shell/main_menu.h"
+#include "shell/personal_settings.h"
+#include "shell/placeholder_screen.h"
+#include "shell/qt_interaction.h"
+#include "shell/twips.h"
+
+namespace amortix::gui {
+
+Application::Application(QString settingsFolder, InteractionFactory makeInteraction)
+    : settingsPath_(SettingsFilePath(settingsFolder)), frame_(std::make_unique<MDIContainer>(state_)) {
+    interaction_ = makeInteraction ? makeInteraction(state_, frame_.get())
+                                   : std::make_unique<QtInteraction>(state_, frame_.get());
+    context_ = std::make_unique<ScreenContext>(ScreenContext{state_, *interaction_, *frame_});
+    keyboard_ = std::make_unique<KeyboardConventions>(*interaction_);
+    qApp->installEventFilter(keyboard_.get());
+    endProgram_ = [] { QCoreApplication::quit(); };
+
+    MenuMain::Hooks hooks;
+    hooks.openScreen = [this](const QString& formName) { OpenScreen(formName); };
+    hooks.endProgram = [this] {
+        if (endProgram_) endProgram_();
+    };
+    menu_ = new MenuMain(*context_, settingsPath_, std::move(hooks));
+    frame_->SetMenu(menu_);
+    RegisterScreens(*this);
+}
+
+Application::~Application() {
+    if (qApp) qApp->removeEventFilter(keyboard_.get());
+}
+
+void Application::Start() {
+    menu_->Load();
+    frame_->ShowForm(menu_);
+    // The frame starts at the screen's top-left corner, 9615 x 6810 twips,
+    // or large enough for the menu when fonts are larger.
+    const QSize design = TwipsToPixels(frame_.get(), QSize(9615, 6810));
+    const QSize menu = menu_->minimumSize() - QSize(TwipsToPixelsX(frame_.get(), 60), TwipsToPixelsY(frame_.get(), 30));
+    frame_->move(0, 0);
+    frame_->resize(design.expandedTo(menu));
+    frame_->show();
+    menu_->MortCalc->setFocus();
+}
+
+void Application::RegisterScreen(const QString& formName, ScreenFactory factory) {
+    screens_.insert(formName, std::move(factory));
+}
+
+void Application::OpenScreen(const QString& formName) {
+    frame_->HideForm(menu_);
+    QWidget* form = nullptr;
+    if (const auto it = screens_.constFind(formName); it != screens_.cend() && *it) form = (*it)(*context_);
+    if (!form) form = new PlaceholderScreen(*context_, formName, ScreenCaption(formName, state_));
+    frame_->ShowForm(form);
+}
+
+}  // namespace amortix::gui

@@ -1,0 +1,71 @@
+#pragma once
+// The window program as one object: the shared state, the frame with the
+// main menu, the one Interaction, and the calculator screens by form name.
+// main() creates it with the defaults; tests give it a settings folder of
+// their own and a RecordingInteraction.
+
+#include <QHash>
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+#include "shell/app_state.h"
+#include "shell/screen_context.h"
+
+class QWidget;
+
+namespace amortix::gui {
+
+class Interaction;
+class KeyboardConventions;
+class MDIContainer;
+class MenuMain;
+
+class Application {
+public:
+    using InteractionFactory = std::function<std::unique_ptr<Interaction>(AppState& state, QWidget* frame)>;
+
+    // `settingsFolder` holds Personal.Mtg; an empty factory gives the real
+    // modal boxes.
+    explicit Application(QString settingsFolder, InteractionFactory makeInteraction = {});
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    // The frame's Load: shows the menu (which loads the settings), then sizes
+    // and shows the frame.
+    void Start();
+
+    AppState& State() { return state_; }
+    Interaction& Interact() { return *interaction_; }
+    MDIContainer& Frame() { return *frame_; }
+    MenuMain& Menu() { return *menu_; }
+    ScreenContext& Context() { return *context_; }
+    QString SettingsPath() const { return settingsPath_; }
+
+    // Which form a menu button opens; a form with no factory opens as a
+    // placeholder with a way back to the menu.
+    void RegisterScreen(const QString& formName, ScreenFactory factory);
+    // Hides the menu and shows a new instance of the screen.
+    void OpenScreen(const QString& formName);
+
+    // What "Exit Program" does (quits the event loop unless replaced).
+    void SetEndProgram(std::function<void()> endProgram) { endProgram_ = std::move(endProgram); }
+
+private:
+    AppState state_;
+    QString settingsPath_;
+    std::unique_ptr<MDIContainer> frame_;
+    std::unique_ptr<Interaction> interaction_;
+    std::unique_ptr<ScreenContext> context_;
+    std::unique_ptr<KeyboardConventions> keyboard_;
+    MenuMain* menu_ = nullptr;  // owned by the frame
+    QHash<QString, ScreenFactory> screens_;
+    std::function<void()> endProgram_;
+};
+
+// Registers every calculator screen of this build (src/gui/screens.cpp).
+void RegisterScreens(Application& application);
+
+}  // namespace amortix::gui

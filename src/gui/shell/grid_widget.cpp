@@ -1,0 +1,312 @@
+#include "shell/grid_widget.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+
+#include <algorithm>
+
+#include "shell/numeric_entry.h"
+#include "shell/twips.h"
+
+namespace amortix::gui {
+namespace {
+
+Qt::Alignment ToQt(int alignment) {
+    switch (alignment) {
+        case kAlignRight: return Qt::AlignRight;
+        case kAlignCenter: return Qt::AlignHCenter;
+        default: return Qt::AlignLeft;
+    }
+}
+
+}  // namespace
+
+GridModel::GridModel(QObject* parent)
+    : QAbstractTableModel(parent), colAlignment_(2, kAlignLeft), fixedAlignment_(2, kAlignCenter) {}
+
+void GridModel::SetRows(int rows) {
+    rows = std::max(rows, 1);
+    if (rows > rows_) {
+        beginInsertRows({}, rows_ - 1, rows - 2);
+        rows_ = rows;
+        endInsertRows();
+    } else if (rows < rows_) {
+        beginRemoveRows({}, rows - 1, rows_ - 2);
+        rows_ = rows;
+        DropTextsOutside();
+        endRemoveRows();
+    }
+}
+
+void GridModel::SetCols(int cols) {
+    cols = std::max(cols, 1);
+    if (cols > cols_) {
+        beginInsertColumns({}, cols_, cols - 1);
+        cols_ = cols;
+        colAlignment_.resize(static_cast<std::size_t>(cols), kAlignLeft);
+        fixedAlignment_.resize(static_cast<std::size_t>(cols), kAlignCenter);
+        endInsertColumns();
+    } else if (cols < cols_) {
+        beginRemoveColumns({}, cols, cols_ - 1);
+        cols_ = cols;
+        colAlignment_.resize(static_cast<std::size_t>(cols));
+        fixedAlignment_.resize(static_cast<std::size_t>(cols));
+        DropTextsOutside();
+        endRemoveColumns();
+    }
+}
+
+void GridModel::DropTextsOutside() {
+    for (auto it = texts_.begin(); it != texts_.end();) {
+        const int row = static_cast<int>(it.key() >> 32);
+        const int column = static_cast<int>(it.key() & 0xffffffffu);
+        it = (row >= rows_ || column >= cols_) ? texts_.erase(it) : std::next(it);
+    }
+}
+
+QString GridModel::Text(int row, int column) const {
+    if (row < 0 || row >= rows_ || column < 0 || column >= cols_) return {};
+    const auto it = texts_.constFind(Key(row, column));
+    if (it != texts_.cend()) return *it;
+    if (row >= 1 && function_) return function_(row, column);
+    return {};
+}
+
+void GridModel::SetText(int row, int column, const QString& text) {
+    if (row < 0 || row >= rows_ || column < 0 || column >= cols_) return;
+    // An empty text must hide what the cell function would give.
+    if (text.isEmpty() && !(row >= 1 && function_))
+        texts_.remove(Key(row, column));
+    else
+        texts_.insert(Key(row, column), text);
+    NotifyChanged(row, row, column, column);
+}
+
+void GridModel::Fill(int row1, int row2, int col1, int col2, const QString& text) {
+    row1 = std::max(row1, 0);
+    row2 = std::min(row2, rows_ - 1);
+    col1 = std::max(col1, 0);
+    col2 = std::min(col2, cols_ - 1);
+    if (row1 > row2 || col1 > col2) return;
+    const bool wholeData = row1 <= 1 && row2 == rows_ - 1 && col1 == 0 && col2 == cols_ - 1;
+    if (wholeData) {
+        // Every data cell gets the same text: the cell function is no longer wanted.
+        function_ = nullptr;
+        for (auto it = texts_.begin(); it != texts_.end();)
+            it = (it.key() >> 32) >= 1 ? texts_.erase(it) : std::next(it);
+    }
+    for (int r = row1; r <= row2; ++r) {
+        if (wholeData && r >= 1 && text.isEmpty()) break;
+        for (int c = col1; c <= col2; ++c) {
+            if (text.isEmpty() && !(r >= 1 && function_))
+                texts_.remove(Key(r, c));
+            else
+                texts_.insert(Key(r, c), text);
+        }
+    }
+    NotifyChanged(row1, row2, col1, col2);
+}
+
+void GridModel::NotifyChanged(int row1, int row2, int col1, int col2) {
+    if (row1 == 0) emit headerDataChanged(Qt::Horizontal, col1, col2);
+    const int first = std::max(row1, 1);
+    if (first <= row2) emit dataChanged(index(first - 1, col1), index(row2 - 1, col2), {Qt::DisplayRole});
+}
+
+void GridModel::SetCellFunction(CellFunction function) {
+    function_ = std::move(function);
+    if (rows_ > 1) emit dataChanged(index(0, 0), index(rows_ - 2, cols_ - 1), {Qt::DisplayRole});
+}
+
+int GridModel::ColAlignment(int column) const {
+    return column >= 0 && column < cols_ ? colAlignment_[static_cast<std::size_t>(column)] : kAlignLeft;
+}
+
+void GridModel::SetColAlignment(int column, int alignment) {
+    if (column < 0 || column >= cols_) return;
+    colAlignment_[static_cast<std::size_t>(column)] = alignment;
+    if (rows_ > 1) emit dataChanged(index(0, column), index(rows_ - 2, column), {Qt::TextAlignmentRole});
+}
+
+int GridModel::FixedAlignment(int column) const {
+    return column >= 0 && column < cols_ ? fixedAlignment_[static_cast<std::size_t>(column)] : kAlignCenter;
+}
+
+void GridModel::SetFixedAlignment(int column, int alignment) {
+    if (column < 0 || column >= cols_) return;
+    fixedAlignment_[static_cast<std::size_t>(column)] = alignment;
+    emit headerDataChanged(Qt::Horizontal, column, column);
+}
+
+int GridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_ - 1; }
+
+int GridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : cols_; }
+
+QVariant GridModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid()) return {};
+    if (role == Qt::DisplayRole) return Text(index.row() + 1, index.column());
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(ToQt(ColAlignment(index.column())) | Qt::AlignVCenter);
+    return {};
+}
+
+QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal) return {};
+    if (role == Qt::DisplayRole) return Text(0, section);
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(ToQt(FixedAlignment(section)) | Qt::AlignVCenter | Qt::TextWordWrap);
+    return {};
+}
+
+Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+// ---------------------------------------------------------------------------
+
+GridWidget::GridWidget(QWidget* parent) : QTableView(parent), model_(this) {
+    setModel(&model_);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setTabKeyNavigation(false);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+
+    QHeaderView* header = horizontalHeader();
+    header->setSectionsClickable(false);
+    header->setHighlightSections(false);
+    header->setStretchLastSection(false);
+    header->setTextElideMode(Qt::ElideNone);
+    header->setSectionResizeMode(QHeaderView::Interactive);
+
+    QHeaderView* rows = verticalHeader();
+    rows->hide();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(fontMetrics().height() + 6);
+
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current, const QModelIndex&) {
+                if (!current.isValid()) return;
+                row_ = current.row() + 1;
+                col_ = current.column();
+                emit currentCellChanged(row_, col_);
+            });
+    connect(this, &QAbstractItemView::clicked, this,
+            [this](const QModelIndex& index) { emit cellClicked(index.row() + 1, index.column()); });
+
+    colWidth_.assign(static_cast<std::size_t>(Cols()), 0);
+    for (int c = 0; c < Cols(); ++c) ApplyColumnWidth(c);
+}
+
+void GridWidget::SetRows(int rows) {
+    model_.SetRows(rows);
+    row_ = std::min(row_, Rows() - 1);
+    SetSelection(selStartRow_, selEndRow_, selStartCol_, selEndCol_);
+}
+
+void GridWidget::SetCols(int cols) {
+    model_.SetCols(cols);
+    colWidth_.resize(static_cast<std::size_t>(Cols()), 0);
+    for (int c = 0; c < Cols(); ++c) ApplyColumnWidth(c);
+    col_ = std::min(col_, Cols() - 1);
+    SetSelection(selStartRow_, selEndRow_, selStartCol_, selEndCol_);
+}
+
+void GridWidget::SetRow(int row) {
+    row_ = std::clamp(row, 0, Rows() - 1);
+    MoveHighlight();
+}
+
+void GridWidget::SetCol(int column) {
+    col_ = std::clamp(column, 0, Cols() - 1);
+    MoveHighlight();
+}
+
+void GridWidget::MoveHighlight() {
+    if (!trackCurrentCell_ || row_ < 1) return;
+    const QModelIndex target = model_.index(row_ - 1, col_);
+    if (target != currentIndex()) setCurrentIndex(target);
+}
+
+QString GridWidget::Text() const { return model_.Text(row_, col_); }
+
+void GridWidget::SetText(const QString& text) {
+    if (fillStyle_ == 1)
+        model_.Fill(selStartRow_, selEndRow_, selStartCol_, selEndCol_, text);
+    else
+        model_.SetText(row_, col_, text);
+}
+
+void GridWidget::SetSelection(int startRow, int endRow, int startCol, int endCol) {
+    const int lastRow = Rows() - 1, lastCol = Cols() - 1;
+    selStartRow_ = std::clamp(std::min(startRow, endRow), 0, lastRow);
+    selEndRow_ = std::clamp(std::max(startRow, endRow), 0, lastRow);
+    selStartCol_ = std::clamp(std::min(startCol, endCol), 0, lastCol);
+    selEndCol_ = std::clamp(std::max(startCol, endCol), 0, lastCol);
+}
+
+void GridWidget::CollapseSelection(int row, int column) {
+    SetSelection(row, row, column, column);
+    SetRow(row);
+    SetCol(column);
+}
+
+int GridWidget::ColWidth(int column) const {
+    if (column < 0 || column >= Cols()) return 0;
+    const int twips = colWidth_[static_cast<std::size_t>(column)];
+    return twips > 0 ? twips : kDefaultColumnTwips;
+}
+
+void GridWidget::SetColWidth(int column, int twips) {
+    if (column < 0 || column >= Cols()) return;
+    colWidth_[static_cast<std::size_t>(column)] = std::max(twips, 1);
+    ApplyColumnWidth(column);
+}
+
+void GridWidget::ApplyColumnWidth(int column) { setColumnWidth(column, TwipsToPixelsX(this, ColWidth(column))); }
+
+int GridWidget::RowHeight(int row) const {
+    if (const auto it = rowHeight_.constFind(row); it != rowHeight_.cend()) return *it;
+    const int pixels = row == 0 ? horizontalHeader()->sizeHint().height() : verticalHeader()->defaultSectionSize();
+    return PixelsToTwipsY(this, pixels);
+}
+
+void GridWidget::SetRowHeight(int row, int twips) {
+    if (row < 0 || row >= Rows()) return;
+    rowHeight_.insert(row, std::max(twips, 1));
+    if (row == 0)
+        ApplyHeaderHeight();
+    else
+        verticalHeader()->resizeSection(row - 1, TwipsToPixelsY(this, twips));
+}
+
+void GridWidget::ApplyHeaderHeight() {
+    if (const auto it = rowHeight_.constFind(0); it != rowHeight_.cend())
+        horizontalHeader()->setFixedHeight(TwipsToPixelsY(this, *it));
+}
+
+void GridWidget::keyPressEvent(QKeyEvent* event) {
+    emit keyDown(event->key());
+    const int code = CharacterCode(*event);
+    if (code != 0) {
+        // Typed characters belong to the screen's own editing, never to the
+        // view's search or edit triggers.
+        emit keyPressed(code);
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void GridWidget::keyboardSearch(const QString&) {}
+
+void GridWidget::showEvent(QShowEvent* event) {
+    // The screen (and with it the DPI) is known for sure once shown.
+    for (int c = 0; c < Cols(); ++c) ApplyColumnWidth(c);
+    ApplyHeaderHeight();
+    QTableView::showEvent(event);
+}
+
+}  // namespace amortix::gui

@@ -1,0 +1,141 @@
+#include "shell/main_menu.h"
+
+#include <QDate>
+#include <QFont>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "shell/about_box.h"
+#include "shell/app_state.h"
+#include "shell/frame.h"
+#include "shell/help_window.h"
+#include "shell/interaction.h"
+#include "shell/personal_settings.h"
+#include "shell/settings_form.h"
+#include "shell/short_date.h"
+#include "shell/twips.h"
+
+namespace amortix::gui {
+namespace {
+
+QPushButton* MenuButton(QWidget* parent, const char* name, const char* caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setMinimumHeight(button->sizeHint().height() * 3 / 2);
+    button->setMinimumWidth(button->fontMetrics().averageCharWidth() * 30);
+    return button;
+}
+
+}  // namespace
+
+MenuMain::MenuMain(ScreenContext& context, QString settingsPath, Hooks hooks)
+    : context_(context), settingsPath_(std::move(settingsPath)), hooks_(std::move(hooks)) {
+    setObjectName("MenuMain");
+
+    Label2 = new QLabel("Amortix", this);
+    Label2->setObjectName("Label2");
+    QFont title("Liberation Serif");
+    title.setStyleHint(QFont::Serif);
+    title.setPointSizeF(font().pointSizeF() * 3.2);
+    title.setBold(true);
+    title.setItalic(true);
+    Label2->setFont(title);
+    Label2->setAlignment(Qt::AlignCenter);
+
+    MyName = new QLabel(this);
+    MyName->setObjectName("MyName");
+    QFont nameFont = font();
+    nameFont.setPointSizeF(font().pointSizeF() * 1.3);
+    MyName->setFont(nameFont);
+    MyName->setAlignment(Qt::AlignCenter);
+    MyName->hide();
+
+    MortCalc = MenuButton(this, "MortCalc", "Mortgage &Tables");
+    PersonalLoan = MenuButton(this, "PersonalLoan", "Personal &Loan Tables");
+    CompMort = MenuButton(this, "CompMort", "Mortgage &Comparisons");
+    MFindFactor = MenuButton(this, "MFindFactor", "&Mortgage Affordability");
+    PtrFnt = MenuButton(this, "PtrFnt", "&Personalize Settings");
+    HowUse = MenuButton(this, "HowUse", "&How to Use the Program");
+    About1 = MenuButton(this, "About1", "&About...");
+    EndMort = MenuButton(this, "EndMort", "E&xit Program");
+
+    connect(MortCalc, &QPushButton::clicked, this, [this] { OpenTables(amortix::TablesMode::Mortgage); });
+    connect(PersonalLoan, &QPushButton::clicked, this, [this] { OpenTables(amortix::TablesMode::PersonalLoan); });
+    connect(CompMort, &QPushButton::clicked, this, [this] { hooks_.openScreen(kComparisonScreen); });
+    connect(MFindFactor, &QPushButton::clicked, this, [this] { hooks_.openScreen(kAffordabilityScreen); });
+    connect(PtrFnt, &QPushButton::clicked, this, &MenuMain::OpenSettings);
+    connect(HowUse, &QPushButton::clicked, this, [this] { context_.interaction.ShowHelp(kHelpStartTopic); });
+    connect(About1, &QPushButton::clicked, this, &MenuMain::OpenAbout);
+    connect(EndMort, &QPushButton::clicked, this, [this] {
+        if (hooks_.endProgram) hooks_.endProgram();
+    });
+
+    // Calculators on the left, the program's own commands on the right.
+    auto* buttons = new QGridLayout;
+    buttons->setHorizontalSpacing(TwipsToPixelsX(this, 600));
+    buttons->setVerticalSpacing(TwipsToPixelsY(this, 200));
+    QPushButton* left[] = {MortCalc, PersonalLoan, CompMort, MFindFactor};
+    QPushButton* right[] = {PtrFnt, HowUse, About1, EndMort};
+    for (int i = 0; i < 4; ++i) {
+        buttons->addWidget(left[i], i, 0);
+        buttons->addWidget(right[i], i, 1);
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(TwipsToPixelsX(this, 600), TwipsToPixelsY(this, 300), TwipsToPixelsX(this, 600),
+                               TwipsToPixelsY(this, 300));
+    layout->addStretch(1);
+    layout->addWidget(Label2);
+    layout->addWidget(MyName);
+    layout->addStretch(1);
+    layout->addLayout(buttons);
+    layout->addStretch(2);
+    layout->setAlignment(buttons, Qt::AlignHCenter);
+
+    // The menu covers the frame's inner area in the small layout.
+    setMinimumSize(TwipsToPixels(this, QSize(9675, 6840)).expandedTo(layout->sizeHint()));
+}
+
+void MenuMain::Load() {
+    context_.frame.SetCaption(" Amortix Menu");
+    AppState& state = context_.state;
+    LoadSettingsInto(state, settingsPath_);
+    ShowUserName();
+    state.ExtraPayments.month = 12;
+    state.FirstPaymentDate = SerialFromDate(QDate::currentDate());
+}
+
+void MenuMain::ShowUserName() {
+    const QString name = QString::fromStdString(context_.state.UserName);
+    MyName->setText(name);
+    MyName->setVisible(!name.isEmpty());
+}
+
+void MenuMain::OpenTables(amortix::TablesMode mode) {
+    // The same form serves both modes; it reads the mode when it loads.
+    context_.state.TablesMode = mode;
+    hooks_.openScreen(kTablesScreen);
+}
+
+void MenuMain::OpenSettings() {
+    context_.frame.HideForm(this);
+    {
+        ChangeFnt form(context_, settingsPath_, [this] { ShowUserName(); }, &context_.frame);
+        form.exec();
+    }
+    context_.frame.ShowForm(this);
+}
+
+void MenuMain::OpenAbout() {
+    context_.frame.HideForm(this);
+    {
+        AboutBox box(&context_.frame);
+        PlaceDialog(&box, context_.state, &context_.frame, QPoint(2500, 1500), QPoint(3500, 2500));
+        box.exec();
+    }
+    context_.frame.ShowForm(this);
+}
+
+}  // namespace amortix::gui

@@ -1,0 +1,90 @@
+#include "shell/message_boxes.h"
+
+#include <QDate>
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/messages.h"
+#include "shell/look.h"
+
+namespace amortix::gui {
+
+QString MessageBoxText(int number) {
+    const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    return QString::fromStdString(amortix::MessageText(number, today.toStdString()));
+}
+
+AMsgbox::AMsgbox(int messageNumber, QWidget* parent) : QDialog(parent) {
+    setObjectName("AMsgbox");
+    setWindowTitle("Help");
+
+    TextMsg = new QPlainTextEdit(this);
+    TextMsg->setObjectName("TextMsg");
+    TextMsg->setReadOnly(true);
+    TextMsg->setFocusPolicy(Qt::NoFocus);
+    TextMsg->setPlainText(MessageBoxText(messageNumber));
+    MarkAsHelpText(TextMsg);
+    const QFontMetrics metrics(TextMsg->font());
+    TextMsg->setMinimumSize(metrics.averageCharWidth() * 40, metrics.lineSpacing() * 4);
+
+    AMsgExit = new QPushButton("E&xit", this);
+    AMsgExit->setObjectName("AMsgExit");
+    AMsgExit->setDefault(true);
+    connect(AMsgExit, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(AMsgExit);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(TextMsg);
+    layout->addLayout(buttons);
+    AMsgExit->setFocus();
+}
+
+AllYesNo::AllYesNo(int questionNumber, QWidget* parent) : QDialog(parent) {
+    setObjectName("AllYesNo");
+    setWindowTitle("Help");
+
+    Label1 = new QLabel(this);
+    Label1->setObjectName("Label1");
+    Label1->setWordWrap(true);
+    Label1->setMargin(8);
+    MarkAsHelpText(Label1);
+    const QString question = QString::fromStdString(amortix::QuestionText(questionNumber));
+    // A number outside the table keeps the caption the box was designed with.
+    Label1->setText(question.isEmpty() ? QString(" Continue?") : question);
+    const QFontMetrics metrics(Label1->font());
+    Label1->setMinimumWidth(metrics.averageCharWidth() * 40);
+
+    AllYes = new QPushButton("&Yes", this);
+    AllYes->setObjectName("AllYes");
+    AllYes->setDefault(true);
+    AllNo = new QPushButton("&No", this);
+    AllNo->setObjectName("AllNo");
+    connect(AllYes, &QPushButton::clicked, this, [this] {
+        answer_ = amortix::kAnswerYes;
+        accept();
+    });
+    connect(AllNo, &QPushButton::clicked, this, [this] {
+        answer_ = amortix::kAnswerNo;
+        accept();
+    });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(AllYes);
+    buttons->addWidget(AllNo);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addLayout(buttons);
+    AllYes->setFocus();
+}
+
+}  // namespace amortix::gui

@@ -1,0 +1,47 @@
+#pragma once
+// The two modal boxes every screen uses: AMsgbox shows a numbered message,
+// AllYesNo asks a numbered yes/no question. Both are created for one showing
+// and destroyed when closed, so each reads its number afresh.
+
+#include <QDialog>
+
+#include <optional>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace amortix::gui {
+
+class HelpWindow;
+
+// The text of message `number`; message 30 carries today's date in the
+// system's short date format.
+QString MessageBoxText(int number);
+
+class AMsgbox : public QDialog {
+    Q_OBJECT
+public:
+    AMsgbox(int messageNumber, QWidget* parent);
+
+    QPlainTextEdit* TextMsg = nullptr;
+    QPushButton* AMsgExit = nullptr;
+};
+
+class AllYesNo : public QDialog {
+    Q_OBJECT
+public:
+    AllYesNo(int questionNumber, QWidget* parent);
+
+    // 6 after Yes, 0 after No, nothing when the box was closed another way.
+    std::optional<int> Answer() const { return answer_; }
+
+    QLabel* Label1 = nullptr;
+    QPushButton* AllYes = nullptr;
+    QPushButton* AllNo = nullptr;
+
+private:
+    std::optional<int> answer_;
+};
+
+}  // namespace amortix::gui

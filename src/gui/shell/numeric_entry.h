@@ -1,0 +1,144 @@
+#pragma once
+// The one way every input box behaves. Attach a NumericEntry to a QLineEdit
+// or an editable QComboBox (a list-and-text box), a ChoiceList to a drop-down
+// list that takes no typing, a HelpTextBox to a read-only help text.
+//
+// An input box: the first key typed while EntryEdited is 0 empties the box
+// and runs the screen's ClearResults; keys pass the decimal or digit filter
+// (refusals beep); Enter moves to the next box of the screen's fixed order;
+// Delete clears the results and still edits; nothing can be pasted; on
+// leaving an edited box its value is parsed, handed to the screen and the box
+// shows the value's display form.
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+
+#include "shell/app_state.h"
+
+class QComboBox;
+class QKeyEvent;
+class QLineEdit;
+class QPlainTextEdit;
+class QTextEdit;
+class QWidget;
+
+namespace amortix::gui {
+
+class Interaction;
+
+// The character a key event types, as the key filters count them: Enter 13,
+// Backspace 8 (with Ctrl 127), Escape 27, Ctrl+letter its control code, a
+// printable character its code; 0 for keys that type nothing (arrows, F-keys,
+// Tab, Delete, Alt combinations).
+int CharacterCode(const QKeyEvent& event);
+
+// Empties the clipboard (and the X11 selection) so nothing can be pasted.
+void EmptyClipboard();
+
+// The display forms written back into the boxes are the engine's
+// (amortix::MoneyBoxText, RateBoxText, TermBoxText in core/tables_form.h).
+
+class NumericEntry : public QObject {
+    Q_OBJECT
+public:
+    enum class Kind {
+        Decimal,  // amounts, rates, percentages, days: the decimal key filter
+        Whole,    // terms in years or months: the digit key filter
+        Text,     // unfiltered text (dates, names); double quotes are swallowed
+    };
+
+    struct Options {
+        Kind kind = Kind::Decimal;
+        int decimals = 2;                    // decimals allowed (Decimal kind)
+        std::function<void()> clearResults;  // the screen's ClearResults
+        QWidget* next = nullptr;             // where Enter moves the focus
+        // On leaving an edited box: stores the parsed value and returns the
+        // text the box shows from now on.
+        std::function<QString(double value)> store;
+        // The same for Text boxes, with the text as typed.
+        std::function<QString(const QString& text)> storeText;
+        // Run when an entry of a list-and-text box is chosen, before
+        // ClearResults (the term box erases the additional payments here).
+        std::function<void()> onChoose;
+        bool selectAllOnFocus = true;     // plain boxes; list-and-text boxes never select
+        bool deleteClearsResults = true;  // the Delete key runs ClearResults
+        bool firstKeyEmpties = true;      // the first key replaces the text
+    };
+
+    // Attaches the pattern to `box` (a QLineEdit or an editable QComboBox);
+    // the object lives as long as the box.
+    static NumericEntry* Attach(AppState& state, Interaction& interaction, QLineEdit* box, Options options);
+    static NumericEntry* Attach(AppState& state, Interaction& interaction, QComboBox* box, Options options);
+
+    QString Text() const;
+    void SetText(const QString& text);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    NumericEntry(AppState& state, Interaction& interaction, QWidget* box, QLineEdit* line, Options options);
+    bool KeyPress(QKeyEvent* event);
+    void GotFocus(QEvent* event);
+    void LostFocus();
+    void Choose();
+    void StartEditing();
+
+    AppState& state_;
+    Interaction& interaction_;
+    QPointer<QWidget> box_;       // the widget with the focus (line edit or combo)
+    QPointer<QLineEdit> line_;    // the text itself
+    QPointer<QComboBox> combo_;   // set for list-and-text boxes
+    Options options_;
+    bool storing_ = false;
+    bool deliveringFocus_ = false;
+};
+
+// A drop-down list of fixed choices: typing is refused with a beep (and
+// clears the results), Enter moves on, choosing an entry clears the results.
+// EntryEdited is 0 afterwards in every case.
+class ChoiceList : public QObject {
+    Q_OBJECT
+public:
+    struct Options {
+        std::function<void()> clearResults;
+        QWidget* next = nullptr;
+        std::function<void()> onChoose;  // runs before ClearResults
+    };
+    static ChoiceList* Attach(AppState& state, Interaction& interaction, QComboBox* box, Options options);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    ChoiceList(AppState& state, Interaction& interaction, QComboBox* box, Options options);
+    void Choose();
+
+    AppState& state_;
+    Interaction& interaction_;
+    QPointer<QComboBox> box_;
+    Options options_;
+};
+
+// A read-only help text: Enter moves to the screen's first input box, every
+// other typed key beeps; scrolling keys still scroll.
+class HelpTextBox : public QObject {
+    Q_OBJECT
+public:
+    static HelpTextBox* Attach(Interaction& interaction, QPlainTextEdit* box, QWidget* firstInput);
+    static HelpTextBox* Attach(Interaction& interaction, QTextEdit* box, QWidget* firstInput);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    HelpTextBox(Interaction& interaction, QWidget* box, QWidget* firstInput);
+
+    Interaction& interaction_;
+    QPointer<QWidget> firstInput_;
+};
+
+}  // namespace amortix::gui

@@ -1,0 +1,52 @@
+#include "shell/placeholder_screen.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "shell/app_state.h"
+#include "shell/frame.h"
+#include "shell/twips.h"
+
+namespace amortix::gui {
+
+QString ScreenCaption(const QString& formName, const AppState& state) {
+    if (formName == kTablesScreen)
+        return state.TablesMode == amortix::TablesMode::PersonalLoan ? " Loan Tables" : " Mortgage Tables";
+    if (formName == kComparisonScreen) return " Mortgage Comparison Tables";
+    if (formName == kAffordabilityScreen) return " Mortgage Affordability";
+    return " " + formName;
+}
+
+PlaceholderScreen::PlaceholderScreen(ScreenContext& context, const QString& formName, const QString& caption)
+    : context_(context) {
+    setObjectName(formName);
+    context_.frame.SetCaption(caption);
+
+    Note = new QLabel(QString("<h2>%1</h2><p>This calculator is not part of this build yet.</p>")
+                          .arg(caption.trimmed().toHtmlEscaped()),
+                      this);
+    Note->setObjectName("Note");
+    Note->setAlignment(Qt::AlignCenter);
+    Note->setWordWrap(true);
+
+    PlaceholderExit = new QPushButton("E&xit to Menu", this);
+    PlaceholderExit->setObjectName("PlaceholderExit");
+    connect(PlaceholderExit, &QPushButton::clicked, this, [this] { context_.frame.ReturnToMenu(this); });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(PlaceholderExit);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addStretch();
+    layout->addWidget(Note);
+    layout->addSpacing(20);
+    layout->addLayout(buttons);
+    layout->addStretch();
+    setMinimumSize(TwipsToPixels(this, QSize(9675, 6840)));
+    PlaceholderExit->setFocus();
+}
+
+}  // namespace amortix::gui

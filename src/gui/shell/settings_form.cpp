@@ -1,0 +1,165 @@
+#include "shell/settings_form.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "core/numfmt.h"
+#include "shell/app_state.h"
+#include "shell/frame.h"
+#include "shell/numeric_entry.h"
+#include "shell/personal_settings.h"
+#include "shell/twips.h"
+
+namespace amortix::gui {
+namespace {
+
+// The file stores texts between double quotes, so a quote can never be part
+// of one.
+std::string WithoutQuotes(const QString& text) {
+    QString clean = text;
+    clean.remove(QChar('"'));
+    return clean.toStdString();
+}
+
+}  // namespace
+
+ChangeFnt::ChangeFnt(ScreenContext& context, QString settingsPath, std::function<void()> onExit, QWidget* parent)
+    : QDialog(parent), context_(context), settingsPath_(std::move(settingsPath)), onExit_(std::move(onExit)) {
+    setObjectName("ChangeFnt");
+    setWindowTitle("Personalize");
+    AppState& state = context_.state;
+
+    Label3 = new QLabel(" Change the currency symbol", this);
+    Label3->setObjectName("Label3");
+    InSy = new QLineEdit(this);
+    InSy->setObjectName("InSy");
+    Label2 = new QLabel(" Type in your name", this);
+    Label2->setObjectName("Label2");
+    InMyName = new QLineEdit(this);
+    InMyName->setObjectName("InMyName");
+    ExitFonts = new QPushButton("E&xit to Menu", this);
+    ExitFonts->setObjectName("ExitFonts");
+    Label3->setBuddy(InSy);
+    Label2->setBuddy(InMyName);
+
+    Frame2 = new QGroupBox("Change printer fonts", this);
+    Frame2->setObjectName("Frame2");
+    auto* fonts = new QVBoxLayout(Frame2);
+    PtrFt[1] = new QRadioButton("Courier New 11 point font.", Frame2);
+    PtrFt[0] = new QRadioButton("Standard printer font.", Frame2);
+    for (const int k : {1, 0}) {
+        PtrFt[k]->setObjectName(QString("PtrFt_%1").arg(k));
+        fonts->addWidget(PtrFt[k]);
+        connect(PtrFt[k], &QRadioButton::clicked, this,
+                [&state, k] { state.PrinterFontChoice = static_cast<std::int16_t>(k); });
+    }
+    fonts->addStretch();
+
+    Frame1 = new QGroupBox("Change interest compound period", this);
+    Frame1->setObjectName("Frame1");
+    auto* periods = new QVBoxLayout(Frame1);
+    const char* periodCaptions[] = {"Monthly", "Bi-Monthly", "Quarterly", "Semi-Annual", "Annual"};
+    for (int k = 0; k < 5; ++k) {
+        CPeriod[k] = new QRadioButton(periodCaptions[k], Frame1);
+        CPeriod[k]->setObjectName(QString("CPeriod_%1").arg(k));
+        periods->addWidget(CPeriod[k]);
+        connect(CPeriod[k], &QRadioButton::clicked, this,
+                [&state, k] { state.CompoundSetting = static_cast<std::int16_t>(k); });
+    }
+
+    // Form_Load.
+    context_.frame.SetCaption(" Personalize");
+    CPeriod[static_cast<std::size_t>(std::clamp<int>(state.CompoundSetting, 0, 4))]->setChecked(true);
+    PtrFt[state.PrinterFontChoice == 1 ? 1 : 0]->setChecked(true);
+    InSy->setText(QString::fromStdString(state.CurrencySymbol));
+    InMyName->setText(QString::fromStdString(state.UserName));
+
+    NumericEntry::Options symbol;
+    symbol.kind = NumericEntry::Kind::Text;
+    symbol.next = InMyName;
+    symbol.deleteClearsResults = false;
+    symbol.storeText = [&state](const QString& text) {
+        state.CurrencySymbol = WithoutQuotes(text);
+        return text;
+    };
+    NumericEntry::Attach(state, context_.interaction, InSy, symbol);
+    InSy->installEventFilter(this);  // a click empties the box
+
+    NumericEntry::Options name;
+    name.kind = NumericEntry::Kind::Text;
+    name.next = ExitFonts;
+    name.firstKeyEmpties = false;
+    name.selectAllOnFocus = false;
+    name.deleteClearsResults = false;
+    name.storeText = [&state](const QString& text) {
+        state.UserName = WithoutQuotes(text);
+        return text;
+    };
+    NumericEntry::Attach(state, context_.interaction, InMyName, name);
+    connect(ExitFonts, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* boxes = new QGridLayout;
+    boxes->addWidget(Label3, 0, 0);
+    boxes->addWidget(InSy, 0, 1);
+    boxes->addWidget(Label2, 1, 0);
+    boxes->addWidget(InMyName, 1, 1);
+    boxes->setColumnStretch(1, 1);
+    const QFontMetrics metrics(font());
+    InMyName->setMinimumWidth(metrics.averageCharWidth() * 30);
+
+    auto* frames = new QHBoxLayout;
+    frames->addWidget(Frame2);
+    frames->addWidget(Frame1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ExitFonts);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(boxes);
+    layout->addSpacing(metrics.height() / 2);
+    layout->addLayout(frames);
+    layout->addSpacing(metrics.height() / 2);
+    layout->addLayout(buttons);
+
+    PlaceDialog(this, state, &context_.frame, QPoint(3060, 700), QPoint(4000, 2000));
+}
+
+bool ChangeFnt::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == InSy && event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        // Clicking the symbol box starts a new symbol.
+        InSy->clear();
+        context_.state.EntryEdited = 1;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void ChangeFnt::done(int result) {
+    Exit();
+    QDialog::done(result);
+}
+
+void ChangeFnt::Exit() {
+    // However the form is left, what it shows is what is kept.
+    if (exited_) return;
+    exited_ = true;
+    AppState& state = context_.state;
+    state.CurrencySymbol = amortix::Trim(WithoutQuotes(InSy->text()));
+    // An empty symbol would show amounts without one until the next start,
+    // which then reads it as "$": use "$" at once.
+    if (state.CurrencySymbol.empty()) state.CurrencySymbol = "$";
+    state.UserName = WithoutQuotes(InMyName->text());
+    SaveSettingsFrom(state, settingsPath_);  // a failure to write is not reported
+    if (onExit_) onExit_();
+    context_.frame.SetCaption(" Amortix Menu");
+}
+
+}  // namespace amortix::gui

@@ -1,0 +1,72 @@
+#pragma once
+// Helpers for driving the real widgets: finding them by object name,
+// answering modal dialogs, and files in a folder per test.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+namespace amortix::gui::test {
+
+// The child of `root` with that object name and type; fails the test when missing.
+template <class T>
+T* Find(const QObject* root, const char* name) {
+    T* found = root ? root->findChild<T*>(name) : nullptr;
+    EXPECT_NE(found, nullptr) << "no " << name;
+    return found;
+}
+
+// Runs `act` on the next modal dialog as soon as it is up. `act` must close
+// it; if it does not, the dialog is rejected after a few seconds so a failing
+// test cannot hang.
+inline void WhenModal(std::function<void(QWidget*)> act) {
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    auto waited = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, act, waited] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal) {
+            if (++*waited > 1000) {
+                timer->stop();
+                timer->deleteLater();
+                ADD_FAILURE() << "no modal dialog appeared";
+            }
+            return;
+        }
+        timer->stop();
+        timer->deleteLater();
+        act(modal);
+        if (QApplication::activeModalWidget() == modal) {
+            QTimer::singleShot(3000, modal, [modal] {
+                ADD_FAILURE() << "the dialog was left open";
+                if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
+            });
+        }
+    });
+    timer->start();
+}
+
+inline bool WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    return file.write(bytes) == bytes.size();
+}
+
+// Shows a top-level widget and makes it the active window, so focus moves
+// as it does for a user.
+inline void ShowActive(QWidget* window) {
+    window->show();
+    window->activateWindow();
+    QApplication::setActiveWindow(window);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+}
+
+}  // namespace amortix::gui::test

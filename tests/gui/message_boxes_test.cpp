@@ -1,0 +1,107 @@
+#include <gtest/gtest.h>
+
+#include <QDate>
+#include <QLabel>
+#include <QLocale>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "gui_test_util.h"
+#include "shell/qt_interaction.h"
+
+namespace amortix::gui {
+namespace {
+
+using test::Find;
+using test::WhenModal;
+
+// Reads the message on screen, then presses its exit button.
+std::function<void(QWidget*)> ReadAndExit(QString& text, QString& title) {
+    return [&text, &title](QWidget* box) {
+        title = box->windowTitle();
+        text = Find<QPlainTextEdit>(box, "TextMsg")->toPlainText();
+        QTest::mouseClick(Find<QPushButton>(box, "AMsgExit"), Qt::LeftButton);
+    };
+}
+
+class MessageBoxes : public ::testing::Test {
+protected:
+    AppState state;
+    QMainWindow frame;
+    QtInteraction interaction{state, &frame};
+};
+
+TEST_F(MessageBoxes, TwoMessagesInARowShowTheirOwnTexts) {
+    QString first, second, title;
+    WhenModal(ReadAndExit(first, title));
+    interaction.ShowMessage(5);
+    EXPECT_EQ(state.MessageNumber, 5);
+    WhenModal(ReadAndExit(second, title));
+    interaction.ShowMessage(7);
+    EXPECT_EQ(first, "Wrong entry, 40 Years limit.");
+    EXPECT_EQ(second, "No Data to work with. Calculate.");
+    EXPECT_EQ(title, "Help");
+    EXPECT_EQ(state.MessageNumber, 7);
+}
+
+TEST_F(MessageBoxes, MessageThirtyCarriesTodaysShortDateAndUnknownNumbersShowNothing) {
+    QString text, title;
+    WhenModal(ReadAndExit(text, title));
+    interaction.ShowMessage(30);
+    EXPECT_EQ(text, "Correct date format is " +
+                        QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+    WhenModal(ReadAndExit(text, title));
+    interaction.ShowMessage(6);
+    EXPECT_EQ(text, "");
+}
+
+TEST_F(MessageBoxes, QuestionAnswers) {
+    struct Case {
+        int question;
+        const char* button;  // nullptr: the box is closed without an answer
+        int expected;
+        const char* text;
+    };
+    const Case cases[] = {
+        {1, "AllYes", 6, " Continue with Printout."},
+        {2, "AllNo", 0, " Print in Color."},
+        {1, nullptr, 1, " Continue with Printout."},  // counts as No for every caller
+        {2, nullptr, 2, " Print in Color."},
+    };
+    for (const auto& c : cases) {
+        QString label, title;
+        WhenModal([&](QWidget* box) {
+            title = box->windowTitle();
+            label = Find<QLabel>(box, "Label1")->text();
+            if (c.button)
+                QTest::mouseClick(Find<QPushButton>(box, c.button), Qt::LeftButton);
+            else
+                box->close();
+        });
+        state.QuestionNumber = 99;
+        EXPECT_EQ(interaction.AskQuestion(c.question), c.expected) << c.question;
+        EXPECT_EQ(state.QuestionNumber, c.expected);
+        EXPECT_EQ(label, c.text);
+        EXPECT_EQ(title, "Help");
+    }
+}
+
+TEST(RecordingInteraction, RecordsMessagesAndAnswersFromItsQueue) {
+    AppState state;
+    RecordingInteraction interaction(state);
+    int numberSeen = 0;
+    interaction.onMessage = [&](int) { numberSeen = state.MessageNumber; };
+    interaction.ShowMessage(34);
+    EXPECT_EQ(numberSeen, 34);
+    interaction.answers = {6, 0, std::nullopt};
+    EXPECT_EQ(interaction.AskQuestion(1), 6);
+    EXPECT_EQ(interaction.AskQuestion(2), 0);
+    EXPECT_EQ(interaction.AskQuestion(1), 1);
+    EXPECT_EQ(interaction.AskQuestion(2), 2);  // empty queue: closed
+    EXPECT_EQ(interaction.messages, std::vector<int>{34});
+    EXPECT_EQ(interaction.questions, (std::vector<int>{1, 2, 1, 2}));
+}
+
+}  // namespace
+}  // namespace amortix::gui
