@@ -13,6 +13,10 @@
 
 #include <functional>
 #include <memory>
+#include <ostream>
+
+// Readable failure messages for Qt texts.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
 namespace amortix::gui::test {
 

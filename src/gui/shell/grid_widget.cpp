@@ -196,6 +196,7 @@ GridWidget::GridWidget(QWidget* parent) : QTableView(parent), model_(this) {
     connect(this, &QAbstractItemView::clicked, this,
             [this](const QModelIndex& index) { emit cellClicked(index.row() + 1, index.column()); });
 
+    appliedDpi_ = logicalDpiX();
     colWidth_.assign(static_cast<std::size_t>(Cols()), 0);
     for (int c = 0; c < Cols(); ++c) ApplyColumnWidth(c);
 }
@@ -303,9 +304,15 @@ void GridWidget::keyPressEvent(QKeyEvent* event) {
 void GridWidget::keyboardSearch(const QString&) {}
 
 void GridWidget::showEvent(QShowEvent* event) {
-    // The screen (and with it the DPI) is known for sure once shown.
-    for (int c = 0; c < Cols(); ++c) ApplyColumnWidth(c);
-    ApplyHeaderHeight();
+    // The screen (and with it the DPI) is known for sure once shown; widths
+    // the user dragged stay unless the DPI changed.
+    if (logicalDpiX() != appliedDpi_) {
+        appliedDpi_ = logicalDpiX();
+        for (int c = 0; c < Cols(); ++c) ApplyColumnWidth(c);
+        ApplyHeaderHeight();
+        for (auto it = rowHeight_.cbegin(); it != rowHeight_.cend(); ++it)
+            if (it.key() >= 1 && it.key() < Rows()) verticalHeader()->resizeSection(it.key() - 1, TwipsToPixelsY(this, *it));
+    }
     QTableView::showEvent(event);
 }
 

@@ -163,7 +163,7 @@ private:
     std::vector<int> colWidth_;       // twips, 0 = default
     QHash<int, int> rowHeight_;       // twips by row
     bool trackCurrentCell_ = false;
-    bool movingHighlight_ = false;
+    int appliedDpi_ = 0;
 };
 
 }  // namespace amortix::gui

@@ -1,0 +1,338 @@
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/numfmt.h"
+#include "core/tables_form.h"
+#include "gui_test_util.h"
+#include "shell/interaction.h"
+#include "shell/numeric_entry.h"
+
+namespace amortix::gui {
+namespace {
+
+// A screen with the tables screen's five inputs, wired the way every screen
+// wires its boxes.
+class EntryScreen : public ::testing::Test {
+protected:
+    void SetUp() override {
+        auto* layout = new QVBoxLayout(&window);
+        principal = new QLineEdit(&window);
+        rate = new QComboBox(&window);
+        term = new QComboBox(&window);
+        compounding = new QComboBox(&window);
+        help = new QPlainTextEdit(&window);
+        calc = new QPushButton("&Calculate", &window);
+        for (QWidget* w : std::initializer_list<QWidget*>{principal, rate, term, compounding, help, calc})
+            layout->addWidget(w);
+        rate->addItems({"6 ", "7 ", "8 ", "9 ", "10 "});
+        term->addItems({"25", "30", "40"});
+        compounding->addItems({"      Monthly", "    Bimonthly", "    Quarterly"});
+
+        const auto clear = [this] {
+            ++clears;
+            state.EntryEdited = 1;
+        };
+        NumericEntry::Options money;
+        money.clearResults = clear;
+        money.next = rate;
+        money.store = [this](double v) {
+            state.TableInputs[1] = v;
+            return QString::fromStdString(amortix::MoneyBoxText(state.CurrencySymbol, v));
+        };
+        NumericEntry::Attach(state, interaction, principal, money);
+
+        NumericEntry::Options percent;
+        percent.decimals = 3;
+        percent.clearResults = clear;
+        percent.next = term;
+        percent.store = [this](double v) {
+            state.TableInputs[2] = v;
+            return QString::fromStdString(amortix::RateBoxText(v));
+        };
+        NumericEntry::Attach(state, interaction, rate, percent);
+
+        NumericEntry::Options years;
+        years.kind = NumericEntry::Kind::Whole;
+        years.clearResults = clear;
+        years.next = compounding;
+        years.onChoose = [this] { ++termChoices; };
+        years.store = [this](double v) {
+            state.TableInputs[3] = v;
+            return QString::fromStdString(amortix::TermBoxText(v));
+        };
+        NumericEntry::Attach(state, interaction, term, years);
+
+        ChoiceList::Options list;
+        list.clearResults = clear;
+        list.next = calc;
+        ChoiceList::Attach(state, interaction, compounding, list);
+        HelpTextBox::Attach(interaction, help, principal);
+
+        principal->setText("   $100,000.00");
+        rate->setEditText("        10.125%");
+        term->setEditText("            25");
+        test::ShowActive(&window);
+    }
+
+    // Focus into a box the way a user's click does.
+    static void Enter(QWidget* box) {
+        box->setFocus(Qt::MouseFocusReason);
+        QApplication::processEvents();
+    }
+
+    static QString TextOf(QComboBox* box) { return box->lineEdit()->text(); }
+
+    AppState state;
+    RecordingInteraction interaction{state};
+    QWidget window;
+    QLineEdit* principal = nullptr;
+    QComboBox* rate = nullptr;
+    QComboBox* term = nullptr;
+    QComboBox* compounding = nullptr;
+    QPlainTextEdit* help = nullptr;
+    QPushButton* calc = nullptr;
+    int clears = 0;
+    int termChoices = 0;
+};
+
+TEST_F(EntryScreen, KeysAgainstTheDecimalLimits) {
+    struct Case {
+        const char* start;  // text already typed (EntryEdited 1)
+        bool rateBox;
+        int caret;          // -1: at the end
+        Qt::Key key;
+        const char* after;
+        int beeps;
+    };
+    const Case cases[] = {
+        {"12.34", false, 0, Qt::Key_5, "12.34", 1},   // complete: refused even before the point
+        {"12.34", false, -1, Qt::Key_5, "12.34", 1},
+        {"12.3", false, -1, Qt::Key_4, "12.34", 0},
+        {"10.125", true, -1, Qt::Key_7, "10.125", 1}, // a rate takes three decimals, no fourth
+        {"10.12", true, -1, Qt::Key_5, "10.125", 0},
+        {"1.2", false, -1, Qt::Key_Period, "1.2.", 0}, // a second point is let through
+        {"12", false, -1, Qt::Key_A, "12", 1},
+        {"12", false, -1, Qt::Key_Backspace, "1", 0},
+    };
+    for (const auto& c : cases) {
+        QLineEdit* line = c.rateBox ? rate->lineEdit() : principal;
+        QWidget* box = c.rateBox ? static_cast<QWidget*>(rate) : principal;
+        Enter(box);
+        line->setText(c.start);
+        if (c.caret < 0)
+            line->end(false);
+        else
+            line->setCursorPosition(c.caret);
+        state.EntryEdited = 1;
+        interaction.beeps = 0;
+        QTest::keyClick(box, c.key);
+        EXPECT_EQ(line->text(), c.after) << c.start << " key " << c.key;
+        EXPECT_EQ(interaction.beeps, c.beeps) << c.start << " key " << c.key;
+    }
+}
+
+TEST_F(EntryScreen, TheDecimalLimitBelongsToTheBox) {
+    Enter(rate);
+    QTest::keyClicks(rate, "9.875");
+    Enter(principal);
+    QTest::keyClicks(principal, "1.234");
+    EXPECT_EQ(principal->text(), "1.23");
+    EXPECT_EQ(interaction.beeps, 1);
+}
+
+TEST_F(EntryScreen, TheFirstKeyEmptiesTheBoxEvenWhenRefused) {
+    struct Case {
+        QWidget* box;
+        Qt::Key key;
+        const char* after;
+        int beeps;
+    };
+    const Case cases[] = {
+        {principal, Qt::Key_5, "5", 0},
+        {principal, Qt::Key_A, "", 1},
+        {term, Qt::Key_3, "3", 0},
+        {term, Qt::Key_Period, "", 1},  // the digit filter decides first, the box still empties
+        {term, Qt::Key_A, "", 1},
+    };
+    for (const auto& c : cases) {
+        Enter(c.box);
+        QLineEdit* line = c.box == principal ? principal : term->lineEdit();
+        line->setText("            25");
+        state.EntryEdited = 0;
+        clears = 0;
+        interaction.beeps = 0;
+        QTest::keyClick(c.box, c.key);
+        EXPECT_EQ(line->text(), c.after) << c.box->objectName().toStdString() << " " << c.key;
+        EXPECT_EQ(interaction.beeps, c.beeps);
+        EXPECT_EQ(clears, 1);
+        EXPECT_EQ(state.EntryEdited, 1);
+    }
+}
+
+TEST_F(EntryScreen, LeavingAnEditedBoxStoresAndShowsTheDisplayForm) {
+    Enter(principal);
+    QTest::keyClicks(principal, "250000.5");
+    QTest::keyClick(principal, Qt::Key_Return);
+    EXPECT_TRUE(rate->hasFocus());
+    EXPECT_EQ(state.TableInputs[1], 250000.5);
+    EXPECT_EQ(principal->text(), "     $250,000.50");
+    EXPECT_EQ(state.EntryEdited, 0);
+
+    // The second point ends the number.
+    QTest::keyClicks(rate, "7.5.9");
+    QTest::keyClick(rate, Qt::Key_Enter);
+    EXPECT_EQ(state.TableInputs[2], 7.5);
+    EXPECT_EQ(TextOf(rate), "         7.500%");
+    EXPECT_TRUE(term->hasFocus());
+
+    // Leaving a box without typing stores nothing.
+    state.TableInputs[3] = -1;
+    QTest::keyClick(term, Qt::Key_Return);
+    EXPECT_EQ(state.TableInputs[3], -1);
+    EXPECT_EQ(TextOf(term), "            25");
+    EXPECT_TRUE(compounding->hasFocus());
+    QTest::keyClick(compounding, Qt::Key_Return);
+    EXPECT_TRUE(calc->hasFocus());
+    EXPECT_EQ(interaction.beeps, 0);
+}
+
+TEST_F(EntryScreen, DeleteInsideAFormattedAmountStoresZero) {
+    Enter(principal);
+    state.EntryEdited = 0;
+    clears = 0;
+    principal->setCursorPosition(4);  // just after the currency symbol
+    QTest::keyClick(principal, Qt::Key_Delete);
+    EXPECT_EQ(clears, 1);
+    EXPECT_EQ(state.EntryEdited, 1);
+    EXPECT_EQ(principal->text(), "   $00,000.00");  // the key still edits
+    Enter(rate);
+    // The text starts with the symbol, so it reads as 0.
+    EXPECT_EQ(state.TableInputs[1], 0.0);
+    EXPECT_EQ(principal->text(), "            $.00");
+}
+
+TEST_F(EntryScreen, NothingCanBePasted) {
+    Enter(principal);
+    state.EntryEdited = 1;
+    principal->setText("12");
+    principal->end(false);
+    for (const QKeySequence& paste : {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)}) {
+        QGuiApplication::clipboard()->setText("999");
+        interaction.beeps = 0;
+        QTest::keySequence(principal, paste);
+        EXPECT_EQ(principal->text(), "12") << paste.toString().toStdString();
+        EXPECT_EQ(interaction.beeps, 1);
+    }
+    QGuiApplication::clipboard()->setText("999");
+    QTest::mouseClick(principal, Qt::MiddleButton);
+    EXPECT_EQ(principal->text(), "12");
+    EXPECT_EQ(principal->contextMenuPolicy(), Qt::NoContextMenu);
+    EXPECT_EQ(rate->lineEdit()->contextMenuPolicy(), Qt::NoContextMenu);
+    EXPECT_FALSE(principal->acceptDrops());
+    EXPECT_FALSE(rate->lineEdit()->acceptDrops());
+
+    // A drop is refused too.
+    QMimeData mime;
+    mime.setText("777");
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(principal, &drop);
+    EXPECT_EQ(principal->text(), "12");
+}
+
+TEST_F(EntryScreen, TheClipboardIsEmptiedWhenABoxGainsOrLosesTheFocus) {
+    Enter(calc);
+    QGuiApplication::clipboard()->setText("123");
+    Enter(principal);
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty());
+    QGuiApplication::clipboard()->setText("123");
+    Enter(calc);
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty());
+    QGuiApplication::clipboard()->setText("123");
+    Enter(compounding);
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty());
+}
+
+TEST_F(EntryScreen, ChoosingAListEntryMarksTheBoxEdited) {
+    Enter(rate);
+    state.EntryEdited = 0;
+    clears = 0;
+    rate->setCurrentIndex(3);
+    emit rate->activated(3);
+    EXPECT_EQ(clears, 1);
+    EXPECT_EQ(state.EntryEdited, 1);
+    Enter(principal);
+    EXPECT_EQ(state.TableInputs[2], 9.0);
+    EXPECT_EQ(TextOf(rate), "         9.000%");
+
+    Enter(term);
+    emit term->activated(2);
+    EXPECT_EQ(termChoices, 1);
+    EXPECT_EQ(state.EntryEdited, 1);
+}
+
+TEST_F(EntryScreen, DropDownListsTakeNoTyping) {
+    Enter(compounding);
+    compounding->setCurrentIndex(1);
+    state.EntryEdited = 1;
+    clears = 0;
+    QTest::keyClick(compounding, Qt::Key_Q);
+    EXPECT_EQ(interaction.beeps, 1);
+    EXPECT_EQ(clears, 1);
+    EXPECT_EQ(state.EntryEdited, 0);
+    EXPECT_EQ(compounding->currentIndex(), 1);
+
+    // A choice (here by arrow key) clears the results too.
+    state.EntryEdited = 1;
+    QTest::keyClick(compounding, Qt::Key_Down);
+    EXPECT_EQ(compounding->currentIndex(), 2);
+    EXPECT_EQ(clears, 2);
+    EXPECT_EQ(state.EntryEdited, 0);
+}
+
+TEST_F(EntryScreen, TheHelpTextRefusesEveryKey) {
+    help->setPlainText("Click on green box to change.");
+    Enter(help);
+    QTest::keyClick(help, Qt::Key_X);
+    EXPECT_EQ(interaction.beeps, 1);
+    EXPECT_EQ(help->toPlainText(), "Click on green box to change.");
+    QTest::keyClick(help, Qt::Key_Return);
+    EXPECT_TRUE(principal->hasFocus());
+}
+
+TEST(CharacterCode, KeysAsTheFiltersCountThem) {
+    struct Case {
+        Qt::Key key;
+        Qt::KeyboardModifiers mods;
+        const char* text;
+        int code;
+    };
+    const Case cases[] = {
+        {Qt::Key_Return, Qt::NoModifier, "\r", 13},
+        {Qt::Key_Enter, Qt::KeypadModifier, "\r", 13},
+        {Qt::Key_Backspace, Qt::NoModifier, "\b", 8},
+        {Qt::Key_Backspace, Qt::ControlModifier, "", 127},
+        {Qt::Key_5, Qt::NoModifier, "5", '5'},
+        {Qt::Key_Period, Qt::NoModifier, ".", '.'},
+        {Qt::Key_V, Qt::ControlModifier, "\x16", 22},
+        {Qt::Key_C, Qt::AltModifier, "c", 0},
+        {Qt::Key_Left, Qt::NoModifier, "", 0},
+        {Qt::Key_Tab, Qt::NoModifier, "\t", 0},
+        {Qt::Key_Delete, Qt::NoModifier, "\x7f", 0},
+        {Qt::Key_Escape, Qt::NoModifier, "\x1b", 27},
+    };
+    for (const auto& c : cases) {
+        const QKeyEvent event(QEvent::KeyPress, c.key, c.mods, QString::fromLatin1(c.text));
+        EXPECT_EQ(CharacterCode(event), c.code) << c.key;
+    }
+}
+
+}  // namespace
+}  // namespace amortix::gui
