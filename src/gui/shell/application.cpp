@@ -43,9 +43,8 @@ void Application::Start() {
     // The frame starts at the screen's top-left corner, 9615 x 6810 twips,
     // or large enough for the menu when fonts are larger.
     const QSize design = TwipsToPixels(frame_.get(), QSize(9615, 6810));
-    const QSize menu = menu_->minimumSize() - QSize(TwipsToPixelsX(frame_.get(), 60), TwipsToPixelsY(frame_.get(), 30));
     frame_->move(0, 0);
-    frame_->resize(design.expandedTo(menu));
+    frame_->resize(design.expandedTo(menu_->minimumSize()));
     frame_->show();
     menu_->MortCalc->setFocus();
 }

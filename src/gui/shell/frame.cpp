@@ -37,7 +37,10 @@ void MDIContainer::ShowForm(QWidget* form) {
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->setWidget(form);
         area_->addSubWindow(window);
-        window->resize(form->sizeHint().expandedTo(form->minimumSize()));
+        // A form is larger than its design by the small layout's offset, so
+        // that placed at (-60, -30) it still covers the area to its edges.
+        window->resize(form->sizeHint().expandedTo(form->minimumSize()) +
+                       QSize(TwipsToPixelsX(this, 60), TwipsToPixelsY(this, 30)));
     }
     PlaceForm(form);
     window->show();

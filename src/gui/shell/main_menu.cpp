@@ -95,7 +95,7 @@ MenuMain::MenuMain(ScreenContext& context, QString settingsPath, Hooks hooks)
     layout->setAlignment(buttons, Qt::AlignHCenter);
 
     // The menu covers the frame's inner area in the small layout.
-    setMinimumSize(TwipsToPixels(this, QSize(9675, 6840)).expandedTo(layout->sizeHint()));
+    setMinimumSize(TwipsToPixels(this, QSize(9615, 6810)).expandedTo(layout->sizeHint()));
 }
 
 void MenuMain::Load() {

@@ -45,7 +45,7 @@ PlaceholderScreen::PlaceholderScreen(ScreenContext& context, const QString& form
     layout->addSpacing(20);
     layout->addLayout(buttons);
     layout->addStretch();
-    setMinimumSize(TwipsToPixels(this, QSize(9675, 6840)));
+    setMinimumSize(TwipsToPixels(this, QSize(9615, 6810)));
     PlaceholderExit->setFocus();
 }
 

@@ -1,0 +1,296 @@
+#include <gtest/gtest.h>
+
+#include <QDate>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+#include "core/settings_file.h"
+#include "gui_test_util.h"
+#include "shell/application.h"
+#include "shell/frame.h"
+#include "shell/interaction.h"
+#include "shell/main_menu.h"
+#include "shell/short_date.h"
+#include "shell/twips.h"
+
+namespace amortix::gui {
+namespace {
+
+using test::Find;
+using test::WhenModal;
+
+// Clicks an option button on its round indicator.
+void Choose(QRadioButton* option) {
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(option->height() / 2, option->height() / 2));
+}
+
+// The program with its settings in a folder of its own and a recording
+// Interaction; Start() is left to each test.
+class Program : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
+
+    Application& App() {
+        if (!app) {
+            app = std::make_unique<Application>(folder.path(), [](AppState& state, QWidget*) {
+                return std::make_unique<RecordingInteraction>(state);
+            });
+            app->SetEndProgram([this] { ++ends; });
+        }
+        return *app;
+    }
+
+    RecordingInteraction& Recorded() { return static_cast<RecordingInteraction&>(App().Interact()); }
+    MenuMain& Menu() { return App().Menu(); }
+    QString SettingsFile() const { return QDir(folder.path()).filePath("Personal.Mtg"); }
+    QPoint FormPosition(QWidget* form) { return form->parentWidget()->pos(); }
+    QString Caption() { return App().Frame().windowTitle(); }
+
+    QTemporaryDir folder;
+    std::unique_ptr<Application> app;
+    int ends = 0;
+};
+
+TEST_F(Program, StartsWithDefaultsWhenThereIsNoSettingsFile) {
+    App().Start();
+    const AppState& state = App().State();
+    EXPECT_EQ(Caption(), " Amortix Menu");
+    EXPECT_EQ(state.CurrencySymbol, "$");
+    EXPECT_EQ(state.UserName, "");
+    EXPECT_EQ(state.PrinterFontChoice, 0);
+    EXPECT_EQ(state.CompoundSetting, 0);
+    EXPECT_FALSE(Menu().MyName->isVisible());
+    EXPECT_EQ(state.ExtraPayments.month, 12);
+    EXPECT_EQ(state.FirstPaymentDate, SerialFromDate(QDate::currentDate()));
+    EXPECT_TRUE(Menu().isVisible());
+    EXPECT_EQ(App().Frame().ActiveForm(), &Menu());
+    EXPECT_EQ(state.FrameLayoutSize, kLayoutSmall);
+    EXPECT_EQ(App().Frame().size(), TwipsToPixels(&App().Frame(), QSize(9615, 6810)));
+    EXPECT_FALSE(QFile::exists(SettingsFile()));  // nothing is written at start
+}
+
+TEST_F(Program, ReadsThePersonalSettingsAtStart) {
+    struct Case {
+        const char* line;
+        const char* symbol;
+        const char* name;  // "" keeps MyName hidden
+        int font, compounding;
+    };
+    const Case cases[] = {
+        {"1,\"Home Owner\",\"EUR\",3\r\n", "EUR", "Home Owner", 1, 3},
+        {"0,\"\",\"\",2\r\n", "$", "", 0, 2},            // an empty symbol becomes "$"
+        {"7,\"Broken\",\"X\",0\r\n", "$", "", 0, 0},     // a malformed file keeps the defaults
+    };
+    for (const auto& c : cases) {
+        app.reset();
+        ASSERT_TRUE(test::WriteFile(SettingsFile(), c.line));
+        App().Start();
+        const AppState& state = App().State();
+        EXPECT_EQ(state.CurrencySymbol, c.symbol) << c.line;
+        EXPECT_EQ(state.UserName, c.name);
+        EXPECT_EQ(state.PrinterFontChoice, c.font);
+        EXPECT_EQ(state.CompoundSetting, c.compounding);
+        EXPECT_EQ(Menu().MyName->isVisible(), std::string(c.name) != "");
+        EXPECT_EQ(Menu().MyName->text(), c.name);
+    }
+}
+
+TEST_F(Program, TheSettingsFormWritesTheFileWhenLeft) {
+    App().Start();
+    WhenModal([&](QWidget* form) {
+        EXPECT_EQ(Caption(), " Personalize");
+        EXPECT_EQ(form->windowTitle(), "Personalize");
+        EXPECT_FALSE(Menu().isVisible());
+        EXPECT_TRUE(Find<QRadioButton>(form, "CPeriod_0")->isChecked());
+        EXPECT_TRUE(Find<QRadioButton>(form, "PtrFt_0")->isChecked());
+        auto* symbol = Find<QLineEdit>(form, "InSy");
+        EXPECT_EQ(symbol->text(), "$");
+        symbol->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(symbol, "  EUR \"");  // the first key replaces "$"; quotes are refused
+        QTest::keyClick(symbol, Qt::Key_Return);
+        auto* name = Find<QLineEdit>(form, "InMyName");
+        EXPECT_TRUE(name->hasFocus());
+        QTest::keyClicks(name, "Home \"Owner");
+        QTest::keyClick(name, Qt::Key_Return);
+        EXPECT_TRUE(Find<QPushButton>(form, "ExitFonts")->hasFocus());
+        Choose(Find<QRadioButton>(form, "CPeriod_3"));
+        Choose(Find<QRadioButton>(form, "PtrFt_1"));
+        QTest::mouseClick(Find<QPushButton>(form, "ExitFonts"), Qt::LeftButton);
+    });
+    QTest::mouseClick(Menu().PtrFnt, Qt::LeftButton);
+
+    const AppState& state = App().State();
+    EXPECT_EQ(state.CurrencySymbol, "EUR");  // blanks around the symbol trimmed
+    EXPECT_EQ(state.UserName, "Home Owner");
+    EXPECT_EQ(state.CompoundSetting, 3);
+    EXPECT_EQ(state.PrinterFontChoice, 1);
+    EXPECT_EQ(Caption(), " Amortix Menu");
+    EXPECT_TRUE(Menu().isVisible());
+    EXPECT_TRUE(Menu().MyName->isVisible());
+    EXPECT_EQ(Menu().MyName->text(), "Home Owner");
+    const auto saved = LoadPersonalSettings(QFile::encodeName(SettingsFile()).toStdString());
+    ASSERT_TRUE(saved.has_value());
+    EXPECT_EQ(saved->currencySymbol, "EUR");
+    EXPECT_EQ(saved->userName, "Home Owner");
+    EXPECT_EQ(saved->compoundSetting, 3);
+    EXPECT_EQ(saved->printerFontChoice, 1);
+}
+
+TEST_F(Program, ClearingTheNameHidesItAndAnEmptySymbolIsDollar) {
+    ASSERT_TRUE(test::WriteFile(SettingsFile(), "0,\"Home Owner\",\"EUR\",0\r\n"));
+    App().Start();
+    EXPECT_TRUE(Menu().MyName->isVisible());
+    WhenModal([&](QWidget* form) {
+        auto* symbol = Find<QLineEdit>(form, "InSy");
+        QTest::mouseClick(symbol, Qt::LeftButton);  // a click empties the symbol box
+        EXPECT_EQ(symbol->text(), "");
+        auto* name = Find<QLineEdit>(form, "InMyName");
+        name->setFocus(Qt::TabFocusReason);
+        name->selectAll();
+        QTest::keyClick(name, Qt::Key_Backspace);
+        form->close();  // leaving by the window's close button saves as well
+    });
+    QTest::mouseClick(Menu().PtrFnt, Qt::LeftButton);
+    EXPECT_FALSE(Menu().MyName->isVisible());
+    EXPECT_EQ(App().State().CurrencySymbol, "$");
+    const auto saved = LoadPersonalSettings(QFile::encodeName(SettingsFile()).toStdString());
+    ASSERT_TRUE(saved.has_value());
+    EXPECT_EQ(saved->userName, "");
+    EXPECT_EQ(saved->currencySymbol, "$");
+}
+
+TEST_F(Program, TheFrameLayoutFollowsItsHeight) {
+    App().Start();
+    MDIContainer& frame = App().Frame();
+    const QPoint framePos = frame.pos();
+    struct Case {
+        int heightTwips;
+        int layout;
+        QPoint formTwips;
+    };
+    const Case cases[] = {
+        {9000, kLayoutLarge, {1200, 1000}},
+        {8400, kLayoutSmall, {-60, -30}},
+        {10000, kLayoutLarge, {1200, 1000}},
+    };
+    for (const auto& c : cases) {
+        frame.resize(frame.width(), TwipsToPixelsY(&frame, c.heightTwips));
+        QApplication::processEvents();
+        EXPECT_EQ(App().State().FrameLayoutSize, c.layout) << c.heightTwips;
+        EXPECT_EQ(FormPosition(&Menu()), TwipsToPixels(&frame, c.formTwips)) << c.heightTwips;
+        EXPECT_EQ(frame.pos(), framePos);  // the frame itself never moves
+    }
+}
+
+TEST_F(Program, MenuButtonsOpenTheirScreensAndTheScreensReturn) {
+    struct Case {
+        const char* button;
+        const char* form;
+        const char* caption;
+        int mode;
+    };
+    const Case cases[] = {
+        {"MortCalc", "MortgageCalc", " Mortgage Tables", 1},
+        {"PersonalLoan", "MortgageCalc", " Loan Tables", 2},
+        {"CompMort", "MortComp", " Mortgage Comparison Tables", 2},
+        {"MFindFactor", "MortFindFactor", " Mortgage Affordability", 2},
+    };
+    App().Start();
+    QMdiArea* area = App().Frame().Area();
+    for (const auto& c : cases) {
+        QTest::mouseClick(Find<QPushButton>(&Menu(), c.button), Qt::LeftButton);
+        auto* screen = Find<QWidget>(area, c.form);
+        ASSERT_NE(screen, nullptr);
+        EXPECT_TRUE(screen->isVisible()) << c.button;
+        EXPECT_FALSE(Menu().isVisible());
+        EXPECT_EQ(Caption(), c.caption);
+        EXPECT_EQ(static_cast<int>(App().State().TablesMode), c.mode);
+        EXPECT_EQ(App().Frame().ActiveForm(), screen);
+        EXPECT_EQ(FormPosition(screen), TwipsToPixels(screen, QPoint(-60, -30)));
+        QTest::mouseClick(Find<QPushButton>(screen, "PlaceholderExit"), Qt::LeftButton);
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(area->findChild<QWidget*>(c.form), nullptr) << "the screen is unloaded";
+        EXPECT_TRUE(Menu().isVisible());
+        EXPECT_EQ(Caption(), " Amortix Menu");
+    }
+}
+
+TEST_F(Program, ARegisteredScreenReplacesThePlaceholder) {
+    int created = 0;
+    App().RegisterScreen(kTablesScreen, [&](ScreenContext& context) {
+        ++created;
+        auto* form = new QWidget;
+        form->setObjectName("MortgageCalc");
+        context.frame.SetCaption(context.state.TablesMode == amortix::TablesMode::Mortgage ? " Mortgage Tables"
+                                                                                           : " Loan Tables");
+        return form;
+    });
+    App().Start();
+    QTest::mouseClick(Menu().PersonalLoan, Qt::LeftButton);
+    EXPECT_EQ(created, 1);
+    auto* form = Find<QWidget>(App().Frame().Area(), "MortgageCalc");
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->findChild<QPushButton*>("PlaceholderExit"), nullptr);
+    App().Frame().ReturnToMenu(form);
+    EXPECT_TRUE(Menu().isVisible());
+}
+
+TEST_F(Program, HelpAboutAndExit) {
+    App().Start();
+    QTest::mouseClick(Menu().HowUse, Qt::LeftButton);
+    EXPECT_EQ(Recorded().helpTopics, std::vector<QString>{"HowToUse"});
+    EXPECT_TRUE(Menu().isVisible());
+
+    WhenModal([&](QWidget* box) {
+        EXPECT_FALSE(Menu().isVisible());
+        EXPECT_TRUE(Find<QLabel>(box, "ProductName")->text().contains("Amortix"));
+        EXPECT_TRUE(Find<QLabel>(box, "Version")->text().contains("3.5"));
+        QTest::mouseClick(Find<QPushButton>(box, "AboutExit"), Qt::LeftButton);
+    });
+    QTest::mouseClick(Menu().About1, Qt::LeftButton);
+    EXPECT_TRUE(Menu().isVisible());
+
+    QTest::mouseClick(Menu().EndMort, Qt::LeftButton);
+    EXPECT_EQ(ends, 1);
+}
+
+TEST_F(Program, FOneOpensTheTopicOfTheControlWithTheFocus) {
+    App().Start();
+    test::ShowActive(&App().Frame());
+    Menu().CompMort->setFocus();
+    QTest::keyClick(Menu().CompMort, Qt::Key_F1);
+    WhenModal([&](QWidget* form) {
+        auto* symbol = Find<QLineEdit>(form, "InSy");
+        symbol->setFocus();
+        QTest::keyClick(symbol, Qt::Key_F1);
+        form->close();
+    });
+    QTest::mouseClick(Menu().PtrFnt, Qt::LeftButton);
+    EXPECT_EQ(Recorded().helpTopics, (std::vector<QString>{"CompMort", "InSy"}));
+}
+
+TEST_F(Program, AnAccessKeyMovesTheFocusBeforeItClicks) {
+    App().Start();
+    test::ShowActive(&App().Frame());
+    WhenModal([&](QWidget* form) {
+        auto* symbol = Find<QLineEdit>(form, "InSy");
+        symbol->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(symbol, "GBP");
+        // Alt+X presses "Exit to Menu": the symbol box is left (and stores) first.
+        QTest::keyClick(form, Qt::Key_X, Qt::AltModifier);
+        EXPECT_EQ(App().State().CurrencySymbol, "GBP");
+        QTRY_VERIFY_WITH_TIMEOUT(!form->isVisible(), 2000);
+    });
+    QTest::mouseClick(Menu().PtrFnt, Qt::LeftButton);
+    EXPECT_EQ(App().State().CurrencySymbol, "GBP");
+}
+
+}  // namespace
+}  // namespace amortix::gui
