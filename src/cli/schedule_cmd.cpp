@@ -160,11 +160,14 @@ Runner AddScheduleCommand(CLI::App& app) {
         ->check(CLI::IsMember({0, 1, 2, 3, 4, 5, 10}));
     cmd->add_option("--format", options->format, "text, csv, json or report (the printed report)")
         ->check(CLI::IsMember({"text", "csv", "json", "report"}));
-    cmd->add_option("--header", options->header, "Header line of the printed report");
-    cmd->add_option("--font", options->font, "Printer font of the report: courier (56 lines a page) or standard (53)")
-        ->check(CLI::IsMember({"courier", "standard"}));
-    return [cmd, options]() -> int {
+    CLI::Option* header = cmd->add_option("--header", options->header, "Header line of the printed report");
+    CLI::Option* font =
+        cmd->add_option("--font", options->font, "Report font: courier (56 lines a page) or standard (53)")
+            ->check(CLI::IsMember({"courier", "standard"}));
+    return [cmd, options, header, font]() -> int {
         if (!*cmd) return -1;
+        if (options->format != "report" && (header->count() > 0 || font->count() > 0))
+            throw UsageError("--header and --font apply to --format report");
         Prepared p = Prepare(*options);
         const ScheduleResult r = CalculateSchedule(p.inputs);
         std::vector<int> messages = p.messages;

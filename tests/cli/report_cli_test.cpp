@@ -67,6 +67,7 @@ TEST(ReportCli, RefusalsPrintNothing) {
         {"schedule --format report --years 45", 1, "Message 1: No data to print. Calculate."},
         {"schedule --format report --header 1", 2, "--header"},
         {"schedule --format report --font bold", 2, "--font"},
+        {"schedule --format json --font courier", 2, "--format report"},
     };
     for (const auto& c : cases) {
         const auto run = RunCli(c.args);
