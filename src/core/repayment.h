@@ -3,8 +3,8 @@
 // share: the run with the yearly additional amounts and the correction of the
 // final payment.
 
+#include <cmath>
 #include <cstdint>
-#include <functional>
 #include <vector>
 
 #include "core/money.h"
@@ -13,7 +13,10 @@
 namespace amortix {
 
 // Checked access to a schedule or year table: an index outside it is a fault.
-ScheduleRow& TableRow(std::vector<ScheduleRow>& table, long index);
+inline ScheduleRow& TableRow(std::vector<ScheduleRow>& table, long index) {
+    if (index < 0 || index >= static_cast<long>(table.size())) throw CalcError("row out of range");
+    return table[static_cast<std::size_t>(index)];
+}
 
 // The additional amount of `year`; a year outside the table is a fault.
 Currency YearAmount(const AdditionalPayments& extra, long year);
@@ -53,16 +56,75 @@ struct RepaymentOutcome {
     std::vector<AppliedAmount> applied;
 };
 
-// Called after row k of the table has been written.
-using PaymentRowHook = std::function<void(long k, std::vector<ScheduleRow>& table)>;
-
 // Fills rows 1.. of `table` (columns 1 to 6) until the interest part turns
-// negative or the bound is reached. Throws CalcError on any fault.
-RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow>& table,
-                              const PaymentRowHook& afterRow = {});
+// negative or the bound is reached, calling afterRow(k, table) once row k is
+// written. Throws CalcError on any fault. A template so the per-payment hook
+// inlines: this loop is the hot path of every calculation.
+template <class AfterRow>
+RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow>& table, AfterRow&& afterRow);
+
+inline RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow>& table) {
+    return RunRepayment(plan, table, [](long, std::vector<ScheduleRow>&) {});
+}
 
 // The last payment takes what is left, so the balance ends at exactly 0. Only
 // when the run ended with a few cents left or an overshoot (balance below 6).
 void CorrectFinalPayment(std::vector<ScheduleRow>& table, const RepaymentOutcome& outcome);
+
+template <class AfterRow>
+RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow>& table, AfterRow&& afterRow) {
+    static const AdditionalPayments kNone;
+    const AdditionalPayments& extra = plan.extra ? *plan.extra : kNone;
+    const long n = plan.paymentsPerYear;
+    const double A = plan.payment, i = plan.rate;
+    const std::int16_t m = extra.month;
+    long anniversary = FirstAnniversary(plan.paymentsPerYear, m);
+    if (anniversary == 0 || n <= 0) throw CalcError("no anniversary");
+
+    RepaymentOutcome out;
+    double B = plan.principal;
+    double I = Checked(B * i);
+    double Q = A - I;
+    double SI = 0.0, SQ = 0.0;
+
+    for (long k = 1; k <= plan.bound; ++k) {
+        // The yearly additional amount falls on the anniversary payment.
+        if (k > 1 || m == 12) {
+            const double prevNumber = TableRow(table, k - 1)[1].ToDouble();
+            if (static_cast<double>(k - 1) / static_cast<double>(anniversary) ==
+                std::floor(prevNumber / static_cast<double>(anniversary))) {
+                // The year payment k falls in: k/n rounded up.
+                const long year = (k + n - 1) / n;
+                if (k > 1) anniversary += n;
+                const Currency amount = YearAmount(extra, year);
+                if (amount.ToDouble() < B - TableRow(table, k - 1)[3].ToDouble()) {
+                    Q = plan.currencyExtraSum ? Currency::FromDouble(Q + amount.ToDouble()).ToDouble()
+                                              : Checked(Q + amount.ToDouble());
+                    if (amount > Currency()) out.applied.push_back({k, year, amount});
+                }
+            }
+        }
+
+        const double Ik = I, Qk = Q;
+        B = B - Q;
+        I = i * B;
+        Q = A - I;
+        if (Ik < 0) break;
+
+        SI += Ik;
+        SQ += Qk;
+        ScheduleRow& row = TableRow(table, k);
+        row[1] = Currency::FromDouble(static_cast<double>(k));
+        row[2] = Currency::FromDouble(Ik);
+        row[3] = Currency::FromDouble(Qk);
+        row[4] = Currency::FromDouble(B);
+        row[5] = Currency::FromDouble(SI);
+        row[6] = Currency::FromDouble(SQ);
+        out.payments = k;
+        afterRow(k, table);
+    }
+    out.balance = B;
+    return out;
+}
 
 }  // namespace amortix

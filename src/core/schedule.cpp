@@ -118,25 +118,23 @@ void Run(const ScheduleInputs& in, ScheduleResult& out) {
     double yearValue = 0.0;
 
     // Columns 7 and 0 of the all-payments view: the payment date or the year.
-    PaymentRowHook dateOrYear;
-    if (allPayments) {
-        dateOrYear = [&](long k, std::vector<ScheduleRow>& t) {
-            ScheduleRow& row = TableRow(t, k);
-            if (in.showDates) {
-                ++dateCount;
-                if (n == 24 && dateCount % 2 == 0) {
-                    lastDate = lastDate + 14;
-                } else {
-                    lastDate = StepDate(in.firstPaymentDate, dateSteps++, freq->dateStep);
-                }
-                row[7] = Cur(static_cast<double>(lastDate));
+    const auto dateOrYear = [&](long k, std::vector<ScheduleRow>& t) {
+        if (!allPayments) return;
+        ScheduleRow& row = TableRow(t, k);
+        if (in.showDates) {
+            ++dateCount;
+            if (n == 24 && dateCount % 2 == 0) {
+                lastDate = lastDate + 14;
             } else {
-                const auto prev = TableRow(t, k - 1)[1].Ticks() / Currency::kScale;
-                if (prev % n == 0) yearValue = static_cast<double>(k) / n + 1.0;
-                row[0] = Cur(yearValue);
+                lastDate = StepDate(in.firstPaymentDate, dateSteps++, freq->dateStep);
             }
-        };
-    }
+            row[7] = Cur(static_cast<double>(lastDate));
+        } else {
+            const auto prev = TableRow(t, k - 1)[1].Ticks() / Currency::kScale;
+            if (prev % n == 0) yearValue = static_cast<double>(k) / n + 1.0;
+            row[0] = Cur(yearValue);
+        }
+    };
 
     RepaymentPlan plan;
     plan.principal = in.principal;
