@@ -11,5 +11,7 @@ namespace amortix::cli {
 using Runner = std::function<int()>;
 
 Runner AddScheduleCommand(CLI::App& app);
+Runner AddCompareCommand(CLI::App& app);
+Runner AddAffordCommand(CLI::App& app);
 
 }  // namespace amortix::cli
