@@ -1,27 +1,14 @@
 #include "core/comparison.h"
 
 #include <algorithm>
-#include <charconv>
 
 #include "core/numfmt.h"
 #include "core/repayment.h"
+#include "core/report.h"
 
 namespace amortix {
 
 namespace {
-
-constexpr const char* kCrLf = "\r\n";
-
-// A text that reads as a number takes the mask; any other text ("Normal")
-// passes through unchanged.
-std::string FormatNumericText(std::string_view text, std::string_view mask) {
-    const std::string trimmed = Trim(text);
-    double value = 0;
-    const char* end = trimmed.data() + trimmed.size();
-    const auto [ptr, ec] = std::from_chars(trimmed.data(), end, value);
-    if (trimmed.empty() || ec != std::errc() || ptr != end) return std::string(text);
-    return FormatNumber(value, mask);
-}
 
 // What one row contributes to the printout and the grid, computed before
 // anything is stored so a fault leaves the comparison as it was.
@@ -61,36 +48,22 @@ std::array<std::string, kGrid1Columns> RowCells(const RowFigures& f, std::string
 
 // The four lines a row adds to the printout text.
 std::string RowLines(const RowFigures& f, std::string_view symbol) {
-    std::string out;
-    out.append(" ");
-    out.append(FormatNumber(static_cast<double>(f.row), "00"));
-    out.append("  ");
-    out.append(RightJustify(FormatNumericText(f.daysText, "###.00"), 6));
-    out.append("  ");
-    out.append(f.compounding);
-    out.append("  ");
-    out.append(f.frequency);
-    out.append("  ");
-    out.append(IncreaseText(f.increase, 5));
-    out.append("% Was added to regular P+I payment");
-    out.append(kCrLf);
-    out.append(kCrLf);
-    out.append(14, ' ');
-    out.append(RightJustify(FormatNumber(f.years, "###"), 3));
-    out.append(f.starred ? "    *" : "     ");
-    out.append(RightJustify(FormatNumber(f.retiredYear, "###.00"), 5));
-    out.append(" ");
-    out.append(RightJustify(FormatNumber(static_cast<double>(f.paymentsPerYear), "###"), 4));
-    out.append(" ");
-    out.append(RightJustify(MoneyText(symbol, f.principal, "####,,###.00"), 13));
-    out.append(" ");
-    out.append(RightJustify(FormatNumber(f.ratePercent, "###.000"), 7));
-    out.append(" ");
-    out.append(RightJustify(MoneyText(symbol, f.payment, "###,,###.00"), 10));
-    out.append(RightJustify(MoneyText(symbol, f.totalInterest, "####,,###.00"), 13));
-    out.append(kCrLf);
-    out.append(kCrLf);
-    return out;
+    ComparisonRowPrint row;
+    row.rowNumber = f.row;
+    row.daysText = f.daysText;
+    row.compounding = f.compounding;
+    row.frequency = f.frequency;
+    row.increase = f.increase;
+    row.years = f.years;
+    row.starred = f.starred;
+    row.retiredYear = f.retiredYear;
+    row.paymentsPerYear = f.paymentsPerYear;
+    row.principal = f.principal;
+    row.ratePercent = f.ratePercent;
+    row.payment = f.payment;
+    row.totalInterest = f.totalInterest.ToDouble();
+    row.currencySymbol = std::string(symbol);
+    return ComparisonRowLines(row);
 }
 
 // "Row " and the number as text with its sign position blank.
@@ -133,11 +106,11 @@ bool Comparison::Restore(ComparisonState state) {
     const bool sane = InRange(state.rowCount, 0, kComparisonRowLimit) &&
                       InRange(state.rowsToGraph, 0, kComparisonRowLimit) &&
                       InRange(state.grid2Rows, 0, kListingRows + 1) &&
-                      InRange(state.grid2Columns, 0, 2 * kListingColumns) &&
-                      InRange(state.listingIndex, 0, kListingColumns) &&
-                      InRange(state.listingColumn, 0, 2 * kListingColumns) &&
+                      InRange(state.grid2Columns, 0, 2 * kListingIndexes) &&
+                      InRange(state.listingIndex, 0, kListingIndexes) &&
+                      InRange(state.listingColumn, 0, 2 * kListingIndexes) &&
                       InRange(state.greatestEntries, 0, kListingRows - 1) &&
-                      InRange(state.greatestListingIndex, 0, kListingColumns - 1) &&
+                      InRange(state.greatestListingIndex, 0, kListingIndexes - 1) &&
                       std::all_of(state.greatestEntriesByGroup.begin(), state.greatestEntriesByGroup.end(),
                                   [](int g) { return InRange(g, 0, kListingRows - 1); }) &&
                       std::max(state.grid2Rows, kGrid2MinRows) > state.greatestEntries &&
@@ -225,7 +198,7 @@ void Comparison::AddRow(const ComparisonInputs& in, ComparisonRun& run) {
 
     const auto entries = static_cast<int>(outcome.applied.size());
     if (entries >= kListingRows) throw CalcError("listing full");
-    if (entries > 0 && !InRange(state_.listingIndex, 0, kListingColumns - 1))
+    if (entries > 0 && !InRange(state_.listingIndex, 0, kListingIndexes - 1))
         throw CalcError("listing full");
 
     RowFigures f;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/rates.h"
+#include "core/report.h"
 #include "core/schedule.h"
 
 namespace amortix {
@@ -20,8 +21,6 @@ inline constexpr int kGrid1Rows = 9;  // a header row and 8 data rows
 inline constexpr int kGrid1Columns = 12;
 inline constexpr int kGrid2MinRows = 10;
 inline constexpr int kGrid2MinColumns = 8;
-inline constexpr int kListingRows = 41;     // rows 0..40
-inline constexpr int kListingColumns = 12;  // listing indexes 0..11
 inline constexpr const char* kComparisonGraphTitle = " Total mortgage interest paid";
 
 inline constexpr std::array<std::string_view, kGrid1Columns> kGrid1Headers = {
@@ -51,7 +50,6 @@ struct ComparisonInputs {
 };
 
 using TextTable = std::vector<std::vector<std::string>>;
-using ListingTable = std::array<std::array<std::string, kListingColumns>, kListingRows>;
 
 // Everything the comparison keeps between runs, as a comparison file stores
 // it. Plain data: read it to save or print, replace it through Restore.
