@@ -284,4 +284,18 @@ void Comparison::AddRow(const ComparisonInputs& in, ComparisonRun& run) {
     run.listed = true;
 }
 
+ComparisonPrintData PrintDataFor(const ComparisonState& state, std::string header) {
+    ComparisonPrintData data;
+    data.header = std::move(header);
+    data.printoutText = state.printout;
+    data.labels = state.listingLabels;
+    data.amounts = state.listingAmounts;
+    data.greatestEntryCount = static_cast<std::int16_t>(state.greatestEntries);
+    for (std::size_t g = 0; g < data.groupEntryCounts.size(); ++g)
+        data.groupEntryCounts[g] = static_cast<std::int16_t>(state.greatestEntriesByGroup[g]);
+    data.greatestListingIndex = static_cast<std::int16_t>(state.greatestListingIndex);
+    data.rowsToGraph = state.rowsToGraph;
+    return data;
+}
+
 }  // namespace amortix

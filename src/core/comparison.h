@@ -92,6 +92,9 @@ struct ComparisonRun {
     std::int16_t rowsToGraph = 0;
 };
 
+// What the comparison report prints from the comparison as it stands.
+ComparisonPrintData PrintDataFor(const ComparisonState& state, std::string header);
+
 class Comparison {
 public:
     // The screen as it loads: empty grids, no rows.

@@ -87,3 +87,23 @@ TEST(ReportCli, CalculationMessagesGoToStandardError) {
 
 }  // namespace
 }  // namespace amortix
+
+namespace amortix {
+namespace {
+
+TEST(CompareReportCli, PrintsRowsAndListing) {
+    const auto run = testing::RunCli(
+        "compare --row '' --row '--extra 2:3000' --format report --header 'Which plan?' --font courier");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find(" Which plan?\n"), std::string::npos);
+    EXPECT_NE(run.out.find("                                Mortgage Comparisons\n"), std::string::npos);
+    EXPECT_NE(run.out.find("* Additional Payments Applied"), std::string::npos);
+    EXPECT_NE(run.out.find("Yr. Mth Row  2"), std::string::npos);
+    const auto none = testing::RunCli("compare --row '--years 41' --format report");
+    EXPECT_EQ(none.status, 1);
+    EXPECT_NE(none.err.find("Message 1:"), std::string::npos);
+    EXPECT_EQ(testing::RunCli("compare --row '' --header x").status, 2);
+}
+
+}  // namespace
+}  // namespace amortix
