@@ -301,6 +301,14 @@ float FieldCursor::ReadSingle() {
     }
 }
 
+double FieldCursor::ReadVariantNumber() {
+    if (next_ < fields_.size() && fields_[next_].kind == RecordField::Kind::Empty) {
+        ++next_;
+        return 0.0;
+    }
+    return ReadDouble();
+}
+
 std::int16_t FieldCursor::ReadInteger() {
     const double value = ReadDouble();
     const double rounded = std::nearbyint(value);  // ties to even

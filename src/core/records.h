@@ -81,6 +81,8 @@ public:
     Currency ReadCurrency();
     // A quoted text, an empty field ("") or bare characters as written.
     std::string ReadText();
+    // A variant holding a number; an empty one reads as 0.
+    double ReadVariantNumber();
     // A field taken as it is (variant and ignored fields).
     const RecordField& ReadAny();
 
