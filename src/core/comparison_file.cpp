@@ -21,9 +21,9 @@ std::string LineText(int line) { return "line " + std::to_string(line) + ": "; }
 // The next record, which must hold exactly `count` fields.
 FieldCursor Record(RecordReader& reader, std::size_t count, const char* what) {
     const int line = reader.Line();
-    std::vector<RecordField> fields = reader.Next(count);
+    const std::span<const RecordField> fields = reader.Next(count);
     if (fields.size() != count) throw FormatError(LineText(line) + "expected " + what);
-    return FieldCursor(std::move(fields), line);
+    return FieldCursor(fields, line);
 }
 
 void CheckRange(int value, int lo, int hi, const char* what) {
@@ -107,10 +107,10 @@ LoadResult<ComparisonFileData> ParseComparisonFile(std::string_view bytes) {
         }
 
         const int printoutLine = reader.Line();
-        std::vector<RecordField> printout = reader.Next(1);
+        const std::span<const RecordField> printout = reader.Next(1);
         if (printout.size() != 1 || printout[0].kind == RecordField::Kind::Bare)
             throw FormatError(LineText(printoutLine) + "expected the printout text");
-        d.printout = std::move(printout[0].text);
+        d.printout.assign(printout[0].text);
 
         for (int r = 0; r < kListingRows; ++r) {
             for (int c = 0; c < kListingColumns; ++c) {

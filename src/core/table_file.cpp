@@ -19,14 +19,14 @@ LoadResult<TableFileData> ParseTableFile(std::string_view bytes) {
     try {
         RecordReader reader(bytes);
         const int firstLine = reader.Line();
-        std::vector<RecordField> first = reader.Next(kFieldsNow);
+        const std::span<const RecordField> first = reader.Next(kFieldsNow);
         const std::size_t count = first.size();
         if (count != kFieldsNow && count != kFieldsBefore) {
             return Result::Failure("line 1: " + std::to_string(count) + " fields where a table file has " +
                                    std::to_string(kFieldsNow) + " (or " + std::to_string(kFieldsBefore) +
                                    " in the previous layout)");
         }
-        FieldCursor fields(std::move(first), firstLine);
+        FieldCursor fields(first, firstLine);
         TableFileData data;
         data.principal = fields.ReadDouble();
         data.ratePercent = fields.ReadDouble();
@@ -48,12 +48,12 @@ LoadResult<TableFileData> ParseTableFile(std::string_view bytes) {
         data.yearRecords.reserve(static_cast<std::size_t>(years));
         for (int j = 1; j <= years; ++j) {
             const int line = reader.Line();
-            std::vector<RecordField> record = reader.Next(2);
+            const std::span<const RecordField> record = reader.Next(2);
             if (record.size() != 2) {
                 return Result::Failure("line " + std::to_string(line) +
                                        ": a year record holds a year number and an amount");
             }
-            FieldCursor yearFields(std::move(record), line);
+            FieldCursor yearFields(record, line);
             TableYearRecord year;
             year.yearNumber = yearFields.ReadCurrency();
             year.amount = yearFields.ReadCurrency();

@@ -203,7 +203,10 @@ TEST(ComparisonFile, ThreeRowsWithoutAdditionalPaymentsHaveTheDocumentedSections
     // rows, the printout, 492 listing pairs.
     RecordReader reader(bytes);
     std::vector<std::vector<RecordField>> records;
-    while (!reader.AtEnd()) records.push_back(reader.Next(30));
+    while (!reader.AtEnd()) {
+        const auto record = reader.Next(30);
+        records.emplace_back(record.begin(), record.end());
+    }
     ASSERT_EQ(records.size(), 1u + 36 + 80 + 3 + 1 + 492);
     const auto fieldsIn = [&](std::size_t from, std::size_t count) {
         std::vector<std::size_t> sizes;
