@@ -11,5 +11,6 @@ namespace amortix::cli {
 using Runner = std::function<int()>;
 
 Runner AddScheduleCommand(CLI::App& app);
+Runner AddReadCommand(CLI::App& app);
 
 }  // namespace amortix::cli
