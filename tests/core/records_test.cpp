@@ -287,6 +287,17 @@ TEST(PersonalSettingsFile, FailedSaveKeepsThePreviousFile) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), std::filesystem::directory_iterator()), 2);
 }
 
+TEST(DataFile, ReplacedFileKeepsItsPermissions) {
+    testing::TempDir dir;
+    const std::string path = dir.File("t.qmd");
+    ASSERT_TRUE(WriteFileReplacing(path, "old"));
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    ASSERT_TRUE(WriteFileReplacing(path, "new"));
+    EXPECT_EQ(testing::ReadBytes(path), "new");
+    EXPECT_EQ(std::filesystem::status(path).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+}
+
 TEST(DataFile, RefusesFilesThatCannotBeOurs) {
     testing::TempDir dir;
     const std::string big = dir.File("big.qmd");
