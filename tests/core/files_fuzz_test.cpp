@@ -116,9 +116,9 @@ private:
 
     char RandomByte() {
         // Mostly the characters that matter to the format, sometimes anything.
-        static constexpr char kSpecial[] = {',', '"', '\r', '\n', '.', '-', '+', 'E', '0', '1', '9', ' ', '\0'};
+        static constexpr char kFormatChars[] = {',', '"', '\r', '\n', '.', '-', '+', 'E', '0', '1', '9', ' ', '\0'};
         if (Pick(3) == 0) return static_cast<char>(Pick(256));
-        return kSpecial[Pick(sizeof kSpecial)];
+        return kFormatChars[Pick(sizeof kFormatChars)];
     }
 
     std::string RandomBytes(std::size_t n) {
