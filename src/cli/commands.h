@@ -13,5 +13,6 @@ using Runner = std::function<int()>;
 Runner AddScheduleCommand(CLI::App& app);
 Runner AddCompareCommand(CLI::App& app);
 Runner AddAffordCommand(CLI::App& app);
+Runner AddReadCommand(CLI::App& app);
 
 }  // namespace amortix::cli

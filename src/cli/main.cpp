@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
     runners.push_back(AddScheduleCommand(app));
     runners.push_back(AddCompareCommand(app));
     runners.push_back(AddAffordCommand(app));
+    runners.push_back(AddReadCommand(app));
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
