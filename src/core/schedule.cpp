@@ -240,6 +240,11 @@ std::string GridColumn0Header(ScheduleView view, bool showDates) {
     return showDates ? " Payment  Date" : "  Payment   No.  Year";
 }
 
+std::string GridHeader(int column, ScheduleView view, bool showDates) {
+    if (column < 0 || column >= kGridColumns) return {};
+    return column == 0 ? GridColumn0Header(view, showDates) : kGridHeaders[static_cast<std::size_t>(column)];
+}
+
 ScheduleResult CalculateSchedule(const ScheduleInputs& in) {
     ScheduleResult out;
     out.view = in.view;
@@ -263,7 +268,7 @@ ScheduleResult CalculateSchedule(const ScheduleInputs& in) {
 
 std::string ScheduleResult::GridCell(int row, int column) const {
     if (column < 0 || column >= kGridColumns || row < 0 || row >= gridRowCount_) return {};
-    if (row == 0) return column == 0 ? GridColumn0Header(view, showDates) : kGridHeaders[static_cast<std::size_t>(column)];
+    if (row == 0) return GridHeader(column, view, showDates);
     if (!calculated) return {};
     if (row <= gridRows) {
         const ScheduleRow& r = schedule[static_cast<std::size_t>(row)];

@@ -110,6 +110,9 @@ ScheduleResult CalculateSchedule(const ScheduleInputs& inputs);
 
 // The header of column 0 for the view.
 std::string GridColumn0Header(ScheduleView view, bool showDates);
+// The header of any grid column (row 0), so a screen lays out its grid
+// before the first calculation.
+std::string GridHeader(int column, ScheduleView view, bool showDates);
 
 // Graph data: the balance at the start of each year.
 struct GraphPoint {

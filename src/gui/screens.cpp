@@ -3,9 +3,12 @@
 //   application.RegisterScreen(kTablesScreen, [](ScreenContext& c) { return new MortgageCalc(c); });
 // Forms without a registration open as a placeholder.
 #include "shell/application.h"
+#include "tables/tables_screen.h"
 
 namespace amortix::gui {
 
-void RegisterScreens(Application& application) { static_cast<void>(application); }
+void RegisterScreens(Application& application) {
+    application.RegisterScreen(kTablesScreen, [](ScreenContext& c) { return new MortgageCalc(c); });
+}
 
 }  // namespace amortix::gui

@@ -284,6 +284,26 @@ TEST(Schedule, GridSizes) {
     EXPECT_EQ(r.GridCell(61, 0), "");
 }
 
+TEST(Schedule, GridHeadersBeforeAnyCalculation) {
+    const struct {
+        ScheduleView view;
+        bool dates;
+        const char* column0;
+    } cases[] = {
+        {ScheduleView::Annual, false, " Payment  Year"},
+        {ScheduleView::Annual, true, " Payment  Year"},
+        {ScheduleView::AllPayments, false, "  Payment   No.  Year"},
+        {ScheduleView::AllPayments, true, " Payment  Date"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(GridHeader(0, c.view, c.dates), c.column0);
+        EXPECT_EQ(GridHeader(3, c.view, c.dates), "Remaining Balance");
+    }
+    EXPECT_EQ(GridHeader(5, ScheduleView::Annual, false), "Cumulative Principal");
+    EXPECT_EQ(GridHeader(6, ScheduleView::Annual, false), "");
+    EXPECT_EQ(GridHeader(-1, ScheduleView::Annual, false), "");
+}
+
 TEST(Schedule, AnnualTotals) {
     const ScheduleResult all = CalculateSchedule(Worked());
     const ScheduleResult annual = CalculateSchedule(Worked("      Monthly", ScheduleView::Annual));

@@ -1,0 +1,113 @@
+#include "tables/date_dialog.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "shell/app_state.h"
+#include "shell/frame.h"
+#include "shell/interaction.h"
+#include "shell/numeric_entry.h"
+#include "shell/short_date.h"
+#include "shell/twips.h"
+
+namespace amortix::gui {
+
+MortDateInput::MortDateInput(ScreenContext& context, QWidget* parent, QLocale locale)
+    : QDialog(parent), context_(context), locale_(std::move(locale)) {
+    setObjectName("MortDateInput");
+    setWindowTitle("Date Input");
+    AppState& state = context_.state;
+
+    Label1 = new QLabel(" Type in the date of the    first payment", this);
+    Label1->setObjectName("Label1");
+    Label1->setWordWrap(true);
+    InDate = new QLineEdit(this);
+    InDate->setObjectName("InDate");
+    Label1->setBuddy(InDate);
+    OkExit = new QPushButton("&OK", this);
+    OkExit->setObjectName("OkExit");
+
+    NumericEntry::Options date;
+    date.kind = NumericEntry::Kind::Text;
+    date.next = OkExit;
+    date.selectAllOnFocus = false;
+    date.deleteClearsResults = false;
+    date.storeText = [this](const QString& text) {
+        if (!StoreDate(text)) {
+            refused_ = true;
+            // Back into the box once the focus change that left it is over.
+            QTimer::singleShot(0, InDate, [this] { InDate->setFocus(Qt::OtherFocusReason); });
+        }
+        return DateText();
+    };
+    NumericEntry::Attach(state, context_.interaction, InDate, date);
+    InDate->installEventFilter(this);
+
+    connect(OkExit, &QPushButton::clicked, this, [this] {
+        // The click that left a refused date must not close the dialog.
+        if (refused_) {
+            refused_ = false;
+            return;
+        }
+        accept();
+    });
+
+    const QFontMetrics metrics(font());
+    InDate->setMinimumWidth(metrics.averageCharWidth() * 18);
+    Label1->setMinimumWidth(metrics.averageCharWidth() * 22);
+    auto* row = new QHBoxLayout;
+    row->addWidget(Label1, 1);
+    row->addWidget(InDate);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(OkExit);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(row);
+    layout->addLayout(buttons);
+
+    // Load.
+    state.EntryEdited = 0;
+    InDate->setText(DateText());
+    InDate->setFocus();
+
+    PlaceDialog(this, state, &context_.frame, QPoint(4000, 2400), QPoint(5000, 3400));
+}
+
+bool MortDateInput::StoreDate(const QString& text) {
+    if (const auto serial = ParseShortDate(text, locale_)) {
+        context_.state.FirstPaymentDate = *serial;
+        return true;
+    }
+    context_.interaction.ShowMessage(10);
+    return false;
+}
+
+QString MortDateInput::DateText() const { return ShortDateText(context_.state.FirstPaymentDate, locale_); }
+
+bool MortDateInput::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == InDate && event->type() == QEvent::FocusIn) refused_ = false;
+    return QDialog::eventFilter(watched, event);
+}
+
+void MortDateInput::done(int result) {
+    AppState& state = context_.state;
+    if (state.EntryEdited == 1) {
+        // Typed but not yet left (Escape, the window's close button).
+        const bool stored = StoreDate(InDate->text());
+        InDate->setText(DateText());
+        state.EntryEdited = 0;
+        if (!stored) {
+            InDate->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    QDialog::done(result);
+}
+
+}  // namespace amortix::gui

@@ -1,0 +1,585 @@
+#include "tables/tables_screen.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "core/rates.h"
+#include "core/tables_form.h"
+#include "shell/app_state.h"
+#include "shell/frame.h"
+#include "shell/grid_widget.h"
+#include "shell/interaction.h"
+#include "shell/look.h"
+#include "shell/numeric_entry.h"
+#include "shell/short_date.h"
+#include "shell/twips.h"
+#include "tables/date_dialog.h"
+#include "tables/days_dialog.h"
+#include "tables/prepay_dialog.h"
+#include "tables/term_dialog.h"
+
+namespace amortix::gui {
+namespace {
+
+constexpr const char* kQuickHelpCaption = "Quick &Help";
+constexpr const char* kCloseHelpCaption = "Close &Help";
+constexpr const char* kShowDatesCaption = "&View payment date";
+constexpr const char* kShowNumbersCaption = "&View payment No.";
+
+// The schedule grid: six columns, each wider than the default by these twips.
+constexpr int kGridExtraTwips[amortix::kGridColumns] = {520, 550, 650, 700, 700, 700};
+constexpr int kGridHeaderTwips = 510;  // two lines for the two-word headers
+constexpr int kGridRowsAtLoad = 26;
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    return label;
+}
+
+QLineEdit* MakeResultBox(QWidget* parent, const char* name) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::NoFocus);
+    box->setAlignment(Qt::AlignRight);
+    MarkAsResult(box);
+    return box;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+// Restores the normal pointer however the calculation ends.
+class Hourglass {
+public:
+    Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~Hourglass() { QApplication::restoreOverrideCursor(); }
+    Hourglass(const Hourglass&) = delete;
+    Hourglass& operator=(const Hourglass&) = delete;
+};
+
+}  // namespace
+
+MortgageCalc::MortgageCalc(ScreenContext& context, Commands commands)
+    : context_(context), commands_(std::move(commands)) {
+    setObjectName(kTablesScreen);
+    AppState& state = context_.state;
+    Interaction& interaction = context_.interaction;
+
+    // --- Inputs -------------------------------------------------------------
+    Label1 = MakeLabel(this, "Label1", {});
+    InPrincipal = new QLineEdit(this);
+    InPrincipal->setObjectName("InPrincipal");
+    Label2 = MakeLabel(this, "Label2", {});
+    InRate = new QComboBox(this);
+    InRate->setObjectName("InRate");
+    Label3 = MakeLabel(this, "Label3", {});
+    InTerm = new QComboBox(this);
+    InTerm->setObjectName("InTerm");
+    Label6 = MakeLabel(this, "Label6", amortix::kTablesLabel6);
+    Comperiod = new QComboBox(this);
+    Comperiod->setObjectName("Comperiod");
+    Label10 = MakeLabel(this, "Label10", amortix::kTablesLabel10);
+    FreqPmt = new QComboBox(this);
+    FreqPmt->setObjectName("FreqPmt");
+    Label1->setBuddy(InPrincipal);
+    Label2->setBuddy(InRate);
+    Label3->setBuddy(InTerm);
+    Label6->setBuddy(Comperiod);
+    Label10->setBuddy(FreqPmt);
+
+    // --- Results ------------------------------------------------------------
+    Label4 = MakeLabel(this, "Label4", " Principal + Interest   payment.");
+    InMonthPI = MakeResultBox(this, "InMonthPI");
+    Label16 = MakeLabel(this, "Label16", amortix::kLabel16Cleared);
+    PPpercent = MakeResultBox(this, "PPpercent");
+    Label14 = MakeLabel(this, "Label14", " Interest rate        factor.");
+    PeriodicR = MakeResultBox(this, "PeriodicR");
+    Label15 = MakeLabel(this, "Label15", " Days          in year.");
+    InDays = MakeResultBox(this, "InDays");
+    Label9 = MakeLabel(this, "Label9", " No. of payments   each year.");
+    NumPmtsYear = MakeResultBox(this, "NumPmtsYear");
+    Label11 = MakeLabel(this, "Label11", {});
+    EndMortYear = MakeResultBox(this, "EndMortYear");
+    Label8 = MakeLabel(this, "Label8", {});
+    AllPayments = MakeResultBox(this, "AllPayments");
+    Label5 = MakeLabel(this, "Label5", " Total interest       savings.");
+    TotSavd = MakeResultBox(this, "TotSavd");
+    AddPmtsOn = new QLabel(this);
+    AddPmtsOn->setObjectName("AddPmtsOn");
+    AddPmtsOn->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    AddPmtsOn->setToolTip("Red while additional payments are in force");
+
+    // --- Views and grid -----------------------------------------------------
+    Label12 = MakeLabel(this, "Label12", " Show payments.");
+    Label12->setWordWrap(false);
+    Option1 = new QRadioButton("All ", this);
+    Option1->setObjectName("Option1");
+    Option2 = new QRadioButton("Annual", this);
+    Option2->setObjectName("Option2");
+    MGrid = new GridWidget(this);
+    MGrid->setObjectName("MGrid");
+    MTextBox = new QPlainTextEdit(this);
+    MTextBox->setObjectName("MTextBox");
+    MTextBox->hide();
+
+    // --- Buttons ------------------------------------------------------------
+    MCalc = MakeButton(this, "MCalc", "&Calculate");
+    MHelp = MakeButton(this, "MHelp", kQuickHelpCaption);
+    MTerm = MakeButton(this, "MTerm", "&Term");
+    MDateNumber = MakeButton(this, "MDateNumber", kShowDatesCaption);
+    MAddPrePay = MakeButton(this, "MAddPrePay", "&Additional payments");
+    MShowIRF = MakeButton(this, "MShowIRF", "&Days in year");
+    MSaveFile = MakeButton(this, "MSaveFile", "Sa&ve File");
+    MLoadFile = MakeButton(this, "MLoadFile", "&Open File");
+    MPrinter = MakeButton(this, "MPrinter", "&Print");
+    MGraphs = MakeButton(this, "MGraphs", "&Show Graph");
+    MExit = MakeButton(this, "MExit", "E&xit to Menu");
+
+    // --- The input-box pattern ----------------------------------------------
+    const auto clear = [this] { ClearResults(); };
+
+    NumericEntry::Options principal;
+    principal.clearResults = clear;
+    principal.next = InRate;
+    principal.store = [this, &state](double value) {
+        state.TableInputs[1] = value;
+        return Q(amortix::MoneyBoxText(state.CurrencySymbol, value));
+    };
+    NumericEntry::Attach(state, interaction, InPrincipal, principal);
+
+    NumericEntry::Options rate;
+    rate.decimals = 3;
+    rate.clearResults = clear;
+    rate.next = InTerm;
+    rate.store = [&state](double value) {
+        state.TableInputs[2] = value;
+        return Q(amortix::RateBoxText(value));
+    };
+    NumericEntry::Attach(state, interaction, InRate, rate);
+
+    NumericEntry::Options term;
+    term.kind = NumericEntry::Kind::Whole;
+    term.clearResults = clear;
+    term.next = Comperiod;
+    term.onChoose = [this] { EraseAdditionalPayments(); };
+    term.store = [this, &state](double) {
+        const auto entry = amortix::EnterTerm(state.TablesMode, InTerm->currentText().toStdString());
+        if (entry.message) context_.interaction.ShowMessage(*entry.message);
+        state.TableInputs[3] = entry.years;
+        // Year amounts belong to the period they were typed for.
+        EraseAdditionalPayments();
+        return Q(entry.text);
+    };
+    NumericEntry::Attach(state, interaction, InTerm, term);
+
+    ChoiceList::Options compounding;
+    compounding.clearResults = clear;
+    compounding.next = FreqPmt;
+    ChoiceList::Attach(state, interaction, Comperiod, compounding);
+
+    ChoiceList::Options frequency;
+    frequency.clearResults = clear;
+    frequency.next = MCalc;
+    ChoiceList::Attach(state, interaction, FreqPmt, frequency);
+
+    HelpTextBox::Attach(interaction, MTextBox, InPrincipal);
+
+    InPrincipal->setAlignment(Qt::AlignRight);
+    InRate->lineEdit()->setAlignment(Qt::AlignRight);
+    InTerm->lineEdit()->setAlignment(Qt::AlignRight);
+
+    setTabOrder(InPrincipal, InRate);
+    setTabOrder(InRate, InTerm);
+    setTabOrder(InTerm, Comperiod);
+    setTabOrder(Comperiod, FreqPmt);
+    setTabOrder(FreqPmt, MCalc);
+
+    connect(Option1, &QRadioButton::clicked, this, [this] { ChooseView(amortix::ScheduleView::AllPayments); });
+    connect(Option2, &QRadioButton::clicked, this, [this] { ChooseView(amortix::ScheduleView::Annual); });
+    connect(MCalc, &QPushButton::clicked, this, &MortgageCalc::Calculate);
+    connect(MHelp, &QPushButton::clicked, this, &MortgageCalc::ToggleQuickHelp);
+    connect(MTerm, &QPushButton::clicked, this, &MortgageCalc::ChooseTerm);
+    connect(MDateNumber, &QPushButton::clicked, this, &MortgageCalc::ToggleDates);
+    connect(MAddPrePay, &QPushButton::clicked, this, &MortgageCalc::OpenAdditionalPayments);
+    connect(MShowIRF, &QPushButton::clicked, this, &MortgageCalc::OpenDaysInYear);
+    connect(MSaveFile, &QPushButton::clicked, this, &MortgageCalc::SaveFile);
+    connect(MLoadFile, &QPushButton::clicked, this, [this] {
+        if (commands_.loadFile) commands_.loadFile(*this);
+    });
+    connect(MPrinter, &QPushButton::clicked, this, &MortgageCalc::Print);
+    connect(MGraphs, &QPushButton::clicked, this, &MortgageCalc::ShowGraph);
+    connect(MExit, &QPushButton::clicked, this, &MortgageCalc::Exit);
+
+    // --- Layout ---------------------------------------------------------------
+    const QFontMetrics metrics(font());
+    const int chars = metrics.averageCharWidth();
+    const int labelWidth = chars * 22;
+    const int boxWidth = chars * 19;
+    for (QLabel* label : {Label1, Label2, Label3, Label6, Label10, Label4, Label16, Label14, Label15, Label9,
+                          Label11, Label8, Label5})
+        label->setFixedWidth(labelWidth);
+    for (QWidget* box : std::initializer_list<QWidget*>{InPrincipal, InRate, InTerm, Comperiod, FreqPmt,
+                                                        InMonthPI, PPpercent, PeriodicR, InDays, NumPmtsYear,
+                                                        EndMortYear, AllPayments, TotSavd})
+        box->setFixedWidth(boxWidth);
+
+    auto* inputs = new QGridLayout;
+    const std::pair<QLabel*, QWidget*> inputRows[] = {
+        {Label1, InPrincipal}, {Label2, InRate}, {Label3, InTerm}, {Label6, Comperiod}, {Label10, FreqPmt}};
+    int row = 0;
+    for (const auto& [label, box] : inputRows) {
+        inputs->addWidget(label, row, 0);
+        inputs->addWidget(box, row++, 1);
+    }
+    auto* views = new QHBoxLayout;
+    views->addWidget(Label12);
+    views->addWidget(Option1);
+    views->addWidget(Option2);
+    views->addStretch();
+    inputs->addLayout(views, row++, 0, 1, 2);
+    inputs->setRowStretch(row, 1);
+
+    auto* results = new QGridLayout;
+    const std::pair<QLabel*, QWidget*> resultRows[] = {
+        {Label4, InMonthPI}, {Label16, PPpercent},  {Label14, PeriodicR},  {Label15, InDays},
+        {Label9, NumPmtsYear}, {Label11, EndMortYear}, {Label8, AllPayments}, {Label5, TotSavd}};
+    row = 0;
+    for (const auto& [label, box] : resultRows) {
+        results->addWidget(label, row, 0);
+        results->addWidget(box, row++, 1);
+    }
+    results->setRowStretch(row, 1);
+
+    auto* buttons = new QGridLayout;
+    QPushButton* buttonOrder[] = {MCalc,    MHelp,     MTerm,     MDateNumber, MAddPrePay, MShowIRF,
+                                  MSaveFile, MLoadFile, MPrinter, MGraphs,     MExit};
+    for (int i = 0; i < 11; ++i) buttons->addWidget(buttonOrder[i], i / 2, i % 2 * 2 + 1);
+    // The indicator sits in front of its button.
+    AddPmtsOn->setFixedWidth(chars * 2);
+    buttons->addWidget(AddPmtsOn, 2, 0);
+    buttons->setColumnMinimumWidth(0, chars * 2);
+    buttons->setRowStretch(6, 1);
+
+    auto* top = new QHBoxLayout;
+    top->addLayout(inputs);
+    top->addSpacing(chars * 2);
+    top->addLayout(results);
+    top->addSpacing(chars * 2);
+    top->addLayout(buttons);
+    top->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(MGrid, 1);
+    layout->addWidget(MTextBox, 1);
+
+    Load();
+
+    const int gridWidth = [this] {
+        int width = MGrid->frameWidth() * 2 + MGrid->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
+        for (int c = 0; c < MGrid->Cols(); ++c) width += MGrid->columnWidth(c);
+        return width;
+    }();
+    MGrid->setMinimumWidth(gridWidth);
+    MGrid->setMinimumHeight(MGrid->horizontalHeader()->height() + MGrid->verticalHeader()->defaultSectionSize() * 12);
+    MTextBox->setMinimumHeight(MGrid->minimumHeight());
+    setMinimumSize(TwipsToPixels(this, QSize(9615, 6810)).expandedTo(layout->sizeHint()));
+    InPrincipal->setFocus();
+}
+
+MortgageCalc::~MortgageCalc() = default;
+
+void MortgageCalc::Load() {
+    AppState& state = context_.state;
+    const amortix::TablesDefaults defaults = amortix::DefaultsFor(state.TablesMode, state.CurrencySymbol);
+    context_.frame.SetCaption(Q(defaults.caption));
+
+    state.TablesOpen = 1;
+    results_.reset();
+    state.QuickHelpOn = 0;
+    state.EntryEdited = 0;
+    LayOutGrid();
+
+    Option2->setChecked(true);
+    ChooseView(amortix::ScheduleView::Annual);
+
+    state.ShowDates = 0;
+    state.TermYears = 0;
+    MDateNumber->setText(kShowDatesCaption);
+
+    // Every calculator starts from 365 days (the preset's literals, not 365/14).
+    state.DayBasis = amortix::DayBasis::Preset(1);
+
+    Label1->setText(Q(defaults.label1));
+    Label2->setText(Q(defaults.label2));
+    Label3->setText(Q(defaults.label3));
+    Label8->setText(Q(defaults.label8));
+    Label11->setText(Q(defaults.label11));
+    InPrincipal->setText(Q(defaults.principalText));
+    state.TableInputs[1] = defaults.principal;
+    state.TableInputs[2] = defaults.ratePercent;
+    state.TableInputs[3] = defaults.years;
+    for (const auto& entry : defaults.rateList) InRate->addItem(Q(entry));
+    InRate->setEditText(Q(defaults.rateText));
+    for (const auto& entry : defaults.termList) InTerm->addItem(Q(entry));
+    InTerm->setEditText(Q(defaults.termText));
+
+    for (const auto text : amortix::kCompoundingTexts) Comperiod->addItem(Q(std::string(text)));
+    Comperiod->setCurrentText(Q(amortix::CompoundingForSetting(state.CompoundSetting)));
+    for (const auto text : amortix::kFrequencyTexts) FreqPmt->addItem(Q(std::string(text)));
+    FreqPmt->setCurrentIndex(0);
+
+    ShowAdditionalPaymentsInForce(AddPmtsOn, state.ExtraPayments.increase > 0.0f || state.ExtraPayments.rowCount > 0);
+    state.EntryEdited = 0;
+}
+
+void MortgageCalc::LayOutGrid() {
+    MGrid->SetCols(amortix::kGridColumns);
+    MGrid->SetRows(kGridRowsAtLoad);
+    MGrid->SetRowHeight(0, kGridHeaderTwips);
+    for (int c = 0; c < amortix::kGridColumns; ++c) {
+        MGrid->SetColWidth(c, MGrid->ColWidth(c) + kGridExtraTwips[c]);
+        MGrid->SetColAlignment(c, c == 0 ? kAlignCenter : kAlignRight);
+        MGrid->SetFixedAlignment(c, kAlignCenter);
+        MGrid->SetTextAt(0, c, Q(amortix::GridHeader(c, amortix::ScheduleView::Annual, false)));
+    }
+}
+
+amortix::ScheduleInputs MortgageCalc::Inputs() const {
+    const AppState& state = context_.state;
+    amortix::ScheduleInputs in;
+    in.mode = state.TablesMode;
+    in.principal = state.TableInputs[1];
+    in.ratePercent = state.TableInputs[2];
+    in.years = state.TableInputs[3];
+    in.compounding = Comperiod->currentText().toStdString();
+    in.frequency = FreqPmt->currentText().toStdString();
+    in.dayBasis = state.DayBasis;
+    in.view = state.ScheduleView == amortix::ScheduleView::AllPayments ? amortix::ScheduleView::AllPayments
+                                                                      : amortix::ScheduleView::Annual;
+    in.termYears = state.TermYears;
+    in.showDates = state.ShowDates == 1;
+    in.firstPaymentDate = state.FirstPaymentDate;
+    in.extra = state.ExtraPayments;
+    in.currencySymbol = state.CurrencySymbol;
+    in.formatDate = ShortDateFormatter();
+    return in;
+}
+
+void MortgageCalc::ClearResults() {
+    AppState& state = context_.state;
+    for (QLineEdit* box : {InDays, PeriodicR, NumPmtsYear, EndMortYear, InMonthPI, PPpercent, TotSavd, AllPayments})
+        box->clear();
+    state.EntryEdited = 1;
+    Label16->setText(amortix::kLabel16Cleared);
+    if (state.QuickHelpOn == 1) return;  // the help text stays on screen
+
+    MTextBox->clear();
+    MGrid->SetSelection(1, MGrid->Rows() - 1, 0, MGrid->Cols() - 1);
+    MGrid->SetFillStyle(1);
+    MGrid->SetText({});
+    MGrid->SetFillStyle(0);
+    MGrid->CollapseSelection(1, 0);
+    results_.reset();
+
+    if (MHelp->text() == kCloseHelpCaption) {
+        MHelp->setText(kQuickHelpCaption);
+        MPrinter->setEnabled(true);
+        MSaveFile->setEnabled(true);
+        MGraphs->setEnabled(true);
+        MTextBox->hide();
+        MGrid->show();
+        state.EntryEdited = 0;
+    }
+    state.QuickHelpOn = 0;
+    state.ResultsReady = 0;
+}
+
+void MortgageCalc::Calculate() {
+    AppState& state = context_.state;
+    state.QuickHelpOn = 0;
+    ClearResults();
+    state.EntryEdited = 0;
+    state.ResultsReady = 0;
+    state.PaymentsPerYear = 0;
+
+    std::shared_ptr<const amortix::ScheduleResult> result;
+    {
+        const Hourglass hourglass;
+        result = std::make_shared<const amortix::ScheduleResult>(amortix::CalculateSchedule(Inputs()));
+    }
+    state.TermYears = result->termYears;
+    state.PaymentsPerYear = result->paymentsPerYear;
+    state.FrequencyClass = result->frequencyClass;
+    for (const int number : result->messages) context_.interaction.ShowMessage(number);
+    if (!result->calculated) {
+        // A term longer than the schedule: the user calculates again and
+        // gets all years.
+        if (!result->messages.empty() && result->messages.back() == 34) {
+            ClearResults();
+            state.EntryEdited = 1;
+        }
+        return;
+    }
+
+    InDays->setText(Q(result->InDays));
+    PeriodicR->setText(Q(result->PeriodicR));
+    NumPmtsYear->setText(Q(result->NumPmtsYear));
+    InMonthPI->setText(Q(result->InMonthPI));
+    Label16->setText(Q(result->Label16));
+    PPpercent->setText(Q(result->PPpercent));
+    EndMortYear->setText(Q(result->EndMortYear));
+    AllPayments->setText(Q(result->AllPayments));
+    TotSavd->setText(Q(result->TotSavd));
+
+    state.YearsToFinal = result->yearsToFinal;
+    state.GridRows = result->gridRows;
+    state.GraphTitle = result->graphTitle;
+    FillGrid(result);
+    state.ResultsReady = result->resultsReady;
+    results_ = std::move(result);
+}
+
+void MortgageCalc::FillGrid(std::shared_ptr<const amortix::ScheduleResult> result) {
+    // The grid asks the result for the cells in view only, so the largest
+    // schedule shows at once.
+    MGrid->SetRows(result->GridRowCount());
+    MGrid->SetTextAt(0, 0, Q(result->GridCell(0, 0)));
+    MGrid->SetCellFunction(
+        [result](int row, int column) { return QString::fromStdString(result->GridCell(row, column)); });
+    MGrid->CollapseSelection(1, 0);
+    MGrid->scrollToTop();
+}
+
+void MortgageCalc::ChooseView(amortix::ScheduleView view) {
+    AppState& state = context_.state;
+    (view == amortix::ScheduleView::AllPayments ? Option1 : Option2)->setChecked(true);
+    state.ScheduleView = view;
+    ClearResults();
+    state.EntryEdited = 0;
+}
+
+void MortgageCalc::EraseAdditionalPayments() {
+    context_.state.ExtraPayments.EraseAmounts();
+    ShowAdditionalPaymentsInForce(AddPmtsOn, false);
+}
+
+void MortgageCalc::ToggleQuickHelp() {
+    AppState& state = context_.state;
+    state.QuickHelpOn = state.QuickHelpOn == 1 ? 0 : 1;
+    if (MHelp->text() != kQuickHelpCaption) {
+        ClearResults();  // closes the help
+        return;
+    }
+    MHelp->setText(kCloseHelpCaption);
+    MPrinter->setEnabled(false);
+    MSaveFile->setEnabled(false);
+    MGraphs->setEnabled(false);
+    MGrid->hide();
+    MTextBox->show();
+    MTextBox->setFocus();
+    QString text = Q(amortix::TablesQuickHelp(state.TablesMode));
+    text.replace("\r\n", "\n");
+    MTextBox->setPlainText(text);
+}
+
+void MortgageCalc::ChooseTerm() {
+    {
+        MSelTerm dialog(context_, this);
+        dialog.exec();
+    }
+    ClearResults();
+}
+
+void MortgageCalc::ToggleDates() {
+    AppState& state = context_.state;
+    ClearResults();
+    if (MDateNumber->text() != kShowDatesCaption) {
+        MDateNumber->setText(kShowDatesCaption);
+        state.ShowDates = 0;
+    } else {
+        MDateNumber->setText(kShowNumbersCaption);
+        state.ShowDates = 1;
+        MortDateInput dialog(context_, this);
+        dialog.exec();
+    }
+    state.EntryEdited = 0;
+}
+
+void MortgageCalc::OpenAdditionalPayments() {
+    ClearResults();
+    context_.state.EntryEdited = 0;
+    MortPrePay dialog(context_, AddPmtsOn, this);
+    dialog.exec();
+}
+
+void MortgageCalc::OpenDaysInYear() {
+    {
+        MortIRFTable dialog(context_, this);
+        dialog.exec();
+    }
+    ClearResults();
+    context_.state.EntryEdited = 0;
+}
+
+void MortgageCalc::SaveFile() {
+    if (context_.state.ResultsReady == 0) {
+        context_.interaction.ShowMessage(15);
+        return;
+    }
+    if (commands_.saveFile) commands_.saveFile(*this);
+}
+
+void MortgageCalc::Print() {
+    if (context_.state.ResultsReady == 0) {
+        context_.interaction.ShowMessage(1);
+        return;
+    }
+    if (commands_.print) commands_.print(*this);
+}
+
+void MortgageCalc::ShowGraph() {
+    AppState& state = context_.state;
+    if (state.ResultsReady == 0) {
+        context_.interaction.ShowMessage(7);
+        return;
+    }
+    state.GraphSource = 4;  // the tables screen
+    if (commands_.showGraph) commands_.showGraph(*this);
+}
+
+void MortgageCalc::Exit() {
+    AppState& state = context_.state;
+    state.ScheduleView = amortix::ScheduleView::Closed;
+    state.GridRows = 0;
+    state.EntryEdited = 0;
+    state.TablesOpen = 0;
+    state.ResultsReady = 0;
+    state.GraphSource = 0;
+    // The additional payments end with the screen: amounts, percentage,
+    // option, count, and the month back to the first.
+    state.ExtraPayments = amortix::AdditionalPayments{};
+    state.TableInputs = {};
+    MTextBox->clear();
+    results_.reset();
+    context_.frame.ReturnToMenu(this);
+}
+
+}  // namespace amortix::gui

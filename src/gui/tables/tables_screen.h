@@ -1,0 +1,129 @@
+#pragma once
+// MortgageCalc: the mortgage and personal-loan calculator. The user types the
+// principal, rate and period, picks the compounding and the payment frequency,
+// and Calculate fills the result boxes and the schedule grid. One form serves
+// both modes (AppState::TablesMode, read when the form is created).
+//
+// The calculation, every text and every rule of the boxes and dialogs are the
+// engine's (core/schedule.h, core/tables_form.h); this form wires them to the
+// widgets and to the shared state.
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+#include "core/schedule.h"
+#include "shell/screen_context.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace amortix::gui {
+
+class GridWidget;
+
+class MortgageCalc : public QWidget {
+    Q_OBJECT
+public:
+    // What the file, printing and graph subsystems plug in. A command left
+    // empty does nothing beyond the checks the screen makes itself (nothing to
+    // print, nothing to save, nothing to draw).
+    struct Commands {
+        std::function<void(MortgageCalc&)> saveFile;  // runs only with results
+        std::function<void(MortgageCalc&)> loadFile;
+        std::function<void(MortgageCalc&)> print;     // runs only with results
+        std::function<void(MortgageCalc&)> showGraph; // runs only with results, GraphSource set
+    };
+
+    explicit MortgageCalc(ScreenContext& context, Commands commands = {});
+    ~MortgageCalc() override;
+
+    // Empties the result boxes and the grid below its header; closes the
+    // quick help unless it was just opened.
+    void ClearResults();
+    // The Calculate button.
+    void Calculate();
+
+    // The last calculation while its results are on screen, else null.
+    const amortix::ScheduleResult* Results() const { return results_.get(); }
+    // The inputs Calculate hands to the engine, from the shared state and the lists.
+    amortix::ScheduleInputs Inputs() const;
+
+    // Inputs.
+    QLabel* Label1 = nullptr;
+    QLineEdit* InPrincipal = nullptr;
+    QLabel* Label2 = nullptr;
+    QComboBox* InRate = nullptr;
+    QLabel* Label3 = nullptr;
+    QComboBox* InTerm = nullptr;
+    QLabel* Label6 = nullptr;
+    QComboBox* Comperiod = nullptr;
+    QLabel* Label10 = nullptr;
+    QComboBox* FreqPmt = nullptr;
+
+    // Results.
+    QLabel* Label4 = nullptr;
+    QLineEdit* InMonthPI = nullptr;
+    QLabel* Label16 = nullptr;
+    QLineEdit* PPpercent = nullptr;
+    QLabel* Label14 = nullptr;
+    QLineEdit* PeriodicR = nullptr;
+    QLabel* Label15 = nullptr;
+    QLineEdit* InDays = nullptr;
+    QLabel* Label9 = nullptr;
+    QLineEdit* NumPmtsYear = nullptr;
+    QLabel* Label11 = nullptr;
+    QLineEdit* EndMortYear = nullptr;
+    QLabel* Label8 = nullptr;
+    QLineEdit* AllPayments = nullptr;
+    QLabel* Label5 = nullptr;
+    QLineEdit* TotSavd = nullptr;
+    QLabel* AddPmtsOn = nullptr;
+
+    // Views and the grid.
+    QLabel* Label12 = nullptr;
+    QRadioButton* Option1 = nullptr;  // all payments
+    QRadioButton* Option2 = nullptr;  // annual totals
+    GridWidget* MGrid = nullptr;
+    QPlainTextEdit* MTextBox = nullptr;
+
+    // Buttons.
+    QPushButton* MCalc = nullptr;
+    QPushButton* MHelp = nullptr;
+    QPushButton* MTerm = nullptr;
+    QPushButton* MDateNumber = nullptr;
+    QPushButton* MAddPrePay = nullptr;
+    QPushButton* MShowIRF = nullptr;
+    QPushButton* MSaveFile = nullptr;
+    QPushButton* MLoadFile = nullptr;
+    QPushButton* MPrinter = nullptr;
+    QPushButton* MGraphs = nullptr;
+    QPushButton* MExit = nullptr;
+
+private:
+    void Load();
+    void LayOutGrid();
+    void FillGrid(std::shared_ptr<const amortix::ScheduleResult> result);
+    void ChooseView(amortix::ScheduleView view);
+    void EraseAdditionalPayments();
+    void ToggleQuickHelp();
+    void ChooseTerm();
+    void ToggleDates();
+    void OpenAdditionalPayments();
+    void OpenDaysInYear();
+    void SaveFile();
+    void Print();
+    void ShowGraph();
+    void Exit();
+
+    ScreenContext context_;
+    Commands commands_;
+    std::shared_ptr<const amortix::ScheduleResult> results_;
+};
+
+}  // namespace amortix::gui

@@ -1,0 +1,34 @@
+#pragma once
+// MSelTerm: how many years of the schedule the grid and the printout show.
+// An option sets TermYears at once; leaving checks it against the period.
+
+#include <QDialog>
+
+#include <array>
+
+#include "shell/screen_context.h"
+
+class QGroupBox;
+class QPushButton;
+class QRadioButton;
+
+namespace amortix::gui {
+
+class MSelTerm : public QDialog {
+    Q_OBJECT
+public:
+    MSelTerm(ScreenContext& context, QWidget* parent);
+
+    QGroupBox* Frame1 = nullptr;
+    std::array<QRadioButton*, 7> TermPeriod{};  // All Years, 1..5, 10 Years
+    QPushButton* MTermExit = nullptr;
+
+    // However the dialog is left, a term longer than the period is refused
+    // with message 34 and "All Years" is selected; the dialog stays open.
+    void done(int result) override;
+
+private:
+    ScreenContext context_;
+};
+
+}  // namespace amortix::gui

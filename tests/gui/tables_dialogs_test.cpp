@@ -1,0 +1,382 @@
+// The additional-payments form and the days-in-year form, on their own and
+// opened from the tables screen.
+
+#include <QGroupBox>
+#include <QLabel>
+
+#include "core/tables_form.h"
+#include "tables/days_dialog.h"
+#include "tables/prepay_dialog.h"
+#include "tables_test_util.h"
+
+namespace amortix::gui {
+namespace {
+
+using test::TablesProgram;
+using test::WhenModal;
+
+bool Red(const QWidget* indicator) { return indicator->palette().color(QPalette::Window) == QColor(248, 0, 0); }
+
+class PrePay : public TablesProgram {
+protected:
+    void SetUp() override {
+        TablesProgram::SetUp();
+        Open();
+    }
+    void TearDown() override { dialog.reset(); }
+
+    MortPrePay& Show(double periodYears = 25) {
+        State().TableInputs[3] = periodYears;
+        dialog = std::make_unique<MortPrePay>(Context(), s->AddPmtsOn, s);
+        test::ShowActive(dialog.get());
+        return *dialog;
+    }
+    // Selects a cell of the year grid as a click does.
+    void SelectCell(int row, int column) {
+        GridWidget* grid = dialog->PGrid;
+        Enter(grid);
+        grid->setCurrentIndex(grid->model()->index(row - 1, column));
+    }
+    Currency Amount(int year) { return State().ExtraPayments.amount[static_cast<std::size_t>(year)]; }
+
+    std::unique_ptr<MortPrePay> dialog;
+};
+
+TEST_F(PrePay, YearRowsFollowThePeriod) {
+    const struct {
+        double years;
+        int rows;
+        int yearRows;
+    } cases[] = {{25, 26, 25}, {5, 20, 5}, {2.5, 20, 2}, {3.5, 20, 4}, {40, 41, 40}};
+    for (const auto& c : cases) {
+        MortPrePay& d = Show(c.years);
+        EXPECT_EQ(d.PGrid->Rows(), c.rows) << c.years;
+        EXPECT_EQ(d.PGrid->Cols(), 2);
+        EXPECT_EQ(State().ExtraPayments.years, c.yearRows);
+        EXPECT_EQ(d.PGrid->TextAt(c.yearRows, 0), QString::number(c.yearRows));
+        EXPECT_EQ(d.PGrid->TextAt(c.yearRows, 1), ".00");
+        EXPECT_TRUE(d.PGrid->TextAt(c.yearRows + 1, 0).isEmpty());
+        d.reject();
+    }
+    EXPECT_EQ(dialog->PGrid->TextAt(0, 0), "Year Number");
+    EXPECT_EQ(dialog->PGrid->TextAt(0, 1), "Amount of Payment");
+    EXPECT_EQ(dialog->PGrid->RowHeight(0), 460);
+    EXPECT_EQ(dialog->PGrid->ColWidth(0), kDefaultColumnTwips + 200);
+    EXPECT_EQ(dialog->PGrid->ColWidth(1), kDefaultColumnTwips + 460);
+    EXPECT_EQ(dialog->windowTitle(), "Additional Payments");
+    EXPECT_EQ(dialog->Frame4->title(), "Apply one payment to selected year/s");
+    EXPECT_EQ(dialog->PPOption[0]->text(), "Increase P + I payment by a percentage ");
+    EXPECT_EQ(dialog->InMth[9]->text(), "10");
+}
+
+TEST_F(PrePay, TypingAnAmountIntoTheGrid) {
+    MortPrePay& d = Show();
+    Click(d.PPOption[1]);
+    SelectCell(1, 1);
+    QTest::keyClicks(d.PGrid, "1500.505");
+    EXPECT_EQ(d.PGrid->TextAt(1, 1), "1,500.50");
+    EXPECT_EQ(Amount(1), Currency::FromDouble(1500.50));
+    EXPECT_EQ(Recorded().beeps, 0);
+
+    QTest::keyClick(d.PGrid, Qt::Key_Backspace);
+    EXPECT_EQ(d.PGrid->TextAt(1, 1), ".00");
+    EXPECT_EQ(Amount(1), Currency());
+
+    QTest::keyClick(d.PGrid, Qt::Key_X);
+    EXPECT_EQ(Recorded().beeps, 1);
+    QTest::keyClicks(d.PGrid, "250");
+    QTest::keyClick(d.PGrid, Qt::Key_Return);  // down one row, a new amount starts
+    EXPECT_EQ(d.PGrid->Row(), 2);
+    QTest::keyClicks(d.PGrid, "75");
+    EXPECT_EQ(Amount(1), Currency::FromDouble(250));
+    EXPECT_EQ(Amount(2), Currency::FromDouble(75));
+    QTest::keyClick(d.PGrid, Qt::Key_Delete);
+    EXPECT_EQ(Amount(2), Currency());
+    EXPECT_EQ(d.PGrid->TextAt(2, 1), ".00");
+
+    // The year column takes no typing.
+    SelectCell(3, 0);
+    QTest::keyClicks(d.PGrid, "9");
+    EXPECT_EQ(Amount(3), Currency());
+    EXPECT_EQ(d.PGrid->TextAt(3, 0), "3");
+}
+
+TEST_F(PrePay, TheOptionsEraseAsTheyAnnounce) {
+    MortPrePay& d = Show();
+    Click(d.PPOption[2]);
+    EXPECT_TRUE(d.Frame3->isEnabled());
+    EXPECT_TRUE(d.Frame4->isEnabled());
+    Type(d.InPercent, "5");
+    QTest::keyClick(d.InPercent, Qt::Key_Return);
+    EXPECT_TRUE(d.UsePrePay->hasFocus());
+    EXPECT_EQ(d.InPercent->text(), "    5.000%");
+    SelectCell(3, 1);
+    QTest::keyClicks(d.PGrid, "1000");
+    Click(d.InMth[3]);
+    EXPECT_EQ(State().ExtraPayments.month, 3);
+
+    // Both: everything stays.
+    Click(d.PPOption[2]);
+    EXPECT_EQ(State().ExtraPayments.increase, 0.05f);
+    EXPECT_EQ(Amount(3), Currency::FromDouble(1000));
+
+    // Year payments only: the percentage goes.
+    Click(d.PPOption[1]);
+    EXPECT_EQ(State().ExtraPayments.type, 1);
+    EXPECT_EQ(State().ExtraPayments.increase, 0.0f);
+    EXPECT_EQ(d.InPercent->text(), "    0.000%");
+    EXPECT_EQ(Amount(3), Currency::FromDouble(1000));
+    EXPECT_FALSE(d.Frame3->isEnabled());
+    EXPECT_TRUE(d.Frame4->isEnabled());
+
+    // Percentage only: the year amounts and the month go.
+    Click(d.PPOption[0]);
+    EXPECT_EQ(State().ExtraPayments.type, 0);
+    EXPECT_EQ(Amount(3), Currency());
+    EXPECT_EQ(d.PGrid->TextAt(3, 1), ".00");
+    EXPECT_EQ(State().ExtraPayments.month, 12);
+    EXPECT_TRUE(d.InMth[0]->isChecked());
+    EXPECT_TRUE(d.Frame3->isEnabled());
+    EXPECT_FALSE(d.Frame4->isEnabled());
+}
+
+TEST_F(PrePay, MonthsAndEraseAll) {
+    MortPrePay& d = Show();
+    const struct {
+        int option;
+        std::int16_t setting;
+    } cases[] = {{0, 12}, {1, 1}, {3, 3}, {11, 11}};
+    for (const auto& c : cases) {
+        Click(d.InMth[static_cast<std::size_t>(c.option)]);
+        EXPECT_EQ(State().ExtraPayments.month, c.setting) << c.option;
+    }
+    Click(d.PPOption[2]);
+    Type(d.InPercent, "2.5");
+    SelectCell(1, 1);
+    QTest::keyClicks(d.PGrid, "300");
+    Click(d.DoNotUse);
+    EXPECT_EQ(Amount(1), Currency());
+    EXPECT_EQ(State().ExtraPayments.increase, 0.0f);
+    EXPECT_EQ(State().ExtraPayments.month, 12);
+    EXPECT_TRUE(d.InMth[0]->isChecked());  // the option follows the setting
+    EXPECT_EQ(d.InPercent->text(), "    0.000%");
+    EXPECT_TRUE(d.PPOption[2]->isChecked());
+}
+
+TEST_F(PrePay, APercentageAboveOneHundredIsCut) {
+    MortPrePay& d = Show();
+    Type(d.InPercent, "150");
+    Enter(d.UsePrePay);
+    EXPECT_EQ(Recorded().messages, std::vector<int>{35});
+    EXPECT_EQ(d.InPercent->text(), "  100.000%");
+    EXPECT_EQ(State().ExtraPayments.increase, 1.0f);
+    // Three decimals at most.
+    Type(d.InPercent, "1.2345");
+    EXPECT_EQ(d.InPercent->text(), "1.234");
+    EXPECT_EQ(Recorded().beeps, 1);
+}
+
+TEST_F(PrePay, OKSetsTheIndicator) {
+    MortPrePay& d = Show();
+    Click(d.PPOption[1]);
+    SelectCell(2, 1);
+    QTest::keyClicks(d.PGrid, "400");
+    Click(d.UsePrePay);
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_EQ(State().ExtraPayments.rowCount, 1);
+    EXPECT_TRUE(Red(s->AddPmtsOn));
+
+    // Reopened, it shows what was kept.
+    MortPrePay& again = Show();
+    EXPECT_EQ(again.PGrid->TextAt(2, 1), "400.00");
+    EXPECT_TRUE(again.PPOption[1]->isChecked());
+    Click(again.DoNotUse);
+    Click(again.UsePrePay);
+    EXPECT_EQ(State().ExtraPayments.rowCount, 0);
+    EXPECT_FALSE(Red(s->AddPmtsOn));
+    EXPECT_EQ(s->AddPmtsOn->palette().color(QPalette::Window), QApplication::palette().color(QPalette::Button));
+
+    // A percentage alone is in force too.
+    MortPrePay& third = Show();
+    Click(third.PPOption[0]);
+    Type(third.InPercent, "3");
+    Click(third.UsePrePay);
+    EXPECT_EQ(State().ExtraPayments.increase, 0.03f);
+    EXPECT_TRUE(Red(s->AddPmtsOn));
+}
+
+TEST_F(PrePay, ClosingTheWindowKeepsWhatItShows) {
+    MortPrePay& d = Show();
+    Click(d.PPOption[2]);
+    SelectCell(4, 1);
+    QTest::keyClicks(d.PGrid, "800");
+    Type(d.InPercent, "1.5");
+    QTest::keyClick(&d, Qt::Key_Escape);
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_EQ(State().ExtraPayments.rowCount, 1);
+    EXPECT_EQ(State().ExtraPayments.increase, 0.015f);
+    EXPECT_TRUE(Red(s->AddPmtsOn));
+}
+
+TEST_F(PrePay, FromTheScreenToTheSchedule) {
+    Choose(s->Comperiod, 3);  // the worked mortgage: semiannual compounding
+    Click(s->Option1);
+    Calculate();
+    ASSERT_EQ(State().GridRows, 300);
+    bool shown = false;
+    WhenModal([&](QWidget* modal) {
+        auto* form = qobject_cast<MortPrePay*>(modal);
+        ASSERT_NE(form, nullptr);
+        shown = true;
+        // The results were emptied before the form came up.
+        EXPECT_EQ(State().ResultsReady, 0);
+        Click(form->PPOption[1]);
+        form->PGrid->setFocus();
+        form->PGrid->setCurrentIndex(form->PGrid->model()->index(0, 1));
+        QTest::keyClicks(form->PGrid, "5000");
+        Click(form->UsePrePay);
+    });
+    Click(s->MAddPrePay);
+    ASSERT_TRUE(shown);
+    EXPECT_TRUE(Red(s->AddPmtsOn));
+    Calculate();
+    EXPECT_EQ(State().GridRows, 248);
+    const GridWidget& grid = *s->MGrid;
+    EXPECT_EQ(grid.TextAt(252, 0), "Additional ");
+    EXPECT_EQ(grid.TextAt(254, 0), "Year    1");
+    EXPECT_EQ(grid.TextAt(254, 1), " Month   1 ");
+    EXPECT_EQ(grid.TextAt(254, 2), "5,000.00");
+    EXPECT_EQ(grid.Rows(), 248 + 4 + 1 + 4);
+}
+
+class DaysInYear : public TablesProgram {
+protected:
+    void SetUp() override {
+        TablesProgram::SetUp();
+        Open();
+    }
+    void TearDown() override { dialog.reset(); }
+
+    MortIRFTable& Show() {
+        dialog = std::make_unique<MortIRFTable>(Context(), s);
+        test::ShowActive(dialog.get());
+        return *dialog;
+    }
+    // Chooses "Type in year" and types into the box as a user does.
+    void TypeDays(const QString& days) {
+        Click(dialog->IRFactor[4]);
+        Click(dialog->InIRFDays);
+        QTest::keyClicks(dialog->InIRFDays, days);
+    }
+
+    std::unique_ptr<MortIRFTable> dialog;
+};
+
+TEST_F(DaysInYear, OpensOnTheCurrentChoice) {
+    MortIRFTable& d = Show();
+    EXPECT_EQ(d.windowTitle(), "Accelerated payments");
+    EXPECT_EQ(d.Frame1->title(), " Change interest rate factor - days ");
+    EXPECT_EQ(d.Label1->text(), amortix::kDaysLabel1);
+    EXPECT_EQ(d.Label2->text(), "Other:");
+    EXPECT_TRUE(d.IRFactor[1]->isChecked());
+    EXPECT_FALSE(d.InIRFDays->isEnabled());
+    Click(d.IRFactor[4]);
+    EXPECT_TRUE(d.InIRFDays->isEnabled());
+    Click(d.IRFactor[2]);
+    EXPECT_FALSE(d.InIRFDays->isEnabled());
+    EXPECT_TRUE(d.InIRFDays->text().isEmpty());
+    d.reject();
+
+    State().DayBasis = amortix::DayBasis::Typed(364.5f);
+    MortIRFTable& again = Show();
+    EXPECT_TRUE(again.IRFactor[4]->isChecked());
+    EXPECT_TRUE(again.InIRFDays->isEnabled());
+    EXPECT_EQ(again.InIRFDays->text(), "364.50");
+}
+
+TEST_F(DaysInYear, TypedDays) {
+    const struct {
+        const char* typed;
+        bool accepted;
+        double biweekly;
+    } cases[] = {
+        {"365", true, 365.0 / 14.0},
+        {"364.5", true, 364.5 / 14.0},
+        {"363.01", true, static_cast<double>(363.01f) / 14.0},
+        {"363", false, 0},
+        {"365.25", false, 0},
+        {"", false, 0},
+        {"400", false, 0},
+    };
+    for (const auto& c : cases) {
+        State().DayBasis = amortix::DayBasis::Preset(1);
+        Recorded().messages.clear();
+        MortIRFTable& d = Show();
+        TypeDays(c.typed);
+        Click(d.ExitMort);
+        if (c.accepted) {
+            EXPECT_TRUE(Recorded().messages.empty()) << c.typed;
+            EXPECT_FALSE(d.isVisible());
+            EXPECT_EQ(State().DayBasis.choice, 4);
+            EXPECT_EQ(State().DayBasis.biweeklyPeriods, c.biweekly) << c.typed;
+            EXPECT_EQ(State().DayBasis.weeklyPeriods, c.biweekly * 2) << c.typed;
+        } else {
+            EXPECT_EQ(Recorded().messages, std::vector<int>{19}) << c.typed;
+            EXPECT_TRUE(d.isVisible());
+            EXPECT_EQ(State().DayBasis.choice, 1);
+            EXPECT_EQ(State().DayBasis.biweeklyPeriods, 26.07142857);
+            d.reject();
+        }
+    }
+    // Typed 365 differs from the preset in the ninth decimal.
+    EXPECT_NE(365.0 / 14.0, 26.07142857);
+    EXPECT_NEAR(365.0 / 14.0, 26.07142857, 1e-8);
+}
+
+TEST_F(DaysInYear, PresetsAtTheLimitsAreAccepted) {
+    const struct {
+        int option;
+        float days;
+        double biweekly;
+    } cases[] = {{0, 365.25f, 26.08928571}, {3, 363.0f, 25.92857143}, {2, 364.0f, 26.0}};
+    for (const auto& c : cases) {
+        MortIRFTable& d = Show();
+        Click(d.IRFactor[static_cast<std::size_t>(c.option)]);
+        Click(d.ExitMort);
+        EXPECT_FALSE(d.isVisible());
+        EXPECT_EQ(State().DayBasis.choice, c.option);
+        EXPECT_EQ(State().DayBasis.days, c.days);
+        EXPECT_EQ(State().DayBasis.biweeklyPeriods, c.biweekly);
+    }
+    EXPECT_TRUE(Recorded().messages.empty());
+}
+
+TEST_F(DaysInYear, EscapeKeepsTheDayBasis) {
+    MortIRFTable& d = Show();
+    TypeDays("364");
+    QTest::keyClick(&d, Qt::Key_Escape);
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_EQ(State().DayBasis.choice, 1);
+    EXPECT_EQ(State().DayBasis.days, 365.0f);
+}
+
+TEST_F(DaysInYear, FromTheScreen) {
+    Choose(s->FreqPmt, 2);  // 2 Weeks
+    Calculate();
+    EXPECT_EQ(s->InDays->text(), "365");
+    WhenModal([this](QWidget* modal) {
+        auto* form = qobject_cast<MortIRFTable*>(modal);
+        ASSERT_NE(form, nullptr);
+        Click(form->IRFactor[2]);
+        Click(form->ExitMort);
+    });
+    Click(s->MShowIRF);
+    EXPECT_EQ(State().ResultsReady, 0);
+    EXPECT_EQ(State().EntryEdited, 0);
+    EXPECT_TRUE(s->InDays->text().isEmpty());
+    Calculate();
+    EXPECT_EQ(s->InDays->text(), "364");
+}
+
+}  // namespace
+}  // namespace amortix::gui

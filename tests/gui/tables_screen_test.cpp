@@ -1,0 +1,436 @@
+// The tables screen: defaults per mode, the input boxes and their limits,
+// ClearResults, the quick help, Calculate and the commands that need results.
+
+#include <QHeaderView>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProcess>
+
+#include "core/rates.h"
+#include "core/tables_form.h"
+#include "tables/prepay_dialog.h"
+#include "tables_test_util.h"
+
+namespace amortix::gui {
+namespace {
+
+using amortix::TablesMode;
+using test::TablesProgram;
+
+using TablesScreen = TablesProgram;
+
+QStringList Items(const QComboBox* box) {
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
+    return items;
+}
+
+QStringList Q(const std::vector<std::string>& texts) {
+    QStringList out;
+    for (const auto& t : texts) out << QString::fromStdString(t);
+    return out;
+}
+
+TEST_F(TablesScreen, OpensWithTheDefaultsOfEachMode) {
+    for (const TablesMode mode : {TablesMode::Mortgage, TablesMode::PersonalLoan}) {
+        Open(mode);
+        const auto d = amortix::DefaultsFor(mode, "$");
+        EXPECT_EQ(app->Frame().windowTitle(), QString::fromStdString(d.caption));
+        EXPECT_EQ(s->Label1->text(), QString::fromStdString(d.label1));
+        EXPECT_EQ(s->Label2->text(), QString::fromStdString(d.label2));
+        EXPECT_EQ(s->Label3->text(), QString::fromStdString(d.label3));
+        EXPECT_EQ(s->Label8->text(), QString::fromStdString(d.label8));
+        EXPECT_EQ(s->Label11->text(), QString::fromStdString(d.label11));
+        EXPECT_EQ(s->InPrincipal->text(), QString::fromStdString(d.principalText));
+        EXPECT_EQ(TextOf(s->InRate), QString::fromStdString(d.rateText));
+        EXPECT_EQ(TextOf(s->InTerm), QString::fromStdString(d.termText));
+        EXPECT_EQ(Items(s->InRate), Q(d.rateList));
+        EXPECT_EQ(Items(s->InTerm), Q(d.termList));
+        EXPECT_EQ(State().TableInputs[1], d.principal);
+        EXPECT_EQ(State().TableInputs[2], 10.125);
+        EXPECT_EQ(State().TableInputs[3], d.years);
+        EXPECT_EQ(Items(s->Comperiod), QStringList({"      Monthly", "    Bimonthly", "    Quarterly",
+                                                    "   Semiannual", "       Annual"}));
+        EXPECT_EQ(Items(s->FreqPmt), QStringList({"      Monthly", "  Semimonthly", "      2 Weeks", "      1 Week",
+                                                  " Biweekly(Acc)", "   Weekly(Acc)"}));
+        EXPECT_EQ(s->FreqPmt->currentText(), "      Monthly");
+        EXPECT_EQ(s->Label16->text(), " P+I includes      0.000%");
+        EXPECT_TRUE(s->Option2->isChecked());
+        EXPECT_EQ(State().ScheduleView, amortix::ScheduleView::Annual);
+        EXPECT_EQ(State().TablesOpen, 1);
+        EXPECT_EQ(State().EntryEdited, 0);
+        EXPECT_EQ(State().DayBasis.choice, 1);
+        EXPECT_EQ(State().DayBasis.biweeklyPeriods, 26.07142857);
+        EXPECT_EQ(s->MGrid->Rows(), 26);
+        EXPECT_EQ(s->MGrid->Cols(), 6);
+        EXPECT_EQ(s->MGrid->TextAt(0, 0), " Payment  Year");
+        EXPECT_EQ(s->MGrid->TextAt(0, 5), "Cumulative Principal");
+        EXPECT_EQ(s->MGrid->ColWidth(0), kDefaultColumnTwips + 520);
+        EXPECT_EQ(s->MGrid->ColWidth(3), kDefaultColumnTwips + 700);
+        EXPECT_EQ(s->MGrid->RowHeight(0), 510);
+        EXPECT_EQ(s->MDateNumber->text(), "&View payment date");
+        EXPECT_EQ(s->MHelp->text(), "Quick &Help");
+        EXPECT_TRUE(s->MTextBox->isHidden());
+        Click(s->MExit);
+        QApplication::processEvents();
+    }
+}
+
+TEST_F(TablesScreen, CompoundingFollowsThePersonalSetting) {
+    const struct {
+        std::int16_t setting;
+        const char* text;
+    } cases[] = {{0, "      Monthly"}, {1, "    Bimonthly"}, {3, "   Semiannual"}, {4, "       Annual"},
+                 {7, "      Monthly"}};
+    for (const auto& c : cases) {
+        State().CompoundSetting = c.setting;
+        Open();
+        EXPECT_EQ(s->Comperiod->currentText(), c.text) << c.setting;
+        Click(s->MExit);
+        QApplication::processEvents();
+    }
+}
+
+TEST_F(TablesScreen, EnterWalksTheBoxesInOrder) {
+    Open();
+    Enter(s->InPrincipal);
+    QWidget* const order[] = {s->InRate, s->InTerm, s->Comperiod, s->FreqPmt, s->MCalc};
+    QWidget* from = s->InPrincipal;
+    for (QWidget* next : order) {
+        QTest::keyClick(from, Qt::Key_Return);
+        EXPECT_TRUE(next->hasFocus()) << next->objectName().toStdString();
+        from = next;
+    }
+    EXPECT_TRUE(Recorded().messages.empty());
+}
+
+TEST_F(TablesScreen, PeriodLimitsOfEachMode) {
+    const struct {
+        TablesMode mode;
+        const char* typed;
+        double years;
+        const char* shown;
+        std::vector<int> messages;
+    } cases[] = {
+        {TablesMode::Mortgage, "40", 40, "              40", {}},
+        {TablesMode::Mortgage, "41", 40, "              40", {5}},
+        {TablesMode::PersonalLoan, "480", 40, "             480", {}},
+        {TablesMode::PersonalLoan, "481", 40, "             480", {16}},
+        {TablesMode::PersonalLoan, "30", 2.5, "              30", {}},
+    };
+    for (const auto& c : cases) {
+        Open(c.mode);
+        Recorded().messages.clear();
+        Type(s->InTerm, c.typed);
+        Enter(s->InPrincipal);
+        EXPECT_EQ(State().TableInputs[3], c.years) << c.typed;
+        EXPECT_EQ(TextOf(s->InTerm), c.shown) << c.typed;
+        EXPECT_EQ(Recorded().messages, c.messages) << c.typed;
+        EXPECT_EQ(State().EntryEdited, 0);
+        Click(s->MExit);
+        QApplication::processEvents();
+    }
+}
+
+TEST_F(TablesScreen, LeavingABoxWithoutTypingStoresNothing) {
+    Open();
+    State().TableInputs = {0, 1, 2, 3, 0, 0};
+    for (QWidget* box : std::initializer_list<QWidget*>{s->InPrincipal, s->InRate, s->InTerm}) Enter(box);
+    Enter(s->InPrincipal);
+    EXPECT_EQ(State().TableInputs[1], 1);
+    EXPECT_EQ(State().TableInputs[2], 2);
+    EXPECT_EQ(State().TableInputs[3], 3);
+    EXPECT_EQ(s->InPrincipal->text(), "   $100,000.00");
+    EXPECT_EQ(TextOf(s->InTerm), "            25");
+}
+
+TEST_F(TablesScreen, TypedValuesAreStoredAndShownInTheirDisplayForm) {
+    Open();
+    Type(s->InPrincipal, "250000.5");
+    QTest::keyClick(s->InPrincipal, Qt::Key_Return);
+    QTest::keyClicks(s->InRate, "7.25");
+    QTest::keyClick(s->InRate, Qt::Key_Return);
+    EXPECT_EQ(State().TableInputs[1], 250000.5);
+    EXPECT_EQ(s->InPrincipal->text(), "     $250,000.50");
+    EXPECT_EQ(State().TableInputs[2], 7.25);
+    EXPECT_EQ(TextOf(s->InRate), "         7.250%");
+}
+
+TEST_F(TablesScreen, ChoosingAListEntryMarksTheBoxEdited) {
+    Open();
+    Choose(s->InRate, 2);
+    EXPECT_EQ(State().EntryEdited, 1);
+    Enter(s->InPrincipal);
+    EXPECT_EQ(State().TableInputs[2], 8.0);
+    EXPECT_EQ(TextOf(s->InRate), "         8.000%");
+
+    // The period list also erases the additional payments and their indicator.
+    State().ExtraPayments.amount[2] = Currency::FromDouble(500);
+    State().ExtraPayments.increase = 0.05f;
+    State().ExtraPayments.rowCount = 1;
+    ShowAdditionalPaymentsInForce(s->AddPmtsOn, true);
+    Choose(s->InTerm, 1);
+    EXPECT_EQ(State().ExtraPayments.amount[2], Currency());
+    EXPECT_EQ(State().ExtraPayments.increase, 0.0f);
+    EXPECT_EQ(State().ExtraPayments.rowCount, 0);
+    EXPECT_NE(s->AddPmtsOn->palette().color(QPalette::Window), QColor(248, 0, 0));
+    Enter(s->InPrincipal);
+    EXPECT_EQ(State().TableInputs[3], 30.0);
+    EXPECT_EQ(TextOf(s->InTerm), "              30");
+}
+
+TEST_F(TablesScreen, TypingAPeriodErasesTheAdditionalPayments) {
+    Open();
+    State().ExtraPayments.amount[1] = Currency::FromDouble(900);
+    State().ExtraPayments.rowCount = 1;
+    State().ExtraPayments.month = 4;
+    ShowAdditionalPaymentsInForce(s->AddPmtsOn, true);
+    Type(s->InTerm, "20");
+    Enter(s->InPrincipal);
+    EXPECT_EQ(State().ExtraPayments.amount[1], Currency());
+    EXPECT_EQ(State().ExtraPayments.rowCount, 0);
+    EXPECT_EQ(State().ExtraPayments.month, 4);  // the month setting stays
+    EXPECT_NE(s->AddPmtsOn->palette().color(QPalette::Window), QColor(248, 0, 0));
+}
+
+// Every result box, the grid's data cells and ResultsReady are empty.
+void ExpectNoResults(const MortgageCalc& s, const AppState& state) {
+    for (const QLineEdit* box : {s.InDays, s.PeriodicR, s.NumPmtsYear, s.EndMortYear, s.InMonthPI, s.PPpercent,
+                                 s.TotSavd, s.AllPayments})
+        EXPECT_TRUE(box->text().isEmpty()) << box->objectName().toStdString();
+    EXPECT_EQ(s.Label16->text(), " P+I includes      0.000%");
+    for (int r = 1; r < s.MGrid->Rows(); ++r)
+        for (int c = 0; c < s.MGrid->Cols(); ++c) ASSERT_TRUE(s.MGrid->TextAt(r, c).isEmpty()) << r << "," << c;
+    EXPECT_EQ(state.ResultsReady, 0);
+    EXPECT_EQ(s.Results(), nullptr);
+}
+
+TEST_F(TablesScreen, CalculateFillsTheResultsAndTheGrid) {
+    Open();
+    Choose(s->Comperiod, 3);  // semiannual
+    Calculate();
+    EXPECT_TRUE(Recorded().messages.empty());
+    EXPECT_EQ(s->InMonthPI->text(), "     $902.91");
+    EXPECT_EQ(s->EndMortYear->text(), "       25.00");
+    EXPECT_EQ(s->InDays->text(), "Normal");
+    EXPECT_EQ(s->MGrid->Rows(), 29);
+    EXPECT_EQ(s->MGrid->TextAt(1, 0), "   1");
+    EXPECT_EQ(s->MGrid->TextAt(27, 0), "Total:");
+    EXPECT_EQ(State().ResultsReady, 25);
+    EXPECT_EQ(State().GridRows, 25);
+    EXPECT_EQ(State().PaymentsPerYear, 12);
+    EXPECT_EQ(State().GraphTitle, "Mortgage balance at start of each Year");
+    EXPECT_EQ(State().EntryEdited, 0);
+    ASSERT_NE(s->Results(), nullptr);
+}
+
+TEST_F(TablesScreen, ChangingAChoiceAfterACalculationEmptiesTheResults) {
+    Open();
+    const std::function<void()> changes[] = {
+        [this] { Choose(s->FreqPmt, 4); },
+        [this] { Choose(s->Comperiod, 3); },
+        [this] { Click(s->Option1); },
+        [this] { Type(s->InPrincipal, "5"); },
+        [this] {
+            Enter(s->InRate);
+            QTest::keyClick(s->InRate, Qt::Key_Delete);
+        },
+    };
+    for (const auto& change : changes) {
+        Click(s->Option2);
+        Calculate();
+        ASSERT_NE(State().ResultsReady, 0);
+        ASSERT_FALSE(s->MGrid->TextAt(1, 1).isEmpty());
+        change();
+        ExpectNoResults(*s, State());
+        EXPECT_EQ(s->MGrid->TextAt(0, 1), "Interest Payment");  // the header stays
+        EXPECT_EQ(s->MGrid->TextAt(0, 0), " Payment  Year");
+    }
+}
+
+TEST_F(TablesScreen, QuickHelpInBothModes) {
+    for (const TablesMode mode : {TablesMode::Mortgage, TablesMode::PersonalLoan}) {
+        Open(mode);
+        Calculate();
+        Click(s->MHelp);
+        EXPECT_EQ(s->MHelp->text(), "Close &Help");
+        EXPECT_EQ(State().QuickHelpOn, 1);
+        EXPECT_TRUE(s->MGrid->isHidden());
+        EXPECT_TRUE(s->MTextBox->isVisible());
+        EXPECT_TRUE(s->MTextBox->hasFocus());
+        EXPECT_FALSE(s->MPrinter->isEnabled());
+        EXPECT_FALSE(s->MSaveFile->isEnabled());
+        EXPECT_FALSE(s->MGraphs->isEnabled());
+        EXPECT_EQ(s->MTextBox->toPlainText(),
+                  QString::fromStdString(amortix::TablesQuickHelp(mode)).replace("\r\n", "\n"));
+
+        // Typing into a box empties the result boxes but leaves the help up.
+        Type(s->InPrincipal, "9");
+        EXPECT_TRUE(s->InMonthPI->text().isEmpty());
+        EXPECT_TRUE(s->MTextBox->isVisible());
+        EXPECT_EQ(s->MHelp->text(), "Close &Help");
+
+        // In the help text Enter goes back to the first box; keys beep.
+        Recorded().beeps = 0;
+        Enter(s->MTextBox);
+        QTest::keyClick(s->MTextBox, Qt::Key_A);
+        EXPECT_EQ(Recorded().beeps, 1);
+        QTest::keyClick(s->MTextBox, Qt::Key_Return);
+        EXPECT_TRUE(s->InPrincipal->hasFocus());
+
+        Click(s->MHelp);
+        EXPECT_EQ(s->MHelp->text(), "Quick &Help");
+        EXPECT_EQ(State().QuickHelpOn, 0);
+        EXPECT_TRUE(s->MGrid->isVisible());
+        EXPECT_TRUE(s->MTextBox->isHidden());
+        EXPECT_TRUE(s->MTextBox->toPlainText().isEmpty());
+        EXPECT_TRUE(s->MPrinter->isEnabled());
+        EXPECT_TRUE(s->MGraphs->isEnabled());
+        ExpectNoResults(*s, State());
+        EXPECT_EQ(State().EntryEdited, 0);
+        Click(s->MExit);
+        QApplication::processEvents();
+    }
+}
+
+TEST_F(TablesScreen, CalculateClosesTheQuickHelp) {
+    Open();
+    Click(s->MHelp);
+    Calculate();
+    EXPECT_EQ(s->MHelp->text(), "Quick &Help");
+    EXPECT_TRUE(s->MGrid->isVisible());
+    EXPECT_NE(State().ResultsReady, 0);
+}
+
+TEST_F(TablesScreen, PrintSaveAndGraphNeedResults) {
+    Open();
+    const struct {
+        QPushButton* MortgageCalc::*button;
+        int message;
+    } cases[] = {{&MortgageCalc::MPrinter, 1}, {&MortgageCalc::MSaveFile, 15}, {&MortgageCalc::MGraphs, 7}};
+    for (const auto& c : cases) {
+        Recorded().messages.clear();
+        Click(s->*c.button);
+        EXPECT_EQ(Recorded().messages, std::vector<int>{c.message});
+    }
+    Calculate();
+    Recorded().messages.clear();
+    for (const auto& c : cases) Click(s->*c.button);
+    EXPECT_TRUE(Recorded().messages.empty());
+    EXPECT_EQ(State().GraphSource, 4);
+    EXPECT_TRUE(s->isVisible());
+}
+
+TEST_F(TablesScreen, FortyOneYearsStoredInTheStateAreRefusedAtCalculate) {
+    Open();
+    State().TableInputs[3] = 41;  // as a file could bring it
+    Calculate();
+    EXPECT_EQ(Recorded().messages, std::vector<int>{5});
+    ExpectNoResults(*s, State());
+}
+
+TEST_F(TablesScreen, AZeroRateGivesOneMessageAndNoResults) {
+    Open();
+    Type(s->InRate, "0");
+    Calculate();
+    EXPECT_EQ(Recorded().messages, std::vector<int>{4});
+    ExpectNoResults(*s, State());
+}
+
+TEST_F(TablesScreen, ExitResetsTheScreenStateAndShowsTheMenu) {
+    Open();
+    State().ExtraPayments.amount[3] = Currency::FromDouble(100);
+    State().ExtraPayments.rowCount = 1;
+    State().ExtraPayments.type = 2;
+    State().ExtraPayments.month = 5;
+    State().ExtraPayments.increase = 0.1f;
+    Calculate();
+    Click(s->MExit);
+    QApplication::processEvents();
+    EXPECT_EQ(app->Frame().windowTitle(), " Amortix Menu");
+    EXPECT_TRUE(app->Menu().isVisible());
+    EXPECT_EQ(State().TablesOpen, 0);
+    EXPECT_EQ(State().ResultsReady, 0);
+    EXPECT_EQ(State().GridRows, 0);
+    EXPECT_EQ(State().ScheduleView, amortix::ScheduleView::Closed);
+    EXPECT_EQ(State().ExtraPayments.amount[3], Currency());
+    EXPECT_EQ(State().ExtraPayments.rowCount, 0);
+    EXPECT_EQ(State().ExtraPayments.type, 0);
+    EXPECT_EQ(State().ExtraPayments.month, 12);
+    EXPECT_EQ(State().ExtraPayments.increase, 0.0f);
+    EXPECT_EQ(State().TableInputs[1], 0.0);
+    EXPECT_TRUE(app->Frame().findChildren<MortgageCalc*>().isEmpty());
+}
+
+// --- The screen says what the command line says --------------------------
+
+QJsonObject RunCli(const QStringList& arguments) {
+    QProcess cli;
+    cli.start(AMORTIX_CLI_PATH, QStringList{"schedule"} + arguments + QStringList{"--format", "json"});
+    EXPECT_TRUE(cli.waitForFinished(20000));
+    EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    return QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
+}
+
+TEST_F(TablesScreen, TextsAfterCalculateEqualTheCommandLine) {
+    const struct {
+        TablesMode mode;
+        const char* principal;
+        const char* rate;
+        const char* term;
+        int compounding;  // list index
+        int frequency;    // list index
+        bool allPayments;
+        std::int16_t termYears;
+        QStringList cli;
+    } cases[] = {
+        {TablesMode::Mortgage, "150000", "7.25", "30", 3, 4, true, 0,
+         {"--principal", "150000", "--rate", "7.25", "--years", "30", "--compounding", "semiannual", "--frequency",
+          "biweekly-acc", "--view", "all"}},
+        {TablesMode::Mortgage, "87500.25", "5.5", "15", 2, 1, false, 5,
+         {"--principal", "87500.25", "--rate", "5.5", "--years", "15", "--compounding", "quarterly", "--frequency",
+          "semimonthly", "--view", "annual", "--term-years", "5"}},
+        {TablesMode::PersonalLoan, "18000", "11.9", "54", 0, 2, true, 2,
+         {"--mode", "loan", "--principal", "18000", "--rate", "11.9", "--months", "54", "--frequency", "2-weeks",
+          "--view", "all", "--term-years", "2"}},
+    };
+    for (const auto& c : cases) {
+        Open(c.mode);
+        Type(s->InPrincipal, c.principal);
+        Type(s->InRate, c.rate);
+        Type(s->InTerm, c.term);
+        Choose(s->Comperiod, c.compounding);
+        Choose(s->FreqPmt, c.frequency);
+        Click(c.allPayments ? s->Option1 : s->Option2);
+        State().TermYears = c.termYears;
+        Calculate();
+        ASSERT_TRUE(Recorded().messages.empty());
+
+        const QJsonObject json = RunCli(c.cli);
+        const QJsonObject results = json["results"].toObject();
+        const std::pair<const char*, QString> boxes[] = {
+            {"InDays", s->InDays->text()},           {"PeriodicR", s->PeriodicR->text()},
+            {"NumPmtsYear", s->NumPmtsYear->text()}, {"InMonthPI", s->InMonthPI->text()},
+            {"Label16", s->Label16->text()},         {"PPpercent", s->PPpercent->text()},
+            {"EndMortYear", s->EndMortYear->text()}, {"AllPayments", s->AllPayments->text()},
+            {"TotSavd", s->TotSavd->text()}};
+        for (const auto& [name, shown] : boxes) EXPECT_EQ(shown, results[name].toString()) << name;
+        const QJsonArray grid = json["grid"].toArray();
+        ASSERT_EQ(s->MGrid->Rows(), grid.size());
+        for (int r = 0; r < s->MGrid->Rows(); ++r) {
+            const QJsonArray row = grid[r].toArray();
+            for (int col = 0; col < s->MGrid->Cols(); ++col)
+                ASSERT_EQ(s->MGrid->TextAt(r, col), row[col].toString()) << r << "," << col;
+        }
+        EXPECT_EQ(State().ResultsReady, json["ResultsReady"].toInt());
+        EXPECT_EQ(State().GridRows, json["GridRows"].toInt());
+        Click(s->MExit);
+        QApplication::processEvents();
+    }
+}
+
+}  // namespace
+}  // namespace amortix::gui

@@ -1,0 +1,86 @@
+#pragma once
+// The program with the tables screen open, driven through its real widgets
+// with a recording Interaction.
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+#include <memory>
+
+#include "gui_test_util.h"
+#include "shell/app_state.h"
+#include "shell/application.h"
+#include "shell/frame.h"
+#include "shell/grid_widget.h"
+#include "shell/interaction.h"
+#include "shell/main_menu.h"
+#include "tables/tables_screen.h"
+
+namespace amortix::gui::test {
+
+class TablesProgram : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        app = std::make_unique<Application>(folder.path(), [](AppState& state, QWidget*) {
+            return std::make_unique<RecordingInteraction>(state);
+        });
+        app->Start();
+        ShowActive(&app->Frame());
+    }
+
+    // Opens the tables screen from the menu, as its buttons do.
+    MortgageCalc* Open(amortix::TablesMode mode = amortix::TablesMode::Mortgage) {
+        QPushButton* button =
+            mode == amortix::TablesMode::Mortgage ? app->Menu().MortCalc : app->Menu().PersonalLoan;
+        QTest::mouseClick(button, Qt::LeftButton);
+        QApplication::processEvents();
+        s = nullptr;
+        for (MortgageCalc* form : app->Frame().findChildren<MortgageCalc*>(kTablesScreen))
+            if (form->isVisible()) s = form;
+        EXPECT_NE(s, nullptr);
+        return s;
+    }
+
+    AppState& State() { return app->State(); }
+    RecordingInteraction& Recorded() { return static_cast<RecordingInteraction&>(app->Interact()); }
+    ScreenContext& Context() { return app->Context(); }
+
+    // Focus into a widget the way a user's click does.
+    static void Enter(QWidget* widget) {
+        widget->setFocus(Qt::MouseFocusReason);
+        QApplication::processEvents();
+    }
+    // Clicks into a box and types.
+    static void Type(QWidget* box, const QString& keys) {
+        Enter(box);
+        QTest::keyClicks(box, keys);
+    }
+    static QString TextOf(QComboBox* box) { return box->lineEdit()->text(); }
+    // Chooses a list entry as a click in the drop-down does.
+    static void Choose(QComboBox* box, int index) {
+        Enter(box);
+        box->setCurrentIndex(index);
+        emit box->activated(index);
+    }
+    // A click in the middle of a widget; an option button is clicked on its
+    // round indicator, which a stretched button's middle may miss.
+    static void Click(QWidget* widget) {
+        if (qobject_cast<QRadioButton*>(widget))
+            QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(widget->height() / 2, widget->height() / 2));
+        else
+            QTest::mouseClick(widget, Qt::LeftButton);
+    }
+
+    // A click on Calculate, which first takes the focus from the box being left.
+    void Calculate() { Click(s->MCalc); }
+
+    QTemporaryDir folder;
+    std::unique_ptr<Application> app;
+    MortgageCalc* s = nullptr;
+};
+
+}  // namespace amortix::gui::test

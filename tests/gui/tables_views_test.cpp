@@ -1,0 +1,283 @@
+// The schedule grid views: all payments or annual totals, the displayed term
+// and its dialog, payment numbers or dates and the date dialog.
+
+#include <QDate>
+#include <QGroupBox>
+#include <QLabel>
+
+#include "shell/short_date.h"
+#include "shell/twips.h"
+#include "tables/date_dialog.h"
+#include "tables/days_dialog.h"
+#include "tables/term_dialog.h"
+#include "tables_test_util.h"
+
+namespace amortix::gui {
+namespace {
+
+using amortix::ScheduleView;
+using test::Find;
+using test::TablesProgram;
+using test::WhenModal;
+
+using TablesViews = TablesProgram;
+
+// Rejects, and reports, any modal dialog that comes up while `act` runs.
+void ExpectNoModal(const std::function<void()>& act) {
+    QTimer guard;
+    guard.setInterval(5);
+    bool seen = false;
+    QObject::connect(&guard, &QTimer::timeout, [&seen] {
+        if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            seen = true;
+            modal->reject();
+        }
+    });
+    guard.start();
+    act();
+    QApplication::processEvents();
+    guard.stop();
+    EXPECT_FALSE(seen) << "a dialog came up";
+}
+
+TEST_F(TablesViews, GridRowsOfEachView) {
+    Open();
+    const struct {
+        bool allPayments;
+        std::int16_t term;
+        int gridRows;
+        int rows;
+        const char* header;
+    } cases[] = {
+        {true, 0, 300, 304, "  Payment   No.  Year"},
+        {false, 0, 25, 29, " Payment  Year"},
+        {false, 1, 1, 23, " Payment  Year"},  // never fewer than 23
+        {true, 5, 60, 64, "  Payment   No.  Year"},
+    };
+    for (const auto& c : cases) {
+        Click(c.allPayments ? s->Option1 : s->Option2);
+        EXPECT_EQ(State().ScheduleView, c.allPayments ? ScheduleView::AllPayments : ScheduleView::Annual);
+        EXPECT_EQ(State().EntryEdited, 0);
+        State().TermYears = c.term;
+        Calculate();
+        EXPECT_EQ(State().GridRows, c.gridRows);
+        EXPECT_EQ(s->MGrid->Rows(), c.rows);
+        EXPECT_EQ(s->MGrid->TextAt(0, 0), c.header);
+        EXPECT_EQ(State().ResultsReady, c.allPayments ? c.gridRows + 1 : 25);
+    }
+}
+
+TEST_F(TablesViews, AFiveYearTermEndsWithItsTotalsRow) {
+    Open();
+    Click(s->Option1);
+    State().TermYears = 5;
+    Calculate();
+    const GridWidget& grid = *s->MGrid;
+    EXPECT_EQ(grid.TextAt(60, 0), "  60       5");
+    EXPECT_TRUE(grid.TextAt(61, 0).isEmpty());
+    EXPECT_EQ(grid.TextAt(62, 0), "5 Yr. Term");
+    for (const int c : {3, 4, 5}) EXPECT_EQ(grid.TextAt(62, c), "$" + grid.TextAt(60, c)) << c;
+    EXPECT_TRUE(grid.TextAt(62, 1).isEmpty());
+    EXPECT_TRUE(grid.TextAt(63, 0).isEmpty());
+}
+
+TEST_F(TablesViews, TheTermDialogRefusesATermLongerThanThePeriod) {
+    Open();
+    Type(s->InTerm, "5");
+    Calculate();
+    ASSERT_NE(State().ResultsReady, 0);
+    bool checked = false;
+    WhenModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<MSelTerm*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), "Term");
+        EXPECT_EQ(dialog->Frame1->title(), "Select term to display");
+        EXPECT_TRUE(dialog->TermPeriod[0]->isChecked());
+        EXPECT_EQ(dialog->TermPeriod[6]->text(), "10 Years");
+        Click(dialog->TermPeriod[6]);
+        EXPECT_EQ(State().TermYears, 10);
+        Click(dialog->MTermExit);
+        EXPECT_EQ(Recorded().messages, std::vector<int>{34});
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_TRUE(dialog->TermPeriod[0]->isChecked());
+        EXPECT_EQ(State().TermYears, 0);
+        Click(dialog->TermPeriod[5]);
+        Click(dialog->MTermExit);
+        checked = true;
+    });
+    Click(s->MTerm);
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(State().TermYears, 5);
+    EXPECT_EQ(State().ResultsReady, 0);
+    EXPECT_EQ(State().EntryEdited, 1);
+
+    // It opens on the current term.
+    WhenModal([](QWidget* modal) {
+        auto* dialog = qobject_cast<MSelTerm*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_TRUE(dialog->TermPeriod[5]->isChecked());
+        dialog->reject();
+    });
+    Click(s->MTerm);
+}
+
+TEST_F(TablesViews, ATermLongerThanThePeriodAtCalculateShowsAllYears) {
+    Open();
+    State().TermYears = 10;
+    Type(s->InTerm, "5");
+    Calculate();
+    EXPECT_EQ(Recorded().messages, std::vector<int>{34});
+    EXPECT_EQ(State().TermYears, 0);
+    EXPECT_EQ(State().GridRows, 5);
+    EXPECT_FALSE(s->InMonthPI->text().isEmpty());
+}
+
+TEST_F(TablesViews, ATermBeyondAnEarlyPayoffEmptiesTheResults) {
+    Open();
+    Type(s->InTerm, "10");
+    Choose(s->FreqPmt, 4);  // Biweekly(Acc) retires it in under 10 years
+    State().TermYears = 10;
+    Calculate();
+    EXPECT_EQ(Recorded().messages, std::vector<int>{34});
+    EXPECT_EQ(State().TermYears, 0);
+    EXPECT_EQ(State().ResultsReady, 0);
+    EXPECT_EQ(State().EntryEdited, 1);
+    EXPECT_TRUE(s->InMonthPI->text().isEmpty());
+    EXPECT_TRUE(s->MGrid->TextAt(1, 1).isEmpty());
+
+    Recorded().messages.clear();
+    Calculate();
+    EXPECT_TRUE(Recorded().messages.empty());
+    EXPECT_EQ(s->MGrid->TextAt(State().GridRows + 2, 0), "Total:");
+    EXPECT_LT(State().GridRows, 10);
+}
+
+TEST_F(TablesViews, TheDateButtonTogglesAndAsksOnlyWhenSwitchingToDates) {
+    Open();
+    bool asked = false;
+    WhenModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<MortDateInput*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), "Date Input");
+        EXPECT_EQ(dialog->Label1->text(), " Type in the date of the    first payment");
+        EXPECT_EQ(dialog->InDate->text(), ShortDateText(State().FirstPaymentDate));
+        asked = true;
+        Click(dialog->OkExit);
+    });
+    Click(s->MDateNumber);
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(s->MDateNumber->text(), "&View payment No.");
+    EXPECT_EQ(State().ShowDates, 1);
+    EXPECT_EQ(State().EntryEdited, 0);
+
+    Click(s->Option1);
+    Calculate();
+    EXPECT_EQ(s->MGrid->TextAt(0, 0), " Payment  Date");
+    EXPECT_EQ(s->MGrid->TextAt(1, 0), ShortDateText(State().FirstPaymentDate));
+    EXPECT_EQ(s->MGrid->TextAt(2, 0), ShortDateText(amortix::AddMonths(State().FirstPaymentDate, 1)));
+
+    ExpectNoModal([this] { Click(s->MDateNumber); });
+    EXPECT_EQ(s->MDateNumber->text(), "&View payment date");
+    EXPECT_EQ(State().ShowDates, 0);
+    EXPECT_EQ(State().ResultsReady, 0);
+    Calculate();
+    EXPECT_EQ(s->MGrid->TextAt(0, 0), "  Payment   No.  Year");
+    EXPECT_EQ(s->MGrid->TextAt(1, 0), "   1       1");
+}
+
+class DateDialog : public TablesProgram {
+protected:
+    void SetUp() override {
+        TablesProgram::SetUp();
+        Open();
+        State().FirstPaymentDate = SerialFromDate(QDate(2026, 4, 1));
+        dialog = std::make_unique<MortDateInput>(Context(), s, QLocale(QLocale::English, QLocale::UnitedStates));
+        test::ShowActive(dialog.get());
+    }
+    void TearDown() override { dialog.reset(); }
+
+    std::unique_ptr<MortDateInput> dialog;
+};
+
+TEST_F(DateDialog, ReadsAndShowsTheShortDateFormat) {
+    EXPECT_EQ(dialog->InDate->text(), "4/1/26");
+    const QDate today = QDate::currentDate();
+    // A two-digit year 60 years ahead is read 40 years back.
+    const int back = today.year() - 40;
+    const struct {
+        QString typed;
+        QDate date;
+    } cases[] = {
+        {"3/15/27", QDate(2027, 3, 15)},
+        {"12/31/2049", QDate(2049, 12, 31)},
+        {QString("1/2/%1").arg(back % 100, 2, 10, QChar('0')), QDate(back, 1, 2)},
+    };
+    for (const auto& c : cases) {
+        Type(dialog->InDate, c.typed);
+        QTest::keyClick(dialog->InDate, Qt::Key_Return);
+        EXPECT_TRUE(dialog->OkExit->hasFocus());
+        EXPECT_EQ(State().FirstPaymentDate, SerialFromDate(c.date)) << c.typed.toStdString();
+        EXPECT_EQ(dialog->InDate->text(), QLocale(QLocale::English, QLocale::UnitedStates).toString(c.date, QLocale::ShortFormat));
+    }
+    EXPECT_TRUE(Recorded().messages.empty());
+    Click(dialog->OkExit);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+}
+
+TEST_F(DateDialog, ANonDateIsRefusedAndTheFocusStaysInTheBox) {
+    for (const char* typed : {"not a date", "2/30/27", "13/1/27"}) {
+        Recorded().messages.clear();
+        Type(dialog->InDate, typed);
+        // Clicking OK leaves the box first: the refusal keeps the dialog open.
+        Click(dialog->OkExit);
+        QApplication::processEvents();
+        EXPECT_EQ(Recorded().messages, std::vector<int>{10}) << typed;
+        EXPECT_EQ(dialog->InDate->text(), "4/1/26");
+        EXPECT_EQ(State().FirstPaymentDate, SerialFromDate(QDate(2026, 4, 1)));
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_TRUE(dialog->InDate->hasFocus());
+    }
+    Click(dialog->OkExit);
+    EXPECT_FALSE(dialog->isVisible());
+}
+
+TEST_F(DateDialog, EscapeReadsADateStillBeingTyped) {
+    Type(dialog->InDate, "xyz");
+    QTest::keyClick(dialog->InDate, Qt::Key_Escape);
+    EXPECT_EQ(Recorded().messages, std::vector<int>{10});
+    EXPECT_TRUE(dialog->isVisible());
+    QApplication::processEvents();
+    Type(dialog->InDate, "5/6/28");
+    QTest::keyClick(dialog->InDate, Qt::Key_Escape);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(State().FirstPaymentDate, SerialFromDate(QDate(2028, 5, 6)));
+}
+
+TEST_F(TablesViews, DialogsSitAtTheirOffsetsFromTheFrame) {
+    Open();
+    const QPoint origin = app->Frame().frameGeometry().topLeft();
+    const struct {
+        const char* name;
+        QPoint small, large;
+    } cases[] = {
+        {"MSelTerm", {3850, 1730}, {4850, 2770}},
+        {"MortDateInput", {4000, 2400}, {5000, 3400}},
+        {"MortIRFTable", {3200, 1730}, {4300, 2770}},
+    };
+    for (const std::int32_t layout : {kLayoutSmall, kLayoutLarge}) {
+        State().FrameLayoutSize = layout;
+        for (const auto& c : cases) {
+            std::unique_ptr<QDialog> dialog;
+            const QString name = c.name;
+            if (name == "MSelTerm") dialog = std::make_unique<MSelTerm>(Context(), s);
+            if (name == "MortDateInput") dialog = std::make_unique<MortDateInput>(Context(), s);
+            if (name == "MortIRFTable") dialog = std::make_unique<MortIRFTable>(Context(), s);
+            const QPoint expected = origin + TwipsToPixels(&app->Frame(), layout == kLayoutSmall ? c.small : c.large);
+            EXPECT_EQ(dialog->pos(), expected) << c.name << " " << layout;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace amortix::gui
