@@ -166,6 +166,9 @@ bool NumericEntry::KeyPress(QKeyEvent* event) {
         }
         case Kind::Text:
             if (code == kKeyQuote) return true;  // a quote would break the file records
+            // Escape and the Ctrl combinations type nothing: they must not
+            // wipe the box (Escape also closes a dialog).
+            if (code < ' ' && code != kKeyBackspace) return false;
             StartEditing();
             return false;
     }
