@@ -11,5 +11,8 @@ namespace amortix::cli {
 using Runner = std::function<int()>;
 
 Runner AddScheduleCommand(CLI::App& app);
+Runner AddCompareCommand(CLI::App& app);
+Runner AddAffordCommand(CLI::App& app);
+Runner AddReadCommand(CLI::App& app);
 
 }  // namespace amortix::cli

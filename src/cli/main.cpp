@@ -15,6 +15,9 @@ int main(int argc, char** argv) {
     app.require_subcommand(1);
     std::vector<Runner> runners;
     runners.push_back(AddScheduleCommand(app));
+    runners.push_back(AddCompareCommand(app));
+    runners.push_back(AddAffordCommand(app));
+    runners.push_back(AddReadCommand(app));
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {

@@ -25,18 +25,26 @@ std::vector<std::string> Keys(const std::map<std::string, std::string>& m) {
 
 }  // namespace
 
-void AddTableOptions(CLI::App& app, TableOptions& o) {
-    app.add_option("--principal", o.principal, "Principal amount")->check(CLI::NonNegativeNumber);
-    app.add_option("--rate", o.rate, "Annual interest rate in percent");
-    app.add_option("--years", o.years, "Amortization period in years")->check(CLI::NonNegativeNumber);
+void AddListOptions(CLI::App& app, TableOptions& o) {
     app.add_option("--compounding", o.compounding, "Interest compounding periods")
         ->check(CLI::IsMember(Keys(kCompounding)));
     app.add_option("--frequency", o.frequency, "Frequency and type of payment")
         ->check(CLI::IsMember(Keys(kFrequency)));
+}
+
+void AddDayBasisOptions(CLI::App& app, TableOptions& o) {
     auto* days = app.add_option("--days", o.days, "Days in year (preset)")
                      ->check(CLI::IsMember({"365.25", "365", "364", "363"}));
     app.add_option("--days-typed", o.daysTyped, "Days in year (typed, between 363 and 365.25)")
         ->excludes(days);
+}
+
+void AddTableOptions(CLI::App& app, TableOptions& o) {
+    app.add_option("--principal", o.principal, "Principal amount")->check(CLI::NonNegativeNumber);
+    app.add_option("--rate", o.rate, "Annual interest rate in percent");
+    app.add_option("--years", o.years, "Amortization period in years")->check(CLI::NonNegativeNumber);
+    AddListOptions(app, o);
+    AddDayBasisOptions(app, o);
     app.add_option("--increase", o.increase, "Percentage increase of every payment")
         ->check(CLI::NonNegativeNumber);
     app.add_option("--extra", o.extra, "Additional payment YEAR:AMOUNT (repeatable)");

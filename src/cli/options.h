@@ -36,6 +36,10 @@ struct TableOptions {
 
 // Registers the options both commands take.
 void AddTableOptions(CLI::App& app, TableOptions& options);
+// The parts of them other commands share: --compounding and --frequency;
+// --days and --days-typed.
+void AddListOptions(CLI::App& app, TableOptions& options);
+void AddDayBasisOptions(CLI::App& app, TableOptions& options);
 
 // The exact list texts for the option names.
 std::string CompoundingText(const std::string& name);

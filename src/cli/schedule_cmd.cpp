@@ -8,6 +8,7 @@
 #include "cli/output.h"
 #include "core/messages.h"
 #include "core/numfmt.h"
+#include "core/report.h"
 #include "core/schedule.h"
 
 namespace amortix::cli {
@@ -21,6 +22,8 @@ struct ScheduleOptions {
     std::optional<std::string> dates;
     int termYears = 0;
     std::string format = "text";
+    std::string header;
+    std::string font = "standard";
 };
 
 struct Prepared {
@@ -90,6 +93,33 @@ void PrintText(const ScheduleInputs& in, const ScheduleResult& r) {
     }
 }
 
+// The printed report on standard output; calculation messages and message 1
+// (nothing to print, exit status 1) go to standard error.
+int PrintReport(const ScheduleOptions& o, const ScheduleInputs& in, const ScheduleResult& r,
+                const std::vector<int>& messages) {
+    TablesPrintData data;
+    data.header = HeaderAsTyped(o.header);
+    if (HeaderCancelled(data.header))
+        throw UsageError("--header: \"1\" is the answer of a cancelled header dialog and prints nothing");
+    data.mode = in.mode;
+    data.principal = in.principal;
+    data.ratePercent = in.ratePercent;
+    const bool loan = in.mode == TablesMode::PersonalLoan;
+    data.termText = FormatNumber(loan ? in.years * 12.0 : in.years, "###");
+    data.compounding = in.compounding;
+    data.frequency = in.frequency;
+    data.paymentIncrease = in.extra.increase;
+    const TextReport report =
+        RenderTablesReport(data, r, o.font == "courier" ? kPrinterFontCourierNew : kPrinterFontStandard);
+    for (const int m : messages) std::cerr << "Message " << m << ": " << MessageText(m) << '\n';
+    if (report.message != 0) {
+        std::cerr << "Message " << report.message << ": " << MessageText(report.message) << '\n';
+        return 1;
+    }
+    std::cout << PagesAsText(report.pages);
+    return 0;
+}
+
 Json ResultJson(const ScheduleInputs& in, const ScheduleResult& r, const std::vector<int>& messages) {
     Json results = {{"InDays", r.InDays},           {"PeriodicR", r.PeriodicR},
                     {"NumPmtsYear", r.NumPmtsYear}, {"InMonthPI", r.InMonthPI},
@@ -128,14 +158,21 @@ Runner AddScheduleCommand(CLI::App& app) {
     cmd->add_option("--dates", options->dates, "Show payment dates from this first payment date (YYYY-MM-DD)");
     cmd->add_option("--term-years", options->termYears, "Years to show (0 = all)")
         ->check(CLI::IsMember({0, 1, 2, 3, 4, 5, 10}));
-    cmd->add_option("--format", options->format, "text, csv or json")
-        ->check(CLI::IsMember({"text", "csv", "json"}));
-    return [cmd, options]() -> int {
+    cmd->add_option("--format", options->format, "text, csv, json or report (the printed report)")
+        ->check(CLI::IsMember({"text", "csv", "json", "report"}));
+    CLI::Option* header = cmd->add_option("--header", options->header, "Header line of the printed report");
+    CLI::Option* font =
+        cmd->add_option("--font", options->font, "Report font: courier (56 lines a page) or standard (53)")
+            ->check(CLI::IsMember({"courier", "standard"}));
+    return [cmd, options, header, font]() -> int {
         if (!*cmd) return -1;
+        if (options->format != "report" && (header->count() > 0 || font->count() > 0))
+            throw UsageError("--header and --font apply to --format report");
         Prepared p = Prepare(*options);
         const ScheduleResult r = CalculateSchedule(p.inputs);
         std::vector<int> messages = p.messages;
         messages.insert(messages.end(), r.messages.begin(), r.messages.end());
+        if (options->format == "report") return PrintReport(*options, p.inputs, r, messages);
         if (options->format == "json") {
             std::cout << ResultJson(p.inputs, r, messages).dump(2) << '\n';
         } else if (options->format == "csv") {

@@ -28,9 +28,17 @@ KeyDecision DigitKeyFilter(int code) {
 
 std::string RightJustify(std::string_view text, int width) {
     if (width <= 0) return {};
+    // Widths count characters, not bytes, so a symbol such as the euro sign
+    // keeps printed columns aligned.
     const auto w = static_cast<std::size_t>(width);
-    if (text.size() >= w) return std::string(text.substr(0, w));
-    std::string out(w - text.size(), ' ');
+    std::size_t chars = 0, cut = text.size();
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;
+        if (chars == w) cut = i;
+        ++chars;
+    }
+    if (chars >= w) return std::string(text.substr(0, cut));
+    std::string out(w - chars, ' ');
     out.append(text);
     return out;
 }

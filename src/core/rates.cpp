@@ -49,7 +49,10 @@ std::optional<int> LookupCompounding(std::string_view text) {
 }
 
 RateFactorsResult RateFactors(double ratePercent, int compounding, double periodsPerYear) {
-    const double r = ratePercent / 100.0;
+    return RateFactorsFromFraction(ratePercent / 100.0, compounding, periodsPerYear);
+}
+
+RateFactorsResult RateFactorsFromFraction(double r, int compounding, double periodsPerYear) {
     const double c = compounding;
     const double base = 1.0 + r / c;
     RateFactorsResult out;

@@ -54,6 +54,9 @@ struct RateFactorsResult {
 
 // i_m and i_p from the rate in percent; throws CalcError on a non-finite result.
 RateFactorsResult RateFactors(double ratePercent, int compounding, double periodsPerYear);
+// The same from the rate as a fraction (0.065 for 6.5 %), for a caller that
+// rounds the fraction itself.
+RateFactorsResult RateFactorsFromFraction(double rate, int compounding, double periodsPerYear);
 
 struct MonthlyPaymentResult {
     double payment = 0;   // A_m

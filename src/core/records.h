@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <initializer_list>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -22,7 +24,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// One field as read.
+// One field as read; its text is a view into the reader's data.
 struct RecordField {
     enum class Kind : std::uint8_t {
         Empty,   // nothing between the separators
@@ -30,7 +32,7 @@ struct RecordField {
         Bare,    // unquoted characters: a number as written
     };
     Kind kind = Kind::Empty;
-    std::string text;  // the quoted content, or the bare characters without surrounding blanks
+    std::string_view text;  // the quoted content, or the bare characters without surrounding blanks
 
     bool operator==(const RecordField&) const = default;
 };
@@ -41,15 +43,16 @@ class RecordReader {
 public:
     explicit RecordReader(std::string_view data) : data_(data) {}
 
-    // The fields of the next record. Throws FormatError at the end of the data,
-    // on a text without its closing quote, on characters after a closing quote
-    // or a quote inside a bare field, and when the record holds more than
-    // `maxFields` fields (which bounds what a hostile file can make us hold).
-    std::vector<RecordField> Next(std::size_t maxFields);
+    // The fields of the next record, valid until the next call. Throws
+    // FormatError at the end of the data, on a text without its closing quote,
+    // on characters after a closing quote or a quote inside a bare field, and
+    // when the record holds more than `maxFields` fields (which bounds what a
+    // hostile file can make us hold).
+    std::span<const RecordField> Next(std::size_t maxFields);
 
     // The first `count` fields of the next record; what follows them is not
     // looked at. Throws like Next, and when the record holds fewer fields.
-    std::vector<RecordField> Leading(std::size_t count);
+    std::span<const RecordField> Leading(std::size_t count);
 
     // True when nothing but blanks, tabs and line ends remain.
     bool AtEnd() const;
@@ -64,13 +67,16 @@ private:
     std::string_view data_;
     std::size_t pos_ = 0;
     int line_ = 1;
+    std::vector<RecordField> fields_;  // reused from record to record
 };
 
 // Converts the fields of one record in order, each as its type asks; every
 // failure names the line and the field.
 class FieldCursor {
 public:
-    FieldCursor(std::vector<RecordField> fields, int line) : fields_(std::move(fields)), line_(line) {}
+    // The fields must outlive the cursor.
+    FieldCursor(std::span<const RecordField> fields, int line) : fields_(fields), line_(line) {}
+    FieldCursor(std::initializer_list<RecordField>, int) = delete;  // would dangle
 
     double ReadDouble();
     float ReadSingle();
@@ -81,6 +87,8 @@ public:
     Currency ReadCurrency();
     // A quoted text, an empty field ("") or bare characters as written.
     std::string ReadText();
+    // A variant holding a number; an empty one reads as 0.
+    double ReadVariantNumber();
     // A field taken as it is (variant and ignored fields).
     const RecordField& ReadAny();
 
@@ -95,7 +103,7 @@ public:
 private:
     const RecordField& Take();
 
-    std::vector<RecordField> fields_;
+    std::span<const RecordField> fields_;
     std::size_t next_ = 0;
     int line_ = 0;
 };

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/numfmt.h"
+#include "core/repayment.h"
 
 namespace amortix {
 
@@ -30,26 +31,9 @@ constexpr std::array<const char*, 6> kGridHeaders = {
 
 Currency Cur(double v) { return Currency::FromDouble(v); }
 
-[[noreturn, gnu::noinline, gnu::cold]] void ThrowRowOutOfRange() { throw CalcError("row out of range"); }
-
-inline ScheduleRow& Row(std::vector<ScheduleRow>& table, long index) {
-    if (index < 0 || index >= static_cast<long>(table.size())) [[unlikely]] ThrowRowOutOfRange();
-    return table[static_cast<std::size_t>(index)];
-}
-
-Currency YearAmount(const AdditionalPayments& extra, long year) {
-    if (year < 0 || year >= kYearRows) throw CalcError("year out of range");
-    return extra.amount[static_cast<std::size_t>(year)];
-}
-
 Currency YearNumber(const AdditionalPayments& extra, long year) {
     if (year < 0 || year >= kYearRows) throw CalcError("year out of range");
     return extra.yearNumber[static_cast<std::size_t>(year)];
-}
-
-// The month the user chose: the stored setting plus 1, or 1 for a setting of 12.
-std::int16_t ShownMonth(std::int16_t setting) {
-    return setting == 12 ? std::int16_t{1} : static_cast<std::int16_t>(setting + 1);
 }
 
 DaySerial StepDate(DaySerial first, int steps, DateStep step) {
@@ -110,18 +94,14 @@ void Run(const ScheduleInputs& in, ScheduleResult& out) {
     const MonthlyPaymentResult monthly =
         MonthlyPayment(in.principal, rates.monthly, in.ratePercent, *compounding, T);
     const double normalTotal = Checked(monthly.payment * 12.0 * T);
-    const double monthsTotal = T * 12.0;
 
     double A = PeriodPayment(monthly.payment, *freq);
     const double i = RatePerPeriod(*freq, rates);
 
-    double B = in.principal;
-    double I = Checked(in.principal * i);
     const double A0 = A;
     const double increase = static_cast<double>(in.extra.increase);
     if (in.extra.increase > 0.0f) A = Checked(A + A * increase);
     const double increaseAmount = A - A0;
-    double Q = A - I;
 
     out.NumPmtsYear = RightJustify(FormatNumber(static_cast<double>(n), "###"), 12);
     out.InMonthPI = RightJustify(MoneyText(in.currencySymbol, A, kMoneyMask), 12);
@@ -129,82 +109,46 @@ void Run(const ScheduleInputs& in, ScheduleResult& out) {
                   RightJustify(FormatNumber(static_cast<double>(in.extra.increase * 100.0f), "##0.000"), 9) + "%";
     out.PPpercent = RightJustify(MoneyText(in.currencySymbol, increaseAmount, kMoneyMask), 12);
 
-    const std::int16_t bound = ToInt16(freq->frequencyClass == 0   ? monthsTotal
-                                       : freq->frequencyClass == 2 ? (monthsTotal / 12.0) * 26.0 + 50.0
-                                                                   : (monthsTotal / 12.0) * 52.0 + 50.0);
-
+    const std::int16_t bound = PaymentBound(freq->frequencyClass, T);
     const std::int16_t m = in.extra.month;
-    int anniversary = n == 12 ? m : n == 24 ? 2 * m : n == 26 ? 2 * m + 2 : 4 * m + 4;
 
     auto& table = out.schedule;
-    double SI = 0.0, SQ = 0.0;
-    long L = 0;
     int dateCount = 0, dateSteps = 0;
     DaySerial lastDate = in.firstPaymentDate;
     double yearValue = 0.0;
-    int applied = 0;
 
-    for (long k = 1; k <= bound; ++k) {
-        // The yearly additional amount falls on the anniversary payment.
-        if (k > 1 || m == 12) {
-            const double prevNumber = Row(table, k - 1)[1].ToDouble();
-            if (static_cast<double>(k - 1) / anniversary == std::floor(prevNumber / anniversary)) {
-                const long year = k % 12 == 0 ? k / n : k / n + 1;
-                if (k > 1) anniversary += n;
-                const Currency amount = YearAmount(in.extra, year);
-                if (amount.ToDouble() < B - Row(table, k - 1)[3].ToDouble()) {
-                    Q = (Cur(Q + amount.ToDouble())).ToDouble();
-                    if (amount > Currency()) ++applied;
-                }
-            }
-        }
-
-        const double Ik = I, Qk = Q;
-        B = B - Q;
-        I = i * B;
-        Q = A - I;
-        if (Ik < 0) break;
-
-        SI += Ik;
-        SQ += Qk;
-        ScheduleRow& row = Row(table, k);
-        row[1] = Cur(static_cast<double>(k));
-        row[2] = Cur(Ik);
-        row[3] = Cur(Qk);
-        row[4] = Cur(B);
-        row[5] = Cur(SI);
-        row[6] = Cur(SQ);
-        L = k;
-
-        if (allPayments) {
-            if (in.showDates) {
-                ++dateCount;
-                if (n == 24 && dateCount % 2 == 0) {
-                    lastDate = lastDate + 14;
-                } else {
-                    lastDate = StepDate(in.firstPaymentDate, dateSteps++, freq->dateStep);
-                }
-                row[7] = Cur(static_cast<double>(lastDate));
+    // Columns 7 and 0 of the all-payments view: the payment date or the year.
+    const auto dateOrYear = [&](long k, std::vector<ScheduleRow>& t) {
+        if (!allPayments) return;
+        ScheduleRow& row = TableRow(t, k);
+        if (in.showDates) {
+            ++dateCount;
+            if (n == 24 && dateCount % 2 == 0) {
+                lastDate = lastDate + 14;
             } else {
-                const auto prev = Row(table, k - 1)[1].Ticks() / Currency::kScale;
-                if (prev % n == 0) yearValue = static_cast<double>(k) / n + 1.0;
-                row[0] = Cur(yearValue);
+                lastDate = StepDate(in.firstPaymentDate, dateSteps++, freq->dateStep);
             }
+            row[7] = Cur(static_cast<double>(lastDate));
+        } else {
+            const auto prev = TableRow(t, k - 1)[1].Ticks() / Currency::kScale;
+            if (prev % n == 0) yearValue = static_cast<double>(k) / n + 1.0;
+            row[0] = Cur(yearValue);
         }
-    }
-    if (applied > 32767) throw CalcError("counter overflow");
-    out.appliedCount = static_cast<std::int16_t>(applied);
+    };
 
-    // The last payment takes what is left, so the balance ends at exactly 0.
-    if (B < 6.0) {
-        if (L < 1) throw CalcError("no payment");
-        ScheduleRow& last = Row(table, L);
-        const ScheduleRow& before = Row(table, L - 1);
-        last[3] = before[4];
-        last[5] = before[5] + last[2];
-        last[6] = last[6] + last[4];
-        last[4] = before[4] - last[3];
-    }
+    RepaymentPlan plan;
+    plan.principal = in.principal;
+    plan.payment = A;
+    plan.rate = i;
+    plan.paymentsPerYear = n;
+    plan.bound = bound;
+    plan.extra = &in.extra;
+    plan.currencyExtraSum = true;
+    const RepaymentOutcome run = RunRepayment(plan, table, dateOrYear);
+    if (run.applied.size() > 32767) throw CalcError("counter overflow");
+    out.appliedCount = static_cast<std::int16_t>(run.applied.size());
+    CorrectFinalPayment(table, run);
+    long L = run.payments;
 
     out.payments = static_cast<std::int16_t>(L);
     const double years = static_cast<double>(L) / n;
@@ -217,10 +161,10 @@ void Run(const ScheduleInputs& in, ScheduleResult& out) {
         auto& annual = out.annual;
         bool done = false;
         for (long y = 1; y <= yearsWithPayments && !done; ++y) {
-            ScheduleRow& a = Row(annual, y);
+            ScheduleRow& a = TableRow(annual, y);
             a[1] = Cur(static_cast<double>(y));
             for (long k = (y - 1) * n + 1; k <= y * n; ++k) {
-                const ScheduleRow& p = Row(table, k);
+                const ScheduleRow& p = TableRow(table, k);
                 a[2] = a[2] + p[2];
                 a[3] = a[3] + p[3];
                 a[4] = p[4];
@@ -233,8 +177,8 @@ void Run(const ScheduleInputs& in, ScheduleResult& out) {
             }
         }
         for (long y = 1; y <= yearsWithPayments; ++y) {
-            ScheduleRow& row = Row(table, y);
-            const ScheduleRow& a = Row(annual, y);
+            ScheduleRow& row = TableRow(table, y);
+            const ScheduleRow& a = TableRow(annual, y);
             if (in.showDates)
                 row[7] = Cur(static_cast<double>(AddMonths(in.firstPaymentDate, 12 * static_cast<int>(y - 1))));
             row[1] = Cur(static_cast<double>(y));
@@ -243,7 +187,7 @@ void Run(const ScheduleInputs& in, ScheduleResult& out) {
         L = yearsWithPayments;
     }
 
-    const Currency totalPaid = Row(table, L)[5] + Row(table, L)[6];
+    const Currency totalPaid = TableRow(table, L)[5] + TableRow(table, L)[6];
     long rows = L;
     if (out.termYears > 0) {
         rows = allPayments ? static_cast<long>(out.termYears) * n : out.termYears;

@@ -5,14 +5,14 @@
 
 namespace amortix {
 
-LoadResult<PersonalSettings> ReadPersonalSettings(const std::string& path) {
+LoadResult<PersonalSettings> ParsePersonalSettings(std::string_view bytes) {
     using Result = LoadResult<PersonalSettings>;
-    const LoadResult<std::string> file = ReadDataFile(path);
-    if (!file) return Result::Failure(file.error());
+    if (bytes.size() > kMaxDataFileBytes) return Result::Failure("the file is too large to be one of ours");
     try {
-        RecordReader reader(file.value());
+        RecordReader reader(bytes);
         // Only the first four fields count; whatever follows is left alone.
-        FieldCursor fields(reader.Leading(4), reader.Line());
+        const int line = reader.Line();
+        FieldCursor fields(reader.Leading(4), line);
         PersonalSettings settings;
         // Values outside the choices would select option buttons that do not exist.
         settings.printerFontChoice = fields.ReadIntegerIn(0, 1);
@@ -23,6 +23,12 @@ LoadResult<PersonalSettings> ReadPersonalSettings(const std::string& path) {
     } catch (const FormatError& e) {
         return Result::Failure(e.what());
     }
+}
+
+LoadResult<PersonalSettings> ReadPersonalSettings(const std::string& path) {
+    const LoadResult<std::string> file = ReadDataFile(path);
+    if (!file) return LoadResult<PersonalSettings>::Failure(file.error());
+    return ParsePersonalSettings(file.value());
 }
 
 std::optional<PersonalSettings> LoadPersonalSettings(const std::string& path) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/text_file.h"
 
@@ -15,6 +16,8 @@ struct PersonalSettings {
     std::string userName;
     std::string currencySymbol = "$";
     std::int16_t compoundSetting = 0;    // 0 Monthly .. 4 Annual
+
+    bool operator==(const PersonalSettings&) const = default;
 };
 
 // The settings in the file, or nothing when it is missing, unreadable or
@@ -26,6 +29,7 @@ std::optional<PersonalSettings> LoadPersonalSettings(const std::string& path);
 // The same, with the reason when there are no settings. A font choice other
 // than 0 or 1 or a compounding index outside 0..4 makes the file malformed.
 LoadResult<PersonalSettings> ReadPersonalSettings(const std::string& path);
+LoadResult<PersonalSettings> ParsePersonalSettings(std::string_view bytes);
 
 // Writes the file (through a temporary file and a rename); false on failure,
 // also for a name or symbol holding a double quote, which the file cannot hold.

@@ -83,7 +83,11 @@ bool WriteFileReplacing(const std::string& path, std::string_view data, std::str
     int fdNumber = -1;
     for (int attempt = 0; attempt < 16 && fdNumber < 0; ++attempt) {
         std::filesystem::path temp = target;
-        temp.replace_filename("." + target.filename().string() + ".tmp" + std::to_string(entropy()));
+        std::string name(1, '.');
+        name.append(target.filename().string());
+        name.append(".tmp");
+        name.append(std::to_string(entropy()));
+        temp.replace_filename(name);
         tempPath = temp.string();
         fdNumber = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fdNumber < 0 && errno != EEXIST) return fail(SystemMessage(errno));
@@ -95,6 +99,11 @@ bool WriteFileReplacing(const std::string& path, std::string_view data, std::str
         ::unlink(tempPath.c_str());
         return fail(SystemMessage(code));
     };
+    // A replaced file keeps its permissions.
+    struct stat previous {};
+    if (::stat(path.c_str(), &previous) == 0 && S_ISREG(previous.st_mode)) {
+        if (::fchmod(fd.get(), previous.st_mode & 07777) != 0) return abandon(errno);
+    }
     std::size_t written = 0;
     while (written < data.size()) {
         const ssize_t n = ::write(fd.get(), data.data() + written, data.size() - written);

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace amortix::testing {
 
@@ -25,7 +26,9 @@ inline std::string ShellQuote(const std::string& arg) {
 
 inline CliRun RunCli(const std::string& args) {
     CliRun run;
-    const std::string errFile = std::string(::testing::TempDir()) + "cli_stderr.txt";
+    // One file per test process: ctest runs the CLI tests in parallel.
+    const std::string errFile =
+        std::string(::testing::TempDir()) + "cli_stderr_" + std::to_string(getpid()) + ".txt";
     const std::string cmd = std::string(AMORTIX_CLI_PATH) + " " + args + " 2>" + ShellQuote(errFile);
     FILE* pipe = popen(cmd.c_str(), "r");
     if (!pipe) return run;
@@ -38,6 +41,7 @@ inline CliRun RunCli(const std::string& args) {
         while ((n = fread(buf.data(), 1, buf.size(), f)) > 0) run.err.append(buf.data(), n);
         fclose(f);
     }
+    std::remove(errFile.c_str());
     return run;
 }
 

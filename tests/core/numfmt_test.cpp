@@ -83,6 +83,14 @@ TEST(RightJustify, PadsOrCuts) {
     EXPECT_EQ(RightJustify("abc", 0), "");
 }
 
+TEST(RightJustify, CountsCharactersNotBytes) {
+    const std::string euro = "\xE2\x82\xAC";
+    EXPECT_EQ(RightJustify(euro + "5.00", 7), "  " + euro + "5.00");
+    EXPECT_EQ(RightJustify(euro + "1,000.00", 3), euro + "1,");
+    EXPECT_EQ(RightJustify("ab" + euro, 2), "ab");
+    EXPECT_EQ(RightJustify("ab" + euro, 3), "ab" + euro);
+}
+
 TEST(KeyFilters, DecimalLimitsLookAtTheWholeText) {
     struct Case {
         int key;

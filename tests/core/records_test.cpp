@@ -24,7 +24,10 @@ RecordField E() { return {}; }
 std::vector<std::vector<RecordField>> ReadAll(std::string_view data) {
     RecordReader reader(data);
     std::vector<std::vector<RecordField>> records;
-    while (!reader.AtEnd()) records.push_back(reader.Next(100));
+    while (!reader.AtEnd()) {
+        const auto record = reader.Next(100);
+        records.emplace_back(record.begin(), record.end());
+    }
     return records;
 }
 
@@ -69,7 +72,9 @@ TEST(RecordReader, RefusesMalformedRecords) {
 
 TEST(RecordReader, LeadingFieldsIgnoreWhatFollows) {
     RecordReader reader("1,\"a\",\"b\",2,junk\"\r\n\"unclosed");
-    EXPECT_EQ(reader.Leading(4), (std::vector<RecordField>{B("1"), Q("a"), Q("b"), B("2")}));
+    const auto leading = reader.Leading(4);
+    EXPECT_EQ(std::vector<RecordField>(leading.begin(), leading.end()),
+              (std::vector<RecordField>{B("1"), Q("a"), Q("b"), B("2")}));
     RecordReader shortRecord("1,\"a\"\r\n\"b\",2\r\n");
     EXPECT_THROW(shortRecord.Leading(4), FormatError);
 }
@@ -160,17 +165,20 @@ TEST(FieldCursor, IntegersAreSixteenBit) {
     const std::pair<const char*, int> good[] = {{"32767", 32767}, {"-32768", -32768}, {"2.5", 2},
                                                 {"3.5", 4},       {"1E+2", 100},      {"-0", 0}};
     for (const auto& [text, value] : good) {
-        FieldCursor fields({B(text)}, 1);
+        const std::vector<RecordField> field{B(text)};
+        FieldCursor fields(field, 1);
         EXPECT_EQ(fields.ReadInteger(), value) << text;
     }
     for (const char* bad : {"32768", "-32769", "32767.5", "1E+05", "x"}) {
-        FieldCursor fields({B(bad)}, 1);
+        const std::vector<RecordField> field{B(bad)};
+        FieldCursor fields(field, 1);
         EXPECT_THROW(fields.ReadInteger(), FormatError) << bad;
     }
 }
 
 TEST(FieldCursor, NamesTheFieldThatFails) {
-    FieldCursor fields({B("1"), Q("a"), E()}, 7);
+    const std::vector<RecordField> record{B("1"), Q("a"), E()};
+    FieldCursor fields(record, 7);
     EXPECT_EQ(fields.ReadDouble(), 1.0);
     try {
         fields.ReadDouble();
@@ -185,11 +193,13 @@ TEST(FieldCursor, NamesTheFieldThatFails) {
         EXPECT_STREQ(e.what(), "line 7, field 3: empty where a number belongs");
     }
     EXPECT_THROW(fields.ReadText(), FormatError);  // past the last field
-    FieldCursor texts({E(), B("12"), Q(" x ")}, 1);
+    const std::vector<RecordField> textRecord{E(), B("12"), Q(" x ")};
+    FieldCursor texts(textRecord, 1);
     EXPECT_EQ(texts.ReadText(), "");
     EXPECT_EQ(texts.ReadText(), "12");
     EXPECT_EQ(texts.ReadText(), " x ");
-    FieldCursor wholes({B("3"), B("2.5"), B("9")}, 1);
+    const std::vector<RecordField> wholeRecord{B("3"), B("2.5"), B("9")};
+    FieldCursor wholes(wholeRecord, 1);
     EXPECT_EQ(wholes.ReadWholeSingleIn(0, 8), 3);
     EXPECT_THROW(wholes.ReadWholeSingleIn(0, 8), FormatError);
     EXPECT_THROW(wholes.ReadWholeSingleIn(0, 8), FormatError);
@@ -275,6 +285,17 @@ TEST(PersonalSettingsFile, FailedSaveKeepsThePreviousFile) {
     EXPECT_FALSE(WriteFileReplacing(dir.File("taken"), "x", &error));
     EXPECT_FALSE(error.empty());
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), std::filesystem::directory_iterator()), 2);
+}
+
+TEST(DataFile, ReplacedFileKeepsItsPermissions) {
+    testing::TempDir dir;
+    const std::string path = dir.File("t.qmd");
+    ASSERT_TRUE(WriteFileReplacing(path, "old"));
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    ASSERT_TRUE(WriteFileReplacing(path, "new"));
+    EXPECT_EQ(testing::ReadBytes(path), "new");
+    EXPECT_EQ(std::filesystem::status(path).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
 }
 
 TEST(DataFile, RefusesFilesThatCannotBeOurs) {

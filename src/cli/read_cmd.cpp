@@ -1,0 +1,193 @@
+// amortix-cli read: the content of a settings, table or comparison file as JSON.
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+
+#include "cli/commands.h"
+#include "cli/output.h"
+#include "core/comparison_file.h"
+#include "core/settings_file.h"
+#include "core/table_file.h"
+
+namespace amortix::cli {
+
+namespace {
+
+struct ReadOptions {
+    std::string file;
+    std::string kind = "auto";
+};
+
+// The files hold texts in the Western Windows code page; JSON wants UTF-8.
+std::string CodePageToUtf8(std::string_view bytes) {
+    static constexpr std::array<char16_t, 32> k80to9F = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    std::string out;
+    out.reserve(bytes.size());
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        const unsigned code = byte >= 0x80 && byte <= 0x9F ? k80to9F[byte - 0x80u] : byte;
+        if (code < 0x80) {
+            out.push_back(static_cast<char>(code));
+        } else if (code < 0x800) {
+            out.push_back(static_cast<char>(0xC0 | (code >> 6)));
+            out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+        } else {
+            out.push_back(static_cast<char>(0xE0 | (code >> 12)));
+            out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+        }
+    }
+    return out;
+}
+
+Json Text(std::string_view bytes) { return Json(CodePageToUtf8(bytes)); }
+
+Json Texts(const auto& row) {
+    Json out = Json::array();
+    for (const std::string& cell : row) out.push_back(Text(cell));
+    return out;
+}
+
+Json SettingsJson(const PersonalSettings& s) {
+    return Json{{"kind", "settings"},
+                {"printerFontChoice", s.printerFontChoice},
+                {"userName", Text(s.userName)},
+                {"currencySymbol", Text(s.currencySymbol)},
+                {"compoundSetting", s.compoundSetting}};
+}
+
+Json OptionalSingle(const std::optional<float>& value) {
+    return value ? Json(ShortestDouble(*value)) : Json(nullptr);
+}
+
+Json TableJson(const TableFileData& t) {
+    Json years = Json::array();
+    for (const TableYearRecord& y : t.yearRecords)
+        years.push_back(Json{{"yearNumber", y.yearNumber.ToDouble()}, {"amount", y.amount.ToDouble()}});
+    return Json{{"kind", "table"},
+                {"layout", t.daysInYear ? "current" : "previous"},
+                {"mode", t.mode == TablesMode::PersonalLoan ? "loan" : "mortgage"},
+                {"principal", t.principal},
+                {"ratePercent", t.ratePercent},
+                {"years", t.years},
+                {"compounding", Text(t.compounding)},
+                {"frequency", Text(t.frequency)},
+                {"firstPaymentDate", Text(t.firstPaymentDate)},
+                {"showDates", t.showDates},
+                {"dayBasisChoice", t.dayBasisChoice},
+                {"view", t.view},
+                {"extraYears", t.yearRecords.size()},
+                {"yearsWithAmounts", t.yearsWithAmounts},
+                {"daysInYear", OptionalSingle(t.daysInYear)},
+                {"extraPaymentType", t.extraPaymentType ? Json(*t.extraPaymentType) : Json(nullptr)},
+                {"paymentIncrease", OptionalSingle(t.paymentIncrease)},
+                {"yearRecords", years}};
+}
+
+Json ComparisonJson(const ComparisonFileData& c) {
+    Json grid1 = Json::array(), grid2 = Json::array(), graph = Json::array();
+    for (const auto& row : c.grid1) grid1.push_back(Texts(row));
+    for (const auto& row : c.grid2) grid2.push_back(Texts(row));
+    for (const ComparisonGraphRow& p : c.graph)
+        graph.push_back(Json{{"label", Text(p.label)}, {"totalInterest", p.totalInterest}});
+    Json labels = Json::array(), amounts = Json::array();
+    for (const auto& row : c.listingLabels) labels.push_back(Texts(row));
+    for (const auto& row : c.listingAmounts) amounts.push_back(Texts(row));
+    return Json{{"kind", "comparison"},
+                {"principal", c.principal},
+                {"ratePercent", c.ratePercent},
+                {"years", c.years},
+                {"compounding", Text(c.compounding)},
+                {"frequency", Text(c.frequency)},
+                {"dayBasisChoice", c.dayBasisChoice},
+                {"view", c.view},
+                {"extraYears", c.extraYears},
+                {"yearsWithAmounts", c.yearsWithAmounts},
+                {"rowCount", c.grid1.size()},
+                {"grid2Rows", c.grid2.size()},
+                {"grid2Columns", c.grid2Columns},
+                {"listingIndex", c.listingIndex},
+                {"listingColumn", c.listingColumn},
+                {"greatestEntryCount", c.greatestEntryCount},
+                {"greatestEntryCount0to4", c.greatestEntryCount0to4},
+                {"greatestEntryCount5to9", c.greatestEntryCount5to9},
+                {"greatestEntryCount10to11", c.greatestEntryCount10to11},
+                {"greatestListingIndex", c.greatestListingIndex},
+                {"graphRows", c.graphRows},
+                {"extraMonth", c.extraMonth},
+                {"grid1", grid1},
+                {"grid2", grid2},
+                {"graph", graph},
+                {"printout", Text(c.printout)},
+                {"listingLabels", labels},
+                {"listingAmounts", amounts}};
+}
+
+std::string Lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+// The kind a file's name says it holds, or "auto".
+std::string KindFromName(const std::string& path) {
+    const std::filesystem::path p(path);
+    if (Lower(p.filename().string()) == "personal.mtg") return "settings";
+    const std::string ext = Lower(p.extension().string());
+    if (ext == ".qmd" || ext == ".qld") return "table";
+    if (ext == ".qcd") return "comparison";
+    return "auto";
+}
+
+// The file as JSON, or the reason it cannot be read as `kind`.
+LoadResult<Json> Read(std::string_view bytes, const std::string& kind) {
+    using Result = LoadResult<Json>;
+    if (kind == "table") {
+        const auto t = ParseTableFile(bytes);
+        return t ? Result::Success(TableJson(t.value())) : Result::Failure(t.error());
+    }
+    if (kind == "comparison") {
+        const auto c = ParseComparisonFile(bytes);
+        return c ? Result::Success(ComparisonJson(c.value())) : Result::Failure(c.error());
+    }
+    if (kind == "settings") {
+        const auto s = ParsePersonalSettings(bytes);
+        return s ? Result::Success(SettingsJson(s.value())) : Result::Failure(s.error());
+    }
+    for (const char* each : {"table", "comparison", "settings"}) {
+        Result r = Read(bytes, each);
+        if (r) return r;
+    }
+    return Result::Failure("not a table, comparison or settings file");
+}
+
+}  // namespace
+
+Runner AddReadCommand(CLI::App& app) {
+    auto options = std::make_shared<ReadOptions>();
+    CLI::App* cmd = app.add_subcommand("read", "Show a settings, table (.qmd, .qld) or comparison (.qcd) file as JSON");
+    cmd->add_option("FILE", options->file, "The file to read")->required();
+    cmd->add_option("--kind", options->kind, "What the file holds (auto: by its name, else whatever reads)")
+        ->check(CLI::IsMember({"auto", "settings", "table", "comparison"}));
+    return [cmd, options]() -> int {
+        if (!*cmd) return -1;
+        const std::string kind = options->kind == "auto" ? KindFromName(options->file) : options->kind;
+        const LoadResult<std::string> bytes = ReadDataFile(options->file);
+        LoadResult<Json> json = bytes ? Read(bytes.value(), kind) : LoadResult<Json>::Failure(bytes.error());
+        if (!json) {
+            std::cerr << "amortix-cli: " << options->file << ": " << json.error() << '\n';
+            return 1;
+        }
+        std::cout << json.value().dump(2, ' ', false, Json::error_handler_t::replace) << '\n';
+        return 0;
+    };
+}
+
+}  // namespace amortix::cli

@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+
+#include "../core/file_samples.h"
+#include "../core/temp_dir.h"
+#include "cli_test_util.h"
+#include "core/settings_file.h"
+
+namespace amortix {
+namespace {
+
+using testing::RunCli;
+using testing::ShellQuote;
+
+TEST(ReadCli, ShowsEveryKindByItsName) {
+    testing::TempDir dir;
+    const std::string table = dir.File("House.QMD");
+    const std::string loan = dir.File("car.qld");
+    const std::string comparison = dir.File("five.qcd");
+    const std::string settings = dir.File("Personal.Mtg");
+    TableFileData loanData = testing::SampleTable();
+    loanData.mode = TablesMode::PersonalLoan;
+    loanData.years = 2.5;
+    ASSERT_TRUE(SaveTableFile(table, testing::SampleTable()));
+    ASSERT_TRUE(SaveTableFile(loan, loanData));
+    ASSERT_TRUE(SaveComparisonFile(comparison, testing::SampleComparison(3)));
+    ASSERT_TRUE(SavePersonalSettings(settings, {1, "Home Owner", "EUR", 3}));
+
+    auto run = RunCli("read " + ShellQuote(table));
+    ASSERT_EQ(run.status, 0) << run.err;
+    auto j = nlohmann::json::parse(run.out);
+    EXPECT_EQ(j["kind"], "table");
+    EXPECT_EQ(j["mode"], "mortgage");
+    EXPECT_EQ(j["layout"], "current");
+    EXPECT_EQ(j["principal"], 100000.0);
+    EXPECT_EQ(j["compounding"], "   Semiannual");
+    EXPECT_EQ(j["frequency"], " Biweekly(Acc)");
+    EXPECT_EQ(j["daysInYear"], 364.5);
+    EXPECT_EQ(j["paymentIncrease"], 0.05);
+    EXPECT_EQ(j["extraYears"], 25);
+    EXPECT_EQ(j["yearRecords"][2]["amount"], 1500.5);
+
+    run = RunCli("read " + ShellQuote(loan));
+    ASSERT_EQ(run.status, 0) << run.err;
+    j = nlohmann::json::parse(run.out);
+    EXPECT_EQ(j["mode"], "loan");
+    EXPECT_EQ(j["years"], 2.5);
+
+    run = RunCli("read " + ShellQuote(comparison));
+    ASSERT_EQ(run.status, 0) << run.err;
+    j = nlohmann::json::parse(run.out);
+    EXPECT_EQ(j["kind"], "comparison");
+    EXPECT_EQ(j["rowCount"], 3);
+    EXPECT_EQ(j["grid1"].size(), 3u);
+    EXPECT_EQ(j["grid1"][2][5], "*25.00");
+    EXPECT_EQ(j["grid2"].size(), 10u);
+    EXPECT_EQ(j["graph"][1]["label"], "Row  2");
+    EXPECT_EQ(j["printout"], testing::SampleComparison(3).printout);
+    EXPECT_EQ(j["listingLabels"].size(), 41u);
+    EXPECT_EQ(j["listingLabels"][0][0], "Yr. Mth Row");
+
+    run = RunCli("read " + ShellQuote(settings));
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(nlohmann::json::parse(run.out),
+              nlohmann::json::parse(R"({"kind":"settings","printerFontChoice":1,"userName":"Home Owner",
+                                        "currencySymbol":"EUR","compoundSetting":3})"));
+}
+
+TEST(ReadCli, UnknownNamesAreTriedWithEveryReader) {
+    testing::TempDir dir;
+    const std::string path = dir.File("backup.dat");
+    ASSERT_TRUE(SaveComparisonFile(path, testing::SampleComparison(1)));
+    auto run = RunCli("read " + ShellQuote(path));
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(nlohmann::json::parse(run.out)["kind"], "comparison");
+    // Texts come from the single-byte code page.
+    testing::WriteBytes(path, "0,\"Ren\xe9\",\"\x80\",0\r\n");
+    run = RunCli("read " + ShellQuote(path));
+    ASSERT_EQ(run.status, 0) << run.err;
+    auto j = nlohmann::json::parse(run.out);
+    EXPECT_EQ(j["userName"], "Ren\xc3\xa9");
+    EXPECT_EQ(j["currencySymbol"], "\xe2\x82\xac");
+}
+
+TEST(ReadCli, AFileItCannotReadGivesOneLineAndStatusOne) {
+    testing::TempDir dir;
+    const std::string good = dir.File("good.qmd");
+    ASSERT_TRUE(SaveTableFile(good, testing::SampleTable()));
+    const std::string bytes = testing::ReadBytes(good);
+    const std::pair<const char*, std::string> files[] = {
+        {"cut.qmd", bytes.substr(0, bytes.size() / 2)},
+        {"binary.qmd", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)},
+        {"empty.qcd", ""},
+        {"Personal.Mtg", "0,\"x\",\"$\",9\r\n"},
+        {"noise.txt", "\xff\xfe\x01,,,\"\r\n"},
+    };
+    for (const auto& [name, content] : files) testing::WriteBytes(dir.File(name), content);
+    std::vector<std::string> args;
+    for (const auto& [name, content] : files) args.push_back("read " + ShellQuote(dir.File(name)));
+    args.push_back("read " + ShellQuote(dir.File("missing.qmd")));
+    args.push_back("read " + ShellQuote(dir.Path().string()));
+    args.push_back("read --kind comparison " + ShellQuote(good));
+    for (const std::string& arg : args) {
+        const auto run = RunCli(arg);
+        EXPECT_EQ(run.status, 1) << arg;
+        EXPECT_TRUE(run.out.empty()) << arg;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << arg << ": " << run.err;
+        EXPECT_TRUE(run.err.starts_with("amortix-cli: ")) << run.err;
+    }
+    const auto run = RunCli("read " + ShellQuote(dir.File("cut.qmd")));
+    EXPECT_NE(run.err.find("the file ends too early"), std::string::npos) << run.err;
+    EXPECT_EQ(RunCli("read --kind pie " + ShellQuote(good)).status, 2);
+}
+
+}  // namespace
+}  // namespace amortix

@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "cli_test_util.h"
+
+namespace amortix {
+namespace {
+
+using testing::RunCli;
+
+std::vector<std::string> Split(const std::string& text, char separator) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t at = text.find(separator, start);
+        parts.push_back(text.substr(start, at == std::string::npos ? std::string::npos : at - start));
+        if (at == std::string::npos) return parts;
+        start = at + 1;
+    }
+}
+
+// The schedule rows of a page: lines whose payment number column holds digits.
+int ScheduleLines(const std::string& page) {
+    int count = 0;
+    for (const std::string& line : Split(page, '\n'))
+        if (line.size() > 12 && line.substr(8, 4) == "    " && line[4] >= '0' && line[4] <= '9') ++count;
+    return count;
+}
+
+TEST(ReportCli, PagesSeparatedByFormFeeds) {
+    struct Case {
+        const char* font;
+        int firstPage;
+        int perPage;
+    };
+    for (const Case c : {Case{"courier", 32, 49}, Case{"standard", 29, 46}}) {
+        const auto run = RunCli(std::string("schedule --view all --format report --header 'My house' --font ") + c.font);
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.out.find('\r'), std::string::npos);
+        ASSERT_EQ(run.out.back(), '\n');
+        const std::vector<std::string> pages = Split(run.out, '\f');
+        ASSERT_EQ(pages.size(), 7u) << c.font;
+        EXPECT_EQ(pages[0].substr(0, 11), "\n My house\n");
+        EXPECT_EQ(ScheduleLines(pages[0]), c.firstPage) << c.font;
+        EXPECT_EQ(ScheduleLines(pages[1]), c.perPage) << c.font;
+        EXPECT_NE(pages[0].find(std::string(39, ' ') + "Page 1\n"), std::string::npos);
+        EXPECT_EQ(pages.back().find("Page"), std::string::npos);
+        EXPECT_NE(pages.back().find(" Total:"), std::string::npos);
+    }
+}
+
+TEST(ReportCli, HeaderAsTheHeaderBoxTakesIt) {
+    const auto run = RunCli("schedule --format report --header 'The \"Smith\" house'");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.substr(0, 21), "\n The Smith house\n\n  ");
+}
+
+TEST(ReportCli, RefusalsPrintNothing) {
+    struct Case {
+        const char* args;
+        int status;
+        const char* err;
+    };
+    const Case cases[] = {
+        {"schedule --format report --years 45", 1, "Message 1: No data to print. Calculate."},
+        {"schedule --format report --header 1", 2, "--header"},
+        {"schedule --format report --font bold", 2, "--font"},
+        {"schedule --format json --font courier", 2, "--format report"},
+    };
+    for (const auto& c : cases) {
+        const auto run = RunCli(c.args);
+        EXPECT_EQ(run.status, c.status) << c.args;
+        EXPECT_EQ(run.out, "") << c.args;
+        EXPECT_NE(run.err.find(c.err), std::string::npos) << c.args << ": " << run.err;
+    }
+}
+
+TEST(ReportCli, CalculationMessagesGoToStandardError) {
+    // A 10-year term on a 5-year mortgage is reset to all years (message 34) and the report still prints.
+    const auto run = RunCli("schedule --format report --years 5 --term-years 10");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find("Message 34:"), std::string::npos);
+    EXPECT_NE(run.out.find(" Total:"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace amortix
+
+namespace amortix {
+namespace {
+
+TEST(CompareReportCli, PrintsRowsAndListing) {
+    const auto run = testing::RunCli(
+        "compare --row '' --row '--extra 2:3000' --format report --header 'Which plan?' --font courier");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find(" Which plan?\n"), std::string::npos);
+    EXPECT_NE(run.out.find("                                Mortgage Comparisons\n"), std::string::npos);
+    EXPECT_NE(run.out.find("* Additional Payments Applied"), std::string::npos);
+    EXPECT_NE(run.out.find("Yr. Mth Row  2"), std::string::npos);
+    const auto none = testing::RunCli("compare --row '--years 41' --format report");
+    EXPECT_EQ(none.status, 1);
+    EXPECT_NE(none.err.find("Message 1:"), std::string::npos);
+    EXPECT_EQ(testing::RunCli("compare --row '' --header x").status, 2);
+}
+
+}  // namespace
+}  // namespace amortix
