@@ -9,6 +9,7 @@
 
 #include "gui_test_util.h"
 #include "shell/qt_interaction.h"
+#include "shell/twips.h"
 
 namespace amortix::gui {
 namespace {
@@ -85,6 +86,37 @@ TEST_F(MessageBoxes, QuestionAnswers) {
         EXPECT_EQ(label, c.text);
         EXPECT_EQ(title, "Help");
     }
+}
+
+TEST_F(MessageBoxes, BoxesSitAtTheirOffsetsFromTheFrame) {
+    frame.move(40, 30);
+    frame.resize(TwipsToPixels(&frame, QSize(14000, 11000)));
+    struct Case {
+        int layout;
+        QPoint twips;
+    };
+    for (const Case& c : {Case{kLayoutSmall, {3600, 2000}}, Case{kLayoutLarge, {4650, 3000}}, Case{0, {3600, 2000}}}) {
+        state.FrameLayoutSize = c.layout;
+        QPoint where;
+        WhenModal([&](QWidget* box) {
+            where = box->pos();
+            box->close();
+        });
+        interaction.ShowMessage(1);
+        // Within the few pixels of a window border.
+        EXPECT_LE((where - (QPoint(40, 30) + TwipsToPixels(&frame, c.twips))).manhattanLength(), 4) << c.layout;
+    }
+    // Near the frame's right edge the box moves back inside the frame.
+    frame.resize(TwipsToPixels(&frame, QSize(5000, 11000)));
+    state.FrameLayoutSize = kLayoutSmall;
+    QRect box;
+    WhenModal([&](QWidget* shown) {
+        box = shown->frameGeometry();
+        shown->close();
+    });
+    interaction.ShowMessage(1);
+    EXPECT_NEAR(box.right(), frame.frameGeometry().right(), 4);
+    EXPECT_LT(box.left(), frame.frameGeometry().left() + TwipsToPixelsX(&frame, 3600));
 }
 
 TEST(RecordingInteraction, RecordsMessagesAndAnswersFromItsQueue) {

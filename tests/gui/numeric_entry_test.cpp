@@ -307,6 +307,28 @@ TEST_F(EntryScreen, TheHelpTextRefusesEveryKey) {
     EXPECT_TRUE(principal->hasFocus());
 }
 
+TEST(NumericEntryLifetime, ABoxClosedWithItsScreenStoresNothing) {
+    AppState state;
+    RecordingInteraction interaction{state};
+    QWidget frame;  // the screen is a child of a window that stays
+    auto* screen = new QWidget(&frame);
+    auto* box = new QComboBox(screen);
+    new QLineEdit(screen);
+    int stores = 0;
+    NumericEntry::Options options;
+    options.store = [&](double) {
+        ++stores;
+        return QString();
+    };
+    NumericEntry::Attach(state, interaction, box, options);
+    test::ShowActive(&frame);
+    box->setFocus(Qt::MouseFocusReason);
+    QTest::keyClicks(box, "5");
+    EXPECT_EQ(state.EntryEdited, 1);
+    delete screen;
+    EXPECT_EQ(stores, 0);
+}
+
 TEST(CharacterCode, KeysAsTheFiltersCountThem) {
     struct Case {
         Qt::Key key;

@@ -292,5 +292,19 @@ TEST_F(Program, AnAccessKeyMovesTheFocusBeforeItClicks) {
     EXPECT_EQ(App().State().CurrencySymbol, "GBP");
 }
 
+TEST_F(Program, EscapeLeavesTheSettingsFormWithoutWipingTheSymbol) {
+    ASSERT_TRUE(test::WriteFile(SettingsFile(), "0,\"\",\"EUR\",0\r\n"));
+    App().Start();
+    WhenModal([&](QWidget* form) {
+        auto* symbol = Find<QLineEdit>(form, "InSy");
+        symbol->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(symbol, Qt::Key_Escape);
+        QTRY_VERIFY_WITH_TIMEOUT(!form->isVisible(), 2000);
+    });
+    QTest::mouseClick(Menu().PtrFnt, Qt::LeftButton);
+    EXPECT_EQ(App().State().CurrencySymbol, "EUR");
+    EXPECT_TRUE(Menu().isVisible());
+}
+
 }  // namespace
 }  // namespace amortix::gui

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QGridLayout>
 #include <QLabel>
+#include <QPalette>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -43,6 +44,17 @@ MenuMain::MenuMain(ScreenContext& context, QString settingsPath, Hooks hooks)
     title.setItalic(true);
     Label2->setFont(title);
     Label2->setAlignment(Qt::AlignCenter);
+
+    Subtitle = new QLabel("Mortgage and loan calculator", this);
+    Subtitle->setObjectName("Subtitle");
+    QFont subtitleFont = title;
+    subtitleFont.setPointSizeF(font().pointSizeF() * 1.25);
+    subtitleFont.setBold(false);
+    Subtitle->setFont(subtitleFont);
+    Subtitle->setAlignment(Qt::AlignCenter);
+    QPalette muted = Subtitle->palette();
+    muted.setColor(QPalette::WindowText, QColor(0x4a, 0x5a, 0x4a));
+    Subtitle->setPalette(muted);
 
     MyName = new QLabel(this);
     MyName->setObjectName("MyName");
@@ -88,6 +100,8 @@ MenuMain::MenuMain(ScreenContext& context, QString settingsPath, Hooks hooks)
                                TwipsToPixelsY(this, 300));
     layout->addStretch(1);
     layout->addWidget(Label2);
+    layout->addWidget(Subtitle);
+    layout->addSpacing(TwipsToPixelsY(this, 200));
     layout->addWidget(MyName);
     layout->addStretch(1);
     layout->addLayout(buttons);

@@ -34,6 +34,7 @@ public:
     void ShowUserName();
 
     QLabel* Label2 = nullptr;
+    QLabel* Subtitle = nullptr;
     QLabel* MyName = nullptr;
     QPushButton* MortCalc = nullptr;
     QPushButton* PersonalLoan = nullptr;

@@ -1,5 +1,6 @@
 #include "shell/numeric_entry.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -91,7 +92,7 @@ void EmptyClipboard() {
 NumericEntry::NumericEntry(AppState& state, Interaction& interaction, QWidget* box, QLineEdit* line,
                            Options options)
     : QObject(box), state_(state), interaction_(interaction), box_(box), line_(line),
-      combo_(qobject_cast<QComboBox*>(box)), options_(std::move(options)) {
+      combo_(qobject_cast<QComboBox*>(box)), boxObject_(box), lineObject_(line), options_(std::move(options)) {
     const bool numeric = options_.kind != Kind::Text;
     ShutPasteDoors(line, numeric);
     box->installEventFilter(this);
@@ -166,6 +167,9 @@ bool NumericEntry::KeyPress(QKeyEvent* event) {
         }
         case Kind::Text:
             if (code == kKeyQuote) return true;  // a quote would break the file records
+            // Escape and the Ctrl combinations type nothing: they must not
+            // wipe the box (Escape also closes a dialog).
+            if (code < ' ' && code != kKeyBackspace) return false;
             StartEditing();
             return false;
     }
@@ -187,6 +191,9 @@ void NumericEntry::GotFocus(QEvent* event) {
 
 void NumericEntry::LostFocus() {
     EmptyClipboard();
+    // Focus that goes nowhere is a box being closed or destroyed with its
+    // screen, not a value the user hands over.
+    if (!QApplication::focusWidget()) return;
     if (state_.EntryEdited != 1 || storing_ || !line_) return;
     storing_ = true;
     QString shown;
@@ -210,7 +217,9 @@ void NumericEntry::Choose() {
 
 bool NumericEntry::eventFilter(QObject* watched, QEvent* event) {
     const bool numeric = options_.kind != Kind::Text;
-    if (watched == box_) {
+    // Compared as plain objects: events also arrive while a box is being
+    // destroyed, when it is no longer a line edit or a combo box.
+    if (watched == boxObject_) {
         switch (event->type()) {
             case QEvent::KeyPress: return KeyPress(static_cast<QKeyEvent*>(event));
             case QEvent::FocusIn:
@@ -228,7 +237,7 @@ bool NumericEntry::eventFilter(QObject* watched, QEvent* event) {
             default: break;
         }
     }
-    if (watched == line_) {
+    if (watched == lineObject_) {
         if (IsPasteByMouse(event)) {
             Refuse(event);
             return true;
@@ -242,7 +251,7 @@ bool NumericEntry::eventFilter(QObject* watched, QEvent* event) {
 // ---------------------------------------------------------------------------
 
 ChoiceList::ChoiceList(AppState& state, Interaction& interaction, QComboBox* box, Options options)
-    : QObject(box), state_(state), interaction_(interaction), box_(box), options_(std::move(options)) {
+    : QObject(box), state_(state), interaction_(interaction), box_(box), boxObject_(box), options_(std::move(options)) {
     box->setEditable(false);
     box->setContextMenuPolicy(Qt::NoContextMenu);
     box->installEventFilter(this);
@@ -261,7 +270,7 @@ void ChoiceList::Choose() {
 }
 
 bool ChoiceList::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != box_) return QObject::eventFilter(watched, event);
+    if (watched != boxObject_) return QObject::eventFilter(watched, event);
     switch (event->type()) {
         case QEvent::KeyPress: {
             const int code = CharacterCode(*static_cast<QKeyEvent*>(event));

@@ -92,6 +92,8 @@ private:
     QPointer<QWidget> box_;       // the widget with the focus (line edit or combo)
     QPointer<QLineEdit> line_;    // the text itself
     QPointer<QComboBox> combo_;   // set for list-and-text boxes
+    const QObject* boxObject_;
+    const QObject* lineObject_;
     Options options_;
     bool storing_ = false;
     bool deliveringFocus_ = false;
@@ -120,6 +122,7 @@ private:
     AppState& state_;
     Interaction& interaction_;
     QPointer<QComboBox> box_;
+    const QObject* boxObject_;
     Options options_;
 };
 

@@ -1,6 +1,5 @@
 #include "shell/settings_form.h"
 
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -9,6 +8,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include <utility>
 
 #include "core/numfmt.h"
 #include "shell/app_state.h"
@@ -105,29 +106,35 @@ ChangeFnt::ChangeFnt(ScreenContext& context, QString settingsPath, std::function
     NumericEntry::Attach(state, context_.interaction, InMyName, name);
     connect(ExitFonts, &QPushButton::clicked, this, &QDialog::accept);
 
-    auto* boxes = new QGridLayout;
-    boxes->addWidget(Label3, 0, 0);
-    boxes->addWidget(InSy, 0, 1);
-    boxes->addWidget(Label2, 1, 0);
-    boxes->addWidget(InMyName, 1, 1);
-    boxes->setColumnStretch(1, 1);
+    // Left: the two boxes and the printer fonts; right: the compounding.
     const QFontMetrics metrics(font());
-    InMyName->setMinimumWidth(metrics.averageCharWidth() * 30);
+    InSy->setMaximumWidth(metrics.averageCharWidth() * 14);
+    InMyName->setMinimumWidth(metrics.averageCharWidth() * 26);
+    auto* left = new QVBoxLayout;
+    for (auto [label, box] : {std::pair<QLabel*, QLineEdit*>{Label3, InSy}, {Label2, InMyName}}) {
+        auto* pair = new QVBoxLayout;
+        pair->setSpacing(2);
+        pair->addWidget(label);
+        pair->addWidget(box);
+        left->addLayout(pair);
+        left->addSpacing(metrics.height() / 2);
+    }
+    left->addWidget(Frame2);
+    left->addStretch(1);
 
-    auto* frames = new QHBoxLayout;
-    frames->addWidget(Frame2);
-    frames->addWidget(Frame1);
-
+    auto* right = new QVBoxLayout;
+    right->addWidget(Frame1);
+    right->addStretch(1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ExitFonts);
+    right->addLayout(buttons);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(boxes);
-    layout->addSpacing(metrics.height() / 2);
-    layout->addLayout(frames);
-    layout->addSpacing(metrics.height() / 2);
-    layout->addLayout(buttons);
+    auto* layout = new QHBoxLayout(this);
+    layout->setSpacing(metrics.averageCharWidth() * 3);
+    layout->addLayout(left);
+    layout->addLayout(right);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     PlaceDialog(this, state, &context_.frame, QPoint(3060, 700), QPoint(4000, 2000));
 }

@@ -55,11 +55,18 @@ void PlaceDialog(QWidget* dialog, const AppState& state, const QWidget* frame, Q
     const QPoint origin = frame ? frame->frameGeometry().topLeft() : QPoint();
     QPoint pos = origin + TwipsToPixels(frame, LargeLayout(state) ? largeTwips : smallTwips);
     dialog->adjustSize();
+    const QSize size = dialog->frameGeometry().size();
+    // A box wider or taller than the room left in the frame is moved back
+    // inside the frame (as far as it fits), instead of hanging over its edge.
+    if (frame) {
+        const QRect outer = frame->frameGeometry();
+        pos.setX(std::max(outer.left(), std::min(pos.x(), outer.right() + 1 - size.width())));
+        pos.setY(std::max(outer.top(), std::min(pos.y(), outer.bottom() + 1 - size.height())));
+    }
     // Keep the whole box on the screen the frame is on.
     const QScreen* screen = frame ? frame->screen() : QGuiApplication::primaryScreen();
     if (screen) {
         const QRect area = screen->availableGeometry();
-        const QSize size = dialog->frameGeometry().size();
         pos.setX(std::max(area.left(), std::min(pos.x(), area.right() + 1 - size.width())));
         pos.setY(std::max(area.top(), std::min(pos.y(), area.bottom() + 1 - size.height())));
     }

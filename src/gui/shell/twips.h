@@ -30,7 +30,9 @@ bool LargeLayout(const AppState& state);
 QPoint FullSizeFormPosition(const AppState& state, const QWidget* widget);
 
 // Moves a dialog to the frame's top-left corner plus its own offsets (the
-// large pair in the large layout), kept on the screen.
+// large pair in the large layout). A dialog that would hang over the frame's
+// right or bottom edge moves back inside it as far as it fits, and it always
+// stays on the screen.
 void PlaceDialog(QWidget* dialog, const AppState& state, const QWidget* frame, QPoint smallTwips,
                  QPoint largeTwips);
 
