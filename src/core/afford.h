@@ -35,7 +35,6 @@ inline constexpr const char* kAffordMissingEntry = "Check for a missing entry in
 AffordTexts InitialAffordTexts(std::string_view currencySymbol);
 inline constexpr const char* kAffordInitialRateText = "        6.500%";
 
-
 struct AffordResult {
     AffordInputs inputs;  // the solved figure replaced (0 when the run failed before it)
     AffordTexts texts;
