@@ -195,12 +195,13 @@ TEST_F(Program, MenuButtonsOpenTheirScreensAndTheScreensReturn) {
         const char* form;
         const char* caption;
         int mode;
+        const char* exit;  // the screen's own exit button, or the placeholder's
     };
     const Case cases[] = {
-        {"MortCalc", "MortgageCalc", " Mortgage Tables", 1},
-        {"PersonalLoan", "MortgageCalc", " Loan Tables", 2},
-        {"CompMort", "MortComp", " Mortgage Comparison Tables", 2},
-        {"MFindFactor", "MortFindFactor", " Mortgage Affordability", 2},
+        {"MortCalc", "MortgageCalc", " Mortgage Tables", 1, "MExit"},
+        {"PersonalLoan", "MortgageCalc", " Loan Tables", 2, "MExit"},
+        {"CompMort", "MortComp", " Mortgage Comparison Tables", 2, "PlaceholderExit"},
+        {"MFindFactor", "MortFindFactor", " Mortgage Affordability", 2, "PlaceholderExit"},
     };
     App().Start();
     QMdiArea* area = App().Frame().Area();
@@ -214,7 +215,7 @@ TEST_F(Program, MenuButtonsOpenTheirScreensAndTheScreensReturn) {
         EXPECT_EQ(static_cast<int>(App().State().TablesMode), c.mode);
         EXPECT_EQ(App().Frame().ActiveForm(), screen);
         EXPECT_EQ(FormPosition(screen), TwipsToPixels(screen, QPoint(-60, -30)));
-        QTest::mouseClick(Find<QPushButton>(screen, "PlaceholderExit"), Qt::LeftButton);
+        QTest::mouseClick(Find<QPushButton>(screen, c.exit), Qt::LeftButton);
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_EQ(area->findChild<QWidget*>(c.form), nullptr) << "the screen is unloaded";
         EXPECT_TRUE(Menu().isVisible());
