@@ -73,7 +73,7 @@ MortPrePay::MortPrePay(ScreenContext& context, QWidget* indicator, QWidget* pare
     PGrid->setObjectName("PGrid");
     PGrid->SetTrackCurrentCell(true);
     auto* gridLayout = new QVBoxLayout(Frame4);
-    gridLayout->addWidget(PGrid);
+    gridLayout->addWidget(PGrid, 1, Qt::AlignHCenter);
 
     Frame1 = new QGroupBox("Apply to month", this);
     Frame1->setObjectName("Frame1");
@@ -129,7 +129,7 @@ MortPrePay::MortPrePay(ScreenContext& context, QWidget* indicator, QWidget* pare
     left->addLayout(buttons);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left);
-    layout->addWidget(Frame4, 1);
+    layout->addWidget(Frame4);
 
     // Form_Load: the payments as they stand, for the period on the screen.
     form_ = std::make_unique<amortix::PrePayForm>(state.ExtraPayments, state.TableInputs[3]);
@@ -149,7 +149,7 @@ MortPrePay::MortPrePay(ScreenContext& context, QWidget* indicator, QWidget* pare
     form_->SelectCell(1, 1);
     const int gridWidth = PGrid->columnWidth(0) + PGrid->columnWidth(1) + PGrid->frameWidth() * 2 +
                           PGrid->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
-    PGrid->setMinimumWidth(gridWidth);
+    PGrid->setFixedWidth(gridWidth);
     PGrid->setMinimumHeight(PGrid->horizontalHeader()->height() + PGrid->verticalHeader()->defaultSectionSize() * 10);
     PPOption[static_cast<std::size_t>(state.ExtraPayments.type >= 0 && state.ExtraPayments.type <= 2
                                           ? state.ExtraPayments.type

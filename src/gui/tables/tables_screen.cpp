@@ -267,28 +267,48 @@ MortgageCalc::MortgageCalc(ScreenContext& context, Commands commands)
     }
     results->setRowStretch(row, 1);
 
-    auto* buttons = new QGridLayout;
-    QPushButton* buttonOrder[] = {MCalc,    MHelp,     MTerm,     MDateNumber, MAddPrePay, MShowIRF,
-                                  MSaveFile, MLoadFile, MPrinter, MGraphs,     MExit};
-    for (int i = 0; i < 11; ++i) buttons->addWidget(buttonOrder[i], i / 2, i % 2 * 2 + 1);
+    // Buttons in one column on the right: calculation and views, dialogs,
+    // files and output, and the way back at the bottom.
+    auto* buttons = new QVBoxLayout;
+    const int groupGap = metrics.height() / 2;
+    for (QPushButton* button : {MCalc, MHelp}) buttons->addWidget(button);
+    buttons->addSpacing(groupGap);
+    for (QPushButton* button : {MTerm, MDateNumber}) buttons->addWidget(button);
     // The indicator sits in front of its button.
     AddPmtsOn->setFixedWidth(chars * 2);
-    buttons->addWidget(AddPmtsOn, 2, 0);
-    buttons->setColumnMinimumWidth(0, chars * 2);
-    buttons->setRowStretch(6, 1);
+    auto* additional = new QHBoxLayout;
+    additional->setSpacing(chars / 2);
+    additional->addWidget(AddPmtsOn);
+    additional->addWidget(MAddPrePay, 1);
+    buttons->addLayout(additional);
+    buttons->addWidget(MShowIRF);
+    buttons->addSpacing(groupGap);
+    for (QPushButton* button : {MSaveFile, MLoadFile, MPrinter, MGraphs}) buttons->addWidget(button);
+    buttons->addStretch(1);
+    buttons->addWidget(MExit);
+    const int buttonWidth = chars * 22;
+    for (QPushButton* button : {MCalc, MHelp, MTerm, MDateNumber, MShowIRF, MSaveFile, MLoadFile, MPrinter,
+                                MGraphs, MExit})
+        button->setMinimumWidth(buttonWidth);
+    MAddPrePay->setMinimumWidth(buttonWidth - chars * 2 - chars / 2);
+    // Buttons line up with the boxes; the indicator stands out to their left.
+    buttons->setContentsMargins(0, 0, 0, 0);
 
     auto* top = new QHBoxLayout;
     top->addLayout(inputs);
     top->addSpacing(chars * 2);
     top->addLayout(results);
-    top->addSpacing(chars * 2);
-    top->addLayout(buttons);
     top->addStretch();
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addWidget(MGrid, 1);
-    layout->addWidget(MTextBox, 1);
+    auto* left = new QVBoxLayout;
+    left->addLayout(top);
+    left->addWidget(MGrid, 1);
+    left->addWidget(MTextBox, 1);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addSpacing(chars * 2);
+    layout->addLayout(buttons);
 
     Load();
 
@@ -297,7 +317,8 @@ MortgageCalc::MortgageCalc(ScreenContext& context, Commands commands)
         for (int c = 0; c < MGrid->Cols(); ++c) width += MGrid->columnWidth(c);
         return width;
     }();
-    MGrid->setMinimumWidth(gridWidth);
+    // The grid is as wide as its columns; the help text takes its place.
+    MGrid->setFixedWidth(gridWidth);
     MGrid->setMinimumHeight(MGrid->horizontalHeader()->height() + MGrid->verticalHeader()->defaultSectionSize() * 12);
     MTextBox->setMinimumHeight(MGrid->minimumHeight());
     setMinimumSize(TwipsToPixels(this, QSize(9615, 6810)).expandedTo(layout->sizeHint()));

@@ -1,0 +1,136 @@
+// Pictures of the tables screen and its dialogs for the documentation. Runs
+// only when AMORTIX_SCREENSHOTS names a folder; scripts/tables_screenshots.sh
+// runs them under Xvfb.
+
+#include <QDate>
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+#include <QLabel>
+#include <QPlainTextEdit>
+
+#include "shell/short_date.h"
+#include "tables/date_dialog.h"
+#include "tables/days_dialog.h"
+#include "tables/prepay_dialog.h"
+#include "tables/term_dialog.h"
+#include "tables_test_util.h"
+
+namespace amortix::gui {
+namespace {
+
+class TablesScreenshots : public test::TablesProgram {
+protected:
+    void SetUp() override {
+        folder_ = qEnvironmentVariable("AMORTIX_SCREENSHOTS");
+        if (folder_.isEmpty()) GTEST_SKIP() << "AMORTIX_SCREENSHOTS names no folder";
+        QDir().mkpath(folder_);
+        TablesProgram::SetUp();
+    }
+
+    // The frame with `dialogs` over it, as they sit on the screen.
+    void Save(const QString& name, std::initializer_list<QWidget*> dialogs = {}) {
+        for (int i = 0; i < 10; ++i) {
+            QApplication::processEvents();
+            QTest::qWait(20);
+        }
+        QWidget& frame = app->Frame();
+        QRect area = frame.geometry();
+        for (QWidget* d : dialogs) area |= d->geometry();
+        QImage image(area.size(), QImage::Format_RGB32);
+        image.fill(Qt::darkGray);
+        QPainter painter(&image);
+        painter.drawPixmap(frame.geometry().topLeft() - area.topLeft(), frame.grab());
+        for (QWidget* d : dialogs) {
+            const QPoint at = d->geometry().topLeft() - area.topLeft();
+            painter.drawPixmap(at, d->grab());
+            painter.setPen(QPen(Qt::black, 1));
+            painter.drawRect(QRect(at, d->size()).adjusted(0, 0, -1, -1));
+        }
+        painter.end();
+        EXPECT_TRUE(image.save(QDir(folder_).filePath(name + ".png")));
+    }
+
+    void Inputs(const char* principal, const char* rate, const char* term, int compounding, int frequency) {
+        Type(s->InPrincipal, principal);
+        Type(s->InRate, rate);
+        Type(s->InTerm, term);
+        Choose(s->Comperiod, compounding);
+        Choose(s->FreqPmt, frequency);
+    }
+
+    void DatesFrom(const QDate& first) {
+        State().FirstPaymentDate = SerialFromDate(first);
+        test::WhenModal([](QWidget* modal) { static_cast<QDialog*>(modal)->accept(); });
+        Click(s->MDateNumber);
+    }
+
+    QString folder_;
+};
+
+TEST_F(TablesScreenshots, Mortgage) {
+    Open();
+    Inputs("100000", "10.125", "25", 3, 0);
+    Calculate();
+    Save("tables-mortgage-annual");
+
+    // All payments with dates, accelerated, with additional payments.
+    Choose(s->FreqPmt, 4);
+    State().ExtraPayments.years = 25;
+    State().ExtraPayments.type = 2;
+    State().ExtraPayments.increase = 0.02f;
+    State().ExtraPayments.amount[3] = Currency::FromDouble(2500);
+    State().ExtraPayments.amount[7] = Currency::FromDouble(4000);
+    for (int y = 1; y <= 25; ++y) State().ExtraPayments.yearNumber[static_cast<std::size_t>(y)] = Currency::FromDouble(y);
+    State().ExtraPayments.rowCount = 2;
+    ShowAdditionalPaymentsInForce(s->AddPmtsOn, true);
+    Click(s->Option1);
+    DatesFrom(QDate(2026, 5, 1));
+    Calculate();
+    Save("tables-mortgage-all-dates");
+
+    Click(s->MHelp);
+    Save("tables-mortgage-quick-help");
+    Click(s->MHelp);
+    Calculate();
+
+    // The term and days dialogs empty the results when they close, the others
+    // before they open.
+    MSelTerm term(Context(), s);
+    term.show();
+    Save("tables-term-dialog", {&term});
+    term.reject();
+
+    State().DayBasis = amortix::DayBasis::Typed(364.5f);
+    MortIRFTable days(Context(), s);
+    days.show();
+    Save("tables-days-in-year", {&days});
+    days.reject();
+
+    s->ClearResults();
+    MortDateInput date(Context(), s);
+    date.show();
+    Save("tables-date-dialog", {&date});
+    date.reject();
+
+    MortPrePay prepay(Context(), s->AddPmtsOn, s);
+    prepay.show();
+    Save("tables-additional-payments", {&prepay});
+    prepay.reject();
+}
+
+TEST_F(TablesScreenshots, PersonalLoan) {
+    Open(amortix::TablesMode::PersonalLoan);
+    Inputs("20000", "8.9", "48", 0, 0);
+    Calculate();
+    Save("tables-loan-annual");
+    Click(s->Option1);
+    DatesFrom(QDate(2026, 6, 15));
+    Calculate();
+    Save("tables-loan-all-dates");
+    Click(s->MHelp);
+    Save("tables-loan-quick-help");
+}
+
+}  // namespace
+}  // namespace amortix::gui
