@@ -47,6 +47,8 @@ MortPrePay::MortPrePay(ScreenContext& context, QWidget* indicator, QWidget* pare
     setObjectName("MortPrePay");
     setWindowTitle("Additional Payments");
     AppState& state = context_.state;
+    // The payments as they stand, for the period on the screen.
+    form_ = std::make_unique<amortix::PrePayForm>(state.ExtraPayments, state.TableInputs[3]);
 
     Frame2 = new QGroupBox("Select type of payment", this);
     Frame2->setObjectName("Frame2");
@@ -84,7 +86,7 @@ MortPrePay::MortPrePay(ScreenContext& context, QWidget* indicator, QWidget* pare
         months->addWidget(InMth[i], static_cast<int>(i % 6), static_cast<int>(i / 6));
         connect(InMth[i], &QRadioButton::clicked, this, [this, i] {
             form_->ChooseMonth(static_cast<int>(i));
-            Show();
+            Display();
         });
     }
 
@@ -103,7 +105,7 @@ MortPrePay::MortPrePay(ScreenContext& context, QWidget* indicator, QWidget* pare
     percent.store = [this](double) {
         const auto message = form_->EnterPercent(InPercent->text().toStdString());
         if (message) context_.interaction.ShowMessage(*message);
-        Show();
+        Display();
         return QString::fromStdString(form_->PercentText());
     };
     NumericEntry::Attach(state, context_.interaction, InPercent, percent);
@@ -131,8 +133,7 @@ MortPrePay::MortPrePay(ScreenContext& context, QWidget* indicator, QWidget* pare
     layout->addLayout(left);
     layout->addWidget(Frame4);
 
-    // Form_Load: the payments as they stand, for the period on the screen.
-    form_ = std::make_unique<amortix::PrePayForm>(state.ExtraPayments, state.TableInputs[3]);
+    // Form_Load: the grid, the options and the boxes from the form.
     PGrid->SetCols(2);
     PGrid->SetRows(form_->GridRows());
     PGrid->SetRowHeight(0, 460);
@@ -151,18 +152,15 @@ MortPrePay::MortPrePay(ScreenContext& context, QWidget* indicator, QWidget* pare
                           PGrid->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
     PGrid->setFixedWidth(gridWidth);
     PGrid->setMinimumHeight(PGrid->horizontalHeader()->height() + PGrid->verticalHeader()->defaultSectionSize() * 10);
-    PPOption[static_cast<std::size_t>(state.ExtraPayments.type >= 0 && state.ExtraPayments.type <= 2
-                                          ? state.ExtraPayments.type
-                                          : 0)]
-        ->setChecked(true);
-    Show();
+    PPOption[static_cast<std::size_t>(form_->Payments().type)]->setChecked(true);
+    Display();
 
     PlaceDialog(this, state, &context_.frame, QPoint(3900, 700), QPoint(5000, 1700));
 }
 
 MortPrePay::~MortPrePay() = default;
 
-void MortPrePay::Show() {
+void MortPrePay::Display() {
     AppState& state = context_.state;
     state.ExtraPayments = form_->Payments();
     Frame3->setEnabled(form_->PercentEnabled());
@@ -183,12 +181,12 @@ void MortPrePay::RefreshGrid() {
 
 void MortPrePay::ChooseType(int type) {
     form_->ChooseType(type);
-    Show();
+    Display();
 }
 
 void MortPrePay::EraseAll() {
     form_->EraseAll();
-    Show();
+    Display();
 }
 
 void MortPrePay::TypeInGrid(int code) {
@@ -200,13 +198,13 @@ void MortPrePay::TypeInGrid(int code) {
         PGrid->SetRow(form_->EditRow());
         PGrid->SetCol(form_->EditColumn());
     }
-    Show();
+    Display();
 }
 
 void MortPrePay::KeyDownInGrid(int key) {
     if (key != Qt::Key_Delete) return;
     form_->DeleteInGrid();
-    Show();
+    Display();
 }
 
 void MortPrePay::done(int result) {

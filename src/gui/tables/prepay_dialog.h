@@ -57,7 +57,7 @@ private:
     void TypeInGrid(int code);
     void KeyDownInGrid(int key);
     // Shows what the form holds and hands it to the shared state.
-    void Show();
+    void Display();
     void RefreshGrid();
 
     ScreenContext context_;
