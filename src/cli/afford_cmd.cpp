@@ -44,7 +44,7 @@ Prepared Prepare(const AffordOptions& o) {
     p.shown = InitialAffordTexts(o.currency);
     if (o.principal) {
         p.inputs.principal = *o.principal;
-        p.shown.MFInPrincipal = AffordMoneyText(*o.principal, o.currency);
+        p.shown.MFInPrincipal = MoneyBoxText(o.currency, *o.principal);
     }
     if (o.rate) p.inputs.ratePercent = *o.rate;
     if (o.years) {
@@ -54,11 +54,11 @@ Prepared Prepare(const AffordOptions& o) {
             years = 40;
         }
         p.inputs.years = years;
-        p.shown.MFInTerm = AffordTermText(years);
+        p.shown.MFInTerm = TermBoxText(years);
     }
     if (o.payment) {
         p.inputs.payment = *o.payment;
-        p.shown.MFInMthPayment = AffordMoneyText(*o.payment, o.currency);
+        p.shown.MFInMthPayment = MoneyBoxText(o.currency, *o.payment);
     }
     return p;
 }

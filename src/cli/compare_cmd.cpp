@@ -22,8 +22,7 @@ struct CompareOptions {
     std::vector<std::string> rows;
     std::string currency = "$";
     std::string format = "text";
-    std::string header;
-    std::string font = "standard";
+    ReportOptions report;
 };
 
 // One --row's options, read by a parser of their own.
@@ -103,17 +102,10 @@ Runner AddCompareCommand(CLI::App& app) {
     cmd->add_option("--currency", options->currency, "Currency symbol");
     cmd->add_option("--format", options->format, "text, json or report (the printed report)")
         ->check(CLI::IsMember({"text", "json", "report"}));
-    CLI::Option* header = cmd->add_option("--header", options->header, "Header line of the printed report");
-    CLI::Option* font =
-        cmd->add_option("--font", options->font, "Report font: courier (56 lines a page) or standard (53)")
-            ->check(CLI::IsMember({"courier", "standard"}));
-    return [cmd, options, header, font]() -> int {
+    options->report.Add(*cmd);
+    return [cmd, options]() -> int {
         if (!*cmd) return -1;
-        if (options->format != "report" && (header->count() > 0 || font->count() > 0))
-            throw UsageError("--header and --font apply to --format report");
-        const std::string headerLine = HeaderAsTyped(options->header);
-        if (options->format == "report" && HeaderCancelled(headerLine))
-            throw UsageError("--header: \"1\" is the answer of a cancelled header dialog and prints nothing");
+        options->report.Check(options->format);
         // Every row is read before any is calculated, so a bad one prints nothing.
         std::vector<int> messages;
         std::vector<ComparisonInputs> rows;
@@ -137,17 +129,10 @@ Runner AddCompareCommand(CLI::App& app) {
         }
         const ComparisonState& s = comparison.State();
 
-        if (options->format == "report") {
-            for (const int m : messages) std::cerr << "Message " << m << ": " << MessageText(m) << '\n';
-            const TextReport report = RenderComparisonReport(
-                PrintDataFor(s, headerLine), options->font == "courier" ? kPrinterFontCourierNew : kPrinterFontStandard);
-            if (report.message != 0) {
-                std::cerr << "Message " << report.message << ": " << MessageText(report.message) << '\n';
-                return 1;
-            }
-            std::cout << PagesAsText(report.pages);
-            return 0;
-        }
+        if (options->format == "report")
+            return EmitReport(RenderComparisonReport(PrintDataFor(s, options->report.HeaderLine()),
+                                                     options->report.FontChoice()),
+                              messages);
         if (options->format == "json") {
             std::cout << Json{{"messages", messages},
                               {"MCGrid1", Grid1Cells(s)},

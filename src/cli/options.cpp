@@ -4,6 +4,7 @@
 #include <map>
 
 #include "core/numfmt.h"
+#include "core/report.h"
 
 namespace amortix::cli {
 
@@ -51,6 +52,25 @@ void AddTableOptions(CLI::App& app, TableOptions& o) {
     app.add_option("--extra-month", o.extraMonth, "Month of the additional payments (1 to 12)")
         ->check(CLI::Range(1, 12));
     app.add_option("--currency", o.currency, "Currency symbol");
+}
+
+void ReportOptions::Add(CLI::App& app) {
+    headerOption = app.add_option("--header", header, "Header line of the printed report");
+    fontOption = app.add_option("--font", font, "Report font: courier (56 lines a page) or standard (53)")
+                     ->check(CLI::IsMember({"courier", "standard"}));
+}
+
+void ReportOptions::Check(const std::string& format) const {
+    if (format != "report" && (headerOption->count() > 0 || fontOption->count() > 0))
+        throw UsageError("--header and --font apply to --format report");
+    if (format == "report" && HeaderCancelled(HeaderLine()))
+        throw UsageError("--header: \"1\" is the answer of a cancelled header dialog and prints nothing");
+}
+
+std::string ReportOptions::HeaderLine() const { return HeaderAsTyped(header); }
+
+std::int16_t ReportOptions::FontChoice() const {
+    return font == "courier" ? kPrinterFontCourierNew : kPrinterFontStandard;
 }
 
 std::string CompoundingText(const std::string& name) { return kCompounding.at(name); }

@@ -41,6 +41,21 @@ void AddTableOptions(CLI::App& app, TableOptions& options);
 void AddListOptions(CLI::App& app, TableOptions& options);
 void AddDayBasisOptions(CLI::App& app, TableOptions& options);
 
+// --header and --font of the commands that print a report.
+struct ReportOptions {
+    std::string header;
+    std::string font = "standard";
+    CLI::Option* headerOption = nullptr;
+    CLI::Option* fontOption = nullptr;
+
+    void Add(CLI::App& app);
+    // Refuses --header and --font with another format, and the header "1",
+    // which is how a cancelled header dialog answers.
+    void Check(const std::string& format) const;
+    std::string HeaderLine() const;
+    std::int16_t FontChoice() const;
+};
+
 // The exact list texts for the option names.
 std::string CompoundingText(const std::string& name);
 std::string FrequencyText(const std::string& name);

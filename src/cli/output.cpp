@@ -1,7 +1,9 @@
 #include "cli/output.h"
 
 #include <charconv>
+#include <iostream>
 
+#include "core/messages.h"
 #include "core/numfmt.h"
 
 namespace amortix::cli {
@@ -39,6 +41,16 @@ Json GraphJson(const GraphData& graph) {
         points.push_back(Json::array({label, p.value}));
     }
     return Json{{"title", graph.title}, {"points", points}};
+}
+
+int EmitReport(const TextReport& report, const std::vector<int>& messages) {
+    for (const int m : messages) std::cerr << "Message " << m << ": " << MessageText(m) << '\n';
+    if (report.message != 0) {
+        std::cerr << "Message " << report.message << ": " << MessageText(report.message) << '\n';
+        return 1;
+    }
+    std::cout << PagesAsText(report.pages);
+    return 0;
 }
 
 }  // namespace amortix::cli

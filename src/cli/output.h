@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/report.h"
 #include "core/schedule.h"
 
 namespace amortix::cli {
@@ -20,5 +21,9 @@ std::string CsvLine(const std::vector<std::string>& cells);
 double ShortestDouble(float value);
 
 Json GraphJson(const GraphData& graph);
+
+// Prints a report's pages on standard output and the calculation's messages
+// on standard error; nothing to print is message 1 and exit status 1.
+int EmitReport(const TextReport& report, const std::vector<int>& messages);
 
 }  // namespace amortix::cli

@@ -22,8 +22,7 @@ struct ScheduleOptions {
     std::optional<std::string> dates;
     int termYears = 0;
     std::string format = "text";
-    std::string header;
-    std::string font = "standard";
+    ReportOptions report;
 };
 
 struct Prepared {
@@ -93,14 +92,11 @@ void PrintText(const ScheduleInputs& in, const ScheduleResult& r) {
     }
 }
 
-// The printed report on standard output; calculation messages and message 1
-// (nothing to print, exit status 1) go to standard error.
+// The printed report as the printer gets it.
 int PrintReport(const ScheduleOptions& o, const ScheduleInputs& in, const ScheduleResult& r,
                 const std::vector<int>& messages) {
     TablesPrintData data;
-    data.header = HeaderAsTyped(o.header);
-    if (HeaderCancelled(data.header))
-        throw UsageError("--header: \"1\" is the answer of a cancelled header dialog and prints nothing");
+    data.header = o.report.HeaderLine();
     data.mode = in.mode;
     data.principal = in.principal;
     data.ratePercent = in.ratePercent;
@@ -109,15 +105,7 @@ int PrintReport(const ScheduleOptions& o, const ScheduleInputs& in, const Schedu
     data.compounding = in.compounding;
     data.frequency = in.frequency;
     data.paymentIncrease = in.extra.increase;
-    const TextReport report =
-        RenderTablesReport(data, r, o.font == "courier" ? kPrinterFontCourierNew : kPrinterFontStandard);
-    for (const int m : messages) std::cerr << "Message " << m << ": " << MessageText(m) << '\n';
-    if (report.message != 0) {
-        std::cerr << "Message " << report.message << ": " << MessageText(report.message) << '\n';
-        return 1;
-    }
-    std::cout << PagesAsText(report.pages);
-    return 0;
+    return EmitReport(RenderTablesReport(data, r, o.report.FontChoice()), messages);
 }
 
 Json ResultJson(const ScheduleInputs& in, const ScheduleResult& r, const std::vector<int>& messages) {
@@ -160,14 +148,10 @@ Runner AddScheduleCommand(CLI::App& app) {
         ->check(CLI::IsMember({0, 1, 2, 3, 4, 5, 10}));
     cmd->add_option("--format", options->format, "text, csv, json or report (the printed report)")
         ->check(CLI::IsMember({"text", "csv", "json", "report"}));
-    CLI::Option* header = cmd->add_option("--header", options->header, "Header line of the printed report");
-    CLI::Option* font =
-        cmd->add_option("--font", options->font, "Report font: courier (56 lines a page) or standard (53)")
-            ->check(CLI::IsMember({"courier", "standard"}));
-    return [cmd, options, header, font]() -> int {
+    options->report.Add(*cmd);
+    return [cmd, options]() -> int {
         if (!*cmd) return -1;
-        if (options->format != "report" && (header->count() > 0 || font->count() > 0))
-            throw UsageError("--header and --font apply to --format report");
+        options->report.Check(options->format);
         Prepared p = Prepare(*options);
         const ScheduleResult r = CalculateSchedule(p.inputs);
         std::vector<int> messages = p.messages;

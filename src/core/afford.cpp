@@ -152,18 +152,6 @@ AffordTexts InitialAffordTexts(std::string_view currencySymbol) {
     return t;
 }
 
-std::string AffordMoneyText(double value, std::string_view currencySymbol) {
-    return RightJustify(MoneyText(currencySymbol, value, kMoneyMask), 16);
-}
-
-std::string AffordRateText(double ratePercent) {
-    std::string text = RightJustify(FormatNumber(ratePercent, "###.000"), 14);
-    text.push_back('%');
-    return text;
-}
-
-std::string AffordTermText(double years) { return RightJustify(FormatNumber(years, "###"), 16); }
-
 AffordResult SolveAfford(const AffordInputs& inputs, AffordSolve solve, std::string_view compounding,
                          std::string_view frequency, const DayBasis& dayBasis,
                          std::string_view currencySymbol, const AffordTexts& shown) {

@@ -35,11 +35,6 @@ inline constexpr const char* kAffordMissingEntry = "Check for a missing entry in
 AffordTexts InitialAffordTexts(std::string_view currencySymbol);
 inline constexpr const char* kAffordInitialRateText = "        6.500%";
 
-// The forms an input box takes when it is left after an edit.
-std::string AffordMoneyText(double value, std::string_view currencySymbol);  // principal, payment
-std::string AffordRateText(double ratePercent);
-std::string AffordTermText(double years);
-
 struct AffordResult {
     AffordInputs inputs;  // the solved figure replaced (0 when the run failed before it)
     AffordTexts texts;

@@ -12,7 +12,7 @@ constexpr std::size_t kFirstRecordFields = 24;
 // Bounds of the counters, shared by the reader and the writer so that every
 // saved file opens again. They keep a hostile file from sending the screen's
 // listing or grid indexes out of their tables.
-constexpr int kMaxListingIndex = kListingColumns;          // one past the last column once it is used
+constexpr int kMaxListingIndex = kListingIndexes;          // one past the last column once it is used
 constexpr int kMaxListingColumn = kComparisonGrid2MaxColumns;
 constexpr int kMaxEntryCount = kListingRows - 1;
 
@@ -50,7 +50,7 @@ void CheckForWriting(const ComparisonFileData& d) {
     CheckRange(d.greatestEntryCount0to4, 0, kMaxEntryCount, "greatest entry count of indexes 0 to 4");
     CheckRange(d.greatestEntryCount5to9, 0, kMaxEntryCount, "greatest entry count of indexes 5 to 9");
     CheckRange(d.greatestEntryCount10to11, 0, kMaxEntryCount, "greatest entry count of indexes 10 and 11");
-    CheckRange(d.greatestListingIndex, 0, kListingColumns - 1, "greatest listing index");
+    CheckRange(d.greatestListingIndex, 0, kListingIndexes - 1, "greatest listing index");
     CheckRange(d.graphRows, 0, kComparisonMaxRows, "rows to graph");
     CheckRange(d.extraMonth, 0, 12, "month of the additional payments");
 }
@@ -83,7 +83,7 @@ LoadResult<ComparisonFileData> ParseComparisonFile(std::string_view bytes) {
         d.greatestEntryCount0to4 = first.ReadWholeSingleIn(0, kMaxEntryCount);
         d.greatestEntryCount5to9 = first.ReadWholeSingleIn(0, kMaxEntryCount);
         d.greatestEntryCount10to11 = first.ReadWholeSingleIn(0, kMaxEntryCount);
-        d.greatestListingIndex = first.ReadWholeSingleIn(0, kListingColumns - 1);
+        d.greatestListingIndex = first.ReadWholeSingleIn(0, kListingIndexes - 1);
         d.graphRows = first.ReadIntegerIn(0, kComparisonMaxRows);
         d.extraMonth = first.ReadIntegerIn(0, 12);
         first.ReadAny();  // the fixed text "O"
@@ -113,7 +113,7 @@ LoadResult<ComparisonFileData> ParseComparisonFile(std::string_view bytes) {
         d.printout.assign(printout[0].text);
 
         for (int r = 0; r < kListingRows; ++r) {
-            for (int c = 0; c < kListingColumns; ++c) {
+            for (int c = 0; c < kListingIndexes; ++c) {
                 FieldCursor fields = Record(reader, 2, "a label and an amount of the listing");
                 d.listingLabels[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = fields.ReadText();
                 d.listingAmounts[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = fields.ReadText();
@@ -168,7 +168,7 @@ std::string FormatComparisonFile(const ComparisonFileData& d) {
         writer.WriteText(point.label).WriteDouble(point.totalInterest).EndRecord();
     writer.WriteText(d.printout).EndRecord();
     for (int r = 0; r < kListingRows; ++r) {
-        for (int c = 0; c < kListingColumns; ++c) {
+        for (int c = 0; c < kListingIndexes; ++c) {
             writer.WriteText(d.listingLabels[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)])
                 .WriteText(d.listingAmounts[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)])
                 .EndRecord();

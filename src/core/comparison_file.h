@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/listing.h"
 #include "core/text_file.h"
 
 namespace amortix {
@@ -24,11 +25,8 @@ inline constexpr int kComparisonGrid1Columns = 12;
 // entry count (at most 40 years of amounts) plus the header and a spare row.
 inline constexpr int kComparisonGrid2MaxRows = 42;
 inline constexpr int kComparisonGrid2MaxColumns = 24;
-inline constexpr int kListingRows = 41;     // rows 0..40
-inline constexpr int kListingColumns = 12;  // listing indexes 0..11
 
 using ComparisonGridRow = std::array<std::string, kComparisonGrid1Columns>;
-using ListingTable = std::array<std::array<std::string, kListingColumns>, kListingRows>;
 
 struct ComparisonGraphRow {
     std::string label;          // "Row " and the row number with one leading blank

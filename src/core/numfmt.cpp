@@ -231,6 +231,18 @@ std::string MoneyText(std::string_view symbol, Currency value, std::string_view 
     return std::string(symbol) + FormatNumber(value, mask);
 }
 
+std::string MoneyBoxText(std::string_view symbol, double value) {
+    return RightJustify(MoneyText(symbol, value, "####,,###.00"), 16);
+}
+
+std::string RateBoxText(double ratePercent) {
+    std::string text = RightJustify(FormatNumber(ratePercent, "###.000"), 14);
+    text.push_back('%');
+    return text;
+}
+
+std::string TermBoxText(double value) { return RightJustify(FormatNumber(value, "###"), 16); }
+
 std::string TrimLeft(std::string_view text) {
     const auto p = text.find_first_not_of(' ');
     return p == std::string_view::npos ? std::string() : std::string(text.substr(p));

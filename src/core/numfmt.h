@@ -57,6 +57,12 @@ std::string ShortestText(float value);
 std::string MoneyText(std::string_view symbol, double value, std::string_view mask);
 std::string MoneyText(std::string_view symbol, Currency value, std::string_view mask);
 
+// The display forms an input box shows after it is left: money right-justified
+// in 16, a rate in 14 followed by "%", a period in 16.
+std::string MoneyBoxText(std::string_view symbol, double value);
+std::string RateBoxText(double ratePercent);
+std::string TermBoxText(double value);
+
 // Leading blanks removed (the list texts shown without their padding).
 std::string TrimLeft(std::string_view text);
 // Leading and trailing blanks removed.

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "core/line_printer.h"
+#include "core/listing.h"
 #include "core/schedule.h"
 
 namespace amortix {
@@ -72,10 +73,6 @@ std::optional<int> PrintTablesReport(LinePrinter& printer, const TablesPrintData
 // ---------------------------------------------------------------------------
 // Comparison report.
 
-inline constexpr int kListingRows = 41;     // listing rows 0..40
-inline constexpr int kListingIndexes = 12;  // listing indexes 0..11
-// Indexed [listing row][listing index].
-using ListingTable = std::array<std::array<std::string, kListingIndexes>, kListingRows>;
 
 // Everything the comparison report prints, as the comparison screen keeps it.
 struct ComparisonPrintData {

@@ -6,14 +6,6 @@
 
 namespace amortix {
 
-std::string MoneyBoxText(std::string_view symbol, double value) {
-    return RightJustify(MoneyText(symbol, value, "####,,###.00"), 16);
-}
-
-std::string RateBoxText(double ratePercent) { return RightJustify(FormatNumber(ratePercent, "###.000"), 14) + "%"; }
-
-std::string TermBoxText(double value) { return RightJustify(FormatNumber(value, "###"), 16); }
-
 TablesDefaults DefaultsFor(TablesMode mode, std::string_view currencySymbol) {
     TablesDefaults d;
     d.rateList = {"6 ", "7 ", "8 ", "9 ", "10 "};

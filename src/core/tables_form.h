@@ -9,15 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "core/numfmt.h"
 #include "core/rates.h"
 #include "core/schedule.h"
 
 namespace amortix {
-
-// The display forms a box shows after it is left.
-std::string MoneyBoxText(std::string_view symbol, double value);  // width 16
-std::string RateBoxText(double ratePercent);                       // width 14 and "%"
-std::string TermBoxText(double value);                             // width 16
 
 struct TablesDefaults {
     std::string caption;                    // the frame's caption

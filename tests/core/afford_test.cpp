@@ -177,9 +177,9 @@ TEST(Afford, TermSolvedShowsTwoDecimalsEvenForMonthly) {
 
 TEST(Afford, BoxDisplayForms) {
     EXPECT_EQ(InitialAffordTexts("£").MFInPrincipal, "   £100,000.00");
-    EXPECT_EQ(AffordMoneyText(1234.5, "$"), "       $1,234.50");
-    EXPECT_EQ(AffordRateText(6.5), "         6.500%");
-    EXPECT_EQ(AffordTermText(30), "              30");
+    EXPECT_EQ(MoneyBoxText("$", 1234.5), "       $1,234.50");
+    EXPECT_EQ(RateBoxText(6.5), "         6.500%");
+    EXPECT_EQ(TermBoxText(30), "              30");
 }
 
 }  // namespace
