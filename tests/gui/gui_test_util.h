@@ -37,11 +37,16 @@ inline void WhenModal(std::function<void(QWidget*)> act) {
     auto waited = std::make_shared<int>(0);
     QObject::connect(timer, &QTimer::timeout, [timer, act, waited] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal) {
+        // Keys and focus need the dialog to be the active window, which can
+        // take a few turns of the event loop on a busy machine.
+        const bool ready = modal && modal->isActiveWindow();
+        if (!ready) {
+            if (modal) modal->activateWindow();
             if (++*waited > 1000) {
                 timer->stop();
                 timer->deleteLater();
-                ADD_FAILURE() << "no modal dialog appeared";
+                ADD_FAILURE() << "no active modal dialog appeared";
+                if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
             }
             return;
         }

@@ -10,7 +10,6 @@
 #include <QVBoxLayout>
 
 #include "core/numfmt.h"
-#include "core/tables_form.h"
 #include "gui_test_util.h"
 #include "shell/interaction.h"
 #include "shell/numeric_entry.h"

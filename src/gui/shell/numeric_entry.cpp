@@ -22,7 +22,7 @@ namespace {
 
 // Focus that moves to a list's own drop-down, or away with the whole window
 // (another program, a modal box), is not the user leaving the box.
-bool LeavesTheBox(const QEvent* event) {
+bool UserMovesFocus(const QEvent* event) {
     const auto reason = static_cast<const QFocusEvent*>(event)->reason();
     return reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason;
 }
@@ -223,11 +223,11 @@ bool NumericEntry::eventFilter(QObject* watched, QEvent* event) {
         switch (event->type()) {
             case QEvent::KeyPress: return KeyPress(static_cast<QKeyEvent*>(event));
             case QEvent::FocusIn:
-                if (deliveringFocus_ || !LeavesTheBox(event)) return false;
+                if (deliveringFocus_ || !UserMovesFocus(event)) return false;
                 GotFocus(event);
                 return true;
             case QEvent::FocusOut:
-                if (LeavesTheBox(event)) LostFocus();
+                if (UserMovesFocus(event)) LostFocus();
                 return false;
             case QEvent::Wheel:
                 // A list-and-text box changes only when the user works in it.
@@ -286,7 +286,7 @@ bool ChoiceList::eventFilter(QObject* watched, QEvent* event) {
         }
         case QEvent::FocusIn:
         case QEvent::FocusOut:
-            if (LeavesTheBox(event)) EmptyClipboard();
+            if (UserMovesFocus(event)) EmptyClipboard();
             return false;
         case QEvent::Wheel: return !box_->hasFocus();
         default: return false;

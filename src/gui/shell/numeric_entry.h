@@ -39,7 +39,7 @@ int CharacterCode(const QKeyEvent& event);
 void EmptyClipboard();
 
 // The display forms written back into the boxes are the engine's
-// (amortix::MoneyBoxText, RateBoxText, TermBoxText in core/tables_form.h).
+// (amortix::MoneyBoxText, RateBoxText, TermBoxText in core/numfmt.h).
 
 class NumericEntry : public QObject {
     Q_OBJECT
