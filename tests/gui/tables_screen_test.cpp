@@ -147,18 +147,6 @@ TEST_F(TablesScreen, LeavingABoxWithoutTypingStoresNothing) {
     EXPECT_EQ(TextOf(s->InTerm), "            25");
 }
 
-TEST_F(TablesScreen, TypedValuesAreStoredAndShownInTheirDisplayForm) {
-    Open();
-    Type(s->InPrincipal, "250000.5");
-    QTest::keyClick(s->InPrincipal, Qt::Key_Return);
-    QTest::keyClicks(s->InRate, "7.25");
-    QTest::keyClick(s->InRate, Qt::Key_Return);
-    EXPECT_EQ(State().TableInputs[1], 250000.5);
-    EXPECT_EQ(s->InPrincipal->text(), "     $250,000.50");
-    EXPECT_EQ(State().TableInputs[2], 7.25);
-    EXPECT_EQ(TextOf(s->InRate), "         7.250%");
-}
-
 TEST_F(TablesScreen, ChoosingAListEntryMarksTheBoxEdited) {
     Open();
     Choose(s->InRate, 2);
