@@ -283,6 +283,7 @@ TEST_F(Program, AnAccessKeyMovesTheFocusBeforeItClicks) {
     WhenModal([&](QWidget* form) {
         auto* symbol = Find<QLineEdit>(form, "InSy");
         symbol->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY_WITH_TIMEOUT(symbol->hasFocus(), 2000);
         QTest::keyClicks(symbol, "GBP");
         // Alt+X presses "Exit to Menu": the symbol box is left (and stores) first.
         QTest::keyClick(form, Qt::Key_X, Qt::AltModifier);
