@@ -45,6 +45,10 @@ QString Q(const std::string& text) { return QString::fromStdString(text); }
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
+    // The captions pad with runs of blanks to break their lines at one fixed
+    // width. Shown as rich text the runs fold into one blank and the label
+    // wraps at its own width, while text() keeps the caption exactly.
+    label->setTextFormat(Qt::RichText);
     label->setWordWrap(true);
     return label;
 }
