@@ -93,24 +93,24 @@ AdditionalPayments AdditionalPaymentsFrom(const TableOptions& o, double years, s
     AdditionalPayments extra;
     extra.years = ToInt16(years);
     if (o.extraMonth) extra.month = static_cast<std::int16_t>(*o.extraMonth == 1 ? 12 : *o.extraMonth - 1);
-    for (const std::string& spec : o.extra) {
-        const auto colon = spec.find(':');
-        if (colon == std::string::npos) throw UsageError("--extra: expected YEAR:AMOUNT, got '" + spec + "'");
+    for (const std::string& entry : o.extra) {
+        const auto colon = entry.find(':');
+        if (colon == std::string::npos) throw UsageError("--extra: expected YEAR:AMOUNT, got '" + entry + "'");
         int year = 0;
         double amount = 0;
         try {
             std::size_t used = 0;
-            year = std::stoi(spec.substr(0, colon), &used);
+            year = std::stoi(entry.substr(0, colon), &used);
             if (used != colon) throw std::invalid_argument("year");
-            const std::string amountText = spec.substr(colon + 1);
+            const std::string amountText = entry.substr(colon + 1);
             amount = std::stod(amountText, &used);
             if (used != amountText.size()) throw std::invalid_argument("amount");
         } catch (const std::exception&) {
-            throw UsageError("--extra: expected YEAR:AMOUNT, got '" + spec + "'");
+            throw UsageError("--extra: expected YEAR:AMOUNT, got '" + entry + "'");
         }
         if (year < 1 || year > extra.years || year >= kYearRows)
             throw UsageError("--extra: year " + std::to_string(year) + " is outside the period");
-        if (!(amount >= 0) || amount > 1e12) throw UsageError("--extra: amount out of range in '" + spec + "'");
+        if (!(amount >= 0) || amount > 1e12) throw UsageError("--extra: amount out of range in '" + entry + "'");
         // Amounts are typed to the cent.
         amount = std::trunc(amount * 100.0 + 1e-7) / 100.0;
         extra.yearNumber[static_cast<std::size_t>(year)] = Currency::FromDouble(year);

@@ -90,7 +90,7 @@ double ParseNumber(std::string_view text) {
 
 namespace {
 
-struct MaskSpec {
+struct MaskLayout {
     bool grouping = false;
     bool point = false;
     int intMin = 0;
@@ -98,36 +98,36 @@ struct MaskSpec {
     int fracMax = 0;
 };
 
-MaskSpec ParseMask(std::string_view mask) {
-    MaskSpec spec;
+MaskLayout ParseMask(std::string_view mask) {
+    MaskLayout layout;
     bool inFraction = false;
     for (const char c : mask) {
         if (c == '.') {
             if (inFraction) break;
             inFraction = true;
-            spec.point = true;
+            layout.point = true;
         } else if (c == ',') {
-            if (!inFraction) spec.grouping = true;
+            if (!inFraction) layout.grouping = true;
         } else if (c == '0') {
             if (inFraction) {
-                ++spec.fracMin;
-                ++spec.fracMax;
+                ++layout.fracMin;
+                ++layout.fracMax;
             } else {
-                ++spec.intMin;
+                ++layout.intMin;
             }
         } else if (c == '#') {
-            if (inFraction) ++spec.fracMax;
+            if (inFraction) ++layout.fracMax;
         }
     }
-    return spec;
+    return layout;
 }
 
 // value = digits x 10^exponent; digits are decimal characters.
 std::string FormatDecimal(bool negative, std::string_view digits, int exponent,
-                          const MaskSpec& spec) {
+                          const MaskLayout& layout) {
     // Round to fracMax decimals, halves away from zero, on the digit string.
     std::string r;
-    const int shift = exponent + spec.fracMax;
+    const int shift = exponent + layout.fracMax;
     if (shift >= 0) {
         r.assign(digits);
         r.append(static_cast<std::size_t>(shift), '0');
@@ -154,7 +154,7 @@ std::string FormatDecimal(bool negative, std::string_view digits, int exponent,
     const bool isZero = firstNonZero == std::string::npos;
     r.erase(0, isZero ? r.size() : firstNonZero);
 
-    const auto fracMax = static_cast<std::size_t>(spec.fracMax);
+    const auto fracMax = static_cast<std::size_t>(layout.fracMax);
     std::string intDigits, frac;
     if (r.size() > fracMax) {
         intDigits = r.substr(0, r.size() - fracMax);
@@ -163,17 +163,17 @@ std::string FormatDecimal(bool negative, std::string_view digits, int exponent,
         frac.assign(fracMax - r.size(), '0');
         frac += r;
     }
-    if (intDigits.size() < static_cast<std::size_t>(spec.intMin)) {
-        std::string padded(static_cast<std::size_t>(spec.intMin) - intDigits.size(), '0');
+    if (intDigits.size() < static_cast<std::size_t>(layout.intMin)) {
+        std::string padded(static_cast<std::size_t>(layout.intMin) - intDigits.size(), '0');
         padded += intDigits;
         intDigits.swap(padded);
     }
-    while (frac.size() > static_cast<std::size_t>(spec.fracMin) && frac.back() == '0') frac.pop_back();
+    while (frac.size() > static_cast<std::size_t>(layout.fracMin) && frac.back() == '0') frac.pop_back();
 
     std::string out;
     out.reserve(intDigits.size() + intDigits.size() / 3 + frac.size() + 3);
     if (negative && !isZero) out.push_back('-');
-    if (spec.grouping) {
+    if (layout.grouping) {
         for (std::size_t i = 0; i < intDigits.size(); ++i) {
             if (i > 0 && (intDigits.size() - i) % 3 == 0) out.push_back(',');
             out.push_back(intDigits[i]);
@@ -181,7 +181,7 @@ std::string FormatDecimal(bool negative, std::string_view digits, int exponent,
     } else {
         out += intDigits;
     }
-    if (spec.point) {
+    if (layout.point) {
         out.push_back('.');
         out += frac;
     }
@@ -191,7 +191,7 @@ std::string FormatDecimal(bool negative, std::string_view digits, int exponent,
 }  // namespace
 
 std::string FormatNumber(double value, std::string_view mask) {
-    const MaskSpec spec = ParseMask(mask);
+    const MaskLayout layout = ParseMask(mask);
     if (!std::isfinite(value)) return {};
     // The value's 15 significant digits, as the number display sees it.
     char buf[40];
@@ -205,7 +205,7 @@ std::string FormatNumber(double value, std::string_view mask) {
         if (c != '.') digits.push_back(c);
     int exp10 = 0;
     std::from_chars(sci.data() + e + 1 + (sci[e + 1] == '+' ? 1 : 0), sci.data() + sci.size(), exp10);
-    return FormatDecimal(value < 0, digits, exp10 - 14, spec);
+    return FormatDecimal(value < 0, digits, exp10 - 14, layout);
 }
 
 std::string FormatNumber(Currency value, std::string_view mask) {
