@@ -1,7 +1,7 @@
 #include "shell/about_box.h"
+#include "shell/look.h"
 
 #include <QFont>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -38,10 +38,6 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     AboutExit->setDefault(true);
     connect(AboutExit, &QPushButton::clicked, this, &QDialog::accept);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(AboutExit);
-    buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(10);
     layout->addWidget(ProductName);
@@ -49,7 +45,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     layout->addSpacing(6);
     layout->addWidget(Description);
     layout->addSpacing(6);
-    layout->addLayout(buttons);
+    layout->addLayout(CenteredButtonRow(AboutExit));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

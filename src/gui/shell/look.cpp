@@ -1,11 +1,21 @@
 #include "shell/look.h"
 
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPalette>
 #include <QWidget>
 
 namespace amortix::gui {
+
+QHBoxLayout* CenteredButtonRow(QWidget* button) {
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(button);
+    row->addStretch();
+    return row;
+}
+
 namespace {
 
 void Paint(QWidget* widget, const QColor& background) {

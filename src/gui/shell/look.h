@@ -5,6 +5,7 @@
 
 #include <QColor>
 
+class QHBoxLayout;
 class QWidget;
 
 namespace amortix::gui {
@@ -16,5 +17,8 @@ QColor HelpTextColor();
 void MarkAsInput(QWidget* widget);
 void MarkAsResult(QWidget* widget);
 void MarkAsHelpText(QWidget* widget);
+
+// A row that holds one button in its middle, as the small dialogs end.
+QHBoxLayout* CenteredButtonRow(QWidget* button);
 
 }  // namespace amortix::gui

@@ -37,13 +37,9 @@ AMsgbox::AMsgbox(int messageNumber, QWidget* parent) : QDialog(parent) {
     AMsgExit->setDefault(true);
     connect(AMsgExit, &QPushButton::clicked, this, &QDialog::accept);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(AMsgExit);
-    buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(TextMsg);
-    layout->addLayout(buttons);
+    layout->addLayout(CenteredButtonRow(AMsgExit));
     AMsgExit->setFocus();
 }
 

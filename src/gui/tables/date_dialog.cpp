@@ -14,6 +14,7 @@
 #include "shell/numeric_entry.h"
 #include "shell/short_date.h"
 #include "shell/twips.h"
+#include "shell/look.h"
 
 namespace amortix::gui {
 
@@ -63,13 +64,9 @@ MortDateInput::MortDateInput(ScreenContext& context, QWidget* parent, QLocale lo
     auto* row = new QHBoxLayout;
     row->addWidget(Label1, 1);
     row->addWidget(InDate);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(OkExit);
-    buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
-    layout->addLayout(buttons);
+    layout->addLayout(CenteredButtonRow(OkExit));
 
     // Load.
     state.EntryEdited = 0;

@@ -1,7 +1,6 @@
 #include "tables/term_dialog.h"
 
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -11,6 +10,7 @@
 #include "shell/frame.h"
 #include "shell/interaction.h"
 #include "shell/twips.h"
+#include "shell/look.h"
 
 namespace amortix::gui {
 
@@ -35,13 +35,9 @@ MSelTerm::MSelTerm(ScreenContext& context, QWidget* parent) : QDialog(parent), c
     MTermExit->setDefault(true);
     connect(MTermExit, &QPushButton::clicked, this, &QDialog::accept);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(MTermExit);
-    buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Frame1);
-    layout->addLayout(buttons);
+    layout->addLayout(CenteredButtonRow(MTermExit));
 
     // Load: the option of the current term.
     const int index = amortix::TermOptionIndex(state.TermYears);
