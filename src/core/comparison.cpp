@@ -10,29 +10,20 @@ namespace amortix {
 
 namespace {
 
-// What one row contributes to the printout and the grid, computed before
-// anything is stored so a fault leaves the comparison as it was.
-struct RowFigures {
-    std::int16_t row = 0;
-    std::string daysText;
-    std::string compounding, frequency;  // without their leading blanks
-    float increase = 0.0f;
-    double years = 0, retiredYear = 0, principal = 0, ratePercent = 0, payment = 0;
-    std::int16_t paymentsPerYear = 0;
-    bool starred = false;
-    Currency totalInterest;
-};
-
 std::string IncreaseText(float increase, int width) {
     return RightJustify(FormatNumber(static_cast<double>(increase * 100.0f), "#0.000"), width);
 }
 
-std::array<std::string, kGrid1Columns> RowCells(const RowFigures& f, std::string_view symbol) {
+// A row's figures are gathered before anything is stored, so a fault leaves
+// the comparison as it was; the same figures give the grid cells and the
+// printout lines.
+std::array<std::string, kGrid1Columns> RowCells(const ComparisonRowPrint& f) {
+    const std::string& symbol = f.currencySymbol;
     std::string retired = f.starred ? "*" : "";
     retired.append(FormatNumber(f.retiredYear, "###.00"));
     std::string payments = FormatNumber(static_cast<double>(f.paymentsPerYear), "###");
     payments.push_back(' ');
-    return {FormatNumber(static_cast<double>(f.row), "00"),
+    return {FormatNumber(static_cast<double>(f.rowNumber), "00"),
             f.daysText,
             f.compounding,
             f.frequency,
@@ -44,26 +35,6 @@ std::array<std::string, kGrid1Columns> RowCells(const RowFigures& f, std::string
             MoneyText(symbol, f.payment, "###,,###.00"),
             IncreaseText(f.increase, 6),
             MoneyText(symbol, f.totalInterest, "####,,###.00")};
-}
-
-// The four lines a row adds to the printout text.
-std::string RowLines(const RowFigures& f, std::string_view symbol) {
-    ComparisonRowPrint row;
-    row.rowNumber = f.row;
-    row.daysText = f.daysText;
-    row.compounding = f.compounding;
-    row.frequency = f.frequency;
-    row.increase = f.increase;
-    row.years = f.years;
-    row.starred = f.starred;
-    row.retiredYear = f.retiredYear;
-    row.paymentsPerYear = f.paymentsPerYear;
-    row.principal = f.principal;
-    row.ratePercent = f.ratePercent;
-    row.payment = f.payment;
-    row.totalInterest = f.totalInterest.ToDouble();
-    row.currencySymbol = std::string(symbol);
-    return ComparisonRowLines(row);
 }
 
 // "Row " and the number as text with its sign position blank.
@@ -201,8 +172,8 @@ void Comparison::AddRow(const ComparisonInputs& in, ComparisonRun& run) {
     if (entries > 0 && !InRange(state_.listingIndex, 0, kListingIndexes - 1))
         throw CalcError("listing full");
 
-    RowFigures f;
-    f.row = static_cast<std::int16_t>(state_.rowCount + 1);
+    ComparisonRowPrint f;
+    f.rowNumber = static_cast<std::int16_t>(state_.rowCount + 1);
     f.daysText = run.InDays;
     f.compounding = TrimLeft(in.compounding);
     f.frequency = TrimLeft(in.frequency);
@@ -214,15 +185,16 @@ void Comparison::AddRow(const ComparisonInputs& in, ComparisonRun& run) {
     f.payment = A;
     f.paymentsPerYear = n;
     f.starred = entries > 0 || increased;
-    f.totalInterest = TableRow(table, payments)[5];
-    const auto cells = RowCells(f, in.currencySymbol);
-    std::string lines = RowLines(f, in.currencySymbol);
+    f.totalInterest = TableRow(table, payments)[5].ToDouble();
+    f.currencySymbol = in.currencySymbol;
+    const auto cells = RowCells(f);
+    std::string lines = ComparisonRowLines(f);
 
     // Listing texts: the label holds the year in two characters and the month
     // with a leading blank; row 0 heads the column with the row number.
     std::vector<std::pair<std::string, std::string>> listing;
     if (entries > 0) {
-        listing.emplace_back("Yr. Mth Row", RightJustify(FormatNumber(static_cast<double>(f.row), "###"), 3));
+        listing.emplace_back("Yr. Mth Row", RightJustify(FormatNumber(static_cast<double>(f.rowNumber), "###"), 3));
         std::string month = " ";
         month.append(std::to_string(ShownMonth(in.extra.month)));
         for (const AppliedAmount& a : outcome.applied) {
@@ -237,15 +209,15 @@ void Comparison::AddRow(const ComparisonInputs& in, ComparisonRun& run) {
         ClearGrid1Rows();
         run.grid1Cleared = true;
     }
-    state_.rowCount = f.row;
-    state_.grid1[static_cast<std::size_t>(f.row)] = cells;
+    state_.rowCount = f.rowNumber;
+    state_.grid1[static_cast<std::size_t>(f.rowNumber)] = cells;
     run.added = true;
-    run.row = f.row;
+    run.row = f.rowNumber;
     run.cells = cells;
 
-    if (state_.graphPoints.size() < static_cast<std::size_t>(f.row))
-        state_.graphPoints.resize(static_cast<std::size_t>(f.row));
-    state_.graphPoints[static_cast<std::size_t>(f.row - 1)] = {GraphLabel(f.row), 0.0, f.totalInterest.ToDouble()};
+    if (state_.graphPoints.size() < static_cast<std::size_t>(f.rowNumber))
+        state_.graphPoints.resize(static_cast<std::size_t>(f.rowNumber));
+    state_.graphPoints[static_cast<std::size_t>(f.rowNumber - 1)] = {GraphLabel(f.rowNumber), 0.0, f.totalInterest};
     state_.graphTitle = kComparisonGraphTitle;
     state_.rowsToGraph = state_.rowCount;
     state_.printout.append(lines);
