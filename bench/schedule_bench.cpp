@@ -3,7 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "core/schedule.h"
+#include "core/calc/schedule.h"
 
 namespace {
 
@@ -19,7 +19,8 @@ amortix::ScheduleInputs LargestSchedule() {
     in.firstPaymentDate = SerialFromCivil(2027, 1, 15);
     in.extra.years = 40;
     for (int y = 1; y <= 40; ++y) in.extra.yearNumber[static_cast<std::size_t>(y)] = Currency::FromDouble(y);
-    for (const int y : {2, 5, 9, 14, 20}) in.extra.amount[static_cast<std::size_t>(y)] = Currency::FromDouble(1000);
+    for (const int y : {2, 5, 9, 14, 20})
+        in.extra.amount[static_cast<std::size_t>(y)] = Currency::FromDouble(1000);
     in.extra.rowCount = in.extra.CountYearsWithAmounts();
     in.extra.month = 3;
     in.formatDate = IsoDate;

@@ -16,7 +16,7 @@
 #include "shell/application.h"
 #include "shell/grid_widget.h"
 #include "shell/interaction.h"
-#include "shell/frame.h"
+#include "shell/main_frame.h"
 #include "shell/main_menu.h"
 #include "tables/tables_screen.h"
 
@@ -27,7 +27,7 @@ using namespace amortix::gui;
 struct Program {
     QTemporaryDir folder;
     std::unique_ptr<Application> app;
-    MortgageCalc* screen = nullptr;
+    TablesScreen* screen = nullptr;
 
     Program() {
         app = std::make_unique<Application>(folder.path(), [](AppState& state, QWidget*) {
@@ -36,20 +36,20 @@ struct Program {
         app->Start();
         app->Menu().MortCalc->click();
         QApplication::processEvents();
-        screen = app->Frame().findChild<MortgageCalc*>(kTablesScreen);
+        screen = app->Frame().findChild<TablesScreen*>(kTablesScreen);
         AppState& state = app->State();
         state.TableInputs[1] = 250000;
         state.TableInputs[2] = 6.5;
         state.TableInputs[3] = 40;
         screen->FreqPmt->setCurrentIndex(3);  // every week
-        screen->Option1->click();              // all payments
+        screen->Option1->click();             // all payments
         state.ShowDates = 1;
     }
 };
 
 void BM_CalculateToPaintedGrid(benchmark::State& state) {
     Program program;
-    MortgageCalc& screen = *program.screen;
+    TablesScreen& screen = *program.screen;
     for (auto _ : state) {
         // Each click starts from the grid's size at load, as the first one does.
         state.PauseTiming();
@@ -60,7 +60,8 @@ void BM_CalculateToPaintedGrid(benchmark::State& state) {
         screen.MGrid->viewport()->repaint();
     }
     // 2,040 payments: the rate per period counts 52.14 weeks a year.
-    if (!screen.MGrid->isVisible() || program.app->State().GridRows < 2000 || screen.MGrid->Rows() != program.app->State().GridRows + 4)
+    if (!screen.MGrid->isVisible() || program.app->State().GridRows < 2000 ||
+        screen.MGrid->Rows() != program.app->State().GridRows + 4)
         state.SkipWithError("not the largest schedule");
 }
 BENCHMARK(BM_CalculateToPaintedGrid)->Unit(benchmark::kMillisecond);

@@ -7,9 +7,9 @@
 #include "cli/commands.h"
 #include "cli/options.h"
 #include "cli/output.h"
-#include "core/afford.h"
-#include "core/messages.h"
-#include "core/numfmt.h"
+#include "core/calc/afford.h"
+#include "core/format/messages.h"
+#include "core/format/numfmt.h"
 
 namespace amortix::cli {
 
@@ -72,8 +72,10 @@ Runner AddAffordCommand(CLI::App& app) {
     cmd->add_option("--solve", options->solve, "The figure to find")
         ->check(CLI::IsMember({"principal", "payment", "years"}));
     cmd->add_option("--principal", options->principal, "Principal amount")->check(CLI::NonNegativeNumber);
-    cmd->add_option("--rate", options->rate, "Annual interest rate in percent")->check(CLI::NonNegativeNumber);
-    cmd->add_option("--years", options->years, "Amortization period in whole years")->check(CLI::NonNegativeNumber);
+    cmd->add_option("--rate", options->rate, "Annual interest rate in percent")
+        ->check(CLI::NonNegativeNumber);
+    cmd->add_option("--years", options->years, "Amortization period in whole years")
+        ->check(CLI::NonNegativeNumber);
     cmd->add_option("--payment", options->payment, "Monthly payment, principal and interest")
         ->check(CLI::NonNegativeNumber);
     AddListOptions(*cmd, options->lists);
@@ -84,17 +86,21 @@ Runner AddAffordCommand(CLI::App& app) {
         if (!*cmd) return -1;
         const AffordOptions& o = *options;
         const Prepared p = Prepare(o);
-        const AffordResult r = SolveAfford(p.inputs, SolveFrom(o.solve), CompoundingText(o.lists.compounding),
-                                           FrequencyText(o.lists.frequency), DayBasisFrom(o.lists), o.currency,
-                                           p.shown);
+        const AffordResult r =
+            SolveAfford(p.inputs, SolveFrom(o.solve), CompoundingText(o.lists.compounding),
+                        FrequencyText(o.lists.frequency), DayBasisFrom(o.lists), o.currency, p.shown);
         const AffordTexts& t = r.texts;
-        const std::pair<const char*, const std::string*> boxes[] = {
-            {"MFInPrincipal", &t.MFInPrincipal}, {"MFInMthPayment", &t.MFInMthPayment},
-            {"MFInTerm", &t.MFInTerm},           {"TotalPmts", &t.TotalPmts},
-            {"MFNumPmts", &t.MFNumPmts},         {"MFDaysinYear", &t.MFDaysinYear},
-            {"MFNumYrs", &t.MFNumYrs},           {"MFPiPmt", &t.MFPiPmt},
-            {"MFTotIntSaved", &t.MFTotIntSaved}, {"MFTotIntPaid", &t.MFTotIntPaid},
-            {"MsgText", &t.MsgText}};
+        const std::pair<const char*, const std::string*> boxes[] = {{"MFInPrincipal", &t.MFInPrincipal},
+                                                                    {"MFInMthPayment", &t.MFInMthPayment},
+                                                                    {"MFInTerm", &t.MFInTerm},
+                                                                    {"TotalPmts", &t.TotalPmts},
+                                                                    {"MFNumPmts", &t.MFNumPmts},
+                                                                    {"MFDaysinYear", &t.MFDaysinYear},
+                                                                    {"MFNumYrs", &t.MFNumYrs},
+                                                                    {"MFPiPmt", &t.MFPiPmt},
+                                                                    {"MFTotIntSaved", &t.MFTotIntSaved},
+                                                                    {"MFTotIntPaid", &t.MFTotIntPaid},
+                                                                    {"MsgText", &t.MsgText}};
         if (o.format == "json") {
             Json j = Json::object();
             for (const auto& [name, text] : boxes) j[name] = *text;
@@ -103,17 +109,13 @@ Runner AddAffordCommand(CLI::App& app) {
             return 0;
         }
         const std::pair<const char*, const std::string*> labelled[] = {
-            {"Principal amount", &t.MFInPrincipal},
-            {"Monthly payment", &t.MFInMthPayment},
-            {"Amortization period in years", &t.MFInTerm},
-            {"Total interest paid", &t.TotalPmts},
-            {"Payments each year", &t.MFNumPmts},
-            {"Days in year", &t.MFDaysinYear},
-            {"Years to final payment", &t.MFNumYrs},
-            {"Each payment", &t.MFPiPmt},
-            {"Interest saved", &t.MFTotIntSaved},
-            {"Accelerated total interest", &t.MFTotIntPaid}};
-        for (const auto& [label, text] : labelled) std::cout << RightJustify(label, 30) << "  " << *text << '\n';
+            {"Principal amount", &t.MFInPrincipal},        {"Monthly payment", &t.MFInMthPayment},
+            {"Amortization period in years", &t.MFInTerm}, {"Total interest paid", &t.TotalPmts},
+            {"Payments each year", &t.MFNumPmts},          {"Days in year", &t.MFDaysinYear},
+            {"Years to final payment", &t.MFNumYrs},       {"Each payment", &t.MFPiPmt},
+            {"Interest saved", &t.MFTotIntSaved},          {"Accelerated total interest", &t.MFTotIntPaid}};
+        for (const auto& [label, text] : labelled)
+            std::cout << RightJustify(label, 30) << "  " << *text << '\n';
         for (const int m : p.messages) std::cout << "Message " << m << ": " << MessageText(m) << '\n';
         if (!t.MsgText.empty()) std::cout << t.MsgText << '\n';
         return 0;

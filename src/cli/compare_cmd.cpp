@@ -9,10 +9,10 @@
 #include "cli/commands.h"
 #include "cli/options.h"
 #include "cli/output.h"
-#include "core/comparison.h"
-#include "core/messages.h"
-#include "core/numfmt.h"
-#include "core/report.h"
+#include "core/calc/comparison.h"
+#include "core/format/messages.h"
+#include "core/format/numfmt.h"
+#include "core/print/report.h"
 
 namespace amortix::cli {
 
@@ -56,8 +56,8 @@ ComparisonInputs RowInputs(const TableOptions& o, const std::string& currency, s
 
 // Short column titles for a terminal; the grid's own headers wrap in a tall row.
 constexpr std::array<const char*, kGrid1Columns> kTextHeaders = {
-    "Row", "Days", "Compounding", "Frequency", "Period", "Retired", "Pmts/yr", "Principal", "Rate",
-    "Payment", "Incr %", "Total interest"};
+    "Row",     "Days",      "Compounding", "Frequency", "Period", "Retired",
+    "Pmts/yr", "Principal", "Rate",        "Payment",   "Incr %", "Total interest"};
 
 // The rows that hold any text, as right-aligned columns.
 void PrintGrid(const TextTable& cells) {

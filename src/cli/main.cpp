@@ -7,7 +7,7 @@
 
 #include "cli/commands.h"
 #include "cli/options.h"
-#include "core/money.h"
+#include "core/format/money.h"
 
 int main(int argc, char** argv) {
     using namespace amortix::cli;

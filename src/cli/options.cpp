@@ -3,20 +3,22 @@
 #include <cmath>
 #include <map>
 
-#include "core/numfmt.h"
-#include "core/report.h"
+#include "core/format/numfmt.h"
+#include "core/print/report.h"
 
 namespace amortix::cli {
 
 namespace {
 
-const std::map<std::string, std::string> kCompounding = {
-    {"monthly", "      Monthly"},   {"bimonthly", "    Bimonthly"}, {"quarterly", "    Quarterly"},
-    {"semiannual", "   Semiannual"}, {"annual", "       Annual"}};
+const std::map<std::string, std::string> kCompounding = {{"monthly", "      Monthly"},
+                                                         {"bimonthly", "    Bimonthly"},
+                                                         {"quarterly", "    Quarterly"},
+                                                         {"semiannual", "   Semiannual"},
+                                                         {"annual", "       Annual"}};
 
 const std::map<std::string, std::string> kFrequency = {
-    {"monthly", "      Monthly"},     {"semimonthly", "  Semimonthly"}, {"2-weeks", "      2 Weeks"},
-    {"1-week", "      1 Week"},       {"biweekly-acc", " Biweekly(Acc)"}, {"weekly-acc", "   Weekly(Acc)"}};
+    {"monthly", "      Monthly"}, {"semimonthly", "  Semimonthly"},   {"2-weeks", "      2 Weeks"},
+    {"1-week", "      1 Week"},   {"biweekly-acc", " Biweekly(Acc)"}, {"weekly-acc", "   Weekly(Acc)"}};
 
 std::vector<std::string> Keys(const std::map<std::string, std::string>& m) {
     std::vector<std::string> out;
@@ -67,14 +69,20 @@ void ReportOptions::Check(const std::string& format) const {
         throw UsageError("--header: \"1\" is the answer of a cancelled header dialog and prints nothing");
 }
 
-std::string ReportOptions::HeaderLine() const { return HeaderAsTyped(header); }
+std::string ReportOptions::HeaderLine() const {
+    return HeaderAsTyped(header);
+}
 
 std::int16_t ReportOptions::FontChoice() const {
     return font == "courier" ? kPrinterFontCourierNew : kPrinterFontStandard;
 }
 
-std::string CompoundingText(const std::string& name) { return kCompounding.at(name); }
-std::string FrequencyText(const std::string& name) { return kFrequency.at(name); }
+std::string CompoundingText(const std::string& name) {
+    return kCompounding.at(name);
+}
+std::string FrequencyText(const std::string& name) {
+    return kFrequency.at(name);
+}
 
 DayBasis DayBasisFrom(const TableOptions& o) {
     if (o.daysTyped) {
@@ -95,7 +103,8 @@ AdditionalPayments AdditionalPaymentsFrom(const TableOptions& o, double years, s
     if (o.extraMonth) extra.month = static_cast<std::int16_t>(*o.extraMonth == 1 ? 12 : *o.extraMonth - 1);
     for (const std::string& entry : o.extra) {
         const auto colon = entry.find(':');
-        if (colon == std::string::npos) throw UsageError("--extra: expected YEAR:AMOUNT, got '" + entry + "'");
+        if (colon == std::string::npos)
+            throw UsageError("--extra: expected YEAR:AMOUNT, got '" + entry + "'");
         int year = 0;
         double amount = 0;
         try {
@@ -110,7 +119,8 @@ AdditionalPayments AdditionalPaymentsFrom(const TableOptions& o, double years, s
         }
         if (year < 1 || year > extra.years || year >= kYearRows)
             throw UsageError("--extra: year " + std::to_string(year) + " is outside the period");
-        if (!(amount >= 0) || amount > 1e12) throw UsageError("--extra: amount out of range in '" + entry + "'");
+        if (!(amount >= 0) || amount > 1e12)
+            throw UsageError("--extra: amount out of range in '" + entry + "'");
         // Amounts are typed to the cent.
         amount = std::trunc(amount * 100.0 + 1e-7) / 100.0;
         extra.yearNumber[static_cast<std::size_t>(year)] = Currency::FromDouble(year);

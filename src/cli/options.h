@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "core/schedule.h"
+#include "core/calc/schedule.h"
 
 namespace amortix::cli {
 
 // A semantic error in the options: reported on standard error, exit status 2.
 class UsageError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

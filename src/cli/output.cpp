@@ -3,8 +3,8 @@
 #include <charconv>
 #include <iostream>
 
-#include "core/messages.h"
-#include "core/numfmt.h"
+#include "core/format/messages.h"
+#include "core/format/numfmt.h"
 
 namespace amortix::cli {
 

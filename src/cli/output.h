@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "core/report.h"
-#include "core/schedule.h"
+#include "core/calc/schedule.h"
+#include "core/print/report.h"
 
 namespace amortix::cli {
 

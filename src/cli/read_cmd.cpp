@@ -9,9 +9,9 @@
 
 #include "cli/commands.h"
 #include "cli/output.h"
-#include "core/comparison_file.h"
-#include "core/settings_file.h"
-#include "core/table_file.h"
+#include "core/files/comparison_file.h"
+#include "core/files/settings_file.h"
+#include "core/files/table_file.h"
 
 namespace amortix::cli {
 
@@ -47,7 +47,9 @@ std::string CodePageToUtf8(std::string_view bytes) {
     return out;
 }
 
-Json Text(std::string_view bytes) { return Json(CodePageToUtf8(bytes)); }
+Json Text(std::string_view bytes) {
+    return Json(CodePageToUtf8(bytes));
+}
 
 Json Texts(const auto& row) {
     Json out = Json::array();
@@ -172,7 +174,8 @@ LoadResult<Json> Read(std::string_view bytes, const std::string& kind) {
 
 Runner AddReadCommand(CLI::App& app) {
     auto options = std::make_shared<ReadOptions>();
-    CLI::App* cmd = app.add_subcommand("read", "Show a settings, table (.qmd, .qld) or comparison (.qcd) file as JSON");
+    CLI::App* cmd =
+        app.add_subcommand("read", "Show a settings, table (.qmd, .qld) or comparison (.qcd) file as JSON");
     cmd->add_option("FILE", options->file, "The file to read")->required();
     cmd->add_option("--kind", options->kind, "What the file holds (auto: by its name, else whatever reads)")
         ->check(CLI::IsMember({"auto", "settings", "table", "comparison"}));

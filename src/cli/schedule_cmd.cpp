@@ -6,10 +6,10 @@
 #include "cli/commands.h"
 #include "cli/options.h"
 #include "cli/output.h"
-#include "core/messages.h"
-#include "core/numfmt.h"
-#include "core/report.h"
-#include "core/schedule.h"
+#include "core/calc/schedule.h"
+#include "core/format/messages.h"
+#include "core/format/numfmt.h"
+#include "core/print/report.h"
 
 namespace amortix::cli {
 
@@ -109,11 +109,10 @@ int PrintReport(const ScheduleOptions& o, const ScheduleInputs& in, const Schedu
 }
 
 Json ResultJson(const ScheduleInputs& in, const ScheduleResult& r, const std::vector<int>& messages) {
-    Json results = {{"InDays", r.InDays},           {"PeriodicR", r.PeriodicR},
-                    {"NumPmtsYear", r.NumPmtsYear}, {"InMonthPI", r.InMonthPI},
-                    {"Label16", r.Label16},         {"PPpercent", r.PPpercent},
-                    {"EndMortYear", r.EndMortYear}, {"AllPayments", r.AllPayments},
-                    {"TotSavd", r.TotSavd}};
+    Json results = {
+        {"InDays", r.InDays},           {"PeriodicR", r.PeriodicR},     {"NumPmtsYear", r.NumPmtsYear},
+        {"InMonthPI", r.InMonthPI},     {"Label16", r.Label16},         {"PPpercent", r.PPpercent},
+        {"EndMortYear", r.EndMortYear}, {"AllPayments", r.AllPayments}, {"TotSavd", r.TotSavd}};
     Json schedule = Json::array();
     for (int row = 1; row <= r.gridRows; ++row) {
         Json values = Json::array();
@@ -143,7 +142,8 @@ Runner AddScheduleCommand(CLI::App& app) {
         ->check(CLI::NonNegativeNumber);
     cmd->add_option("--view", options->view, "all payments or annual totals")
         ->check(CLI::IsMember({"all", "annual"}));
-    cmd->add_option("--dates", options->dates, "Show payment dates from this first payment date (YYYY-MM-DD)");
+    cmd->add_option("--dates", options->dates,
+                    "Show payment dates from this first payment date (YYYY-MM-DD)");
     cmd->add_option("--term-years", options->termYears, "Years to show (0 = all)")
         ->check(CLI::IsMember({0, 1, 2, 3, 4, 5, 10}));
     cmd->add_option("--format", options->format, "text, csv, json or report (the printed report)")

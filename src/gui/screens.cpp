@@ -1,6 +1,6 @@
 // The calculator screens of this build. Each subsystem registers its screen
 // here with one line, e.g.
-//   application.RegisterScreen(kTablesScreen, [](ScreenContext& c) { return new MortgageCalc(c); });
+//   application.RegisterScreen(kTablesScreen, [](ScreenContext& c) { return new TablesScreen(c); });
 // Forms without a registration open as a placeholder.
 #include "shell/application.h"
 #include "tables/tables_screen.h"
@@ -8,7 +8,7 @@
 namespace amortix::gui {
 
 void RegisterScreens(Application& application) {
-    application.RegisterScreen(kTablesScreen, [](ScreenContext& c) { return new MortgageCalc(c); });
+    application.RegisterScreen(kTablesScreen, [](ScreenContext& c) { return new TablesScreen(c); });
 }
 
 }  // namespace amortix::gui

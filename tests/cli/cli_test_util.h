@@ -1,11 +1,11 @@
 #pragma once
 // Runs amortix-cli and captures what it prints.
 
+#include <sys/wait.h>
+#include <unistd.h>
 #include <array>
 #include <cstdio>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace amortix::testing {
 
@@ -18,8 +18,10 @@ struct CliRun {
 inline std::string ShellQuote(const std::string& arg) {
     std::string q = "'";
     for (const char c : arg) {
-        if (c == '\'') q += "'\\''";
-        else q += c;
+        if (c == '\'')
+            q += "'\\''";
+        else
+            q += c;
     }
     return q + "'";
 }

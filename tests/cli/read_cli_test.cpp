@@ -3,10 +3,10 @@
 
 #include <algorithm>
 
-#include "../core/file_samples.h"
-#include "../core/temp_dir.h"
 #include "cli_test_util.h"
-#include "core/settings_file.h"
+#include "core/files/file_samples.h"
+#include "core/files/settings_file.h"
+#include "core/temp_dir.h"
 
 namespace amortix {
 namespace {

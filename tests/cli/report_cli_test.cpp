@@ -36,7 +36,8 @@ TEST(ReportCli, PagesSeparatedByFormFeeds) {
         int perPage;
     };
     for (const Case c : {Case{"courier", 32, 49}, Case{"standard", 29, 46}}) {
-        const auto run = RunCli(std::string("schedule --view all --format report --header 'My house' --font ") + c.font);
+        const auto run =
+            RunCli(std::string("schedule --view all --format report --header 'My house' --font ") + c.font);
         ASSERT_EQ(run.status, 0) << run.err;
         EXPECT_EQ(run.out.find('\r'), std::string::npos);
         ASSERT_EQ(run.out.back(), '\n');

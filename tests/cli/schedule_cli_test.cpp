@@ -12,11 +12,11 @@ TEST(ScheduleCli, JsonCarriesEveryPromisedKey) {
     const auto run = RunCli("schedule --compounding semiannual --view all --extra 1:5000 --format json");
     ASSERT_EQ(run.status, 0) << run.err;
     const auto j = nlohmann::json::parse(run.out);
-    for (const char* key : {"messages", "results", "grid", "schedule", "GridRows", "ResultsReady", "YearsToFinal",
-                            "PaymentsPerYear", "AdditionalNotes", "graph"})
+    for (const char* key : {"messages", "results", "grid", "schedule", "GridRows", "ResultsReady",
+                            "YearsToFinal", "PaymentsPerYear", "AdditionalNotes", "graph"})
         EXPECT_TRUE(j.contains(key)) << key;
-    for (const char* box : {"InDays", "PeriodicR", "NumPmtsYear", "InMonthPI", "Label16", "PPpercent", "EndMortYear",
-                            "AllPayments", "TotSavd"})
+    for (const char* box : {"InDays", "PeriodicR", "NumPmtsYear", "InMonthPI", "Label16", "PPpercent",
+                            "EndMortYear", "AllPayments", "TotSavd"})
         EXPECT_TRUE(j["results"].contains(box)) << box;
     EXPECT_EQ(j["results"]["InMonthPI"], "     $902.91");
     EXPECT_EQ(j["GridRows"], 248);

@@ -11,7 +11,7 @@
 namespace amortix::testing {
 
 class TempDir {
-public:
+  public:
     TempDir() {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         std::string name = "amortix_";
@@ -34,7 +34,7 @@ public:
     std::string File(std::string_view name) const { return (path_ / name).string(); }
     const std::filesystem::path& Path() const { return path_; }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

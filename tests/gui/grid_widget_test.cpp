@@ -16,7 +16,7 @@ namespace {
 void LayOutSchedule(GridWidget& grid) {
     grid.SetCols(6);
     grid.SetRows(26);
-    const char* headers[] = {" Payment  Year",   "Interest Payment",    "Principal Payment",
+    const char* headers[] = {" Payment  Year",    "Interest Payment",    "Principal Payment",
                              "Remaining Balance", "Cumulative Interest", "Cumulative Principal"};
     const int extra[] = {520, 550, 650, 700, 700, 700};
     grid.SetRow(0);
@@ -112,7 +112,8 @@ TEST(GridWidget, WidthsHeightsAndAlignmentsInTwips) {
     };
     EXPECT_TRUE(alignment(0) & Qt::AlignHCenter);
     EXPECT_TRUE(alignment(2) & Qt::AlignRight);
-    const auto header = grid.Model().headerData(2, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>();
+    const auto header =
+        grid.Model().headerData(2, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>();
     EXPECT_TRUE(header & Qt::AlignHCenter);
     EXPECT_TRUE(header & Qt::TextWordWrap);  // two-word headers wrap onto two lines
 }

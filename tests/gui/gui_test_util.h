@@ -16,7 +16,9 @@
 #include <ostream>
 
 // Readable failure messages for Qt texts.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 namespace amortix::gui::test {
 

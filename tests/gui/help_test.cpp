@@ -31,10 +31,11 @@ TEST(UserGuide, EveryLinkLeadsToATopic) {
 }
 
 TEST(UserGuide, EveryControlOfTheShellHasATopic) {
-    const char* controls[] = {"HowToUse", "Contents", "MortCalc",  "PersonalLoan", "CompMort", "MFindFactor",
-                              "PtrFnt",   "HowUse",   "About1",    "EndMort",      "InSy",     "InMyName",
-                              "ExitFonts", "AMsgExit", "AllYes",   "AllNo",        "MGrid",    "InPrincipal",
-                              "InRate",   "InTerm",   "Comperiod", "FreqPmt",      "MCalc",    "MFInMthPayment"};
+    const char* controls[] = {"HowToUse",    "Contents", "MortCalc",    "PersonalLoan",  "CompMort",
+                              "MFindFactor", "PtrFnt",   "HowUse",      "About1",        "EndMort",
+                              "InSy",        "InMyName", "ExitFonts",   "AMsgExit",      "AllYes",
+                              "AllNo",       "MGrid",    "InPrincipal", "InRate",        "InTerm",
+                              "Comperiod",   "FreqPmt",  "MCalc",       "MFInMthPayment"};
     for (const char* control : controls) EXPECT_TRUE(HelpTopicExists(control)) << control;
 }
 

@@ -27,7 +27,7 @@ std::function<void(QWidget*)> ReadAndExit(QString& text, QString& title) {
 }
 
 class MessageBoxes : public ::testing::Test {
-protected:
+  protected:
     AppState state;
     QMainWindow frame;
     QtInteraction interaction{state, &frame};
@@ -95,7 +95,8 @@ TEST_F(MessageBoxes, BoxesSitAtTheirOffsetsFromTheFrame) {
         int layout;
         QPoint twips;
     };
-    for (const Case& c : {Case{kLayoutSmall, {3600, 2000}}, Case{kLayoutLarge, {4650, 3000}}, Case{0, {3600, 2000}}}) {
+    for (const Case& c :
+         {Case{kLayoutSmall, {3600, 2000}}, Case{kLayoutLarge, {4650, 3000}}, Case{0, {3600, 2000}}}) {
         state.FrameLayoutSize = c.layout;
         QPoint where;
         WhenModal([&](QWidget* box) {
@@ -104,7 +105,8 @@ TEST_F(MessageBoxes, BoxesSitAtTheirOffsetsFromTheFrame) {
         });
         interaction.ShowMessage(1);
         // Within the few pixels of a window border.
-        EXPECT_LE((where - (QPoint(40, 30) + TwipsToPixels(&frame, c.twips))).manhattanLength(), 4) << c.layout;
+        EXPECT_LE((where - (QPoint(40, 30) + TwipsToPixels(&frame, c.twips))).manhattanLength(), 4)
+            << c.layout;
     }
     // Near the frame's right edge the box moves back inside the frame.
     frame.resize(TwipsToPixels(&frame, QSize(5000, 11000)));

@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/numfmt.h"
+#include "core/format/numfmt.h"
 #include "gui_test_util.h"
 #include "shell/interaction.h"
 #include "shell/numeric_entry.h"
@@ -20,7 +20,7 @@ namespace {
 // A screen with the tables screen's five inputs, wired the way every screen
 // wires its boxes.
 class EntryScreen : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         auto* layout = new QVBoxLayout(&window);
         principal = new QLineEdit(&window);
@@ -106,18 +106,18 @@ TEST_F(EntryScreen, KeysAgainstTheDecimalLimits) {
     struct Case {
         const char* start;  // text already typed (EntryEdited 1)
         bool rateBox;
-        int caret;          // -1: at the end
+        int caret;  // -1: at the end
         Qt::Key key;
         const char* after;
         int beeps;
     };
     const Case cases[] = {
-        {"12.34", false, 0, Qt::Key_5, "12.34", 1},   // complete: refused even before the point
+        {"12.34", false, 0, Qt::Key_5, "12.34", 1},  // complete: refused even before the point
         {"12.34", false, -1, Qt::Key_5, "12.34", 1},
         {"12.3", false, -1, Qt::Key_4, "12.34", 0},
-        {"10.125", true, -1, Qt::Key_7, "10.125", 1}, // a rate takes three decimals, no fourth
+        {"10.125", true, -1, Qt::Key_7, "10.125", 1},  // a rate takes three decimals, no fourth
         {"10.12", true, -1, Qt::Key_5, "10.125", 0},
-        {"1.2", false, -1, Qt::Key_Period, "1.2.", 0}, // a second point is let through
+        {"1.2", false, -1, Qt::Key_Period, "1.2.", 0},  // a second point is let through
         {"12", false, -1, Qt::Key_A, "12", 1},
         {"12", false, -1, Qt::Key_Backspace, "1", 0},
     };
@@ -155,9 +155,7 @@ TEST_F(EntryScreen, TheFirstKeyEmptiesTheBoxEvenWhenRefused) {
         int beeps;
     };
     const Case cases[] = {
-        {principal, Qt::Key_5, "5", 0},
-        {principal, Qt::Key_A, "", 1},
-        {term, Qt::Key_3, "3", 0},
+        {principal, Qt::Key_5, "5", 0}, {principal, Qt::Key_A, "", 1}, {term, Qt::Key_3, "3", 0},
         {term, Qt::Key_Period, "", 1},  // the digit filter decides first, the box still empties
         {term, Qt::Key_A, "", 1},
     };
@@ -223,7 +221,8 @@ TEST_F(EntryScreen, NothingCanBePasted) {
     state.EntryEdited = 1;
     principal->setText("12");
     principal->end(false);
-    for (const QKeySequence& paste : {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)}) {
+    for (const QKeySequence& paste :
+         {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)}) {
         QGuiApplication::clipboard()->setText("999");
         interaction.beeps = 0;
         QTest::keySequence(principal, paste);
@@ -336,18 +335,12 @@ TEST(CharacterCode, KeysAsTheFiltersCountThem) {
         int code;
     };
     const Case cases[] = {
-        {Qt::Key_Return, Qt::NoModifier, "\r", 13},
-        {Qt::Key_Enter, Qt::KeypadModifier, "\r", 13},
-        {Qt::Key_Backspace, Qt::NoModifier, "\b", 8},
-        {Qt::Key_Backspace, Qt::ControlModifier, "", 127},
-        {Qt::Key_5, Qt::NoModifier, "5", '5'},
-        {Qt::Key_Period, Qt::NoModifier, ".", '.'},
-        {Qt::Key_V, Qt::ControlModifier, "\x16", 22},
-        {Qt::Key_C, Qt::AltModifier, "c", 0},
-        {Qt::Key_Left, Qt::NoModifier, "", 0},
-        {Qt::Key_Tab, Qt::NoModifier, "\t", 0},
-        {Qt::Key_Delete, Qt::NoModifier, "\x7f", 0},
-        {Qt::Key_Escape, Qt::NoModifier, "\x1b", 27},
+        {Qt::Key_Return, Qt::NoModifier, "\r", 13},   {Qt::Key_Enter, Qt::KeypadModifier, "\r", 13},
+        {Qt::Key_Backspace, Qt::NoModifier, "\b", 8}, {Qt::Key_Backspace, Qt::ControlModifier, "", 127},
+        {Qt::Key_5, Qt::NoModifier, "5", '5'},        {Qt::Key_Period, Qt::NoModifier, ".", '.'},
+        {Qt::Key_V, Qt::ControlModifier, "\x16", 22}, {Qt::Key_C, Qt::AltModifier, "c", 0},
+        {Qt::Key_Left, Qt::NoModifier, "", 0},        {Qt::Key_Tab, Qt::NoModifier, "\t", 0},
+        {Qt::Key_Delete, Qt::NoModifier, "\x7f", 0},  {Qt::Key_Escape, Qt::NoModifier, "\x1b", 27},
     };
     for (const auto& c : cases) {
         const QKeyEvent event(QEvent::KeyPress, c.key, c.mods, QString::fromLatin1(c.text));

@@ -11,11 +11,11 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 
-#include "core/settings_file.h"
+#include "core/files/settings_file.h"
 #include "gui_test_util.h"
 #include "shell/application.h"
-#include "shell/frame.h"
 #include "shell/interaction.h"
+#include "shell/main_frame.h"
 #include "shell/main_menu.h"
 #include "shell/short_date.h"
 #include "shell/twips.h"
@@ -34,7 +34,7 @@ void Choose(QRadioButton* option) {
 // The program with its settings in a folder of its own and a recording
 // Interaction; Start() is left to each test.
 class Program : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_TRUE(folder.isValid()); }
 
     Application& App() {
@@ -48,7 +48,7 @@ protected:
     }
 
     RecordingInteraction& Recorded() { return static_cast<RecordingInteraction&>(App().Interact()); }
-    MenuMain& Menu() { return App().Menu(); }
+    MainMenu& Menu() { return App().Menu(); }
     QString SettingsFile() const { return QDir(folder.path()).filePath("Personal.Mtg"); }
     QPoint FormPosition(QWidget* form) { return form->parentWidget()->pos(); }
     QString Caption() { return App().Frame().windowTitle(); }
@@ -85,8 +85,8 @@ TEST_F(Program, ReadsThePersonalSettingsAtStart) {
     };
     const Case cases[] = {
         {"1,\"Home Owner\",\"EUR\",3\r\n", "EUR", "Home Owner", 1, 3},
-        {"0,\"\",\"\",2\r\n", "$", "", 0, 2},            // an empty symbol becomes "$"
-        {"7,\"Broken\",\"X\",0\r\n", "$", "", 0, 0},     // a malformed file keeps the defaults
+        {"0,\"\",\"\",2\r\n", "$", "", 0, 2},         // an empty symbol becomes "$"
+        {"7,\"Broken\",\"X\",0\r\n", "$", "", 0, 0},  // a malformed file keeps the defaults
     };
     for (const auto& c : cases) {
         app.reset();
@@ -168,7 +168,7 @@ TEST_F(Program, ClearingTheNameHidesItAndAnEmptySymbolIsDollar) {
 
 TEST_F(Program, TheFrameLayoutFollowsItsHeight) {
     App().Start();
-    MDIContainer& frame = App().Frame();
+    MainFrame& frame = App().Frame();
     const QPoint framePos = frame.pos();
     struct Case {
         int heightTwips;
@@ -229,8 +229,8 @@ TEST_F(Program, ARegisteredScreenReplacesThePlaceholder) {
         ++created;
         auto* form = new QWidget;
         form->setObjectName("MortgageCalc");
-        context.frame.SetCaption(context.state.TablesMode == amortix::TablesMode::Mortgage ? " Mortgage Tables"
-                                                                                           : " Loan Tables");
+        context.frame.SetCaption(
+            context.state.TablesMode == amortix::TablesMode::Mortgage ? " Mortgage Tables" : " Loan Tables");
         return form;
     });
     App().Start();

@@ -4,9 +4,9 @@
 #include <QGroupBox>
 #include <QLabel>
 
-#include "core/tables_form.h"
-#include "tables/days_dialog.h"
-#include "tables/prepay_dialog.h"
+#include "core/forms/tables_form.h"
+#include "tables/additional_payments_dialog.h"
+#include "tables/days_in_year_dialog.h"
 #include "tables_test_util.h"
 
 namespace amortix::gui {
@@ -15,19 +15,21 @@ namespace {
 using test::TablesProgram;
 using test::WhenModal;
 
-bool Red(const QWidget* indicator) { return indicator->palette().color(QPalette::Window) == QColor(248, 0, 0); }
+bool Red(const QWidget* indicator) {
+    return indicator->palette().color(QPalette::Window) == QColor(248, 0, 0);
+}
 
 class PrePay : public TablesProgram {
-protected:
+  protected:
     void SetUp() override {
         TablesProgram::SetUp();
         Open();
     }
     void TearDown() override { dialog.reset(); }
 
-    MortPrePay& Show(double periodYears = 25) {
+    AdditionalPaymentsDialog& Show(double periodYears = 25) {
         State().TableInputs[3] = periodYears;
-        dialog = std::make_unique<MortPrePay>(Context(), s->AddPmtsOn, s);
+        dialog = std::make_unique<AdditionalPaymentsDialog>(Context(), s->AddPmtsOn, s);
         test::ShowActive(dialog.get());
         return *dialog;
     }
@@ -39,7 +41,7 @@ protected:
     }
     Currency Amount(int year) { return State().ExtraPayments.amount[static_cast<std::size_t>(year)]; }
 
-    std::unique_ptr<MortPrePay> dialog;
+    std::unique_ptr<AdditionalPaymentsDialog> dialog;
 };
 
 TEST_F(PrePay, YearRowsFollowThePeriod) {
@@ -49,7 +51,7 @@ TEST_F(PrePay, YearRowsFollowThePeriod) {
         int yearRows;
     } cases[] = {{25, 26, 25}, {5, 20, 5}, {2.5, 20, 2}, {3.5, 20, 4}, {40, 41, 40}};
     for (const auto& c : cases) {
-        MortPrePay& d = Show(c.years);
+        AdditionalPaymentsDialog& d = Show(c.years);
         EXPECT_EQ(d.PGrid->Rows(), c.rows) << c.years;
         EXPECT_EQ(d.PGrid->Cols(), 2);
         EXPECT_EQ(State().ExtraPayments.years, c.yearRows);
@@ -70,7 +72,7 @@ TEST_F(PrePay, YearRowsFollowThePeriod) {
 }
 
 TEST_F(PrePay, TypingAnAmountIntoTheGrid) {
-    MortPrePay& d = Show();
+    AdditionalPaymentsDialog& d = Show();
     Click(d.PPOption[1]);
     SelectCell(1, 1);
     QTest::keyClicks(d.PGrid, "1500.505");
@@ -102,7 +104,7 @@ TEST_F(PrePay, TypingAnAmountIntoTheGrid) {
 }
 
 TEST_F(PrePay, TheOptionsEraseAsTheyAnnounce) {
-    MortPrePay& d = Show();
+    AdditionalPaymentsDialog& d = Show();
     Click(d.PPOption[2]);
     EXPECT_TRUE(d.Frame3->isEnabled());
     EXPECT_TRUE(d.Frame4->isEnabled());
@@ -141,7 +143,7 @@ TEST_F(PrePay, TheOptionsEraseAsTheyAnnounce) {
 }
 
 TEST_F(PrePay, MonthsAndEraseAll) {
-    MortPrePay& d = Show();
+    AdditionalPaymentsDialog& d = Show();
     const struct {
         int option;
         std::int16_t setting;
@@ -164,7 +166,7 @@ TEST_F(PrePay, MonthsAndEraseAll) {
 }
 
 TEST_F(PrePay, APercentageAboveOneHundredIsCut) {
-    MortPrePay& d = Show();
+    AdditionalPaymentsDialog& d = Show();
     Type(d.InPercent, "150");
     Enter(d.UsePrePay);
     EXPECT_EQ(Recorded().messages, std::vector<int>{35});
@@ -177,7 +179,7 @@ TEST_F(PrePay, APercentageAboveOneHundredIsCut) {
 }
 
 TEST_F(PrePay, OKSetsTheIndicator) {
-    MortPrePay& d = Show();
+    AdditionalPaymentsDialog& d = Show();
     Click(d.PPOption[1]);
     SelectCell(2, 1);
     QTest::keyClicks(d.PGrid, "400");
@@ -187,17 +189,18 @@ TEST_F(PrePay, OKSetsTheIndicator) {
     EXPECT_TRUE(Red(s->AddPmtsOn));
 
     // Reopened, it shows what was kept.
-    MortPrePay& again = Show();
+    AdditionalPaymentsDialog& again = Show();
     EXPECT_EQ(again.PGrid->TextAt(2, 1), "400.00");
     EXPECT_TRUE(again.PPOption[1]->isChecked());
     Click(again.DoNotUse);
     Click(again.UsePrePay);
     EXPECT_EQ(State().ExtraPayments.rowCount, 0);
     EXPECT_FALSE(Red(s->AddPmtsOn));
-    EXPECT_EQ(s->AddPmtsOn->palette().color(QPalette::Window), QApplication::palette().color(QPalette::Button));
+    EXPECT_EQ(s->AddPmtsOn->palette().color(QPalette::Window),
+              QApplication::palette().color(QPalette::Button));
 
     // A percentage alone is in force too.
-    MortPrePay& third = Show();
+    AdditionalPaymentsDialog& third = Show();
     Click(third.PPOption[0]);
     Type(third.InPercent, "3");
     Click(third.UsePrePay);
@@ -206,7 +209,7 @@ TEST_F(PrePay, OKSetsTheIndicator) {
 }
 
 TEST_F(PrePay, ClosingTheWindowKeepsWhatItShows) {
-    MortPrePay& d = Show();
+    AdditionalPaymentsDialog& d = Show();
     Click(d.PPOption[2]);
     SelectCell(4, 1);
     QTest::keyClicks(d.PGrid, "800");
@@ -225,7 +228,7 @@ TEST_F(PrePay, FromTheScreenToTheSchedule) {
     ASSERT_EQ(State().GridRows, 300);
     bool shown = false;
     WhenModal([&](QWidget* modal) {
-        auto* form = qobject_cast<MortPrePay*>(modal);
+        auto* form = qobject_cast<AdditionalPaymentsDialog*>(modal);
         ASSERT_NE(form, nullptr);
         shown = true;
         // The results were emptied before the form came up.
@@ -250,15 +253,15 @@ TEST_F(PrePay, FromTheScreenToTheSchedule) {
 }
 
 class DaysInYear : public TablesProgram {
-protected:
+  protected:
     void SetUp() override {
         TablesProgram::SetUp();
         Open();
     }
     void TearDown() override { dialog.reset(); }
 
-    MortIRFTable& Show() {
-        dialog = std::make_unique<MortIRFTable>(Context(), s);
+    DaysInYearDialog& Show() {
+        dialog = std::make_unique<DaysInYearDialog>(Context(), s);
         test::ShowActive(dialog.get());
         return *dialog;
     }
@@ -269,11 +272,11 @@ protected:
         QTest::keyClicks(dialog->InIRFDays, days);
     }
 
-    std::unique_ptr<MortIRFTable> dialog;
+    std::unique_ptr<DaysInYearDialog> dialog;
 };
 
 TEST_F(DaysInYear, OpensOnTheCurrentChoice) {
-    MortIRFTable& d = Show();
+    DaysInYearDialog& d = Show();
     EXPECT_EQ(d.windowTitle(), "Accelerated payments");
     EXPECT_EQ(d.Frame1->title(), " Change interest rate factor - days ");
     EXPECT_EQ(d.Label1->text(), amortix::kDaysLabel1);
@@ -288,7 +291,7 @@ TEST_F(DaysInYear, OpensOnTheCurrentChoice) {
     d.reject();
 
     State().DayBasis = amortix::DayBasis::Typed(364.5f);
-    MortIRFTable& again = Show();
+    DaysInYearDialog& again = Show();
     EXPECT_TRUE(again.IRFactor[4]->isChecked());
     EXPECT_TRUE(again.InIRFDays->isEnabled());
     EXPECT_EQ(again.InIRFDays->text(), "364.50");
@@ -311,7 +314,7 @@ TEST_F(DaysInYear, TypedDays) {
     for (const auto& c : cases) {
         State().DayBasis = amortix::DayBasis::Preset(1);
         Recorded().messages.clear();
-        MortIRFTable& d = Show();
+        DaysInYearDialog& d = Show();
         TypeDays(c.typed);
         Click(d.ExitMort);
         if (c.accepted) {
@@ -340,7 +343,7 @@ TEST_F(DaysInYear, PresetsAtTheLimitsAreAccepted) {
         double biweekly;
     } cases[] = {{0, 365.25f, 26.08928571}, {3, 363.0f, 25.92857143}, {2, 364.0f, 26.0}};
     for (const auto& c : cases) {
-        MortIRFTable& d = Show();
+        DaysInYearDialog& d = Show();
         Click(d.IRFactor[static_cast<std::size_t>(c.option)]);
         Click(d.ExitMort);
         EXPECT_FALSE(d.isVisible());
@@ -352,7 +355,7 @@ TEST_F(DaysInYear, PresetsAtTheLimitsAreAccepted) {
 }
 
 TEST_F(DaysInYear, EscapeKeepsTheDayBasis) {
-    MortIRFTable& d = Show();
+    DaysInYearDialog& d = Show();
     TypeDays("364");
     QTest::keyClick(&d, Qt::Key_Escape);
     EXPECT_FALSE(d.isVisible());
@@ -365,7 +368,7 @@ TEST_F(DaysInYear, FromTheScreen) {
     Calculate();
     EXPECT_EQ(s->InDays->text(), "365");
     WhenModal([this](QWidget* modal) {
-        auto* form = qobject_cast<MortIRFTable*>(modal);
+        auto* form = qobject_cast<DaysInYearDialog*>(modal);
         ASSERT_NE(form, nullptr);
         Click(form->IRFactor[2]);
         Click(form->ExitMort);

@@ -9,9 +9,9 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 
-#include "core/rates.h"
-#include "core/tables_form.h"
-#include "tables/prepay_dialog.h"
+#include "core/calc/rates.h"
+#include "core/forms/tables_form.h"
+#include "tables/additional_payments_dialog.h"
 #include "tables_test_util.h"
 
 namespace amortix::gui {
@@ -20,7 +20,7 @@ namespace {
 using amortix::TablesMode;
 using test::TablesProgram;
 
-using TablesScreen = TablesProgram;
+using TablesScreenTest = TablesProgram;
 
 QStringList Items(const QComboBox* box) {
     QStringList items;
@@ -34,7 +34,7 @@ QStringList Q(const std::vector<std::string>& texts) {
     return out;
 }
 
-TEST_F(TablesScreen, OpensWithTheDefaultsOfEachMode) {
+TEST_F(TablesScreenTest, OpensWithTheDefaultsOfEachMode) {
     for (const TablesMode mode : {TablesMode::Mortgage, TablesMode::PersonalLoan}) {
         Open(mode);
         const auto d = amortix::DefaultsFor(mode, "$");
@@ -54,8 +54,8 @@ TEST_F(TablesScreen, OpensWithTheDefaultsOfEachMode) {
         EXPECT_EQ(State().TableInputs[3], d.years);
         EXPECT_EQ(Items(s->Comperiod), QStringList({"      Monthly", "    Bimonthly", "    Quarterly",
                                                     "   Semiannual", "       Annual"}));
-        EXPECT_EQ(Items(s->FreqPmt), QStringList({"      Monthly", "  Semimonthly", "      2 Weeks", "      1 Week",
-                                                  " Biweekly(Acc)", "   Weekly(Acc)"}));
+        EXPECT_EQ(Items(s->FreqPmt), QStringList({"      Monthly", "  Semimonthly", "      2 Weeks",
+                                                  "      1 Week", " Biweekly(Acc)", "   Weekly(Acc)"}));
         EXPECT_EQ(s->FreqPmt->currentText(), "      Monthly");
         EXPECT_EQ(s->Label16->text(), " P+I includes      0.000%");
         EXPECT_TRUE(s->Option2->isChecked());
@@ -79,11 +79,14 @@ TEST_F(TablesScreen, OpensWithTheDefaultsOfEachMode) {
     }
 }
 
-TEST_F(TablesScreen, CompoundingFollowsThePersonalSetting) {
+TEST_F(TablesScreenTest, CompoundingFollowsThePersonalSetting) {
     const struct {
         std::int16_t setting;
         const char* text;
-    } cases[] = {{0, "      Monthly"}, {1, "    Bimonthly"}, {3, "   Semiannual"}, {4, "       Annual"},
+    } cases[] = {{0, "      Monthly"},
+                 {1, "    Bimonthly"},
+                 {3, "   Semiannual"},
+                 {4, "       Annual"},
                  {7, "      Monthly"}};
     for (const auto& c : cases) {
         State().CompoundSetting = c.setting;
@@ -94,7 +97,7 @@ TEST_F(TablesScreen, CompoundingFollowsThePersonalSetting) {
     }
 }
 
-TEST_F(TablesScreen, EnterWalksTheBoxesInOrder) {
+TEST_F(TablesScreenTest, EnterWalksTheBoxesInOrder) {
     Open();
     Enter(s->InPrincipal);
     QWidget* const order[] = {s->InRate, s->InTerm, s->Comperiod, s->FreqPmt, s->MCalc};
@@ -107,7 +110,7 @@ TEST_F(TablesScreen, EnterWalksTheBoxesInOrder) {
     EXPECT_TRUE(Recorded().messages.empty());
 }
 
-TEST_F(TablesScreen, PeriodLimitsOfEachMode) {
+TEST_F(TablesScreenTest, PeriodLimitsOfEachMode) {
     const struct {
         TablesMode mode;
         const char* typed;
@@ -135,7 +138,7 @@ TEST_F(TablesScreen, PeriodLimitsOfEachMode) {
     }
 }
 
-TEST_F(TablesScreen, LeavingABoxWithoutTypingStoresNothing) {
+TEST_F(TablesScreenTest, LeavingABoxWithoutTypingStoresNothing) {
     Open();
     State().TableInputs = {0, 1, 2, 3, 0, 0};
     for (QWidget* box : std::initializer_list<QWidget*>{s->InPrincipal, s->InRate, s->InTerm}) Enter(box);
@@ -147,7 +150,7 @@ TEST_F(TablesScreen, LeavingABoxWithoutTypingStoresNothing) {
     EXPECT_EQ(TextOf(s->InTerm), "            25");
 }
 
-TEST_F(TablesScreen, ChoosingAListEntryMarksTheBoxEdited) {
+TEST_F(TablesScreenTest, ChoosingAListEntryMarksTheBoxEdited) {
     Open();
     Choose(s->InRate, 2);
     EXPECT_EQ(State().EntryEdited, 1);
@@ -170,7 +173,7 @@ TEST_F(TablesScreen, ChoosingAListEntryMarksTheBoxEdited) {
     EXPECT_EQ(TextOf(s->InTerm), "              30");
 }
 
-TEST_F(TablesScreen, TypingAPeriodErasesTheAdditionalPayments) {
+TEST_F(TablesScreenTest, TypingAPeriodErasesTheAdditionalPayments) {
     Open();
     State().ExtraPayments.amount[1] = Currency::FromDouble(900);
     State().ExtraPayments.rowCount = 1;
@@ -185,18 +188,19 @@ TEST_F(TablesScreen, TypingAPeriodErasesTheAdditionalPayments) {
 }
 
 // Every result box, the grid's data cells and ResultsReady are empty.
-void ExpectNoResults(const MortgageCalc& s, const AppState& state) {
-    for (const QLineEdit* box : {s.InDays, s.PeriodicR, s.NumPmtsYear, s.EndMortYear, s.InMonthPI, s.PPpercent,
-                                 s.TotSavd, s.AllPayments})
+void ExpectNoResults(const TablesScreen& s, const AppState& state) {
+    for (const QLineEdit* box : {s.InDays, s.PeriodicR, s.NumPmtsYear, s.EndMortYear, s.InMonthPI,
+                                 s.PPpercent, s.TotSavd, s.AllPayments})
         EXPECT_TRUE(box->text().isEmpty()) << box->objectName().toStdString();
     EXPECT_EQ(s.Label16->text(), " P+I includes      0.000%");
     for (int r = 1; r < s.MGrid->Rows(); ++r)
-        for (int c = 0; c < s.MGrid->Cols(); ++c) ASSERT_TRUE(s.MGrid->TextAt(r, c).isEmpty()) << r << "," << c;
+        for (int c = 0; c < s.MGrid->Cols(); ++c)
+            ASSERT_TRUE(s.MGrid->TextAt(r, c).isEmpty()) << r << "," << c;
     EXPECT_EQ(state.ResultsReady, 0);
     EXPECT_EQ(s.Results(), nullptr);
 }
 
-TEST_F(TablesScreen, CalculateFillsTheResultsAndTheGrid) {
+TEST_F(TablesScreenTest, CalculateFillsTheResultsAndTheGrid) {
     Open();
     Choose(s->Comperiod, 3);  // semiannual
     Calculate();
@@ -215,7 +219,7 @@ TEST_F(TablesScreen, CalculateFillsTheResultsAndTheGrid) {
     ASSERT_NE(s->Results(), nullptr);
 }
 
-TEST_F(TablesScreen, ChangingAChoiceAfterACalculationEmptiesTheResults) {
+TEST_F(TablesScreenTest, ChangingAChoiceAfterACalculationEmptiesTheResults) {
     Open();
     const std::function<void()> changes[] = {
         [this] { Choose(s->FreqPmt, 4); },
@@ -239,7 +243,7 @@ TEST_F(TablesScreen, ChangingAChoiceAfterACalculationEmptiesTheResults) {
     }
 }
 
-TEST_F(TablesScreen, QuickHelpInBothModes) {
+TEST_F(TablesScreenTest, QuickHelpInBothModes) {
     for (const TablesMode mode : {TablesMode::Mortgage, TablesMode::PersonalLoan}) {
         Open(mode);
         Calculate();
@@ -284,7 +288,7 @@ TEST_F(TablesScreen, QuickHelpInBothModes) {
     }
 }
 
-TEST_F(TablesScreen, CalculateClosesTheQuickHelp) {
+TEST_F(TablesScreenTest, CalculateClosesTheQuickHelp) {
     Open();
     Click(s->MHelp);
     Calculate();
@@ -293,12 +297,12 @@ TEST_F(TablesScreen, CalculateClosesTheQuickHelp) {
     EXPECT_NE(State().ResultsReady, 0);
 }
 
-TEST_F(TablesScreen, PrintSaveAndGraphNeedResults) {
+TEST_F(TablesScreenTest, PrintSaveAndGraphNeedResults) {
     Open();
     const struct {
-        QPushButton* MortgageCalc::*button;
+        QPushButton* TablesScreen::*button;
         int message;
-    } cases[] = {{&MortgageCalc::MPrinter, 1}, {&MortgageCalc::MSaveFile, 15}, {&MortgageCalc::MGraphs, 7}};
+    } cases[] = {{&TablesScreen::MPrinter, 1}, {&TablesScreen::MSaveFile, 15}, {&TablesScreen::MGraphs, 7}};
     for (const auto& c : cases) {
         Recorded().messages.clear();
         Click(s->*c.button);
@@ -312,7 +316,7 @@ TEST_F(TablesScreen, PrintSaveAndGraphNeedResults) {
     EXPECT_TRUE(s->isVisible());
 }
 
-TEST_F(TablesScreen, FortyOneYearsStoredInTheStateAreRefusedAtCalculate) {
+TEST_F(TablesScreenTest, FortyOneYearsStoredInTheStateAreRefusedAtCalculate) {
     Open();
     State().TableInputs[3] = 41;  // as a file could bring it
     Calculate();
@@ -320,7 +324,7 @@ TEST_F(TablesScreen, FortyOneYearsStoredInTheStateAreRefusedAtCalculate) {
     ExpectNoResults(*s, State());
 }
 
-TEST_F(TablesScreen, AZeroRateGivesOneMessageAndNoResults) {
+TEST_F(TablesScreenTest, AZeroRateGivesOneMessageAndNoResults) {
     Open();
     Type(s->InRate, "0");
     Calculate();
@@ -328,7 +332,7 @@ TEST_F(TablesScreen, AZeroRateGivesOneMessageAndNoResults) {
     ExpectNoResults(*s, State());
 }
 
-TEST_F(TablesScreen, ExitResetsTheScreenStateAndShowsTheMenu) {
+TEST_F(TablesScreenTest, ExitResetsTheScreenStateAndShowsTheMenu) {
     Open();
     State().ExtraPayments.amount[3] = Currency::FromDouble(100);
     State().ExtraPayments.rowCount = 1;
@@ -350,7 +354,7 @@ TEST_F(TablesScreen, ExitResetsTheScreenStateAndShowsTheMenu) {
     EXPECT_EQ(State().ExtraPayments.month, 12);
     EXPECT_EQ(State().ExtraPayments.increase, 0.0f);
     EXPECT_EQ(State().TableInputs[1], 0.0);
-    EXPECT_TRUE(app->Frame().findChildren<MortgageCalc*>().isEmpty());
+    EXPECT_TRUE(app->Frame().findChildren<TablesScreen*>().isEmpty());
 }
 
 // --- The screen says what the command line says --------------------------
@@ -363,7 +367,7 @@ QJsonObject RunCli(const QStringList& arguments) {
     return QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
 }
 
-TEST_F(TablesScreen, TextsAfterCalculateEqualTheCommandLine) {
+TEST_F(TablesScreenTest, TextsAfterCalculateEqualTheCommandLine) {
     const struct {
         TablesMode mode;
         const char* principal;
@@ -375,15 +379,36 @@ TEST_F(TablesScreen, TextsAfterCalculateEqualTheCommandLine) {
         std::int16_t termYears;
         QStringList cli;
     } cases[] = {
-        {TablesMode::Mortgage, "150000", "7.25", "30", 3, 4, true, 0,
-         {"--principal", "150000", "--rate", "7.25", "--years", "30", "--compounding", "semiannual", "--frequency",
-          "biweekly-acc", "--view", "all"}},
-        {TablesMode::Mortgage, "87500.25", "5.5", "15", 2, 1, false, 5,
-         {"--principal", "87500.25", "--rate", "5.5", "--years", "15", "--compounding", "quarterly", "--frequency",
-          "semimonthly", "--view", "annual", "--term-years", "5"}},
-        {TablesMode::PersonalLoan, "18000", "11.9", "54", 0, 2, true, 2,
-         {"--mode", "loan", "--principal", "18000", "--rate", "11.9", "--months", "54", "--frequency", "2-weeks",
-          "--view", "all", "--term-years", "2"}},
+        {TablesMode::Mortgage,
+         "150000",
+         "7.25",
+         "30",
+         3,
+         4,
+         true,
+         0,
+         {"--principal", "150000", "--rate", "7.25", "--years", "30", "--compounding", "semiannual",
+          "--frequency", "biweekly-acc", "--view", "all"}},
+        {TablesMode::Mortgage,
+         "87500.25",
+         "5.5",
+         "15",
+         2,
+         1,
+         false,
+         5,
+         {"--principal", "87500.25", "--rate", "5.5", "--years", "15", "--compounding", "quarterly",
+          "--frequency", "semimonthly", "--view", "annual", "--term-years", "5"}},
+        {TablesMode::PersonalLoan,
+         "18000",
+         "11.9",
+         "54",
+         0,
+         2,
+         true,
+         2,
+         {"--mode", "loan", "--principal", "18000", "--rate", "11.9", "--months", "54", "--frequency",
+          "2-weeks", "--view", "all", "--term-years", "2"}},
     };
     for (const auto& c : cases) {
         Open(c.mode);

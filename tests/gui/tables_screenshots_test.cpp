@@ -5,14 +5,14 @@
 #include <QDate>
 #include <QDir>
 #include <QImage>
-#include <QPainter>
 #include <QLabel>
+#include <QPainter>
 #include <QPlainTextEdit>
 
 #include "shell/short_date.h"
+#include "tables/additional_payments_dialog.h"
 #include "tables/date_dialog.h"
-#include "tables/days_dialog.h"
-#include "tables/prepay_dialog.h"
+#include "tables/days_in_year_dialog.h"
 #include "tables/term_dialog.h"
 #include "tables_test_util.h"
 
@@ -20,7 +20,7 @@ namespace amortix::gui {
 namespace {
 
 class TablesScreenshots : public test::TablesProgram {
-protected:
+  protected:
     void SetUp() override {
         folder_ = qEnvironmentVariable("AMORTIX_SCREENSHOTS");
         if (folder_.isEmpty()) GTEST_SKIP() << "AMORTIX_SCREENSHOTS names no folder";
@@ -81,7 +81,8 @@ TEST_F(TablesScreenshots, Mortgage) {
     State().ExtraPayments.increase = 0.02f;
     State().ExtraPayments.amount[3] = Currency::FromDouble(2500);
     State().ExtraPayments.amount[7] = Currency::FromDouble(4000);
-    for (int y = 1; y <= 25; ++y) State().ExtraPayments.yearNumber[static_cast<std::size_t>(y)] = Currency::FromDouble(y);
+    for (int y = 1; y <= 25; ++y)
+        State().ExtraPayments.yearNumber[static_cast<std::size_t>(y)] = Currency::FromDouble(y);
     State().ExtraPayments.rowCount = 2;
     ShowAdditionalPaymentsInForce(s->AddPmtsOn, true);
     Click(s->Option1);
@@ -96,24 +97,24 @@ TEST_F(TablesScreenshots, Mortgage) {
 
     // The term and days dialogs empty the results when they close, the others
     // before they open.
-    MSelTerm term(Context(), s);
+    TermDialog term(Context(), s);
     term.show();
     Save("tables-term-dialog", {&term});
     term.reject();
 
     State().DayBasis = amortix::DayBasis::Typed(364.5f);
-    MortIRFTable days(Context(), s);
+    DaysInYearDialog days(Context(), s);
     days.show();
     Save("tables-days-in-year", {&days});
     days.reject();
 
     s->ClearResults();
-    MortDateInput date(Context(), s);
+    DateDialog date(Context(), s);
     date.show();
     Save("tables-date-dialog", {&date});
     date.reject();
 
-    MortPrePay prepay(Context(), s->AddPmtsOn, s);
+    AdditionalPaymentsDialog prepay(Context(), s->AddPmtsOn, s);
     prepay.show();
     Save("tables-additional-payments", {&prepay});
     prepay.reject();

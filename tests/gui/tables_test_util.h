@@ -13,16 +13,16 @@
 #include "gui_test_util.h"
 #include "shell/app_state.h"
 #include "shell/application.h"
-#include "shell/frame.h"
 #include "shell/grid_widget.h"
 #include "shell/interaction.h"
+#include "shell/main_frame.h"
 #include "shell/main_menu.h"
 #include "tables/tables_screen.h"
 
 namespace amortix::gui::test {
 
 class TablesProgram : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
         app = std::make_unique<Application>(folder.path(), [](AppState& state, QWidget*) {
@@ -33,13 +33,13 @@ protected:
     }
 
     // Opens the tables screen from the menu, as its buttons do.
-    MortgageCalc* Open(amortix::TablesMode mode = amortix::TablesMode::Mortgage) {
+    TablesScreen* Open(amortix::TablesMode mode = amortix::TablesMode::Mortgage) {
         QPushButton* button =
             mode == amortix::TablesMode::Mortgage ? app->Menu().MortCalc : app->Menu().PersonalLoan;
         QTest::mouseClick(button, Qt::LeftButton);
         QApplication::processEvents();
         s = nullptr;
-        for (MortgageCalc* form : app->Frame().findChildren<MortgageCalc*>(kTablesScreen))
+        for (TablesScreen* form : app->Frame().findChildren<TablesScreen*>(kTablesScreen))
             if (form->isVisible()) s = form;
         EXPECT_NE(s, nullptr);
         return s;
@@ -80,7 +80,7 @@ protected:
 
     QTemporaryDir folder;
     std::unique_ptr<Application> app;
-    MortgageCalc* s = nullptr;
+    TablesScreen* s = nullptr;
 };
 
 }  // namespace amortix::gui::test

@@ -8,7 +8,7 @@
 #include "shell/short_date.h"
 #include "shell/twips.h"
 #include "tables/date_dialog.h"
-#include "tables/days_dialog.h"
+#include "tables/days_in_year_dialog.h"
 #include "tables/term_dialog.h"
 #include "tables_test_util.h"
 
@@ -88,7 +88,7 @@ TEST_F(TablesViews, TheTermDialogRefusesATermLongerThanThePeriod) {
     ASSERT_NE(State().ResultsReady, 0);
     bool checked = false;
     WhenModal([&](QWidget* modal) {
-        auto* dialog = qobject_cast<MSelTerm*>(modal);
+        auto* dialog = qobject_cast<TermDialog*>(modal);
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->windowTitle(), "Term");
         EXPECT_EQ(dialog->Frame1->title(), "Select term to display");
@@ -113,7 +113,7 @@ TEST_F(TablesViews, TheTermDialogRefusesATermLongerThanThePeriod) {
 
     // It opens on the current term.
     WhenModal([](QWidget* modal) {
-        auto* dialog = qobject_cast<MSelTerm*>(modal);
+        auto* dialog = qobject_cast<TermDialog*>(modal);
         ASSERT_NE(dialog, nullptr);
         EXPECT_TRUE(dialog->TermPeriod[5]->isChecked());
         dialog->reject();
@@ -156,7 +156,7 @@ TEST_F(TablesViews, TheDateButtonTogglesAndAsksOnlyWhenSwitchingToDates) {
     Open();
     bool asked = false;
     WhenModal([&](QWidget* modal) {
-        auto* dialog = qobject_cast<MortDateInput*>(modal);
+        auto* dialog = qobject_cast<DateDialog*>(modal);
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->windowTitle(), "Date Input");
         EXPECT_EQ(dialog->Label1->text(), " Type in the date of the    first payment");
@@ -185,21 +185,21 @@ TEST_F(TablesViews, TheDateButtonTogglesAndAsksOnlyWhenSwitchingToDates) {
     EXPECT_EQ(s->MGrid->TextAt(1, 0), "   1       1");
 }
 
-class DateDialog : public TablesProgram {
-protected:
+class DateDialogTest : public TablesProgram {
+  protected:
     void SetUp() override {
         TablesProgram::SetUp();
         Open();
         State().FirstPaymentDate = SerialFromDate(QDate(2026, 4, 1));
-        dialog = std::make_unique<MortDateInput>(Context(), s, QLocale(QLocale::English, QLocale::UnitedStates));
+        dialog = std::make_unique<DateDialog>(Context(), s, QLocale(QLocale::English, QLocale::UnitedStates));
         test::ShowActive(dialog.get());
     }
     void TearDown() override { dialog.reset(); }
 
-    std::unique_ptr<MortDateInput> dialog;
+    std::unique_ptr<DateDialog> dialog;
 };
 
-TEST_F(DateDialog, ReadsAndShowsTheShortDateFormat) {
+TEST_F(DateDialogTest, ReadsAndShowsTheShortDateFormat) {
     EXPECT_EQ(dialog->InDate->text(), "4/1/26");
     const QDate today = QDate::currentDate();
     // A two-digit year 60 years ahead is read 40 years back.
@@ -217,7 +217,8 @@ TEST_F(DateDialog, ReadsAndShowsTheShortDateFormat) {
         QTest::keyClick(dialog->InDate, Qt::Key_Return);
         EXPECT_TRUE(dialog->OkExit->hasFocus());
         EXPECT_EQ(State().FirstPaymentDate, SerialFromDate(c.date)) << c.typed.toStdString();
-        EXPECT_EQ(dialog->InDate->text(), QLocale(QLocale::English, QLocale::UnitedStates).toString(c.date, QLocale::ShortFormat));
+        EXPECT_EQ(dialog->InDate->text(),
+                  QLocale(QLocale::English, QLocale::UnitedStates).toString(c.date, QLocale::ShortFormat));
     }
     EXPECT_TRUE(Recorded().messages.empty());
     Click(dialog->OkExit);
@@ -225,7 +226,7 @@ TEST_F(DateDialog, ReadsAndShowsTheShortDateFormat) {
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
 }
 
-TEST_F(DateDialog, ANonDateIsRefusedAndTheFocusStaysInTheBox) {
+TEST_F(DateDialogTest, ANonDateIsRefusedAndTheFocusStaysInTheBox) {
     for (const char* typed : {"not a date", "2/30/27", "13/1/27"}) {
         Recorded().messages.clear();
         Type(dialog->InDate, typed);
@@ -242,7 +243,7 @@ TEST_F(DateDialog, ANonDateIsRefusedAndTheFocusStaysInTheBox) {
     EXPECT_FALSE(dialog->isVisible());
 }
 
-TEST_F(DateDialog, EscapeReadsADateStillBeingTyped) {
+TEST_F(DateDialogTest, EscapeReadsADateStillBeingTyped) {
     Type(dialog->InDate, "xyz");
     QTest::keyClick(dialog->InDate, Qt::Key_Escape);
     EXPECT_EQ(Recorded().messages, std::vector<int>{10});
@@ -273,10 +274,11 @@ TEST_F(TablesViews, DialogsSitAtTheirOffsetsFromTheFrame) {
         for (const auto& c : cases) {
             std::unique_ptr<QDialog> dialog;
             const QString name = c.name;
-            if (name == "MSelTerm") dialog = std::make_unique<MSelTerm>(Context(), s);
-            if (name == "MortDateInput") dialog = std::make_unique<MortDateInput>(Context(), s);
-            if (name == "MortIRFTable") dialog = std::make_unique<MortIRFTable>(Context(), s);
-            const QPoint expected = origin + TwipsToPixels(&app->Frame(), layout == kLayoutSmall ? c.small : c.large);
+            if (name == "MSelTerm") dialog = std::make_unique<TermDialog>(Context(), s);
+            if (name == "MortDateInput") dialog = std::make_unique<DateDialog>(Context(), s);
+            if (name == "MortIRFTable") dialog = std::make_unique<DaysInYearDialog>(Context(), s);
+            const QPoint expected =
+                origin + TwipsToPixels(&app->Frame(), layout == kLayoutSmall ? c.small : c.large);
             EXPECT_EQ(dialog->pos(), expected) << c.name << " " << layout;
         }
     }

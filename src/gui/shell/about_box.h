@@ -13,7 +13,7 @@ inline constexpr const char* kProductVersion = "3.5";
 
 class AboutBox : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit AboutBox(QWidget* parent);
 
     QLabel* ProductName = nullptr;

@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <string>
 
-#include "core/dates.h"
-#include "core/rates.h"
-#include "core/schedule.h"
+#include "core/calc/dates.h"
+#include "core/calc/rates.h"
+#include "core/calc/schedule.h"
 
 namespace amortix::gui {
 
@@ -21,7 +21,7 @@ struct AppState {
     // Frame and navigation.
     std::int32_t FrameLayoutSize = 0;  // 0 until the frame's first resize
     amortix::TablesMode TablesMode = amortix::TablesMode::Mortgage;
-    std::int16_t TablesOpen = 0;       // 1 while the tables screen is loaded
+    std::int16_t TablesOpen = 0;  // 1 while the tables screen is loaded
 
     // Numbered messages and questions: the number shown, and the answer
     // (6 Yes, 0 No) that replaces the question number.

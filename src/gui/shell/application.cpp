@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QPushButton>
 
-#include "shell/frame.h"
 #include "shell/interaction.h"
 #include "shell/keyboard.h"
+#include "shell/main_frame.h"
 #include "shell/main_menu.h"
 #include "shell/personal_settings.h"
 #include "shell/placeholder_screen.h"
@@ -15,7 +15,7 @@
 namespace amortix::gui {
 
 Application::Application(QString settingsFolder, InteractionFactory makeInteraction)
-    : settingsPath_(SettingsFilePath(settingsFolder)), frame_(std::make_unique<MDIContainer>(state_)) {
+    : settingsPath_(SettingsFilePath(settingsFolder)), frame_(std::make_unique<MainFrame>(state_)) {
     interaction_ = makeInteraction ? makeInteraction(state_, frame_.get())
                                    : std::make_unique<QtInteraction>(state_, frame_.get());
     context_ = std::make_unique<ScreenContext>(ScreenContext{state_, *interaction_, *frame_});
@@ -23,12 +23,12 @@ Application::Application(QString settingsFolder, InteractionFactory makeInteract
     qApp->installEventFilter(keyboard_.get());
     endProgram_ = [] { QCoreApplication::quit(); };
 
-    MenuMain::Hooks hooks;
+    MainMenu::Hooks hooks;
     hooks.openScreen = [this](const QString& formName) { OpenScreen(formName); };
     hooks.endProgram = [this] {
         if (endProgram_) endProgram_();
     };
-    menu_ = new MenuMain(*context_, settingsPath_, std::move(hooks));
+    menu_ = new MainMenu(*context_, settingsPath_, std::move(hooks));
     frame_->SetMenu(menu_);
     RegisterScreens(*this);
 }

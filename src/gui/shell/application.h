@@ -19,11 +19,11 @@ namespace amortix::gui {
 
 class Interaction;
 class KeyboardConventions;
-class MDIContainer;
-class MenuMain;
+class MainFrame;
+class MainMenu;
 
 class Application {
-public:
+  public:
     using InteractionFactory = std::function<std::unique_ptr<Interaction>(AppState& state, QWidget* frame)>;
 
     // `settingsFolder` holds Personal.Mtg; an empty factory gives the real
@@ -39,8 +39,8 @@ public:
 
     AppState& State() { return state_; }
     Interaction& Interact() { return *interaction_; }
-    MDIContainer& Frame() { return *frame_; }
-    MenuMain& Menu() { return *menu_; }
+    MainFrame& Frame() { return *frame_; }
+    MainMenu& Menu() { return *menu_; }
     ScreenContext& Context() { return *context_; }
     QString SettingsPath() const { return settingsPath_; }
 
@@ -53,14 +53,14 @@ public:
     // What "Exit Program" does (quits the event loop unless replaced).
     void SetEndProgram(std::function<void()> endProgram) { endProgram_ = std::move(endProgram); }
 
-private:
+  private:
     AppState state_;
     QString settingsPath_;
-    std::unique_ptr<MDIContainer> frame_;
+    std::unique_ptr<MainFrame> frame_;
     std::unique_ptr<Interaction> interaction_;
     std::unique_ptr<ScreenContext> context_;
     std::unique_ptr<KeyboardConventions> keyboard_;
-    MenuMain* menu_ = nullptr;  // owned by the frame
+    MainMenu* menu_ = nullptr;  // owned by the frame
     QHash<QString, ScreenFactory> screens_;
     std::function<void()> endProgram_;
 };

@@ -13,9 +13,12 @@ namespace {
 
 Qt::Alignment ToQt(int alignment) {
     switch (alignment) {
-        case kAlignRight: return Qt::AlignRight;
-        case kAlignCenter: return Qt::AlignHCenter;
-        default: return Qt::AlignLeft;
+        case kAlignRight:
+            return Qt::AlignRight;
+        case kAlignCenter:
+            return Qt::AlignHCenter;
+        default:
+            return Qt::AlignLeft;
     }
 }
 
@@ -138,9 +141,13 @@ void GridModel::SetFixedAlignment(int column, int alignment) {
     emit headerDataChanged(Qt::Horizontal, column, column);
 }
 
-int GridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_ - 1; }
+int GridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : rows_ - 1;
+}
 
-int GridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : cols_; }
+int GridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : cols_;
+}
 
 QVariant GridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
@@ -231,7 +238,9 @@ void GridWidget::MoveHighlight() {
     if (target != currentIndex()) setCurrentIndex(target);
 }
 
-QString GridWidget::Text() const { return model_.Text(row_, col_); }
+QString GridWidget::Text() const {
+    return model_.Text(row_, col_);
+}
 
 void GridWidget::SetText(const QString& text) {
     if (fillStyle_ == 1)
@@ -266,11 +275,14 @@ void GridWidget::SetColWidth(int column, int twips) {
     ApplyColumnWidth(column);
 }
 
-void GridWidget::ApplyColumnWidth(int column) { setColumnWidth(column, TwipsToPixelsX(this, ColWidth(column))); }
+void GridWidget::ApplyColumnWidth(int column) {
+    setColumnWidth(column, TwipsToPixelsX(this, ColWidth(column)));
+}
 
 int GridWidget::RowHeight(int row) const {
     if (const auto it = rowHeight_.constFind(row); it != rowHeight_.cend()) return *it;
-    const int pixels = row == 0 ? horizontalHeader()->sizeHint().height() : verticalHeader()->defaultSectionSize();
+    const int pixels =
+        row == 0 ? horizontalHeader()->sizeHint().height() : verticalHeader()->defaultSectionSize();
     return PixelsToTwipsY(this, pixels);
 }
 
@@ -311,7 +323,8 @@ void GridWidget::showEvent(QShowEvent* event) {
         for (int c = 0; c < Cols(); ++c) ApplyColumnWidth(c);
         ApplyHeaderHeight();
         for (auto it = rowHeight_.cbegin(); it != rowHeight_.cend(); ++it)
-            if (it.key() >= 1 && it.key() < Rows()) verticalHeader()->resizeSection(it.key() - 1, TwipsToPixelsY(this, *it));
+            if (it.key() >= 1 && it.key() < Rows())
+                verticalHeader()->resizeSection(it.key() - 1, TwipsToPixelsY(this, *it));
     }
     QTableView::showEvent(event);
 }

@@ -29,7 +29,7 @@ using CellFunction = std::function<QString(int row, int column)>;
 
 class GridModel : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     explicit GridModel(QObject* parent = nullptr);
 
     // Rows and columns of the grid, header row included.
@@ -60,7 +60,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-private:
+  private:
     static quint64 Key(int row, int column) {
         return (static_cast<quint64>(static_cast<quint32>(row)) << 32) | static_cast<quint32>(column);
     }
@@ -77,7 +77,7 @@ private:
 
 class GridWidget : public QTableView {
     Q_OBJECT
-public:
+  public:
     explicit GridWidget(QWidget* parent = nullptr);
 
     GridModel& Model() { return model_; }
@@ -135,7 +135,7 @@ public:
     // highlighted cell (for grids the user types into).
     void SetTrackCurrentCell(bool on) { trackCurrentCell_ = on; }
 
-signals:
+  signals:
     // A key that types a character (see CharacterCode) while the grid has
     // the focus; the grid itself edits nothing.
     void keyPressed(int code);
@@ -145,12 +145,12 @@ signals:
     void currentCellChanged(int row, int column);
     void cellClicked(int row, int column);
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyboardSearch(const QString& search) override;
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void ApplyColumnWidth(int column);
     void ApplyHeaderHeight();
     void MoveHighlight();
@@ -160,8 +160,8 @@ private:
     int col_ = 0;
     int fillStyle_ = 0;
     int selStartRow_ = 1, selEndRow_ = 1, selStartCol_ = 0, selEndCol_ = 0;
-    std::vector<int> colWidth_;       // twips, 0 = default
-    QHash<int, int> rowHeight_;       // twips by row
+    std::vector<int> colWidth_;  // twips, 0 = default
+    QHash<int, int> rowHeight_;  // twips by row
     bool trackCurrentCell_ = false;
     int appliedDpi_ = 0;
 };

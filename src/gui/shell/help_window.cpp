@@ -43,7 +43,9 @@ const QWidget* FormOf(const QWidget* widget) {
 
 }  // namespace
 
-bool HelpTopicExists(const QString& topic) { return GuideAnchors().contains(topic); }
+bool HelpTopicExists(const QString& topic) {
+    return GuideAnchors().contains(topic);
+}
 
 QString HelpTopicFor(const QWidget* widget) {
     const QWidget* form = FormOf(widget);

@@ -23,7 +23,7 @@ QString HelpTopicFor(const QWidget* widget);
 
 class HelpWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit HelpWindow(QWidget* parent = nullptr);
 
     // Shows the window at `topic` (the start when the guide has no such
@@ -37,7 +37,7 @@ public:
     QPushButton* HelpContents = nullptr;
     QPushButton* HelpExit = nullptr;
 
-private:
+  private:
     QString topic_;
 };
 

@@ -1,6 +1,6 @@
 #include "shell/interaction.h"
 
-#include "core/money.h"
+#include "core/format/money.h"
 
 namespace amortix::gui {
 

@@ -16,7 +16,7 @@
 namespace amortix::gui {
 
 class Interaction {
-public:
+  public:
     explicit Interaction(AppState& state) : state_(state) {}
     virtual ~Interaction() = default;
     Interaction(const Interaction&) = delete;
@@ -38,20 +38,20 @@ public:
 
     AppState& State() { return state_; }
 
-protected:
+  protected:
     // Shows message `number` modally.
     virtual void PresentMessage(int number) = 0;
     // Asks question `number` modally: 6 Yes, 0 No, nothing when closed
     // another way.
     virtual std::optional<int> PresentQuestion(int number) = 0;
 
-private:
+  private:
     AppState& state_;
 };
 
 // Records what the program raised and answers questions from a queue.
 class RecordingInteraction final : public Interaction {
-public:
+  public:
     using Interaction::Interaction;
 
     std::vector<int> messages;
@@ -69,7 +69,7 @@ public:
     void Beep() override { ++beeps; }
     void ShowHelp(const QString& topic) override { helpTopics.push_back(topic); }
 
-protected:
+  protected:
     void PresentMessage(int number) override;
     std::optional<int> PresentQuestion(int number) override;
 };

@@ -13,13 +13,13 @@ class Interaction;
 
 class KeyboardConventions : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit KeyboardConventions(Interaction& interaction, QObject* parent = nullptr);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     Interaction& interaction_;
 };
 

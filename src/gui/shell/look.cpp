@@ -40,12 +40,24 @@ void Paint(QWidget* widget, const QColor& background) {
 
 }  // namespace
 
-QColor InputColor() { return {0x9c, 0xe6, 0x9c}; }
-QColor ResultColor() { return Qt::white; }
-QColor HelpTextColor() { return {0xff, 0xff, 0xd2}; }
+QColor InputColor() {
+    return {0x9c, 0xe6, 0x9c};
+}
+QColor ResultColor() {
+    return Qt::white;
+}
+QColor HelpTextColor() {
+    return {0xff, 0xff, 0xd2};
+}
 
-void MarkAsInput(QWidget* widget) { Paint(widget, InputColor()); }
-void MarkAsResult(QWidget* widget) { Paint(widget, ResultColor()); }
-void MarkAsHelpText(QWidget* widget) { Paint(widget, HelpTextColor()); }
+void MarkAsInput(QWidget* widget) {
+    Paint(widget, InputColor());
+}
+void MarkAsResult(QWidget* widget) {
+    Paint(widget, ResultColor());
+}
+void MarkAsHelpText(QWidget* widget) {
+    Paint(widget, HelpTextColor());
+}
 
 }  // namespace amortix::gui

@@ -10,9 +10,9 @@
 
 #include "shell/about_box.h"
 #include "shell/app_state.h"
-#include "shell/frame.h"
 #include "shell/help_window.h"
 #include "shell/interaction.h"
+#include "shell/main_frame.h"
 #include "shell/personal_settings.h"
 #include "shell/settings_form.h"
 #include "shell/short_date.h"
@@ -31,7 +31,7 @@ QPushButton* MenuButton(QWidget* parent, const char* name, const char* caption) 
 
 }  // namespace
 
-MenuMain::MenuMain(ScreenContext& context, QString settingsPath, Hooks hooks)
+MainMenu::MainMenu(ScreenContext& context, QString settingsPath, Hooks hooks)
     : context_(context), settingsPath_(std::move(settingsPath)), hooks_(std::move(hooks)) {
     setObjectName("MenuMain");
 
@@ -74,12 +74,13 @@ MenuMain::MenuMain(ScreenContext& context, QString settingsPath, Hooks hooks)
     EndMort = MenuButton(this, "EndMort", "E&xit Program");
 
     connect(MortCalc, &QPushButton::clicked, this, [this] { OpenTables(amortix::TablesMode::Mortgage); });
-    connect(PersonalLoan, &QPushButton::clicked, this, [this] { OpenTables(amortix::TablesMode::PersonalLoan); });
+    connect(PersonalLoan, &QPushButton::clicked, this,
+            [this] { OpenTables(amortix::TablesMode::PersonalLoan); });
     connect(CompMort, &QPushButton::clicked, this, [this] { hooks_.openScreen(kComparisonScreen); });
     connect(MFindFactor, &QPushButton::clicked, this, [this] { hooks_.openScreen(kAffordabilityScreen); });
-    connect(PtrFnt, &QPushButton::clicked, this, &MenuMain::OpenSettings);
+    connect(PtrFnt, &QPushButton::clicked, this, &MainMenu::OpenSettings);
     connect(HowUse, &QPushButton::clicked, this, [this] { context_.interaction.ShowHelp(kHelpStartTopic); });
-    connect(About1, &QPushButton::clicked, this, &MenuMain::OpenAbout);
+    connect(About1, &QPushButton::clicked, this, &MainMenu::OpenAbout);
     connect(EndMort, &QPushButton::clicked, this, [this] {
         if (hooks_.endProgram) hooks_.endProgram();
     });
@@ -96,8 +97,8 @@ MenuMain::MenuMain(ScreenContext& context, QString settingsPath, Hooks hooks)
     }
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(TwipsToPixelsX(this, 600), TwipsToPixelsY(this, 300), TwipsToPixelsX(this, 600),
-                               TwipsToPixelsY(this, 300));
+    layout->setContentsMargins(TwipsToPixelsX(this, 600), TwipsToPixelsY(this, 300),
+                               TwipsToPixelsX(this, 600), TwipsToPixelsY(this, 300));
     layout->addStretch(1);
     layout->addWidget(Label2);
     layout->addWidget(Subtitle);
@@ -112,7 +113,7 @@ MenuMain::MenuMain(ScreenContext& context, QString settingsPath, Hooks hooks)
     setMinimumSize(TwipsToPixels(this, QSize(9615, 6810)).expandedTo(layout->sizeHint()));
 }
 
-void MenuMain::Load() {
+void MainMenu::Load() {
     context_.frame.SetCaption(" Amortix Menu");
     AppState& state = context_.state;
     LoadSettingsInto(state, settingsPath_);
@@ -121,28 +122,29 @@ void MenuMain::Load() {
     state.FirstPaymentDate = SerialFromDate(QDate::currentDate());
 }
 
-void MenuMain::ShowUserName() {
+void MainMenu::ShowUserName() {
     const QString name = QString::fromStdString(context_.state.UserName);
     MyName->setText(name);
     MyName->setVisible(!name.isEmpty());
 }
 
-void MenuMain::OpenTables(amortix::TablesMode mode) {
+void MainMenu::OpenTables(amortix::TablesMode mode) {
     // The same form serves both modes; it reads the mode when it loads.
     context_.state.TablesMode = mode;
     hooks_.openScreen(kTablesScreen);
 }
 
-void MenuMain::OpenSettings() {
+void MainMenu::OpenSettings() {
     context_.frame.HideForm(this);
     {
-        ChangeFnt form(context_, settingsPath_, [this] { ShowUserName(); }, &context_.frame);
+        SettingsForm form(
+            context_, settingsPath_, [this] { ShowUserName(); }, &context_.frame);
         form.exec();
     }
     context_.frame.ShowForm(this);
 }
 
-void MenuMain::OpenAbout() {
+void MainMenu::OpenAbout() {
     context_.frame.HideForm(this);
     {
         AboutBox box(&context_.frame);

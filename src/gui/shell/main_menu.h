@@ -1,12 +1,12 @@
 #pragma once
-// MenuMain: the hub. Each button hides the menu and opens one calculator or
+// MainMenu: the hub. Each button hides the menu and opens one calculator or
 // dialog; the calculators' exit buttons bring the menu back.
 
 #include <QWidget>
 
 #include <functional>
 
-#include "core/schedule.h"
+#include "core/calc/schedule.h"
 #include "shell/screen_context.h"
 
 class QLabel;
@@ -14,9 +14,9 @@ class QPushButton;
 
 namespace amortix::gui {
 
-class MenuMain : public QWidget {
+class MainMenu : public QWidget {
     Q_OBJECT
-public:
+  public:
     struct Hooks {
         // Opens a calculator screen by form name.
         std::function<void(const QString& formName)> openScreen;
@@ -24,7 +24,7 @@ public:
         std::function<void()> endProgram;
     };
 
-    MenuMain(ScreenContext& context, QString settingsPath, Hooks hooks);
+    MainMenu(ScreenContext& context, QString settingsPath, Hooks hooks);
 
     // The menu's Load: frame caption, personal settings, the month of the
     // additional payments and today's date as the first payment date.
@@ -45,7 +45,7 @@ public:
     QPushButton* About1 = nullptr;
     QPushButton* EndMort = nullptr;
 
-private:
+  private:
     void OpenTables(amortix::TablesMode mode);
     void OpenSettings();
     void OpenAbout();

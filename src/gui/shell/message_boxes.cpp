@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/messages.h"
+#include "core/format/messages.h"
 #include "shell/look.h"
 
 namespace amortix::gui {
@@ -19,7 +19,7 @@ QString MessageBoxText(int number) {
     return QString::fromStdString(amortix::MessageText(number, today.toStdString()));
 }
 
-AMsgbox::AMsgbox(int messageNumber, QWidget* parent) : QDialog(parent) {
+MessageBox::MessageBox(int messageNumber, QWidget* parent) : QDialog(parent) {
     setObjectName("AMsgbox");
     setWindowTitle("Help");
 
@@ -43,7 +43,7 @@ AMsgbox::AMsgbox(int messageNumber, QWidget* parent) : QDialog(parent) {
     AMsgExit->setFocus();
 }
 
-AllYesNo::AllYesNo(int questionNumber, QWidget* parent) : QDialog(parent) {
+QuestionBox::QuestionBox(int questionNumber, QWidget* parent) : QDialog(parent) {
     setObjectName("AllYesNo");
     setWindowTitle("Help");
 

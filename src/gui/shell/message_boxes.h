@@ -1,6 +1,6 @@
 #pragma once
-// The two modal boxes every screen uses: AMsgbox shows a numbered message,
-// AllYesNo asks a numbered yes/no question. Both are created for one showing
+// The two modal boxes every screen uses: MessageBox shows a numbered message,
+// QuestionBox asks a numbered yes/no question. Both are created for one showing
 // and destroyed when closed, so each reads its number afresh.
 
 #include <QDialog>
@@ -19,19 +19,19 @@ class HelpWindow;
 // system's short date format.
 QString MessageBoxText(int number);
 
-class AMsgbox : public QDialog {
+class MessageBox : public QDialog {
     Q_OBJECT
-public:
-    AMsgbox(int messageNumber, QWidget* parent);
+  public:
+    MessageBox(int messageNumber, QWidget* parent);
 
     QPlainTextEdit* TextMsg = nullptr;
     QPushButton* AMsgExit = nullptr;
 };
 
-class AllYesNo : public QDialog {
+class QuestionBox : public QDialog {
     Q_OBJECT
-public:
-    AllYesNo(int questionNumber, QWidget* parent);
+  public:
+    QuestionBox(int questionNumber, QWidget* parent);
 
     // 6 after Yes, 0 after No, nothing when the box was closed another way.
     std::optional<int> Answer() const { return answer_; }
@@ -40,7 +40,7 @@ public:
     QPushButton* AllYes = nullptr;
     QPushButton* AllNo = nullptr;
 
-private:
+  private:
     std::optional<int> answer_;
 };
 

@@ -13,7 +13,7 @@
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
-#include "core/numfmt.h"
+#include "core/format/numfmt.h"
 #include "shell/interaction.h"
 #include "shell/look.h"
 
@@ -42,7 +42,8 @@ bool IsPasteByMouse(const QEvent* event) {
 
 void Refuse(QEvent* event) {
     event->ignore();
-    if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove || event->type() == QEvent::Drop)
+    if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove ||
+        event->type() == QEvent::Drop)
         static_cast<QDropEvent*>(event)->setDropAction(Qt::IgnoreAction);
 }
 
@@ -60,13 +61,18 @@ int CharacterCode(const QKeyEvent& event) {
     const auto mods = event.modifiers();
     switch (event.key()) {
         case Qt::Key_Return:
-        case Qt::Key_Enter: return kKeyEnter;
-        case Qt::Key_Backspace: return (mods & Qt::ControlModifier) ? kKeyCtrlBackspace : kKeyBackspace;
-        case Qt::Key_Escape: return 27;
+        case Qt::Key_Enter:
+            return kKeyEnter;
+        case Qt::Key_Backspace:
+            return (mods & Qt::ControlModifier) ? kKeyCtrlBackspace : kKeyBackspace;
+        case Qt::Key_Escape:
+            return 27;
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
-        case Qt::Key_Delete: return 0;
-        default: break;
+        case Qt::Key_Delete:
+            return 0;
+        default:
+            break;
     }
     const bool ctrl = mods & Qt::ControlModifier;
     const bool alt = mods & (Qt::AltModifier | Qt::MetaModifier);
@@ -91,8 +97,15 @@ void EmptyClipboard() {
 
 NumericEntry::NumericEntry(AppState& state, Interaction& interaction, QWidget* box, QLineEdit* line,
                            Options options)
-    : QObject(box), state_(state), interaction_(interaction), box_(box), line_(line),
-      combo_(qobject_cast<QComboBox*>(box)), boxObject_(box), lineObject_(line), options_(std::move(options)) {
+    : QObject(box),
+      state_(state),
+      interaction_(interaction),
+      box_(box),
+      line_(line),
+      combo_(qobject_cast<QComboBox*>(box)),
+      boxObject_(box),
+      lineObject_(line),
+      options_(std::move(options)) {
     const bool numeric = options_.kind != Kind::Text;
     ShutPasteDoors(line, numeric);
     box->installEventFilter(this);
@@ -106,11 +119,13 @@ NumericEntry::NumericEntry(AppState& state, Interaction& interaction, QWidget* b
     MarkAsInput(box);
 }
 
-NumericEntry* NumericEntry::Attach(AppState& state, Interaction& interaction, QLineEdit* box, Options options) {
+NumericEntry* NumericEntry::Attach(AppState& state, Interaction& interaction, QLineEdit* box,
+                                   Options options) {
     return new NumericEntry(state, interaction, box, box, std::move(options));
 }
 
-NumericEntry* NumericEntry::Attach(AppState& state, Interaction& interaction, QComboBox* box, Options options) {
+NumericEntry* NumericEntry::Attach(AppState& state, Interaction& interaction, QComboBox* box,
+                                   Options options) {
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setCompleter(nullptr);  // no inline completion: keys go through the filters only
@@ -118,7 +133,9 @@ NumericEntry* NumericEntry::Attach(AppState& state, Interaction& interaction, QC
     return new NumericEntry(state, interaction, box, box->lineEdit(), std::move(options));
 }
 
-QString NumericEntry::Text() const { return line_ ? line_->text() : QString(); }
+QString NumericEntry::Text() const {
+    return line_ ? line_->text() : QString();
+}
 
 void NumericEntry::SetText(const QString& text) {
     if (line_) line_->setText(text);
@@ -160,7 +177,8 @@ bool NumericEntry::KeyPress(QKeyEvent* event) {
         }
         case Kind::Decimal: {
             StartEditing();
-            const auto decision = amortix::DecimalKeyFilter(code, line_->text().toStdString(), options_.decimals);
+            const auto decision =
+                amortix::DecimalKeyFilter(code, line_->text().toStdString(), options_.decimals);
             if (decision.accepted()) return false;
             interaction_.Beep();
             return true;
@@ -221,7 +239,8 @@ bool NumericEntry::eventFilter(QObject* watched, QEvent* event) {
     // destroyed, when it is no longer a line edit or a combo box.
     if (watched == boxObject_) {
         switch (event->type()) {
-            case QEvent::KeyPress: return KeyPress(static_cast<QKeyEvent*>(event));
+            case QEvent::KeyPress:
+                return KeyPress(static_cast<QKeyEvent*>(event));
             case QEvent::FocusIn:
                 if (deliveringFocus_ || !UserMovesFocus(event)) return false;
                 GotFocus(event);
@@ -232,9 +251,12 @@ bool NumericEntry::eventFilter(QObject* watched, QEvent* event) {
             case QEvent::Wheel:
                 // A list-and-text box changes only when the user works in it.
                 return combo_ && !combo_->hasFocus();
-            case QEvent::InputMethod: return numeric;
-            case QEvent::ContextMenu: return true;
-            default: break;
+            case QEvent::InputMethod:
+                return numeric;
+            case QEvent::ContextMenu:
+                return true;
+            default:
+                break;
         }
     }
     if (watched == lineObject_) {
@@ -251,7 +273,12 @@ bool NumericEntry::eventFilter(QObject* watched, QEvent* event) {
 // ---------------------------------------------------------------------------
 
 ChoiceList::ChoiceList(AppState& state, Interaction& interaction, QComboBox* box, Options options)
-    : QObject(box), state_(state), interaction_(interaction), box_(box), boxObject_(box), options_(std::move(options)) {
+    : QObject(box),
+      state_(state),
+      interaction_(interaction),
+      box_(box),
+      boxObject_(box),
+      options_(std::move(options)) {
     box->setEditable(false);
     box->setContextMenuPolicy(Qt::NoContextMenu);
     box->installEventFilter(this);
@@ -288,8 +315,10 @@ bool ChoiceList::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::FocusOut:
             if (UserMovesFocus(event)) EmptyClipboard();
             return false;
-        case QEvent::Wheel: return !box_->hasFocus();
-        default: return false;
+        case QEvent::Wheel:
+            return !box_->hasFocus();
+        default:
+            return false;
     }
 }
 

@@ -43,7 +43,7 @@ void EmptyClipboard();
 
 class NumericEntry : public QObject {
     Q_OBJECT
-public:
+  public:
     enum class Kind {
         Decimal,  // amounts, rates, percentages, days: the decimal key filter
         Whole,    // terms in years or months: the digit key filter
@@ -76,10 +76,10 @@ public:
     QString Text() const;
     void SetText(const QString& text);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     NumericEntry(AppState& state, Interaction& interaction, QWidget* box, QLineEdit* line, Options options);
     bool KeyPress(QKeyEvent* event);
     void GotFocus(QEvent* event);
@@ -89,9 +89,9 @@ private:
 
     AppState& state_;
     Interaction& interaction_;
-    QPointer<QWidget> box_;       // the widget with the focus (line edit or combo)
-    QPointer<QLineEdit> line_;    // the text itself
-    QPointer<QComboBox> combo_;   // set for list-and-text boxes
+    QPointer<QWidget> box_;      // the widget with the focus (line edit or combo)
+    QPointer<QLineEdit> line_;   // the text itself
+    QPointer<QComboBox> combo_;  // set for list-and-text boxes
     const QObject* boxObject_;
     const QObject* lineObject_;
     Options options_;
@@ -104,7 +104,7 @@ private:
 // EntryEdited is 0 afterwards in every case.
 class ChoiceList : public QObject {
     Q_OBJECT
-public:
+  public:
     struct Options {
         std::function<void()> clearResults;
         QWidget* next = nullptr;
@@ -112,10 +112,10 @@ public:
     };
     static ChoiceList* Attach(AppState& state, Interaction& interaction, QComboBox* box, Options options);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     ChoiceList(AppState& state, Interaction& interaction, QComboBox* box, Options options);
     void Choose();
 
@@ -130,14 +130,14 @@ private:
 // other typed key beeps; scrolling keys still scroll.
 class HelpTextBox : public QObject {
     Q_OBJECT
-public:
+  public:
     static HelpTextBox* Attach(Interaction& interaction, QPlainTextEdit* box, QWidget* firstInput);
     static HelpTextBox* Attach(Interaction& interaction, QTextEdit* box, QWidget* firstInput);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     HelpTextBox(Interaction& interaction, QWidget* box, QWidget* firstInput);
 
     Interaction& interaction_;

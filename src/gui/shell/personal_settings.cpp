@@ -5,13 +5,17 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include "core/settings_file.h"
+#include "core/files/settings_file.h"
 
 namespace amortix::gui {
 
-QString DefaultSettingsFolder() { return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation); }
+QString DefaultSettingsFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+}
 
-QString SettingsFilePath(const QString& folder) { return QDir(folder).filePath("Personal.Mtg"); }
+QString SettingsFilePath(const QString& folder) {
+    return QDir(folder).filePath("Personal.Mtg");
+}
 
 void LoadSettingsInto(AppState& state, const QString& path) {
     if (const auto settings = amortix::LoadPersonalSettings(QFile::encodeName(path).toStdString())) {

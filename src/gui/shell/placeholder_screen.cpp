@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 #include "shell/app_state.h"
-#include "shell/frame.h"
+#include "shell/main_frame.h"
 #include "shell/twips.h"
 
 namespace amortix::gui {

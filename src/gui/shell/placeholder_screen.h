@@ -13,14 +13,14 @@ namespace amortix::gui {
 
 class PlaceholderScreen : public QWidget {
     Q_OBJECT
-public:
+  public:
     // `formName` becomes the object name; `caption` the frame's caption.
     PlaceholderScreen(ScreenContext& context, const QString& formName, const QString& caption);
 
     QLabel* Note = nullptr;
     QPushButton* PlaceholderExit = nullptr;
 
-private:
+  private:
     ScreenContext context_;
 };
 

@@ -22,7 +22,9 @@ QtInteraction::QtInteraction(AppState& state, QWidget* frame) : Interaction(stat
 
 QtInteraction::~QtInteraction() = default;
 
-void QtInteraction::Beep() { QApplication::beep(); }
+void QtInteraction::Beep() {
+    QApplication::beep();
+}
 
 void QtInteraction::ShowHelp(const QString& topic) {
     if (!help_) help_ = std::make_unique<HelpWindow>();
@@ -31,14 +33,14 @@ void QtInteraction::ShowHelp(const QString& topic) {
 
 void QtInteraction::PresentMessage(int number) {
     RestorePointer();
-    AMsgbox box(number, frame_);
+    MessageBox box(number, frame_);
     PlaceDialog(&box, State(), frame_, QPoint(3600, 2000), QPoint(4650, 3000));
     box.exec();
 }
 
 std::optional<int> QtInteraction::PresentQuestion(int number) {
     RestorePointer();
-    AllYesNo box(number, frame_);
+    QuestionBox box(number, frame_);
     PlaceDialog(&box, State(), frame_, QPoint(3500, 2000), QPoint(4500, 3000));
     box.exec();
     return box.Answer();

@@ -16,7 +16,7 @@ namespace amortix::gui {
 class HelpWindow;
 
 class QtInteraction final : public Interaction {
-public:
+  public:
     QtInteraction(AppState& state, QWidget* frame);
     ~QtInteraction() override;
 
@@ -26,11 +26,11 @@ public:
     // The help window, once it has been opened.
     HelpWindow* Help() const { return help_.get(); }
 
-protected:
+  protected:
     void PresentMessage(int number) override;
     std::optional<int> PresentQuestion(int number) override;
 
-private:
+  private:
     QPointer<QWidget> frame_;
     std::unique_ptr<HelpWindow> help_;
 };

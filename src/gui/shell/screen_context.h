@@ -12,12 +12,12 @@ namespace amortix::gui {
 
 struct AppState;
 class Interaction;
-class MDIContainer;
+class MainFrame;
 
 struct ScreenContext {
     AppState& state;
     Interaction& interaction;
-    MDIContainer& frame;
+    MainFrame& frame;
 };
 
 // Creates a calculator screen (a full-size child form of the frame). The

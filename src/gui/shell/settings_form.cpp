@@ -11,9 +11,9 @@
 
 #include <utility>
 
-#include "core/numfmt.h"
+#include "core/format/numfmt.h"
 #include "shell/app_state.h"
-#include "shell/frame.h"
+#include "shell/main_frame.h"
 #include "shell/numeric_entry.h"
 #include "shell/personal_settings.h"
 #include "shell/twips.h"
@@ -31,7 +31,8 @@ std::string WithoutQuotes(const QString& text) {
 
 }  // namespace
 
-ChangeFnt::ChangeFnt(ScreenContext& context, QString settingsPath, std::function<void()> onExit, QWidget* parent)
+SettingsForm::SettingsForm(ScreenContext& context, QString settingsPath, std::function<void()> onExit,
+                           QWidget* parent)
     : QDialog(parent), context_(context), settingsPath_(std::move(settingsPath)), onExit_(std::move(onExit)) {
     setObjectName("ChangeFnt");
     setWindowTitle("Personalize");
@@ -139,7 +140,7 @@ ChangeFnt::ChangeFnt(ScreenContext& context, QString settingsPath, std::function
     PlaceDialog(this, state, &context_.frame, QPoint(3060, 700), QPoint(4000, 2000));
 }
 
-bool ChangeFnt::eventFilter(QObject* watched, QEvent* event) {
+bool SettingsForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == InSy && event->type() == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         // Clicking the symbol box starts a new symbol.
@@ -149,12 +150,12 @@ bool ChangeFnt::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void ChangeFnt::done(int result) {
+void SettingsForm::done(int result) {
     Exit();
     QDialog::done(result);
 }
 
-void ChangeFnt::Exit() {
+void SettingsForm::Exit() {
     // However the form is left, what it shows is what is kept.
     if (exited_) return;
     exited_ = true;

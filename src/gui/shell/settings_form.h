@@ -1,5 +1,5 @@
 #pragma once
-// ChangeFnt: the personal settings (currency symbol, name, printer font,
+// SettingsForm: the personal settings (currency symbol, name, printer font,
 // preferred compounding), written to Personal.Mtg when the form is left.
 
 #include <QDialog>
@@ -17,28 +17,28 @@ class QRadioButton;
 
 namespace amortix::gui {
 
-class ChangeFnt : public QDialog {
+class SettingsForm : public QDialog {
     Q_OBJECT
-public:
+  public:
     // `onExit` runs after the file is written (the menu shows the name).
-    ChangeFnt(ScreenContext& context, QString settingsPath, std::function<void()> onExit, QWidget* parent);
+    SettingsForm(ScreenContext& context, QString settingsPath, std::function<void()> onExit, QWidget* parent);
 
     QLabel* Label3 = nullptr;
     QLineEdit* InSy = nullptr;
     QLabel* Label2 = nullptr;
     QLineEdit* InMyName = nullptr;
     QGroupBox* Frame2 = nullptr;
-    std::array<QRadioButton*, 2> PtrFt{};   // 0 standard font, 1 Courier New 11 point
+    std::array<QRadioButton*, 2> PtrFt{};  // 0 standard font, 1 Courier New 11 point
     QGroupBox* Frame1 = nullptr;
     std::array<QRadioButton*, 5> CPeriod{};  // 0 Monthly .. 4 Annual
     QPushButton* ExitFonts = nullptr;
 
     void done(int result) override;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void Exit();
 
     ScreenContext context_;

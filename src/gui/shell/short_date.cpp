@@ -16,9 +16,13 @@ QString FourDigitYears(QString format) {
 
 }  // namespace
 
-QDate DateFromSerial(DaySerial serial) { return kSerialEpoch.addDays(serial); }
+QDate DateFromSerial(DaySerial serial) {
+    return kSerialEpoch.addDays(serial);
+}
 
-DaySerial SerialFromDate(const QDate& date) { return static_cast<DaySerial>(kSerialEpoch.daysTo(date)); }
+DaySerial SerialFromDate(const QDate& date) {
+    return static_cast<DaySerial>(kSerialEpoch.daysTo(date));
+}
 
 QString ShortDateText(DaySerial serial, const QLocale& locale) {
     return locale.toString(DateFromSerial(serial), QLocale::ShortFormat);

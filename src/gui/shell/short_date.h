@@ -7,7 +7,7 @@
 
 #include <optional>
 
-#include "core/dates.h"
+#include "core/calc/dates.h"
 
 namespace amortix::gui {
 

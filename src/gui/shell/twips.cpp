@@ -29,8 +29,12 @@ int Scale(double value, double numerator, double denominator) {
 
 }  // namespace
 
-int TwipsToPixelsX(const QWidget* widget, int twips) { return Scale(twips, DpiX(widget), kTwipsPerInch); }
-int TwipsToPixelsY(const QWidget* widget, int twips) { return Scale(twips, DpiY(widget), kTwipsPerInch); }
+int TwipsToPixelsX(const QWidget* widget, int twips) {
+    return Scale(twips, DpiX(widget), kTwipsPerInch);
+}
+int TwipsToPixelsY(const QWidget* widget, int twips) {
+    return Scale(twips, DpiY(widget), kTwipsPerInch);
+}
 
 QPoint TwipsToPixels(const QWidget* widget, QPoint twips) {
     return {TwipsToPixelsX(widget, twips.x()), TwipsToPixelsY(widget, twips.y())};
@@ -40,13 +44,20 @@ QSize TwipsToPixels(const QWidget* widget, QSize twips) {
     return {TwipsToPixelsX(widget, twips.width()), TwipsToPixelsY(widget, twips.height())};
 }
 
-int PixelsToTwipsX(const QWidget* widget, int pixels) { return Scale(pixels, kTwipsPerInch, DpiX(widget)); }
-int PixelsToTwipsY(const QWidget* widget, int pixels) { return Scale(pixels, kTwipsPerInch, DpiY(widget)); }
+int PixelsToTwipsX(const QWidget* widget, int pixels) {
+    return Scale(pixels, kTwipsPerInch, DpiX(widget));
+}
+int PixelsToTwipsY(const QWidget* widget, int pixels) {
+    return Scale(pixels, kTwipsPerInch, DpiY(widget));
+}
 
-bool LargeLayout(const AppState& state) { return state.FrameLayoutSize > 8500; }
+bool LargeLayout(const AppState& state) {
+    return state.FrameLayoutSize > 8500;
+}
 
 QPoint FullSizeFormPosition(const AppState& state, const QWidget* widget) {
-    return LargeLayout(state) ? TwipsToPixels(widget, QPoint(1200, 1000)) : TwipsToPixels(widget, QPoint(-60, -30));
+    return LargeLayout(state) ? TwipsToPixels(widget, QPoint(1200, 1000))
+                              : TwipsToPixels(widget, QPoint(-60, -30));
 }
 
 void PlaceDialog(QWidget* dialog, const AppState& state, const QWidget* frame, QPoint smallTwips,

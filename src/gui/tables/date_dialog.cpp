@@ -9,16 +9,16 @@
 #include <QVBoxLayout>
 
 #include "shell/app_state.h"
-#include "shell/frame.h"
 #include "shell/interaction.h"
+#include "shell/look.h"
+#include "shell/main_frame.h"
 #include "shell/numeric_entry.h"
 #include "shell/short_date.h"
 #include "shell/twips.h"
-#include "shell/look.h"
 
 namespace amortix::gui {
 
-MortDateInput::MortDateInput(ScreenContext& context, QWidget* parent, QLocale locale)
+DateDialog::DateDialog(ScreenContext& context, QWidget* parent, QLocale locale)
     : QDialog(parent), context_(context), locale_(std::move(locale)) {
     setObjectName("MortDateInput");
     setWindowTitle("Date Input");
@@ -76,7 +76,7 @@ MortDateInput::MortDateInput(ScreenContext& context, QWidget* parent, QLocale lo
     PlaceDialog(this, state, &context_.frame, QPoint(4000, 2400), QPoint(5000, 3400));
 }
 
-bool MortDateInput::StoreDate(const QString& text) {
+bool DateDialog::StoreDate(const QString& text) {
     if (const auto serial = ParseShortDate(text, locale_)) {
         context_.state.FirstPaymentDate = *serial;
         return true;
@@ -85,14 +85,16 @@ bool MortDateInput::StoreDate(const QString& text) {
     return false;
 }
 
-QString MortDateInput::DateText() const { return ShortDateText(context_.state.FirstPaymentDate, locale_); }
+QString DateDialog::DateText() const {
+    return ShortDateText(context_.state.FirstPaymentDate, locale_);
+}
 
-bool MortDateInput::eventFilter(QObject* watched, QEvent* event) {
+bool DateDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == InDate && event->type() == QEvent::FocusIn) refused_ = false;
     return QDialog::eventFilter(watched, event);
 }
 
-void MortDateInput::done(int result) {
+void DateDialog::done(int result) {
     AppState& state = context_.state;
     if (state.EntryEdited == 1) {
         // Typed but not yet left (Escape, the window's close button).

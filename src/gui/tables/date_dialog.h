@@ -1,5 +1,5 @@
 #pragma once
-// MortDateInput: the date of the first payment, typed and shown in the
+// DateDialog: the date of the first payment, typed and shown in the
 // system's short date format. A text that is not a date is refused with
 // message 10: the previous date comes back and the focus stays in the box.
 
@@ -14,11 +14,11 @@ class QPushButton;
 
 namespace amortix::gui {
 
-class MortDateInput : public QDialog {
+class DateDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     // `locale` gives the short date format (the system's unless a test says otherwise).
-    MortDateInput(ScreenContext& context, QWidget* parent, QLocale locale = QLocale::system());
+    DateDialog(ScreenContext& context, QWidget* parent, QLocale locale = QLocale::system());
 
     QLabel* Label1 = nullptr;
     QLineEdit* InDate = nullptr;
@@ -28,10 +28,10 @@ public:
     // one keeps it open.
     void done(int result) override;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     // Reads a typed date into FirstPaymentDate; false, after message 10, when
     // the text is not a date.
     bool StoreDate(const QString& text);

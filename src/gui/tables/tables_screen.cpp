@@ -12,19 +12,19 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "core/rates.h"
-#include "core/tables_form.h"
+#include "core/calc/rates.h"
+#include "core/forms/tables_form.h"
 #include "shell/app_state.h"
-#include "shell/frame.h"
 #include "shell/grid_widget.h"
 #include "shell/interaction.h"
 #include "shell/look.h"
+#include "shell/main_frame.h"
 #include "shell/numeric_entry.h"
 #include "shell/short_date.h"
 #include "shell/twips.h"
+#include "tables/additional_payments_dialog.h"
 #include "tables/date_dialog.h"
-#include "tables/days_dialog.h"
-#include "tables/prepay_dialog.h"
+#include "tables/days_in_year_dialog.h"
 #include "tables/term_dialog.h"
 
 namespace amortix::gui {
@@ -40,7 +40,9 @@ constexpr int kGridExtraTwips[amortix::kGridColumns] = {520, 550, 650, 700, 700,
 constexpr int kGridHeaderTwips = 510;  // two lines for the two-word headers
 constexpr int kGridRowsAtLoad = 26;
 
-QString Q(const std::string& text) { return QString::fromStdString(text); }
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text) {
     auto* label = new QLabel(text, parent);
@@ -71,7 +73,7 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) 
 
 // Restores the normal pointer however the calculation ends.
 class Hourglass {
-public:
+  public:
     Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
     ~Hourglass() { QApplication::restoreOverrideCursor(); }
     Hourglass(const Hourglass&) = delete;
@@ -80,7 +82,7 @@ public:
 
 }  // namespace
 
-MortgageCalc::MortgageCalc(ScreenContext& context, Commands commands)
+TablesScreen::TablesScreen(ScreenContext& context, Commands commands)
     : context_(context), commands_(std::move(commands)) {
     setObjectName(kTablesScreen);
     AppState& state = context_.state;
@@ -215,21 +217,22 @@ MortgageCalc::MortgageCalc(ScreenContext& context, Commands commands)
     setTabOrder(Comperiod, FreqPmt);
     setTabOrder(FreqPmt, MCalc);
 
-    connect(Option1, &QRadioButton::clicked, this, [this] { ChooseView(amortix::ScheduleView::AllPayments); });
+    connect(Option1, &QRadioButton::clicked, this,
+            [this] { ChooseView(amortix::ScheduleView::AllPayments); });
     connect(Option2, &QRadioButton::clicked, this, [this] { ChooseView(amortix::ScheduleView::Annual); });
-    connect(MCalc, &QPushButton::clicked, this, &MortgageCalc::Calculate);
-    connect(MHelp, &QPushButton::clicked, this, &MortgageCalc::ToggleQuickHelp);
-    connect(MTerm, &QPushButton::clicked, this, &MortgageCalc::ChooseTerm);
-    connect(MDateNumber, &QPushButton::clicked, this, &MortgageCalc::ToggleDates);
-    connect(MAddPrePay, &QPushButton::clicked, this, &MortgageCalc::OpenAdditionalPayments);
-    connect(MShowIRF, &QPushButton::clicked, this, &MortgageCalc::OpenDaysInYear);
-    connect(MSaveFile, &QPushButton::clicked, this, &MortgageCalc::SaveFile);
+    connect(MCalc, &QPushButton::clicked, this, &TablesScreen::Calculate);
+    connect(MHelp, &QPushButton::clicked, this, &TablesScreen::ToggleQuickHelp);
+    connect(MTerm, &QPushButton::clicked, this, &TablesScreen::ChooseTerm);
+    connect(MDateNumber, &QPushButton::clicked, this, &TablesScreen::ToggleDates);
+    connect(MAddPrePay, &QPushButton::clicked, this, &TablesScreen::OpenAdditionalPayments);
+    connect(MShowIRF, &QPushButton::clicked, this, &TablesScreen::OpenDaysInYear);
+    connect(MSaveFile, &QPushButton::clicked, this, &TablesScreen::SaveFile);
     connect(MLoadFile, &QPushButton::clicked, this, [this] {
         if (commands_.loadFile) commands_.loadFile(*this);
     });
-    connect(MPrinter, &QPushButton::clicked, this, &MortgageCalc::Print);
-    connect(MGraphs, &QPushButton::clicked, this, &MortgageCalc::ShowGraph);
-    connect(MExit, &QPushButton::clicked, this, &MortgageCalc::Exit);
+    connect(MPrinter, &QPushButton::clicked, this, &TablesScreen::Print);
+    connect(MGraphs, &QPushButton::clicked, this, &TablesScreen::ShowGraph);
+    connect(MExit, &QPushButton::clicked, this, &TablesScreen::Exit);
 
     // --- Layout ---------------------------------------------------------------
     const QFontMetrics metrics(font());
@@ -262,7 +265,7 @@ MortgageCalc::MortgageCalc(ScreenContext& context, Commands commands)
 
     auto* results = new QGridLayout;
     const std::pair<QLabel*, QWidget*> resultRows[] = {
-        {Label4, InMonthPI}, {Label16, PPpercent},  {Label14, PeriodicR},  {Label15, InDays},
+        {Label4, InMonthPI},   {Label16, PPpercent},   {Label14, PeriodicR},  {Label15, InDays},
         {Label9, NumPmtsYear}, {Label11, EndMortYear}, {Label8, AllPayments}, {Label5, TotSavd}};
     row = 0;
     for (const auto& [label, box] : resultRows) {
@@ -291,8 +294,8 @@ MortgageCalc::MortgageCalc(ScreenContext& context, Commands commands)
     buttons->addStretch(1);
     buttons->addWidget(MExit);
     const int buttonWidth = chars * 22;
-    for (QPushButton* button : {MCalc, MHelp, MTerm, MDateNumber, MShowIRF, MSaveFile, MLoadFile, MPrinter,
-                                MGraphs, MExit})
+    for (QPushButton* button :
+         {MCalc, MHelp, MTerm, MDateNumber, MShowIRF, MSaveFile, MLoadFile, MPrinter, MGraphs, MExit})
         button->setMinimumWidth(buttonWidth);
     MAddPrePay->setMinimumWidth(buttonWidth - chars * 2 - chars / 2);
     // Buttons line up with the boxes; the indicator stands out to their left.
@@ -323,15 +326,16 @@ MortgageCalc::MortgageCalc(ScreenContext& context, Commands commands)
     }();
     // The grid is as wide as its columns; the help text takes its place.
     MGrid->setFixedWidth(gridWidth);
-    MGrid->setMinimumHeight(MGrid->horizontalHeader()->height() + MGrid->verticalHeader()->defaultSectionSize() * 12);
+    MGrid->setMinimumHeight(MGrid->horizontalHeader()->height() +
+                            MGrid->verticalHeader()->defaultSectionSize() * 12);
     MTextBox->setMinimumHeight(MGrid->minimumHeight());
     setMinimumSize(TwipsToPixels(this, QSize(9615, 6810)).expandedTo(layout->sizeHint()));
     InPrincipal->setFocus();
 }
 
-MortgageCalc::~MortgageCalc() = default;
+TablesScreen::~TablesScreen() = default;
 
-void MortgageCalc::Load() {
+void TablesScreen::Load() {
     AppState& state = context_.state;
     const amortix::TablesDefaults defaults = amortix::DefaultsFor(state.TablesMode, state.CurrencySymbol);
     context_.frame.SetCaption(Q(defaults.caption));
@@ -371,11 +375,12 @@ void MortgageCalc::Load() {
     for (const auto text : amortix::kFrequencyTexts) FreqPmt->addItem(Q(std::string(text)));
     FreqPmt->setCurrentIndex(0);
 
-    ShowAdditionalPaymentsInForce(AddPmtsOn, state.ExtraPayments.increase > 0.0f || state.ExtraPayments.rowCount > 0);
+    ShowAdditionalPaymentsInForce(AddPmtsOn,
+                                  state.ExtraPayments.increase > 0.0f || state.ExtraPayments.rowCount > 0);
     state.EntryEdited = 0;
 }
 
-void MortgageCalc::LayOutGrid() {
+void TablesScreen::LayOutGrid() {
     MGrid->SetCols(amortix::kGridColumns);
     MGrid->SetRows(kGridRowsAtLoad);
     MGrid->SetRowHeight(0, kGridHeaderTwips);
@@ -387,7 +392,7 @@ void MortgageCalc::LayOutGrid() {
     }
 }
 
-amortix::ScheduleInputs MortgageCalc::Inputs() const {
+amortix::ScheduleInputs TablesScreen::Inputs() const {
     const AppState& state = context_.state;
     amortix::ScheduleInputs in;
     in.mode = state.TablesMode;
@@ -398,7 +403,7 @@ amortix::ScheduleInputs MortgageCalc::Inputs() const {
     in.frequency = FreqPmt->currentText().toStdString();
     in.dayBasis = state.DayBasis;
     in.view = state.ScheduleView == amortix::ScheduleView::AllPayments ? amortix::ScheduleView::AllPayments
-                                                                      : amortix::ScheduleView::Annual;
+                                                                       : amortix::ScheduleView::Annual;
     in.termYears = state.TermYears;
     in.showDates = state.ShowDates == 1;
     in.firstPaymentDate = state.FirstPaymentDate;
@@ -408,9 +413,10 @@ amortix::ScheduleInputs MortgageCalc::Inputs() const {
     return in;
 }
 
-void MortgageCalc::ClearResults() {
+void TablesScreen::ClearResults() {
     AppState& state = context_.state;
-    for (QLineEdit* box : {InDays, PeriodicR, NumPmtsYear, EndMortYear, InMonthPI, PPpercent, TotSavd, AllPayments})
+    for (QLineEdit* box :
+         {InDays, PeriodicR, NumPmtsYear, EndMortYear, InMonthPI, PPpercent, TotSavd, AllPayments})
         box->clear();
     state.EntryEdited = 1;
     Label16->setText(amortix::kLabel16Cleared);
@@ -437,7 +443,7 @@ void MortgageCalc::ClearResults() {
     state.ResultsReady = 0;
 }
 
-void MortgageCalc::Calculate() {
+void TablesScreen::Calculate() {
     AppState& state = context_.state;
     state.QuickHelpOn = 0;
     ClearResults();
@@ -482,7 +488,7 @@ void MortgageCalc::Calculate() {
     results_ = std::move(result);
 }
 
-void MortgageCalc::FillGrid(std::shared_ptr<const amortix::ScheduleResult> result) {
+void TablesScreen::FillGrid(std::shared_ptr<const amortix::ScheduleResult> result) {
     // The grid asks the result for the cells in view only, so the largest
     // schedule shows at once.
     MGrid->SetRows(result->GridRowCount());
@@ -493,7 +499,7 @@ void MortgageCalc::FillGrid(std::shared_ptr<const amortix::ScheduleResult> resul
     MGrid->scrollToTop();
 }
 
-void MortgageCalc::ChooseView(amortix::ScheduleView view) {
+void TablesScreen::ChooseView(amortix::ScheduleView view) {
     AppState& state = context_.state;
     (view == amortix::ScheduleView::AllPayments ? Option1 : Option2)->setChecked(true);
     state.ScheduleView = view;
@@ -501,12 +507,12 @@ void MortgageCalc::ChooseView(amortix::ScheduleView view) {
     state.EntryEdited = 0;
 }
 
-void MortgageCalc::EraseAdditionalPayments() {
+void TablesScreen::EraseAdditionalPayments() {
     context_.state.ExtraPayments.EraseAmounts();
     ShowAdditionalPaymentsInForce(AddPmtsOn, false);
 }
 
-void MortgageCalc::ToggleQuickHelp() {
+void TablesScreen::ToggleQuickHelp() {
     AppState& state = context_.state;
     state.QuickHelpOn = state.QuickHelpOn == 1 ? 0 : 1;
     if (MHelp->text() != kQuickHelpCaption) {
@@ -525,15 +531,15 @@ void MortgageCalc::ToggleQuickHelp() {
     MTextBox->setPlainText(text);
 }
 
-void MortgageCalc::ChooseTerm() {
+void TablesScreen::ChooseTerm() {
     {
-        MSelTerm dialog(context_, this);
+        TermDialog dialog(context_, this);
         dialog.exec();
     }
     ClearResults();
 }
 
-void MortgageCalc::ToggleDates() {
+void TablesScreen::ToggleDates() {
     AppState& state = context_.state;
     ClearResults();
     if (MDateNumber->text() != kShowDatesCaption) {
@@ -542,29 +548,29 @@ void MortgageCalc::ToggleDates() {
     } else {
         MDateNumber->setText(kShowNumbersCaption);
         state.ShowDates = 1;
-        MortDateInput dialog(context_, this);
+        DateDialog dialog(context_, this);
         dialog.exec();
     }
     state.EntryEdited = 0;
 }
 
-void MortgageCalc::OpenAdditionalPayments() {
+void TablesScreen::OpenAdditionalPayments() {
     ClearResults();
     context_.state.EntryEdited = 0;
-    MortPrePay dialog(context_, AddPmtsOn, this);
+    AdditionalPaymentsDialog dialog(context_, AddPmtsOn, this);
     dialog.exec();
 }
 
-void MortgageCalc::OpenDaysInYear() {
+void TablesScreen::OpenDaysInYear() {
     {
-        MortIRFTable dialog(context_, this);
+        DaysInYearDialog dialog(context_, this);
         dialog.exec();
     }
     ClearResults();
     context_.state.EntryEdited = 0;
 }
 
-void MortgageCalc::SaveFile() {
+void TablesScreen::SaveFile() {
     if (context_.state.ResultsReady == 0) {
         context_.interaction.ShowMessage(15);
         return;
@@ -572,7 +578,7 @@ void MortgageCalc::SaveFile() {
     if (commands_.saveFile) commands_.saveFile(*this);
 }
 
-void MortgageCalc::Print() {
+void TablesScreen::Print() {
     if (context_.state.ResultsReady == 0) {
         context_.interaction.ShowMessage(1);
         return;
@@ -580,7 +586,7 @@ void MortgageCalc::Print() {
     if (commands_.print) commands_.print(*this);
 }
 
-void MortgageCalc::ShowGraph() {
+void TablesScreen::ShowGraph() {
     AppState& state = context_.state;
     if (state.ResultsReady == 0) {
         context_.interaction.ShowMessage(7);
@@ -590,7 +596,7 @@ void MortgageCalc::ShowGraph() {
     if (commands_.showGraph) commands_.showGraph(*this);
 }
 
-void MortgageCalc::Exit() {
+void TablesScreen::Exit() {
     AppState& state = context_.state;
     state.ScheduleView = amortix::ScheduleView::Closed;
     state.GridRows = 0;

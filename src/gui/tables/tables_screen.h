@@ -1,5 +1,5 @@
 #pragma once
-// MortgageCalc: the mortgage and personal-loan calculator. The user types the
+// TablesScreen: the mortgage and personal-loan calculator. The user types the
 // principal, rate and period, picks the compounding and the payment frequency,
 // and Calculate fills the result boxes and the schedule grid. One form serves
 // both modes (AppState::TablesMode, read when the form is created).
@@ -13,7 +13,7 @@
 #include <functional>
 #include <memory>
 
-#include "core/schedule.h"
+#include "core/calc/schedule.h"
 #include "shell/screen_context.h"
 
 class QComboBox;
@@ -27,21 +27,21 @@ namespace amortix::gui {
 
 class GridWidget;
 
-class MortgageCalc : public QWidget {
+class TablesScreen : public QWidget {
     Q_OBJECT
-public:
+  public:
     // What the file, printing and graph subsystems plug in. A command left
     // empty does nothing beyond the checks the screen makes itself (nothing to
     // print, nothing to save, nothing to draw).
     struct Commands {
-        std::function<void(MortgageCalc&)> saveFile;  // runs only with results
-        std::function<void(MortgageCalc&)> loadFile;
-        std::function<void(MortgageCalc&)> print;     // runs only with results
-        std::function<void(MortgageCalc&)> showGraph; // runs only with results, GraphSource set
+        std::function<void(TablesScreen&)> saveFile;  // runs only with results
+        std::function<void(TablesScreen&)> loadFile;
+        std::function<void(TablesScreen&)> print;      // runs only with results
+        std::function<void(TablesScreen&)> showGraph;  // runs only with results, GraphSource set
     };
 
-    explicit MortgageCalc(ScreenContext& context, Commands commands = {});
-    ~MortgageCalc() override;
+    explicit TablesScreen(ScreenContext& context, Commands commands = {});
+    ~TablesScreen() override;
 
     // Empties the result boxes and the grid below its header; closes the
     // quick help unless it was just opened.
@@ -105,7 +105,7 @@ public:
     QPushButton* MGraphs = nullptr;
     QPushButton* MExit = nullptr;
 
-private:
+  private:
     void Load();
     void LayOutGrid();
     void FillGrid(std::shared_ptr<const amortix::ScheduleResult> result);

@@ -5,16 +5,16 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "core/tables_form.h"
+#include "core/forms/tables_form.h"
 #include "shell/app_state.h"
-#include "shell/frame.h"
 #include "shell/interaction.h"
-#include "shell/twips.h"
 #include "shell/look.h"
+#include "shell/main_frame.h"
+#include "shell/twips.h"
 
 namespace amortix::gui {
 
-MSelTerm::MSelTerm(ScreenContext& context, QWidget* parent) : QDialog(parent), context_(context) {
+TermDialog::TermDialog(ScreenContext& context, QWidget* parent) : QDialog(parent), context_(context) {
     setObjectName("MSelTerm");
     setWindowTitle("Term");
     AppState& state = context_.state;
@@ -48,7 +48,7 @@ MSelTerm::MSelTerm(ScreenContext& context, QWidget* parent) : QDialog(parent), c
     PlaceDialog(this, state, &context_.frame, QPoint(3850, 1730), QPoint(4850, 2770));
 }
 
-void MSelTerm::done(int result) {
+void TermDialog::done(int result) {
     AppState& state = context_.state;
     if (!amortix::TermFitsPeriod(state.TermYears, state.TableInputs[3])) {
         context_.interaction.ShowMessage(34);

@@ -1,5 +1,5 @@
 #pragma once
-// MSelTerm: how many years of the schedule the grid and the printout show.
+// TermDialog: how many years of the schedule the grid and the printout show.
 // An option sets TermYears at once; leaving checks it against the period.
 
 #include <QDialog>
@@ -14,10 +14,10 @@ class QRadioButton;
 
 namespace amortix::gui {
 
-class MSelTerm : public QDialog {
+class TermDialog : public QDialog {
     Q_OBJECT
-public:
-    MSelTerm(ScreenContext& context, QWidget* parent);
+  public:
+    TermDialog(ScreenContext& context, QWidget* parent);
 
     QGroupBox* Frame1 = nullptr;
     std::array<QRadioButton*, 7> TermPeriod{};  // All Years, 1..5, 10 Years
@@ -27,7 +27,7 @@ public:
     // with message 34 and "All Years" is selected; the dialog stays open.
     void done(int result) override;
 
-private:
+  private:
     ScreenContext context_;
 };
 

@@ -1,0 +1,133 @@
+#pragma once
+// The comparison screen's calculation: up to eight variants of one mortgage,
+// one row per Calculate, with the additional payments each row applied listed
+// under its row number, the printout lines and the graph points.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "core/calc/rates.h"
+#include "core/calc/schedule.h"
+#include "core/print/report.h"
+
+namespace amortix {
+
+inline constexpr int kComparisonRowLimit = 8;
+inline constexpr int kGrid1Rows = 9;  // a header row and 8 data rows
+inline constexpr int kGrid1Columns = 12;
+inline constexpr int kGrid2MinRows = 10;
+inline constexpr int kGrid2MinColumns = 8;
+inline constexpr const char* kComparisonGraphTitle = " Total mortgage interest paid";
+
+inline constexpr std::array<std::string_view, kGrid1Columns> kGrid1Headers = {
+    " #  of Row",
+    "  Days       in      Year",
+    " Interest Compound Periods",
+    "Frequency, type of Payment",
+    "Amort- ization Period",
+    "Retired at end of Year",
+    "Number Annual Payments",
+    "     Amount               of         Mortgage",
+    "Annual Interest Rate",
+    " Principal  + Interest  Payment",
+    "P + I inclu- des %",
+    "       Total              Interest   Payments"};
+
+// What the screen holds when Calculate is pressed.
+struct ComparisonInputs {
+    double principal = 100000.0;
+    double ratePercent = 10.125;
+    double years = 25.0;
+    std::string compounding = "      Monthly";
+    std::string frequency = "      Monthly";
+    DayBasis dayBasis;
+    AdditionalPayments extra;
+    std::string currencySymbol = "$";
+};
+
+using TextTable = std::vector<std::vector<std::string>>;
+
+// Everything the comparison keeps between runs, as a comparison file stores
+// it. Plain data: read it to save or print, replace it through Restore.
+struct ComparisonState {
+    std::int16_t rowCount = 0;                                               // rows in MCGrid1, 0..8
+    std::array<std::array<std::string, kGrid1Columns>, kGrid1Rows> grid1{};  // row 0: headers
+    int grid2Rows = kGrid2MinRows;
+    int grid2Columns = kGrid2MinColumns;
+    TextTable grid2;  // grid2Rows x grid2Columns; row 0 heads each row's listing
+
+    // The applied amounts by listing row (0 heads the column) and listing index.
+    ListingTable listingLabels{};
+    ListingTable listingAmounts{};
+    int listingIndex = 0;   // next listing index
+    int listingColumn = 0;  // next column pair of MCGrid2
+    int greatestEntries = 0;
+    std::array<int, 3> greatestEntriesByGroup{};  // listing indexes 0-4, 5-9, 10-11
+    int greatestListingIndex = 0;
+
+    std::string printout;                 // four lines per row, CR LF ended
+    std::vector<GraphPoint> graphPoints;  // one per row, row 1 first
+    std::string graphTitle;
+    std::int16_t rowsToGraph = 0;
+};
+
+// What one Calculate changed.
+struct ComparisonRun {
+    std::vector<int> messages;  // 5, 22 or 4; empty when a row was added
+    bool added = false;
+    std::int16_t row = 0;                            // number of the new row
+    std::array<std::string, kGrid1Columns> cells{};  // its MCGrid1 texts
+    bool grid1Cleared = false;                       // the data rows were emptied before row 1
+    // InDays and PeriodicR: set once the rates are known, also when the run
+    // fails further on.
+    bool labelsSet = false;
+    std::string InDays, PeriodicR;
+    bool listed = false;  // MCGrid2 was laid out again and got this row's entries
+    int grid2Rows = 0, grid2Columns = 0;
+    TextTable grid2;
+    std::int16_t rowsToGraph = 0;
+};
+
+// What the comparison report prints from the comparison as it stands.
+ComparisonPrintData PrintDataFor(const ComparisonState& state, std::string header);
+
+class Comparison {
+  public:
+    // The screen as it loads: empty grids, no rows.
+    Comparison();
+
+    // The Calculate button: appends one row for these inputs, or raises
+    // message 5 (period of 41 years or more), 22 (a ninth row) or 4 (an
+    // arithmetic fault, nothing added).
+    ComparisonRun Calculate(const ComparisonInputs& inputs);
+
+    const ComparisonState& State() const { return state_; }
+    // Replaces the whole state, as opening a comparison file does; the header
+    // row and the minimum MCGrid2 size are laid out again. Refuses (returns
+    // false, nothing changed) counts that no comparison can have.
+    bool Restore(ComparisonState state);
+
+    // Empties the data rows of MCGrid1; the header row stays.
+    void ClearGrid1Rows();
+    // The screen's CloseQuickHelp with no rows yet: the data cells are emptied.
+    void ClearIfEmpty() {
+        if (state_.rowCount == 0) ClearGrid1Rows();
+    }
+    void SetGraphTitle(std::string title) { state_.graphTitle = std::move(title); }
+
+    // One point per row to graph: label "Row  n", value the total interest.
+    GraphData Graph() const;
+
+  private:
+    void LayoutGrid1();
+    void LayoutGrid2();
+    void AddRow(const ComparisonInputs& in, ComparisonRun& run);
+
+    ComparisonState state_;
+};
+
+}  // namespace amortix

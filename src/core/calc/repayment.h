@@ -1,0 +1,135 @@
+#pragma once
+// The payment-by-payment repayment the tables and the comparison screens
+// share: the run with the yearly additional amounts and the correction of the
+// final payment.
+
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+#include "core/calc/schedule.h"
+#include "core/format/money.h"
+
+namespace amortix {
+
+// Checked access to a schedule or year table: an index outside it is a fault.
+[[noreturn, gnu::noinline, gnu::cold]] void ThrowRowOutOfRange();
+
+inline ScheduleRow& TableRow(std::vector<ScheduleRow>& table, long index) {
+    if (index < 0 || index >= static_cast<long>(table.size())) [[unlikely]]
+        ThrowRowOutOfRange();
+    return table[static_cast<std::size_t>(index)];
+}
+
+// The additional amount of `year`; a year outside the table is a fault.
+Currency YearAmount(const AdditionalPayments& extra, long year);
+
+// Upper bound on the number of payments for a period of `years`.
+std::int16_t PaymentBound(std::int16_t frequencyClass, double years);
+
+// Payment number of the first anniversary, from the month setting (12 for
+// the first month of the year, else the chosen month - 1).
+int FirstAnniversary(std::int16_t paymentsPerYear, std::int16_t monthSetting);
+
+// The month the user chose: the stored setting plus 1, or 1 for a setting of 12.
+std::int16_t ShownMonth(std::int16_t monthSetting);
+
+struct RepaymentPlan {
+    double principal = 0;
+    double payment = 0;  // per period, increase included
+    double rate = 0;     // applied to the balance each period
+    std::int16_t paymentsPerYear = 12;
+    std::int16_t bound = 0;
+    const AdditionalPayments* extra = nullptr;
+    // The tables screen forms principal part + amount in currency; the
+    // comparison adds it in double precision.
+    bool currencyExtraSum = false;
+};
+
+// An additional amount above 0 that was added to a payment.
+struct AppliedAmount {
+    long payment = 0;  // payment number k
+    long year = 0;     // year in which the payment falls
+    Currency amount;
+};
+
+struct RepaymentOutcome {
+    long payments = 0;   // last row written
+    double balance = 0;  // balance after the loop, before the final correction
+    std::vector<AppliedAmount> applied;
+};
+
+// Fills rows 1.. of `table` (columns 1 to 6) until the interest part turns
+// negative or the bound is reached, calling afterRow(k, table) once row k is
+// written. Throws CalcError on any fault. A template so the per-payment hook
+// inlines: this loop is the hot path of every calculation.
+template <class AfterRow>
+RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow>& table,
+                              AfterRow&& afterRow);
+
+inline RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow>& table) {
+    return RunRepayment(plan, table, [](long, std::vector<ScheduleRow>&) {});
+}
+
+// The last payment takes what is left, so the balance ends at exactly 0. Only
+// when the run ended with a few cents left or an overshoot (balance below 6).
+void CorrectFinalPayment(std::vector<ScheduleRow>& table, const RepaymentOutcome& outcome);
+
+template <class AfterRow>
+RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow>& table,
+                              AfterRow&& afterRow) {
+    static const AdditionalPayments kNone;
+    const AdditionalPayments& extra = plan.extra ? *plan.extra : kNone;
+    const long n = plan.paymentsPerYear;
+    const double A = plan.payment, i = plan.rate;
+    const std::int16_t m = extra.month;
+    long anniversary = FirstAnniversary(plan.paymentsPerYear, m);
+    if (anniversary == 0 || n <= 0) throw CalcError("no anniversary");
+
+    RepaymentOutcome out;
+    double B = plan.principal;
+    double I = Checked(B * i);
+    double Q = A - I;
+    double SI = 0.0, SQ = 0.0;
+
+    for (long k = 1; k <= plan.bound; ++k) {
+        // The yearly additional amount falls on the anniversary payment.
+        if (k > 1 || m == 12) {
+            const double prevNumber = TableRow(table, k - 1)[1].ToDouble();
+            if (static_cast<double>(k - 1) / static_cast<double>(anniversary) ==
+                std::floor(prevNumber / static_cast<double>(anniversary))) {
+                // The year payment k falls in: k/n rounded up.
+                const long year = (k + n - 1) / n;
+                if (k > 1) anniversary += n;
+                const Currency amount = YearAmount(extra, year);
+                if (amount.ToDouble() < B - TableRow(table, k - 1)[3].ToDouble()) {
+                    Q = plan.currencyExtraSum ? Currency::FromDouble(Q + amount.ToDouble()).ToDouble()
+                                              : Checked(Q + amount.ToDouble());
+                    if (amount > Currency()) out.applied.push_back({k, year, amount});
+                }
+            }
+        }
+
+        const double Ik = I, Qk = Q;
+        B = B - Q;
+        I = i * B;
+        Q = A - I;
+        if (Ik < 0) break;
+
+        SI += Ik;
+        SQ += Qk;
+        ScheduleRow& row = TableRow(table, k);
+        row[1] = Currency::FromDouble(static_cast<double>(k));
+        row[2] = Currency::FromDouble(Ik);
+        row[3] = Currency::FromDouble(Qk);
+        row[4] = Currency::FromDouble(B);
+        row[5] = Currency::FromDouble(SI);
+        row[6] = Currency::FromDouble(SQ);
+        out.payments = k;
+        afterRow(k, table);
+    }
+    out.balance = B;
+    return out;
+}
+
+}  // namespace amortix

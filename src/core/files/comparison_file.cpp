@@ -1,0 +1,197 @@
+#include "core/files/comparison_file.h"
+
+#include "core/files/records.h"
+#include "core/files/table_file.h"
+
+namespace amortix {
+
+namespace {
+
+constexpr std::size_t kFirstRecordFields = 24;
+
+// Bounds of the counters, shared by the reader and the writer so that every
+// saved file opens again. They keep a hostile file from sending the screen's
+// listing or grid indexes out of their tables.
+constexpr int kMaxListingIndex = kListingIndexes;  // one past the last column once it is used
+constexpr int kMaxListingColumn = kComparisonGrid2MaxColumns;
+constexpr int kMaxEntryCount = kListingRows - 1;
+
+std::string LineText(int line) {
+    return "line " + std::to_string(line) + ": ";
+}
+
+// The next record, which must hold exactly `count` fields.
+FieldCursor Record(RecordReader& reader, std::size_t count, const char* what) {
+    const int line = reader.Line();
+    const std::span<const RecordField> fields = reader.Next(count);
+    if (fields.size() != count) throw FormatError(LineText(line) + "expected " + what);
+    return FieldCursor(fields, line);
+}
+
+void CheckRange(int value, int lo, int hi, const char* what) {
+    if (value < lo || value > hi) {
+        throw FormatError(std::string(what) + " outside " + std::to_string(lo) + " to " + std::to_string(hi));
+    }
+}
+
+void CheckForWriting(const ComparisonFileData& d) {
+    const int rows = static_cast<int>(d.grid1.size());
+    CheckRange(rows, 0, kComparisonMaxRows, "row count");
+    if (d.graph.size() != d.grid1.size()) throw FormatError("one graph row per comparison row is needed");
+    CheckRange(static_cast<int>(d.grid2.size()), 0, kComparisonGrid2MaxRows, "lower grid row count");
+    CheckRange(d.grid2Columns, 0, kComparisonGrid2MaxColumns, "lower grid column count");
+    for (const auto& row : d.grid2)
+        if (row.size() != static_cast<std::size_t>(d.grid2Columns))
+            throw FormatError("a lower grid row does not hold the column count of texts");
+    CheckRange(d.dayBasisChoice, 0, 4, "day-basis code");
+    CheckRange(d.extraYears, 0, kMaxTableFileYears, "years of the additional-payments table");
+    CheckRange(d.yearsWithAmounts, 0, kMaxTableFileYears, "count of years with amounts");
+    CheckRange(d.listingIndex, 0, kMaxListingIndex, "listing index");
+    CheckRange(d.listingColumn, 0, kMaxListingColumn, "listing column");
+    CheckRange(d.greatestEntryCount, 0, kMaxEntryCount, "greatest entry count");
+    CheckRange(d.greatestEntryCount0to4, 0, kMaxEntryCount, "greatest entry count of indexes 0 to 4");
+    CheckRange(d.greatestEntryCount5to9, 0, kMaxEntryCount, "greatest entry count of indexes 5 to 9");
+    CheckRange(d.greatestEntryCount10to11, 0, kMaxEntryCount, "greatest entry count of indexes 10 and 11");
+    CheckRange(d.greatestListingIndex, 0, kListingIndexes - 1, "greatest listing index");
+    CheckRange(d.graphRows, 0, kComparisonMaxRows, "rows to graph");
+    CheckRange(d.extraMonth, 0, 12, "month of the additional payments");
+}
+
+}  // namespace
+
+LoadResult<ComparisonFileData> ParseComparisonFile(std::string_view bytes) {
+    using Result = LoadResult<ComparisonFileData>;
+    if (bytes.size() > kMaxDataFileBytes) return Result::Failure("the file is too large to be one of ours");
+    try {
+        RecordReader reader(bytes);
+        ComparisonFileData d;
+        FieldCursor first = Record(reader, kFirstRecordFields, "24 fields in the first record");
+        d.principal = first.ReadDouble();
+        d.ratePercent = first.ReadDouble();
+        d.years = first.ReadDouble();
+        d.compounding = first.ReadText();
+        d.frequency = first.ReadText();
+        d.dayBasisChoice = first.ReadIntegerIn(0, 4);
+        d.view = first.ReadInteger();
+        d.extraYears = first.ReadIntegerIn(0, kMaxTableFileYears);
+        d.yearsWithAmounts = first.ReadIntegerIn(0, kMaxTableFileYears);
+        const int rows = first.ReadWholeSingleIn(0, kComparisonMaxRows);
+        const int grid2Rows = first.ReadWholeSingleIn(0, kComparisonGrid2MaxRows);
+        d.grid2Columns = first.ReadWholeSingleIn(0, kComparisonGrid2MaxColumns);
+        first.ReadAny();  // always empty
+        d.listingIndex = first.ReadWholeSingleIn(0, kMaxListingIndex);
+        d.listingColumn = first.ReadWholeSingleIn(0, kMaxListingColumn);
+        d.greatestEntryCount = first.ReadWholeSingleIn(0, kMaxEntryCount);
+        d.greatestEntryCount0to4 = first.ReadWholeSingleIn(0, kMaxEntryCount);
+        d.greatestEntryCount5to9 = first.ReadWholeSingleIn(0, kMaxEntryCount);
+        d.greatestEntryCount10to11 = first.ReadWholeSingleIn(0, kMaxEntryCount);
+        d.greatestListingIndex = first.ReadWholeSingleIn(0, kListingIndexes - 1);
+        d.graphRows = first.ReadIntegerIn(0, kComparisonMaxRows);
+        d.extraMonth = first.ReadIntegerIn(0, 12);
+        first.ReadAny();  // the fixed text "O"
+        first.ReadAny();  // the number 0
+
+        d.grid1.resize(static_cast<std::size_t>(rows));
+        for (ComparisonGridRow& row : d.grid1)
+            for (std::string& cell : row)
+                cell = Record(reader, 1, "one cell text of the upper grid").ReadText();
+
+        d.grid2.resize(static_cast<std::size_t>(grid2Rows));
+        for (auto& row : d.grid2) {
+            row.resize(static_cast<std::size_t>(d.grid2Columns));
+            for (std::string& cell : row)
+                cell = Record(reader, 1, "one cell text of the lower grid").ReadText();
+        }
+
+        d.graph.resize(static_cast<std::size_t>(rows));
+        for (ComparisonGraphRow& point : d.graph) {
+            FieldCursor fields = Record(reader, 2, "a graph label and a total interest");
+            point.label = fields.ReadText();
+            point.totalInterest = fields.ReadVariantNumber();
+        }
+
+        const int printoutLine = reader.Line();
+        const std::span<const RecordField> printout = reader.Next(1);
+        if (printout.size() != 1 || printout[0].kind == RecordField::Kind::Bare)
+            throw FormatError(LineText(printoutLine) + "expected the printout text");
+        d.printout.assign(printout[0].text);
+
+        for (int r = 0; r < kListingRows; ++r) {
+            for (int c = 0; c < kListingIndexes; ++c) {
+                FieldCursor fields = Record(reader, 2, "a label and an amount of the listing");
+                d.listingLabels[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = fields.ReadText();
+                d.listingAmounts[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] =
+                    fields.ReadText();
+            }
+        }
+        if (!reader.AtEnd())
+            throw FormatError(LineText(reader.Line()) + "more data after the listing tables");
+        return Result::Success(std::move(d));
+    } catch (const FormatError& e) {
+        return Result::Failure(e.what());
+    }
+}
+
+LoadResult<ComparisonFileData> LoadComparisonFile(const std::string& path) {
+    const LoadResult<std::string> file = ReadDataFile(path);
+    if (!file) return LoadResult<ComparisonFileData>::Failure(file.error());
+    return ParseComparisonFile(file.value());
+}
+
+std::string FormatComparisonFile(const ComparisonFileData& d) {
+    CheckForWriting(d);
+    RecordWriter writer;
+    writer.WriteDouble(d.principal)
+        .WriteDouble(d.ratePercent)
+        .WriteDouble(d.years)
+        .WriteText(d.compounding)
+        .WriteText(d.frequency)
+        .WriteInteger(d.dayBasisChoice)
+        .WriteInteger(d.view)
+        .WriteInteger(d.extraYears)
+        .WriteInteger(d.yearsWithAmounts)
+        .WriteSingle(static_cast<float>(d.grid1.size()))
+        .WriteSingle(static_cast<float>(d.grid2.size()))
+        .WriteSingle(d.grid2Columns)
+        .WriteEmpty()
+        .WriteSingle(d.listingIndex)
+        .WriteSingle(d.listingColumn)
+        .WriteSingle(d.greatestEntryCount)
+        .WriteSingle(d.greatestEntryCount0to4)
+        .WriteSingle(d.greatestEntryCount5to9)
+        .WriteSingle(d.greatestEntryCount10to11)
+        .WriteSingle(d.greatestListingIndex)
+        .WriteInteger(d.graphRows)
+        .WriteInteger(d.extraMonth)
+        .WriteText("O")
+        .WriteInteger(0)
+        .EndRecord();
+    for (const ComparisonGridRow& row : d.grid1)
+        for (const std::string& cell : row) writer.WriteText(cell).EndRecord();
+    for (const auto& row : d.grid2)
+        for (const std::string& cell : row) writer.WriteText(cell).EndRecord();
+    for (const ComparisonGraphRow& point : d.graph)
+        writer.WriteText(point.label).WriteDouble(point.totalInterest).EndRecord();
+    writer.WriteText(d.printout).EndRecord();
+    for (int r = 0; r < kListingRows; ++r) {
+        for (int c = 0; c < kListingIndexes; ++c) {
+            writer.WriteText(d.listingLabels[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)])
+                .WriteText(d.listingAmounts[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)])
+                .EndRecord();
+        }
+    }
+    return writer.Data();
+}
+
+bool SaveComparisonFile(const std::string& path, const ComparisonFileData& data, std::string* error) {
+    std::string bytes;
+    try {
+        bytes = FormatComparisonFile(data);
+    } catch (const FormatError& e) {
+        if (error) *error = e.what();
+        return false;
+    }
+    return WriteFileReplacing(path, bytes, error);
+}
+
+}  // namespace amortix

@@ -1,0 +1,82 @@
+#pragma once
+// Comparison files (.qcd): a whole comparison as displayed, so that an opened
+// comparison shows, prints and graphs its rows without recalculating them.
+//
+// Record 1 holds 24 fields (inputs, texts, codes, the comparison counters);
+// then, one record each: the R x 12 cell texts of the upper grid, the GR x GC
+// cell texts of the lower grid (header row included), R graph rows (label and
+// total interest), the printout text (one quoted text spanning lines), and the
+// 41 x 12 label and amount pairs of the listing tables.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/calc/listing.h"
+#include "core/files/text_file.h"
+
+namespace amortix {
+
+inline constexpr int kComparisonMaxRows = 8;
+inline constexpr int kComparisonGrid1Columns = 12;
+// Bounds of the lower grid: two columns per listed row, and the greatest
+// entry count (at most 40 years of amounts) plus the header and a spare row.
+inline constexpr int kComparisonGrid2MaxRows = 42;
+inline constexpr int kComparisonGrid2MaxColumns = 24;
+
+using ComparisonGridRow = std::array<std::string, kComparisonGrid1Columns>;
+
+struct ComparisonGraphRow {
+    std::string label;  // "Row " and the row number with one leading blank
+    double totalInterest = 0;
+    bool operator==(const ComparisonGraphRow&) const = default;
+};
+
+struct ComparisonFileData {
+    double principal = 0;
+    double ratePercent = 0;
+    double years = 0;
+    std::string compounding;  // list texts, leading blanks included
+    std::string frequency;
+    std::int16_t dayBasisChoice = 1;    // 0..4; the days themselves are not stored
+    std::int16_t view = 2;              // schedule view setting
+    std::int16_t extraYears = 0;        // years of the additional-payments table (0..45)
+    std::int16_t yearsWithAmounts = 0;  // 0..45
+
+    // The comparison counters (single precision in the file, whole numbers).
+    // The row count R is grid1.size() and the lower grid's row count is
+    // grid2.size().
+    std::int16_t grid2Columns = 8;              // 0..24
+    std::int16_t listingIndex = 0;              // 0..12
+    std::int16_t listingColumn = 0;             // 0..24
+    std::int16_t greatestEntryCount = 0;        // 0..40 (rows of the listing tables)
+    std::int16_t greatestEntryCount0to4 = 0;    // 0..40
+    std::int16_t greatestEntryCount5to9 = 0;    // 0..40
+    std::int16_t greatestEntryCount10to11 = 0;  // 0..40
+    std::int16_t greatestListingIndex = 0;      // 0..11
+    std::int16_t graphRows = 0;                 // 0..8, rows to graph
+    std::int16_t extraMonth = 12;               // 0..12: 12 for the first month, else month - 1
+
+    std::vector<ComparisonGridRow> grid1;         // rows 1..R of the upper grid (R 0..8)
+    std::vector<std::vector<std::string>> grid2;  // rows 0..GR-1, each of grid2Columns texts (GR 0..42)
+    std::vector<ComparisonGraphRow> graph;        // one per comparison row: R
+    std::string printout;                         // four lines per row, each ended by CR LF
+    ListingTable listingLabels;
+    ListingTable listingAmounts;
+
+    bool operator==(const ComparisonFileData&) const = default;
+};
+
+LoadResult<ComparisonFileData> LoadComparisonFile(const std::string& path);
+LoadResult<ComparisonFileData> ParseComparisonFile(std::string_view bytes);
+
+// Writes through a temporary file; false (with the reason in `error`) when
+// the data is inconsistent or out of bounds, or the file cannot be written.
+bool SaveComparisonFile(const std::string& path, const ComparisonFileData& data,
+                        std::string* error = nullptr);
+// The file's bytes; throws FormatError for data that cannot be stored.
+std::string FormatComparisonFile(const ComparisonFileData& data);
+
+}  // namespace amortix

@@ -1,0 +1,38 @@
+#pragma once
+// The personal settings kept between runs in `Personal.Mtg`: one line of four
+// comma-separated fields (font choice, user name, currency symbol, compounding).
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/files/text_file.h"
+
+namespace amortix {
+
+struct PersonalSettings {
+    std::int16_t printerFontChoice = 0;  // 1 Courier New 11 point, 0 standard font
+    std::string userName;
+    std::string currencySymbol = "$";
+    std::int16_t compoundSetting = 0;  // 0 Monthly .. 4 Annual
+
+    bool operator==(const PersonalSettings&) const = default;
+};
+
+// The settings in the file, or nothing when it is missing, unreadable or
+// malformed (the caller keeps its defaults). Fields after the fourth are
+// ignored. An empty currency symbol is returned as read; the caller turns it
+// into "$".
+std::optional<PersonalSettings> LoadPersonalSettings(const std::string& path);
+
+// The same, with the reason when there are no settings. A font choice other
+// than 0 or 1 or a compounding index outside 0..4 makes the file malformed.
+LoadResult<PersonalSettings> ReadPersonalSettings(const std::string& path);
+LoadResult<PersonalSettings> ParsePersonalSettings(std::string_view bytes);
+
+// Writes the file (through a temporary file and a rename); false on failure,
+// also for a name or symbol holding a double quote, which the file cannot hold.
+bool SavePersonalSettings(const std::string& path, const PersonalSettings& settings);
+
+}  // namespace amortix

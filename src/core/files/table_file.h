@@ -1,0 +1,73 @@
+#pragma once
+// Table files (.qmd mortgage, .qld personal loan): the inputs of the tables
+// screen and the settings that shape its schedule, never results.
+//
+// Record 1 holds 15 fields: principal, rate, years, compounding text,
+// frequency text, first payment date text, date display flag, day-basis code,
+// view, N, count of years with amounts, kind, days in year, additional-payment
+// option, percentage increase. Files of the previous layout stop after the
+// kind (12 fields). Then N records of two amounts: year number and additional
+// amount, for rows 1..N of the additional-payments table.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/calc/rates.h"
+#include "core/calc/schedule.h"
+#include "core/files/text_file.h"
+#include "core/format/money.h"
+
+namespace amortix {
+
+// Rows 1..45 of the additional-payments table can be held.
+inline constexpr int kMaxTableFileYears = kYearRows - 1;
+
+struct TableYearRecord {
+    Currency yearNumber;
+    Currency amount;
+    bool operator==(const TableYearRecord&) const = default;
+};
+
+struct TableFileData {
+    double principal = 0;
+    double ratePercent = 0;
+    double years = 0;                 // a loan's months / 12
+    std::string compounding;          // list text as shown, leading blanks included
+    std::string frequency;            // list text as shown, leading blanks included
+    std::string firstPaymentDate;     // as stored: the short date form of the machine that saved it
+    std::int16_t showDates = 0;       // 1 payment dates, otherwise payment numbers
+    std::int16_t dayBasisChoice = 1;  // 0 365.25, 1 365, 2 364, 3 363, 4 typed (daysInYear)
+    std::int16_t view = 1;            // 1 annual lines, otherwise all payments
+    std::int16_t yearsWithAmounts = 0;
+    TablesMode mode = TablesMode::Mortgage;
+    // Absent when read from a file of the previous layout: the caller keeps
+    // its own values. Saving needs all three.
+    std::optional<float> daysInYear;
+    std::optional<std::int16_t> extraPaymentType;  // 0 percentage, 1 year amounts, 2 both
+    std::optional<float> paymentIncrease;          // fraction: 0.05 for 5 %
+    // Rows 1..N of the additional-payments table; N (record 1, field 10) is
+    // the size, 0 to 45.
+    std::vector<TableYearRecord> yearRecords;
+
+    bool operator==(const TableFileData&) const = default;
+};
+
+// Reads a whole table file; the error says what is wrong and where.
+LoadResult<TableFileData> LoadTableFile(const std::string& path);
+LoadResult<TableFileData> ParseTableFile(std::string_view bytes);
+
+// Writes the 15-field layout through a temporary file; false (with the reason
+// in `error`) when the data cannot be written or read back, or the file
+// cannot be written. A previous file is then left as it was.
+bool SaveTableFile(const std::string& path, const TableFileData& data, std::string* error = nullptr);
+// The file's bytes; throws FormatError for data that cannot be stored.
+std::string FormatTableFile(const TableFileData& data);
+
+// The days in year a stored day-basis code stands for: the presets for codes
+// 0 to 3, and `days` (read or kept) with the periods computed for code 4.
+DayBasis DayBasisFromCode(std::int16_t code, float days);
+
+}  // namespace amortix

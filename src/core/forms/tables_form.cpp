@@ -1,0 +1,284 @@
+#include "core/forms/tables_form.h"
+
+#include <utility>
+
+#include "core/format/numfmt.h"
+
+namespace amortix {
+
+TablesDefaults DefaultsFor(TablesMode mode, std::string_view currencySymbol) {
+    TablesDefaults d;
+    d.rateList = {"6 ", "7 ", "8 ", "9 ", "10 "};
+    d.ratePercent = 10.125;
+    if (mode == TablesMode::Mortgage) {
+        d.caption = " Mortgage Tables";
+        d.label1 = " Principal amount of           mortgage.";
+        d.label2 = " Annual interest rate %";
+        d.label3 = " Amortization period in       years.";
+        d.label8 = " Total paid over    life of mortgage.";
+        d.label11 = " No. of years to  final payment.";
+        d.principal = 100000;
+        d.principalText = "   " + std::string(currencySymbol) + "100,000.00";
+        d.rateText = "        10.125%";
+        d.termText = "            25";
+        d.years = 25;
+        d.termList = {"25", "30", "40"};
+    } else {
+        d.caption = " Loan Tables";
+        d.label1 = " Principal amount of the     loan.";
+        d.label2 = " Annual interest rate %.";
+        d.label3 = " Payback period of the      loan in months.";
+        d.label8 = " Total paid over    life of the loan.";
+        d.label11 = " No. months to   final payment.";
+        d.principal = 20000;
+        d.principalText = "   " + std::string(currencySymbol) + "20,000.00";
+        d.rateText = "         10.125%";
+        d.termText = "            48";
+        d.years = 4;
+        d.termList = {"24", "36", "48", "60"};
+    }
+    return d;
+}
+
+std::string CompoundingForSetting(int compoundSetting) {
+    if (compoundSetting >= 1 && compoundSetting <= 4)
+        return std::string(kCompoundingTexts[static_cast<std::size_t>(compoundSetting)]);
+    return std::string(kCompoundingTexts[0]);
+}
+
+TermEntry EnterTerm(TablesMode mode, std::string_view typed) {
+    TermEntry e;
+    double value = ParseNumber(typed);
+    if (mode == TablesMode::Mortgage) {
+        if (value > 40) {
+            e.message = 5;
+            value = 40;
+        }
+        e.years = value;
+        e.text = TermBoxText(value);
+    } else {
+        if (value > 480) {
+            e.message = 16;
+            value = 480;
+        }
+        e.years = value / 12.0;
+        e.text = TermBoxText(e.years * 12.0);
+    }
+    return e;
+}
+
+namespace {
+
+std::string JoinHelp(const std::vector<std::pair<const char*, int>>& lines) {
+    std::string out;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        out += lines[i].first;
+        if (i + 1 == lines.size()) break;
+        out += "\r\n";
+        for (int b = 0; b < lines[i].second; ++b) out += "\r\n";
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string TablesQuickHelp(TablesMode mode) {
+    constexpr const char* kTerm =
+        "Click 'Term' to display in the spreadsheet and print, only data for the term selected. All other "
+        "results are not affected as they are based on full amortization.";
+    constexpr const char* kShow =
+        "Show payments. Click option to show All payments or just the Annual totals.";
+    if (mode == TablesMode::Mortgage) {
+        return JoinHelp({
+            {"Click on green box to change, start typing in numbers, deletes previous ones, then "
+             "'Calculate'. "
+             "Results shown in white cells.   Press F1 key for more detailed information.",
+             1},
+            {"100,000.00", 2},
+            {"       6.125", 3},
+            {"           25", 2},
+            {"Click down arrow to select different compound interest periods.", 0},
+            {"American = Monthly.  Canadian = Semi-Annual.", 1},
+            {"Click down arrow to select different payment frequencies.", 0},
+            {"Accelerated payments. 26 instead of 12 annual payments at half the monthly principal + "
+             "Interest. "
+             "Mortgage retired earlier.",
+             1},
+            {kShow, 1},
+            {"Click 'Additional Payments'. Select option. Enter percentage and/or amount beside year, select "
+             "month option. 'OK' accepts all changes, 'Erase all' sets all cells to 0. Effects all "
+             "calculations "
+             "unless Amortization period changed or 'Erase all' used.",
+             1},
+            {"Click 'Days in Year' to change the way interest is computed when used with all 'Frequency and "
+             "type of each payment' except Monthly and Semimonthly payments.",
+             1},
+            {kTerm, 1},
+            {"Click 'View Payment Date' to show dates, toggles to 'View Payment No.' for numbers.", 0},
+        });
+    }
+    return JoinHelp({
+        {"                          How to use for Car, Consumer or Personal loans.", 0},
+        {"10,000.00", 3},
+        {"      6.125", 3},
+        {"          60", 3},
+        {"Monthly.   Almost all Loans are based on monthly compounding.", 2},
+        {"Monthly.   All Loans are based on one payment each month, 12 payments each", 0},
+        {"               year during the payback period. Same as a Normal mortgage.", 1},
+        {kShow, 1},
+        {"Normally financial institutions do not allow Additional Payments. Use if allowed.", 1},
+        {"When using accelerated payments, change the Days in Year. Use if allowed.", 1},
+        {kTerm, 1},
+        {"Click 'View Payment Dates' to show dates, toggles to 'View Payment No.' for numbers.", 0},
+    });
+}
+
+int TermOptionIndex(std::int16_t termYears) {
+    for (int i = 0; i < 7; ++i)
+        if (kTermChoices[i] == termYears) return i;
+    return 0;
+}
+
+bool TermFitsPeriod(std::int16_t termYears, double periodYears) {
+    return !(periodYears < termYears);
+}
+
+DaysExit ExitDaysDialog(int choice, std::string_view typedText) {
+    DaysExit out;
+    if (choice != 4) {
+        out.basis = DayBasis::Preset(choice);
+        return out;
+    }
+    const float days = Trim(typedText).empty() ? 0.0f : static_cast<float>(ParseNumber(typedText));
+    if (!DayBasis::TypedDaysAcceptable(days)) {
+        out.message = 19;
+        return out;
+    }
+    out.basis = DayBasis::Typed(days);
+    return out;
+}
+
+std::string DaysBoxText(float days) {
+    return FormatNumber(static_cast<double>(days), "###.00");
+}
+
+// --- Additional payments ---------------------------------------------------
+
+namespace {
+
+constexpr const char* kAmountMask = "###,###.00";
+
+std::string PercentBoxText(double percent) {
+    return RightJustify(FormatNumber(percent, "##0.000"), 9) + "%";
+}
+
+bool ValidYearRow(int row) {
+    return row >= 1 && row < kYearRows;
+}
+
+}  // namespace
+
+PrePayForm::PrePayForm(const AdditionalPayments& current, double periodYears) : p_(current) {
+    const double years = RoundHalfEven(periodYears);
+    p_.years = static_cast<std::int16_t>(years < 0 ? 0 : years > kYearRows - 1 ? kYearRows - 1 : years);
+    for (int y = 1; y <= p_.years; ++y) p_.yearNumber[static_cast<std::size_t>(y)] = Currency::FromDouble(y);
+    // Opening selects the stored option, whose rules then apply.
+    ChooseType(p_.type);
+}
+
+int PrePayForm::GridRows() const {
+    return p_.years + 1 > 20 ? p_.years + 1 : 20;
+}
+
+std::string PrePayForm::PercentText() const {
+    return PercentBoxText(static_cast<double>(p_.increase * 100.0f));
+}
+
+int PrePayForm::MonthOption() const {
+    return p_.month == 12 || p_.month == 0 ? 0 : p_.month;
+}
+
+std::string PrePayForm::YearCell(int row) const {
+    if (row < 1 || row > p_.years) return {};
+    return FormatNumber(static_cast<double>(row), "###");
+}
+
+std::string PrePayForm::AmountCell(int row) const {
+    if (!ValidYearRow(row)) return {};
+    const Currency amount = p_.amount[static_cast<std::size_t>(row)];
+    if (row > p_.years && amount == Currency()) return {};
+    return FormatNumber(amount, kAmountMask);
+}
+
+void PrePayForm::ChooseType(int type) {
+    p_.type = static_cast<std::int16_t>(type < 0 || type > 2 ? 0 : type);
+    if (p_.type == 0) {
+        for (int y = 1; y <= p_.years; ++y) p_.amount[static_cast<std::size_t>(y)] = Currency();
+        p_.rowCount = 0;
+        p_.month = 12;
+    } else if (p_.type == 1) {
+        p_.increase = 0.0f;
+    }
+}
+
+void PrePayForm::ChooseMonth(int option) {
+    p_.month = static_cast<std::int16_t>(option <= 0 || option > 11 ? 12 : option);
+}
+
+std::optional<int> PrePayForm::EnterPercent(std::string_view typed) {
+    double value = ParseNumber(typed);
+    std::optional<int> message;
+    if (value > 100) {
+        value = 100;
+        message = 35;
+    }
+    p_.increase = static_cast<float>(value / 100.0);
+    return message;
+}
+
+void PrePayForm::SelectCell(int row, int column) {
+    editRow_ = row;
+    editColumn_ = column;
+    editText_.clear();
+}
+
+PrePayForm::KeyResult PrePayForm::TypeInGrid(int code) {
+    if (code == kKeyQuote) return {};
+    if (code == kKeyEnter) return {false, true};
+    const bool amountColumn = editColumn_ == 1 && ValidYearRow(editRow_);
+    if (code == kKeyBackspace) {
+        editText_.clear();
+        if (amountColumn) p_.amount[static_cast<std::size_t>(editRow_)] = Currency();
+        return {};
+    }
+    if (!amountColumn) return {};
+    if (code != '.' && (code < '0' || code > '9')) return {true, false};
+    const auto dot = editText_.find('.');
+    if (dot != std::string::npos && editText_.size() >= dot + 3) return {};  // cents are complete
+    // Twelve whole digits are more than any loan; more would overflow the amount.
+    if (code != '.' && dot == std::string::npos && editText_.size() >= 12) return {true, false};
+    editText_.push_back(static_cast<char>(code));
+    p_.amount[static_cast<std::size_t>(editRow_)] = Currency::FromDouble(ParseNumber(editText_));
+    p_.yearNumber[static_cast<std::size_t>(editRow_)] = Currency::FromDouble(editRow_);
+    return {};
+}
+
+void PrePayForm::DeleteInGrid() {
+    if (editColumn_ != 1 || !ValidYearRow(editRow_)) return;
+    p_.amount[static_cast<std::size_t>(editRow_)] = Currency();
+    editText_.clear();
+}
+
+void PrePayForm::EraseAll() {
+    for (int y = 1; y <= p_.years; ++y) p_.amount[static_cast<std::size_t>(y)] = Currency();
+    p_.rowCount = 0;
+    p_.month = 12;
+    p_.increase = 0.0f;
+}
+
+bool PrePayForm::Accept() {
+    p_.rowCount = p_.CountYearsWithAmounts();
+    return p_.increase > 0.0f || p_.rowCount > 0;
+}
+
+}  // namespace amortix

@@ -1,0 +1,119 @@
+#pragma once
+// What the tables screen shows and decides, without a window: its captions and
+// defaults per mode, the display forms its boxes write back, the period limits,
+// the quick help, and the rules of its three dialogs (term, days in year,
+// additional payments).
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/calc/rates.h"
+#include "core/calc/schedule.h"
+#include "core/format/numfmt.h"
+
+namespace amortix {
+
+struct TablesDefaults {
+    std::string caption;  // the frame's caption
+    std::string label1, label2, label3, label8, label11;
+    std::string principalText, rateText, termText;
+    double principal = 0, ratePercent = 0, years = 0;
+    std::vector<std::string> rateList, termList;
+};
+TablesDefaults DefaultsFor(TablesMode mode, std::string_view currencySymbol);
+
+// The compounding text a screen opens with for the personal setting.
+std::string CompoundingForSetting(int compoundSetting);
+
+// Leaving the period box: the value stored in years, the text shown and the
+// message raised when the limit (40 years, 480 months) corrected it.
+struct TermEntry {
+    double years = 0;
+    std::string text;
+    std::optional<int> message;
+};
+TermEntry EnterTerm(TablesMode mode, std::string_view typed);
+
+// The quick help that replaces the grid, lines joined by CR LF.
+std::string TablesQuickHelp(TablesMode mode);
+
+// The result boxes' labels and the other fixed captions of the screen.
+inline constexpr const char* kTablesLabel6 = " Interest compound           periods per year.";
+inline constexpr const char* kTablesLabel10 = " Frequency and type of     each payment.";
+
+// --- Term dialog -----------------------------------------------------------
+
+inline constexpr std::int16_t kTermChoices[] = {0, 1, 2, 3, 4, 5, 10};
+inline constexpr const char* kTermCaptions[] = {"All Years", "1 Year",  "2 Years", "3 Years",
+                                                "4 Years",   "5 Years", "10 Years"};
+int TermOptionIndex(std::int16_t termYears);  // 0 when the value is not offered
+// Leaving the term dialog: a term longer than the period raises message 34 and
+// falls back to all years (the dialog stays open).
+bool TermFitsPeriod(std::int16_t termYears, double periodYears);
+
+// --- Days in year dialog ---------------------------------------------------
+
+inline constexpr const char* kDaysCaptions[] = {"365.25", "365", "364", "363", "Type in year"};
+inline constexpr const char* kDaysLabel1 =
+    " Most Financial Institutions use 365. Other: type your own to calculate to 2 decimals between 363 - "
+    "365.25";
+
+// Leaving the dialog with the typed option: the new day basis, or message 19.
+struct DaysExit {
+    std::optional<DayBasis> basis;
+    std::optional<int> message;
+};
+// `typedText` is the box's text; an empty box counts as 0 days.
+DaysExit ExitDaysDialog(int choice, std::string_view typedText);
+std::string DaysBoxText(float days);  // "###.00"
+
+// --- Additional payments dialog --------------------------------------------
+
+// The editing state of the additional-payments form; every rule of its boxes
+// and buttons lives here so the window only forwards events.
+class PrePayForm {
+  public:
+    // Opens on the current additional payments for a period of `periodYears`.
+    PrePayForm(const AdditionalPayments& current, double periodYears);
+
+    const AdditionalPayments& Payments() const { return p_; }
+    int GridRows() const;             // at least 20, else years + 1
+    std::string PercentText() const;  // "##0.000" in 9 and "%"
+    int MonthOption() const;          // 0..11
+    bool PercentEnabled() const { return p_.type != 1; }
+    bool AmountsEnabled() const { return p_.type != 0; }
+    std::string YearCell(int row) const;    // grid column 0
+    std::string AmountCell(int row) const;  // grid column 1
+
+    void ChooseType(int type);
+    void ChooseMonth(int option);
+    // Leaving the percentage box after typing: message 35 above 100.
+    std::optional<int> EnterPercent(std::string_view typed);
+
+    // Grid editing, cell by cell: the current cell became (row, column).
+    void SelectCell(int row, int column);
+    // A character typed into the grid; returns false when it is refused with a beep.
+    struct KeyResult {
+        bool beep = false;
+        bool moveDown = false;
+    };
+    KeyResult TypeInGrid(int code);
+    void DeleteInGrid();
+
+    void EraseAll();
+    // OK: counts the years with amounts; true when the indicator turns red.
+    bool Accept();
+
+    int EditRow() const { return editRow_; }
+    int EditColumn() const { return editColumn_; }
+
+  private:
+    AdditionalPayments p_;
+    int editRow_ = 1;
+    int editColumn_ = 1;
+    std::string editText_;
+};
+
+}  // namespace amortix

@@ -1,0 +1,404 @@
+#include "core/print/report.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "core/format/numfmt.h"
+
+namespace amortix {
+
+namespace {
+
+constexpr std::string_view kTablesRule =
+    "___________________________________________________________________________";
+constexpr std::string_view kComparisonRule =
+    "_____________________________________________________________________________";
+constexpr std::string_view kPageFooter = "Page";
+constexpr int kPageFooterColumn = 40;
+// Lines the additional-payments section may reach on a page before it moves to a new one.
+constexpr int kNotesPageLimit = 57;
+
+constexpr const char* kMoneyMask = "###,,###.00";
+constexpr const char* kRowMask = "####,,###.00";
+
+constexpr std::string_view kLineA =
+    " Payment    Interest   Principal     Remaining    Cumulative     Cumulative";
+constexpr std::string_view kLineBAnnual =
+    "  Year       Payment     Payment       Balance      Interest      Principal";
+constexpr std::string_view kLineBPayments =
+    "No. Year     Payment     Payment       Balance      Interest      Principal";
+constexpr std::string_view kLineBDates =
+    "   Date      Payment     Payment       Balance      Interest      Principal";
+
+constexpr std::string_view kComparisonTitle = " Mortgage Comparisons";
+constexpr std::string_view kComparisonHeader1 =
+    "Row, Days   Amorti  Retired  Number  Amount    Annual    Principal   Total";
+constexpr std::string_view kComparisonHeader2 =
+    "Compound   -zation  at end   Annual  of        Interest  + Interest  Interest";
+constexpr std::string_view kComparisonHeader3 =
+    "Frequency   Period  of Year  Paymts  Mortgage  Rate      Payment     Payment";
+constexpr std::string_view kListingTitle = "* Additional Payments Applied";
+constexpr int kListingTitleColumn = 25;
+constexpr int kListingColumnStep = 16;
+
+PrintItem At(int column) {
+    return PrintItem::At(column);
+}
+PrintItem Text(std::string_view text) {
+    return PrintItem::Text(text);
+}
+
+// Prints one text at a column and ends the line.
+void Line(LinePrinter& p, int column, std::string_view text) {
+    p.Print({At(column), Text(text)});
+}
+
+// A result box already holds the symbol and the amount under a grouped
+// two-decimal mask; the report sets the same text in its own width.
+std::string Rejustify(std::string_view boxText, int width) {
+    return RightJustify(Trim(boxText), width);
+}
+
+std::string Money(std::string_view symbol, Currency value, const char* mask, int width) {
+    return RightJustify(MoneyText(symbol, value, mask), width);
+}
+
+DaySerial SerialOf(Currency c) {
+    return static_cast<DaySerial>(c.Ticks() / Currency::kScale);
+}
+
+}  // namespace
+
+void PrinterSetup(PrintJob& job) {
+    job.printer.EmptyLine();
+    if (job.fontChoice != kPrinterFontStandard) {
+        job.printer.SetFont(PrinterFont{"Courier New", 11, false});
+        job.pageLines = kCourierPageLines;
+    } else {
+        job.printer.SetFont(std::nullopt);
+        job.pageLines = kStandardPageLines;
+    }
+}
+
+void PageBreak(PrintJob& job) {
+    LinePrinter& p = job.printer;
+    p.EmptyLine();
+    p.EmptyLine();
+    p.Print({At(kPageFooterColumn), Text(kPageFooter), PrintItem::Number(p.PageNumber())});
+    p.NewPage();
+    PrinterSetup(job);
+}
+
+void EndPrintout(PrintJob& job) {
+    job.printer.NewPage();
+    job.printer.EndDocument();
+}
+
+bool HeaderCancelled(std::string_view headerText) {
+    return headerText == "1";
+}
+
+std::string HeaderAsTyped(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '"' || u < 0x20 || u == 0x7F) continue;
+        out.push_back(c);
+    }
+    return out;
+}
+
+// ---------------------------------------------------------------------------
+
+int TablesReportRows(const ScheduleResult& r) {
+    const bool allPayments = r.view == ScheduleView::AllPayments;
+    int rows = 0;
+    if (r.termYears > 0)
+        rows = allPayments ? r.termYears * r.paymentsPerYear : r.termYears;
+    else if (allPayments)
+        rows = r.gridRows;
+    else
+        rows = ToInt16(static_cast<double>(r.yearsToFinal) + 0.49);
+    const int last = static_cast<int>(r.schedule.size()) - 1;
+    return std::clamp(rows, 0, std::max(last, 0));
+}
+
+namespace {
+
+class TablesReport {
+  public:
+    TablesReport(LinePrinter& printer, const TablesPrintData& data, const ScheduleResult& result,
+                 std::int16_t fontChoice)
+        : p_(printer),
+          d_(data),
+          r_(result),
+          job_{printer, fontChoice, 0},
+          loan_(data.mode == TablesMode::PersonalLoan),
+          annual_(result.view != ScheduleView::AllPayments),
+          lineB_(annual_            ? kLineBAnnual
+                 : result.showDates ? kLineBDates
+                                    : kLineBPayments) {}
+
+    void Print() {
+        PrinterSetup(job_);
+        Line(p_, 2, d_.header);
+        p_.EmptyLine();
+        FirstPage();
+        int counter = 24;
+        const int rows = TablesReportRows(r_);
+        for (int i = 1; i <= rows; ++i) {
+            ++counter;
+            Row(r_.schedule[static_cast<std::size_t>(i)]);
+            if (counter >= job_.pageLines) {
+                BreakWithHeaders();
+                counter = 7;
+            }
+        }
+        Totals(r_.schedule[static_cast<std::size_t>(rows)]);
+        if (!r_.additionalNotes.empty()) {
+            const int listed = static_cast<int>(r_.listing.size());
+            if (listed + 4 + counter > kNotesPageLimit) BreakWithHeaders();
+            p_.EmptyLine();
+            Line(p_, 2, r_.additionalNotes);
+        }
+        EndPrintout(job_);
+    }
+
+  private:
+    void FirstPage() {
+        const std::string_view sym = r_.currencySymbol;
+        Line(p_, 32, loan_ ? " Personal Loan Table" : " Mortgage Table");
+        Line(p_, 2, kTablesRule);
+        p_.EmptyLine();
+        Line(p_, 2,
+             loan_ ? "Principal   Annual     Length of      Interest       Frequency     Included"
+                   : "Principal   Annual     Amortization   Interest       Frequency     Included");
+        Line(p_, 2,
+             loan_ ? "amount of   interest   the loan       compounding    and type      in P + I"
+                   : "amount of   interest   period in      compounding    and type      in P + I");
+        const double percent = static_cast<double>(d_.paymentIncrease * 100.0f);
+        p_.Print({At(2),
+                  Text(loan_ ? "the loan.   rate(%).   in months.     periods/year.  of payment. "
+                             : "mortgage.   rate(%).   years.         periods/year.  of payment. "),
+                  Text(RightJustify(FormatNumber(percent, "##0.000"), 9)), Text("%")});
+        p_.EmptyLine();
+        const std::string increase =
+            d_.paymentIncrease > 0.0f ? Rejustify(r_.PPpercent, 9) : RightJustify(sym, 9);
+        p_.Print({At(2), Text(RightJustify(MoneyText(sym, d_.principal, kMoneyMask), 11)), At(14),
+                  Text(RightJustify(FormatNumber(d_.ratePercent, loan_ ? "###.000" : "##.000"), 6)),
+                  Text("%"), At(23), Text(RightJustify(FormatNumber(ParseNumber(d_.termText), "###"), 4)),
+                  At(36), Text(RightJustify(d_.compounding, 14)), At(51),
+                  Text(RightJustify(d_.frequency, 14)), At(68), Text(increase)});
+        Line(p_, 2, kTablesRule);
+        p_.EmptyLine();
+        Line(p_, 2,
+             loan_ ? "Days   Interest    No. of     No. months Principal   Total paid    Total of"
+                   : "Days   Interest    No. of     No. years  Principal   Total paid    Total of");
+        Line(p_, 2, "in     rate        payments   to final   + Interest  over life     interest");
+        Line(p_, 2,
+             loan_ ? "year   factor      each year  payment    payment     of the loan   savings"
+                   : "year   factor      each year  payment    payment     of mortgage   savings");
+        p_.EmptyLine();
+        p_.Print({At(2), Text(r_.InDays), At(9), Text(Rejustify(r_.PeriodicR, 10)), At(19),
+                  Text(RightJustify(FormatNumber(static_cast<double>(r_.paymentsPerYear), "###.00"), 7)),
+                  At(31), Text(Rejustify(r_.EndMortYear, 6)), At(40), Text(Rejustify(r_.InMonthPI, 10)),
+                  At(53), Text(Rejustify(r_.AllPayments, 12)), At(65), Text(Rejustify(r_.TotSavd, 12))});
+        Line(p_, 2, kTablesRule);
+        p_.EmptyLine();
+        ColumnHeaders();
+    }
+
+    void ColumnHeaders() {
+        Line(p_, 2, kLineA);
+        Line(p_, 2, lineB_);
+        Line(p_, 2, kTablesRule);
+        p_.EmptyLine();
+    }
+
+    void BreakWithHeaders() {
+        PageBreak(job_);
+        p_.EmptyLine();
+        ColumnHeaders();
+    }
+
+    void Row(const ScheduleRow& row) {
+        std::string first;
+        if (r_.showDates) {
+            first = r_.formatDate ? r_.formatDate(SerialOf(row[7])) : IsoDate(SerialOf(row[7]));
+        } else if (annual_) {
+            first = RightJustify(FormatNumber(row[1], "####"), 5);
+        } else {
+            first = RightJustify(FormatNumber(row[1], "####"), 4);
+            first.append(RightJustify(FormatNumber(row[0], "###"), 3));
+        }
+        p_.Print({At(2), Text(first), At(13), Text(RightJustify(FormatNumber(row[2], kRowMask), 9)), At(25),
+                  Text(RightJustify(FormatNumber(row[3], kRowMask), 9)), At(36),
+                  Text(RightJustify(FormatNumber(row[4], kRowMask), 12)), At(50),
+                  Text(RightJustify(FormatNumber(row[5], kRowMask), 12)), At(65),
+                  Text(RightJustify(FormatNumber(row[6], kRowMask), 12))});
+    }
+
+    void Totals(const ScheduleRow& last) {
+        Line(p_, 2, kTablesRule);
+        p_.EmptyLine();
+        std::string label;
+        if (r_.termYears == 0) {
+            label = "Total:";
+        } else {
+            label.push_back(' ');
+            label.append(std::to_string(r_.termYears));
+            label.append(" Year Term");
+        }
+        const std::string_view sym = r_.currencySymbol;
+        p_.Print({At(2), Text(label), At(36), Text(Money(sym, last[4], kRowMask, 12)), At(50),
+                  Text(Money(sym, last[5], kRowMask, 12)), At(65), Text(Money(sym, last[6], kRowMask, 12))});
+    }
+
+    LinePrinter& p_;
+    const TablesPrintData& d_;
+    const ScheduleResult& r_;
+    PrintJob job_;
+    bool loan_;
+    bool annual_;
+    std::string_view lineB_;
+};
+
+}  // namespace
+
+std::optional<int> PrintTablesReport(LinePrinter& printer, const TablesPrintData& data,
+                                     const ScheduleResult& result, std::int16_t fontChoice) {
+    if (result.resultsReady == 0 || !result.calculated) return kNothingToPrintMessage;
+    TablesReport(printer, data, result, fontChoice).Print();
+    return std::nullopt;
+}
+
+// ---------------------------------------------------------------------------
+
+std::optional<int> PrintComparisonReport(LinePrinter& p, const ComparisonPrintData& d,
+                                         std::int16_t fontChoice) {
+    if (d.rowsToGraph <= 0) return kNothingToPrintMessage;
+    PrintJob job{p, fontChoice, 0};
+    PrinterSetup(job);
+    Line(p, 2, d.header);
+    p.EmptyLine();
+    Line(p, 32, kComparisonTitle);
+    Line(p, 2, kComparisonRule);
+    p.EmptyLine();
+    Line(p, 2, kComparisonHeader1);
+    Line(p, 2, kComparisonHeader2);
+    Line(p, 2, kComparisonHeader3);
+    Line(p, 2, kComparisonRule);
+    p.EmptyLine();
+    // The row lines start at the margin; the text's last line break and the
+    // statement's own end leave one empty line below them.
+    p.Print({Text(d.printoutText)});
+    // Rows to graph equals the row count whenever printing is allowed.
+    int used = 4 * d.rowsToGraph + 12;
+
+    if (d.greatestEntryCount > 0) {
+        Line(p, kListingTitleColumn, kListingTitle);
+        Line(p, 2, kComparisonRule);
+        p.EmptyLine();
+        used += 2;
+        const int lastIndex = std::clamp<int>(d.greatestListingIndex, 0, kListingIndexes - 1);
+        bool breakDue = false;
+        const auto group = [&](int first, int last, int entries) {
+            const int lastRow = std::clamp(entries, 0, kListingRows - 1);
+            for (int r = 0; r <= lastRow; ++r) {
+                // The break waits for a row to follow, so no page ends up holding only the title.
+                if (breakDue) {
+                    p.NewPage();
+                    PrinterSetup(job);
+                    p.EmptyLine();
+                    Line(p, kListingTitleColumn, kListingTitle);
+                    p.EmptyLine();
+                    Line(p, 2, kComparisonRule);
+                    p.EmptyLine();
+                    used = 4;
+                    breakDue = false;
+                }
+                std::vector<PrintItem> items;
+                for (int c = first; c <= last; ++c) {
+                    const auto rr = static_cast<std::size_t>(r), cc = static_cast<std::size_t>(c);
+                    std::string cell = d.labels[rr][cc];
+                    cell.append(d.amounts[rr][cc]);
+                    items.push_back(At(1 + kListingColumnStep * (c - first)));
+                    items.push_back(Text(cell));
+                }
+                p.Print(items);
+                Line(p, 2, kComparisonRule);
+                p.EmptyLine();
+                used += 3;
+                if (used >= job.pageLines) breakDue = true;
+            }
+        };
+        group(0, std::min(4, lastIndex), d.groupEntryCounts[0]);
+        if (lastIndex >= 5) group(5, std::min(9, lastIndex), d.groupEntryCounts[1]);
+    }
+    EndPrintout(job);
+    return std::nullopt;
+}
+
+std::string ComparisonRowLines(const ComparisonRowPrint& row) {
+    std::string days = row.daysText;
+    // A number of days is shown with two decimals; "Normal" passes unchanged.
+    if (days.find_first_of("0123456789") != std::string::npos)
+        days = FormatNumber(ParseNumber(days), "###.00");
+    const double percent = static_cast<double>(row.increase * 100.0f);
+
+    std::string out = " ";
+    out.append(FormatNumber(static_cast<double>(row.rowNumber), "00"));
+    out.append("  ");
+    out.append(RightJustify(days, 6));
+    out.append("  ");
+    out.append(TrimLeft(row.compounding));
+    out.append("  ");
+    out.append(TrimLeft(row.frequency));
+    out.append("  ");
+    out.append(RightJustify(FormatNumber(percent, "#0.000"), 5));
+    out.append("% Was added to regular P+I payment\r\n\r\n");
+
+    out.append(14, ' ');
+    out.append(RightJustify(FormatNumber(row.years, "###"), 3));
+    out.append(row.starred ? "    *" : "     ");
+    out.append(RightJustify(FormatNumber(row.retiredYear, "###.00"), 5));
+    out.push_back(' ');
+    out.append(RightJustify(FormatNumber(static_cast<double>(row.paymentsPerYear), "###"), 4));
+    out.push_back(' ');
+    out.append(RightJustify(MoneyText(row.currencySymbol, row.principal, "####,,###.00"), 13));
+    out.push_back(' ');
+    out.append(RightJustify(FormatNumber(row.ratePercent, "###.000"), 7));
+    out.push_back(' ');
+    out.append(RightJustify(MoneyText(row.currencySymbol, row.payment, "###,,###.00"), 10));
+    out.append(RightJustify(MoneyText(row.currencySymbol, row.totalInterest, "####,,###.00"), 13));
+    out.append("\r\n\r\n");
+    return out;
+}
+
+// ---------------------------------------------------------------------------
+
+TextReport RenderTablesReport(const TablesPrintData& data, const ScheduleResult& result,
+                              std::int16_t fontChoice) {
+    TextReport report;
+    TextPrinter printer;
+    if (const auto message = PrintTablesReport(printer, data, result, fontChoice)) {
+        report.message = *message;
+        return report;
+    }
+    report.pages = printer.Pages();
+    return report;
+}
+
+TextReport RenderComparisonReport(const ComparisonPrintData& data, std::int16_t fontChoice) {
+    TextReport report;
+    TextPrinter printer;
+    if (const auto message = PrintComparisonReport(printer, data, fontChoice)) {
+        report.message = *message;
+        return report;
+    }
+    report.pages = printer.Pages();
+    return report;
+}
+
+}  // namespace amortix

@@ -1,0 +1,406 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "core/calc/schedule.h"
+#include "core/format/numfmt.h"
+
+namespace amortix {
+namespace {
+
+// The worked mortgage: 100,000 at 10.125 % over 25 years, compounded semiannually.
+ScheduleInputs Worked(const char* frequency = "      Monthly",
+                      ScheduleView view = ScheduleView::AllPayments) {
+    ScheduleInputs in;
+    in.compounding = "   Semiannual";
+    in.frequency = frequency;
+    in.view = view;
+    in.extra.years = 25;
+    for (int y = 1; y <= 25; ++y) in.extra.yearNumber[static_cast<std::size_t>(y)] = Currency::FromDouble(y);
+    return in;
+}
+
+void SetExtra(ScheduleInputs& in, int year, double amount, std::int16_t monthSetting) {
+    in.extra.amount[static_cast<std::size_t>(year)] = Currency::FromDouble(amount);
+    in.extra.month = monthSetting;
+    in.extra.rowCount = in.extra.CountYearsWithAmounts();
+}
+
+double Cell(const ScheduleResult& r, int row, int col) {
+    return r.schedule[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)].ToDouble();
+}
+
+TEST(RateCore, WorkedFactorsAndPayment) {
+    const auto f = LookupFrequency("      Monthly", DayBasis());
+    ASSERT_TRUE(f);
+    const auto rates = RateFactors(10.125, 2, f->periodsPerYear);
+    EXPECT_EQ(FormatNumber(rates.period, "0.########"), "0.00826484");
+    const auto m = MonthlyPayment(100000, rates.monthly, 10.125, 2, 25);
+    EXPECT_EQ(FormatNumber(m.payment, "###,,###.00"), "902.91");
+    EXPECT_EQ(FormatNumber(m.payment * 12 * 25, "####,,###.00"), "270,873.89");
+    EXPECT_NEAR(m.discount, 0.0846474, 1e-7);
+
+    const auto same = RateFactors(6.0, 12, 12.0);
+    EXPECT_NEAR(same.monthly, 0.005, 1e-15);
+    EXPECT_DOUBLE_EQ(same.monthly, same.period);
+}
+
+TEST(RateCore, TwoWeekFrequenciesShareTheRateButNotThePayment) {
+    const DayBasis basis;
+    const auto twoWeeks = *LookupFrequency("      2 Weeks", basis);
+    const auto biweekly = *LookupFrequency(" Biweekly(Acc)", basis);
+    const auto rates = RateFactors(10.125, 2, twoWeeks.periodsPerYear);
+    EXPECT_DOUBLE_EQ(RatePerPeriod(twoWeeks, rates), RatePerPeriod(biweekly, rates));
+    EXPECT_DOUBLE_EQ(PeriodPayment(902.91, twoWeeks), 902.91 * 12 / 26);
+    EXPECT_DOUBLE_EQ(PeriodPayment(902.91, biweekly), 902.91 / 2);
+    EXPECT_FALSE(LookupFrequency("Monthly", basis));  // the blanks are part of the text
+    EXPECT_FALSE(LookupCompounding("Semiannual"));
+}
+
+TEST(DayBasis, PresetsAndTypedValues) {
+    EXPECT_EQ(DayBasis::Preset(2).biweeklyPeriods, 26.0);
+    EXPECT_EQ(DayBasis::Preset(2).weeklyPeriods, 52.0);
+    EXPECT_EQ(DayBasis::Preset(0).biweeklyPeriods, 26.08928571);
+    EXPECT_EQ(DayBasis::Preset(3).weeklyPeriods, 51.85714286);
+    const DayBasis typed = DayBasis::Typed(365.0f);
+    EXPECT_NE(typed.biweeklyPeriods, DayBasis::Preset(1).biweeklyPeriods);
+    EXPECT_NEAR(typed.biweeklyPeriods, 26.07142857, 1e-8);  // differs only in the ninth decimal
+    EXPECT_NEAR(DayBasis::Typed(364.5f).biweeklyPeriods, 26.0357142857, 1e-9);
+    EXPECT_NEAR(DayBasis::Typed(364.5f).weeklyPeriods, 52.0714285714, 1e-9);
+    const std::pair<float, bool> acceptable[] = {{363.0f, false}, {365.25f, false}, {0.0f, false},
+                                                 {363.01f, true}, {365.0f, true},   {365.24f, true}};
+    for (const auto& [days, ok] : acceptable) EXPECT_EQ(DayBasis::TypedDaysAcceptable(days), ok) << days;
+}
+
+TEST(DayBasis, DaysInYearTexts) {
+    EXPECT_EQ(DaysInYearText(12, 365.25f), "Normal");
+    EXPECT_EQ(DaysInYearText(24, 364.0f), "Normal");
+    EXPECT_EQ(DaysInYearText(26, 365.0f), "365");
+    EXPECT_EQ(DaysInYearText(52, 365.25f), "365.25");
+    EXPECT_EQ(DaysInYearText(26, 364.5f), "364.5");
+}
+
+struct FrequencyCase {
+    const char* frequency;
+    int payments;
+    const char* endYear;
+};
+
+TEST(Schedule, WorkedFrequencies) {
+    const FrequencyCase cases[] = {
+        {"      Monthly", 300, "       25.00"},
+        {" Biweekly(Acc)", 485, "       18.65"},
+        {"   Weekly(Acc)", 968, "       18.62"},
+        {"      2 Weeks", 639, "       24.58"},
+    };
+    for (const auto& c : cases) {
+        const ScheduleResult r = CalculateSchedule(Worked(c.frequency));
+        EXPECT_TRUE(r.messages.empty()) << c.frequency;
+        EXPECT_EQ(r.gridRows, c.payments) << c.frequency;
+        EXPECT_EQ(r.EndMortYear, c.endYear) << c.frequency;
+        // The final payment always brings the balance to exactly zero.
+        EXPECT_EQ(Cell(r, c.payments, 4), 0.0) << c.frequency;
+        EXPECT_EQ(Cell(r, c.payments, 3), Cell(r, c.payments - 1, 4)) << c.frequency;
+        EXPECT_EQ(r.resultsReady, c.payments + 1) << c.frequency;
+    }
+}
+
+TEST(Schedule, MonthlyResultBoxes) {
+    const ScheduleResult r = CalculateSchedule(Worked());
+    EXPECT_EQ(r.InMonthPI, "     $902.91");
+    EXPECT_EQ(r.PeriodicR, "0.00826484");
+    EXPECT_EQ(r.InDays, "Normal");
+    EXPECT_EQ(r.NumPmtsYear, "          12");
+    EXPECT_EQ(r.AllPayments, " $270,873.89");
+    EXPECT_EQ(r.TotSavd, "        $.00");
+    EXPECT_EQ(r.PPpercent, "        $.00");
+    EXPECT_EQ(r.Label16, " P+I includes      0.000%");
+    EXPECT_EQ(FormatNumber(r.schedule[300][3], "###.00"), "895.51");
+    EXPECT_EQ(r.GridCell(r.gridRows + 2, 0), "Total:");
+    EXPECT_EQ(r.GridCell(r.gridRows + 2, 3), "$.00");
+    EXPECT_EQ(r.GridCell(r.gridRows + 2, 4), "$170,873.89");
+    EXPECT_EQ(r.GridCell(13, 0), "  13       2");
+    EXPECT_EQ(r.GridCell(0, 0), "  Payment   No.  Year");
+    EXPECT_EQ(r.GridCell(0, 3), "Remaining Balance");
+}
+
+TEST(Schedule, PercentageIncrease) {
+    ScheduleInputs in = Worked();
+    in.extra.increase = 0.05f;
+    const ScheduleResult r = CalculateSchedule(in);
+    EXPECT_EQ(r.InMonthPI, "     $948.06");
+    EXPECT_EQ(r.PPpercent, "      $45.15");
+    EXPECT_EQ(r.Label16, " P+I includes      5.000%");
+    EXPECT_LT(r.gridRows, 300);
+    EXPECT_NE(r.TotSavd, "        $.00");
+}
+
+struct ExtraCase {
+    std::int16_t monthSetting;
+    int appliedTo;  // payment that carries the amount
+    int payments;
+    const char* month;
+};
+
+TEST(Schedule, YearlyAdditionalPayments) {
+    const ScheduleResult plain = CalculateSchedule(Worked());
+    const ExtraCase cases[] = {{12, 1, 248, "  1"}, {3, 4, 249, "  4"}};
+    for (const auto& c : cases) {
+        ScheduleInputs in = Worked();
+        SetExtra(in, 1, 5000, c.monthSetting);
+        const ScheduleResult r = CalculateSchedule(in);
+        EXPECT_EQ(r.gridRows, c.payments);
+        EXPECT_EQ(r.appliedCount, 1);
+        EXPECT_DOUBLE_EQ(Cell(r, c.appliedTo, 3), Cell(plain, c.appliedTo, 3) + 5000);
+        EXPECT_EQ(r.additionalNotes,
+                  std::string("Additional  Payments     Applied\r\n\r\n Year   1    Month") + c.month +
+                      "    5,000.00\r\n");
+        // The block below the totals row.
+        EXPECT_EQ(r.GridCell(r.gridRows + 4, 0), "Additional ");
+        EXPECT_EQ(r.GridCell(r.gridRows + 6, 0), "Year    1");
+        EXPECT_EQ(r.GridCell(r.gridRows + 6, 1), std::string(" Month ") + c.month + " ");
+        EXPECT_EQ(r.GridCell(r.gridRows + 6, 2), "5,000.00");
+        EXPECT_EQ(r.GridRowCount(), c.payments + 4 + 1 + 4);
+    }
+}
+
+TEST(Schedule, AmountsFallInTheChosenMonthOfEachYear) {
+    ScheduleInputs in = Worked();
+    SetExtra(in, 3, 1000, 12);  // first month: the first payment of year 3
+    SetExtra(in, 5, 2000, 12);
+    ScheduleResult r = CalculateSchedule(in);
+    const ScheduleResult plain = CalculateSchedule(Worked());
+    EXPECT_EQ(r.appliedCount, 2);
+    EXPECT_NEAR(Cell(r, 25, 3) - Cell(plain, 25, 3), 1000, 60);  // the rest is the interest saved since
+    EXPECT_GT(Cell(r, 25, 3) - Cell(r, 24, 3), 900);
+    EXPECT_GT(Cell(r, 49, 3) - Cell(r, 48, 3), 1900);
+
+    in.extra.month = 6;  // month 7: payment 12*(y-1)+7
+    r = CalculateSchedule(in);
+    EXPECT_GT(Cell(r, 31, 3) - Cell(r, 30, 3), 900);
+    EXPECT_GT(Cell(r, 55, 3) - Cell(r, 54, 3), 1900);
+}
+
+TEST(Schedule, AnAmountAsLargeAsTheBalanceIsSkipped) {
+    ScheduleInputs in = Worked();
+    SetExtra(in, 2, 500000, 12);
+    const ScheduleResult r = CalculateSchedule(in);
+    EXPECT_EQ(r.appliedCount, 0);
+    EXPECT_EQ(r.gridRows, 300);
+    // With nothing applied, every year with an amount is still listed.
+    EXPECT_NE(r.additionalNotes.find(" Year   2"), std::string::npos);
+}
+
+TEST(Schedule, Messages) {
+    struct Case {
+        const char* name;
+        ScheduleInputs in;
+        std::vector<int> messages;
+        bool results;
+        std::int16_t termAfter;
+    };
+    std::vector<Case> cases;
+    {
+        ScheduleInputs in = Worked();
+        in.ratePercent = 0;
+        cases.push_back({"zero rate", in, {4}, false, 0});
+    }
+    {
+        ScheduleInputs in = Worked();
+        in.years = 41;
+        cases.push_back({"41 years", in, {5}, false, 0});
+    }
+    {
+        ScheduleInputs in = Worked();
+        in.years = 40;
+        cases.push_back({"40 years", in, {}, true, 0});
+    }
+    {
+        ScheduleInputs in = Worked();
+        in.mode = TablesMode::PersonalLoan;
+        in.years = 41;  // the loan screen limits months itself
+        cases.push_back({"loan of 41 years", in, {}, true, 0});
+    }
+    {
+        ScheduleInputs in = Worked();
+        in.years = 5;
+        in.termYears = 10;  // longer than the period: reset, then calculated
+        cases.push_back({"term beyond period", in, {34}, true, 0});
+    }
+    {
+        ScheduleInputs in = Worked(" Biweekly(Acc)", ScheduleView::Annual);
+        in.years = 10;
+        in.termYears = 10;  // retired before 10 years: nothing shown
+        cases.push_back({"term beyond payoff", in, {34}, false, 0});
+    }
+    {
+        ScheduleInputs in = Worked();
+        in.principal = 1e15;  // beyond the currency range
+        cases.push_back({"overflow", in, {4}, false, 0});
+    }
+    {
+        ScheduleInputs in = Worked();
+        in.years = 0;
+        cases.push_back({"zero period", in, {4}, false, 0});
+    }
+    for (const auto& c : cases) {
+        const ScheduleResult r = CalculateSchedule(c.in);
+        EXPECT_EQ(r.messages, c.messages) << c.name;
+        EXPECT_EQ(r.calculated, c.results) << c.name;
+        EXPECT_EQ(r.termYears, c.termAfter) << c.name;
+        if (!c.results) {
+            EXPECT_EQ(r.InMonthPI, "") << c.name;
+            EXPECT_EQ(r.PeriodicR, "") << c.name;
+            EXPECT_EQ(r.resultsReady, 0) << c.name;
+            EXPECT_EQ(r.GridRowCount(), 1) << c.name;
+            EXPECT_EQ(r.Label16, kLabel16Cleared) << c.name;
+        }
+    }
+}
+
+TEST(Schedule, GridSizes) {
+    struct Case {
+        ScheduleView view;
+        std::int16_t term;
+        int gridRows;
+        int rowCount;
+    };
+    const Case cases[] = {
+        {ScheduleView::AllPayments, 0, 300, 304},
+        {ScheduleView::Annual, 0, 25, 29},
+        {ScheduleView::Annual, 1, 1, 23},
+        {ScheduleView::AllPayments, 5, 60, 64},
+    };
+    for (const auto& c : cases) {
+        ScheduleInputs in = Worked("      Monthly", c.view);
+        in.termYears = c.term;
+        const ScheduleResult r = CalculateSchedule(in);
+        EXPECT_EQ(r.gridRows, c.gridRows);
+        EXPECT_EQ(r.GridRowCount(), c.rowCount);
+    }
+    ScheduleInputs in = Worked();
+    in.termYears = 5;
+    const ScheduleResult r = CalculateSchedule(in);
+    EXPECT_EQ(r.GridCell(62, 0), "5 Yr. Term");
+    EXPECT_EQ(r.GridCell(62, 3), MoneyText("$", r.schedule[60][4], "####,,###.00"));
+    EXPECT_EQ(r.GridCell(61, 0), "");
+}
+
+TEST(Schedule, GridHeadersBeforeAnyCalculation) {
+    const struct {
+        ScheduleView view;
+        bool dates;
+        const char* column0;
+    } cases[] = {
+        {ScheduleView::Annual, false, " Payment  Year"},
+        {ScheduleView::Annual, true, " Payment  Year"},
+        {ScheduleView::AllPayments, false, "  Payment   No.  Year"},
+        {ScheduleView::AllPayments, true, " Payment  Date"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(GridHeader(0, c.view, c.dates), c.column0);
+        EXPECT_EQ(GridHeader(3, c.view, c.dates), "Remaining Balance");
+    }
+    EXPECT_EQ(GridHeader(5, ScheduleView::Annual, false), "Cumulative Principal");
+    EXPECT_EQ(GridHeader(6, ScheduleView::Annual, false), "");
+    EXPECT_EQ(GridHeader(-1, ScheduleView::Annual, false), "");
+}
+
+TEST(Schedule, AnnualTotals) {
+    const ScheduleResult all = CalculateSchedule(Worked());
+    const ScheduleResult annual = CalculateSchedule(Worked("      Monthly", ScheduleView::Annual));
+    EXPECT_EQ(annual.gridRows, 25);
+    EXPECT_EQ(annual.resultsReady, 25);
+    double interest = 0;
+    for (int k = 13; k <= 24; ++k) interest += Cell(all, k, 2);
+    EXPECT_NEAR(Cell(annual, 2, 2), interest, 1e-9);
+    EXPECT_EQ(Cell(annual, 2, 4), Cell(all, 24, 4));
+    EXPECT_EQ(annual.GridCell(0, 0), " Payment  Year");
+    EXPECT_EQ(annual.GridCell(3, 0), "   3");
+    EXPECT_EQ(annual.AllPayments, all.AllPayments);
+    // Biweekly: 18.65 years make 19 years of payments, the last one partial.
+    const ScheduleResult bi = CalculateSchedule(Worked(" Biweekly(Acc)", ScheduleView::Annual));
+    EXPECT_EQ(bi.gridRows, 19);
+    EXPECT_EQ(bi.resultsReady, 19);
+    EXPECT_EQ(Cell(bi, 19, 4), 0.0);
+}
+
+TEST(Schedule, PaymentDates) {
+    struct Case {
+        const char* frequency;
+        ScheduleView view;
+        CivilDate first;
+        std::vector<std::pair<int, const char*>> rows;  // row -> ISO date
+    };
+    const Case cases[] = {
+        {"      Monthly",
+         ScheduleView::AllPayments,
+         {2024, 1, 31},
+         {{1, "2024-01-31"}, {2, "2024-02-29"}, {3, "2024-03-31"}, {14, "2025-02-28"}}},
+        {"  Semimonthly",
+         ScheduleView::AllPayments,
+         {2024, 1, 1},
+         {{1, "2024-01-01"}, {2, "2024-01-15"}, {3, "2024-02-01"}, {4, "2024-02-15"}}},
+        {"      2 Weeks", ScheduleView::AllPayments, {2024, 1, 1}, {{1, "2024-01-01"}, {2, "2024-01-15"}}},
+        {"   Weekly(Acc)", ScheduleView::AllPayments, {2024, 1, 1}, {{1, "2024-01-01"}, {3, "2024-01-15"}}},
+        {"      Monthly",
+         ScheduleView::Annual,
+         {2024, 2, 29},
+         {{1, "2024-02-29"}, {2, "2025-02-28"}, {5, "2028-02-29"}}},
+    };
+    for (const auto& c : cases) {
+        ScheduleInputs in = Worked(c.frequency, c.view);
+        in.showDates = true;
+        in.firstPaymentDate = SerialFromCivil(c.first.year, c.first.month, c.first.day);
+        const ScheduleResult r = CalculateSchedule(in);
+        for (const auto& [row, iso] : c.rows)
+            EXPECT_EQ(r.GridCell(row, 0), iso) << c.frequency << " row " << row;
+    }
+}
+
+TEST(Schedule, PersonalLoanShowsMonths) {
+    ScheduleInputs in;
+    in.mode = TablesMode::PersonalLoan;
+    in.principal = 20000;
+    in.years = 48.0 / 12.0;
+    in.view = ScheduleView::Annual;
+    const ScheduleResult r = CalculateSchedule(in);
+    EXPECT_EQ(r.EndMortYear, "       48.00");
+    EXPECT_EQ(r.gridRows, 4);
+    EXPECT_EQ(r.graphTitle, "Personal Loan balance at start of each Year");
+    in.years = 30.0 / 12.0;  // 30 months: two and a half years
+    EXPECT_EQ(CalculateSchedule(in).EndMortYear, "       30.00");
+}
+
+TEST(BalanceByYear, OnePointPerYearFromThePrincipal) {
+    const ScheduleResult all = CalculateSchedule(Worked());
+    const GraphData g = BuildBalanceByYear(all, 100000);
+    EXPECT_EQ(g.count, 25);
+    ASSERT_EQ(g.points.size(), 26u);
+    EXPECT_EQ(g.points[0].value, 100000);
+    EXPECT_EQ(g.points[1].value, Cell(all, 12, 4));
+    EXPECT_EQ(g.points[24].value, Cell(all, 288, 4));
+    EXPECT_EQ(g.points[25].value, 0.0);
+    EXPECT_EQ(g.points[3].labelNumber, 4);
+
+    const ScheduleResult annual = CalculateSchedule(Worked("      Monthly", ScheduleView::Annual));
+    const GraphData ga = BuildBalanceByYear(annual, 100000);
+    for (std::size_t i = 0; i < g.points.size(); ++i) EXPECT_EQ(ga.points[i].value, g.points[i].value) << i;
+
+    // 18.65 years: 19 points of balance.
+    EXPECT_EQ(BuildBalanceByYear(CalculateSchedule(Worked(" Biweekly(Acc)")), 100000).count, 19);
+
+    ScheduleInputs oneYear = Worked();
+    oneYear.years = 1;
+    const GraphData g1 = BuildBalanceByYear(CalculateSchedule(oneYear), 100000);
+    EXPECT_EQ(g1.count, 1);
+    ASSERT_EQ(g1.points.size(), 2u);
+    EXPECT_EQ(g1.points[1].value, 0.0);
+
+    ScheduleInputs zero = Worked();
+    zero.ratePercent = 0;
+    EXPECT_TRUE(BuildBalanceByYear(CalculateSchedule(zero), 100000).points.empty());
+}
+
+}  // namespace
+}  // namespace amortix

@@ -1,0 +1,69 @@
+#pragma once
+// Typical contents of the table and comparison files, for the file tests.
+
+#include <string>
+
+#include "core/files/comparison_file.h"
+#include "core/files/table_file.h"
+#include "core/format/numfmt.h"
+
+namespace amortix::testing {
+
+inline TableFileData SampleTable() {
+    TableFileData t;
+    t.principal = 100000;
+    t.ratePercent = 10.125;
+    t.years = 25;
+    t.compounding = "   Semiannual";
+    t.frequency = " Biweekly(Acc)";
+    t.firstPaymentDate = "6/1/24";
+    t.showDates = 1;
+    t.dayBasisChoice = 4;
+    t.view = 2;
+    t.yearsWithAmounts = 2;
+    t.mode = TablesMode::Mortgage;
+    t.daysInYear = 364.5f;
+    t.extraPaymentType = 2;
+    t.paymentIncrease = 0.05f;
+    for (int y = 1; y <= 25; ++y) {
+        const double amount = y == 3 ? 1500.5 : y == 10 ? 2000.0001 : 0.0;
+        t.yearRecords.push_back({Currency::FromDouble(y), Currency::FromDouble(amount)});
+    }
+    return t;
+}
+
+// A comparison of `rows` rows without additional payments, as the screen
+// holds it after that many Calculates.
+inline ComparisonFileData SampleComparison(int rows) {
+    static const char* const kFrequencies[] = {"Monthly",       "Semimonthly", "2 Weeks", "1 Week",
+                                               "Biweekly(Acc)", "Weekly(Acc)", "Monthly", "Monthly"};
+    ComparisonFileData c;
+    c.principal = 100000;
+    c.ratePercent = 10.125;
+    c.years = 25;
+    c.compounding = "      Monthly";
+    c.frequency = "   Weekly(Acc)";
+    c.dayBasisChoice = 1;
+    c.view = 2;
+    c.extraYears = 25;
+    c.grid2Columns = 8;
+    c.grid2.assign(10, std::vector<std::string>(8));
+    c.graphRows = static_cast<std::int16_t>(rows);
+    c.extraMonth = 12;
+    for (int r = 1; r <= rows; ++r) {
+        const std::string number = FormatNumber(r, "00");
+        c.grid1.push_back({number, "Normal", "Monthly", kFrequencies[r - 1], " 25", "*25.00", " 12 ",
+                           "$100,000.00", " 10.125", "$917.53", " 0.000", "$175,258.20"});
+        c.graph.push_back({"Row  " + std::to_string(r), 175258.2 - r});
+        c.printout +=
+            " " + number + "  Normal  Monthly  Monthly  0.000% Was added to regular P+I payment\r\n";
+        c.printout += "\r\n";
+        c.printout += "               25    * 25.00   12   $100,000.00  10.125   $917.53  $175,258.20\r\n";
+        c.printout += "\r\n";
+    }
+    c.listingLabels[0][0] = "Yr. Mth Row";
+    c.listingAmounts[0][0] = "  1";
+    return c;
+}
+
+}  // namespace amortix::testing

@@ -1,0 +1,316 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/files/comparison_file.h"
+#include "core/files/file_samples.h"
+#include "core/files/records.h"
+#include "core/files/table_file.h"
+#include "core/temp_dir.h"
+
+namespace amortix {
+namespace {
+
+using testing::SampleComparison;
+using testing::SampleTable;
+
+std::size_t Count(std::string_view text, std::string_view what) {
+    std::size_t n = 0;
+    for (auto p = text.find(what); p != std::string_view::npos; p = text.find(what, p + what.size())) ++n;
+    return n;
+}
+
+// ---- table files ---------------------------------------------------------------
+
+TEST(TableFile, EverySavedTableOpensToTheSameData) {
+    std::vector<TableFileData> tables;
+    tables.push_back(SampleTable());
+    TableFileData loan = SampleTable();
+    loan.mode = TablesMode::PersonalLoan;
+    loan.years = 2.5;  // a 30-month loan
+    loan.principal = 20000;
+    loan.compounding = "       Annual";
+    loan.frequency = "      1 Week";
+    loan.firstPaymentDate = "";
+    loan.yearRecords.resize(2);
+    tables.push_back(loan);
+    TableFileData none = SampleTable();
+    none.yearRecords.clear();
+    none.yearsWithAmounts = 0;
+    none.dayBasisChoice = 0;
+    none.daysInYear = 365.25f;
+    none.paymentIncrease = 0.0f;
+    none.ratePercent = 7.0000000001;
+    tables.push_back(none);
+    TableFileData full = SampleTable();
+    full.yearRecords.resize(45, {Currency::FromDouble(45), Currency::FromTicks(-1)});
+    tables.push_back(full);
+
+    testing::TempDir dir;
+    for (const TableFileData& t : tables) {
+        const std::string path = dir.File("table.qmd");
+        std::string error;
+        ASSERT_TRUE(SaveTableFile(path, t, &error)) << error;
+        const auto back = LoadTableFile(path);
+        ASSERT_TRUE(back.ok()) << back.error();
+        EXPECT_EQ(back.value(), t);
+    }
+}
+
+TEST(TableFile, WritesTheFifteenFieldLayout) {
+    TableFileData t = SampleTable();
+    t.yearRecords.resize(3);
+    EXPECT_EQ(FormatTableFile(t),
+              "100000,10.125,25,\"   Semiannual\",\" Biweekly(Acc)\",\"6/1/24\",1,4,2,3,2,1,364.5,2,0.05\r\n"
+              "1,0\r\n2,0\r\n3,1500.5\r\n");
+    t.yearRecords.clear();
+    t.yearsWithAmounts = 0;
+    // N = 0: record 1 only.
+    EXPECT_EQ(
+        FormatTableFile(t),
+        "100000,10.125,25,\"   Semiannual\",\" Biweekly(Acc)\",\"6/1/24\",1,4,2,0,0,1,364.5,2,0.05\r\n");
+}
+
+TEST(TableFile, PreviousLayoutOpensWithoutDaysOptionAndPercentage) {
+    const std::pair<const char*, std::size_t> cases[] = {
+        {"100000,10.125,25,\"      Monthly\",\"      Monthly\",\"1/1/99\",0,1,1,0,0,1\r\n", 0},
+        {"20000,9.5,2.5,\"      Monthly\",\"  "
+         "Semimonthly\",\"1/1/99\",0,2,2,3,1,2\r\n1,0\r\n2,500\r\n3,0\r\n",
+         3},
+        {"20000,9.5,2.5,\"      Monthly\",\"  Semimonthly\",\"1/1/99\",0,2,2,1,1,2\n1,500",
+         1},  // LF, no final line end
+    };
+    for (const auto& [bytes, years] : cases) {
+        const auto t = ParseTableFile(bytes);
+        ASSERT_TRUE(t.ok()) << t.error();
+        EXPECT_FALSE(t->daysInYear);
+        EXPECT_FALSE(t->extraPaymentType);
+        EXPECT_FALSE(t->paymentIncrease);
+        EXPECT_EQ(t->yearRecords.size(), years);
+    }
+    const auto loan = ParseTableFile(cases[1].first);
+    EXPECT_EQ(loan->mode, TablesMode::PersonalLoan);
+    EXPECT_EQ(loan->years, 2.5);
+    EXPECT_EQ(loan->frequency, "  Semimonthly");
+    EXPECT_EQ(loan->yearRecords[1].amount, Currency::FromDouble(500));
+    // Saving always needs the full layout.
+    EXPECT_THROW(FormatTableFile(loan.value()), FormatError);
+}
+
+TEST(TableFile, RefusesWhatIsNotATableFile) {
+    const std::string head = "100000,10.125,25,\"      Monthly\",\"      Monthly\",\"1/1/99\",0,1,1,";
+    const std::pair<std::string, const char*> cases[] = {
+        {head + "46,0,1,365,0,0\r\n", "line 1, field 10: outside 0 to 45"},
+        {head + "0,0,3,365,0,0\r\n", "line 1, field 12: outside 1 to 2"},
+        {head + "0,0,1,365,3,0\r\n", "line 1, field 14: outside 0 to 2"},
+        {head + "0,0,1,365,0\r\n",
+         "line 1: 14 fields where a table file has 15 (or 12 in the previous layout)"},
+        {head + "0,0,1,365,0,0,0\r\n", "line 1: a record holds too many fields"},
+        {head + "2,0,1,365,0,0\r\n1,0\r\n", "line 3: the file ends too early"},
+        {head + "1,0,1,365,0,0\r\n1,0,0\r\n", "line 2: a record holds too many fields"},
+        {head + "1,0,1,365,0,0\r\n1\r\n", "line 2: a year record holds a year number and an amount"},
+        {head + "1,0,1,365,0,0\r\n1,x\r\n", "line 2, field 2: not a number"},
+        {head + "0,0,1,365,0,0\r\n1,0\r\n", "line 2: more data after the last year record"},
+        {head + "0,0,1,1E+39,0,0\r\n", "line 1, field 13: number out of range"},
+        {"100000,10.125,25,\"      Monthly\r\n", "line 1: a text has no closing quote"},
+        {"", "line 1: the file ends too early"},
+    };
+    for (const auto& [bytes, message] : cases) EXPECT_EQ(ParseTableFile(bytes).error(), message) << bytes;
+    // Trailing blank lines are no harm.
+    EXPECT_TRUE(ParseTableFile(head + "0,0,1,365,0,0\r\n\r\n  \r\n").ok());
+
+    testing::TempDir dir;
+    EXPECT_FALSE(LoadTableFile(dir.File("missing.qmd")).ok());
+    EXPECT_FALSE(LoadTableFile(dir.File("missing.qmd")).error().empty());
+}
+
+TEST(TableFile, RefusedSaveKeepsThePreviousFile) {
+    testing::TempDir dir;
+    const std::string path = dir.File("keep.qld");
+    ASSERT_TRUE(SaveTableFile(path, SampleTable()));
+    const std::string before = testing::ReadBytes(path);
+    struct Case {
+        const char* why;
+        void (*spoil)(TableFileData&);
+    };
+    const Case cases[] = {
+        {"46 years", [](TableFileData& t) { t.yearRecords.resize(46); }},
+        {"quote in a text", [](TableFileData& t) { t.firstPaymentDate = "1\"2"; }},
+        {"no days in year", [](TableFileData& t) { t.daysInYear.reset(); }},
+        {"principal not finite", [](TableFileData& t) { t.principal = 1.0 / 0.0; }},
+        {"kind 3", [](TableFileData& t) { t.mode = static_cast<TablesMode>(3); }},
+        {"option 3", [](TableFileData& t) { t.extraPaymentType = 3; }},
+    };
+    for (const Case& c : cases) {
+        TableFileData t = SampleTable();
+        c.spoil(t);
+        std::string error;
+        EXPECT_FALSE(SaveTableFile(path, t, &error)) << c.why;
+        EXPECT_FALSE(error.empty()) << c.why;
+        EXPECT_EQ(testing::ReadBytes(path), before) << c.why;
+    }
+    EXPECT_FALSE(SaveTableFile(dir.File("no/folder/x.qmd"), SampleTable()));
+}
+
+TEST(TableFile, DayBasisComesFromTheCode) {
+    EXPECT_EQ(DayBasisFromCode(0, 300.0f).days, 365.25f);
+    EXPECT_EQ(DayBasisFromCode(2, 300.0f).biweeklyPeriods, 26.0);
+    const DayBasis typed = DayBasisFromCode(4, 364.5f);
+    EXPECT_EQ(typed.choice, 4);
+    EXPECT_DOUBLE_EQ(typed.biweeklyPeriods, 364.5 / 14);
+}
+
+// ---- comparison files ------------------------------------------------------------
+
+TEST(ComparisonFile, EverySavedComparisonOpensToTheSameData) {
+    std::vector<ComparisonFileData> comparisons = {SampleComparison(0), SampleComparison(1),
+                                                   SampleComparison(3), SampleComparison(8)};
+    ComparisonFileData listed = SampleComparison(2);
+    listed.grid2Columns = 4;
+    listed.grid2.assign(12, std::vector<std::string>(4, "  1,500.50"));
+    listed.grid2[0] = {" Yr. Mth", " Row     1", " Yr. Mth", " Row     2"};
+    listed.listingIndex = 2;
+    listed.listingColumn = 4;
+    listed.greatestEntryCount = 10;
+    listed.greatestEntryCount0to4 = 10;
+    listed.greatestListingIndex = 1;
+    listed.extraMonth = 5;
+    listed.dayBasisChoice = 4;
+    listed.grid1[0][3] = "  \r\n text with lines \n";
+    listed.listingLabels[40][11] = " 3  6";
+    listed.listingAmounts[40][11] = "  1,500.50";
+    comparisons.push_back(listed);
+    ComparisonFileData bounds = SampleComparison(8);
+    bounds.grid2Columns = kComparisonGrid2MaxColumns;
+    bounds.grid2.assign(kComparisonGrid2MaxRows, std::vector<std::string>(kComparisonGrid2MaxColumns, "x"));
+    bounds.greatestEntryCount = bounds.greatestEntryCount5to9 = bounds.greatestEntryCount10to11 = 40;
+    bounds.listingIndex = 12;
+    bounds.greatestListingIndex = 11;
+    comparisons.push_back(bounds);
+
+    testing::TempDir dir;
+    for (const ComparisonFileData& c : comparisons) {
+        const std::string path = dir.File("cmp.qcd");
+        std::string error;
+        ASSERT_TRUE(SaveComparisonFile(path, c, &error)) << error;
+        const auto back = LoadComparisonFile(path);
+        ASSERT_TRUE(back.ok()) << back.error();
+        EXPECT_EQ(back.value(), c);
+    }
+}
+
+TEST(ComparisonFile, ThreeRowsWithoutAdditionalPaymentsHaveTheDocumentedSections) {
+    const ComparisonFileData c = SampleComparison(3);
+    const std::string bytes = FormatComparisonFile(c);
+    EXPECT_TRUE(
+        bytes.starts_with("100000,10.125,25,\"      Monthly\",\"   Weekly(Acc)\",1,2,25,0,3,10,8,,0,0,0,0,"
+                          "0,0,0,3,12,\"O\",0\r\n"));
+    // Records after record 1: 36 upper-grid cells, 80 lower-grid cells, 3 graph
+    // rows, the printout, 492 listing pairs.
+    RecordReader reader(bytes);
+    std::vector<std::vector<RecordField>> records;
+    while (!reader.AtEnd()) {
+        const auto record = reader.Next(30);
+        records.emplace_back(record.begin(), record.end());
+    }
+    ASSERT_EQ(records.size(), 1u + 36 + 80 + 3 + 1 + 492);
+    const auto fieldsIn = [&](std::size_t from, std::size_t count) {
+        std::vector<std::size_t> sizes;
+        for (std::size_t k = from; k < from + count; ++k) sizes.push_back(records[k].size());
+        return sizes;
+    };
+    EXPECT_EQ(fieldsIn(1, 116), std::vector<std::size_t>(116, 1));
+    EXPECT_EQ(fieldsIn(117, 3), std::vector<std::size_t>(3, 2));
+    EXPECT_EQ(records[117][0].text, "Row  1");
+    // The printout's 12 lines each end with CR LF inside the quotes, so the
+    // closing quote starts one more line of the file.
+    EXPECT_EQ(records[120].size(), 1u);
+    EXPECT_EQ(Count(records[120][0].text, "\r\n"), 12u);
+    EXPECT_EQ(Count(bytes, "\r\n"), 1u + 36 + 80 + 3 + 12 + 1 + 492);
+    EXPECT_EQ(fieldsIn(121, 492), std::vector<std::size_t>(492, 2));
+    // The "*" before a retirement year is cell text and survives.
+    EXPECT_EQ(ParseComparisonFile(bytes)->grid1[2][5], "*25.00");
+}
+
+TEST(ComparisonFile, RefusesWhatIsNotAComparisonFile) {
+    const std::string good = FormatComparisonFile(SampleComparison(3));
+    const auto withFirst = [&](const std::string& first) {
+        return first + good.substr(good.find("\r\n") + 2);
+    };
+    const std::string head = "100000,10.125,25,\"      Monthly\",\"   Weekly(Acc)\",1,2,25,0,";
+    const std::pair<std::string, const char*> cases[] = {
+        {withFirst(head + "9,10,8,,0,0,0,0,0,0,0,3,12,\"O\",0\r\n"),
+         "line 1, field 10: not a whole number from 0 to 8"},
+        {withFirst(head + "2.5,10,8,,0,0,0,0,0,0,0,3,12,\"O\",0\r\n"),
+         "line 1, field 10: not a whole number from 0 to 8"},
+        {withFirst(head + "3,43,8,,0,0,0,0,0,0,0,3,12,\"O\",0\r\n"),
+         "line 1, field 11: not a whole number from 0 to 42"},
+        {withFirst(head + "3,10,25,,0,0,0,0,0,0,0,3,12,\"O\",0\r\n"),
+         "line 1, field 12: not a whole number from 0 to 24"},
+        {withFirst(head + "3,10,8,,0,0,41,0,0,0,0,3,12,\"O\",0\r\n"),
+         "line 1, field 16: not a whole number from 0 to 40"},
+        {withFirst(head + "3,10,8,,0,0,0,0,0,0,12,3,12,\"O\",0\r\n"),
+         "line 1, field 20: not a whole number from 0 to 11"},
+        {withFirst(head + "3,10,8,,0,0,0,0,0,0,0,9,12,\"O\",0\r\n"), "line 1, field 21: outside 0 to 8"},
+        {withFirst(head + "3,10,8,,0,0,0,0,0,0,0,3,13,\"O\",0\r\n"), "line 1, field 22: outside 0 to 12"},
+        {withFirst(head + "3,10,8,,0,0,0,0,0,0,0,3,12,\"O\"\r\n"),
+         "line 1: expected 24 fields in the first record"},
+        // Two rows fewer than the file holds: the sections no longer line up.
+        {withFirst(head + "1,10,8,,0,0,0,0,0,0,0,3,12,\"O\",0\r\n"),
+         "line 94: expected a graph label and a total interest"},
+        {good.substr(0, good.size() - 35), "line 621: the file ends too early"},
+        {good.substr(0, good.size() - 40), "line 620: expected a label and an amount of the listing"},
+        {good + "\"\"\r\n", "line 626: more data after the listing tables"},
+    };
+    for (const auto& [bytes, message] : cases) EXPECT_EQ(ParseComparisonFile(bytes).error(), message);
+}
+
+TEST(ComparisonFile, RefusedSaveKeepsThePreviousFile) {
+    testing::TempDir dir;
+    const std::string path = dir.File("keep.qcd");
+    ASSERT_TRUE(SaveComparisonFile(path, SampleComparison(2)));
+    const std::string before = testing::ReadBytes(path);
+    struct Case {
+        const char* why;
+        void (*spoil)(ComparisonFileData&);
+    };
+    const Case cases[] = {
+        {"nine rows",
+         [](ComparisonFileData& c) {
+             c = SampleComparison(8), c.grid1.push_back({}), c.graph.push_back({});
+         }},
+        {"graph rows missing", [](ComparisonFileData& c) { c.graph.pop_back(); }},
+        {"ragged lower grid", [](ComparisonFileData& c) { c.grid2[3].pop_back(); }},
+        {"lower grid too wide",
+         [](ComparisonFileData& c) {
+             c.grid2Columns = 25;
+             for (auto& row : c.grid2) row.resize(25);
+         }},
+        {"quote in the printout", [](ComparisonFileData& c) { c.printout = "\""; }},
+        {"listing index", [](ComparisonFileData& c) { c.greatestListingIndex = 12; }},
+        {"interest not finite", [](ComparisonFileData& c) { c.graph[0].totalInterest = 0.0 / 0.0; }},
+    };
+    for (const Case& c : cases) {
+        ComparisonFileData data = SampleComparison(2);
+        c.spoil(data);
+        std::string error;
+        EXPECT_FALSE(SaveComparisonFile(path, data, &error)) << c.why;
+        EXPECT_FALSE(error.empty()) << c.why;
+        EXPECT_EQ(testing::ReadBytes(path), before) << c.why;
+    }
+}
+
+TEST(ComparisonFile, GraphVariantsReadAsWritten) {
+    std::string bytes = FormatComparisonFile(SampleComparison(1));
+    // Another writer left the total interest of row 1 empty: it reads as 0.
+    const std::string row = "\"Row  1\",175257.2\r\n";
+    const auto at = bytes.find(row);
+    ASSERT_NE(at, std::string::npos);
+    bytes.replace(at, row.size(), "\"Row  1\",\r\n");
+    const auto c = ParseComparisonFile(bytes);
+    ASSERT_TRUE(c.ok()) << c.error();
+    EXPECT_EQ(c->graph[0].totalInterest, 0.0);
+}
+
+}  // namespace
+}  // namespace amortix

@@ -1,0 +1,187 @@
+#include <gtest/gtest.h>
+
+#include "core/format/numfmt.h"
+#include "core/forms/tables_form.h"
+
+namespace amortix {
+namespace {
+
+TEST(TablesForm, PeriodLimits) {
+    struct Case {
+        TablesMode mode;
+        const char* typed;
+        double years;
+        const char* text;
+        std::optional<int> message;
+    };
+    const Case cases[] = {
+        {TablesMode::Mortgage, "40", 40, "              40", std::nullopt},
+        {TablesMode::Mortgage, "41", 40, "              40", 5},
+        {TablesMode::PersonalLoan, "480", 40, "             480", std::nullopt},
+        {TablesMode::PersonalLoan, "481", 40, "             480", 16},
+        {TablesMode::PersonalLoan, "30", 2.5, "              30", std::nullopt},
+        {TablesMode::Mortgage, "", 0, "                ", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        const TermEntry e = EnterTerm(c.mode, c.typed);
+        EXPECT_DOUBLE_EQ(e.years, c.years) << c.typed;
+        EXPECT_EQ(e.text, c.text) << c.typed;
+        EXPECT_EQ(e.message, c.message) << c.typed;
+    }
+}
+
+TEST(TablesForm, DisplayFormsAndDefaults) {
+    EXPECT_EQ(MoneyBoxText("$", 0), "            $.00");
+    EXPECT_EQ(MoneyBoxText("$", 100000), "     $100,000.00");
+    EXPECT_EQ(RateBoxText(10.125), "        10.125%");
+    EXPECT_EQ(TermBoxText(25), "              25");
+    const TablesDefaults m = DefaultsFor(TablesMode::Mortgage, "$");
+    EXPECT_EQ(m.principalText, "   $100,000.00");
+    EXPECT_EQ(m.years, 25);
+    const TablesDefaults l = DefaultsFor(TablesMode::PersonalLoan, "EUR");
+    EXPECT_EQ(l.principalText, "   EUR20,000.00");
+    EXPECT_EQ(l.years, 4);
+    EXPECT_EQ(l.termList.size(), 4u);
+    EXPECT_EQ(CompoundingForSetting(3), "   Semiannual");
+    EXPECT_EQ(CompoundingForSetting(0), "      Monthly");
+    EXPECT_EQ(CompoundingForSetting(9), "      Monthly");
+}
+
+TEST(TablesForm, QuickHelpLayout) {
+    const std::string m = TablesQuickHelp(TablesMode::Mortgage);
+    EXPECT_EQ(m.rfind("Click on green box", 0), 0u);
+    EXPECT_NE(m.find("information.\r\n\r\n100,000.00\r\n\r\n\r\n       6.125\r\n"), std::string::npos);
+    EXPECT_EQ(m.substr(m.size() - 8), "numbers.");
+    const std::string l = TablesQuickHelp(TablesMode::PersonalLoan);
+    EXPECT_NE(l.find("loans.\r\n10,000.00\r\n\r\n\r\n\r\n      6.125"), std::string::npos);
+}
+
+TEST(TermDialog, OptionsAndFit) {
+    EXPECT_EQ(TermOptionIndex(10), 6);
+    EXPECT_EQ(TermOptionIndex(3), 3);
+    EXPECT_EQ(TermOptionIndex(7), 0);
+    EXPECT_FALSE(TermFitsPeriod(10, 5));
+    EXPECT_TRUE(TermFitsPeriod(10, 10));
+    EXPECT_TRUE(TermFitsPeriod(0, 0.5));
+}
+
+TEST(DaysDialog, PresetsAndTypedValues) {
+    struct Case {
+        int choice;
+        const char* typed;
+        std::optional<int> message;
+        float days;
+    };
+    const Case cases[] = {
+        {0, "", std::nullopt, 365.25f},
+        {3, "", std::nullopt, 363.0f},
+        {4, "365", std::nullopt, 365.0f},
+        {4, "364.5", std::nullopt, 364.5f},
+        {4, "363", 19, 0},
+        {4, "365.25", 19, 0},
+        {4, "", 19, 0},
+        {4, "400", 19, 0},
+    };
+    for (const auto& c : cases) {
+        const DaysExit e = ExitDaysDialog(c.choice, c.typed);
+        EXPECT_EQ(e.message, c.message) << c.typed;
+        EXPECT_EQ(e.basis.has_value(), !c.message.has_value()) << c.typed;
+        if (e.basis) {
+            EXPECT_EQ(e.basis->days, c.days) << c.typed;
+        }
+    }
+    EXPECT_NE(ExitDaysDialog(4, "365").basis->biweeklyPeriods, ExitDaysDialog(1, "").basis->biweeklyPeriods);
+    EXPECT_EQ(DaysBoxText(364.5f), "364.50");
+}
+
+AdditionalPayments WithAmounts() {
+    AdditionalPayments p;
+    p.type = 2;
+    p.month = 3;
+    p.increase = 0.02f;
+    p.amount[2] = Currency::FromDouble(700);
+    return p;
+}
+
+TEST(PrePayForm, GridSizeFollowsThePeriod) {
+    EXPECT_EQ(PrePayForm(AdditionalPayments(), 25).GridRows(), 26);
+    EXPECT_EQ(PrePayForm(AdditionalPayments(), 5).GridRows(), 20);
+    EXPECT_EQ(PrePayForm(AdditionalPayments(), 2.5).Payments().years, 2);  // 30 months
+    EXPECT_EQ(PrePayForm(AdditionalPayments(), 3.5).Payments().years, 4);  // 42 months
+    const PrePayForm f(AdditionalPayments(), 25);
+    EXPECT_EQ(f.YearCell(25), "25");
+    EXPECT_EQ(f.YearCell(26), "");
+    EXPECT_EQ(f.AmountCell(1), ".00");
+    EXPECT_EQ(f.PercentText(), "    0.000%");
+}
+
+TEST(PrePayForm, TypingAmounts) {
+    PrePayForm f(AdditionalPayments(), 25);
+    f.ChooseType(1);
+    f.SelectCell(3, 1);
+    for (const char c : std::string("1500.505")) f.TypeInGrid(c);
+    EXPECT_EQ(f.AmountCell(3), "1,500.50");
+    EXPECT_TRUE(f.TypeInGrid('x').beep);
+    EXPECT_FALSE(f.TypeInGrid('"').beep);
+    f.TypeInGrid(kKeyBackspace);
+    EXPECT_EQ(f.AmountCell(3), ".00");
+    f.TypeInGrid('9');
+    EXPECT_EQ(f.AmountCell(3), "9.00");
+    f.DeleteInGrid();
+    EXPECT_EQ(f.AmountCell(3), ".00");
+    EXPECT_TRUE(f.TypeInGrid(kKeyEnter).moveDown);
+    f.SelectCell(4, 0);  // the year column takes no typing
+    f.TypeInGrid('5');
+    EXPECT_EQ(f.AmountCell(4), ".00");
+    f.SelectCell(5, 1);
+    for (int i = 0; i < 20; ++i) f.TypeInGrid('9');
+    EXPECT_EQ(f.AmountCell(5), "999,999,999,999.00");
+}
+
+TEST(PrePayForm, OptionsEraseAsTheyAnnounce) {
+    PrePayForm both(WithAmounts(), 25);
+    EXPECT_EQ(both.Payments().amount[2], Currency::FromDouble(700));
+    EXPECT_EQ(both.PercentText(), "    2.000%");
+    EXPECT_EQ(both.MonthOption(), 3);
+
+    PrePayForm percentOnly(WithAmounts(), 25);
+    percentOnly.ChooseType(0);
+    EXPECT_EQ(percentOnly.Payments().amount[2], Currency());
+    EXPECT_EQ(percentOnly.MonthOption(), 0);  // the month goes back to the first
+    EXPECT_FLOAT_EQ(percentOnly.Payments().increase, 0.02f);
+
+    PrePayForm yearsOnly(WithAmounts(), 25);
+    yearsOnly.ChooseType(1);
+    EXPECT_EQ(yearsOnly.PercentText(), "    0.000%");
+    EXPECT_EQ(yearsOnly.Payments().amount[2], Currency::FromDouble(700));
+
+    PrePayForm erased(WithAmounts(), 25);
+    erased.EraseAll();
+    EXPECT_FALSE(erased.Accept());
+    EXPECT_EQ(erased.MonthOption(), 0);
+    EXPECT_EQ(erased.Payments().type, 2);
+}
+
+TEST(PrePayForm, PercentageAndMonth) {
+    PrePayForm f(AdditionalPayments(), 25);
+    EXPECT_EQ(f.EnterPercent("150"), 35);
+    EXPECT_EQ(f.PercentText(), "  100.000%");
+    EXPECT_EQ(f.EnterPercent("5.5"), std::nullopt);
+    EXPECT_FLOAT_EQ(f.Payments().increase, 0.055f);
+    f.ChooseMonth(0);
+    EXPECT_EQ(f.Payments().month, 12);
+    f.ChooseMonth(11);
+    EXPECT_EQ(f.Payments().month, 11);
+    EXPECT_TRUE(f.Accept());
+    PrePayForm none(AdditionalPayments(), 25);
+    EXPECT_FALSE(none.Accept());
+    PrePayForm amounts(AdditionalPayments(), 25);
+    amounts.ChooseType(1);
+    amounts.SelectCell(1, 1);
+    amounts.TypeInGrid('5');
+    EXPECT_TRUE(amounts.Accept());
+    EXPECT_EQ(amounts.Payments().rowCount, 1);
+}
+
+}  // namespace
+}  // namespace amortix

@@ -1,0 +1,588 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/calc/schedule.h"
+#include "core/format/numfmt.h"
+#include "core/print/line_printer.h"
+#include "core/print/report.h"
+
+namespace amortix {
+namespace {
+
+using Item = PrintItem;
+
+// ---------------------------------------------------------------------------
+// The line printer.
+
+struct Statement {
+    std::vector<PrintItem> items;
+    bool endLine = true;
+};
+
+struct PrinterCase {
+    const char* name;
+    std::vector<Statement> statements;
+    std::vector<std::string> lines;
+};
+
+TEST(LinePrinter, PlacesItemsAtColumns) {
+    const PrinterCase cases[] = {
+        {"column from 1", {{{Item::At(5), Item::Text("ab")}}}, {"    ab"}},
+        {"column 1 is the margin", {{{Item::At(1), Item::Text("ab")}}}, {"ab"}},
+        {"left of the position: next line",
+         {{{Item::Text("abcdef"), Item::At(3), Item::Text("x")}}},
+         {"abcdef", "  x"}},
+        {"at the position: same line",
+         {{{Item::At(3), Item::Text("ab"), Item::At(5), Item::Text("c")}}},
+         {"  abc"}},
+        {"page number has blanks around it",
+         {{{Item::At(40), Item::Text("Page"), Item::Number(3), Item::Text("x")}}},
+         {std::string(39, ' ') + "Page 3 x"}},
+        {"negative number", {{{Item::Text("n"), Item::Number(-3), Item::Text("x")}}}, {"n-3 x"}},
+        {"empty statement: empty line", {{{}}, {{Item::Text("a")}}}, {"", "a"}},
+        {"open statement continues", {{{Item::Text("ab")}, false}, {{Item::Text("cd")}}}, {"abcd"}},
+        {"open statement then a column left of it",
+         {{{Item::Text("abcd")}, false}, {{Item::At(2), Item::Text("x")}}},
+         {"abcd", " x"}},
+        {"line breaks inside a text restart at the margin",
+         {{{Item::At(3), Item::Text("one\r\n\r\ntwo\r\n")}}},
+         {"  one", "", "two", ""}},
+        {"trailing blanks trimmed", {{{Item::Text("a   "), Item::At(20)}}}, {"a"}},
+        {"columns count characters",
+         {{{Item::Text("\xE2\x82\xAC"
+                       "5"),
+            Item::At(4), Item::Text("x")}}},
+         {"\xE2\x82\xAC"
+          "5 x"}},
+    };
+    for (const auto& c : cases) {
+        TextPrinter p;
+        for (const auto& s : c.statements) p.Print(s.items, s.endLine);
+        p.EndDocument();
+        ASSERT_EQ(p.Pages().size(), 1u) << c.name;
+        EXPECT_EQ(p.Pages()[0], c.lines) << c.name;
+    }
+}
+
+TEST(LinePrinter, PagesAndDocuments) {
+    TextPrinter p;
+    EXPECT_EQ(p.PageNumber(), 1);
+    p.Print({Item::Text("one")});
+    p.NewPage();
+    EXPECT_EQ(p.PageNumber(), 2);
+    p.NewPage();  // nothing written: a blank page
+    p.Print({Item::Text("three")}, false);
+    EXPECT_EQ(p.PageNumber(), 3);
+    p.NewPage();  // begun but never written to: not part of the document
+    p.EndDocument();
+    EXPECT_TRUE(p.Ended());
+    EXPECT_EQ(p.Pages(), (PrintedPages{{"one"}, {}, {"three"}}));
+    EXPECT_EQ(PagesAsText(p.Pages()), "one\n\f\fthree\n");
+
+    // The next document starts afresh at page 1.
+    EXPECT_EQ(p.PageNumber(), 1);
+    p.Print({Item::Text("again")});
+    p.EndDocument();
+    EXPECT_EQ(p.Pages(), (PrintedPages{{"again"}}));
+}
+
+TEST(PrinterSetup, FontChoiceSetsTheLinesPerPage) {
+    struct Case {
+        std::int16_t choice;
+        std::int16_t lines;
+        bool courier;
+    };
+    for (const Case c : {Case{0, 53, false}, Case{1, 56, true}, Case{2, 56, true}}) {
+        TextPrinter p;
+        PrintJob job{p, c.choice, 0};
+        PrinterSetup(job);
+        EXPECT_EQ(job.pageLines, c.lines) << c.choice;
+        ASSERT_EQ(p.Font().has_value(), c.courier) << c.choice;
+        if (c.courier) {
+            EXPECT_EQ(p.Font()->name, "Courier New");
+            EXPECT_EQ(p.Font()->pointSize, 11);
+            EXPECT_FALSE(p.Font()->bold);
+        }
+        EXPECT_EQ(p.Pages(), (PrintedPages{{""}}));  // the empty line that opens a page
+    }
+}
+
+TEST(PrintHeader, CancelAndTyping) {
+    EXPECT_TRUE(HeaderCancelled("1"));
+    EXPECT_FALSE(HeaderCancelled(""));
+    EXPECT_FALSE(HeaderCancelled("11"));
+    EXPECT_FALSE(HeaderCancelled(" 1"));
+    EXPECT_EQ(HeaderAsTyped("Say \"hello\"\tnow\r\n\f"), "Say hellonow");
+    EXPECT_EQ(HeaderAsTyped("\"1\""), "1");
+}
+
+// ---------------------------------------------------------------------------
+// The tables report.
+
+ScheduleInputs Mortgage() {
+    ScheduleInputs in;
+    in.compounding = "   Semiannual";
+    return in;
+}
+
+TablesPrintData DataFor(const ScheduleInputs& in) {
+    TablesPrintData d;
+    d.header = "Header line";
+    d.mode = in.mode;
+    d.principal = in.principal;
+    d.ratePercent = in.ratePercent;
+    d.termText = FormatNumber(in.mode == TablesMode::PersonalLoan ? in.years * 12 : in.years, "###");
+    d.compounding = in.compounding;
+    d.frequency = in.frequency;
+    d.paymentIncrease = in.extra.increase;
+    return d;
+}
+
+TextReport Report(const ScheduleInputs& in, std::int16_t font = kPrinterFontCourierNew) {
+    return RenderTablesReport(DataFor(in), CalculateSchedule(in), font);
+}
+
+// The text at a column (from 1) of a printed line, blank-padded past its end.
+std::string Field(const std::string& line, int column, int width) {
+    std::string padded = line;
+    padded.resize(static_cast<std::size_t>(column - 1 + width), ' ');
+    return padded.substr(static_cast<std::size_t>(column - 1), static_cast<std::size_t>(width));
+}
+
+std::string FooterLine(int page) {
+    return std::string(39, ' ') + "Page " + std::to_string(page);
+}
+
+// The payment numbers of the schedule rows on a page of the all-payments view.
+std::vector<int> PaymentNumbers(const PrintedPage& page) {
+    std::vector<int> numbers;
+    for (const std::string& line : page) {
+        if (line.size() < 76 || line.substr(8, 4) != "    ") continue;
+        const std::string first = line.substr(1, 7);
+        if (first.find_first_not_of(" 0123456789") != std::string::npos || first == "       ") continue;
+        numbers.push_back(std::stoi(line.substr(1, 4)));
+    }
+    return numbers;
+}
+
+const char* const kRule = "___________________________________________________________________________";
+
+TEST(TablesReport, PagesBreakByTheFontsLineCount) {
+    struct Case {
+        std::int16_t font;
+        int firstPage;
+        int perPage;
+    };
+    ScheduleInputs in = Mortgage();
+    in.view = ScheduleView::AllPayments;
+    for (const Case c : {Case{kPrinterFontCourierNew, 32, 49}, Case{kPrinterFontStandard, 29, 46}}) {
+        const TextReport report = Report(in, c.font);
+        ASSERT_EQ(report.message, 0);
+        int next = 1;
+        for (std::size_t p = 0; p < report.pages.size(); ++p) {
+            const PrintedPage& page = report.pages[p];
+            const std::vector<int> numbers = PaymentNumbers(page);
+            const int expected = std::min(p == 0 ? c.firstPage : c.perPage, 300 - next + 1);
+            ASSERT_EQ(static_cast<int>(numbers.size()), expected) << "page " << p + 1;
+            EXPECT_EQ(numbers.front(), next);
+            next += expected;
+            const bool last = p + 1 == report.pages.size();
+            if (!last) {
+                // Two empty lines and the footer close the page; the next one
+                // opens with the empty line and the column headers.
+                ASSERT_GE(page.size(), 3u);
+                EXPECT_EQ(page[page.size() - 3], "");
+                EXPECT_EQ(page[page.size() - 2], "");
+                EXPECT_EQ(page.back(), FooterLine(static_cast<int>(p) + 1));
+                const PrintedPage& following = report.pages[p + 1];
+                ASSERT_GE(following.size(), 7u);
+                EXPECT_EQ(following[0], "");
+                EXPECT_EQ(following[1], "");
+                EXPECT_EQ(following[2],
+                          "  Payment    Interest   Principal     Remaining    Cumulative     Cumulative");
+                EXPECT_EQ(following[3],
+                          " No. Year     Payment     Payment       Balance      Interest      Principal");
+                EXPECT_EQ(following[4], std::string(" ") + kRule);
+                EXPECT_EQ(following[5], "");
+            } else {
+                EXPECT_EQ(page.back().find("Page"), std::string::npos);
+                EXPECT_EQ(page[page.size() - 3], std::string(" ") + kRule);
+                EXPECT_EQ(Field(page.back(), 2, 6), "Total:");
+            }
+        }
+        EXPECT_EQ(next, 301);
+    }
+}
+
+TEST(TablesReport, FirstPageBlocks) {
+    struct Cell {
+        int line;
+        int column;
+        const char* text;
+    };
+    struct Case {
+        const char* name;
+        ScheduleInputs inputs;
+        std::vector<std::string> fixedLines;  // lines 3..15 of page 1, bar the values
+        std::vector<Cell> cells;
+    };
+    ScheduleInputs loan;
+    loan.mode = TablesMode::PersonalLoan;
+    loan.principal = 20000;
+    loan.ratePercent = 9.5;
+    loan.years = 4;
+    loan.frequency = "      2 Weeks";
+    loan.extra.increase = 0.05f;
+    const std::string rule = std::string(" ") + kRule;
+    const Case cases[] = {
+        {"mortgage",
+         Mortgage(),
+         {"                                Mortgage Table", rule, "",
+          " Principal   Annual     Amortization   Interest       Frequency     Included",
+          " amount of   interest   period in      compounding    and type      in P + I",
+          " mortgage.   rate(%).   years.         periods/year.  of payment.     0.000%", ""},
+         {{10, 2, "$100,000.00"},
+          {10, 13, " 10.125%  "},
+          {10, 23, "  25"},
+          {10, 36, "    Semiannual"},
+          {10, 51, "       Monthly"},
+          {10, 65, "           $"},
+          {13, 2, "Days   Interest    No. of     No. years  Principal   Total paid    Total of"},
+          {15, 2, "year   factor      each year  payment    payment     of mortgage   savings"},
+          {17, 2, "Normal "},
+          {17, 9, "0.00826484"},
+          {17, 19, "  12.00"},
+          {17, 31, " 25.00"},
+          {17, 40, "   $902.91"},
+          {17, 53, " $270,873.89"},
+          {17, 65, "        $.00"},
+          {21, 2, "  Year       Payment     Payment       Balance      Interest      Principal"}}},
+        {
+            "loan",
+            loan,
+            {"                                Personal Loan Table", rule, "",
+             " Principal   Annual     Length of      Interest       Frequency     Included",
+             " amount of   interest   the loan       compounding    and type      in P + I",
+             " the loan.   rate(%).   in months.     periods/year.  of payment.     5.000%", ""},
+            {{10, 2, " $20,000.00"},
+             {10, 14, " 9.500%"},
+             {10, 23, "  48"},
+             {10, 36, "       Monthly"},
+             {10, 51, "       2 Weeks"},
+             {10, 68, "   $11.60"},
+             {13, 2, "Days   Interest    No. of     No. months Principal   Total paid    Total of"},
+             {15, 2, "year   factor      each year  payment    payment     of the loan   savings"},
+             {17, 2, "365    "},
+             {17, 9, "0.00363608"},
+             {17, 19, "  26.00"}},
+        },
+    };
+    for (const auto& c : cases) {
+        const TextReport report = Report(c.inputs);
+        ASSERT_EQ(report.message, 0) << c.name;
+        const PrintedPage& page = report.pages.at(0);
+        EXPECT_EQ(page[0], "") << c.name;
+        EXPECT_EQ(page[1], " Header line") << c.name;
+        EXPECT_EQ(page[2], "") << c.name;
+        for (std::size_t i = 0; i < c.fixedLines.size(); ++i)
+            EXPECT_EQ(page[3 + i], c.fixedLines[i]) << c.name;
+        for (const int ruleLine : {11, 18, 22})
+            EXPECT_EQ(page[static_cast<std::size_t>(ruleLine)], rule) << c.name;
+        EXPECT_EQ(page[14], " in     rate        payments   to final   + Interest  over life     interest");
+        for (const Cell& cell : c.cells)
+            EXPECT_EQ(Field(page[static_cast<std::size_t>(cell.line)], cell.column,
+                            static_cast<int>(std::string(cell.text).size())),
+                      cell.text)
+                << c.name << " line " << cell.line << " column " << cell.column;
+        EXPECT_EQ(page[23], "") << c.name;
+    }
+}
+
+TEST(TablesReport, TermTotalsLine) {
+    ScheduleInputs in = Mortgage();
+    in.view = ScheduleView::AllPayments;
+    in.termYears = 5;
+    const ScheduleResult result = CalculateSchedule(in);
+    ASSERT_EQ(TablesReportRows(result), 60);
+    const TextReport report = RenderTablesReport(DataFor(in), result, kPrinterFontCourierNew);
+    ASSERT_EQ(report.pages.size(), 2u);
+    std::vector<int> numbers = PaymentNumbers(report.pages[0]);
+    const std::vector<int> more = PaymentNumbers(report.pages[1]);
+    numbers.insert(numbers.end(), more.begin(), more.end());
+    ASSERT_EQ(numbers.size(), 60u);
+    EXPECT_EQ(numbers.back(), 60);
+    const std::string& totals = report.pages[1].back();
+    EXPECT_EQ(Field(totals, 1, 35), "  5 Year Term" + std::string(22, ' '));
+    const ScheduleRow& row60 = result.schedule[60];
+    EXPECT_EQ(Field(totals, 36, 12), RightJustify(MoneyText("$", row60[4], "####,,###.00"), 12));
+    EXPECT_EQ(Field(totals, 36, 12), "  $94,094.39");
+    EXPECT_EQ(Field(totals, 50, 12), RightJustify(MoneyText("$", row60[5], "####,,###.00"), 12));
+    EXPECT_EQ(Field(totals, 65, 12), RightJustify(MoneyText("$", row60[6], "####,,###.00"), 12));
+}
+
+TEST(TablesReport, RowCountFollowsViewAndTerm) {
+    struct Case {
+        ScheduleView view;
+        std::int16_t term;
+        const char* frequency;
+        int rows;
+    };
+    const Case cases[] = {
+        {ScheduleView::AllPayments, 0, "      Monthly", 300},
+        {ScheduleView::Annual, 0, "      Monthly", 25},
+        {ScheduleView::AllPayments, 2, " Biweekly(Acc)", 52},
+        {ScheduleView::Annual, 10, " Biweekly(Acc)", 10},
+        {ScheduleView::Annual, 0, " Biweekly(Acc)", 19},  // 18.65 years
+    };
+    for (const Case& c : cases) {
+        ScheduleInputs in = Mortgage();
+        in.view = c.view;
+        in.termYears = c.term;
+        in.frequency = c.frequency;
+        const ScheduleResult result = CalculateSchedule(in);
+        EXPECT_EQ(TablesReportRows(result), c.rows) << c.frequency << " term " << c.term;
+        EXPECT_EQ(TablesReportRows(result), result.gridRows);
+    }
+}
+
+TEST(TablesReport, LargePrincipalIsCutToItsField) {
+    ScheduleInputs in = Mortgage();
+    in.principal = 1000000;
+    const TextReport report = Report(in);
+    const std::string& line = report.pages.at(0).at(10);
+    EXPECT_EQ(Field(line, 1, 14), " $1,000,000. 1");  // the rate still starts at column 14
+}
+
+TEST(TablesReport, AnnualDatesKeepTheAnnualHeader) {
+    ScheduleInputs in = Mortgage();
+    in.showDates = true;
+    in.firstPaymentDate = SerialFromCivil(2024, 1, 31);
+    in.formatDate = [](DaySerial s) {
+        const CivilDate d = CivilFromSerial(s);
+        return std::to_string(d.month) + "/" + std::to_string(d.day) + "/" + std::to_string(d.year % 100);
+    };
+    const TextReport report = Report(in);
+    const PrintedPage& page = report.pages.at(0);
+    EXPECT_EQ(page[21], "   Year       Payment     Payment       Balance      Interest      Principal");
+    EXPECT_EQ(page[24].substr(0, 12), " 1/31/24    ");
+    EXPECT_EQ(page[25].substr(0, 12), " 1/31/25    ");
+    EXPECT_EQ(page[48].substr(0, 12), " 1/31/48    ");
+    EXPECT_EQ(page[49], std::string(" ") + kRule);
+}
+
+TEST(TablesReport, AdditionalPaymentsSection) {
+    ScheduleInputs in = Mortgage();
+    in.extra.years = 25;
+    in.extra.month = 3;  // the fourth month
+    for (int y = 1; y <= 25; ++y) in.extra.yearNumber[static_cast<std::size_t>(y)] = Currency::FromDouble(y);
+    in.extra.amount[1] = Currency::FromDouble(5000);
+    in.extra.amount[3] = Currency::FromDouble(1234.5);
+    in.extra.rowCount = in.extra.CountYearsWithAmounts();
+    const TextReport report = Report(in);
+    ASSERT_EQ(report.pages.size(), 1u);
+    const PrintedPage& page = report.pages[0];
+    const std::vector<std::string> tail(page.end() - 6, page.end());
+    EXPECT_EQ(tail, (std::vector<std::string>{"", " Additional  Payments     Applied", "",
+                                              " Year   1    Month  4    5,000.00",
+                                              " Year   3    Month  4    1,234.50", ""}));
+    EXPECT_EQ(Field(page[page.size() - 7], 2, 6), "Total:");
+}
+
+TEST(TablesReport, AdditionalPaymentsMoveToANewPageWhenTheyDoNotFit) {
+    // Two years of monthly rows leave the line counter at 48; five listed
+    // years reach 57 and still fit, six move to the next page.
+    for (const int years : {5, 6}) {
+        ScheduleInputs in = Mortgage();
+        in.view = ScheduleView::AllPayments;
+        in.termYears = 2;
+        in.extra.years = 25;
+        for (int y = 1; y <= 25; ++y)
+            in.extra.yearNumber[static_cast<std::size_t>(y)] = Currency::FromDouble(y);
+        for (int y = 1; y <= years; ++y)
+            in.extra.amount[static_cast<std::size_t>(y)] = Currency::FromDouble(100);
+        in.extra.rowCount = in.extra.CountYearsWithAmounts();
+        const ScheduleResult result = CalculateSchedule(in);
+        ASSERT_EQ(result.listing.size(), static_cast<std::size_t>(years));
+        const TextReport report = RenderTablesReport(DataFor(in), result, kPrinterFontCourierNew);
+        if (years == 5) {
+            ASSERT_EQ(report.pages.size(), 1u);
+            continue;
+        }
+        ASSERT_EQ(report.pages.size(), 2u);
+        EXPECT_EQ(report.pages[0].back(), FooterLine(1));
+        EXPECT_EQ(Field(report.pages[0][report.pages[0].size() - 4], 1, 13), "  2 Year Term");
+        const PrintedPage& next = report.pages[1];
+        EXPECT_EQ(next[2], "  Payment    Interest   Principal     Remaining    Cumulative     Cumulative");
+        EXPECT_EQ(next[6], "");
+        EXPECT_EQ(next[7], " Additional  Payments     Applied");
+        EXPECT_EQ(next.size(), 8u + 1u + 6u + 1u);
+    }
+}
+
+TEST(TablesReport, NothingToPrintGivesMessage1) {
+    ScheduleInputs tooLong = Mortgage();
+    tooLong.years = 45;  // message 5
+    ScheduleInputs zeroRate = Mortgage();
+    zeroRate.ratePercent = 0;  // message 4
+    ScheduleInputs shortAnnual = Mortgage();
+    shortAnnual.years = 0.25;  // under half a year: nothing for the annual view
+    for (const ScheduleInputs& in : {tooLong, zeroRate, shortAnnual}) {
+        const TextReport report = Report(in);
+        EXPECT_EQ(report.message, 1);
+        EXPECT_TRUE(report.pages.empty());
+    }
+}
+
+// ---------------------------------------------------------------------------
+// The comparison report.
+
+ComparisonRowPrint MonthlyRow(std::int16_t number) {
+    ComparisonRowPrint row;
+    row.rowNumber = number;
+    row.daysText = "Normal";
+    row.compounding = "      Monthly";
+    row.frequency = "      Monthly";
+    row.years = 25;
+    row.retiredYear = 25;
+    row.paymentsPerYear = 12;
+    row.principal = 100000;
+    row.ratePercent = 10.125;
+    row.payment = 917.53;
+    row.totalInterest = 175258.20;
+    return row;
+}
+
+const std::string kComparisonRule(77, '_');
+
+TEST(ComparisonReport, RowLines) {
+    EXPECT_EQ(ComparisonRowLines(MonthlyRow(1)),
+              " 01  Normal  Monthly  Monthly  0.000% Was added to regular P+I payment\r\n\r\n"
+              "               25     25.00   12   $100,000.00  10.125    $917.53  $175,258.20\r\n\r\n");
+
+    ComparisonRowPrint row = MonthlyRow(3);
+    row.daysText = "365";
+    row.frequency = " Biweekly(Acc)";
+    row.increase = 0.05f;
+    row.starred = true;
+    row.retiredYear = 17.8846;
+    row.paymentsPerYear = 26;
+    EXPECT_EQ(ComparisonRowLines(row).substr(0, 48), " 03  365.00  Monthly  Biweekly(Acc)  5.000% Was ");
+    EXPECT_EQ(ComparisonRowLines(row).substr(ComparisonRowLines(row).find("\r\n\r\n") + 4, 32),
+              "               25    *17.88   26");
+    row.daysText = "365.25";
+    EXPECT_EQ(ComparisonRowLines(row).substr(5, 6), "365.25");
+}
+
+ComparisonPrintData TwoRows() {
+    ComparisonPrintData d;
+    d.header = "Two rows";
+    d.printoutText = ComparisonRowLines(MonthlyRow(1));
+    d.printoutText.append(ComparisonRowLines(MonthlyRow(2)));
+    d.rowsToGraph = 2;
+    return d;
+}
+
+TEST(ComparisonReport, TwoRowsWithoutAdditionalPayments) {
+    const TextReport report = RenderComparisonReport(TwoRows(), kPrinterFontCourierNew);
+    ASSERT_EQ(report.message, 0);
+    ASSERT_EQ(report.pages.size(), 1u);
+    const PrintedPage& page = report.pages[0];
+    const std::vector<std::string> head(page.begin(), page.begin() + 11);
+    EXPECT_EQ(head, (std::vector<std::string>{
+                        "", " Two rows", "", "                                Mortgage Comparisons",
+                        " " + kComparisonRule, "",
+                        " Row, Days   Amorti  Retired  Number  Amount    Annual    Principal   Total",
+                        " Compound   -zation  at end   Annual  of        Interest  + Interest  Interest",
+                        " Frequency   Period  of Year  Paymts  Mortgage  Rate      Payment     Payment",
+                        " " + kComparisonRule, ""}));
+    ASSERT_EQ(page.size(), 11u + 8u + 1u);
+    EXPECT_EQ(page[11].substr(0, 4), " 01 ");
+    EXPECT_EQ(page[12], "");
+    EXPECT_EQ(page[13].substr(0, 20), "               25   ");
+    EXPECT_EQ(page[15].substr(0, 4), " 02 ");
+    EXPECT_EQ(page[19], "");
+}
+
+// One comparison row per entry; row k (from 0) lists `entries[k]` additional payments.
+ComparisonPrintData WithListing(const std::vector<int>& entries) {
+    ComparisonPrintData d;
+    d.header = "Listing";
+    for (std::size_t k = 0; k < entries.size(); ++k) {
+        d.printoutText.append(ComparisonRowLines(MonthlyRow(static_cast<std::int16_t>(k + 1))));
+        d.labels[0][k] = "Yr. Mth Row";
+        d.amounts[0][k] = RightJustify(std::to_string(k + 1), 3);
+        for (int e = 1; e <= entries[k]; ++e) {
+            d.labels[static_cast<std::size_t>(e)][k] = RightJustify(std::to_string(e), 2) + " 4";
+            d.amounts[static_cast<std::size_t>(e)][k] =
+                RightJustify(FormatNumber(1000.0 * e, "###,###.00"), 10);
+        }
+        const auto count = static_cast<std::int16_t>(entries[k]);
+        d.greatestEntryCount = std::max(d.greatestEntryCount, count);
+        auto& group = d.groupEntryCounts[k < 5 ? 0 : k < 10 ? 1 : 2];
+        group = std::max(group, count);
+        d.greatestListingIndex = static_cast<std::int16_t>(k);
+    }
+    d.rowsToGraph = static_cast<std::int16_t>(entries.size());
+    return d;
+}
+
+TEST(ComparisonReport, ListingInGroupsWithRules) {
+    const TextReport report = RenderComparisonReport(WithListing({1, 2, 1, 1, 1, 2}), kPrinterFontCourierNew);
+    ASSERT_EQ(report.pages.size(), 1u);
+    const PrintedPage& page = report.pages[0];
+    const std::size_t title = 11 + 6 * 4 + 1;
+    EXPECT_EQ(page[title], std::string(24, ' ') + "* Additional Payments Applied");
+    EXPECT_EQ(page[title + 1], " " + kComparisonRule);
+    EXPECT_EQ(page[title + 2], "");
+    // First group: listing indexes 0 to 4 at columns 1, 17, 33, 49, 65; rows 0 to 2.
+    std::size_t at = title + 3;
+    EXPECT_EQ(page[at], "Yr. Mth Row  1  Yr. Mth Row  2  Yr. Mth Row  3  Yr. Mth Row  4  Yr. Mth Row  5");
+    EXPECT_EQ(page[at + 3], " 1 4  1,000.00   1 4  1,000.00   1 4  1,000.00   1 4  1,000.00   1 4  1,000.00");
+    EXPECT_EQ(page[at + 6], "                 2 4  2,000.00");
+    for (std::size_t r = 0; r < 3; ++r) {
+        EXPECT_EQ(page[at + 3 * r + 1], " " + kComparisonRule);
+        EXPECT_EQ(page[at + 3 * r + 2], "");
+    }
+    // Second group: listing index 5 only, rows 0 to 2. The lines used reach
+    // the page's 56 with its last row, and no further page follows.
+    at += 9;
+    EXPECT_EQ(page[at], "Yr. Mth Row  6");
+    EXPECT_EQ(page[at + 6], " 2 4  2,000.00");
+    EXPECT_EQ(page.size(), at + 9);
+}
+
+TEST(ComparisonReport, LongListingRepeatsItsTitleOnTheNextPage) {
+    // One row: lines used start at 18 and grow by 3 per listing row; with 56
+    // lines a page the 13th listing row (57) breaks the page.
+    const TextReport report = RenderComparisonReport(WithListing({20}), kPrinterFontCourierNew);
+    ASSERT_EQ(report.pages.size(), 2u);
+    const PrintedPage& first = report.pages[0];
+    EXPECT_EQ(first.size(), 11u + 4u + 1u + 3u + 13u * 3u);
+    EXPECT_EQ(first[first.size() - 3].substr(0, 5), "12 4 ");
+    EXPECT_EQ(first.back(), "");  // no footer on comparison pages
+    const PrintedPage& second = report.pages[1];
+    EXPECT_EQ(second[0], "");
+    EXPECT_EQ(second[1], "");
+    EXPECT_EQ(second[2], std::string(24, ' ') + "* Additional Payments Applied");
+    EXPECT_EQ(second[3], "");
+    EXPECT_EQ(second[4], " " + kComparisonRule);
+    EXPECT_EQ(second[5], "");
+    EXPECT_EQ(second[6].substr(0, 5), "13 4 ");
+    EXPECT_EQ(second.size(), 6u + 8u * 3u);
+
+    // A break due after the last listing row opens no page of its own.
+    EXPECT_EQ(RenderComparisonReport(WithListing({12}), kPrinterFontCourierNew).pages.size(), 1u);
+}
+
+TEST(ComparisonReport, NothingToPrintGivesMessage1) {
+    ComparisonPrintData d = TwoRows();
+    d.rowsToGraph = 0;
+    const TextReport report = RenderComparisonReport(d, kPrinterFontStandard);
+    EXPECT_EQ(report.message, 1);
+    EXPECT_TRUE(report.pages.empty());
+}
+
+}  // namespace
+}  // namespace amortix
