@@ -1,5 +1,6 @@
 #include "core/files/table_file.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/files/records.h"
@@ -126,6 +127,79 @@ bool SaveTableFile(const std::string& path, const TableFileData& data, std::stri
 DayBasis DayBasisFromCode(std::int16_t code, float days) {
     if (code >= 0 && code <= 3) return DayBasis::Preset(code);
     return DayBasis::Typed(days);
+}
+
+std::optional<DaySerial> ReadTableFileDate(std::string_view text, const DateReader& shortForm) {
+    if (const auto iso = ParseIsoDate(text)) return iso;
+    if (shortForm) return shortForm(text);
+    return std::nullopt;
+}
+
+TableFileData TableFileFromInputs(const ScheduleInputs& in) {
+    TableFileData data;
+    data.principal = in.principal;
+    data.ratePercent = in.ratePercent;
+    data.years = in.years;
+    data.compounding = in.compounding;
+    data.frequency = in.frequency;
+    data.firstPaymentDate = IsoDate(in.firstPaymentDate);
+    data.showDates = in.showDates ? 1 : 0;
+    data.dayBasisChoice = in.dayBasis.choice;
+    data.view = in.view == ScheduleView::Annual ? 1 : 2;
+    data.yearsWithAmounts = in.extra.rowCount;
+    data.mode = in.mode;
+    data.daysInYear = in.dayBasis.days;
+    data.extraPaymentType = in.extra.type;
+    data.paymentIncrease = in.extra.increase;
+    const int years = std::clamp<int>(in.extra.years, 0, kMaxTableFileYears);
+    for (int j = 1; j <= years; ++j) {
+        const auto row = static_cast<std::size_t>(j);
+        data.yearRecords.push_back({in.extra.yearNumber[row], in.extra.amount[row]});
+    }
+    return data;
+}
+
+LoadResult<ScheduleInputs> InputsFromTableFile(const TableFileData& file, const ScheduleInputs& current,
+                                               const DateReader& shortForm) {
+    using Result = LoadResult<ScheduleInputs>;
+    ScheduleInputs in = current;
+    const auto date = ReadTableFileDate(file.firstPaymentDate, shortForm);
+    if (!date) return Result::Failure("the first payment date \"" + file.firstPaymentDate + "\" is not a date");
+    in.firstPaymentDate = *date;
+    in.mode = file.mode;
+    in.principal = file.principal;
+    in.ratePercent = file.ratePercent;
+    in.years = file.years;
+    in.compounding = file.compounding;
+    in.frequency = file.frequency;
+    in.showDates = file.showDates == 1;
+    in.view = file.view == 1 ? ScheduleView::Annual : ScheduleView::AllPayments;
+
+    // A file of the previous layout keeps the days typed before the open.
+    const float days = file.daysInYear.value_or(current.dayBasis.days);
+    if (file.dayBasisChoice == 4 && !(days >= 363.0f && days <= 365.25f))
+        return Result::Failure("typed days in year outside 363 to 365.25");
+    in.dayBasis = DayBasisFromCode(file.dayBasisChoice, days);
+    if (!LookupCompounding(in.compounding)) return Result::Failure("no such compounding: " + in.compounding);
+    if (!LookupFrequency(in.frequency, in.dayBasis)) return Result::Failure("no such frequency: " + in.frequency);
+
+    AdditionalPayments& extra = in.extra;
+    extra.yearNumber.fill(Currency());
+    extra.amount.fill(Currency());
+    for (std::size_t j = 0; j < file.yearRecords.size(); ++j) {
+        extra.yearNumber[j + 1] = file.yearRecords[j].yearNumber;
+        extra.amount[j + 1] = file.yearRecords[j].amount;
+    }
+    extra.years = static_cast<std::int16_t>(file.yearRecords.size());
+    extra.rowCount = file.yearsWithAmounts;
+    if (file.extraPaymentType) extra.type = *file.extraPaymentType;
+    if (file.paymentIncrease) {
+        // The form caps the percentage at 100; a negative one would lower the payments.
+        if (!(*file.paymentIncrease >= 0.0f && *file.paymentIncrease <= 1.0f))
+            return Result::Failure("percentage increase outside 0 to 100");
+        extra.increase = *file.paymentIncrease;
+    }
+    return Result::Success(std::move(in));
 }
 
 }  // namespace amortix

@@ -10,11 +10,13 @@
 // amount, for rows 1..N of the additional-payments table.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/calc/dates.h"
 #include "core/calc/rates.h"
 #include "core/calc/schedule.h"
 #include "core/files/text_file.h"
@@ -37,7 +39,7 @@ struct TableFileData {
     double years = 0;                 // a loan's months / 12
     std::string compounding;          // list text as shown, leading blanks included
     std::string frequency;            // list text as shown, leading blanks included
-    std::string firstPaymentDate;     // as stored: the short date form of the machine that saved it
+    std::string firstPaymentDate;     // as stored: YYYY-MM-DD, or an older file's short date form
     std::int16_t showDates = 0;       // 1 payment dates, otherwise payment numbers
     std::int16_t dayBasisChoice = 1;  // 0 365.25, 1 365, 2 364, 3 363, 4 typed (daysInYear)
     std::int16_t view = 1;            // 1 annual lines, otherwise all payments
@@ -69,5 +71,22 @@ std::string FormatTableFile(const TableFileData& data);
 // The days in year a stored day-basis code stands for: the presets for codes
 // 0 to 3, and `days` (read or kept) with the periods computed for code 4.
 DayBasis DayBasisFromCode(std::int16_t code, float days);
+
+// The first payment date is written as YYYY-MM-DD, which reads the same on
+// every machine. Older files hold the saving machine's short date form, which
+// only the reader's locale can read: `shortForm`. Nothing when neither reads it.
+using DateReader = std::function<std::optional<DaySerial>(std::string_view)>;
+std::optional<DaySerial> ReadTableFileDate(std::string_view text, const DateReader& shortForm = {});
+
+// What a save stores of the inputs a schedule was calculated from.
+TableFileData TableFileFromInputs(const ScheduleInputs& in);
+
+// The inputs an opened file gives. `current` keeps what the file does not
+// hold: the month of the additional payments, the term, the currency symbol,
+// and, for the previous layout, the days in year, option and percentage.
+// Fails for a file the screen cannot show as it was saved: a date that reads
+// in neither form, a list text the lists do not offer, typed days out of range.
+LoadResult<ScheduleInputs> InputsFromTableFile(const TableFileData& file, const ScheduleInputs& current,
+                                               const DateReader& shortForm = {});
 
 }  // namespace amortix

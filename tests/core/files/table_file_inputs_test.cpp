@@ -1,0 +1,153 @@
+// Table files against the inputs of the tables screen: what a save stores,
+// what an open gives back, and the first payment date in either form.
+
+#include <gtest/gtest.h>
+
+#include "core/files/table_file.h"
+
+namespace amortix {
+namespace {
+
+// A reader of the day-first short form d/m/yyyy, standing in for a locale.
+std::optional<DaySerial> DayFirst(std::string_view text) {
+    int d = 0, m = 0, y = 0;
+    if (std::sscanf(std::string(text).c_str(), "%d/%d/%d", &d, &m, &y) != 3) return std::nullopt;
+    if (m < 1 || m > 12 || d < 1 || d > 31) return std::nullopt;
+    return SerialFromCivil(y, m, d);
+}
+
+ScheduleInputs EveryFieldSet(TablesMode mode) {
+    ScheduleInputs in;
+    in.mode = mode;
+    in.principal = 123456.78;
+    in.ratePercent = 7.375;
+    in.years = mode == TablesMode::PersonalLoan ? 2.5 : 17;
+    in.compounding = "   Semiannual";
+    in.frequency = " Biweekly(Acc)";
+    in.dayBasis = DayBasis::Typed(364.5f);
+    in.view = ScheduleView::AllPayments;
+    in.showDates = true;
+    in.firstPaymentDate = SerialFromCivil(2026, 5, 6);
+    in.extra.type = 2;
+    in.extra.increase = 0.025f;
+    in.extra.years = 17;
+    for (int y = 1; y <= 17; ++y) in.extra.yearNumber[static_cast<std::size_t>(y)] = Currency::FromDouble(y);
+    in.extra.amount[3] = Currency::FromDouble(1500.5);
+    in.extra.amount[9] = Currency::FromDouble(250);
+    in.extra.rowCount = 2;
+    return in;
+}
+
+void ExpectSameInputs(const ScheduleInputs& a, const ScheduleInputs& b) {
+    EXPECT_EQ(a.mode, b.mode);
+    EXPECT_EQ(a.principal, b.principal);
+    EXPECT_EQ(a.ratePercent, b.ratePercent);
+    EXPECT_EQ(a.years, b.years);
+    EXPECT_EQ(a.compounding, b.compounding);
+    EXPECT_EQ(a.frequency, b.frequency);
+    EXPECT_EQ(a.dayBasis.choice, b.dayBasis.choice);
+    EXPECT_EQ(a.dayBasis.days, b.dayBasis.days);
+    EXPECT_EQ(a.dayBasis.biweeklyPeriods, b.dayBasis.biweeklyPeriods);
+    EXPECT_EQ(a.view, b.view);
+    EXPECT_EQ(a.showDates, b.showDates);
+    EXPECT_EQ(a.firstPaymentDate, b.firstPaymentDate);
+    EXPECT_EQ(a.extra.type, b.extra.type);
+    EXPECT_EQ(a.extra.increase, b.extra.increase);
+    EXPECT_EQ(a.extra.month, b.extra.month);
+    EXPECT_EQ(a.extra.years, b.extra.years);
+    EXPECT_EQ(a.extra.rowCount, b.extra.rowCount);
+    EXPECT_EQ(a.extra.yearNumber, b.extra.yearNumber);
+    EXPECT_EQ(a.extra.amount, b.extra.amount);
+}
+
+TEST(TableFileInputs, SavedInputsOpenAsTheyWere) {
+    for (const TablesMode mode : {TablesMode::Mortgage, TablesMode::PersonalLoan}) {
+        const ScheduleInputs saved = EveryFieldSet(mode);
+        const TableFileData file = TableFileFromInputs(saved);
+        EXPECT_EQ(file.firstPaymentDate, "2026-05-06");
+        const auto reread = ParseTableFile(FormatTableFile(file));
+        ASSERT_TRUE(reread.ok()) << reread.error();
+
+        // Opened over the defaults, with the month kept from the screen.
+        ScheduleInputs current;
+        current.extra.month = 4;
+        const auto opened = InputsFromTableFile(reread.value(), current);
+        ASSERT_TRUE(opened.ok()) << opened.error();
+        ScheduleInputs expected = saved;
+        expected.extra.month = 4;
+        ExpectSameInputs(opened.value(), expected);
+    }
+}
+
+TEST(TableFileInputs, NoYearRecordsEmptiesTheAmounts) {
+    ScheduleInputs saved = EveryFieldSet(TablesMode::Mortgage);
+    saved.extra = {};
+    const TableFileData file = TableFileFromInputs(saved);
+    EXPECT_TRUE(file.yearRecords.empty());
+    const auto opened = InputsFromTableFile(file, EveryFieldSet(TablesMode::PersonalLoan));
+    ASSERT_TRUE(opened.ok());
+    EXPECT_EQ(opened->extra.years, 0);
+    EXPECT_EQ(opened->extra.rowCount, 0);
+    EXPECT_EQ(opened->extra.amount, decltype(saved.extra.amount){});
+    EXPECT_EQ(opened->mode, TablesMode::Mortgage);
+}
+
+TEST(TableFileInputs, PreviousLayoutKeepsDaysOptionAndPercentage) {
+    const auto file =
+        ParseTableFile("20000,9.5,2.5,\"      Monthly\",\"      2 Weeks\",\"2024-03-04\",1,4,1,1,1,2\r\n1,500\r\n");
+    ASSERT_TRUE(file.ok()) << file.error();
+    ScheduleInputs current;
+    current.dayBasis = DayBasis::Typed(363.5f);
+    current.extra.type = 1;
+    current.extra.increase = 0.1f;
+    const auto opened = InputsFromTableFile(file.value(), current);
+    ASSERT_TRUE(opened.ok()) << opened.error();
+    EXPECT_EQ(opened->dayBasis.choice, 4);
+    EXPECT_EQ(opened->dayBasis.days, 363.5f);
+    EXPECT_EQ(opened->extra.type, 1);
+    EXPECT_EQ(opened->extra.increase, 0.1f);
+    EXPECT_EQ(opened->extra.amount[1], Currency::FromDouble(500));
+    EXPECT_EQ(opened->mode, TablesMode::PersonalLoan);
+}
+
+TEST(TableFileInputs, FirstPaymentDateReadsAsIsoOrTheShortForm) {
+    const struct {
+        const char* text;
+        bool withShortForm;
+        std::optional<DaySerial> date;
+    } cases[] = {
+        {"2026-05-06", false, SerialFromCivil(2026, 5, 6)},
+        {"2026-05-06", true, SerialFromCivil(2026, 5, 6)},  // ISO first, whatever the locale
+        {"05/06/2026", true, SerialFromCivil(2026, 6, 5)},
+        {"05/06/2026", false, std::nullopt},
+        {"2026-02-30", true, std::nullopt},
+        {"", true, std::nullopt},
+        {"tomorrow", true, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        const DateReader reader = c.withShortForm ? DateReader(DayFirst) : DateReader();
+        EXPECT_EQ(ReadTableFileDate(c.text, reader), c.date) << c.text;
+    }
+}
+
+TEST(TableFileInputs, RefusesWhatTheScreenCannotShow) {
+    const struct {
+        const char* what;
+        void (*spoil)(TableFileData&);
+    } cases[] = {
+        {"date", [](TableFileData& f) { f.firstPaymentDate = "13/13/13"; }},
+        {"compounding", [](TableFileData& f) { f.compounding = "Monthly"; }},
+        {"frequency", [](TableFileData& f) { f.frequency = "Daily"; }},
+        {"typed days", [](TableFileData& f) { f.daysInYear = 0.0f; }},
+        {"percentage", [](TableFileData& f) { f.paymentIncrease = -0.5f; }},
+        {"percentage above 100", [](TableFileData& f) { f.paymentIncrease = 1.5f; }},
+    };
+    for (const auto& c : cases) {
+        TableFileData file = TableFileFromInputs(EveryFieldSet(TablesMode::Mortgage));
+        c.spoil(file);
+        EXPECT_FALSE(InputsFromTableFile(file, {}, DayFirst).ok()) << c.what;
+    }
+}
+
+}  // namespace
+}  // namespace amortix
