@@ -1,5 +1,7 @@
 #include <QApplication>
+#include <QCommandLineParser>
 
+#include "files/file_commands.h"
 #include "shell/about_box.h"
 #include "shell/application.h"
 #include "shell/personal_settings.h"
@@ -10,7 +12,17 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(amortix::gui::kProductVersion);
     QApplication::setStyle("Fusion");
 
+    QCommandLineParser options;
+    options.setApplicationDescription("Mortgage and loan calculator.");
+    options.addHelpOption();
+    options.addVersionOption();
+    options.addPositionalArgument("file", "A table (.qmd, .qld) or comparison (.qcd) file to open.",
+                                  "[file]");
+    options.process(qt);
+
     amortix::gui::Application application(amortix::gui::DefaultSettingsFolder());
     application.Start();
+    if (!options.positionalArguments().isEmpty())
+        amortix::gui::OpenFileAtStart(application, options.positionalArguments().constFirst());
     return QApplication::exec();
 }

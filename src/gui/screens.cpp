@@ -2,13 +2,23 @@
 // here with one line, e.g.
 //   application.RegisterScreen(kTablesScreen, [](ScreenContext& c) { return new TablesScreen(c); });
 // Forms without a registration open as a placeholder.
+#include "files/file_commands.h"
+#include "files/file_dialog.h"
 #include "shell/application.h"
+#include "shell/main_frame.h"
 #include "tables/tables_screen.h"
 
 namespace amortix::gui {
 
 void RegisterScreens(Application& application) {
-    application.RegisterScreen(kTablesScreen, [](ScreenContext& c) { return new TablesScreen(c); });
+    // Lives with the frame: the remembered file names last for the whole run.
+    auto* files = new FileCommands(
+        application.Context(), std::make_unique<QtFileDialog>(&application.Frame()), &application.Frame());
+    application.RegisterScreen(kTablesScreen, [files](ScreenContext& c) {
+        TablesScreen::Commands commands;
+        files->AddTo(commands);
+        return new TablesScreen(c, std::move(commands));
+    });
 }
 
 }  // namespace amortix::gui

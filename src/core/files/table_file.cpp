@@ -164,7 +164,8 @@ LoadResult<ScheduleInputs> InputsFromTableFile(const TableFileData& file, const 
     using Result = LoadResult<ScheduleInputs>;
     ScheduleInputs in = current;
     const auto date = ReadTableFileDate(file.firstPaymentDate, shortForm);
-    if (!date) return Result::Failure("the first payment date \"" + file.firstPaymentDate + "\" is not a date");
+    if (!date)
+        return Result::Failure("the first payment date \"" + file.firstPaymentDate + "\" is not a date");
     in.firstPaymentDate = *date;
     in.mode = file.mode;
     in.principal = file.principal;
@@ -181,7 +182,8 @@ LoadResult<ScheduleInputs> InputsFromTableFile(const TableFileData& file, const 
         return Result::Failure("typed days in year outside 363 to 365.25");
     in.dayBasis = DayBasisFromCode(file.dayBasisChoice, days);
     if (!LookupCompounding(in.compounding)) return Result::Failure("no such compounding: " + in.compounding);
-    if (!LookupFrequency(in.frequency, in.dayBasis)) return Result::Failure("no such frequency: " + in.frequency);
+    if (!LookupFrequency(in.frequency, in.dayBasis))
+        return Result::Failure("no such frequency: " + in.frequency);
 
     AdditionalPayments& extra = in.extra;
     extra.yearNumber.fill(Currency());

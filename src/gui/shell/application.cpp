@@ -53,12 +53,13 @@ void Application::RegisterScreen(const QString& formName, ScreenFactory factory)
     screens_.insert(formName, std::move(factory));
 }
 
-void Application::OpenScreen(const QString& formName) {
+QWidget* Application::OpenScreen(const QString& formName) {
     frame_->HideForm(menu_);
     QWidget* form = nullptr;
     if (const auto it = screens_.constFind(formName); it != screens_.cend() && *it) form = (*it)(*context_);
     if (!form) form = new PlaceholderScreen(*context_, formName, ScreenCaption(formName, state_));
     frame_->ShowForm(form);
+    return form;
 }
 
 }  // namespace amortix::gui

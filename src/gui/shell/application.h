@@ -47,8 +47,8 @@ class Application {
     // Which form a menu button opens; a form with no factory opens as a
     // placeholder with a way back to the menu.
     void RegisterScreen(const QString& formName, ScreenFactory factory);
-    // Hides the menu and shows a new instance of the screen.
-    void OpenScreen(const QString& formName);
+    // Hides the menu and shows a new instance of the screen, which it returns.
+    QWidget* OpenScreen(const QString& formName);
 
     // What "Exit Program" does (quits the event loop unless replaced).
     void SetEndProgram(std::function<void()> endProgram) { endProgram_ = std::move(endProgram); }

@@ -337,9 +337,6 @@ TablesScreen::~TablesScreen() = default;
 
 void TablesScreen::Load() {
     AppState& state = context_.state;
-    const amortix::TablesDefaults defaults = amortix::DefaultsFor(state.TablesMode, state.CurrencySymbol);
-    context_.frame.SetCaption(Q(defaults.caption));
-
     state.TablesOpen = 1;
     results_.reset();
     state.QuickHelpOn = 0;
@@ -356,19 +353,7 @@ void TablesScreen::Load() {
     // Every calculator starts from 365 days (the preset's literals, not 365/14).
     state.DayBasis = amortix::DayBasis::Preset(1);
 
-    Label1->setText(Q(defaults.label1));
-    Label2->setText(Q(defaults.label2));
-    Label3->setText(Q(defaults.label3));
-    Label8->setText(Q(defaults.label8));
-    Label11->setText(Q(defaults.label11));
-    InPrincipal->setText(Q(defaults.principalText));
-    state.TableInputs[1] = defaults.principal;
-    state.TableInputs[2] = defaults.ratePercent;
-    state.TableInputs[3] = defaults.years;
-    for (const auto& entry : defaults.rateList) InRate->addItem(Q(entry));
-    InRate->setEditText(Q(defaults.rateText));
-    for (const auto& entry : defaults.termList) InTerm->addItem(Q(entry));
-    InTerm->setEditText(Q(defaults.termText));
+    ShowKindDefaults();
 
     for (const auto text : amortix::kCompoundingTexts) Comperiod->addItem(Q(std::string(text)));
     Comperiod->setCurrentText(Q(amortix::CompoundingForSetting(state.CompoundSetting)));
@@ -378,6 +363,54 @@ void TablesScreen::Load() {
     ShowAdditionalPaymentsInForce(AddPmtsOn,
                                   state.ExtraPayments.increase > 0.0f || state.ExtraPayments.rowCount > 0);
     state.EntryEdited = 0;
+}
+
+void TablesScreen::ShowKindDefaults() {
+    AppState& state = context_.state;
+    const amortix::TablesDefaults defaults = amortix::DefaultsFor(state.TablesMode, state.CurrencySymbol);
+    context_.frame.SetCaption(Q(defaults.caption));
+    Label1->setText(Q(defaults.label1));
+    Label2->setText(Q(defaults.label2));
+    Label3->setText(Q(defaults.label3));
+    Label8->setText(Q(defaults.label8));
+    Label11->setText(Q(defaults.label11));
+    InPrincipal->setText(Q(defaults.principalText));
+    state.TableInputs[1] = defaults.principal;
+    state.TableInputs[2] = defaults.ratePercent;
+    state.TableInputs[3] = defaults.years;
+    InRate->clear();
+    for (const auto& entry : defaults.rateList) InRate->addItem(Q(entry));
+    InRate->setEditText(Q(defaults.rateText));
+    InTerm->clear();
+    for (const auto& entry : defaults.termList) InTerm->addItem(Q(entry));
+    InTerm->setEditText(Q(defaults.termText));
+}
+
+void TablesScreen::Restore(const amortix::ScheduleInputs& in) {
+    AppState& state = context_.state;
+    if (in.mode != state.TablesMode) {
+        state.TablesMode = in.mode;
+        ShowKindDefaults();
+    }
+    state.TableInputs[1] = in.principal;
+    state.TableInputs[2] = in.ratePercent;
+    state.TableInputs[3] = in.years;
+    InPrincipal->setText(Q(amortix::MoneyBoxText(state.CurrencySymbol, in.principal)));
+    InRate->setEditText(Q(amortix::RateBoxText(in.ratePercent)));
+    // A loan's period is shown in months.
+    InTerm->setEditText(
+        Q(amortix::TermBoxText(in.mode == amortix::TablesMode::PersonalLoan ? in.years * 12.0 : in.years)));
+    Comperiod->setCurrentText(Q(in.compounding));
+    FreqPmt->setCurrentText(Q(in.frequency));
+
+    state.ShowDates = in.showDates ? 1 : 0;
+    MDateNumber->setText(in.showDates ? kShowNumbersCaption : kShowDatesCaption);
+    state.FirstPaymentDate = in.firstPaymentDate;
+    state.DayBasis = in.dayBasis;
+    state.ExtraPayments = in.extra;
+    ShowAdditionalPaymentsInForce(AddPmtsOn, in.extra.increase > 0.0f || in.extra.rowCount > 0);
+    ChooseView(in.view);
+    Calculate();
 }
 
 void TablesScreen::LayOutGrid() {

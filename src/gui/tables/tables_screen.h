@@ -53,6 +53,9 @@ class TablesScreen : public QWidget {
     const amortix::ScheduleResult* Results() const { return results_.get(); }
     // The inputs Calculate hands to the engine, from the shared state and the lists.
     amortix::ScheduleInputs Inputs() const;
+    // Shows `in` in every box, list, view and setting (switching the screen to
+    // its kind) and calculates, as after opening a saved table.
+    void Restore(const amortix::ScheduleInputs& in);
 
     // Inputs.
     QLabel* Label1 = nullptr;
@@ -107,6 +110,8 @@ class TablesScreen : public QWidget {
 
   private:
     void Load();
+    // Caption, labels, lists and default inputs of the screen's kind.
+    void ShowKindDefaults();
     void LayOutGrid();
     void FillGrid(std::shared_ptr<const amortix::ScheduleResult> result);
     void ChooseView(amortix::ScheduleView view);

@@ -93,8 +93,8 @@ TEST(TableFileInputs, NoYearRecordsEmptiesTheAmounts) {
 }
 
 TEST(TableFileInputs, PreviousLayoutKeepsDaysOptionAndPercentage) {
-    const auto file =
-        ParseTableFile("20000,9.5,2.5,\"      Monthly\",\"      2 Weeks\",\"2024-03-04\",1,4,1,1,1,2\r\n1,500\r\n");
+    const auto file = ParseTableFile(
+        "20000,9.5,2.5,\"      Monthly\",\"      2 Weeks\",\"2024-03-04\",1,4,1,1,1,2\r\n1,500\r\n");
     ASSERT_TRUE(file.ok()) << file.error();
     ScheduleInputs current;
     current.dayBasis = DayBasis::Typed(363.5f);

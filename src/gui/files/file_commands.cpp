@@ -1,0 +1,132 @@
+#include "files/file_commands.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+
+#include "core/files/table_file.h"
+#include "shell/app_state.h"
+#include "shell/application.h"
+#include "shell/interaction.h"
+#include "shell/main_frame.h"
+#include "shell/short_date.h"
+
+namespace amortix::gui {
+
+namespace {
+
+// Restores the normal pointer however the file step ends.
+class Hourglass {
+  public:
+    Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~Hourglass() { QApplication::restoreOverrideCursor(); }
+    Hourglass(const Hourglass&) = delete;
+    Hourglass& operator=(const Hourglass&) = delete;
+};
+
+std::string FileSystemName(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+// Older files hold the date in the short form of the machine that saved them.
+amortix::DateReader ShortDateReader(const QLocale& locale) {
+    return [locale](std::string_view text) {
+        return ParseShortDate(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), locale);
+    };
+}
+
+}  // namespace
+
+FileCommands::FileCommands(ScreenContext& context, std::unique_ptr<FileDialog> dialog, QObject* parent)
+    : QObject(parent), context_(context), dialog_(std::move(dialog)) {
+    setObjectName(QStringLiteral("FileCommands"));
+}
+
+FileCommands* FileCommands::Of(const MainFrame& frame) {
+    return frame.findChild<FileCommands*>(QStringLiteral("FileCommands"), Qt::FindDirectChildrenOnly);
+}
+
+void FileCommands::AddTo(TablesScreen::Commands& commands) {
+    commands.saveFile = [this](TablesScreen& screen) { SaveTable(screen); };
+    commands.loadFile = [this](TablesScreen& screen) { OpenTable(screen); };
+}
+
+void FileCommands::SaveTable(TablesScreen& screen) {
+    const AppState& state = context_.state;
+    const FileDialogMode mode = state.TablesMode == amortix::TablesMode::PersonalLoan
+                                    ? FileDialogMode::SaveLoan
+                                    : FileDialogMode::SaveMortgage;
+    const std::optional<QString> name = dialog_->FileDirectory(mode, names_.For(mode));
+    if (!name) return;
+    bool saved = false;
+    {
+        const Hourglass hourglass;
+        saved = amortix::SaveTableFile(FileSystemName(*name), amortix::TableFileFromInputs(screen.Inputs()));
+    }
+    if (!saved) {
+        context_.interaction.ShowMessage(14);
+        return;
+    }
+    names_.For(mode) = *name;
+}
+
+void FileCommands::OpenTable(TablesScreen& screen) {
+    const FileDialogMode mode = context_.state.TablesMode == amortix::TablesMode::PersonalLoan
+                                    ? FileDialogMode::OpenLoan
+                                    : FileDialogMode::OpenMortgage;
+    const std::optional<QString> name = dialog_->FileDirectory(mode, names_.For(mode));
+    if (!name) return;
+    OpenTableAt(screen, *name, mode);
+}
+
+bool FileCommands::OpenTableAt(TablesScreen& screen, const QString& path, FileDialogMode mode) {
+    std::optional<amortix::ScheduleInputs> inputs;
+    {
+        const Hourglass hourglass;
+        inputs = ReadTable(path, screen.Inputs(), locale_);
+    }
+    if (!inputs) {
+        context_.interaction.ShowMessage(13);
+        // The name that failed is not offered again.
+        names_.For(mode).clear();
+        return false;
+    }
+    names_.For(mode) = QFileInfo(path).fileName();
+    screen.Restore(*inputs);
+    return true;
+}
+
+std::optional<amortix::ScheduleInputs> FileCommands::ReadTable(const QString& path,
+                                                               const amortix::ScheduleInputs& current,
+                                                               const QLocale& locale) {
+    const auto file = amortix::LoadTableFile(FileSystemName(path));
+    if (!file) return std::nullopt;
+    auto inputs = amortix::InputsFromTableFile(file.value(), current, ShortDateReader(locale));
+    if (!inputs) return std::nullopt;
+    return std::move(inputs.value());
+}
+
+void OpenFileAtStart(Application& application, const QString& path) {
+    AppState& state = application.State();
+    FileCommands* files = FileCommands::Of(application.Frame());
+    const QString extension = QFileInfo(path).suffix().toLower();
+    if (files && (extension == QLatin1String("qmd") || extension == QLatin1String("qld"))) {
+        const FileDialogMode mode =
+            extension == QLatin1String("qld") ? FileDialogMode::OpenLoan : FileDialogMode::OpenMortgage;
+        // What a freshly opened screen holds besides the file's inputs.
+        amortix::ScheduleInputs current;
+        current.dayBasis = amortix::DayBasis::Preset(1);
+        current.extra = state.ExtraPayments;
+        if (const auto inputs = FileCommands::ReadTable(path, current, files->Locale())) {
+            state.TablesMode = inputs->mode;
+            if (auto* screen = qobject_cast<TablesScreen*>(application.OpenScreen(kTablesScreen))) {
+                files->Names().For(mode) = QFileInfo(path).fileName();
+                screen->Restore(*inputs);
+                return;
+            }
+        }
+    }
+    application.Interact().ShowMessage(13);
+}
+
+}  // namespace amortix::gui

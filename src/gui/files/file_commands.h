@@ -1,0 +1,69 @@
+#pragma once
+// Save File and Open File of the tables screen (and the comparison screen):
+// the file dialog, the remembered names and the numbered messages around the
+// engine's readers and writers. A file is read whole and checked before
+// anything on screen changes, and written through a temporary file, so a
+// failure leaves both the screen and any previous file as they were.
+//
+// One object for the whole run, a child of the frame; RegisterScreens creates
+// it and hands its hooks to the screens.
+
+#include <QLocale>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+#include "core/calc/schedule.h"
+#include "files/file_dialog.h"
+#include "shell/screen_context.h"
+#include "tables/tables_screen.h"
+
+namespace amortix::gui {
+
+class Application;
+class MainFrame;
+
+class FileCommands : public QObject {
+    Q_OBJECT
+  public:
+    FileCommands(ScreenContext& context, std::unique_ptr<FileDialog> dialog, QObject* parent);
+
+    // The file commands of the program whose frame this is (null before
+    // RegisterScreens made them).
+    static FileCommands* Of(const MainFrame& frame);
+
+    void SetDialog(std::unique_ptr<FileDialog> dialog) { dialog_ = std::move(dialog); }
+    FileDialog& Dialog() { return *dialog_; }
+    RememberedFileNames& Names() { return names_; }
+    // The locale whose short date form older table files are read in.
+    void SetLocale(const QLocale& locale) { locale_ = locale; }
+    const QLocale& Locale() const { return locale_; }
+
+    // Fills the tables screen's file hooks.
+    void AddTo(TablesScreen::Commands& commands);
+    void SaveTable(TablesScreen& screen);
+    void OpenTable(TablesScreen& screen);
+    // Opens `path` as a file chosen in `mode` (1 or 3): message 13 when it
+    // cannot be shown, else every input restored and calculated.
+    bool OpenTableAt(TablesScreen& screen, const QString& path, FileDialogMode mode);
+
+    // The inputs a table file gives over `current`, or nothing when it cannot
+    // be read or shown. A date in the locale's short form is read too.
+    static std::optional<amortix::ScheduleInputs> ReadTable(const QString& path,
+                                                            const amortix::ScheduleInputs& current,
+                                                            const QLocale& locale);
+
+  private:
+    ScreenContext context_;
+    std::unique_ptr<FileDialog> dialog_;
+    RememberedFileNames names_;
+    QLocale locale_ = QLocale::system();
+};
+
+// `amortix FILE`: opens a .qmd, .qld or .qcd file on its screen as Open File
+// does; message 13 over the main menu when it cannot be shown.
+void OpenFileAtStart(Application& application, const QString& path);
+
+}  // namespace amortix::gui

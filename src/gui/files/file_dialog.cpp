@@ -1,0 +1,117 @@
+#include "files/file_dialog.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace amortix::gui {
+
+namespace {
+
+enum class Kind { None, Mortgage, Loan, Comparison };
+
+Kind KindOf(FileDialogMode mode) {
+    switch (mode) {
+        case FileDialogMode::OpenMortgage:
+        case FileDialogMode::SaveMortgage:
+            return Kind::Mortgage;
+        case FileDialogMode::OpenLoan:
+        case FileDialogMode::SaveLoan:
+            return Kind::Loan;
+        case FileDialogMode::OpenComparison:
+        case FileDialogMode::SaveComparison:
+            return Kind::Comparison;
+        default:
+            return Kind::None;
+    }
+}
+
+}  // namespace
+
+bool IsSaveMode(FileDialogMode mode) {
+    return mode == FileDialogMode::SaveMortgage || mode == FileDialogMode::SaveLoan ||
+           mode == FileDialogMode::SaveComparison;
+}
+
+QString FileFilter(FileDialogMode mode) {
+    switch (KindOf(mode)) {
+        case Kind::Mortgage:
+            return QStringLiteral("Mortgage Database (*.qmd)");
+        case Kind::Loan:
+            return QStringLiteral("Loan Database (*.qld)");
+        case Kind::Comparison:
+            return QStringLiteral("Compare Database (*.qcd)");
+        case Kind::None:
+            break;
+    }
+    return {};
+}
+
+QString FileExtension(FileDialogMode mode) {
+    switch (KindOf(mode)) {
+        case Kind::Mortgage:
+            return QStringLiteral(".qmd");
+        case Kind::Loan:
+            return QStringLiteral(".qld");
+        case Kind::Comparison:
+            return QStringLiteral(".qcd");
+        case Kind::None:
+            break;
+    }
+    return {};
+}
+
+QString WithExtension(const QString& name, FileDialogMode mode) {
+    const QString fileName = QFileInfo(name).fileName();
+    if (fileName.isEmpty() || !QFileInfo(fileName).suffix().isEmpty()) return name;
+    const QString extension = FileExtension(mode);
+    return name.endsWith(QLatin1Char('.')) ? name + extension.mid(1) : name + extension;
+}
+
+QString& RememberedFileNames::For(FileDialogMode mode) {
+    switch (KindOf(mode)) {
+        case Kind::Loan:
+            return loan;
+        case Kind::Comparison:
+            return comparison;
+        default:
+            return mortgage;
+    }
+}
+
+std::optional<QString> QtFileDialog::FileDirectory(FileDialogMode mode, const QString& initialName) {
+    const QString filter = FileFilter(mode);
+    if (filter.isEmpty()) return std::nullopt;
+    const bool save = IsSaveMode(mode);
+
+    QFileDialog dialog(parent_, save ? QStringLiteral("Save File") : QStringLiteral("Open File"));
+    dialog.setObjectName(QStringLiteral("FileDir"));
+    // Qt's own dialog adds the extension before it asks about replacing, so
+    // the question is about the file that will be written.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilter(filter);
+    dialog.setDefaultSuffix(FileExtension(mode).mid(1));
+    QString folder = folder_.isEmpty() ? QDir::currentPath() : folder_;
+    if (initialName.contains(QLatin1Char('/'))) folder = QFileInfo(initialName).absolutePath();
+    dialog.setDirectory(folder);
+    if (!initialName.isEmpty()) dialog.selectFile(QFileInfo(initialName).fileName());
+
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    const QString chosen = WithExtension(dialog.selectedFiles().constFirst(), mode);
+    folder_ = QFileInfo(chosen).absolutePath();
+    return chosen;
+}
+
+std::optional<QString> RecordingFileDialog::FileDirectory(FileDialogMode mode, const QString& initialName) {
+    if (FileFilter(mode).isEmpty()) return std::nullopt;
+    requests.push_back({mode, initialName});
+    if (answers.empty()) return std::nullopt;
+    const QString answer = answers.front();
+    answers.pop_front();
+    if (answer.isEmpty()) return std::nullopt;
+    return answer;
+}
+
+}  // namespace amortix::gui

@@ -1,0 +1,81 @@
+#pragma once
+// Asking for the name of a table or comparison file. The callers ask through
+// FileDialog, so tests answer without a window; QtFileDialog is Qt's own file
+// dialog.
+
+#include <QString>
+
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <vector>
+
+class QWidget;
+
+namespace amortix::gui {
+
+// What the dialog is asked for; Cancelled is what a cancelled dialog leaves.
+enum class FileDialogMode : std::int16_t {
+    Idle = 0,
+    OpenMortgage = 1,
+    SaveMortgage = 2,
+    OpenLoan = 3,
+    SaveLoan = 4,
+    OpenComparison = 5,
+    SaveComparison = 6,
+    Cancelled = 9,
+};
+
+bool IsSaveMode(FileDialogMode mode);
+// The filter offered in `mode`, e.g. "Mortgage Database (*.qmd)"; empty for
+// a mode that asks nothing.
+QString FileFilter(FileDialogMode mode);
+// The kind's extension with its dot: ".qmd", ".qld" or ".qcd".
+QString FileExtension(FileDialogMode mode);
+// `name` with the kind's extension added when it has no extension at all.
+QString WithExtension(const QString& name, FileDialogMode mode);
+
+// The last file name of each kind, the dialog's initial name for that kind.
+struct RememberedFileNames {
+    QString mortgage, loan, comparison;
+    QString& For(FileDialogMode mode);
+};
+
+class FileDialog {
+  public:
+    virtual ~FileDialog() = default;
+    // Asks for a file in `mode` (1 to 6), starting from `initialName`.
+    // Returns the full name chosen, or nothing when the user cancelled (mode
+    // 9) or the mode asks nothing.
+    virtual std::optional<QString> FileDirectory(FileDialogMode mode, const QString& initialName) = 0;
+};
+
+// Qt's own dialog (the same on every desktop): the kind's filter, its
+// extension added to a name typed without one, and a question before an
+// existing file is replaced.
+class QtFileDialog final : public FileDialog {
+  public:
+    explicit QtFileDialog(QWidget* parent) : parent_(parent) {}
+    std::optional<QString> FileDirectory(FileDialogMode mode, const QString& initialName) override;
+
+  private:
+    QWidget* parent_;
+    // A name without a folder starts in the folder used last.
+    QString folder_;
+};
+
+// Records what was asked and answers from a queue; an empty answer or an
+// empty queue cancels.
+class RecordingFileDialog final : public FileDialog {
+  public:
+    struct Request {
+        FileDialogMode mode;
+        QString initialName;
+    };
+    std::vector<Request> requests;
+    std::deque<QString> answers;
+
+    std::optional<QString> FileDirectory(FileDialogMode mode, const QString& initialName) override;
+};
+
+}  // namespace amortix::gui
