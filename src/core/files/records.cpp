@@ -1,5 +1,7 @@
 #include "core/files/records.h"
 
+#include "core/files/text_encoding.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -418,6 +420,9 @@ RecordWriter& RecordWriter::WriteCurrency(Currency value) {
 RecordWriter& RecordWriter::WriteText(std::string_view text) {
     if (text.find('"') != std::string_view::npos)
         throw FormatError("a text holding a double quote cannot be written");
+    if (text.find('\0') != std::string_view::npos)
+        throw FormatError("a text holding a NUL cannot be written");
+    if (!IsUtf8(text)) throw FormatError("a text that is not UTF-8 cannot be written");
     Separate();
     data_.push_back('"');
     data_.append(text);

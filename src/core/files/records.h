@@ -2,7 +2,8 @@
 // Comma-separated text records, the form of the settings, table and
 // comparison files: fields separated by commas, texts in double quotes (they
 // may span lines), numbers as plain decimal text with ".", lines ended by
-// CR LF. File bytes are taken as bytes in the system's single-byte code page.
+// CR LF. The reader works on decoded text and the writer produces UTF-8; the
+// file's bytes go through text_encoding.h.
 
 #include <cstddef>
 #include <cstdint>
@@ -116,8 +117,9 @@ class RecordWriter {
     RecordWriter& WriteSingle(float value);   // throws FormatError when not finite
     RecordWriter& WriteInteger(std::int16_t value);
     RecordWriter& WriteCurrency(Currency value);
-    // Throws FormatError for a text holding a double quote: it could not be
-    // read back and would shift every later field.
+    // Throws FormatError for a text holding a double quote (it could not be
+    // read back and would shift every later field), a NUL or bytes that are
+    // not UTF-8 (the file would no longer open as written).
     RecordWriter& WriteText(std::string_view text);
     RecordWriter& WriteEmpty();
     // Ends the record with CR LF.
