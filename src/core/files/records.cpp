@@ -198,6 +198,11 @@ void RecordReader::Fail(const char* what) const {
     throw FormatError(message);
 }
 
+RecordReader::RecordReader(std::string_view data) : data_(data), contentEnd_(data.size()) {
+    while (contentEnd_ > 0 && (IsBlank(data_[contentEnd_ - 1]) || IsLineEnd(data_[contentEnd_ - 1])))
+        --contentEnd_;
+}
+
 RecordField RecordReader::ReadField() {
     // Pointer scans: the files are small, but the fuzz tests read many.
     const char* const begin = data_.data();
@@ -270,12 +275,6 @@ std::span<const RecordField> RecordReader::Leading(std::size_t count) {
         fields.push_back(ReadField());
     }
     return fields;
-}
-
-bool RecordReader::AtEnd() const {
-    for (std::size_t k = pos_; k < data_.size(); ++k)
-        if (!IsBlank(data_[k]) && !IsLineEnd(data_[k])) return false;
-    return true;
 }
 
 // ---- field cursor ----------------------------------------------------------
