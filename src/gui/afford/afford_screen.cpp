@@ -478,8 +478,11 @@ void AffordScreen::OpenDaysInYear() {
         DaysInYearDialog dialog(context_, this);
         dialog.exec();
     }
-    // The next box left recalculates with the new days in year.
     CloseQuickHelp();
+    // Recalculated at once: waiting for the next box left would leave a box
+    // marked edited, so merely entering and leaving a money box would read
+    // its currency symbol as a principal or payment of 0.
+    Calculate();
 }
 
 void AffordScreen::Print() {
