@@ -2,8 +2,10 @@
 // here with one line, e.g.
 //   application.RegisterScreen(kTablesScreen, [](ScreenContext& c) { return new TablesScreen(c); });
 // Forms without a registration open as a placeholder.
+#include "afford/afford_screen.h"
 #include "files/file_commands.h"
 #include "files/file_dialog.h"
+#include "graphs/graphs.h"
 #include "shell/application.h"
 #include "shell/main_frame.h"
 #include "tables/tables_screen.h"
@@ -17,8 +19,10 @@ void RegisterScreens(Application& application) {
     application.RegisterScreen(kTablesScreen, [files](ScreenContext& c) {
         TablesScreen::Commands commands;
         files->AddTo(commands);
+        commands.showGraph = [c](TablesScreen& s) mutable { OpenTablesGraph(c, s); };
         return new TablesScreen(c, std::move(commands));
     });
+    application.RegisterScreen(kAffordabilityScreen, [](ScreenContext& c) { return new AffordScreen(c); });
 }
 
 }  // namespace amortix::gui
