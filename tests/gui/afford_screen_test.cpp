@@ -280,7 +280,7 @@ TEST_F(AffordScreenTest, ControlsCarryTheirCaptionsAndHelpTopics) {
         {a->MFCompPeriod, "Interest compounding periods per year."},
         {a->TotalPmts, "Total interest paid."},
         {a->MFFreqPmt, "Frequency and type of payment."},
-        {a->MFNumPmts, "Number of pay- ments each year."},
+        {a->MFNumPmts, "Number of payments each year."},
         {a->MFDaysinYear, "Days in year."},
         {a->MFNumYrs, "Number of years to final payment."},
         {a->MFPiPmt, "Each payment. Principal and interest."},

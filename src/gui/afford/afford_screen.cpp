@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 #include <span>
@@ -72,9 +73,11 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) 
     return button;
 }
 
-// A box's label names it for screen readers, without the padding blanks.
+// A box's label names it for screen readers, without the padding blanks and
+// with a word broken across the caption's lines ("pay-     ments") whole again.
 void Name(QWidget* box, const QLabel* label) {
-    box->setAccessibleName(label->text().simplified());
+    static const QRegularExpression broken("(\\w)- +(\\w)");
+    box->setAccessibleName(label->text().simplified().replace(broken, "\\1\\2"));
 }
 
 void Highlight(QLabel* label, bool on) {
