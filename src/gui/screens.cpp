@@ -3,14 +3,23 @@
 //   application.RegisterScreen(kTablesScreen, [](ScreenContext& c) { return new TablesScreen(c); });
 // Forms without a registration open as a placeholder.
 #include "compare/comparison_screen.h"
+#include "graphs/graphs.h"
 #include "shell/application.h"
 #include "tables/tables_screen.h"
 
 namespace amortix::gui {
 
 void RegisterScreens(Application& application) {
-    application.RegisterScreen(kTablesScreen, [](ScreenContext& c) { return new TablesScreen(c); });
-    application.RegisterScreen(kComparisonScreen, [](ScreenContext& c) { return new ComparisonScreen(c); });
+    application.RegisterScreen(kTablesScreen, [](ScreenContext& c) {
+        TablesScreen::Commands commands;
+        commands.showGraph = [c](TablesScreen& s) mutable { OpenTablesGraph(c, s); };
+        return new TablesScreen(c, std::move(commands));
+    });
+    application.RegisterScreen(kComparisonScreen, [](ScreenContext& c) {
+        ComparisonScreen::Commands commands;
+        commands.showGraph = [c](ComparisonScreen& s) mutable { OpenComparisonGraph(c, s.Form().Table(), s); };
+        return new ComparisonScreen(c, std::move(commands));
+    });
 }
 
 }  // namespace amortix::gui
