@@ -17,7 +17,9 @@ void RegisterScreens(Application& application) {
     });
     application.RegisterScreen(kComparisonScreen, [](ScreenContext& c) {
         ComparisonScreen::Commands commands;
-        commands.showGraph = [c](ComparisonScreen& s) mutable { OpenComparisonGraph(c, s.Form().Table(), s); };
+        commands.showGraph = [c](ComparisonScreen& s) mutable {
+            OpenComparisonGraph(c, s.Form().Table(), s);
+        };
         return new ComparisonScreen(c, std::move(commands));
     });
 }
