@@ -2,6 +2,7 @@
 // here with one line, e.g.
 //   application.RegisterScreen(kTablesScreen, [](ScreenContext& c) { return new TablesScreen(c); });
 // Forms without a registration open as a placeholder.
+#include "afford/afford_screen.h"
 #include "compare/comparison_screen.h"
 #include "graphs/graphs.h"
 #include "shell/application.h"
@@ -22,6 +23,7 @@ void RegisterScreens(Application& application) {
         };
         return new ComparisonScreen(c, std::move(commands));
     });
+    application.RegisterScreen(kAffordabilityScreen, [](ScreenContext& c) { return new AffordScreen(c); });
 }
 
 }  // namespace amortix::gui
