@@ -211,6 +211,14 @@ AffordScreen::AffordScreen(ScreenContext& context, Commands commands)
     term.kind = NumericEntry::Kind::Whole;
     term.clearResults = close;
     term.next = MFInMthPayment;
+    // The limit holds for whatever the box shows, typed or not; a corrected
+    // period is stored and calculated like a typed one.
+    term.onLeave = [this] {
+        if (amortix::ParseNumber(MFInTerm->text().toStdString()) <= 40) return;
+        context_.interaction.ShowMessage(5);
+        MFInTerm->setText("40");
+        context_.state.EntryEdited = 1;
+    };
     term.store = [this](double) {
         // The period is whole years, 40 at most.
         const auto entry = amortix::EnterTerm(amortix::TablesMode::Mortgage, MFInTerm->text().toStdString());
