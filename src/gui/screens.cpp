@@ -2,6 +2,8 @@
 // here with one line, e.g.
 //   application.RegisterScreen(kTablesScreen, [](ScreenContext& c) { return new TablesScreen(c); });
 // Forms without a registration open as a placeholder.
+#include "afford/afford_screen.h"
+#include "compare/comparison_screen.h"
 #include "graphs/graphs.h"
 #include "shell/application.h"
 #include "tables/tables_screen.h"
@@ -14,6 +16,14 @@ void RegisterScreens(Application& application) {
         commands.showGraph = [c](TablesScreen& s) mutable { OpenTablesGraph(c, s); };
         return new TablesScreen(c, std::move(commands));
     });
+    application.RegisterScreen(kComparisonScreen, [](ScreenContext& c) {
+        ComparisonScreen::Commands commands;
+        commands.showGraph = [c](ComparisonScreen& s) mutable {
+            OpenComparisonGraph(c, s.Form().Table(), s);
+        };
+        return new ComparisonScreen(c, std::move(commands));
+    });
+    application.RegisterScreen(kAffordabilityScreen, [](ScreenContext& c) { return new AffordScreen(c); });
 }
 
 }  // namespace amortix::gui
