@@ -232,8 +232,9 @@ TEST(Comparison, ListingGridGrowsPastTheMinimum) {
     Comparison comparison;
     ComparisonRun run;
     for (int i = 0; i < 5; ++i) run = comparison.Calculate(WithAmounts(twelve));
-    EXPECT_EQ(run.grid2Rows, 14);
-    EXPECT_EQ(run.grid2Columns, 10);
+    ASSERT_EQ(run.grid2Rows, 14);
+    ASSERT_EQ(run.grid2Columns, 10);
+    ASSERT_EQ(run.grid2.size(), 14u);
     EXPECT_EQ(run.grid2[12][8], "12    1");
     EXPECT_EQ(run.grid2[13][8], "");
     run = comparison.Calculate(WithAmounts({{1, 100}}));
