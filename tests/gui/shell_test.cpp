@@ -232,7 +232,7 @@ TEST_F(Program, MenuButtonsOpenTheirScreensAndTheScreensReturn) {
         {"MortCalc", "MortgageCalc", " Mortgage Tables", 1, "MExit"},
         {"PersonalLoan", "MortgageCalc", " Loan Tables", 2, "MExit"},
         {"CompMort", "MortComp", " Mortgage Comparison Tables", 2, "PlaceholderExit"},
-        {"MFindFactor", "MortFindFactor", " Mortgage Affordability", 2, "PlaceholderExit"},
+        {"MFindFactor", "MortFindFactor", " Mortgage Affordability", 2, "MFExit"},
     };
     App().Start();
     QMdiArea* area = App().Frame().Area();
