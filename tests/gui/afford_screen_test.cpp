@@ -234,7 +234,7 @@ TEST_F(AffordScreenTest, QuickHelpStaysWhileTypingAndClosesOnLeaving) {
     EXPECT_EQ(State().EntryEdited, 0);
 }
 
-TEST_F(AffordScreenTest, NewDaysInYearCountFromTheNextBoxLeft) {
+TEST_F(AffordScreenTest, NewDaysInYearRecalculateAtOnceAndKeepTheFigures) {
     OpenAfford();
     test::WhenModal([](QWidget* modal) {
         auto* dialog = static_cast<DaysInYearDialog*>(modal);
@@ -246,11 +246,14 @@ TEST_F(AffordScreenTest, NewDaysInYearCountFromTheNextBoxLeft) {
     Click(a->MFShowIRF);
     test::ShowActive(&app->Frame());
     EXPECT_EQ(State().DayBasis.choice, 0);
-    EXPECT_EQ(State().EntryEdited, 1);
-    EXPECT_EQ(a->MFDaysinYear->text(), "365");
-    Enter(a->MFInRate);
-    Enter(a->MFInTerm);
     EXPECT_EQ(a->MFDaysinYear->text(), "365.25");
+    EXPECT_EQ(State().EntryEdited, 0);
+    // Passing through the money boxes changes nothing.
+    for (QWidget* box : std::initializer_list<QWidget*>{a->MFInPrincipal, a->MFInMthPayment, a->MFInRate})
+        Enter(box);
+    EXPECT_EQ(a->MFInPrincipal->text(), "   $100,000.00");
+    EXPECT_EQ(a->Inputs().principal, 100000);
+    EXPECT_TRUE(a->MsgText->isHidden());
 }
 
 TEST_F(AffordScreenTest, PrintAsksFirstAndPrintsOnYesOnly) {

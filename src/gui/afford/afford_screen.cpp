@@ -289,7 +289,9 @@ AffordScreen::AffordScreen(ScreenContext& context, Commands commands)
     panels->addWidget(Frame1, 0, 0, 1, 2);
     panels->addWidget(Frame2, 1, 0);
     panels->addWidget(Frame3, 1, 1);
-    // The quick help covers the accelerated panel while it is open.
+    // The quick help covers the accelerated panel while it is open, without
+    // moving anything.
+    MFTextBox->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     panels->addWidget(MFTextBox, 1, 1);
     MsgText->setFixedHeight(metrics.lineSpacing() * 2 + metrics.height() / 2 + 2 * MsgText->frameWidth());
     QSizePolicy keepPlace = MsgText->sizePolicy();
@@ -476,8 +478,11 @@ void AffordScreen::OpenDaysInYear() {
         DaysInYearDialog dialog(context_, this);
         dialog.exec();
     }
-    // The next box left recalculates with the new days in year.
     CloseQuickHelp();
+    // Recalculated at once: waiting for the next box left would leave a box
+    // marked edited, so merely entering and leaving a money box would read
+    // its currency symbol as a principal or payment of 0.
+    Calculate();
 }
 
 void AffordScreen::Print() {
