@@ -142,10 +142,10 @@ void NumericEntry::SetText(const QString& text) {
 }
 
 void NumericEntry::StartEditing() {
-    if (state_.EntryEdited != 0) return;
+    if (state_.EntryEdited) return;
     if (options_.firstKeyEmpties && line_) line_->clear();
     if (options_.clearResults) options_.clearResults();
-    state_.EntryEdited = 1;
+    state_.EntryEdited = true;
 }
 
 bool NumericEntry::KeyPress(QKeyEvent* event) {
@@ -157,7 +157,7 @@ bool NumericEntry::KeyPress(QKeyEvent* event) {
     if (code == 0) {
         if (event->key() == Qt::Key_Delete && options_.deleteClearsResults) {
             if (options_.clearResults) options_.clearResults();
-            state_.EntryEdited = 1;
+            state_.EntryEdited = true;
         }
         return false;  // caret movement, Delete and the like edit as usual
     }
@@ -212,7 +212,7 @@ void NumericEntry::LostFocus() {
     // Focus that goes nowhere is a box being closed or destroyed with its
     // screen, not a value the user hands over.
     if (!QApplication::focusWidget()) return;
-    if (state_.EntryEdited != 1 || storing_ || !line_) return;
+    if (!state_.EntryEdited || storing_ || !line_) return;
     storing_ = true;
     QString shown;
     if (options_.kind == Kind::Text) {
@@ -222,7 +222,7 @@ void NumericEntry::LostFocus() {
         shown = options_.store ? options_.store(value) : line_->text();
     }
     if (line_) line_->setText(shown);
-    state_.EntryEdited = 0;
+    state_.EntryEdited = false;
     storing_ = false;
 }
 
@@ -230,7 +230,7 @@ void NumericEntry::Choose() {
     if (options_.onChoose) options_.onChoose();
     if (options_.clearResults) options_.clearResults();
     // The chosen value is read and reformatted when the box is left.
-    state_.EntryEdited = 1;
+    state_.EntryEdited = true;
 }
 
 bool NumericEntry::eventFilter(QObject* watched, QEvent* event) {
@@ -293,7 +293,7 @@ ChoiceList* ChoiceList::Attach(AppState& state, Interaction& interaction, QCombo
 void ChoiceList::Choose() {
     if (options_.onChoose) options_.onChoose();
     if (options_.clearResults) options_.clearResults();
-    state_.EntryEdited = 0;
+    state_.EntryEdited = false;
 }
 
 bool ChoiceList::eventFilter(QObject* watched, QEvent* event) {
@@ -308,7 +308,7 @@ bool ChoiceList::eventFilter(QObject* watched, QEvent* event) {
             }
             interaction_.Beep();
             if (options_.clearResults) options_.clearResults();
-            state_.EntryEdited = 0;
+            state_.EntryEdited = false;
             return true;
         }
         case QEvent::FocusIn:

@@ -50,7 +50,7 @@ AdditionalPaymentsDialog::AdditionalPaymentsDialog(ScreenContext& context, QWidg
     setWindowTitle("Additional Payments");
     AppState& state = context_.state;
     // The payments as they stand, for the period on the screen.
-    form_ = std::make_unique<amortix::PrePayForm>(state.ExtraPayments, state.TableInputs[3]);
+    form_ = std::make_unique<amortix::PrePayForm>(state.ExtraPayments, state.TableInputs.years);
 
     Frame2 = new QGroupBox("Select type of payment", this);
     Frame2->setObjectName("Frame2");
@@ -170,7 +170,7 @@ void AdditionalPaymentsDialog::Display() {
     Frame3->setEnabled(form_->PercentEnabled());
     Frame4->setEnabled(form_->AmountsEnabled());
     // A percentage being typed stays as typed until the box is left.
-    if (state.EntryEdited == 0 || !InPercent->hasFocus())
+    if (!state.EntryEdited || !InPercent->hasFocus())
         InPercent->setText(QString::fromStdString(form_->PercentText()));
     InMth[static_cast<std::size_t>(form_->MonthOption())]->setChecked(true);
     RefreshGrid();
@@ -217,11 +217,11 @@ void AdditionalPaymentsDialog::done(int result) {
         AppState& state = context_.state;
         // A percentage still being typed counts, as leaving the box would.
         const QString stored = QString::fromStdString(form_->PercentText());
-        if (state.EntryEdited == 1 && InPercent->text() != stored) {
+        if (state.EntryEdited && InPercent->text() != stored) {
             if (const auto message = form_->EnterPercent(InPercent->text().toStdString()))
                 context_.interaction.ShowMessage(*message);
             InPercent->setText(QString::fromStdString(form_->PercentText()));
-            state.EntryEdited = 0;
+            state.EntryEdited = false;
         }
         const bool inForce = form_->Accept();
         state.ExtraPayments = form_->Payments();
