@@ -51,6 +51,7 @@ struct AppState {
     // Day basis of the 2-week and 1-week frequencies (DaysInYear,
     // BiweeklyPeriods, WeeklyPeriods, DayBasisChoice).
     amortix::DayBasis DayBasis;
+    std::int16_t PaymentsPerYear = 0;  // of the last calculation on any screen
 
     ::amortix::gui::TableInputs TableInputs;
 

@@ -449,7 +449,7 @@ void TablesScreen::Calculate() {
     ClearResults();
     state.EntryEdited = false;
     state.ResultsReady = 0;
-    view_.PaymentsPerYear = 0;
+    state.PaymentsPerYear = 0;
 
     std::shared_ptr<const amortix::ScheduleResult> result;
     {
@@ -457,7 +457,7 @@ void TablesScreen::Calculate() {
         result = std::make_shared<const amortix::ScheduleResult>(amortix::CalculateSchedule(Inputs()));
     }
     view_.TermYears = result->termYears;
-    view_.PaymentsPerYear = result->paymentsPerYear;
+    state.PaymentsPerYear = result->paymentsPerYear;
     for (const amortix::Message message : result->messages) context_.interaction.ShowMessage(message);
     if (!result->calculated) {
         // A term longer than the schedule: the user calculates again and

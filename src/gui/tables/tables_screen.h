@@ -48,7 +48,6 @@ class TablesScreen : public QWidget {
         std::int16_t TermYears = 0;  // years shown, 0 all
         bool ShowDates = false;      // dates instead of payment numbers
         std::int16_t GridRows = 0;
-        std::int16_t PaymentsPerYear = 0;
     };
 
     explicit TablesScreen(ScreenContext& context, Commands commands = {});
