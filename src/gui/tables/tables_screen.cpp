@@ -555,7 +555,8 @@ void TablesScreen::ToggleDates() {
 void TablesScreen::OpenAdditionalPayments() {
     ClearResults();
     context_.state.EntryEdited = false;
-    AdditionalPaymentsDialog dialog(context_, AddPmtsOn, this);
+    AdditionalPaymentsDialog dialog(context_, context_.state.ExtraPayments, context_.state.TableInputs.years,
+                                    AddPmtsOn, this);
     dialog.exec();
 }
 
