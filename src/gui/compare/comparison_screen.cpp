@@ -344,8 +344,8 @@ void ComparisonScreen::Load() {
     context_.frame.SetCaption(amortix::kComparisonCaption);
     // Every calculator starts from 365 days (the preset's literals, not 365/14).
     state.DayBasis = amortix::DayBasis::Preset(1);
-    state.QuickHelpOn = 0;
-    state.EntryEdited = 0;
+    state.QuickHelpOn = false;
+    state.EntryEdited = false;
 
     LayoutGrid1();
     ShowGrid1();
@@ -415,26 +415,35 @@ void ComparisonScreen::LayoutGrid2() {
 
 void ComparisonScreen::ShowGrid1() {
     const auto& cells = form_.Table().State().grid1;
-    for (int r = 0; r < amortix::kGrid1Rows; ++r)
-        for (int c = 0; c < amortix::kGrid1Columns; ++c)
-            MCGrid1->SetTextAt(r, c, Q(cells[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]));
+    for (int c = 0; c < amortix::kGrid1Columns; ++c)
+        MCGrid1->SetTextAt(0, c, Q(cells[0][static_cast<std::size_t>(c)]));
+    // The data cells are read from the comparison as they are painted.
+    MCGrid1->SetCellFunction([this](int row, int column) {
+        const auto& rows = form_.Table().State().grid1;
+        const auto r = static_cast<std::size_t>(row), c = static_cast<std::size_t>(column);
+        return r < rows.size() && c < rows[r].size() ? Q(rows[r][c]) : QString();
+    });
 }
 
 void ComparisonScreen::ShowGrid2() {
     LayoutGrid2();
     const amortix::TextTable& cells = form_.Table().State().grid2;
-    for (int r = 0; r < MCGrid2->Rows(); ++r)
-        for (int c = 0; c < MCGrid2->Cols(); ++c) {
-            const auto row = static_cast<std::size_t>(r), column = static_cast<std::size_t>(c);
-            MCGrid2->SetTextAt(
-                r, c, row < cells.size() && column < cells[row].size() ? Q(cells[row][column]) : QString());
-        }
+    for (int c = 0; c < MCGrid2->Cols(); ++c) {
+        const auto column = static_cast<std::size_t>(c);
+        MCGrid2->SetTextAt(0, c,
+                           !cells.empty() && column < cells[0].size() ? Q(cells[0][column]) : QString());
+    }
+    MCGrid2->SetCellFunction([this](int row, int column) {
+        const amortix::TextTable& rows = form_.Table().State().grid2;
+        const auto r = static_cast<std::size_t>(row), c = static_cast<std::size_t>(column);
+        return r < rows.size() && c < rows[r].size() ? Q(rows[r][c]) : QString();
+    });
 }
 
 void ComparisonScreen::CloseQuickHelp() {
     AppState& state = context_.state;
-    state.EntryEdited = 1;
-    if (state.QuickHelpOn == 1) return;  // the help text stays on screen
+    state.EntryEdited = true;
+    if (state.QuickHelpOn) return;  // the help text stays on screen
 
     MCTextBox->clear();
     if (form_.Table().State().rowCount == 0) {
@@ -448,18 +457,18 @@ void ComparisonScreen::CloseQuickHelp() {
         CSaveFile->setEnabled(true);
         MCGraphs->setEnabled(true);
         MCTextBox->hide();
-        state.EntryEdited = 0;
+        state.EntryEdited = false;
         MCGrid1->show();
         MCGrid2->show();
     }
-    state.QuickHelpOn = 0;
+    state.QuickHelpOn = false;
 }
 
 void ComparisonScreen::Calculate() {
     AppState& state = context_.state;
-    state.QuickHelpOn = 0;
+    state.QuickHelpOn = false;
     CloseQuickHelp();
-    state.EntryEdited = 0;
+    state.EntryEdited = false;
 
     amortix::ComparisonRun run;
     {
@@ -471,12 +480,10 @@ void ComparisonScreen::Calculate() {
         InDays->setText(Q(run.InDays));
         PeriodicR->setText(Q(run.PeriodicR));
     }
-    for (const int number : run.messages) context_.interaction.ShowMessage(number);
+    for (const amortix::Message message : run.messages) context_.interaction.ShowMessage(message);
     if (!run.added) return;
 
-    if (run.grid1Cleared) ShowGrid1();
-    for (int c = 0; c < amortix::kGrid1Columns; ++c)
-        MCGrid1->SetTextAt(run.row, c, Q(run.cells[static_cast<std::size_t>(c)]));
+    ShowGrid1();
     if (run.listed) ShowGrid2();
 }
 
@@ -485,7 +492,7 @@ void ComparisonScreen::LeaveTerm() {
         context_.interaction.ShowMessage(*message);
         InTerm->setEditText("40");
         // The corrected period is the one stored, typed or not.
-        context_.state.EntryEdited = 1;
+        context_.state.EntryEdited = true;
     }
     // Every visit to the period box ends the year amounts typed for it.
     EraseAdditionalPayments();
@@ -498,7 +505,7 @@ void ComparisonScreen::EraseAdditionalPayments() {
 
 void ComparisonScreen::ToggleQuickHelp() {
     AppState& state = context_.state;
-    state.QuickHelpOn = state.QuickHelpOn == 1 ? 0 : 1;
+    state.QuickHelpOn = !state.QuickHelpOn;
     if (MCHelp->text() != kQuickHelpCaption) {
         CloseQuickHelp();
         MCGrid1->show();
@@ -519,7 +526,7 @@ void ComparisonScreen::ToggleQuickHelp() {
 
 void ComparisonScreen::OpenAdditionalPayments() {
     CloseQuickHelp();
-    context_.state.EntryEdited = 0;
+    context_.state.EntryEdited = false;
     AdditionalPaymentsDialog dialog(context_, form_.Extra(), form_.Years(), MCAddPmtsOn, this);
     dialog.exec();
 }
@@ -530,12 +537,12 @@ void ComparisonScreen::OpenDaysInYear() {
         dialog.exec();
     }
     CloseQuickHelp();
-    context_.state.EntryEdited = 0;
+    context_.state.EntryEdited = false;
 }
 
 void ComparisonScreen::SaveFile() {
     if (form_.Table().State().rowCount == 0) {
-        context_.interaction.ShowMessage(15);
+        context_.interaction.ShowMessage(amortix::Message::NoRecordsToSave);
         return;
     }
     if (commands_.saveFile) commands_.saveFile(*this);
@@ -543,7 +550,7 @@ void ComparisonScreen::SaveFile() {
 
 void ComparisonScreen::Print() {
     if (form_.Table().State().rowsToGraph == 0) {
-        context_.interaction.ShowMessage(1);
+        context_.interaction.ShowMessage(amortix::Message::NothingToPrint);
         return;
     }
     if (commands_.print) commands_.print(*this);
@@ -551,7 +558,7 @@ void ComparisonScreen::Print() {
 
 void ComparisonScreen::ShowGraph() {
     if (form_.Table().State().rowsToGraph == 0) {
-        context_.interaction.ShowMessage(7);
+        context_.interaction.ShowMessage(amortix::Message::NoData);
         return;
     }
     context_.state.GraphSource = 1;  // the comparison screen
@@ -563,8 +570,8 @@ void ComparisonScreen::Exit() {
     // The rows, the listing, the printout text, the graph data and the
     // additional payments end with the screen, which is unloaded.
     state.GraphSource = 0;
-    state.EntryEdited = 0;
-    state.QuickHelpOn = 0;
+    state.EntryEdited = false;
+    state.QuickHelpOn = false;
     MCTextBox->clear();
     context_.frame.ReturnToMenu(this);
 }

@@ -64,7 +64,7 @@ void FileCommands::SaveTable(TablesScreen& screen) {
         saved = amortix::SaveTableFile(FileSystemName(*name), amortix::TableFileFromInputs(screen.Inputs()));
     }
     if (!saved) {
-        context_.interaction.ShowMessage(14);
+        context_.interaction.ShowMessage(amortix::Message::BadTableFileName);
         return;
     }
     names_.For(mode) = *name;
@@ -86,7 +86,7 @@ bool FileCommands::OpenTableAt(TablesScreen& screen, const QString& path, FileDi
         inputs = ReadTable(path, screen.Inputs(), locale_);
     }
     if (!inputs) {
-        context_.interaction.ShowMessage(13);
+        context_.interaction.ShowMessage(amortix::Message::FileNotFound);
         // The name that failed is not offered again.
         names_.For(mode).clear();
         return false;
@@ -126,7 +126,7 @@ void OpenFileAtStart(Application& application, const QString& path) {
             }
         }
     }
-    application.Interact().ShowMessage(13);
+    application.Interact().ShowMessage(amortix::Message::FileNotFound);
 }
 
 }  // namespace amortix::gui
