@@ -1,0 +1,287 @@
+// Printing from the screens: the header dialog, the text reports laid on PDF
+// pages (read back with pdftotext and set against amortix-cli's report) and
+// what printing leaves behind when it is cancelled or fails.
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "print/header_dialog.h"
+#include "print/page_printer.h"
+#include "print/printing.h"
+#include "shell/twips.h"
+#include "tables_test_util.h"
+
+namespace amortix::gui {
+namespace {
+
+using test::Find;
+using test::WhenModal;
+
+using Page = std::vector<std::string>;
+
+// What a program wrote to its standard output; fails the test when it fails.
+std::string RunProgram(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    EXPECT_TRUE(process.waitForFinished(60000)) << program.toStdString();
+    EXPECT_EQ(process.exitCode(), 0) << program.toStdString() << ": "
+                                     << process.readAllStandardError().toStdString();
+    return process.readAllStandardOutput().toStdString();
+}
+
+// Pages separated by form feeds, trailing blanks and the blank lines at a
+// page's top and bottom left out (a PDF has no text to read there).
+std::vector<Page> PagesOf(const std::string& text) {
+    std::vector<Page> pages(1);
+    std::string line;
+    const auto endLine = [&] {
+        while (!line.empty() && line.back() == ' ') line.pop_back();
+        pages.back().push_back(line);
+        line.clear();
+    };
+    for (const char c : text) {
+        if (c == '\n') {
+            endLine();
+        } else if (c == '\f') {
+            if (!line.empty()) endLine();
+            pages.emplace_back();
+        } else {
+            line.push_back(c);
+        }
+    }
+    if (!line.empty()) endLine();
+    for (Page& page : pages) {
+        while (!page.empty() && page.front().empty()) page.erase(page.begin());
+        while (!page.empty() && page.back().empty()) page.pop_back();
+    }
+    while (!pages.empty() && pages.back().empty()) pages.pop_back();
+    return pages;
+}
+
+int PdfPageCount(const QString& pdf) {
+    const std::string info = RunProgram("pdfinfo", {pdf});
+    const auto at = info.find("Pages:");
+    return at == std::string::npos ? -1 : std::stoi(info.substr(at + 6));
+}
+
+// The PDF's text read column by column: from column 1 of the report's page
+// grid, one character per column width.
+std::string PdfText(const QString& pdf, const QPageSize& size, std::int16_t fontChoice) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(size);
+    printer.setFullPage(true);
+    const std::optional<PrinterFont> font =
+        fontChoice ? std::optional<PrinterFont>(PrinterFont{"Courier New", 11, false}) : std::nullopt;
+    const PageGrid grid = ReportPageGrid(printer, font);
+    const double toPoints = 72.0 / printer.resolution();
+    return RunProgram("pdftotext", {"-fixed", QString::number(grid.column * toPoints, 'f', 4), "-x",
+                                    QString::number(std::floor(grid.left * toPoints)), "-y", "0", "-W",
+                                    "2000", "-H", "2000", pdf, "-"});
+}
+
+class Printouts : public test::TablesProgram {
+  protected:
+    void SetUp() override {
+        TablesProgram::SetUp();
+        pdf = folder.filePath("printout.pdf");
+        auto out = std::make_unique<PdfFileOutput>(pdf);
+        output = out.get();
+        Printing::Of(app->Frame()).SetOutput(std::move(out));
+    }
+
+    // Print, answering the header dialog with `header` typed and Continue.
+    void Print(const QString& header) {
+        WhenModal([header](QWidget* modal) {
+            auto* dialog = qobject_cast<PrinterHeaderInput*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            QTest::keyClicks(dialog->InFName, header);
+            Click(dialog->Acept);
+        });
+        Click(s->MPrinter);
+    }
+
+    QString pdf;
+    PdfFileOutput* output = nullptr;
+};
+
+amortix::AdditionalPayments YearlyExtras(int years, double amount, float increase) {
+    amortix::AdditionalPayments extra;
+    extra.years = 25;
+    for (int y = 1; y <= 25; ++y) {
+        extra.yearNumber[static_cast<std::size_t>(y)] = amortix::Currency::FromDouble(y);
+        if (y <= years) extra.amount[static_cast<std::size_t>(y)] = amortix::Currency::FromDouble(amount);
+    }
+    extra.increase = increase;
+    extra.rowCount = extra.CountYearsWithAmounts();
+    extra.type = 2;
+    return extra;
+}
+
+TEST_F(Printouts, TheTablesReportOnPaperIsTheEnginesReport) {
+    QStringList extras;
+    for (int y = 1; y <= 25; ++y) extras << "--extra" << QString("%1:500").arg(y);
+    const struct Case {
+        const char* name;
+        amortix::TablesMode mode;
+        bool allPayments;
+        bool extras;
+        QStringList cli;
+    } cases[] = {
+        {"25-year mortgage, every payment", amortix::TablesMode::Mortgage, true, false, {"--view", "all"}},
+        {"yearly additional payments, their listing on a page of its own", amortix::TablesMode::Mortgage,
+         false, true, QStringList{"--view", "annual", "--increase", "2"} + extras},
+        {"loan in annual totals", amortix::TablesMode::PersonalLoan, false, false, {"--mode", "loan"}},
+    };
+    // Courier New on Letter is the tightest page: 60 lines in 10 inches.
+    const struct Paper {
+        std::int16_t font;
+        QPageSize size;
+        const char* cliFont;
+    } papers[] = {{1, QPageSize(QPageSize::Letter), "courier"}, {0, QPageSize(QPageSize::A4), "standard"}};
+
+    for (const Case& c : cases) {
+        Open(c.mode);
+        if (c.extras) State().ExtraPayments = YearlyExtras(25, 500.0, 0.02f);
+        Click(c.allPayments ? s->Option1 : s->Option2);
+        Calculate();
+        ASSERT_GT(State().ResultsReady, 0) << c.name;
+        for (const Paper& paper : papers) {
+            SCOPED_TRACE(std::string(c.name) + ", " + paper.cliFont);
+            State().PrinterFontChoice = paper.font;
+            output->pageSize = paper.size;
+            Print("Smith \"house\"");
+            ASSERT_EQ(output->finished, 1);
+            output->finished = 0;
+            EXPECT_EQ(State().PrintPageLines, paper.font ? 56 : 53);
+
+            const std::string expected =
+                RunProgram(AMORTIX_CLI_PATH, QStringList{"schedule", "--format", "report", "--header",
+                                                         "Smith house", "--font", paper.cliFont} +
+                                                 c.cli);
+            const std::vector<Page> report = PagesOf(expected);
+            const std::vector<Page> printed = PagesOf(PdfText(pdf, paper.size, paper.font));
+            EXPECT_EQ(PdfPageCount(pdf), static_cast<int>(report.size()));
+            ASSERT_EQ(printed.size(), report.size());
+            for (std::size_t p = 0; p < report.size(); ++p)
+                EXPECT_EQ(printed[p], report[p]) << "page " << p + 1;
+        }
+        Click(s->MExit);
+    }
+}
+
+TEST_F(Printouts, NothingToPrintSaysSoAndAsksNothing) {
+    Open();
+    Click(s->MPrinter);  // nothing calculated yet
+    Calculate();
+    Click(s->Option1);  // a change of view empties the results
+    Click(s->MPrinter);
+    EXPECT_EQ(Recorded().messages, (std::vector<int>{1, 1}));
+    EXPECT_EQ(output->opened, 0);
+}
+
+TEST_F(Printouts, TheHeaderDialog) {
+    Open();
+    Calculate();
+    const struct Case {
+        const char* name;
+        std::function<void(PrinterHeaderInput&)> answer;
+        std::string header;
+        bool printed;
+    } cases[] = {
+        {"a double quote cannot be typed",
+         [](PrinterHeaderInput& d) {
+             QTest::keyClicks(d.InFName, "The \"Oak\" St.");
+             Click(d.Acept);
+         },
+         "The Oak St.", true},
+        {"Enter moves to Continue, which Enter then presses",
+         [](PrinterHeaderInput& d) {
+             QTest::keyClicks(d.InFName, "x");
+             QTest::keyClick(d.InFName, Qt::Key_Return);
+             EXPECT_TRUE(d.isVisible());
+             EXPECT_TRUE(d.Acept->hasFocus());
+             QTest::keyClick(d.Acept, Qt::Key_Return);
+         },
+         "x", true},
+        {"an empty header prints", [](PrinterHeaderInput& d) { Click(d.Acept); }, "", true},
+        {"Cancel",
+         [](PrinterHeaderInput& d) {
+             QTest::keyClicks(d.InFName, "abc");
+             Click(d.NAcept);
+         },
+         "1", false},
+        {"a typed 1 is a cancellation",
+         [](PrinterHeaderInput& d) {
+             QTest::keyClicks(d.InFName, "1");
+             Click(d.Acept);
+         },
+         "1", false},
+        {"Escape cancels", [](PrinterHeaderInput& d) { QTest::keyClick(d.InFName, Qt::Key_Escape); }, "1",
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(pdf);
+        output->opened = 0;
+        WhenModal([&c](QWidget* modal) {
+            auto* dialog = qobject_cast<PrinterHeaderInput*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(dialog->windowTitle(), "Input");
+            EXPECT_EQ(dialog->FName->text(), " Type in one line header information.");
+            EXPECT_TRUE(dialog->InFName->text().isEmpty());
+            c.answer(*dialog);
+        });
+        Click(s->MPrinter);
+        EXPECT_EQ(State().PrintHeaderText, c.header);
+        EXPECT_EQ(output->opened, c.printed ? 1 : 0);
+        EXPECT_EQ(QFile::exists(pdf), c.printed);
+        EXPECT_GT(State().ResultsReady, 0);
+    }
+}
+
+TEST_F(Printouts, TheHeaderDialogSitsAtItsOffsetFromTheFrame) {
+    Open();
+    Calculate();
+    for (const auto& [layout, twips] :
+         {std::pair{kLayoutSmall, QPoint(3400, 3000)}, std::pair{kLayoutLarge, QPoint(4500, 4000)}}) {
+        State().FrameLayoutSize = layout;
+        QPoint where;
+        WhenModal([&where](QWidget* modal) {
+            where = modal->pos();
+            qobject_cast<QDialog*>(modal)->reject();
+        });
+        Click(s->MPrinter);
+        const QPoint expected = app->Frame().pos() + TwipsToPixels(&app->Frame(), twips);
+        EXPECT_LE((where - expected).manhattanLength(), 4) << layout;
+    }
+}
+
+TEST_F(Printouts, AFailedPrintoutKeepsTheResultsAndTheCursor) {
+    Open();
+    Calculate();
+    const int ready = State().ResultsReady;
+    Printing::Of(app->Frame())
+        .SetOutput(std::make_unique<PdfFileOutput>(folder.filePath("no/such/folder/x.pdf")));
+    auto& failing = static_cast<PdfFileOutput&>(Printing::Of(app->Frame()).Output());
+    Print("h");
+    EXPECT_EQ(failing.failed, 1);
+    EXPECT_EQ(failing.finished, 0);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(State().ResultsReady, ready);
+    EXPECT_FALSE(s->InMonthPI->text().isEmpty());
+    // A printout that worked leaves the normal cursor too.
+    Printing::Of(app->Frame()).SetOutput(std::make_unique<PdfFileOutput>(pdf));
+    Print("h");
+    EXPECT_TRUE(QFile::exists(pdf));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+}  // namespace
+}  // namespace amortix::gui
