@@ -2,6 +2,9 @@
 // here with one line, e.g.
 //   application.RegisterScreen(kTablesScreen, [](ScreenContext& c) { return new TablesScreen(c); });
 // Forms without a registration open as a placeholder.
+#include "afford/afford_screen.h"
+#include "compare/comparison_screen.h"
+#include "graphs/graphs.h"
 #include "print/printing.h"
 #include "shell/application.h"
 #include "tables/tables_screen.h"
@@ -11,8 +14,22 @@ namespace amortix::gui {
 void RegisterScreens(Application& application) {
     application.RegisterScreen(kTablesScreen, [](ScreenContext& c) {
         TablesScreen::Commands commands;
-        commands.print = [&c](TablesScreen& screen) { PrintTables(c, screen); };
+        commands.showGraph = [c](TablesScreen& s) mutable { OpenTablesGraph(c, s); };
+        commands.print = [c](TablesScreen& s) mutable { PrintTables(c, s); };
         return new TablesScreen(c, std::move(commands));
+    });
+    application.RegisterScreen(kComparisonScreen, [](ScreenContext& c) {
+        ComparisonScreen::Commands commands;
+        commands.showGraph = [c](ComparisonScreen& s) mutable {
+            OpenComparisonGraph(c, s.Form().Table(), s);
+        };
+        commands.print = [c](ComparisonScreen& s) mutable { PrintComparison(c, s); };
+        return new ComparisonScreen(c, std::move(commands));
+    });
+    application.RegisterScreen(kAffordabilityScreen, [](ScreenContext& c) {
+        AffordScreen::Commands commands;
+        commands.print = [c](AffordScreen& s) mutable { PrintAffordability(c, s); };
+        return new AffordScreen(c, std::move(commands));
     });
 }
 

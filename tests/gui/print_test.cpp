@@ -11,11 +11,13 @@
 #include <string>
 #include <vector>
 
+#include "afford/afford_screen.h"
+#include "comparison_test_util.h"
+#include "core/forms/afford_form.h"
 #include "print/header_dialog.h"
 #include "print/page_printer.h"
 #include "print/printing.h"
 #include "shell/twips.h"
-#include "tables_test_util.h"
 
 namespace amortix::gui {
 namespace {
@@ -86,10 +88,10 @@ std::string PdfText(const QString& pdf, const QPageSize& size, std::int16_t font
                                     "2000", "-H", "2000", pdf, "-"});
 }
 
-class Printouts : public test::TablesProgram {
+class Printouts : public test::ComparisonProgram {
   protected:
     void SetUp() override {
-        TablesProgram::SetUp();
+        ComparisonProgram::SetUp();
         pdf = folder.filePath("printout.pdf");
         auto out = std::make_unique<PdfFileOutput>(pdf);
         output = out.get();
@@ -97,14 +99,48 @@ class Printouts : public test::TablesProgram {
     }
 
     // Print, answering the header dialog with `header` typed and Continue.
-    void Print(const QString& header) {
+    void Print(const QString& header) { PrintWith(s->MPrinter, header); }
+    void PrintWith(QPushButton* button, const QString& header) {
         WhenModal([header](QWidget* modal) {
             auto* dialog = qobject_cast<PrinterHeaderInput*>(modal);
             ASSERT_NE(dialog, nullptr);
             QTest::keyClicks(dialog->InFName, header);
             Click(dialog->Acept);
         });
-        Click(s->MPrinter);
+        Click(button);
+    }
+
+    struct Paper {
+        std::int16_t font;
+        QPageSize size;
+        const char* cliFont;
+    };
+    // Courier New on Letter is the tightest page: 60 lines in 10 inches.
+    const std::vector<Paper> papers{{1, QPageSize(QPageSize::Letter), "courier"},
+                                    {0, QPageSize(QPageSize::A4), "standard"}};
+
+    // Prints with `button` and checks the PDF's pages against the command
+    // line's report for the same inputs.
+    void ExpectPrintedAsCli(QPushButton* button, const QStringList& cli) {
+        for (const Paper& paper : papers) {
+            SCOPED_TRACE(paper.cliFont);
+            State().PrinterFontChoice = paper.font;
+            output->pageSize = paper.size;
+            output->finished = 0;
+            PrintWith(button, "Smith \"house\"");
+            ASSERT_EQ(output->finished, 1);
+            EXPECT_EQ(State().PrintPageLines, paper.font ? 56 : 53);
+
+            const std::string expected = RunProgram(
+                AMORTIX_CLI_PATH,
+                cli + QStringList{"--format", "report", "--header", "Smith house", "--font", paper.cliFont});
+            const std::vector<Page> report = PagesOf(expected);
+            const std::vector<Page> printed = PagesOf(PdfText(pdf, paper.size, paper.font));
+            EXPECT_EQ(PdfPageCount(pdf), static_cast<int>(report.size()));
+            ASSERT_EQ(printed.size(), report.size());
+            for (std::size_t p = 0; p < report.size(); ++p)
+                EXPECT_EQ(printed[p], report[p]) << "page " << p + 1;
+        }
     }
 
     QString pdf;
@@ -139,41 +175,42 @@ TEST_F(Printouts, TheTablesReportOnPaperIsTheEnginesReport) {
          false, true, QStringList{"--view", "annual", "--increase", "2"} + extras},
         {"loan in annual totals", amortix::TablesMode::PersonalLoan, false, false, {"--mode", "loan"}},
     };
-    // Courier New on Letter is the tightest page: 60 lines in 10 inches.
-    const struct Paper {
-        std::int16_t font;
-        QPageSize size;
-        const char* cliFont;
-    } papers[] = {{1, QPageSize(QPageSize::Letter), "courier"}, {0, QPageSize(QPageSize::A4), "standard"}};
-
-    for (const Case& c : cases) {
-        Open(c.mode);
-        if (c.extras) State().ExtraPayments = YearlyExtras(25, 500.0, 0.02f);
-        Click(c.allPayments ? s->Option1 : s->Option2);
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        Open(k.mode);
+        if (k.extras) State().ExtraPayments = YearlyExtras(25, 500.0, 0.02f);
+        Click(k.allPayments ? s->Option1 : s->Option2);
         Calculate();
-        ASSERT_GT(State().ResultsReady, 0) << c.name;
-        for (const Paper& paper : papers) {
-            SCOPED_TRACE(std::string(c.name) + ", " + paper.cliFont);
-            State().PrinterFontChoice = paper.font;
-            output->pageSize = paper.size;
-            Print("Smith \"house\"");
-            ASSERT_EQ(output->finished, 1);
-            output->finished = 0;
-            EXPECT_EQ(State().PrintPageLines, paper.font ? 56 : 53);
-
-            const std::string expected =
-                RunProgram(AMORTIX_CLI_PATH, QStringList{"schedule", "--format", "report", "--header",
-                                                         "Smith house", "--font", paper.cliFont} +
-                                                 c.cli);
-            const std::vector<Page> report = PagesOf(expected);
-            const std::vector<Page> printed = PagesOf(PdfText(pdf, paper.size, paper.font));
-            EXPECT_EQ(PdfPageCount(pdf), static_cast<int>(report.size()));
-            ASSERT_EQ(printed.size(), report.size());
-            for (std::size_t p = 0; p < report.size(); ++p)
-                EXPECT_EQ(printed[p], report[p]) << "page " << p + 1;
-        }
+        ASSERT_GT(State().ResultsReady, 0);
+        ExpectPrintedAsCli(s->MPrinter, QStringList{"schedule"} + k.cli);
         Click(s->MExit);
     }
+}
+
+std::initializer_list<std::pair<int, double>> TwelveYears() {
+    static const std::initializer_list<std::pair<int, double>> years{
+        {1, 1000}, {2, 1000}, {3, 1000}, {4, 1000},  {5, 1000},  {6, 1000},
+        {7, 1000}, {8, 1000}, {9, 1000}, {10, 1000}, {11, 1000}, {12, 1000}};
+    return years;
+}
+
+TEST_F(Printouts, TheComparisonReportOnPaperIsTheEnginesReport) {
+    // Six rows with a year's listing each: two groups, and long enough to
+    // take the listing over a page break.
+    OpenComparison();
+    QStringList cli{"compare"};
+    for (int row = 0; row < 6; ++row) {
+        const QString rate = QString::number(8 + row);
+        AdditionalPayments(TwelveYears());
+        Row(nullptr, rate.toLatin1().constData(), nullptr);
+        CalculateRow();
+        QString extras;
+        for (int y = 1; y <= 12; ++y) extras += QString(" --extra %1:1000").arg(y);
+        cli << "--row"
+            << "--rate " + rate + extras;
+    }
+    ASSERT_TRUE(Recorded().messages.empty());
+    ExpectPrintedAsCli(c->MCPrinter, cli);
 }
 
 TEST_F(Printouts, NothingToPrintSaysSoAndAsksNothing) {
@@ -182,7 +219,14 @@ TEST_F(Printouts, NothingToPrintSaysSoAndAsksNothing) {
     Calculate();
     Click(s->Option1);  // a change of view empties the results
     Click(s->MPrinter);
-    EXPECT_EQ(Recorded().messages, (std::vector<int>{1, 1}));
+    Click(s->MExit);
+    OpenComparison();
+    Click(c->MCPrinter);
+    CalculateRow();
+    c->Form().EnterTerm(41);  // as a file could bring it
+    CalculateRow();           // refused with message 5: the rows stay, with nothing to print
+    Click(c->MCPrinter);
+    EXPECT_EQ(Recorded().messages, (std::vector<int>{1, 1, 1, 5, 1}));
     EXPECT_EQ(output->opened, 0);
 }
 
@@ -226,22 +270,22 @@ TEST_F(Printouts, TheHeaderDialog) {
         {"Escape cancels", [](PrinterHeaderInput& d) { QTest::keyClick(d.InFName, Qt::Key_Escape); }, "1",
          false},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
         QFile::remove(pdf);
         output->opened = 0;
-        WhenModal([&c](QWidget* modal) {
+        WhenModal([&k](QWidget* modal) {
             auto* dialog = qobject_cast<PrinterHeaderInput*>(modal);
             ASSERT_NE(dialog, nullptr);
             EXPECT_EQ(dialog->windowTitle(), "Input");
             EXPECT_EQ(dialog->FName->text(), " Type in one line header information.");
             EXPECT_TRUE(dialog->InFName->text().isEmpty());
-            c.answer(*dialog);
+            k.answer(*dialog);
         });
         Click(s->MPrinter);
-        EXPECT_EQ(State().PrintHeaderText, c.header);
-        EXPECT_EQ(output->opened, c.printed ? 1 : 0);
-        EXPECT_EQ(QFile::exists(pdf), c.printed);
+        EXPECT_EQ(State().PrintHeaderText, k.header);
+        EXPECT_EQ(output->opened, k.printed ? 1 : 0);
+        EXPECT_EQ(QFile::exists(pdf), k.printed);
         EXPECT_GT(State().ResultsReady, 0);
     }
 }
@@ -281,6 +325,34 @@ TEST_F(Printouts, AFailedPrintoutKeepsTheResultsAndTheCursor) {
     Print("h");
     EXPECT_TRUE(QFile::exists(pdf));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(Printouts, TheAffordabilityWindowPrintsAboveItsButtons) {
+    QTest::mouseClick(app->Menu().MFindFactor, Qt::LeftButton);
+    QApplication::processEvents();
+    auto* a = app->Frame().findChild<AffordScreen*>(kAffordabilityScreen);
+    ASSERT_NE(a, nullptr);
+    QWidget* window = a->parentWidget();
+    window->setGeometry(QRect(QPoint(7, 9), window->size() + QSize(40, 30)));
+    const QRect before = window->geometry();
+
+    Recorded().answers = {0};
+    Click(a->Printr);
+    EXPECT_EQ(window->geometry(), before);
+    EXPECT_EQ(output->opened, 0);
+
+    Recorded().answers = {6};
+    Click(a->Printr);
+    ASSERT_EQ(output->finished, 1);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(PdfPageCount(pdf), 1);
+    // Drawn on the printer, not grabbed: the page carries the window's text.
+    const std::string text = RunProgram("pdftotext", {"-layout", pdf, "-"});
+    EXPECT_NE(text.find(amortix::kAffordFrame2), std::string::npos) << text;
+    EXPECT_EQ(text.find("Exit to Menu"), std::string::npos) << "the buttons are left out";
+    EXPECT_EQ(window->pos(), FullSizeFormPosition(State(), &app->Frame()));
+    EXPECT_NEAR(PixelsToTwipsX(window, window->width()), 9550, 15);
+    EXPECT_NEAR(PixelsToTwipsY(window, window->height()), 6450, 15);
 }
 
 }  // namespace

@@ -231,8 +231,8 @@ TEST_F(Program, MenuButtonsOpenTheirScreensAndTheScreensReturn) {
     const Case cases[] = {
         {"MortCalc", "MortgageCalc", " Mortgage Tables", 1, "MExit"},
         {"PersonalLoan", "MortgageCalc", " Loan Tables", 2, "MExit"},
-        {"CompMort", "MortComp", " Mortgage Comparison Tables", 2, "PlaceholderExit"},
-        {"MFindFactor", "MortFindFactor", " Mortgage Affordability", 2, "PlaceholderExit"},
+        {"CompMort", "MortComp", " Mortgage Comparison Tables", 2, "MCExit"},
+        {"MFindFactor", "MortFindFactor", " Mortgage Affordability", 2, "MFExit"},
     };
     App().Start();
     QMdiArea* area = App().Frame().Area();

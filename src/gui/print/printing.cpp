@@ -4,11 +4,16 @@
 #include <QComboBox>
 #include <QMdiSubWindow>
 #include <QPainter>
+#include <QPicture>
 #include <QPrinter>
+#include <QPushButton>
 
 #include <algorithm>
 #include <exception>
 
+#include "afford/afford_screen.h"
+#include "compare/comparison_screen.h"
+#include "core/calc/comparison.h"
 #include "core/print/printout_notices.h"
 #include "core/print/report.h"
 #include "print/header_dialog.h"
@@ -25,6 +30,14 @@ namespace {
 
 QString Q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The personal setting's font, and with it the lines a page holds.
+std::int16_t ReportFont(AppState& state) {
+    const std::int16_t font = state.PrinterFontChoice;
+    state.PrintPageLines =
+        font != amortix::kPrinterFontStandard ? amortix::kCourierPageLines : amortix::kStandardPageLines;
+    return font;
 }
 
 }  // namespace
@@ -104,6 +117,29 @@ void PrintTables(ScreenContext& context, TablesScreen& screen) {
         [&](amortix::LinePrinter& printer) { amortix::PrintTablesReport(printer, data, *results, font); });
 }
 
+void PrintComparison(ScreenContext& context, ComparisonScreen& screen) {
+    const amortix::ComparisonState& table = screen.Form().Table().State();
+    if (table.rowsToGraph == 0) {
+        context.interaction.ShowMessage(amortix::kNothingToPrintMessage);
+        return;
+    }
+    if (!AskPrintHeader(context, &screen)) return;
+    const amortix::ComparisonPrintData data = amortix::PrintDataFor(table, context.state.PrintHeaderText);
+    const std::int16_t font = ReportFont(context.state);
+    PrintTextReport(context, &screen, Q(amortix::kComparisonPrintout), [&](amortix::LinePrinter& printer) {
+        amortix::PrintComparisonReport(printer, data, font);
+    });
+}
+
+void PrintAffordability(ScreenContext& context, AffordScreen& screen) {
+    // The buttons start 6000 twips down the window: 5750 leaves them out.
+    WindowPrintSizes sizes{QSize(9530, 5750), QSize(9550, 6450), {}};
+    for (const QWidget* button :
+         {screen.MFCalc, screen.MFHelp, screen.MFShowIRF, screen.Printr, screen.MFExit})
+        sizes.leaveOut.push_back(button);
+    PrintWindowImage(context, screen, Q(amortix::kAffordabilityPrintout), sizes);
+}
+
 bool PrintWindowImage(ScreenContext& context, QWidget& form, const QString& title,
                       const WindowPrintSizes& sizes, bool colour) {
     // A full-size form lives in a frameless child window of the frame: that
@@ -118,20 +154,32 @@ bool PrintWindowImage(ScreenContext& context, QWidget& form, const QString& titl
     {
         const WaitCursor wait;
         window.resize(TwipsToPixels(&window, sizes.printing));
-        // A form that cannot shrink that far is cut at the printing size all
-        // the same, so its row of buttons stays off the page.
-        const QSize shown = form.size().boundedTo(TwipsToPixels(&form, sizes.printing));
+        // Laid out by rows, the form keeps its buttons at its foot however
+        // small it gets: the image ends above the highest of them.
+        QSize shown = form.size().boundedTo(TwipsToPixels(&form, sizes.printing));
+        for (const QWidget* button : sizes.leaveOut)
+            if (button && form.isAncestorOf(button))
+                shown.setHeight(std::min(shown.height(), button->mapTo(&form, QPoint(0, 0)).y()));
         printer->setColorMode(colour ? QPrinter::Color : QPrinter::GrayScale);
         printer->setPageMargins(QMarginsF(12.7, 12.7, 12.7, 12.7), QPageLayout::Millimeter);
+        // Recorded as drawing commands and played on the printer, text and
+        // lines stay vectors the printer draws at its own resolution, not a
+        // grab. Fonts are sized by the device's resolution, so the printer's
+        // coordinates take the screen's.
+        printer->setResolution(form.logicalDpiY());
+        QPicture picture;
+        {
+            QPainter recorder(&picture);
+            form.render(&recorder, QPoint(), QRegion(QRect(QPoint(), shown)),
+                        QWidget::DrawChildren | QWidget::DrawWindowBackground);
+        }
         QPainter painter;
         if (!shown.isEmpty() && painter.begin(printer.get())) {
-            // Drawn through the printer's painter, the widgets paint their
-            // text and lines at the printer's resolution, not as a grab.
             const QRectF page = printer->pageLayout().paintRectPixels(printer->resolution());
             const double scale = std::min(page.width() / shown.width(), page.height() / shown.height());
             painter.scale(scale, scale);
-            form.render(&painter, QPoint(), QRegion(QRect(QPoint(), shown)),
-                        QWidget::DrawChildren | QWidget::DrawWindowBackground);
+            painter.setClipRect(QRect(QPoint(), shown));
+            painter.drawPicture(0, 0, picture);
             ok = painter.end() && printer->printerState() != QPrinter::Error;
         }
         window.resize(TwipsToPixels(&window, sizes.after));

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "core/print/line_printer.h"
 #include "print/print_output.h"
@@ -19,6 +20,8 @@ class QWidget;
 
 namespace amortix::gui {
 
+class AffordScreen;
+class ComparisonScreen;
 class TablesScreen;
 
 // One per frame: the destination every screen prints to.
@@ -59,12 +62,22 @@ bool PrintTextReport(ScreenContext& context, QWidget* parent, const QString& tit
 // header, then the report of the grid as shown.
 void PrintTables(ScreenContext& context, TablesScreen& screen);
 
+// The comparison screen's "&Print", after it checked that there are rows to
+// graph: the header, then the comparison report.
+void PrintComparison(ScreenContext& context, ComparisonScreen& screen);
+
+// The affordability screen's "&Print", after the user answered Yes to
+// question 1: the image of the window above its row of buttons.
+void PrintAffordability(ScreenContext& context, AffordScreen& screen);
+
 // A window's printout: while printing the window has `printing` size (twips)
 // so that its row of buttons falls outside the image; afterwards it is back
 // at the place of a full-size form with `after` size.
 struct WindowPrintSizes {
     QSize printing;
     QSize after;
+    // The row of buttons: the image ends above them wherever the layout puts them.
+    std::vector<const QWidget*> leaveOut;
 };
 
 // Prints what `form` shows, its contents drawn at the printer's resolution

@@ -212,7 +212,13 @@ void NumericEntry::LostFocus() {
     // Focus that goes nowhere is a box being closed or destroyed with its
     // screen, not a value the user hands over.
     if (!QApplication::focusWidget()) return;
-    if (state_.EntryEdited != 1 || storing_ || !line_) return;
+    if (storing_ || !line_) return;
+    if (options_.onLeave) {
+        storing_ = true;  // a message shown here moves the focus again
+        options_.onLeave();
+        storing_ = false;
+    }
+    if (state_.EntryEdited != 1 || !line_) return;
     storing_ = true;
     QString shown;
     if (options_.kind == Kind::Text) {
@@ -292,6 +298,10 @@ ChoiceList* ChoiceList::Attach(AppState& state, Interaction& interaction, QCombo
 
 void ChoiceList::Choose() {
     if (options_.onChoose) options_.onChoose();
+    if (options_.onLeaveAfterChoice) {
+        state_.EntryEdited = 1;
+        return;
+    }
     if (options_.clearResults) options_.clearResults();
     state_.EntryEdited = 0;
 }
@@ -307,13 +317,22 @@ bool ChoiceList::eventFilter(QObject* watched, QEvent* event) {
                 return true;
             }
             interaction_.Beep();
+            if (options_.onLeaveAfterChoice) return true;
             if (options_.clearResults) options_.clearResults();
             state_.EntryEdited = 0;
             return true;
         }
         case QEvent::FocusIn:
-        case QEvent::FocusOut:
             if (UserMovesFocus(event)) EmptyClipboard();
+            return false;
+        case QEvent::FocusOut:
+            if (!UserMovesFocus(event)) return false;
+            EmptyClipboard();
+            // A list closed with its screen hands over nothing.
+            if (options_.onLeaveAfterChoice && QApplication::focusWidget()) {
+                if (state_.EntryEdited == 1) options_.onLeaveAfterChoice();
+                state_.EntryEdited = 0;
+            }
             return false;
         case QEvent::Wheel:
             return !box_->hasFocus();

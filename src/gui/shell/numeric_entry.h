@@ -63,6 +63,10 @@ class NumericEntry : public QObject {
         // Run when an entry of a list-and-text box is chosen, before
         // ClearResults (the term box erases the additional payments here).
         std::function<void()> onChoose;
+        // Run whenever the user moves the focus out of the box, edited or
+        // not, before an edited value is stored (a limit that also holds for
+        // a text the user did not type is checked here).
+        std::function<void()> onLeave;
         bool selectAllOnFocus = true;     // plain boxes; list-and-text boxes never select
         bool deleteClearsResults = true;  // the Delete key runs ClearResults
         bool firstKeyEmpties = true;      // the first key replaces the text
@@ -102,6 +106,9 @@ class NumericEntry : public QObject {
 // A drop-down list of fixed choices: typing is refused with a beep (and
 // clears the results), Enter moves on, choosing an entry clears the results.
 // EntryEdited is 0 afterwards in every case.
+// A screen that recalculates by itself sets onLeaveAfterChoice instead:
+// choosing marks the list edited (EntryEdited 1), typing only beeps, and
+// leaving the list while it is edited runs onLeaveAfterChoice.
 class ChoiceList : public QObject {
     Q_OBJECT
   public:
@@ -109,6 +116,7 @@ class ChoiceList : public QObject {
         std::function<void()> clearResults;
         QWidget* next = nullptr;
         std::function<void()> onChoose;  // runs before ClearResults
+        std::function<void()> onLeaveAfterChoice;
     };
     static ChoiceList* Attach(AppState& state, Interaction& interaction, QComboBox* box, Options options);
 
