@@ -9,6 +9,8 @@ packages=(
   fonts-liberation2 libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libcli11-dev
   fonts-dejavu-core poppler-utils
   xvfb xauth
+  desktop-file-utils appstream libxml2-utils dpkg-dev
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -64,6 +64,7 @@ TEST_F(AffordScreenTest, OpensWithThePaymentOfTheDefaultFigures) {
         EXPECT_EQ(State().EntryEdited, 0);
         EXPECT_TRUE(a->MsgText->isHidden());
         EXPECT_TRUE(a->MFTextBox->isHidden());
+        EXPECT_TRUE(a->MFInPrincipal->hasFocus());
         ExitAfford();
         EXPECT_EQ(app->Frame().windowTitle(), " Amortix Menu");
     }

@@ -11,6 +11,7 @@
 
 #include "comparison_test_util.h"
 #include "core/forms/comparison_form.h"
+#include "graphs/graph_window.h"
 #include "tables/additional_payments_dialog.h"
 
 namespace amortix::gui {
@@ -305,6 +306,20 @@ TEST_F(ComparisonScreenTest, PrintSaveAndGraphNeedRows) {
     EXPECT_EQ(c->Form().Table().Graph().count, 1);
     LeaveComparison();
     EXPECT_EQ(State().GraphSource, 0);
+}
+
+TEST_F(ComparisonScreenTest, ShowGraphHidesTheScreenUntilTheGraphIsLeft) {
+    OpenComparison();
+    CalculateRow();
+    Click(c->MCGraphs);
+    auto* graph = test::Find<GraphWindow>(&app->Frame(), "MCGraph");
+    ASSERT_NE(graph, nullptr);
+    EXPECT_TRUE(graph->isVisible());
+    EXPECT_FALSE(c->isVisible());
+    Click(graph->ExitBut);
+    QApplication::processEvents();
+    EXPECT_TRUE(c->isVisible());
+    EXPECT_EQ(c->Form().Table().State().rowCount, 1);
 }
 
 // --- The screen says what the command line says --------------------------

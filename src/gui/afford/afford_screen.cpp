@@ -265,6 +265,14 @@ AffordScreen::AffordScreen(ScreenContext& context, Commands commands)
     setTabOrder(MFInMthPayment, MFCompPeriod);
     setTabOrder(MFCompPeriod, MFFreqPmt);
     setTabOrder(MFFreqPmt, MFCalc);
+    // The option buttons come last, so the screen opens in the principal box.
+    setTabOrder(MFCalc, MFHelp);
+    setTabOrder(MFHelp, MFShowIRF);
+    setTabOrder(MFShowIRF, Printr);
+    setTabOrder(Printr, MFExit);
+    setTabOrder(MFExit, MFPrincipalOpt);
+    setTabOrder(MFPrincipalOpt, MFPaymentOpt);
+    setTabOrder(MFPaymentOpt, MfTermOpt);
 
     connect(MFPrincipalOpt, &QRadioButton::clicked, this,
             [this] { ChooseSolve(amortix::AffordSolve::Principal); });

@@ -415,20 +415,29 @@ void ComparisonScreen::LayoutGrid2() {
 
 void ComparisonScreen::ShowGrid1() {
     const auto& cells = form_.Table().State().grid1;
-    for (int r = 0; r < amortix::kGrid1Rows; ++r)
-        for (int c = 0; c < amortix::kGrid1Columns; ++c)
-            MCGrid1->SetTextAt(r, c, Q(cells[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]));
+    for (int c = 0; c < amortix::kGrid1Columns; ++c)
+        MCGrid1->SetTextAt(0, c, Q(cells[0][static_cast<std::size_t>(c)]));
+    // The data cells are read from the comparison as they are painted.
+    MCGrid1->SetCellFunction([this](int row, int column) {
+        const auto& rows = form_.Table().State().grid1;
+        const auto r = static_cast<std::size_t>(row), c = static_cast<std::size_t>(column);
+        return r < rows.size() && c < rows[r].size() ? Q(rows[r][c]) : QString();
+    });
 }
 
 void ComparisonScreen::ShowGrid2() {
     LayoutGrid2();
     const amortix::TextTable& cells = form_.Table().State().grid2;
-    for (int r = 0; r < MCGrid2->Rows(); ++r)
-        for (int c = 0; c < MCGrid2->Cols(); ++c) {
-            const auto row = static_cast<std::size_t>(r), column = static_cast<std::size_t>(c);
-            MCGrid2->SetTextAt(
-                r, c, row < cells.size() && column < cells[row].size() ? Q(cells[row][column]) : QString());
-        }
+    for (int c = 0; c < MCGrid2->Cols(); ++c) {
+        const auto column = static_cast<std::size_t>(c);
+        MCGrid2->SetTextAt(0, c,
+                           !cells.empty() && column < cells[0].size() ? Q(cells[0][column]) : QString());
+    }
+    MCGrid2->SetCellFunction([this](int row, int column) {
+        const amortix::TextTable& rows = form_.Table().State().grid2;
+        const auto r = static_cast<std::size_t>(row), c = static_cast<std::size_t>(column);
+        return r < rows.size() && c < rows[r].size() ? Q(rows[r][c]) : QString();
+    });
 }
 
 void ComparisonScreen::CloseQuickHelp() {
@@ -474,9 +483,7 @@ void ComparisonScreen::Calculate() {
     for (const int number : run.messages) context_.interaction.ShowMessage(number);
     if (!run.added) return;
 
-    if (run.grid1Cleared) ShowGrid1();
-    for (int c = 0; c < amortix::kGrid1Columns; ++c)
-        MCGrid1->SetTextAt(run.row, c, Q(run.cells[static_cast<std::size_t>(c)]));
+    ShowGrid1();
     if (run.listed) ShowGrid2();
 }
 
