@@ -129,7 +129,7 @@ class Printouts : public test::ComparisonProgram {
             output->finished = 0;
             PrintWith(button, "Smith \"house\"");
             ASSERT_EQ(output->finished, 1);
-            EXPECT_EQ(State().PrintPageLines, paper.font ? 56 : 53);
+            EXPECT_EQ(Printing::Of(app->Frame()).PageLines(), paper.font ? 56 : 53);
 
             const std::string expected = RunProgram(
                 AMORTIX_CLI_PATH,
@@ -274,16 +274,18 @@ TEST_F(Printouts, TheHeaderDialog) {
         SCOPED_TRACE(k.name);
         QFile::remove(pdf);
         output->opened = 0;
-        WhenModal([&k](QWidget* modal) {
+        std::string header = "not shown";
+        WhenModal([&k, &header](QWidget* modal) {
             auto* dialog = qobject_cast<PrinterHeaderInput*>(modal);
             ASSERT_NE(dialog, nullptr);
             EXPECT_EQ(dialog->windowTitle(), "Input");
             EXPECT_EQ(dialog->FName->text(), " Type in one line header information.");
             EXPECT_TRUE(dialog->InFName->text().isEmpty());
             k.answer(*dialog);
+            header = dialog->Header();
         });
         Click(s->MPrinter);
-        EXPECT_EQ(State().PrintHeaderText, k.header);
+        EXPECT_EQ(header, k.header);
         EXPECT_EQ(output->opened, k.printed ? 1 : 0);
         EXPECT_EQ(QFile::exists(pdf), k.printed);
         EXPECT_GT(State().ResultsReady, 0);

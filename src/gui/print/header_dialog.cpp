@@ -36,7 +36,7 @@ PrinterHeaderInput::PrinterHeaderInput(ScreenContext& context, QWidget* parent)
     NAcept = new QPushButton("&Cancel", this);
     NAcept->setObjectName("NAcept");
     connect(Acept, &QPushButton::clicked, this, [this] {
-        context_.state.PrintHeaderText = InFName->text().toStdString();
+        header_ = InFName->text().toStdString();
         QDialog::done(Accepted);
     });
     connect(NAcept, &QPushButton::clicked, this, &QDialog::reject);
@@ -56,7 +56,7 @@ PrinterHeaderInput::PrinterHeaderInput(ScreenContext& context, QWidget* parent)
 }
 
 void PrinterHeaderInput::done(int result) {
-    if (result != Accepted) context_.state.PrintHeaderText = "1";
+    if (result != Accepted) header_ = "1";
     QDialog::done(result);
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 // PrinterHeaderInput: the one line of header the user types before a tables
-// or comparison printout. "1" in PrintHeaderText means the user cancelled.
+// or comparison printout. A header of "1" means the user cancelled.
 
 #include <QDialog>
+
+#include <string>
 
 #include "shell/screen_context.h"
 
@@ -22,8 +24,10 @@ class PrinterHeaderInput : public QDialog {
     QPushButton* Acept = nullptr;
     QPushButton* NAcept = nullptr;
 
-    // However the dialog is left other than by "Continue &Printout", it is
-    // a cancellation.
+    // What was typed, or "1" when the dialog was left other than by
+    // "Continue &Printout".
+    const std::string& Header() const { return header_; }
+
     void done(int result) override;
 
   protected:
@@ -31,6 +35,7 @@ class PrinterHeaderInput : public QDialog {
 
   private:
     ScreenContext context_;
+    std::string header_ = "1";
 };
 
 }  // namespace amortix::gui

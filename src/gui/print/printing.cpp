@@ -33,10 +33,11 @@ QString Q(std::string_view text) {
 }
 
 // The personal setting's font, and with it the lines a page holds.
-std::int16_t ReportFont(AppState& state) {
-    const std::int16_t font = state.PrinterFontChoice;
-    state.PrintPageLines =
-        font != amortix::kPrinterFontStandard ? amortix::kCourierPageLines : amortix::kStandardPageLines;
+std::int16_t ReportFont(ScreenContext& context) {
+    const std::int16_t font = context.state.PrinterFontChoice;
+    Printing::Of(context.frame)
+        .SetPageLines(font != amortix::kPrinterFontStandard ? amortix::kCourierPageLines
+                                                            : amortix::kStandardPageLines);
     return font;
 }
 
@@ -59,12 +60,11 @@ WaitCursor::~WaitCursor() {
     QApplication::restoreOverrideCursor();
 }
 
-bool AskPrintHeader(ScreenContext& context, QWidget* parent) {
-    {
-        PrinterHeaderInput dialog(context, parent);
-        dialog.exec();
-    }
-    return !amortix::HeaderCancelled(context.state.PrintHeaderText);
+std::optional<std::string> AskPrintHeader(ScreenContext& context, QWidget* parent) {
+    PrinterHeaderInput dialog(context, parent);
+    dialog.exec();
+    if (amortix::HeaderCancelled(dialog.Header())) return std::nullopt;
+    return dialog.Header();
 }
 
 bool PrintTextReport(ScreenContext& context, QWidget* parent, const QString& title,
@@ -92,14 +92,15 @@ void PrintTables(ScreenContext& context, TablesScreen& screen) {
     AppState& state = context.state;
     const amortix::ScheduleResult* results = screen.Results();
     if (!results || state.ResultsReady == 0) {
-        context.interaction.ShowMessage(amortix::kNothingToPrintMessage);
+        context.interaction.ShowMessage(amortix::Message::NothingToPrint);
         return;
     }
-    if (!AskPrintHeader(context, &screen)) return;
+    const std::optional<std::string> header = AskPrintHeader(context, &screen);
+    if (!header) return;
 
     const amortix::ScheduleInputs inputs = screen.Inputs();
     amortix::TablesPrintData data;
-    data.header = state.PrintHeaderText;
+    data.header = *header;
     data.mode = inputs.mode;
     data.principal = inputs.principal;
     data.ratePercent = inputs.ratePercent;
@@ -107,9 +108,7 @@ void PrintTables(ScreenContext& context, TablesScreen& screen) {
     data.compounding = inputs.compounding;
     data.frequency = inputs.frequency;
     data.paymentIncrease = inputs.extra.increase;
-    const std::int16_t font = state.PrinterFontChoice;
-    state.PrintPageLines =
-        font != amortix::kPrinterFontStandard ? amortix::kCourierPageLines : amortix::kStandardPageLines;
+    const std::int16_t font = ReportFont(context);
 
     const bool loan = inputs.mode == amortix::TablesMode::PersonalLoan;
     PrintTextReport(
@@ -120,12 +119,13 @@ void PrintTables(ScreenContext& context, TablesScreen& screen) {
 void PrintComparison(ScreenContext& context, ComparisonScreen& screen) {
     const amortix::ComparisonState& table = screen.Form().Table().State();
     if (table.rowsToGraph == 0) {
-        context.interaction.ShowMessage(amortix::kNothingToPrintMessage);
+        context.interaction.ShowMessage(amortix::Message::NothingToPrint);
         return;
     }
-    if (!AskPrintHeader(context, &screen)) return;
-    const amortix::ComparisonPrintData data = amortix::PrintDataFor(table, context.state.PrintHeaderText);
-    const std::int16_t font = ReportFont(context.state);
+    const std::optional<std::string> header = AskPrintHeader(context, &screen);
+    if (!header) return;
+    const amortix::ComparisonPrintData data = amortix::PrintDataFor(table, *header);
+    const std::int16_t font = ReportFont(context);
     PrintTextReport(context, &screen, Q(amortix::kComparisonPrintout), [&](amortix::LinePrinter& printer) {
         amortix::PrintComparisonReport(printer, data, font);
     });

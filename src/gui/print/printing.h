@@ -8,8 +8,11 @@
 #include <QSize>
 #include <QString>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "core/print/line_printer.h"
@@ -32,11 +35,15 @@ class Printing : public QObject {
     static Printing& Of(QWidget& frame);
 
     PrintOutput& Output() { return *output_; }
+    // Lines a page of the last text report held before its break (56 or 53).
+    std::int16_t PageLines() const { return pageLines_; }
+    void SetPageLines(std::int16_t lines) { pageLines_ = lines; }
     void SetOutput(std::unique_ptr<PrintOutput> output) { output_ = std::move(output); }
 
   private:
     explicit Printing(QObject* frame);
     std::unique_ptr<PrintOutput> output_;
+    std::int16_t pageLines_ = 0;
 };
 
 // The wait cursor for as long as it lives.
@@ -48,9 +55,8 @@ class WaitCursor {
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
-// Shows PrinterHeaderInput and leaves what was typed in PrintHeaderText;
-// false when the user cancelled ("1").
-bool AskPrintHeader(ScreenContext& context, QWidget* parent);
+// Shows PrinterHeaderInput: what was typed, or nothing when the user cancelled.
+std::optional<std::string> AskPrintHeader(ScreenContext& context, QWidget* parent);
 
 // Prints one text report: the destination is asked for a printer, `compose`
 // writes the report's lines, and the destination reports the outcome. True
