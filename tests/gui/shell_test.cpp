@@ -77,6 +77,8 @@ TEST_F(Program, StartsWithDefaultsWhenThereIsNoSettingsFile) {
     EXPECT_EQ(state.FrameLayoutSize, kLayoutSmall);
     EXPECT_EQ(App().Frame().size(), TwipsToPixels(&App().Frame(), QSize(9615, 6810)));
     EXPECT_FALSE(QFile::exists(SettingsFile()));  // nothing is written at start
+    // The program's icon, from its resources, in both drawn sizes.
+    EXPECT_EQ(App().Frame().windowIcon().availableSizes(), (QList<QSize>{{48, 48}, {256, 256}}));
 }
 
 TEST_F(Program, ReadsThePersonalSettingsAtStart) {

@@ -75,8 +75,8 @@ std::string ComparisonForm::EnterTerm(double value) {
     return TermBoxText(value);
 }
 
-std::optional<int> ComparisonForm::TermLimit(std::string_view text) {
-    if (ParseNumber(text) > kComparisonYearLimit) return 5;
+std::optional<Message> ComparisonForm::TermLimit(std::string_view text) {
+    if (ParseNumber(text) > kComparisonYearLimit) return Message::YearsLimit;
     return std::nullopt;
 }
 

@@ -54,7 +54,7 @@ class ComparisonForm {
     std::string EnterTerm(double value);
     // Leaving the period box, edited or not: a text above the limit raises
     // message 5 and the box must show "40" and store it.
-    static std::optional<int> TermLimit(std::string_view text);
+    static std::optional<Message> TermLimit(std::string_view text);
 
     // The year amounts belong to the period they were typed for: choosing or
     // leaving the period box erases them with the percentage increase.

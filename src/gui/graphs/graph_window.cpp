@@ -24,8 +24,6 @@ constexpr int kHeightTwips = 6450;
 constexpr int kPrintWidthTwips = 9530;
 constexpr int kPrintHeightTwips = 5900;
 constexpr int kButtonRowTwips = 6000;
-constexpr int kContinuePrintout = 1;
-constexpr int kPrintInColour = 2;
 
 QPushButton* Button(const QString& caption, const char* name, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
@@ -132,8 +130,8 @@ void GraphWindow::Redraw() {
 
 void GraphWindow::PrintGraph() {
     Interaction& ask = context_.interaction;
-    if (ask.AskQuestion(kContinuePrintout) != amortix::kAnswerYes) return;
-    printInColour_ = ask.AskQuestion(kPrintInColour) == amortix::kAnswerYes;
+    if (ask.AskQuestion(amortix::Question::ContinuePrintout) != amortix::kAnswerYes) return;
+    printInColour_ = ask.AskQuestion(amortix::Question::PrintInColor) == amortix::kAnswerYes;
     printing_ = true;
     Redraw();
     {
