@@ -51,8 +51,8 @@ class RandomAnswers final : public Interaction {
     void ShowHelp(const QString&) override { ++shown; }
 
   protected:
-    void PresentMessage(int) override { ++shown; }
-    std::optional<int> PresentQuestion(int) override {
+    void PresentMessage(amortix::Message) override { ++shown; }
+    std::optional<int> PresentQuestion(amortix::Question) override {
         ++shown;
         switch (static_cast<int>(random_() % 3)) {
             case 0:
