@@ -7,6 +7,7 @@
 #include "files/file_commands.h"
 #include "files/file_dialog.h"
 #include "graphs/graphs.h"
+#include "print/printing.h"
 #include "shell/application.h"
 #include "shell/main_frame.h"
 #include "tables/tables_screen.h"
@@ -21,6 +22,7 @@ void RegisterScreens(Application& application) {
         TablesScreen::Commands commands;
         files->AddTo(commands);
         commands.showGraph = [c](TablesScreen& s) mutable { OpenTablesGraph(c, s); };
+        commands.print = [c](TablesScreen& s) mutable { PrintTables(c, s); };
         return new TablesScreen(c, std::move(commands));
     });
     application.RegisterScreen(kComparisonScreen, [](ScreenContext& c) {
@@ -28,9 +30,14 @@ void RegisterScreens(Application& application) {
         commands.showGraph = [c](ComparisonScreen& s) mutable {
             OpenComparisonGraph(c, s.Form().Table(), s);
         };
+        commands.print = [c](ComparisonScreen& s) mutable { PrintComparison(c, s); };
         return new ComparisonScreen(c, std::move(commands));
     });
-    application.RegisterScreen(kAffordabilityScreen, [](ScreenContext& c) { return new AffordScreen(c); });
+    application.RegisterScreen(kAffordabilityScreen, [](ScreenContext& c) {
+        AffordScreen::Commands commands;
+        commands.print = [c](AffordScreen& s) mutable { PrintAffordability(c, s); };
+        return new AffordScreen(c, std::move(commands));
+    });
 }
 
 }  // namespace amortix::gui
