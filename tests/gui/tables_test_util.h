@@ -10,6 +10,8 @@
 
 #include <memory>
 
+#include "files/file_commands.h"
+#include "files/file_dialog.h"
 #include "gui_test_util.h"
 #include "shell/app_state.h"
 #include "shell/application.h"
@@ -29,6 +31,9 @@ class TablesProgram : public ::testing::Test {
             return std::make_unique<RecordingInteraction>(state);
         });
         app->Start();
+        // Save and Open File never stop a test in a real file dialog.
+        if (FileCommands* files = FileCommands::Of(app->Frame()))
+            files->SetDialog(std::make_unique<RecordingFileDialog>());
         ShowActive(&app->Frame());
     }
 
