@@ -149,6 +149,21 @@ TEST_F(Program, TheSettingsFormWritesTheFileWhenLeft) {
     EXPECT_EQ(saved->printerFontChoice, 1);
 }
 
+TEST_F(Program, SettingsThatCannotBeWrittenAreReportedAndKept) {
+    ASSERT_TRUE(QDir().mkpath(SettingsFile()));  // a folder where the file belongs
+    App().Start();
+    WhenModal([&](QWidget* form) {
+        auto* symbol = Find<QLineEdit>(form, "InSy");
+        symbol->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(symbol, "EUR");
+        QTest::mouseClick(Find<QPushButton>(form, "ExitFonts"), Qt::LeftButton);
+    });
+    QTest::mouseClick(Menu().PtrFnt, Qt::LeftButton);
+    EXPECT_EQ(Recorded().messages, std::vector<int>{36});
+    EXPECT_EQ(App().State().CurrencySymbol, "EUR");
+    EXPECT_TRUE(Menu().isVisible());
+}
+
 // Types characters that have no key of their own, as an input method does.
 void TypeText(QWidget* box, const QString& text) {
     for (const QChar c : text) QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), {});
