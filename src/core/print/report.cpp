@@ -342,40 +342,18 @@ std::optional<Message> PrintComparisonReport(LinePrinter& p, const ComparisonPri
     return std::nullopt;
 }
 
-std::string ComparisonRowLines(const ComparisonRowPrint& row) {
-    std::string days = row.daysText;
-    // A number of days is shown with two decimals; "Normal" passes unchanged.
-    if (days.find_first_of("0123456789") != std::string::npos)
-        days = FormatNumber(ParseNumber(days), kTwoDecimalsMask);
-    const double percent = static_cast<double>(row.increase * 100.0f);
-
-    std::string out = " ";
-    out.append(FormatNumber(static_cast<double>(row.rowNumber), "00"));
-    out.append("  ");
-    out.append(RightJustify(days, 6));
-    out.append("  ");
-    out.append(TrimLeft(row.compounding));
-    out.append("  ");
-    out.append(TrimLeft(row.frequency));
-    out.append("  ");
-    out.append(RightJustify(FormatNumber(percent, kRowPercentMask), 5));
-    out.append("% Was added to regular P+I payment\r\n\r\n");
-
-    out.append(14, ' ');
-    out.append(RightJustify(FormatNumber(row.years, kCountMask), 3));
-    out.append(row.starred ? "    *" : "     ");
-    out.append(RightJustify(FormatNumber(row.retiredYear, kTwoDecimalsMask), 5));
-    out.push_back(' ');
-    out.append(RightJustify(FormatNumber(static_cast<double>(row.paymentsPerYear), kCountMask), 4));
-    out.push_back(' ');
-    out.append(RightJustify(MoneyText(row.currencySymbol, row.principal, kWideMoneyMask), 13));
-    out.push_back(' ');
-    out.append(RightJustify(FormatNumber(row.ratePercent, kRateMask), 7));
-    out.push_back(' ');
-    out.append(RightJustify(MoneyText(row.currencySymbol, row.payment, kNarrowMoneyMask), 10));
-    out.append(RightJustify(MoneyText(row.currencySymbol, row.totalInterest, kWideMoneyMask), 13));
-    out.append("\r\n\r\n");
-    return out;
+ComparisonPrintData PrintDataFor(const ComparisonState& state, std::string header) {
+    ComparisonPrintData data;
+    data.header = std::move(header);
+    data.printoutText = state.printout;
+    data.labels = state.listingLabels;
+    data.amounts = state.listingAmounts;
+    data.greatestEntryCount = static_cast<std::int16_t>(state.greatestEntries);
+    for (std::size_t g = 0; g < data.groupEntryCounts.size(); ++g)
+        data.groupEntryCounts[g] = static_cast<std::int16_t>(state.greatestEntriesByGroup[g]);
+    data.greatestListingIndex = static_cast<std::int16_t>(state.greatestListingIndex);
+    data.rowsToGraph = state.rowsToGraph;
+    return data;
 }
 
 // ---------------------------------------------------------------------------
