@@ -9,7 +9,7 @@ packages=(
   fonts-liberation2 libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libcli11-dev
   xvfb xauth
   desktop-file-utils appstream libxml2-utils dpkg-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format clang-tidy
 )
 
 missing=()
