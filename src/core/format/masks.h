@@ -30,10 +30,11 @@ inline constexpr std::string_view kUpToTwoDecimalsMask = "##.##";
 inline constexpr std::string_view kDaysInYearMask = "###.##";
 
 // Text widths of the boxes (right-justified in so many characters).
-inline constexpr int kBoxWidth = 16;         // input boxes and the affordability results
-inline constexpr int kResultBoxWidth = 12;   // the tables screen's results
-inline constexpr int kRateBoxWidth = 14;     // followed by "%"
-inline constexpr int kPercentBoxWidth = 9;   // followed by "%"
-inline constexpr int kPaymentsBoxWidth = 8;  // payments a year on the affordability screen
+inline constexpr int kBoxWidth = 16;                // input boxes and the affordability results
+inline constexpr int kResultBoxWidth = 12;          // the tables screen's results
+inline constexpr int kRateBoxWidth = 14;            // followed by "%"
+inline constexpr int kComparisonRateBoxWidth = 15;  // the comparison screen's, followed by "%"
+inline constexpr int kPercentBoxWidth = 9;          // followed by "%"
+inline constexpr int kPaymentsBoxWidth = 8;         // payments a year on the affordability screen
 
 }  // namespace amortix

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "core/format/masks.h"
 #include "core/format/numfmt.h"
 
 namespace amortix {
@@ -55,7 +56,7 @@ std::string ComparisonQuickHelp() {
 }
 
 std::string ComparisonRateText(double ratePercent) {
-    return RightJustify(FormatNumber(ratePercent, "###.000"), 15) + "%";
+    return RightJustify(FormatNumber(ratePercent, kRateMask), kComparisonRateBoxWidth) + "%";
 }
 
 ComparisonForm::ComparisonForm(std::string currencySymbol) : currencySymbol_(std::move(currencySymbol)) {}

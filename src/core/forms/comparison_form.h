@@ -36,7 +36,7 @@ ComparisonStart ComparisonStartFor(std::string_view currencySymbol);
 // The quick help that replaces the upper grid, lines joined by CR LF.
 std::string ComparisonQuickHelp();
 
-// The rate box's display form: "###.000" in 15 and "%".
+// The rate box's display form: the rate mask in 15 and "%".
 std::string ComparisonRateText(double ratePercent);
 
 class ComparisonForm {

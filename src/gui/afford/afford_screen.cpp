@@ -211,18 +211,21 @@ AffordScreen::AffordScreen(ScreenContext& context, Commands commands)
     term.kind = NumericEntry::Kind::Whole;
     term.clearResults = close;
     term.next = MFInMthPayment;
-    // The limit holds for whatever the box shows, typed or not; a corrected
-    // period is stored and calculated like a typed one.
-    term.onLeave = [this] {
-        if (amortix::ParseNumber(MFInTerm->text().toStdString()) <= 40) return;
-        context_.interaction.ShowMessage(amortix::Message::YearsLimit);
-        MFInTerm->setText("40");
+    // The period is whole years, 40 at most. The limit holds for whatever the
+    // box shows, typed or not; a corrected period is stored and calculated
+    // like a typed one.
+    const auto enterTerm = [this] {
+        return amortix::EnterTerm(amortix::TablesMode::Mortgage, MFInTerm->text().toStdString());
+    };
+    term.onLeave = [this, enterTerm] {
+        const auto entry = enterTerm();
+        if (!entry.message) return;
+        context_.interaction.ShowMessage(*entry.message);
+        MFInTerm->setText(Q(entry.text));
         context_.state.EntryEdited = true;
     };
-    term.store = [this](double) {
-        // The period is whole years, 40 at most.
-        const auto entry = amortix::EnterTerm(amortix::TablesMode::Mortgage, MFInTerm->text().toStdString());
-        if (entry.message) context_.interaction.ShowMessage(*entry.message);
+    term.store = [this, enterTerm](double) {
+        const auto entry = enterTerm();
         inputs_.years = entry.years;
         return Store(MFInTerm, Q(entry.text));
     };

@@ -60,7 +60,9 @@ GraphWindow::GraphWindow(ScreenContext& context, const QString& formName, amorti
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {Sav2D, ThreeDee, Ptr, ExitBut}) buttons->addWidget(b);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    // Placed at (-60, -30) twips in the small layout: keep the edges in view.
+    layout->setContentsMargins(TwipsToPixelsX(this, 120), TwipsToPixelsY(this, 60), TwipsToPixelsX(this, 60),
+                               0);
     layout->addWidget(Graph1, 1);
     layout->addLayout(buttons);
     // The chart ends where the button row starts, so the printing height
