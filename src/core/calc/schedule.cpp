@@ -7,6 +7,11 @@
 
 namespace amortix {
 
+std::string Label16Text(float increase) {
+    return " P+I includes  " +
+           RightJustify(FormatNumber(static_cast<double>(increase * 100.0f), "##0.000"), 9) + "%";
+}
+
 void AdditionalPayments::EraseAmounts() {
     yearNumber.fill(Currency());
     amount.fill(Currency());
@@ -115,9 +120,7 @@ void Run(const ScheduleInputs& in, ScheduleResult& out) {
 
     out.NumPmtsYear = RightJustify(FormatNumber(static_cast<double>(n), "###"), 12);
     out.InMonthPI = RightJustify(MoneyText(in.currencySymbol, A, kMoneyMask), 12);
-    out.Label16 = " P+I includes  " +
-                  RightJustify(FormatNumber(static_cast<double>(in.extra.increase * 100.0f), "##0.000"), 9) +
-                  "%";
+    out.Label16 = Label16Text(in.extra.increase);
     out.PPpercent = RightJustify(MoneyText(in.currencySymbol, increaseAmount, kMoneyMask), 12);
 
     const std::int16_t bound = PaymentBound(freq->frequencyClass, T);

@@ -259,8 +259,14 @@ void GridWidget::SetSelection(int startRow, int endRow, int startCol, int endCol
 
 void GridWidget::CollapseSelection(int row, int column) {
     SetSelection(row, row, column, column);
-    SetRow(row);
-    SetCol(column);
+    row_ = std::clamp(row, 0, Rows() - 1);
+    col_ = std::clamp(column, 0, Cols() - 1);
+    // The highlighted cell follows, so no cell the user clicked in an earlier
+    // table stays marked.
+    if (row_ >= 1)
+        selectionModel()->setCurrentIndex(model_.index(row_ - 1, col_), QItemSelectionModel::ClearAndSelect);
+    else
+        selectionModel()->clearSelection();
 }
 
 int GridWidget::ColWidth(int column) const {

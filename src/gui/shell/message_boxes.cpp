@@ -25,6 +25,7 @@ MessageBox::MessageBox(int messageNumber, QWidget* parent) : QDialog(parent) {
 
     TextMsg = new QPlainTextEdit(this);
     TextMsg->setObjectName("TextMsg");
+    TextMsg->setAccessibleName("Message");
     TextMsg->setReadOnly(true);
     TextMsg->setFocusPolicy(Qt::NoFocus);
     TextMsg->setPlainText(MessageBoxText(messageNumber));

@@ -127,10 +127,19 @@ TablesScreen::TablesScreen(ScreenContext& context, Commands commands)
     AllPayments = MakeResultBox(this, "AllPayments");
     Label5 = MakeLabel(this, "Label5", " Total interest       savings.");
     TotSavd = MakeResultBox(this, "TotSavd");
+    // Each result is announced by its caption.
+    for (const auto& [label, box] :
+         {std::pair{Label4, InMonthPI}, std::pair{Label14, PeriodicR}, std::pair{Label15, InDays},
+          std::pair{Label9, NumPmtsYear}, std::pair{Label11, EndMortYear}, std::pair{Label8, AllPayments},
+          std::pair{Label5, TotSavd}})
+        label->setBuddy(box);
+    // Its label shows a changing figure; the name stays.
+    PPpercent->setAccessibleName("P+I includes");
     AddPmtsOn = new QLabel(this);
     AddPmtsOn->setObjectName("AddPmtsOn");
     AddPmtsOn->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     AddPmtsOn->setToolTip("Red while additional payments are in force");
+    AddPmtsOn->setAccessibleName("Additional payments in force");
 
     // --- Views and grid -----------------------------------------------------
     Label12 = MakeLabel(this, "Label12", " Show payments.");
@@ -141,8 +150,10 @@ TablesScreen::TablesScreen(ScreenContext& context, Commands commands)
     Option2->setObjectName("Option2");
     MGrid = new GridWidget(this);
     MGrid->setObjectName("MGrid");
+    MGrid->setAccessibleName("Amortization schedule");
     MTextBox = new QPlainTextEdit(this);
     MTextBox->setObjectName("MTextBox");
+    MTextBox->setAccessibleName("Quick help");
     MTextBox->hide();
 
     // --- Buttons ------------------------------------------------------------
@@ -242,6 +253,12 @@ TablesScreen::TablesScreen(ScreenContext& context, Commands commands)
     for (QLabel* label : {Label1, Label2, Label3, Label6, Label10, Label4, Label16, Label14, Label15, Label9,
                           Label11, Label8, Label5})
         label->setFixedWidth(labelWidth);
+    // One line for the widest percentage (100 %), so the results below never move.
+    Label16->setWordWrap(false);
+    Label16->setFixedWidth(
+        std::max(labelWidth,
+                 metrics.horizontalAdvance(QString::fromStdString(amortix::Label16Text(1.0f)).simplified()) +
+                     chars * 2));
     for (QWidget* box : std::initializer_list<QWidget*>{InPrincipal, InRate, InTerm, Comperiod, FreqPmt,
                                                         InMonthPI, PPpercent, PeriodicR, InDays, NumPmtsYear,
                                                         EndMortYear, AllPayments, TotSavd})
