@@ -38,10 +38,16 @@ struct Prepared {
     std::vector<int> messages;  // raised by the input boxes
 };
 
-// The screen as opened, then each given figure typed into its box and the box left.
+// The screen as opened and its lists chosen (each choice recalculates the
+// payment, so the figures not given are the opening ones), then each given
+// figure typed into its box and the box left.
 Prepared Prepare(const AffordOptions& o) {
     Prepared p;
-    p.shown = InitialAffordTexts(o.currency);
+    const AffordResult opened = SolveAfford(
+        AffordInputs{}, AffordSolve::Payment, CompoundingText(o.lists.compounding),
+        FrequencyText(o.lists.frequency), DayBasisFrom(o.lists), o.currency, InitialAffordTexts(o.currency));
+    p.inputs = opened.inputs;
+    p.shown = opened.texts;
     if (o.principal) {
         p.inputs.principal = *o.principal;
         p.shown.MFInPrincipal = MoneyBoxText(o.currency, *o.principal);

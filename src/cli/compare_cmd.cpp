@@ -12,6 +12,7 @@
 #include "core/calc/comparison.h"
 #include "core/format/messages.h"
 #include "core/format/numfmt.h"
+#include "core/print/line_printer.h"
 #include "core/print/report.h"
 
 namespace amortix::cli {
@@ -69,7 +70,7 @@ void PrintGrid(const TextTable& cells) {
     for (const auto* row : shown)
         for (std::size_t c = 0; c < row->size(); ++c) {
             if (widths.size() <= c) widths.push_back(0);
-            widths[c] = std::max(widths[c], (*row)[c].size());
+            widths[c] = std::max(widths[c], static_cast<std::size_t>(TextColumns((*row)[c])));
         }
     for (const auto* row : shown) {
         std::string line;

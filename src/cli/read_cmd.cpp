@@ -1,7 +1,6 @@
 // amortix-cli read: the content of a settings, table or comparison file as JSON.
 
 #include <algorithm>
-#include <array>
 #include <cctype>
 #include <filesystem>
 #include <iostream>
@@ -22,33 +21,9 @@ struct ReadOptions {
     std::string kind = "auto";
 };
 
-// The files hold texts in the Western Windows code page; JSON wants UTF-8.
-std::string CodePageToUtf8(std::string_view bytes) {
-    static constexpr std::array<char16_t, 32> k80to9F = {
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-    std::string out;
-    out.reserve(bytes.size());
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        const unsigned code = byte >= 0x80 && byte <= 0x9F ? k80to9F[byte - 0x80u] : byte;
-        if (code < 0x80) {
-            out.push_back(static_cast<char>(code));
-        } else if (code < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | (code >> 6)));
-            out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-        } else {
-            out.push_back(static_cast<char>(0xE0 | (code >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-        }
-    }
-    return out;
-}
-
-Json Text(std::string_view bytes) {
-    return Json(CodePageToUtf8(bytes));
+// The readers hand over UTF-8, whatever the file's encoding was.
+Json Text(const std::string& text) {
+    return Json(text);
 }
 
 Json Texts(const auto& row) {

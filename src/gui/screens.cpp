@@ -2,13 +2,20 @@
 // here with one line, e.g.
 //   application.RegisterScreen(kTablesScreen, [](ScreenContext& c) { return new TablesScreen(c); });
 // Forms without a registration open as a placeholder.
+#include "afford/afford_screen.h"
+#include "graphs/graphs.h"
 #include "shell/application.h"
 #include "tables/tables_screen.h"
 
 namespace amortix::gui {
 
 void RegisterScreens(Application& application) {
-    application.RegisterScreen(kTablesScreen, [](ScreenContext& c) { return new TablesScreen(c); });
+    application.RegisterScreen(kTablesScreen, [](ScreenContext& c) {
+        TablesScreen::Commands commands;
+        commands.showGraph = [c](TablesScreen& s) mutable { OpenTablesGraph(c, s); };
+        return new TablesScreen(c, std::move(commands));
+    });
+    application.RegisterScreen(kAffordabilityScreen, [](ScreenContext& c) { return new AffordScreen(c); });
 }
 
 }  // namespace amortix::gui

@@ -41,6 +41,9 @@ TEST(AffordCli, SolvesEachFigure) {
          "Payment is too small, repayment would take over 40 years."},
         {"--principal 0", "MsgText", "Check for a missing entry in green input boxes and replace it."},
         {"--principal 0", "MFInMthPayment", ""},
+        // Figures not given are those of the screen as opened.
+        {"--solve principal", "MFInPrincipal", "     $100,000.00"},
+        {"--solve years --payment 560", "MFDaysinYear", "365"},
         {"--currency R --principal 5000", "MFInPrincipal", "       R5,000.00"},
     };
     for (const Case& c : cases) {

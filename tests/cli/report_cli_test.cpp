@@ -106,5 +106,31 @@ TEST(CompareReportCli, PrintsRowsAndListing) {
     EXPECT_EQ(testing::RunCli("compare --row '' --header x").status, 2);
 }
 
+// A symbol of several bytes is one character: every line keeps the columns it
+// has with "$".
+TEST(SymbolCli, OneCharacterSymbolsKeepTheColumns) {
+    const char* const commands[] = {
+        "schedule --principal 100000 --rate 10.125 --years 25 --format report",
+        "schedule --principal 100000 --rate 10.125 --years 3 --view all",
+        "compare --row '' --row '--extra 2:3000'",
+        "compare --row '' --row '--rate 8' --format report",
+    };
+    const auto withDollar = [](std::string text, const std::string& symbol) {
+        for (auto at = text.find(symbol); at != std::string::npos; at = text.find(symbol, at + 1))
+            text.replace(at, symbol.size(), "$");
+        return text;
+    };
+    for (const char* command : commands) {
+        const auto dollar = RunCli(std::string(command) + " --currency '$'");
+        ASSERT_EQ(dollar.status, 0) << command << dollar.err;
+        for (const std::string symbol : {"\u20ac", "\u20b9", "\u00a3"}) {
+            const auto other = RunCli(std::string(command) + " --currency " + symbol);
+            ASSERT_EQ(other.status, 0) << command << other.err;
+            EXPECT_NE(other.out.find(symbol), std::string::npos) << command;
+            EXPECT_EQ(withDollar(other.out, symbol), dollar.out) << command << " " << symbol;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace amortix

@@ -3,10 +3,13 @@
 #include <QDate>
 #include <QDir>
 #include <QGroupBox>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
@@ -89,8 +92,9 @@ TEST_F(Program, ReadsThePersonalSettingsAtStart) {
     };
     const Case cases[] = {
         {"1,\"Home Owner\",\"EUR\",3\r\n", "EUR", "Home Owner", 1, 3},
-        {"0,\"\",\"\",2\r\n", "$", "", 0, 2},         // an empty symbol becomes "$"
-        {"7,\"Broken\",\"X\",0\r\n", "$", "", 0, 0},  // a malformed file keeps the defaults
+        {"0,\"\",\"\",2\r\n", "$", "", 0, 2},                           // an empty symbol becomes "$"
+        {"7,\"Broken\",\"X\",0\r\n", "$", "", 0, 0},                    // a malformed file keeps the defaults
+        {"0,\"Ren\xe9\",\"\xa3\",0\r\n", "\u00a3", "Ren\u00e9", 0, 0},  // written in code page 1252
     };
     for (const auto& c : cases) {
         app.reset();
@@ -145,6 +149,33 @@ TEST_F(Program, TheSettingsFormWritesTheFileWhenLeft) {
     EXPECT_EQ(saved->userName, "Home Owner");
     EXPECT_EQ(saved->compoundSetting, 3);
     EXPECT_EQ(saved->printerFontChoice, 1);
+}
+
+// Types characters that have no key of their own, as an input method does.
+void TypeText(QWidget* box, const QString& text) {
+    for (const QChar c : text) QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), {});
+}
+
+TEST_F(Program, ASymbolSavedByTheWindowReadsTheSameOnTheCommandLine) {
+    App().Start();
+    WhenModal([&](QWidget* form) {
+        auto* symbol = Find<QLineEdit>(form, "InSy");
+        symbol->setFocus(Qt::TabFocusReason);
+        TypeText(symbol, QString::fromUtf8("\u20b9"));
+        QTest::keyClick(symbol, Qt::Key_Return);
+        TypeText(Find<QLineEdit>(form, "InMyName"), QString::fromUtf8("Zo\u00eb \u0141"));
+        QTest::mouseClick(Find<QPushButton>(form, "ExitFonts"), Qt::LeftButton);
+    });
+    QTest::mouseClick(Menu().PtrFnt, Qt::LeftButton);
+    EXPECT_EQ(Menu().MyName->text(), QString::fromUtf8("Zo\u00eb \u0141"));
+
+    QProcess cli;
+    cli.start(AMORTIX_CLI_PATH, {"read", SettingsFile()});
+    ASSERT_TRUE(cli.waitForFinished(10000));
+    ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    const QJsonObject read = QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
+    EXPECT_EQ(read["currencySymbol"].toString(), QString::fromUtf8("\u20b9"));
+    EXPECT_EQ(read["userName"].toString(), QString::fromUtf8("Zo\u00eb \u0141"));
 }
 
 TEST_F(Program, ClearingTheNameHidesItAndAnEmptySymbolIsDollar) {
@@ -299,7 +330,7 @@ TEST_F(Program, MenuButtonsOpenTheirScreensAndTheScreensReturn) {
         {"MortCalc", "MortgageCalc", " Mortgage Tables", 1, "MExit"},
         {"PersonalLoan", "MortgageCalc", " Loan Tables", 2, "MExit"},
         {"CompMort", "MortComp", " Mortgage Comparison Tables", 2, "PlaceholderExit"},
-        {"MFindFactor", "MortFindFactor", " Mortgage Affordability", 2, "PlaceholderExit"},
+        {"MFindFactor", "MortFindFactor", " Mortgage Affordability", 2, "MFExit"},
     };
     App().Start();
     QMdiArea* area = App().Frame().Area();

@@ -2,6 +2,7 @@
 
 #include "core/files/records.h"
 #include "core/files/table_file.h"
+#include "core/files/text_encoding.h"
 
 namespace amortix {
 
@@ -63,7 +64,8 @@ LoadResult<ComparisonFileData> ParseComparisonFile(std::string_view bytes) {
     using Result = LoadResult<ComparisonFileData>;
     if (bytes.size() > kMaxDataFileBytes) return Result::Failure("the file is too large to be one of ours");
     try {
-        RecordReader reader(bytes);
+        const std::string text = DecodeFileText(bytes);
+        RecordReader reader(text);
         ComparisonFileData d;
         FieldCursor first = Record(reader, kFirstRecordFields, "24 fields in the first record");
         d.principal = first.ReadDouble();
@@ -180,7 +182,7 @@ std::string FormatComparisonFile(const ComparisonFileData& d) {
                 .EndRecord();
         }
     }
-    return writer.Data();
+    return EncodeFileText(writer.Data());
 }
 
 bool SaveComparisonFile(const std::string& path, const ComparisonFileData& data, std::string* error) {

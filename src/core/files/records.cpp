@@ -1,5 +1,7 @@
 #include "core/files/records.h"
 
+#include "core/files/text_encoding.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -196,6 +198,11 @@ void RecordReader::Fail(const char* what) const {
     throw FormatError(message);
 }
 
+RecordReader::RecordReader(std::string_view data) : data_(data), contentEnd_(data.size()) {
+    while (contentEnd_ > 0 && (IsBlank(data_[contentEnd_ - 1]) || IsLineEnd(data_[contentEnd_ - 1])))
+        --contentEnd_;
+}
+
 RecordField RecordReader::ReadField() {
     // Pointer scans: the files are small, but the fuzz tests read many.
     const char* const begin = data_.data();
@@ -268,12 +275,6 @@ std::span<const RecordField> RecordReader::Leading(std::size_t count) {
         fields.push_back(ReadField());
     }
     return fields;
-}
-
-bool RecordReader::AtEnd() const {
-    for (std::size_t k = pos_; k < data_.size(); ++k)
-        if (!IsBlank(data_[k]) && !IsLineEnd(data_[k])) return false;
-    return true;
 }
 
 // ---- field cursor ----------------------------------------------------------
@@ -418,6 +419,9 @@ RecordWriter& RecordWriter::WriteCurrency(Currency value) {
 RecordWriter& RecordWriter::WriteText(std::string_view text) {
     if (text.find('"') != std::string_view::npos)
         throw FormatError("a text holding a double quote cannot be written");
+    if (text.find('\0') != std::string_view::npos)
+        throw FormatError("a text holding a NUL cannot be written");
+    if (!IsUtf8(text)) throw FormatError("a text that is not UTF-8 cannot be written");
     Separate();
     data_.push_back('"');
     data_.append(text);

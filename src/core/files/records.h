@@ -2,7 +2,8 @@
 // Comma-separated text records, the form of the settings, table and
 // comparison files: fields separated by commas, texts in double quotes (they
 // may span lines), numbers as plain decimal text with ".", lines ended by
-// CR LF. File bytes are taken as bytes in the system's single-byte code page.
+// CR LF. The reader works on decoded text and the writer produces UTF-8; the
+// file's bytes go through text_encoding.h.
 
 #include <cstddef>
 #include <cstdint>
@@ -41,7 +42,7 @@ struct RecordField {
 // ends and runs to its closing quote. CR LF, LF and CR all end a line.
 class RecordReader {
   public:
-    explicit RecordReader(std::string_view data) : data_(data) {}
+    explicit RecordReader(std::string_view data);
 
     // The fields of the next record, valid until the next call. Throws
     // FormatError at the end of the data, on a text without its closing quote,
@@ -54,8 +55,9 @@ class RecordReader {
     // looked at. Throws like Next, and when the record holds fewer fields.
     std::span<const RecordField> Leading(std::size_t count);
 
-    // True when nothing but blanks, tabs and line ends remain.
-    bool AtEnd() const;
+    // True when nothing but blanks, tabs and line ends remain. Constant time,
+    // so a loop that asks before each record stays linear.
+    bool AtEnd() const { return pos_ >= contentEnd_; }
 
     // The line on which the next record starts (1 for the first).
     int Line() const { return line_; }
@@ -66,6 +68,7 @@ class RecordReader {
 
     std::string_view data_;
     std::size_t pos_ = 0;
+    std::size_t contentEnd_ = 0;  // one past the last character that is not a blank or a line end
     int line_ = 1;
     std::vector<RecordField> fields_;  // reused from record to record
 };
@@ -116,8 +119,9 @@ class RecordWriter {
     RecordWriter& WriteSingle(float value);   // throws FormatError when not finite
     RecordWriter& WriteInteger(std::int16_t value);
     RecordWriter& WriteCurrency(Currency value);
-    // Throws FormatError for a text holding a double quote: it could not be
-    // read back and would shift every later field.
+    // Throws FormatError for a text holding a double quote (it could not be
+    // read back and would shift every later field), a NUL or bytes that are
+    // not UTF-8 (the file would no longer open as written).
     RecordWriter& WriteText(std::string_view text);
     RecordWriter& WriteEmpty();
     // Ends the record with CR LF.

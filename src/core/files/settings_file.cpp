@@ -1,6 +1,7 @@
 #include "core/files/settings_file.h"
 
 #include "core/files/records.h"
+#include "core/files/text_encoding.h"
 #include "core/files/text_file.h"
 
 namespace amortix {
@@ -9,7 +10,8 @@ LoadResult<PersonalSettings> ParsePersonalSettings(std::string_view bytes) {
     using Result = LoadResult<PersonalSettings>;
     if (bytes.size() > kMaxDataFileBytes) return Result::Failure("the file is too large to be one of ours");
     try {
-        RecordReader reader(bytes);
+        const std::string text = DecodeFileText(bytes);
+        RecordReader reader(text);
         // Only the first four fields count; whatever follows is left alone.
         const int line = reader.Line();
         FieldCursor fields(reader.Leading(4), line);
@@ -46,7 +48,7 @@ bool SavePersonalSettings(const std::string& path, const PersonalSettings& setti
             .WriteText(settings.currencySymbol)
             .WriteInteger(settings.compoundSetting)
             .EndRecord();
-        data = writer.Data();
+        data = EncodeFileText(writer.Data());
     } catch (const FormatError&) {
         return false;
     }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/files/records.h"
+#include "core/files/text_encoding.h"
 
 namespace amortix {
 
@@ -17,7 +18,8 @@ LoadResult<TableFileData> ParseTableFile(std::string_view bytes) {
     using Result = LoadResult<TableFileData>;
     if (bytes.size() > kMaxDataFileBytes) return Result::Failure("the file is too large to be one of ours");
     try {
-        RecordReader reader(bytes);
+        const std::string text = DecodeFileText(bytes);
+        RecordReader reader(text);
         const int firstLine = reader.Line();
         const std::span<const RecordField> first = reader.Next(kFieldsNow);
         const std::size_t count = first.size();
@@ -109,7 +111,7 @@ std::string FormatTableFile(const TableFileData& data) {
         .EndRecord();
     for (const TableYearRecord& year : data.yearRecords)
         writer.WriteCurrency(year.yearNumber).WriteCurrency(year.amount).EndRecord();
-    return writer.Data();
+    return EncodeFileText(writer.Data());
 }
 
 bool SaveTableFile(const std::string& path, const TableFileData& data, std::string* error) {

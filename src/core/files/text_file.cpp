@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -52,11 +53,17 @@ LoadResult<std::string> ReadDataFile(const std::string& path, std::size_t maxByt
     if (info.st_size < 0 || static_cast<std::uintmax_t>(info.st_size) > maxBytes)
         return Result::Failure("the file is too large to be one of ours");
 
+    // A buffer the size of the file and one byte more, to notice growth; read
+    // to the end rather than trusting the size, as the file may change
+    // meanwhile (and some files report no size at all).
     std::string data;
-    data.resize(maxBytes + 1);
+    data.resize(static_cast<std::size_t>(info.st_size) + 1);
     std::size_t used = 0;
-    // Read to the end rather than trusting the size: the file may change meanwhile.
-    while (used < data.size()) {
+    while (true) {
+        if (used == data.size()) {
+            if (data.size() > maxBytes) break;
+            data.resize(std::min(std::max(data.size() * 2, std::size_t{4096}), maxBytes + 1));
+        }
         const ssize_t n = ::read(fd.get(), data.data() + used, data.size() - used);
         if (n < 0) {
             if (errno == EINTR) continue;

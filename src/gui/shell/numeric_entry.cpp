@@ -292,6 +292,10 @@ ChoiceList* ChoiceList::Attach(AppState& state, Interaction& interaction, QCombo
 
 void ChoiceList::Choose() {
     if (options_.onChoose) options_.onChoose();
+    if (options_.onLeaveAfterChoice) {
+        state_.EntryEdited = 1;
+        return;
+    }
     if (options_.clearResults) options_.clearResults();
     state_.EntryEdited = 0;
 }
@@ -307,13 +311,22 @@ bool ChoiceList::eventFilter(QObject* watched, QEvent* event) {
                 return true;
             }
             interaction_.Beep();
+            if (options_.onLeaveAfterChoice) return true;
             if (options_.clearResults) options_.clearResults();
             state_.EntryEdited = 0;
             return true;
         }
         case QEvent::FocusIn:
-        case QEvent::FocusOut:
             if (UserMovesFocus(event)) EmptyClipboard();
+            return false;
+        case QEvent::FocusOut:
+            if (!UserMovesFocus(event)) return false;
+            EmptyClipboard();
+            // A list closed with its screen hands over nothing.
+            if (options_.onLeaveAfterChoice && QApplication::focusWidget()) {
+                if (state_.EntryEdited == 1) options_.onLeaveAfterChoice();
+                state_.EntryEdited = 0;
+            }
             return false;
         case QEvent::Wheel:
             return !box_->hasFocus();

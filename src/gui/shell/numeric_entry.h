@@ -102,6 +102,9 @@ class NumericEntry : public QObject {
 // A drop-down list of fixed choices: typing is refused with a beep (and
 // clears the results), Enter moves on, choosing an entry clears the results.
 // EntryEdited is 0 afterwards in every case.
+// A screen that recalculates by itself sets onLeaveAfterChoice instead:
+// choosing marks the list edited (EntryEdited 1), typing only beeps, and
+// leaving the list while it is edited runs onLeaveAfterChoice.
 class ChoiceList : public QObject {
     Q_OBJECT
   public:
@@ -109,6 +112,7 @@ class ChoiceList : public QObject {
         std::function<void()> clearResults;
         QWidget* next = nullptr;
         std::function<void()> onChoose;  // runs before ClearResults
+        std::function<void()> onLeaveAfterChoice;
     };
     static ChoiceList* Attach(AppState& state, Interaction& interaction, QComboBox* box, Options options);
 

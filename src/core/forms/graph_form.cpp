@@ -1,0 +1,84 @@
+#include "core/forms/graph_form.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/format/numfmt.h"
+
+namespace amortix {
+
+namespace {
+
+// The number of bars: a single point is drawn beside an empty second one.
+std::size_t BarCount(const GraphData& data) {
+    if (data.count <= 0) return 0;
+    return data.count == 1 ? 2 : static_cast<std::size_t>(data.count);
+}
+
+const GraphPoint& PointAt(const GraphData& data, std::size_t i) {
+    static const GraphPoint kEmpty{};
+    return i < data.points.size() ? data.points[i] : kEmpty;
+}
+
+}  // namespace
+
+ChartData TablesChart(const GraphData& data, std::string_view currencySymbol) {
+    ChartData chart;
+    chart.title = data.title;
+    chart.currencySymbol = currencySymbol;
+    chart.kinds = kTablesGraphKinds;
+    chart.printCaption = "&To Printer";
+    for (std::size_t i = 0; i < BarCount(data); ++i) {
+        const GraphPoint& p = PointAt(data, i);
+        chart.labels.push_back(p.label.empty() ? FormatNumber(p.labelNumber, "###") : p.label);
+        chart.values.push_back(p.value);
+    }
+    return chart;
+}
+
+ChartData ComparisonChart(const GraphData& data, std::string_view currencySymbol) {
+    ChartData chart;
+    chart.title = data.title;
+    chart.valueAxisTitle = "Value " + std::string(currencySymbol);
+    chart.labelsInLegend = true;
+    chart.currencySymbol = currencySymbol;
+    chart.kinds = kComparisonGraphKinds;
+    chart.printCaption = "&Printer";
+    for (std::size_t i = 0; i < BarCount(data); ++i) {
+        const GraphPoint& p = PointAt(data, i);
+        chart.labels.push_back(p.label);
+        chart.values.push_back(p.value);
+    }
+    return chart;
+}
+
+ValueAxisTicks MoneyAxis(double largestValue, std::string_view currencySymbol) {
+    ValueAxisTicks axis;
+    const double top = std::isfinite(largestValue) && largestValue > 0 ? largestValue : 1.0;
+    // A step of 1, 2 or 5 times a power of ten giving at most eight intervals.
+    const double magnitude = std::pow(10.0, std::floor(std::log10(top / 8.0)));
+    for (double factor : {1.0, 2.0, 2.5, 5.0, 10.0}) {
+        axis.step = factor * magnitude;
+        if (top / axis.step <= 8.0) break;
+    }
+    const int intervals = static_cast<int>(std::ceil(top / axis.step - 1e-9));
+    axis.max = axis.step * std::max(intervals, 1);
+    const bool cents = axis.step < 1.0;
+    for (int i = 0; i <= std::max(intervals, 1); ++i) {
+        const double v = axis.step * i;
+        axis.values.push_back(v);
+        axis.labels.push_back(MoneyText(currencySymbol, v, cents ? "#,##0.00" : "#,##0"));
+    }
+    return axis;
+}
+
+std::string BarToolTip(const ChartData& chart, int bar) {
+    if (bar < 0 || static_cast<std::size_t>(bar) >= chart.values.size()) return {};
+    const std::size_t i = static_cast<std::size_t>(bar);
+    std::string label = chart.labels[i];
+    if (!chart.labelsInLegend && !label.empty()) label = "Year " + label;
+    if (label.empty()) return {};
+    return label + ": " + MoneyText(chart.currencySymbol, chart.values[i], "#,##0.00");
+}
+
+}  // namespace amortix

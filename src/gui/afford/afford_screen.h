@@ -1,0 +1,121 @@
+#pragma once
+// AffordScreen: the mortgage affordability calculator. The user picks which of
+// principal, monthly payment or period to find, gives the other figures in the
+// green boxes, and reads the answer in the white box beside the chosen option
+// and in the accelerated panel. Leaving an edited box recalculates.
+//
+// The solver and every text are the engine's (core/calc/afford.h,
+// core/forms/afford_form.h); this form wires them to the widgets.
+
+#include <QWidget>
+
+#include <functional>
+
+#include "core/calc/afford.h"
+#include "core/forms/afford_form.h"
+#include "shell/screen_context.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace amortix::gui {
+
+class AffordScreen : public QWidget {
+    Q_OBJECT
+  public:
+    // What the printing subsystem plugs in: print runs after the user
+    // answered Yes to question 1; left empty, the question is all there is.
+    struct Commands {
+        std::function<void(AffordScreen&)> print;
+    };
+
+    explicit AffordScreen(ScreenContext& context, Commands commands = {});
+    ~AffordScreen() override;
+
+    // The Calculate button: solves for the chosen figure and fills the boxes.
+    void Calculate();
+    // Closes the quick help unless it was just opened; marks the box edited.
+    void CloseQuickHelp();
+
+    amortix::AffordSolve Solve() const { return solve_; }
+    const amortix::AffordInputs& Inputs() const { return inputs_; }
+    double MonthlyFactor() const { return monthlyFactor_; }
+    double PeriodFactor() const { return periodFactor_; }
+
+    QGroupBox* Frame1 = nullptr;
+    QRadioButton* MFPrincipalOpt = nullptr;
+    QRadioButton* MFPaymentOpt = nullptr;
+    QRadioButton* MfTermOpt = nullptr;
+
+    QGroupBox* Frame2 = nullptr;
+    QLabel* Label16 = nullptr;
+    QLineEdit* MFInPrincipal = nullptr;
+    QLabel* Label17 = nullptr;
+    QLineEdit* MFInRate = nullptr;
+    QLabel* Label18 = nullptr;
+    QLineEdit* MFInTerm = nullptr;
+    QLabel* Label19 = nullptr;
+    QLineEdit* MFInMthPayment = nullptr;
+    QLabel* Label7 = nullptr;
+    QComboBox* MFCompPeriod = nullptr;
+    QLabel* Label20 = nullptr;
+    QLineEdit* TotalPmts = nullptr;
+
+    QGroupBox* Frame3 = nullptr;
+    QLabel* Label1 = nullptr;
+    QComboBox* MFFreqPmt = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* MFNumPmts = nullptr;
+    QLabel* Label3 = nullptr;
+    QLineEdit* MFDaysinYear = nullptr;
+    QLabel* Label6 = nullptr;
+    QLineEdit* MFNumYrs = nullptr;
+    QLabel* Label8 = nullptr;
+    QLineEdit* MFPiPmt = nullptr;
+    QLabel* Label4 = nullptr;
+    QLineEdit* MFTotIntSaved = nullptr;
+    QLabel* Label21 = nullptr;
+    QLineEdit* MFTotIntPaid = nullptr;
+
+    QPlainTextEdit* MsgText = nullptr;
+    QPlainTextEdit* MFTextBox = nullptr;
+
+    QPushButton* MFCalc = nullptr;
+    QPushButton* MFHelp = nullptr;
+    QPushButton* MFShowIRF = nullptr;
+    QPushButton* Printr = nullptr;
+    QPushButton* MFExit = nullptr;
+
+    QSize sizeHint() const override;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void Load();
+    void ChooseSolve(amortix::AffordSolve solve);
+    void ShowSolve();
+    // A box's figure was stored: show its display form and recalculate.
+    QString Store(QLineEdit* box, const QString& shown);
+    amortix::AffordTexts ShownTexts() const;
+    void ShowTexts(const amortix::AffordTexts& texts);
+    QLineEdit* BoxFor(amortix::AffordBox box) const;
+    void ToggleQuickHelp();
+    void OpenDaysInYear();
+    void Print();
+    void Exit();
+
+    ScreenContext context_;
+    Commands commands_;
+    amortix::AffordInputs inputs_;
+    amortix::AffordSolve solve_ = amortix::AffordSolve::Payment;
+    double monthlyFactor_ = 0;
+    double periodFactor_ = 0;
+};
+
+}  // namespace amortix::gui

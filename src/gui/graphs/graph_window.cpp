@@ -1,0 +1,161 @@
+#include "graphs/graph_window.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/format/messages.h"
+#include "graphs/bar_chart_view.h"
+#include "shell/app_state.h"
+#include "shell/interaction.h"
+#include "shell/main_frame.h"
+#include "shell/twips.h"
+
+namespace amortix::gui {
+
+namespace {
+
+// The window's size on screen, and while printing: the button row starts
+// 6000 twips down, so the printing height leaves it out of the image.
+constexpr int kWidthTwips = 9550;
+constexpr int kHeightTwips = 6450;
+constexpr int kPrintWidthTwips = 9530;
+constexpr int kPrintHeightTwips = 5900;
+constexpr int kButtonRowTwips = 6000;
+constexpr int kContinuePrintout = 1;
+constexpr int kPrintInColour = 2;
+
+QPushButton* Button(const QString& caption, const char* name, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAccessibleName(QString(caption).remove('&'));
+    return button;
+}
+
+// Restores the pointer however the printout ends.
+struct WaitCursor {
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+}  // namespace
+
+GraphWindow::GraphWindow(ScreenContext& context, const QString& formName, amortix::ChartData chart,
+                         QWidget* caller, Commands commands)
+    : context_(context), data_(std::move(chart)), caller_(caller), commands_(std::move(commands)) {
+    setObjectName(formName);
+    setWindowTitle(QString::fromStdString(data_.title).trimmed());
+
+    Graph1 = new BarChartView(this);
+    Graph1->setObjectName("Graph1");
+    Graph1->setAccessibleName("Graph");
+    Sav2D = Button("Show Graph in &2D", "Sav2D", this);
+    ThreeDee = Button("Show Graph in &3D", "ThreeDee", this);
+    Ptr = Button(QString::fromStdString(data_.printCaption), "Ptr", this);
+    ExitBut = Button("E&xit to Menu", "ExitBut", this);
+    Sav2D->hide();
+
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {Sav2D, ThreeDee, Ptr, ExitBut}) buttons->addWidget(b);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(Graph1, 1);
+    layout->addLayout(buttons);
+    // The chart ends where the button row starts, so the printing height
+    // leaves the buttons out of the image.
+    Graph1->setFixedHeight(TwipsToPixelsY(this, kButtonRowTwips) - layout->spacing());
+
+    connect(Sav2D, &QPushButton::clicked, this, [this] {
+        graphKind_ = data_.kinds.flat;
+        DrawGraph2D();
+    });
+    connect(ThreeDee, &QPushButton::clicked, this, [this] {
+        graphKind_ = data_.kinds.depth;
+        ShowGraph3D();
+    });
+    connect(Ptr, &QPushButton::clicked, this, &GraphWindow::PrintGraph);
+    connect(ExitBut, &QPushButton::clicked, this, &GraphWindow::Exit);
+
+    graphKind_ = data_.kinds.flat;
+    DrawGraph2D();
+}
+
+GraphWindow* GraphWindow::Open(ScreenContext& context, const QString& formName, amortix::ChartData chart,
+                               QWidget* caller, Commands commands) {
+    auto* window = new GraphWindow(context, formName, std::move(chart), caller, std::move(commands));
+    if (caller != nullptr) context.frame.HideForm(caller);
+    context.frame.ShowForm(window);
+    if (window->ThreeDee->isEnabled()) window->ThreeDee->setFocus();
+    return window;
+}
+
+QSize GraphWindow::sizeHint() const {
+    return TwipsToPixels(this, QSize(kWidthTwips, kHeightTwips));
+}
+
+QWidget* GraphWindow::Host() {
+    // Inside the frame the form fills its frameless child window.
+    QWidget* parent = parentWidget();
+    return parent != nullptr && qobject_cast<QMdiSubWindow*>(parent) != nullptr ? parent : this;
+}
+
+void GraphWindow::DrawGraph2D() {
+    if (!ThreeDee->isEnabled()) {
+        ThreeDee->setEnabled(true);
+        ThreeDee->setFocus();
+    }
+    Sav2D->show();
+    if (Sav2D->isEnabled()) Sav2D->setEnabled(false);
+    Graph1->Draw(data_, false, printInColour_ || !printing_);
+}
+
+void GraphWindow::ShowGraph3D() {
+    Sav2D->show();
+    if (!Sav2D->isEnabled()) {
+        Sav2D->setEnabled(true);
+        ThreeDee->setEnabled(false);
+    }
+    Sav2D->setFocus();
+    Graph1->Draw(data_, true, printInColour_ || !printing_);
+}
+
+void GraphWindow::Redraw() {
+    if (graphKind_ == data_.kinds.depth)
+        ShowGraph3D();
+    else
+        DrawGraph2D();
+}
+
+void GraphWindow::PrintGraph() {
+    Interaction& ask = context_.interaction;
+    if (ask.AskQuestion(kContinuePrintout) != amortix::kAnswerYes) return;
+    printInColour_ = ask.AskQuestion(kPrintInColour) == amortix::kAnswerYes;
+    printing_ = true;
+    Redraw();
+    {
+        WaitCursor wait;
+        QWidget* host = Host();
+        const QSize onScreen = host->size();
+        host->resize(TwipsToPixels(this, QSize(kPrintWidthTwips, kPrintHeightTwips)));
+        if (commands_.printWindow) commands_.printWindow(*this);
+        context_.frame.PlaceForm(this);
+        host->resize(onScreen);
+    }
+    printing_ = false;
+    printInColour_ = false;
+    // Back to the screen's colours once the image is printed.
+    Redraw();
+}
+
+void GraphWindow::Exit() {
+    QWidget* caller = caller_;
+    MainFrame& frame = context_.frame;
+    frame.UnloadForm(this);
+    if (caller != nullptr) frame.ShowForm(caller);
+}
+
+}  // namespace amortix::gui

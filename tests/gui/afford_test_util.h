@@ -1,0 +1,38 @@
+#pragma once
+// The program with the affordability screen open, driven through its real
+// widgets with a recording Interaction.
+
+#include "afford/afford_screen.h"
+#include "tables_test_util.h"
+
+namespace amortix::gui::test {
+
+class AffordProgram : public TablesProgram {
+  protected:
+    // Opens the screen from the menu, as its button does.
+    AffordScreen* OpenAfford() {
+        QTest::mouseClick(app->Menu().MFindFactor, Qt::LeftButton);
+        QApplication::processEvents();
+        a = nullptr;
+        for (AffordScreen* form : app->Frame().findChildren<AffordScreen*>(kAffordabilityScreen))
+            if (form->isVisible()) a = form;
+        EXPECT_NE(a, nullptr);
+        return a;
+    }
+
+    // Types into a box and leaves it by Enter, which recalculates.
+    void Give(QLineEdit* box, const QString& keys) {
+        Type(box, keys);
+        QTest::keyClick(box, Qt::Key_Return);
+        QApplication::processEvents();
+    }
+
+    void ExitAfford() {
+        Click(a->MFExit);
+        QApplication::processEvents();
+    }
+
+    AffordScreen* a = nullptr;
+};
+
+}  // namespace amortix::gui::test

@@ -1,0 +1,229 @@
+// The graph windows: the bars they draw (checked against the command line),
+// the 2D/3D buttons and the printout's questions.
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+
+#include "core/calc/comparison.h"
+#include "graphs/bar_chart_view.h"
+#include "graphs/graph_window.h"
+#include "graphs/graphs.h"
+#include "shell/twips.h"
+#include "tables_test_util.h"
+
+namespace amortix::gui {
+namespace {
+
+using amortix::TablesMode;
+using test::TablesProgram;
+
+QJsonObject Cli(const QStringList& arguments) {
+    QProcess cli;
+    cli.start(AMORTIX_CLI_PATH, arguments + QStringList{"--format", "json"});
+    EXPECT_TRUE(cli.waitForFinished(20000));
+    EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    return QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
+}
+
+class Graphs : public TablesProgram {
+  protected:
+    GraphWindow* Window(const char* name) {
+        GraphWindow* found = nullptr;
+        for (GraphWindow* w : app->Frame().findChildren<GraphWindow*>(name))
+            if (w->isVisible()) found = w;
+        return found;
+    }
+    // Calculates on the tables screen and opens its graph.
+    GraphWindow* TablesGraph(TablesMode mode, const char* principal, const char* rate, const char* term,
+                             int frequency) {
+        Open(mode);
+        Type(s->InPrincipal, principal);
+        Type(s->InRate, rate);
+        Type(s->InTerm, term);
+        Choose(s->FreqPmt, frequency);
+        Click(s->Option1);
+        Calculate();
+        Click(s->MGraphs);
+        QApplication::processEvents();
+        return Window("GraphsAll");
+    }
+};
+
+TEST_F(Graphs, TablesBarsAreTheBalancesAtTheStartOfEachYear) {
+    const struct {
+        TablesMode mode;
+        const char* principal;
+        const char* rate;
+        const char* term;
+        int frequency;  // list index
+        int bars;
+        QStringList cli;
+    } cases[] = {
+        {TablesMode::Mortgage, "100000", "10.125", "25", 0, 25, {"--years", "25"}},
+        {TablesMode::PersonalLoan,
+         "5000",
+         "9",
+         "12",
+         0,
+         2,
+         {"--mode", "loan", "--months", "12", "--rate", "9"}},
+        {TablesMode::Mortgage,
+         "250000",
+         "6",
+         "40",
+         5,
+         0,
+         {"--years", "40", "--rate", "6", "--frequency", "weekly-acc"}},
+    };
+    for (const auto& c : cases) {
+        GraphWindow* w = TablesGraph(c.mode, c.principal, c.rate, c.term, c.frequency);
+        ASSERT_NE(w, nullptr);
+        EXPECT_FALSE(s->isVisible()) << "the tables screen is hidden while its graph is open";
+        QStringList args{"schedule", "--principal", c.principal, "--view", "all"};
+        const QJsonObject graph = Cli(args + c.cli)["graph"].toObject();
+        const QJsonArray points = graph["points"].toArray();
+        const QList<qreal> bars = w->Graph1->BarValues();
+        const QStringList labels = w->Graph1->CategoryLabels();
+        if (c.bars != 0) {
+            EXPECT_EQ(bars.size(), c.bars) << c.principal;
+        }
+        ASSERT_LE(bars.size(), points.size());
+        for (qsizetype i = 0; i < bars.size(); ++i) {
+            EXPECT_DOUBLE_EQ(bars[i], points[i].toArray()[1].toDouble()) << c.principal << " bar " << i;
+            EXPECT_EQ(labels[i].toDouble(), points[i].toArray()[0].toDouble());
+        }
+        EXPECT_EQ(w->Graph1->chart()->title(), graph["title"].toString());
+        EXPECT_TRUE(w->Graph1->LegendTexts().isEmpty());
+        EXPECT_EQ(w->Graph1->ValueAxisTitle(), "");
+        Click(w->ExitBut);
+        QApplication::processEvents();
+        EXPECT_TRUE(s->isVisible());
+        Click(s->MExit);
+    }
+}
+
+TEST_F(Graphs, ButtonsAndFocusFollowTheDrawing) {
+    GraphWindow* w = TablesGraph(TablesMode::Mortgage, "100000", "8", "20", 0);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->GraphKind(), 3);
+    EXPECT_TRUE(w->Sav2D->isVisible());
+    EXPECT_FALSE(w->Sav2D->isEnabled());
+    EXPECT_TRUE(w->ThreeDee->isEnabled());
+    const struct {
+        QPushButton* GraphWindow::*click;
+        int kind;
+        bool depth;
+        bool sav2dEnabled;
+        QPushButton* GraphWindow::*focus;
+    } steps[] = {
+        {&GraphWindow::ThreeDee, 5, true, true, &GraphWindow::Sav2D},
+        {&GraphWindow::Sav2D, 3, false, false, &GraphWindow::ThreeDee},
+        {&GraphWindow::ThreeDee, 5, true, true, &GraphWindow::Sav2D},
+    };
+    for (const auto& step : steps) {
+        Click(w->*step.click);
+        EXPECT_EQ(w->GraphKind(), step.kind);
+        EXPECT_EQ(w->Graph1->Depth(), step.depth);
+        EXPECT_EQ(w->Sav2D->isEnabled(), step.sav2dEnabled);
+        EXPECT_EQ(w->ThreeDee->isEnabled(), !step.sav2dEnabled);
+        EXPECT_EQ(QApplication::focusWidget(), w->*step.focus);
+    }
+}
+
+// The share of clearly coloured pixels in an image.
+double ColouredShare(const QImage& image) {
+    int coloured = 0;
+    for (int y = 0; y < image.height(); y += 2)
+        for (int x = 0; x < image.width(); x += 2)
+            if (image.pixelColor(x, y).hsvSaturation() > 60) ++coloured;
+    return coloured * 4.0 / (image.width() * image.height());
+}
+
+TEST_F(Graphs, PrintingAsksTwiceAndPrintsTheChartAloneInTheChosenColours) {
+    amortix::GraphData data;
+    data.title = "Mortgage balance at start of each Year";
+    data.count = 5;
+    for (int i = 1; i <= 6; ++i) data.points.push_back({{}, double(i), 100000.0 - 15000.0 * i});
+    std::vector<QImage> printed;
+    GraphWindow::Commands commands;
+    commands.printWindow = [&printed](QWidget& window) { printed.push_back(window.grab().toImage()); };
+    GraphWindow* w = GraphWindow::Open(Context(), "GraphsAll", amortix::TablesChart(data, "$"), nullptr,
+                                       std::move(commands));
+    const QSize size = w->parentWidget()->size();
+    const QPoint place = w->parentWidget()->pos();
+
+    const struct {
+        std::deque<std::optional<int>> answers;
+        std::vector<int> asked;
+        bool prints;
+        bool colour;
+    } cases[] = {
+        {{0}, {1}, false, false},
+        {{std::nullopt}, {1}, false, false},
+        {{6, 0}, {1, 2}, true, false},
+        {{6, 6}, {1, 2}, true, true},
+    };
+    for (const auto& c : cases) {
+        printed.clear();
+        Recorded().questions.clear();
+        Recorded().answers = c.answers;
+        Click(w->Ptr);
+        EXPECT_EQ(Recorded().questions, c.asked);
+        ASSERT_EQ(printed.size(), c.prints ? 1U : 0U);
+        if (c.prints) {
+            // The chart alone, in colour or in greys.
+            EXPECT_EQ(printed[0].size(), TwipsToPixels(w, QSize(9530, 5900)) * printed[0].devicePixelRatio());
+            if (c.colour)
+                EXPECT_GT(ColouredShare(printed[0]), 0.05);
+            else
+                EXPECT_EQ(ColouredShare(printed[0]), 0.0);
+        }
+        EXPECT_EQ(w->parentWidget()->size(), size);
+        EXPECT_EQ(w->parentWidget()->pos(), place);
+        EXPECT_FALSE(w->PrintInColour());
+        EXPECT_GT(ColouredShare(w->grab().toImage()), 0.05) << "the screen keeps its colours";
+    }
+    Click(w->ExitBut);
+}
+
+TEST_F(Graphs, ComparisonBarsCarryTheRowsInTheLegend) {
+    State().CurrencySymbol = "\xC2\xA3";
+    amortix::Comparison comparison;
+    const QStringList rows[] = {{}, {"--frequency", "biweekly-acc"}, {"--rate", "8"}};
+    QStringList cliArgs{"compare"};
+    int count = 0;
+    for (const QStringList& row : rows) {
+        amortix::ComparisonInputs in;
+        if (count == 1) in.frequency = " Biweekly(Acc)";
+        if (count == 2) in.ratePercent = 8.0;
+        comparison.Calculate(in);
+        cliArgs << "--row" << row.join(' ');
+        ++count;
+    }
+    QWidget caller;
+    app->Frame().ShowForm(&caller);
+    GraphWindow* w = OpenComparisonGraph(Context(), comparison, caller);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->objectName(), "MCGraph");
+    EXPECT_EQ(w->GraphKind(), 6);
+    const QJsonObject graph = Cli(cliArgs)["graph"].toObject();
+    const QJsonArray points = graph["points"].toArray();
+    ASSERT_EQ(w->Graph1->BarValues().size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_DOUBLE_EQ(w->Graph1->BarValues()[i], points[i].toArray()[1].toDouble());
+        EXPECT_EQ(w->Graph1->LegendTexts()[i], points[i].toArray()[0].toString());
+    }
+    EXPECT_EQ(w->Graph1->LegendTexts()[0], "Row  1");
+    EXPECT_EQ(w->Graph1->chart()->title(), " Total mortgage interest paid");
+    EXPECT_EQ(w->Graph1->ValueAxisTitle(), QString::fromUtf8("Value \xC2\xA3"));
+    EXPECT_TRUE(w->Graph1->ValueAxisLabels().last().startsWith(QString::fromUtf8("\xC2\xA3")));
+    Click(w->ThreeDee);
+    EXPECT_EQ(w->GraphKind(), 7);
+    Click(w->ExitBut);
+    app->Frame().HideForm(&caller);
+}
+
+}  // namespace
+}  // namespace amortix::gui
