@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -279,6 +280,22 @@ void GridWidget::SetColWidth(int column, int twips) {
     if (column < 0 || column >= Cols()) return;
     colWidth_[static_cast<std::size_t>(column)] = std::max(twips, 1);
     ApplyColumnWidth(column);
+}
+
+int GridWidget::CellTwipsFor(const QString& text) const {
+    // The cell's text margins on both sides, and its grid line.
+    const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 2;
+    return PixelsToTwipsX(this, fontMetrics().horizontalAdvance(text) + margins) + 1;
+}
+
+void GridWidget::WidenColumnsToTexts() {
+    for (int c = 0; c < Cols(); ++c) {
+        int widest = 0;
+        for (int r = 1; r < Rows(); ++r)
+            widest = std::max(widest, fontMetrics().horizontalAdvance(model_.Text(r, c)));
+        const int twips = CellTwipsFor(QString()) + PixelsToTwipsX(this, widest);
+        if (twips > ColWidth(c)) SetColWidth(c, twips);
+    }
 }
 
 void GridWidget::ApplyColumnWidth(int column) {

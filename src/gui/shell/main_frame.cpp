@@ -29,7 +29,6 @@ MainFrame::MainFrame(AppState& state, QWidget* parent) : QMainWindow(parent), st
     area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     area_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll_->setWidget(area_);
-    area_->installEventFilter(this);
     setCentralWidget(scroll_);
 }
 
@@ -120,28 +119,17 @@ void MainFrame::PlaceForm(QWidget* form) {
     QMdiSubWindow* window = WindowOf(form);
     if (!window) return;
     const QPoint pos = FullSizeFormPosition(state_, this);
-    // The form fills the area to its right and bottom edges, and is never
-    // smaller than its design; the area is as large as the form needs, so the
-    // frame's scroll bars reach all of it.
+    // The form keeps its design size (in the small layout it reaches out
+    // over the area's corner by the offset); the area is as large as the form
+    // needs, so the frame's scroll bars reach all of it.
     const QSize design = FormSize(form);
-    const QSize reach(std::max(0, pos.x()) + design.width(), std::max(0, pos.y()) + design.height());
-    area_->setMinimumSize(reach);
-    const QSize room = scroll_->maximumViewportSize().expandedTo(reach);
-    window->setGeometry(QRect(pos, QSize(room.width() - pos.x(), room.height() - pos.y())));
+    area_->setMinimumSize(std::max(0, pos.x()) + design.width(), std::max(0, pos.y()) + design.height());
+    window->setGeometry(QRect(pos, design + QSize(std::max(0, -pos.x()), std::max(0, -pos.y()))));
 }
 
 void MainFrame::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     UpdateLayout();
-}
-
-bool MainFrame::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == area_ && event->type() == QEvent::Resize && !placing_) {
-        placing_ = true;
-        if (QWidget* form = ActiveForm()) PlaceForm(form);
-        placing_ = false;
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 }  // namespace amortix::gui

@@ -48,12 +48,11 @@ class MainFrame : public QMainWindow {
     QWidget* ActiveForm() const;
 
     // Moves a form to (-60, -30) twips in the small layout, (1200, 1000) in
-    // the large one, and stretches it to the area's far edges.
+    // the large one.
     void PlaceForm(QWidget* form);
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     QMdiSubWindow* WindowOf(QWidget* form) const;
@@ -68,7 +67,6 @@ class MainFrame : public QMainWindow {
     QMdiArea* area_ = nullptr;
     QWidget* menu_ = nullptr;
     std::map<QWidget*, QPointer<QWidget>> lastFocus_;  // by hidden form
-    bool placing_ = false;
 };
 
 }  // namespace amortix::gui

@@ -1,5 +1,6 @@
 #pragma once
-// Dates as the user reads and types them: the system's short date format.
+// Dates as the user reads and types them: the short date format of the
+// default locale (the system's, unless a test sets another).
 
 #include <QDate>
 #include <QLocale>
@@ -15,7 +16,7 @@ QDate DateFromSerial(DaySerial serial);
 DaySerial SerialFromDate(const QDate& date);
 
 // The serial in the locale's short date format.
-QString ShortDateText(DaySerial serial, const QLocale& locale = QLocale::system());
+QString ShortDateText(DaySerial serial, const QLocale& locale = QLocale());
 
 // A date as a person types it in the locale's conventions: the short or long
 // form ("15/01/2027", "15 January 2027", with or without the weekday), with
@@ -23,10 +24,10 @@ QString ShortDateText(DaySerial serial, const QLocale& locale = QLocale::system(
 // (2027-01-15). A two-digit year is taken in the hundred years around `today`
 // (50 back, 49 ahead), so every date a schedule shows reads back to itself.
 // Nothing when the text is no date in any of these forms.
-std::optional<DaySerial> ParseShortDate(const QString& text, const QLocale& locale = QLocale::system(),
+std::optional<DaySerial> ParseShortDate(const QString& text, const QLocale& locale = QLocale(),
                                         const QDate& today = QDate::currentDate());
 
 // A formatter for the engine's grid and report texts.
-DateFormatter ShortDateFormatter(const QLocale& locale = QLocale::system());
+DateFormatter ShortDateFormatter(const QLocale& locale = QLocale());
 
 }  // namespace amortix::gui

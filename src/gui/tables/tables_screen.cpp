@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDate>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -407,6 +408,13 @@ void TablesScreen::LayOutGrid() {
         MGrid->SetFixedAlignment(c, kAlignCenter);
         MGrid->SetTextAt(0, c, Q(amortix::GridHeader(c, amortix::ScheduleView::Annual, false)));
     }
+    // Room for the widest date the short format gives (month names differ in
+    // width, and so do digits in some fonts).
+    int dateTwips = 0;
+    for (const int year : {2000, 2088})
+        for (QDate day(year, 1, 1); day.year() == year; day = day.addDays(1))
+            dateTwips = std::max(dateTwips, MGrid->CellTwipsFor(ShortDateText(SerialFromDate(day))));
+    MGrid->SetColWidth(0, std::max(MGrid->ColWidth(0), dateTwips));
 }
 
 amortix::ScheduleInputs TablesScreen::Inputs() const {
@@ -512,6 +520,9 @@ void TablesScreen::FillGrid(std::shared_ptr<const amortix::ScheduleResult> resul
     MGrid->SetTextAt(0, 0, Q(result->GridCell(0, 0)));
     MGrid->SetCellFunction(
         [result](int row, int column) { return QString::fromStdString(result->GridCell(row, column)); });
+    // A figure larger than the columns were laid out for widens its column
+    // rather than being cut.
+    MGrid->WidenColumnsToTexts();
     MGrid->CollapseSelection(1, 0);
     MGrid->scrollToTop();
 }
