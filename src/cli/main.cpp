@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include <iostream>
+#include <string>
 #include <vector>
 
 #include "cli/commands.h"
@@ -13,6 +14,11 @@ int main(int argc, char** argv) {
     using namespace amortix::cli;
     CLI::App app{"Amortix mortgage and loan calculator, command-line front"};
     app.require_subcommand(1);
+    app.set_version_flag("--version", std::string("amortix-cli ") + AMORTIX_VERSION);
+    app.footer(
+        "Each command takes --help for its options. Exit status: 0 done (calculation messages go to\n"
+        "standard error), 1 a report with nothing to print or a file that cannot be read, 2 bad\n"
+        "options. The manual page amortix-cli(1) has every option and examples.");
     std::vector<Runner> runners;
     runners.push_back(AddScheduleCommand(app));
     runners.push_back(AddCompareCommand(app));
@@ -23,6 +29,8 @@ int main(int argc, char** argv) {
     } catch (const CLI::CallForHelp& e) {
         return app.exit(e);
     } catch (const CLI::CallForAllHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForVersion& e) {
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
         std::cerr << "amortix-cli: " << e.what() << '\n';

@@ -3,6 +3,7 @@
 //   application.RegisterScreen(kTablesScreen, [](ScreenContext& c) { return new TablesScreen(c); });
 // Forms without a registration open as a placeholder.
 #include "afford/afford_screen.h"
+#include "compare/comparison_screen.h"
 #include "graphs/graphs.h"
 #include "shell/application.h"
 #include "tables/tables_screen.h"
@@ -14,6 +15,13 @@ void RegisterScreens(Application& application) {
         TablesScreen::Commands commands;
         commands.showGraph = [c](TablesScreen& s) mutable { OpenTablesGraph(c, s); };
         return new TablesScreen(c, std::move(commands));
+    });
+    application.RegisterScreen(kComparisonScreen, [](ScreenContext& c) {
+        ComparisonScreen::Commands commands;
+        commands.showGraph = [c](ComparisonScreen& s) mutable {
+            OpenComparisonGraph(c, s.Form().Table(), s);
+        };
+        return new ComparisonScreen(c, std::move(commands));
     });
     application.RegisterScreen(kAffordabilityScreen, [](ScreenContext& c) { return new AffordScreen(c); });
 }

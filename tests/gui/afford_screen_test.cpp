@@ -64,6 +64,7 @@ TEST_F(AffordScreenTest, OpensWithThePaymentOfTheDefaultFigures) {
         EXPECT_EQ(State().EntryEdited, 0);
         EXPECT_TRUE(a->MsgText->isHidden());
         EXPECT_TRUE(a->MFTextBox->isHidden());
+        EXPECT_TRUE(a->MFInPrincipal->hasFocus());
         ExitAfford();
         EXPECT_EQ(app->Frame().windowTitle(), " Amortix Menu");
     }
@@ -149,6 +150,15 @@ TEST_F(AffordScreenTest, APeriodAbove40BecomesFortyWithMessage5) {
                                                " Biweekly(Acc)", amortix::DayBasis{}, "$");
     EXPECT_EQ(a->MFInMthPayment->text(), QString::fromStdString(expected.texts.MFInMthPayment));
     EXPECT_EQ(a->MFNumYrs->text(), QString::fromStdString(expected.texts.MFNumYrs));
+
+    // Also a period the user did not type.
+    Give(a->MFInTerm, "20");
+    a->MFInTerm->setText("50");
+    Enter(a->MFInTerm);
+    Enter(a->MFInRate);
+    EXPECT_EQ(Recorded().messages, (std::vector<int>{5, 5}));
+    EXPECT_EQ(a->MFInTerm->text(), "              40");
+    EXPECT_EQ(a->MFInMthPayment->text(), QString::fromStdString(expected.texts.MFInMthPayment));
 }
 
 TEST_F(AffordScreenTest, AListRecalculatesWhenLeftAfterAChoiceOnly) {
@@ -280,7 +290,7 @@ TEST_F(AffordScreenTest, ControlsCarryTheirCaptionsAndHelpTopics) {
         {a->MFCompPeriod, "Interest compounding periods per year."},
         {a->TotalPmts, "Total interest paid."},
         {a->MFFreqPmt, "Frequency and type of payment."},
-        {a->MFNumPmts, "Number of pay- ments each year."},
+        {a->MFNumPmts, "Number of payments each year."},
         {a->MFDaysinYear, "Days in year."},
         {a->MFNumYrs, "Number of years to final payment."},
         {a->MFPiPmt, "Each payment. Principal and interest."},

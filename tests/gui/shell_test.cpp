@@ -81,6 +81,8 @@ TEST_F(Program, StartsWithDefaultsWhenThereIsNoSettingsFile) {
     EXPECT_GE(App().Frame().width(), design.width());
     EXPECT_GE(App().Frame().height(), design.height());
     EXPECT_FALSE(QFile::exists(SettingsFile()));  // nothing is written at start
+    // The program's icon, from its resources, in both drawn sizes.
+    EXPECT_EQ(App().Frame().windowIcon().availableSizes(), (QList<QSize>{{48, 48}, {256, 256}}));
 }
 
 TEST_F(Program, ReadsThePersonalSettingsAtStart) {
@@ -329,7 +331,7 @@ TEST_F(Program, MenuButtonsOpenTheirScreensAndTheScreensReturn) {
     const Case cases[] = {
         {"MortCalc", "MortgageCalc", " Mortgage Tables", 1, "MExit"},
         {"PersonalLoan", "MortgageCalc", " Loan Tables", 2, "MExit"},
-        {"CompMort", "MortComp", " Mortgage Comparison Tables", 2, "PlaceholderExit"},
+        {"CompMort", "MortComp", " Mortgage Comparison Tables", 2, "MCExit"},
         {"MFindFactor", "MortFindFactor", " Mortgage Affordability", 2, "MFExit"},
     };
     App().Start();

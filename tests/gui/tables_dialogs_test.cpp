@@ -29,7 +29,8 @@ class PrePay : public TablesProgram {
 
     AdditionalPaymentsDialog& Show(double periodYears = 25) {
         State().TableInputs[3] = periodYears;
-        dialog = std::make_unique<AdditionalPaymentsDialog>(Context(), s->AddPmtsOn, s);
+        dialog = std::make_unique<AdditionalPaymentsDialog>(Context(), State().ExtraPayments,
+                                                            State().TableInputs[3], s->AddPmtsOn, s);
         test::ShowActive(dialog.get());
         return *dialog;
     }

@@ -114,7 +114,8 @@ TEST_F(TablesScreenshots, Mortgage) {
     Save("tables-date-dialog", {&date});
     date.reject();
 
-    AdditionalPaymentsDialog prepay(Context(), s->AddPmtsOn, s);
+    AdditionalPaymentsDialog prepay(Context(), State().ExtraPayments, State().TableInputs[3], s->AddPmtsOn,
+                                    s);
     prepay.show();
     Save("tables-additional-payments", {&prepay});
     prepay.reject();

@@ -39,16 +39,25 @@ std::optional<PersonalSettings> LoadPersonalSettings(const std::string& path) {
     return std::move(result.value());
 }
 
+std::string FormatPersonalSettings(const PersonalSettings& settings) {
+    // The reader refuses other choices; so does the writer.
+    if (settings.printerFontChoice < 0 || settings.printerFontChoice > 1)
+        throw FormatError("printer font choice outside 0 to 1");
+    if (settings.compoundSetting < 0 || settings.compoundSetting > 4)
+        throw FormatError("compounding outside 0 to 4");
+    RecordWriter writer;
+    writer.WriteInteger(settings.printerFontChoice)
+        .WriteText(settings.userName)
+        .WriteText(settings.currencySymbol)
+        .WriteInteger(settings.compoundSetting)
+        .EndRecord();
+    return EncodeFileText(writer.Data());
+}
+
 bool SavePersonalSettings(const std::string& path, const PersonalSettings& settings) {
     std::string data;
     try {
-        RecordWriter writer;
-        writer.WriteInteger(settings.printerFontChoice)
-            .WriteText(settings.userName)
-            .WriteText(settings.currencySymbol)
-            .WriteInteger(settings.compoundSetting)
-            .EndRecord();
-        data = EncodeFileText(writer.Data());
+        data = FormatPersonalSettings(settings);
     } catch (const FormatError&) {
         return false;
     }

@@ -34,5 +34,7 @@ LoadResult<PersonalSettings> ParsePersonalSettings(std::string_view bytes);
 // Writes the file (through a temporary file and a rename); false on failure,
 // also for a name or symbol holding a double quote, which the file cannot hold.
 bool SavePersonalSettings(const std::string& path, const PersonalSettings& settings);
+// The file's bytes; throws FormatError for settings that cannot be stored.
+std::string FormatPersonalSettings(const PersonalSettings& settings);
 
 }  // namespace amortix

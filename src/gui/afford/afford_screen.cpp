@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 #include <span>
@@ -72,9 +73,11 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) 
     return button;
 }
 
-// A box's label names it for screen readers, without the padding blanks.
+// A box's label names it for screen readers, without the padding blanks and
+// with a word broken across the caption's lines ("pay-     ments") whole again.
 void Name(QWidget* box, const QLabel* label) {
-    box->setAccessibleName(label->text().simplified());
+    static const QRegularExpression broken("(\\w)- +(\\w)");
+    box->setAccessibleName(label->text().simplified().replace(broken, "\\1\\2"));
 }
 
 void Highlight(QLabel* label, bool on) {
@@ -208,6 +211,14 @@ AffordScreen::AffordScreen(ScreenContext& context, Commands commands)
     term.kind = NumericEntry::Kind::Whole;
     term.clearResults = close;
     term.next = MFInMthPayment;
+    // The limit holds for whatever the box shows, typed or not; a corrected
+    // period is stored and calculated like a typed one.
+    term.onLeave = [this] {
+        if (amortix::ParseNumber(MFInTerm->text().toStdString()) <= 40) return;
+        context_.interaction.ShowMessage(5);
+        MFInTerm->setText("40");
+        context_.state.EntryEdited = 1;
+    };
     term.store = [this](double) {
         // The period is whole years, 40 at most.
         const auto entry = amortix::EnterTerm(amortix::TablesMode::Mortgage, MFInTerm->text().toStdString());
@@ -254,6 +265,14 @@ AffordScreen::AffordScreen(ScreenContext& context, Commands commands)
     setTabOrder(MFInMthPayment, MFCompPeriod);
     setTabOrder(MFCompPeriod, MFFreqPmt);
     setTabOrder(MFFreqPmt, MFCalc);
+    // The option buttons come last, so the screen opens in the principal box.
+    setTabOrder(MFCalc, MFHelp);
+    setTabOrder(MFHelp, MFShowIRF);
+    setTabOrder(MFShowIRF, Printr);
+    setTabOrder(Printr, MFExit);
+    setTabOrder(MFExit, MFPrincipalOpt);
+    setTabOrder(MFPrincipalOpt, MFPaymentOpt);
+    setTabOrder(MFPaymentOpt, MfTermOpt);
 
     connect(MFPrincipalOpt, &QRadioButton::clicked, this,
             [this] { ChooseSolve(amortix::AffordSolve::Principal); });

@@ -1,6 +1,7 @@
 #include "shell/application.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QPushButton>
 #include <QScreen>
 
@@ -39,6 +40,13 @@ Application::~Application() {
 }
 
 void Application::Start() {
+    // Every window, dialog and the task bar show the program's icon; the
+    // desktop entry's name ties a running window to its menu entry.
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/amortix-48.png"));
+    icon.addFile(QStringLiteral(":/icons/amortix-256.png"));
+    QApplication::setWindowIcon(icon);
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.amortix.Amortix"));
     menu_->Load();
     frame_->ShowForm(menu_);
     // The frame starts at the screen's top-left corner, 9615 x 6810 twips or

@@ -212,7 +212,13 @@ void NumericEntry::LostFocus() {
     // Focus that goes nowhere is a box being closed or destroyed with its
     // screen, not a value the user hands over.
     if (!QApplication::focusWidget()) return;
-    if (state_.EntryEdited != 1 || storing_ || !line_) return;
+    if (storing_ || !line_) return;
+    if (options_.onLeave) {
+        storing_ = true;  // a message shown here moves the focus again
+        options_.onLeave();
+        storing_ = false;
+    }
+    if (state_.EntryEdited != 1 || !line_) return;
     storing_ = true;
     QString shown;
     if (options_.kind == Kind::Text) {

@@ -63,6 +63,10 @@ class NumericEntry : public QObject {
         // Run when an entry of a list-and-text box is chosen, before
         // ClearResults (the term box erases the additional payments here).
         std::function<void()> onChoose;
+        // Run whenever the user moves the focus out of the box, edited or
+        // not, before an edited value is stored (a limit that also holds for
+        // a text the user did not type is checked here).
+        std::function<void()> onLeave;
         bool selectAllOnFocus = true;     // plain boxes; list-and-text boxes never select
         bool deleteClearsResults = true;  // the Delete key runs ClearResults
         bool firstKeyEmpties = true;      // the first key replaces the text

@@ -43,14 +43,15 @@ constexpr const char* kMonthCaptions[] = {" 1", " 2", " 3", " 4", " 5", " 6",
 
 }  // namespace
 
-AdditionalPaymentsDialog::AdditionalPaymentsDialog(ScreenContext& context, QWidget* indicator,
-                                                   QWidget* parent)
-    : QDialog(parent), context_(context), indicator_(indicator) {
+AdditionalPaymentsDialog::AdditionalPaymentsDialog(ScreenContext& context,
+                                                   amortix::AdditionalPayments& payments, double periodYears,
+                                                   QWidget* indicator, QWidget* parent)
+    : QDialog(parent), context_(context), payments_(payments), indicator_(indicator) {
     setObjectName("MortPrePay");
     setWindowTitle("Additional Payments");
     AppState& state = context_.state;
     // The payments as they stand, for the period on the screen.
-    form_ = std::make_unique<amortix::PrePayForm>(state.ExtraPayments, state.TableInputs[3]);
+    form_ = std::make_unique<amortix::PrePayForm>(payments_, periodYears);
 
     Frame2 = new QGroupBox("Select type of payment", this);
     Frame2->setObjectName("Frame2");
@@ -166,7 +167,7 @@ AdditionalPaymentsDialog::~AdditionalPaymentsDialog() = default;
 
 void AdditionalPaymentsDialog::Display() {
     AppState& state = context_.state;
-    state.ExtraPayments = form_->Payments();
+    payments_ = form_->Payments();
     Frame3->setEnabled(form_->PercentEnabled());
     Frame4->setEnabled(form_->AmountsEnabled());
     // A percentage being typed stays as typed until the box is left.
@@ -224,7 +225,7 @@ void AdditionalPaymentsDialog::done(int result) {
             state.EntryEdited = 0;
         }
         const bool inForce = form_->Accept();
-        state.ExtraPayments = form_->Payments();
+        payments_ = form_->Payments();
         ShowAdditionalPaymentsInForce(indicator_, inForce);
     }
     QDialog::done(result);

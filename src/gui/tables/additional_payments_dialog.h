@@ -1,8 +1,9 @@
 #pragma once
 // AdditionalPaymentsDialog: the additional payments, a percentage increase of every payment
 // and lump sums in chosen years, paid in one month of the year. A thin window
-// over amortix::PrePayForm, which holds every rule; the form's state is the
-// program's shared state (AppState::ExtraPayments) after every action.
+// over amortix::PrePayForm, which holds every rule; the payments the caller
+// hands in (the tables screen's or the comparison's) hold the form's state
+// after every action.
 
 #include <QDialog>
 
@@ -18,7 +19,8 @@ class QRadioButton;
 
 namespace amortix {
 class PrePayForm;
-}
+struct AdditionalPayments;
+}  // namespace amortix
 
 namespace amortix::gui {
 
@@ -32,8 +34,10 @@ void ShowAdditionalPaymentsInForce(QWidget* indicator, bool inForce);
 class AdditionalPaymentsDialog : public QDialog {
     Q_OBJECT
   public:
-    // `indicator` is the caller's label that shows whether payments are in force.
-    AdditionalPaymentsDialog(ScreenContext& context, QWidget* indicator, QWidget* parent);
+    // Edits `payments` for a period of `periodYears`; `indicator` is the
+    // caller's label that shows whether payments are in force.
+    AdditionalPaymentsDialog(ScreenContext& context, amortix::AdditionalPayments& payments,
+                             double periodYears, QWidget* indicator, QWidget* parent);
     ~AdditionalPaymentsDialog() override;
 
     QGroupBox* Frame2 = nullptr;
@@ -61,6 +65,7 @@ class AdditionalPaymentsDialog : public QDialog {
     void RefreshGrid();
 
     ScreenContext context_;
+    amortix::AdditionalPayments& payments_;
     QWidget* indicator_ = nullptr;
     std::unique_ptr<amortix::PrePayForm> form_;
     bool accepted_ = false;

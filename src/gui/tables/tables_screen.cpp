@@ -585,7 +585,8 @@ void TablesScreen::ToggleDates() {
 void TablesScreen::OpenAdditionalPayments() {
     ClearResults();
     context_.state.EntryEdited = 0;
-    AdditionalPaymentsDialog dialog(context_, AddPmtsOn, this);
+    AdditionalPaymentsDialog dialog(context_, context_.state.ExtraPayments, context_.state.TableInputs[3],
+                                    AddPmtsOn, this);
     dialog.exec();
 }
 

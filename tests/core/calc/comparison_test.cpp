@@ -137,6 +137,58 @@ TEST(Comparison, AmountFallsOnTheChosenMonth) {
     }
 }
 
+// The comparison adds an anniversary's amount to the principal part in double
+// precision, not in currency: here that moves the total interest by a cent.
+TEST(Comparison, AnniversaryAmountsAddInDoublePrecision) {
+    Comparison comparison;
+    ComparisonInputs in = WithAmounts({{3, 5000}, {9, 1000}}, 4);
+    in.principal = 100035.00;
+    EXPECT_EQ(comparison.Calculate(in).cells[11], "$137,249.36");
+}
+
+TEST(Comparison, AnAmountEqualToTheBalanceLessThePreviousPrincipalIsSkipped) {
+    // 1,960,520.5097 is the balance after payment 24 less that payment's
+    // principal part, exactly: the year-3 amount on the edge of being applied.
+    const struct {
+        double amount;
+        bool applied;
+    } cases[] = {{1960520.5097, false}, {1960520.5096, true}};
+    for (const auto& c : cases) {
+        Comparison comparison;
+        ComparisonInputs in = WithAmounts({{3, c.amount}});
+        in.principal = 2001411.10;
+        const ComparisonRun run = comparison.Calculate(in);
+        ASSERT_TRUE(run.added);
+        EXPECT_EQ(run.listed, c.applied) << c.amount;
+        EXPECT_EQ(run.cells[5][0] == '*', c.applied) << c.amount;
+    }
+}
+
+TEST(Comparison, DaysInYearSetTheRateOfTheWeekFrequencies) {
+    struct Case {
+        int preset;
+        const char* frequency;
+        const char* days;
+        const char* factor;
+        const char* retired;
+    };
+    const Case cases[] = {
+        {0, " Biweekly(Acc)", "365.25", "0.0038721", "18.50"},
+        {2, "      2 Weeks", "364", "0.00388542", "24.77"},
+        {3, "   Weekly(Acc)", "363", "0.00194618", "18.67"},
+        {0, "  Semimonthly", "Normal", "0.00420989", "24.79"},
+    };
+    for (const Case& c : cases) {
+        Comparison comparison;
+        ComparisonInputs in = Inputs(c.frequency);
+        in.dayBasis = DayBasis::Preset(c.preset);
+        const ComparisonRun run = comparison.Calculate(in);
+        EXPECT_EQ(run.cells[1], c.days) << c.frequency;
+        EXPECT_EQ(run.PeriodicR, c.factor) << c.frequency;
+        EXPECT_EQ(run.cells[5], c.retired) << c.frequency;
+    }
+}
+
 TEST(Comparison, ListingLaysOutColumnPairsPerRow) {
     Comparison comparison;
     comparison.Calculate(Inputs());  // row 1 lists nothing
@@ -180,8 +232,9 @@ TEST(Comparison, ListingGridGrowsPastTheMinimum) {
     Comparison comparison;
     ComparisonRun run;
     for (int i = 0; i < 5; ++i) run = comparison.Calculate(WithAmounts(twelve));
-    EXPECT_EQ(run.grid2Rows, 14);
-    EXPECT_EQ(run.grid2Columns, 10);
+    ASSERT_EQ(run.grid2Rows, 14);
+    ASSERT_EQ(run.grid2Columns, 10);
+    ASSERT_EQ(run.grid2.size(), 14u);
     EXPECT_EQ(run.grid2[12][8], "12    1");
     EXPECT_EQ(run.grid2[13][8], "");
     run = comparison.Calculate(WithAmounts({{1, 100}}));

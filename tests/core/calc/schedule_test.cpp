@@ -58,10 +58,24 @@ TEST(RateCore, TwoWeekFrequenciesShareTheRateButNotThePayment) {
 }
 
 TEST(DayBasis, PresetsAndTypedValues) {
-    EXPECT_EQ(DayBasis::Preset(2).biweeklyPeriods, 26.0);
-    EXPECT_EQ(DayBasis::Preset(2).weeklyPeriods, 52.0);
-    EXPECT_EQ(DayBasis::Preset(0).biweeklyPeriods, 26.08928571);
-    EXPECT_EQ(DayBasis::Preset(3).weeklyPeriods, 51.85714286);
+    // The presets are eight-decimal figures, not days / 14 and days / 7:
+    // schedules saved with them must come out the same.
+    const struct {
+        int choice;
+        float days;
+        double biweekly, weekly;
+    } presets[] = {{0, 365.25f, 26.08928571, 52.17857143},
+                   {1, 365.0f, 26.07142857, 52.14285714},
+                   {2, 364.0f, 26.0, 52.0},
+                   {3, 363.0f, 25.92857143, 51.85714286}};
+    for (const auto& p : presets) {
+        const DayBasis b = DayBasis::Preset(p.choice);
+        EXPECT_EQ(b.days, p.days) << p.choice;
+        EXPECT_EQ(b.biweeklyPeriods, p.biweekly) << p.choice;
+        EXPECT_EQ(b.weeklyPeriods, p.weekly) << p.choice;
+    }
+    EXPECT_EQ(DayBasis().biweeklyPeriods, DayBasis::Preset(1).biweeklyPeriods);
+    EXPECT_EQ(DayBasis().weeklyPeriods, DayBasis::Preset(1).weeklyPeriods);
     const DayBasis typed = DayBasis::Typed(365.0f);
     EXPECT_NE(typed.biweeklyPeriods, DayBasis::Preset(1).biweeklyPeriods);
     EXPECT_NEAR(typed.biweeklyPeriods, 26.07142857, 1e-8);  // differs only in the ninth decimal
@@ -102,6 +116,31 @@ TEST(Schedule, WorkedFrequencies) {
         EXPECT_EQ(Cell(r, c.payments, 4), 0.0) << c.frequency;
         EXPECT_EQ(Cell(r, c.payments, 3), Cell(r, c.payments - 1, 4)) << c.frequency;
         EXPECT_EQ(r.resultsReady, c.payments + 1) << c.frequency;
+    }
+}
+
+// With fewer days in the year the 2-week and 1-week rates rise, and the loan
+// runs a few payments past the period: the bound leaves room for them.
+TEST(Schedule, WeekFrequenciesMayRunPastThePeriod) {
+    const struct {
+        const char* frequency;
+        double rate, years;
+        int payments;
+    } cases[] = {
+        {"      2 Weeks", 5.0, 25, 651},
+        {"      2 Weeks", 10.125, 40, 1045},
+        {"      1 Week", 5.0, 40, 2082},
+    };
+    for (const auto& c : cases) {
+        ScheduleInputs in = Worked(c.frequency);
+        in.compounding = "      Monthly";
+        in.dayBasis = DayBasis::Preset(3);  // 363 days
+        in.ratePercent = c.rate;
+        in.years = c.years;
+        const ScheduleResult r = CalculateSchedule(in);
+        EXPECT_EQ(r.payments, c.payments) << c.frequency << " " << c.years;
+        EXPECT_EQ(Cell(r, c.payments, 4), 0.0) << c.frequency << " " << c.years;
+        EXPECT_EQ(Cell(r, c.payments, 3), Cell(r, c.payments - 1, 4)) << c.frequency << " " << c.years;
     }
 }
 
@@ -323,6 +362,33 @@ TEST(Schedule, AnnualTotals) {
     EXPECT_EQ(bi.gridRows, 19);
     EXPECT_EQ(bi.resultsReady, 19);
     EXPECT_EQ(Cell(bi, 19, 4), 0.0);
+}
+
+// A year with any payment in it gets an annual row: 24.42 years make 25 rows,
+// while the graph's point count rounds the years to the nearest.
+TEST(Schedule, AnnualRowsCoverEveryYearWithPayments) {
+    const struct {
+        const char* frequency;
+        const char* compounding;
+        int rows;
+        int resultsReady;
+        const char* endYear;
+    } cases[] = {
+        {"      Monthly", "   Semiannual", 25, 25, "       25.00"},
+        {"      1 Week", "      Monthly", 25, 24, "       24.42"},
+        {" Biweekly(Acc)", "   Semiannual", 19, 19, "       18.65"},
+        {"  Semimonthly", "      Monthly", 25, 25, "       24.79"},
+    };
+    for (const auto& c : cases) {
+        ScheduleInputs in = Worked(c.frequency, ScheduleView::Annual);
+        in.compounding = c.compounding;
+        const ScheduleResult r = CalculateSchedule(in);
+        EXPECT_EQ(r.EndMortYear, c.endYear) << c.frequency;
+        EXPECT_EQ(r.gridRows, c.rows) << c.frequency;
+        EXPECT_EQ(r.resultsReady, c.resultsReady) << c.frequency;
+        EXPECT_EQ(Cell(r, c.rows, 4), 0.0) << c.frequency;
+        EXPECT_GT(Cell(r, c.rows, 3), 0.0) << c.frequency;
+    }
 }
 
 TEST(Schedule, PaymentDates) {

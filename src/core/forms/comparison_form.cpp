@@ -1,0 +1,102 @@
+#include "core/forms/comparison_form.h"
+
+#include <utility>
+
+#include "core/format/numfmt.h"
+
+namespace amortix {
+
+ComparisonStart ComparisonStartFor(std::string_view currencySymbol) {
+    ComparisonStart s;
+    s.principalText = "   " + std::string(currencySymbol) + "100,000.00";
+    s.rateText = "         10.125%";
+    s.termText = "            25";
+    s.rateList = {"6 ", "7 ", "8 ", "9 ", "10 "};
+    s.termList = {"25", "30", "40"};
+    return s;
+}
+
+std::string ComparisonQuickHelp() {
+    // Each line with the number of empty lines after it.
+    const std::pair<const char*, int> lines[] = {
+        {"Click on green box to change, start typing in numbers, deletes previous ones, then 'Calculate'. "
+         "Results shown in white cells.",
+         0},
+        {"Press F1 key for more detailed information.", 1},
+        {"If Additional Payments are used in a calculation, * will appear before the year number in Retired "
+         "at End of Year column.",
+         0},
+        {"Year and Amounts will be shown in the bottom spreadsheet with the row number in which they were "
+         "used.",
+         1},
+        {"Sample entry:", 1},
+        {"       100,000.00                             6.125                                    25", 2},
+        {"Click down arrow to select different Interest compound periods per year.", 0},
+        {"American = Monthly.  Canadian = Semi-Annual.", 1},
+        {"Click down arrow to select different Frequency and types of each payment.", 0},
+        {"Accelerated payments. 26 instead of 12 annual payments at half the monthly principal + Interest. "
+         "Mortgage retired earlier.",
+         1},
+        {"Click 'Additional Payments'. Select option. Enter percentage and/or amount beside year, select "
+         "month "
+         "option. 'OK' accepts all changes, 'Erase all' sets all cells to 0. Effects all calculations unless "
+         "Amortization period changed or 'Erase all' used.",
+         1},
+        {"Click 'Days in Year' to change the way interest is computed. Does not apply to Monthly or "
+         "Semimonthly payments.",
+         -1},
+    };
+    std::string text;
+    for (const auto& [line, empty] : lines) {
+        text += line;
+        for (int i = 0; i <= empty; ++i) text += "\r\n";
+    }
+    return text;
+}
+
+std::string ComparisonRateText(double ratePercent) {
+    return RightJustify(FormatNumber(ratePercent, "###.000"), 15) + "%";
+}
+
+ComparisonForm::ComparisonForm(std::string currencySymbol) : currencySymbol_(std::move(currencySymbol)) {}
+
+std::string ComparisonForm::EnterPrincipal(double value) {
+    principal_ = value;
+    return MoneyBoxText(currencySymbol_, value);
+}
+
+std::string ComparisonForm::EnterRate(double value) {
+    ratePercent_ = value;
+    return ComparisonRateText(value);
+}
+
+std::string ComparisonForm::EnterTerm(double value) {
+    years_ = value;
+    return TermBoxText(value);
+}
+
+std::optional<int> ComparisonForm::TermLimit(std::string_view text) {
+    if (ParseNumber(text) > kComparisonYearLimit) return 5;
+    return std::nullopt;
+}
+
+ComparisonInputs ComparisonForm::Inputs(std::string compounding, std::string frequency,
+                                        const DayBasis& dayBasis) const {
+    ComparisonInputs in;
+    in.principal = principal_;
+    in.ratePercent = ratePercent_;
+    in.years = years_;
+    in.compounding = std::move(compounding);
+    in.frequency = std::move(frequency);
+    in.dayBasis = dayBasis;
+    in.extra = extra_;
+    in.currencySymbol = currencySymbol_;
+    return in;
+}
+
+ComparisonRun ComparisonForm::Calculate(std::string compounding, std::string frequency,
+                                        const DayBasis& dayBasis) {
+    return comparison_.Calculate(Inputs(std::move(compounding), std::move(frequency), dayBasis));
+}
+
+}  // namespace amortix

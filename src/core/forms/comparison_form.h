@@ -1,0 +1,84 @@
+#pragma once
+// What the comparison screen shows and decides, without a window: its
+// captions and start values, the display forms its boxes write back, the
+// period limit, the quick help, and the inputs and additional payments the
+// next row is calculated from. The rows themselves are the Comparison's.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/calc/comparison.h"
+#include "core/calc/rates.h"
+#include "core/calc/schedule.h"
+
+namespace amortix {
+
+inline constexpr const char* kComparisonCaption = " Mortgage Comparison Tables";
+inline constexpr const char* kComparisonLabel1 = " Principal amount of          mortgage.";
+inline constexpr const char* kComparisonLabel3 = " Annual interest rate(%)";
+inline constexpr const char* kComparisonLabel4 = " Amortization period in       years.";
+inline constexpr const char* kComparisonLabel5 = " Interest compound           periods per year.";
+inline constexpr const char* kComparisonLabel6 = " Frequency and type of     each payment.";
+inline constexpr const char* kComparisonLabel8 = "*  Additional  Payments  Applied";
+inline constexpr const char* kComparisonLabel9 = " Interest  rate     factor.";
+inline constexpr const char* kComparisonLabel10 = " Days       in year.";
+inline constexpr double kComparisonYearLimit = 40;
+
+// The box texts and lists the screen opens with.
+struct ComparisonStart {
+    std::string principalText, rateText, termText;
+    std::vector<std::string> rateList, termList;
+};
+ComparisonStart ComparisonStartFor(std::string_view currencySymbol);
+
+// The quick help that replaces the upper grid, lines joined by CR LF.
+std::string ComparisonQuickHelp();
+
+// The rate box's display form: "###.000" in 15 and "%".
+std::string ComparisonRateText(double ratePercent);
+
+class ComparisonForm {
+  public:
+    explicit ComparisonForm(std::string currencySymbol = "$");
+
+    double Principal() const { return principal_; }
+    double RatePercent() const { return ratePercent_; }
+    double Years() const { return years_; }
+
+    // Leaving an edited box: the value is kept for the next row and the box
+    // shows the returned text.
+    std::string EnterPrincipal(double value);
+    std::string EnterRate(double value);
+    std::string EnterTerm(double value);
+    // Leaving the period box, edited or not: a text above the limit raises
+    // message 5 and the box must show "40" and store it.
+    static std::optional<int> TermLimit(std::string_view text);
+
+    // The year amounts belong to the period they were typed for: choosing or
+    // leaving the period box erases them with the percentage increase.
+    AdditionalPayments& Extra() { return extra_; }
+    const AdditionalPayments& Extra() const { return extra_; }
+    void EraseAdditionalPayments() { extra_.EraseAmounts(); }
+    bool AdditionalPaymentsInForce() const { return extra_.increase > 0.0f || extra_.rowCount > 0; }
+
+    // The inputs of the next row, with the two list texts and the day basis.
+    ComparisonInputs Inputs(std::string compounding, std::string frequency, const DayBasis& dayBasis) const;
+    // The Calculate button: one row more, or the messages that stopped it.
+    ComparisonRun Calculate(std::string compounding, std::string frequency, const DayBasis& dayBasis);
+
+    // The rows, the listing, the printout text and the graph data.
+    Comparison& Table() { return comparison_; }
+    const Comparison& Table() const { return comparison_; }
+
+  private:
+    std::string currencySymbol_;
+    double principal_ = 100000;
+    double ratePercent_ = 10.125;
+    double years_ = 25;
+    AdditionalPayments extra_;
+    Comparison comparison_;
+};
+
+}  // namespace amortix

@@ -1,0 +1,579 @@
+#include "compare/comparison_screen.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "core/calc/rates.h"
+#include "core/forms/tables_form.h"
+#include "shell/app_state.h"
+#include "shell/grid_widget.h"
+#include "shell/interaction.h"
+#include "shell/look.h"
+#include "shell/main_frame.h"
+#include "shell/numeric_entry.h"
+#include "shell/twips.h"
+#include "tables/additional_payments_dialog.h"
+#include "tables/days_in_year_dialog.h"
+
+namespace amortix::gui {
+namespace {
+
+constexpr const char* kQuickHelpCaption = "Quick &Help";
+constexpr const char* kCloseHelpCaption = "Close &Help";
+
+// MCGrid1: each column's width changed from the default by these twips; a
+// header three lines high.
+constexpr int kGrid1ExtraTwips[amortix::kGrid1Columns] = {-200, 50,  450, 600, 0,   50,
+                                                          160,  510, 70,  350, -40, 540};
+constexpr int kGrid1HeaderTwips = 660;
+constexpr int kGrid1CentredColumns = 7;  // columns 0-6 centred, the amounts right-aligned
+// MCGrid2: column pairs of the year and month, then the amount.
+constexpr int kGrid2HeaderTwips = 220;
+constexpr int kGrid2LabelTwips = 760;
+constexpr int kGrid2AmountTwips = 1000;
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// A caption as a screen reader says it: without its padding blanks and
+// access-key marks.
+QString Spoken(const QString& caption) {
+    QString text = caption;
+    text.remove('&');
+    return text.simplified();
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const char* text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    // The captions pad with runs of blanks to break their lines at one fixed
+    // width. Shown as rich text the runs fold into one blank and the label
+    // wraps at its own width, while text() keeps the caption exactly.
+    label->setTextFormat(Qt::RichText);
+    label->setWordWrap(true);
+    return label;
+}
+
+QLineEdit* MakeResultBox(QWidget* parent, const char* name, const QLabel* caption) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::NoFocus);
+    box->setAlignment(Qt::AlignRight);
+    box->setAccessibleName(Spoken(caption->text()));
+    MarkAsResult(box);
+    return box;
+}
+
+template <class Box>
+Box* MakeInput(QWidget* parent, const char* name, QLabel* caption) {
+    auto* box = new Box(parent);
+    box->setObjectName(name);
+    box->setAccessibleName(Spoken(caption->text()));
+    caption->setBuddy(box);
+    return box;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAccessibleName(Spoken(caption));
+    return button;
+}
+
+// Restores the normal pointer however the calculation ends.
+class Hourglass {
+  public:
+    Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~Hourglass() { QApplication::restoreOverrideCursor(); }
+    Hourglass(const Hourglass&) = delete;
+    Hourglass& operator=(const Hourglass&) = delete;
+};
+
+// The widest text each MCGrid1 column can hold; the currency symbol is put
+// in front of the amounts.
+constexpr const char* kGrid1Widest[amortix::kGrid1Columns] = {
+    "00",  "365.25",        "Semiannual", "Biweekly(Acc)", "40",      "*40.00",
+    "52 ", "99,999,999.99", "100.000",    "9,999,999.99",  "100.000", "99,999,999.99"};
+constexpr bool kGrid1Money[amortix::kGrid1Columns] = {false, false, false, false, false, false,
+                                                      false, true,  false, true,  false, true};
+constexpr const char* kGrid2WidestLabel = " Yr. Mth";
+constexpr const char* kGrid2WidestAmounts[] = {" Row     8", "999,999.99"};
+
+// Twips a column needs to show `text` in full with the view's cell margins.
+int TwipsToShow(const GridWidget* grid, const QFontMetrics& metrics, const QString& text) {
+    const int margins = 2 * (grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) + 4;
+    return PixelsToTwipsX(grid, metrics.horizontalAdvance(text) + margins);
+}
+
+// Twips for the longest word of a header, which wraps at its blanks.
+int TwipsForHeader(const GridWidget* grid, const QString& header) {
+    const QFontMetrics metrics(grid->horizontalHeader()->font());
+    int twips = 0;
+    for (const QString& word : header.split(' ', Qt::SkipEmptyParts))
+        twips = std::max(twips, TwipsToShow(grid, metrics, word) + PixelsToTwipsX(grid, 4));
+    return twips;
+}
+
+// A header row at least `lines` lines of the header's font high.
+int HeaderTwips(const GridWidget* grid, int designTwips, int lines) {
+    const QFontMetrics metrics(grid->horizontalHeader()->font());
+    return std::max(designTwips, PixelsToTwipsY(grid, metrics.lineSpacing() * lines + 6));
+}
+
+// The height that shows the header and `rows` data rows.
+int GridHeight(const GridWidget* grid, int rows) {
+    return grid->frameWidth() * 2 + grid->horizontalHeader()->height() +
+           grid->verticalHeader()->defaultSectionSize() * rows;
+}
+
+}  // namespace
+
+ComparisonScreen::ComparisonScreen(ScreenContext& context, Commands commands)
+    : context_(context), commands_(std::move(commands)), form_(context.state.CurrencySymbol) {
+    setObjectName(kComparisonScreen);
+    AppState& state = context_.state;
+    Interaction& interaction = context_.interaction;
+
+    // --- Inputs -------------------------------------------------------------
+    Label1 = MakeLabel(this, "Label1", amortix::kComparisonLabel1);
+    InPrincipal = MakeInput<QLineEdit>(this, "InPrincipal", Label1);
+    Label3 = MakeLabel(this, "Label3", amortix::kComparisonLabel3);
+    InRate = MakeInput<QComboBox>(this, "InRate", Label3);
+    Label4 = MakeLabel(this, "Label4", amortix::kComparisonLabel4);
+    InTerm = MakeInput<QComboBox>(this, "InTerm", Label4);
+    Label5 = MakeLabel(this, "Label5", amortix::kComparisonLabel5);
+    ComPeriod = MakeInput<QComboBox>(this, "ComPeriod", Label5);
+    Label6 = MakeLabel(this, "Label6", amortix::kComparisonLabel6);
+    FreqPmt = MakeInput<QComboBox>(this, "FreqPmt", Label6);
+
+    // --- Results and the indicator ------------------------------------------
+    Label9 = MakeLabel(this, "Label9", amortix::kComparisonLabel9);
+    PeriodicR = MakeResultBox(this, "PeriodicR", Label9);
+    Label10 = MakeLabel(this, "Label10", amortix::kComparisonLabel10);
+    InDays = MakeResultBox(this, "InDays", Label10);
+    Label8 = MakeLabel(this, "Label8", amortix::kComparisonLabel8);
+    MCAddPmtsOn = new QLabel(this);
+    MCAddPmtsOn->setObjectName("MCAddPmtsOn");
+    MCAddPmtsOn->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    MCAddPmtsOn->setAccessibleName(Spoken(Label8->text()));
+    MCAddPmtsOn->setToolTip("Red while additional payments are in force");
+
+    // --- Grids --------------------------------------------------------------
+    MCGrid1 = new GridWidget(this);
+    MCGrid1->setObjectName("MCGrid1");
+    MCGrid1->setAccessibleName(Spoken(amortix::kComparisonCaption));
+    MCGrid2 = new GridWidget(this);
+    MCGrid2->setObjectName("MCGrid2");
+    MCGrid2->setAccessibleName(Spoken(Label8->text()));
+    MCTextBox = new QPlainTextEdit(this);
+    MCTextBox->setObjectName("MCTextBox");
+    MCTextBox->setAccessibleName(Spoken(kQuickHelpCaption));
+    MCTextBox->hide();
+
+    // --- Buttons ------------------------------------------------------------
+    MCCalc = MakeButton(this, "MCCalc", "&Calculate");
+    MCHelp = MakeButton(this, "MCHelp", kQuickHelpCaption);
+    MCAddPrePay = MakeButton(this, "MCAddPrePay", "&Additional Payments");
+    MCShowIRF = MakeButton(this, "MCShowIRF", "&Days in Year");
+    MCGraphs = MakeButton(this, "MCGraphs", "&Show Graph");
+    MCPrinter = MakeButton(this, "MCPrinter", "&Print");
+    CSaveFile = MakeButton(this, "CSaveFile", "Sa&ve File");
+    CLoadFile = MakeButton(this, "CLoadFile", "&Open File");
+    MCExit = MakeButton(this, "MCExit", "E&xit to Menu");
+
+    // --- The input-box pattern ----------------------------------------------
+    const auto close = [this] { CloseQuickHelp(); };
+
+    NumericEntry::Options principal;
+    principal.clearResults = close;
+    principal.next = InRate;
+    principal.store = [this](double value) { return Q(form_.EnterPrincipal(value)); };
+    NumericEntry::Attach(state, interaction, InPrincipal, principal);
+
+    NumericEntry::Options rate;
+    rate.decimals = 3;
+    rate.clearResults = close;
+    rate.next = InTerm;
+    rate.store = [this](double value) { return Q(form_.EnterRate(value)); };
+    NumericEntry::Attach(state, interaction, InRate, rate);
+
+    NumericEntry::Options term;
+    term.kind = NumericEntry::Kind::Whole;
+    term.clearResults = close;
+    term.next = ComPeriod;
+    term.onChoose = [this] { EraseAdditionalPayments(); };
+    term.onLeave = [this] { LeaveTerm(); };
+    term.store = [this](double value) { return Q(form_.EnterTerm(value)); };
+    NumericEntry::Attach(state, interaction, InTerm, term);
+
+    ChoiceList::Options compounding;
+    compounding.clearResults = close;
+    compounding.next = FreqPmt;
+    ChoiceList::Attach(state, interaction, ComPeriod, compounding);
+
+    ChoiceList::Options frequency;
+    frequency.clearResults = close;
+    frequency.next = MCCalc;
+    ChoiceList::Attach(state, interaction, FreqPmt, frequency);
+
+    HelpTextBox::Attach(interaction, MCTextBox, InPrincipal);
+
+    InPrincipal->setAlignment(Qt::AlignRight);
+    InRate->lineEdit()->setAlignment(Qt::AlignRight);
+    InTerm->lineEdit()->setAlignment(Qt::AlignRight);
+
+    setTabOrder(InPrincipal, InRate);
+    setTabOrder(InRate, InTerm);
+    setTabOrder(InTerm, ComPeriod);
+    setTabOrder(ComPeriod, FreqPmt);
+    setTabOrder(FreqPmt, MCCalc);
+
+    connect(MCCalc, &QPushButton::clicked, this, &ComparisonScreen::Calculate);
+    connect(MCHelp, &QPushButton::clicked, this, &ComparisonScreen::ToggleQuickHelp);
+    connect(MCAddPrePay, &QPushButton::clicked, this, &ComparisonScreen::OpenAdditionalPayments);
+    connect(MCShowIRF, &QPushButton::clicked, this, &ComparisonScreen::OpenDaysInYear);
+    connect(MCGraphs, &QPushButton::clicked, this, &ComparisonScreen::ShowGraph);
+    connect(MCPrinter, &QPushButton::clicked, this, &ComparisonScreen::Print);
+    connect(CSaveFile, &QPushButton::clicked, this, &ComparisonScreen::SaveFile);
+    connect(CLoadFile, &QPushButton::clicked, this, [this] {
+        if (commands_.loadFile) commands_.loadFile(*this);
+    });
+    connect(MCExit, &QPushButton::clicked, this, &ComparisonScreen::Exit);
+
+    // --- Layout ---------------------------------------------------------------
+    // The boxes stand in one row across the top, each under its caption, so
+    // the two grids get the height.
+    const QFontMetrics metrics(font());
+    const int chars = metrics.averageCharWidth();
+    auto* top = new QGridLayout;
+    top->setHorizontalSpacing(chars);
+    const std::pair<QLabel*, QWidget*> columns[] = {
+        {Label1, InPrincipal}, {Label3, InRate},    {Label4, InTerm}, {Label5, ComPeriod},
+        {Label6, FreqPmt},     {Label9, PeriodicR}, {Label10, InDays}};
+    // Each box as wide as its widest text; the lists get their entries first.
+    Load();
+    const auto fit = [&metrics](QWidget* box, const char* widest) {
+        const int frame = 2 * box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 8;
+        return std::max(box->sizeHint().width(), metrics.horizontalAdvance(widest) + frame);
+    };
+    InPrincipal->setFixedWidth(fit(InPrincipal, "$99,999,999.99"));
+    for (QComboBox* list : {InRate, InTerm, ComPeriod, FreqPmt})
+        list->setFixedWidth(std::max(list->sizeHint().width(), InPrincipal->width()));
+    for (QLineEdit* result : {PeriodicR, InDays}) result->setFixedWidth(fit(result, "0.00000000"));
+    int column = 0;
+    for (const auto& [label, box] : columns) {
+        label->setFixedWidth(box->width());
+        label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+        top->addWidget(label, 0, column);
+        top->addWidget(box, 1, column++);
+        if (column == 5) top->setColumnMinimumWidth(column++, chars);  // inputs apart from results
+    }
+    top->setColumnStretch(column, 1);
+
+    // The indicator heads the listing of the payments it stands for.
+    MCAddPmtsOn->setFixedSize(chars * 2, metrics.height());
+    Label8->setWordWrap(false);
+    auto* indicator = new QHBoxLayout;
+    indicator->setSpacing(chars);
+    indicator->addWidget(MCAddPmtsOn);
+    indicator->addWidget(Label8, 1);
+
+    // Buttons in one column on the right: calculation, dialogs, files and
+    // output, and the way back at the bottom.
+    auto* buttons = new QVBoxLayout;
+    const int groupGap = metrics.height() / 2;
+    for (QPushButton* button : {MCCalc, MCHelp}) buttons->addWidget(button);
+    buttons->addSpacing(groupGap);
+    for (QPushButton* button : {MCAddPrePay, MCShowIRF}) buttons->addWidget(button);
+    buttons->addSpacing(groupGap);
+    for (QPushButton* button : {CSaveFile, CLoadFile, MCPrinter, MCGraphs}) buttons->addWidget(button);
+    buttons->addStretch(1);
+    buttons->addWidget(MCExit);
+    for (QPushButton* button :
+         {MCCalc, MCHelp, MCAddPrePay, MCShowIRF, CSaveFile, CLoadFile, MCPrinter, MCGraphs, MCExit})
+        button->setMinimumWidth(chars * 20);
+
+    auto* left = new QVBoxLayout;
+    left->addLayout(top);
+    left->addWidget(MCGrid1);
+    left->addWidget(MCTextBox, 2);
+    left->addLayout(indicator);
+    left->addWidget(MCGrid2, 1);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addSpacing(chars * 2);
+    layout->addLayout(buttons);
+
+    // The upper grid is as wide as its columns and shows its eight rows; the
+    // help text takes its place.
+    int gridWidth = MCGrid1->frameWidth() * 2 + 2;
+    for (int c = 0; c < MCGrid1->Cols(); ++c) gridWidth += MCGrid1->columnWidth(c);
+    MCGrid1->setFixedWidth(gridWidth);
+    MCGrid1->setFixedHeight(GridHeight(MCGrid1, amortix::kGrid1Rows - 1));
+    MCGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    MCGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The listing scrolls; a few of its rows are always in view.
+    MCGrid2->setFixedWidth(gridWidth);
+    MCGrid2->setMinimumHeight(GridHeight(MCGrid2, 5) +
+                              MCGrid2->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    MCTextBox->setFixedWidth(gridWidth);
+    MCTextBox->setMinimumHeight(MCGrid1->height());
+    setMinimumSize(layout->sizeHint());
+    InPrincipal->setFocus();
+}
+
+ComparisonScreen::~ComparisonScreen() = default;
+
+void ComparisonScreen::Load() {
+    AppState& state = context_.state;
+    context_.frame.SetCaption(amortix::kComparisonCaption);
+    // Every calculator starts from 365 days (the preset's literals, not 365/14).
+    state.DayBasis = amortix::DayBasis::Preset(1);
+    state.QuickHelpOn = 0;
+    state.EntryEdited = 0;
+
+    LayoutGrid1();
+    ShowGrid1();
+    ShowGrid2();
+
+    const amortix::ComparisonStart start = amortix::ComparisonStartFor(state.CurrencySymbol);
+    InPrincipal->setText(Q(start.principalText));
+    for (const auto& entry : start.rateList) InRate->addItem(Q(entry));
+    InRate->setEditText(Q(start.rateText));
+    for (const auto& entry : start.termList) InTerm->addItem(Q(entry));
+    InTerm->setEditText(Q(start.termText));
+    for (const auto text : amortix::kCompoundingTexts) ComPeriod->addItem(Q(std::string(text)));
+    ComPeriod->setCurrentText(Q(amortix::CompoundingForSetting(state.CompoundSetting)));
+    for (const auto text : amortix::kFrequencyTexts) FreqPmt->addItem(Q(std::string(text)));
+    FreqPmt->setCurrentIndex(0);
+    ShowAdditionalPaymentsInForce(MCAddPmtsOn, form_.AdditionalPaymentsInForce());
+}
+
+void ComparisonScreen::Display() {
+    const AppState& state = context_.state;
+    InPrincipal->setText(Q(amortix::MoneyBoxText(state.CurrencySymbol, form_.Principal())));
+    InRate->setEditText(Q(amortix::ComparisonRateText(form_.RatePercent())));
+    InTerm->setEditText(Q(amortix::TermBoxText(form_.Years())));
+    ShowAdditionalPaymentsInForce(MCAddPmtsOn, form_.AdditionalPaymentsInForce());
+    ShowGrid1();
+    ShowGrid2();
+}
+
+void ComparisonScreen::LayoutGrid1() {
+    MCGrid1->SetCols(amortix::kGrid1Columns);
+    MCGrid1->SetRows(amortix::kGrid1Rows);
+    // The design's sizes, widened where this font needs more to show every
+    // header word and the widest cell in full.
+    MCGrid1->SetRowHeight(0, HeaderTwips(MCGrid1, kGrid1HeaderTwips, 3));
+    const QFontMetrics metrics(MCGrid1->font());
+    const QString symbol = Q(context_.state.CurrencySymbol);
+    for (int c = 0; c < amortix::kGrid1Columns; ++c) {
+        const QString widest = (kGrid1Money[c] ? symbol : QString()) + kGrid1Widest[c];
+        MCGrid1->SetColWidth(
+            c, std::max({kDefaultColumnTwips + kGrid1ExtraTwips[c], TwipsToShow(MCGrid1, metrics, widest),
+                         TwipsForHeader(MCGrid1, Q(std::string(amortix::kGrid1Headers[c])))}));
+        MCGrid1->SetColAlignment(c, c < kGrid1CentredColumns ? kAlignCenter : kAlignRight);
+        MCGrid1->SetFixedAlignment(c, kAlignCenter);
+    }
+    MCGrid1->CollapseSelection(1, 0);
+}
+
+void ComparisonScreen::LayoutGrid2() {
+    const amortix::ComparisonState& comparison = form_.Table().State();
+    // The stored counts only ever grow.
+    MCGrid2->SetCols(std::max(comparison.grid2Columns, amortix::kGrid2MinColumns));
+    MCGrid2->SetRows(std::max(comparison.grid2Rows, amortix::kGrid2MinRows));
+    MCGrid2->SetRowHeight(0, HeaderTwips(MCGrid2, kGrid2HeaderTwips, 1));
+    const QFontMetrics metrics(MCGrid2->horizontalHeader()->font());
+    const int labelTwips = std::max(kGrid2LabelTwips, TwipsToShow(MCGrid2, metrics, kGrid2WidestLabel));
+    int amountTwips = kGrid2AmountTwips;
+    for (const char* widest : kGrid2WidestAmounts)
+        amountTwips = std::max(amountTwips, TwipsToShow(MCGrid2, metrics, widest));
+    for (int c = 0; c < MCGrid2->Cols(); ++c) {
+        const bool label = c % 2 == 0;
+        MCGrid2->SetColWidth(c, label ? labelTwips : amountTwips);
+        MCGrid2->SetColAlignment(c, label ? kAlignCenter : kAlignRight);
+        MCGrid2->SetFixedAlignment(c, kAlignCenter);
+    }
+    MCGrid2->CollapseSelection(1, 0);
+}
+
+void ComparisonScreen::ShowGrid1() {
+    const auto& cells = form_.Table().State().grid1;
+    for (int c = 0; c < amortix::kGrid1Columns; ++c)
+        MCGrid1->SetTextAt(0, c, Q(cells[0][static_cast<std::size_t>(c)]));
+    // The data cells are read from the comparison as they are painted.
+    MCGrid1->SetCellFunction([this](int row, int column) {
+        const auto& rows = form_.Table().State().grid1;
+        const auto r = static_cast<std::size_t>(row), c = static_cast<std::size_t>(column);
+        return r < rows.size() && c < rows[r].size() ? Q(rows[r][c]) : QString();
+    });
+}
+
+void ComparisonScreen::ShowGrid2() {
+    LayoutGrid2();
+    const amortix::TextTable& cells = form_.Table().State().grid2;
+    for (int c = 0; c < MCGrid2->Cols(); ++c) {
+        const auto column = static_cast<std::size_t>(c);
+        MCGrid2->SetTextAt(0, c,
+                           !cells.empty() && column < cells[0].size() ? Q(cells[0][column]) : QString());
+    }
+    MCGrid2->SetCellFunction([this](int row, int column) {
+        const amortix::TextTable& rows = form_.Table().State().grid2;
+        const auto r = static_cast<std::size_t>(row), c = static_cast<std::size_t>(column);
+        return r < rows.size() && c < rows[r].size() ? Q(rows[r][c]) : QString();
+    });
+}
+
+void ComparisonScreen::CloseQuickHelp() {
+    AppState& state = context_.state;
+    state.EntryEdited = 1;
+    if (state.QuickHelpOn == 1) return;  // the help text stays on screen
+
+    MCTextBox->clear();
+    if (form_.Table().State().rowCount == 0) {
+        form_.Table().ClearIfEmpty();
+        ShowGrid1();
+    }
+    if (MCHelp->text() == kCloseHelpCaption) {
+        MCHelp->setText(kQuickHelpCaption);
+        MCHelp->setAccessibleName(Spoken(kQuickHelpCaption));
+        MCPrinter->setEnabled(true);
+        CSaveFile->setEnabled(true);
+        MCGraphs->setEnabled(true);
+        MCTextBox->hide();
+        state.EntryEdited = 0;
+        MCGrid1->show();
+        MCGrid2->show();
+    }
+    state.QuickHelpOn = 0;
+}
+
+void ComparisonScreen::Calculate() {
+    AppState& state = context_.state;
+    state.QuickHelpOn = 0;
+    CloseQuickHelp();
+    state.EntryEdited = 0;
+
+    amortix::ComparisonRun run;
+    {
+        const Hourglass hourglass;
+        run = form_.Calculate(ComPeriod->currentText().toStdString(), FreqPmt->currentText().toStdString(),
+                              state.DayBasis);
+    }
+    if (run.labelsSet) {
+        InDays->setText(Q(run.InDays));
+        PeriodicR->setText(Q(run.PeriodicR));
+    }
+    for (const int number : run.messages) context_.interaction.ShowMessage(number);
+    if (!run.added) return;
+
+    ShowGrid1();
+    if (run.listed) ShowGrid2();
+}
+
+void ComparisonScreen::LeaveTerm() {
+    if (const auto message = amortix::ComparisonForm::TermLimit(InTerm->currentText().toStdString())) {
+        context_.interaction.ShowMessage(*message);
+        InTerm->setEditText("40");
+        // The corrected period is the one stored, typed or not.
+        context_.state.EntryEdited = 1;
+    }
+    // Every visit to the period box ends the year amounts typed for it.
+    EraseAdditionalPayments();
+}
+
+void ComparisonScreen::EraseAdditionalPayments() {
+    form_.EraseAdditionalPayments();
+    ShowAdditionalPaymentsInForce(MCAddPmtsOn, form_.AdditionalPaymentsInForce());
+}
+
+void ComparisonScreen::ToggleQuickHelp() {
+    AppState& state = context_.state;
+    state.QuickHelpOn = state.QuickHelpOn == 1 ? 0 : 1;
+    if (MCHelp->text() != kQuickHelpCaption) {
+        CloseQuickHelp();
+        MCGrid1->show();
+        return;
+    }
+    MCHelp->setText(kCloseHelpCaption);
+    MCHelp->setAccessibleName(Spoken(kCloseHelpCaption));
+    MCPrinter->setEnabled(false);
+    CSaveFile->setEnabled(false);
+    MCGraphs->setEnabled(false);
+    MCGrid1->hide();
+    MCTextBox->show();
+    MCTextBox->setFocus();
+    QString text = Q(amortix::ComparisonQuickHelp());
+    text.replace("\r\n", "\n");
+    MCTextBox->setPlainText(text);
+}
+
+void ComparisonScreen::OpenAdditionalPayments() {
+    CloseQuickHelp();
+    context_.state.EntryEdited = 0;
+    AdditionalPaymentsDialog dialog(context_, form_.Extra(), form_.Years(), MCAddPmtsOn, this);
+    dialog.exec();
+}
+
+void ComparisonScreen::OpenDaysInYear() {
+    {
+        DaysInYearDialog dialog(context_, this);
+        dialog.exec();
+    }
+    CloseQuickHelp();
+    context_.state.EntryEdited = 0;
+}
+
+void ComparisonScreen::SaveFile() {
+    if (form_.Table().State().rowCount == 0) {
+        context_.interaction.ShowMessage(15);
+        return;
+    }
+    if (commands_.saveFile) commands_.saveFile(*this);
+}
+
+void ComparisonScreen::Print() {
+    if (form_.Table().State().rowsToGraph == 0) {
+        context_.interaction.ShowMessage(1);
+        return;
+    }
+    if (commands_.print) commands_.print(*this);
+}
+
+void ComparisonScreen::ShowGraph() {
+    if (form_.Table().State().rowsToGraph == 0) {
+        context_.interaction.ShowMessage(7);
+        return;
+    }
+    context_.state.GraphSource = 1;  // the comparison screen
+    if (commands_.showGraph) commands_.showGraph(*this);
+}
+
+void ComparisonScreen::Exit() {
+    AppState& state = context_.state;
+    // The rows, the listing, the printout text, the graph data and the
+    // additional payments end with the screen, which is unloaded.
+    state.GraphSource = 0;
+    state.EntryEdited = 0;
+    state.QuickHelpOn = 0;
+    MCTextBox->clear();
+    context_.frame.ReturnToMenu(this);
+}
+
+}  // namespace amortix::gui

@@ -1,0 +1,113 @@
+#pragma once
+// ComparisonScreen: up to eight variants of one mortgage side by side. The
+// user enters a mortgage and each Calculate appends one row to the upper grid;
+// the additional payments a row applied are listed under its number in the
+// lower grid.
+//
+// The calculation, the texts, the listing, the printout text and the graph
+// data are the engine's (core/calc/comparison.h, core/forms/comparison_form.h);
+// the screen owns that engine object and wires it to the widgets.
+
+#include <QWidget>
+
+#include <functional>
+
+#include "core/forms/comparison_form.h"
+#include "shell/screen_context.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace amortix::gui {
+
+class GridWidget;
+
+class ComparisonScreen : public QWidget {
+    Q_OBJECT
+  public:
+    // What the file, printing and graph subsystems plug in. A command left
+    // empty does nothing beyond the checks the screen makes itself.
+    struct Commands {
+        std::function<void(ComparisonScreen&)> saveFile;  // runs only with rows
+        std::function<void(ComparisonScreen&)> loadFile;
+        std::function<void(ComparisonScreen&)> print;      // runs only with rows to graph
+        std::function<void(ComparisonScreen&)> showGraph;  // runs only with rows to graph, GraphSource set
+    };
+
+    explicit ComparisonScreen(ScreenContext& context, Commands commands = {});
+    ~ComparisonScreen() override;
+
+    // The comparison with its inputs, rows, listing, printout text and graph
+    // data. After changing it (an opened file), Display shows it.
+    amortix::ComparisonForm& Form() { return form_; }
+    const amortix::ComparisonForm& Form() const { return form_; }
+    // Shows the form's inputs in the boxes and its rows in both grids.
+    void Display();
+
+    // The screen's ClearResults: removes no results; closes the quick help
+    // unless it was just opened.
+    void CloseQuickHelp();
+    // The Calculate button.
+    void Calculate();
+
+    // Inputs.
+    QLabel* Label1 = nullptr;
+    QLineEdit* InPrincipal = nullptr;
+    QLabel* Label3 = nullptr;
+    QComboBox* InRate = nullptr;
+    QLabel* Label4 = nullptr;
+    QComboBox* InTerm = nullptr;
+    QLabel* Label5 = nullptr;
+    QComboBox* ComPeriod = nullptr;
+    QLabel* Label6 = nullptr;
+    QComboBox* FreqPmt = nullptr;
+
+    // Results of the last row and the additional-payments indicator.
+    QLabel* Label9 = nullptr;
+    QLineEdit* PeriodicR = nullptr;
+    QLabel* Label10 = nullptr;
+    QLineEdit* InDays = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* MCAddPmtsOn = nullptr;
+
+    // The grids and the quick help that takes the upper grid's place.
+    GridWidget* MCGrid1 = nullptr;
+    GridWidget* MCGrid2 = nullptr;
+    QPlainTextEdit* MCTextBox = nullptr;
+
+    // Buttons.
+    QPushButton* MCCalc = nullptr;
+    QPushButton* MCHelp = nullptr;
+    QPushButton* MCAddPrePay = nullptr;
+    QPushButton* MCShowIRF = nullptr;
+    QPushButton* MCGraphs = nullptr;
+    QPushButton* MCPrinter = nullptr;
+    QPushButton* CSaveFile = nullptr;
+    QPushButton* CLoadFile = nullptr;
+    QPushButton* MCExit = nullptr;
+
+  private:
+    void Load();
+    void LayoutGrid1();
+    void LayoutGrid2();
+    void ShowGrid1();
+    void ShowGrid2();
+    void LeaveTerm();
+    void EraseAdditionalPayments();
+    void ToggleQuickHelp();
+    void OpenAdditionalPayments();
+    void OpenDaysInYear();
+    void SaveFile();
+    void Print();
+    void ShowGraph();
+    void Exit();
+
+    ScreenContext context_;
+    Commands commands_;
+    amortix::ComparisonForm form_;
+};
+
+}  // namespace amortix::gui

@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include "core/forms/comparison_form.h"
+
+namespace amortix {
+namespace {
+
+TEST(ComparisonForm, PeriodLimitHoldsForAnyTextLeftInTheBox) {
+    const struct {
+        const char* text;
+        std::optional<int> message;
+    } cases[] = {{"40", std::nullopt},
+                 {"              40", std::nullopt},
+                 {"41", 5},
+                 {"            45", 5},
+                 {"", std::nullopt}};
+    for (const auto& c : cases) EXPECT_EQ(ComparisonForm::TermLimit(c.text), c.message) << c.text;
+}
+
+TEST(ComparisonForm, BoxesShowWhatTheNextRowUses) {
+    ComparisonForm form("EUR");
+    EXPECT_EQ(form.EnterPrincipal(150000), "   EUR150,000.00");
+    EXPECT_EQ(form.EnterRate(10.125), ComparisonStartFor("$").rateText);
+    EXPECT_EQ(form.EnterRate(7.5), "          7.500%");
+    EXPECT_EQ(form.EnterTerm(30), "              30");
+    form.Extra().increase = 0.02f;
+    EXPECT_TRUE(form.AdditionalPaymentsInForce());
+
+    const ComparisonRun run = form.Calculate("   Semiannual", " Biweekly(Acc)", DayBasis::Preset(1));
+    ASSERT_TRUE(run.added);
+    EXPECT_EQ(run.cells[7], "EUR150,000.00");
+    EXPECT_EQ(run.cells[8], "7.500");
+    EXPECT_EQ(run.cells[4], "30");
+    EXPECT_EQ(run.cells[10], " 2.000");
+    EXPECT_EQ(run.cells[5].front(), '*');
+    EXPECT_EQ(form.Table().State().rowCount, 1);
+
+    // Leaving the period box ends the percentage with the year amounts; the
+    // month stays.
+    form.Extra().month = 4;
+    form.EraseAdditionalPayments();
+    EXPECT_FALSE(form.AdditionalPaymentsInForce());
+    EXPECT_EQ(form.Extra().month, 4);
+}
+
+TEST(ComparisonForm, QuickHelpLayout) {
+    const std::string help = ComparisonQuickHelp();
+    EXPECT_EQ(help.rfind("Click on green box", 0), 0u);
+    EXPECT_NE(help.find("white cells.\r\nPress F1 key for more detailed information.\r\n\r\nIf Additional"),
+              std::string::npos);
+    EXPECT_NE(help.find("Sample entry:\r\n\r\n       100,000.00"), std::string::npos);
+    EXPECT_NE(help.find("     25\r\n\r\n\r\nClick down arrow"), std::string::npos);
+    EXPECT_EQ(help.substr(help.size() - 10), " payments.");
+}
+
+}  // namespace
+}  // namespace amortix

@@ -1,0 +1,392 @@
+// The comparison screen: its start state, the period box and the additional
+// payments, the quick help, the row limit, the commands that need rows, and
+// the texts of both grids against the command line.
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProcess>
+
+#include "comparison_test_util.h"
+#include "core/forms/comparison_form.h"
+#include "graphs/graph_window.h"
+#include "tables/additional_payments_dialog.h"
+
+namespace amortix::gui {
+namespace {
+
+using ComparisonScreenTest = test::ComparisonProgram;
+
+bool Red(const QWidget* indicator) {
+    return indicator->palette().color(QPalette::Window) == QColor(248, 0, 0);
+}
+
+QStringList Items(const QComboBox* box) {
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
+    return items;
+}
+
+// Every cell of a grid, header row included.
+std::vector<QStringList> Cells(const GridWidget* grid) {
+    std::vector<QStringList> rows;
+    for (int r = 0; r < grid->Rows(); ++r) {
+        QStringList row;
+        for (int col = 0; col < grid->Cols(); ++col) row << grid->TextAt(r, col);
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+TEST_F(ComparisonScreenTest, OpensWithItsStartStateEveryTime) {
+    State().CompoundSetting = 3;
+    for (int visit = 0; visit < 2; ++visit) {
+        // A day basis left by a dialog does not carry into the screen.
+        State().DayBasis = amortix::DayBasis::Typed(364.5f);
+        OpenComparison();
+        EXPECT_EQ(app->Frame().windowTitle(), " Mortgage Comparison Tables");
+        EXPECT_EQ(State().DayBasis.choice, 1);
+        EXPECT_EQ(State().DayBasis.biweeklyPeriods, 26.07142857);
+        EXPECT_EQ(State().DayBasis.weeklyPeriods, 52.14285714);
+        EXPECT_EQ(State().EntryEdited, 0);
+        EXPECT_EQ(c->Label1->text(), " Principal amount of          mortgage.");
+        EXPECT_EQ(c->Label3->text(), " Annual interest rate(%)");
+        EXPECT_EQ(c->Label4->text(), " Amortization period in       years.");
+        EXPECT_EQ(c->InPrincipal->text(), "   $100,000.00");
+        EXPECT_EQ(TextOf(c->InRate), "         10.125%");
+        EXPECT_EQ(TextOf(c->InTerm), "            25");
+        EXPECT_EQ(Items(c->InRate), QStringList({"6 ", "7 ", "8 ", "9 ", "10 "}));
+        EXPECT_EQ(Items(c->InTerm), QStringList({"25", "30", "40"}));
+        EXPECT_EQ(c->ComPeriod->currentText(), "   Semiannual");
+        EXPECT_EQ(Items(c->FreqPmt), QStringList({"      Monthly", "  Semimonthly", "      2 Weeks",
+                                                  "      1 Week", " Biweekly(Acc)", "   Weekly(Acc)"}));
+        EXPECT_EQ(c->FreqPmt->currentText(), "      Monthly");
+        EXPECT_EQ(c->Form().Table().State().rowCount, 0);
+        EXPECT_EQ(c->MCGrid1->Rows(), 9);
+        EXPECT_EQ(c->MCGrid1->Cols(), 12);
+        EXPECT_EQ(c->MCGrid1->TextAt(0, 0), " #  of Row");
+        EXPECT_EQ(c->MCGrid1->TextAt(0, 11), "       Total              Interest   Payments");
+        EXPECT_EQ(c->MCGrid1->ColAlignment(6), kAlignCenter);
+        EXPECT_EQ(c->MCGrid1->ColAlignment(7), kAlignRight);
+        EXPECT_EQ(c->MCGrid2->Rows(), 10);
+        EXPECT_EQ(c->MCGrid2->Cols(), 8);
+        EXPECT_EQ(c->MCHelp->text(), "Quick &Help");
+        EXPECT_TRUE(c->MCTextBox->isHidden());
+        EXPECT_TRUE(c->InPrincipal->hasFocus());
+        EXPECT_FALSE(Red(c->MCAddPmtsOn));
+        // Something to forget by the next visit.
+        CalculateRow();
+        LeaveComparison();
+        EXPECT_EQ(app->Frame().windowTitle(), " Amortix Menu");
+        EXPECT_TRUE(app->Menu().isVisible());
+        EXPECT_TRUE(app->Frame().findChildren<ComparisonScreen*>().isEmpty());
+    }
+}
+
+TEST_F(ComparisonScreenTest, ControlsAreNamedByTheirCaptions) {
+    OpenComparison();
+    const std::pair<QWidget*, const char*> cases[] = {
+        {c->InPrincipal, "Principal amount of mortgage."},
+        {c->InRate, "Annual interest rate(%)"},
+        {c->InTerm, "Amortization period in years."},
+        {c->ComPeriod, "Interest compound periods per year."},
+        {c->FreqPmt, "Frequency and type of each payment."},
+        {c->PeriodicR, "Interest rate factor."},
+        {c->InDays, "Days in year."},
+        {c->MCAddPmtsOn, "* Additional Payments Applied"},
+        {c->MCGrid1, "Mortgage Comparison Tables"},
+        {c->MCGrid2, "* Additional Payments Applied"},
+        {c->MCTextBox, "Quick Help"},
+    };
+    for (const auto& [widget, name] : cases)
+        EXPECT_EQ(widget->accessibleName(), name) << widget->objectName().toStdString();
+    for (const QPushButton* button : c->findChildren<QPushButton*>())
+        EXPECT_EQ(button->accessibleName(), button->text().remove('&')) << button->objectName().toStdString();
+    Click(c->MCHelp);
+    EXPECT_EQ(c->MCHelp->accessibleName(), "Close Help");
+}
+
+TEST_F(ComparisonScreenTest, KeyboardWalksTheBoxesAndOpensTheirHelp) {
+    OpenComparison();
+    Enter(c->InPrincipal);
+    QWidget* const order[] = {c->InRate, c->InTerm, c->ComPeriod, c->FreqPmt, c->MCCalc};
+    QWidget* from = c->InPrincipal;
+    for (QWidget* next : order) {
+        QTest::keyClick(from, Qt::Key_Return);
+        EXPECT_TRUE(next->hasFocus()) << next->objectName().toStdString();
+        from = next;
+    }
+    for (QWidget* box :
+         std::initializer_list<QWidget*>{c->InPrincipal, c->InRate, c->InTerm, c->ComPeriod, c->FreqPmt}) {
+        Enter(box);
+        Recorded().helpTopics.clear();
+        QTest::keyClick(box, Qt::Key_F1);
+        EXPECT_EQ(Recorded().helpTopics, std::vector<QString>{"MortComp_" + box->objectName()});
+    }
+    // The lists take no typing: the key beeps and the choice stays.
+    for (QComboBox* list : {c->ComPeriod, c->FreqPmt}) {
+        Enter(list);
+        const QString before = list->currentText();
+        Recorded().beeps = 0;
+        QTest::keyClick(list, Qt::Key_A);
+        EXPECT_EQ(Recorded().beeps, 1);
+        EXPECT_EQ(list->currentText(), before);
+        EXPECT_EQ(State().EntryEdited, 0);
+    }
+    EXPECT_TRUE(Recorded().messages.empty());
+}
+
+TEST_F(ComparisonScreenTest, EveryVisitToThePeriodBoxEndsTheAdditionalPayments) {
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        double years;
+        const char* shown;
+        std::vector<int> messages;
+    } cases[] = {
+        {"left without typing", [this] { Enter(c->InTerm); }, 25, "              25", {}},
+        {"40 from the list", [this] { Choose(c->InTerm, 2); }, 40, "              40", {}},
+        {"30 typed", [this] { Type(c->InTerm, "30"); }, 30, "              30", {}},
+        {"45 typed", [this] { Type(c->InTerm, "45"); }, 40, "              40", {5}},
+    };
+    for (const auto& k : cases) {
+        OpenComparison();
+        AdditionalPayments({{2, 1000}}, 3, 4);
+        ASSERT_TRUE(Red(c->MCAddPmtsOn));
+        Recorded().messages.clear();
+        k.act();
+        Enter(c->FreqPmt);
+        EXPECT_EQ(c->Form().Years(), k.years) << k.what;
+        EXPECT_EQ(TextOf(c->InTerm), k.shown) << k.what;
+        EXPECT_EQ(Recorded().messages, k.messages) << k.what;
+        EXPECT_EQ(c->Form().Extra().amount[2], Currency()) << k.what;
+        EXPECT_EQ(c->Form().Extra().increase, 0.0f) << k.what;
+        EXPECT_EQ(c->Form().Extra().rowCount, 0) << k.what;
+        EXPECT_EQ(c->Form().Extra().month, 3) << k.what;  // the month setting stays
+        EXPECT_FALSE(Red(c->MCAddPmtsOn)) << k.what;
+        LeaveComparison();
+    }
+}
+
+TEST_F(ComparisonScreenTest, TheAdditionalPaymentsDialogWorksOnTheComparisonsOwnPayments) {
+    OpenComparison();
+    Row(nullptr, nullptr, "10", -1, 4);
+    test::WhenModal([](QWidget* modal) {
+        auto* dialog = static_cast<AdditionalPaymentsDialog*>(modal);
+        EXPECT_EQ(dialog->PGrid->Rows(), 20);  // ten years offered in the smallest grid
+        Click(dialog->PPOption[2]);
+        Type(dialog->InPercent, "3");
+        Click(dialog->UsePrePay);
+    });
+    Click(c->MCAddPrePay);
+    EXPECT_FLOAT_EQ(c->Form().Extra().increase, 0.03f);
+    EXPECT_EQ(c->Form().Extra().years, 10);
+    EXPECT_EQ(State().ExtraPayments.increase, 0.0f);  // the tables screen's stay apart
+    EXPECT_TRUE(Red(c->MCAddPmtsOn));
+    CalculateRow();
+    EXPECT_EQ(c->MCGrid1->TextAt(1, 10), " 3.000");
+    EXPECT_EQ(c->MCGrid1->TextAt(1, 5).front(), '*');
+}
+
+TEST_F(ComparisonScreenTest, TheDaysInYearDialogSetsTheDaysOfTheNextRow) {
+    OpenComparison();
+    Choose(c->FreqPmt, 2);
+    test::WhenModal([](QWidget* modal) {
+        Click(modal->findChild<QRadioButton*>("IRFactor_2"));
+        Click(modal->findChild<QPushButton*>("ExitMort"));
+    });
+    Click(c->MCShowIRF);
+    EXPECT_EQ(State().EntryEdited, 0);
+    CalculateRow();
+    EXPECT_EQ(c->InDays->text(), "364");
+    EXPECT_EQ(c->MCGrid1->TextAt(1, 1), "364");
+    // 364 days make 26 periods a year: the rate per period of the literal 26.
+    const auto expected =
+        amortix::ComparisonForm().Calculate("      Monthly", "      2 Weeks", amortix::DayBasis::Preset(2));
+    EXPECT_EQ(c->PeriodicR->text(), QString::fromStdString(expected.PeriodicR));
+}
+
+TEST_F(ComparisonScreenTest, QuickHelpStaysUpWhileTypingAndCalculateClosesIt) {
+    OpenComparison();
+    CalculateRow();
+    Click(c->MCHelp);
+    EXPECT_EQ(c->MCHelp->text(), "Close &Help");
+    EXPECT_EQ(State().QuickHelpOn, 1);
+    EXPECT_TRUE(c->MCGrid1->isHidden());
+    EXPECT_TRUE(c->MCGrid2->isVisible());
+    EXPECT_TRUE(c->MCTextBox->hasFocus());
+    for (const QPushButton* off : {c->MCPrinter, c->CSaveFile, c->MCGraphs}) EXPECT_FALSE(off->isEnabled());
+    EXPECT_EQ(c->MCTextBox->toPlainText(),
+              QString::fromStdString(amortix::ComparisonQuickHelp()).replace("\r\n", "\n"));
+
+    Type(c->InPrincipal, "9");
+    Choose(c->FreqPmt, 3);
+    EXPECT_TRUE(c->MCTextBox->isVisible());
+    EXPECT_EQ(c->MCHelp->text(), "Close &Help");
+
+    Recorded().beeps = 0;
+    Enter(c->MCTextBox);
+    QTest::keyClick(c->MCTextBox, Qt::Key_A);
+    EXPECT_EQ(Recorded().beeps, 1);
+    QTest::keyClick(c->MCTextBox, Qt::Key_Return);
+    EXPECT_TRUE(c->InPrincipal->hasFocus());
+
+    // Calculate closes the help, and the rows so far are still there.
+    CalculateRow();
+    EXPECT_EQ(c->MCHelp->text(), "Quick &Help");
+    EXPECT_EQ(State().QuickHelpOn, 0);
+    EXPECT_TRUE(c->MCGrid1->isVisible());
+    EXPECT_TRUE(c->MCTextBox->isHidden());
+    EXPECT_TRUE(c->MCTextBox->toPlainText().isEmpty());
+    for (const QPushButton* on : {c->MCPrinter, c->CSaveFile, c->MCGraphs}) EXPECT_TRUE(on->isEnabled());
+    EXPECT_EQ(c->MCGrid1->TextAt(1, 0), "01");
+    EXPECT_EQ(c->MCGrid1->TextAt(2, 0), "02");
+    EXPECT_EQ(c->MCGrid1->TextAt(2, 7), "$9.00");
+}
+
+TEST_F(ComparisonScreenTest, ARunThatFailsLeavesTheGridsAsTheyWere) {
+    OpenComparison();
+    for (int i = 0; i < 3; ++i) {
+        Choose(c->FreqPmt, 4);
+        AdditionalPayments({{1, 100.0 * (i + 1)}});
+        CalculateRow();
+    }
+    const struct {
+        const char* what;
+        const char* rate;
+        int rows;  // rows to calculate first
+        std::vector<int> messages;
+    } cases[] = {
+        {"a zero rate", "0", 0, {4}},
+        {"a ninth row", "8", 5, {22}},
+    };
+    for (const auto& k : cases) {
+        Type(c->InRate, k.rate);
+        for (int i = 0; i < k.rows; ++i) CalculateRow();
+        const auto grid1 = Cells(c->MCGrid1), grid2 = Cells(c->MCGrid2);
+        const std::string printout = c->Form().Table().State().printout;
+        Recorded().messages.clear();
+        CalculateRow();
+        EXPECT_EQ(Recorded().messages, k.messages) << k.what;
+        EXPECT_EQ(Cells(c->MCGrid1), grid1) << k.what;
+        EXPECT_EQ(Cells(c->MCGrid2), grid2) << k.what;
+        EXPECT_EQ(c->Form().Table().State().printout, printout) << k.what;
+    }
+    EXPECT_EQ(c->Form().Table().State().rowCount, 8);
+}
+
+TEST_F(ComparisonScreenTest, PrintSaveAndGraphNeedRows) {
+    int called = 0;
+    ComparisonScreen::Commands commands;
+    const auto count = [&called](ComparisonScreen&) { ++called; };
+    commands.print = commands.saveFile = commands.showGraph = count;
+    auto* screen = new ComparisonScreen(Context(), commands);
+    app->Frame().ShowForm(screen);
+    c = screen;
+    const struct {
+        QPushButton* ComparisonScreen::*button;
+        int message;
+    } cases[] = {{&ComparisonScreen::MCPrinter, 1},
+                 {&ComparisonScreen::CSaveFile, 15},
+                 {&ComparisonScreen::MCGraphs, 7}};
+    for (const auto& k : cases) {
+        Recorded().messages.clear();
+        Click(c->*k.button);
+        EXPECT_EQ(Recorded().messages, std::vector<int>{k.message});
+    }
+    EXPECT_EQ(called, 0);
+    CalculateRow();
+    Recorded().messages.clear();
+    for (const auto& k : cases) Click(c->*k.button);
+    EXPECT_TRUE(Recorded().messages.empty());
+    EXPECT_EQ(called, 3);
+    EXPECT_EQ(State().GraphSource, 1);
+    EXPECT_EQ(c->Form().Table().Graph().count, 1);
+    LeaveComparison();
+    EXPECT_EQ(State().GraphSource, 0);
+}
+
+TEST_F(ComparisonScreenTest, ShowGraphHidesTheScreenUntilTheGraphIsLeft) {
+    OpenComparison();
+    CalculateRow();
+    Click(c->MCGraphs);
+    auto* graph = test::Find<GraphWindow>(&app->Frame(), "MCGraph");
+    ASSERT_NE(graph, nullptr);
+    EXPECT_TRUE(graph->isVisible());
+    EXPECT_FALSE(c->isVisible());
+    Click(graph->ExitBut);
+    QApplication::processEvents();
+    EXPECT_TRUE(c->isVisible());
+    EXPECT_EQ(c->Form().Table().State().rowCount, 1);
+}
+
+// --- The screen says what the command line says --------------------------
+
+QJsonObject RunCli(const QStringList& rows) {
+    QStringList arguments{"compare"};
+    for (const QString& row : rows) arguments << "--row" << row;
+    arguments << "--format"
+              << "json";
+    QProcess cli;
+    cli.start(AMORTIX_CLI_PATH, arguments);
+    EXPECT_TRUE(cli.waitForFinished(20000));
+    EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    return QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
+}
+
+void ExpectGridIs(const GridWidget* grid, const QJsonArray& rows, const char* name) {
+    ASSERT_EQ(grid->Rows(), rows.size()) << name;
+    for (int r = 0; r < grid->Rows(); ++r) {
+        const QJsonArray row = rows[r].toArray();
+        ASSERT_EQ(grid->Cols(), row.size()) << name;
+        for (int col = 0; col < grid->Cols(); ++col)
+            EXPECT_EQ(grid->TextAt(r, col), row[col].toString()) << name << " " << r << "," << col;
+    }
+}
+
+TEST_F(ComparisonScreenTest, GridsAfterARunOfRowsEqualTheCommandLine) {
+    OpenComparison();
+    QStringList rows;
+    // Row by row: what the user does, and the same row for the command line.
+    Choose(c->FreqPmt, 4);
+    CalculateRow();
+    rows << "--frequency biweekly-acc";
+
+    Row("185000", "7.25", "30", 3, 5);
+    AdditionalPayments({{1, 2000}, {3, 2500}, {10, 10000}}, 5, 2);
+    CalculateRow();
+    rows << "--principal 185000 --rate 7.25 --years 30 --compounding semiannual --frequency weekly-acc "
+            "--extra 1:2000 --extra 3:2500 --extra 10:10000 --extra-month 6 --increase 2";
+
+    Row(nullptr, "6.5", nullptr, -1, 2);
+    AdditionalPayments({{4, 1500}, {8, 1500}});
+    test::WhenModal([](QWidget* modal) {
+        Click(modal->findChild<QRadioButton*>("IRFactor_0"));
+        Click(modal->findChild<QPushButton*>("ExitMort"));
+    });
+    Click(c->MCShowIRF);
+    test::ShowActive(&app->Frame());
+    CalculateRow();
+    rows << "--principal 185000 --rate 6.5 --years 30 --compounding semiannual --frequency 2-weeks "
+            "--extra 4:1500 --extra 8:1500 --days 365.25";
+
+    Row("99999.99", "9", "15", 2, 1);
+    AdditionalPayments({}, 0, 7.5);
+    CalculateRow();
+    rows << "--principal 99999.99 --rate 9 --years 15 --compounding quarterly --frequency semimonthly "
+            "--increase 7.5 --days 365.25";
+    ASSERT_TRUE(Recorded().messages.empty());
+
+    const QJsonObject json = RunCli(rows);
+    ASSERT_TRUE(json["messages"].toArray().isEmpty());
+    ExpectGridIs(c->MCGrid1, json["MCGrid1"].toArray(), "MCGrid1");
+    ExpectGridIs(c->MCGrid2, json["MCGrid2"].toArray(), "MCGrid2");
+    EXPECT_EQ(c->InDays->text(), json["InDays"].toString());
+    EXPECT_EQ(c->PeriodicR->text(), json["PeriodicR"].toString());
+    EXPECT_EQ(c->MCGrid2->TextAt(0, 1), " Row     2");  // the listing did get rows
+}
+
+}  // namespace
+}  // namespace amortix::gui

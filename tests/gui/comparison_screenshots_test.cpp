@@ -1,0 +1,63 @@
+// Pictures of the comparison screen for the documentation. Runs only when
+// AMORTIX_SCREENSHOTS names a folder; scripts/comparison_screenshots.sh runs
+// them under Xvfb at 96 and 144 DPI.
+
+#include <QDir>
+#include <QImage>
+
+#include "comparison_test_util.h"
+
+namespace amortix::gui {
+namespace {
+
+class ComparisonScreenshots : public test::ComparisonProgram {
+  protected:
+    void SetUp() override {
+        folder_ = qEnvironmentVariable("AMORTIX_SCREENSHOTS");
+        if (folder_.isEmpty()) GTEST_SKIP() << "AMORTIX_SCREENSHOTS names no folder";
+        QDir().mkpath(folder_);
+        ComparisonProgram::SetUp();
+    }
+
+    void Save(const QString& name) {
+        for (int i = 0; i < 10; ++i) {
+            QApplication::processEvents();
+            QTest::qWait(20);
+        }
+        const QString file = name + qEnvironmentVariable("AMORTIX_SCREENSHOT_SUFFIX") + ".png";
+        EXPECT_TRUE(app->Frame().grab().save(QDir(folder_).filePath(file)));
+    }
+
+    QString folder_;
+};
+
+TEST_F(ComparisonScreenshots, EightRowsAndTheQuickHelp) {
+    OpenComparison();
+    CalculateRow();  // the defaults, monthly
+    Row(nullptr, nullptr, nullptr, -1, 4);
+    AdditionalPayments({{2, 5000}, {5, 3000}});
+    CalculateRow();
+    Row("185000", "7.25", "30", 3, 5);
+    AdditionalPayments({{1, 2000}, {3, 2500}, {6, 4000}, {10, 10000}}, 5, 2);
+    CalculateRow();
+    Row(nullptr, "6.5", "25", 3, 0);
+    CalculateRow();
+    Row(nullptr, nullptr, nullptr, 1, 2);
+    AdditionalPayments({{4, 1500}, {8, 1500}, {12, 1500}, {16, 1500}, {20, 1500}}, 11);
+    CalculateRow();
+    Row("250000", "5.875", "40", 0, 3);
+    CalculateRow();
+    Row(nullptr, nullptr, nullptr, 4, 4);
+    AdditionalPayments({{1, 20000}, {2, 15000}}, 0, 5);
+    CalculateRow();
+    Row("99999.99", "9", "15", 2, 1);
+    AdditionalPayments({{3, 750.5}, {4, 750.5}, {5, 750.5}});
+    CalculateRow();
+    EXPECT_TRUE(Recorded().messages.empty());
+    Save("comparison-eight-rows");
+    Click(c->MCHelp);
+    Save("comparison-quick-help");
+}
+
+}  // namespace
+}  // namespace amortix::gui
