@@ -41,9 +41,9 @@ struct Program {
         QApplication::processEvents();
         screen = app->Frame().findChild<TablesScreen*>(kTablesScreen);
         AppState& state = app->State();
-        state.TableInputs[1] = 250000;
-        state.TableInputs[2] = 6.5;
-        state.TableInputs[3] = 40;
+        state.TableInputs.principal = 250000;
+        state.TableInputs.ratePercent = 6.5;
+        state.TableInputs.years = 40;
         screen->FreqPmt->setCurrentIndex(3);  // every week
         screen->Option1->click();             // all payments
         screen->MCalc->click();

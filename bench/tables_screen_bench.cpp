@@ -38,12 +38,12 @@ struct Program {
         QApplication::processEvents();
         screen = app->Frame().findChild<TablesScreen*>(kTablesScreen);
         AppState& state = app->State();
-        state.TableInputs[1] = 250000;
-        state.TableInputs[2] = 6.5;
-        state.TableInputs[3] = 40;
+        state.TableInputs.principal = 250000;
+        state.TableInputs.ratePercent = 6.5;
+        state.TableInputs.years = 40;
         screen->FreqPmt->setCurrentIndex(3);  // every week
         screen->Option1->click();             // all payments
-        state.ShowDates = 1;
+        screen->View().ShowDates = true;
     }
 };
 
@@ -60,8 +60,8 @@ void BM_CalculateToPaintedGrid(benchmark::State& state) {
         screen.MGrid->viewport()->repaint();
     }
     // 2,040 payments: the rate per period counts 52.14 weeks a year.
-    if (!screen.MGrid->isVisible() || program.app->State().GridRows < 2000 ||
-        screen.MGrid->Rows() != program.app->State().GridRows + 4)
+    if (!screen.MGrid->isVisible() || screen.View().GridRows < 2000 ||
+        screen.MGrid->Rows() != screen.View().GridRows + 4)
         state.SkipWithError("not the largest schedule");
 }
 BENCHMARK(BM_CalculateToPaintedGrid)->Unit(benchmark::kMillisecond);

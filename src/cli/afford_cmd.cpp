@@ -35,7 +35,7 @@ AffordSolve SolveFrom(const std::string& name) {
 struct Prepared {
     AffordInputs inputs;
     AffordTexts shown;
-    std::vector<int> messages;  // raised by the input boxes
+    std::vector<Message> messages;  // raised by the input boxes
 };
 
 // The screen as opened and its lists chosen (each choice recalculates the
@@ -56,7 +56,7 @@ Prepared Prepare(const AffordOptions& o) {
     if (o.years) {
         double years = *o.years;
         if (years > 40) {
-            p.messages.push_back(5);  // the period box holds 40 at most
+            p.messages.push_back(Message::YearsLimit);  // the period box holds 40 at most
             years = 40;
         }
         p.inputs.years = years;
@@ -110,7 +110,7 @@ Runner AddAffordCommand(CLI::App& app) {
         if (o.format == "json") {
             Json j = Json::object();
             for (const auto& [name, text] : boxes) j[name] = *text;
-            j["messages"] = p.messages;
+            j["messages"] = MessagesJson(p.messages);
             std::cout << j.dump(2) << '\n';
             return 0;
         }
@@ -122,7 +122,7 @@ Runner AddAffordCommand(CLI::App& app) {
             {"Interest saved", &t.MFTotIntSaved},          {"Accelerated total interest", &t.MFTotIntPaid}};
         for (const auto& [label, text] : labelled)
             std::cout << RightJustify(label, 30) << "  " << *text << '\n';
-        for (const int m : p.messages) std::cout << "Message " << m << ": " << MessageText(m) << '\n';
+        PrintMessages(std::cout, p.messages);
         if (!t.MsgText.empty()) std::cout << t.MsgText << '\n';
         return 0;
     };

@@ -41,7 +41,8 @@ TableOptions ParseRow(const std::string& text) {
     return o;
 }
 
-ComparisonInputs RowInputs(const TableOptions& o, const std::string& currency, std::vector<int>& messages) {
+ComparisonInputs RowInputs(const TableOptions& o, const std::string& currency,
+                           std::vector<Message>& messages) {
     ComparisonInputs in;
     in.principal = o.principal.value_or(100000.0);
     in.ratePercent = o.rate.value_or(10.125);
@@ -108,11 +109,11 @@ Runner AddCompareCommand(CLI::App& app) {
         if (!*cmd) return -1;
         options->report.Check(options->format);
         // Every row is read before any is calculated, so a bad one prints nothing.
-        std::vector<int> messages;
+        std::vector<Message> messages;
         std::vector<ComparisonInputs> rows;
-        std::vector<std::vector<int>> rowMessages;
+        std::vector<std::vector<Message>> rowMessages;
         for (const std::string& text : options->rows) {
-            std::vector<int> before;
+            std::vector<Message> before;
             rows.push_back(RowInputs(ParseRow(text), options->currency, before));
             rowMessages.push_back(std::move(before));
         }
@@ -135,7 +136,7 @@ Runner AddCompareCommand(CLI::App& app) {
                                                      options->report.FontChoice()),
                               messages);
         if (options->format == "json") {
-            std::cout << Json{{"messages", messages},
+            std::cout << Json{{"messages", MessagesJson(messages)},
                               {"MCGrid1", Grid1Cells(s)},
                               {"MCGrid2", s.grid2},
                               {"InDays", inDays},
@@ -156,7 +157,7 @@ Runner AddCompareCommand(CLI::App& app) {
         std::cout << '\n'
                   << "Days in year: " << inDays << '\n'
                   << "Interest rate factor: " << periodicR << '\n';
-        for (const int m : messages) std::cout << "Message " << m << ": " << MessageText(m) << '\n';
+        PrintMessages(std::cout, messages);
         return 0;
     };
 }

@@ -97,7 +97,8 @@ DayBasis DayBasisFrom(const TableOptions& o) {
     return DayBasis::Preset(3);
 }
 
-AdditionalPayments AdditionalPaymentsFrom(const TableOptions& o, double years, std::vector<int>& messages) {
+AdditionalPayments AdditionalPaymentsFrom(const TableOptions& o, double years,
+                                          std::vector<Message>& messages) {
     AdditionalPayments extra;
     extra.years = ToInt16(years);
     if (o.extraMonth) extra.month = static_cast<std::int16_t>(*o.extraMonth == 1 ? 12 : *o.extraMonth - 1);
@@ -130,7 +131,7 @@ AdditionalPayments AdditionalPaymentsFrom(const TableOptions& o, double years, s
         extra.yearNumber[static_cast<std::size_t>(y)] = Currency::FromDouble(y);
     double percent = o.increase.value_or(0.0);
     if (percent > 100) {
-        messages.push_back(35);
+        messages.push_back(Message::PercentLimit);
         percent = 100;
     }
     extra.increase = static_cast<float>(percent / 100.0);

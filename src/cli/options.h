@@ -62,8 +62,8 @@ std::string FrequencyText(const std::string& name);
 DayBasis DayBasisFrom(const TableOptions& options);
 
 // Fills the additional payments for a period of `years`; messages the screen
-// would raise (35 for a percentage above 100) are appended to `messages`.
+// would raise (PercentLimit above 100) are appended to `messages`.
 AdditionalPayments AdditionalPaymentsFrom(const TableOptions& options, double years,
-                                          std::vector<int>& messages);
+                                          std::vector<Message>& messages);
 
 }  // namespace amortix::cli

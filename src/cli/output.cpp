@@ -43,10 +43,18 @@ Json GraphJson(const GraphData& graph) {
     return Json{{"title", graph.title}, {"points", points}};
 }
 
-int EmitReport(const TextReport& report, const std::vector<int>& messages) {
-    for (const int m : messages) std::cerr << "Message " << m << ": " << MessageText(m) << '\n';
-    if (report.message != 0) {
-        std::cerr << "Message " << report.message << ": " << MessageText(report.message) << '\n';
+Json MessagesJson(const std::vector<Message>& messages) {
+    return Json(MessageNumbers(messages));
+}
+
+void PrintMessages(std::ostream& out, const std::vector<Message>& messages) {
+    for (const Message m : messages) out << "Message " << MessageNumber(m) << ": " << MessageText(m) << '\n';
+}
+
+int EmitReport(const TextReport& report, const std::vector<Message>& messages) {
+    PrintMessages(std::cerr, messages);
+    if (report.message) {
+        PrintMessages(std::cerr, {*report.message});
         return 1;
     }
     std::cout << PagesAsText(report.pages);

@@ -3,6 +3,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -22,8 +23,14 @@ double ShortestDouble(float value);
 
 Json GraphJson(const GraphData& graph);
 
+// The messages by number, as the JSON output lists them.
+Json MessagesJson(const std::vector<Message>& messages);
+// One "Message N: text" line per message.
+void PrintMessages(std::ostream& out, const std::vector<Message>& messages);
+
 // Prints a report's pages on standard output and the calculation's messages
-// on standard error; nothing to print is message 1 and exit status 1.
-int EmitReport(const TextReport& report, const std::vector<int>& messages);
+// on standard error; nothing to print is Message::NothingToPrint and exit
+// status 1.
+int EmitReport(const TextReport& report, const std::vector<Message>& messages);
 
 }  // namespace amortix::cli

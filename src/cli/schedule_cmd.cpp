@@ -7,6 +7,7 @@
 #include "cli/options.h"
 #include "cli/output.h"
 #include "core/calc/schedule.h"
+#include "core/format/masks.h"
 #include "core/format/messages.h"
 #include "core/format/numfmt.h"
 #include "core/print/report.h"
@@ -27,7 +28,7 @@ struct ScheduleOptions {
 
 struct Prepared {
     ScheduleInputs inputs;
-    std::vector<int> messages;  // raised before Calculate, by the input boxes
+    std::vector<Message> messages;  // raised before Calculate, by the input boxes
 };
 
 Prepared Prepare(const ScheduleOptions& o) {
@@ -41,7 +42,7 @@ Prepared Prepare(const ScheduleOptions& o) {
         if (o.table.years) throw UsageError("--years is for mortgages; a loan's period is --months");
         double months = o.table.months.value_or(48.0);
         if (months > 480) {
-            p.messages.push_back(16);  // the period box corrects it to 480
+            p.messages.push_back(Message::MonthsLimit);  // the period box corrects it to 480
             months = 480;
         }
         in.years = months / 12.0;
@@ -81,7 +82,7 @@ void PrintText(const ScheduleInputs& in, const ScheduleResult& r) {
     };
     for (const auto& [label, text] : boxes) std::cout << RightJustify(label, 34) << "  " << *text << '\n';
     std::cout << RightJustify(r.Label16, 34) << '\n';
-    for (const int m : r.messages) std::cout << "Message " << m << ": " << MessageText(m) << '\n';
+    PrintMessages(std::cout, r.messages);
     std::cout << '\n';
     for (int row = 0; row < r.GridRowCount(); ++row) {
         std::string line = r.GridCell(row, 0);
@@ -94,21 +95,21 @@ void PrintText(const ScheduleInputs& in, const ScheduleResult& r) {
 
 // The printed report as the printer gets it.
 int PrintReport(const ScheduleOptions& o, const ScheduleInputs& in, const ScheduleResult& r,
-                const std::vector<int>& messages) {
+                const std::vector<Message>& messages) {
     TablesPrintData data;
     data.header = o.report.HeaderLine();
     data.mode = in.mode;
     data.principal = in.principal;
     data.ratePercent = in.ratePercent;
     const bool loan = in.mode == TablesMode::PersonalLoan;
-    data.termText = FormatNumber(loan ? in.years * 12.0 : in.years, "###");
+    data.termText = FormatNumber(loan ? in.years * 12.0 : in.years, kCountMask);
     data.compounding = in.compounding;
     data.frequency = in.frequency;
     data.paymentIncrease = in.extra.increase;
     return EmitReport(RenderTablesReport(data, r, o.report.FontChoice()), messages);
 }
 
-Json ResultJson(const ScheduleInputs& in, const ScheduleResult& r, const std::vector<int>& messages) {
+Json ResultJson(const ScheduleInputs& in, const ScheduleResult& r, const std::vector<Message>& messages) {
     Json results = {
         {"InDays", r.InDays},           {"PeriodicR", r.PeriodicR},     {"NumPmtsYear", r.NumPmtsYear},
         {"InMonthPI", r.InMonthPI},     {"Label16", r.Label16},         {"PPpercent", r.PPpercent},
@@ -119,7 +120,7 @@ Json ResultJson(const ScheduleInputs& in, const ScheduleResult& r, const std::ve
         for (const Currency c : r.schedule[static_cast<std::size_t>(row)]) values.push_back(c.ToDouble());
         schedule.push_back(values);
     }
-    return Json{{"messages", messages},
+    return Json{{"messages", MessagesJson(messages)},
                 {"results", results},
                 {"grid", r.GridCells()},
                 {"schedule", schedule},
@@ -154,7 +155,7 @@ Runner AddScheduleCommand(CLI::App& app) {
         options->report.Check(options->format);
         Prepared p = Prepare(*options);
         const ScheduleResult r = CalculateSchedule(p.inputs);
-        std::vector<int> messages = p.messages;
+        std::vector<Message> messages = p.messages;
         messages.insert(messages.end(), r.messages.begin(), r.messages.end());
         if (options->format == "report") return PrintReport(*options, p.inputs, r, messages);
         if (options->format == "json") {

@@ -36,10 +36,10 @@ class MessageBoxes : public ::testing::Test {
 TEST_F(MessageBoxes, TwoMessagesInARowShowTheirOwnTexts) {
     QString first, second, title;
     WhenModal(ReadAndExit(first, title));
-    interaction.ShowMessage(5);
+    interaction.ShowMessage(Message::YearsLimit);
     EXPECT_EQ(state.MessageNumber, 5);
     WhenModal(ReadAndExit(second, title));
-    interaction.ShowMessage(7);
+    interaction.ShowMessage(Message::NoData);
     EXPECT_EQ(first, "Wrong entry, 40 Years limit.");
     EXPECT_EQ(second, "No Data to work with. Calculate.");
     EXPECT_EQ(title, "Help");
@@ -49,26 +49,27 @@ TEST_F(MessageBoxes, TwoMessagesInARowShowTheirOwnTexts) {
 TEST_F(MessageBoxes, MessageThirtyCarriesTodaysShortDateAndUnknownNumbersShowNothing) {
     QString text, title;
     WhenModal(ReadAndExit(text, title));
-    interaction.ShowMessage(30);
+    interaction.ShowMessage(Message::DateFormat);
     EXPECT_EQ(text, "Correct date format is " +
                         QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
     WhenModal(ReadAndExit(text, title));
-    interaction.ShowMessage(6);
+    interaction.ShowMessage(static_cast<Message>(6));
     EXPECT_EQ(text, "");
 }
 
 TEST_F(MessageBoxes, QuestionAnswers) {
     struct Case {
-        int question;
+        Question question;
         const char* button;  // nullptr: the box is closed without an answer
         int expected;
         const char* text;
     };
     const Case cases[] = {
-        {1, "AllYes", 6, " Continue with Printout."},
-        {2, "AllNo", 0, " Print in Color."},
-        {1, nullptr, 1, " Continue with Printout."},  // counts as No for every caller
-        {2, nullptr, 2, " Print in Color."},
+        {Question::ContinuePrintout, "AllYes", 6, " Continue with Printout."},
+        {Question::PrintInColor, "AllNo", 0, " Print in Color."},
+        {Question::ContinuePrintout, nullptr, 1,
+         " Continue with Printout."},  // counts as No for every caller
+        {Question::PrintInColor, nullptr, 2, " Print in Color."},
     };
     for (const auto& c : cases) {
         QString label, title;
@@ -81,7 +82,7 @@ TEST_F(MessageBoxes, QuestionAnswers) {
                 box->close();
         });
         state.QuestionNumber = 99;
-        EXPECT_EQ(interaction.AskQuestion(c.question), c.expected) << c.question;
+        EXPECT_EQ(interaction.AskQuestion(c.question), c.expected) << QuestionNumber(c.question);
         EXPECT_EQ(state.QuestionNumber, c.expected);
         EXPECT_EQ(label, c.text);
         EXPECT_EQ(title, "Help");
@@ -103,7 +104,7 @@ TEST_F(MessageBoxes, BoxesSitAtTheirOffsetsFromTheFrame) {
             where = box->pos();
             box->close();
         });
-        interaction.ShowMessage(1);
+        interaction.ShowMessage(Message::NothingToPrint);
         // Within the few pixels of a window border.
         EXPECT_LE((where - (QPoint(40, 30) + TwipsToPixels(&frame, c.twips))).manhattanLength(), 4)
             << c.layout;
@@ -116,7 +117,7 @@ TEST_F(MessageBoxes, BoxesSitAtTheirOffsetsFromTheFrame) {
         box = shown->frameGeometry();
         shown->close();
     });
-    interaction.ShowMessage(1);
+    interaction.ShowMessage(Message::NothingToPrint);
     EXPECT_NEAR(box.right(), frame.frameGeometry().right(), 4);
     EXPECT_LT(box.left(), frame.frameGeometry().left() + TwipsToPixelsX(&frame, 3600));
 }
@@ -126,13 +127,13 @@ TEST(RecordingInteraction, RecordsMessagesAndAnswersFromItsQueue) {
     RecordingInteraction interaction(state);
     int numberSeen = 0;
     interaction.onMessage = [&](int) { numberSeen = state.MessageNumber; };
-    interaction.ShowMessage(34);
+    interaction.ShowMessage(Message::TermReset);
     EXPECT_EQ(numberSeen, 34);
     interaction.answers = {6, 0, std::nullopt};
-    EXPECT_EQ(interaction.AskQuestion(1), 6);
-    EXPECT_EQ(interaction.AskQuestion(2), 0);
-    EXPECT_EQ(interaction.AskQuestion(1), 1);
-    EXPECT_EQ(interaction.AskQuestion(2), 2);  // empty queue: closed
+    EXPECT_EQ(interaction.AskQuestion(Question::ContinuePrintout), 6);
+    EXPECT_EQ(interaction.AskQuestion(Question::PrintInColor), 0);
+    EXPECT_EQ(interaction.AskQuestion(Question::ContinuePrintout), 1);
+    EXPECT_EQ(interaction.AskQuestion(Question::PrintInColor), 2);  // empty queue: closed
     EXPECT_EQ(interaction.messages, std::vector<int>{34});
     EXPECT_EQ(interaction.questions, (std::vector<int>{1, 2, 1, 2}));
 }

@@ -43,7 +43,7 @@ class EntryScreen : public ::testing::Test {
         money.clearResults = clear;
         money.next = rate;
         money.store = [this](double v) {
-            state.TableInputs[1] = v;
+            state.TableInputs.principal = v;
             return QString::fromStdString(amortix::MoneyBoxText(state.CurrencySymbol, v));
         };
         NumericEntry::Attach(state, interaction, principal, money);
@@ -53,7 +53,7 @@ class EntryScreen : public ::testing::Test {
         percent.clearResults = clear;
         percent.next = term;
         percent.store = [this](double v) {
-            state.TableInputs[2] = v;
+            state.TableInputs.ratePercent = v;
             return QString::fromStdString(amortix::RateBoxText(v));
         };
         NumericEntry::Attach(state, interaction, rate, percent);
@@ -64,7 +64,7 @@ class EntryScreen : public ::testing::Test {
         years.next = compounding;
         years.onChoose = [this] { ++termChoices; };
         years.store = [this](double v) {
-            state.TableInputs[3] = v;
+            state.TableInputs.years = v;
             return QString::fromStdString(amortix::TermBoxText(v));
         };
         NumericEntry::Attach(state, interaction, term, years);
@@ -179,21 +179,21 @@ TEST_F(EntryScreen, LeavingAnEditedBoxStoresAndShowsTheDisplayForm) {
     QTest::keyClicks(principal, "250000.5");
     QTest::keyClick(principal, Qt::Key_Return);
     EXPECT_TRUE(rate->hasFocus());
-    EXPECT_EQ(state.TableInputs[1], 250000.5);
+    EXPECT_EQ(state.TableInputs.principal, 250000.5);
     EXPECT_EQ(principal->text(), "     $250,000.50");
     EXPECT_EQ(state.EntryEdited, 0);
 
     // The second point ends the number.
     QTest::keyClicks(rate, "7.5.9");
     QTest::keyClick(rate, Qt::Key_Enter);
-    EXPECT_EQ(state.TableInputs[2], 7.5);
+    EXPECT_EQ(state.TableInputs.ratePercent, 7.5);
     EXPECT_EQ(TextOf(rate), "         7.500%");
     EXPECT_TRUE(term->hasFocus());
 
     // Leaving a box without typing stores nothing.
-    state.TableInputs[3] = -1;
+    state.TableInputs.years = -1;
     QTest::keyClick(term, Qt::Key_Return);
-    EXPECT_EQ(state.TableInputs[3], -1);
+    EXPECT_EQ(state.TableInputs.years, -1);
     EXPECT_EQ(TextOf(term), "            25");
     EXPECT_TRUE(compounding->hasFocus());
     QTest::keyClick(compounding, Qt::Key_Return);
@@ -212,7 +212,7 @@ TEST_F(EntryScreen, DeleteInsideAFormattedAmountStoresZero) {
     EXPECT_EQ(principal->text(), "   $00,000.00");  // the key still edits
     Enter(rate);
     // The text starts with the symbol, so it reads as 0.
-    EXPECT_EQ(state.TableInputs[1], 0.0);
+    EXPECT_EQ(state.TableInputs.principal, 0.0);
     EXPECT_EQ(principal->text(), "            $.00");
 }
 
@@ -267,7 +267,7 @@ TEST_F(EntryScreen, ChoosingAListEntryMarksTheBoxEdited) {
     EXPECT_EQ(clears, 1);
     EXPECT_EQ(state.EntryEdited, 1);
     Enter(principal);
-    EXPECT_EQ(state.TableInputs[2], 9.0);
+    EXPECT_EQ(state.TableInputs.ratePercent, 9.0);
     EXPECT_EQ(TextOf(rate), "         9.000%");
 
     Enter(term);

@@ -28,9 +28,9 @@ class PrePay : public TablesProgram {
     void TearDown() override { dialog.reset(); }
 
     AdditionalPaymentsDialog& Show(double periodYears = 25) {
-        State().TableInputs[3] = periodYears;
+        State().TableInputs.years = periodYears;
         dialog = std::make_unique<AdditionalPaymentsDialog>(Context(), State().ExtraPayments,
-                                                            State().TableInputs[3], s->AddPmtsOn, s);
+                                                            State().TableInputs.years, s->AddPmtsOn, s);
         test::ShowActive(dialog.get());
         return *dialog;
     }
@@ -226,7 +226,7 @@ TEST_F(PrePay, FromTheScreenToTheSchedule) {
     Choose(s->Comperiod, 3);  // the worked mortgage: semiannual compounding
     Click(s->Option1);
     Calculate();
-    ASSERT_EQ(State().GridRows, 300);
+    ASSERT_EQ(s->View().GridRows, 300);
     bool shown = false;
     WhenModal([&](QWidget* modal) {
         auto* form = qobject_cast<AdditionalPaymentsDialog*>(modal);
@@ -244,7 +244,7 @@ TEST_F(PrePay, FromTheScreenToTheSchedule) {
     ASSERT_TRUE(shown);
     EXPECT_TRUE(Red(s->AddPmtsOn));
     Calculate();
-    EXPECT_EQ(State().GridRows, 248);
+    EXPECT_EQ(s->View().GridRows, 248);
     const GridWidget& grid = *s->MGrid;
     EXPECT_EQ(grid.TextAt(252, 0), "Additional ");
     EXPECT_EQ(grid.TextAt(254, 0), "Year    1");

@@ -49,9 +49,9 @@ TEST_F(TablesScreenTest, OpensWithTheDefaultsOfEachMode) {
         EXPECT_EQ(TextOf(s->InTerm), QString::fromStdString(d.termText));
         EXPECT_EQ(Items(s->InRate), Q(d.rateList));
         EXPECT_EQ(Items(s->InTerm), Q(d.termList));
-        EXPECT_EQ(State().TableInputs[1], d.principal);
-        EXPECT_EQ(State().TableInputs[2], 10.125);
-        EXPECT_EQ(State().TableInputs[3], d.years);
+        EXPECT_EQ(State().TableInputs.principal, d.principal);
+        EXPECT_EQ(State().TableInputs.ratePercent, 10.125);
+        EXPECT_EQ(State().TableInputs.years, d.years);
         EXPECT_EQ(Items(s->Comperiod), QStringList({"      Monthly", "    Bimonthly", "    Quarterly",
                                                     "   Semiannual", "       Annual"}));
         EXPECT_EQ(Items(s->FreqPmt), QStringList({"      Monthly", "  Semimonthly", "      2 Weeks",
@@ -59,7 +59,7 @@ TEST_F(TablesScreenTest, OpensWithTheDefaultsOfEachMode) {
         EXPECT_EQ(s->FreqPmt->currentText(), "      Monthly");
         EXPECT_EQ(s->Label16->text(), " P+I includes      0.000%");
         EXPECT_TRUE(s->Option2->isChecked());
-        EXPECT_EQ(State().ScheduleView, amortix::ScheduleView::Annual);
+        EXPECT_EQ(s->View().ScheduleView, amortix::ScheduleView::Annual);
         EXPECT_EQ(State().TablesOpen, 1);
         EXPECT_EQ(State().EntryEdited, 0);
         EXPECT_EQ(State().DayBasis.choice, 1);
@@ -129,7 +129,7 @@ TEST_F(TablesScreenTest, PeriodLimitsOfEachMode) {
         Recorded().messages.clear();
         Type(s->InTerm, c.typed);
         Enter(s->InPrincipal);
-        EXPECT_EQ(State().TableInputs[3], c.years) << c.typed;
+        EXPECT_EQ(State().TableInputs.years, c.years) << c.typed;
         EXPECT_EQ(TextOf(s->InTerm), c.shown) << c.typed;
         EXPECT_EQ(Recorded().messages, c.messages) << c.typed;
         EXPECT_EQ(State().EntryEdited, 0);
@@ -140,12 +140,12 @@ TEST_F(TablesScreenTest, PeriodLimitsOfEachMode) {
 
 TEST_F(TablesScreenTest, LeavingABoxWithoutTypingStoresNothing) {
     Open();
-    State().TableInputs = {0, 1, 2, 3, 0, 0};
+    State().TableInputs = {1, 2, 3};
     for (QWidget* box : std::initializer_list<QWidget*>{s->InPrincipal, s->InRate, s->InTerm}) Enter(box);
     Enter(s->InPrincipal);
-    EXPECT_EQ(State().TableInputs[1], 1);
-    EXPECT_EQ(State().TableInputs[2], 2);
-    EXPECT_EQ(State().TableInputs[3], 3);
+    EXPECT_EQ(State().TableInputs.principal, 1);
+    EXPECT_EQ(State().TableInputs.ratePercent, 2);
+    EXPECT_EQ(State().TableInputs.years, 3);
     EXPECT_EQ(s->InPrincipal->text(), "   $100,000.00");
     EXPECT_EQ(TextOf(s->InTerm), "            25");
 }
@@ -155,7 +155,7 @@ TEST_F(TablesScreenTest, ChoosingAListEntryMarksTheBoxEdited) {
     Choose(s->InRate, 2);
     EXPECT_EQ(State().EntryEdited, 1);
     Enter(s->InPrincipal);
-    EXPECT_EQ(State().TableInputs[2], 8.0);
+    EXPECT_EQ(State().TableInputs.ratePercent, 8.0);
     EXPECT_EQ(TextOf(s->InRate), "         8.000%");
 
     // The period list also erases the additional payments and their indicator.
@@ -169,7 +169,7 @@ TEST_F(TablesScreenTest, ChoosingAListEntryMarksTheBoxEdited) {
     EXPECT_EQ(State().ExtraPayments.rowCount, 0);
     EXPECT_NE(s->AddPmtsOn->palette().color(QPalette::Window), QColor(248, 0, 0));
     Enter(s->InPrincipal);
-    EXPECT_EQ(State().TableInputs[3], 30.0);
+    EXPECT_EQ(State().TableInputs.years, 30.0);
     EXPECT_EQ(TextOf(s->InTerm), "              30");
 }
 
@@ -212,7 +212,7 @@ TEST_F(TablesScreenTest, CalculateFillsTheResultsAndTheGrid) {
     EXPECT_EQ(s->MGrid->TextAt(1, 0), "   1");
     EXPECT_EQ(s->MGrid->TextAt(27, 0), "Total:");
     EXPECT_EQ(State().ResultsReady, 25);
-    EXPECT_EQ(State().GridRows, 25);
+    EXPECT_EQ(s->View().GridRows, 25);
     EXPECT_EQ(State().PaymentsPerYear, 12);
     EXPECT_EQ(State().GraphTitle, "Mortgage balance at start of each Year");
     EXPECT_EQ(State().EntryEdited, 0);
@@ -318,7 +318,7 @@ TEST_F(TablesScreenTest, PrintSaveAndGraphNeedResults) {
 
 TEST_F(TablesScreenTest, FortyOneYearsStoredInTheStateAreRefusedAtCalculate) {
     Open();
-    State().TableInputs[3] = 41;  // as a file could bring it
+    State().TableInputs.years = 41;  // as a file could bring it
     Calculate();
     EXPECT_EQ(Recorded().messages, std::vector<int>{5});
     ExpectNoResults(*s, State());
@@ -344,16 +344,14 @@ TEST_F(TablesScreenTest, ExitResetsTheScreenStateAndShowsTheMenu) {
     QApplication::processEvents();
     EXPECT_EQ(app->Frame().windowTitle(), " Amortix Menu");
     EXPECT_TRUE(app->Menu().isVisible());
-    EXPECT_EQ(State().TablesOpen, 0);
+    EXPECT_FALSE(State().TablesOpen);
     EXPECT_EQ(State().ResultsReady, 0);
-    EXPECT_EQ(State().GridRows, 0);
-    EXPECT_EQ(State().ScheduleView, amortix::ScheduleView::Closed);
     EXPECT_EQ(State().ExtraPayments.amount[3], Currency());
     EXPECT_EQ(State().ExtraPayments.rowCount, 0);
     EXPECT_EQ(State().ExtraPayments.type, 0);
     EXPECT_EQ(State().ExtraPayments.month, 12);
     EXPECT_EQ(State().ExtraPayments.increase, 0.0f);
-    EXPECT_EQ(State().TableInputs[1], 0.0);
+    EXPECT_EQ(State().TableInputs.principal, 0.0);
     EXPECT_TRUE(app->Frame().findChildren<TablesScreen*>().isEmpty());
 }
 
@@ -418,7 +416,7 @@ TEST_F(TablesScreenTest, TextsAfterCalculateEqualTheCommandLine) {
         Choose(s->Comperiod, c.compounding);
         Choose(s->FreqPmt, c.frequency);
         Click(c.allPayments ? s->Option1 : s->Option2);
-        State().TermYears = c.termYears;
+        s->View().TermYears = c.termYears;
         Calculate();
         ASSERT_TRUE(Recorded().messages.empty());
 
@@ -439,7 +437,7 @@ TEST_F(TablesScreenTest, TextsAfterCalculateEqualTheCommandLine) {
                 ASSERT_EQ(s->MGrid->TextAt(r, col), row[col].toString()) << r << "," << col;
         }
         EXPECT_EQ(State().ResultsReady, json["ResultsReady"].toInt());
-        EXPECT_EQ(State().GridRows, json["GridRows"].toInt());
+        EXPECT_EQ(s->View().GridRows, json["GridRows"].toInt());
         Click(s->MExit);
         QApplication::processEvents();
     }

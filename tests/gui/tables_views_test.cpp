@@ -56,11 +56,11 @@ TEST_F(TablesViews, GridRowsOfEachView) {
     };
     for (const auto& c : cases) {
         Click(c.allPayments ? s->Option1 : s->Option2);
-        EXPECT_EQ(State().ScheduleView, c.allPayments ? ScheduleView::AllPayments : ScheduleView::Annual);
+        EXPECT_EQ(s->View().ScheduleView, c.allPayments ? ScheduleView::AllPayments : ScheduleView::Annual);
         EXPECT_EQ(State().EntryEdited, 0);
-        State().TermYears = c.term;
+        s->View().TermYears = c.term;
         Calculate();
-        EXPECT_EQ(State().GridRows, c.gridRows);
+        EXPECT_EQ(s->View().GridRows, c.gridRows);
         EXPECT_EQ(s->MGrid->Rows(), c.rows);
         EXPECT_EQ(s->MGrid->TextAt(0, 0), c.header);
         EXPECT_EQ(State().ResultsReady, c.allPayments ? c.gridRows + 1 : 25);
@@ -70,7 +70,7 @@ TEST_F(TablesViews, GridRowsOfEachView) {
 TEST_F(TablesViews, AFiveYearTermEndsWithItsTotalsRow) {
     Open();
     Click(s->Option1);
-    State().TermYears = 5;
+    s->View().TermYears = 5;
     Calculate();
     const GridWidget& grid = *s->MGrid;
     EXPECT_EQ(grid.TextAt(60, 0), "  60       5");
@@ -95,19 +95,19 @@ TEST_F(TablesViews, TheTermDialogRefusesATermLongerThanThePeriod) {
         EXPECT_TRUE(dialog->TermPeriod[0]->isChecked());
         EXPECT_EQ(dialog->TermPeriod[6]->text(), "10 Years");
         Click(dialog->TermPeriod[6]);
-        EXPECT_EQ(State().TermYears, 10);
+        EXPECT_EQ(s->View().TermYears, 10);
         Click(dialog->MTermExit);
         EXPECT_EQ(Recorded().messages, std::vector<int>{34});
         EXPECT_TRUE(dialog->isVisible());
         EXPECT_TRUE(dialog->TermPeriod[0]->isChecked());
-        EXPECT_EQ(State().TermYears, 0);
+        EXPECT_EQ(s->View().TermYears, 0);
         Click(dialog->TermPeriod[5]);
         Click(dialog->MTermExit);
         checked = true;
     });
     Click(s->MTerm);
     EXPECT_TRUE(checked);
-    EXPECT_EQ(State().TermYears, 5);
+    EXPECT_EQ(s->View().TermYears, 5);
     EXPECT_EQ(State().ResultsReady, 0);
     EXPECT_EQ(State().EntryEdited, 1);
 
@@ -123,12 +123,12 @@ TEST_F(TablesViews, TheTermDialogRefusesATermLongerThanThePeriod) {
 
 TEST_F(TablesViews, ATermLongerThanThePeriodAtCalculateShowsAllYears) {
     Open();
-    State().TermYears = 10;
+    s->View().TermYears = 10;
     Type(s->InTerm, "5");
     Calculate();
     EXPECT_EQ(Recorded().messages, std::vector<int>{34});
-    EXPECT_EQ(State().TermYears, 0);
-    EXPECT_EQ(State().GridRows, 5);
+    EXPECT_EQ(s->View().TermYears, 0);
+    EXPECT_EQ(s->View().GridRows, 5);
     EXPECT_FALSE(s->InMonthPI->text().isEmpty());
 }
 
@@ -136,10 +136,10 @@ TEST_F(TablesViews, ATermBeyondAnEarlyPayoffEmptiesTheResults) {
     Open();
     Type(s->InTerm, "10");
     Choose(s->FreqPmt, 4);  // Biweekly(Acc) retires it in under 10 years
-    State().TermYears = 10;
+    s->View().TermYears = 10;
     Calculate();
     EXPECT_EQ(Recorded().messages, std::vector<int>{34});
-    EXPECT_EQ(State().TermYears, 0);
+    EXPECT_EQ(s->View().TermYears, 0);
     EXPECT_EQ(State().ResultsReady, 0);
     EXPECT_EQ(State().EntryEdited, 1);
     EXPECT_TRUE(s->InMonthPI->text().isEmpty());
@@ -148,8 +148,8 @@ TEST_F(TablesViews, ATermBeyondAnEarlyPayoffEmptiesTheResults) {
     Recorded().messages.clear();
     Calculate();
     EXPECT_TRUE(Recorded().messages.empty());
-    EXPECT_EQ(s->MGrid->TextAt(State().GridRows + 2, 0), "Total:");
-    EXPECT_LT(State().GridRows, 10);
+    EXPECT_EQ(s->MGrid->TextAt(s->View().GridRows + 2, 0), "Total:");
+    EXPECT_LT(s->View().GridRows, 10);
 }
 
 TEST_F(TablesViews, TheDateButtonTogglesAndAsksOnlyWhenSwitchingToDates) {
@@ -167,7 +167,7 @@ TEST_F(TablesViews, TheDateButtonTogglesAndAsksOnlyWhenSwitchingToDates) {
     Click(s->MDateNumber);
     EXPECT_TRUE(asked);
     EXPECT_EQ(s->MDateNumber->text(), "&View payment No.");
-    EXPECT_EQ(State().ShowDates, 1);
+    EXPECT_TRUE(s->View().ShowDates);
     EXPECT_EQ(State().EntryEdited, 0);
 
     Click(s->Option1);
@@ -178,7 +178,7 @@ TEST_F(TablesViews, TheDateButtonTogglesAndAsksOnlyWhenSwitchingToDates) {
 
     ExpectNoModal([this] { Click(s->MDateNumber); });
     EXPECT_EQ(s->MDateNumber->text(), "&View payment date");
-    EXPECT_EQ(State().ShowDates, 0);
+    EXPECT_FALSE(s->View().ShowDates);
     EXPECT_EQ(State().ResultsReady, 0);
     Calculate();
     EXPECT_EQ(s->MGrid->TextAt(0, 0), "  Payment   No.  Year");

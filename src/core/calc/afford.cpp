@@ -2,14 +2,13 @@
 
 #include <cmath>
 
+#include "core/format/masks.h"
 #include "core/format/money.h"
 #include "core/format/numfmt.h"
 
 namespace amortix {
 
 namespace {
-
-constexpr const char* kMoneyMask = "####,,###.00";
 
 double Ln(double x) {
     return Checked(std::log(x));
@@ -38,7 +37,7 @@ class Solver {
     Solver(AffordResult& out, std::string_view symbol) : out_(out), symbol_(symbol) {}
 
     std::string Money(double value, int width) const {
-        return RightJustify(MoneyText(symbol_, value, kMoneyMask), width);
+        return RightJustify(MoneyText(symbol_, value, kWideMoneyMask), width);
     }
 
     void Run(AffordSolve solve, std::string_view compounding, std::string_view frequency,
@@ -65,7 +64,7 @@ class Solver {
                 PMT = Checked(x * f.monthly * P / (x - 1.0));
                 if (P == 0) throw CalcError("missing principal");
                 in.payment = PMT;
-                t.MFInMthPayment = Money(in.payment, 16);
+                t.MFInMthPayment = Money(in.payment, kBoxWidth);
                 break;
             }
             case AffordSolve::Principal: {
@@ -76,7 +75,7 @@ class Solver {
                 P = Checked(PMT / Checked(x * f.monthly / (x - 1.0)));
                 if (PMT == 0) throw CalcError("missing payment");
                 in.principal = P;
-                t.MFInPrincipal = Money(in.principal, 16);
+                t.MFInPrincipal = Money(in.principal, kBoxWidth);
                 break;
             }
             case AffordSolve::Years: {
@@ -88,24 +87,24 @@ class Solver {
                 T = Checked((Ln(PMT) - Ln(PMT - P * f.monthly)) / (12.0 * Ln(1.0 + f.monthly)));
                 if (T > 40.004) throw CalcError("over 40 years");
                 in.years = T;
-                t.MFInTerm = RightJustify(FormatNumber(T, "##.##"), 16);
+                t.MFInTerm = RightJustify(FormatNumber(T, kUpToTwoDecimalsMask), kBoxWidth);
                 break;
             }
         }
 
         const double TI = Checked(in.payment * (T * 12.0) - in.principal);
-        t.TotalPmts = Money(TI, 12);
+        t.TotalPmts = Money(TI, kResultBoxWidth);
 
         const std::int16_t n = f.frequency.paymentsPerYear;
         t.MFDaysinYear = DaysInYearText(n, basis.days);
-        t.MFNumPmts = RightJustify(FormatNumber(static_cast<double>(n), "##"), 8);
+        t.MFNumPmts = RightJustify(FormatNumber(static_cast<double>(n), kTwoDigitMask), kPaymentsBoxWidth);
 
         if (f.frequency.index == 0) {
             // The normal mortgage itself: nothing saved.
-            t.MFNumYrs = RightJustify(FormatNumber(in.years, "##.00"), 16);
-            t.MFPiPmt = Money(in.payment, 16);
-            t.MFTotIntSaved = Money(0.0, 18);
-            t.MFTotIntPaid = Money(TI, 16);
+            t.MFNumYrs = RightJustify(FormatNumber(in.years, kShortTwoDecimalsMask), kBoxWidth);
+            t.MFPiPmt = Money(in.payment, kBoxWidth);
+            t.MFTotIntSaved = Money(0.0, kBoxWidth + 2);  // this one box is drawn two characters wider
+            t.MFTotIntPaid = Money(TI, kBoxWidth);
             return;
         }
 
@@ -116,10 +115,10 @@ class Solver {
         const double a2 = Checked(x * j * P / (x - 1.0));
         const double TIA = Checked(a2 * (Y * n) - in.principal);
         const double saved = Checked(TI - TIA);
-        t.MFNumYrs = RightJustify(FormatNumber(Y, "##.##"), 16);
-        t.MFPiPmt = Money(a, 16);
-        t.MFTotIntSaved = Money(saved, 16);
-        t.MFTotIntPaid = Money(TIA, 16);
+        t.MFNumYrs = RightJustify(FormatNumber(Y, kUpToTwoDecimalsMask), kBoxWidth);
+        t.MFPiPmt = Money(a, kBoxWidth);
+        t.MFTotIntSaved = Money(saved, kBoxWidth);
+        t.MFTotIntPaid = Money(TIA, kBoxWidth);
     }
 
     // The failure steps: the results are emptied, the days in year stay, and

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/calc/repayment.h"
+#include "core/format/masks.h"
 #include "core/format/numfmt.h"
 #include "core/print/report.h"
 
@@ -11,7 +12,7 @@ namespace amortix {
 namespace {
 
 std::string IncreaseText(float increase, int width) {
-    return RightJustify(FormatNumber(static_cast<double>(increase * 100.0f), "#0.000"), width);
+    return RightJustify(FormatNumber(static_cast<double>(increase * 100.0f), kRowPercentMask), width);
 }
 
 // A row's figures are gathered before anything is stored, so a fault leaves
@@ -20,21 +21,21 @@ std::string IncreaseText(float increase, int width) {
 std::array<std::string, kGrid1Columns> RowCells(const ComparisonRowPrint& f) {
     const std::string& symbol = f.currencySymbol;
     std::string retired = f.starred ? "*" : "";
-    retired.append(FormatNumber(f.retiredYear, "###.00"));
-    std::string payments = FormatNumber(static_cast<double>(f.paymentsPerYear), "###");
+    retired.append(FormatNumber(f.retiredYear, kTwoDecimalsMask));
+    std::string payments = FormatNumber(static_cast<double>(f.paymentsPerYear), kCountMask);
     payments.push_back(' ');
     return {FormatNumber(static_cast<double>(f.rowNumber), "00"),
             f.daysText,
             f.compounding,
             f.frequency,
-            FormatNumber(f.years, "###"),
+            FormatNumber(f.years, kCountMask),
             retired,
             payments,
-            MoneyText(symbol, f.principal, "####,,###.00"),
-            FormatNumber(f.ratePercent, "###.000"),
-            MoneyText(symbol, f.payment, "###,,###.00"),
+            MoneyText(symbol, f.principal, kWideMoneyMask),
+            FormatNumber(f.ratePercent, kRateMask),
+            MoneyText(symbol, f.payment, kNarrowMoneyMask),
             IncreaseText(f.increase, 6),
-            MoneyText(symbol, f.totalInterest, "####,,###.00")};
+            MoneyText(symbol, f.totalInterest, kWideMoneyMask)};
 }
 
 // "Row " and the number as text with its sign position blank.
@@ -115,7 +116,7 @@ ComparisonRun Comparison::Calculate(const ComparisonInputs& in) {
     } catch (const CalcError&) {
         // Nothing is stored before the last step can fail, so the comparison
         // stays as it was; only the two labels may show this run's values.
-        run.messages.push_back(4);
+        run.messages.push_back(Message::WrongEntry);
         run.added = false;
         run.listed = false;
         run.grid1Cleared = false;
@@ -135,18 +136,18 @@ void Comparison::AddRow(const ComparisonInputs& in, ComparisonRun& run) {
     const std::int16_t n = freq->paymentsPerYear;
 
     if (T >= 41) {
-        run.messages.push_back(5);
+        run.messages.push_back(Message::YearsLimit);
         return;
     }
     if (state_.rowCount >= kComparisonRowLimit) {
-        run.messages.push_back(22);
+        run.messages.push_back(Message::RowLimit);
         state_.rowsToGraph = state_.rowCount;
         return;
     }
 
     const RateFactorsResult rates = RateFactors(in.ratePercent, *compounding, freq->periodsPerYear);
     run.InDays = DaysInYearText(n, in.dayBasis.days);
-    run.PeriodicR = FormatNumber(rates.period, "0.########");
+    run.PeriodicR = FormatNumber(rates.period, kPeriodicRateMask);
     run.labelsSet = true;
 
     const MonthlyPaymentResult monthly =
@@ -197,13 +198,13 @@ void Comparison::AddRow(const ComparisonInputs& in, ComparisonRun& run) {
     std::vector<std::pair<std::string, std::string>> listing;
     if (entries > 0) {
         listing.emplace_back("Yr. Mth Row",
-                             RightJustify(FormatNumber(static_cast<double>(f.rowNumber), "###"), 3));
+                             RightJustify(FormatNumber(static_cast<double>(f.rowNumber), kCountMask), 3));
         std::string month = " ";
         month.append(std::to_string(ShownMonth(in.extra.month)));
         for (const AppliedAmount& a : outcome.applied) {
-            std::string label = RightJustify(FormatNumber(static_cast<double>(a.year), "##"), 2);
+            std::string label = RightJustify(FormatNumber(static_cast<double>(a.year), kTwoDigitMask), 2);
             label.append(month);
-            listing.emplace_back(std::move(label), RightJustify(FormatNumber(a.amount, "###,###.00"), 10));
+            listing.emplace_back(std::move(label), RightJustify(FormatNumber(a.amount, kAmountMask), 10));
         }
     }
 

@@ -77,7 +77,7 @@ struct ComparisonState {
 
 // What one Calculate changed.
 struct ComparisonRun {
-    std::vector<int> messages;  // 5, 22 or 4; empty when a row was added
+    std::vector<Message> messages;  // YearsLimit, RowLimit or WrongEntry; empty when a row was added
     bool added = false;
     std::int16_t row = 0;                            // number of the new row
     std::array<std::string, kGrid1Columns> cells{};  // its MCGrid1 texts

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/format/masks.h"
 #include "core/format/money.h"
 #include "core/format/numfmt.h"
 
@@ -115,7 +116,8 @@ std::string DaysInYearText(std::int16_t paymentsPerYear, float daysInYear) {
     if (paymentsPerYear == 12 || paymentsPerYear == 24) return "Normal";
     const std::string plain = ShortestText(daysInYear);
     const double d = static_cast<double>(daysInYear);
-    return plain.size() >= 4 && plain[3] == '.' ? FormatNumber(d, "###.##") : FormatNumber(d, "###");
+    return plain.size() >= 4 && plain[3] == '.' ? FormatNumber(d, kDaysInYearMask)
+                                                : FormatNumber(d, kCountMask);
 }
 
 }  // namespace amortix

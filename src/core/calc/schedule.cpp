@@ -3,13 +3,16 @@
 #include <cmath>
 
 #include "core/calc/repayment.h"
+#include "core/format/masks.h"
 #include "core/format/numfmt.h"
 
 namespace amortix {
 
 std::string Label16Text(float increase) {
     return " P+I includes  " +
-           RightJustify(FormatNumber(static_cast<double>(increase * 100.0f), "##0.000"), 9) + "%";
+           RightJustify(FormatNumber(static_cast<double>(increase * 100.0f), kPercentMask),
+                        kPercentBoxWidth) +
+           "%";
 }
 
 void AdditionalPayments::EraseAmounts() {
@@ -28,8 +31,6 @@ std::int16_t AdditionalPayments::CountYearsWithAmounts() const {
 
 namespace {
 
-constexpr const char* kMoneyMask = "###,,###.00";
-constexpr const char* kGridMask = "####,,###.00";
 constexpr std::array<const char*, 6> kGridHeaders = {"",
                                                      "Interest Payment",
                                                      "Principal Payment",
@@ -86,7 +87,7 @@ void Run(const ScheduleInputs& in, ScheduleResult& out) {
     // A term longer than the period is reset before anything is computed.
     if (out.termYears > T) {
         out.termYears = 0;
-        out.messages.push_back(34);
+        out.messages.push_back(Message::TermReset);
     }
 
     const auto freq = LookupFrequency(in.frequency, in.dayBasis);
@@ -98,13 +99,13 @@ void Run(const ScheduleInputs& in, ScheduleResult& out) {
     const bool allPayments = in.view == ScheduleView::AllPayments;
 
     if (in.mode == TablesMode::Mortgage && T >= 41) {
-        out.messages.push_back(5);
+        out.messages.push_back(Message::YearsLimit);
         return;
     }
 
     const RateFactorsResult rates = RateFactors(in.ratePercent, *compounding, freq->periodsPerYear);
     out.InDays = DaysInYearText(n, in.dayBasis.days);
-    out.PeriodicR = FormatNumber(rates.period, "0.########");
+    out.PeriodicR = FormatNumber(rates.period, kPeriodicRateMask);
 
     const MonthlyPaymentResult monthly =
         MonthlyPayment(in.principal, rates.monthly, in.ratePercent, *compounding, T);
@@ -118,10 +119,11 @@ void Run(const ScheduleInputs& in, ScheduleResult& out) {
     if (in.extra.increase > 0.0f) A = Checked(A + A * increase);
     const double increaseAmount = A - A0;
 
-    out.NumPmtsYear = RightJustify(FormatNumber(static_cast<double>(n), "###"), 12);
-    out.InMonthPI = RightJustify(MoneyText(in.currencySymbol, A, kMoneyMask), 12);
+    out.NumPmtsYear = RightJustify(FormatNumber(static_cast<double>(n), kCountMask), kResultBoxWidth);
+    out.InMonthPI = RightJustify(MoneyText(in.currencySymbol, A, kNarrowMoneyMask), kResultBoxWidth);
     out.Label16 = Label16Text(in.extra.increase);
-    out.PPpercent = RightJustify(MoneyText(in.currencySymbol, increaseAmount, kMoneyMask), 12);
+    out.PPpercent =
+        RightJustify(MoneyText(in.currencySymbol, increaseAmount, kNarrowMoneyMask), kResultBoxWidth);
 
     const std::int16_t bound = PaymentBound(freq->frequencyClass, T);
     const std::int16_t m = in.extra.month;
@@ -168,7 +170,8 @@ void Run(const ScheduleInputs& in, ScheduleResult& out) {
     const double years = static_cast<double>(L) / n;
     out.yearsToFinal = static_cast<float>(years);
     out.EndMortYear =
-        RightJustify(FormatNumber(in.mode == TablesMode::Mortgage ? years : years * 12.0, "###.00"), 12);
+        RightJustify(FormatNumber(in.mode == TablesMode::Mortgage ? years : years * 12.0, kTwoDecimalsMask),
+                     kResultBoxWidth);
 
     const std::int16_t yearsWithPayments = ToInt16(static_cast<double>(out.yearsToFinal) + 0.49);
     if (!allPayments) {
@@ -209,7 +212,7 @@ void Run(const ScheduleInputs& in, ScheduleResult& out) {
         if (rows > L) {
             // The loan ends before the term: reset it and let the user calculate again.
             out.termYears = 0;
-            out.messages.push_back(34);
+            out.messages.push_back(Message::TermReset);
             ClearResultBoxes(out);
             return;
         }
@@ -226,9 +229,10 @@ void Run(const ScheduleInputs& in, ScheduleResult& out) {
             if (!(amount > Currency())) continue;
             const double yearNo = YearNumber(in.extra, y).ToDouble();
             out.listing.push_back({ToInt16(yearNo), month, amount});
-            out.additionalNotes += " Year " + RightJustify(FormatNumber(yearNo, "###"), 3) + "    Month" +
-                                   RightJustify(FormatNumber(static_cast<double>(month), "###"), 3) +
-                                   RightJustify(FormatNumber(amount, kMoneyMask), 12) + "\r\n";
+            out.additionalNotes += " Year " + RightJustify(FormatNumber(yearNo, kCountMask), 3) +
+                                   "    Month" +
+                                   RightJustify(FormatNumber(static_cast<double>(month), kCountMask), 3) +
+                                   RightJustify(FormatNumber(amount, kNarrowMoneyMask), 12) + "\r\n";
         }
     }
 
@@ -243,8 +247,9 @@ void Run(const ScheduleInputs& in, ScheduleResult& out) {
 
     double saved = normalTotal - totalPaid.ToDouble();
     if (saved < 0) saved = 0;
-    out.AllPayments = RightJustify(MoneyText(in.currencySymbol, totalPaid, kMoneyMask), 12);
-    out.TotSavd = RightJustify(MoneyText(in.currencySymbol, saved, kMoneyMask), 12);
+    out.AllPayments =
+        RightJustify(MoneyText(in.currencySymbol, totalPaid, kNarrowMoneyMask), kResultBoxWidth);
+    out.TotSavd = RightJustify(MoneyText(in.currencySymbol, saved, kNarrowMoneyMask), kResultBoxWidth);
     out.calculated = true;
 }
 
@@ -275,7 +280,7 @@ ScheduleResult CalculateSchedule(const ScheduleInputs& in) {
         Run(in, out);
     } catch (const CalcError&) {
         // One message and no results, rather than a cascade of half-written boxes.
-        out.messages.push_back(4);
+        out.messages.push_back(Message::WrongEntry);
         ClearResultBoxes(out);
     }
     return out;
@@ -287,10 +292,11 @@ std::string ScheduleResult::GridCell(int row, int column) const {
     if (!calculated) return {};
     if (row <= gridRows) {
         const ScheduleRow& r = schedule[static_cast<std::size_t>(row)];
-        if (column > 0) return FormatNumber(r[static_cast<std::size_t>(column) + 1], kGridMask);
+        if (column > 0) return FormatNumber(r[static_cast<std::size_t>(column) + 1], kWideMoneyMask);
         if (showDates) return formatDate(SerialOf(r[7]));
-        if (view != ScheduleView::AllPayments) return RightJustify(FormatNumber(r[1], "####"), 4);
-        return RightJustify(FormatNumber(r[1], "####"), 4) + RightJustify(FormatNumber(r[0], "###"), 8);
+        if (view != ScheduleView::AllPayments) return RightJustify(FormatNumber(r[1], kRowNumberMask), 4);
+        return RightJustify(FormatNumber(r[1], kRowNumberMask), 4) +
+               RightJustify(FormatNumber(r[0], kCountMask), 8);
     }
     if (row == gridRows + 2) {
         const ScheduleRow& r = schedule[static_cast<std::size_t>(gridRows)];
@@ -298,11 +304,11 @@ std::string ScheduleResult::GridCell(int row, int column) const {
             case 0:
                 return termYears == 0 ? "Total:" : std::to_string(termYears) + " Yr. Term";
             case 3:
-                return MoneyText(currencySymbol, r[4], kGridMask);
+                return MoneyText(currencySymbol, r[4], kWideMoneyMask);
             case 4:
-                return MoneyText(currencySymbol, r[5], kGridMask);
+                return MoneyText(currencySymbol, r[5], kWideMoneyMask);
             case 5:
-                return MoneyText(currencySymbol, r[6], kGridMask);
+                return MoneyText(currencySymbol, r[6], kWideMoneyMask);
             default:
                 return {};
         }
@@ -325,11 +331,11 @@ std::string ScheduleResult::GridCell(int row, int column) const {
     const ListingEntry& e = listing[static_cast<std::size_t>(entry)];
     switch (column) {
         case 0:
-            return "Year  " + RightJustify(FormatNumber(static_cast<double>(e.year), "###"), 3);
+            return "Year  " + RightJustify(FormatNumber(static_cast<double>(e.year), kCountMask), 3);
         case 1:
-            return " Month " + RightJustify(FormatNumber(static_cast<double>(e.month), "###"), 3) + " ";
+            return " Month " + RightJustify(FormatNumber(static_cast<double>(e.month), kCountMask), 3) + " ";
         case 2:
-            return FormatNumber(e.amount, kMoneyMask);
+            return FormatNumber(e.amount, kNarrowMoneyMask);
         default:
             return {};
     }

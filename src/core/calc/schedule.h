@@ -10,6 +10,7 @@
 
 #include "core/calc/dates.h"
 #include "core/calc/rates.h"
+#include "core/format/messages.h"
 #include "core/format/money.h"
 
 namespace amortix {
@@ -65,7 +66,7 @@ struct ListingEntry {
 };
 
 struct ScheduleResult {
-    std::vector<int> messages;  // numbers raised, in order
+    std::vector<Message> messages;  // raised, in order
 
     // Result boxes.
     std::string InDays, PeriodicR, NumPmtsYear, InMonthPI, Label16, PPpercent, EndMortYear, AllPayments,

@@ -1,19 +1,99 @@
 #pragma once
 // The numbered message and question texts: every notice the user sees is
-// chosen by number from these tables.
+// chosen by name from these tables. The numbers are the ones the user guide
+// and the state's MessageNumber show, so a name keeps its number for good.
 
+#include <array>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace amortix {
 
-// The text of message `number`; message 30 is built from today's date in the
-// system's short date form. A number with no row gives an empty text.
-std::string MessageText(int number, std::string_view todayShortDate = {});
+enum class Message : int {
+    NothingToPrint = 1,
+    NothingToGraph = 2,
+    WrongOrMissingEntry = 3,
+    WrongEntry = 4,
+    YearsLimit = 5,
+    NoData = 7,
+    ThreeBoxesNeeded = 8,
+    OldFileFormat = 9,
+    InvalidDate = 10,
+    FileNotFound = 13,
+    BadTableFileName = 14,
+    NoRecordsToSave = 15,
+    MonthsLimit = 16,
+    DaysInYearRange = 19,
+    RowLimit = 22,
+    MissingEntry = 24,
+    BadLoanFileName = 25,
+    CannotCalculate = 26,
+    BadComparisonFileName = 29,
+    DateFormat = 30,  // followed by today's date in the system's short form
+    TermReset = 34,
+    PercentLimit = 35,
+};
 
-// The text of question `number`, or an empty text for a number with no row
-// (the question box then keeps its design-time caption).
-std::string QuestionText(int number);
+struct MessageRow {
+    Message message;
+    std::string_view text;
+};
+
+inline constexpr std::array kMessageTexts{
+    MessageRow{Message::NothingToPrint, "No data to print. Calculate."},
+    MessageRow{Message::NothingToGraph, "No data to graph. Calculate."},
+    MessageRow{Message::WrongOrMissingEntry, "Wrong or missing entry, try again."},
+    MessageRow{Message::WrongEntry, "Wrong entry, try again."},
+    MessageRow{Message::YearsLimit, "Wrong entry, 40 Years limit."},
+    MessageRow{Message::NoData, "No Data to work with. Calculate."},
+    MessageRow{Message::ThreeBoxesNeeded, "All three boxes must contain figures"},
+    MessageRow{Message::OldFileFormat, "Wrong format, if in previous format will open it."},
+    MessageRow{Message::InvalidDate, "Not a valid date, try again."},
+    MessageRow{Message::FileNotFound, "File not found or wrong format. Check Filename and/or Directory."},
+    MessageRow{Message::BadTableFileName, "Bad Filename. Must be in the form MYFILE.QMD"},
+    MessageRow{Message::NoRecordsToSave, "No Records to save."},
+    MessageRow{Message::MonthsLimit, "Wrong entry, 480 Month limit."},
+    MessageRow{Message::DaysInYearRange, "Must be between 363 and 365.25 days"},
+    MessageRow{Message::RowLimit, "8 Row limit."},
+    MessageRow{Message::MissingEntry, "Check, missing entry."},
+    MessageRow{Message::BadLoanFileName, "Bad filename, must be in the form MYFILE.QLD"},
+    MessageRow{Message::CannotCalculate, "Cannot calculate."},
+    MessageRow{Message::BadComparisonFileName, "Bad filename, must be in the form MYFILE.QCD"},
+    MessageRow{Message::DateFormat, "Correct date format is "},
+    MessageRow{
+        Message::TermReset,
+        "Term now greater than the number of years to final payment. Term will be reset to All Years."},
+    MessageRow{Message::PercentLimit, "100% limit."},
+};
+
+// The number a message is known by (in the state, the guide and the CLI).
+constexpr int MessageNumber(Message message) {
+    return static_cast<int>(message);
+}
+
+// The numbers of `messages`, in order.
+std::vector<int> MessageNumbers(const std::vector<Message>& messages);
+std::optional<int> MessageNumber(std::optional<Message> message);
+
+// The text of `message`; DateFormat ends with `todayShortDate`. A value with
+// no row gives an empty text.
+std::string MessageText(Message message, std::string_view todayShortDate = {});
+
+enum class Question : int {
+    ContinuePrintout = 1,
+    PrintInColor = 2,
+    SaveBeforeErasing = 3,
+};
+
+constexpr int QuestionNumber(Question question) {
+    return static_cast<int>(question);
+}
+
+// The text of `question`, or an empty text for a value with no row (the
+// question box then keeps its design-time caption).
+std::string QuestionText(Question question);
 
 // Answers a question box hands back.
 inline constexpr int kAnswerYes = 6;

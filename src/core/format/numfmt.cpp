@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "core/format/masks.h"
+
 namespace amortix {
 
 KeyDecision DecimalKeyFilter(int code, std::string_view entryText, int decimals) {
@@ -230,17 +232,17 @@ std::string MoneyText(std::string_view symbol, Currency value, std::string_view 
 }
 
 std::string MoneyBoxText(std::string_view symbol, double value) {
-    return RightJustify(MoneyText(symbol, value, "####,,###.00"), 16);
+    return RightJustify(MoneyText(symbol, value, kWideMoneyMask), kBoxWidth);
 }
 
 std::string RateBoxText(double ratePercent) {
-    std::string text = RightJustify(FormatNumber(ratePercent, "###.000"), 14);
+    std::string text = RightJustify(FormatNumber(ratePercent, kRateMask), kRateBoxWidth);
     text.push_back('%');
     return text;
 }
 
 std::string TermBoxText(double value) {
-    return RightJustify(FormatNumber(value, "###"), 16);
+    return RightJustify(FormatNumber(value, kCountMask), kBoxWidth);
 }
 
 std::string TrimLeft(std::string_view text) {

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "core/format/masks.h"
 #include "core/format/numfmt.h"
 
 namespace amortix {
@@ -55,7 +56,7 @@ std::string ComparisonQuickHelp() {
 }
 
 std::string ComparisonRateText(double ratePercent) {
-    return RightJustify(FormatNumber(ratePercent, "###.000"), 15) + "%";
+    return RightJustify(FormatNumber(ratePercent, kRateMask), kComparisonRateBoxWidth) + "%";
 }
 
 ComparisonForm::ComparisonForm(std::string currencySymbol) : currencySymbol_(std::move(currencySymbol)) {}
@@ -75,8 +76,8 @@ std::string ComparisonForm::EnterTerm(double value) {
     return TermBoxText(value);
 }
 
-std::optional<int> ComparisonForm::TermLimit(std::string_view text) {
-    if (ParseNumber(text) > kComparisonYearLimit) return 5;
+std::optional<Message> ComparisonForm::TermLimit(std::string_view text) {
+    if (ParseNumber(text) > kComparisonYearLimit) return Message::YearsLimit;
     return std::nullopt;
 }
 

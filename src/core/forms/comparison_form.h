@@ -36,7 +36,7 @@ ComparisonStart ComparisonStartFor(std::string_view currencySymbol);
 // The quick help that replaces the upper grid, lines joined by CR LF.
 std::string ComparisonQuickHelp();
 
-// The rate box's display form: "###.000" in 15 and "%".
+// The rate box's display form: the rate mask in 15 and "%".
 std::string ComparisonRateText(double ratePercent);
 
 class ComparisonForm {
@@ -54,7 +54,7 @@ class ComparisonForm {
     std::string EnterTerm(double value);
     // Leaving the period box, edited or not: a text above the limit raises
     // message 5 and the box must show "40" and store it.
-    static std::optional<int> TermLimit(std::string_view text);
+    static std::optional<Message> TermLimit(std::string_view text);
 
     // The year amounts belong to the period they were typed for: choosing or
     // leaving the period box erases them with the percentage increase.

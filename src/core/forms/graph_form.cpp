@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/format/masks.h"
 #include "core/format/numfmt.h"
 
 namespace amortix {
@@ -30,7 +31,7 @@ ChartData TablesChart(const GraphData& data, std::string_view currencySymbol) {
     chart.printCaption = "&To Printer";
     for (std::size_t i = 0; i < BarCount(data); ++i) {
         const GraphPoint& p = PointAt(data, i);
-        chart.labels.push_back(p.label.empty() ? FormatNumber(p.labelNumber, "###") : p.label);
+        chart.labels.push_back(p.label.empty() ? FormatNumber(p.labelNumber, kCountMask) : p.label);
         chart.values.push_back(p.value);
     }
     return chart;

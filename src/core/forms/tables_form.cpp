@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "core/format/masks.h"
 #include "core/format/numfmt.h"
 
 namespace amortix {
@@ -51,14 +52,14 @@ TermEntry EnterTerm(TablesMode mode, std::string_view typed) {
     double value = ParseNumber(typed);
     if (mode == TablesMode::Mortgage) {
         if (value > 40) {
-            e.message = 5;
+            e.message = Message::YearsLimit;
             value = 40;
         }
         e.years = value;
         e.text = TermBoxText(value);
     } else {
         if (value > 480) {
-            e.message = 16;
+            e.message = Message::MonthsLimit;
             value = 480;
         }
         e.years = value / 12.0;
@@ -151,7 +152,7 @@ DaysExit ExitDaysDialog(int choice, std::string_view typedText) {
     }
     const float days = Trim(typedText).empty() ? 0.0f : static_cast<float>(ParseNumber(typedText));
     if (!DayBasis::TypedDaysAcceptable(days)) {
-        out.message = 19;
+        out.message = Message::DaysInYearRange;
         return out;
     }
     out.basis = DayBasis::Typed(days);
@@ -159,17 +160,15 @@ DaysExit ExitDaysDialog(int choice, std::string_view typedText) {
 }
 
 std::string DaysBoxText(float days) {
-    return FormatNumber(static_cast<double>(days), "###.00");
+    return FormatNumber(static_cast<double>(days), kTwoDecimalsMask);
 }
 
 // --- Additional payments ---------------------------------------------------
 
 namespace {
 
-constexpr const char* kAmountMask = "###,###.00";
-
 std::string PercentBoxText(double percent) {
-    return RightJustify(FormatNumber(percent, "##0.000"), 9) + "%";
+    return RightJustify(FormatNumber(percent, kPercentMask), kPercentBoxWidth) + "%";
 }
 
 bool ValidYearRow(int row) {
@@ -200,7 +199,7 @@ int PrePayForm::MonthOption() const {
 
 std::string PrePayForm::YearCell(int row) const {
     if (row < 1 || row > p_.years) return {};
-    return FormatNumber(static_cast<double>(row), "###");
+    return FormatNumber(static_cast<double>(row), kCountMask);
 }
 
 std::string PrePayForm::AmountCell(int row) const {
@@ -225,12 +224,12 @@ void PrePayForm::ChooseMonth(int option) {
     p_.month = static_cast<std::int16_t>(option <= 0 || option > 11 ? 12 : option);
 }
 
-std::optional<int> PrePayForm::EnterPercent(std::string_view typed) {
+std::optional<Message> PrePayForm::EnterPercent(std::string_view typed) {
     double value = ParseNumber(typed);
-    std::optional<int> message;
+    std::optional<Message> message;
     if (value > 100) {
         value = 100;
-        message = 35;
+        message = Message::PercentLimit;
     }
     p_.increase = static_cast<float>(value / 100.0);
     return message;

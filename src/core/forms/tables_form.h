@@ -11,6 +11,7 @@
 
 #include "core/calc/rates.h"
 #include "core/calc/schedule.h"
+#include "core/format/messages.h"
 #include "core/format/numfmt.h"
 
 namespace amortix {
@@ -32,7 +33,7 @@ std::string CompoundingForSetting(int compoundSetting);
 struct TermEntry {
     double years = 0;
     std::string text;
-    std::optional<int> message;
+    std::optional<Message> message;
 };
 TermEntry EnterTerm(TablesMode mode, std::string_view typed);
 
@@ -63,11 +64,11 @@ inline constexpr const char* kDaysLabel1 =
 // Leaving the dialog with the typed option: the new day basis, or message 19.
 struct DaysExit {
     std::optional<DayBasis> basis;
-    std::optional<int> message;
+    std::optional<Message> message;
 };
 // `typedText` is the box's text; an empty box counts as 0 days.
 DaysExit ExitDaysDialog(int choice, std::string_view typedText);
-std::string DaysBoxText(float days);  // "###.00"
+std::string DaysBoxText(float days);  // kTwoDecimalsMask
 
 // --- Additional payments dialog --------------------------------------------
 
@@ -80,7 +81,7 @@ class PrePayForm {
 
     const AdditionalPayments& Payments() const { return p_; }
     int GridRows() const;             // at least 20, else years + 1
-    std::string PercentText() const;  // "##0.000" in 9 and "%"
+    std::string PercentText() const;  // kPercentMask in kPercentBoxWidth and "%"
     int MonthOption() const;          // 0..11
     bool PercentEnabled() const { return p_.type != 1; }
     bool AmountsEnabled() const { return p_.type != 0; }
@@ -90,7 +91,7 @@ class PrePayForm {
     void ChooseType(int type);
     void ChooseMonth(int option);
     // Leaving the percentage box after typing: message 35 above 100.
-    std::optional<int> EnterPercent(std::string_view typed);
+    std::optional<Message> EnterPercent(std::string_view typed);
 
     // Grid editing, cell by cell: the current cell became (row, column).
     void SelectCell(int row, int column);

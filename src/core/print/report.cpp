@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/format/masks.h"
 #include "core/format/numfmt.h"
 
 namespace amortix {
@@ -17,9 +18,6 @@ constexpr std::string_view kPageFooter = "Page";
 constexpr int kPageFooterColumn = 40;
 // Lines the additional-payments section may reach on a page before it moves to a new one.
 constexpr int kNotesPageLimit = 57;
-
-constexpr const char* kMoneyMask = "###,,###.00";
-constexpr const char* kRowMask = "####,,###.00";
 
 constexpr std::string_view kLineA =
     " Payment    Interest   Principal     Remaining    Cumulative     Cumulative";
@@ -78,7 +76,7 @@ std::string Rejustify(std::string_view boxText, int width) {
     return RightJustify(Trim(boxText), width);
 }
 
-std::string Money(std::string_view symbol, Currency value, const char* mask, int width) {
+std::string Money(std::string_view symbol, Currency value, std::string_view mask, int width) {
     return RightJustify(MoneyText(symbol, value, mask), width);
 }
 
@@ -200,15 +198,17 @@ class TablesReport {
         p_.Print({At(2),
                   Text(loan_ ? "the loan.   rate(%).   in months.     periods/year.  of payment. "
                              : "mortgage.   rate(%).   years.         periods/year.  of payment. "),
-                  Text(RightJustify(FormatNumber(percent, "##0.000"), 9)), Text("%")});
+                  Text(RightJustify(FormatNumber(percent, kPercentMask), 9)), Text("%")});
         p_.EmptyLine();
         const std::string increase =
             d_.paymentIncrease > 0.0f ? Rejustify(r_.PPpercent, 9) : RightJustify(sym, 9);
-        Fields(p_, {At(2), Text(RightJustify(MoneyText(sym, d_.principal, kMoneyMask), 11)), At(14),
-                    Text(RightJustify(FormatNumber(d_.ratePercent, loan_ ? "###.000" : "##.000"), 6)),
-                    Text("%"), At(23), Text(RightJustify(FormatNumber(ParseNumber(d_.termText), "###"), 4)),
-                    At(36), Text(RightJustify(d_.compounding, 14)), At(51),
-                    Text(RightJustify(d_.frequency, 14)), At(68), Text(increase)});
+        Fields(p_,
+               {At(2), Text(RightJustify(MoneyText(sym, d_.principal, kNarrowMoneyMask), 11)), At(14),
+                Text(RightJustify(FormatNumber(d_.ratePercent, loan_ ? kRateMask : kPrintedMortgageRateMask),
+                                  6)),
+                Text("%"), At(23), Text(RightJustify(FormatNumber(ParseNumber(d_.termText), kCountMask), 4)),
+                At(36), Text(RightJustify(d_.compounding, 14)), At(51), Text(RightJustify(d_.frequency, 14)),
+                At(68), Text(increase)});
         Line(p_, 2, kTablesRule);
         p_.EmptyLine();
         Line(p_, 2,
@@ -219,10 +219,12 @@ class TablesReport {
              loan_ ? "year   factor      each year  payment    payment     of the loan   savings"
                    : "year   factor      each year  payment    payment     of mortgage   savings");
         p_.EmptyLine();
-        Fields(p_, {At(2), Text(r_.InDays), At(9), Text(Rejustify(r_.PeriodicR, 10)), At(19),
-                    Text(RightJustify(FormatNumber(static_cast<double>(r_.paymentsPerYear), "###.00"), 7)),
-                    At(31), Text(Rejustify(r_.EndMortYear, 6)), At(40), Text(Rejustify(r_.InMonthPI, 10)),
-                    At(53), Text(Rejustify(r_.AllPayments, 12)), At(65), Text(Rejustify(r_.TotSavd, 12))});
+        Fields(
+            p_,
+            {At(2), Text(r_.InDays), At(9), Text(Rejustify(r_.PeriodicR, 10)), At(19),
+             Text(RightJustify(FormatNumber(static_cast<double>(r_.paymentsPerYear), kTwoDecimalsMask), 7)),
+             At(31), Text(Rejustify(r_.EndMortYear, 6)), At(40), Text(Rejustify(r_.InMonthPI, 10)), At(53),
+             Text(Rejustify(r_.AllPayments, 12)), At(65), Text(Rejustify(r_.TotSavd, 12))});
         Line(p_, 2, kTablesRule);
         p_.EmptyLine();
         ColumnHeaders();
@@ -246,16 +248,16 @@ class TablesReport {
         if (r_.showDates) {
             first = r_.formatDate ? r_.formatDate(SerialOf(row[7])) : IsoDate(SerialOf(row[7]));
         } else if (annual_) {
-            first = RightJustify(FormatNumber(row[1], "####"), 5);
+            first = RightJustify(FormatNumber(row[1], kRowNumberMask), 5);
         } else {
-            first = RightJustify(FormatNumber(row[1], "####"), 4);
-            first.append(RightJustify(FormatNumber(row[0], "###"), 3));
+            first = RightJustify(FormatNumber(row[1], kRowNumberMask), 4);
+            first.append(RightJustify(FormatNumber(row[0], kCountMask), 3));
         }
-        Fields(p_, {At(2), Text(first), At(13), Text(RightJustify(FormatNumber(row[2], kRowMask), 9)), At(25),
-                    Text(RightJustify(FormatNumber(row[3], kRowMask), 9)), At(36),
-                    Text(RightJustify(FormatNumber(row[4], kRowMask), 12)), At(50),
-                    Text(RightJustify(FormatNumber(row[5], kRowMask), 12)), At(65),
-                    Text(RightJustify(FormatNumber(row[6], kRowMask), 12))});
+        Fields(p_, {At(2), Text(first), At(13), Text(RightJustify(FormatNumber(row[2], kWideMoneyMask), 9)),
+                    At(25), Text(RightJustify(FormatNumber(row[3], kWideMoneyMask), 9)), At(36),
+                    Text(RightJustify(FormatNumber(row[4], kWideMoneyMask), 12)), At(50),
+                    Text(RightJustify(FormatNumber(row[5], kWideMoneyMask), 12)), At(65),
+                    Text(RightJustify(FormatNumber(row[6], kWideMoneyMask), 12))});
     }
 
     void Totals(const ScheduleRow& last) {
@@ -270,9 +272,9 @@ class TablesReport {
             label.append(" Year Term");
         }
         const std::string_view sym = r_.currencySymbol;
-        Fields(p_,
-               {At(2), Text(label), At(36), Text(Money(sym, last[4], kRowMask, 12)), At(50),
-                Text(Money(sym, last[5], kRowMask, 12)), At(65), Text(Money(sym, last[6], kRowMask, 12))});
+        Fields(p_, {At(2), Text(label), At(36), Text(Money(sym, last[4], kWideMoneyMask, 12)), At(50),
+                    Text(Money(sym, last[5], kWideMoneyMask, 12)), At(65),
+                    Text(Money(sym, last[6], kWideMoneyMask, 12))});
     }
 
     LinePrinter& p_;
@@ -286,18 +288,18 @@ class TablesReport {
 
 }  // namespace
 
-std::optional<int> PrintTablesReport(LinePrinter& printer, const TablesPrintData& data,
-                                     const ScheduleResult& result, std::int16_t fontChoice) {
-    if (result.resultsReady == 0 || !result.calculated) return kNothingToPrintMessage;
+std::optional<Message> PrintTablesReport(LinePrinter& printer, const TablesPrintData& data,
+                                         const ScheduleResult& result, std::int16_t fontChoice) {
+    if (result.resultsReady == 0 || !result.calculated) return Message::NothingToPrint;
     TablesReport(printer, data, result, fontChoice).Print();
     return std::nullopt;
 }
 
 // ---------------------------------------------------------------------------
 
-std::optional<int> PrintComparisonReport(LinePrinter& p, const ComparisonPrintData& d,
-                                         std::int16_t fontChoice) {
-    if (d.rowsToGraph <= 0) return kNothingToPrintMessage;
+std::optional<Message> PrintComparisonReport(LinePrinter& p, const ComparisonPrintData& d,
+                                             std::int16_t fontChoice) {
+    if (d.rowsToGraph <= 0) return Message::NothingToPrint;
     PrintJob job{p, fontChoice, 0};
     PrinterSetup(job);
     Line(p, 2, d.header);
@@ -364,7 +366,7 @@ std::string ComparisonRowLines(const ComparisonRowPrint& row) {
     std::string days = row.daysText;
     // A number of days is shown with two decimals; "Normal" passes unchanged.
     if (days.find_first_of("0123456789") != std::string::npos)
-        days = FormatNumber(ParseNumber(days), "###.00");
+        days = FormatNumber(ParseNumber(days), kTwoDecimalsMask);
     const double percent = static_cast<double>(row.increase * 100.0f);
 
     std::string out = " ";
@@ -376,22 +378,22 @@ std::string ComparisonRowLines(const ComparisonRowPrint& row) {
     out.append("  ");
     out.append(TrimLeft(row.frequency));
     out.append("  ");
-    out.append(RightJustify(FormatNumber(percent, "#0.000"), 5));
+    out.append(RightJustify(FormatNumber(percent, kRowPercentMask), 5));
     out.append("% Was added to regular P+I payment\r\n\r\n");
 
     out.append(14, ' ');
-    out.append(RightJustify(FormatNumber(row.years, "###"), 3));
+    out.append(RightJustify(FormatNumber(row.years, kCountMask), 3));
     out.append(row.starred ? "    *" : "     ");
-    out.append(RightJustify(FormatNumber(row.retiredYear, "###.00"), 5));
+    out.append(RightJustify(FormatNumber(row.retiredYear, kTwoDecimalsMask), 5));
     out.push_back(' ');
-    out.append(RightJustify(FormatNumber(static_cast<double>(row.paymentsPerYear), "###"), 4));
+    out.append(RightJustify(FormatNumber(static_cast<double>(row.paymentsPerYear), kCountMask), 4));
     out.push_back(' ');
-    out.append(RightJustify(MoneyText(row.currencySymbol, row.principal, "####,,###.00"), 13));
+    out.append(RightJustify(MoneyText(row.currencySymbol, row.principal, kWideMoneyMask), 13));
     out.push_back(' ');
-    out.append(RightJustify(FormatNumber(row.ratePercent, "###.000"), 7));
+    out.append(RightJustify(FormatNumber(row.ratePercent, kRateMask), 7));
     out.push_back(' ');
-    out.append(RightJustify(MoneyText(row.currencySymbol, row.payment, "###,,###.00"), 10));
-    out.append(RightJustify(MoneyText(row.currencySymbol, row.totalInterest, "####,,###.00"), 13));
+    out.append(RightJustify(MoneyText(row.currencySymbol, row.payment, kNarrowMoneyMask), 10));
+    out.append(RightJustify(MoneyText(row.currencySymbol, row.totalInterest, kWideMoneyMask), 13));
     out.append("\r\n\r\n");
     return out;
 }

@@ -11,6 +11,7 @@
 
 #include "core/calc/listing.h"
 #include "core/calc/schedule.h"
+#include "core/format/messages.h"
 #include "core/print/line_printer.h"
 
 namespace amortix {
@@ -44,9 +45,8 @@ bool HeaderCancelled(std::string_view headerText);
 // be typed there, nor line breaks or other control characters.
 std::string HeaderAsTyped(std::string_view text);
 
-// Message 1 "No data to print. Calculate." is returned, not printed, when a
-// report has nothing to print; nullopt means the report was printed.
-inline constexpr int kNothingToPrintMessage = 1;
+// Message::NothingToPrint is returned, not printed, when a report has nothing
+// to print; nullopt means the report was printed.
 
 // ---------------------------------------------------------------------------
 // Tables report.
@@ -56,8 +56,8 @@ inline constexpr int kNothingToPrintMessage = 1;
 struct TablesPrintData {
     std::string header;  // the line the user typed
     TablesMode mode = TablesMode::Mortgage;
-    double principal = 0.0;        // TableInputs[1]
-    double ratePercent = 0.0;      // TableInputs[2]
+    double principal = 0.0;        // TableInputs.principal
+    double ratePercent = 0.0;      // TableInputs.ratePercent
     std::string termText;          // the InTerm box: years, or a loan's months, as typed
     std::string compounding;       // the Comperiod list text
     std::string frequency;         // the FreqPmt list text
@@ -67,8 +67,8 @@ struct TablesPrintData {
 // The rows the schedule section prints: the rows in view, limited by the term.
 int TablesReportRows(const ScheduleResult& result);
 
-std::optional<int> PrintTablesReport(LinePrinter& printer, const TablesPrintData& data,
-                                     const ScheduleResult& result, std::int16_t fontChoice);
+std::optional<Message> PrintTablesReport(LinePrinter& printer, const TablesPrintData& data,
+                                         const ScheduleResult& result, std::int16_t fontChoice);
 
 // ---------------------------------------------------------------------------
 // Comparison report.
@@ -98,8 +98,8 @@ struct ComparisonPrintData {
     std::int16_t rowsToGraph = 0;
 };
 
-std::optional<int> PrintComparisonReport(LinePrinter& printer, const ComparisonPrintData& data,
-                                         std::int16_t fontChoice);
+std::optional<Message> PrintComparisonReport(LinePrinter& printer, const ComparisonPrintData& data,
+                                             std::int16_t fontChoice);
 
 // One comparison row as the printout lists it.
 struct ComparisonRowPrint {
@@ -126,7 +126,7 @@ std::string ComparisonRowLines(const ComparisonRowPrint& row);
 // Reports as text pages, for the command line and the tests.
 
 struct TextReport {
-    int message = 0;  // 1 when there was nothing to print (and no pages)
+    std::optional<Message> message;  // NothingToPrint, and no pages
     PrintedPages pages;
 };
 

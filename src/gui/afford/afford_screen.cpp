@@ -211,18 +211,21 @@ AffordScreen::AffordScreen(ScreenContext& context, Commands commands)
     term.kind = NumericEntry::Kind::Whole;
     term.clearResults = close;
     term.next = MFInMthPayment;
-    // The limit holds for whatever the box shows, typed or not; a corrected
-    // period is stored and calculated like a typed one.
-    term.onLeave = [this] {
-        if (amortix::ParseNumber(MFInTerm->text().toStdString()) <= 40) return;
-        context_.interaction.ShowMessage(5);
-        MFInTerm->setText("40");
-        context_.state.EntryEdited = 1;
+    // The period is whole years, 40 at most. The limit holds for whatever the
+    // box shows, typed or not; a corrected period is stored and calculated
+    // like a typed one.
+    const auto enterTerm = [this] {
+        return amortix::EnterTerm(amortix::TablesMode::Mortgage, MFInTerm->text().toStdString());
     };
-    term.store = [this](double) {
-        // The period is whole years, 40 at most.
-        const auto entry = amortix::EnterTerm(amortix::TablesMode::Mortgage, MFInTerm->text().toStdString());
-        if (entry.message) context_.interaction.ShowMessage(*entry.message);
+    term.onLeave = [this, enterTerm] {
+        const auto entry = enterTerm();
+        if (!entry.message) return;
+        context_.interaction.ShowMessage(*entry.message);
+        MFInTerm->setText(Q(entry.text));
+        context_.state.EntryEdited = true;
+    };
+    term.store = [this, enterTerm](double) {
+        const auto entry = enterTerm();
         inputs_.years = entry.years;
         return Store(MFInTerm, Q(entry.text));
     };
@@ -341,8 +344,8 @@ void AffordScreen::Load() {
     AppState& state = context_.state;
     context_.frame.SetCaption(amortix::kAffordCaption);
     inputs_ = amortix::AffordInputs{};
-    state.QuickHelpOn = 0;
-    state.EntryEdited = 0;
+    state.QuickHelpOn = false;
+    state.EntryEdited = false;
     // Every calculator starts from 365 days (the preset's literals, not 365/14).
     state.DayBasis = amortix::DayBasis::Preset(1);
 
@@ -361,7 +364,7 @@ void AffordScreen::Load() {
     solve_ = amortix::AffordSolve::Payment;
     ShowSolve();
     Calculate();
-    state.EntryEdited = 0;
+    state.EntryEdited = false;
     MFInPrincipal->setFocus();
 }
 
@@ -401,7 +404,7 @@ void AffordScreen::ChooseSolve(amortix::AffordSolve solve) {
     ShowSolve();
     CloseQuickHelp();
     // The old results stay until a box is edited and left or Calculate is clicked.
-    context_.state.EntryEdited = 0;
+    context_.state.EntryEdited = false;
 }
 
 QString AffordScreen::Store(QLineEdit* box, const QString& shown) {
@@ -435,9 +438,9 @@ void AffordScreen::ShowTexts(const amortix::AffordTexts& t) {
 
 void AffordScreen::Calculate() {
     AppState& state = context_.state;
-    state.QuickHelpOn = 0;
+    state.QuickHelpOn = false;
     CloseQuickHelp();
-    state.EntryEdited = 0;
+    state.EntryEdited = false;
     monthlyFactor_ = 0;
     MsgText->hide();
 
@@ -449,7 +452,6 @@ void AffordScreen::Calculate() {
     periodFactor_ = result.periodFactor;
     if (result.paymentsPerYear != 0) {
         state.PaymentsPerYear = result.paymentsPerYear;
-        state.FrequencyClass = result.frequencyClass;
     }
     ShowTexts(result.texts);
     if (!result.failed) return;
@@ -466,19 +468,19 @@ void AffordScreen::Calculate() {
 
 void AffordScreen::CloseQuickHelp() {
     AppState& state = context_.state;
-    state.EntryEdited = 1;
-    if (state.QuickHelpOn == 1) return;  // just opened: the help stays on screen
+    state.EntryEdited = true;
+    if (state.QuickHelpOn) return;  // just opened: the help stays on screen
     if (MFHelp->text() == kCloseHelpCaption) {
         MFHelp->setText(kQuickHelpCaption);
         MFTextBox->hide();
-        state.EntryEdited = 0;
+        state.EntryEdited = false;
     }
-    state.QuickHelpOn = 0;
+    state.QuickHelpOn = false;
 }
 
 void AffordScreen::ToggleQuickHelp() {
     AppState& state = context_.state;
-    state.QuickHelpOn = state.QuickHelpOn == 1 ? 0 : 1;
+    state.QuickHelpOn = !state.QuickHelpOn;
     if (MFHelp->text() != kQuickHelpCaption) {
         CloseQuickHelp();
         return;
@@ -505,13 +507,13 @@ void AffordScreen::OpenDaysInYear() {
 }
 
 void AffordScreen::Print() {
-    if (context_.interaction.AskQuestion(1) != amortix::kAnswerYes) return;
+    if (context_.interaction.AskQuestion(amortix::Question::ContinuePrintout) != amortix::kAnswerYes) return;
     if (commands_.print) commands_.print(*this);
 }
 
 void AffordScreen::Exit() {
-    context_.state.EntryEdited = 0;
-    context_.state.QuickHelpOn = 0;
+    context_.state.EntryEdited = false;
+    context_.state.QuickHelpOn = false;
     context_.frame.ReturnToMenu(this);
 }
 
@@ -525,7 +527,7 @@ bool AffordScreen::eventFilter(QObject* watched, QEvent* event) {
     const int code = CharacterCode(*key);
     if (code == kKeyEnter) return false;
     if (code != 0 || key->key() == Qt::Key_Delete || key->matches(QKeySequence::Paste)) {
-        context_.state.EntryEdited = 0;
+        context_.state.EntryEdited = false;
         return true;
     }
     return false;

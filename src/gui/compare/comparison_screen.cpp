@@ -344,8 +344,8 @@ void ComparisonScreen::Load() {
     context_.frame.SetCaption(amortix::kComparisonCaption);
     // Every calculator starts from 365 days (the preset's literals, not 365/14).
     state.DayBasis = amortix::DayBasis::Preset(1);
-    state.QuickHelpOn = 0;
-    state.EntryEdited = 0;
+    state.QuickHelpOn = false;
+    state.EntryEdited = false;
 
     LayoutGrid1();
     ShowGrid1();
@@ -442,8 +442,8 @@ void ComparisonScreen::ShowGrid2() {
 
 void ComparisonScreen::CloseQuickHelp() {
     AppState& state = context_.state;
-    state.EntryEdited = 1;
-    if (state.QuickHelpOn == 1) return;  // the help text stays on screen
+    state.EntryEdited = true;
+    if (state.QuickHelpOn) return;  // the help text stays on screen
 
     MCTextBox->clear();
     if (form_.Table().State().rowCount == 0) {
@@ -457,18 +457,18 @@ void ComparisonScreen::CloseQuickHelp() {
         CSaveFile->setEnabled(true);
         MCGraphs->setEnabled(true);
         MCTextBox->hide();
-        state.EntryEdited = 0;
+        state.EntryEdited = false;
         MCGrid1->show();
         MCGrid2->show();
     }
-    state.QuickHelpOn = 0;
+    state.QuickHelpOn = false;
 }
 
 void ComparisonScreen::Calculate() {
     AppState& state = context_.state;
-    state.QuickHelpOn = 0;
+    state.QuickHelpOn = false;
     CloseQuickHelp();
-    state.EntryEdited = 0;
+    state.EntryEdited = false;
 
     amortix::ComparisonRun run;
     {
@@ -480,7 +480,7 @@ void ComparisonScreen::Calculate() {
         InDays->setText(Q(run.InDays));
         PeriodicR->setText(Q(run.PeriodicR));
     }
-    for (const int number : run.messages) context_.interaction.ShowMessage(number);
+    for (const amortix::Message message : run.messages) context_.interaction.ShowMessage(message);
     if (!run.added) return;
 
     ShowGrid1();
@@ -492,7 +492,7 @@ void ComparisonScreen::LeaveTerm() {
         context_.interaction.ShowMessage(*message);
         InTerm->setEditText("40");
         // The corrected period is the one stored, typed or not.
-        context_.state.EntryEdited = 1;
+        context_.state.EntryEdited = true;
     }
     // Every visit to the period box ends the year amounts typed for it.
     EraseAdditionalPayments();
@@ -505,7 +505,7 @@ void ComparisonScreen::EraseAdditionalPayments() {
 
 void ComparisonScreen::ToggleQuickHelp() {
     AppState& state = context_.state;
-    state.QuickHelpOn = state.QuickHelpOn == 1 ? 0 : 1;
+    state.QuickHelpOn = !state.QuickHelpOn;
     if (MCHelp->text() != kQuickHelpCaption) {
         CloseQuickHelp();
         MCGrid1->show();
@@ -526,7 +526,7 @@ void ComparisonScreen::ToggleQuickHelp() {
 
 void ComparisonScreen::OpenAdditionalPayments() {
     CloseQuickHelp();
-    context_.state.EntryEdited = 0;
+    context_.state.EntryEdited = false;
     AdditionalPaymentsDialog dialog(context_, form_.Extra(), form_.Years(), MCAddPmtsOn, this);
     dialog.exec();
 }
@@ -537,12 +537,12 @@ void ComparisonScreen::OpenDaysInYear() {
         dialog.exec();
     }
     CloseQuickHelp();
-    context_.state.EntryEdited = 0;
+    context_.state.EntryEdited = false;
 }
 
 void ComparisonScreen::SaveFile() {
     if (form_.Table().State().rowCount == 0) {
-        context_.interaction.ShowMessage(15);
+        context_.interaction.ShowMessage(amortix::Message::NoRecordsToSave);
         return;
     }
     if (commands_.saveFile) commands_.saveFile(*this);
@@ -550,7 +550,7 @@ void ComparisonScreen::SaveFile() {
 
 void ComparisonScreen::Print() {
     if (form_.Table().State().rowsToGraph == 0) {
-        context_.interaction.ShowMessage(1);
+        context_.interaction.ShowMessage(amortix::Message::NothingToPrint);
         return;
     }
     if (commands_.print) commands_.print(*this);
@@ -558,7 +558,7 @@ void ComparisonScreen::Print() {
 
 void ComparisonScreen::ShowGraph() {
     if (form_.Table().State().rowsToGraph == 0) {
-        context_.interaction.ShowMessage(7);
+        context_.interaction.ShowMessage(amortix::Message::NoData);
         return;
     }
     context_.state.GraphSource = 1;  // the comparison screen
@@ -570,8 +570,8 @@ void ComparisonScreen::Exit() {
     // The rows, the listing, the printout text, the graph data and the
     // additional payments end with the screen, which is unloaded.
     state.GraphSource = 0;
-    state.EntryEdited = 0;
-    state.QuickHelpOn = 0;
+    state.EntryEdited = false;
+    state.QuickHelpOn = false;
     MCTextBox->clear();
     context_.frame.ReturnToMenu(this);
 }

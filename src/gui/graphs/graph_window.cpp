@@ -24,8 +24,6 @@ constexpr int kHeightTwips = 6450;
 constexpr int kPrintWidthTwips = 9530;
 constexpr int kPrintHeightTwips = 5900;
 constexpr int kButtonRowTwips = 6000;
-constexpr int kContinuePrintout = 1;
-constexpr int kPrintInColour = 2;
 
 QPushButton* Button(const QString& caption, const char* name, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
@@ -62,7 +60,9 @@ GraphWindow::GraphWindow(ScreenContext& context, const QString& formName, amorti
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {Sav2D, ThreeDee, Ptr, ExitBut}) buttons->addWidget(b);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    // Placed at (-60, -30) twips in the small layout: keep the edges in view.
+    layout->setContentsMargins(TwipsToPixelsX(this, 120), TwipsToPixelsY(this, 60), TwipsToPixelsX(this, 60),
+                               0);
     layout->addWidget(Graph1, 1);
     layout->addLayout(buttons);
     // The chart ends where the button row starts, so the printing height
@@ -132,8 +132,8 @@ void GraphWindow::Redraw() {
 
 void GraphWindow::PrintGraph() {
     Interaction& ask = context_.interaction;
-    if (ask.AskQuestion(kContinuePrintout) != amortix::kAnswerYes) return;
-    printInColour_ = ask.AskQuestion(kPrintInColour) == amortix::kAnswerYes;
+    if (ask.AskQuestion(amortix::Question::ContinuePrintout) != amortix::kAnswerYes) return;
+    printInColour_ = ask.AskQuestion(amortix::Question::PrintInColor) == amortix::kAnswerYes;
     printing_ = true;
     Redraw();
     {

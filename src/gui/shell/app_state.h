@@ -1,9 +1,10 @@
 #pragma once
 // The program's shared state: one object for the whole run, owned by the
-// Application and handed to every form. Names follow the screens' own
+// Application and handed to every screen. It holds only what more than one
+// screen or dialog reads; a screen keeps the rest itself (the tables screen's
+// view settings live in TablesScreen::View). Names follow the screens' own
 // vocabulary so a handler reads like the rule it implements.
 
-#include <array>
 #include <cstdint>
 #include <string>
 
@@ -17,21 +18,29 @@ namespace amortix::gui {
 inline constexpr std::int32_t kLayoutSmall = 6810;
 inline constexpr std::int32_t kLayoutLarge = 8670;
 
+// The loan figures typed on the tables screen, which the comparison screen
+// starts from.
+struct TableInputs {
+    double principal = 0;
+    double ratePercent = 0;
+    double years = 0;  // a loan's months divided by 12
+};
+
 struct AppState {
     // Frame and navigation.
     std::int32_t FrameLayoutSize = 0;  // 0 until the frame's first resize
     amortix::TablesMode TablesMode = amortix::TablesMode::Mortgage;
-    std::int16_t TablesOpen = 0;  // 1 while the tables screen is loaded
+    bool TablesOpen = false;  // tells the shared dialogs which screen called them
 
     // Numbered messages and questions: the number shown, and the answer
     // (6 Yes, 0 No) that replaces the question number.
     std::int16_t MessageNumber = 0;
     std::int16_t QuestionNumber = 0;
 
-    // 0: the next key typed into an input box first empties it and the
-    // results; 1: keys append. One flag for the whole program.
-    std::int16_t EntryEdited = 0;
-    std::int16_t QuickHelpOn = 0;
+    // false: the next key typed into an input box first empties it and the
+    // results; true: keys append. One flag for the whole program.
+    bool EntryEdited = false;
+    bool QuickHelpOn = false;  // a screen's quick help covers its grid
 
     // Personal settings.
     std::string CurrencySymbol = "$";
@@ -42,16 +51,11 @@ struct AppState {
     // Day basis of the 2-week and 1-week frequencies (DaysInYear,
     // BiweeklyPeriods, WeeklyPeriods, DayBasisChoice).
     amortix::DayBasis DayBasis;
-    std::int16_t PaymentsPerYear = 0;
-    std::int16_t FrequencyClass = 0;
+    std::int16_t PaymentsPerYear = 0;  // of the last calculation on any screen
 
-    // [1] principal, [2] annual rate in percent, [3] period in years.
-    std::array<double, 6> TableInputs{};
+    ::amortix::gui::TableInputs TableInputs;
 
-    // Grid views of the tables screen.
-    amortix::ScheduleView ScheduleView = amortix::ScheduleView::Closed;
-    std::int16_t TermYears = 0;
-    std::int16_t ShowDates = 0;
+    // Date of the first payment; today's date at start-up.
     amortix::DaySerial FirstPaymentDate = 0;
 
     // Additional payments: amounts by year (ExtraPayments), percentage
@@ -61,19 +65,13 @@ struct AppState {
     // ExtraYears).
     amortix::AdditionalPayments ExtraPayments;
 
-    // Results of the last calculation.
-    float YearsToFinal = 0.0f;
-    std::int16_t GridRows = 0;
+    // Graphs, printouts and files of the screen on top.
     std::int16_t ResultsReady = 0;  // graph points; 0 while there are no valid results
-
-    // Graphs.
-    amortix::GraphData GraphPoints;
-    std::int16_t GraphSource = 0;  // the screen that opened the graph window
+    std::int16_t GraphSource = 0;   // the screen that opened the graph window
     std::string GraphTitle;
 
-    // Printing.
-    std::string PrintHeaderText;  // "1" when the user cancelled
-    std::int16_t PrintPageLines = 0;
+    // The comparison and affordability screens add here only what another
+    // screen or dialog reads (as a named struct like TableInputs).
 };
 
 }  // namespace amortix::gui

@@ -4,24 +4,25 @@
 
 namespace amortix::gui {
 
-void Interaction::ShowMessage(int number) {
-    state_.MessageNumber = amortix::ToInt16(number);
-    PresentMessage(number);
+void Interaction::ShowMessage(amortix::Message message) {
+    state_.MessageNumber = amortix::ToInt16(amortix::MessageNumber(message));
+    PresentMessage(message);
 }
 
-int Interaction::AskQuestion(int number) {
-    state_.QuestionNumber = amortix::ToInt16(number);
-    if (const auto answer = PresentQuestion(number)) state_.QuestionNumber = amortix::ToInt16(*answer);
+int Interaction::AskQuestion(amortix::Question question) {
+    state_.QuestionNumber = amortix::ToInt16(amortix::QuestionNumber(question));
+    if (const auto answer = PresentQuestion(question)) state_.QuestionNumber = amortix::ToInt16(*answer);
     return state_.QuestionNumber;
 }
 
-void RecordingInteraction::PresentMessage(int number) {
+void RecordingInteraction::PresentMessage(amortix::Message message) {
+    const int number = amortix::MessageNumber(message);
     messages.push_back(number);
     if (onMessage) onMessage(number);
 }
 
-std::optional<int> RecordingInteraction::PresentQuestion(int number) {
-    questions.push_back(number);
+std::optional<int> RecordingInteraction::PresentQuestion(amortix::Question question) {
+    questions.push_back(amortix::QuestionNumber(question));
     if (answers.empty()) return std::nullopt;
     const auto answer = answers.front();
     answers.pop_front();

@@ -1,8 +1,8 @@
 #pragma once
 // Everything that stops and asks the user, or answers with a sound or a help
 // page, goes through this one interface: the window program shows the modal
-// message and question boxes, the tests answer without a window. Callers give
-// a number, never a text: all texts live in the engine's tables.
+// message and question boxes, the tests answer without a window. Callers name
+// a message, never a text: all texts live in the engine's tables.
 
 #include <QString>
 
@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/format/messages.h"
 #include "shell/app_state.h"
 
 namespace amortix::gui {
@@ -23,12 +24,12 @@ class Interaction {
     Interaction& operator=(const Interaction&) = delete;
 
     // Sets MessageNumber and shows that message; returns when it is closed.
-    void ShowMessage(int number);
+    void ShowMessage(amortix::Message message);
 
     // Sets QuestionNumber and asks that question. Afterwards QuestionNumber
     // (also returned) is 6 for Yes, 0 for No, and still the question number
     // when the box was closed without an answer, which callers treat as No.
-    int AskQuestion(int number);
+    int AskQuestion(amortix::Question question);
 
     // The sound of a refused key.
     virtual void Beep() = 0;
@@ -39,11 +40,10 @@ class Interaction {
     AppState& State() { return state_; }
 
   protected:
-    // Shows message `number` modally.
-    virtual void PresentMessage(int number) = 0;
-    // Asks question `number` modally: 6 Yes, 0 No, nothing when closed
-    // another way.
-    virtual std::optional<int> PresentQuestion(int number) = 0;
+    // Shows `message` modally.
+    virtual void PresentMessage(amortix::Message message) = 0;
+    // Asks `question` modally: 6 Yes, 0 No, nothing when closed another way.
+    virtual std::optional<int> PresentQuestion(amortix::Question question) = 0;
 
   private:
     AppState& state_;
@@ -54,6 +54,7 @@ class RecordingInteraction final : public Interaction {
   public:
     using Interaction::Interaction;
 
+    // By number, so a test also holds each name to the number users know.
     std::vector<int> messages;
     std::vector<int> questions;
     std::vector<QString> helpTopics;
@@ -70,8 +71,8 @@ class RecordingInteraction final : public Interaction {
     void ShowHelp(const QString& topic) override { helpTopics.push_back(topic); }
 
   protected:
-    void PresentMessage(int number) override;
-    std::optional<int> PresentQuestion(int number) override;
+    void PresentMessage(amortix::Message message) override;
+    std::optional<int> PresentQuestion(amortix::Question question) override;
 };
 
 }  // namespace amortix::gui

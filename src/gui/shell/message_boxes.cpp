@@ -14,12 +14,12 @@
 
 namespace amortix::gui {
 
-QString MessageBoxText(int number) {
+QString MessageBoxText(amortix::Message message) {
     const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
-    return QString::fromStdString(amortix::MessageText(number, today.toStdString()));
+    return QString::fromStdString(amortix::MessageText(message, today.toStdString()));
 }
 
-MessageBox::MessageBox(int messageNumber, QWidget* parent) : QDialog(parent) {
+MessageBox::MessageBox(amortix::Message message, QWidget* parent) : QDialog(parent) {
     setObjectName("AMsgbox");
     setWindowTitle("Help");
 
@@ -28,7 +28,7 @@ MessageBox::MessageBox(int messageNumber, QWidget* parent) : QDialog(parent) {
     TextMsg->setAccessibleName("Message");
     TextMsg->setReadOnly(true);
     TextMsg->setFocusPolicy(Qt::NoFocus);
-    TextMsg->setPlainText(MessageBoxText(messageNumber));
+    TextMsg->setPlainText(MessageBoxText(message));
     MarkAsHelpText(TextMsg);
     const QFontMetrics metrics(TextMsg->font());
     TextMsg->setMinimumSize(metrics.averageCharWidth() * 40, metrics.lineSpacing() * 4);
@@ -44,7 +44,7 @@ MessageBox::MessageBox(int messageNumber, QWidget* parent) : QDialog(parent) {
     AMsgExit->setFocus();
 }
 
-QuestionBox::QuestionBox(int questionNumber, QWidget* parent) : QDialog(parent) {
+QuestionBox::QuestionBox(amortix::Question question, QWidget* parent) : QDialog(parent) {
     setObjectName("AllYesNo");
     setWindowTitle("Help");
 
@@ -53,9 +53,9 @@ QuestionBox::QuestionBox(int questionNumber, QWidget* parent) : QDialog(parent) 
     Label1->setWordWrap(true);
     Label1->setMargin(8);
     MarkAsHelpText(Label1);
-    const QString question = QString::fromStdString(amortix::QuestionText(questionNumber));
+    const QString text = QString::fromStdString(amortix::QuestionText(question));
     // A number outside the table keeps the caption the box was designed with.
-    Label1->setText(question.isEmpty() ? QString(" Continue?") : question);
+    Label1->setText(text.isEmpty() ? QString(" Continue?") : text);
     const QFontMetrics metrics(Label1->font());
     Label1->setMinimumWidth(metrics.averageCharWidth() * 40);
 

@@ -7,6 +7,8 @@
 
 #include <optional>
 
+#include "core/format/messages.h"
+
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -15,14 +17,14 @@ namespace amortix::gui {
 
 class HelpWindow;
 
-// The text of message `number`; message 30 carries today's date in the
-// system's short date format.
-QString MessageBoxText(int number);
+// The text of `message`; DateFormat carries today's date in the system's
+// short date format.
+QString MessageBoxText(amortix::Message message);
 
 class MessageBox : public QDialog {
     Q_OBJECT
   public:
-    MessageBox(int messageNumber, QWidget* parent);
+    MessageBox(amortix::Message message, QWidget* parent);
 
     QPlainTextEdit* TextMsg = nullptr;
     QPushButton* AMsgExit = nullptr;
@@ -31,7 +33,7 @@ class MessageBox : public QDialog {
 class QuestionBox : public QDialog {
     Q_OBJECT
   public:
-    QuestionBox(int questionNumber, QWidget* parent);
+    QuestionBox(amortix::Question question, QWidget* parent);
 
     // 6 after Yes, 0 after No, nothing when the box was closed another way.
     std::optional<int> Answer() const { return answer_; }

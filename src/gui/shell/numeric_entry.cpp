@@ -142,10 +142,10 @@ void NumericEntry::SetText(const QString& text) {
 }
 
 void NumericEntry::StartEditing() {
-    if (state_.EntryEdited != 0) return;
+    if (state_.EntryEdited) return;
     if (options_.firstKeyEmpties && line_) line_->clear();
     if (options_.clearResults) options_.clearResults();
-    state_.EntryEdited = 1;
+    state_.EntryEdited = true;
 }
 
 bool NumericEntry::KeyPress(QKeyEvent* event) {
@@ -157,7 +157,7 @@ bool NumericEntry::KeyPress(QKeyEvent* event) {
     if (code == 0) {
         if (event->key() == Qt::Key_Delete && options_.deleteClearsResults) {
             if (options_.clearResults) options_.clearResults();
-            state_.EntryEdited = 1;
+            state_.EntryEdited = true;
         }
         return false;  // caret movement, Delete and the like edit as usual
     }
@@ -218,7 +218,7 @@ void NumericEntry::LostFocus() {
         options_.onLeave();
         storing_ = false;
     }
-    if (state_.EntryEdited != 1 || !line_) return;
+    if (!state_.EntryEdited || !line_) return;
     storing_ = true;
     QString shown;
     if (options_.kind == Kind::Text) {
@@ -228,7 +228,7 @@ void NumericEntry::LostFocus() {
         shown = options_.store ? options_.store(value) : line_->text();
     }
     if (line_) line_->setText(shown);
-    state_.EntryEdited = 0;
+    state_.EntryEdited = false;
     storing_ = false;
 }
 
@@ -236,7 +236,7 @@ void NumericEntry::Choose() {
     if (options_.onChoose) options_.onChoose();
     if (options_.clearResults) options_.clearResults();
     // The chosen value is read and reformatted when the box is left.
-    state_.EntryEdited = 1;
+    state_.EntryEdited = true;
 }
 
 bool NumericEntry::eventFilter(QObject* watched, QEvent* event) {
@@ -299,11 +299,11 @@ ChoiceList* ChoiceList::Attach(AppState& state, Interaction& interaction, QCombo
 void ChoiceList::Choose() {
     if (options_.onChoose) options_.onChoose();
     if (options_.onLeaveAfterChoice) {
-        state_.EntryEdited = 1;
+        state_.EntryEdited = true;
         return;
     }
     if (options_.clearResults) options_.clearResults();
-    state_.EntryEdited = 0;
+    state_.EntryEdited = false;
 }
 
 bool ChoiceList::eventFilter(QObject* watched, QEvent* event) {
@@ -319,7 +319,7 @@ bool ChoiceList::eventFilter(QObject* watched, QEvent* event) {
             interaction_.Beep();
             if (options_.onLeaveAfterChoice) return true;
             if (options_.clearResults) options_.clearResults();
-            state_.EntryEdited = 0;
+            state_.EntryEdited = false;
             return true;
         }
         case QEvent::FocusIn:
@@ -330,8 +330,8 @@ bool ChoiceList::eventFilter(QObject* watched, QEvent* event) {
             EmptyClipboard();
             // A list closed with its screen hands over nothing.
             if (options_.onLeaveAfterChoice && QApplication::focusWidget()) {
-                if (state_.EntryEdited == 1) options_.onLeaveAfterChoice();
-                state_.EntryEdited = 0;
+                if (state_.EntryEdited) options_.onLeaveAfterChoice();
+                state_.EntryEdited = false;
             }
             return false;
         case QEvent::Wheel:

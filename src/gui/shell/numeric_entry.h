@@ -3,7 +3,7 @@
 // or an editable QComboBox (a list-and-text box), a ChoiceList to a drop-down
 // list that takes no typing, a HelpTextBox to a read-only help text.
 //
-// An input box: the first key typed while EntryEdited is 0 empties the box
+// An input box: the first key typed while EntryEdited is false empties the box
 // and runs the screen's ClearResults; keys pass the decimal or digit filter
 // (refusals beep); Enter moves to the next box of the screen's fixed order;
 // Delete clears the results and still edits; nothing can be pasted; on
@@ -105,9 +105,9 @@ class NumericEntry : public QObject {
 
 // A drop-down list of fixed choices: typing is refused with a beep (and
 // clears the results), Enter moves on, choosing an entry clears the results.
-// EntryEdited is 0 afterwards in every case.
+// EntryEdited is false afterwards in every case.
 // A screen that recalculates by itself sets onLeaveAfterChoice instead:
-// choosing marks the list edited (EntryEdited 1), typing only beeps, and
+// choosing marks the list edited (EntryEdited true), typing only beeps, and
 // leaving the list while it is edited runs onLeaveAfterChoice.
 class ChoiceList : public QObject {
     Q_OBJECT

@@ -31,16 +31,16 @@ void QtInteraction::ShowHelp(const QString& topic) {
     help_->ShowTopic(topic);
 }
 
-void QtInteraction::PresentMessage(int number) {
+void QtInteraction::PresentMessage(amortix::Message message) {
     RestorePointer();
-    MessageBox box(number, frame_);
+    MessageBox box(message, frame_);
     PlaceDialog(&box, State(), frame_, QPoint(3600, 2000), QPoint(4650, 3000));
     box.exec();
 }
 
-std::optional<int> QtInteraction::PresentQuestion(int number) {
+std::optional<int> QtInteraction::PresentQuestion(amortix::Question question) {
     RestorePointer();
-    QuestionBox box(number, frame_);
+    QuestionBox box(question, frame_);
     PlaceDialog(&box, State(), frame_, QPoint(3500, 2000), QPoint(4500, 3000));
     box.exec();
     return box.Answer();

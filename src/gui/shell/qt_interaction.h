@@ -27,8 +27,8 @@ class QtInteraction final : public Interaction {
     HelpWindow* Help() const { return help_.get(); }
 
   protected:
-    void PresentMessage(int number) override;
-    std::optional<int> PresentQuestion(int number) override;
+    void PresentMessage(amortix::Message message) override;
+    std::optional<int> PresentQuestion(amortix::Question question) override;
 
   private:
     QPointer<QWidget> frame_;

@@ -149,7 +149,7 @@ bool SettingsForm::eventFilter(QObject* watched, QEvent* event) {
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
         // Clicking the symbol box starts a new symbol.
         InSy->clear();
-        context_.state.EntryEdited = 1;
+        context_.state.EntryEdited = true;
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -171,7 +171,7 @@ void AdditionalPaymentsDialog::Display() {
     Frame3->setEnabled(form_->PercentEnabled());
     Frame4->setEnabled(form_->AmountsEnabled());
     // A percentage being typed stays as typed until the box is left.
-    if (state.EntryEdited == 0 || !InPercent->hasFocus())
+    if (!state.EntryEdited || !InPercent->hasFocus())
         InPercent->setText(QString::fromStdString(form_->PercentText()));
     InMth[static_cast<std::size_t>(form_->MonthOption())]->setChecked(true);
     RefreshGrid();
@@ -218,11 +218,11 @@ void AdditionalPaymentsDialog::done(int result) {
         AppState& state = context_.state;
         // A percentage still being typed counts, as leaving the box would.
         const QString stored = QString::fromStdString(form_->PercentText());
-        if (state.EntryEdited == 1 && InPercent->text() != stored) {
+        if (state.EntryEdited && InPercent->text() != stored) {
             if (const auto message = form_->EnterPercent(InPercent->text().toStdString()))
                 context_.interaction.ShowMessage(*message);
             InPercent->setText(QString::fromStdString(form_->PercentText()));
-            state.EntryEdited = 0;
+            state.EntryEdited = false;
         }
         const bool inForce = form_->Accept();
         payments_ = form_->Payments();

@@ -69,7 +69,7 @@ DateDialog::DateDialog(ScreenContext& context, QWidget* parent, QLocale locale)
     layout->addLayout(CenteredButtonRow(OkExit));
 
     // Load.
-    state.EntryEdited = 0;
+    state.EntryEdited = false;
     InDate->setText(DateText());
     InDate->setFocus();
 
@@ -81,7 +81,7 @@ bool DateDialog::StoreDate(const QString& text) {
         context_.state.FirstPaymentDate = *serial;
         return true;
     }
-    context_.interaction.ShowMessage(10);
+    context_.interaction.ShowMessage(amortix::Message::InvalidDate);
     return false;
 }
 
@@ -96,11 +96,11 @@ bool DateDialog::eventFilter(QObject* watched, QEvent* event) {
 
 void DateDialog::done(int result) {
     AppState& state = context_.state;
-    if (state.EntryEdited == 1) {
+    if (state.EntryEdited) {
         // Typed but not yet left (Escape, the window's close button).
         const bool stored = StoreDate(InDate->text());
         InDate->setText(DateText());
-        state.EntryEdited = 0;
+        state.EntryEdited = false;
         if (!stored) {
             InDate->setFocus(Qt::OtherFocusReason);
             return;

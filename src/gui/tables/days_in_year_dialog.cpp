@@ -79,7 +79,7 @@ DaysInYearDialog::DaysInYearDialog(ScreenContext& context, QWidget* parent)
     choice_ = state.DayBasis.choice >= 0 && state.DayBasis.choice <= 4 ? state.DayBasis.choice : 1;
     IRFactor[static_cast<std::size_t>(choice_)]->setChecked(true);
     ChooseOption(choice_);
-    state.EntryEdited = 0;
+    state.EntryEdited = false;
     if (choice_ == 4) InIRFDays->setText(QString::fromStdString(amortix::DaysBoxText(state.DayBasis.days)));
     IRFactor[static_cast<std::size_t>(choice_)]->setFocus();
 
@@ -106,7 +106,7 @@ bool DaysInYearDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == InIRFDays && event->type() == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && InIRFDays->isEnabled()) {
         InIRFDays->clear();
-        context_.state.EntryEdited = 1;
+        context_.state.EntryEdited = true;
     }
     return QDialog::eventFilter(watched, event);
 }

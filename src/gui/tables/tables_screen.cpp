@@ -177,7 +177,7 @@ TablesScreen::TablesScreen(ScreenContext& context, Commands commands)
     principal.clearResults = clear;
     principal.next = InRate;
     principal.store = [this, &state](double value) {
-        state.TableInputs[1] = value;
+        state.TableInputs.principal = value;
         return Q(amortix::MoneyBoxText(state.CurrencySymbol, value));
     };
     NumericEntry::Attach(state, interaction, InPrincipal, principal);
@@ -187,7 +187,7 @@ TablesScreen::TablesScreen(ScreenContext& context, Commands commands)
     rate.clearResults = clear;
     rate.next = InTerm;
     rate.store = [&state](double value) {
-        state.TableInputs[2] = value;
+        state.TableInputs.ratePercent = value;
         return Q(amortix::RateBoxText(value));
     };
     NumericEntry::Attach(state, interaction, InRate, rate);
@@ -200,7 +200,7 @@ TablesScreen::TablesScreen(ScreenContext& context, Commands commands)
     term.store = [this, &state](double) {
         const auto entry = amortix::EnterTerm(state.TablesMode, InTerm->currentText().toStdString());
         if (entry.message) context_.interaction.ShowMessage(*entry.message);
-        state.TableInputs[3] = entry.years;
+        state.TableInputs.years = entry.years;
         // Year amounts belong to the period they were typed for.
         EraseAdditionalPayments();
         return Q(entry.text);
@@ -358,17 +358,17 @@ void TablesScreen::Load() {
     const amortix::TablesDefaults defaults = amortix::DefaultsFor(state.TablesMode, state.CurrencySymbol);
     context_.frame.SetCaption(Q(defaults.caption));
 
-    state.TablesOpen = 1;
+    state.TablesOpen = true;
     results_.reset();
-    state.QuickHelpOn = 0;
-    state.EntryEdited = 0;
+    state.QuickHelpOn = false;
+    state.EntryEdited = false;
     LayOutGrid();
 
     Option2->setChecked(true);
     ChooseView(amortix::ScheduleView::Annual);
 
-    state.ShowDates = 0;
-    state.TermYears = 0;
+    view_.ShowDates = false;
+    view_.TermYears = 0;
     MDateNumber->setText(kShowDatesCaption);
 
     // Every calculator starts from 365 days (the preset's literals, not 365/14).
@@ -380,9 +380,9 @@ void TablesScreen::Load() {
     Label8->setText(Q(defaults.label8));
     Label11->setText(Q(defaults.label11));
     InPrincipal->setText(Q(defaults.principalText));
-    state.TableInputs[1] = defaults.principal;
-    state.TableInputs[2] = defaults.ratePercent;
-    state.TableInputs[3] = defaults.years;
+    state.TableInputs.principal = defaults.principal;
+    state.TableInputs.ratePercent = defaults.ratePercent;
+    state.TableInputs.years = defaults.years;
     for (const auto& entry : defaults.rateList) InRate->addItem(Q(entry));
     InRate->setEditText(Q(defaults.rateText));
     for (const auto& entry : defaults.termList) InTerm->addItem(Q(entry));
@@ -395,7 +395,7 @@ void TablesScreen::Load() {
 
     ShowAdditionalPaymentsInForce(AddPmtsOn,
                                   state.ExtraPayments.increase > 0.0f || state.ExtraPayments.rowCount > 0);
-    state.EntryEdited = 0;
+    state.EntryEdited = false;
 }
 
 void TablesScreen::LayOutGrid() {
@@ -421,16 +421,16 @@ amortix::ScheduleInputs TablesScreen::Inputs() const {
     const AppState& state = context_.state;
     amortix::ScheduleInputs in;
     in.mode = state.TablesMode;
-    in.principal = state.TableInputs[1];
-    in.ratePercent = state.TableInputs[2];
-    in.years = state.TableInputs[3];
+    in.principal = state.TableInputs.principal;
+    in.ratePercent = state.TableInputs.ratePercent;
+    in.years = state.TableInputs.years;
     in.compounding = Comperiod->currentText().toStdString();
     in.frequency = FreqPmt->currentText().toStdString();
     in.dayBasis = state.DayBasis;
-    in.view = state.ScheduleView == amortix::ScheduleView::AllPayments ? amortix::ScheduleView::AllPayments
+    in.view = view_.ScheduleView == amortix::ScheduleView::AllPayments ? amortix::ScheduleView::AllPayments
                                                                        : amortix::ScheduleView::Annual;
-    in.termYears = state.TermYears;
-    in.showDates = state.ShowDates == 1;
+    in.termYears = view_.TermYears;
+    in.showDates = view_.ShowDates;
     in.firstPaymentDate = state.FirstPaymentDate;
     in.extra = state.ExtraPayments;
     in.currencySymbol = state.CurrencySymbol;
@@ -443,9 +443,9 @@ void TablesScreen::ClearResults() {
     for (QLineEdit* box :
          {InDays, PeriodicR, NumPmtsYear, EndMortYear, InMonthPI, PPpercent, TotSavd, AllPayments})
         box->clear();
-    state.EntryEdited = 1;
+    state.EntryEdited = true;
     Label16->setText(amortix::kLabel16Cleared);
-    if (state.QuickHelpOn == 1) return;  // the help text stays on screen
+    if (state.QuickHelpOn) return;  // the help text stays on screen
 
     MTextBox->clear();
     MGrid->SetSelection(1, MGrid->Rows() - 1, 0, MGrid->Cols() - 1);
@@ -462,17 +462,17 @@ void TablesScreen::ClearResults() {
         MGraphs->setEnabled(true);
         MTextBox->hide();
         MGrid->show();
-        state.EntryEdited = 0;
+        state.EntryEdited = false;
     }
-    state.QuickHelpOn = 0;
+    state.QuickHelpOn = false;
     state.ResultsReady = 0;
 }
 
 void TablesScreen::Calculate() {
     AppState& state = context_.state;
-    state.QuickHelpOn = 0;
+    state.QuickHelpOn = false;
     ClearResults();
-    state.EntryEdited = 0;
+    state.EntryEdited = false;
     state.ResultsReady = 0;
     state.PaymentsPerYear = 0;
 
@@ -481,16 +481,15 @@ void TablesScreen::Calculate() {
         const Hourglass hourglass;
         result = std::make_shared<const amortix::ScheduleResult>(amortix::CalculateSchedule(Inputs()));
     }
-    state.TermYears = result->termYears;
+    view_.TermYears = result->termYears;
     state.PaymentsPerYear = result->paymentsPerYear;
-    state.FrequencyClass = result->frequencyClass;
-    for (const int number : result->messages) context_.interaction.ShowMessage(number);
+    for (const amortix::Message message : result->messages) context_.interaction.ShowMessage(message);
     if (!result->calculated) {
         // A term longer than the schedule: the user calculates again and
         // gets all years.
-        if (!result->messages.empty() && result->messages.back() == 34) {
+        if (!result->messages.empty() && result->messages.back() == amortix::Message::TermReset) {
             ClearResults();
-            state.EntryEdited = 1;
+            state.EntryEdited = true;
         }
         return;
     }
@@ -505,8 +504,7 @@ void TablesScreen::Calculate() {
     AllPayments->setText(Q(result->AllPayments));
     TotSavd->setText(Q(result->TotSavd));
 
-    state.YearsToFinal = result->yearsToFinal;
-    state.GridRows = result->gridRows;
+    view_.GridRows = result->gridRows;
     state.GraphTitle = result->graphTitle;
     FillGrid(result);
     state.ResultsReady = result->resultsReady;
@@ -530,9 +528,9 @@ void TablesScreen::FillGrid(std::shared_ptr<const amortix::ScheduleResult> resul
 void TablesScreen::ChooseView(amortix::ScheduleView view) {
     AppState& state = context_.state;
     (view == amortix::ScheduleView::AllPayments ? Option1 : Option2)->setChecked(true);
-    state.ScheduleView = view;
+    view_.ScheduleView = view;
     ClearResults();
-    state.EntryEdited = 0;
+    state.EntryEdited = false;
 }
 
 void TablesScreen::EraseAdditionalPayments() {
@@ -542,7 +540,7 @@ void TablesScreen::EraseAdditionalPayments() {
 
 void TablesScreen::ToggleQuickHelp() {
     AppState& state = context_.state;
-    state.QuickHelpOn = state.QuickHelpOn == 1 ? 0 : 1;
+    state.QuickHelpOn = !state.QuickHelpOn;
     if (MHelp->text() != kQuickHelpCaption) {
         ClearResults();  // closes the help
         return;
@@ -572,20 +570,20 @@ void TablesScreen::ToggleDates() {
     ClearResults();
     if (MDateNumber->text() != kShowDatesCaption) {
         MDateNumber->setText(kShowDatesCaption);
-        state.ShowDates = 0;
+        view_.ShowDates = false;
     } else {
         MDateNumber->setText(kShowNumbersCaption);
-        state.ShowDates = 1;
+        view_.ShowDates = true;
         DateDialog dialog(context_, this);
         dialog.exec();
     }
-    state.EntryEdited = 0;
+    state.EntryEdited = false;
 }
 
 void TablesScreen::OpenAdditionalPayments() {
     ClearResults();
-    context_.state.EntryEdited = 0;
-    AdditionalPaymentsDialog dialog(context_, context_.state.ExtraPayments, context_.state.TableInputs[3],
+    context_.state.EntryEdited = false;
+    AdditionalPaymentsDialog dialog(context_, context_.state.ExtraPayments, context_.state.TableInputs.years,
                                     AddPmtsOn, this);
     dialog.exec();
 }
@@ -596,12 +594,12 @@ void TablesScreen::OpenDaysInYear() {
         dialog.exec();
     }
     ClearResults();
-    context_.state.EntryEdited = 0;
+    context_.state.EntryEdited = false;
 }
 
 void TablesScreen::SaveFile() {
     if (context_.state.ResultsReady == 0) {
-        context_.interaction.ShowMessage(15);
+        context_.interaction.ShowMessage(amortix::Message::NoRecordsToSave);
         return;
     }
     if (commands_.saveFile) commands_.saveFile(*this);
@@ -609,7 +607,7 @@ void TablesScreen::SaveFile() {
 
 void TablesScreen::Print() {
     if (context_.state.ResultsReady == 0) {
-        context_.interaction.ShowMessage(1);
+        context_.interaction.ShowMessage(amortix::Message::NothingToPrint);
         return;
     }
     if (commands_.print) commands_.print(*this);
@@ -618,7 +616,7 @@ void TablesScreen::Print() {
 void TablesScreen::ShowGraph() {
     AppState& state = context_.state;
     if (state.ResultsReady == 0) {
-        context_.interaction.ShowMessage(7);
+        context_.interaction.ShowMessage(amortix::Message::NoData);
         return;
     }
     state.GraphSource = 4;  // the tables screen
@@ -627,10 +625,8 @@ void TablesScreen::ShowGraph() {
 
 void TablesScreen::Exit() {
     AppState& state = context_.state;
-    state.ScheduleView = amortix::ScheduleView::Closed;
-    state.GridRows = 0;
-    state.EntryEdited = 0;
-    state.TablesOpen = 0;
+    state.EntryEdited = false;
+    state.TablesOpen = false;
     state.ResultsReady = 0;
     state.GraphSource = 0;
     // The additional payments end with the screen: amounts, percentage,

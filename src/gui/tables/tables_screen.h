@@ -10,6 +10,7 @@
 
 #include <QWidget>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -40,6 +41,15 @@ class TablesScreen : public QWidget {
         std::function<void(TablesScreen&)> showGraph;  // runs only with results, GraphSource set
     };
 
+    // What only this screen and its dialogs keep: how the schedule is shown
+    // and what the last calculation laid out.
+    struct ViewState {
+        amortix::ScheduleView ScheduleView = amortix::ScheduleView::Closed;
+        std::int16_t TermYears = 0;  // years shown, 0 all
+        bool ShowDates = false;      // dates instead of payment numbers
+        std::int16_t GridRows = 0;
+    };
+
     explicit TablesScreen(ScreenContext& context, Commands commands = {});
     ~TablesScreen() override;
 
@@ -48,6 +58,9 @@ class TablesScreen : public QWidget {
     void ClearResults();
     // The Calculate button.
     void Calculate();
+
+    ViewState& View() { return view_; }
+    const ViewState& View() const { return view_; }
 
     // The last calculation while its results are on screen, else null.
     const amortix::ScheduleResult* Results() const { return results_.get(); }
@@ -123,6 +136,7 @@ class TablesScreen : public QWidget {
 
     ScreenContext context_;
     Commands commands_;
+    ViewState view_;
     std::shared_ptr<const amortix::ScheduleResult> results_;
 };
 

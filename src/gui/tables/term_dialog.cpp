@@ -11,10 +11,12 @@
 #include "shell/look.h"
 #include "shell/main_frame.h"
 #include "shell/twips.h"
+#include "tables/tables_screen.h"
 
 namespace amortix::gui {
 
-TermDialog::TermDialog(ScreenContext& context, QWidget* parent) : QDialog(parent), context_(context) {
+TermDialog::TermDialog(ScreenContext& context, TablesScreen* screen)
+    : QDialog(screen), context_(context), view_(screen->View()) {
     setObjectName("MSelTerm");
     setWindowTitle("Term");
     AppState& state = context_.state;
@@ -27,7 +29,7 @@ TermDialog::TermDialog(ScreenContext& context, QWidget* parent) : QDialog(parent
         TermPeriod[k]->setObjectName(QString("TermPeriod_%1").arg(k));
         options->addWidget(TermPeriod[k]);
         connect(TermPeriod[k], &QRadioButton::clicked, this,
-                [&state, k] { state.TermYears = amortix::kTermChoices[k]; });
+                [this, k] { view_.TermYears = amortix::kTermChoices[k]; });
     }
 
     MTermExit = new QPushButton("E&xit", this);
@@ -40,21 +42,21 @@ TermDialog::TermDialog(ScreenContext& context, QWidget* parent) : QDialog(parent
     layout->addLayout(CenteredButtonRow(MTermExit));
 
     // Load: the option of the current term.
-    const int index = amortix::TermOptionIndex(state.TermYears);
+    const int index = amortix::TermOptionIndex(view_.TermYears);
     TermPeriod[static_cast<std::size_t>(index)]->setChecked(true);
     TermPeriod[static_cast<std::size_t>(index)]->setFocus();
-    state.EntryEdited = 0;
+    state.EntryEdited = false;
 
     PlaceDialog(this, state, &context_.frame, QPoint(3850, 1730), QPoint(4850, 2770));
 }
 
 void TermDialog::done(int result) {
     AppState& state = context_.state;
-    if (!amortix::TermFitsPeriod(state.TermYears, state.TableInputs[3])) {
-        context_.interaction.ShowMessage(34);
+    if (!amortix::TermFitsPeriod(view_.TermYears, state.TableInputs.years)) {
+        context_.interaction.ShowMessage(amortix::Message::TermReset);
         TermPeriod[0]->setChecked(true);
-        state.TermYears = 0;
-        state.EntryEdited = 0;
+        view_.TermYears = 0;
+        state.EntryEdited = false;
         return;
     }
     QDialog::done(result);

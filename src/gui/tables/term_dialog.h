@@ -7,6 +7,7 @@
 #include <array>
 
 #include "shell/screen_context.h"
+#include "tables/tables_screen.h"
 
 class QGroupBox;
 class QPushButton;
@@ -17,7 +18,7 @@ namespace amortix::gui {
 class TermDialog : public QDialog {
     Q_OBJECT
   public:
-    TermDialog(ScreenContext& context, QWidget* parent);
+    TermDialog(ScreenContext& context, TablesScreen* screen);
 
     QGroupBox* Frame1 = nullptr;
     std::array<QRadioButton*, 7> TermPeriod{};  // All Years, 1..5, 10 Years
@@ -29,6 +30,7 @@ class TermDialog : public QDialog {
 
   private:
     ScreenContext context_;
+    TablesScreen::ViewState& view_;
 };
 
 }  // namespace amortix::gui

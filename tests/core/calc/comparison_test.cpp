@@ -251,7 +251,7 @@ TEST(Comparison, NinthRowRaisesMessage22AndChangesNothing) {
     for (int i = 0; i < kComparisonRowLimit; ++i) ASSERT_TRUE(comparison.Calculate(Inputs()).added);
     const ComparisonState before = comparison.State();
     const ComparisonRun run = comparison.Calculate(Inputs("  Semimonthly"));
-    EXPECT_EQ(run.messages, std::vector<int>{22});
+    EXPECT_EQ(MessageNumbers(run.messages), std::vector<int>{22});
     EXPECT_FALSE(run.added);
     EXPECT_FALSE(run.labelsSet);
     EXPECT_EQ(run.rowsToGraph, 8);
@@ -281,7 +281,7 @@ TEST(Comparison, FailuresAddNoRow) {
         in.years = c.years;
         if (std::string(c.name) == "overflowing principal") in.principal = 1e18;
         const ComparisonRun run = comparison.Calculate(in);
-        EXPECT_EQ(run.messages, std::vector<int>{c.message}) << c.name;
+        EXPECT_EQ(MessageNumbers(run.messages), std::vector<int>{c.message}) << c.name;
         EXPECT_FALSE(run.added) << c.name;
         EXPECT_EQ(run.labelsSet, c.labelsSet) << c.name;
         EXPECT_EQ(run.rowsToGraph, 0) << c.name;  // nothing to graph or print until the next row

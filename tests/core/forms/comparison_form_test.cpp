@@ -14,7 +14,8 @@ TEST(ComparisonForm, PeriodLimitHoldsForAnyTextLeftInTheBox) {
                  {"41", 5},
                  {"            45", 5},
                  {"", std::nullopt}};
-    for (const auto& c : cases) EXPECT_EQ(ComparisonForm::TermLimit(c.text), c.message) << c.text;
+    for (const auto& c : cases)
+        EXPECT_EQ(MessageNumber(ComparisonForm::TermLimit(c.text)), c.message) << c.text;
 }
 
 TEST(ComparisonForm, BoxesShowWhatTheNextRowUses) {

@@ -179,7 +179,7 @@ TEST(TablesReport, PagesBreakByTheFontsLineCount) {
     in.view = ScheduleView::AllPayments;
     for (const Case c : {Case{kPrinterFontCourierNew, 32, 49}, Case{kPrinterFontStandard, 29, 46}}) {
         const TextReport report = Report(in, c.font);
-        ASSERT_EQ(report.message, 0);
+        ASSERT_EQ(report.message, std::nullopt);
         int next = 1;
         for (std::size_t p = 0; p < report.pages.size(); ++p) {
             const PrintedPage& page = report.pages[p];
@@ -281,7 +281,7 @@ TEST(TablesReport, FirstPageBlocks) {
     };
     for (const auto& c : cases) {
         const TextReport report = Report(c.inputs);
-        ASSERT_EQ(report.message, 0) << c.name;
+        ASSERT_EQ(report.message, std::nullopt) << c.name;
         const PrintedPage& page = report.pages.at(0);
         EXPECT_EQ(page[0], "") << c.name;
         EXPECT_EQ(page[1], " Header line") << c.name;
@@ -431,7 +431,7 @@ TEST(TablesReport, NothingToPrintGivesMessage1) {
     shortAnnual.years = 0.25;  // under half a year: nothing for the annual view
     for (const ScheduleInputs& in : {tooLong, zeroRate, shortAnnual}) {
         const TextReport report = Report(in);
-        EXPECT_EQ(report.message, 1);
+        EXPECT_EQ(MessageNumber(report.message), 1);
         EXPECT_TRUE(report.pages.empty());
     }
 }
@@ -487,7 +487,7 @@ ComparisonPrintData TwoRows() {
 
 TEST(ComparisonReport, TwoRowsWithoutAdditionalPayments) {
     const TextReport report = RenderComparisonReport(TwoRows(), kPrinterFontCourierNew);
-    ASSERT_EQ(report.message, 0);
+    ASSERT_EQ(report.message, std::nullopt);
     ASSERT_EQ(report.pages.size(), 1u);
     const PrintedPage& page = report.pages[0];
     const std::vector<std::string> head(page.begin(), page.begin() + 11);
@@ -581,7 +581,7 @@ TEST(ComparisonReport, NothingToPrintGivesMessage1) {
     ComparisonPrintData d = TwoRows();
     d.rowsToGraph = 0;
     const TextReport report = RenderComparisonReport(d, kPrinterFontStandard);
-    EXPECT_EQ(report.message, 1);
+    EXPECT_EQ(MessageNumber(report.message), 1);
     EXPECT_TRUE(report.pages.empty());
 }
 
