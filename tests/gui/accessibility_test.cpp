@@ -117,9 +117,9 @@ TEST_F(Accessibility, EveryScreenAndDialogNamesItsControls) {
          {"MenuMain", "MortgageCalc", "ChangeFnt", "MSelTerm", "MortDateInput", "MortPrePay", "MortIRFTable"})
         EXPECT_TRUE(seen.contains(form)) << form;
 
-    MessageBox message(10, nullptr);
+    MessageBox message(amortix::Message::WrongEntry, nullptr);
     ExpectNamed(&message, seen);
-    QuestionBox question(1, nullptr);
+    QuestionBox question(amortix::Question::ContinuePrintout, nullptr);
     ExpectNamed(&question, seen);
     HelpWindow help;
     ExpectNamed(&help, seen);

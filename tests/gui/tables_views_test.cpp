@@ -202,7 +202,8 @@ TEST_F(TablesViews, TheGridShowsEveryDateAndFigureWhole) {
         Choose(s->InTerm, 2);   // 40 years
         Choose(s->FreqPmt, 3);  // every week
         Calculate();
-        ASSERT_GT(State().GridRows, 1900) << name;
+        ASSERT_NE(s->Results(), nullptr);
+        ASSERT_GT(s->Results()->gridRows, 1900) << name;
         const QFontMetrics metrics(s->MGrid->font());
         for (int c = 0; c < s->MGrid->Cols(); ++c) {
             int widest = 0;
