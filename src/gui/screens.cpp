@@ -5,6 +5,7 @@
 #include "afford/afford_screen.h"
 #include "compare/comparison_screen.h"
 #include "graphs/graphs.h"
+#include "print/printing.h"
 #include "shell/application.h"
 #include "tables/tables_screen.h"
 
@@ -14,6 +15,7 @@ void RegisterScreens(Application& application) {
     application.RegisterScreen(kTablesScreen, [](ScreenContext& c) {
         TablesScreen::Commands commands;
         commands.showGraph = [c](TablesScreen& s) mutable { OpenTablesGraph(c, s); };
+        commands.print = [c](TablesScreen& s) mutable { PrintTables(c, s); };
         return new TablesScreen(c, std::move(commands));
     });
     application.RegisterScreen(kComparisonScreen, [](ScreenContext& c) {
@@ -21,9 +23,14 @@ void RegisterScreens(Application& application) {
         commands.showGraph = [c](ComparisonScreen& s) mutable {
             OpenComparisonGraph(c, s.Form().Table(), s);
         };
+        commands.print = [c](ComparisonScreen& s) mutable { PrintComparison(c, s); };
         return new ComparisonScreen(c, std::move(commands));
     });
-    application.RegisterScreen(kAffordabilityScreen, [](ScreenContext& c) { return new AffordScreen(c); });
+    application.RegisterScreen(kAffordabilityScreen, [](ScreenContext& c) {
+        AffordScreen::Commands commands;
+        commands.print = [c](AffordScreen& s) mutable { PrintAffordability(c, s); };
+        return new AffordScreen(c, std::move(commands));
+    });
 }
 
 }  // namespace amortix::gui

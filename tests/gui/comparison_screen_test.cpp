@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QSignalSpy>
 
 #include "comparison_test_util.h"
 #include "core/forms/comparison_form.h"
@@ -136,6 +137,31 @@ TEST_F(ComparisonScreenTest, KeyboardWalksTheBoxesAndOpensTheirHelp) {
         EXPECT_EQ(State().EntryEdited, 0);
     }
     EXPECT_TRUE(Recorded().messages.empty());
+}
+
+TEST_F(ComparisonScreenTest, AccessKeysPressTheirButtons) {
+    OpenComparison();
+    // Show Graph last: its window takes the screen's place.
+    const std::pair<Qt::Key, QPushButton*> cases[] = {
+        {Qt::Key_C, c->MCCalc},    {Qt::Key_H, c->MCHelp},    {Qt::Key_H, c->MCHelp},
+        {Qt::Key_P, c->MCPrinter}, {Qt::Key_V, c->CSaveFile}, {Qt::Key_O, c->CLoadFile},
+        {Qt::Key_S, c->MCGraphs},
+    };
+    Recorded().messages.clear();
+    for (const auto& [key, button] : cases) {
+        QSignalSpy clicked(button, &QPushButton::clicked);
+        // Print goes on to its header dialog.
+        if (button == c->MCPrinter)
+            test::WhenModal([](QWidget* header) { qobject_cast<QDialog*>(header)->reject(); });
+        Enter(c->InPrincipal);
+        QTest::keyClick(c->InPrincipal, key, Qt::AltModifier);
+        // A button pressed by its key shows itself pressed a moment first.
+        EXPECT_TRUE(QTest::qWaitFor([&clicked] { return clicked.count() == 1; }, 2000))
+            << button->objectName().toStdString();
+        if (button == c->MCPrinter) test::ShowActive(&app->Frame());
+    }
+    EXPECT_EQ(c->Form().Table().State().rowCount, 1);
+    EXPECT_EQ(c->MCHelp->text(), "Quick &Help");
 }
 
 TEST_F(ComparisonScreenTest, EveryVisitToThePeriodBoxEndsTheAdditionalPayments) {

@@ -45,6 +45,21 @@ class PrePay : public TablesProgram {
     std::unique_ptr<AdditionalPaymentsDialog> dialog;
 };
 
+// An access key clicks its button a moment later; a dialog opened in that
+// moment must not be deleted under its own loop by the late exit.
+TEST_F(PrePay, ALateExitClickLeavesTheOpenDialogAlone) {
+    QTest::keyClick(s, Qt::Key_X, Qt::AltModifier);  // "E&xit to Menu", clicked after a short delay
+    bool answered = false;
+    WhenModal([&](QWidget* modal) {
+        QTest::qWait(300);  // the delayed exit click arrives now
+        answered = true;
+        static_cast<QDialog*>(modal)->reject();
+    });
+    QTest::mouseClick(s->MAddPrePay, Qt::LeftButton);
+    EXPECT_TRUE(answered);
+    EXPECT_EQ(app->Frame().ActiveForm(), s);  // the stale exit was dropped
+}
+
 TEST_F(PrePay, YearRowsFollowThePeriod) {
     const struct {
         double years;

@@ -1,7 +1,6 @@
 #include "shell/main_frame.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QResizeEvent>
@@ -72,7 +71,22 @@ void MainFrame::HideForm(QWidget* form) {
     if (QMdiSubWindow* window = WindowOf(form)) window->hide();
 }
 
+namespace {
+
+// True while a modal dialog that belongs to `form` runs its loop.
+bool HasOpenDialog(const QWidget* form) {
+    for (const QObject* o = QApplication::activeModalWidget(); o; o = o->parent())
+        if (o == form) return true;
+    return false;
+}
+
+}  // namespace
+
 void MainFrame::UnloadForm(QWidget* form) {
+    // A click that arrives late (an access key's animated click) can ask to
+    // unload a form under its own open dialog: deleting it would delete the
+    // dialog inside its own loop. The dialog is in front, so the request is stale.
+    if (form && HasOpenDialog(form)) return;
     lastFocus_.erase(form);
     if (QMdiSubWindow* window = WindowOf(form)) {
         window->hide();
@@ -84,6 +98,7 @@ void MainFrame::UnloadForm(QWidget* form) {
 }
 
 void MainFrame::ReturnToMenu(QWidget* form) {
+    if (form && HasOpenDialog(form)) return;
     UnloadForm(form);
     SetCaption(" Amortix Menu");
     ShowForm(menu_);

@@ -1,0 +1,41 @@
+#pragma once
+// PrinterHeaderInput: the one line of header the user types before a tables
+// or comparison printout. A header of "1" means the user cancelled.
+
+#include <QDialog>
+
+#include <string>
+
+#include "shell/screen_context.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace amortix::gui {
+
+class PrinterHeaderInput : public QDialog {
+    Q_OBJECT
+  public:
+    PrinterHeaderInput(ScreenContext& context, QWidget* parent);
+
+    QLabel* FName = nullptr;
+    QLineEdit* InFName = nullptr;
+    QPushButton* Acept = nullptr;
+    QPushButton* NAcept = nullptr;
+
+    // What was typed, or "1" when the dialog was left other than by
+    // "Continue &Printout".
+    const std::string& Header() const { return header_; }
+
+    void done(int result) override;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    ScreenContext context_;
+    std::string header_ = "1";
+};
+
+}  // namespace amortix::gui
