@@ -50,6 +50,9 @@ void MainFrame::ShowForm(QWidget* form) {
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->setWidget(form);
         area_->addSubWindow(window);
+        // A form is larger than its design by the small layout's offset, so
+        // that placed at (-60, -30) it still covers the area to its edges.
+        window->resize(FormSize(form) + QSize(TwipsToPixelsX(this, 60), TwipsToPixelsY(this, 30)));
     }
     NameFromCaptions(form);
     window->show();
@@ -134,12 +137,10 @@ void MainFrame::PlaceForm(QWidget* form) {
     QMdiSubWindow* window = WindowOf(form);
     if (!window) return;
     const QPoint pos = FullSizeFormPosition(state_, this);
-    // The form keeps its design size (in the small layout it reaches out
-    // over the area's corner by the offset); the area is as large as the form
-    // needs, so the frame's scroll bars reach all of it.
-    const QSize design = FormSize(form);
-    area_->setMinimumSize(std::max(0, pos.x()) + design.width(), std::max(0, pos.y()) + design.height());
-    window->setGeometry(QRect(pos, design + QSize(std::max(0, -pos.x()), std::max(0, -pos.y()))));
+    window->move(pos);
+    // The area is as large as the form needs, so the frame's scroll bars
+    // reach all of it.
+    area_->setMinimumSize(std::max(0, pos.x() + window->width()), std::max(0, pos.y() + window->height()));
 }
 
 void MainFrame::resizeEvent(QResizeEvent* event) {
