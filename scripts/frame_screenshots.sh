@@ -27,7 +27,7 @@ for dpi in 96 144; do
   for locale in C en_GB; do
     work=$(mktemp -d)
     (cd "$work" && DISPLAY=$display LANG=$locale.UTF-8 LC_ALL= QT_QPA_PLATFORM=xcb QT_FONT_DPI=$dpi \
-      "$program" >/dev/null 2>&1) &
+      exec "$program" >/dev/null 2>&1) &
     app=$!
     window=""
     for _ in $(seq 50); do
