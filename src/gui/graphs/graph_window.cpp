@@ -141,7 +141,10 @@ void GraphWindow::PrintGraph() {
         QWidget* host = Host();
         const QSize onScreen = host->size();
         host->resize(TwipsToPixels(this, QSize(kPrintWidthTwips, kPrintHeightTwips)));
-        if (commands_.printWindow) commands_.printWindow(*this);
+        // The chart lays itself out again for the new size on its next turn of
+        // the event loop; print that layout, not the screen's one under it.
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        if (commands_.printWindow) commands_.printWindow(*this, printInColour_);
         context_.frame.PlaceForm(this);
         host->resize(onScreen);
     }
