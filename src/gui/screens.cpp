@@ -2,8 +2,6 @@
 // here with one line, e.g.
 //   application.RegisterScreen(kTablesScreen, [](ScreenContext& c) { return new TablesScreen(c); });
 // Forms without a registration open as a placeholder.
-#include <QPushButton>
-
 #include "afford/afford_screen.h"
 #include "compare/comparison_screen.h"
 #include "graphs/graphs.h"
@@ -13,31 +11,17 @@
 
 namespace amortix::gui {
 
-namespace {
-
-// A graph window prints its image through the frame's printing.
-GraphWindow::Commands GraphPrinting(ScreenContext c) {
-    GraphWindow::Commands commands;
-    commands.printWindow = [c](GraphWindow& w, bool colour) mutable {
-        const WindowPrintSizes sizes{{9530, 5900}, {9550, 6450}, {w.Sav2D, w.ThreeDee, w.Ptr, w.ExitBut}};
-        PrintWindowImage(c, w, w.windowTitle(), sizes, colour);
-    };
-    return commands;
-}
-
-}  // namespace
-
 void RegisterScreens(Application& application) {
     application.RegisterScreen(kTablesScreen, [](ScreenContext& c) {
         TablesScreen::Commands commands;
-        commands.showGraph = [c](TablesScreen& s) mutable { OpenTablesGraph(c, s, GraphPrinting(c)); };
+        commands.showGraph = [c](TablesScreen& s) mutable { OpenTablesGraph(c, s); };
         commands.print = [c](TablesScreen& s) mutable { PrintTables(c, s); };
         return new TablesScreen(c, std::move(commands));
     });
     application.RegisterScreen(kComparisonScreen, [](ScreenContext& c) {
         ComparisonScreen::Commands commands;
         commands.showGraph = [c](ComparisonScreen& s) mutable {
-            OpenComparisonGraph(c, s.Form().Table(), s, GraphPrinting(c));
+            OpenComparisonGraph(c, s.Form().Table(), s);
         };
         commands.print = [c](ComparisonScreen& s) mutable { PrintComparison(c, s); };
         return new ComparisonScreen(c, std::move(commands));

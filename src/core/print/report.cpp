@@ -51,6 +51,25 @@ void Line(LinePrinter& p, int column, std::string_view text) {
     p.Print({At(column), Text(text)});
 }
 
+// One line of fields at their columns. A field longer than its width is
+// printed whole and pushes the rest of the line right (one blank after it),
+// instead of moving them to the next line.
+void Fields(LinePrinter& p, std::initializer_list<PrintItem> items) {
+    std::vector<PrintItem> line;
+    int column = 1;
+    for (const PrintItem& item : items) {
+        if (item.kind == PrintItem::Kind::Column && item.column < column) {
+            line.push_back(Text(" "));
+            ++column;
+            continue;
+        }
+        if (item.kind == PrintItem::Kind::Column) column = item.column;
+        if (item.kind == PrintItem::Kind::Text) column += TextColumns(item.text);
+        line.push_back(item);
+    }
+    p.Print(line);
+}
+
 // A result box already holds the symbol and the amount under a grouped
 // two-decimal mask; the report sets the same text in its own width.
 std::string Rejustify(std::string_view boxText, int width) {
@@ -183,13 +202,13 @@ class TablesReport {
         p_.EmptyLine();
         const std::string increase =
             d_.paymentIncrease > 0.0f ? Rejustify(r_.PPpercent, 9) : RightJustify(sym, 9);
-        p_.Print({At(2), Text(RightJustify(MoneyText(sym, d_.principal, kNarrowMoneyMask), 11)), At(14),
-                  Text(RightJustify(
-                      FormatNumber(d_.ratePercent, loan_ ? kRateMask : kPrintedMortgageRateMask), 6)),
-                  Text("%"), At(23),
-                  Text(RightJustify(FormatNumber(ParseNumber(d_.termText), kCountMask), 4)), At(36),
-                  Text(RightJustify(d_.compounding, 14)), At(51), Text(RightJustify(d_.frequency, 14)),
-                  At(68), Text(increase)});
+        Fields(p_,
+               {At(2), Text(RightJustify(MoneyText(sym, d_.principal, kNarrowMoneyMask), 11)), At(14),
+                Text(RightJustify(FormatNumber(d_.ratePercent, loan_ ? kRateMask : kPrintedMortgageRateMask),
+                                  6)),
+                Text("%"), At(23), Text(RightJustify(FormatNumber(ParseNumber(d_.termText), kCountMask), 4)),
+                At(36), Text(RightJustify(d_.compounding, 14)), At(51), Text(RightJustify(d_.frequency, 14)),
+                At(68), Text(increase)});
         Line(p_, 2, kTablesRule);
         p_.EmptyLine();
         Line(p_, 2,
@@ -200,7 +219,8 @@ class TablesReport {
              loan_ ? "year   factor      each year  payment    payment     of the loan   savings"
                    : "year   factor      each year  payment    payment     of mortgage   savings");
         p_.EmptyLine();
-        p_.Print(
+        Fields(
+            p_,
             {At(2), Text(r_.InDays), At(9), Text(Rejustify(r_.PeriodicR, 10)), At(19),
              Text(RightJustify(FormatNumber(static_cast<double>(r_.paymentsPerYear), kTwoDecimalsMask), 7)),
              At(31), Text(Rejustify(r_.EndMortYear, 6)), At(40), Text(Rejustify(r_.InMonthPI, 10)), At(53),
@@ -233,11 +253,11 @@ class TablesReport {
             first = RightJustify(FormatNumber(row[1], kRowNumberMask), 4);
             first.append(RightJustify(FormatNumber(row[0], kCountMask), 3));
         }
-        p_.Print({At(2), Text(first), At(13), Text(RightJustify(FormatNumber(row[2], kWideMoneyMask), 9)),
-                  At(25), Text(RightJustify(FormatNumber(row[3], kWideMoneyMask), 9)), At(36),
-                  Text(RightJustify(FormatNumber(row[4], kWideMoneyMask), 12)), At(50),
-                  Text(RightJustify(FormatNumber(row[5], kWideMoneyMask), 12)), At(65),
-                  Text(RightJustify(FormatNumber(row[6], kWideMoneyMask), 12))});
+        Fields(p_, {At(2), Text(first), At(13), Text(RightJustify(FormatNumber(row[2], kWideMoneyMask), 9)),
+                    At(25), Text(RightJustify(FormatNumber(row[3], kWideMoneyMask), 9)), At(36),
+                    Text(RightJustify(FormatNumber(row[4], kWideMoneyMask), 12)), At(50),
+                    Text(RightJustify(FormatNumber(row[5], kWideMoneyMask), 12)), At(65),
+                    Text(RightJustify(FormatNumber(row[6], kWideMoneyMask), 12))});
     }
 
     void Totals(const ScheduleRow& last) {
@@ -252,9 +272,9 @@ class TablesReport {
             label.append(" Year Term");
         }
         const std::string_view sym = r_.currencySymbol;
-        p_.Print({At(2), Text(label), At(36), Text(Money(sym, last[4], kWideMoneyMask, 12)), At(50),
-                  Text(Money(sym, last[5], kWideMoneyMask, 12)), At(65),
-                  Text(Money(sym, last[6], kWideMoneyMask, 12))});
+        Fields(p_, {At(2), Text(label), At(36), Text(Money(sym, last[4], kWideMoneyMask, 12)), At(50),
+                    Text(Money(sym, last[5], kWideMoneyMask, 12)), At(65),
+                    Text(Money(sym, last[6], kWideMoneyMask, 12))});
     }
 
     LinePrinter& p_;

@@ -144,7 +144,7 @@ void GraphWindow::PrintGraph() {
         // The chart lays itself out again for the new size on its next turn of
         // the event loop; print that layout, not the screen's one under it.
         QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        if (commands_.printWindow) commands_.printWindow(*this, printInColour_);
+        if (commands_.printWindow) commands_.printWindow(*this);
         context_.frame.PlaceForm(this);
         host->resize(onScreen);
     }

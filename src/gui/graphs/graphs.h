@@ -2,18 +2,17 @@
 // Opening the graph windows from the screens that own their data.
 
 #include "core/calc/comparison.h"
-#include "graphs/graph_window.h"
 #include "shell/screen_context.h"
 
 namespace amortix::gui {
 
 class TablesScreen;
+class GraphWindow;
 
 // The balance at the start of each year of the schedule on the tables screen.
-GraphWindow* OpenTablesGraph(ScreenContext& context, TablesScreen& screen,
-                             GraphWindow::Commands commands = {});
+GraphWindow* OpenTablesGraph(ScreenContext& context, TablesScreen& screen);
 // Each comparison row's total interest; `screen` is hidden meanwhile.
 GraphWindow* OpenComparisonGraph(ScreenContext& context, const amortix::Comparison& comparison,
-                                 QWidget& screen, GraphWindow::Commands commands = {});
+                                 QWidget& screen);
 
 }  // namespace amortix::gui

@@ -46,6 +46,10 @@ SettingsForm::SettingsForm(ScreenContext& context, QString settingsPath, std::fu
     Label2->setObjectName("Label2");
     InMyName = new QLineEdit(this);
     InMyName->setObjectName("InMyName");
+    // Room for a full name on the menu and on a printout's header; a symbol
+    // longer than a few letters would crowd every amount out of its box.
+    InMyName->setMaxLength(kUserNameMaxLength);
+    InSy->setMaxLength(kCurrencySymbolMaxLength);
     ExitFonts = new QPushButton("E&xit to Menu", this);
     ExitFonts->setObjectName("ExitFonts");
     Label3->setBuddy(InSy);
