@@ -16,8 +16,7 @@ namespace {
 // The window's image down to its row of buttons, in the colours it was drawn in.
 GraphWindow::Commands PrintCommands(ScreenContext context) {
     GraphWindow::Commands commands;
-    commands.printWindow = [context](QWidget& window) mutable {
-        auto& graph = static_cast<GraphWindow&>(window);
+    commands.printWindow = [context](GraphWindow& graph) mutable {
         PrintShownImage(context, graph, QString::fromUtf8(amortix::kGraphPrintout.data()),
                         {graph.Sav2D, graph.ThreeDee, graph.Ptr, graph.ExitBut});
     };
