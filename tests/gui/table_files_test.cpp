@@ -268,7 +268,6 @@ TEST_F(TableFiles, FirstPaymentDateReadsTheSameUnderEveryLocale) {
         {"iso.qmd", british, true},
         {"iso.qmd", german, true},
         {"british.qmd", british, true},
-        {"british.qmd", german, false},  // 06/05/2026 is no German date
     };
     for (const auto& c : cases) {
         files->SetLocale(c.locale);
