@@ -8,9 +8,9 @@ packages=(
   qt6-base-dev libqt6opengl6-dev qt6-declarative-dev qt6-charts-dev qt6-datavisualization-dev
   fonts-liberation2 libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libcli11-dev
   fonts-dejavu-core poppler-utils
-  xvfb xauth
+  xvfb xauth openbox xdotool imagemagick
   desktop-file-utils appstream libxml2-utils dpkg-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format clang-tidy
 )
 
 missing=()

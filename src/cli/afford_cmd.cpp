@@ -10,6 +10,7 @@
 #include "core/calc/afford.h"
 #include "core/format/messages.h"
 #include "core/format/numfmt.h"
+#include "core/forms/tables_form.h"
 
 namespace amortix::cli {
 
@@ -54,13 +55,10 @@ Prepared Prepare(const AffordOptions& o) {
     }
     if (o.rate) p.inputs.ratePercent = *o.rate;
     if (o.years) {
-        double years = *o.years;
-        if (years > 40) {
-            p.messages.push_back(Message::YearsLimit);  // the period box holds 40 at most
-            years = 40;
-        }
-        p.inputs.years = years;
-        p.shown.MFInTerm = TermBoxText(years);
+        const TermEntry term = ClampTerm(TablesMode::Mortgage, *o.years);
+        if (term.message) p.messages.push_back(*term.message);
+        p.inputs.years = term.years;
+        p.shown.MFInTerm = term.text;
     }
     if (o.payment) {
         p.inputs.payment = *o.payment;

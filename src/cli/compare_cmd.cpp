@@ -43,10 +43,10 @@ TableOptions ParseRow(const std::string& text) {
 
 ComparisonInputs RowInputs(const TableOptions& o, const std::string& currency,
                            std::vector<Message>& messages) {
-    ComparisonInputs in;
-    in.principal = o.principal.value_or(100000.0);
-    in.ratePercent = o.rate.value_or(10.125);
-    in.years = o.years.value_or(25.0);
+    ComparisonInputs in;  // the screen's opening figures
+    in.principal = o.principal.value_or(in.principal);
+    in.ratePercent = o.rate.value_or(in.ratePercent);
+    in.years = o.years.value_or(in.years);
     if (in.years > 1000) throw UsageError("--years: out of range");
     in.compounding = CompoundingText(o.compounding);
     in.frequency = FrequencyText(o.frequency);

@@ -10,6 +10,7 @@
 #include "core/format/masks.h"
 #include "core/format/messages.h"
 #include "core/format/numfmt.h"
+#include "core/forms/tables_form.h"
 #include "core/print/report.h"
 
 namespace amortix::cli {
@@ -36,19 +37,19 @@ Prepared Prepare(const ScheduleOptions& o) {
     ScheduleInputs& in = p.inputs;
     const bool loan = o.mode == "loan";
     in.mode = loan ? TablesMode::PersonalLoan : TablesMode::Mortgage;
-    in.principal = o.table.principal.value_or(loan ? 20000.0 : 100000.0);
-    in.ratePercent = o.table.rate.value_or(10.125);
+    // The figures the screen opens with stand in for those not given.
+    const TablesDefaults opened = DefaultsFor(in.mode, o.table.currency);
+    in.principal = o.table.principal.value_or(opened.principal);
+    in.ratePercent = o.table.rate.value_or(opened.ratePercent);
     if (loan) {
         if (o.table.years) throw UsageError("--years is for mortgages; a loan's period is --months");
-        double months = o.table.months.value_or(48.0);
-        if (months > 480) {
-            p.messages.push_back(Message::MonthsLimit);  // the period box corrects it to 480
-            months = 480;
-        }
-        in.years = months / 12.0;
+        // The period box corrects a loan's months to its limit.
+        const TermEntry term = ClampTerm(in.mode, o.table.months.value_or(opened.years * 12.0));
+        if (term.message) p.messages.push_back(*term.message);
+        in.years = term.years;
     } else {
         if (o.table.months) throw UsageError("--months is for loans; a mortgage's period is --years");
-        in.years = o.table.years.value_or(25.0);
+        in.years = o.table.years.value_or(opened.years);
         if (in.years > 1000) throw UsageError("--years: out of range");
     }
     in.compounding = CompoundingText(o.table.compounding);

@@ -10,6 +10,8 @@
 #include "graphs/bar_chart_view.h"
 #include "graphs/graph_window.h"
 #include "graphs/graphs.h"
+#include "print/print_output.h"
+#include "print/printing.h"
 #include "shell/twips.h"
 #include "tables_test_util.h"
 
@@ -148,7 +150,7 @@ TEST_F(Graphs, PrintingAsksTwiceAndPrintsTheChartAloneInTheChosenColours) {
     for (int i = 1; i <= 6; ++i) data.points.push_back({{}, double(i), 100000.0 - 15000.0 * i});
     std::vector<QImage> printed;
     GraphWindow::Commands commands;
-    commands.printWindow = [&printed](QWidget& window) { printed.push_back(window.grab().toImage()); };
+    commands.printWindow = [&printed](GraphWindow& window) { printed.push_back(window.grab().toImage()); };
     GraphWindow* w = GraphWindow::Open(Context(), "GraphsAll", amortix::TablesChart(data, "$"), nullptr,
                                        std::move(commands));
     const QSize size = w->parentWidget()->size();
@@ -186,6 +188,26 @@ TEST_F(Graphs, PrintingAsksTwiceAndPrintsTheChartAloneInTheChosenColours) {
         EXPECT_GT(ColouredShare(w->grab().toImage()), 0.05) << "the screen keeps its colours";
     }
     Click(w->ExitBut);
+}
+
+TEST_F(Graphs, PrintsOnePageOfTheChartToThePrinter) {
+    const QString pdf = folder.filePath("graph.pdf");
+    auto output = std::make_unique<PdfFileOutput>(pdf);
+    PdfFileOutput* out = output.get();
+    Printing::Of(app->Frame()).SetOutput(std::move(output));
+    GraphWindow* w = TablesGraph(TablesMode::Mortgage, "100000", "8", "20", 0);
+    ASSERT_NE(w, nullptr);
+    for (int colour : {0, 6}) {
+        Recorded().answers = {6, colour};
+        Click(w->Ptr);
+    }
+    EXPECT_EQ(out->finished, 2);
+    EXPECT_EQ(out->failed, 0);
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().startsWith("%PDF"));
+    if (!qEnvironmentVariableIsEmpty("AMORTIX_GRAPH_PDF"))
+        QFile::copy(pdf, qEnvironmentVariable("AMORTIX_GRAPH_PDF"));
 }
 
 TEST_F(Graphs, ComparisonBarsCarryTheRowsInTheLegend) {

@@ -6,6 +6,8 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTextBrowser>
 
 #include "gui_test_util.h"
@@ -77,6 +79,49 @@ TEST(HelpWindow, OpensAtTheTopicOrAtTheStart) {
     window.ShowTopic("NoSuchTopic");
     EXPECT_EQ(window.CurrentTopic(), kHelpStartTopic);
     QTest::mouseClick(window.HelpExit, Qt::LeftButton);
+    EXPECT_FALSE(window.isVisible());
+}
+
+// Every topic opens with its line in view and the window's first line at a
+// heading or at the topic's own line, never in the middle of a sentence; a
+// box described inside a dialog's paragraph opens at the dialog's heading.
+TEST(HelpWindow, EveryTopicOpensAtItsHeading) {
+    static const QRegularExpression anchor(R"re(<a\s+name="([^"]+)")re");
+    HelpWindow window;
+    window.show();
+    QScrollBar* scroll = window.HelpText->verticalScrollBar();
+    const auto firstLine = [&] { return window.HelpText->cursorForPosition(QPoint(4, 2)).block(); };
+    for (auto it = anchor.globalMatch(Guide()); it.hasNext();) {
+        const QString topic = it.next().captured(1);
+        window.ShowTopic(topic);
+        int heading = 0;
+        const int top = window.TopicTop(topic, &heading);
+        const int view = window.HelpText->viewport()->height();
+        EXPECT_GE(top, scroll->value()) << topic.toStdString();
+        EXPECT_LT(top, scroll->value() + view) << topic.toStdString();
+        const bool atHeading = firstLine().blockFormat().headingLevel() > 0;
+        EXPECT_TRUE(atHeading || scroll->value() == top || scroll->value() == scroll->maximum())
+            << topic.toStdString();
+    }
+    const struct {
+        const char* topic;
+        const char* heading;
+    } dialogs[] = {{"InDate", "Payment dates"},
+                   {"OkExit", "Payment dates"},
+                   {"IRFactor", "Days in year"},
+                   {"InIRFDays", "Days in year"},
+                   {"TermPeriod", "Term: showing only the first years"}};
+    for (const auto& d : dialogs) {
+        window.ShowTopic(d.topic);
+        EXPECT_EQ(firstLine().text(), d.heading) << d.topic;
+    }
+}
+
+TEST(HelpWindow, EscapeClosesIt) {
+    HelpWindow window;
+    window.ShowTopic("InRate");
+    test::ShowActive(&window);
+    QTest::keyClick(window.HelpText, Qt::Key_Escape);
     EXPECT_FALSE(window.isVisible());
 }
 

@@ -14,6 +14,7 @@
 #include "afford/afford_screen.h"
 #include "comparison_test_util.h"
 #include "core/forms/afford_form.h"
+#include "graphs/graph_window.h"
 #include "print/header_dialog.h"
 #include "print/page_printer.h"
 #include "print/printing.h"
@@ -355,6 +356,21 @@ TEST_F(Printouts, TheAffordabilityWindowPrintsAboveItsButtons) {
     EXPECT_EQ(window->pos(), FullSizeFormPosition(State(), &app->Frame()));
     EXPECT_NEAR(PixelsToTwipsX(window, window->width()), 9550, 15);
     EXPECT_NEAR(PixelsToTwipsY(window, window->height()), 6450, 15);
+}
+
+TEST_F(Printouts, AGraphWindowPrintsItsChartAboveItsButtons) {
+    Open();
+    Calculate();
+    Click(s->MGraphs);
+    auto* graph = app->Frame().findChild<GraphWindow*>();
+    ASSERT_NE(graph, nullptr);
+    Recorded().answers = {6, 0};
+    Click(graph->Ptr);
+    ASSERT_EQ(output->finished, 1);
+    EXPECT_EQ(PdfPageCount(pdf), 1);
+    const std::string text = RunProgram("pdftotext", {"-layout", pdf, "-"});
+    EXPECT_EQ(text.find(graph->ExitBut->text().remove('&').toStdString()), std::string::npos) << text;
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 }  // namespace

@@ -12,6 +12,9 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 
 #include "core/files/settings_file.h"
@@ -75,7 +78,9 @@ TEST_F(Program, StartsWithDefaultsWhenThereIsNoSettingsFile) {
     EXPECT_TRUE(Menu().isVisible());
     EXPECT_EQ(App().Frame().ActiveForm(), &Menu());
     EXPECT_EQ(state.FrameLayoutSize, kLayoutSmall);
-    EXPECT_EQ(App().Frame().size(), TwipsToPixels(&App().Frame(), QSize(9615, 6810)));
+    const QSize design = TwipsToPixels(&App().Frame(), QSize(9615, 6810));
+    EXPECT_GE(App().Frame().width(), design.width());
+    EXPECT_GE(App().Frame().height(), design.height());
     EXPECT_FALSE(QFile::exists(SettingsFile()));  // nothing is written at start
     // The program's icon, from its resources, in both drawn sizes.
     EXPECT_EQ(App().Frame().windowIcon().availableSizes(), (QList<QSize>{{48, 48}, {256, 256}}));
@@ -149,6 +154,21 @@ TEST_F(Program, TheSettingsFormWritesTheFileWhenLeft) {
     EXPECT_EQ(saved->printerFontChoice, 1);
 }
 
+TEST_F(Program, SettingsThatCannotBeWrittenAreReportedAndKept) {
+    ASSERT_TRUE(QDir().mkpath(SettingsFile()));  // a folder where the file belongs
+    App().Start();
+    WhenModal([&](QWidget* form) {
+        auto* symbol = Find<QLineEdit>(form, "InSy");
+        symbol->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(symbol, "EUR");
+        QTest::mouseClick(Find<QPushButton>(form, "ExitFonts"), Qt::LeftButton);
+    });
+    QTest::mouseClick(Menu().PtrFnt, Qt::LeftButton);
+    EXPECT_EQ(Recorded().messages, std::vector<int>{36});
+    EXPECT_EQ(App().State().CurrencySymbol, "EUR");
+    EXPECT_TRUE(Menu().isVisible());
+}
+
 // Types characters that have no key of their own, as an input method does.
 void TypeText(QWidget* box, const QString& text) {
     for (const QChar c : text) QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), {});
@@ -199,27 +219,132 @@ TEST_F(Program, ClearingTheNameHidesItAndAnEmptySymbolIsDollar) {
     EXPECT_EQ(saved->currencySymbol, "$");
 }
 
-TEST_F(Program, TheFrameLayoutFollowsItsHeight) {
+TEST_F(Program, TheLargeLayoutNeedsHeightAndRoomForTheForm) {
     App().Start();
     MainFrame& frame = App().Frame();
     const QPoint framePos = frame.pos();
+    const QSize menu = MainFrame::FormSize(&Menu());
+    const int narrow = menu.width() + 10;
+    const int wide = menu.width() + TwipsToPixelsX(&frame, 1200) + 10;
     struct Case {
-        int heightTwips;
+        int width, heightTwips;
         int layout;
         QPoint formTwips;
     };
     const Case cases[] = {
-        {9000, kLayoutLarge, {1200, 1000}},
-        {8400, kLayoutSmall, {-60, -30}},
-        {10000, kLayoutLarge, {1200, 1000}},
+        {wide, 9000, kLayoutLarge, {1200, 1000}},
+        {wide, 8400, kLayoutSmall, {-60, -30}},
+        {narrow, 10000, kLayoutSmall, {-60, -30}},  // tall, but the menu would not fit at the offset
+        {wide, 10000, kLayoutLarge, {1200, 1000}},
     };
     for (const auto& c : cases) {
-        frame.resize(frame.width(), TwipsToPixelsY(&frame, c.heightTwips));
+        frame.resize(c.width, TwipsToPixelsY(&frame, c.heightTwips));
         QApplication::processEvents();
-        EXPECT_EQ(App().State().FrameLayoutSize, c.layout) << c.heightTwips;
+        EXPECT_EQ(App().State().FrameLayoutSize, c.layout) << c.width << " " << c.heightTwips;
         EXPECT_EQ(FormPosition(&Menu()), TwipsToPixels(&frame, c.formTwips)) << c.heightTwips;
         EXPECT_EQ(frame.pos(), framePos);  // the frame itself never moves
     }
+}
+
+// True when the control lies whole inside the frame's visible area.
+bool InView(MainFrame& frame, const QWidget* control) {
+    QWidget* view = frame.Scroller()->viewport();
+    const QRect rect(control->mapTo(view, QPoint(0, 0)), control->size());
+    return view->rect().contains(rect);
+}
+
+TEST_F(Program, TheFrameShowsEveryScreenWholeAndNeverResizesItself) {
+    App().Start();
+    MainFrame& frame = App().Frame();
+    const QSize start = frame.size();
+    for (QPushButton* button : {Menu().MortCalc, Menu().PersonalLoan, Menu().CompMort, Menu().MFindFactor}) {
+        QTest::mouseClick(button, Qt::LeftButton);
+        QApplication::processEvents();
+        QWidget* form = frame.ActiveForm();
+        ASSERT_NE(form, &Menu());
+        EXPECT_EQ(frame.size(), start)
+            << button->objectName().toStdString() << " needs " << MainFrame::FormSize(form).width() << "x"
+            << MainFrame::FormSize(form).height();
+        EXPECT_EQ(App().State().FrameLayoutSize, kLayoutSmall);
+        // A form larger than the screen can only be scrolled to.
+        const QSize screen = frame.screen()->availableGeometry().size();
+        const QSize needed = MainFrame::FormSize(form);
+        if (needed.width() > screen.width() || needed.height() > screen.height()) {
+            EXPECT_TRUE(frame.Scroller()->horizontalScrollBar()->isVisible() ||
+                        frame.Scroller()->verticalScrollBar()->isVisible());
+            frame.ReturnToMenu(form);
+            continue;
+        }
+        EXPECT_FALSE(frame.Scroller()->horizontalScrollBar()->isVisible());
+        EXPECT_FALSE(frame.Scroller()->verticalScrollBar()->isVisible());
+        for (const QWidget* control : form->findChildren<QWidget*>()) {
+            if (control->isVisible() && control->focusPolicy() != Qt::NoFocus &&
+                control->parentWidget() == form) {
+                EXPECT_TRUE(InView(frame, control)) << control->objectName().toStdString();
+            }
+        }
+        frame.ReturnToMenu(form);
+    }
+    EXPECT_EQ(frame.size(), start);
+}
+
+TEST_F(Program, AFrameMadeSmallScrollsToEveryControl) {
+    App().Start();
+    MainFrame& frame = App().Frame();
+    frame.resize(TwipsToPixels(&frame, QSize(4000, 3000)));
+    QTest::mouseClick(Menu().MortCalc, Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_EQ(frame.size(), TwipsToPixels(&frame, QSize(4000, 3000)));  // opening a screen keeps the size
+    QWidget* form = frame.ActiveForm();
+    EXPECT_TRUE(frame.Scroller()->horizontalScrollBar()->isVisible());
+    EXPECT_TRUE(frame.Scroller()->verticalScrollBar()->isVisible());
+    for (QWidget* control : form->findChildren<QPushButton*>()) {
+        frame.Scroller()->ensureWidgetVisible(control, 0, 0);
+        QApplication::processEvents();
+        EXPECT_TRUE(InView(frame, control)) << control->objectName().toStdString();
+    }
+}
+
+TEST_F(Program, TheFocusReturnsToTheButtonThatOpenedAScreenOrDialog) {
+    App().Start();
+    test::ShowActive(&App().Frame());
+    const struct {
+        QPushButton* button;
+        bool dialog;  // else a screen
+    } cases[] = {
+        {Menu().About1, true}, {Menu().PtrFnt, true}, {Menu().MortCalc, false}, {Menu().CompMort, false}};
+    for (const auto& c : cases) {
+        if (c.dialog) WhenModal([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->accept(); });
+        QTest::mouseClick(c.button, Qt::LeftButton);
+        if (!c.dialog) App().Frame().ReturnToMenu(App().Frame().ActiveForm());
+        QApplication::processEvents();
+        // The window manager gives the frame back its activation.
+        test::ShowActive(&App().Frame());
+        EXPECT_TRUE(c.button->hasFocus()) << c.button->objectName().toStdString();
+    }
+}
+
+TEST_F(Program, ALongNameNeitherWidensTheMenuNorHidesItsButtons) {
+    for (const int length : {120, 300}) {
+        app.reset();
+        const QString name = QString("Name ").repeated(length / 5);
+        ASSERT_TRUE(test::WriteFile(SettingsFile(), "0,\"" + name.toUtf8() + "\",\"$\",0\r\n"));
+        App().Start();
+        QApplication::processEvents();
+        EXPECT_EQ(Menu().MyName->toolTip(), name);
+        EXPECT_LT(Menu().MyName->text().size(), name.size());
+        for (const QPushButton* button : Menu().findChildren<QPushButton*>())
+            EXPECT_TRUE(InView(App().Frame(), button)) << length << " " << button->objectName().toStdString();
+    }
+    WhenModal([&](QWidget* form) {
+        auto* box = Find<QLineEdit>(form, "InMyName");
+        box->setFocus(Qt::TabFocusReason);
+        box->selectAll();
+        QTest::keyClicks(box, QString(100, 'x'));
+        EXPECT_EQ(box->text().size(), 40);
+        form->close();
+    });
+    QTest::mouseClick(Menu().PtrFnt, Qt::LeftButton);
 }
 
 TEST_F(Program, MenuButtonsOpenTheirScreensAndTheScreensReturn) {
@@ -267,6 +392,7 @@ TEST_F(Program, ARegisteredScreenReplacesThePlaceholder) {
         return form;
     });
     App().Start();
+    created = 0;  // the frame measured the screen at start
     QTest::mouseClick(Menu().PersonalLoan, Qt::LeftButton);
     EXPECT_EQ(created, 1);
     auto* form = Find<QWidget>(App().Frame().Area(), "MortgageCalc");

@@ -68,7 +68,7 @@ TEST_F(TablesScreenTest, OpensWithTheDefaultsOfEachMode) {
         EXPECT_EQ(s->MGrid->Cols(), 6);
         EXPECT_EQ(s->MGrid->TextAt(0, 0), " Payment  Year");
         EXPECT_EQ(s->MGrid->TextAt(0, 5), "Cumulative Principal");
-        EXPECT_EQ(s->MGrid->ColWidth(0), kDefaultColumnTwips + 520);
+        EXPECT_GE(s->MGrid->ColWidth(0), kDefaultColumnTwips + 520);  // or the widest date
         EXPECT_EQ(s->MGrid->ColWidth(3), kDefaultColumnTwips + 700);
         EXPECT_EQ(s->MGrid->RowHeight(0), 510);
         EXPECT_EQ(s->MDateNumber->text(), "&View payment date");

@@ -185,6 +185,60 @@ TEST_F(TablesViews, TheDateButtonTogglesAndAsksOnlyWhenSwitchingToDates) {
     EXPECT_EQ(s->MGrid->TextAt(1, 0), "   1       1");
 }
 
+// Every date and figure of the grid is shown whole, in each locale's date
+// format: a 40-year weekly schedule of a large principal, with dates.
+TEST_F(TablesViews, TheGridShowsEveryDateAndFigureWhole) {
+    const QLocale saved;
+    for (const char* name : {"C", "en_US", "en_GB", "de_DE"}) {
+        QLocale::setDefault(QString(name) == "C" ? QLocale::c() : QLocale(QString(name)));
+        if (s) Click(s->MExit);
+        Open();
+        State().FirstPaymentDate = SerialFromDate(QDate(2026, 5, 14));
+        WhenModal([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->accept(); });
+        Click(s->MDateNumber);
+        test::ShowActive(&app->Frame());  // as the window manager does when the dialog closes
+        Click(s->Option1);
+        Type(s->InPrincipal, "999999999");
+        Choose(s->InTerm, 2);   // 40 years
+        Choose(s->FreqPmt, 3);  // every week
+        Calculate();
+        ASSERT_NE(s->Results(), nullptr);
+        ASSERT_GT(s->Results()->gridRows, 1900) << name;
+        const QFontMetrics metrics(s->MGrid->font());
+        for (int c = 0; c < s->MGrid->Cols(); ++c) {
+            int widest = 0;
+            for (int r = 1; r < s->MGrid->Rows(); ++r)
+                widest = std::max(widest, metrics.horizontalAdvance(s->MGrid->TextAt(r, c)));
+            EXPECT_LE(widest + 4, s->MGrid->columnWidth(c)) << name << " column " << c;
+        }
+    }
+    QLocale::setDefault(saved);
+}
+
+// After Calculate the first cell is current again, and a 100 % increase in
+// the label beside it moves neither the results nor the grid.
+TEST_F(TablesViews, CalculateStartsAtTheFirstCellAndKeepsTheLayout) {
+    Open();
+    Click(s->Option1);
+    Calculate();
+    QApplication::processEvents();
+    const QModelIndex clicked = s->MGrid->model()->index(4, 3);
+    QTest::mouseClick(s->MGrid->viewport(), Qt::LeftButton, {}, s->MGrid->visualRect(clicked).center());
+    ASSERT_EQ(s->MGrid->currentIndex(), clicked);
+    const int gridTop = s->MGrid->y(), lastResultTop = s->TotSavd->y();
+
+    Type(s->InPrincipal, "50000");
+    State().ExtraPayments.increase = 1.0f;
+    Calculate();
+    QApplication::processEvents();
+    const QModelIndex first = s->MGrid->model()->index(0, 0);
+    EXPECT_EQ(s->MGrid->currentIndex(), first);
+    EXPECT_EQ(s->MGrid->selectionModel()->selectedIndexes(), QModelIndexList{first});
+    EXPECT_EQ(s->Label16->text(), " P+I includes    100.000%");
+    EXPECT_EQ(s->MGrid->y(), gridTop);
+    EXPECT_EQ(s->TotSavd->y(), lastResultTop);
+}
+
 class DateDialogTest : public TablesProgram {
   protected:
     void SetUp() override {
@@ -210,6 +264,9 @@ TEST_F(DateDialogTest, ReadsAndShowsTheShortDateFormat) {
     } cases[] = {
         {"3/15/27", QDate(2027, 3, 15)},
         {"12/31/2049", QDate(2049, 12, 31)},
+        {"January 15, 2027", QDate(2027, 1, 15)},
+        {"2027-01-15", QDate(2027, 1, 15)},
+        {"2/29/00", QDate(2000, 2, 29)},  // as the grid shows a leap day of 2000
         {QString("1/2/%1").arg(back % 100, 2, 10, QChar('0')), QDate(back, 1, 2)},
     };
     for (const auto& c : cases) {

@@ -5,7 +5,6 @@
 #include "core/calc/repayment.h"
 #include "core/format/masks.h"
 #include "core/format/numfmt.h"
-#include "core/print/report.h"
 
 namespace amortix {
 
@@ -24,7 +23,7 @@ std::array<std::string, kGrid1Columns> RowCells(const ComparisonRowPrint& f) {
     retired.append(FormatNumber(f.retiredYear, kTwoDecimalsMask));
     std::string payments = FormatNumber(static_cast<double>(f.paymentsPerYear), kCountMask);
     payments.push_back(' ');
-    return {FormatNumber(static_cast<double>(f.rowNumber), "00"),
+    return {FormatNumber(static_cast<double>(f.rowNumber), kRowLabelMask),
             f.daysText,
             f.compounding,
             f.frequency,
@@ -262,18 +261,40 @@ void Comparison::AddRow(const ComparisonInputs& in, ComparisonRun& run) {
     run.listed = true;
 }
 
-ComparisonPrintData PrintDataFor(const ComparisonState& state, std::string header) {
-    ComparisonPrintData data;
-    data.header = std::move(header);
-    data.printoutText = state.printout;
-    data.labels = state.listingLabels;
-    data.amounts = state.listingAmounts;
-    data.greatestEntryCount = static_cast<std::int16_t>(state.greatestEntries);
-    for (std::size_t g = 0; g < data.groupEntryCounts.size(); ++g)
-        data.groupEntryCounts[g] = static_cast<std::int16_t>(state.greatestEntriesByGroup[g]);
-    data.greatestListingIndex = static_cast<std::int16_t>(state.greatestListingIndex);
-    data.rowsToGraph = state.rowsToGraph;
-    return data;
+std::string ComparisonRowLines(const ComparisonRowPrint& row) {
+    std::string days = row.daysText;
+    // A number of days is shown with two decimals; "Normal" passes unchanged.
+    if (days.find_first_of("0123456789") != std::string::npos)
+        days = FormatNumber(ParseNumber(days), kTwoDecimalsMask);
+    const double percent = static_cast<double>(row.increase * 100.0f);
+
+    std::string out = " ";
+    out.append(FormatNumber(static_cast<double>(row.rowNumber), kRowLabelMask));
+    out.append("  ");
+    out.append(RightJustify(days, 6));
+    out.append("  ");
+    out.append(TrimLeft(row.compounding));
+    out.append("  ");
+    out.append(TrimLeft(row.frequency));
+    out.append("  ");
+    out.append(RightJustify(FormatNumber(percent, kRowPercentMask), 5));
+    out.append("% Was added to regular P+I payment\r\n\r\n");
+
+    out.append(14, ' ');
+    out.append(RightJustify(FormatNumber(row.years, kCountMask), 3));
+    out.append(row.starred ? "    *" : "     ");
+    out.append(RightJustify(FormatNumber(row.retiredYear, kTwoDecimalsMask), 5));
+    out.push_back(' ');
+    out.append(RightJustify(FormatNumber(static_cast<double>(row.paymentsPerYear), kCountMask), 4));
+    out.push_back(' ');
+    out.append(RightJustify(MoneyText(row.currencySymbol, row.principal, kWideMoneyMask), 13));
+    out.push_back(' ');
+    out.append(RightJustify(FormatNumber(row.ratePercent, kRateMask), 7));
+    out.push_back(' ');
+    out.append(RightJustify(MoneyText(row.currencySymbol, row.payment, kNarrowMoneyMask), 10));
+    out.append(RightJustify(MoneyText(row.currencySymbol, row.totalInterest, kWideMoneyMask), 13));
+    out.append("\r\n\r\n");
+    return out;
 }
 
 }  // namespace amortix

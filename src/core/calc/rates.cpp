@@ -37,22 +37,22 @@ std::optional<Frequency> LookupFrequency(std::string_view text, const DayBasis& 
         f.index = static_cast<int>(i);
         switch (i) {
             case 0:
-                f = {0, 12, 12.0, 0, false, 1.0, DateStep::Month};
+                f = {0, 12, 12.0, 0, false, DateStep::Month};
                 break;
             case 1:
-                f = {1, 24, 24.0, 2, false, 0.5, DateStep::SemiMonth};
+                f = {1, 24, 24.0, 2, false, DateStep::SemiMonth};
                 break;
             case 2:
-                f = {2, 26, basis.biweeklyPeriods, 2, false, 12.0 / 26.0, DateStep::TwoWeeks};
+                f = {2, 26, basis.biweeklyPeriods, 2, false, DateStep::TwoWeeks};
                 break;
             case 3:
-                f = {3, 52, basis.weeklyPeriods, 4, false, 12.0 / 52.0, DateStep::OneWeek};
+                f = {3, 52, basis.weeklyPeriods, 4, false, DateStep::OneWeek};
                 break;
             case 4:
-                f = {4, 26, basis.biweeklyPeriods, 2, true, 0.5, DateStep::TwoWeeks};
+                f = {4, 26, basis.biweeklyPeriods, 2, true, DateStep::TwoWeeks};
                 break;
             default:
-                f = {5, 52, basis.weeklyPeriods, 4, true, 0.25, DateStep::OneWeek};
+                f = {5, 52, basis.weeklyPeriods, 4, true, DateStep::OneWeek};
                 break;
         }
         return f;

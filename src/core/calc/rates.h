@@ -40,7 +40,6 @@ struct Frequency {
     double periodsPerYear = 12.0;     // P of the rate per period
     std::int16_t frequencyClass = 0;  // 0, 2 or 4
     bool accelerated = false;
-    double paymentFactor = 1.0;  // times the monthly payment
     DateStep dateStep = DateStep::Month;
 };
 

@@ -8,6 +8,13 @@
 
 namespace amortix {
 
+std::string Label16Text(float increase) {
+    return " P+I includes  " +
+           RightJustify(FormatNumber(static_cast<double>(increase * 100.0f), kPercentMask),
+                        kPercentBoxWidth) +
+           "%";
+}
+
 void AdditionalPayments::EraseAmounts() {
     yearNumber.fill(Currency());
     amount.fill(Currency());
@@ -114,10 +121,7 @@ void Run(const ScheduleInputs& in, ScheduleResult& out) {
 
     out.NumPmtsYear = RightJustify(FormatNumber(static_cast<double>(n), kCountMask), kResultBoxWidth);
     out.InMonthPI = RightJustify(MoneyText(in.currencySymbol, A, kNarrowMoneyMask), kResultBoxWidth);
-    out.Label16 = " P+I includes  " +
-                  RightJustify(FormatNumber(static_cast<double>(in.extra.increase * 100.0f), kPercentMask),
-                               kPercentBoxWidth) +
-                  "%";
+    out.Label16 = Label16Text(in.extra.increase);
     out.PPpercent =
         RightJustify(MoneyText(in.currencySymbol, increaseAmount, kNarrowMoneyMask), kResultBoxWidth);
 

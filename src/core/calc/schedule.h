@@ -105,6 +105,9 @@ struct ScheduleResult {
 
 // The empty " P+I includes" caption the screen shows without results.
 inline constexpr const char* kLabel16Cleared = " P+I includes      0.000%";
+// The label beside the payment increase: " P+I includes  " and the percentage
+// (`increase` is a fraction; at most 1, for 100 %).
+std::string Label16Text(float increase);
 
 // Runs the whole calculation. Never throws: faults end in message 4.
 ScheduleResult CalculateSchedule(const ScheduleInputs& inputs);

@@ -23,6 +23,7 @@ inline constexpr std::string_view kPeriodicRateMask = "0.########";
 inline constexpr std::string_view kCountMask = "###";
 inline constexpr std::string_view kRowNumberMask = "####";
 inline constexpr std::string_view kTwoDigitMask = "##";
+inline constexpr std::string_view kRowLabelMask = "00";  // a comparison row number: 01..08
 inline constexpr std::string_view kTwoDecimalsMask = "###.00";
 inline constexpr std::string_view kShortTwoDecimalsMask = "##.00";
 inline constexpr std::string_view kUpToTwoDecimalsMask = "##.##";

@@ -34,6 +34,7 @@ enum class Message : int {
     DateFormat = 30,  // followed by today's date in the system's short form
     TermReset = 34,
     PercentLimit = 35,
+    SettingsNotSaved = 36,
 };
 
 struct MessageRow {
@@ -66,6 +67,8 @@ inline constexpr std::array kMessageTexts{
         Message::TermReset,
         "Term now greater than the number of years to final payment. Term will be reset to All Years."},
     MessageRow{Message::PercentLimit, "100% limit."},
+    MessageRow{Message::SettingsNotSaved,
+               "Cannot save the personal settings. They are kept until the program ends."},
 };
 
 // The number a message is known by (in the state, the guide and the CLI).

@@ -1,5 +1,6 @@
 #include "core/format/numfmt.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -29,17 +30,14 @@ KeyDecision DigitKeyFilter(int code) {
 }
 
 std::string RightJustify(std::string_view text, int width) {
-    if (width <= 0) return {};
     // Widths count characters, not bytes, so a symbol such as the euro sign
-    // keeps printed columns aligned.
-    const auto w = static_cast<std::size_t>(width);
-    std::size_t chars = 0, cut = text.size();
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;
-        if (chars == w) cut = i;
-        ++chars;
-    }
-    if (chars >= w) return std::string(text.substr(0, cut));
+    // keeps printed columns aligned. A longer text is kept whole: cut, a
+    // figure would read as another number.
+    std::size_t chars = 0;
+    for (const char c : text)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++chars;
+    const auto w = static_cast<std::size_t>(std::max(width, 0));
+    if (chars >= w) return std::string(text);
     std::string out(w - chars, ' ');
     out.append(text);
     return out;

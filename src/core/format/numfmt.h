@@ -33,8 +33,8 @@ KeyDecision DecimalKeyFilter(int code, std::string_view entryText, int decimals)
 // One keystroke into a box that takes a whole number.
 KeyDecision DigitKeyFilter(int code);
 
-// Exactly `width` characters (UTF-8 code points): right-aligned with leading
-// blanks, or the first `width` characters of a longer text.
+// At least `width` characters (UTF-8 code points): right-aligned with leading
+// blanks; a longer text is returned whole, never cut.
 std::string RightJustify(std::string_view text, int width);
 
 // The value of the longest numeric prefix (blanks, tabs and line feeds are

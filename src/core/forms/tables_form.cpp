@@ -48,19 +48,22 @@ std::string CompoundingForSetting(int compoundSetting) {
 }
 
 TermEntry EnterTerm(TablesMode mode, std::string_view typed) {
+    return ClampTerm(mode, ParseNumber(typed));
+}
+
+TermEntry ClampTerm(TablesMode mode, double value) {
     TermEntry e;
-    double value = ParseNumber(typed);
     if (mode == TablesMode::Mortgage) {
-        if (value > 40) {
+        if (value > kTermYearLimit) {
             e.message = Message::YearsLimit;
-            value = 40;
+            value = kTermYearLimit;
         }
         e.years = value;
         e.text = TermBoxText(value);
     } else {
-        if (value > 480) {
+        if (value > kTermMonthLimit) {
             e.message = Message::MonthsLimit;
-            value = 480;
+            value = kTermMonthLimit;
         }
         e.years = value / 12.0;
         e.text = TermBoxText(e.years * 12.0);

@@ -28,14 +28,20 @@ TablesDefaults DefaultsFor(TablesMode mode, std::string_view currencySymbol);
 // The compounding text a screen opens with for the personal setting.
 std::string CompoundingForSetting(int compoundSetting);
 
+// The period box's limits: a mortgage's years, a loan's months.
+inline constexpr double kTermYearLimit = 40;
+inline constexpr double kTermMonthLimit = 480;
+
 // Leaving the period box: the value stored in years, the text shown and the
-// message raised when the limit (40 years, 480 months) corrected it.
+// message raised when the limit corrected it.
 struct TermEntry {
     double years = 0;
     std::string text;
     std::optional<Message> message;
 };
 TermEntry EnterTerm(TablesMode mode, std::string_view typed);
+// The same for a value already read (years, or a loan's months).
+TermEntry ClampTerm(TablesMode mode, double value);
 
 // The quick help that replaces the grid, lines joined by CR LF.
 std::string TablesQuickHelp(TablesMode mode);

@@ -14,6 +14,7 @@ inline constexpr std::string_view kMortgageTablePrintout = "Mortgage table";
 inline constexpr std::string_view kLoanTablePrintout = "Personal loan table";
 inline constexpr std::string_view kComparisonPrintout = "Mortgage comparison";
 inline constexpr std::string_view kAffordabilityPrintout = "Mortgage affordability";
+inline constexpr std::string_view kGraphPrintout = "Mortgage graph";
 
 // "Mortgage table 2026-12-06.pdf": the title and the day, sorting by date in a folder.
 std::string PrintoutFileName(std::string_view title, DaySerial today);

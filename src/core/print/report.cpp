@@ -51,6 +51,25 @@ void Line(LinePrinter& p, int column, std::string_view text) {
     p.Print({At(column), Text(text)});
 }
 
+// One line of fields at their columns. A field longer than its width is
+// printed whole and pushes the rest of the line right (one blank after it),
+// instead of moving them to the next line.
+void Fields(LinePrinter& p, std::initializer_list<PrintItem> items) {
+    std::vector<PrintItem> line;
+    int column = 1;
+    for (const PrintItem& item : items) {
+        if (item.kind == PrintItem::Kind::Column && item.column < column) {
+            line.push_back(Text(" "));
+            ++column;
+            continue;
+        }
+        if (item.kind == PrintItem::Kind::Column) column = item.column;
+        if (item.kind == PrintItem::Kind::Text) column += TextColumns(item.text);
+        line.push_back(item);
+    }
+    p.Print(line);
+}
+
 // A result box already holds the symbol and the amount under a grouped
 // two-decimal mask; the report sets the same text in its own width.
 std::string Rejustify(std::string_view boxText, int width) {
@@ -183,13 +202,13 @@ class TablesReport {
         p_.EmptyLine();
         const std::string increase =
             d_.paymentIncrease > 0.0f ? Rejustify(r_.PPpercent, 9) : RightJustify(sym, 9);
-        p_.Print({At(2), Text(RightJustify(MoneyText(sym, d_.principal, kNarrowMoneyMask), 11)), At(14),
-                  Text(RightJustify(
-                      FormatNumber(d_.ratePercent, loan_ ? kRateMask : kPrintedMortgageRateMask), 6)),
-                  Text("%"), At(23),
-                  Text(RightJustify(FormatNumber(ParseNumber(d_.termText), kCountMask), 4)), At(36),
-                  Text(RightJustify(d_.compounding, 14)), At(51), Text(RightJustify(d_.frequency, 14)),
-                  At(68), Text(increase)});
+        Fields(p_,
+               {At(2), Text(RightJustify(MoneyText(sym, d_.principal, kNarrowMoneyMask), 11)), At(14),
+                Text(RightJustify(FormatNumber(d_.ratePercent, loan_ ? kRateMask : kPrintedMortgageRateMask),
+                                  6)),
+                Text("%"), At(23), Text(RightJustify(FormatNumber(ParseNumber(d_.termText), kCountMask), 4)),
+                At(36), Text(RightJustify(d_.compounding, 14)), At(51), Text(RightJustify(d_.frequency, 14)),
+                At(68), Text(increase)});
         Line(p_, 2, kTablesRule);
         p_.EmptyLine();
         Line(p_, 2,
@@ -200,7 +219,8 @@ class TablesReport {
              loan_ ? "year   factor      each year  payment    payment     of the loan   savings"
                    : "year   factor      each year  payment    payment     of mortgage   savings");
         p_.EmptyLine();
-        p_.Print(
+        Fields(
+            p_,
             {At(2), Text(r_.InDays), At(9), Text(Rejustify(r_.PeriodicR, 10)), At(19),
              Text(RightJustify(FormatNumber(static_cast<double>(r_.paymentsPerYear), kTwoDecimalsMask), 7)),
              At(31), Text(Rejustify(r_.EndMortYear, 6)), At(40), Text(Rejustify(r_.InMonthPI, 10)), At(53),
@@ -233,11 +253,11 @@ class TablesReport {
             first = RightJustify(FormatNumber(row[1], kRowNumberMask), 4);
             first.append(RightJustify(FormatNumber(row[0], kCountMask), 3));
         }
-        p_.Print({At(2), Text(first), At(13), Text(RightJustify(FormatNumber(row[2], kWideMoneyMask), 9)),
-                  At(25), Text(RightJustify(FormatNumber(row[3], kWideMoneyMask), 9)), At(36),
-                  Text(RightJustify(FormatNumber(row[4], kWideMoneyMask), 12)), At(50),
-                  Text(RightJustify(FormatNumber(row[5], kWideMoneyMask), 12)), At(65),
-                  Text(RightJustify(FormatNumber(row[6], kWideMoneyMask), 12))});
+        Fields(p_, {At(2), Text(first), At(13), Text(RightJustify(FormatNumber(row[2], kWideMoneyMask), 9)),
+                    At(25), Text(RightJustify(FormatNumber(row[3], kWideMoneyMask), 9)), At(36),
+                    Text(RightJustify(FormatNumber(row[4], kWideMoneyMask), 12)), At(50),
+                    Text(RightJustify(FormatNumber(row[5], kWideMoneyMask), 12)), At(65),
+                    Text(RightJustify(FormatNumber(row[6], kWideMoneyMask), 12))});
     }
 
     void Totals(const ScheduleRow& last) {
@@ -252,9 +272,9 @@ class TablesReport {
             label.append(" Year Term");
         }
         const std::string_view sym = r_.currencySymbol;
-        p_.Print({At(2), Text(label), At(36), Text(Money(sym, last[4], kWideMoneyMask, 12)), At(50),
-                  Text(Money(sym, last[5], kWideMoneyMask, 12)), At(65),
-                  Text(Money(sym, last[6], kWideMoneyMask, 12))});
+        Fields(p_, {At(2), Text(label), At(36), Text(Money(sym, last[4], kWideMoneyMask, 12)), At(50),
+                    Text(Money(sym, last[5], kWideMoneyMask, 12)), At(65),
+                    Text(Money(sym, last[6], kWideMoneyMask, 12))});
     }
 
     LinePrinter& p_;
@@ -342,40 +362,18 @@ std::optional<Message> PrintComparisonReport(LinePrinter& p, const ComparisonPri
     return std::nullopt;
 }
 
-std::string ComparisonRowLines(const ComparisonRowPrint& row) {
-    std::string days = row.daysText;
-    // A number of days is shown with two decimals; "Normal" passes unchanged.
-    if (days.find_first_of("0123456789") != std::string::npos)
-        days = FormatNumber(ParseNumber(days), kTwoDecimalsMask);
-    const double percent = static_cast<double>(row.increase * 100.0f);
-
-    std::string out = " ";
-    out.append(FormatNumber(static_cast<double>(row.rowNumber), "00"));
-    out.append("  ");
-    out.append(RightJustify(days, 6));
-    out.append("  ");
-    out.append(TrimLeft(row.compounding));
-    out.append("  ");
-    out.append(TrimLeft(row.frequency));
-    out.append("  ");
-    out.append(RightJustify(FormatNumber(percent, kRowPercentMask), 5));
-    out.append("% Was added to regular P+I payment\r\n\r\n");
-
-    out.append(14, ' ');
-    out.append(RightJustify(FormatNumber(row.years, kCountMask), 3));
-    out.append(row.starred ? "    *" : "     ");
-    out.append(RightJustify(FormatNumber(row.retiredYear, kTwoDecimalsMask), 5));
-    out.push_back(' ');
-    out.append(RightJustify(FormatNumber(static_cast<double>(row.paymentsPerYear), kCountMask), 4));
-    out.push_back(' ');
-    out.append(RightJustify(MoneyText(row.currencySymbol, row.principal, kWideMoneyMask), 13));
-    out.push_back(' ');
-    out.append(RightJustify(FormatNumber(row.ratePercent, kRateMask), 7));
-    out.push_back(' ');
-    out.append(RightJustify(MoneyText(row.currencySymbol, row.payment, kNarrowMoneyMask), 10));
-    out.append(RightJustify(MoneyText(row.currencySymbol, row.totalInterest, kWideMoneyMask), 13));
-    out.append("\r\n\r\n");
-    return out;
+ComparisonPrintData PrintDataFor(const ComparisonState& state, std::string header) {
+    ComparisonPrintData data;
+    data.header = std::move(header);
+    data.printoutText = state.printout;
+    data.labels = state.listingLabels;
+    data.amounts = state.listingAmounts;
+    data.greatestEntryCount = static_cast<std::int16_t>(state.greatestEntries);
+    for (std::size_t g = 0; g < data.groupEntryCounts.size(); ++g)
+        data.groupEntryCounts[g] = static_cast<std::int16_t>(state.greatestEntriesByGroup[g]);
+    data.greatestListingIndex = static_cast<std::int16_t>(state.greatestListingIndex);
+    data.rowsToGraph = state.rowsToGraph;
+    return data;
 }
 
 // ---------------------------------------------------------------------------

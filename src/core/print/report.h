@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/calc/comparison.h"
 #include "core/calc/listing.h"
 #include "core/calc/schedule.h"
 #include "core/format/messages.h"
@@ -98,29 +99,11 @@ struct ComparisonPrintData {
     std::int16_t rowsToGraph = 0;
 };
 
+// What the comparison report prints from the comparison as it stands.
+ComparisonPrintData PrintDataFor(const ComparisonState& state, std::string header);
+
 std::optional<Message> PrintComparisonReport(LinePrinter& printer, const ComparisonPrintData& data,
                                              std::int16_t fontChoice);
-
-// One comparison row as the printout lists it.
-struct ComparisonRowPrint {
-    std::int16_t rowNumber = 1;
-    std::string daysText;      // the InDays label: "Normal" or the days in year
-    std::string compounding;   // the ComPeriod list text
-    std::string frequency;     // the FreqPmt list text
-    float increase = 0.0f;     // fraction: 0.05 for 5 %
-    double years = 0.0;        // amortization period
-    bool starred = false;      // an additional amount was applied or the payment increased
-    double retiredYear = 0.0;  // payments made / payments per year
-    std::int16_t paymentsPerYear = 12;
-    double principal = 0.0;
-    double ratePercent = 0.0;
-    double payment = 0.0;  // increase included
-    double totalInterest = 0.0;
-    std::string currencySymbol = "$";
-};
-
-// The four lines a calculated row appends to the printout text, each ended by CR LF.
-std::string ComparisonRowLines(const ComparisonRowPrint& row);
 
 // ---------------------------------------------------------------------------
 // Reports as text pages, for the command line and the tests.

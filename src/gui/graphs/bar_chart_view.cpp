@@ -30,6 +30,13 @@ BarChartView::BarChartView(QWidget* parent) : QChartView(parent) {
     setRenderHint(QPainter::Antialiasing);
     chart()->setAnimationOptions(QChart::NoAnimation);
     connect(chart(), &QChart::plotAreaChanged, this, [this] { PlaceDepthFaces(); });
+    // The axes live as long as the view: an axis removed from a chart leaves
+    // its labels in the scene until the event loop deletes them.
+    xAxis_ = new QBarCategoryAxis;
+    yAxis_ = new QCategoryAxis;
+    yAxis_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    chart()->addAxis(xAxis_, Qt::AlignBottom);
+    chart()->addAxis(yAxis_, Qt::AlignLeft);
 }
 
 QColor BarChartView::BarColour(int bar) const {
@@ -52,10 +59,6 @@ void BarChartView::Draw(const amortix::ChartData& content, bool depth, bool colo
     faces_.clear();
     c->removeAllSeries();
     sets_.clear();
-    for (QAbstractAxis* axis : c->axes()) {
-        c->removeAxis(axis);
-        delete axis;
-    }
 
     c->setTitle(Text(content.title));
     const qsizetype bars = static_cast<qsizetype>(content.values.size());
@@ -96,7 +99,8 @@ void BarChartView::Draw(const amortix::ChartData& content, bool depth, bool colo
     }
     c->addSeries(series_);
 
-    auto* xAxis = new QBarCategoryAxis;
+    QBarCategoryAxis* xAxis = xAxis_;
+    xAxis->clear();
     // Category labels must be unique; a blank second bar keeps a blank label.
     QStringList unique;
     for (qsizetype i = 0; i < categories.size(); ++i)
@@ -106,19 +110,17 @@ void BarChartView::Draw(const amortix::ChartData& content, bool depth, bool colo
     // their numbers drawn under the bars instead, in a smaller font.
     ownLabels_ = bars > 20;
     xAxis->setLabelsVisible(!ownLabels_);
-    c->addAxis(xAxis, Qt::AlignBottom);
     series_->attachAxis(xAxis);
 
     const double largest =
         content.values.empty() ? 0.0 : *std::max_element(content.values.begin(), content.values.end());
     const amortix::ValueAxisTicks ticks = amortix::MoneyAxis(largest, content.currencySymbol);
-    auto* yAxis = new QCategoryAxis;
-    yAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    QCategoryAxis* yAxis = yAxis_;
+    for (const QString& label : yAxis->categoriesLabels()) yAxis->remove(label);
     for (std::size_t i = 0; i < ticks.values.size(); ++i)
         yAxis->append(Text(ticks.labels[i]), ticks.values[i]);
     yAxis->setRange(0, ticks.max);
     yAxis->setTitleText(Text(content.valueAxisTitle));
-    c->addAxis(yAxis, Qt::AlignLeft);
     series_->attachAxis(yAxis);
 
     c->legend()->setVisible(content.labelsInLegend);

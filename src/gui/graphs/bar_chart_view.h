@@ -10,6 +10,8 @@
 #include "core/forms/graph_form.h"
 
 class QAbstractBarSeries;
+class QBarCategoryAxis;
+class QCategoryAxis;
 class QBarSet;
 class QGraphicsItem;
 
@@ -45,6 +47,8 @@ class BarChartView : public QChartView {
     bool depth_ = false;
     bool colour_ = true;
     QAbstractBarSeries* series_ = nullptr;
+    QBarCategoryAxis* xAxis_ = nullptr;
+    QCategoryAxis* yAxis_ = nullptr;
     QList<QBarSet*> sets_;
     bool ownLabels_ = false;
     QList<QGraphicsItem*> faces_;  // depth faces and own labels, over the chart

@@ -141,6 +141,9 @@ void GraphWindow::PrintGraph() {
         QWidget* host = Host();
         const QSize onScreen = host->size();
         host->resize(TwipsToPixels(this, QSize(kPrintWidthTwips, kPrintHeightTwips)));
+        // The chart lays itself out again for the new size on its next turn of
+        // the event loop; print that layout, not the screen's one under it.
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         if (commands_.printWindow) commands_.printWindow(*this);
         context_.frame.PlaceForm(this);
         host->resize(onScreen);

@@ -22,8 +22,8 @@ class GraphWindow : public QWidget {
   public:
     struct Commands {
         // Prints the image of the window's contents (its size already set so
-        // the button row falls outside).
-        std::function<void(QWidget& window)> printWindow;
+        // the button row falls outside), drawn in the printout's colours.
+        std::function<void(GraphWindow& window)> printWindow;
     };
 
     // `formName` is GraphsAll or MCGraph; `caller` is shown again on exit.

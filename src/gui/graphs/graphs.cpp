@@ -1,11 +1,29 @@
 #include "graphs/graphs.h"
 
+#include <QPushButton>
+
 #include "core/forms/graph_form.h"
+#include "core/print/printout_notices.h"
 #include "graphs/graph_window.h"
+#include "print/printing.h"
 #include "shell/app_state.h"
 #include "tables/tables_screen.h"
 
 namespace amortix::gui {
+
+namespace {
+
+// The window's image down to its row of buttons, in the colours it was drawn in.
+GraphWindow::Commands PrintCommands(ScreenContext context) {
+    GraphWindow::Commands commands;
+    commands.printWindow = [context](GraphWindow& graph) mutable {
+        PrintShownImage(context, graph, QString::fromUtf8(amortix::kGraphPrintout.data()),
+                        {graph.Sav2D, graph.ThreeDee, graph.Ptr, graph.ExitBut});
+    };
+    return commands;
+}
+
+}  // namespace
 
 GraphWindow* OpenTablesGraph(ScreenContext& context, TablesScreen& screen) {
     const amortix::ScheduleResult* results = screen.Results();
@@ -13,14 +31,14 @@ GraphWindow* OpenTablesGraph(ScreenContext& context, TablesScreen& screen) {
     const amortix::GraphData data = amortix::BuildBalanceByYear(*results, screen.Inputs().principal);
     context.state.ResultsReady = data.count;
     return GraphWindow::Open(context, "GraphsAll", amortix::TablesChart(data, context.state.CurrencySymbol),
-                             &screen);
+                             &screen, PrintCommands(context));
 }
 
 GraphWindow* OpenComparisonGraph(ScreenContext& context, const amortix::Comparison& comparison,
                                  QWidget& screen) {
     return GraphWindow::Open(context, "MCGraph",
                              amortix::ComparisonChart(comparison.Graph(), context.state.CurrencySymbol),
-                             &screen);
+                             &screen, PrintCommands(context));
 }
 
 }  // namespace amortix::gui

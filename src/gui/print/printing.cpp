@@ -140,24 +140,18 @@ void PrintAffordability(ScreenContext& context, AffordScreen& screen) {
     PrintWindowImage(context, screen, Q(amortix::kAffordabilityPrintout), sizes);
 }
 
-bool PrintWindowImage(ScreenContext& context, QWidget& form, const QString& title,
-                      const WindowPrintSizes& sizes, bool colour) {
-    // A full-size form lives in a frameless child window of the frame: that
-    // window is what is sized and placed.
-    auto* child = qobject_cast<QMdiSubWindow*>(form.parentWidget());
-    QWidget& window = child ? static_cast<QWidget&>(*child) : form;
-
+bool PrintShownImage(ScreenContext& context, QWidget& form, const QString& title,
+                     const std::vector<const QWidget*>& leaveOut, bool colour) {
     PrintOutput& output = Printing::Of(context.frame).Output();
     const std::unique_ptr<QPrinter> printer = output.Open(title, &form);
     if (!printer) return false;
     bool ok = false;
     {
         const WaitCursor wait;
-        window.resize(TwipsToPixels(&window, sizes.printing));
-        // Laid out by rows, the form keeps its buttons at its foot however
+        // Laid out by rows, a form keeps its buttons at its foot however
         // small it gets: the image ends above the highest of them.
-        QSize shown = form.size().boundedTo(TwipsToPixels(&form, sizes.printing));
-        for (const QWidget* button : sizes.leaveOut)
+        QSize shown = form.size();
+        for (const QWidget* button : leaveOut)
             if (button && form.isAncestorOf(button))
                 shown.setHeight(std::min(shown.height(), button->mapTo(&form, QPoint(0, 0)).y()));
         printer->setColorMode(colour ? QPrinter::Color : QPrinter::GrayScale);
@@ -182,13 +176,28 @@ bool PrintWindowImage(ScreenContext& context, QWidget& form, const QString& titl
             painter.drawPicture(0, 0, picture);
             ok = painter.end() && printer->printerState() != QPrinter::Error;
         }
+    }
+    output.Close(*printer, ok, &form);
+    return ok;
+}
+
+bool PrintWindowImage(ScreenContext& context, QWidget& form, const QString& title,
+                      const WindowPrintSizes& sizes, bool colour) {
+    // A full-size form lives in a frameless child window of the frame: that
+    // window is what is sized and placed.
+    auto* child = qobject_cast<QMdiSubWindow*>(form.parentWidget());
+    QWidget& window = child ? static_cast<QWidget&>(*child) : form;
+    bool ok = false;
+    {
+        const WaitCursor wait;
+        window.resize(TwipsToPixels(&window, sizes.printing));
+        ok = PrintShownImage(context, form, title, sizes.leaveOut, colour);
         window.resize(TwipsToPixels(&window, sizes.after));
         if (child)
             context.frame.PlaceForm(&form);
         else
             window.move(FullSizeFormPosition(context.state, &window));
     }
-    output.Close(*printer, ok, &form);
     return ok;
 }
 

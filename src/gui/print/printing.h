@@ -86,6 +86,12 @@ struct WindowPrintSizes {
     std::vector<const QWidget*> leaveOut;
 };
 
+// Prints what `form` shows at its present size, down to the highest of
+// `leaveOut` (its row of buttons), scaled to the page width on a page of its
+// own; in grey tones without `colour`. True when it was printed.
+bool PrintShownImage(ScreenContext& context, QWidget& form, const QString& title,
+                     const std::vector<const QWidget*>& leaveOut, bool colour = true);
+
 // Prints what `form` shows, its contents drawn at the printer's resolution
 // and scaled to the page width, on a page of its own; in grey tones without
 // `colour`. Asks nothing: the caller has asked question 1 (and 2). True when

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QPushButton>
+#include <QScreen>
 
 #include "shell/interaction.h"
 #include "shell/keyboard.h"
@@ -48,13 +49,36 @@ void Application::Start() {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.amortix.Amortix"));
     menu_->Load();
     frame_->ShowForm(menu_);
-    // The frame starts at the screen's top-left corner, 9615 x 6810 twips,
-    // or large enough for the menu when fonts are larger.
-    const QSize design = TwipsToPixels(frame_.get(), QSize(9615, 6810));
+    // The frame starts at the screen's top-left corner, 9615 x 6810 twips or
+    // large enough for every screen to show whole (larger fonts, higher DPI),
+    // within the screen. From then on only the user changes its size.
+    QSize start = TwipsToPixels(frame_.get(), QSize(9615, 6810)).expandedTo(LargestFormSize());
+    if (const QScreen* display = frame_->screen())
+        start = start.boundedTo(display->availableGeometry().size());
     frame_->move(0, 0);
-    frame_->resize(design.expandedTo(menu_->minimumSize()));
+    frame_->resize(start);
     frame_->show();
     menu_->MortCalc->setFocus();
+}
+
+QSize Application::LargestFormSize() {
+    QSize largest = MainFrame::FormSize(menu_);
+    // Each screen is built once, aside, with state of its own, to learn its
+    // design size; nothing of it reaches the program.
+    AppState scratch = state_;
+    RecordingInteraction quiet(scratch);
+    MainFrame aside(scratch);
+    ScreenContext context{scratch, quiet, aside};
+    for (const amortix::TablesMode mode :
+         {amortix::TablesMode::Mortgage, amortix::TablesMode::PersonalLoan}) {
+        scratch.TablesMode = mode;
+        for (auto it = screens_.cbegin(); it != screens_.cend(); ++it) {
+            if (!*it) continue;
+            const std::unique_ptr<QWidget> form((*it)(context));
+            if (form) largest = largest.expandedTo(MainFrame::FormSize(form.get()));
+        }
+    }
+    return largest;
 }
 
 void Application::RegisterScreen(const QString& formName, ScreenFactory factory) {

@@ -5,6 +5,7 @@
 // their own and a RecordingInteraction.
 
 #include <QHash>
+#include <QSize>
 #include <QString>
 
 #include <functional>
@@ -54,6 +55,9 @@ class Application {
     void SetEndProgram(std::function<void()> endProgram) { endProgram_ = std::move(endProgram); }
 
   private:
+    // The largest design size among the menu and the registered screens.
+    QSize LargestFormSize();
+
     AppState state_;
     QString settingsPath_;
     std::unique_ptr<MainFrame> frame_;

@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -259,8 +260,14 @@ void GridWidget::SetSelection(int startRow, int endRow, int startCol, int endCol
 
 void GridWidget::CollapseSelection(int row, int column) {
     SetSelection(row, row, column, column);
-    SetRow(row);
-    SetCol(column);
+    row_ = std::clamp(row, 0, Rows() - 1);
+    col_ = std::clamp(column, 0, Cols() - 1);
+    // The highlighted cell follows, so no cell the user clicked in an earlier
+    // table stays marked.
+    if (row_ >= 1)
+        selectionModel()->setCurrentIndex(model_.index(row_ - 1, col_), QItemSelectionModel::ClearAndSelect);
+    else
+        selectionModel()->clearSelection();
 }
 
 int GridWidget::ColWidth(int column) const {
@@ -273,6 +280,22 @@ void GridWidget::SetColWidth(int column, int twips) {
     if (column < 0 || column >= Cols()) return;
     colWidth_[static_cast<std::size_t>(column)] = std::max(twips, 1);
     ApplyColumnWidth(column);
+}
+
+int GridWidget::CellTwipsFor(const QString& text) const {
+    // The cell's text margins on both sides, and its grid line.
+    const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 2;
+    return PixelsToTwipsX(this, fontMetrics().horizontalAdvance(text) + margins) + 1;
+}
+
+void GridWidget::WidenColumnsToTexts() {
+    for (int c = 0; c < Cols(); ++c) {
+        int widest = 0;
+        for (int r = 1; r < Rows(); ++r)
+            widest = std::max(widest, fontMetrics().horizontalAdvance(model_.Text(r, c)));
+        const int twips = CellTwipsFor(QString()) + PixelsToTwipsX(this, widest);
+        if (twips > ColWidth(c)) SetColWidth(c, twips);
+    }
 }
 
 void GridWidget::ApplyColumnWidth(int column) {

@@ -121,6 +121,11 @@ class GridWidget : public QTableView {
     // Column widths in twips; reading returns what was written (or the default).
     int ColWidth(int column) const;
     void SetColWidth(int column, int twips);
+    // Twips a cell needs to show `text` whole in the grid's font.
+    int CellTwipsFor(const QString& text) const;
+    // Widens each column narrower than its widest text (never narrows one).
+    void WidenColumnsToTexts();
+
     // Row heights in twips; row 0 is the header's height.
     int RowHeight(int row) const;
     void SetRowHeight(int row, int twips);

@@ -1,12 +1,16 @@
 #include "shell/help_window.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QFile>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSet>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -41,6 +45,17 @@ const QWidget* FormOf(const QWidget* widget) {
     return nullptr;
 }
 
+// The block that holds the anchor, or an invalid block.
+QTextBlock AnchorBlock(const QTextDocument* document, const QString& topic) {
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        // An anchor with no text of its own marks the block that follows it.
+        if (block.charFormat().anchorNames().contains(topic)) return block;
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().anchorNames().contains(topic)) return block;
+    }
+    return {};
+}
+
 }  // namespace
 
 bool HelpTopicExists(const QString& topic) {
@@ -72,6 +87,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     HelpText = new QTextBrowser(this);
     HelpText->setObjectName("HelpText");
+    HelpText->setAccessibleName("User guide");
     HelpText->setOpenExternalLinks(false);
     MarkAsHelpText(HelpText);
     HelpText->setSource(QUrl(kGuide));
@@ -95,6 +111,15 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     resize(metrics.averageCharWidth() * 90, metrics.lineSpacing() * 36);
 }
 
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    // Escape leaves the guide, as it leaves every box of the program.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void HelpWindow::ShowTopic(const QString& topic) {
     topic_ = HelpTopicExists(topic) ? topic : QString(kHelpStartTopic);
     // Opened from a modal dialog, the guide must take the input itself, or
@@ -105,10 +130,40 @@ void HelpWindow::ShowTopic(const QString& topic) {
         setWindowModality(wanted);
     }
     HelpText->setSource(QUrl(kGuide + "#" + topic_));
-    HelpText->scrollToAnchor(topic_);
+    // Shown first: the page is laid out for the window's real width only then.
     show();
     raise();
     activateWindow();
+    ScrollToTopic();
+}
+
+int HelpWindow::TopicTop(const QString& topic, int* headingTop) const {
+    const QTextDocument* document = HelpText->document();
+    const QTextBlock block = AnchorBlock(document, topic);
+    if (!block.isValid()) return -1;
+    const QAbstractTextDocumentLayout* layout = document->documentLayout();
+    const int top = static_cast<int>(layout->blockBoundingRect(block).top());
+    if (headingTop) {
+        *headingTop = top;
+        for (QTextBlock b = block; b.isValid(); b = b.previous())
+            if (b.blockFormat().headingLevel() > 0) {
+                *headingTop = static_cast<int>(layout->blockBoundingRect(b).top());
+                break;
+            }
+    }
+    return top;
+}
+
+void HelpWindow::ScrollToTopic() {
+    // A topic opens at the heading of its section, so a box described in the
+    // middle of a paragraph is read from the start; a topic too far down a
+    // long section opens at the start of its own line or row instead.
+    int heading = 0;
+    const int top = TopicTop(topic_, &heading);
+    if (top < 0) return;
+    const int lines = HelpText->fontMetrics().lineSpacing() * 3;
+    const int target = top - heading + lines <= HelpText->viewport()->height() ? heading : top;
+    HelpText->verticalScrollBar()->setValue(target);
 }
 
 }  // namespace amortix::gui

@@ -33,11 +33,20 @@ class HelpWindow : public QWidget {
     // The topic last shown.
     QString CurrentTopic() const { return topic_; }
 
+    // Where a topic's line starts in the page, and where the heading of its
+    // section starts (-1 when the guide has no such topic).
+    int TopicTop(const QString& topic, int* headingTop = nullptr) const;
+
     QTextBrowser* HelpText = nullptr;
     QPushButton* HelpContents = nullptr;
     QPushButton* HelpExit = nullptr;
 
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
+    void ScrollToTopic();
+
     QString topic_;
 };
 

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QShortcutEvent>
 
+#include "shell/accessibility.h"
 #include "shell/help_window.h"
 #include "shell/interaction.h"
 
@@ -30,6 +31,8 @@ bool KeyboardConventions::eventFilter(QObject* watched, QEvent* event) {
             button->click();
             return true;
         }
+    } else if (event->type() == QEvent::Show && widget->isWindow()) {
+        NameFromCaptions(widget);
     } else if (event->type() == QEvent::Shortcut) {
         auto* button = qobject_cast<QAbstractButton*>(widget);
         const auto* shortcut = static_cast<QShortcutEvent*>(event);

@@ -4,29 +4,41 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QResizeEvent>
-#include <QScreen>
+#include <QScrollArea>
 
 #include <algorithm>
 
+#include "shell/accessibility.h"
 #include "shell/twips.h"
 
 namespace amortix::gui {
 
 MainFrame::MainFrame(AppState& state, QWidget* parent) : QMainWindow(parent), state_(state) {
     setObjectName("MDIContainer");
-    area_ = new QMdiArea(this);
+    // The area sits in a scroller of its own: a frame made smaller than the
+    // form in view scrolls to every control instead of cutting them off.
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName("FrameScroll");
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(true);
+    area_ = new QMdiArea;
     area_->setObjectName("MDIArea");
-    // Forms sit slightly outside the area's corner in the small layout; the
-    // frame grows to fit a form instead of scrolling.
+    // Forms sit slightly outside the area's corner in the small layout, which
+    // the area's own scroll bars would always offer to scroll to.
     area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     area_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setCentralWidget(area_);
+    scroll_->setWidget(area_);
+    setCentralWidget(scroll_);
 }
 
 QMdiSubWindow* MainFrame::WindowOf(QWidget* form) const {
     for (QMdiSubWindow* window : area_->subWindowList())
         if (window->widget() == form) return window;
     return nullptr;
+}
+
+QSize MainFrame::FormSize(const QWidget* form) {
+    return form->sizeHint().expandedTo(form->minimumSize());
 }
 
 void MainFrame::ShowForm(QWidget* form) {
@@ -40,36 +52,25 @@ void MainFrame::ShowForm(QWidget* form) {
         area_->addSubWindow(window);
         // A form is larger than its design by the small layout's offset, so
         // that placed at (-60, -30) it still covers the area to its edges.
-        window->resize(form->sizeHint().expandedTo(form->minimumSize()) +
-                       QSize(TwipsToPixelsX(this, 60), TwipsToPixelsY(this, 30)));
+        window->resize(FormSize(form) + QSize(TwipsToPixelsX(this, 60), TwipsToPixelsY(this, 30)));
     }
-    PlaceForm(form);
+    NameFromCaptions(form);
     window->show();
     form->show();
     area_->setActiveSubWindow(window);
-    FitForm(window);
-}
-
-void MainFrame::FitForm(QMdiSubWindow* window) {
-    if (!isVisible() || isMaximized() || isFullScreen()) return;
-    // Growing may switch to the large layout, which moves the form: check twice.
-    for (int pass = 0; pass < 2; ++pass) {
-        const QRect needed = window->geometry();
-        const QSize inner = area_->viewport()->size();
-        const QSize grow(std::max(0, needed.right() + 1 - inner.width()),
-                         std::max(0, needed.bottom() + 1 - inner.height()));
-        if (grow.width() == 0 && grow.height() == 0) return;
-        QSize target = size() + grow;
-        if (const QScreen* display = screen()) {
-            const QSize decoration = frameGeometry().size() - geometry().size();
-            target = target.boundedTo(display->availableGeometry().size() - decoration);
-        }
-        if (target == size()) return;
-        resize(target);
+    UpdateLayout();
+    // Back to the control the user left the form from (the menu button that
+    // opened a screen), not to whatever the focus chain offers next.
+    if (const auto it = lastFocus_.find(form); it != lastFocus_.end()) {
+        if (QWidget* focus = it->second; focus && focus->isVisible() && focus->isEnabled())
+            focus->setFocus(Qt::OtherFocusReason);
+        lastFocus_.erase(it);
     }
 }
 
 void MainFrame::HideForm(QWidget* form) {
+    if (QWidget* focus = QApplication::focusWidget(); form && focus && form->isAncestorOf(focus))
+        lastFocus_[form] = focus;
     if (QMdiSubWindow* window = WindowOf(form)) window->hide();
 }
 
@@ -89,6 +90,7 @@ void MainFrame::UnloadForm(QWidget* form) {
     // unload a form under its own open dialog: deleting it would delete the
     // dialog inside its own loop. The dialog is in front, so the request is stale.
     if (form && HasOpenDialog(form)) return;
+    lastFocus_.erase(form);
     if (QMdiSubWindow* window = WindowOf(form)) {
         window->hide();
         area_->removeSubWindow(window);
@@ -114,17 +116,36 @@ QWidget* MainFrame::ActiveForm() const {
     return nullptr;
 }
 
+bool MainFrame::RoomForLargeLayout(const QWidget* form) const {
+    const QSize room = scroll_->maximumViewportSize();
+    const QSize needed = FormSize(form) + QSize(TwipsToPixelsX(this, 1200), TwipsToPixelsY(this, 1000));
+    return needed.width() <= room.width() && needed.height() <= room.height();
+}
+
+void MainFrame::UpdateLayout() {
+    // The large layout's offset only where the form still fits whole at it,
+    // so a tall but narrow frame keeps its forms (and dialogs) in place.
+    const int decoration = frameGeometry().height() - geometry().height();
+    const int height = PixelsToTwipsY(this, geometry().height() + decoration);
+    QWidget* form = ActiveForm();
+    const bool large = height > 8500 && (!form || RoomForLargeLayout(form));
+    state_.FrameLayoutSize = large ? kLayoutLarge : kLayoutSmall;
+    if (form) PlaceForm(form);
+}
+
 void MainFrame::PlaceForm(QWidget* form) {
-    if (QMdiSubWindow* window = WindowOf(form)) window->move(FullSizeFormPosition(state_, this));
+    QMdiSubWindow* window = WindowOf(form);
+    if (!window) return;
+    const QPoint pos = FullSizeFormPosition(state_, this);
+    window->move(pos);
+    // The area is as large as the form needs, so the frame's scroll bars
+    // reach all of it.
+    area_->setMinimumSize(std::max(0, pos.x() + window->width()), std::max(0, pos.y() + window->height()));
 }
 
 void MainFrame::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    // The layout class follows the frame's outer height.
-    const int decoration = frameGeometry().height() - geometry().height();
-    const int height = PixelsToTwipsY(this, event->size().height() + decoration);
-    state_.FrameLayoutSize = height > 8500 ? kLayoutLarge : kLayoutSmall;
-    if (QWidget* form = ActiveForm()) PlaceForm(form);
+    UpdateLayout();
 }
 
 }  // namespace amortix::gui

@@ -4,11 +4,15 @@
 // layout rule; the frame's caption names the screen in use.
 
 #include <QMainWindow>
+#include <QPointer>
+
+#include <map>
 
 #include "shell/app_state.h"
 
 class QMdiArea;
 class QMdiSubWindow;
+class QScrollArea;
 
 namespace amortix::gui {
 
@@ -18,9 +22,16 @@ class MainFrame : public QMainWindow {
     explicit MainFrame(AppState& state, QWidget* parent = nullptr);
 
     QMdiArea* Area() const { return area_; }
+    // The scroller around the area: its scroll bars show when the frame is
+    // smaller than the form in view.
+    QScrollArea* Scroller() const { return scroll_; }
+
+    // The size a form needs to be seen whole (its design size).
+    static QSize FormSize(const QWidget* form);
 
     // Shows a full-size form (creating its child window the first time),
-    // places it by the layout rule and makes it the active form.
+    // places it by the layout rule and makes it the active form. A form shown
+    // again gets back the focus it had when it was hidden.
     void ShowForm(QWidget* form);
     void HideForm(QWidget* form);
     // Closes a form's child window and deletes the form.
@@ -45,12 +56,17 @@ class MainFrame : public QMainWindow {
 
   private:
     QMdiSubWindow* WindowOf(QWidget* form) const;
-    // Enlarges the frame (within the screen) so the whole form is in view.
-    void FitForm(QMdiSubWindow* window);
+    // True when the form fits whole at the large layout's offset.
+    bool RoomForLargeLayout(const QWidget* form) const;
+    // Records the layout class and places the active form. The frame never
+    // changes its own size: only the user does.
+    void UpdateLayout();
 
     AppState& state_;
+    QScrollArea* scroll_ = nullptr;
     QMdiArea* area_ = nullptr;
     QWidget* menu_ = nullptr;
+    std::map<QWidget*, QPointer<QWidget>> lastFocus_;  // by hidden form
 };
 
 }  // namespace amortix::gui

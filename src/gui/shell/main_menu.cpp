@@ -62,6 +62,9 @@ MainMenu::MainMenu(ScreenContext& context, QString settingsPath, Hooks hooks)
     nameFont.setPointSizeF(font().pointSizeF() * 1.3);
     MyName->setFont(nameFont);
     MyName->setAlignment(Qt::AlignCenter);
+    // A long name (from an edited settings file) is cut short with "...",
+    // never widening the menu past its buttons.
+    MyName->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     MyName->hide();
 
     MortCalc = MenuButton(this, "MortCalc", "Mortgage &Tables");
@@ -124,7 +127,11 @@ void MainMenu::Load() {
 
 void MainMenu::ShowUserName() {
     const QString name = QString::fromStdString(context_.state.UserName);
-    MyName->setText(name);
+    const int room = TwipsToPixelsX(this, 9615 - 2 * 600);
+    const QString shown = MyName->fontMetrics().elidedText(name, Qt::ElideRight, room);
+    MyName->setText(shown);
+    MyName->setToolTip(shown == name ? QString() : name);
+    MyName->setAccessibleName(name);
     MyName->setVisible(!name.isEmpty());
 }
 

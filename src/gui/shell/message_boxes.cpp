@@ -25,6 +25,7 @@ MessageBox::MessageBox(amortix::Message message, QWidget* parent) : QDialog(pare
 
     TextMsg = new QPlainTextEdit(this);
     TextMsg->setObjectName("TextMsg");
+    TextMsg->setAccessibleName("Message");
     TextMsg->setReadOnly(true);
     TextMsg->setFocusPolicy(Qt::NoFocus);
     TextMsg->setPlainText(MessageBoxText(message));

@@ -1,7 +1,6 @@
 #include "shell/numeric_entry.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFocusEvent>
@@ -84,13 +83,6 @@ int CharacterCode(const QKeyEvent& event) {
     const auto ucs4 = event.text().toUcs4();
     if (ucs4.size() != 1 || ucs4.front() == 127) return 0;
     return static_cast<int>(ucs4.front());
-}
-
-void EmptyClipboard() {
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    if (!clipboard) return;
-    clipboard->clear(QClipboard::Clipboard);
-    if (clipboard->supportsSelection()) clipboard->clear(QClipboard::Selection);
 }
 
 // ---------------------------------------------------------------------------
@@ -195,7 +187,6 @@ bool NumericEntry::KeyPress(QKeyEvent* event) {
 }
 
 void NumericEntry::GotFocus(QEvent* event) {
-    EmptyClipboard();
     // Let the box take the focus first, then set the selection it starts with.
     deliveringFocus_ = true;
     QCoreApplication::sendEvent(box_, event);
@@ -208,7 +199,6 @@ void NumericEntry::GotFocus(QEvent* event) {
 }
 
 void NumericEntry::LostFocus() {
-    EmptyClipboard();
     // Focus that goes nowhere is a box being closed or destroyed with its
     // screen, not a value the user hands over.
     if (!QApplication::focusWidget()) return;
@@ -266,6 +256,12 @@ bool NumericEntry::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     if (watched == lineObject_) {
+        // A list-and-text box's own line edit sees the paste keys too.
+        if (event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste)) {
+            interaction_.Beep();
+            return true;
+        }
         if (IsPasteByMouse(event)) {
             Refuse(event);
             return true;
@@ -322,12 +318,8 @@ bool ChoiceList::eventFilter(QObject* watched, QEvent* event) {
             state_.EntryEdited = false;
             return true;
         }
-        case QEvent::FocusIn:
-            if (UserMovesFocus(event)) EmptyClipboard();
-            return false;
         case QEvent::FocusOut:
             if (!UserMovesFocus(event)) return false;
-            EmptyClipboard();
             // A list closed with its screen hands over nothing.
             if (options_.onLeaveAfterChoice && QApplication::focusWidget()) {
                 if (state_.EntryEdited) options_.onLeaveAfterChoice();

@@ -35,9 +35,6 @@ class Interaction;
 // Tab, Delete, Alt combinations).
 int CharacterCode(const QKeyEvent& event);
 
-// Empties the clipboard (and the X11 selection) so nothing can be pasted.
-void EmptyClipboard();
-
 // The display forms written back into the boxes are the engine's
 // (amortix::MoneyBoxText, RateBoxText, TermBoxText in core/numfmt.h).
 

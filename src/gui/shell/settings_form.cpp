@@ -13,6 +13,7 @@
 
 #include "core/format/numfmt.h"
 #include "shell/app_state.h"
+#include "shell/interaction.h"
 #include "shell/main_frame.h"
 #include "shell/numeric_entry.h"
 #include "shell/personal_settings.h"
@@ -46,6 +47,10 @@ SettingsForm::SettingsForm(ScreenContext& context, QString settingsPath, std::fu
     Label2->setObjectName("Label2");
     InMyName = new QLineEdit(this);
     InMyName->setObjectName("InMyName");
+    // Room for a full name on the menu and on a printout's header; a symbol
+    // longer than a few letters would crowd every amount out of its box.
+    InMyName->setMaxLength(kUserNameMaxLength);
+    InSy->setMaxLength(kCurrencySymbolMaxLength);
     ExitFonts = new QPushButton("E&xit to Menu", this);
     ExitFonts->setObjectName("ExitFonts");
     Label3->setBuddy(InSy);
@@ -165,7 +170,9 @@ void SettingsForm::Exit() {
     // which then reads it as "$": use "$" at once.
     if (state.CurrencySymbol.empty()) state.CurrencySymbol = "$";
     state.UserName = WithoutQuotes(InMyName->text());
-    SaveSettingsFrom(state, settingsPath_);  // a failure to write is not reported
+    // Unsaved settings still apply to this run; the user learns they will not last.
+    if (!SaveSettingsFrom(state, settingsPath_))
+        context_.interaction.ShowMessage(amortix::Message::SettingsNotSaved);
     if (onExit_) onExit_();
     context_.frame.SetCaption(" Amortix Menu");
 }

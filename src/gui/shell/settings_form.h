@@ -17,6 +17,10 @@ class QRadioButton;
 
 namespace amortix::gui {
 
+// The longest name and currency symbol the form takes.
+inline constexpr int kUserNameMaxLength = 40;
+inline constexpr int kCurrencySymbolMaxLength = 5;
+
 class SettingsForm : public QDialog {
     Q_OBJECT
   public:

@@ -1,5 +1,6 @@
 #pragma once
-// Dates as the user reads and types them: the system's short date format.
+// Dates as the user reads and types them: the short date format of the
+// default locale (the system's, unless a test sets another).
 
 #include <QDate>
 #include <QLocale>
@@ -15,15 +16,18 @@ QDate DateFromSerial(DaySerial serial);
 DaySerial SerialFromDate(const QDate& date);
 
 // The serial in the locale's short date format.
-QString ShortDateText(DaySerial serial, const QLocale& locale = QLocale::system());
+QString ShortDateText(DaySerial serial, const QLocale& locale = QLocale());
 
-// A date typed in the locale's short format (or its long four-digit-year
-// variant). A two-digit year is taken in the hundred years around `today`
+// A date as a person types it in the locale's conventions: the short or long
+// form ("15/01/2027", "15 January 2027", with or without the weekday), with
+// two- or four-digit years and with or without leading zeros, or year first
+// (2027-01-15). A two-digit year is taken in the hundred years around `today`
 // (50 back, 49 ahead), so every date a schedule shows reads back to itself.
-std::optional<DaySerial> ParseShortDate(const QString& text, const QLocale& locale = QLocale::system(),
+// Nothing when the text is no date in any of these forms.
+std::optional<DaySerial> ParseShortDate(const QString& text, const QLocale& locale = QLocale(),
                                         const QDate& today = QDate::currentDate());
 
 // A formatter for the engine's grid and report texts.
-DateFormatter ShortDateFormatter(const QLocale& locale = QLocale::system());
+DateFormatter ShortDateFormatter(const QLocale& locale = QLocale());
 
 }  // namespace amortix::gui

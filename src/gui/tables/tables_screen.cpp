@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDate>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -127,10 +128,19 @@ TablesScreen::TablesScreen(ScreenContext& context, Commands commands)
     AllPayments = MakeResultBox(this, "AllPayments");
     Label5 = MakeLabel(this, "Label5", " Total interest       savings.");
     TotSavd = MakeResultBox(this, "TotSavd");
+    // Each result is announced by its caption.
+    for (const auto& [label, box] :
+         {std::pair{Label4, InMonthPI}, std::pair{Label14, PeriodicR}, std::pair{Label15, InDays},
+          std::pair{Label9, NumPmtsYear}, std::pair{Label11, EndMortYear}, std::pair{Label8, AllPayments},
+          std::pair{Label5, TotSavd}})
+        label->setBuddy(box);
+    // Its label shows a changing figure; the name stays.
+    PPpercent->setAccessibleName("P+I includes");
     AddPmtsOn = new QLabel(this);
     AddPmtsOn->setObjectName("AddPmtsOn");
     AddPmtsOn->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     AddPmtsOn->setToolTip("Red while additional payments are in force");
+    AddPmtsOn->setAccessibleName("Additional payments in force");
 
     // --- Views and grid -----------------------------------------------------
     Label12 = MakeLabel(this, "Label12", " Show payments.");
@@ -141,8 +151,10 @@ TablesScreen::TablesScreen(ScreenContext& context, Commands commands)
     Option2->setObjectName("Option2");
     MGrid = new GridWidget(this);
     MGrid->setObjectName("MGrid");
+    MGrid->setAccessibleName("Amortization schedule");
     MTextBox = new QPlainTextEdit(this);
     MTextBox->setObjectName("MTextBox");
+    MTextBox->setAccessibleName("Quick help");
     MTextBox->hide();
 
     // --- Buttons ------------------------------------------------------------
@@ -242,6 +254,12 @@ TablesScreen::TablesScreen(ScreenContext& context, Commands commands)
     for (QLabel* label : {Label1, Label2, Label3, Label6, Label10, Label4, Label16, Label14, Label15, Label9,
                           Label11, Label8, Label5})
         label->setFixedWidth(labelWidth);
+    // One line for the widest percentage (100 %), so the results below never move.
+    Label16->setWordWrap(false);
+    Label16->setFixedWidth(
+        std::max(labelWidth,
+                 metrics.horizontalAdvance(QString::fromStdString(amortix::Label16Text(1.0f)).simplified()) +
+                     chars * 2));
     for (QWidget* box : std::initializer_list<QWidget*>{InPrincipal, InRate, InTerm, Comperiod, FreqPmt,
                                                         InMonthPI, PPpercent, PeriodicR, InDays, NumPmtsYear,
                                                         EndMortYear, AllPayments, TotSavd})
@@ -390,6 +408,13 @@ void TablesScreen::LayOutGrid() {
         MGrid->SetFixedAlignment(c, kAlignCenter);
         MGrid->SetTextAt(0, c, Q(amortix::GridHeader(c, amortix::ScheduleView::Annual, false)));
     }
+    // Room for the widest date the short format gives (month names differ in
+    // width, and so do digits in some fonts).
+    int dateTwips = 0;
+    for (const int year : {2000, 2088})
+        for (QDate day(year, 1, 1); day.year() == year; day = day.addDays(1))
+            dateTwips = std::max(dateTwips, MGrid->CellTwipsFor(ShortDateText(SerialFromDate(day))));
+    MGrid->SetColWidth(0, std::max(MGrid->ColWidth(0), dateTwips));
 }
 
 amortix::ScheduleInputs TablesScreen::Inputs() const {
@@ -493,6 +518,9 @@ void TablesScreen::FillGrid(std::shared_ptr<const amortix::ScheduleResult> resul
     MGrid->SetTextAt(0, 0, Q(result->GridCell(0, 0)));
     MGrid->SetCellFunction(
         [result](int row, int column) { return QString::fromStdString(result->GridCell(row, column)); });
+    // A figure larger than the columns were laid out for widens its column
+    // rather than being cut.
+    MGrid->WidenColumnsToTexts();
     MGrid->CollapseSelection(1, 0);
     MGrid->scrollToTop();
 }

@@ -76,19 +76,24 @@ TEST(ParseNumber, ReadsTheLongestNumericPrefix) {
     for (const auto& [text, value] : cases) EXPECT_DOUBLE_EQ(ParseNumber(text), value) << text;
 }
 
-TEST(RightJustify, PadsOrCuts) {
-    EXPECT_EQ(RightJustify("abc", 5), "  abc");
-    EXPECT_EQ(RightJustify("abcdef", 4), "abcd");
-    EXPECT_EQ(RightJustify("", 3), "   ");
-    EXPECT_EQ(RightJustify("abc", 0), "");
-}
-
-TEST(RightJustify, CountsCharactersNotBytes) {
+TEST(RightJustify, PadsAndKeepsLongerTextsWhole) {
     const std::string euro = "\xE2\x82\xAC";
-    EXPECT_EQ(RightJustify(euro + "5.00", 7), "  " + euro + "5.00");
-    EXPECT_EQ(RightJustify(euro + "1,000.00", 3), euro + "1,");
-    EXPECT_EQ(RightJustify("ab" + euro, 2), "ab");
-    EXPECT_EQ(RightJustify("ab" + euro, 3), "ab" + euro);
+    const struct {
+        std::string text;
+        int width;
+        std::string expected;
+    } cases[] = {
+        {"abc", 5, "  abc"},
+        {"abcdef", 4, "abcdef"},  // a figure cut short would read as another number
+        {"", 3, "   "},
+        {"abc", 0, "abc"},
+        {"$3,143,209,876.54", 12, "$3,143,209,876.54"},
+        {euro + "5.00", 7, "  " + euro + "5.00"},  // characters, not bytes
+        {euro + "1,000.00", 3, euro + "1,000.00"},
+        {"ab" + euro, 3, "ab" + euro},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(RightJustify(c.text, c.width), c.expected) << c.text << " " << c.width;
 }
 
 TEST(KeyFilters, DecimalLimitsLookAtTheWholeText) {

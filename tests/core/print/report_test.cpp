@@ -347,12 +347,13 @@ TEST(TablesReport, RowCountFollowsViewAndTerm) {
     }
 }
 
-TEST(TablesReport, LargePrincipalIsCutToItsField) {
+TEST(TablesReport, AFigureWiderThanItsFieldIsKeptWhole) {
     ScheduleInputs in = Mortgage();
     in.principal = 1000000;
     const TextReport report = Report(in);
     const std::string& line = report.pages.at(0).at(10);
-    EXPECT_EQ(Field(line, 1, 14), " $1,000,000. 1");  // the rate still starts at column 14
+    // The line grows: the principal whole, one blank, then the rate.
+    EXPECT_EQ(line.substr(0, 22), " $1,000,000.00 10.125%");
 }
 
 TEST(TablesReport, AnnualDatesKeepTheAnnualHeader) {

@@ -1,0 +1,129 @@
+// A screen reader announces every box, list, grid and button by a name: the
+// test walks the menu, every screen it opens, and every dialog their buttons
+// open, so new screens are covered as soon as the menu opens them.
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QTimer>
+
+#include "gui_test_util.h"
+#include "shell/application.h"
+#include "shell/help_window.h"
+#include "shell/interaction.h"
+#include "shell/main_frame.h"
+#include "shell/main_menu.h"
+#include "shell/message_boxes.h"
+
+namespace amortix::gui {
+namespace {
+
+bool Announced(QWidget* widget) {
+    const QWidget* parent = widget->parentWidget();
+    // A combo box's own line edit and list, a grid's headers: read as parts
+    // of the combo box or the grid.
+    for (const QWidget* w = parent; w; w = w->parentWidget())
+        if (qobject_cast<const QComboBox*>(w) || qobject_cast<const QAbstractItemView*>(w)) return false;
+    return qobject_cast<QLineEdit*>(widget) || qobject_cast<QComboBox*>(widget) ||
+           qobject_cast<QAbstractItemView*>(widget) || qobject_cast<QPlainTextEdit*>(widget) ||
+           qobject_cast<QTextEdit*>(widget) || qobject_cast<QAbstractButton*>(widget);
+}
+
+void ExpectNamed(QWidget* form, QSet<QString>& seen) {
+    seen.insert(form->objectName());
+    for (QWidget* widget : form->findChildren<QWidget*>()) {
+        if (!Announced(widget)) continue;
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(widget);
+        ASSERT_NE(spoken, nullptr);
+        EXPECT_FALSE(spoken->text(QAccessible::Name).trimmed().isEmpty())
+            << form->objectName().toStdString() << "." << widget->objectName().toStdString() << " "
+            << widget->metaObject()->className();
+    }
+}
+
+class Accessibility : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.isValid());
+        app = std::make_unique<Application>(folder.path(), [](AppState& state, QWidget*) {
+            return std::make_unique<RecordingInteraction>(state);
+        });
+        app->SetEndProgram([] {});
+        app->Start();
+        test::ShowActive(&app->Frame());
+    }
+
+    // Clicks a button; a modal dialog it opens is checked and closed.
+    void Click(QPushButton* button) {
+        QTimer watch;
+        watch.setInterval(10);
+        QObject::connect(&watch, &QTimer::timeout, [this] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->isVisible()) return;
+            ExpectNamed(dialog, seen);
+            dialog->reject();
+            if (dialog->isVisible()) dialog->accept();
+        });
+        watch.start();
+        QTest::mouseClick(button, Qt::LeftButton);
+        watch.stop();
+        QApplication::processEvents();
+    }
+
+    QTemporaryDir folder;
+    std::unique_ptr<Application> app;
+    QSet<QString> seen;
+};
+
+TEST_F(Accessibility, EveryScreenAndDialogNamesItsControls) {
+    MainMenu& menu = app->Menu();
+    MainFrame& frame = app->Frame();
+    ExpectNamed(&menu, seen);
+    for (QPushButton* opener : menu.findChildren<QPushButton*>()) {
+        Click(opener);
+        QWidget* screen = frame.ActiveForm();
+        if (!screen || screen == &menu) continue;
+        ExpectNamed(screen, seen);
+        QStringList buttons;
+        for (const QPushButton* button : screen->findChildren<QPushButton*>())
+            buttons << button->objectName();
+        for (const QString& name : buttons) {
+            auto* button = screen->findChild<QPushButton*>(name);
+            if (!button || !button->isVisible() || !button->isEnabled()) continue;
+            Click(button);
+            if (QWidget* now = frame.ActiveForm(); now != screen) {
+                // Left the screen (its exit, a graph window): back to it anew.
+                if (now && now != &menu) {
+                    ExpectNamed(now, seen);
+                    frame.ReturnToMenu(now);
+                }
+                if (frame.ActiveForm() != &menu) frame.ReturnToMenu(frame.ActiveForm());
+                Click(opener);
+                screen = frame.ActiveForm();
+            }
+        }
+        frame.ReturnToMenu(screen);
+    }
+    // The tables screen and its dialogs, at least, were reached.
+    for (const char* form :
+         {"MenuMain", "MortgageCalc", "ChangeFnt", "MSelTerm", "MortDateInput", "MortPrePay", "MortIRFTable"})
+        EXPECT_TRUE(seen.contains(form)) << form;
+
+    MessageBox message(amortix::Message::WrongEntry, nullptr);
+    ExpectNamed(&message, seen);
+    QuestionBox question(amortix::Question::ContinuePrintout, nullptr);
+    ExpectNamed(&question, seen);
+    HelpWindow help;
+    ExpectNamed(&help, seen);
+}
+
+}  // namespace
+}  // namespace amortix::gui
