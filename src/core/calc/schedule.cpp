@@ -360,7 +360,9 @@ GraphData BuildBalanceByYear(const ScheduleResult& result, double principal) {
     std::vector<double> values(static_cast<std::size_t>(std::max(years, 0L)) + 2, 0.0);
     values[1] = principal;
     auto balance = [&](long k) {
-        return k >= 0 && k < kScheduleRows ? result.schedule[static_cast<std::size_t>(k)][4].ToDouble() : 0.0;
+        return k >= 0 && static_cast<std::size_t>(k) < result.schedule.size()
+                   ? result.schedule[static_cast<std::size_t>(k)][4].ToDouble()
+                   : 0.0;
     };
     for (long y = 1; y <= years; ++y) {
         if (result.view == ScheduleView::AllPayments) {

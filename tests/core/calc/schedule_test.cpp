@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 
 #include "core/calc/schedule.h"
 #include "core/format/numfmt.h"
@@ -466,6 +467,26 @@ TEST(BalanceByYear, OnePointPerYearFromThePrincipal) {
     ScheduleInputs zero = Worked();
     zero.ratePercent = 0;
     EXPECT_TRUE(BuildBalanceByYear(CalculateSchedule(zero), 100000).points.empty());
+}
+
+}  // namespace
+}  // namespace amortix
+
+namespace amortix {
+namespace {
+
+TEST(BalanceByYear, APartialLastYearCountsOnceItPassesAHundredthOfAYear) {
+    const struct {
+        float yearsToFinal;
+        int count;
+    } cases[] = {{20.68f, 21}, {20.00f, 20}, {20.005f, 20}, {20.02f, 21}, {0.5f, 1}, {0.0f, 0}};
+    for (const auto& c : cases) {
+        auto result = std::make_unique<ScheduleResult>();
+        result->calculated = true;
+        result->view = ScheduleView::Annual;
+        result->yearsToFinal = c.yearsToFinal;
+        EXPECT_EQ(BuildBalanceByYear(*result, 1000).count, c.count) << c.yearsToFinal;
+    }
 }
 
 }  // namespace
