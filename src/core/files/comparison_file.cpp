@@ -1,5 +1,7 @@
 #include "core/files/comparison_file.h"
 
+#include <algorithm>
+
 #include "core/files/records.h"
 #include "core/files/table_file.h"
 #include "core/files/text_encoding.h"
@@ -194,6 +196,89 @@ bool SaveComparisonFile(const std::string& path, const ComparisonFileData& data,
         return false;
     }
     return WriteFileReplacing(path, bytes, error);
+}
+
+ComparisonFileData ComparisonFileFrom(const ComparisonInputs& inputs, const ComparisonState& state) {
+    ComparisonFileData file;
+    file.principal = inputs.principal;
+    file.ratePercent = inputs.ratePercent;
+    file.years = inputs.years;
+    file.compounding = inputs.compounding;
+    file.frequency = inputs.frequency;
+    file.dayBasisChoice = inputs.dayBasis.choice;
+    file.view = 2;  // the comparison's rows are all-payment schedules
+    file.extraYears = inputs.extra.years;
+    file.yearsWithAmounts = inputs.extra.rowCount;
+    file.extraMonth = inputs.extra.month;
+
+    const auto rows = static_cast<std::size_t>(std::clamp<int>(state.rowCount, 0, kComparisonMaxRows));
+    for (std::size_t r = 1; r <= rows; ++r) file.grid1.push_back(state.grid1[r]);
+    // The lower grid as laid out, at least its minimum size.
+    const int columns = std::max(state.grid2Columns, kGrid2MinColumns);
+    const int grid2Rows = std::max(state.grid2Rows, kGrid2MinRows);
+    file.grid2Columns = static_cast<std::int16_t>(columns);
+    file.grid2.assign(static_cast<std::size_t>(grid2Rows),
+                      std::vector<std::string>(static_cast<std::size_t>(columns)));
+    for (std::size_t r = 0; r < file.grid2.size() && r < state.grid2.size(); ++r)
+        for (std::size_t c = 0; c < file.grid2[r].size() && c < state.grid2[r].size(); ++c)
+            file.grid2[r][c] = state.grid2[r][c];
+    for (std::size_t r = 0; r < rows; ++r) {
+        const GraphPoint point = r < state.graphPoints.size() ? state.graphPoints[r] : GraphPoint{};
+        file.graph.push_back({point.label, point.value});
+    }
+    file.printout = state.printout;
+    file.listingLabels = state.listingLabels;
+    file.listingAmounts = state.listingAmounts;
+    file.listingIndex = static_cast<std::int16_t>(state.listingIndex);
+    file.listingColumn = static_cast<std::int16_t>(state.listingColumn);
+    file.greatestEntryCount = static_cast<std::int16_t>(state.greatestEntries);
+    file.greatestEntryCount0to4 = static_cast<std::int16_t>(state.greatestEntriesByGroup[0]);
+    file.greatestEntryCount5to9 = static_cast<std::int16_t>(state.greatestEntriesByGroup[1]);
+    file.greatestEntryCount10to11 = static_cast<std::int16_t>(state.greatestEntriesByGroup[2]);
+    file.greatestListingIndex = static_cast<std::int16_t>(state.greatestListingIndex);
+    file.graphRows = state.rowsToGraph;
+    return file;
+}
+
+LoadResult<OpenedComparison> ComparisonFromFile(const ComparisonFileData& file, float typedDays) {
+    using Result = LoadResult<OpenedComparison>;
+    OpenedComparison opened;
+    ComparisonInputs& in = opened.inputs;
+    in.principal = file.principal;
+    in.ratePercent = file.ratePercent;
+    in.years = file.years;
+    in.compounding = file.compounding;
+    in.frequency = file.frequency;
+    in.dayBasis = DayBasisFromCode(file.dayBasisChoice, typedDays);
+    if (!LookupCompounding(in.compounding)) return Result::Failure("no such compounding: " + in.compounding);
+    if (!LookupFrequency(in.frequency, in.dayBasis))
+        return Result::Failure("no such frequency: " + in.frequency);
+    // The amounts are not stored, so none is in force: the count of years
+    // with amounts stays 0 rather than lighting the indicator for nothing.
+    in.extra.years = file.extraYears;
+    in.extra.month = file.extraMonth;
+
+    ComparisonState& state = opened.state;
+    state.rowCount = static_cast<std::int16_t>(file.grid1.size());
+    for (std::size_t r = 0; r < file.grid1.size(); ++r) state.grid1[r + 1] = file.grid1[r];
+    state.grid2Rows = static_cast<int>(file.grid2.size());
+    state.grid2Columns = file.grid2Columns;
+    state.grid2 = file.grid2;
+    state.listingLabels = file.listingLabels;
+    state.listingAmounts = file.listingAmounts;
+    state.listingIndex = file.listingIndex;
+    state.listingColumn = file.listingColumn;
+    state.greatestEntries = file.greatestEntryCount;
+    state.greatestEntriesByGroup = {file.greatestEntryCount0to4, file.greatestEntryCount5to9,
+                                    file.greatestEntryCount10to11};
+    state.greatestListingIndex = file.greatestListingIndex;
+    state.printout = file.printout;
+    for (const ComparisonGraphRow& row : file.graph)
+        state.graphPoints.push_back({row.label, 0, row.totalInterest});
+    state.graphTitle = kSavedComparisonGraphTitle;
+    state.rowsToGraph = file.graphRows;
+    if (state.rowsToGraph > state.rowCount) return Result::Failure("more rows to graph than rows");
+    return Result::Success(std::move(opened));
 }
 
 }  // namespace amortix

@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/calc/comparison.h"
 #include "core/calc/listing.h"
 #include "core/files/text_file.h"
 
@@ -78,5 +79,22 @@ bool SaveComparisonFile(const std::string& path, const ComparisonFileData& data,
                         std::string* error = nullptr);
 // The file's bytes; throws FormatError for data that cannot be stored.
 std::string FormatComparisonFile(const ComparisonFileData& data);
+
+// What a save stores of the comparison screen: the inputs on screen and the
+// comparison as displayed.
+ComparisonFileData ComparisonFileFrom(const ComparisonInputs& inputs, const ComparisonState& state);
+
+// What an opened file shows. The file holds no additional payments: they
+// come back empty, with the file's month and years. `typedDays` is the days
+// in year kept for day-basis code 4. Fails for a file the screen cannot show:
+// a list text the lists do not offer, counts no comparison can have.
+struct OpenedComparison {
+    ComparisonInputs inputs;
+    ComparisonState state;
+};
+LoadResult<OpenedComparison> ComparisonFromFile(const ComparisonFileData& file, float typedDays);
+
+// The graph title after a save or an open.
+inline constexpr const char* kSavedComparisonGraphTitle = "Total mortgage interest paid";
 
 }  // namespace amortix

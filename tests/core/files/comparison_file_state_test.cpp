@@ -1,0 +1,89 @@
+// Comparison files against the comparison itself: an opened comparison is the
+// saved one, and goes on where it stopped.
+
+#include <gtest/gtest.h>
+
+#include "core/files/comparison_file.h"
+
+namespace amortix {
+namespace {
+
+// Five rows, two of them with additional amounts listed under them.
+Comparison FiveRows(ComparisonInputs& in) {
+    Comparison comparison;
+    const char* const frequencies[] = {"      Monthly", "  Semimonthly", " Biweekly(Acc)", "      1 Week",
+                                       "      Monthly"};
+    in.extra.years = 25;
+    in.extra.month = 3;
+    for (int y = 1; y <= 25; ++y) in.extra.yearNumber[static_cast<std::size_t>(y)] = Currency::FromDouble(y);
+    for (int r = 0; r < 5; ++r) {
+        in.frequency = frequencies[r];
+        in.extra.amount[2] = Currency::FromDouble(r == 1 || r == 3 ? 1000.0 * r : 0.0);
+        in.extra.rowCount = in.extra.CountYearsWithAmounts();
+        EXPECT_TRUE(comparison.Calculate(in).added);
+    }
+    return comparison;
+}
+
+TEST(ComparisonFileState, OpenedComparisonIsTheSavedOneAndGoesOn) {
+    ComparisonInputs in;
+    in.dayBasis = DayBasis::Typed(364.5f);
+    Comparison saved = FiveRows(in);
+    const ComparisonFileData file = ComparisonFileFrom(in, saved.State());
+    const auto reread = ParseComparisonFile(FormatComparisonFile(file));
+    ASSERT_TRUE(reread.ok()) << reread.error();
+
+    const auto opened = ComparisonFromFile(reread.value(), 364.5f);
+    ASSERT_TRUE(opened.ok()) << opened.error();
+    EXPECT_EQ(opened->inputs.frequency, in.frequency);
+    EXPECT_EQ(opened->inputs.dayBasis.days, 364.5f);
+    EXPECT_EQ(opened->inputs.extra.month, 3);
+    EXPECT_EQ(opened->inputs.extra.rowCount, 0);  // no amounts come back
+    EXPECT_EQ(opened->inputs.extra.amount, decltype(in.extra.amount){});
+
+    Comparison reopened;
+    ASSERT_TRUE(reopened.Restore(opened->state));
+    const ComparisonState& a = saved.State();
+    const ComparisonState& b = reopened.State();
+    EXPECT_EQ(b.rowCount, 5);
+    EXPECT_EQ(b.grid1, a.grid1);
+    EXPECT_EQ(b.grid2, a.grid2);
+    EXPECT_EQ(b.listingLabels, a.listingLabels);
+    EXPECT_EQ(b.listingAmounts, a.listingAmounts);
+    EXPECT_EQ(b.printout, a.printout);
+    EXPECT_EQ(b.rowsToGraph, a.rowsToGraph);
+    EXPECT_EQ(reopened.Graph().points.size(), saved.Graph().points.size());
+    EXPECT_EQ(b.graphTitle, "Total mortgage interest paid");
+
+    // A sixth row with an amount lands in the same places after either.
+    in.extra.amount[4] = Currency::FromDouble(500);
+    in.extra.rowCount = in.extra.CountYearsWithAmounts();
+    const ComparisonRun sixth = saved.Calculate(in);
+    const ComparisonRun sixthAfterOpen = reopened.Calculate(in);
+    ASSERT_TRUE(sixthAfterOpen.added);
+    EXPECT_EQ(sixthAfterOpen.row, 6);
+    EXPECT_EQ(sixthAfterOpen.cells, sixth.cells);
+    EXPECT_EQ(reopened.State().grid2, saved.State().grid2);
+    EXPECT_EQ(reopened.State().printout, saved.State().printout);
+}
+
+TEST(ComparisonFileState, RefusesWhatTheScreenCannotShow) {
+    ComparisonInputs in;
+    const Comparison saved = FiveRows(in);
+    const struct {
+        const char* what;
+        void (*spoil)(ComparisonFileData&);
+    } cases[] = {
+        {"compounding", [](ComparisonFileData& f) { f.compounding = "Daily"; }},
+        {"frequency", [](ComparisonFileData& f) { f.frequency = "Monthly"; }},
+        {"rows to graph", [](ComparisonFileData& f) { f.graphRows = 6; }},
+    };
+    for (const auto& c : cases) {
+        ComparisonFileData file = ComparisonFileFrom(in, saved.State());
+        c.spoil(file);
+        EXPECT_FALSE(ComparisonFromFile(file, 365.0f).ok()) << c.what;
+    }
+}
+
+}  // namespace
+}  // namespace amortix
