@@ -18,10 +18,14 @@ ctest --preset release -j "$jobs"
 
 # Over the Release build's compile commands; the generated moc files are not ours.
 start=$SECONDS
-run-clang-tidy -quiet -p build/release -j "$jobs" '^(?!.*_autogen).*/src/.*\.cpp$' >build/release/clang-tidy.log 2>&1 || true
-findings=$(grep -E '(error|warning): .*\[' build/release/clang-tidy.log | grep -v clang-diagnostic | sort -u || true)
-[ -z "$findings" ] || printf '%s\n' "$findings"
+run-clang-tidy -quiet -p build/release -j "$jobs" '^(?!.*(_autogen|\.rcc)).*/src/.*\.cpp$' >build/release/clang-tidy.log 2>&1 || true
+findings=$(sed 's/\x1b\[[0-9;]*m//g' build/release/clang-tidy.log | grep -E '(error|warning): .*\[' |
+  grep -v clang-diagnostic | sort -u || true)
 echo "clang-tidy: $(printf '%s' "$findings" | grep -c . || true) findings in $((SECONDS - start)) s"
+if [ -n "$findings" ]; then
+  printf '%s\n' "$findings"
+  exit 1
+fi
 
 cmake --preset asan >/dev/null
 cmake --build --preset asan -j "$jobs"

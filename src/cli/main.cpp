@@ -10,7 +10,9 @@
 #include "cli/options.h"
 #include "core/format/money.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+int Run(int argc, char** argv) {
     using namespace amortix::cli;
     CLI::App app{"Amortix mortgage and loan calculator, command-line front"};
     app.require_subcommand(1);
@@ -49,4 +51,19 @@ int main(int argc, char** argv) {
         return 2;
     }
     return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Nothing may escape to the runtime's terminate: a fault the commands did
+    // not foresee still ends with a message and a failure status.
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& e) {
+        std::cerr << "amortix-cli: " << e.what() << '\n';
+    } catch (...) {
+        std::cerr << "amortix-cli: unexpected failure\n";
+    }
+    return 1;
 }

@@ -22,6 +22,7 @@ const std::map<std::string, std::string> kFrequency = {
 
 std::vector<std::string> Keys(const std::map<std::string, std::string>& m) {
     std::vector<std::string> out;
+    out.reserve(m.size());
     for (const auto& [k, v] : m) out.push_back(k);
     return out;
 }

@@ -24,9 +24,9 @@ class LoadResult {
         r.value_.emplace(std::move(value));
         return r;
     }
-    static LoadResult Failure(std::string message) {
+    static LoadResult Failure(const std::string& message) {
         LoadResult r;
-        r.error_ = std::move(message);
+        r.error_ = message;
         return r;
     }
 

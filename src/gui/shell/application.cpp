@@ -16,7 +16,7 @@
 
 namespace amortix::gui {
 
-Application::Application(QString settingsFolder, InteractionFactory makeInteraction)
+Application::Application(const QString& settingsFolder, const InteractionFactory& makeInteraction)
     : settingsPath_(SettingsFilePath(settingsFolder)), frame_(std::make_unique<MainFrame>(state_)) {
     interaction_ = makeInteraction ? makeInteraction(state_, frame_.get())
                                    : std::make_unique<QtInteraction>(state_, frame_.get());
@@ -81,8 +81,8 @@ QSize Application::LargestFormSize() {
     return largest;
 }
 
-void Application::RegisterScreen(const QString& formName, ScreenFactory factory) {
-    screens_.insert(formName, std::move(factory));
+void Application::RegisterScreen(const QString& formName, const ScreenFactory& factory) {
+    screens_.insert(formName, factory);
 }
 
 QWidget* Application::OpenScreen(const QString& formName) {

@@ -29,7 +29,7 @@ class Application {
 
     // `settingsFolder` holds Personal.Mtg; an empty factory gives the real
     // modal boxes.
-    explicit Application(QString settingsFolder, InteractionFactory makeInteraction = {});
+    explicit Application(const QString& settingsFolder, const InteractionFactory& makeInteraction = {});
     ~Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
@@ -47,7 +47,7 @@ class Application {
 
     // Which form a menu button opens; a form with no factory opens as a
     // placeholder with a way back to the menu.
-    void RegisterScreen(const QString& formName, ScreenFactory factory);
+    void RegisterScreen(const QString& formName, const ScreenFactory& factory);
     // Hides the menu and shows a new instance of the screen, which it returns.
     QWidget* OpenScreen(const QString& formName);
 

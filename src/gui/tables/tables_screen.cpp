@@ -544,7 +544,7 @@ void TablesScreen::Calculate() {
     results_ = std::move(result);
 }
 
-void TablesScreen::FillGrid(std::shared_ptr<const amortix::ScheduleResult> result) {
+void TablesScreen::FillGrid(const std::shared_ptr<const amortix::ScheduleResult>& result) {
     // The grid asks the result for the cells in view only, so the largest
     // schedule shows at once.
     MGrid->SetRows(result->GridRowCount());

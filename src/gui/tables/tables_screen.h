@@ -126,7 +126,7 @@ class TablesScreen : public QWidget {
     // Caption, labels, lists and default inputs of the screen's kind.
     void ShowKindDefaults();
     void LayOutGrid();
-    void FillGrid(std::shared_ptr<const amortix::ScheduleResult> result);
+    void FillGrid(const std::shared_ptr<const amortix::ScheduleResult>& result);
     void ChooseView(amortix::ScheduleView view);
     void EraseAdditionalPayments();
     void ToggleQuickHelp();
