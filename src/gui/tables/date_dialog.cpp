@@ -18,8 +18,8 @@
 
 namespace amortix::gui {
 
-DateDialog::DateDialog(ScreenContext& context, QWidget* parent, QLocale locale)
-    : QDialog(parent), context_(context), locale_(std::move(locale)) {
+DateDialog::DateDialog(ScreenContext& context, QWidget* parent, const QLocale& locale)
+    : QDialog(parent), context_(context), locale_(locale) {
     setObjectName("MortDateInput");
     setWindowTitle("Date Input");
     AppState& state = context_.state;

@@ -18,7 +18,7 @@ class DateDialog : public QDialog {
     Q_OBJECT
   public:
     // `locale` gives the short date format (the system's unless a test says otherwise).
-    DateDialog(ScreenContext& context, QWidget* parent, QLocale locale = QLocale());
+    DateDialog(ScreenContext& context, QWidget* parent, const QLocale& locale = QLocale());
 
     QLabel* Label1 = nullptr;
     QLineEdit* InDate = nullptr;
