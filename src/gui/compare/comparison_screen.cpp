@@ -24,6 +24,7 @@
 #include "shell/main_frame.h"
 #include "shell/numeric_entry.h"
 #include "shell/twips.h"
+#include "shell/wait_cursor.h"
 #include "tables/additional_payments_dialog.h"
 #include "tables/days_in_year_dialog.h"
 
@@ -93,15 +94,6 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) 
     button->setAccessibleName(Spoken(caption));
     return button;
 }
-
-// Restores the normal pointer however the calculation ends.
-class Hourglass {
-  public:
-    Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Hourglass() { QApplication::restoreOverrideCursor(); }
-    Hourglass(const Hourglass&) = delete;
-    Hourglass& operator=(const Hourglass&) = delete;
-};
 
 // The widest text each MCGrid1 column can hold; the currency symbol is put
 // in front of the amounts.
@@ -472,7 +464,7 @@ void ComparisonScreen::Calculate() {
 
     amortix::ComparisonRun run;
     {
-        const Hourglass hourglass;
+        const WaitCursor wait;
         run = form_.Calculate(ComPeriod->currentText().toStdString(), FreqPmt->currentText().toStdString(),
                               state.DayBasis);
     }

@@ -10,19 +10,11 @@
 #include "shell/interaction.h"
 #include "shell/main_frame.h"
 #include "shell/short_date.h"
+#include "shell/wait_cursor.h"
 
 namespace amortix::gui {
 
 namespace {
-
-// Restores the normal pointer however the file step ends.
-class Hourglass {
-  public:
-    Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Hourglass() { QApplication::restoreOverrideCursor(); }
-    Hourglass(const Hourglass&) = delete;
-    Hourglass& operator=(const Hourglass&) = delete;
-};
 
 std::string FileSystemName(const QString& path) {
     return QFile::encodeName(path).toStdString();
@@ -60,7 +52,7 @@ void FileCommands::SaveTable(TablesScreen& screen) {
     if (!name) return;
     bool saved = false;
     {
-        const Hourglass hourglass;
+        const WaitCursor wait;
         saved = amortix::SaveTableFile(FileSystemName(*name), amortix::TableFileFromInputs(screen.Inputs()));
     }
     if (!saved) {
@@ -82,7 +74,7 @@ void FileCommands::OpenTable(TablesScreen& screen) {
 bool FileCommands::OpenTableAt(TablesScreen& screen, const QString& path, FileDialogMode mode) {
     std::optional<amortix::ScheduleInputs> inputs;
     {
-        const Hourglass hourglass;
+        const WaitCursor wait;
         inputs = ReadTable(path, screen.Inputs(), locale_);
     }
     if (!inputs) {

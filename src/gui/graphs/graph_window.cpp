@@ -12,6 +12,7 @@
 #include "shell/interaction.h"
 #include "shell/main_frame.h"
 #include "shell/twips.h"
+#include "shell/wait_cursor.h"
 
 namespace amortix::gui {
 
@@ -31,14 +32,6 @@ QPushButton* Button(const QString& caption, const char* name, QWidget* parent) {
     button->setAccessibleName(QString(caption).remove('&'));
     return button;
 }
-
-// Restores the pointer however the printout ends.
-struct WaitCursor {
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 }  // namespace
 

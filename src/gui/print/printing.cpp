@@ -52,14 +52,6 @@ Printing& Printing::Of(QWidget& frame) {
     return *new Printing(&frame);
 }
 
-WaitCursor::WaitCursor() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-}
-
-WaitCursor::~WaitCursor() {
-    QApplication::restoreOverrideCursor();
-}
-
 std::optional<std::string> AskPrintHeader(ScreenContext& context, QWidget* parent) {
     PrinterHeaderInput dialog(context, parent);
     dialog.exec();

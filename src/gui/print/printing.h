@@ -18,6 +18,7 @@
 #include "core/print/line_printer.h"
 #include "print/print_output.h"
 #include "shell/screen_context.h"
+#include "shell/wait_cursor.h"
 
 class QWidget;
 
@@ -44,15 +45,6 @@ class Printing : public QObject {
     explicit Printing(QObject* frame);
     std::unique_ptr<PrintOutput> output_;
     std::int16_t pageLines_ = 0;
-};
-
-// The wait cursor for as long as it lives.
-class WaitCursor {
-  public:
-    WaitCursor();
-    ~WaitCursor();
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
 // Shows PrinterHeaderInput: what was typed, or nothing when the user cancelled.

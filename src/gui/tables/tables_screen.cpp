@@ -23,6 +23,7 @@
 #include "shell/numeric_entry.h"
 #include "shell/short_date.h"
 #include "shell/twips.h"
+#include "shell/wait_cursor.h"
 #include "tables/additional_payments_dialog.h"
 #include "tables/date_dialog.h"
 #include "tables/days_in_year_dialog.h"
@@ -71,15 +72,6 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) 
     button->setObjectName(name);
     return button;
 }
-
-// Restores the normal pointer however the calculation ends.
-class Hourglass {
-  public:
-    Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Hourglass() { QApplication::restoreOverrideCursor(); }
-    Hourglass(const Hourglass&) = delete;
-    Hourglass& operator=(const Hourglass&) = delete;
-};
 
 }  // namespace
 
@@ -511,7 +503,7 @@ void TablesScreen::Calculate() {
 
     std::shared_ptr<const amortix::ScheduleResult> result;
     {
-        const Hourglass hourglass;
+        const WaitCursor wait;
         result = std::make_shared<const amortix::ScheduleResult>(amortix::CalculateSchedule(Inputs()));
     }
     view_.TermYears = result->termYears;
