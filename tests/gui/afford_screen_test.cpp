@@ -339,11 +339,7 @@ TEST_F(AffordScreenTest, TheButtonRowLiesBelowThePrintedPart) {
 // --- The screen says what the command line says --------------------------
 
 QJsonObject RunCli(const QStringList& arguments) {
-    QProcess cli;
-    cli.start(AMORTIX_CLI_PATH, QStringList{"afford"} + arguments + QStringList{"--format", "json"});
-    EXPECT_TRUE(cli.waitForFinished(20000));
-    EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
-    return QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
+    return test::CliJson(QStringList{"afford"} + arguments);
 }
 
 TEST_F(AffordScreenTest, TextsEqualTheCommandLine) {

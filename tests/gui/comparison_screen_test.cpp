@@ -353,13 +353,7 @@ TEST_F(ComparisonScreenTest, ShowGraphHidesTheScreenUntilTheGraphIsLeft) {
 QJsonObject RunCli(const QStringList& rows) {
     QStringList arguments{"compare"};
     for (const QString& row : rows) arguments << "--row" << row;
-    arguments << "--format"
-              << "json";
-    QProcess cli;
-    cli.start(AMORTIX_CLI_PATH, arguments);
-    EXPECT_TRUE(cli.waitForFinished(20000));
-    EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
-    return QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
+    return test::CliJson(arguments);
 }
 
 void ExpectGridIs(const GridWidget* grid, const QJsonArray& rows, const char* name) {

@@ -21,14 +21,6 @@ namespace {
 using amortix::TablesMode;
 using test::TablesProgram;
 
-QJsonObject Cli(const QStringList& arguments) {
-    QProcess cli;
-    cli.start(AMORTIX_CLI_PATH, arguments + QStringList{"--format", "json"});
-    EXPECT_TRUE(cli.waitForFinished(20000));
-    EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
-    return QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
-}
-
 class Graphs : public TablesProgram {
   protected:
     GraphWindow* Window(const char* name) {
@@ -84,7 +76,7 @@ TEST_F(Graphs, TablesBarsAreTheBalancesAtTheStartOfEachYear) {
         ASSERT_NE(w, nullptr);
         EXPECT_FALSE(s->isVisible()) << "the tables screen is hidden while its graph is open";
         QStringList args{"schedule", "--principal", c.principal, "--view", "all"};
-        const QJsonObject graph = Cli(args + c.cli)["graph"].toObject();
+        const QJsonObject graph = test::CliJson(args + c.cli)["graph"].toObject();
         const QJsonArray points = graph["points"].toArray();
         const QList<qreal> bars = w->Graph1->BarValues();
         const QStringList labels = w->Graph1->CategoryLabels();
@@ -230,7 +222,7 @@ TEST_F(Graphs, ComparisonBarsCarryTheRowsInTheLegend) {
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->objectName(), "MCGraph");
     EXPECT_EQ(w->GraphKind(), 6);
-    const QJsonObject graph = Cli(cliArgs)["graph"].toObject();
+    const QJsonObject graph = test::CliJson(cliArgs)["graph"].toObject();
     const QJsonArray points = graph["points"].toArray();
     ASSERT_EQ(w->Graph1->BarValues().size(), 3);
     for (int i = 0; i < 3; ++i) {

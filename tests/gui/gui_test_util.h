@@ -7,6 +7,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -63,6 +66,16 @@ inline void WhenModal(std::function<void(QWidget*)> act) {
         }
     });
     timer->start();
+}
+
+// What amortix-cli prints as JSON for `arguments` (a command and its
+// options); the run must succeed.
+inline QJsonObject CliJson(const QStringList& arguments) {
+    QProcess cli;
+    cli.start(AMORTIX_CLI_PATH, arguments + QStringList{"--format", "json"});
+    EXPECT_TRUE(cli.waitForFinished(20000));
+    EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+    return QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
 }
 
 inline bool WriteFile(const QString& path, const QByteArray& bytes) {

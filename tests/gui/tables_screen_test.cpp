@@ -360,11 +360,7 @@ TEST_F(TablesScreenTest, ExitResetsTheScreenStateAndShowsTheMenu) {
 // --- The screen says what the command line says --------------------------
 
 QJsonObject RunCli(const QStringList& arguments) {
-    QProcess cli;
-    cli.start(AMORTIX_CLI_PATH, QStringList{"schedule"} + arguments + QStringList{"--format", "json"});
-    EXPECT_TRUE(cli.waitForFinished(20000));
-    EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
-    return QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
+    return test::CliJson(QStringList{"schedule"} + arguments);
 }
 
 TEST_F(TablesScreenTest, TextsAfterCalculateEqualTheCommandLine) {
