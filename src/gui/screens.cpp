@@ -25,8 +25,9 @@ void RegisterScreens(Application& application) {
         commands.print = [c](TablesScreen& s) mutable { PrintTables(c, s); };
         return new TablesScreen(c, std::move(commands));
     });
-    application.RegisterScreen(kComparisonScreen, [](ScreenContext& c) {
+    application.RegisterScreen(kComparisonScreen, [files](ScreenContext& c) {
         ComparisonScreen::Commands commands;
+        files->AddTo(commands);
         commands.showGraph = [c](ComparisonScreen& s) mutable {
             OpenComparisonGraph(c, s.Form().Table(), s);
         };

@@ -68,14 +68,18 @@ inline void WhenModal(std::function<void(QWidget*)> act) {
     timer->start();
 }
 
-// What amortix-cli prints as JSON for `arguments` (a command and its
-// options); the run must succeed.
-inline QJsonObject CliJson(const QStringList& arguments) {
+// What amortix-cli prints for `arguments` (a command and its options); the
+// run must succeed.
+inline QByteArray CliOutput(const QStringList& arguments) {
     QProcess cli;
-    cli.start(AMORTIX_CLI_PATH, arguments + QStringList{"--format", "json"});
+    cli.start(AMORTIX_CLI_PATH, arguments);
     EXPECT_TRUE(cli.waitForFinished(20000));
     EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
-    return QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
+    return cli.readAllStandardOutput();
+}
+// The same as JSON, for the commands that take --format.
+inline QJsonObject CliJson(const QStringList& arguments) {
+    return QJsonDocument::fromJson(CliOutput(arguments + QStringList{"--format", "json"})).object();
 }
 
 inline bool WriteFile(const QString& path, const QByteArray& bytes) {

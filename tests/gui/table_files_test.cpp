@@ -76,24 +76,7 @@ class TableFiles : public test::TablesProgram {
         ASSERT_GT(State().ResultsReady, 0);
     }
 
-    // Everything the screen shows: caption, every named box, list, label and
-    // button, the indicator's colour and every grid cell.
-    QStringList Shown() const {
-        QStringList out{app->Frame().windowTitle()};
-        for (const QWidget* w : s->findChildren<QWidget*>()) {
-            const QString name = w->objectName();
-            if (name.isEmpty() || name.startsWith(QLatin1String("qt_"))) continue;
-            if (const auto* box = qobject_cast<const QLineEdit*>(w)) out << name + "=" + box->text();
-            if (const auto* list = qobject_cast<const QComboBox*>(w)) out << name + "=" + list->currentText();
-            if (const auto* label = qobject_cast<const QLabel*>(w)) out << name + "=" + label->text();
-            if (const auto* button = qobject_cast<const QAbstractButton*>(w))
-                out << name + "=" + button->text() + (button->isChecked() ? "*" : "");
-        }
-        out << "AddPmtsOn " + s->AddPmtsOn->palette().color(QPalette::Window).name();
-        for (int r = 0; r < s->MGrid->Rows(); ++r)
-            for (int c = 0; c < s->MGrid->Cols(); ++c) out << s->MGrid->TextAt(r, c);
-        return out;
-    }
+    QStringList Shown() const { return test::ShownOn(&app->Frame(), s); }
 
     QTemporaryDir dir;
     FileCommands* files = nullptr;

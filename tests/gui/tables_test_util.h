@@ -3,6 +3,7 @@
 // with a recording Interaction.
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -22,6 +23,26 @@
 #include "tables/tables_screen.h"
 
 namespace amortix::gui::test {
+
+// Everything a form shows: the frame's caption, every named box, list, label
+// (with its colour, which the indicators use) and button, and every grid cell.
+inline QStringList ShownOn(const QWidget* frame, const QWidget* form) {
+    QStringList out{frame->windowTitle()};
+    for (const QWidget* w : form->findChildren<QWidget*>()) {
+        const QString name = w->objectName();
+        if (name.isEmpty() || name.startsWith(QLatin1String("qt_"))) continue;
+        if (const auto* box = qobject_cast<const QLineEdit*>(w)) out << name + "=" + box->text();
+        if (const auto* list = qobject_cast<const QComboBox*>(w)) out << name + "=" + list->currentText();
+        if (const auto* label = qobject_cast<const QLabel*>(w))
+            out << name + "=" + label->text() + " " + label->palette().color(QPalette::Window).name();
+        if (const auto* button = qobject_cast<const QAbstractButton*>(w))
+            out << name + "=" + button->text() + (button->isChecked() ? "*" : "");
+        if (const auto* grid = qobject_cast<const GridWidget*>(w))
+            for (int r = 0; r < grid->Rows(); ++r)
+                for (int c = 0; c < grid->Cols(); ++c) out << grid->TextAt(r, c);
+    }
+    return out;
+}
 
 class TablesProgram : public ::testing::Test {
   protected:

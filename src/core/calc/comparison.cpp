@@ -17,7 +17,7 @@ std::string IncreaseText(float increase, int width) {
 // A row's figures are gathered before anything is stored, so a fault leaves
 // the comparison as it was; the same figures give the grid cells and the
 // printout lines.
-std::array<std::string, kGrid1Columns> RowCells(const ComparisonRowPrint& f) {
+Grid1Row RowCells(const ComparisonRowPrint& f) {
     const std::string& symbol = f.currencySymbol;
     std::string retired = f.starred ? "*" : "";
     retired.append(FormatNumber(f.retiredYear, kTwoDecimalsMask));
@@ -76,20 +76,21 @@ void Comparison::ClearGrid1Rows() {
         for (auto& cell : state_.grid1[static_cast<std::size_t>(r)]) cell.clear();
 }
 
+bool Comparison::CanRestore(const ComparisonState& state) {
+    return InRange(state.rowCount, 0, kComparisonRowLimit) && InRange(state.rowsToGraph, 0, state.rowCount) &&
+           InRange(state.grid2Rows, 0, kGrid2MaxRows) && InRange(state.grid2Columns, 0, kGrid2MaxColumns) &&
+           InRange(state.listingIndex, 0, kListingIndexes) &&
+           InRange(state.listingColumn, 0, kGrid2MaxColumns) &&
+           InRange(state.greatestEntries, 0, kListingRows - 1) &&
+           InRange(state.greatestListingIndex, 0, kListingIndexes - 1) &&
+           std::all_of(state.greatestEntriesByGroup.begin(), state.greatestEntriesByGroup.end(),
+                       [](int g) { return InRange(g, 0, kListingRows - 1); }) &&
+           std::max(state.grid2Rows, kGrid2MinRows) > state.greatestEntries &&
+           state.graphPoints.size() <= static_cast<std::size_t>(kYearRows);
+}
+
 bool Comparison::Restore(ComparisonState state) {
-    const bool sane = InRange(state.rowCount, 0, kComparisonRowLimit) &&
-                      InRange(state.rowsToGraph, 0, kComparisonRowLimit) &&
-                      InRange(state.grid2Rows, 0, kListingRows + 1) &&
-                      InRange(state.grid2Columns, 0, 2 * kListingIndexes) &&
-                      InRange(state.listingIndex, 0, kListingIndexes) &&
-                      InRange(state.listingColumn, 0, 2 * kListingIndexes) &&
-                      InRange(state.greatestEntries, 0, kListingRows - 1) &&
-                      InRange(state.greatestListingIndex, 0, kListingIndexes - 1) &&
-                      std::all_of(state.greatestEntriesByGroup.begin(), state.greatestEntriesByGroup.end(),
-                                  [](int g) { return InRange(g, 0, kListingRows - 1); }) &&
-                      std::max(state.grid2Rows, kGrid2MinRows) > state.greatestEntries &&
-                      state.graphPoints.size() <= static_cast<std::size_t>(kYearRows);
-    if (!sane) return false;
+    if (!CanRestore(state)) return false;
     state_ = std::move(state);
     LayoutGrid1();
     LayoutGrid2();

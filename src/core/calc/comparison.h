@@ -22,6 +22,10 @@ inline constexpr int kGrid1Rows = 9;  // a header row and 8 data rows
 inline constexpr int kGrid1Columns = 12;
 inline constexpr int kGrid2MinRows = 10;
 inline constexpr int kGrid2MinColumns = 8;
+// The most MCGrid2 can grow to: the listing's rows (the header included) and
+// a spare row, and a label and an amount column per listing index.
+inline constexpr int kGrid2MaxRows = kListingRows + 1;
+inline constexpr int kGrid2MaxColumns = 2 * kListingIndexes;
 inline constexpr const char* kComparisonGraphTitle = " Total mortgage interest paid";
 
 inline constexpr std::array<std::string_view, kGrid1Columns> kGrid1Headers = {
@@ -51,12 +55,13 @@ struct ComparisonInputs {
 };
 
 using TextTable = std::vector<std::vector<std::string>>;
+using Grid1Row = std::array<std::string, kGrid1Columns>;
 
 // Everything the comparison keeps between runs, as a comparison file stores
 // it. Plain data: read it to save or print, replace it through Restore.
 struct ComparisonState {
-    std::int16_t rowCount = 0;                                               // rows in MCGrid1, 0..8
-    std::array<std::array<std::string, kGrid1Columns>, kGrid1Rows> grid1{};  // row 0: headers
+    std::int16_t rowCount = 0;                 // rows in MCGrid1, 0..8
+    std::array<Grid1Row, kGrid1Rows> grid1{};  // row 0: headers
     int grid2Rows = kGrid2MinRows;
     int grid2Columns = kGrid2MinColumns;
     TextTable grid2;  // grid2Rows x grid2Columns; row 0 heads each row's listing
@@ -80,9 +85,9 @@ struct ComparisonState {
 struct ComparisonRun {
     std::vector<Message> messages;  // YearsLimit, RowLimit or WrongEntry; empty when a row was added
     bool added = false;
-    std::int16_t row = 0;                            // number of the new row
-    std::array<std::string, kGrid1Columns> cells{};  // its MCGrid1 texts
-    bool grid1Cleared = false;                       // the data rows were emptied before row 1
+    std::int16_t row = 0;       // number of the new row
+    Grid1Row cells{};           // its MCGrid1 texts
+    bool grid1Cleared = false;  // the data rows were emptied before row 1
     // InDays and PeriodicR: set once the rates are known, also when the run
     // fails further on.
     bool labelsSet = false;
@@ -127,8 +132,10 @@ class Comparison {
     const ComparisonState& State() const { return state_; }
     // Replaces the whole state, as opening a comparison file does; the header
     // row and the minimum MCGrid2 size are laid out again. Refuses (returns
-    // false, nothing changed) counts that no comparison can have.
+    // false, nothing changed) a state that CanRestore refuses.
     bool Restore(ComparisonState state);
+    // False for counts that no comparison can have.
+    static bool CanRestore(const ComparisonState& state);
 
     // Empties the data rows of MCGrid1; the header row stays.
     void ClearGrid1Rows();

@@ -16,7 +16,6 @@ constexpr std::size_t kFirstRecordFields = 24;
 // saved file opens again. They keep a hostile file from sending the screen's
 // listing or grid indexes out of their tables.
 constexpr int kMaxListingIndex = kListingIndexes;  // one past the last column once it is used
-constexpr int kMaxListingColumn = kComparisonGrid2MaxColumns;
 constexpr int kMaxEntryCount = kListingRows - 1;
 
 std::string LineText(int line) {
@@ -39,10 +38,10 @@ void CheckRange(int value, int lo, int hi, const char* what) {
 
 void CheckForWriting(const ComparisonFileData& d) {
     const int rows = static_cast<int>(d.grid1.size());
-    CheckRange(rows, 0, kComparisonMaxRows, "row count");
+    CheckRange(rows, 0, kComparisonRowLimit, "row count");
     if (d.graph.size() != d.grid1.size()) throw FormatError("one graph row per comparison row is needed");
-    CheckRange(static_cast<int>(d.grid2.size()), 0, kComparisonGrid2MaxRows, "lower grid row count");
-    CheckRange(d.grid2Columns, 0, kComparisonGrid2MaxColumns, "lower grid column count");
+    CheckRange(static_cast<int>(d.grid2.size()), 0, kGrid2MaxRows, "lower grid row count");
+    CheckRange(d.grid2Columns, 0, kGrid2MaxColumns, "lower grid column count");
     for (const auto& row : d.grid2)
         if (row.size() != static_cast<std::size_t>(d.grid2Columns))
             throw FormatError("a lower grid row does not hold the column count of texts");
@@ -50,13 +49,13 @@ void CheckForWriting(const ComparisonFileData& d) {
     CheckRange(d.extraYears, 0, kMaxTableFileYears, "years of the additional-payments table");
     CheckRange(d.yearsWithAmounts, 0, kMaxTableFileYears, "count of years with amounts");
     CheckRange(d.listingIndex, 0, kMaxListingIndex, "listing index");
-    CheckRange(d.listingColumn, 0, kMaxListingColumn, "listing column");
+    CheckRange(d.listingColumn, 0, kGrid2MaxColumns, "listing column");
     CheckRange(d.greatestEntryCount, 0, kMaxEntryCount, "greatest entry count");
     CheckRange(d.greatestEntryCount0to4, 0, kMaxEntryCount, "greatest entry count of indexes 0 to 4");
     CheckRange(d.greatestEntryCount5to9, 0, kMaxEntryCount, "greatest entry count of indexes 5 to 9");
     CheckRange(d.greatestEntryCount10to11, 0, kMaxEntryCount, "greatest entry count of indexes 10 and 11");
     CheckRange(d.greatestListingIndex, 0, kListingIndexes - 1, "greatest listing index");
-    CheckRange(d.graphRows, 0, kComparisonMaxRows, "rows to graph");
+    CheckRange(d.graphRows, 0, kComparisonRowLimit, "rows to graph");
     CheckRange(d.extraMonth, 0, 12, "month of the additional payments");
 }
 
@@ -79,24 +78,24 @@ LoadResult<ComparisonFileData> ParseComparisonFile(std::string_view bytes) {
         d.view = first.ReadInteger();
         d.extraYears = first.ReadIntegerIn(0, kMaxTableFileYears);
         d.yearsWithAmounts = first.ReadIntegerIn(0, kMaxTableFileYears);
-        const int rows = first.ReadWholeSingleIn(0, kComparisonMaxRows);
-        const int grid2Rows = first.ReadWholeSingleIn(0, kComparisonGrid2MaxRows);
-        d.grid2Columns = first.ReadWholeSingleIn(0, kComparisonGrid2MaxColumns);
+        const int rows = first.ReadWholeSingleIn(0, kComparisonRowLimit);
+        const int grid2Rows = first.ReadWholeSingleIn(0, kGrid2MaxRows);
+        d.grid2Columns = first.ReadWholeSingleIn(0, kGrid2MaxColumns);
         first.ReadAny();  // always empty
         d.listingIndex = first.ReadWholeSingleIn(0, kMaxListingIndex);
-        d.listingColumn = first.ReadWholeSingleIn(0, kMaxListingColumn);
+        d.listingColumn = first.ReadWholeSingleIn(0, kGrid2MaxColumns);
         d.greatestEntryCount = first.ReadWholeSingleIn(0, kMaxEntryCount);
         d.greatestEntryCount0to4 = first.ReadWholeSingleIn(0, kMaxEntryCount);
         d.greatestEntryCount5to9 = first.ReadWholeSingleIn(0, kMaxEntryCount);
         d.greatestEntryCount10to11 = first.ReadWholeSingleIn(0, kMaxEntryCount);
         d.greatestListingIndex = first.ReadWholeSingleIn(0, kListingIndexes - 1);
-        d.graphRows = first.ReadIntegerIn(0, kComparisonMaxRows);
+        d.graphRows = first.ReadIntegerIn(0, kComparisonRowLimit);
         d.extraMonth = first.ReadIntegerIn(0, 12);
         first.ReadAny();  // the fixed text "O"
         first.ReadAny();  // the number 0
 
         d.grid1.resize(static_cast<std::size_t>(rows));
-        for (ComparisonGridRow& row : d.grid1)
+        for (Grid1Row& row : d.grid1)
             for (std::string& cell : row)
                 cell = Record(reader, 1, "one cell text of the upper grid").ReadText();
 
@@ -170,7 +169,7 @@ std::string FormatComparisonFile(const ComparisonFileData& d) {
         .WriteText("O")
         .WriteInteger(0)
         .EndRecord();
-    for (const ComparisonGridRow& row : d.grid1)
+    for (const Grid1Row& row : d.grid1)
         for (const std::string& cell : row) writer.WriteText(cell).EndRecord();
     for (const auto& row : d.grid2)
         for (const std::string& cell : row) writer.WriteText(cell).EndRecord();
@@ -211,7 +210,7 @@ ComparisonFileData ComparisonFileFrom(const ComparisonInputs& inputs, const Comp
     file.yearsWithAmounts = inputs.extra.rowCount;
     file.extraMonth = inputs.extra.month;
 
-    const auto rows = static_cast<std::size_t>(std::clamp<int>(state.rowCount, 0, kComparisonMaxRows));
+    const auto rows = static_cast<std::size_t>(std::clamp<int>(state.rowCount, 0, kComparisonRowLimit));
     for (std::size_t r = 1; r <= rows; ++r) file.grid1.push_back(state.grid1[r]);
     // The lower grid as laid out, at least its minimum size.
     const int columns = std::max(state.grid2Columns, kGrid2MinColumns);
@@ -277,7 +276,7 @@ LoadResult<OpenedComparison> ComparisonFromFile(const ComparisonFileData& file, 
         state.graphPoints.push_back({row.label, 0, row.totalInterest});
     state.graphTitle = kSavedComparisonGraphTitle;
     state.rowsToGraph = file.graphRows;
-    if (state.rowsToGraph > state.rowCount) return Result::Failure("more rows to graph than rows");
+    if (!Comparison::CanRestore(state)) return Result::Failure("counts that no comparison can have");
     return Result::Success(std::move(opened));
 }
 

@@ -8,7 +8,6 @@
 // total interest), the printout text (one quoted text spanning lines), and the
 // 41 x 12 label and amount pairs of the listing tables.
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -19,15 +18,6 @@
 #include "core/files/text_file.h"
 
 namespace amortix {
-
-inline constexpr int kComparisonMaxRows = 8;
-inline constexpr int kComparisonGrid1Columns = 12;
-// Bounds of the lower grid: two columns per listed row, and the greatest
-// entry count (at most 40 years of amounts) plus the header and a spare row.
-inline constexpr int kComparisonGrid2MaxRows = 42;
-inline constexpr int kComparisonGrid2MaxColumns = 24;
-
-using ComparisonGridRow = std::array<std::string, kComparisonGrid1Columns>;
 
 struct ComparisonGraphRow {
     std::string label;  // "Row " and the row number with one leading blank
@@ -60,7 +50,7 @@ struct ComparisonFileData {
     std::int16_t graphRows = 0;                 // 0..8, rows to graph
     std::int16_t extraMonth = 12;               // 0..12: 12 for the first month, else month - 1
 
-    std::vector<ComparisonGridRow> grid1;         // rows 1..R of the upper grid (R 0..8)
+    std::vector<Grid1Row> grid1;                  // rows 1..R of the upper grid (R 0..8)
     std::vector<std::vector<std::string>> grid2;  // rows 0..GR-1, each of grid2Columns texts (GR 0..42)
     std::vector<ComparisonGraphRow> graph;        // one per comparison row: R
     std::string printout;                         // four lines per row, each ended by CR LF

@@ -100,4 +100,13 @@ ComparisonRun ComparisonForm::Calculate(std::string compounding, std::string fre
     return comparison_.Calculate(Inputs(std::move(compounding), std::move(frequency), dayBasis));
 }
 
+bool ComparisonForm::Restore(const ComparisonInputs& inputs, ComparisonState state) {
+    if (!comparison_.Restore(std::move(state))) return false;
+    principal_ = inputs.principal;
+    ratePercent_ = inputs.ratePercent;
+    years_ = inputs.years;
+    extra_ = inputs.extra;
+    return true;
+}
+
 }  // namespace amortix

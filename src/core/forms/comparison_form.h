@@ -68,6 +68,12 @@ class ComparisonForm {
     // The Calculate button: one row more, or the messages that stopped it.
     ComparisonRun Calculate(std::string compounding, std::string frequency, const DayBasis& dayBasis);
 
+    // An opened comparison: the inputs of its next row (the additional
+    // payments as given, the list texts and days are the screen's) and its
+    // rows as saved. Refuses a state no comparison can have: false, and
+    // nothing changed.
+    bool Restore(const ComparisonInputs& inputs, ComparisonState state);
+
     // The rows, the listing, the printout text and the graph data.
     Comparison& Table() { return comparison_; }
     const Comparison& Table() const { return comparison_; }

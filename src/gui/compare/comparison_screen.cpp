@@ -366,6 +366,27 @@ void ComparisonScreen::Display() {
     ShowGrid2();
 }
 
+amortix::ComparisonInputs ComparisonScreen::Inputs() const {
+    return form_.Inputs(ComPeriod->currentText().toStdString(), FreqPmt->currentText().toStdString(),
+                        context_.state.DayBasis);
+}
+
+bool ComparisonScreen::Restore(const amortix::ComparisonInputs& inputs, amortix::ComparisonState comparison) {
+    if (!form_.Restore(inputs, std::move(comparison))) return false;
+    AppState& state = context_.state;
+    state.DayBasis = inputs.dayBasis;
+    ComPeriod->setCurrentText(Q(inputs.compounding));
+    FreqPmt->setCurrentText(Q(inputs.frequency));
+    // The opened rows take the place of the quick help.
+    state.QuickHelpOn = false;
+    CloseQuickHelp();
+    state.EntryEdited = false;
+    InDays->clear();
+    PeriodicR->clear();
+    Display();
+    return true;
+}
+
 void ComparisonScreen::LayoutGrid1() {
     MCGrid1->SetCols(amortix::kGrid1Columns);
     MCGrid1->SetRows(amortix::kGrid1Rows);
@@ -465,8 +486,7 @@ void ComparisonScreen::Calculate() {
     amortix::ComparisonRun run;
     {
         const WaitCursor wait;
-        run = form_.Calculate(ComPeriod->currentText().toStdString(), FreqPmt->currentText().toStdString(),
-                              state.DayBasis);
+        run = form_.Table().Calculate(Inputs());
     }
     if (run.labelsSet) {
         InDays->setText(Q(run.InDays));

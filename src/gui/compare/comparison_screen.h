@@ -46,6 +46,12 @@ class ComparisonScreen : public QWidget {
     const amortix::ComparisonForm& Form() const { return form_; }
     // Shows the form's inputs in the boxes and its rows in both grids.
     void Display();
+    // What the boxes and lists hold, as the next row would be calculated.
+    amortix::ComparisonInputs Inputs() const;
+    // Shows an opened comparison: its inputs in the boxes and lists, its rows
+    // as saved, no additional amounts and empty result boxes. False, with
+    // nothing changed, for a state no comparison can have.
+    bool Restore(const amortix::ComparisonInputs& inputs, amortix::ComparisonState comparison);
 
     // The screen's ClearResults: removes no results; closes the quick help
     // unless it was just opened.

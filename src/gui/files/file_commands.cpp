@@ -98,6 +98,60 @@ std::optional<amortix::ScheduleInputs> FileCommands::ReadTable(const QString& pa
     return std::move(inputs.value());
 }
 
+void FileCommands::AddTo(ComparisonScreen::Commands& commands) {
+    commands.saveFile = [this](ComparisonScreen& screen) { SaveComparison(screen); };
+    commands.loadFile = [this](ComparisonScreen& screen) { OpenComparison(screen); };
+}
+
+void FileCommands::SaveComparison(ComparisonScreen& screen) {
+    if (const std::optional<QString> name =
+            dialog_->FileDirectory(FileDialogMode::SaveComparison, names_.comparison)) {
+        bool saved = false;
+        {
+            const WaitCursor wait;
+            saved = amortix::SaveComparisonFile(
+                FileSystemName(*name),
+                amortix::ComparisonFileFrom(screen.Inputs(), screen.Form().Table().State()));
+        }
+        if (saved)
+            names_.comparison = *name;
+        else
+            context_.interaction.ShowMessage(amortix::Message::BadComparisonFileName);
+    }
+    screen.Form().Table().SetGraphTitle(amortix::kSavedComparisonGraphTitle);
+}
+
+void FileCommands::OpenComparison(ComparisonScreen& screen) {
+    if (const std::optional<QString> name =
+            dialog_->FileDirectory(FileDialogMode::OpenComparison, names_.comparison))
+        OpenComparisonAt(screen, *name);
+    screen.Form().Table().SetGraphTitle(amortix::kSavedComparisonGraphTitle);
+}
+
+bool FileCommands::OpenComparisonAt(ComparisonScreen& screen, const QString& path) {
+    std::optional<amortix::OpenedComparison> opened;
+    {
+        const WaitCursor wait;
+        opened = ReadComparison(path, context_.state.DayBasis.days);
+    }
+    if (!opened || !screen.Restore(opened->inputs, std::move(opened->state))) {
+        context_.interaction.ShowMessage(amortix::Message::FileNotFound);
+        // A failed comparison forgets every remembered name.
+        names_ = {};
+        return false;
+    }
+    names_.comparison = QFileInfo(path).fileName();
+    return true;
+}
+
+std::optional<amortix::OpenedComparison> FileCommands::ReadComparison(const QString& path, float typedDays) {
+    const auto file = amortix::LoadComparisonFile(FileSystemName(path));
+    if (!file) return std::nullopt;
+    auto opened = amortix::ComparisonFromFile(file.value(), typedDays);
+    if (!opened) return std::nullopt;
+    return std::move(opened.value());
+}
+
 void OpenFileAtStart(Application& application, const QString& path) {
     AppState& state = application.State();
     FileCommands* files = FileCommands::Of(application.Frame());
@@ -114,6 +168,17 @@ void OpenFileAtStart(Application& application, const QString& path) {
             if (auto* screen = qobject_cast<TablesScreen*>(application.OpenScreen(kTablesScreen))) {
                 files->Names().For(mode) = QFileInfo(path).fileName();
                 screen->Restore(*inputs);
+                return;
+            }
+        }
+    }
+    if (files && extension == QLatin1String("qcd")) {
+        // A fresh comparison screen starts from 365 days.
+        if (auto opened = FileCommands::ReadComparison(path, amortix::DayBasis::Preset(1).days)) {
+            if (auto* screen = qobject_cast<ComparisonScreen*>(application.OpenScreen(kComparisonScreen))) {
+                // The file was checked whole, so the screen takes it.
+                screen->Restore(opened->inputs, std::move(opened->state));
+                files->Names().comparison = QFileInfo(path).fileName();
                 return;
             }
         }

@@ -15,7 +15,9 @@
 #include <memory>
 #include <optional>
 
+#include "compare/comparison_screen.h"
 #include "core/calc/schedule.h"
+#include "core/files/comparison_file.h"
 #include "files/file_dialog.h"
 #include "shell/screen_context.h"
 #include "tables/tables_screen.h"
@@ -54,6 +56,18 @@ class FileCommands : public QObject {
     static std::optional<amortix::ScheduleInputs> ReadTable(const QString& path,
                                                             const amortix::ScheduleInputs& current,
                                                             const QLocale& locale);
+
+    // Fills the comparison screen's file hooks.
+    void AddTo(ComparisonScreen::Commands& commands);
+    void SaveComparison(ComparisonScreen& screen);
+    void OpenComparison(ComparisonScreen& screen);
+    // Opens `path` on the comparison screen: message 13 when it cannot be
+    // shown, else the comparison as saved.
+    bool OpenComparisonAt(ComparisonScreen& screen, const QString& path);
+
+    // The comparison a file gives, or nothing when it cannot be read or shown.
+    // `typedDays` is the days in year kept for a file of typed days.
+    static std::optional<amortix::OpenedComparison> ReadComparison(const QString& path, float typedDays);
 
   private:
     ScreenContext context_;

@@ -77,6 +77,7 @@ TEST(ComparisonFileState, RefusesWhatTheScreenCannotShow) {
         {"compounding", [](ComparisonFileData& f) { f.compounding = "Daily"; }},
         {"frequency", [](ComparisonFileData& f) { f.frequency = "Monthly"; }},
         {"rows to graph", [](ComparisonFileData& f) { f.graphRows = 6; }},
+        {"listing longer than the lower grid", [](ComparisonFileData& f) { f.greatestEntryCount = 30; }},
     };
     for (const auto& c : cases) {
         ComparisonFileData file = ComparisonFileFrom(in, saved.State());

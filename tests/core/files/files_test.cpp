@@ -181,8 +181,8 @@ TEST(ComparisonFile, EverySavedComparisonOpensToTheSameData) {
     listed.listingAmounts[40][11] = "  1,500.50";
     comparisons.push_back(listed);
     ComparisonFileData bounds = SampleComparison(8);
-    bounds.grid2Columns = kComparisonGrid2MaxColumns;
-    bounds.grid2.assign(kComparisonGrid2MaxRows, std::vector<std::string>(kComparisonGrid2MaxColumns, "x"));
+    bounds.grid2Columns = kGrid2MaxColumns;
+    bounds.grid2.assign(kGrid2MaxRows, std::vector<std::string>(kGrid2MaxColumns, "x"));
     bounds.greatestEntryCount = bounds.greatestEntryCount5to9 = bounds.greatestEntryCount10to11 = 40;
     bounds.listingIndex = 12;
     bounds.greatestListingIndex = 11;
