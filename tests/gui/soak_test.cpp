@@ -28,6 +28,10 @@
 #include <set>
 #include <vector>
 
+#include "files/file_commands.h"
+#include "files/file_dialog.h"
+#include "print/print_output.h"
+#include "print/printing.h"
 #include "shell/application.h"
 #include "shell/interaction.h"
 #include "shell/main_frame.h"
@@ -65,6 +69,24 @@ class RandomAnswers final : public Interaction {
     }
 
   private:
+    std::mt19937& random_;
+};
+
+// Names a file in the test's folder at random, or cancels. Qt's own file
+// dialogs stay out of the soak: random keys in them browse, create and
+// delete files wherever they can reach.
+class RandomFileDialog final : public FileDialog {
+  public:
+    RandomFileDialog(QString folder, std::mt19937& random) : folder_(std::move(folder)), random_(random) {}
+    std::optional<QString> FileDirectory(FileDialogMode mode, const QString&) override {
+        static const char* const kNames[] = {"a", "b.qmd", "c.qld", "d.qcd", "none/e.qcd"};
+        const auto pick = static_cast<std::size_t>(random_() % (std::size(kNames) + 1));
+        if (pick == std::size(kNames)) return std::nullopt;
+        return WithExtension(QDir(folder_).filePath(kNames[pick]), mode);
+    }
+
+  private:
+    QString folder_;
     std::mt19937& random_;
 };
 
@@ -212,7 +234,7 @@ class Soak {
 TEST(Soak, EveryScreenAndDialogTakesRandomInput) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    // Whatever a dialog saves under a random name lands in the test's folder.
+    // Whatever is saved lands in the test's folder.
     const QString before = QDir::currentPath();
     QDir::setCurrent(folder.path());
     std::mt19937 random(static_cast<unsigned>(EnvNumber("AMORTIX_SOAK_SEED", 20261206)));
@@ -225,6 +247,10 @@ TEST(Soak, EveryScreenAndDialogTakesRandomInput) {
     int ends = 0;
     app->SetEndProgram([&] { ++ends; });
     app->Start();
+    if (FileCommands* files = FileCommands::Of(app->Frame()))
+        files->SetDialog(std::make_unique<RandomFileDialog>(folder.path(), random));
+    // Printouts go to a file of the test's: no printer and no save dialog.
+    Printing::Of(app->Frame()).SetOutput(std::make_unique<PdfFileOutput>(folder.filePath("printout.pdf")));
 
     // Every button of the menu that opens something; the way out is left alone.
     std::vector<QPushButton*> buttons;
