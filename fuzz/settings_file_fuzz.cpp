@@ -1,6 +1,6 @@
-// The settings file: any bytes load whole or fail with a reason; what loads
-// saves, and the saved bytes load to the same settings and save to the same
-// bytes.
+// The settings file: any bytes load whole, with every choice in range, or fail
+// with a reason; what loads saves, and the saved bytes load to the same
+// settings and save to the same bytes.
 
 #include "core/files/records.h"
 #include "core/files/settings_file.h"
@@ -14,6 +14,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::Check(!read.error().empty(), "a refusal without a reason");
         return 0;
     }
+    const PersonalSettings& s = read.value();
+    fuzz::Check(s.printerFontChoice >= 0 && s.printerFontChoice <= 1 && s.compoundSetting >= 0 &&
+                    s.compoundSetting <= 4,
+                "a choice out of range loads");
     std::string saved;
     try {
         saved = FormatPersonalSettings(read.value());

@@ -8,30 +8,17 @@ namespace {
 
 using testing::RunCli;
 
-TEST(AffordCli, DefaultsSolveThePaymentForBiweeklyAccelerated) {
-    const auto run = RunCli("afford --format json");
-    ASSERT_EQ(run.status, 0) << run.err;
-    const auto j = nlohmann::json::parse(run.out);
-    EXPECT_EQ(j["MFInPrincipal"], "   $100,000.00");
-    EXPECT_EQ(j["MFInMthPayment"], "         $675.21");
-    EXPECT_EQ(j["MFInTerm"], "              25");
-    EXPECT_EQ(j["TotalPmts"], " $102,562.14");
-    EXPECT_EQ(j["MFNumPmts"], "      26");
-    EXPECT_EQ(j["MFDaysinYear"], "365");
-    EXPECT_EQ(j["MFNumYrs"], "           20.68");
-    EXPECT_EQ(j["MFPiPmt"], "         $337.60");
-    EXPECT_EQ(j["MFTotIntSaved"], "      $21,004.87");
-    EXPECT_EQ(j["MFTotIntPaid"], "      $81,557.27");
-    EXPECT_EQ(j["MsgText"], "");
-}
-
-TEST(AffordCli, SolvesEachFigure) {
+// The figures themselves are the engine's; here each option must reach it,
+// and the figures not given must be those of the screen as opened.
+TEST(AffordCli, OptionsReachTheSolver) {
     struct Case {
         const char* args;
         const char* box;
         const char* text;
     };
     const Case cases[] = {
+        {"", "MFInMthPayment", "         $675.21"},
+        {"", "MFNumPmts", "      26"},
         {"--solve principal --payment 1000", "MFInPrincipal", "     $148,102.70"},
         {"--solve years --payment 700", "MFInTerm", "           22.93"},
         {"--compounding semiannual", "MFInMthPayment", "         $669.82"},
@@ -40,25 +27,17 @@ TEST(AffordCli, SolvesEachFigure) {
         {"--solve years --payment 560", "MsgText",
          "Payment is too small, repayment would take over 40 years."},
         {"--principal 0", "MsgText", "Check for a missing entry in green input boxes and replace it."},
-        {"--principal 0", "MFInMthPayment", ""},
-        // Figures not given are those of the screen as opened.
         {"--solve principal", "MFInPrincipal", "     $100,000.00"},
-        {"--solve years --payment 560", "MFDaysinYear", "365"},
         {"--currency R --principal 5000", "MFInPrincipal", "       R5,000.00"},
+        {"--years 45", "MFInTerm", "              40"},
     };
     for (const Case& c : cases) {
         const auto run = RunCli(std::string("afford --format json ") + c.args);
         ASSERT_EQ(run.status, 0) << c.args << run.err;
         EXPECT_EQ(nlohmann::json::parse(run.out)[c.box], c.text) << c.args;
     }
-}
-
-TEST(AffordCli, PeriodOver40BecomesFortyWithMessage5) {
-    const auto run = RunCli("afford --years 45 --format json");
-    ASSERT_EQ(run.status, 0) << run.err;
-    const auto j = nlohmann::json::parse(run.out);
-    EXPECT_EQ(j["MFInTerm"], "              40");
-    EXPECT_EQ(j["messages"], nlohmann::json({5}));
+    EXPECT_EQ(nlohmann::json::parse(RunCli("afford --years 45 --format json").out)["messages"],
+              nlohmann::json({5}));
 }
 
 TEST(AffordCli, TextNamesTheBoxes) {

@@ -34,8 +34,6 @@ TEST(ReadCli, ShowsEveryKindByItsName) {
     EXPECT_EQ(j["kind"], "table");
     EXPECT_EQ(j["mode"], "mortgage");
     EXPECT_EQ(j["layout"], "current");
-    EXPECT_EQ(j["principal"], 100000.0);
-    EXPECT_EQ(j["compounding"], "   Semiannual");
     EXPECT_EQ(j["frequency"], " Biweekly(Acc)");
     EXPECT_EQ(j["daysInYear"], 364.5);
     EXPECT_EQ(j["paymentIncrease"], 0.05);
@@ -53,12 +51,10 @@ TEST(ReadCli, ShowsEveryKindByItsName) {
     j = nlohmann::json::parse(run.out);
     EXPECT_EQ(j["kind"], "comparison");
     EXPECT_EQ(j["rowCount"], 3);
-    EXPECT_EQ(j["grid1"].size(), 3u);
     EXPECT_EQ(j["grid1"][2][5], "*25.00");
     EXPECT_EQ(j["grid2"].size(), 10u);
     EXPECT_EQ(j["graph"][1]["label"], "Row  2");
     EXPECT_EQ(j["printout"], testing::SampleComparison(3).printout);
-    EXPECT_EQ(j["listingLabels"].size(), 41u);
     EXPECT_EQ(j["listingLabels"][0][0], "Yr. Mth Row");
 
     run = RunCli("read " + ShellQuote(settings));

@@ -294,6 +294,8 @@ TEST(Comparison, FailuresAddNoRow) {
     }
 }
 
+// The row's own lines are laid out by ComparisonRowLines (tested with the
+// report); here the row's figures must reach them.
 TEST(Comparison, PrintoutRowLines) {
     Comparison comparison;
     comparison.Calculate(Inputs());
@@ -302,15 +304,8 @@ TEST(Comparison, PrintoutRowLines) {
     second.compounding = "   Semiannual";
     second.extra.increase = 0.025f;
     comparison.Calculate(second);
-    const std::string expected =
-        " 01  Normal  Monthly  Monthly  0.000% Was added to regular P+I payment\r\n"
-        "\r\n"
-        "               25     25.00   12   $100,000.00  10.125    $917.53  $175,258.20\r\n"
-        "\r\n";
     const std::string& printout = comparison.State().printout;
-    ASSERT_GT(printout.size(), expected.size());
-    EXPECT_EQ(printout.substr(0, expected.size()), expected);
-    const std::string row2 = printout.substr(expected.size());
+    const std::string row2 = printout.substr(printout.find(" 02 "));
     EXPECT_EQ(row2.substr(0, row2.find("\r\n")),
               " 02  365.00  Semiannual  2 Weeks  2.500% Was added to regular P+I payment");
     EXPECT_EQ(row2.substr(row2.find("\r\n\r\n") + 4, 22), "               25    *");

@@ -133,7 +133,6 @@ TEST(Currency, RoundsHalfToEvenAndDetectsOverflow) {
     EXPECT_EQ(Currency::FromDouble(0.00005).Ticks(), 0);  // scaled first: exactly half, to even
     EXPECT_EQ(Currency::FromDouble(0.5 / 10000 * 3).Ticks(), 2);
     EXPECT_EQ(Currency::FromDouble(2.5 / 10000).Ticks(), 2);
-    EXPECT_EQ(Currency::FromDouble(-1.23455).Ticks(), Currency::FromDouble(-1.23455).Ticks());
     EXPECT_EQ(Currency::FromDouble(1.0).Ticks(), 10000);
     EXPECT_THROW(Currency::FromDouble(1e15), CalcError);
     EXPECT_THROW(Currency::FromDouble(std::nan("")), CalcError);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "core/forms/afford_form.h"
+#include "core/forms/comparison_form.h"
+#include "core/forms/tables_form.h"
 
 namespace amortix {
 namespace {
@@ -23,20 +25,30 @@ TEST(AffordForm, TheFigureToFindDecidesTheAnswerBoxAndTheHighlightedLabels) {
     }
 }
 
-TEST(AffordForm, QuickHelpIsSevenParagraphsJoinedByCrLf) {
-    const std::string help = AffordQuickHelp();
-    std::size_t blanks = 0;
-    for (auto at = help.find("\r\n\r\n"); at != std::string::npos; at = help.find("\r\n\r\n", at + 4))
-        ++blanks;
-    EXPECT_EQ(blanks, 6u);
-    // Every break is a CR LF pair.
-    for (std::size_t i = 0; i < help.size(); ++i) {
-        if (help[i] == '\n') {
-            ASSERT_TRUE(i > 0 && help[i - 1] == '\r') << i;
+// The help boxes show these texts as they are: a lone LF or CR would show as
+// a stray character, and a text cut short loses its last paragraph.
+TEST(QuickHelp, EveryScreensTextBreaksLinesWithCrLfAndEndsWhole) {
+    const struct {
+        std::string text;
+        const char* begins;
+        const char* ends;
+    } cases[] = {
+        {AffordQuickHelp(), "Calculations are automatic", "Press F1 key for more detailed information."},
+        {TablesQuickHelp(TablesMode::Mortgage), "Click on green box", "numbers."},
+        {TablesQuickHelp(TablesMode::PersonalLoan), "                          How to use for Car",
+         "numbers."},
+        {ComparisonQuickHelp(), "Click on green box", " payments."},
+    };
+    for (const auto& c : cases) {
+        EXPECT_TRUE(c.text.starts_with(c.begins)) << c.text;
+        EXPECT_TRUE(c.text.ends_with(c.ends)) << c.text;
+        for (std::size_t i = 0; i < c.text.size(); ++i) {
+            const bool pairedCr = c.text[i] == '\r' && i + 1 < c.text.size() && c.text[i + 1] == '\n';
+            const bool pairedLf = c.text[i] == '\n' && i > 0 && c.text[i - 1] == '\r';
+            ASSERT_TRUE((c.text[i] != '\r' || pairedCr) && (c.text[i] != '\n' || pairedLf))
+                << c.begins << " at " << i;
         }
     }
-    EXPECT_NE(help.find("Monthly payment. Click 'Principal' option, then type"), std::string::npos);
-    EXPECT_TRUE(help.ends_with("Press F1 key for more detailed information."));
 }
 
 }  // namespace

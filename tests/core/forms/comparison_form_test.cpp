@@ -44,15 +44,5 @@ TEST(ComparisonForm, BoxesShowWhatTheNextRowUses) {
     EXPECT_EQ(form.Extra().month, 4);
 }
 
-TEST(ComparisonForm, QuickHelpLayout) {
-    const std::string help = ComparisonQuickHelp();
-    EXPECT_EQ(help.rfind("Click on green box", 0), 0u);
-    EXPECT_NE(help.find("white cells.\r\nPress F1 key for more detailed information.\r\n\r\nIf Additional"),
-              std::string::npos);
-    EXPECT_NE(help.find("Sample entry:\r\n\r\n       100,000.00"), std::string::npos);
-    EXPECT_NE(help.find("     25\r\n\r\n\r\nClick down arrow"), std::string::npos);
-    EXPECT_EQ(help.substr(help.size() - 10), " payments.");
-}
-
 }  // namespace
 }  // namespace amortix

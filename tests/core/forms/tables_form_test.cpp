@@ -47,15 +47,6 @@ TEST(TablesForm, DisplayFormsAndDefaults) {
     EXPECT_EQ(CompoundingForSetting(9), "      Monthly");
 }
 
-TEST(TablesForm, QuickHelpLayout) {
-    const std::string m = TablesQuickHelp(TablesMode::Mortgage);
-    EXPECT_EQ(m.rfind("Click on green box", 0), 0u);
-    EXPECT_NE(m.find("information.\r\n\r\n100,000.00\r\n\r\n\r\n       6.125\r\n"), std::string::npos);
-    EXPECT_EQ(m.substr(m.size() - 8), "numbers.");
-    const std::string l = TablesQuickHelp(TablesMode::PersonalLoan);
-    EXPECT_NE(l.find("loans.\r\n10,000.00\r\n\r\n\r\n\r\n      6.125"), std::string::npos);
-}
-
 TEST(TermDialog, OptionsAndFit) {
     EXPECT_EQ(TermOptionIndex(10), 6);
     EXPECT_EQ(TermOptionIndex(3), 3);
