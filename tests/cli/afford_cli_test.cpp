@@ -40,21 +40,5 @@ TEST(AffordCli, OptionsReachTheSolver) {
               nlohmann::json({5}));
 }
 
-TEST(AffordCli, TextNamesTheBoxes) {
-    const auto run = RunCli("afford --solve years --payment 541");
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.out.find("Payment is too small"), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("$541.00"), std::string::npos);
-}
-
-TEST(AffordCli, BadOptionsExitWithStatus2) {
-    for (const char* args : {"afford --solve rate", "afford --rate -1", "afford --years 2.5",
-                             "afford --days-typed 400", "afford --extra 1:100"}) {
-        const auto run = RunCli(args);
-        EXPECT_EQ(run.status, 2) << args;
-        EXPECT_EQ(run.out, "") << args;
-    }
-}
-
 }  // namespace
 }  // namespace amortix

@@ -54,32 +54,5 @@ TEST(CompareCli, RowsAreCalculatedInOrderWithTheirMessages) {
     }
 }
 
-TEST(CompareCli, TextShowsBothGrids) {
-    const auto run = RunCli("compare --row '--extra 3:2500' --row '--frequency weekly-acc' --currency £");
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.out.find("Total interest"), std::string::npos);
-    EXPECT_NE(run.out.find("£120,239.46"), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("Weekly(Acc)"), std::string::npos);
-    EXPECT_NE(run.out.find("* Additional payments applied"), std::string::npos);
-    EXPECT_NE(run.out.find("2,500.00"), std::string::npos);
-}
-
-TEST(CompareCli, BadOptionsExitWithStatus2) {
-    const char* cases[] = {
-        "compare",
-        "compare --row '--frequency fortnightly'",
-        "compare --row '--bogus 1'",
-        "compare --row '--currency €'",
-        "compare --row '--extra 30:100'",
-        "compare --row '' --format csv",
-    };
-    for (const char* args : cases) {
-        const auto run = RunCli(args);
-        EXPECT_EQ(run.status, 2) << args;
-        EXPECT_EQ(run.out, "") << args;
-        EXPECT_NE(run.err, "") << args;
-    }
-}
-
 }  // namespace
 }  // namespace amortix

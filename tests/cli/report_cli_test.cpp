@@ -85,20 +85,6 @@ TEST(ReportCli, CalculationMessagesGoToStandardError) {
     EXPECT_NE(run.out.find(" Total:"), std::string::npos);
 }
 
-}  // namespace
-}  // namespace amortix
-
-namespace amortix {
-namespace {
-
-TEST(CompareReportCli, PrintsRowsAndListing) {
-    const auto run = testing::RunCli(
-        "compare --row '' --row '--extra 2:3000' --format report --header 'Which plan?' --font courier");
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.out.find(" Which plan?\n"), std::string::npos);
-    EXPECT_NE(run.out.find("Yr. Mth Row  2"), std::string::npos);
-}
-
 // A symbol of several bytes is one character: every line keeps the columns it
 // has with "$".
 TEST(SymbolCli, OneCharacterSymbolsKeepTheColumns) {

@@ -57,23 +57,60 @@ TEST(ScheduleCli, DatesAreIso) {
     EXPECT_EQ(j["grid"][2][0], "2024-02-29");
 }
 
-TEST(ScheduleCli, CsvAndTextShowTheGrid) {
-    const auto csv = RunCli("schedule --format csv");
-    ASSERT_EQ(csv.status, 0);
-    EXPECT_NE(csv.out.find(" Payment  Year,Interest Payment,"), std::string::npos);
-    EXPECT_NE(csv.out.find("\"10,082.74\""), std::string::npos);
-    const auto text = RunCli("schedule");
-    ASSERT_EQ(text.status, 0);
-    EXPECT_NE(text.out.find("$917.53"), std::string::npos);
-    EXPECT_NE(text.out.find("Total:"), std::string::npos);
+// The text forms of every command, by a few figures each must show.
+TEST(Cli, TextFormsShowTheFigures) {
+    const struct {
+        const char* args;
+        std::vector<const char*> shown;
+    } cases[] = {
+        {"schedule --format csv", {" Payment  Year,Interest Payment,", "\"10,082.74\""}},
+        {"schedule", {"$917.53", "Total:"}},
+        {"afford --solve years --payment 541", {"Payment is too small", "$541.00"}},
+        {"compare --row '--extra 3:2500' --row '--frequency weekly-acc' --currency \u00a3",
+         {"Total interest", "\u00a3120,239.46", "Weekly(Acc)", "* Additional payments applied", "2,500.00"}},
+        {"compare --row '' --row '--extra 2:3000' --format report --header 'Which plan?' --font courier",
+         {" Which plan?\n", "* Additional Payments Applied", "Yr. Mth Row  2"}},
+    };
+    for (const auto& c : cases) {
+        const auto run = RunCli(c.args);
+        ASSERT_EQ(run.status, 0) << c.args << run.err;
+        for (const char* text : c.shown)
+            EXPECT_NE(run.out.find(text), std::string::npos) << c.args << ": " << text;
+    }
 }
 
-TEST(ScheduleCli, BadOptionsExitTwoAndPrintNothing) {
-    for (const char* args : {"--frequency fortnightly", "--rate abc", "--compounding daily", "--view weekly",
-                             "--term-years 7", "--dates 2024-13-01", "--extra 3", "--extra 99:100",
-                             "--days 366", "--days-typed 363", "--extra-month 13", "--mode lease",
-                             "--months 12", "--mode loan --years 2", "--principal -5", "--bogus"}) {
-        const auto run = RunCli(std::string("schedule ") + args);
+TEST(Cli, BadOptionsExitTwoAndPrintNothing) {
+    const char* const cases[] = {
+        "schedule --frequency fortnightly",
+        "schedule --rate abc",
+        "schedule --compounding daily",
+        "schedule --view weekly",
+        "schedule --term-years 7",
+        "schedule --dates 2024-13-01",
+        "schedule --extra 3",
+        "schedule --extra 99:100",
+        "schedule --days 366",
+        "schedule --days-typed 363",
+        "schedule --extra-month 13",
+        "schedule --mode lease",
+        "schedule --months 12",
+        "schedule --mode loan --years 2",
+        "schedule --principal -5",
+        "schedule --bogus",
+        "afford --solve rate",
+        "afford --rate -1",
+        "afford --years 2.5",
+        "afford --days-typed 400",
+        "afford --extra 1:100",
+        "compare",
+        "compare --row '--frequency fortnightly'",
+        "compare --row '--bogus 1'",
+        "compare --row '--currency \u20ac'",
+        "compare --row '--extra 30:100'",
+        "compare --row '' --format csv",
+    };
+    for (const char* args : cases) {
+        const auto run = RunCli(args);
         EXPECT_EQ(run.status, 2) << args;
         EXPECT_EQ(run.out, "") << args;
         EXPECT_FALSE(run.err.empty()) << args;

@@ -122,21 +122,6 @@ TEST(Comparison, IncreaseRaisesThePaymentAndShowsItsPercentage) {
     EXPECT_EQ(run.cells[10], " 5.000");
 }
 
-TEST(Comparison, AmountFallsOnTheChosenMonth) {
-    // The first month: before the first payment; the fourth (setting 3): after the third.
-    struct Case {
-        std::int16_t month;
-        long payments;
-    };
-    for (const Case c : {Case{12, 248}, Case{3, 249}}) {
-        Comparison comparison;
-        ComparisonInputs in = WithAmounts({{1, 5000}}, c.month);
-        in.compounding = "   Semiannual";
-        const ComparisonRun run = comparison.Calculate(in);
-        EXPECT_EQ(PaymentsMade(run, 12), c.payments) << c.month;
-    }
-}
-
 // The comparison adds an anniversary's amount to the principal part in double
 // precision, not in currency: here that moves the total interest by a cent.
 TEST(Comparison, AnniversaryAmountsAddInDoublePrecision) {

@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -209,18 +210,10 @@ TEST(FieldCursor, NamesTheFieldThatFails) {
     const std::vector<RecordField> record{B("1"), Q("a"), E()};
     FieldCursor fields(record, 7);
     EXPECT_EQ(fields.ReadDouble(), 1.0);
-    try {
-        fields.ReadDouble();
-        ADD_FAILURE();
-    } catch (const FormatError& e) {
-        EXPECT_STREQ(e.what(), "line 7, field 2: a text where a number belongs");
-    }
-    try {
-        fields.ReadCurrency();
-        ADD_FAILURE();
-    } catch (const FormatError& e) {
-        EXPECT_STREQ(e.what(), "line 7, field 3: empty where a number belongs");
-    }
+    EXPECT_THAT([&] { fields.ReadDouble(); },
+                ::testing::ThrowsMessage<FormatError>("line 7, field 2: a text where a number belongs"));
+    EXPECT_THAT([&] { fields.ReadCurrency(); },
+                ::testing::ThrowsMessage<FormatError>("line 7, field 3: empty where a number belongs"));
     EXPECT_THROW(fields.ReadText(), FormatError);  // past the last field
     const std::vector<RecordField> textRecord{E(), B("12"), Q(" x ")};
     FieldCursor texts(textRecord, 1);
