@@ -49,12 +49,6 @@ TEST(ReportCli, PagesSeparatedByFormFeeds) {
     }
 }
 
-TEST(ReportCli, HeaderAsTheHeaderBoxTakesIt) {
-    const auto run = RunCli("schedule --format report --header 'The \"Smith\" house'");
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out.substr(0, 21), "\n The Smith house\n\n  ");
-}
-
 TEST(ReportCli, RefusalsPrintNothing) {
     struct Case {
         const char* args;

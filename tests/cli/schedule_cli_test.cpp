@@ -65,6 +65,7 @@ TEST(Cli, TextFormsShowTheFigures) {
     } cases[] = {
         {"schedule --format csv", {" Payment  Year,Interest Payment,", "\"10,082.74\""}},
         {"schedule", {"$917.53", "Total:"}},
+        {"schedule --format report --header 'The \"Smith\" house'", {"\n The Smith house\n"}},
         {"afford --solve years --payment 541", {"Payment is too small", "$541.00"}},
         {"compare --row '--extra 3:2500' --row '--frequency weekly-acc' --currency \u00a3",
          {"Total interest", "\u00a3120,239.46", "Weekly(Acc)", "* Additional payments applied", "2,500.00"}},

@@ -54,19 +54,23 @@ TEST(Afford, SolvedFigures) {
         AffordSolve solve;
         AffordInputs in;
         const char* compounding;
+        const char* frequency;
         std::string AffordTexts::*box;
         const char* text;
     };
     const Case cases[] = {
-        {"semiannual payment", AffordSolve::Payment, With(100000, 6.5, 25, 0), kSemiannual,
+        {"semiannual payment", AffordSolve::Payment, With(100000, 6.5, 25, 0), kSemiannual, kBiweeklyAcc,
          &AffordTexts::MFInMthPayment, "         $669.82"},
         {"principal for 1,000 a month", AffordSolve::Principal, With(0, 6.5, 25, 1000), kMonthly,
-         &AffordTexts::MFInPrincipal, "     $148,102.70"},
-        {"years for 700 a month", AffordSolve::Years, With(100000, 6.5, 0, 700), kMonthly,
+         kBiweeklyAcc, &AffordTexts::MFInPrincipal, "     $148,102.70"},
+        {"years for 700 a month", AffordSolve::Years, With(100000, 6.5, 0, 700), kMonthly, kBiweeklyAcc,
          &AffordTexts::MFInTerm, "           22.93"},
+        // A solved term shows two decimals even where payments are monthly.
+        {"monthly years", AffordSolve::Years, With(100000, 6.5, 0, 700), kMonthly, kMonthly,
+         &AffordTexts::MFNumYrs, "           22.93"},
     };
     for (const Case& c : cases) {
-        const AffordResult r = Solve(c.solve, c.in, c.compounding);
+        const AffordResult r = Solve(c.solve, c.in, c.compounding, c.frequency);
         EXPECT_FALSE(r.failed) << c.name;
         EXPECT_EQ(r.texts.*c.box, c.text) << c.name;
     }
@@ -152,12 +156,6 @@ TEST(Afford, MonthlyPanelIsTheNormalMortgage) {
     EXPECT_EQ(r.texts.MFTotIntPaid, "     $102,562.14");
     EXPECT_EQ(r.texts.MFNumPmts, "      12");
     EXPECT_EQ(r.texts.MFDaysinYear, "Normal");
-}
-
-TEST(Afford, TermSolvedShowsTwoDecimalsEvenForMonthly) {
-    const AffordResult r = Solve(AffordSolve::Years, With(100000, 6.5, 0, 700), kMonthly, kMonthly);
-    EXPECT_EQ(r.texts.MFInTerm, "           22.93");
-    EXPECT_EQ(r.texts.MFNumYrs, "           22.93");
 }
 
 TEST(Afford, TheOpeningPrincipalCarriesTheSymbol) {
