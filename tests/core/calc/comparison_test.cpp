@@ -160,7 +160,6 @@ TEST(Comparison, DaysInYearSetTheRateOfTheWeekFrequencies) {
         {0, " Biweekly(Acc)", "365.25", "0.0038721", "18.50"},
         {2, "      2 Weeks", "364", "0.00388542", "24.77"},
         {3, "   Weekly(Acc)", "363", "0.00194618", "18.67"},
-        {0, "  Semimonthly", "Normal", "0.00420989", "24.79"},
     };
     for (const Case& c : cases) {
         Comparison comparison;

@@ -321,7 +321,6 @@ TEST(Schedule, AnnualRowsCoverEveryYearWithPayments) {
         int resultsReady;
         const char* endYear;
     } cases[] = {
-        {"      Monthly", "   Semiannual", 25, 25, "       25.00"},
         {"      1 Week", "      Monthly", 25, 24, "       24.42"},
         {" Biweekly(Acc)", "   Semiannual", 19, 19, "       18.65"},
         {"  Semimonthly", "      Monthly", 25, 25, "       24.79"},
