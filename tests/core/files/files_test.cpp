@@ -101,6 +101,7 @@ TEST(TableFile, RefusesWhatIsNotATableFile) {
     const std::string head = "100000,10.125,25,\"      Monthly\",\"      Monthly\",\"1/1/99\",0,1,1,";
     const std::pair<std::string, const char*> cases[] = {
         {head + "46,0,1,365,0,0\r\n", "line 1, field 10: outside 0 to 45"},
+        {head + "0,46,1,365,0,0\r\n", "line 1, field 11: outside 0 to 45"},
         {head + "0,0,3,365,0,0\r\n", "line 1, field 12: outside 1 to 2"},
         {head + "0,0,1,365,3,0\r\n", "line 1, field 14: outside 0 to 2"},
         {head + "0,0,1,365,0\r\n",

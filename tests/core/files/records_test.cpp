@@ -213,10 +213,6 @@ TEST(RecordWriter, ComposesRecords) {
     writer.WriteCurrency(Currency::FromDouble(1500.5)).WriteSingle(365.25f).EndRecord();
     writer.WriteText("a\r\nb").EndRecord();
     EXPECT_EQ(writer.Data(), "100000,\"      Monthly\",,-3\r\n1500.5,365.25\r\n\"a\r\nb\"\r\n");
-    EXPECT_EQ(
-        ReadAll(writer.Data()),
-        (std::vector<std::vector<RecordField>>{
-            {B("100000"), Q("      Monthly"), E(), B("-3")}, {B("1500.5"), B("365.25")}, {Q("a\r\nb")}}));
     EXPECT_THROW(writer.WriteText("say \"hi\""), FormatError);
 }
 
