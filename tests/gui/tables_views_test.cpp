@@ -164,13 +164,16 @@ TEST_F(TablesViews, TheDateButtonTogglesAndAsksOnlyWhenSwitchingToDates) {
 }
 
 // Every date and figure of the grid is shown whole, in each locale's date
-// format: a 40-year weekly schedule of a large principal, with dates.
+// format: a 40-year weekly schedule of a large principal, with dates. The
+// date column is laid out wide enough at the start, so it never jumps wider
+// when the dates come.
 TEST_F(TablesViews, TheGridShowsEveryDateAndFigureWhole) {
     const QLocale saved;
     for (const char* name : {"C", "en_US", "en_GB", "de_DE"}) {
         QLocale::setDefault(QString(name) == "C" ? QLocale::c() : QLocale(QString(name)));
         if (s) Click(s->MExit);
         Open();
+        const int dateColumn = s->MGrid->columnWidth(0);
         State().FirstPaymentDate = SerialFromDate(QDate(2026, 5, 14));
         WhenModal([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->accept(); });
         Click(s->MDateNumber);
@@ -189,6 +192,7 @@ TEST_F(TablesViews, TheGridShowsEveryDateAndFigureWhole) {
                 widest = std::max(widest, metrics.horizontalAdvance(s->MGrid->TextAt(r, c)));
             EXPECT_LE(widest + 4, s->MGrid->columnWidth(c)) << name << " column " << c;
         }
+        EXPECT_EQ(s->MGrid->columnWidth(0), dateColumn) << name;
     }
     QLocale::setDefault(saved);
 }
