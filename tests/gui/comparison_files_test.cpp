@@ -12,11 +12,6 @@
 namespace amortix::gui {
 namespace {
 
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 std::vector<QStringList> Cells(const GridWidget* grid, int fromRow = 0) {
     std::vector<QStringList> rows;
     for (int r = fromRow; r < grid->Rows(); ++r) {
@@ -169,7 +164,7 @@ TEST_F(ComparisonFiles, CancelAndFailuresChangeNothing) {
     CalculateRow();
     const QString good = Path("good.qcd");
     SaveAs(good);
-    const QByteArray goodBytes = ReadAll(good);
+    const QByteArray goodBytes = test::ReadAll(good);
     ASSERT_FALSE(goodBytes.isEmpty());
     ASSERT_TRUE(test::WriteFile(Path("truncated.qcd"), goodBytes.left(goodBytes.size() - 40)));
     ASSERT_TRUE(test::WriteFile(Path("binary.qcd"), QByteArray("\x7f"

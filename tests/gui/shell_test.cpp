@@ -181,27 +181,57 @@ TEST_F(Program, ASymbolSavedByTheWindowReadsTheSameOnTheCommandLine) {
     EXPECT_EQ(read["userName"].toString(), QString::fromUtf8("Zo\u00eb \u0141"));
 }
 
-TEST_F(Program, ClearingTheNameHidesItAndAnEmptySymbolIsDollar) {
-    ASSERT_TRUE(test::WriteFile(SettingsFile(), "0,\"Home Owner\",\"EUR\",0\r\n"));
-    App().Start();
-    EXPECT_TRUE(Menu().MyName->isVisible());
-    WhenModal([&](QWidget* form) {
-        auto* symbol = Find<QLineEdit>(form, "InSy");
-        QTest::mouseClick(symbol, Qt::LeftButton);  // a click empties the symbol box
-        EXPECT_EQ(symbol->text(), "");
-        auto* name = Find<QLineEdit>(form, "InMyName");
-        name->setFocus(Qt::TabFocusReason);
-        name->selectAll();
-        QTest::keyClick(name, Qt::Key_Backspace);
-        form->close();  // leaving by the window's close button saves as well
-    });
-    QTest::mouseClick(Menu().PtrFnt, Qt::LeftButton);
-    EXPECT_FALSE(Menu().MyName->isVisible());
-    EXPECT_EQ(App().State().CurrencySymbol, "$");
-    const auto saved = LoadPersonalSettings(QFile::encodeName(SettingsFile()).toStdString());
-    ASSERT_TRUE(saved.has_value());
-    EXPECT_EQ(saved->userName, "");
-    EXPECT_EQ(saved->currencySymbol, "$");
+// However the form is left, what it shows is kept and saved.
+TEST_F(Program, EveryWayOutOfTheSettingsFormKeepsWhatItShows) {
+    const struct {
+        const char* what;
+        std::function<void(QWidget*)> act;
+        const char* symbol;
+        const char* name;  // "" hides MyName
+    } cases[] = {
+        {"a click empties the symbol, which becomes $; the close button",
+         [](QWidget* form) {
+             QTest::mouseClick(Find<QLineEdit>(form, "InSy"), Qt::LeftButton);
+             auto* name = Find<QLineEdit>(form, "InMyName");
+             name->setFocus(Qt::TabFocusReason);
+             name->selectAll();
+             QTest::keyClick(name, Qt::Key_Backspace);
+             form->close();
+         },
+         "$", ""},
+        {"Escape keeps the symbol",
+         [](QWidget* form) {
+             auto* symbol = Find<QLineEdit>(form, "InSy");
+             symbol->setFocus(Qt::TabFocusReason);
+             QTest::keyClick(symbol, Qt::Key_Escape);
+         },
+         "EUR", "Home Owner"},
+        {"Alt+X leaves the symbol box, which stores, before it clicks Exit",
+         [this](QWidget* form) {
+             auto* symbol = Find<QLineEdit>(form, "InSy");
+             symbol->setFocus(Qt::TabFocusReason);
+             EXPECT_TRUE(QTest::qWaitFor([symbol] { return symbol->hasFocus(); }, 2000));
+             QTest::keyClicks(symbol, "GBP");
+             QTest::keyClick(form, Qt::Key_X, Qt::AltModifier);
+             EXPECT_EQ(App().State().CurrencySymbol, "GBP");
+         },
+         "GBP", "Home Owner"},
+    };
+    for (const auto& c : cases) {
+        app.reset();
+        ASSERT_TRUE(test::WriteFile(SettingsFile(), "0,\"Home Owner\",\"EUR\",0\r\n"));
+        App().Start();
+        test::ShowActive(&App().Frame());
+        WhenModal(c.act);
+        QTest::mouseClick(Menu().PtrFnt, Qt::LeftButton);
+        EXPECT_TRUE(Menu().isVisible()) << c.what;
+        EXPECT_EQ(App().State().CurrencySymbol, c.symbol) << c.what;
+        EXPECT_EQ(Menu().MyName->isVisible(), *c.name != '\0') << c.what;
+        const auto saved = LoadPersonalSettings(QFile::encodeName(SettingsFile()).toStdString());
+        ASSERT_TRUE(saved.has_value()) << c.what;
+        EXPECT_EQ(saved->currencySymbol, c.symbol) << c.what;
+        EXPECT_EQ(saved->userName, c.name) << c.what;
+    }
 }
 
 TEST_F(Program, TheLargeLayoutNeedsHeightAndRoomForTheForm) {
@@ -397,37 +427,6 @@ TEST_F(Program, FOneOpensTheTopicOfTheControlWithTheFocus) {
     });
     QTest::mouseClick(Menu().PtrFnt, Qt::LeftButton);
     EXPECT_EQ(Recorded().helpTopics, (std::vector<QString>{"CompMort", "InSy"}));
-}
-
-TEST_F(Program, AnAccessKeyMovesTheFocusBeforeItClicks) {
-    App().Start();
-    test::ShowActive(&App().Frame());
-    WhenModal([&](QWidget* form) {
-        auto* symbol = Find<QLineEdit>(form, "InSy");
-        symbol->setFocus(Qt::TabFocusReason);
-        QTRY_VERIFY_WITH_TIMEOUT(symbol->hasFocus(), 2000);
-        QTest::keyClicks(symbol, "GBP");
-        // Alt+X presses "Exit to Menu": the symbol box is left (and stores) first.
-        QTest::keyClick(form, Qt::Key_X, Qt::AltModifier);
-        EXPECT_EQ(App().State().CurrencySymbol, "GBP");
-        QTRY_VERIFY_WITH_TIMEOUT(!form->isVisible(), 2000);
-    });
-    QTest::mouseClick(Menu().PtrFnt, Qt::LeftButton);
-    EXPECT_EQ(App().State().CurrencySymbol, "GBP");
-}
-
-TEST_F(Program, EscapeLeavesTheSettingsFormWithoutWipingTheSymbol) {
-    ASSERT_TRUE(test::WriteFile(SettingsFile(), "0,\"\",\"EUR\",0\r\n"));
-    App().Start();
-    WhenModal([&](QWidget* form) {
-        auto* symbol = Find<QLineEdit>(form, "InSy");
-        symbol->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(symbol, Qt::Key_Escape);
-        QTRY_VERIFY_WITH_TIMEOUT(!form->isVisible(), 2000);
-    });
-    QTest::mouseClick(Menu().PtrFnt, Qt::LeftButton);
-    EXPECT_EQ(App().State().CurrencySymbol, "EUR");
-    EXPECT_TRUE(Menu().isVisible());
 }
 
 }  // namespace
