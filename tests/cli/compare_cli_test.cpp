@@ -78,6 +78,8 @@ TEST(CompareCli, BadOptionsExitWithStatus2) {
         "compare --row '--bogus 1'",
         "compare --row '--currency €'",
         "compare --row '--extra 30:100'",
+        "compare --row '--years 1e9'",
+        "compare --row '--years nan'",
         "compare --row '' --format csv",
     };
     for (const char* args : cases) {
