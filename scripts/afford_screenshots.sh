@@ -9,5 +9,5 @@ for dpi in 96 144; do
   [ "$dpi" = 96 ] || suffix="-${dpi}dpi"
   LANG=en_US.UTF-8 AMORTIX_SCREENSHOTS="$PWD/docs/screenshots" AMORTIX_SCREENSHOT_SUFFIX="$suffix" \
     QT_FONT_DPI=$dpi QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1600x1000x24" \
-    "$build/tests/gui/amortix_screenshots" --gtest_filter='AffordScreenshots.*'
+    "$build/tools/screenshots/amortix_screenshots" --gtest_filter='AffordScreenshots.*'
 done

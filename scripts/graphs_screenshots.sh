@@ -10,5 +10,5 @@ for dpi in 96 144; do
   LANG=en_US.UTF-8 AMORTIX_SCREENSHOTS="$PWD/docs/screenshots" AMORTIX_SCREENSHOT_SUFFIX="$suffix" \
     QT_QPA_PLATFORM=xcb QT_FONT_DPI=$dpi \
     xvfb-run -a -s "-screen 0 2400x1600x24" \
-    "$build/tests/gui/amortix_screenshots" --gtest_filter='GraphScreenshots.*'
+    "$build/tools/screenshots/amortix_screenshots" --gtest_filter='GraphScreenshots.*'
 done

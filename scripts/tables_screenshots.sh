@@ -6,4 +6,4 @@ cd "$(dirname "$0")/.."
 build=${1:-build/release}
 LANG=en_US.UTF-8 AMORTIX_SCREENSHOTS="$PWD/docs/screenshots" QT_QPA_PLATFORM=xcb \
   xvfb-run -a -s "-screen 0 1600x1000x24" \
-  "$build/tests/gui/amortix_screenshots" --gtest_filter='TablesScreenshots.*'
+  "$build/tools/screenshots/amortix_screenshots" --gtest_filter='TablesScreenshots.*'

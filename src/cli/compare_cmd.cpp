@@ -46,8 +46,7 @@ ComparisonInputs RowInputs(const TableOptions& o, const std::string& currency,
     ComparisonInputs in;  // the screen's opening figures
     in.principal = o.principal.value_or(in.principal);
     in.ratePercent = o.rate.value_or(in.ratePercent);
-    in.years = o.years.value_or(in.years);
-    if (in.years > 1000) throw UsageError("--years: out of range");
+    in.years = MortgageYears(o.years.value_or(in.years));
     in.compounding = CompoundingText(o.compounding);
     in.frequency = FrequencyText(o.frequency);
     in.dayBasis = DayBasisFrom(o);

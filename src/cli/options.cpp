@@ -98,6 +98,14 @@ DayBasis DayBasisFrom(const TableOptions& o) {
     return DayBasis::Preset(3);
 }
 
+double MortgageYears(double years) {
+    // Far enough beyond the limit to reach the calculation's own message,
+    // near enough for the 16-bit counts of the additional payments.
+    constexpr double kNoPeriodYears = 25 * kMortgageYearLimit;
+    if (!(years <= kNoPeriodYears)) throw UsageError("--years: out of range");
+    return years;
+}
+
 AdditionalPayments AdditionalPaymentsFrom(const TableOptions& o, double years,
                                           std::vector<Message>& messages) {
     AdditionalPayments extra;

@@ -61,6 +61,12 @@ std::string CompoundingText(const std::string& name);
 std::string FrequencyText(const std::string& name);
 DayBasis DayBasisFrom(const TableOptions& options);
 
+// A mortgage's --years: a period beyond the engine's limit is handed on, so
+// the calculation reports it as the screen does (message 5); one that cannot
+// be a period at all (beyond kMortgageYearLimit by far, or not a number) is a
+// usage error.
+double MortgageYears(double years);
+
 // Fills the additional payments for a period of `years`; messages the screen
 // would raise (PercentLimit above 100) are appended to `messages`.
 AdditionalPayments AdditionalPaymentsFrom(const TableOptions& options, double years,

@@ -49,8 +49,7 @@ Prepared Prepare(const ScheduleOptions& o) {
         in.years = term.years;
     } else {
         if (o.table.months) throw UsageError("--months is for loans; a mortgage's period is --years");
-        in.years = o.table.years.value_or(opened.years);
-        if (in.years > 1000) throw UsageError("--years: out of range");
+        in.years = MortgageYears(o.table.years.value_or(opened.years));
     }
     in.compounding = CompoundingText(o.table.compounding);
     in.frequency = FrequencyText(o.table.frequency);

@@ -108,6 +108,8 @@ TEST(Cli, BadOptionsExitTwoAndPrintNothing) {
         "compare --row '--bogus 1'",
         "compare --row '--currency \u20ac'",
         "compare --row '--extra 30:100'",
+        "compare --row '--years 1e9'",
+        "compare --row '--years nan'",
         "compare --row '' --format csv",
     };
     for (const char* args : cases) {

@@ -82,6 +82,10 @@ inline QJsonObject CliJson(const QStringList& arguments) {
     return QJsonDocument::fromJson(CliOutput(arguments + QStringList{"--format", "json"})).object();
 }
 
+inline QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 inline bool WriteFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return false;

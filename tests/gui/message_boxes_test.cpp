@@ -18,9 +18,8 @@ using test::Find;
 using test::WhenModal;
 
 // Reads the message on screen, then presses its exit button.
-std::function<void(QWidget*)> ReadAndExit(QString& text, QString& title) {
-    return [&text, &title](QWidget* box) {
-        title = box->windowTitle();
+std::function<void(QWidget*)> ReadAndExit(QString& text) {
+    return [&text](QWidget* box) {
         text = Find<QPlainTextEdit>(box, "TextMsg")->toPlainText();
         QTest::mouseClick(Find<QPushButton>(box, "AMsgExit"), Qt::LeftButton);
     };
@@ -34,25 +33,24 @@ class MessageBoxes : public ::testing::Test {
 };
 
 TEST_F(MessageBoxes, TwoMessagesInARowShowTheirOwnTexts) {
-    QString first, second, title;
-    WhenModal(ReadAndExit(first, title));
+    QString first, second;
+    WhenModal(ReadAndExit(first));
     interaction.ShowMessage(Message::YearsLimit);
     EXPECT_EQ(state.MessageNumber, 5);
-    WhenModal(ReadAndExit(second, title));
+    WhenModal(ReadAndExit(second));
     interaction.ShowMessage(Message::NoData);
     EXPECT_EQ(first, "Wrong entry, 40 Years limit.");
     EXPECT_EQ(second, "No Data to work with. Calculate.");
-    EXPECT_EQ(title, "Help");
     EXPECT_EQ(state.MessageNumber, 7);
 }
 
 TEST_F(MessageBoxes, MessageThirtyCarriesTodaysShortDateAndUnknownNumbersShowNothing) {
-    QString text, title;
-    WhenModal(ReadAndExit(text, title));
+    QString text;
+    WhenModal(ReadAndExit(text));
     interaction.ShowMessage(Message::DateFormat);
     EXPECT_EQ(text, "Correct date format is " +
                         QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
-    WhenModal(ReadAndExit(text, title));
+    WhenModal(ReadAndExit(text));
     interaction.ShowMessage(static_cast<Message>(6));
     EXPECT_EQ(text, "");
 }
@@ -72,9 +70,8 @@ TEST_F(MessageBoxes, QuestionAnswers) {
         {Question::PrintInColor, nullptr, 2, " Print in Color."},
     };
     for (const auto& c : cases) {
-        QString label, title;
+        QString label;
         WhenModal([&](QWidget* box) {
-            title = box->windowTitle();
             label = Find<QLabel>(box, "Label1")->text();
             if (c.button)
                 QTest::mouseClick(Find<QPushButton>(box, c.button), Qt::LeftButton);
@@ -85,31 +82,12 @@ TEST_F(MessageBoxes, QuestionAnswers) {
         EXPECT_EQ(interaction.AskQuestion(c.question), c.expected) << QuestionNumber(c.question);
         EXPECT_EQ(state.QuestionNumber, c.expected);
         EXPECT_EQ(label, c.text);
-        EXPECT_EQ(title, "Help");
     }
 }
 
-TEST_F(MessageBoxes, BoxesSitAtTheirOffsetsFromTheFrame) {
+// Near the frame's right edge a box moves back inside the frame.
+TEST_F(MessageBoxes, ABoxStaysInsideANarrowFrame) {
     frame.move(40, 30);
-    frame.resize(TwipsToPixels(&frame, QSize(14000, 11000)));
-    struct Case {
-        int layout;
-        QPoint twips;
-    };
-    for (const Case& c :
-         {Case{kLayoutSmall, {3600, 2000}}, Case{kLayoutLarge, {4650, 3000}}, Case{0, {3600, 2000}}}) {
-        state.FrameLayoutSize = c.layout;
-        QPoint where;
-        WhenModal([&](QWidget* box) {
-            where = box->pos();
-            box->close();
-        });
-        interaction.ShowMessage(Message::NothingToPrint);
-        // Within the few pixels of a window border.
-        EXPECT_LE((where - (QPoint(40, 30) + TwipsToPixels(&frame, c.twips))).manhattanLength(), 4)
-            << c.layout;
-    }
-    // Near the frame's right edge the box moves back inside the frame.
     frame.resize(TwipsToPixels(&frame, QSize(5000, 11000)));
     state.FrameLayoutSize = kLayoutSmall;
     QRect box;
@@ -119,23 +97,6 @@ TEST_F(MessageBoxes, BoxesSitAtTheirOffsetsFromTheFrame) {
     });
     interaction.ShowMessage(Message::NothingToPrint);
     EXPECT_NEAR(box.right(), frame.frameGeometry().right(), 4);
-    EXPECT_LT(box.left(), frame.frameGeometry().left() + TwipsToPixelsX(&frame, 3600));
-}
-
-TEST(RecordingInteraction, RecordsMessagesAndAnswersFromItsQueue) {
-    AppState state;
-    RecordingInteraction interaction(state);
-    int numberSeen = 0;
-    interaction.onMessage = [&](int) { numberSeen = state.MessageNumber; };
-    interaction.ShowMessage(Message::TermReset);
-    EXPECT_EQ(numberSeen, 34);
-    interaction.answers = {6, 0, std::nullopt};
-    EXPECT_EQ(interaction.AskQuestion(Question::ContinuePrintout), 6);
-    EXPECT_EQ(interaction.AskQuestion(Question::PrintInColor), 0);
-    EXPECT_EQ(interaction.AskQuestion(Question::ContinuePrintout), 1);
-    EXPECT_EQ(interaction.AskQuestion(Question::PrintInColor), 2);  // empty queue: closed
-    EXPECT_EQ(interaction.messages, std::vector<int>{34});
-    EXPECT_EQ(interaction.questions, (std::vector<int>{1, 2, 1, 2}));
 }
 
 }  // namespace

@@ -62,7 +62,6 @@ class EntryScreen : public ::testing::Test {
         years.kind = NumericEntry::Kind::Whole;
         years.clearResults = clear;
         years.next = compounding;
-        years.onChoose = [this] { ++termChoices; };
         years.store = [this](double v) {
             state.TableInputs.years = v;
             return QString::fromStdString(amortix::TermBoxText(v));
@@ -99,7 +98,6 @@ class EntryScreen : public ::testing::Test {
     QPlainTextEdit* help = nullptr;
     QPushButton* calc = nullptr;
     int clears = 0;
-    int termChoices = 0;
 };
 
 TEST_F(EntryScreen, KeysAgainstTheDecimalLimits) {
@@ -247,24 +245,6 @@ TEST_F(EntryScreen, NothingCanBePastedAndTheClipboardIsKept) {
         Enter(calc);
         EXPECT_EQ(QGuiApplication::clipboard()->text(), "999") << name;
     }
-}
-
-TEST_F(EntryScreen, ChoosingAListEntryMarksTheBoxEdited) {
-    Enter(rate);
-    state.EntryEdited = 0;
-    clears = 0;
-    rate->setCurrentIndex(3);
-    emit rate->activated(3);
-    EXPECT_EQ(clears, 1);
-    EXPECT_EQ(state.EntryEdited, 1);
-    Enter(principal);
-    EXPECT_EQ(state.TableInputs.ratePercent, 9.0);
-    EXPECT_EQ(TextOf(rate), "         9.000%");
-
-    Enter(term);
-    emit term->activated(2);
-    EXPECT_EQ(termChoices, 1);
-    EXPECT_EQ(state.EntryEdited, 1);
 }
 
 TEST_F(EntryScreen, DropDownListsTakeNoTyping) {

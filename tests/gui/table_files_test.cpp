@@ -22,11 +22,6 @@ namespace {
 using amortix::TablesMode;
 using test::WhenModal;
 
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 class TableFiles : public test::TablesProgram {
   protected:
     void SetUp() override {
@@ -186,7 +181,7 @@ TEST_F(TableFiles, FailuresShowTheirMessageAndChangeNothing) {
     SetEveryField(TablesMode::Mortgage);
     const QString good = Path("good.qmd");
     SaveAs(good);
-    const QByteArray goodBytes = ReadAll(good);
+    const QByteArray goodBytes = test::ReadAll(good);
     ASSERT_FALSE(goodBytes.isEmpty());
     ASSERT_TRUE(test::WriteFile(Path("truncated.qmd"), goodBytes.left(goodBytes.size() - 12)));
     ASSERT_TRUE(test::WriteFile(Path("binary.qmd"), QByteArray("\x7f"
@@ -226,7 +221,7 @@ TEST_F(TableFiles, FailuresShowTheirMessageAndChangeNothing) {
         // A failed save keeps the name; a failed open forgets it.
         EXPECT_EQ(files->Names().mortgage, c.save ? good : "") << c.what;
     }
-    EXPECT_EQ(ReadAll(Path("locked/kept.qmd")), goodBytes.left(20));
+    EXPECT_EQ(test::ReadAll(Path("locked/kept.qmd")), goodBytes.left(20));
     ::chmod(QFile::encodeName(Path("locked")).constData(), 0755);
 }
 
@@ -236,7 +231,7 @@ TEST_F(TableFiles, FirstPaymentDateReadsTheSameUnderEveryLocale) {
     Calculate();
     files->SetLocale(QLocale(QLocale::English, QLocale::UnitedStates));
     SaveAs(Path("iso.qmd"));
-    QByteArray britishBytes = ReadAll(Path("iso.qmd"));
+    QByteArray britishBytes = test::ReadAll(Path("iso.qmd"));
     ASSERT_TRUE(britishBytes.contains("\"2026-05-06\""));
     britishBytes.replace("2026-05-06", "06/05/2026");
     ASSERT_TRUE(test::WriteFile(Path("british.qmd"), britishBytes));

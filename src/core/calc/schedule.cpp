@@ -98,7 +98,7 @@ void Run(const ScheduleInputs& in, ScheduleResult& out) {
     out.frequencyClass = freq->frequencyClass;
     const bool allPayments = in.view == ScheduleView::AllPayments;
 
-    if (in.mode == TablesMode::Mortgage && T >= 41) {
+    if (in.mode == TablesMode::Mortgage && T >= kMortgageYearLimit + 1) {
         out.messages.push_back(Message::YearsLimit);
         return;
     }

@@ -19,6 +19,10 @@ inline constexpr int kScheduleRows = 2101;  // rows 0..2100
 inline constexpr int kYearRows = 46;        // rows 0..45
 inline constexpr int kGridColumns = 6;
 
+// The longest mortgage period in years. The period boxes correct a longer one
+// to it; a calculation refuses a period of a year more or longer (message 5).
+inline constexpr double kMortgageYearLimit = 40;
+
 enum class TablesMode : std::int16_t { Mortgage = 1, PersonalLoan = 2 };
 enum class ScheduleView : std::int16_t { Closed = 0, Annual = 1, AllPayments = 2 };
 

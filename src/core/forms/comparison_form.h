@@ -24,7 +24,7 @@ inline constexpr const char* kComparisonLabel6 = " Frequency and type of     eac
 inline constexpr const char* kComparisonLabel8 = "*  Additional  Payments  Applied";
 inline constexpr const char* kComparisonLabel9 = " Interest  rate     factor.";
 inline constexpr const char* kComparisonLabel10 = " Days       in year.";
-inline constexpr double kComparisonYearLimit = 40;
+inline constexpr double kComparisonYearLimit = kMortgageYearLimit;
 
 // The box texts and lists the screen opens with.
 struct ComparisonStart {

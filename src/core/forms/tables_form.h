@@ -29,8 +29,8 @@ TablesDefaults DefaultsFor(TablesMode mode, std::string_view currencySymbol);
 std::string CompoundingForSetting(int compoundSetting);
 
 // The period box's limits: a mortgage's years, a loan's months.
-inline constexpr double kTermYearLimit = 40;
-inline constexpr double kTermMonthLimit = 480;
+inline constexpr double kTermYearLimit = kMortgageYearLimit;
+inline constexpr double kTermMonthLimit = 12 * kMortgageYearLimit;
 
 // Leaving the period box: the value stored in years, the text shown and the
 // message raised when the limit corrected it.
