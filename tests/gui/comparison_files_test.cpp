@@ -32,26 +32,10 @@ std::vector<QStringList> Texts(const QJsonArray& rows) {
     return out;
 }
 
-class ComparisonFiles : public test::ComparisonProgram {
+class ComparisonFiles : public test::FilesProgram<test::ComparisonProgram> {
   protected:
-    void SetUp() override {
-        ComparisonProgram::SetUp();
-        files = FileCommands::Of(app->Frame());
-        ASSERT_NE(files, nullptr);
-        auto recording = std::make_unique<RecordingFileDialog>();
-        dialog = recording.get();
-        files->SetDialog(std::move(recording));
-    }
-
-    QString Path(const QString& name) const { return dir.filePath(name); }
-    void SaveAs(const QString& path) {
-        dialog->answers.push_back(path);
-        Click(c->CSaveFile);
-    }
-    void OpenFrom(const QString& path) {
-        dialog->answers.push_back(path);
-        Click(c->CLoadFile);
-    }
+    void SaveAs(const QString& path) { ClickNaming(c->CSaveFile, path); }
+    void OpenFrom(const QString& path) { ClickNaming(c->CLoadFile, path); }
     QStringList Shown() const { return test::ShownOn(&app->Frame(), c); }
 
     // Five rows: additional payments on three (a "*" retirement year), a
@@ -87,10 +71,6 @@ class ComparisonFiles : public test::ComparisonProgram {
         QApplication::processEvents();
         return title;
     }
-
-    QTemporaryDir dir;
-    FileCommands* files = nullptr;
-    RecordingFileDialog* dialog = nullptr;
 };
 
 TEST_F(ComparisonFiles, SavedComparisonOpensInAFreshScreenAsShownAndGoesOn) {

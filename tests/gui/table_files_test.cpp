@@ -22,26 +22,10 @@ namespace {
 using amortix::TablesMode;
 using test::WhenModal;
 
-class TableFiles : public test::TablesProgram {
+class TableFiles : public test::FilesProgram<test::TablesProgram> {
   protected:
-    void SetUp() override {
-        TablesProgram::SetUp();
-        files = FileCommands::Of(app->Frame());
-        ASSERT_NE(files, nullptr);
-        auto recording = std::make_unique<RecordingFileDialog>();
-        dialog = recording.get();
-        files->SetDialog(std::move(recording));
-    }
-
-    QString Path(const QString& name) const { return dir.filePath(name); }
-    void SaveAs(const QString& path) {
-        dialog->answers.push_back(path);
-        Click(s->MSaveFile);
-    }
-    void OpenFrom(const QString& path) {
-        dialog->answers.push_back(path);
-        Click(s->MLoadFile);
-    }
+    void SaveAs(const QString& path) { ClickNaming(s->MSaveFile, path); }
+    void OpenFrom(const QString& path) { ClickNaming(s->MLoadFile, path); }
 
     // Every input away from its default: typed and chosen in the boxes, and
     // what the settings dialogs leave in the state.
@@ -72,10 +56,6 @@ class TableFiles : public test::TablesProgram {
     }
 
     QStringList Shown() const { return test::ShownOn(&app->Frame(), s); }
-
-    QTemporaryDir dir;
-    FileCommands* files = nullptr;
-    RecordingFileDialog* dialog = nullptr;
 };
 
 TEST_F(TableFiles, SavedTableOpensAsItWasShownInEitherKind) {

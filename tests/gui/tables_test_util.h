@@ -109,4 +109,28 @@ class TablesProgram : public ::testing::Test {
     TablesScreen* s = nullptr;
 };
 
+// A program whose Save File and Open File take their names from a queue, with
+// a folder for the files.
+template <class Program>
+class FilesProgram : public Program {
+  protected:
+    void SetUp() override {
+        Program::SetUp();
+        files = FileCommands::Of(this->app->Frame());
+        ASSERT_NE(files, nullptr);
+        dialog = dynamic_cast<RecordingFileDialog*>(&files->Dialog());
+        ASSERT_NE(dialog, nullptr);
+    }
+    QString Path(const QString& name) const { return dir.filePath(name); }
+    // Clicks Save File or Open File with `path` as the name chosen.
+    void ClickNaming(QWidget* button, const QString& path) {
+        dialog->answers.push_back(path);
+        Program::Click(button);
+    }
+
+    QTemporaryDir dir;
+    FileCommands* files = nullptr;
+    RecordingFileDialog* dialog = nullptr;
+};
+
 }  // namespace amortix::gui::test

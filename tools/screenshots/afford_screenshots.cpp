@@ -2,35 +2,13 @@
 // AMORTIX_SCREENSHOTS names a folder; scripts/afford_screenshots.sh runs them
 // under Xvfb at 96 and 144 DPI.
 
-#include <QDir>
-#include <QImage>
-
 #include "afford_test_util.h"
+#include "screenshots.h"
 
 namespace amortix::gui {
 namespace {
 
-class AffordScreenshots : public test::AffordProgram {
-  protected:
-    void SetUp() override {
-        folder_ = qEnvironmentVariable("AMORTIX_SCREENSHOTS");
-        if (folder_.isEmpty()) GTEST_SKIP() << "AMORTIX_SCREENSHOTS names no folder";
-        suffix_ = qEnvironmentVariable("AMORTIX_SCREENSHOT_SUFFIX");
-        QDir().mkpath(folder_);
-        AffordProgram::SetUp();
-    }
-
-    void Save(const QString& name) {
-        for (int i = 0; i < 10; ++i) {
-            QApplication::processEvents();
-            QTest::qWait(20);
-        }
-        EXPECT_TRUE(app->Frame().grab().toImage().save(QDir(folder_).filePath(name + suffix_ + ".png")));
-    }
-
-    QString folder_;
-    QString suffix_;
-};
+using AffordScreenshots = test::Screenshots<test::AffordProgram>;
 
 TEST_F(AffordScreenshots, EachOptionAndAFailure) {
     OpenAfford();

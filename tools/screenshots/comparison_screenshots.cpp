@@ -2,34 +2,13 @@
 // AMORTIX_SCREENSHOTS names a folder; scripts/comparison_screenshots.sh runs
 // them under Xvfb at 96 and 144 DPI.
 
-#include <QDir>
-#include <QImage>
-
 #include "comparison_test_util.h"
+#include "screenshots.h"
 
 namespace amortix::gui {
 namespace {
 
-class ComparisonScreenshots : public test::ComparisonProgram {
-  protected:
-    void SetUp() override {
-        folder_ = qEnvironmentVariable("AMORTIX_SCREENSHOTS");
-        if (folder_.isEmpty()) GTEST_SKIP() << "AMORTIX_SCREENSHOTS names no folder";
-        QDir().mkpath(folder_);
-        ComparisonProgram::SetUp();
-    }
-
-    void Save(const QString& name) {
-        for (int i = 0; i < 10; ++i) {
-            QApplication::processEvents();
-            QTest::qWait(20);
-        }
-        const QString file = name + qEnvironmentVariable("AMORTIX_SCREENSHOT_SUFFIX") + ".png";
-        EXPECT_TRUE(app->Frame().grab().save(QDir(folder_).filePath(file)));
-    }
-
-    QString folder_;
-};
+using ComparisonScreenshots = test::Screenshots<test::ComparisonProgram>;
 
 TEST_F(ComparisonScreenshots, EightRowsAndTheQuickHelp) {
     OpenComparison();

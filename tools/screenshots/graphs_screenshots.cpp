@@ -3,33 +3,15 @@
 // AMORTIX_SCREENSHOTS names a folder; scripts/graphs_screenshots.sh runs them
 // under Xvfb at 96 and 144 DPI.
 
-#include <QDir>
-#include <QImage>
-
 #include "comparison_test_util.h"
 #include "graphs/graph_window.h"
+#include "screenshots.h"
 
 namespace amortix::gui {
 namespace {
 
-class GraphScreenshots : public test::ComparisonProgram {
+class GraphScreenshots : public test::Screenshots<test::ComparisonProgram> {
   protected:
-    void SetUp() override {
-        folder_ = qEnvironmentVariable("AMORTIX_SCREENSHOTS");
-        if (folder_.isEmpty()) GTEST_SKIP() << "AMORTIX_SCREENSHOTS names no folder";
-        QDir().mkpath(folder_);
-        ComparisonProgram::SetUp();
-    }
-
-    void Save(const QString& name) {
-        for (int i = 0; i < 10; ++i) {
-            QApplication::processEvents();
-            QTest::qWait(20);
-        }
-        const QString file = name + qEnvironmentVariable("AMORTIX_SCREENSHOT_SUFFIX") + ".png";
-        EXPECT_TRUE(app->Frame().grab().save(QDir(folder_).filePath(file)));
-    }
-
     // Both drawings of the graph window now open, then back to its screen.
     void SaveBoth(const char* name, const QString& prefix) {
         GraphWindow* w = app->Frame().findChild<GraphWindow*>(name);
@@ -39,8 +21,6 @@ class GraphScreenshots : public test::ComparisonProgram {
         Save(prefix + "-3d");
         Click(w->ExitBut);
     }
-
-    QString folder_;
 };
 
 TEST_F(GraphScreenshots, FortyYearScheduleAndEightComparisonRows) {

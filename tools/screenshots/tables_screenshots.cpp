@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 
+#include "screenshots.h"
 #include "shell/short_date.h"
 #include "tables/additional_payments_dialog.h"
 #include "tables/date_dialog.h"
@@ -19,21 +20,11 @@
 namespace amortix::gui {
 namespace {
 
-class TablesScreenshots : public test::TablesProgram {
+class TablesScreenshots : public test::Screenshots<test::TablesProgram> {
   protected:
-    void SetUp() override {
-        folder_ = qEnvironmentVariable("AMORTIX_SCREENSHOTS");
-        if (folder_.isEmpty()) GTEST_SKIP() << "AMORTIX_SCREENSHOTS names no folder";
-        QDir().mkpath(folder_);
-        TablesProgram::SetUp();
-    }
-
     // The frame with `dialogs` over it, as they sit on the screen.
     void Save(const QString& name, std::initializer_list<QWidget*> dialogs = {}) {
-        for (int i = 0; i < 10; ++i) {
-            QApplication::processEvents();
-            QTest::qWait(20);
-        }
+        Settle();
         QWidget& frame = app->Frame();
         QRect area = frame.geometry();
         for (QWidget* d : dialogs) area |= d->geometry();
@@ -48,7 +39,7 @@ class TablesScreenshots : public test::TablesProgram {
             painter.drawRect(QRect(at, d->size()).adjusted(0, 0, -1, -1));
         }
         painter.end();
-        EXPECT_TRUE(image.save(QDir(folder_).filePath(name + ".png")));
+        EXPECT_TRUE(image.save(FileFor(name)));
     }
 
     void Inputs(const char* principal, const char* rate, const char* term, int compounding, int frequency) {
@@ -64,8 +55,6 @@ class TablesScreenshots : public test::TablesProgram {
         test::WhenModal([](QWidget* modal) { static_cast<QDialog*>(modal)->accept(); });
         Click(s->MDateNumber);
     }
-
-    QString folder_;
 };
 
 TEST_F(TablesScreenshots, Mortgage) {
