@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QSet>
 #include <QStyle>
 
 #include <algorithm>
@@ -289,10 +290,26 @@ int GridWidget::CellTwipsFor(const QString& text) const {
 }
 
 void GridWidget::WidenColumnsToTexts() {
+    const QFontMetrics metrics = fontMetrics();
+    // Measuring thousands of texts takes longer than the whole calculation.
+    // Each digit stands in for the widest one, so a column of figures comes
+    // down to a handful of shapes, each measured once; a shape is never
+    // narrower than the texts it stands for.
+    QChar widestDigit('0');
+    for (char digit = '1'; digit <= '9'; ++digit)
+        if (metrics.horizontalAdvance(QChar(digit)) > metrics.horizontalAdvance(widestDigit))
+            widestDigit = QChar(digit);
+    QSet<QString> shapes;
     for (int c = 0; c < Cols(); ++c) {
+        shapes.clear();
+        for (int r = 1; r < Rows(); ++r) {
+            QString shape = model_.Text(r, c);
+            for (QChar& ch : shape)
+                if (ch.isDigit()) ch = widestDigit;
+            shapes.insert(shape);
+        }
         int widest = 0;
-        for (int r = 1; r < Rows(); ++r)
-            widest = std::max(widest, fontMetrics().horizontalAdvance(model_.Text(r, c)));
+        for (const QString& shape : shapes) widest = std::max(widest, metrics.horizontalAdvance(shape));
         const int twips = CellTwipsFor(QString()) + PixelsToTwipsX(this, widest);
         if (twips > ColWidth(c)) SetColWidth(c, twips);
     }
