@@ -6,38 +6,19 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QComboBox>
-#include <QPushButton>
-#include <QTemporaryDir>
-
-#include <memory>
 
 #include "compare/comparison_screen.h"
-#include "shell/app_state.h"
-#include "shell/application.h"
 #include "shell/grid_widget.h"
-#include "shell/interaction.h"
-#include "shell/main_frame.h"
-#include "shell/main_menu.h"
+#include "window_bench.h"
 
 namespace {
 
 using namespace amortix::gui;
 
-struct Program {
-    QTemporaryDir folder;
-    std::unique_ptr<Application> app;
-    ComparisonScreen* screen = nullptr;
+struct Program : amortix::bench::WindowProgram<ComparisonScreen> {
     amortix::ComparisonState sevenRows;
 
-    Program() {
-        app = std::make_unique<Application>(folder.path(), [](AppState& state, QWidget*) {
-            return std::make_unique<RecordingInteraction>(state);
-        });
-        app->Start();
-        app->Menu().CompMort->click();
-        QApplication::processEvents();
-        screen = app->Frame().findChild<ComparisonScreen*>(kComparisonScreen);
+    Program() : WindowProgram(&MainMenu::CompMort, kComparisonScreen) {
         amortix::ComparisonForm& form = screen->Form();
         form.EnterPrincipal(250000);
         form.EnterRate(6.5);
@@ -76,13 +57,3 @@ void BM_CalculateToPaintedRow(benchmark::State& state) {
 BENCHMARK(BM_CalculateToPaintedRow)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication qt(argc, argv);
-    QApplication::setStyle("Fusion");
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

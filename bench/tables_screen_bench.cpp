@@ -5,44 +5,18 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QComboBox>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTemporaryDir>
 
-#include <memory>
-
-#include "shell/app_state.h"
-#include "shell/application.h"
 #include "shell/grid_widget.h"
-#include "shell/interaction.h"
-#include "shell/main_frame.h"
-#include "shell/main_menu.h"
 #include "tables/tables_screen.h"
+#include "window_bench.h"
 
 namespace {
 
 using namespace amortix::gui;
 
-struct Program {
-    QTemporaryDir folder;
-    std::unique_ptr<Application> app;
-    TablesScreen* screen = nullptr;
-
-    Program() {
-        app = std::make_unique<Application>(folder.path(), [](AppState& state, QWidget*) {
-            return std::make_unique<RecordingInteraction>(state);
-        });
-        app->Start();
-        app->Menu().MortCalc->click();
-        QApplication::processEvents();
-        screen = app->Frame().findChild<TablesScreen*>(kTablesScreen);
-        AppState& state = app->State();
-        state.TableInputs.principal = 250000;
-        state.TableInputs.ratePercent = 6.5;
-        state.TableInputs.years = 40;
-        screen->FreqPmt->setCurrentIndex(3);  // every week
-        screen->Option1->click();             // all payments
+struct Program : amortix::bench::WindowProgram<TablesScreen> {
+    Program() : WindowProgram(&MainMenu::MortCalc, kTablesScreen) {
+        amortix::bench::LargestSchedule(*app, *screen);
         screen->View().ShowDates = true;
     }
 };
@@ -67,13 +41,3 @@ void BM_CalculateToPaintedGrid(benchmark::State& state) {
 BENCHMARK(BM_CalculateToPaintedGrid)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication qt(argc, argv);
-    QApplication::setStyle("Fusion");
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
