@@ -21,6 +21,7 @@
 #include "core/format/numfmt.h"
 #include "core/forms/tables_form.h"
 #include "shell/app_state.h"
+#include "shell/controls.h"
 #include "shell/interaction.h"
 #include "shell/look.h"
 #include "shell/main_frame.h"
@@ -42,35 +43,11 @@ QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* text) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    // The captions pad with runs of blanks to break their lines at one fixed
-    // width; as rich text the runs fold and the label wraps at its own width.
-    label->setTextFormat(Qt::RichText);
-    label->setWordWrap(true);
-    return label;
-}
-
 QLineEdit* MakeInputBox(QWidget* parent, const char* name) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
     box->setAlignment(Qt::AlignRight);
     return box;
-}
-
-QLineEdit* MakeResultBox(QWidget* parent, const char* name) {
-    QLineEdit* box = MakeInputBox(parent, name);
-    box->setReadOnly(true);
-    box->setFocusPolicy(Qt::NoFocus);
-    MarkAsResult(box);
-    return box;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
 }
 
 // A box's label names it for screen readers, without the padding blanks and
@@ -122,37 +99,37 @@ AffordScreen::AffordScreen(ScreenContext& context, Commands commands)
     // --- Conventional mortgage ------------------------------------------------
     Frame2 = new QGroupBox(amortix::kAffordFrame2, this);
     Frame2->setObjectName("Frame2");
-    Label16 = MakeLabel(Frame2, "Label16", amortix::kAffordLabel16);
+    Label16 = MakeCaption(Frame2, "Label16", amortix::kAffordLabel16);
     MFInPrincipal = MakeInputBox(Frame2, "MFInPrincipal");
-    Label17 = MakeLabel(Frame2, "Label17", amortix::kAffordLabel17);
+    Label17 = MakeCaption(Frame2, "Label17", amortix::kAffordLabel17);
     MFInRate = MakeInputBox(Frame2, "MFInRate");
-    Label18 = MakeLabel(Frame2, "Label18", amortix::kAffordLabel18);
+    Label18 = MakeCaption(Frame2, "Label18", amortix::kAffordLabel18);
     MFInTerm = MakeInputBox(Frame2, "MFInTerm");
-    Label19 = MakeLabel(Frame2, "Label19", amortix::kAffordLabel19);
+    Label19 = MakeCaption(Frame2, "Label19", amortix::kAffordLabel19);
     MFInMthPayment = MakeInputBox(Frame2, "MFInMthPayment");
-    Label7 = MakeLabel(Frame2, "Label7", amortix::kAffordLabel7);
+    Label7 = MakeCaption(Frame2, "Label7", amortix::kAffordLabel7);
     MFCompPeriod = new QComboBox(Frame2);
     MFCompPeriod->setObjectName("MFCompPeriod");
-    Label20 = MakeLabel(Frame2, "Label20", amortix::kAffordLabel20);
+    Label20 = MakeCaption(Frame2, "Label20", amortix::kAffordLabel20);
     TotalPmts = MakeResultBox(Frame2, "TotalPmts");
 
     // --- Accelerated mortgage -------------------------------------------------
     Frame3 = new QGroupBox(amortix::kAffordFrame3, this);
     Frame3->setObjectName("Frame3");
-    Label1 = MakeLabel(Frame3, "Label1", amortix::kAffordLabel1);
+    Label1 = MakeCaption(Frame3, "Label1", amortix::kAffordLabel1);
     MFFreqPmt = new QComboBox(Frame3);
     MFFreqPmt->setObjectName("MFFreqPmt");
-    Label2 = MakeLabel(Frame3, "Label2", amortix::kAffordLabel2);
+    Label2 = MakeCaption(Frame3, "Label2", amortix::kAffordLabel2);
     MFNumPmts = MakeResultBox(Frame3, "MFNumPmts");
-    Label3 = MakeLabel(Frame3, "Label3", amortix::kAffordLabel3);
+    Label3 = MakeCaption(Frame3, "Label3", amortix::kAffordLabel3);
     MFDaysinYear = MakeResultBox(Frame3, "MFDaysinYear");
-    Label6 = MakeLabel(Frame3, "Label6", amortix::kAffordLabel6);
+    Label6 = MakeCaption(Frame3, "Label6", amortix::kAffordLabel6);
     MFNumYrs = MakeResultBox(Frame3, "MFNumYrs");
-    Label8 = MakeLabel(Frame3, "Label8", amortix::kAffordLabel8);
+    Label8 = MakeCaption(Frame3, "Label8", amortix::kAffordLabel8);
     MFPiPmt = MakeResultBox(Frame3, "MFPiPmt");
-    Label4 = MakeLabel(Frame3, "Label4", amortix::kAffordLabel4);
+    Label4 = MakeCaption(Frame3, "Label4", amortix::kAffordLabel4);
     MFTotIntSaved = MakeResultBox(Frame3, "MFTotIntSaved");
-    Label21 = MakeLabel(Frame3, "Label21", amortix::kAffordLabel21);
+    Label21 = MakeCaption(Frame3, "Label21", amortix::kAffordLabel21);
     MFTotIntPaid = MakeResultBox(Frame3, "MFTotIntPaid");
 
     const std::pair<QLabel*, QWidget*> conventional[] = {{Label16, MFInPrincipal}, {Label17, MFInRate},

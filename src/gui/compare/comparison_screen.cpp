@@ -17,7 +17,9 @@
 
 #include "core/calc/rates.h"
 #include "core/forms/tables_form.h"
+#include "shell/accessibility.h"
 #include "shell/app_state.h"
+#include "shell/controls.h"
 #include "shell/grid_widget.h"
 #include "shell/interaction.h"
 #include "shell/look.h"
@@ -49,50 +51,13 @@ QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// A caption as a screen reader says it: without its padding blanks and
-// access-key marks.
-QString Spoken(const QString& caption) {
-    QString text = caption;
-    text.remove('&');
-    return text.simplified();
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* text) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    // The captions pad with runs of blanks to break their lines at one fixed
-    // width. Shown as rich text the runs fold into one blank and the label
-    // wraps at its own width, while text() keeps the caption exactly.
-    label->setTextFormat(Qt::RichText);
-    label->setWordWrap(true);
-    return label;
-}
-
-QLineEdit* MakeResultBox(QWidget* parent, const char* name, const QLabel* caption) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
-    box->setReadOnly(true);
-    box->setFocusPolicy(Qt::NoFocus);
-    box->setAlignment(Qt::AlignRight);
-    box->setAccessibleName(Spoken(caption->text()));
-    MarkAsResult(box);
-    return box;
-}
-
 template <class Box>
 Box* MakeInput(QWidget* parent, const char* name, QLabel* caption) {
     auto* box = new Box(parent);
     box->setObjectName(name);
-    box->setAccessibleName(Spoken(caption->text()));
+    box->setAccessibleName(SpokenCaption(caption->text()));
     caption->setBuddy(box);
     return box;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAccessibleName(Spoken(caption));
-    return button;
 }
 
 // The widest text each MCGrid1 column can hold; the currency symbol is put
@@ -141,39 +106,39 @@ ComparisonScreen::ComparisonScreen(ScreenContext& context, Commands commands)
     Interaction& interaction = context_.interaction;
 
     // --- Inputs -------------------------------------------------------------
-    Label1 = MakeLabel(this, "Label1", amortix::kComparisonLabel1);
+    Label1 = MakeCaption(this, "Label1", amortix::kComparisonLabel1);
     InPrincipal = MakeInput<QLineEdit>(this, "InPrincipal", Label1);
-    Label3 = MakeLabel(this, "Label3", amortix::kComparisonLabel3);
+    Label3 = MakeCaption(this, "Label3", amortix::kComparisonLabel3);
     InRate = MakeInput<QComboBox>(this, "InRate", Label3);
-    Label4 = MakeLabel(this, "Label4", amortix::kComparisonLabel4);
+    Label4 = MakeCaption(this, "Label4", amortix::kComparisonLabel4);
     InTerm = MakeInput<QComboBox>(this, "InTerm", Label4);
-    Label5 = MakeLabel(this, "Label5", amortix::kComparisonLabel5);
+    Label5 = MakeCaption(this, "Label5", amortix::kComparisonLabel5);
     ComPeriod = MakeInput<QComboBox>(this, "ComPeriod", Label5);
-    Label6 = MakeLabel(this, "Label6", amortix::kComparisonLabel6);
+    Label6 = MakeCaption(this, "Label6", amortix::kComparisonLabel6);
     FreqPmt = MakeInput<QComboBox>(this, "FreqPmt", Label6);
 
     // --- Results and the indicator ------------------------------------------
-    Label9 = MakeLabel(this, "Label9", amortix::kComparisonLabel9);
+    Label9 = MakeCaption(this, "Label9", amortix::kComparisonLabel9);
     PeriodicR = MakeResultBox(this, "PeriodicR", Label9);
-    Label10 = MakeLabel(this, "Label10", amortix::kComparisonLabel10);
+    Label10 = MakeCaption(this, "Label10", amortix::kComparisonLabel10);
     InDays = MakeResultBox(this, "InDays", Label10);
-    Label8 = MakeLabel(this, "Label8", amortix::kComparisonLabel8);
+    Label8 = MakeCaption(this, "Label8", amortix::kComparisonLabel8);
     MCAddPmtsOn = new QLabel(this);
     MCAddPmtsOn->setObjectName("MCAddPmtsOn");
     MCAddPmtsOn->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    MCAddPmtsOn->setAccessibleName(Spoken(Label8->text()));
+    MCAddPmtsOn->setAccessibleName(SpokenCaption(Label8->text()));
     MCAddPmtsOn->setToolTip("Red while additional payments are in force");
 
     // --- Grids --------------------------------------------------------------
     MCGrid1 = new GridWidget(this);
     MCGrid1->setObjectName("MCGrid1");
-    MCGrid1->setAccessibleName(Spoken(amortix::kComparisonCaption));
+    MCGrid1->setAccessibleName(SpokenCaption(amortix::kComparisonCaption));
     MCGrid2 = new GridWidget(this);
     MCGrid2->setObjectName("MCGrid2");
-    MCGrid2->setAccessibleName(Spoken(Label8->text()));
+    MCGrid2->setAccessibleName(SpokenCaption(Label8->text()));
     MCTextBox = new QPlainTextEdit(this);
     MCTextBox->setObjectName("MCTextBox");
-    MCTextBox->setAccessibleName(Spoken(kQuickHelpCaption));
+    MCTextBox->setAccessibleName(SpokenCaption(kQuickHelpCaption));
     MCTextBox->hide();
 
     // --- Buttons ------------------------------------------------------------
@@ -465,7 +430,7 @@ void ComparisonScreen::CloseQuickHelp() {
     }
     if (MCHelp->text() == kCloseHelpCaption) {
         MCHelp->setText(kQuickHelpCaption);
-        MCHelp->setAccessibleName(Spoken(kQuickHelpCaption));
+        MCHelp->setAccessibleName(SpokenCaption(kQuickHelpCaption));
         MCPrinter->setEnabled(true);
         CSaveFile->setEnabled(true);
         MCGraphs->setEnabled(true);
@@ -524,7 +489,7 @@ void ComparisonScreen::ToggleQuickHelp() {
         return;
     }
     MCHelp->setText(kCloseHelpCaption);
-    MCHelp->setAccessibleName(Spoken(kCloseHelpCaption));
+    MCHelp->setAccessibleName(SpokenCaption(kCloseHelpCaption));
     MCPrinter->setEnabled(false);
     CSaveFile->setEnabled(false);
     MCGraphs->setEnabled(false);

@@ -16,6 +16,7 @@
 #include "core/calc/rates.h"
 #include "core/forms/tables_form.h"
 #include "shell/app_state.h"
+#include "shell/controls.h"
 #include "shell/grid_widget.h"
 #include "shell/interaction.h"
 #include "shell/look.h"
@@ -46,33 +47,6 @@ QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    // The captions pad with runs of blanks to break their lines at one fixed
-    // width. Shown as rich text the runs fold into one blank and the label
-    // wraps at its own width, while text() keeps the caption exactly.
-    label->setTextFormat(Qt::RichText);
-    label->setWordWrap(true);
-    return label;
-}
-
-QLineEdit* MakeResultBox(QWidget* parent, const char* name) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
-    box->setReadOnly(true);
-    box->setFocusPolicy(Qt::NoFocus);
-    box->setAlignment(Qt::AlignRight);
-    MarkAsResult(box);
-    return box;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    return button;
-}
-
 }  // namespace
 
 TablesScreen::TablesScreen(ScreenContext& context, Commands commands)
@@ -82,19 +56,19 @@ TablesScreen::TablesScreen(ScreenContext& context, Commands commands)
     Interaction& interaction = context_.interaction;
 
     // --- Inputs -------------------------------------------------------------
-    Label1 = MakeLabel(this, "Label1", {});
+    Label1 = MakeCaption(this, "Label1", {});
     InPrincipal = new QLineEdit(this);
     InPrincipal->setObjectName("InPrincipal");
-    Label2 = MakeLabel(this, "Label2", {});
+    Label2 = MakeCaption(this, "Label2", {});
     InRate = new QComboBox(this);
     InRate->setObjectName("InRate");
-    Label3 = MakeLabel(this, "Label3", {});
+    Label3 = MakeCaption(this, "Label3", {});
     InTerm = new QComboBox(this);
     InTerm->setObjectName("InTerm");
-    Label6 = MakeLabel(this, "Label6", amortix::kTablesLabel6);
+    Label6 = MakeCaption(this, "Label6", amortix::kTablesLabel6);
     Comperiod = new QComboBox(this);
     Comperiod->setObjectName("Comperiod");
-    Label10 = MakeLabel(this, "Label10", amortix::kTablesLabel10);
+    Label10 = MakeCaption(this, "Label10", amortix::kTablesLabel10);
     FreqPmt = new QComboBox(this);
     FreqPmt->setObjectName("FreqPmt");
     Label1->setBuddy(InPrincipal);
@@ -104,21 +78,21 @@ TablesScreen::TablesScreen(ScreenContext& context, Commands commands)
     Label10->setBuddy(FreqPmt);
 
     // --- Results ------------------------------------------------------------
-    Label4 = MakeLabel(this, "Label4", " Principal + Interest   payment.");
+    Label4 = MakeCaption(this, "Label4", " Principal + Interest   payment.");
     InMonthPI = MakeResultBox(this, "InMonthPI");
-    Label16 = MakeLabel(this, "Label16", amortix::kLabel16Cleared);
+    Label16 = MakeCaption(this, "Label16", amortix::kLabel16Cleared);
     PPpercent = MakeResultBox(this, "PPpercent");
-    Label14 = MakeLabel(this, "Label14", " Interest rate        factor.");
+    Label14 = MakeCaption(this, "Label14", " Interest rate        factor.");
     PeriodicR = MakeResultBox(this, "PeriodicR");
-    Label15 = MakeLabel(this, "Label15", " Days          in year.");
+    Label15 = MakeCaption(this, "Label15", " Days          in year.");
     InDays = MakeResultBox(this, "InDays");
-    Label9 = MakeLabel(this, "Label9", " No. of payments   each year.");
+    Label9 = MakeCaption(this, "Label9", " No. of payments   each year.");
     NumPmtsYear = MakeResultBox(this, "NumPmtsYear");
-    Label11 = MakeLabel(this, "Label11", {});
+    Label11 = MakeCaption(this, "Label11", {});
     EndMortYear = MakeResultBox(this, "EndMortYear");
-    Label8 = MakeLabel(this, "Label8", {});
+    Label8 = MakeCaption(this, "Label8", {});
     AllPayments = MakeResultBox(this, "AllPayments");
-    Label5 = MakeLabel(this, "Label5", " Total interest       savings.");
+    Label5 = MakeCaption(this, "Label5", " Total interest       savings.");
     TotSavd = MakeResultBox(this, "TotSavd");
     // Each result is announced by its caption.
     for (const auto& [label, box] :
@@ -135,7 +109,7 @@ TablesScreen::TablesScreen(ScreenContext& context, Commands commands)
     AddPmtsOn->setAccessibleName("Additional payments in force");
 
     // --- Views and grid -----------------------------------------------------
-    Label12 = MakeLabel(this, "Label12", " Show payments.");
+    Label12 = MakeCaption(this, "Label12", " Show payments.");
     Label12->setWordWrap(false);
     Option1 = new QRadioButton("All ", this);
     Option1->setObjectName("Option1");
@@ -168,7 +142,7 @@ TablesScreen::TablesScreen(ScreenContext& context, Commands commands)
     NumericEntry::Options principal;
     principal.clearResults = clear;
     principal.next = InRate;
-    principal.store = [this, &state](double value) {
+    principal.store = [&state](double value) {
         state.TableInputs.principal = value;
         return Q(amortix::MoneyBoxText(state.CurrencySymbol, value));
     };

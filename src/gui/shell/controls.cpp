@@ -1,0 +1,38 @@
+#include "shell/controls.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "shell/accessibility.h"
+#include "shell/look.h"
+
+namespace amortix::gui {
+
+QLabel* MakeCaption(QWidget* parent, const char* name, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::RichText);
+    label->setWordWrap(true);
+    return label;
+}
+
+QLineEdit* MakeResultBox(QWidget* parent, const char* name, const QLabel* caption) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::NoFocus);
+    box->setAlignment(Qt::AlignRight);
+    if (caption) box->setAccessibleName(SpokenCaption(caption->text()));
+    MarkAsResult(box);
+    return box;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAccessibleName(SpokenCaption(caption));
+    return button;
+}
+
+}  // namespace amortix::gui
