@@ -9,15 +9,8 @@ namespace amortix::gui::test {
 
 class ComparisonProgram : public TablesProgram {
   protected:
-    // Opens the comparison screen from the menu, as its button does.
     ComparisonScreen* OpenComparison() {
-        QTest::mouseClick(app->Menu().CompMort, Qt::LeftButton);
-        QApplication::processEvents();
-        c = nullptr;
-        for (ComparisonScreen* form : app->Frame().findChildren<ComparisonScreen*>(kComparisonScreen))
-            if (form->isVisible()) c = form;
-        EXPECT_NE(c, nullptr);
-        return c;
+        return c = OpenFrom<ComparisonScreen>(app->Menu().CompMort, kComparisonScreen);
     }
     void LeaveComparison() {
         Click(c->MCExit);

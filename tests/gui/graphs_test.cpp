@@ -1,10 +1,7 @@
 // The graph windows: the bars they draw (checked against the command line),
 // the 2D/3D buttons and the printout's questions.
 
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 
 #include "core/calc/comparison.h"
 #include "graphs/bar_chart_view.h"
@@ -32,9 +29,7 @@ class Graphs : public TablesProgram {
     GraphWindow* TablesGraph(TablesMode mode, const char* principal, const char* rate, const char* term,
                              int frequency) {
         Open(mode);
-        Type(s->InPrincipal, principal);
-        Type(s->InRate, rate);
-        Type(s->InTerm, term);
+        Figures(principal, rate, term);
         Choose(s->FreqPmt, frequency);
         Click(s->Option1);
         Calculate();

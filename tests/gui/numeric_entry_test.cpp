@@ -35,41 +35,30 @@ class EntryScreen : public ::testing::Test {
         term->addItems({"25", "30", "40"});
         compounding->addItems({"      Monthly", "    Bimonthly", "    Quarterly"});
 
-        const auto clear = [this] {
-            ++clears;
-            state.EntryEdited = 1;
+        const auto attach = [this](auto* box, NumericEntry::Kind kind, int decimals, QWidget* next,
+                                   std::function<QString(double)> store) {
+            NumericEntry::Options options;
+            options.kind = kind;
+            options.decimals = decimals;
+            options.clearResults = [this] { Clear(); };
+            options.next = next;
+            options.store = std::move(store);
+            NumericEntry::Attach(state, interaction, box, options);
         };
-        NumericEntry::Options money;
-        money.clearResults = clear;
-        money.next = rate;
-        money.store = [this](double v) {
+        attach(principal, NumericEntry::Kind::Decimal, 2, rate, [this](double v) {
             state.TableInputs.principal = v;
             return QString::fromStdString(amortix::MoneyBoxText(state.CurrencySymbol, v));
-        };
-        NumericEntry::Attach(state, interaction, principal, money);
-
-        NumericEntry::Options percent;
-        percent.decimals = 3;
-        percent.clearResults = clear;
-        percent.next = term;
-        percent.store = [this](double v) {
+        });
+        attach(rate, NumericEntry::Kind::Decimal, 3, term, [this](double v) {
             state.TableInputs.ratePercent = v;
             return QString::fromStdString(amortix::RateBoxText(v));
-        };
-        NumericEntry::Attach(state, interaction, rate, percent);
-
-        NumericEntry::Options years;
-        years.kind = NumericEntry::Kind::Whole;
-        years.clearResults = clear;
-        years.next = compounding;
-        years.store = [this](double v) {
+        });
+        attach(term, NumericEntry::Kind::Whole, 2, compounding, [this](double v) {
             state.TableInputs.years = v;
             return QString::fromStdString(amortix::TermBoxText(v));
-        };
-        NumericEntry::Attach(state, interaction, term, years);
-
+        });
         ChoiceList::Options list;
-        list.clearResults = clear;
+        list.clearResults = [this] { Clear(); };
         list.next = calc;
         ChoiceList::Attach(state, interaction, compounding, list);
         HelpTextBox::Attach(interaction, help, principal);
@@ -87,6 +76,11 @@ class EntryScreen : public ::testing::Test {
     }
 
     static QString TextOf(QComboBox* box) { return box->lineEdit()->text(); }
+    // The screen's ClearResults.
+    void Clear() {
+        ++clears;
+        state.EntryEdited = 1;
+    }
 
     AppState state;
     RecordingInteraction interaction{state};

@@ -1,13 +1,9 @@
 // The tables screen: defaults per mode, the input boxes and their limits,
 // ClearResults, the quick help, Calculate and the commands that need results.
 
-#include <QHeaderView>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QProcess>
 
 #include "core/calc/rates.h"
 #include "core/forms/tables_form.h"
@@ -51,8 +47,7 @@ TEST_F(TablesScreenTest, OpensWithTheDefaultsOfEachMode) {
         EXPECT_EQ(State().EntryEdited, 0);
         EXPECT_EQ(s->MGrid->Rows(), 26);
         EXPECT_TRUE(s->MTextBox->isHidden());
-        Click(s->MExit);
-        QApplication::processEvents();
+        Exit();
     }
 }
 
@@ -69,21 +64,13 @@ TEST_F(TablesScreenTest, CompoundingFollowsThePersonalSetting) {
         State().CompoundSetting = c.setting;
         Open();
         EXPECT_EQ(s->Comperiod->currentText(), c.text) << c.setting;
-        Click(s->MExit);
-        QApplication::processEvents();
+        Exit();
     }
 }
 
 TEST_F(TablesScreenTest, EnterWalksTheBoxesInOrder) {
     Open();
-    Enter(s->InPrincipal);
-    QWidget* const order[] = {s->InRate, s->InTerm, s->Comperiod, s->FreqPmt, s->MCalc};
-    QWidget* from = s->InPrincipal;
-    for (QWidget* next : order) {
-        QTest::keyClick(from, Qt::Key_Return);
-        EXPECT_TRUE(next->hasFocus()) << next->objectName().toStdString();
-        from = next;
-    }
+    ExpectEnterWalks({s->InPrincipal, s->InRate, s->InTerm, s->Comperiod, s->FreqPmt, s->MCalc});
     EXPECT_TRUE(Recorded().messages.empty());
 }
 
@@ -110,8 +97,7 @@ TEST_F(TablesScreenTest, PeriodLimitsOfEachMode) {
         EXPECT_EQ(TextOf(s->InTerm), c.shown) << c.typed;
         EXPECT_EQ(Recorded().messages, c.messages) << c.typed;
         EXPECT_EQ(State().EntryEdited, 0);
-        Click(s->MExit);
-        QApplication::processEvents();
+        Exit();
     }
 }
 
@@ -148,8 +134,7 @@ TEST_F(TablesScreenTest, ANewPeriodErasesTheAdditionalPayments) {
         EXPECT_EQ(State().ExtraPayments.month, 4) << c.what;  // the month setting stays
         EXPECT_NE(s->AddPmtsOn->palette().color(QPalette::Window), QColor(248, 0, 0)) << c.what;
         EXPECT_EQ(State().TableInputs.years, c.years) << c.what;
-        Click(s->MExit);
-        QApplication::processEvents();
+        Exit();
     }
 }
 
@@ -229,18 +214,15 @@ TEST_F(TablesScreenTest, QuickHelpInBothModes) {
         EXPECT_TRUE(s->MGraphs->isEnabled());
         ExpectNoResults(*s, State());
         EXPECT_EQ(State().EntryEdited, 0);
-        Click(s->MExit);
-        QApplication::processEvents();
-    }
-}
 
-TEST_F(TablesScreenTest, CalculateClosesTheQuickHelp) {
-    Open();
-    Click(s->MHelp);
-    Calculate();
-    EXPECT_EQ(s->MHelp->text(), "Quick &Help");
-    EXPECT_TRUE(s->MGrid->isVisible());
-    EXPECT_NE(State().ResultsReady, 0);
+        // Calculate closes it too.
+        Click(s->MHelp);
+        Calculate();
+        EXPECT_EQ(s->MHelp->text(), "Quick &Help");
+        EXPECT_TRUE(s->MGrid->isVisible());
+        EXPECT_NE(State().ResultsReady, 0);
+        Exit();
+    }
 }
 
 TEST_F(TablesScreenTest, PrintSaveAndGraphNeedResults) {
@@ -280,8 +262,7 @@ TEST_F(TablesScreenTest, InputsRefusedAtCalculateLeaveNoResults) {
         Calculate();
         EXPECT_EQ(Recorded().messages, std::vector<int>{c.message}) << c.what;
         ExpectNoResults(*s, State());
-        Click(s->MExit);
-        QApplication::processEvents();
+        Exit();
     }
 }
 
@@ -293,8 +274,7 @@ TEST_F(TablesScreenTest, ExitResetsTheScreenStateAndShowsTheMenu) {
     State().ExtraPayments.month = 5;
     State().ExtraPayments.increase = 0.1f;
     Calculate();
-    Click(s->MExit);
-    QApplication::processEvents();
+    Exit();
     EXPECT_FALSE(State().TablesOpen);
     EXPECT_EQ(State().ResultsReady, 0);
     EXPECT_EQ(State().ExtraPayments.amount[3], Currency());
@@ -335,9 +315,7 @@ TEST_F(TablesScreenTest, TextsAfterCalculateEqualTheCommandLine) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.choices);
         Open(c.mode);
-        Type(s->InPrincipal, c.principal);
-        Type(s->InRate, c.rate);
-        Type(s->InTerm, c.term);
+        Figures(c.principal, c.rate, c.term);
         Choose(s->Comperiod, c.compounding);
         Choose(s->FreqPmt, c.frequency);
         Click(c.allPayments ? s->Option1 : s->Option2);
@@ -350,24 +328,14 @@ TEST_F(TablesScreenTest, TextsAfterCalculateEqualTheCommandLine) {
             QStringList{"--principal", c.principal, "--rate", c.rate, loan ? "--months" : "--years", c.term} +
             QString(c.choices).split(' '));
         const QJsonObject results = json["results"].toObject();
-        const std::pair<const char*, QString> boxes[] = {
-            {"InDays", s->InDays->text()},           {"PeriodicR", s->PeriodicR->text()},
-            {"NumPmtsYear", s->NumPmtsYear->text()}, {"InMonthPI", s->InMonthPI->text()},
-            {"Label16", s->Label16->text()},         {"PPpercent", s->PPpercent->text()},
-            {"EndMortYear", s->EndMortYear->text()}, {"AllPayments", s->AllPayments->text()},
-            {"TotSavd", s->TotSavd->text()}};
-        for (const auto& [name, shown] : boxes) EXPECT_EQ(shown, results[name].toString()) << name;
-        const QJsonArray grid = json["grid"].toArray();
-        ASSERT_EQ(s->MGrid->Rows(), grid.size());
-        for (int r = 0; r < s->MGrid->Rows(); ++r) {
-            const QJsonArray row = grid[r].toArray();
-            for (int col = 0; col < s->MGrid->Cols(); ++col)
-                ASSERT_EQ(s->MGrid->TextAt(r, col), row[col].toString()) << r << "," << col;
-        }
+        for (const QLineEdit* box : {s->InDays, s->PeriodicR, s->NumPmtsYear, s->InMonthPI, s->PPpercent,
+                                     s->EndMortYear, s->AllPayments, s->TotSavd})
+            EXPECT_EQ(box->text(), results[box->objectName()].toString()) << box->objectName().toStdString();
+        EXPECT_EQ(s->Label16->text(), results["Label16"].toString());
+        test::ExpectGridIs(s->MGrid, json["grid"].toArray(), "MGrid");
         EXPECT_EQ(State().ResultsReady, json["ResultsReady"].toInt());
         EXPECT_EQ(s->View().GridRows, json["GridRows"].toInt());
-        Click(s->MExit);
-        QApplication::processEvents();
+        Exit();
     }
 }
 
