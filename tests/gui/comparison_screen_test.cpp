@@ -16,10 +16,7 @@ namespace amortix::gui {
 namespace {
 
 using ComparisonScreenTest = test::ComparisonProgram;
-
-bool Red(const QWidget* indicator) {
-    return indicator->palette().color(QPalette::Window) == QColor(248, 0, 0);
-}
+using test::Red;
 
 // Every cell of a grid, header row included.
 std::vector<QStringList> Cells(const GridWidget* grid) {

@@ -340,9 +340,12 @@ TEST_F(Printouts, AGraphWindowPrintsItsChartAboveItsButtons) {
     Click(s->MGraphs);
     auto* graph = app->Frame().findChild<GraphWindow*>();
     ASSERT_NE(graph, nullptr);
-    Recorded().answers = {6, 0};
-    Click(graph->Ptr);
-    ASSERT_EQ(output->finished, 1);
+    for (const int colour : {6, 0}) {  // in colour, then in greys
+        Recorded().answers = {6, colour};
+        Click(graph->Ptr);
+    }
+    ASSERT_EQ(output->finished, 2);
+    EXPECT_EQ(output->failed, 0);
     EXPECT_EQ(PdfPageCount(pdf), 1);
     const std::string text = RunProgram("pdftotext", {"-layout", pdf, "-"});
     EXPECT_EQ(text.find(graph->ExitBut->text().remove('&').toStdString()), std::string::npos) << text;

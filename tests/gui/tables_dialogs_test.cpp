@@ -10,12 +10,9 @@
 namespace amortix::gui {
 namespace {
 
+using test::Red;
 using test::TablesProgram;
 using test::WhenModal;
-
-bool Red(const QWidget* indicator) {
-    return indicator->palette().color(QPalette::Window) == QColor(248, 0, 0);
-}
 
 class PrePay : public TablesProgram {
   protected:

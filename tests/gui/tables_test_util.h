@@ -45,6 +45,11 @@ inline QStringList ShownOn(const QWidget* frame, const QWidget* form) {
     return out;
 }
 
+// An indicator shows red while its setting is in force.
+inline bool Red(const QWidget* indicator) {
+    return indicator->palette().color(QPalette::Window) == QColor(248, 0, 0);
+}
+
 // A grid's cells, header row included, against rows of texts as the command line gives them.
 inline void ExpectGridIs(const GridWidget* grid, const QJsonArray& rows, const char* name) {
     ASSERT_EQ(grid->Rows(), rows.size()) << name;
