@@ -34,7 +34,7 @@ class ComparisonProgram : public TablesProgram {
     // Additional payments as the dialog leaves them (the boxes show the
     // stored inputs afterwards): amounts by year, the
     // month option (0 for month 1) and a percentage.
-    void AdditionalPayments(std::initializer_list<std::pair<int, double>> amounts, int monthOption = 0,
+    void AdditionalPayments(const std::vector<std::pair<int, double>>& amounts, int monthOption = 0,
                             double percent = 0) {
         amortix::AdditionalPayments& p = c->Form().Extra();
         p.years = static_cast<std::int16_t>(c->Form().Years());
