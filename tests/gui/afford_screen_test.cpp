@@ -64,26 +64,22 @@ TEST_F(AffordScreenTest, OpensWithThePaymentOfTheDefaultFigures) {
 TEST_F(AffordScreenTest, EachOptionMakesItsBoxTheAnswerAndRecalculatesNothing) {
     OpenAfford();
     const struct {
-        QRadioButton* AffordScreen::*option;
-        QLineEdit* AffordScreen::*answer;
-        QLabel* AffordScreen::*plainLabel;
-    } cases[] = {
-        {&AffordScreen::MFPrincipalOpt, &AffordScreen::MFInPrincipal, &AffordScreen::Label16},
-        {&AffordScreen::MfTermOpt, &AffordScreen::MFInTerm, &AffordScreen::Label18},
-        {&AffordScreen::MFPaymentOpt, &AffordScreen::MFInMthPayment, &AffordScreen::Label19},
-    };
-    const std::pair<QLineEdit*, QLabel*> solvable[] = {
-        {a->MFInPrincipal, a->Label16}, {a->MFInTerm, a->Label18}, {a->MFInMthPayment, a->Label19}};
+        QRadioButton* option;
+        QLineEdit* answer;
+        QLabel* plainLabel;  // the others are highlighted
+    } cases[] = {{a->MFPrincipalOpt, a->MFInPrincipal, a->Label16},
+                 {a->MfTermOpt, a->MFInTerm, a->Label18},
+                 {a->MFPaymentOpt, a->MFInMthPayment, a->Label19}};
     const QStringList before = Texts(*a);
     for (const auto& c : cases) {
-        Click(a->*c.option);
-        EXPECT_EQ(Texts(*a), before) << (a->*c.option)->objectName().toStdString();
+        Click(c.option);
+        EXPECT_EQ(Texts(*a), before) << c.option->objectName().toStdString();
         EXPECT_EQ(State().EntryEdited, 0);
-        for (const auto& [box, label] : solvable) {
-            const bool answer = box == a->*c.answer;
-            EXPECT_EQ(box->isReadOnly(), answer) << box->objectName().toStdString();
-            EXPECT_EQ(box->palette().color(QPalette::Base), answer ? ResultColor() : InputColor());
-            EXPECT_EQ(Highlighted(label), label != a->*c.plainLabel) << label->objectName().toStdString();
+        for (const auto& other : cases) {
+            const bool answer = other.answer == c.answer;
+            EXPECT_EQ(other.answer->isReadOnly(), answer) << other.answer->objectName().toStdString();
+            EXPECT_EQ(other.answer->palette().color(QPalette::Base), answer ? ResultColor() : InputColor());
+            EXPECT_EQ(Highlighted(other.plainLabel), !answer) << other.plainLabel->objectName().toStdString();
         }
         EXPECT_FALSE(a->MFInRate->isReadOnly());
         EXPECT_FALSE(Highlighted(a->Label17));
@@ -196,9 +192,8 @@ TEST_F(AffordScreenTest, FailuresShowTheMessageLine) {
 TEST_F(AffordScreenTest, QuickHelpStaysWhileTypingAndClosesOnLeaving) {
     OpenAfford();
     Click(a->MFHelp);
-    EXPECT_TRUE(a->MFTextBox->isVisible());
+    ExpectQuickHelp(true, a->MFHelp, a->MFTextBox, nullptr);
     EXPECT_TRUE(a->MFTextBox->hasFocus());
-    EXPECT_EQ(a->MFHelp->text(), "Close &Help");
     EXPECT_TRUE(a->MFTextBox->toPlainText().endsWith("Press F1 key for more detailed information."));
 
     // An option button leaves it open too.
@@ -207,16 +202,14 @@ TEST_F(AffordScreenTest, QuickHelpStaysWhileTypingAndClosesOnLeaving) {
     EXPECT_TRUE(a->MFTextBox->isVisible());
     EXPECT_EQ(a->MFInRate->text(), "7");
     Enter(a->MFInTerm);
-    EXPECT_TRUE(a->MFTextBox->isHidden());
-    EXPECT_EQ(a->MFHelp->text(), "Quick &Help");
+    ExpectQuickHelp(false, a->MFHelp, a->MFTextBox, nullptr);
     EXPECT_EQ(a->MFInRate->text(), "         7.000%");
     EXPECT_EQ(a->MFInMthPayment->text(), "         $706.78");
 
     // The button closes it as well.
     Click(a->MFHelp);
     Click(a->MFHelp);
-    EXPECT_TRUE(a->MFTextBox->isHidden());
-    EXPECT_EQ(State().QuickHelpOn, 0);
+    ExpectQuickHelp(false, a->MFHelp, a->MFTextBox, nullptr);
     EXPECT_EQ(State().EntryEdited, 0);
 }
 

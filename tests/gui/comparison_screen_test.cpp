@@ -175,21 +175,20 @@ TEST_F(ComparisonScreenTest, TheDaysInYearDialogSetsTheDaysOfTheNextRow) {
 
 TEST_F(ComparisonScreenTest, QuickHelpStaysUpWhileTypingAndCalculateClosesIt) {
     OpenComparison();
+    const auto helpIsUp = [this](bool up) {
+        ExpectQuickHelp(up, c->MCHelp, c->MCTextBox, c->MCGrid1, {c->MCPrinter, c->CSaveFile, c->MCGraphs});
+    };
     CalculateRow();
     Click(c->MCHelp);
-    EXPECT_EQ(c->MCHelp->text(), "Close &Help");
-    EXPECT_EQ(State().QuickHelpOn, 1);
-    EXPECT_TRUE(c->MCGrid1->isHidden());
+    helpIsUp(true);
     EXPECT_TRUE(c->MCGrid2->isVisible());
     EXPECT_TRUE(c->MCTextBox->hasFocus());
-    for (const QPushButton* off : {c->MCPrinter, c->CSaveFile, c->MCGraphs}) EXPECT_FALSE(off->isEnabled());
     EXPECT_EQ(c->MCTextBox->toPlainText(),
               QString::fromStdString(amortix::ComparisonQuickHelp()).replace("\r\n", "\n"));
 
     Type(c->InPrincipal, "9");
     Choose(c->FreqPmt, 3);
-    EXPECT_TRUE(c->MCTextBox->isVisible());
-    EXPECT_EQ(c->MCHelp->text(), "Close &Help");
+    helpIsUp(true);
 
     // Enter in the help text goes back to the first box.
     Enter(c->MCTextBox);
@@ -198,12 +197,8 @@ TEST_F(ComparisonScreenTest, QuickHelpStaysUpWhileTypingAndCalculateClosesIt) {
 
     // Calculate closes the help, and the rows so far are still there.
     CalculateRow();
-    EXPECT_EQ(c->MCHelp->text(), "Quick &Help");
-    EXPECT_EQ(State().QuickHelpOn, 0);
-    EXPECT_TRUE(c->MCGrid1->isVisible());
-    EXPECT_TRUE(c->MCTextBox->isHidden());
+    helpIsUp(false);
     EXPECT_TRUE(c->MCTextBox->toPlainText().isEmpty());
-    for (const QPushButton* on : {c->MCPrinter, c->CSaveFile, c->MCGraphs}) EXPECT_TRUE(on->isEnabled());
     EXPECT_EQ(c->MCGrid1->TextAt(1, 0), "01");
     EXPECT_EQ(c->MCGrid1->TextAt(2, 0), "02");
     EXPECT_EQ(c->MCGrid1->TextAt(2, 7), "$9.00");

@@ -146,12 +146,9 @@ TEST_F(Graphs, PrintingAsksTwiceAndPrintsTheChartAloneInTheChosenColours) {
         Click(w->Ptr);
         EXPECT_EQ(Recorded().questions, c.asked);
         ASSERT_EQ(printed.size(), c.prints ? 1U : 0U);
-        if (c.prints) {
-            // The chart alone, in colour or in greys.
-            if (c.colour)
-                EXPECT_GT(ColouredShare(printed[0]), 0.05);
-            else
-                EXPECT_EQ(ColouredShare(printed[0]), 0.0);
+        if (c.prints) {  // the chart alone, in colour or in greys
+            const double share = ColouredShare(printed[0]);
+            EXPECT_TRUE(c.colour ? share > 0.05 : share == 0.0) << share;
         }
         EXPECT_EQ(w->parentWidget()->size(), size);
         EXPECT_EQ(w->parentWidget()->pos(), place);

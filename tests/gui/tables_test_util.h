@@ -136,6 +136,18 @@ class TablesProgram : public ::testing::Test {
         Type(s->InTerm, term);
     }
 
+    // A screen's quick help up in place of its grid (nullptr: none) with the
+    // commands that need results off, or closed with them on.
+    void ExpectQuickHelp(bool up, const QPushButton* button, const QWidget* text, const QWidget* grid,
+                         std::initializer_list<const QPushButton*> commands = {}) {
+        EXPECT_EQ(button->text(), up ? "Close &Help" : "Quick &Help");
+        EXPECT_EQ(State().QuickHelpOn, up ? 1 : 0);
+        EXPECT_EQ(text->isVisible(), up);
+        EXPECT_TRUE(!grid || grid->isVisible() != up);
+        for (const QPushButton* command : commands)
+            EXPECT_EQ(command->isEnabled(), !up) << command->objectName().toStdString();
+    }
+
     // Enter from each widget of `order` moves the focus to the next one.
     static void ExpectEnterWalks(std::initializer_list<QWidget*> order) {
         Enter(*order.begin());
