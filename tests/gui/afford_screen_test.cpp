@@ -12,7 +12,6 @@
 #include "core/calc/afford.h"
 #include "shell/look.h"
 #include "shell/twips.h"
-#include "tables/days_in_year_dialog.h"
 
 namespace amortix::gui {
 namespace {
@@ -215,15 +214,7 @@ TEST_F(AffordScreenTest, QuickHelpStaysWhileTypingAndClosesOnLeaving) {
 
 TEST_F(AffordScreenTest, NewDaysInYearRecalculateAtOnceAndKeepTheFigures) {
     OpenAfford();
-    test::WhenModal([](QWidget* modal) {
-        auto* dialog = static_cast<DaysInYearDialog*>(modal);
-        dialog->IRFactor[0]->click();
-        dialog->ExitMort->setFocus();
-        QApplication::processEvents();
-        dialog->ExitMort->click();
-    });
-    Click(a->MFShowIRF);
-    test::ShowActive(&app->Frame());
+    ChooseDayBasis(a->MFShowIRF, 0);
     EXPECT_EQ(State().DayBasis.choice, 0);
     EXPECT_EQ(a->MFDaysinYear->text(), "365.25");
     EXPECT_EQ(State().EntryEdited, 0);
@@ -260,12 +251,6 @@ TEST_F(AffordScreenTest, TheButtonRowLiesBelowThePrintedPart) {
     EXPECT_LE(a->Frame3->mapTo(a, QPoint(a->Frame3->width(), 0)).x(), TwipsToPixelsX(a, 9530));
 }
 
-// --- The screen says what the command line says --------------------------
-
-QJsonObject RunCli(const QStringList& arguments) {
-    return test::CliJson(QStringList{"afford"} + arguments);
-}
-
 TEST_F(AffordScreenTest, TextsEqualTheCommandLine) {
     const char* kFrequencies[] = {"monthly", "semimonthly",  "2-weeks",
                                   "1-week",  "biweekly-acc", "weekly-acc"};
@@ -299,9 +284,13 @@ TEST_F(AffordScreenTest, TextsEqualTheCommandLine) {
         Click(QString(c.solve) == "principal" ? a->MFPrincipalOpt
               : QString(c.solve) == "years"   ? a->MfTermOpt
                                               : a->MFPaymentOpt);
-        QStringList cli{"--solve",       c.solve,
-                        "--compounding", kCompoundings[c.compounding],
-                        "--frequency",   kFrequencies[c.frequency]};
+        QStringList cli{"afford",
+                        "--solve",
+                        c.solve,
+                        "--compounding",
+                        kCompoundings[c.compounding],
+                        "--frequency",
+                        kFrequencies[c.frequency]};
         const std::pair<QLineEdit*, std::pair<const char*, const char*>> given[] = {
             {a->MFInPrincipal, {"--principal", c.principal}},
             {a->MFInRate, {"--rate", c.rate}},
@@ -314,7 +303,7 @@ TEST_F(AffordScreenTest, TextsEqualTheCommandLine) {
         }
         QApplication::processEvents();
 
-        const QJsonObject json = RunCli(cli);
+        const QJsonObject json = test::CliJson(cli);
         const std::string asked = cli.join(' ').toStdString();
         for (const QLineEdit* box :
              {a->MFInPrincipal, a->MFInMthPayment, a->MFInTerm, a->TotalPmts, a->MFNumPmts, a->MFDaysinYear,

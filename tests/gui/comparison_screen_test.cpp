@@ -158,11 +158,7 @@ TEST_F(ComparisonScreenTest, TheAdditionalPaymentsDialogWorksOnTheComparisonsOwn
 TEST_F(ComparisonScreenTest, TheDaysInYearDialogSetsTheDaysOfTheNextRow) {
     OpenComparison();
     Choose(c->FreqPmt, 2);
-    test::WhenModal([](QWidget* modal) {
-        Click(modal->findChild<QRadioButton*>("IRFactor_2"));
-        Click(modal->findChild<QPushButton*>("ExitMort"));
-    });
-    Click(c->MCShowIRF);
+    ChooseDayBasis(c->MCShowIRF, 2);
     EXPECT_EQ(State().EntryEdited, 0);
     CalculateRow();
     EXPECT_EQ(c->InDays->text(), "364");
@@ -280,48 +276,39 @@ TEST_F(ComparisonScreenTest, ShowGraphHidesTheScreenUntilTheGraphIsLeft) {
     EXPECT_EQ(c->Form().Table().State().rowCount, 1);
 }
 
-// --- The screen says what the command line says --------------------------
-
-QJsonObject RunCli(const QStringList& rows) {
-    QStringList arguments{"compare"};
-    for (const QString& row : rows) arguments << "--row" << row;
-    return test::CliJson(arguments);
-}
-
 TEST_F(ComparisonScreenTest, GridsAfterARunOfRowsEqualTheCommandLine) {
     OpenComparison();
-    QStringList rows;
+    QStringList cli{"compare"};
     // Row by row: what the user does, and the same row for the command line.
     Choose(c->FreqPmt, 4);
     CalculateRow();
-    rows << "--frequency biweekly-acc";
+    cli << "--row"
+        << "--frequency biweekly-acc";
 
     Row("185000", "7.25", "30", 3, 5);
     AdditionalPayments({{1, 2000}, {3, 2500}, {10, 10000}}, 5, 2);
     CalculateRow();
-    rows << "--principal 185000 --rate 7.25 --years 30 --compounding semiannual --frequency weekly-acc "
-            "--extra 1:2000 --extra 3:2500 --extra 10:10000 --extra-month 6 --increase 2";
+    cli << "--row"
+        << "--principal 185000 --rate 7.25 --years 30 --compounding semiannual --frequency weekly-acc "
+           "--extra 1:2000 --extra 3:2500 --extra 10:10000 --extra-month 6 --increase 2";
 
     Row(nullptr, "6.5", nullptr, -1, 2);
     AdditionalPayments({{4, 1500}, {8, 1500}});
-    test::WhenModal([](QWidget* modal) {
-        Click(modal->findChild<QRadioButton*>("IRFactor_0"));
-        Click(modal->findChild<QPushButton*>("ExitMort"));
-    });
-    Click(c->MCShowIRF);
-    test::ShowActive(&app->Frame());
+    ChooseDayBasis(c->MCShowIRF, 0);
     CalculateRow();
-    rows << "--principal 185000 --rate 6.5 --years 30 --compounding semiannual --frequency 2-weeks "
-            "--extra 4:1500 --extra 8:1500 --days 365.25";
+    cli << "--row"
+        << "--principal 185000 --rate 6.5 --years 30 --compounding semiannual --frequency 2-weeks "
+           "--extra 4:1500 --extra 8:1500 --days 365.25";
 
     Row("99999.99", "9", "15", 2, 1);
     AdditionalPayments({}, 0, 7.5);
     CalculateRow();
-    rows << "--principal 99999.99 --rate 9 --years 15 --compounding quarterly --frequency semimonthly "
-            "--increase 7.5 --days 365.25";
+    cli << "--row"
+        << "--principal 99999.99 --rate 9 --years 15 --compounding quarterly --frequency semimonthly "
+           "--increase 7.5 --days 365.25";
     ASSERT_TRUE(Recorded().messages.empty());
 
-    const QJsonObject json = RunCli(rows);
+    const QJsonObject json = test::CliJson(cli);
     ASSERT_TRUE(json["messages"].toArray().isEmpty());
     test::ExpectGridIs(c->MCGrid1, json["MCGrid1"].toArray(), "MCGrid1");
     test::ExpectGridIs(c->MCGrid2, json["MCGrid2"].toArray(), "MCGrid2");

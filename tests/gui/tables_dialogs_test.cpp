@@ -348,13 +348,7 @@ TEST_F(DaysInYear, FromTheScreen) {
     Choose(s->FreqPmt, 2);  // 2 Weeks
     Calculate();
     EXPECT_EQ(s->InDays->text(), "365");
-    WhenModal([this](QWidget* modal) {
-        auto* form = qobject_cast<DaysInYearDialog*>(modal);
-        ASSERT_NE(form, nullptr);
-        Click(form->IRFactor[2]);
-        Click(form->ExitMort);
-    });
-    Click(s->MShowIRF);
+    ChooseDayBasis(s->MShowIRF, 2);
     EXPECT_EQ(State().ResultsReady, 0);
     EXPECT_EQ(State().EntryEdited, 0);
     EXPECT_TRUE(s->InDays->text().isEmpty());

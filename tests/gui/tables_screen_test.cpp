@@ -259,12 +259,6 @@ TEST_F(TablesScreenTest, ExitResetsTheScreenStateAndShowsTheMenu) {
     EXPECT_TRUE(app->Frame().findChildren<TablesScreen*>().isEmpty());
 }
 
-// --- The screen says what the command line says --------------------------
-
-QJsonObject RunCli(const QStringList& arguments) {
-    return test::CliJson(QStringList{"schedule"} + arguments);
-}
-
 TEST_F(TablesScreenTest, TextsAfterCalculateEqualTheCommandLine) {
     // The lists' choices as the command line names them, after the boxes' figures.
     const struct {
@@ -297,9 +291,9 @@ TEST_F(TablesScreenTest, TextsAfterCalculateEqualTheCommandLine) {
         ASSERT_TRUE(Recorded().messages.empty());
 
         const bool loan = c.mode == TablesMode::PersonalLoan;
-        const QJsonObject json = RunCli(
-            QStringList{"--principal", c.principal, "--rate", c.rate, loan ? "--months" : "--years", c.term} +
-            QString(c.choices).split(' '));
+        const QJsonObject json = test::CliJson(QStringList{"schedule", "--principal", c.principal, "--rate",
+                                                           c.rate, loan ? "--months" : "--years", c.term} +
+                                               QString(c.choices).split(' '));
         const QJsonObject results = json["results"].toObject();
         for (const QLineEdit* box : {s->InDays, s->PeriodicR, s->NumPmtsYear, s->InMonthPI, s->PPpercent,
                                      s->EndMortYear, s->AllPayments, s->TotSavd})

@@ -136,6 +136,16 @@ class TablesProgram : public ::testing::Test {
         Type(s->InTerm, term);
     }
 
+    // Opens the days-in-year dialog with `button` and leaves it on preset `option`.
+    void ChooseDayBasis(QPushButton* button, int option) {
+        WhenModal([option](QWidget* modal) {
+            Click(Find<QRadioButton>(modal, QString("IRFactor_%1").arg(option).toLatin1().constData()));
+            Click(Find<QPushButton>(modal, "ExitMort"));
+        });
+        Click(button);
+        ShowActive(&app->Frame());
+    }
+
     // A screen's quick help up in place of its grid (nullptr: none) with the
     // commands that need results off, or closed with them on.
     void ExpectQuickHelp(bool up, const QPushButton* button, const QWidget* text, const QWidget* grid,
