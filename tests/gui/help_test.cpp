@@ -69,7 +69,7 @@ TEST(UserGuide, TheTopicOfAControlIsTheMostSpecificOne) {
     EXPECT_EQ(HelpTopicFor(&lonely), kHelpStartTopic);
 }
 
-TEST(HelpWindow, OpensAtTheTopicOrAtTheStart) {
+TEST(HelpWindow, OpensAtTheTopicOrAtTheStartAndClosesByButtonOrEscape) {
     HelpWindow window;
     window.ShowTopic("InRate");
     EXPECT_TRUE(window.isVisible());
@@ -79,6 +79,10 @@ TEST(HelpWindow, OpensAtTheTopicOrAtTheStart) {
     window.ShowTopic("NoSuchTopic");
     EXPECT_EQ(window.CurrentTopic(), kHelpStartTopic);
     QTest::mouseClick(window.HelpExit, Qt::LeftButton);
+    EXPECT_FALSE(window.isVisible());
+    window.ShowTopic("InRate");
+    test::ShowActive(&window);
+    QTest::keyClick(window.HelpText, Qt::Key_Escape);
     EXPECT_FALSE(window.isVisible());
 }
 
@@ -115,14 +119,6 @@ TEST(HelpWindow, EveryTopicOpensAtItsHeading) {
         window.ShowTopic(d.topic);
         EXPECT_EQ(firstLine().text(), d.heading) << d.topic;
     }
-}
-
-TEST(HelpWindow, EscapeClosesIt) {
-    HelpWindow window;
-    window.ShowTopic("InRate");
-    test::ShowActive(&window);
-    QTest::keyClick(window.HelpText, Qt::Key_Escape);
-    EXPECT_FALSE(window.isVisible());
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMimeData>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -17,7 +16,7 @@
 namespace amortix::gui {
 namespace {
 
-// A screen with the tables screen's five inputs, wired the way every screen
+// A screen with the tables screen's inputs, wired the way every screen
 // wires its boxes.
 class EntryScreen : public ::testing::Test {
   protected:
@@ -27,9 +26,8 @@ class EntryScreen : public ::testing::Test {
         rate = new QComboBox(&window);
         term = new QComboBox(&window);
         compounding = new QComboBox(&window);
-        help = new QPlainTextEdit(&window);
         calc = new QPushButton("&Calculate", &window);
-        for (QWidget* w : std::initializer_list<QWidget*>{principal, rate, term, compounding, help, calc})
+        for (QWidget* w : std::initializer_list<QWidget*>{principal, rate, term, compounding, calc})
             layout->addWidget(w);
         rate->addItems({"6 ", "7 ", "8 ", "9 ", "10 "});
         term->addItems({"25", "30", "40"});
@@ -61,7 +59,6 @@ class EntryScreen : public ::testing::Test {
         list.clearResults = [this] { Clear(); };
         list.next = calc;
         ChoiceList::Attach(state, interaction, compounding, list);
-        HelpTextBox::Attach(interaction, help, principal);
 
         principal->setText("   $100,000.00");
         rate->setEditText("        10.125%");
@@ -89,7 +86,6 @@ class EntryScreen : public ::testing::Test {
     QComboBox* rate = nullptr;
     QComboBox* term = nullptr;
     QComboBox* compounding = nullptr;
-    QPlainTextEdit* help = nullptr;
     QPushButton* calc = nullptr;
     int clears = 0;
 };
@@ -244,16 +240,6 @@ TEST_F(EntryScreen, DropDownListsTakeNoTyping) {
     EXPECT_EQ(compounding->currentIndex(), 2);
     EXPECT_EQ(clears, 2);
     EXPECT_EQ(state.EntryEdited, 0);
-}
-
-TEST_F(EntryScreen, TheHelpTextRefusesEveryKey) {
-    help->setPlainText("Click on green box to change.");
-    Enter(help);
-    QTest::keyClick(help, Qt::Key_X);
-    EXPECT_EQ(interaction.beeps, 1);
-    EXPECT_EQ(help->toPlainText(), "Click on green box to change.");
-    QTest::keyClick(help, Qt::Key_Return);
-    EXPECT_TRUE(principal->hasFocus());
 }
 
 TEST(NumericEntryLifetime, ABoxClosedWithItsScreenStoresNothing) {

@@ -323,22 +323,15 @@ TEST_F(Program, AFrameMadeSmallScrollsToEveryControl) {
     }
 }
 
-TEST_F(Program, TheFocusReturnsToTheButtonThatOpenedAScreenOrDialog) {
+TEST_F(Program, TheFocusReturnsToTheButtonThatOpenedADialog) {
     App().Start();
     test::ShowActive(&App().Frame());
-    const struct {
-        QPushButton* button;
-        bool dialog;  // else a screen
-    } cases[] = {
-        {Menu().About1, true}, {Menu().PtrFnt, true}, {Menu().MortCalc, false}, {Menu().CompMort, false}};
-    for (const auto& c : cases) {
-        if (c.dialog) WhenModal([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->accept(); });
-        QTest::mouseClick(c.button, Qt::LeftButton);
-        if (!c.dialog) App().Frame().ReturnToMenu(App().Frame().ActiveForm());
+    for (QPushButton* button : {Menu().About1, Menu().PtrFnt}) {
+        WhenModal([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->accept(); });
+        QTest::mouseClick(button, Qt::LeftButton);
         QApplication::processEvents();
-        // The window manager gives the frame back its activation.
-        test::ShowActive(&App().Frame());
-        EXPECT_TRUE(c.button->hasFocus()) << c.button->objectName().toStdString();
+        test::ShowActive(&App().Frame());  // as the window manager gives the frame back its activation
+        EXPECT_TRUE(button->hasFocus()) << button->objectName().toStdString();
     }
 }
 
@@ -363,7 +356,7 @@ TEST_F(Program, ALongNameNeitherWidensTheMenuNorHidesItsButtons) {
     });
 }
 
-TEST_F(Program, MenuButtonsOpenTheirScreensAndTheScreensReturn) {
+TEST_F(Program, MenuButtonsOpenTheirScreensAndTheScreensReturnToThem) {
     struct Case {
         const char* button;
         const char* form;
@@ -378,9 +371,11 @@ TEST_F(Program, MenuButtonsOpenTheirScreensAndTheScreensReturn) {
         {"MFindFactor", "MortFindFactor", " Mortgage Affordability", 2, "MFExit"},
     };
     App().Start();
+    test::ShowActive(&App().Frame());
     QMdiArea* area = App().Frame().Area();
     for (const auto& c : cases) {
-        QTest::mouseClick(Find<QPushButton>(&Menu(), c.button), Qt::LeftButton);
+        auto* button = Find<QPushButton>(&Menu(), c.button);
+        QTest::mouseClick(button, Qt::LeftButton);
         auto* screen = Find<QWidget>(area, c.form);
         ASSERT_NE(screen, nullptr);
         EXPECT_TRUE(screen->isVisible()) << c.button;
@@ -393,6 +388,8 @@ TEST_F(Program, MenuButtonsOpenTheirScreensAndTheScreensReturn) {
         EXPECT_EQ(area->findChild<QWidget*>(c.form), nullptr) << "the screen is unloaded";
         EXPECT_TRUE(Menu().isVisible());
         EXPECT_EQ(Caption(), " Amortix Menu");
+        test::ShowActive(&App().Frame());
+        EXPECT_TRUE(button->hasFocus()) << c.button << " has the focus again";
     }
 }
 

@@ -184,6 +184,8 @@ TEST_F(TablesScreenTest, QuickHelpInBothModes) {
         Enter(s->MTextBox);
         QTest::keyClick(s->MTextBox, Qt::Key_A);
         EXPECT_EQ(Recorded().beeps, 1);
+        EXPECT_EQ(s->MTextBox->toPlainText(),
+                  QString::fromStdString(amortix::TablesQuickHelp(mode)).replace("\r\n", "\n"));
         QTest::keyClick(s->MTextBox, Qt::Key_Return);
         EXPECT_TRUE(s->InPrincipal->hasFocus());
 
