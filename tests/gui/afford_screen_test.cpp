@@ -226,20 +226,6 @@ TEST_F(AffordScreenTest, NewDaysInYearRecalculateAtOnceAndKeepTheFigures) {
     EXPECT_TRUE(a->MsgText->isHidden());
 }
 
-TEST_F(AffordScreenTest, PrintAsksFirstAndPrintsOnYesOnly) {
-    int printed = 0;
-    AffordScreen::Commands commands;
-    commands.print = [&printed](AffordScreen&) { ++printed; };
-    auto* screen = new AffordScreen(Context(), commands);
-    app->Frame().ShowForm(screen);
-    const QStringList before = Texts(*screen);
-    Recorded().answers = {0, std::nullopt, 6};
-    for (int i = 0; i < 3; ++i) Click(screen->Printr);
-    EXPECT_EQ(Recorded().questions, (std::vector<int>{1, 1, 1}));
-    EXPECT_EQ(printed, 1);
-    EXPECT_EQ(Texts(*screen), before);
-}
-
 TEST_F(AffordScreenTest, TheButtonRowLiesBelowThePrintedPart) {
     OpenAfford();
     // A window printout takes the top 5750 twips of the screen.

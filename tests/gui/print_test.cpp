@@ -303,21 +303,22 @@ TEST_F(Printouts, AFailedPrintoutKeepsTheResultsAndTheCursor) {
 }
 
 TEST_F(Printouts, TheAffordabilityWindowPrintsAboveItsButtons) {
-    QTest::mouseClick(app->Menu().MFindFactor, Qt::LeftButton);
-    QApplication::processEvents();
-    auto* a = app->Frame().findChild<AffordScreen*>(kAffordabilityScreen);
+    auto* a = OpenFrom<AffordScreen>(app->Menu().MFindFactor, kAffordabilityScreen);
     ASSERT_NE(a, nullptr);
     QWidget* window = a->parentWidget();
     window->setGeometry(QRect(QPoint(7, 9), window->size() + QSize(40, 30)));
     const QRect before = window->geometry();
+    const QString payment = a->MFInMthPayment->text();
 
-    Recorded().answers = {0};
+    // No, or the question closed, prints nothing; Yes prints.
+    Recorded().answers = {0, std::nullopt, 6};
+    Click(a->Printr);
     Click(a->Printr);
     EXPECT_EQ(window->geometry(), before);
     EXPECT_EQ(output->opened, 0);
-
-    Recorded().answers = {6};
     Click(a->Printr);
+    EXPECT_EQ(Recorded().questions, (std::vector<int>{1, 1, 1}));
+    EXPECT_EQ(a->MFInMthPayment->text(), payment);
     ASSERT_EQ(output->finished, 1);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(PdfPageCount(pdf), 1);
