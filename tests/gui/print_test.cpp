@@ -99,7 +99,6 @@ class Printouts : public test::ComparisonProgram {
     }
 
     // Print, answering the header dialog with `header` typed and Continue.
-    void Print(const QString& header) { PrintWith(s->MPrinter, header); }
     void PrintWith(QPushButton* button, const QString& header) {
         WhenModal([header](QWidget* modal) {
             auto* dialog = qobject_cast<PrinterHeaderInput*>(modal);
@@ -289,7 +288,7 @@ TEST_F(Printouts, AFailedPrintoutKeepsTheResultsAndTheCursor) {
     Printing::Of(app->Frame())
         .SetOutput(std::make_unique<PdfFileOutput>(folder.filePath("no/such/folder/x.pdf")));
     auto& failing = static_cast<PdfFileOutput&>(Printing::Of(app->Frame()).Output());
-    Print("h");
+    PrintWith(s->MPrinter, "h");
     EXPECT_EQ(failing.failed, 1);
     EXPECT_EQ(failing.finished, 0);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -297,7 +296,7 @@ TEST_F(Printouts, AFailedPrintoutKeepsTheResultsAndTheCursor) {
     EXPECT_FALSE(s->InMonthPI->text().isEmpty());
     // A printout that worked leaves the normal cursor too.
     Printing::Of(app->Frame()).SetOutput(std::make_unique<PdfFileOutput>(pdf));
-    Print("h");
+    PrintWith(s->MPrinter, "h");
     EXPECT_TRUE(QFile::exists(pdf));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
