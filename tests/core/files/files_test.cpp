@@ -117,7 +117,6 @@ TEST(TableFile, RefusesWhatIsNotATableFile) {
         {"", "line 1: the file ends too early"},
     };
     for (const auto& [bytes, message] : cases) EXPECT_EQ(ParseTableFile(bytes).error(), message) << bytes;
-    // Trailing blank lines are no harm.
     EXPECT_TRUE(ParseTableFile(head + "0,0,1,365,0,0\r\n\r\n  \r\n").ok());
 
     testing::TempDir dir;

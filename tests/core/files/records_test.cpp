@@ -298,7 +298,6 @@ TEST(PersonalSettingsFile, FailedSaveKeepsThePreviousFile) {
     EXPECT_FALSE(SavePersonalSettings(path, {0, "New \"name\"", "$", 0}));
     EXPECT_EQ(testing::ReadBytes(path), before);
     EXPECT_FALSE(SavePersonalSettings(dir.File("no/such/folder/Personal.Mtg"), {}));
-    // A folder in the way of the target.
     std::filesystem::create_directory(dir.File("taken"));
     std::string error;
     EXPECT_FALSE(WriteFileReplacing(dir.File("taken"), "x", &error));

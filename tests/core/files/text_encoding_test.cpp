@@ -62,9 +62,7 @@ TEST(FileText, AWindowsFileOpensWithItsCharacters) {
     EXPECT_EQ(settings->userName, "Ren\xC3\xA9");
     EXPECT_EQ(settings->currencySymbol, "\xC2\xA3");
     ComparisonFileData sample = testing::SampleComparison(1);
-    sample.grid1[0][7] =
-        "\xC2\xA3"
-        "100,000.00";
+    sample.grid1[0][7] = "\u00a3100,000.00";
     std::string bytes = FormatComparisonFile(sample);
     bytes.replace(bytes.find("\xC2\xA3"), 2, "\xA3");
     const auto comparison = ParseComparisonFile(bytes);
@@ -104,9 +102,7 @@ TEST(FileText, WritersRefuseWhatWouldNotReadBack) {
         comparison.printout = text;
         EXPECT_FALSE(SaveComparisonFile(dir.File("c.qcd"), comparison));
     }
-    EXPECT_THROW(EncodeFileText("\xEF\xBB\xBF"
-                                "0"),
-                 FormatError);
+    EXPECT_THROW(EncodeFileText("\ufeff0"), FormatError);
     EXPECT_THROW(EncodeFileText(std::string(kMaxDataFileBytes + 1, ' ')), FormatError);
     EXPECT_FALSE(std::filesystem::exists(dir.File("t.qmd")));
 }

@@ -42,9 +42,7 @@ TEST(GraphForm, ASingleComparisonRowGetsAnEmptySecondBar) {
     EXPECT_EQ(chart.labels[1], "");
     EXPECT_EQ(chart.values[1], 0.0);
     EXPECT_EQ(chart.valueAxisTitle, "Value \xC2\xA3");
-    EXPECT_EQ(BarToolTip(chart, 0),
-              "Row  1: \xC2\xA3"
-              "175,258.20");
+    EXPECT_EQ(BarToolTip(chart, 0), "Row  1: \u00a3175,258.20");
     EXPECT_EQ(BarToolTip(chart, 1), "");
 }
 

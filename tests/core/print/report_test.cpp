@@ -51,11 +51,8 @@ TEST(LinePrinter, PlacesItemsAtColumns) {
          {"  one", "", "two", ""}},
         {"trailing blanks trimmed", {{{Item::Text("a   "), Item::At(20)}}}, {"a"}},
         {"columns count characters",
-         {{{Item::Text("\xE2\x82\xAC"
-                       "5"),
-            Item::At(4), Item::Text("x")}}},
-         {"\xE2\x82\xAC"
-          "5 x"}},
+         {{{Item::Text("\u20ac5"), Item::At(4), Item::Text("x")}}},
+         {"\u20ac5 x"}},
     };
     for (const auto& c : cases) {
         TextPrinter p;
@@ -104,6 +101,16 @@ ScheduleInputs Mortgage() {
     ScheduleInputs in;
     in.compounding = "   Semiannual";
     return in;
+}
+
+// Year numbers 1 to 25, with the first `count` of `amounts`.
+void SetAmounts(ScheduleInputs& in, std::vector<std::pair<int, double>> amounts, int count = -1) {
+    in.extra.years = 25;
+    for (int y = 1; y <= 25; ++y) in.extra.yearNumber[static_cast<std::size_t>(y)] = Currency::FromDouble(y);
+    if (count >= 0) amounts.resize(static_cast<std::size_t>(count));
+    for (const auto& [year, amount] : amounts)
+        in.extra.amount[static_cast<std::size_t>(year)] = Currency::FromDouble(amount);
+    in.extra.rowCount = in.extra.CountYearsWithAmounts();
 }
 
 TablesPrintData DataFor(const ScheduleInputs& in) {
@@ -306,12 +313,8 @@ TEST(TablesReport, AnnualDatesKeepTheAnnualHeader) {
 
 TEST(TablesReport, AdditionalPaymentsSection) {
     ScheduleInputs in = Mortgage();
-    in.extra.years = 25;
     in.extra.month = 3;  // the fourth month
-    for (int y = 1; y <= 25; ++y) in.extra.yearNumber[static_cast<std::size_t>(y)] = Currency::FromDouble(y);
-    in.extra.amount[1] = Currency::FromDouble(5000);
-    in.extra.amount[3] = Currency::FromDouble(1234.5);
-    in.extra.rowCount = in.extra.CountYearsWithAmounts();
+    SetAmounts(in, {{1, 5000}, {3, 1234.5}});
     const TextReport report = Report(in);
     ASSERT_EQ(report.pages.size(), 1u);
     const PrintedPage& page = report.pages[0];
@@ -329,12 +332,7 @@ TEST(TablesReport, AdditionalPaymentsMoveToANewPageWhenTheyDoNotFit) {
         ScheduleInputs in = Mortgage();
         in.view = ScheduleView::AllPayments;
         in.termYears = 2;
-        in.extra.years = 25;
-        for (int y = 1; y <= 25; ++y)
-            in.extra.yearNumber[static_cast<std::size_t>(y)] = Currency::FromDouble(y);
-        for (int y = 1; y <= years; ++y)
-            in.extra.amount[static_cast<std::size_t>(y)] = Currency::FromDouble(100);
-        in.extra.rowCount = in.extra.CountYearsWithAmounts();
+        SetAmounts(in, {{1, 100}, {2, 100}, {3, 100}, {4, 100}, {5, 100}, {6, 100}}, years);
         const ScheduleResult result = CalculateSchedule(in);
         ASSERT_EQ(result.listing.size(), static_cast<std::size_t>(years));
         const TextReport report = RenderTablesReport(DataFor(in), result, kPrinterFontCourierNew);
@@ -401,9 +399,9 @@ TEST(ComparisonReport, RowLines) {
     row.starred = true;
     row.retiredYear = 17.8846;
     row.paymentsPerYear = 26;
-    EXPECT_EQ(ComparisonRowLines(row).substr(0, 48), " 03  365.00  Monthly  Biweekly(Acc)  5.000% Was ");
-    EXPECT_EQ(ComparisonRowLines(row).substr(ComparisonRowLines(row).find("\r\n\r\n") + 4, 32),
-              "               25    *17.88   26");
+    const std::string lines = ComparisonRowLines(row);
+    EXPECT_EQ(lines.substr(0, 48), " 03  365.00  Monthly  Biweekly(Acc)  5.000% Was ");
+    EXPECT_EQ(lines.substr(lines.find("\r\n\r\n") + 4, 32), "               25    *17.88   26");
     row.daysText = "365.25";
     EXPECT_EQ(ComparisonRowLines(row).substr(5, 6), "365.25");
 }
