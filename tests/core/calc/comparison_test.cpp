@@ -28,6 +28,11 @@ ComparisonInputs WithAmounts(std::initializer_list<std::pair<int, double>> amoun
     return in;
 }
 
+ComparisonInputs WithPrincipal(double principal, ComparisonInputs in) {
+    in.principal = principal;
+    return in;
+}
+
 long PaymentsMade(const ComparisonRun& run, int perYear) {
     std::string retired = run.cells[5];
     if (!retired.empty() && retired[0] == '*') retired.erase(0, 1);
@@ -108,6 +113,11 @@ TEST(Comparison, StarMarksIncreasedOrAppliedRowsOnly) {
         {"amount not below the balance is skipped", WithAmounts({{2, 100000}}), false, false, 0},
         {"skipped amount beside an applied one", WithAmounts({{1, 5000}, {2, 100000}}), true, true, 1},
         {"amount of 0", WithAmounts({{1, 0}}), false, false, 0},
+        // 1,960,520.5097 is the balance after payment 24 less that payment's
+        // principal part, exactly: the year-3 amount on the edge of being applied.
+        {"amount equal to the balance less the previous principal",
+         WithPrincipal(2001411.10, WithAmounts({{3, 1960520.5097}})), false, false, 0},
+        {"a ten-thousandth less", WithPrincipal(2001411.10, WithAmounts({{3, 1960520.5096}})), true, true, 1},
     };
     for (const Case& c : cases) {
         Comparison comparison;
@@ -136,27 +146,9 @@ TEST(Comparison, IncreaseRaisesThePaymentAndShowsItsPercentage) {
 // precision, not in currency: here that moves the total interest by a cent.
 TEST(Comparison, AnniversaryAmountsAddInDoublePrecision) {
     Comparison comparison;
-    ComparisonInputs in = WithAmounts({{3, 5000}, {9, 1000}}, 4);
-    in.principal = 100035.00;
-    EXPECT_EQ(comparison.Calculate(in).cells[11], "$137,249.36");
-}
-
-TEST(Comparison, AnAmountEqualToTheBalanceLessThePreviousPrincipalIsSkipped) {
-    // 1,960,520.5097 is the balance after payment 24 less that payment's
-    // principal part, exactly: the year-3 amount on the edge of being applied.
-    const struct {
-        double amount;
-        bool applied;
-    } cases[] = {{1960520.5097, false}, {1960520.5096, true}};
-    for (const auto& c : cases) {
-        Comparison comparison;
-        ComparisonInputs in = WithAmounts({{3, c.amount}});
-        in.principal = 2001411.10;
-        const ComparisonRun run = comparison.Calculate(in);
-        ASSERT_TRUE(run.added);
-        EXPECT_EQ(run.listed, c.applied) << c.amount;
-        EXPECT_EQ(run.cells[5][0] == '*', c.applied) << c.amount;
-    }
+    EXPECT_EQ(
+        comparison.Calculate(WithPrincipal(100035.00, WithAmounts({{3, 5000}, {9, 1000}}, 4))).cells[11],
+        "$137,249.36");
 }
 
 TEST(Comparison, ListingLaysOutColumnPairsPerRow) {
