@@ -4,12 +4,9 @@
 // with the command line.
 
 #include <QGroupBox>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QProcess>
 
 #include "afford_test_util.h"
 #include "core/calc/afford.h"
@@ -112,15 +109,9 @@ TEST_F(AffordScreenTest, TheAnswerBoxTakesNoKeysAndAGivenPaymentFindsThePrincipa
 
 TEST_F(AffordScreenTest, EnterWalksTheBoxesInOrder) {
     OpenAfford();
-    const std::pair<QWidget*, QWidget*> steps[] = {
-        {a->MFInPrincipal, a->MFInRate},     {a->MFInRate, a->MFInTerm},
-        {a->MFInTerm, a->MFInMthPayment},    {a->MFInMthPayment, a->MFCalc},
-        {a->MFCompPeriod, a->MFInPrincipal}, {a->MFFreqPmt, a->MFCalc}};
-    for (const auto& [from, to] : steps) {
-        Enter(from);
-        QTest::keyClick(from, Qt::Key_Return);
-        EXPECT_TRUE(to->hasFocus()) << from->objectName().toStdString();
-    }
+    ExpectEnterWalks({a->MFInPrincipal, a->MFInRate, a->MFInTerm, a->MFInMthPayment, a->MFCalc});
+    ExpectEnterWalks({a->MFCompPeriod, a->MFInPrincipal});
+    ExpectEnterWalks({a->MFFreqPmt, a->MFCalc});
 }
 
 TEST_F(AffordScreenTest, APeriodAbove40BecomesFortyWithMessage5) {
@@ -331,20 +322,14 @@ TEST_F(AffordScreenTest, TextsEqualTheCommandLine) {
         QApplication::processEvents();
 
         const QJsonObject json = RunCli(cli);
-        const std::pair<const char*, QString> boxes[] = {
-            {"MFInPrincipal", a->MFInPrincipal->text()},
-            {"MFInMthPayment", a->MFInMthPayment->text()},
-            {"MFInTerm", a->MFInTerm->text()},
-            {"TotalPmts", a->TotalPmts->text()},
-            {"MFNumPmts", a->MFNumPmts->text()},
-            {"MFDaysinYear", a->MFDaysinYear->text()},
-            {"MFNumYrs", a->MFNumYrs->text()},
-            {"MFPiPmt", a->MFPiPmt->text()},
-            {"MFTotIntSaved", a->MFTotIntSaved->text()},
-            {"MFTotIntPaid", a->MFTotIntPaid->text()},
-            {"MsgText", a->MsgText->isVisible() ? a->MsgText->toPlainText() : QString()}};
-        for (const auto& [name, shown] : boxes)
-            EXPECT_EQ(shown, json[name].toString()) << name << " " << cli.join(' ').toStdString();
+        const std::string asked = cli.join(' ').toStdString();
+        for (const QLineEdit* box :
+             {a->MFInPrincipal, a->MFInMthPayment, a->MFInTerm, a->TotalPmts, a->MFNumPmts, a->MFDaysinYear,
+              a->MFNumYrs, a->MFPiPmt, a->MFTotIntSaved, a->MFTotIntPaid})
+            EXPECT_EQ(box->text(), json[box->objectName()].toString())
+                << box->objectName().toStdString() << " " << asked;
+        EXPECT_EQ(a->MsgText->isVisible() ? a->MsgText->toPlainText() : QString(), json["MsgText"].toString())
+            << asked;
         std::vector<int> messages;
         for (const auto m : json["messages"].toArray()) messages.push_back(m.toInt());
         EXPECT_EQ(Recorded().messages, messages);

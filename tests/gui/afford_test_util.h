@@ -9,15 +9,8 @@ namespace amortix::gui::test {
 
 class AffordProgram : public TablesProgram {
   protected:
-    // Opens the screen from the menu, as its button does.
     AffordScreen* OpenAfford() {
-        QTest::mouseClick(app->Menu().MFindFactor, Qt::LeftButton);
-        QApplication::processEvents();
-        a = nullptr;
-        for (AffordScreen* form : app->Frame().findChildren<AffordScreen*>(kAffordabilityScreen))
-            if (form->isVisible()) a = form;
-        EXPECT_NE(a, nullptr);
-        return a;
+        return a = OpenFrom<AffordScreen>(app->Menu().MFindFactor, kAffordabilityScreen);
     }
 
     // Types into a box and leaves it by Enter, which recalculates.

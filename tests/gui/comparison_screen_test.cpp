@@ -2,12 +2,9 @@
 // payments, the quick help, the row limit, the commands that need rows, and
 // the texts of both grids against the command line.
 
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QSignalSpy>
 
 #include "comparison_test_util.h"
@@ -19,10 +16,7 @@ namespace amortix::gui {
 namespace {
 
 using ComparisonScreenTest = test::ComparisonProgram;
-
-bool Red(const QWidget* indicator) {
-    return indicator->palette().color(QPalette::Window) == QColor(248, 0, 0);
-}
+using test::Red;
 
 // Every cell of a grid, header row included.
 std::vector<QStringList> Cells(const GridWidget* grid) {
@@ -63,14 +57,7 @@ TEST_F(ComparisonScreenTest, OpensWithItsStartStateEveryTime) {
 
 TEST_F(ComparisonScreenTest, KeyboardWalksTheBoxesAndOpensTheirHelp) {
     OpenComparison();
-    Enter(c->InPrincipal);
-    QWidget* const order[] = {c->InRate, c->InTerm, c->ComPeriod, c->FreqPmt, c->MCCalc};
-    QWidget* from = c->InPrincipal;
-    for (QWidget* next : order) {
-        QTest::keyClick(from, Qt::Key_Return);
-        EXPECT_TRUE(next->hasFocus()) << next->objectName().toStdString();
-        from = next;
-    }
+    ExpectEnterWalks({c->InPrincipal, c->InRate, c->InTerm, c->ComPeriod, c->FreqPmt, c->MCCalc});
     for (QWidget* box :
          std::initializer_list<QWidget*>{c->InPrincipal, c->InRate, c->InTerm, c->ComPeriod, c->FreqPmt}) {
         Enter(box);
@@ -306,16 +293,6 @@ QJsonObject RunCli(const QStringList& rows) {
     return test::CliJson(arguments);
 }
 
-void ExpectGridIs(const GridWidget* grid, const QJsonArray& rows, const char* name) {
-    ASSERT_EQ(grid->Rows(), rows.size()) << name;
-    for (int r = 0; r < grid->Rows(); ++r) {
-        const QJsonArray row = rows[r].toArray();
-        ASSERT_EQ(grid->Cols(), row.size()) << name;
-        for (int col = 0; col < grid->Cols(); ++col)
-            EXPECT_EQ(grid->TextAt(r, col), row[col].toString()) << name << " " << r << "," << col;
-    }
-}
-
 TEST_F(ComparisonScreenTest, GridsAfterARunOfRowsEqualTheCommandLine) {
     OpenComparison();
     QStringList rows;
@@ -351,8 +328,8 @@ TEST_F(ComparisonScreenTest, GridsAfterARunOfRowsEqualTheCommandLine) {
 
     const QJsonObject json = RunCli(rows);
     ASSERT_TRUE(json["messages"].toArray().isEmpty());
-    ExpectGridIs(c->MCGrid1, json["MCGrid1"].toArray(), "MCGrid1");
-    ExpectGridIs(c->MCGrid2, json["MCGrid2"].toArray(), "MCGrid2");
+    test::ExpectGridIs(c->MCGrid1, json["MCGrid1"].toArray(), "MCGrid1");
+    test::ExpectGridIs(c->MCGrid2, json["MCGrid2"].toArray(), "MCGrid2");
     EXPECT_EQ(c->InDays->text(), json["InDays"].toString());
     EXPECT_EQ(c->PeriodicR->text(), json["PeriodicR"].toString());
     EXPECT_EQ(c->MCGrid2->TextAt(0, 1), " Row     2");  // the listing did get rows

@@ -9,15 +9,8 @@ namespace amortix::gui::test {
 
 class ComparisonProgram : public TablesProgram {
   protected:
-    // Opens the comparison screen from the menu, as its button does.
     ComparisonScreen* OpenComparison() {
-        QTest::mouseClick(app->Menu().CompMort, Qt::LeftButton);
-        QApplication::processEvents();
-        c = nullptr;
-        for (ComparisonScreen* form : app->Frame().findChildren<ComparisonScreen*>(kComparisonScreen))
-            if (form->isVisible()) c = form;
-        EXPECT_NE(c, nullptr);
-        return c;
+        return c = OpenFrom<ComparisonScreen>(app->Menu().CompMort, kComparisonScreen);
     }
     void LeaveComparison() {
         Click(c->MCExit);
@@ -41,7 +34,7 @@ class ComparisonProgram : public TablesProgram {
     // Additional payments as the dialog leaves them (the boxes show the
     // stored inputs afterwards): amounts by year, the
     // month option (0 for month 1) and a percentage.
-    void AdditionalPayments(std::initializer_list<std::pair<int, double>> amounts, int monthOption = 0,
+    void AdditionalPayments(const std::vector<std::pair<int, double>>& amounts, int monthOption = 0,
                             double percent = 0) {
         amortix::AdditionalPayments& p = c->Form().Extra();
         p.years = static_cast<std::int16_t>(c->Form().Years());

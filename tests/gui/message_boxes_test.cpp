@@ -32,27 +32,26 @@ class MessageBoxes : public ::testing::Test {
     QtInteraction interaction{state, &frame};
 };
 
-TEST_F(MessageBoxes, TwoMessagesInARowShowTheirOwnTexts) {
-    QString first, second;
-    WhenModal(ReadAndExit(first));
-    interaction.ShowMessage(Message::YearsLimit);
-    EXPECT_EQ(state.MessageNumber, 5);
-    WhenModal(ReadAndExit(second));
-    interaction.ShowMessage(Message::NoData);
-    EXPECT_EQ(first, "Wrong entry, 40 Years limit.");
-    EXPECT_EQ(second, "No Data to work with. Calculate.");
-    EXPECT_EQ(state.MessageNumber, 7);
-}
-
-TEST_F(MessageBoxes, MessageThirtyCarriesTodaysShortDateAndUnknownNumbersShowNothing) {
-    QString text;
-    WhenModal(ReadAndExit(text));
-    interaction.ShowMessage(Message::DateFormat);
-    EXPECT_EQ(text, "Correct date format is " +
-                        QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
-    WhenModal(ReadAndExit(text));
-    interaction.ShowMessage(static_cast<Message>(6));
-    EXPECT_EQ(text, "");
+// Messages in a row each show their own text; message 30 carries today's
+// short date, and a number without a message shows nothing.
+TEST_F(MessageBoxes, EachMessageShowsItsOwnText) {
+    const struct {
+        Message message;
+        QString text;
+    } cases[] = {
+        {Message::YearsLimit, "Wrong entry, 40 Years limit."},
+        {Message::NoData, "No Data to work with. Calculate."},
+        {Message::DateFormat,
+         "Correct date format is " + QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat)},
+        {static_cast<Message>(6), ""},
+    };
+    for (const auto& c : cases) {
+        QString text = "not shown";
+        WhenModal(ReadAndExit(text));
+        interaction.ShowMessage(c.message);
+        EXPECT_EQ(text, c.text) << MessageNumber(c.message);
+        EXPECT_EQ(state.MessageNumber, MessageNumber(c.message));
+    }
 }
 
 TEST_F(MessageBoxes, QuestionAnswers) {

@@ -35,41 +35,30 @@ class EntryScreen : public ::testing::Test {
         term->addItems({"25", "30", "40"});
         compounding->addItems({"      Monthly", "    Bimonthly", "    Quarterly"});
 
-        const auto clear = [this] {
-            ++clears;
-            state.EntryEdited = 1;
+        const auto attach = [this](auto* box, NumericEntry::Kind kind, int decimals, QWidget* next,
+                                   std::function<QString(double)> store) {
+            NumericEntry::Options options;
+            options.kind = kind;
+            options.decimals = decimals;
+            options.clearResults = [this] { Clear(); };
+            options.next = next;
+            options.store = std::move(store);
+            NumericEntry::Attach(state, interaction, box, options);
         };
-        NumericEntry::Options money;
-        money.clearResults = clear;
-        money.next = rate;
-        money.store = [this](double v) {
+        attach(principal, NumericEntry::Kind::Decimal, 2, rate, [this](double v) {
             state.TableInputs.principal = v;
             return QString::fromStdString(amortix::MoneyBoxText(state.CurrencySymbol, v));
-        };
-        NumericEntry::Attach(state, interaction, principal, money);
-
-        NumericEntry::Options percent;
-        percent.decimals = 3;
-        percent.clearResults = clear;
-        percent.next = term;
-        percent.store = [this](double v) {
+        });
+        attach(rate, NumericEntry::Kind::Decimal, 3, term, [this](double v) {
             state.TableInputs.ratePercent = v;
             return QString::fromStdString(amortix::RateBoxText(v));
-        };
-        NumericEntry::Attach(state, interaction, rate, percent);
-
-        NumericEntry::Options years;
-        years.kind = NumericEntry::Kind::Whole;
-        years.clearResults = clear;
-        years.next = compounding;
-        years.store = [this](double v) {
+        });
+        attach(term, NumericEntry::Kind::Whole, 2, compounding, [this](double v) {
             state.TableInputs.years = v;
             return QString::fromStdString(amortix::TermBoxText(v));
-        };
-        NumericEntry::Attach(state, interaction, term, years);
-
+        });
         ChoiceList::Options list;
-        list.clearResults = clear;
+        list.clearResults = [this] { Clear(); };
         list.next = calc;
         ChoiceList::Attach(state, interaction, compounding, list);
         HelpTextBox::Attach(interaction, help, principal);
@@ -87,6 +76,11 @@ class EntryScreen : public ::testing::Test {
     }
 
     static QString TextOf(QComboBox* box) { return box->lineEdit()->text(); }
+    // The screen's ClearResults.
+    void Clear() {
+        ++clears;
+        state.EntryEdited = 1;
+    }
 
     AppState state;
     RecordingInteraction interaction{state};
@@ -100,39 +94,52 @@ class EntryScreen : public ::testing::Test {
     int clears = 0;
 };
 
-TEST_F(EntryScreen, KeysAgainstTheDecimalLimits) {
+// The first key into a box as shown empties it, even when the key is refused
+// (the digit filter decides first); later keys are held to the box's decimals.
+TEST_F(EntryScreen, KeysAgainstTheFiltersAndTheDecimalLimits) {
     struct Case {
-        const char* start;  // text already typed (EntryEdited 1)
-        bool rateBox;
-        int caret;  // -1: at the end
+        QWidget* box;
+        const char* start;  // text already typed (EntryEdited 1); nullptr: the box as shown
+        int caret;          // -1: at the end
         Qt::Key key;
         const char* after;
         int beeps;
     };
     const Case cases[] = {
-        {"12.34", false, 0, Qt::Key_5, "12.34", 1},  // complete: refused even before the point
-        {"12.34", false, -1, Qt::Key_5, "12.34", 1},
-        {"12.3", false, -1, Qt::Key_4, "12.34", 0},
-        {"10.125", true, -1, Qt::Key_7, "10.125", 1},  // a rate takes three decimals, no fourth
-        {"10.12", true, -1, Qt::Key_5, "10.125", 0},
-        {"1.2", false, -1, Qt::Key_Period, "1.2.", 0},  // a second point is let through
-        {"12", false, -1, Qt::Key_A, "12", 1},
-        {"12", false, -1, Qt::Key_Backspace, "1", 0},
+        {principal, nullptr, -1, Qt::Key_5, "5", 0},
+        {principal, nullptr, -1, Qt::Key_A, "", 1},
+        {term, nullptr, -1, Qt::Key_3, "3", 0},
+        {term, nullptr, -1, Qt::Key_Period, "", 1},
+        {term, nullptr, -1, Qt::Key_A, "", 1},
+        {principal, "12.34", 0, Qt::Key_5, "12.34", 1},  // complete: refused even before the point
+        {principal, "12.34", -1, Qt::Key_5, "12.34", 1},
+        {principal, "12.3", -1, Qt::Key_4, "12.34", 0},
+        {rate, "10.125", -1, Qt::Key_7, "10.125", 1},  // a rate takes three decimals, no fourth
+        {rate, "10.12", -1, Qt::Key_5, "10.125", 0},
+        {principal, "1.2", -1, Qt::Key_Period, "1.2.", 0},  // a second point is let through
+        {principal, "12", -1, Qt::Key_A, "12", 1},
+        {principal, "12", -1, Qt::Key_Backspace, "1", 0},
     };
     for (const auto& c : cases) {
-        QLineEdit* line = c.rateBox ? rate->lineEdit() : principal;
-        QWidget* box = c.rateBox ? static_cast<QWidget*>(rate) : principal;
-        Enter(box);
-        line->setText(c.start);
+        QLineEdit* line = c.box == principal ? principal : static_cast<QComboBox*>(c.box)->lineEdit();
+        const std::string what = std::string(c.box == principal ? "principal "
+                                             : c.box == rate    ? "rate "
+                                                                : "term ") +
+                                 (c.start ? c.start : "shown") + " key " + std::to_string(c.key);
+        Enter(c.box);
+        line->setText(c.start ? c.start : "            25");
         if (c.caret < 0)
             line->end(false);
         else
             line->setCursorPosition(c.caret);
-        state.EntryEdited = 1;
+        state.EntryEdited = c.start ? 1 : 0;
+        clears = 0;
         interaction.beeps = 0;
-        QTest::keyClick(box, c.key);
-        EXPECT_EQ(line->text(), c.after) << c.start << " key " << c.key;
-        EXPECT_EQ(interaction.beeps, c.beeps) << c.start << " key " << c.key;
+        QTest::keyClick(c.box, c.key);
+        EXPECT_EQ(line->text(), c.after) << what;
+        EXPECT_EQ(interaction.beeps, c.beeps) << what;
+        EXPECT_EQ(clears, c.start ? 0 : 1) << what;
+        EXPECT_EQ(state.EntryEdited, 1) << what;
     }
 }
 
@@ -143,33 +150,6 @@ TEST_F(EntryScreen, TheDecimalLimitBelongsToTheBox) {
     QTest::keyClicks(principal, "1.234");
     EXPECT_EQ(principal->text(), "1.23");
     EXPECT_EQ(interaction.beeps, 1);
-}
-
-TEST_F(EntryScreen, TheFirstKeyEmptiesTheBoxEvenWhenRefused) {
-    struct Case {
-        QWidget* box;
-        Qt::Key key;
-        const char* after;
-        int beeps;
-    };
-    const Case cases[] = {
-        {principal, Qt::Key_5, "5", 0}, {principal, Qt::Key_A, "", 1}, {term, Qt::Key_3, "3", 0},
-        {term, Qt::Key_Period, "", 1},  // the digit filter decides first, the box still empties
-        {term, Qt::Key_A, "", 1},
-    };
-    for (const auto& c : cases) {
-        Enter(c.box);
-        QLineEdit* line = c.box == principal ? principal : term->lineEdit();
-        line->setText("            25");
-        state.EntryEdited = 0;
-        clears = 0;
-        interaction.beeps = 0;
-        QTest::keyClick(c.box, c.key);
-        EXPECT_EQ(line->text(), c.after) << c.box->objectName().toStdString() << " " << c.key;
-        EXPECT_EQ(interaction.beeps, c.beeps);
-        EXPECT_EQ(clears, 1);
-        EXPECT_EQ(state.EntryEdited, 1);
-    }
 }
 
 TEST_F(EntryScreen, LeavingAnEditedBoxStoresAndShowsTheDisplayForm) {

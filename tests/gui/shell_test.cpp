@@ -36,6 +36,13 @@ void Choose(QRadioButton* option) {
     QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(option->height() / 2, option->height() / 2));
 }
 
+// A box of a form, with the focus as Tab gives it.
+QLineEdit* FocusBox(QWidget* form, const char* name) {
+    auto* box = Find<QLineEdit>(form, name);
+    box->setFocus(Qt::TabFocusReason);
+    return box;
+}
+
 // The program with its settings in a folder of its own and a recording
 // Interaction; Start() is left to each test.
 class Program : public ::testing::Test {
@@ -57,6 +64,12 @@ class Program : public ::testing::Test {
     QString SettingsFile() const { return QDir(folder.path()).filePath("Personal.Mtg"); }
     QPoint FormPosition(QWidget* form) { return form->parentWidget()->pos(); }
     QString Caption() { return App().Frame().windowTitle(); }
+    auto Saved() const { return LoadPersonalSettings(QFile::encodeName(SettingsFile()).toStdString()); }
+    // Opens the settings form from the menu; `act` answers and leaves it.
+    void Settings(std::function<void(QWidget*)> act) {
+        WhenModal(std::move(act));
+        QTest::mouseClick(Menu().PtrFnt, Qt::LeftButton);
+    }
 
     QTemporaryDir folder;
     std::unique_ptr<Application> app;
@@ -108,13 +121,12 @@ TEST_F(Program, ReadsThePersonalSettingsAtStart) {
 
 TEST_F(Program, TheSettingsFormWritesTheFileWhenLeft) {
     App().Start();
-    WhenModal([&](QWidget* form) {
+    Settings([&](QWidget* form) {
         EXPECT_FALSE(Menu().isVisible());
         EXPECT_TRUE(Find<QRadioButton>(form, "CPeriod_0")->isChecked());
         EXPECT_TRUE(Find<QRadioButton>(form, "PtrFt_0")->isChecked());
-        auto* symbol = Find<QLineEdit>(form, "InSy");
+        auto* symbol = FocusBox(form, "InSy");
         EXPECT_EQ(symbol->text(), "$");
-        symbol->setFocus(Qt::TabFocusReason);
         QTest::keyClicks(symbol, "  EUR \"");  // the first key replaces "$"; quotes are refused
         QTest::keyClick(symbol, Qt::Key_Return);
         auto* name = Find<QLineEdit>(form, "InMyName");
@@ -126,7 +138,6 @@ TEST_F(Program, TheSettingsFormWritesTheFileWhenLeft) {
         Choose(Find<QRadioButton>(form, "PtrFt_1"));
         QTest::mouseClick(Find<QPushButton>(form, "ExitFonts"), Qt::LeftButton);
     });
-    QTest::mouseClick(Menu().PtrFnt, Qt::LeftButton);
 
     const AppState& state = App().State();
     EXPECT_EQ(state.CurrencySymbol, "EUR");  // blanks around the symbol trimmed
@@ -135,7 +146,7 @@ TEST_F(Program, TheSettingsFormWritesTheFileWhenLeft) {
     EXPECT_EQ(state.PrinterFontChoice, 1);
     EXPECT_TRUE(Menu().isVisible());
     EXPECT_EQ(Menu().MyName->text(), "Home Owner");
-    const auto saved = LoadPersonalSettings(QFile::encodeName(SettingsFile()).toStdString());
+    const auto saved = Saved();
     ASSERT_TRUE(saved.has_value());
     EXPECT_EQ(saved->currencySymbol, "EUR");
     EXPECT_EQ(saved->userName, "Home Owner");
@@ -146,13 +157,11 @@ TEST_F(Program, TheSettingsFormWritesTheFileWhenLeft) {
 TEST_F(Program, SettingsThatCannotBeWrittenAreReportedAndKept) {
     ASSERT_TRUE(QDir().mkpath(SettingsFile()));  // a folder where the file belongs
     App().Start();
-    WhenModal([&](QWidget* form) {
-        auto* symbol = Find<QLineEdit>(form, "InSy");
-        symbol->setFocus(Qt::TabFocusReason);
+    Settings([&](QWidget* form) {
+        auto* symbol = FocusBox(form, "InSy");
         QTest::keyClicks(symbol, "EUR");
         QTest::mouseClick(Find<QPushButton>(form, "ExitFonts"), Qt::LeftButton);
     });
-    QTest::mouseClick(Menu().PtrFnt, Qt::LeftButton);
     EXPECT_EQ(Recorded().messages, std::vector<int>{36});
     EXPECT_EQ(App().State().CurrencySymbol, "EUR");
     EXPECT_TRUE(Menu().isVisible());
@@ -165,15 +174,13 @@ void TypeText(QWidget* box, const QString& text) {
 
 TEST_F(Program, ASymbolSavedByTheWindowReadsTheSameOnTheCommandLine) {
     App().Start();
-    WhenModal([&](QWidget* form) {
-        auto* symbol = Find<QLineEdit>(form, "InSy");
-        symbol->setFocus(Qt::TabFocusReason);
+    Settings([&](QWidget* form) {
+        auto* symbol = FocusBox(form, "InSy");
         TypeText(symbol, QString::fromUtf8("\u20b9"));
         QTest::keyClick(symbol, Qt::Key_Return);
         TypeText(Find<QLineEdit>(form, "InMyName"), QString::fromUtf8("Zo\u00eb \u0141"));
         QTest::mouseClick(Find<QPushButton>(form, "ExitFonts"), Qt::LeftButton);
     });
-    QTest::mouseClick(Menu().PtrFnt, Qt::LeftButton);
     EXPECT_EQ(Menu().MyName->text(), QString::fromUtf8("Zo\u00eb \u0141"));
 
     const QJsonObject read = QJsonDocument::fromJson(test::CliOutput({"read", SettingsFile()})).object();
@@ -192,8 +199,7 @@ TEST_F(Program, EveryWayOutOfTheSettingsFormKeepsWhatItShows) {
         {"a click empties the symbol, which becomes $; the close button",
          [](QWidget* form) {
              QTest::mouseClick(Find<QLineEdit>(form, "InSy"), Qt::LeftButton);
-             auto* name = Find<QLineEdit>(form, "InMyName");
-             name->setFocus(Qt::TabFocusReason);
+             auto* name = FocusBox(form, "InMyName");
              name->selectAll();
              QTest::keyClick(name, Qt::Key_Backspace);
              form->close();
@@ -201,15 +207,13 @@ TEST_F(Program, EveryWayOutOfTheSettingsFormKeepsWhatItShows) {
          "$", ""},
         {"Escape keeps the symbol",
          [](QWidget* form) {
-             auto* symbol = Find<QLineEdit>(form, "InSy");
-             symbol->setFocus(Qt::TabFocusReason);
+             auto* symbol = FocusBox(form, "InSy");
              QTest::keyClick(symbol, Qt::Key_Escape);
          },
          "EUR", "Home Owner"},
         {"Alt+X leaves the symbol box, which stores, before it clicks Exit",
          [this](QWidget* form) {
-             auto* symbol = Find<QLineEdit>(form, "InSy");
-             symbol->setFocus(Qt::TabFocusReason);
+             auto* symbol = FocusBox(form, "InSy");
              EXPECT_TRUE(QTest::qWaitFor([symbol] { return symbol->hasFocus(); }, 2000));
              QTest::keyClicks(symbol, "GBP");
              QTest::keyClick(form, Qt::Key_X, Qt::AltModifier);
@@ -222,12 +226,11 @@ TEST_F(Program, EveryWayOutOfTheSettingsFormKeepsWhatItShows) {
         ASSERT_TRUE(test::WriteFile(SettingsFile(), "0,\"Home Owner\",\"EUR\",0\r\n"));
         App().Start();
         test::ShowActive(&App().Frame());
-        WhenModal(c.act);
-        QTest::mouseClick(Menu().PtrFnt, Qt::LeftButton);
+        Settings(c.act);
         EXPECT_TRUE(Menu().isVisible()) << c.what;
         EXPECT_EQ(App().State().CurrencySymbol, c.symbol) << c.what;
         EXPECT_EQ(Menu().MyName->isVisible(), *c.name != '\0') << c.what;
-        const auto saved = LoadPersonalSettings(QFile::encodeName(SettingsFile()).toStdString());
+        const auto saved = Saved();
         ASSERT_TRUE(saved.has_value()) << c.what;
         EXPECT_EQ(saved->currencySymbol, c.symbol) << c.what;
         EXPECT_EQ(saved->userName, c.name) << c.what;
@@ -351,15 +354,13 @@ TEST_F(Program, ALongNameNeitherWidensTheMenuNorHidesItsButtons) {
         for (const QPushButton* button : Menu().findChildren<QPushButton*>())
             EXPECT_TRUE(InView(App().Frame(), button)) << length << " " << button->objectName().toStdString();
     }
-    WhenModal([&](QWidget* form) {
-        auto* box = Find<QLineEdit>(form, "InMyName");
-        box->setFocus(Qt::TabFocusReason);
+    Settings([&](QWidget* form) {
+        auto* box = FocusBox(form, "InMyName");
         box->selectAll();
         QTest::keyClicks(box, QString(100, 'x'));
         EXPECT_EQ(box->text().size(), 40);
         form->close();
     });
-    QTest::mouseClick(Menu().PtrFnt, Qt::LeftButton);
 }
 
 TEST_F(Program, MenuButtonsOpenTheirScreensAndTheScreensReturn) {
@@ -419,13 +420,12 @@ TEST_F(Program, FOneOpensTheTopicOfTheControlWithTheFocus) {
     test::ShowActive(&App().Frame());
     Menu().CompMort->setFocus();
     QTest::keyClick(Menu().CompMort, Qt::Key_F1);
-    WhenModal([&](QWidget* form) {
+    Settings([&](QWidget* form) {
         auto* symbol = Find<QLineEdit>(form, "InSy");
         symbol->setFocus();
         QTest::keyClick(symbol, Qt::Key_F1);
         form->close();
     });
-    QTest::mouseClick(Menu().PtrFnt, Qt::LeftButton);
     EXPECT_EQ(Recorded().helpTopics, (std::vector<QString>{"CompMort", "InSy"}));
 }
 

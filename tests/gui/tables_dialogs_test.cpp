@@ -10,12 +10,9 @@
 namespace amortix::gui {
 namespace {
 
+using test::Red;
 using test::TablesProgram;
 using test::WhenModal;
-
-bool Red(const QWidget* indicator) {
-    return indicator->palette().color(QPalette::Window) == QColor(248, 0, 0);
-}
 
 class PrePay : public TablesProgram {
   protected:
@@ -295,58 +292,47 @@ TEST_F(DaysInYear, OpensOnTheCurrentChoice) {
     EXPECT_EQ(again.InIRFDays->text(), "364.50");
 }
 
-TEST_F(DaysInYear, TypedDays) {
+// A preset or typed days, from the usual 365: refused, the dialog stays up
+// with message 19 and the day basis as it was.
+TEST_F(DaysInYear, PresetsAndTypedDaysWithinTheLimits) {
     const struct {
-        const char* typed;
+        int option;
+        const char* typed;  // for option 4, "Type in year"
         bool accepted;
-        double biweekly;
+        float days = 365.0f;
+        double biweekly = 26.07142857;
     } cases[] = {
-        {"365", true, 365.0 / 14.0},
-        {"364.5", true, 364.5 / 14.0},
-        {"363.01", true, static_cast<double>(363.01f) / 14.0},
-        {"363", false, 0},
-        {"365.25", false, 0},
-        {"", false, 0},
-        {"400", false, 0},
+        {0, "", true, 365.25f, 26.08928571},
+        {3, "", true, 363.0f, 25.92857143},
+        {2, "", true, 364.0f, 26.0},
+        {4, "365", true, 365.0f, 365.0 / 14.0},
+        {4, "364.5", true, 364.5f, 364.5 / 14.0},
+        {4, "363.01", true, 363.01f, static_cast<double>(363.01f) / 14.0},
+        {4, "363", false},
+        {4, "365.25", false},
+        {4, "", false},
+        {4, "400", false},
     };
     for (const auto& c : cases) {
+        const std::string what = std::to_string(c.option) + " " + c.typed;
         State().DayBasis = amortix::DayBasis::Preset(1);
         Recorded().messages.clear();
         DaysInYearDialog& d = Show();
-        TypeDays(c.typed);
+        if (c.option == 4)
+            TypeDays(c.typed);
+        else
+            Click(d.IRFactor[static_cast<std::size_t>(c.option)]);
         Click(d.ExitMort);
-        if (c.accepted) {
-            EXPECT_TRUE(Recorded().messages.empty()) << c.typed;
-            EXPECT_FALSE(d.isVisible());
-            EXPECT_EQ(State().DayBasis.choice, 4);
-            EXPECT_EQ(State().DayBasis.biweeklyPeriods, c.biweekly) << c.typed;
-            EXPECT_EQ(State().DayBasis.weeklyPeriods, c.biweekly * 2) << c.typed;
-        } else {
-            EXPECT_EQ(Recorded().messages, std::vector<int>{19}) << c.typed;
-            EXPECT_TRUE(d.isVisible());
-            EXPECT_EQ(State().DayBasis.choice, 1);
-            EXPECT_EQ(State().DayBasis.biweeklyPeriods, 26.07142857);
-            d.reject();
+        EXPECT_EQ(d.isVisible(), !c.accepted) << what;
+        EXPECT_EQ(Recorded().messages, c.accepted ? std::vector<int>{} : std::vector<int>{19}) << what;
+        EXPECT_EQ(State().DayBasis.choice, c.accepted ? c.option : 1) << what;
+        EXPECT_EQ(State().DayBasis.days, c.days) << what;
+        EXPECT_EQ(State().DayBasis.biweeklyPeriods, c.biweekly) << what;
+        if (c.option == 4) {
+            EXPECT_EQ(State().DayBasis.weeklyPeriods, c.biweekly * 2) << what;
         }
+        if (!c.accepted) d.reject();
     }
-}
-
-TEST_F(DaysInYear, PresetsAtTheLimitsAreAccepted) {
-    const struct {
-        int option;
-        float days;
-        double biweekly;
-    } cases[] = {{0, 365.25f, 26.08928571}, {3, 363.0f, 25.92857143}, {2, 364.0f, 26.0}};
-    for (const auto& c : cases) {
-        DaysInYearDialog& d = Show();
-        Click(d.IRFactor[static_cast<std::size_t>(c.option)]);
-        Click(d.ExitMort);
-        EXPECT_FALSE(d.isVisible());
-        EXPECT_EQ(State().DayBasis.choice, c.option);
-        EXPECT_EQ(State().DayBasis.days, c.days);
-        EXPECT_EQ(State().DayBasis.biweeklyPeriods, c.biweekly);
-    }
-    EXPECT_TRUE(Recorded().messages.empty());
 }
 
 TEST_F(DaysInYear, EscapeKeepsTheDayBasis) {

@@ -1,13 +1,9 @@
 // The tables screen: defaults per mode, the input boxes and their limits,
 // ClearResults, the quick help, Calculate and the commands that need results.
 
-#include <QHeaderView>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QProcess>
 
 #include "core/calc/rates.h"
 #include "core/forms/tables_form.h"
@@ -34,10 +30,23 @@ QStringList Q(const std::vector<std::string>& texts) {
     return out;
 }
 
+// Each mode's figures and lists; the compounding list follows the personal
+// setting (one beyond the list's end is Monthly).
 TEST_F(TablesScreenTest, OpensWithTheDefaultsOfEachMode) {
-    for (const TablesMode mode : {TablesMode::Mortgage, TablesMode::PersonalLoan}) {
-        Open(mode);
-        const auto d = amortix::DefaultsFor(mode, "$");
+    const struct {
+        TablesMode mode;
+        std::int16_t setting;
+        const char* compounding;
+    } cases[] = {{TablesMode::Mortgage, 0, "      Monthly"},
+                 {TablesMode::PersonalLoan, 1, "    Bimonthly"},
+                 {TablesMode::Mortgage, 3, "   Semiannual"},
+                 {TablesMode::PersonalLoan, 4, "       Annual"},
+                 {TablesMode::PersonalLoan, 7, "      Monthly"}};
+    for (const auto& c : cases) {
+        State().CompoundSetting = c.setting;
+        Open(c.mode);
+        const auto d = amortix::DefaultsFor(c.mode, "$");
+        EXPECT_EQ(s->Comperiod->currentText(), c.compounding) << c.setting;
         EXPECT_EQ(s->Label1->text(), QString::fromStdString(d.label1));
         EXPECT_EQ(s->InPrincipal->text(), QString::fromStdString(d.principalText));
         EXPECT_EQ(TextOf(s->InRate), QString::fromStdString(d.rateText));
@@ -51,67 +60,57 @@ TEST_F(TablesScreenTest, OpensWithTheDefaultsOfEachMode) {
         EXPECT_EQ(State().EntryEdited, 0);
         EXPECT_EQ(s->MGrid->Rows(), 26);
         EXPECT_TRUE(s->MTextBox->isHidden());
-        Click(s->MExit);
-        QApplication::processEvents();
-    }
-}
-
-TEST_F(TablesScreenTest, CompoundingFollowsThePersonalSetting) {
-    const struct {
-        std::int16_t setting;
-        const char* text;
-    } cases[] = {{0, "      Monthly"},
-                 {1, "    Bimonthly"},
-                 {3, "   Semiannual"},
-                 {4, "       Annual"},
-                 {7, "      Monthly"}};
-    for (const auto& c : cases) {
-        State().CompoundSetting = c.setting;
-        Open();
-        EXPECT_EQ(s->Comperiod->currentText(), c.text) << c.setting;
-        Click(s->MExit);
-        QApplication::processEvents();
+        Exit();
     }
 }
 
 TEST_F(TablesScreenTest, EnterWalksTheBoxesInOrder) {
     Open();
-    Enter(s->InPrincipal);
-    QWidget* const order[] = {s->InRate, s->InTerm, s->Comperiod, s->FreqPmt, s->MCalc};
-    QWidget* from = s->InPrincipal;
-    for (QWidget* next : order) {
-        QTest::keyClick(from, Qt::Key_Return);
-        EXPECT_TRUE(next->hasFocus()) << next->objectName().toStdString();
-        from = next;
-    }
+    ExpectEnterWalks({s->InPrincipal, s->InRate, s->InTerm, s->Comperiod, s->FreqPmt, s->MCalc});
     EXPECT_TRUE(Recorded().messages.empty());
 }
 
-TEST_F(TablesScreenTest, PeriodLimitsOfEachMode) {
+// A new period, typed or chosen, is held to the mode's limit and erases the
+// additional payments (their month setting stays).
+TEST_F(TablesScreenTest, ANewPeriodIsHeldToItsLimitAndErasesTheAdditionalPayments) {
     const struct {
         TablesMode mode;
-        const char* typed;
+        const char* typed;  // nullptr: the list's second entry is chosen
         double years;
         const char* shown;
         std::vector<int> messages;
     } cases[] = {
         {TablesMode::Mortgage, "40", 40, "              40", {}},
         {TablesMode::Mortgage, "41", 40, "              40", {5}},
+        {TablesMode::Mortgage, nullptr, 30, "              30", {}},
         {TablesMode::PersonalLoan, "480", 40, "             480", {}},
         {TablesMode::PersonalLoan, "481", 40, "             480", {16}},
         {TablesMode::PersonalLoan, "30", 2.5, "              30", {}},
     };
     for (const auto& c : cases) {
+        const char* what = c.typed ? c.typed : "chosen";
         Open(c.mode);
+        State().ExtraPayments.amount[2] = Currency::FromDouble(500);
+        State().ExtraPayments.increase = 0.05f;
+        State().ExtraPayments.rowCount = 1;
+        State().ExtraPayments.month = 4;
+        ShowAdditionalPaymentsInForce(s->AddPmtsOn, true);
         Recorded().messages.clear();
-        Type(s->InTerm, c.typed);
+        if (c.typed)
+            Type(s->InTerm, c.typed);
+        else
+            Choose(s->InTerm, 1);
         Enter(s->InPrincipal);
-        EXPECT_EQ(State().TableInputs.years, c.years) << c.typed;
-        EXPECT_EQ(TextOf(s->InTerm), c.shown) << c.typed;
-        EXPECT_EQ(Recorded().messages, c.messages) << c.typed;
-        EXPECT_EQ(State().EntryEdited, 0);
-        Click(s->MExit);
-        QApplication::processEvents();
+        EXPECT_EQ(State().TableInputs.years, c.years) << what;
+        EXPECT_EQ(TextOf(s->InTerm), c.shown) << what;
+        EXPECT_EQ(Recorded().messages, c.messages) << what;
+        EXPECT_EQ(State().EntryEdited, 0) << what;
+        EXPECT_EQ(State().ExtraPayments.amount[2], Currency()) << what;
+        EXPECT_EQ(State().ExtraPayments.increase, 0.0f) << what;
+        EXPECT_EQ(State().ExtraPayments.rowCount, 0) << what;
+        EXPECT_EQ(State().ExtraPayments.month, 4) << what;
+        EXPECT_FALSE(test::Red(s->AddPmtsOn)) << what;
+        Exit();
     }
 }
 
@@ -122,35 +121,6 @@ TEST_F(TablesScreenTest, ChoosingARateFromTheListStoresIt) {
     Enter(s->InPrincipal);
     EXPECT_EQ(State().TableInputs.ratePercent, 8.0);
     EXPECT_EQ(TextOf(s->InRate), "         8.000%");
-}
-
-TEST_F(TablesScreenTest, ANewPeriodErasesTheAdditionalPayments) {
-    const struct {
-        const char* what;
-        std::function<void()> act;
-        double years;
-    } cases[] = {
-        {"chosen", [this] { Choose(s->InTerm, 1); }, 30},
-        {"typed", [this] { Type(s->InTerm, "20"); }, 20},
-    };
-    for (const auto& c : cases) {
-        Open();
-        State().ExtraPayments.amount[2] = Currency::FromDouble(500);
-        State().ExtraPayments.increase = 0.05f;
-        State().ExtraPayments.rowCount = 1;
-        State().ExtraPayments.month = 4;
-        ShowAdditionalPaymentsInForce(s->AddPmtsOn, true);
-        c.act();
-        Enter(s->InPrincipal);
-        EXPECT_EQ(State().ExtraPayments.amount[2], Currency()) << c.what;
-        EXPECT_EQ(State().ExtraPayments.increase, 0.0f) << c.what;
-        EXPECT_EQ(State().ExtraPayments.rowCount, 0) << c.what;
-        EXPECT_EQ(State().ExtraPayments.month, 4) << c.what;  // the month setting stays
-        EXPECT_NE(s->AddPmtsOn->palette().color(QPalette::Window), QColor(248, 0, 0)) << c.what;
-        EXPECT_EQ(State().TableInputs.years, c.years) << c.what;
-        Click(s->MExit);
-        QApplication::processEvents();
-    }
 }
 
 // Every result box, the grid's data cells and ResultsReady are empty.
@@ -199,9 +169,7 @@ TEST_F(TablesScreenTest, QuickHelpInBothModes) {
         EXPECT_TRUE(s->MGrid->isHidden());
         EXPECT_TRUE(s->MTextBox->isVisible());
         EXPECT_TRUE(s->MTextBox->hasFocus());
-        EXPECT_FALSE(s->MPrinter->isEnabled());
-        EXPECT_FALSE(s->MSaveFile->isEnabled());
-        EXPECT_FALSE(s->MGraphs->isEnabled());
+        for (const QPushButton* off : {s->MPrinter, s->MSaveFile, s->MGraphs}) EXPECT_FALSE(off->isEnabled());
         EXPECT_EQ(s->MTextBox->toPlainText(),
                   QString::fromStdString(amortix::TablesQuickHelp(mode)).replace("\r\n", "\n"));
 
@@ -225,22 +193,18 @@ TEST_F(TablesScreenTest, QuickHelpInBothModes) {
         EXPECT_TRUE(s->MGrid->isVisible());
         EXPECT_TRUE(s->MTextBox->isHidden());
         EXPECT_TRUE(s->MTextBox->toPlainText().isEmpty());
-        EXPECT_TRUE(s->MPrinter->isEnabled());
-        EXPECT_TRUE(s->MGraphs->isEnabled());
+        for (const QPushButton* on : {s->MPrinter, s->MSaveFile, s->MGraphs}) EXPECT_TRUE(on->isEnabled());
         ExpectNoResults(*s, State());
         EXPECT_EQ(State().EntryEdited, 0);
-        Click(s->MExit);
-        QApplication::processEvents();
-    }
-}
 
-TEST_F(TablesScreenTest, CalculateClosesTheQuickHelp) {
-    Open();
-    Click(s->MHelp);
-    Calculate();
-    EXPECT_EQ(s->MHelp->text(), "Quick &Help");
-    EXPECT_TRUE(s->MGrid->isVisible());
-    EXPECT_NE(State().ResultsReady, 0);
+        // Calculate closes it too.
+        Click(s->MHelp);
+        Calculate();
+        EXPECT_EQ(s->MHelp->text(), "Quick &Help");
+        EXPECT_TRUE(s->MGrid->isVisible());
+        EXPECT_NE(State().ResultsReady, 0);
+        Exit();
+    }
 }
 
 TEST_F(TablesScreenTest, PrintSaveAndGraphNeedResults) {
@@ -280,8 +244,7 @@ TEST_F(TablesScreenTest, InputsRefusedAtCalculateLeaveNoResults) {
         Calculate();
         EXPECT_EQ(Recorded().messages, std::vector<int>{c.message}) << c.what;
         ExpectNoResults(*s, State());
-        Click(s->MExit);
-        QApplication::processEvents();
+        Exit();
     }
 }
 
@@ -293,8 +256,7 @@ TEST_F(TablesScreenTest, ExitResetsTheScreenStateAndShowsTheMenu) {
     State().ExtraPayments.month = 5;
     State().ExtraPayments.increase = 0.1f;
     Calculate();
-    Click(s->MExit);
-    QApplication::processEvents();
+    Exit();
     EXPECT_FALSE(State().TablesOpen);
     EXPECT_EQ(State().ResultsReady, 0);
     EXPECT_EQ(State().ExtraPayments.amount[3], Currency());
@@ -335,9 +297,7 @@ TEST_F(TablesScreenTest, TextsAfterCalculateEqualTheCommandLine) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.choices);
         Open(c.mode);
-        Type(s->InPrincipal, c.principal);
-        Type(s->InRate, c.rate);
-        Type(s->InTerm, c.term);
+        Figures(c.principal, c.rate, c.term);
         Choose(s->Comperiod, c.compounding);
         Choose(s->FreqPmt, c.frequency);
         Click(c.allPayments ? s->Option1 : s->Option2);
@@ -350,24 +310,14 @@ TEST_F(TablesScreenTest, TextsAfterCalculateEqualTheCommandLine) {
             QStringList{"--principal", c.principal, "--rate", c.rate, loan ? "--months" : "--years", c.term} +
             QString(c.choices).split(' '));
         const QJsonObject results = json["results"].toObject();
-        const std::pair<const char*, QString> boxes[] = {
-            {"InDays", s->InDays->text()},           {"PeriodicR", s->PeriodicR->text()},
-            {"NumPmtsYear", s->NumPmtsYear->text()}, {"InMonthPI", s->InMonthPI->text()},
-            {"Label16", s->Label16->text()},         {"PPpercent", s->PPpercent->text()},
-            {"EndMortYear", s->EndMortYear->text()}, {"AllPayments", s->AllPayments->text()},
-            {"TotSavd", s->TotSavd->text()}};
-        for (const auto& [name, shown] : boxes) EXPECT_EQ(shown, results[name].toString()) << name;
-        const QJsonArray grid = json["grid"].toArray();
-        ASSERT_EQ(s->MGrid->Rows(), grid.size());
-        for (int r = 0; r < s->MGrid->Rows(); ++r) {
-            const QJsonArray row = grid[r].toArray();
-            for (int col = 0; col < s->MGrid->Cols(); ++col)
-                ASSERT_EQ(s->MGrid->TextAt(r, col), row[col].toString()) << r << "," << col;
-        }
+        for (const QLineEdit* box : {s->InDays, s->PeriodicR, s->NumPmtsYear, s->InMonthPI, s->PPpercent,
+                                     s->EndMortYear, s->AllPayments, s->TotSavd})
+            EXPECT_EQ(box->text(), results[box->objectName()].toString()) << box->objectName().toStdString();
+        EXPECT_EQ(s->Label16->text(), results["Label16"].toString());
+        test::ExpectGridIs(s->MGrid, json["grid"].toArray(), "MGrid");
         EXPECT_EQ(State().ResultsReady, json["ResultsReady"].toInt());
         EXPECT_EQ(s->View().GridRows, json["GridRows"].toInt());
-        Click(s->MExit);
-        QApplication::processEvents();
+        Exit();
     }
 }
 

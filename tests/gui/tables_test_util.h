@@ -3,6 +3,7 @@
 // with a recording Interaction.
 
 #include <QComboBox>
+#include <QJsonArray>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -44,6 +45,22 @@ inline QStringList ShownOn(const QWidget* frame, const QWidget* form) {
     return out;
 }
 
+// An indicator shows red while its setting is in force.
+inline bool Red(const QWidget* indicator) {
+    return indicator->palette().color(QPalette::Window) == QColor(248, 0, 0);
+}
+
+// A grid's cells, header row included, against rows of texts as the command line gives them.
+inline void ExpectGridIs(const GridWidget* grid, const QJsonArray& rows, const char* name) {
+    ASSERT_EQ(grid->Rows(), rows.size()) << name;
+    for (int r = 0; r < grid->Rows(); ++r) {
+        const QJsonArray row = rows[r].toArray();
+        ASSERT_EQ(grid->Cols(), row.size()) << name;
+        for (int col = 0; col < grid->Cols(); ++col)
+            ASSERT_EQ(grid->TextAt(r, col), row[col].toString()) << name << " " << r << "," << col;
+    }
+}
+
 class TablesProgram : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -58,17 +75,26 @@ class TablesProgram : public ::testing::Test {
         ShowActive(&app->Frame());
     }
 
-    // Opens the tables screen from the menu, as its buttons do.
-    TablesScreen* Open(amortix::TablesMode mode = amortix::TablesMode::Mortgage) {
-        QPushButton* button =
-            mode == amortix::TablesMode::Mortgage ? app->Menu().MortCalc : app->Menu().PersonalLoan;
+    // Opens a screen from the menu by its button; the visible one of that
+    // name, since a screen left a moment ago may not be deleted yet.
+    template <class Screen>
+    Screen* OpenFrom(QPushButton* button, const char* name) {
         QTest::mouseClick(button, Qt::LeftButton);
         QApplication::processEvents();
-        s = nullptr;
-        for (TablesScreen* form : app->Frame().findChildren<TablesScreen*>(kTablesScreen))
-            if (form->isVisible()) s = form;
-        EXPECT_NE(s, nullptr);
-        return s;
+        Screen* shown = nullptr;
+        for (Screen* form : app->Frame().findChildren<Screen*>(name))
+            if (form->isVisible()) shown = form;
+        EXPECT_NE(shown, nullptr) << name;
+        return shown;
+    }
+    TablesScreen* Open(amortix::TablesMode mode = amortix::TablesMode::Mortgage) {
+        return s = OpenFrom<TablesScreen>(
+                   mode == amortix::TablesMode::Mortgage ? app->Menu().MortCalc : app->Menu().PersonalLoan,
+                   kTablesScreen);
+    }
+    void Exit() {
+        Click(s->MExit);
+        QApplication::processEvents();
     }
 
     AppState& State() { return app->State(); }
@@ -103,6 +129,21 @@ class TablesProgram : public ::testing::Test {
 
     // A click on Calculate, which first takes the focus from the box being left.
     void Calculate() { Click(s->MCalc); }
+    // Types the three figures of the tables screen.
+    void Figures(const char* principal, const char* rate, const char* term) {
+        Type(s->InPrincipal, principal);
+        Type(s->InRate, rate);
+        Type(s->InTerm, term);
+    }
+
+    // Enter from each widget of `order` moves the focus to the next one.
+    static void ExpectEnterWalks(std::initializer_list<QWidget*> order) {
+        Enter(*order.begin());
+        for (auto from = order.begin(), to = from + 1; to != order.end(); ++from, ++to) {
+            QTest::keyClick(*from, Qt::Key_Return);
+            EXPECT_TRUE((*to)->hasFocus()) << (*to)->objectName().toStdString();
+        }
+    }
 
     QTemporaryDir folder;
     std::unique_ptr<Application> app;
