@@ -157,9 +157,8 @@ TEST(RecordNumbers, WriterUsesShortPlainTexts) {
         {-25, "-25"},       {1.5e-12, "1.5E-12"}, {1e9, "1000000000"}, {1e15, "1E+15"},
     };
     for (const auto& [value, text] : doubles) EXPECT_EQ(DoubleText(value), text) << value;
-    EXPECT_EQ(SingleText(365.25f), "365.25");
-    EXPECT_EQ(SingleText(0.05f), "0.05");
-    EXPECT_EQ(SingleText(364.0f), "364");
+    for (const auto& [value, text] : {std::pair{365.25f, "365.25"}, {0.05f, "0.05"}, {364.0f, "364"}})
+        EXPECT_EQ(SingleText(value), text) << text;
     const std::pair<std::int64_t, const char*> amounts[] = {
         {1000000000, "100000"},
         {15005000, "1500.5"},
