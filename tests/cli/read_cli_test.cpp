@@ -14,6 +14,13 @@ namespace {
 using testing::RunCli;
 using testing::ShellQuote;
 
+// What `read` shows of a file, or null where it fails.
+nlohmann::json Read(const std::string& path) {
+    const auto run = RunCli("read " + ShellQuote(path));
+    EXPECT_EQ(run.status, 0) << path << ": " << run.err;
+    return run.status == 0 ? nlohmann::json::parse(run.out) : nlohmann::json();
+}
+
 TEST(ReadCli, ShowsEveryKindByItsName) {
     testing::TempDir dir;
     const std::string table = dir.File("House.QMD");
@@ -28,9 +35,7 @@ TEST(ReadCli, ShowsEveryKindByItsName) {
     ASSERT_TRUE(SaveComparisonFile(comparison, testing::SampleComparison(3)));
     ASSERT_TRUE(SavePersonalSettings(settings, {1, "Home Owner", "EUR", 3}));
 
-    auto run = RunCli("read " + ShellQuote(table));
-    ASSERT_EQ(run.status, 0) << run.err;
-    auto j = nlohmann::json::parse(run.out);
+    auto j = Read(table);
     EXPECT_EQ(j["kind"], "table");
     EXPECT_EQ(j["mode"], "mortgage");
     EXPECT_EQ(j["layout"], "current");
@@ -40,15 +45,11 @@ TEST(ReadCli, ShowsEveryKindByItsName) {
     EXPECT_EQ(j["extraYears"], 25);
     EXPECT_EQ(j["yearRecords"][2]["amount"], 1500.5);
 
-    run = RunCli("read " + ShellQuote(loan));
-    ASSERT_EQ(run.status, 0) << run.err;
-    j = nlohmann::json::parse(run.out);
+    j = Read(loan);
     EXPECT_EQ(j["mode"], "loan");
     EXPECT_EQ(j["years"], 2.5);
 
-    run = RunCli("read " + ShellQuote(comparison));
-    ASSERT_EQ(run.status, 0) << run.err;
-    j = nlohmann::json::parse(run.out);
+    j = Read(comparison);
     EXPECT_EQ(j["kind"], "comparison");
     EXPECT_EQ(j["rowCount"], 3);
     EXPECT_EQ(j["grid1"][2][5], "*25.00");
@@ -57,9 +58,7 @@ TEST(ReadCli, ShowsEveryKindByItsName) {
     EXPECT_EQ(j["printout"], testing::SampleComparison(3).printout);
     EXPECT_EQ(j["listingLabels"][0][0], "Yr. Mth Row");
 
-    run = RunCli("read " + ShellQuote(settings));
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(nlohmann::json::parse(run.out),
+    EXPECT_EQ(Read(settings),
               nlohmann::json::parse(R"({"kind":"settings","printerFontChoice":1,"userName":"Home Owner",
                                         "currencySymbol":"EUR","compoundSetting":3})"));
 }
@@ -68,13 +67,9 @@ TEST(ReadCli, UnknownNamesAreTriedWithEveryReader) {
     testing::TempDir dir;
     const std::string path = dir.File("backup.dat");
     ASSERT_TRUE(SaveComparisonFile(path, testing::SampleComparison(1)));
-    auto run = RunCli("read " + ShellQuote(path));
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(nlohmann::json::parse(run.out)["kind"], "comparison");
+    EXPECT_EQ(Read(path)["kind"], "comparison");
     testing::WriteBytes(path, "0,\"Ren\xe9\",\"\x80\",0\r\n");
-    run = RunCli("read " + ShellQuote(path));
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(nlohmann::json::parse(run.out)["kind"], "settings");
+    EXPECT_EQ(Read(path)["kind"], "settings");
 }
 
 TEST(ReadCli, AFileItCannotReadGivesOneLineAndStatusOne) {
@@ -89,9 +84,11 @@ TEST(ReadCli, AFileItCannotReadGivesOneLineAndStatusOne) {
         {"Personal.Mtg", "0,\"x\",\"$\",9\r\n"},
         {"noise.txt", "\xff\xfe\x01,,,\"\r\n"},
     };
-    for (const auto& [name, content] : files) testing::WriteBytes(dir.File(name), content);
     std::vector<std::string> args;
-    for (const auto& [name, content] : files) args.push_back("read " + ShellQuote(dir.File(name)));
+    for (const auto& [name, content] : files) {
+        testing::WriteBytes(dir.File(name), content);
+        args.push_back("read " + ShellQuote(dir.File(name)));
+    }
     args.push_back("read " + ShellQuote(dir.File("missing.qmd")));
     args.push_back("read " + ShellQuote(dir.Path().string()));
     args.push_back("read --kind comparison " + ShellQuote(good));

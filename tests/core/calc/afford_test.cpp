@@ -100,10 +100,9 @@ TEST(Afford, Failures) {
     };
     for (const Case& c : cases) {
         AffordTexts shown = InitialAffordTexts("$");
-        shown.TotalPmts = "old";
-        shown.MFNumPmts = "old";
+        shown.TotalPmts = shown.MFNumPmts = shown.MFNumYrs = shown.MFPiPmt = shown.MFTotIntSaved =
+            shown.MFTotIntPaid = "old";
         shown.MFDaysinYear = "old days";
-        shown.MFNumYrs = shown.MFPiPmt = shown.MFTotIntSaved = shown.MFTotIntPaid = "old";
         shown.MFInMthPayment = "         $700.00";
         const AffordResult r = Solve(c.solve, c.in, kMonthly, kBiweeklyAcc, DayBasis::Preset(1), shown);
         EXPECT_TRUE(r.failed) << c.name;

@@ -28,44 +28,60 @@ ComparisonInputs WithAmounts(std::initializer_list<std::pair<int, double>> amoun
     return in;
 }
 
+ComparisonInputs WithPrincipal(double principal, ComparisonInputs in) {
+    in.principal = principal;
+    return in;
+}
+
 long PaymentsMade(const ComparisonRun& run, int perYear) {
     std::string retired = run.cells[5];
     if (!retired.empty() && retired[0] == '*') retired.erase(0, 1);
     return std::lround(ParseNumber(retired) * perYear);
 }
 
-TEST(Comparison, EachFrequencyOnTheDefaultMortgage) {
+// Each frequency on the default mortgage; the days in the year set the rate
+// of the week frequencies.
+TEST(Comparison, EachFrequencyAndDaysInYear) {
     struct Case {
         const char* frequency;
+        int preset;
         int perYear;
         const char* days;
-        const char* payment;
         const char* factor;
-        long payments;
         const char* retired;
-        const char* totalInterest;
+        const char* payment = nullptr;
+        const char* totalInterest = nullptr;
+        long payments = 0;
     };
     const Case cases[] = {
-        {"      Monthly", 12, "Normal", "$917.53", "0.0084375", 300, "25.00", "$175,258.20"},
-        {"  Semimonthly", 24, "Normal", "$458.76", "0.00420989", 595, "24.79", "$172,666.12"},
-        {"      2 Weeks", 26, "365", "$423.47", "0.00387476", 638, "24.54", "$169,924.71"},
-        {"      1 Week", 52, "365", "$211.74", "0.00193551", 1270, "24.42", "$168,790.91"},
-        {" Biweekly(Acc)", 26, "365", "$458.76", "0.00387476", 482, "18.54", "$120,861.40"},
-        {"   Weekly(Acc)", 52, "365", "$229.38", "0.00193551", 961, "18.48", "$120,239.46"},
+        {"      Monthly", 1, 12, "Normal", "0.0084375", "25.00", "$917.53", "$175,258.20", 300},
+        {"  Semimonthly", 1, 24, "Normal", "0.00420989", "24.79", "$458.76", "$172,666.12", 595},
+        {"      2 Weeks", 1, 26, "365", "0.00387476", "24.54", "$423.47", "$169,924.71", 638},
+        {"      1 Week", 1, 52, "365", "0.00193551", "24.42", "$211.74", "$168,790.91", 1270},
+        {" Biweekly(Acc)", 1, 26, "365", "0.00387476", "18.54", "$458.76", "$120,861.40", 482},
+        {"   Weekly(Acc)", 1, 52, "365", "0.00193551", "18.48", "$229.38", "$120,239.46", 961},
+        {" Biweekly(Acc)", 0, 26, "365.25", "0.0038721", "18.50"},
+        {"      2 Weeks", 2, 26, "364", "0.00388542", "24.77"},
+        {"   Weekly(Acc)", 3, 52, "363", "0.00194618", "18.67"},
     };
     for (const Case& c : cases) {
+        const std::string what = c.frequency + std::string(" ") + c.days;
         Comparison comparison;
-        const ComparisonRun run = comparison.Calculate(Inputs(c.frequency));
-        ASSERT_TRUE(run.added) << c.frequency;
-        EXPECT_TRUE(run.messages.empty());
-        EXPECT_EQ(run.InDays, c.days);
-        EXPECT_EQ(run.PeriodicR, c.factor) << c.frequency;
-        EXPECT_EQ(run.cells[1], c.days);
-        EXPECT_EQ(run.cells[5], c.retired) << c.frequency;
-        EXPECT_EQ(run.cells[9], c.payment) << c.frequency;
-        EXPECT_EQ(run.cells[11], c.totalInterest) << c.frequency;
-        EXPECT_EQ(PaymentsMade(run, c.perYear), c.payments) << c.frequency;
-        EXPECT_FALSE(run.listed);
+        ComparisonInputs in = Inputs(c.frequency);
+        in.dayBasis = DayBasis::Preset(c.preset);
+        const ComparisonRun run = comparison.Calculate(in);
+        ASSERT_TRUE(run.added) << what;
+        EXPECT_TRUE(run.messages.empty()) << what;
+        EXPECT_EQ(run.InDays, c.days) << what;
+        EXPECT_EQ(run.cells[1], c.days) << what;
+        EXPECT_EQ(run.PeriodicR, c.factor) << what;
+        EXPECT_EQ(run.cells[5], c.retired) << what;
+        EXPECT_FALSE(run.listed) << what;
+        if (c.payment) {
+            EXPECT_EQ(run.cells[9], c.payment) << what;
+            EXPECT_EQ(run.cells[11], c.totalInterest) << what;
+            EXPECT_EQ(PaymentsMade(run, c.perYear), c.payments) << what;
+        }
     }
 }
 
@@ -97,6 +113,11 @@ TEST(Comparison, StarMarksIncreasedOrAppliedRowsOnly) {
         {"amount not below the balance is skipped", WithAmounts({{2, 100000}}), false, false, 0},
         {"skipped amount beside an applied one", WithAmounts({{1, 5000}, {2, 100000}}), true, true, 1},
         {"amount of 0", WithAmounts({{1, 0}}), false, false, 0},
+        // 1,960,520.5097 is the balance after payment 24 less that payment's
+        // principal part, exactly: the year-3 amount on the edge of being applied.
+        {"amount equal to the balance less the previous principal",
+         WithPrincipal(2001411.10, WithAmounts({{3, 1960520.5097}})), false, false, 0},
+        {"a ten-thousandth less", WithPrincipal(2001411.10, WithAmounts({{3, 1960520.5096}})), true, true, 1},
     };
     for (const Case& c : cases) {
         Comparison comparison;
@@ -125,51 +146,9 @@ TEST(Comparison, IncreaseRaisesThePaymentAndShowsItsPercentage) {
 // precision, not in currency: here that moves the total interest by a cent.
 TEST(Comparison, AnniversaryAmountsAddInDoublePrecision) {
     Comparison comparison;
-    ComparisonInputs in = WithAmounts({{3, 5000}, {9, 1000}}, 4);
-    in.principal = 100035.00;
-    EXPECT_EQ(comparison.Calculate(in).cells[11], "$137,249.36");
-}
-
-TEST(Comparison, AnAmountEqualToTheBalanceLessThePreviousPrincipalIsSkipped) {
-    // 1,960,520.5097 is the balance after payment 24 less that payment's
-    // principal part, exactly: the year-3 amount on the edge of being applied.
-    const struct {
-        double amount;
-        bool applied;
-    } cases[] = {{1960520.5097, false}, {1960520.5096, true}};
-    for (const auto& c : cases) {
-        Comparison comparison;
-        ComparisonInputs in = WithAmounts({{3, c.amount}});
-        in.principal = 2001411.10;
-        const ComparisonRun run = comparison.Calculate(in);
-        ASSERT_TRUE(run.added);
-        EXPECT_EQ(run.listed, c.applied) << c.amount;
-        EXPECT_EQ(run.cells[5][0] == '*', c.applied) << c.amount;
-    }
-}
-
-TEST(Comparison, DaysInYearSetTheRateOfTheWeekFrequencies) {
-    struct Case {
-        int preset;
-        const char* frequency;
-        const char* days;
-        const char* factor;
-        const char* retired;
-    };
-    const Case cases[] = {
-        {0, " Biweekly(Acc)", "365.25", "0.0038721", "18.50"},
-        {2, "      2 Weeks", "364", "0.00388542", "24.77"},
-        {3, "   Weekly(Acc)", "363", "0.00194618", "18.67"},
-    };
-    for (const Case& c : cases) {
-        Comparison comparison;
-        ComparisonInputs in = Inputs(c.frequency);
-        in.dayBasis = DayBasis::Preset(c.preset);
-        const ComparisonRun run = comparison.Calculate(in);
-        EXPECT_EQ(run.cells[1], c.days) << c.frequency;
-        EXPECT_EQ(run.PeriodicR, c.factor) << c.frequency;
-        EXPECT_EQ(run.cells[5], c.retired) << c.frequency;
-    }
+    EXPECT_EQ(
+        comparison.Calculate(WithPrincipal(100035.00, WithAmounts({{3, 5000}, {9, 1000}}, 4))).cells[11],
+        "$137,249.36");
 }
 
 TEST(Comparison, ListingLaysOutColumnPairsPerRow) {

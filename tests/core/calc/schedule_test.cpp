@@ -92,53 +92,41 @@ TEST(DayBasis, DaysInYearTexts) {
     EXPECT_EQ(DaysInYearText(26, 364.5f), "364.5");
 }
 
-struct FrequencyCase {
-    const char* frequency;
-    int payments;
-    const char* endYear;
-};
-
-TEST(Schedule, WorkedFrequencies) {
-    const FrequencyCase cases[] = {
-        {"      Monthly", 300, "       25.00"},
-        {" Biweekly(Acc)", 485, "       18.65"},
-        {"   Weekly(Acc)", 968, "       18.62"},
-        {"      2 Weeks", 639, "       24.58"},
-    };
-    for (const auto& c : cases) {
-        const ScheduleResult r = CalculateSchedule(Worked(c.frequency));
-        EXPECT_TRUE(r.messages.empty()) << c.frequency;
-        EXPECT_EQ(r.gridRows, c.payments) << c.frequency;
-        EXPECT_EQ(r.EndMortYear, c.endYear) << c.frequency;
-        // The final payment always brings the balance to exactly zero.
-        EXPECT_EQ(Cell(r, c.payments, 4), 0.0) << c.frequency;
-        EXPECT_EQ(Cell(r, c.payments, 3), Cell(r, c.payments - 1, 4)) << c.frequency;
-        EXPECT_EQ(r.resultsReady, c.payments + 1) << c.frequency;
-    }
-}
-
-// With fewer days in the year the 2-week and 1-week rates rise, and the loan
-// runs a few payments past the period: the bound leaves room for them.
-TEST(Schedule, WeekFrequenciesMayRunPastThePeriod) {
+// The final payment always brings the balance to exactly zero. With fewer
+// days in the year the 2-week and 1-week rates rise and the loan runs a few
+// payments past the period: the bound leaves room for them.
+TEST(Schedule, PaymentCountsAndTheFinalPayment) {
     const struct {
         const char* frequency;
-        double rate, years;
         int payments;
+        const char* endYear;
+        double rate = 10.125, years = 25;
+        bool week363 = false;  // monthly compounding over 363 days
     } cases[] = {
-        {"      2 Weeks", 5.0, 25, 651},
-        {"      2 Weeks", 10.125, 40, 1045},
-        {"      1 Week", 5.0, 40, 2082},
+        {"      Monthly", 300, "       25.00"},         {" Biweekly(Acc)", 485, "       18.65"},
+        {"   Weekly(Acc)", 968, "       18.62"},        {"      2 Weeks", 639, "       24.58"},
+        {"      2 Weeks", 651, nullptr, 5.0, 25, true}, {"      2 Weeks", 1045, nullptr, 10.125, 40, true},
+        {"      1 Week", 2082, nullptr, 5.0, 40, true},
     };
     for (const auto& c : cases) {
         ScheduleInputs in = Worked(c.frequency);
-        in.compounding = "      Monthly";
-        in.dayBasis = DayBasis::Preset(3);  // 363 days
         in.ratePercent = c.rate;
         in.years = c.years;
+        if (c.week363) {
+            in.compounding = "      Monthly";
+            in.dayBasis = DayBasis::Preset(3);
+        }
         const ScheduleResult r = CalculateSchedule(in);
-        EXPECT_EQ(r.payments, c.payments) << c.frequency << " " << c.years;
-        EXPECT_EQ(Cell(r, c.payments, 4), 0.0) << c.frequency << " " << c.years;
-        EXPECT_EQ(Cell(r, c.payments, 3), Cell(r, c.payments - 1, 4)) << c.frequency << " " << c.years;
+        const std::string what = std::string(c.frequency) + " " + std::to_string(c.payments);
+        EXPECT_TRUE(r.messages.empty()) << what;
+        EXPECT_EQ(r.payments, c.payments) << what;
+        EXPECT_EQ(Cell(r, c.payments, 4), 0.0) << what;
+        EXPECT_EQ(Cell(r, c.payments, 3), Cell(r, c.payments - 1, 4)) << what;
+        if (c.endYear) {
+            EXPECT_EQ(r.gridRows, c.payments) << what;
+            EXPECT_EQ(r.EndMortYear, c.endYear) << what;
+            EXPECT_EQ(r.resultsReady, c.payments + 1) << what;
+        }
     }
 }
 
@@ -293,9 +281,7 @@ TEST(Schedule, GridHeadersBeforeAnyCalculation) {
         {ScheduleView::AllPayments, false, "  Payment   No.  Year"},
         {ScheduleView::AllPayments, true, " Payment  Date"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(GridHeader(0, c.view, c.dates), c.column0);
-    }
+    for (const auto& c : cases) EXPECT_EQ(GridHeader(0, c.view, c.dates), c.column0) << c.column0;
     EXPECT_EQ(GridHeader(6, ScheduleView::Annual, false), "");
     EXPECT_EQ(GridHeader(-1, ScheduleView::Annual, false), "");
 }

@@ -117,7 +117,6 @@ TEST(TableFile, RefusesWhatIsNotATableFile) {
         {"", "line 1: the file ends too early"},
     };
     for (const auto& [bytes, message] : cases) EXPECT_EQ(ParseTableFile(bytes).error(), message) << bytes;
-    // Trailing blank lines are no harm.
     EXPECT_TRUE(ParseTableFile(head + "0,0,1,365,0,0\r\n\r\n  \r\n").ok());
 
     testing::TempDir dir;
@@ -125,32 +124,38 @@ TEST(TableFile, RefusesWhatIsNotATableFile) {
     EXPECT_FALSE(LoadTableFile(dir.File("missing.qmd")).error().empty());
 }
 
-TEST(TableFile, RefusedSaveKeepsThePreviousFile) {
+// Each spoiled copy of `good` is refused with a reason, and the file saved
+// from `good` before is left as it was.
+template <class Data>
+void ExpectRefusedSavesKeepTheFile(bool (*save)(const std::string&, const Data&, std::string*),
+                                   const Data& good,
+                                   std::initializer_list<std::pair<const char*, void (*)(Data&)>> spoils) {
     testing::TempDir dir;
-    const std::string path = dir.File("keep.qld");
-    ASSERT_TRUE(SaveTableFile(path, SampleTable()));
+    const std::string path = dir.File("keep");
+    ASSERT_TRUE(save(path, good, nullptr));
     const std::string before = testing::ReadBytes(path);
-    struct Case {
-        const char* why;
-        void (*spoil)(TableFileData&);
-    };
-    const Case cases[] = {
-        {"46 years", [](TableFileData& t) { t.yearRecords.resize(46); }},
-        {"quote in a text", [](TableFileData& t) { t.firstPaymentDate = "1\"2"; }},
-        {"no days in year", [](TableFileData& t) { t.daysInYear.reset(); }},
-        {"principal not finite", [](TableFileData& t) { t.principal = 1.0 / 0.0; }},
-        {"kind 3", [](TableFileData& t) { t.mode = static_cast<TablesMode>(3); }},
-        {"option 3", [](TableFileData& t) { t.extraPaymentType = 3; }},
-    };
-    for (const Case& c : cases) {
-        TableFileData t = SampleTable();
-        c.spoil(t);
+    for (const auto& [why, spoil] : spoils) {
+        Data data = good;
+        spoil(data);
         std::string error;
-        EXPECT_FALSE(SaveTableFile(path, t, &error)) << c.why;
-        EXPECT_FALSE(error.empty()) << c.why;
-        EXPECT_EQ(testing::ReadBytes(path), before) << c.why;
+        EXPECT_FALSE(save(path, data, &error)) << why;
+        EXPECT_FALSE(error.empty()) << why;
+        EXPECT_EQ(testing::ReadBytes(path), before) << why;
     }
-    EXPECT_FALSE(SaveTableFile(dir.File("no/folder/x.qmd"), SampleTable()));
+    EXPECT_FALSE(save(dir.File("no/folder/x"), good, nullptr));
+}
+
+TEST(TableFile, RefusedSaveKeepsThePreviousFile) {
+    ExpectRefusedSavesKeepTheFile<TableFileData>(
+        SaveTableFile, SampleTable(),
+        {
+            {"46 years", [](TableFileData& t) { t.yearRecords.resize(46); }},
+            {"quote in a text", [](TableFileData& t) { t.firstPaymentDate = "1\"2"; }},
+            {"no days in year", [](TableFileData& t) { t.daysInYear.reset(); }},
+            {"principal not finite", [](TableFileData& t) { t.principal = 1.0 / 0.0; }},
+            {"kind 3", [](TableFileData& t) { t.mode = static_cast<TablesMode>(3); }},
+            {"option 3", [](TableFileData& t) { t.extraPaymentType = 3; }},
+        });
 }
 
 TEST(TableFile, DayBasisComesFromTheCode) {
@@ -255,38 +260,24 @@ TEST(ComparisonFile, RefusesWhatIsNotAComparisonFile) {
 }
 
 TEST(ComparisonFile, RefusedSaveKeepsThePreviousFile) {
-    testing::TempDir dir;
-    const std::string path = dir.File("keep.qcd");
-    ASSERT_TRUE(SaveComparisonFile(path, SampleComparison(2)));
-    const std::string before = testing::ReadBytes(path);
-    struct Case {
-        const char* why;
-        void (*spoil)(ComparisonFileData&);
-    };
-    const Case cases[] = {
-        {"nine rows",
-         [](ComparisonFileData& c) {
-             c = SampleComparison(8), c.grid1.push_back({}), c.graph.push_back({});
-         }},
-        {"graph rows missing", [](ComparisonFileData& c) { c.graph.pop_back(); }},
-        {"ragged lower grid", [](ComparisonFileData& c) { c.grid2[3].pop_back(); }},
-        {"lower grid too wide",
-         [](ComparisonFileData& c) {
-             c.grid2Columns = 25;
-             for (auto& row : c.grid2) row.resize(25);
-         }},
-        {"quote in the printout", [](ComparisonFileData& c) { c.printout = "\""; }},
-        {"listing index", [](ComparisonFileData& c) { c.greatestListingIndex = 12; }},
-        {"interest not finite", [](ComparisonFileData& c) { c.graph[0].totalInterest = 0.0 / 0.0; }},
-    };
-    for (const Case& c : cases) {
-        ComparisonFileData data = SampleComparison(2);
-        c.spoil(data);
-        std::string error;
-        EXPECT_FALSE(SaveComparisonFile(path, data, &error)) << c.why;
-        EXPECT_FALSE(error.empty()) << c.why;
-        EXPECT_EQ(testing::ReadBytes(path), before) << c.why;
-    }
+    ExpectRefusedSavesKeepTheFile<ComparisonFileData>(
+        SaveComparisonFile, SampleComparison(2),
+        {
+            {"nine rows",
+             [](ComparisonFileData& c) {
+                 c = SampleComparison(8), c.grid1.push_back({}), c.graph.push_back({});
+             }},
+            {"graph rows missing", [](ComparisonFileData& c) { c.graph.pop_back(); }},
+            {"ragged lower grid", [](ComparisonFileData& c) { c.grid2[3].pop_back(); }},
+            {"lower grid too wide",
+             [](ComparisonFileData& c) {
+                 c.grid2Columns = 25;
+                 for (auto& row : c.grid2) row.resize(25);
+             }},
+            {"quote in the printout", [](ComparisonFileData& c) { c.printout = "\""; }},
+            {"listing index", [](ComparisonFileData& c) { c.greatestListingIndex = 12; }},
+            {"interest not finite", [](ComparisonFileData& c) { c.graph[0].totalInterest = 0.0 / 0.0; }},
+        });
 }
 
 TEST(ComparisonFile, GraphVariantsReadAsWritten) {

@@ -62,16 +62,12 @@ TEST(FileText, AWindowsFileOpensWithItsCharacters) {
     EXPECT_EQ(settings->userName, "Ren\xC3\xA9");
     EXPECT_EQ(settings->currencySymbol, "\xC2\xA3");
     ComparisonFileData sample = testing::SampleComparison(1);
-    sample.grid1[0][7] =
-        "\xC2\xA3"
-        "100,000.00";
+    sample.grid1[0][7] = "\u00a3100,000.00";
     std::string bytes = FormatComparisonFile(sample);
     bytes.replace(bytes.find("\xC2\xA3"), 2, "\xA3");
     const auto comparison = ParseComparisonFile(bytes);
     ASSERT_TRUE(comparison.ok()) << comparison.error();
     EXPECT_EQ(comparison.value(), sample);
-    // Saved again, it is UTF-8.
-    EXPECT_EQ(FormatComparisonFile(comparison.value()), FormatComparisonFile(sample));
 }
 
 // Whatever a writer takes opens again unchanged; what it refuses (a NUL, a
@@ -104,9 +100,7 @@ TEST(FileText, WritersRefuseWhatWouldNotReadBack) {
         comparison.printout = text;
         EXPECT_FALSE(SaveComparisonFile(dir.File("c.qcd"), comparison));
     }
-    EXPECT_THROW(EncodeFileText("\xEF\xBB\xBF"
-                                "0"),
-                 FormatError);
+    EXPECT_THROW(EncodeFileText("\ufeff0"), FormatError);
     EXPECT_THROW(EncodeFileText(std::string(kMaxDataFileBytes + 1, ' ')), FormatError);
     EXPECT_FALSE(std::filesystem::exists(dir.File("t.qmd")));
 }

@@ -38,13 +38,10 @@ TEST(GraphForm, ASingleComparisonRowGetsAnEmptySecondBar) {
     data.points = {{"Row  1", 0, 175258.1963}};
     const ChartData chart = ComparisonChart(data, "\xC2\xA3");
     ASSERT_EQ(chart.values.size(), 2U);
-    EXPECT_EQ(chart.labels[0], "Row  1");
-    EXPECT_EQ(chart.labels[1], "");
+    EXPECT_EQ(chart.labels, (std::vector<std::string>{"Row  1", ""}));
     EXPECT_EQ(chart.values[1], 0.0);
     EXPECT_EQ(chart.valueAxisTitle, "Value \xC2\xA3");
-    EXPECT_EQ(BarToolTip(chart, 0),
-              "Row  1: \xC2\xA3"
-              "175,258.20");
+    EXPECT_EQ(BarToolTip(chart, 0), "Row  1: \u00a3175,258.20");
     EXPECT_EQ(BarToolTip(chart, 1), "");
 }
 

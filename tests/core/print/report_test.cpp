@@ -51,11 +51,8 @@ TEST(LinePrinter, PlacesItemsAtColumns) {
          {"  one", "", "two", ""}},
         {"trailing blanks trimmed", {{{Item::Text("a   "), Item::At(20)}}}, {"a"}},
         {"columns count characters",
-         {{{Item::Text("\xE2\x82\xAC"
-                       "5"),
-            Item::At(4), Item::Text("x")}}},
-         {"\xE2\x82\xAC"
-          "5 x"}},
+         {{{Item::Text("\u20ac5"), Item::At(4), Item::Text("x")}}},
+         {"\u20ac5 x"}},
     };
     for (const auto& c : cases) {
         TextPrinter p;
@@ -106,6 +103,16 @@ ScheduleInputs Mortgage() {
     return in;
 }
 
+// Year numbers 1 to 25, with the first `count` of `amounts`.
+void SetAmounts(ScheduleInputs& in, std::vector<std::pair<int, double>> amounts, int count = -1) {
+    in.extra.years = 25;
+    for (int y = 1; y <= 25; ++y) in.extra.yearNumber[static_cast<std::size_t>(y)] = Currency::FromDouble(y);
+    if (count >= 0) amounts.resize(static_cast<std::size_t>(count));
+    for (const auto& [year, amount] : amounts)
+        in.extra.amount[static_cast<std::size_t>(year)] = Currency::FromDouble(amount);
+    in.extra.rowCount = in.extra.CountYearsWithAmounts();
+}
+
 TablesPrintData DataFor(const ScheduleInputs& in) {
     TablesPrintData d;
     d.header = "Header line";
@@ -147,6 +154,8 @@ std::vector<int> PaymentNumbers(const PrintedPage& page) {
 }
 
 const char* const kRule = "___________________________________________________________________________";
+const char* const kColumnHeaders =
+    "  Payment    Interest   Principal     Remaining    Cumulative     Cumulative";
 
 TEST(TablesReport, PagesBreakByTheFontsLineCount) {
     struct Case {
@@ -177,10 +186,8 @@ TEST(TablesReport, PagesBreakByTheFontsLineCount) {
                 EXPECT_EQ(page.back(), FooterLine(static_cast<int>(p) + 1));
                 const PrintedPage& following = report.pages[p + 1];
                 ASSERT_GE(following.size(), 7u);
-                EXPECT_EQ(following[0], "");
-                EXPECT_EQ(following[1], "");
-                EXPECT_EQ(following[2],
-                          "  Payment    Interest   Principal     Remaining    Cumulative     Cumulative");
+                EXPECT_EQ(PrintedPage(following.begin(), following.begin() + 3),
+                          (PrintedPage{"", "", kColumnHeaders}));
                 EXPECT_EQ(following[4], std::string(" ") + kRule);
             } else {
                 EXPECT_EQ(page.back().find("Page"), std::string::npos);
@@ -297,7 +304,7 @@ TEST(TablesReport, AnnualDatesKeepTheAnnualHeader) {
     };
     const TextReport report = Report(in);
     const PrintedPage& page = report.pages.at(0);
-    EXPECT_EQ(page[21], "   Year       Payment     Payment       Balance      Interest      Principal");
+    EXPECT_EQ(page[21].substr(0, 7), "   Year");
     EXPECT_EQ(page[24].substr(0, 12), " 1/31/24    ");
     EXPECT_EQ(page[25].substr(0, 12), " 1/31/25    ");
     EXPECT_EQ(page[48].substr(0, 12), " 1/31/48    ");
@@ -306,12 +313,8 @@ TEST(TablesReport, AnnualDatesKeepTheAnnualHeader) {
 
 TEST(TablesReport, AdditionalPaymentsSection) {
     ScheduleInputs in = Mortgage();
-    in.extra.years = 25;
     in.extra.month = 3;  // the fourth month
-    for (int y = 1; y <= 25; ++y) in.extra.yearNumber[static_cast<std::size_t>(y)] = Currency::FromDouble(y);
-    in.extra.amount[1] = Currency::FromDouble(5000);
-    in.extra.amount[3] = Currency::FromDouble(1234.5);
-    in.extra.rowCount = in.extra.CountYearsWithAmounts();
+    SetAmounts(in, {{1, 5000}, {3, 1234.5}});
     const TextReport report = Report(in);
     ASSERT_EQ(report.pages.size(), 1u);
     const PrintedPage& page = report.pages[0];
@@ -329,12 +332,7 @@ TEST(TablesReport, AdditionalPaymentsMoveToANewPageWhenTheyDoNotFit) {
         ScheduleInputs in = Mortgage();
         in.view = ScheduleView::AllPayments;
         in.termYears = 2;
-        in.extra.years = 25;
-        for (int y = 1; y <= 25; ++y)
-            in.extra.yearNumber[static_cast<std::size_t>(y)] = Currency::FromDouble(y);
-        for (int y = 1; y <= years; ++y)
-            in.extra.amount[static_cast<std::size_t>(y)] = Currency::FromDouble(100);
-        in.extra.rowCount = in.extra.CountYearsWithAmounts();
+        SetAmounts(in, {{1, 100}, {2, 100}, {3, 100}, {4, 100}, {5, 100}, {6, 100}}, years);
         const ScheduleResult result = CalculateSchedule(in);
         ASSERT_EQ(result.listing.size(), static_cast<std::size_t>(years));
         const TextReport report = RenderTablesReport(DataFor(in), result, kPrinterFontCourierNew);
@@ -346,9 +344,9 @@ TEST(TablesReport, AdditionalPaymentsMoveToANewPageWhenTheyDoNotFit) {
         EXPECT_EQ(report.pages[0].back(), FooterLine(1));
         EXPECT_EQ(Field(report.pages[0][report.pages[0].size() - 4], 1, 13), "  2 Year Term");
         const PrintedPage& next = report.pages[1];
-        EXPECT_EQ(next[2], "  Payment    Interest   Principal     Remaining    Cumulative     Cumulative");
-        EXPECT_EQ(next[6], "");
-        EXPECT_EQ(next[7], " Additional  Payments     Applied");
+        EXPECT_EQ(next[2], kColumnHeaders);
+        EXPECT_EQ(PrintedPage(next.begin() + 6, next.begin() + 8),
+                  (PrintedPage{"", " Additional  Payments     Applied"}));
         EXPECT_EQ(next.size(), 8u + 1u + 6u + 1u);
     }
 }
@@ -387,6 +385,7 @@ ComparisonRowPrint MonthlyRow(std::int16_t number) {
 }
 
 const std::string kComparisonRule(77, '_');
+const std::string kListingTitle = std::string(24, ' ') + "* Additional Payments Applied";
 
 TEST(ComparisonReport, RowLines) {
     EXPECT_EQ(ComparisonRowLines(MonthlyRow(1)),
@@ -400,9 +399,9 @@ TEST(ComparisonReport, RowLines) {
     row.starred = true;
     row.retiredYear = 17.8846;
     row.paymentsPerYear = 26;
-    EXPECT_EQ(ComparisonRowLines(row).substr(0, 48), " 03  365.00  Monthly  Biweekly(Acc)  5.000% Was ");
-    EXPECT_EQ(ComparisonRowLines(row).substr(ComparisonRowLines(row).find("\r\n\r\n") + 4, 32),
-              "               25    *17.88   26");
+    const std::string lines = ComparisonRowLines(row);
+    EXPECT_EQ(lines.substr(0, 48), " 03  365.00  Monthly  Biweekly(Acc)  5.000% Was ");
+    EXPECT_EQ(lines.substr(lines.find("\r\n\r\n") + 4, 32), "               25    *17.88   26");
     row.daysText = "365.25";
     EXPECT_EQ(ComparisonRowLines(row).substr(5, 6), "365.25");
 }
@@ -460,9 +459,8 @@ TEST(ComparisonReport, ListingInGroupsWithRules) {
     ASSERT_EQ(report.pages.size(), 1u);
     const PrintedPage& page = report.pages[0];
     const std::size_t title = 11 + 6 * 4 + 1;
-    EXPECT_EQ(page[title], std::string(24, ' ') + "* Additional Payments Applied");
-    EXPECT_EQ(page[title + 1], " " + kComparisonRule);
-    EXPECT_EQ(page[title + 2], "");
+    EXPECT_EQ(PrintedPage(page.begin() + title, page.begin() + title + 3),
+              (PrintedPage{kListingTitle, " " + kComparisonRule, ""}));
     // First group: listing indexes 0 to 4 at columns 1, 17, 33, 49, 65; rows 0 to 2.
     std::size_t at = title + 3;
     EXPECT_EQ(page[at], "Yr. Mth Row  1  Yr. Mth Row  2  Yr. Mth Row  3  Yr. Mth Row  4  Yr. Mth Row  5");
@@ -490,12 +488,8 @@ TEST(ComparisonReport, LongListingRepeatsItsTitleOnTheNextPage) {
     EXPECT_EQ(first[first.size() - 3].substr(0, 5), "12 4 ");
     EXPECT_EQ(first.back(), "");  // no footer on comparison pages
     const PrintedPage& second = report.pages[1];
-    EXPECT_EQ(second[0], "");
-    EXPECT_EQ(second[1], "");
-    EXPECT_EQ(second[2], std::string(24, ' ') + "* Additional Payments Applied");
-    EXPECT_EQ(second[3], "");
-    EXPECT_EQ(second[4], " " + kComparisonRule);
-    EXPECT_EQ(second[5], "");
+    EXPECT_EQ(PrintedPage(second.begin(), second.begin() + 6),
+              (PrintedPage{"", "", kListingTitle, "", " " + kComparisonRule, ""}));
     EXPECT_EQ(second[6].substr(0, 5), "13 4 ");
     EXPECT_EQ(second.size(), 6u + 8u * 3u);
 
