@@ -107,11 +107,11 @@ TEST_F(EntryScreen, KeysAgainstTheFiltersAndTheDecimalLimits) {
         {term, nullptr, -1, Qt::Key_3, "3", 0},
         {term, nullptr, -1, Qt::Key_Period, "", 1},
         {term, nullptr, -1, Qt::Key_A, "", 1},
-        {principal, "12.34", 0, Qt::Key_5, "12.34", 1},  // complete: refused even before the point
-        {principal, "12.34", -1, Qt::Key_5, "12.34", 1},
-        {principal, "12.3", -1, Qt::Key_4, "12.34", 0},
         {rate, "10.125", -1, Qt::Key_7, "10.125", 1},  // a rate takes three decimals, no fourth
         {rate, "10.12", -1, Qt::Key_5, "10.125", 0},
+        {principal, "12.34", 0, Qt::Key_5, "12.34", 1},   // complete: refused even before the point
+        {principal, "12.34", -1, Qt::Key_5, "12.34", 1},  // the rate's third decimal is not the box's
+        {principal, "12.3", -1, Qt::Key_4, "12.34", 0},
         {principal, "1.2", -1, Qt::Key_Period, "1.2.", 0},  // a second point is let through
         {principal, "12", -1, Qt::Key_A, "12", 1},
         {principal, "12", -1, Qt::Key_Backspace, "1", 0},
@@ -137,15 +137,6 @@ TEST_F(EntryScreen, KeysAgainstTheFiltersAndTheDecimalLimits) {
         EXPECT_EQ(clears, c.start ? 0 : 1) << what;
         EXPECT_EQ(state.EntryEdited, 1) << what;
     }
-}
-
-TEST_F(EntryScreen, TheDecimalLimitBelongsToTheBox) {
-    Enter(rate);
-    QTest::keyClicks(rate, "9.875");
-    Enter(principal);
-    QTest::keyClicks(principal, "1.234");
-    EXPECT_EQ(principal->text(), "1.23");
-    EXPECT_EQ(interaction.beeps, 1);
 }
 
 TEST_F(EntryScreen, LeavingAnEditedBoxStoresAndShowsTheDisplayForm) {

@@ -179,7 +179,7 @@ TEST_F(PrePay, APercentageAboveOneHundredIsCut) {
     EXPECT_EQ(Recorded().beeps, 1);
 }
 
-TEST_F(PrePay, OKSetsTheIndicator) {
+TEST_F(PrePay, OKAndEscapeSetTheIndicator) {
     AdditionalPaymentsDialog& d = Show();
     Click(d.PPOption[1]);
     SelectCell(2, 1);
@@ -205,16 +205,15 @@ TEST_F(PrePay, OKSetsTheIndicator) {
     Click(third.UsePrePay);
     EXPECT_EQ(State().ExtraPayments.increase, 0.03f);
     EXPECT_TRUE(Red(s->AddPmtsOn));
-}
 
-TEST_F(PrePay, ClosingTheWindowKeepsWhatItShows) {
-    AdditionalPaymentsDialog& d = Show();
-    Click(d.PPOption[2]);
+    // Closed by Escape, it keeps what it shows, a percentage being typed too.
+    AdditionalPaymentsDialog& fourth = Show();
+    Click(fourth.PPOption[2]);
     SelectCell(4, 1);
-    QTest::keyClicks(d.PGrid, "800");
-    Type(d.InPercent, "1.5");
-    QTest::keyClick(&d, Qt::Key_Escape);
-    EXPECT_FALSE(d.isVisible());
+    QTest::keyClicks(fourth.PGrid, "800");
+    Type(fourth.InPercent, "1.5");
+    QTest::keyClick(&fourth, Qt::Key_Escape);
+    EXPECT_FALSE(fourth.isVisible());
     EXPECT_EQ(State().ExtraPayments.rowCount, 1);
     EXPECT_EQ(State().ExtraPayments.increase, 0.015f);
     EXPECT_TRUE(Red(s->AddPmtsOn));
