@@ -265,8 +265,7 @@ TEST_F(ComparisonScreenTest, PrintSaveAndGraphNeedRows) {
 TEST_F(ComparisonScreenTest, ShowGraphHidesTheScreenUntilTheGraphIsLeft) {
     OpenComparison();
     CalculateRow();
-    Click(c->MCGraphs);
-    auto* graph = test::Find<GraphWindow>(&app->Frame(), "MCGraph");
+    auto* graph = OpenFrom<GraphWindow>(c->MCGraphs, "MCGraph");
     ASSERT_NE(graph, nullptr);
     EXPECT_TRUE(graph->isVisible());
     EXPECT_FALSE(c->isVisible());

@@ -17,12 +17,6 @@ using test::TablesProgram;
 
 class Graphs : public TablesProgram {
   protected:
-    GraphWindow* Window(const char* name) {
-        GraphWindow* found = nullptr;
-        for (GraphWindow* w : app->Frame().findChildren<GraphWindow*>(name))
-            if (w->isVisible()) found = w;
-        return found;
-    }
     // Calculates on the tables screen and opens its graph.
     GraphWindow* TablesGraph(TablesMode mode, const char* principal, const char* rate, const char* term,
                              int frequency) {
@@ -31,9 +25,7 @@ class Graphs : public TablesProgram {
         Choose(s->FreqPmt, frequency);
         Click(s->Option1);
         Calculate();
-        Click(s->MGraphs);
-        QApplication::processEvents();
-        return Window("GraphsAll");
+        return OpenFrom<GraphWindow>(s->MGraphs, "GraphsAll");
     }
 };
 

@@ -17,14 +17,6 @@ namespace {
 using test::Find;
 using test::WhenModal;
 
-// Reads the message on screen, then presses its exit button.
-std::function<void(QWidget*)> ReadAndExit(QString& text) {
-    return [&text](QWidget* box) {
-        text = Find<QPlainTextEdit>(box, "TextMsg")->toPlainText();
-        QTest::mouseClick(Find<QPushButton>(box, "AMsgExit"), Qt::LeftButton);
-    };
-}
-
 class MessageBoxes : public ::testing::Test {
   protected:
     AppState state;
@@ -47,7 +39,10 @@ TEST_F(MessageBoxes, EachMessageShowsItsOwnText) {
     };
     for (const auto& c : cases) {
         QString text = "not shown";
-        WhenModal(ReadAndExit(text));
+        WhenModal([&text](QWidget* box) {
+            text = Find<QPlainTextEdit>(box, "TextMsg")->toPlainText();
+            QTest::mouseClick(Find<QPushButton>(box, "AMsgExit"), Qt::LeftButton);
+        });
         interaction.ShowMessage(c.message);
         EXPECT_EQ(text, c.text) << MessageNumber(c.message);
         EXPECT_EQ(state.MessageNumber, MessageNumber(c.message));

@@ -326,8 +326,7 @@ TEST_F(Printouts, TheAffordabilityWindowPrintsAboveItsButtons) {
 TEST_F(Printouts, AGraphWindowPrintsItsChartAboveItsButtons) {
     Open();
     Calculate();
-    Click(s->MGraphs);
-    auto* graph = app->Frame().findChild<GraphWindow*>();
+    auto* graph = OpenFrom<GraphWindow>(s->MGraphs, "GraphsAll");
     ASSERT_NE(graph, nullptr);
     for (const int colour : {6, 0}) {  // in colour, then in greys
         Recorded().answers = {6, colour};

@@ -14,20 +14,30 @@ using test::Red;
 using test::TablesProgram;
 using test::WhenModal;
 
-class PrePay : public TablesProgram {
+// The tables screen open, under a dialog of its own.
+template <class Dialog>
+class OnTheTablesScreen : public TablesProgram {
   protected:
     void SetUp() override {
         TablesProgram::SetUp();
         Open();
     }
     void TearDown() override { dialog.reset(); }
-
-    AdditionalPaymentsDialog& Show(double periodYears = 25) {
-        State().TableInputs.years = periodYears;
-        dialog = std::make_unique<AdditionalPaymentsDialog>(Context(), State().ExtraPayments,
-                                                            State().TableInputs.years, s->AddPmtsOn, s);
+    Dialog& ShowDialog(std::unique_ptr<Dialog> made) {
+        dialog = std::move(made);
         test::ShowActive(dialog.get());
         return *dialog;
+    }
+
+    std::unique_ptr<Dialog> dialog;
+};
+
+class PrePay : public OnTheTablesScreen<AdditionalPaymentsDialog> {
+  protected:
+    AdditionalPaymentsDialog& Show(double periodYears = 25) {
+        State().TableInputs.years = periodYears;
+        return ShowDialog(std::make_unique<AdditionalPaymentsDialog>(
+            Context(), State().ExtraPayments, State().TableInputs.years, s->AddPmtsOn, s));
     }
     // Selects a cell of the year grid as a click does.
     void SelectCell(int row, int column) {
@@ -36,8 +46,6 @@ class PrePay : public TablesProgram {
         grid->setCurrentIndex(grid->model()->index(row - 1, column));
     }
     Currency Amount(int year) { return State().ExtraPayments.amount[static_cast<std::size_t>(year)]; }
-
-    std::unique_ptr<AdditionalPaymentsDialog> dialog;
 };
 
 // An access key clicks its button a moment later; a dialog opened in that
@@ -250,27 +258,15 @@ TEST_F(PrePay, FromTheScreenToTheSchedule) {
     EXPECT_EQ(grid.Rows(), 248 + 4 + 1 + 4);
 }
 
-class DaysInYear : public TablesProgram {
+class DaysInYear : public OnTheTablesScreen<DaysInYearDialog> {
   protected:
-    void SetUp() override {
-        TablesProgram::SetUp();
-        Open();
-    }
-    void TearDown() override { dialog.reset(); }
-
-    DaysInYearDialog& Show() {
-        dialog = std::make_unique<DaysInYearDialog>(Context(), s);
-        test::ShowActive(dialog.get());
-        return *dialog;
-    }
+    DaysInYearDialog& Show() { return ShowDialog(std::make_unique<DaysInYearDialog>(Context(), s)); }
     // Chooses "Type in year" and types into the box as a user does.
     void TypeDays(const QString& days) {
         Click(dialog->IRFactor[4]);
         Click(dialog->InIRFDays);
         QTest::keyClicks(dialog->InIRFDays, days);
     }
-
-    std::unique_ptr<DaysInYearDialog> dialog;
 };
 
 TEST_F(DaysInYear, OpensOnTheCurrentChoiceAndEscapeKeepsIt) {
