@@ -85,6 +85,6 @@ struct OpenedComparison {
 LoadResult<OpenedComparison> ComparisonFromFile(const ComparisonFileData& file, float typedDays);
 
 // The graph title after a save or an open.
-inline constexpr const char* kSavedComparisonGraphTitle = "Total mortgage interest paid";
+inline constexpr const char* kSavedComparisonGraphTitle = kComparisonGraphTitle + 1;  // without its blank
 
 }  // namespace amortix

@@ -155,10 +155,8 @@ std::optional<amortix::OpenedComparison> FileCommands::ReadComparison(const QStr
 void OpenFileAtStart(Application& application, const QString& path) {
     AppState& state = application.State();
     FileCommands* files = FileCommands::Of(application.Frame());
-    const QString extension = QFileInfo(path).suffix().toLower();
-    if (files && (extension == QLatin1String("qmd") || extension == QLatin1String("qld"))) {
-        const FileDialogMode mode =
-            extension == QLatin1String("qld") ? FileDialogMode::OpenLoan : FileDialogMode::OpenMortgage;
+    const FileDialogMode mode = OpenModeFor(path);
+    if (files && (mode == FileDialogMode::OpenMortgage || mode == FileDialogMode::OpenLoan)) {
         // What a freshly opened screen holds besides the file's inputs.
         amortix::ScheduleInputs current;
         current.dayBasis = amortix::DayBasis::Preset(1);
@@ -172,7 +170,7 @@ void OpenFileAtStart(Application& application, const QString& path) {
             }
         }
     }
-    if (files && extension == QLatin1String("qcd")) {
+    if (files && mode == FileDialogMode::OpenComparison) {
         // A fresh comparison screen starts from 365 days.
         if (auto opened = FileCommands::ReadComparison(path, amortix::DayBasis::Preset(1).days)) {
             if (auto* screen = qobject_cast<ComparisonScreen*>(application.OpenScreen(kComparisonScreen))) {

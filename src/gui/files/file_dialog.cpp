@@ -26,6 +26,26 @@ Kind KindOf(FileDialogMode mode) {
     }
 }
 
+// What each kind is called in the dialog's filter, its extension, and the
+// mode that opens it.
+struct KindText {
+    Kind kind;
+    const char* database;
+    const char* extension;
+    FileDialogMode openMode;
+};
+constexpr KindText kKindTexts[] = {
+    {Kind::Mortgage, "Mortgage Database", "qmd", FileDialogMode::OpenMortgage},
+    {Kind::Loan, "Loan Database", "qld", FileDialogMode::OpenLoan},
+    {Kind::Comparison, "Compare Database", "qcd", FileDialogMode::OpenComparison},
+};
+
+const KindText* TextOf(Kind kind) {
+    for (const KindText& text : kKindTexts)
+        if (text.kind == kind) return &text;
+    return nullptr;
+}
+
 }  // namespace
 
 bool IsSaveMode(FileDialogMode mode) {
@@ -34,31 +54,22 @@ bool IsSaveMode(FileDialogMode mode) {
 }
 
 QString FileFilter(FileDialogMode mode) {
-    switch (KindOf(mode)) {
-        case Kind::Mortgage:
-            return QStringLiteral("Mortgage Database (*.qmd)");
-        case Kind::Loan:
-            return QStringLiteral("Loan Database (*.qld)");
-        case Kind::Comparison:
-            return QStringLiteral("Compare Database (*.qcd)");
-        case Kind::None:
-            break;
-    }
-    return {};
+    const KindText* text = TextOf(KindOf(mode));
+    return text ? QStringLiteral("%1 (*.%2)")
+                      .arg(QLatin1String(text->database), QLatin1String(text->extension))
+                : QString();
 }
 
 QString FileExtension(FileDialogMode mode) {
-    switch (KindOf(mode)) {
-        case Kind::Mortgage:
-            return QStringLiteral(".qmd");
-        case Kind::Loan:
-            return QStringLiteral(".qld");
-        case Kind::Comparison:
-            return QStringLiteral(".qcd");
-        case Kind::None:
-            break;
-    }
-    return {};
+    const KindText* text = TextOf(KindOf(mode));
+    return text ? QLatin1Char('.') + QLatin1String(text->extension) : QString();
+}
+
+FileDialogMode OpenModeFor(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix();
+    for (const KindText& text : kKindTexts)
+        if (suffix.compare(QLatin1String(text.extension), Qt::CaseInsensitive) == 0) return text.openMode;
+    return FileDialogMode::Idle;
 }
 
 QString WithExtension(const QString& name, FileDialogMode mode) {

@@ -32,6 +32,9 @@ bool IsSaveMode(FileDialogMode mode);
 QString FileFilter(FileDialogMode mode);
 // The kind's extension with its dot: ".qmd", ".qld" or ".qcd".
 QString FileExtension(FileDialogMode mode);
+// The mode that opens a file of the kind its extension names (any case), or
+// Idle for a name of no kind.
+FileDialogMode OpenModeFor(const QString& path);
 // `name` with the kind's extension added when it has no extension at all.
 QString WithExtension(const QString& name, FileDialogMode mode);
 
