@@ -1,13 +1,4 @@
 #!/bin/sh
-# Pictures of the affordability screen, under Xvfb at 96 and 144 DPI, into docs/screenshots/.
-# Usage: scripts/afford_screenshots.sh [build folder]   (default build/release, which the release preset makes)
-set -e
-cd "$(dirname "$0")/.."
-build=${1:-build/release}
-for dpi in 96 144; do
-  suffix=""
-  [ "$dpi" = 96 ] || suffix="-${dpi}dpi"
-  LANG=en_US.UTF-8 AMORTIX_SCREENSHOTS="$PWD/docs/screenshots" AMORTIX_SCREENSHOT_SUFFIX="$suffix" \
-    QT_FONT_DPI=$dpi QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1600x1000x24" \
-    "$build/tools/screenshots/amortix_screenshots" --gtest_filter='AffordScreenshots.*'
-done
+# Pictures of the affordability screen, at 96 and 144 DPI, into docs/screenshots/.
+# Usage: scripts/afford_screenshots.sh [build folder]   (default build/release)
+exec "$(dirname "$0")/screenshots.sh" Afford "$@"
