@@ -30,7 +30,7 @@ struct Program : amortix::bench::WindowProgram<ComparisonScreen> {
             extra.amount[static_cast<std::size_t>(y)] = amortix::Currency::FromDouble(1000);
         }
         extra.rowCount = extra.CountYearsWithAmounts();
-        extra.type = 1;
+        extra.kind = amortix::ExtraPaymentKind::YearAmounts;
         screen->FreqPmt->setCurrentIndex(3);  // every week
         for (int row = 0; row < 7; ++row) screen->MCCalc->click();
         sevenRows = form.Table().State();

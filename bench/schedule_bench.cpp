@@ -13,7 +13,7 @@ amortix::ScheduleInputs LargestSchedule() {
     in.principal = 250000;
     in.ratePercent = 6.5;
     in.years = 40;
-    in.frequency = "      1 Week";
+    in.frequency = Frequency::OneWeek;
     in.view = ScheduleView::AllPayments;
     in.showDates = true;
     in.firstPaymentDate = SerialFromCivil(2027, 1, 15);
@@ -22,7 +22,7 @@ amortix::ScheduleInputs LargestSchedule() {
     for (const int y : {2, 5, 9, 14, 20})
         in.extra.amount[static_cast<std::size_t>(y)] = Currency::FromDouble(1000);
     in.extra.rowCount = in.extra.CountYearsWithAmounts();
-    in.extra.month = 3;
+    in.extra.month = Month{4};
     in.formatDate = IsoDate;
     return in;
 }

@@ -44,9 +44,10 @@ struct Prepared {
 // figure typed into its box and the box left.
 Prepared Prepare(const AffordOptions& o) {
     Prepared p;
-    const AffordResult opened = SolveAfford(
-        AffordInputs{}, AffordSolve::Payment, CompoundingText(o.lists.compounding),
-        FrequencyText(o.lists.frequency), DayBasisFrom(o.lists), o.currency, InitialAffordTexts(o.currency));
+    const AffordResult opened =
+        SolveAfford(AffordInputs{}, AffordSolve::Payment, CompoundingOption(o.lists.compounding),
+                    FrequencyOption(o.lists.frequency), DayBasisFrom(o.lists), o.currency,
+                    InitialAffordTexts(o.currency));
     p.inputs = opened.inputs;
     p.shown = opened.texts;
     if (o.principal) {
@@ -55,7 +56,7 @@ Prepared Prepare(const AffordOptions& o) {
     }
     if (o.rate) p.inputs.ratePercent = *o.rate;
     if (o.years) {
-        const TermEntry term = ClampTerm(TablesMode::Mortgage, *o.years);
+        const TermEntry term = ClampTerm(TableKind::Mortgage, *o.years);
         if (term.message) p.messages.push_back(*term.message);
         p.inputs.years = term.years;
         p.shown.MFInTerm = term.text;
@@ -91,8 +92,8 @@ Runner AddAffordCommand(CLI::App& app) {
         const AffordOptions& o = *options;
         const Prepared p = Prepare(o);
         const AffordResult r =
-            SolveAfford(p.inputs, SolveFrom(o.solve), CompoundingText(o.lists.compounding),
-                        FrequencyText(o.lists.frequency), DayBasisFrom(o.lists), o.currency, p.shown);
+            SolveAfford(p.inputs, SolveFrom(o.solve), CompoundingOption(o.lists.compounding),
+                        FrequencyOption(o.lists.frequency), DayBasisFrom(o.lists), o.currency, p.shown);
         const AffordTexts& t = r.texts;
         const std::pair<const char*, const std::string*> boxes[] = {{"MFInPrincipal", &t.MFInPrincipal},
                                                                     {"MFInMthPayment", &t.MFInMthPayment},

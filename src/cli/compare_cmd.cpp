@@ -47,8 +47,8 @@ ComparisonInputs RowInputs(const TableOptions& o, const std::string& currency,
     in.principal = o.principal.value_or(in.principal);
     in.ratePercent = o.rate.value_or(in.ratePercent);
     in.years = MortgageYears(o.years.value_or(in.years));
-    in.compounding = CompoundingText(o.compounding);
-    in.frequency = FrequencyText(o.frequency);
+    in.compounding = CompoundingOption(o.compounding);
+    in.frequency = FrequencyOption(o.frequency);
     in.dayBasis = DayBasisFrom(o);
     in.extra = AdditionalPaymentsFrom(o, in.years, messages);
     in.currencySymbol = currency;

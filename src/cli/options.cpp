@@ -1,7 +1,7 @@
 #include "cli/options.h"
 
+#include <algorithm>
 #include <cmath>
-#include <map>
 
 #include "core/format/numfmt.h"
 #include "core/print/report.h"
@@ -10,20 +10,13 @@ namespace amortix::cli {
 
 namespace {
 
-const std::map<std::string, std::string> kCompounding = {{"monthly", "      Monthly"},
-                                                         {"bimonthly", "    Bimonthly"},
-                                                         {"quarterly", "    Quarterly"},
-                                                         {"semiannual", "   Semiannual"},
-                                                         {"annual", "       Annual"}};
-
-const std::map<std::string, std::string> kFrequency = {
-    {"monthly", "      Monthly"}, {"semimonthly", "  Semimonthly"},   {"2-weeks", "      2 Weeks"},
-    {"1-week", "      1 Week"},   {"biweekly-acc", " Biweekly(Acc)"}, {"weekly-acc", "   Weekly(Acc)"}};
-
-std::vector<std::string> Keys(const std::map<std::string, std::string>& m) {
+// The option names of a choice table, sorted as the usage texts list them.
+template <class Table>
+std::vector<std::string> Names(const Table& table) {
     std::vector<std::string> out;
-    out.reserve(m.size());
-    for (const auto& [k, v] : m) out.push_back(k);
+    for (const auto& row : table)
+        if (!row.cliName.empty()) out.emplace_back(row.cliName);
+    std::sort(out.begin(), out.end());
     return out;
 }
 
@@ -31,14 +24,14 @@ std::vector<std::string> Keys(const std::map<std::string, std::string>& m) {
 
 void AddListOptions(CLI::App& app, TableOptions& o) {
     app.add_option("--compounding", o.compounding, "Interest compounding periods")
-        ->check(CLI::IsMember(Keys(kCompounding)));
+        ->check(CLI::IsMember(Names(kCompoundings)));
     app.add_option("--frequency", o.frequency, "Frequency and type of payment")
-        ->check(CLI::IsMember(Keys(kFrequency)));
+        ->check(CLI::IsMember(Names(kFrequencies)));
 }
 
 void AddDayBasisOptions(CLI::App& app, TableOptions& o) {
-    auto* days = app.add_option("--days", o.days, "Days in year (preset)")
-                     ->check(CLI::IsMember({"365.25", "365", "364", "363"}));
+    auto* days =
+        app.add_option("--days", o.days, "Days in year (preset)")->check(CLI::IsMember(Names(kDayBases)));
     app.add_option("--days-typed", o.daysTyped, "Days in year (typed, between 363 and 365.25)")
         ->excludes(days);
 }
@@ -78,11 +71,14 @@ std::int16_t ReportOptions::FontChoice() const {
     return font == "courier" ? kPrinterFontCourierNew : kPrinterFontStandard;
 }
 
-std::string CompoundingText(const std::string& name) {
-    return kCompounding.at(name);
+Compounding CompoundingOption(const std::string& name) {
+    if (const auto c = CompoundingNamed(name)) return *c;
+    throw UsageError("--compounding: no such choice: " + name);
 }
-std::string FrequencyText(const std::string& name) {
-    return kFrequency.at(name);
+
+Frequency FrequencyOption(const std::string& name) {
+    if (const auto f = FrequencyNamed(name)) return *f;
+    throw UsageError("--frequency: no such choice: " + name);
 }
 
 DayBasis DayBasisFrom(const TableOptions& o) {
@@ -92,10 +88,10 @@ DayBasis DayBasisFrom(const TableOptions& o) {
             throw UsageError("--days-typed: Must be between 363 and 365.25 days");
         return DayBasis::Typed(days);
     }
-    if (!o.days || *o.days == "365") return DayBasis::Preset(1);
-    if (*o.days == "365.25") return DayBasis::Preset(0);
-    if (*o.days == "364") return DayBasis::Preset(2);
-    return DayBasis::Preset(3);
+    if (!o.days) return DayBasis::Preset(DayBasisChoice::Days365);
+    for (const DayBasisInfo& basis : kDayBases)
+        if (!basis.cliName.empty() && basis.cliName == *o.days) return DayBasis::Preset(basis.id);
+    throw UsageError("--days: no such choice: " + *o.days);
 }
 
 double MortgageYears(double years) {
@@ -110,7 +106,7 @@ AdditionalPayments AdditionalPaymentsFrom(const TableOptions& o, double years,
                                           std::vector<Message>& messages) {
     AdditionalPayments extra;
     extra.years = ToInt16(years);
-    if (o.extraMonth) extra.month = static_cast<std::int16_t>(*o.extraMonth == 1 ? 12 : *o.extraMonth - 1);
+    if (o.extraMonth) extra.month = Month{static_cast<std::int16_t>(*o.extraMonth)};
     for (const std::string& entry : o.extra) {
         const auto colon = entry.find(':');
         if (colon == std::string::npos)
@@ -146,7 +142,9 @@ AdditionalPayments AdditionalPaymentsFrom(const TableOptions& o, double years,
     extra.increase = static_cast<float>(percent / 100.0);
     extra.rowCount = extra.CountYearsWithAmounts();
     const bool amounts = extra.rowCount > 0, increase = extra.increase > 0.0f;
-    extra.type = static_cast<std::int16_t>(amounts && increase ? 2 : amounts ? 1 : 0);
+    extra.kind = amounts && increase ? ExtraPaymentKind::Both
+                 : amounts           ? ExtraPaymentKind::YearAmounts
+                                     : ExtraPaymentKind::Percentage;
     return extra;
 }
 

@@ -56,9 +56,9 @@ struct ReportOptions {
     std::int16_t FontChoice() const;
 };
 
-// The exact list texts for the option names.
-std::string CompoundingText(const std::string& name);
-std::string FrequencyText(const std::string& name);
+// The choices the option names stand for.
+Compounding CompoundingOption(const std::string& name);
+Frequency FrequencyOption(const std::string& name);
 DayBasis DayBasisFrom(const TableOptions& options);
 
 // A mortgage's --years: a period beyond the engine's limit is handed on, so

@@ -50,7 +50,7 @@ Json TableJson(const TableFileData& t) {
         years.push_back(Json{{"yearNumber", y.yearNumber.ToDouble()}, {"amount", y.amount.ToDouble()}});
     return Json{{"kind", "table"},
                 {"layout", t.daysInYear ? "current" : "previous"},
-                {"mode", t.mode == TablesMode::PersonalLoan ? "loan" : "mortgage"},
+                {"mode", t.mode == TableKind::PersonalLoan ? "loan" : "mortgage"},
                 {"principal", t.principal},
                 {"ratePercent", t.ratePercent},
                 {"years", t.years},

@@ -36,7 +36,7 @@ Prepared Prepare(const ScheduleOptions& o) {
     Prepared p;
     ScheduleInputs& in = p.inputs;
     const bool loan = o.mode == "loan";
-    in.mode = loan ? TablesMode::PersonalLoan : TablesMode::Mortgage;
+    in.mode = loan ? TableKind::PersonalLoan : TableKind::Mortgage;
     // The figures the screen opens with stand in for those not given.
     const TablesDefaults opened = DefaultsFor(in.mode, o.table.currency);
     in.principal = o.table.principal.value_or(opened.principal);
@@ -51,8 +51,8 @@ Prepared Prepare(const ScheduleOptions& o) {
         if (o.table.months) throw UsageError("--months is for loans; a mortgage's period is --years");
         in.years = MortgageYears(o.table.years.value_or(opened.years));
     }
-    in.compounding = CompoundingText(o.table.compounding);
-    in.frequency = FrequencyText(o.table.frequency);
+    in.compounding = CompoundingOption(o.table.compounding);
+    in.frequency = FrequencyOption(o.table.frequency);
     in.dayBasis = DayBasisFrom(o.table);
     in.view = o.view == "all" ? ScheduleView::AllPayments : ScheduleView::Annual;
     in.termYears = static_cast<std::int16_t>(o.termYears);
@@ -69,7 +69,7 @@ Prepared Prepare(const ScheduleOptions& o) {
 }
 
 void PrintText(const ScheduleInputs& in, const ScheduleResult& r) {
-    const bool loan = in.mode == TablesMode::PersonalLoan;
+    const bool loan = in.mode == TableKind::PersonalLoan;
     const std::pair<const char*, const std::string*> boxes[] = {
         {"Days in year", &r.InDays},
         {"Interest rate factor", &r.PeriodicR},
@@ -101,7 +101,7 @@ int PrintReport(const ScheduleOptions& o, const ScheduleInputs& in, const Schedu
     data.mode = in.mode;
     data.principal = in.principal;
     data.ratePercent = in.ratePercent;
-    const bool loan = in.mode == TablesMode::PersonalLoan;
+    const bool loan = in.mode == TableKind::PersonalLoan;
     data.termText = FormatNumber(loan ? in.years * 12.0 : in.years, kCountMask);
     data.compounding = in.compounding;
     data.frequency = in.frequency;

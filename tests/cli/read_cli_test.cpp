@@ -28,7 +28,7 @@ TEST(ReadCli, ShowsEveryKindByItsName) {
     const std::string comparison = dir.File("five.qcd");
     const std::string settings = dir.File("Personal.Mtg");
     TableFileData loanData = testing::SampleTable();
-    loanData.mode = TablesMode::PersonalLoan;
+    loanData.mode = TableKind::PersonalLoan;
     loanData.years = 2.5;
     ASSERT_TRUE(SaveTableFile(table, testing::SampleTable()));
     ASSERT_TRUE(SaveTableFile(loan, loanData));

@@ -43,7 +43,7 @@ TEST_F(AffordScreenTest, OpensWithThePaymentOfTheDefaultFigures) {
         State().CompoundSetting = c.setting;
         State().DayBasis = amortix::DayBasis::Typed(364.5f);  // left by another screen
         OpenAfford();
-        EXPECT_EQ(State().DayBasis.choice, 1);
+        EXPECT_EQ(State().DayBasis.choice, amortix::DayBasisChoice::Days365);
         EXPECT_EQ(State().DayBasis.biweeklyPeriods, 26.07142857);
         EXPECT_EQ(a->MFCompPeriod->currentText(), c.compounding);
         EXPECT_EQ(a->MFFreqPmt->currentText(), " Biweekly(Acc)");
@@ -117,8 +117,9 @@ TEST_F(AffordScreenTest, APeriodAbove40BecomesFortyWithMessage5) {
     EXPECT_EQ(a->Inputs().years, 40);
     amortix::AffordInputs forty;
     forty.years = 40;
-    const auto expected = amortix::SolveAfford(forty, amortix::AffordSolve::Payment, "      Monthly",
-                                               " Biweekly(Acc)", amortix::DayBasis{}, "$");
+    const auto expected =
+        amortix::SolveAfford(forty, amortix::AffordSolve::Payment, amortix::Compounding::Monthly,
+                             amortix::Frequency::BiweeklyAccelerated, amortix::DayBasis{}, "$");
     EXPECT_EQ(a->MFInMthPayment->text(), QString::fromStdString(expected.texts.MFInMthPayment));
     EXPECT_EQ(a->MFNumYrs->text(), QString::fromStdString(expected.texts.MFNumYrs));
 
@@ -215,7 +216,7 @@ TEST_F(AffordScreenTest, QuickHelpStaysWhileTypingAndClosesOnLeaving) {
 TEST_F(AffordScreenTest, NewDaysInYearRecalculateAtOnceAndKeepTheFigures) {
     OpenAfford();
     ChooseDayBasis(a->MFShowIRF, 0);
-    EXPECT_EQ(State().DayBasis.choice, 0);
+    EXPECT_EQ(State().DayBasis.choice, amortix::DayBasisChoice::Days365_25);
     EXPECT_EQ(a->MFDaysinYear->text(), "365.25");
     EXPECT_EQ(State().EntryEdited, 0);
     // Passing through the money boxes changes nothing.

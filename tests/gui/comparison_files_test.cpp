@@ -118,7 +118,7 @@ TEST_F(ComparisonFiles, SavedComparisonOpensInAFreshScreenAsShownAndGoesOn) {
     EXPECT_TRUE(c->InDays->text().isEmpty());
     EXPECT_TRUE(c->PeriodicR->text().isEmpty());
     // The file keeps the day basis's code, not typed days.
-    EXPECT_EQ(State().DayBasis.choice, 4);
+    EXPECT_EQ(State().DayBasis.choice, amortix::DayBasisChoice::Typed);
     EXPECT_EQ(GraphTitle(), "Total mortgage interest paid");
 
     ASSERT_EQ(dialog->requests.size(), 2u);

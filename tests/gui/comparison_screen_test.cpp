@@ -35,7 +35,7 @@ TEST_F(ComparisonScreenTest, OpensWithItsStartStateEveryTime) {
         // A day basis left by a dialog does not carry into the screen.
         State().DayBasis = amortix::DayBasis::Typed(364.5f);
         OpenComparison();
-        EXPECT_EQ(State().DayBasis.choice, 1);
+        EXPECT_EQ(State().DayBasis.choice, amortix::DayBasisChoice::Days365);
         EXPECT_EQ(State().DayBasis.biweeklyPeriods, 26.07142857);
         EXPECT_EQ(State().EntryEdited, 0);
         EXPECT_EQ(c->InPrincipal->text(), "   $100,000.00");
@@ -129,7 +129,7 @@ TEST_F(ComparisonScreenTest, EveryVisitToThePeriodBoxEndsTheAdditionalPayments) 
         EXPECT_EQ(c->Form().Extra().amount[2], Currency()) << k.what;
         EXPECT_EQ(c->Form().Extra().increase, 0.0f) << k.what;
         EXPECT_EQ(c->Form().Extra().rowCount, 0) << k.what;
-        EXPECT_EQ(c->Form().Extra().month, 3) << k.what;  // the month setting stays
+        EXPECT_EQ(c->Form().Extra().month, amortix::Month{4}) << k.what;  // the month setting stays
         EXPECT_FALSE(Red(c->MCAddPmtsOn)) << k.what;
         LeaveComparison();
     }
@@ -165,7 +165,8 @@ TEST_F(ComparisonScreenTest, TheDaysInYearDialogSetsTheDaysOfTheNextRow) {
     EXPECT_EQ(c->MCGrid1->TextAt(1, 1), "364");
     // 364 days make 26 periods a year: the rate per period of the literal 26.
     const auto expected =
-        amortix::ComparisonForm().Calculate("      Monthly", "      2 Weeks", amortix::DayBasis::Preset(2));
+        amortix::ComparisonForm().Calculate(amortix::Compounding::Monthly, amortix::Frequency::TwoWeeks,
+                                            amortix::DayBasis::Preset(amortix::DayBasisChoice::Days364));
     EXPECT_EQ(c->PeriodicR->text(), QString::fromStdString(expected.PeriodicR));
 }
 

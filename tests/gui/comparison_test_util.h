@@ -43,12 +43,12 @@ class ComparisonProgram : public TablesProgram {
         p.amount.fill(Currency());
         for (const auto& [year, amount] : amounts)
             p.amount[static_cast<std::size_t>(year)] = Currency::FromDouble(amount);
-        p.month = static_cast<std::int16_t>(monthOption == 0 ? 12 : monthOption);
+        p.month = amortix::Month{static_cast<std::int16_t>(monthOption + 1)};
         p.increase = static_cast<float>(percent / 100.0);
         p.rowCount = p.CountYearsWithAmounts();
-        p.type = static_cast<std::int16_t>(amounts.size() > 0 && percent > 0 ? 2
-                                           : amounts.size() > 0              ? 1
-                                                                             : 0);
+        p.kind = amounts.size() > 0 && percent > 0 ? amortix::ExtraPaymentKind::Both
+                 : amounts.size() > 0              ? amortix::ExtraPaymentKind::YearAmounts
+                                                   : amortix::ExtraPaymentKind::Percentage;
         c->Display();
     }
 

@@ -12,13 +12,13 @@
 namespace amortix::gui {
 namespace {
 
-using amortix::TablesMode;
+using amortix::TableKind;
 using test::TablesProgram;
 
 class Graphs : public TablesProgram {
   protected:
     // Calculates on the tables screen and opens its graph.
-    GraphWindow* TablesGraph(TablesMode mode, const char* principal, const char* rate, const char* term,
+    GraphWindow* TablesGraph(TableKind mode, const char* principal, const char* rate, const char* term,
                              int frequency) {
         Open(mode);
         Figures(principal, rate, term);
@@ -31,7 +31,7 @@ class Graphs : public TablesProgram {
 
 TEST_F(Graphs, TablesBarsAreTheBalancesAtTheStartOfEachYear) {
     const struct {
-        TablesMode mode;
+        TableKind mode;
         const char* principal;
         const char* rate;
         const char* term;
@@ -39,9 +39,9 @@ TEST_F(Graphs, TablesBarsAreTheBalancesAtTheStartOfEachYear) {
         int bars;       // 0: not counted
         const char* cli;
     } cases[] = {
-        {TablesMode::Mortgage, "100000", "10.125", "25", 0, 25, "--years 25"},
-        {TablesMode::PersonalLoan, "5000", "9", "12", 0, 2, "--mode loan --months 12 --rate 9"},
-        {TablesMode::Mortgage, "250000", "6", "40", 5, 0, "--years 40 --rate 6 --frequency weekly-acc"},
+        {TableKind::Mortgage, "100000", "10.125", "25", 0, 25, "--years 25"},
+        {TableKind::PersonalLoan, "5000", "9", "12", 0, 2, "--mode loan --months 12 --rate 9"},
+        {TableKind::Mortgage, "250000", "6", "40", 5, 0, "--years 40 --rate 6 --frequency weekly-acc"},
     };
     for (const auto& c : cases) {
         GraphWindow* w = TablesGraph(c.mode, c.principal, c.rate, c.term, c.frequency);
@@ -71,7 +71,7 @@ TEST_F(Graphs, TablesBarsAreTheBalancesAtTheStartOfEachYear) {
 }
 
 TEST_F(Graphs, ButtonsAndFocusFollowTheDrawing) {
-    GraphWindow* w = TablesGraph(TablesMode::Mortgage, "100000", "8", "20", 0);
+    GraphWindow* w = TablesGraph(TableKind::Mortgage, "100000", "8", "20", 0);
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->GraphKind(), 3);
     EXPECT_TRUE(w->Sav2D->isVisible());
@@ -155,7 +155,7 @@ TEST_F(Graphs, ComparisonBarsCarryTheRowsInTheLegend) {
     amortix::Comparison comparison;
     amortix::ComparisonInputs in;
     comparison.Calculate(in);
-    in.frequency = " Biweekly(Acc)";
+    in.frequency = Frequency::BiweeklyAccelerated;
     comparison.Calculate(in);
     in.frequency = amortix::ComparisonInputs().frequency;
     in.ratePercent = 8.0;

@@ -151,15 +151,15 @@ TEST_F(Printouts, TheTablesReportOnPaperIsTheEnginesReport) {
     for (int y = 1; y <= 25; ++y) extras << "--extra" << QString("%1:500").arg(y);
     const struct Case {
         const char* name;
-        amortix::TablesMode mode;
+        amortix::TableKind mode;
         bool allPayments;
         bool extras;
         QStringList cli;
     } cases[] = {
-        {"25-year mortgage, every payment", amortix::TablesMode::Mortgage, true, false, {"--view", "all"}},
-        {"yearly additional payments, their listing on a page of its own", amortix::TablesMode::Mortgage,
+        {"25-year mortgage, every payment", amortix::TableKind::Mortgage, true, false, {"--view", "all"}},
+        {"yearly additional payments, their listing on a page of its own", amortix::TableKind::Mortgage,
          false, true, QStringList{"--view", "annual", "--increase", "2"} + extras},
-        {"loan in annual totals", amortix::TablesMode::PersonalLoan, false, false, {"--mode", "loan"}},
+        {"loan in annual totals", amortix::TableKind::PersonalLoan, false, false, {"--mode", "loan"}},
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(k.name);
@@ -173,7 +173,7 @@ TEST_F(Printouts, TheTablesReportOnPaperIsTheEnginesReport) {
             }
             extra.increase = 0.02f;
             extra.rowCount = extra.CountYearsWithAmounts();
-            extra.type = 2;
+            extra.kind = ExtraPaymentKind::Both;
         }
         Click(k.allPayments ? s->Option1 : s->Option2);
         Calculate();

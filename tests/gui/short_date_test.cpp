@@ -88,7 +88,7 @@ TEST(ShortDate, EveryDateOfAFortyYearWeeklyScheduleReadsBack) {
         for (const QDate& first : {today, QDate(1999, 12, 1)}) {
             ScheduleInputs in;
             in.years = 40;
-            in.frequency = std::string(kFrequencyTexts[3]);  // every week
+            in.frequency = Frequency::OneWeek;
             in.view = ScheduleView::AllPayments;
             in.showDates = true;
             in.firstPaymentDate = SerialFromDate(first);

@@ -19,7 +19,7 @@
 namespace amortix::gui {
 namespace {
 
-using amortix::TablesMode;
+using amortix::TableKind;
 using test::WhenModal;
 
 class TableFiles : public test::FilesProgram<test::TablesProgram> {
@@ -29,8 +29,8 @@ class TableFiles : public test::FilesProgram<test::TablesProgram> {
 
     // Every input away from its default: typed and chosen in the boxes, and
     // what the settings dialogs leave in the state.
-    void SetEveryField(TablesMode mode) {
-        const bool loan = mode == TablesMode::PersonalLoan;
+    void SetEveryField(TableKind mode) {
+        const bool loan = mode == TableKind::PersonalLoan;
         test::ShowActive(&app->Frame());  // typing needs the focus a closed dialog took
         Type(s->InPrincipal, "123456.78");
         Type(s->InRate, "7.375");
@@ -43,7 +43,7 @@ class TableFiles : public test::FilesProgram<test::TablesProgram> {
         WhenModal([](QWidget* modal) { static_cast<QDialog*>(modal)->accept(); });
         Click(s->MDateNumber);
         amortix::AdditionalPayments& extra = State().ExtraPayments;
-        extra.type = 2;
+        extra.kind = ExtraPaymentKind::Both;
         extra.increase = 0.025f;
         extra.years = loan ? 2 : 17;
         for (int y = 1; y <= extra.years; ++y)
@@ -59,8 +59,8 @@ class TableFiles : public test::FilesProgram<test::TablesProgram> {
 };
 
 TEST_F(TableFiles, SavedTableOpensAsItWasShownInEitherKind) {
-    for (const TablesMode kind : {TablesMode::Mortgage, TablesMode::PersonalLoan}) {
-        const bool loan = kind == TablesMode::PersonalLoan;
+    for (const TableKind kind : {TableKind::Mortgage, TableKind::PersonalLoan}) {
+        const bool loan = kind == TableKind::PersonalLoan;
         Open(kind);
         SetEveryField(kind);
         const QStringList saved = Shown();
@@ -71,7 +71,7 @@ TEST_F(TableFiles, SavedTableOpensAsItWasShownInEitherKind) {
         QApplication::processEvents();
 
         // A loan opens from the mortgage screen, which turns into a loan screen.
-        Open(TablesMode::Mortgage);
+        Open(TableKind::Mortgage);
         State().FirstPaymentDate = 0;
         OpenFrom(path);
         EXPECT_TRUE(Recorded().messages.empty());
@@ -117,17 +117,17 @@ TEST_F(TableFiles, PreviousLayoutAndNoYearRecords) {
     for (const auto& c : cases) {
         Open();
         State().DayBasis = amortix::DayBasis::Typed(363.5f);
-        State().ExtraPayments.type = 1;
+        State().ExtraPayments.kind = ExtraPaymentKind::YearAmounts;
         State().ExtraPayments.increase = 0.1f;
         State().ExtraPayments.amount[2] = amortix::Currency::FromDouble(700);
         ASSERT_TRUE(test::WriteFile(Path("old.qld"), c.bytes));
         OpenFrom(Path("old.qld"));
         EXPECT_TRUE(Recorded().messages.empty()) << c.what;
-        EXPECT_EQ(State().TablesMode, TablesMode::PersonalLoan) << c.what;
+        EXPECT_EQ(State().TablesMode, TableKind::PersonalLoan) << c.what;
         EXPECT_EQ(TextOf(s->InTerm).trimmed(), "30") << c.what;
         EXPECT_EQ(State().FirstPaymentDate, amortix::SerialFromCivil(2024, 3, 4)) << c.what;
         EXPECT_EQ(State().DayBasis.days, c.days) << c.what;
-        EXPECT_EQ(State().ExtraPayments.type, c.option) << c.what;
+        EXPECT_EQ(amortix::Code(State().ExtraPayments.kind), c.option) << c.what;
         EXPECT_EQ(State().ExtraPayments.increase, c.increase) << c.what;
         EXPECT_EQ(State().ExtraPayments.amount[2], c.year2) << c.what;
         EXPECT_EQ(s->AddPmtsOn->palette().color(QPalette::Window) == QColor::fromRgb(kAdditionalPaymentsOn),
@@ -146,7 +146,7 @@ TEST_F(TableFiles, CancelAndNothingToSaveChangeNothing) {
     EXPECT_TRUE(dialog->requests.empty());
     Recorded().messages.clear();
 
-    SetEveryField(TablesMode::Mortgage);
+    SetEveryField(TableKind::Mortgage);
     const QStringList before = Shown();
     Click(s->MSaveFile);  // the dialog answers nothing: cancelled
     Click(s->MLoadFile);
@@ -158,7 +158,7 @@ TEST_F(TableFiles, CancelAndNothingToSaveChangeNothing) {
 
 TEST_F(TableFiles, FailuresShowTheirMessageAndChangeNothing) {
     Open();
-    SetEveryField(TablesMode::Mortgage);
+    SetEveryField(TableKind::Mortgage);
     const QString good = Path("good.qmd");
     SaveAs(good);
     const QByteArray goodBytes = test::ReadAll(good);
@@ -240,27 +240,27 @@ TEST_F(TableFiles, FirstPaymentDateReadsTheSameUnderEveryLocale) {
 
 TEST_F(TableFiles, FileNamedAtStartOpensOnItsScreen) {
     // Files written as the screens write them.
-    for (const TablesMode kind : {TablesMode::Mortgage, TablesMode::PersonalLoan}) {
+    for (const TableKind kind : {TableKind::Mortgage, TableKind::PersonalLoan}) {
         Open(kind);
         Type(s->InPrincipal, "54321");
         Calculate();
-        SaveAs(Path(kind == TablesMode::Mortgage ? "start.qmd" : "start.qld"));
+        SaveAs(Path(kind == TableKind::Mortgage ? "start.qmd" : "start.qld"));
         Click(s->MExit);
         QApplication::processEvents();
     }
     const struct {
         const char* file;
         bool opens;
-        TablesMode kind;
+        TableKind kind;
     } cases[] = {
-        {"start.qmd", true, TablesMode::Mortgage},
-        {"start.qld", true, TablesMode::PersonalLoan},
+        {"start.qmd", true, TableKind::Mortgage},
+        {"start.qld", true, TableKind::PersonalLoan},
         {"missing.qmd", false, {}},
         {"start.txt", false, {}},
     };
     for (const auto& c : cases) {
         Recorded().messages.clear();
-        State().TablesMode = TablesMode::Mortgage;
+        State().TablesMode = TableKind::Mortgage;
         OpenFileAtStart(*app, Path(c.file));
         QApplication::processEvents();
         if (!c.opens) {
@@ -275,8 +275,8 @@ TEST_F(TableFiles, FileNamedAtStartOpensOnItsScreen) {
         EXPECT_EQ(State().TablesMode, c.kind) << c.file;
         EXPECT_EQ(s->InPrincipal->text().trimmed(), "$54,321.00") << c.file;
         EXPECT_GT(State().ResultsReady, 0) << c.file;
-        EXPECT_EQ(files->Names().For(c.kind == TablesMode::Mortgage ? FileDialogMode::OpenMortgage
-                                                                    : FileDialogMode::OpenLoan),
+        EXPECT_EQ(files->Names().For(c.kind == TableKind::Mortgage ? FileDialogMode::OpenMortgage
+                                                                   : FileDialogMode::OpenLoan),
                   c.file);
         Click(s->MExit);
         QApplication::processEvents();

@@ -124,7 +124,7 @@ TEST_F(PrePay, TheOptionsEraseAsTheyAnnounce) {
     SelectCell(3, 1);
     QTest::keyClicks(d.PGrid, "1000");
     Click(d.InMth[3]);
-    EXPECT_EQ(State().ExtraPayments.month, 3);
+    EXPECT_EQ(State().ExtraPayments.month, amortix::Month{4});
 
     // Both: everything stays.
     Click(d.PPOption[2]);
@@ -133,7 +133,7 @@ TEST_F(PrePay, TheOptionsEraseAsTheyAnnounce) {
 
     // Year payments only: the percentage goes.
     Click(d.PPOption[1]);
-    EXPECT_EQ(State().ExtraPayments.type, 1);
+    EXPECT_EQ(State().ExtraPayments.kind, amortix::ExtraPaymentKind::YearAmounts);
     EXPECT_EQ(State().ExtraPayments.increase, 0.0f);
     EXPECT_EQ(d.InPercent->text(), "    0.000%");
     EXPECT_EQ(Amount(3), Currency::FromDouble(1000));
@@ -142,10 +142,10 @@ TEST_F(PrePay, TheOptionsEraseAsTheyAnnounce) {
 
     // Percentage only: the year amounts and the month go.
     Click(d.PPOption[0]);
-    EXPECT_EQ(State().ExtraPayments.type, 0);
+    EXPECT_EQ(State().ExtraPayments.kind, amortix::ExtraPaymentKind::Percentage);
     EXPECT_EQ(Amount(3), Currency());
     EXPECT_EQ(d.PGrid->TextAt(3, 1), ".00");
-    EXPECT_EQ(State().ExtraPayments.month, 12);
+    EXPECT_EQ(State().ExtraPayments.month, amortix::Month{1});
     EXPECT_TRUE(d.InMth[0]->isChecked());
     EXPECT_TRUE(d.Frame3->isEnabled());
     EXPECT_FALSE(d.Frame4->isEnabled());
@@ -155,11 +155,11 @@ TEST_F(PrePay, MonthsAndEraseAll) {
     AdditionalPaymentsDialog& d = Show();
     const struct {
         int option;
-        std::int16_t setting;
-    } cases[] = {{0, 12}, {1, 1}, {3, 3}, {11, 11}};
+        std::int16_t month;
+    } cases[] = {{0, 1}, {1, 2}, {3, 4}, {11, 12}};
     for (const auto& c : cases) {
         Click(d.InMth[static_cast<std::size_t>(c.option)]);
-        EXPECT_EQ(State().ExtraPayments.month, c.setting) << c.option;
+        EXPECT_EQ(State().ExtraPayments.month.number, c.month) << c.option;
     }
     Click(d.PPOption[2]);
     Type(d.InPercent, "2.5");
@@ -168,7 +168,7 @@ TEST_F(PrePay, MonthsAndEraseAll) {
     Click(d.DoNotUse);
     EXPECT_EQ(Amount(1), Currency());
     EXPECT_EQ(State().ExtraPayments.increase, 0.0f);
-    EXPECT_EQ(State().ExtraPayments.month, 12);
+    EXPECT_EQ(State().ExtraPayments.month, amortix::Month{1});
     EXPECT_TRUE(d.InMth[0]->isChecked());  // the option follows the setting
     EXPECT_EQ(d.InPercent->text(), "    0.000%");
     EXPECT_TRUE(d.PPOption[2]->isChecked());
@@ -282,7 +282,7 @@ TEST_F(DaysInYear, OpensOnTheCurrentChoiceAndEscapeKeepsIt) {
     TypeDays("364");
     QTest::keyClick(&d, Qt::Key_Escape);
     EXPECT_FALSE(d.isVisible());
-    EXPECT_EQ(State().DayBasis.choice, 1);
+    EXPECT_EQ(State().DayBasis.choice, amortix::DayBasisChoice::Days365);
     EXPECT_EQ(State().DayBasis.days, 365.0f);
 
     State().DayBasis = amortix::DayBasis::Typed(364.5f);
@@ -315,7 +315,7 @@ TEST_F(DaysInYear, PresetsAndTypedDaysWithinTheLimits) {
     };
     for (const auto& c : cases) {
         const std::string what = std::to_string(c.option) + " " + c.typed;
-        State().DayBasis = amortix::DayBasis::Preset(1);
+        State().DayBasis = amortix::DayBasis::Preset(amortix::DayBasisChoice::Days365);
         Recorded().messages.clear();
         DaysInYearDialog& d = Show();
         if (c.option == 4)
@@ -325,7 +325,7 @@ TEST_F(DaysInYear, PresetsAndTypedDaysWithinTheLimits) {
         Click(d.ExitMort);
         EXPECT_EQ(d.isVisible(), !c.accepted) << what;
         EXPECT_EQ(Recorded().messages, c.accepted ? std::vector<int>{} : std::vector<int>{19}) << what;
-        EXPECT_EQ(State().DayBasis.choice, c.accepted ? c.option : 1) << what;
+        EXPECT_EQ(amortix::Code(State().DayBasis.choice), c.accepted ? c.option : 1) << what;
         EXPECT_EQ(State().DayBasis.days, c.days) << what;
         EXPECT_EQ(State().DayBasis.biweeklyPeriods, c.biweekly) << what;
         if (c.option == 4) {

@@ -13,7 +13,7 @@
 namespace amortix::gui {
 namespace {
 
-using amortix::TablesMode;
+using amortix::TableKind;
 using test::TablesProgram;
 
 class TablesScreenTest : public TablesProgram {
@@ -24,8 +24,8 @@ class TablesScreenTest : public TablesProgram {
         extra.amount[2] = Currency::FromDouble(500);
         extra.increase = 0.05f;
         extra.rowCount = 1;
-        extra.type = 2;
-        extra.month = 4;
+        extra.kind = ExtraPaymentKind::Both;
+        extra.month = amortix::Month{5};
         ShowAdditionalPaymentsInForce(s->AddPmtsOn, true);
     }
 };
@@ -40,14 +40,14 @@ std::vector<std::string> Items(const QComboBox* box) {
 // setting (one beyond the list's end is Monthly).
 TEST_F(TablesScreenTest, OpensWithTheDefaultsOfEachMode) {
     const struct {
-        TablesMode mode;
+        TableKind mode;
         std::int16_t setting;
         const char* compounding;
-    } cases[] = {{TablesMode::Mortgage, 0, "      Monthly"},
-                 {TablesMode::PersonalLoan, 1, "    Bimonthly"},
-                 {TablesMode::Mortgage, 3, "   Semiannual"},
-                 {TablesMode::PersonalLoan, 4, "       Annual"},
-                 {TablesMode::PersonalLoan, 7, "      Monthly"}};
+    } cases[] = {{TableKind::Mortgage, 0, "      Monthly"},
+                 {TableKind::PersonalLoan, 1, "    Bimonthly"},
+                 {TableKind::Mortgage, 3, "   Semiannual"},
+                 {TableKind::PersonalLoan, 4, "       Annual"},
+                 {TableKind::PersonalLoan, 7, "      Monthly"}};
     for (const auto& c : cases) {
         State().CompoundSetting = c.setting;
         Open(c.mode);
@@ -80,18 +80,18 @@ TEST_F(TablesScreenTest, EnterWalksTheBoxesInOrder) {
 // additional payments (their month setting stays).
 TEST_F(TablesScreenTest, ANewPeriodIsHeldToItsLimitAndErasesTheAdditionalPayments) {
     const struct {
-        TablesMode mode;
+        TableKind mode;
         const char* typed;  // nullptr: the list's second entry is chosen
         double years;
         const char* shown;
         std::vector<int> messages;
     } cases[] = {
-        {TablesMode::Mortgage, "40", 40, "              40", {}},
-        {TablesMode::Mortgage, "41", 40, "              40", {5}},
-        {TablesMode::Mortgage, nullptr, 30, "              30", {}},
-        {TablesMode::PersonalLoan, "480", 40, "             480", {}},
-        {TablesMode::PersonalLoan, "481", 40, "             480", {16}},
-        {TablesMode::PersonalLoan, "30", 2.5, "              30", {}},
+        {TableKind::Mortgage, "40", 40, "              40", {}},
+        {TableKind::Mortgage, "41", 40, "              40", {5}},
+        {TableKind::Mortgage, nullptr, 30, "              30", {}},
+        {TableKind::PersonalLoan, "480", 40, "             480", {}},
+        {TableKind::PersonalLoan, "481", 40, "             480", {16}},
+        {TableKind::PersonalLoan, "30", 2.5, "              30", {}},
     };
     for (const auto& c : cases) {
         const char* what = c.typed ? c.typed : "chosen";
@@ -110,7 +110,7 @@ TEST_F(TablesScreenTest, ANewPeriodIsHeldToItsLimitAndErasesTheAdditionalPayment
         EXPECT_EQ(State().ExtraPayments.amount[2], Currency()) << what;
         EXPECT_EQ(State().ExtraPayments.increase, 0.0f) << what;
         EXPECT_EQ(State().ExtraPayments.rowCount, 0) << what;
-        EXPECT_EQ(State().ExtraPayments.month, 4) << what;
+        EXPECT_EQ(State().ExtraPayments.month, amortix::Month{5}) << what;
         EXPECT_FALSE(test::Red(s->AddPmtsOn)) << what;
         Exit();
     }
@@ -162,7 +162,7 @@ TEST_F(TablesScreenTest, ChangingAChoiceAfterACalculationEmptiesTheResults) {
 }
 
 TEST_F(TablesScreenTest, QuickHelpInBothModes) {
-    for (const TablesMode mode : {TablesMode::Mortgage, TablesMode::PersonalLoan}) {
+    for (const TableKind mode : {TableKind::Mortgage, TableKind::PersonalLoan}) {
         Open(mode);
         const auto helpIsUp = [this](bool up) {
             ExpectQuickHelp(up, s->MHelp, s->MTextBox, s->MGrid, {s->MPrinter, s->MSaveFile, s->MGraphs});
@@ -253,8 +253,8 @@ TEST_F(TablesScreenTest, ExitResetsTheScreenStateAndShowsTheMenu) {
     EXPECT_EQ(State().ResultsReady, 0);
     EXPECT_EQ(State().ExtraPayments.amount[2], Currency());
     EXPECT_EQ(State().ExtraPayments.rowCount, 0);
-    EXPECT_EQ(State().ExtraPayments.type, 0);
-    EXPECT_EQ(State().ExtraPayments.month, 12);
+    EXPECT_EQ(State().ExtraPayments.kind, amortix::ExtraPaymentKind::Percentage);
+    EXPECT_EQ(State().ExtraPayments.month, amortix::Month{1});
     EXPECT_EQ(State().ExtraPayments.increase, 0.0f);
     EXPECT_EQ(State().TableInputs.principal, 0.0);
     EXPECT_TRUE(app->Frame().findChildren<TablesScreen*>().isEmpty());
@@ -263,7 +263,7 @@ TEST_F(TablesScreenTest, ExitResetsTheScreenStateAndShowsTheMenu) {
 TEST_F(TablesScreenTest, TextsAfterCalculateEqualTheCommandLine) {
     // The lists' choices as the command line names them, after the boxes' figures.
     const struct {
-        TablesMode mode;
+        TableKind mode;
         const char* principal;
         const char* rate;
         const char* term;
@@ -273,11 +273,11 @@ TEST_F(TablesScreenTest, TextsAfterCalculateEqualTheCommandLine) {
         std::int16_t termYears;
         const char* choices;
     } cases[] = {
-        {TablesMode::Mortgage, "150000", "7.25", "30", 3, 4, true, 0,
+        {TableKind::Mortgage, "150000", "7.25", "30", 3, 4, true, 0,
          "--compounding semiannual --frequency biweekly-acc --view all"},
-        {TablesMode::Mortgage, "87500.25", "5.5", "15", 2, 1, false, 5,
+        {TableKind::Mortgage, "87500.25", "5.5", "15", 2, 1, false, 5,
          "--compounding quarterly --frequency semimonthly --view annual --term-years 5"},
-        {TablesMode::PersonalLoan, "18000", "11.9", "54", 0, 2, true, 2,
+        {TableKind::PersonalLoan, "18000", "11.9", "54", 0, 2, true, 2,
          "--mode loan --frequency 2-weeks --view all --term-years 2"},
     };
     for (const auto& c : cases) {
@@ -291,7 +291,7 @@ TEST_F(TablesScreenTest, TextsAfterCalculateEqualTheCommandLine) {
         Calculate();
         ASSERT_TRUE(Recorded().messages.empty());
 
-        const bool loan = c.mode == TablesMode::PersonalLoan;
+        const bool loan = c.mode == TableKind::PersonalLoan;
         const QJsonObject json = test::CliJson(QStringList{"schedule", "--principal", c.principal, "--rate",
                                                            c.rate, loan ? "--months" : "--years", c.term} +
                                                QString(c.choices).split(' '));

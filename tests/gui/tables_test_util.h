@@ -87,9 +87,9 @@ class TablesProgram : public ::testing::Test {
         EXPECT_NE(shown, nullptr) << name;
         return shown;
     }
-    TablesScreen* Open(amortix::TablesMode mode = amortix::TablesMode::Mortgage) {
+    TablesScreen* Open(amortix::TableKind mode = amortix::TableKind::Mortgage) {
         return s = OpenFrom<TablesScreen>(
-                   mode == amortix::TablesMode::Mortgage ? app->Menu().MortCalc : app->Menu().PersonalLoan,
+                   mode == amortix::TableKind::Mortgage ? app->Menu().MortCalc : app->Menu().PersonalLoan,
                    kTablesScreen);
     }
     void Exit() {

@@ -66,7 +66,7 @@ TEST_F(TablesScreenshots, Mortgage) {
     // All payments with dates, accelerated, with additional payments.
     Choose(s->FreqPmt, 4);
     State().ExtraPayments.years = 25;
-    State().ExtraPayments.type = 2;
+    State().ExtraPayments.kind = ExtraPaymentKind::Both;
     State().ExtraPayments.increase = 0.02f;
     State().ExtraPayments.amount[3] = Currency::FromDouble(2500);
     State().ExtraPayments.amount[7] = Currency::FromDouble(4000);
@@ -111,7 +111,7 @@ TEST_F(TablesScreenshots, Mortgage) {
 }
 
 TEST_F(TablesScreenshots, PersonalLoan) {
-    Open(amortix::TablesMode::PersonalLoan);
+    Open(amortix::TableKind::PersonalLoan);
     Inputs("20000", "8.9", "48", 0, 0);
     Calculate();
     Save("tables-loan-annual");

@@ -17,19 +17,18 @@ double Ln(double x) {
 // The rate factors with the rate fraction held in single precision, as the
 // screen always has: 6.5 % becomes 0.0649999976158142.
 struct Factors {
-    Frequency frequency;
+    FrequencyPeriods frequency;
     double monthly = 0;
     double period = 0;
 };
 
-Factors SetRateFactors(double ratePercent, std::string_view compounding, std::string_view frequency,
+Factors SetRateFactors(double ratePercent, Compounding compounding, Frequency frequency,
                        const DayBasis& basis) {
-    const auto freq = LookupFrequency(frequency, basis);
-    const auto c = LookupCompounding(compounding);
-    if (!freq || !c) throw CalcError("unknown list text");
+    const FrequencyPeriods freq = PeriodsOf(frequency, basis);
     const float r = static_cast<float>(ratePercent / 100.0);
-    const RateFactorsResult rates = RateFactorsFromFraction(static_cast<double>(r), *c, freq->periodsPerYear);
-    return {*freq, rates.monthly, rates.period};
+    const RateFactorsResult rates =
+        RateFactorsFromFraction(static_cast<double>(r), compounding, freq.periodsPerYear);
+    return {freq, rates.monthly, rates.period};
 }
 
 class Solver {
@@ -40,8 +39,7 @@ class Solver {
         return RightJustify(MoneyText(symbol_, value, kWideMoneyMask), width);
     }
 
-    void Run(AffordSolve solve, std::string_view compounding, std::string_view frequency,
-             const DayBasis& basis) {
+    void Run(AffordSolve solve, Compounding compounding, Frequency frequency, const DayBasis& basis) {
         AffordInputs& in = out_.inputs;
         AffordTexts& t = out_.texts;
         double P = in.principal, T = in.years, PMT = in.payment;
@@ -99,7 +97,7 @@ class Solver {
         t.MFDaysinYear = DaysInYearText(n, basis.days);
         t.MFNumPmts = RightJustify(FormatNumber(static_cast<double>(n), kTwoDigitMask), kPaymentsBoxWidth);
 
-        if (f.frequency.index == 0) {
+        if (f.frequency.id == Frequency::Monthly) {
             // The normal mortgage itself: nothing saved.
             t.MFNumYrs = RightJustify(FormatNumber(in.years, kShortTwoDecimalsMask), kBoxWidth);
             t.MFPiPmt = Money(in.payment, kBoxWidth);
@@ -108,7 +106,7 @@ class Solver {
             return;
         }
 
-        const double a = PeriodPayment(in.payment, f.frequency);
+        const double a = PeriodPayment(in.payment, f.frequency.id);
         const double j = f.period;
         const double Y = Checked((Ln(a) - Ln(a - in.principal * j)) / (n * Ln(1.0 + j)));
         const double x = Checked(std::pow(1.0 + j, n * Y));
@@ -153,9 +151,9 @@ AffordTexts InitialAffordTexts(std::string_view currencySymbol) {
     return t;
 }
 
-AffordResult SolveAfford(const AffordInputs& inputs, AffordSolve solve, std::string_view compounding,
-                         std::string_view frequency, const DayBasis& dayBasis,
-                         std::string_view currencySymbol, const AffordTexts& shown) {
+AffordResult SolveAfford(const AffordInputs& inputs, AffordSolve solve, Compounding compounding,
+                         Frequency frequency, const DayBasis& dayBasis, std::string_view currencySymbol,
+                         const AffordTexts& shown) {
     AffordResult out;
     out.inputs = inputs;
     out.texts = shown;

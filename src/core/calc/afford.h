@@ -49,8 +49,8 @@ struct AffordResult {
 
 // One calculation. `shown` are the texts on screen before it: boxes the run
 // does not reach keep them. Never throws: every fault ends in the message line.
-AffordResult SolveAfford(const AffordInputs& inputs, AffordSolve solve, std::string_view compounding,
-                         std::string_view frequency, const DayBasis& dayBasis,
-                         std::string_view currencySymbol, const AffordTexts& shown = {});
+AffordResult SolveAfford(const AffordInputs& inputs, AffordSolve solve, Compounding compounding,
+                         Frequency frequency, const DayBasis& dayBasis, std::string_view currencySymbol,
+                         const AffordTexts& shown = {});
 
 }  // namespace amortix

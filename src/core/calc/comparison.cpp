@@ -129,11 +129,9 @@ ComparisonRun Comparison::Calculate(const ComparisonInputs& in) {
 }
 
 void Comparison::AddRow(const ComparisonInputs& in, ComparisonRun& run) {
-    const auto freq = LookupFrequency(in.frequency, in.dayBasis);
-    const auto compounding = LookupCompounding(in.compounding);
-    if (!freq || !compounding) throw CalcError("unknown list text");
+    const FrequencyPeriods freq = PeriodsOf(in.frequency, in.dayBasis);
     const double T = in.years;
-    const std::int16_t n = freq->paymentsPerYear;
+    const std::int16_t n = freq.paymentsPerYear;
 
     if (T >= kMortgageYearLimit + 1) {
         run.messages.push_back(Message::YearsLimit);
@@ -145,14 +143,14 @@ void Comparison::AddRow(const ComparisonInputs& in, ComparisonRun& run) {
         return;
     }
 
-    const RateFactorsResult rates = RateFactors(in.ratePercent, *compounding, freq->periodsPerYear);
+    const RateFactorsResult rates = RateFactors(in.ratePercent, in.compounding, freq.periodsPerYear);
     run.InDays = DaysInYearText(n, in.dayBasis.days);
     run.PeriodicR = FormatNumber(rates.period, kPeriodicRateMask);
     run.labelsSet = true;
 
     const MonthlyPaymentResult monthly =
-        MonthlyPayment(in.principal, rates.monthly, in.ratePercent, *compounding, T);
-    double A = PeriodPayment(monthly.payment, *freq);
+        MonthlyPayment(in.principal, rates.monthly, in.ratePercent, in.compounding, T);
+    double A = PeriodPayment(monthly.payment, in.frequency);
     bool increased = false;
     if (in.extra.increase > 0.0f) {
         A = Checked(A + A * static_cast<double>(in.extra.increase));
@@ -162,9 +160,9 @@ void Comparison::AddRow(const ComparisonInputs& in, ComparisonRun& run) {
     RepaymentPlan plan;
     plan.principal = in.principal;
     plan.payment = A;
-    plan.rate = RatePerPeriod(*freq, rates);
+    plan.rate = RatePerPeriod(freq, rates);
     plan.paymentsPerYear = n;
-    plan.bound = PaymentBound(freq->frequencyClass, T);
+    plan.bound = PaymentBound(freq.frequencyClass, T);
     plan.extra = &in.extra;
     std::vector<ScheduleRow> table(kScheduleRows);
     const RepaymentOutcome outcome = RunRepayment(plan, table);
@@ -178,8 +176,8 @@ void Comparison::AddRow(const ComparisonInputs& in, ComparisonRun& run) {
     ComparisonRowPrint f;
     f.rowNumber = static_cast<std::int16_t>(state_.rowCount + 1);
     f.daysText = run.InDays;
-    f.compounding = TrimLeft(in.compounding);
-    f.frequency = TrimLeft(in.frequency);
+    f.compounding = TrimLeft(std::string(Info(in.compounding).listText));
+    f.frequency = TrimLeft(std::string(Info(in.frequency).listText));
     f.increase = in.extra.increase;
     f.years = T;
     f.retiredYear = static_cast<double>(payments) / n;
@@ -200,7 +198,7 @@ void Comparison::AddRow(const ComparisonInputs& in, ComparisonRun& run) {
         listing.emplace_back("Yr. Mth Row",
                              RightJustify(FormatNumber(static_cast<double>(f.rowNumber), kCountMask), 3));
         std::string month = " ";
-        month.append(std::to_string(ShownMonth(in.extra.month)));
+        month.append(std::to_string(in.extra.month.number));
         for (const AppliedAmount& a : outcome.applied) {
             std::string label = RightJustify(FormatNumber(static_cast<double>(a.year), kTwoDigitMask), 2);
             label.append(month);

@@ -47,8 +47,8 @@ struct ComparisonInputs {
     double principal = 100000.0;
     double ratePercent = 10.125;
     double years = 25.0;
-    std::string compounding = "      Monthly";
-    std::string frequency = "      Monthly";
+    Compounding compounding = Compounding::Monthly;
+    Frequency frequency = Frequency::Monthly;
     DayBasis dayBasis;
     AdditionalPayments extra;
     std::string currencySymbol = "$";

@@ -8,34 +8,29 @@
 #include <string>
 #include <string_view>
 
+#include "core/calc/choices.h"
+
 namespace amortix {
-
-// The list texts, exactly as the drop-down lists show them and files store them.
-inline constexpr std::array<std::string_view, 6> kFrequencyTexts = {
-    "      Monthly", "  Semimonthly", "      2 Weeks", "      1 Week", " Biweekly(Acc)", "   Weekly(Acc)"};
-inline constexpr std::array<std::string_view, 5> kCompoundingTexts = {
-    "      Monthly", "    Bimonthly", "    Quarterly", "   Semiannual", "       Annual"};
-
-enum class DateStep { Month, SemiMonth, TwoWeeks, OneWeek };
 
 // Days in the interest year and the periods per year of the 2-week and
 // 1-week frequencies that follow from it.
 struct DayBasis {
-    std::int16_t choice = 1;  // 0 365.25, 1 365, 2 364, 3 363, 4 typed
+    DayBasisChoice choice = DayBasisChoice::Days365;
     float days = 365.0f;
     double biweeklyPeriods = 26.07142857;
     double weeklyPeriods = 52.14285714;
 
-    // The four presets carry 8-decimal literals, not days/14 and days/7.
-    static DayBasis Preset(int choice);
+    // A preset's figures from its table row; Typed falls back to 365.
+    static DayBasis Preset(DayBasisChoice choice);
     // A typed number of days; the periods are computed.
     static DayBasis Typed(float days);
     // True for a typed value strictly between 363 and 365.25.
     static bool TypedDaysAcceptable(float days);
 };
 
-struct Frequency {
-    int index = 0;  // position in kFrequencyTexts
+// A frequency's figures under a day basis.
+struct FrequencyPeriods {
+    Frequency id = Frequency::Monthly;
     std::int16_t paymentsPerYear = 12;
     double periodsPerYear = 12.0;     // P of the rate per period
     std::int16_t frequencyClass = 0;  // 0, 2 or 4
@@ -43,8 +38,7 @@ struct Frequency {
     DateStep dateStep = DateStep::Month;
 };
 
-std::optional<Frequency> LookupFrequency(std::string_view text, const DayBasis& basis);
-std::optional<int> LookupCompounding(std::string_view text);
+FrequencyPeriods PeriodsOf(Frequency frequency, const DayBasis& basis);
 
 struct RateFactorsResult {
     double monthly = 0;  // i_m
@@ -52,20 +46,20 @@ struct RateFactorsResult {
 };
 
 // i_m and i_p from the rate in percent; throws CalcError on a non-finite result.
-RateFactorsResult RateFactors(double ratePercent, int compounding, double periodsPerYear);
+RateFactorsResult RateFactors(double ratePercent, Compounding compounding, double periodsPerYear);
 // The same from the rate as a fraction (0.065 for 6.5 %), for a caller that
 // rounds the fraction itself.
-RateFactorsResult RateFactorsFromFraction(double rate, int compounding, double periodsPerYear);
+RateFactorsResult RateFactorsFromFraction(double rate, Compounding compounding, double periodsPerYear);
 
 struct MonthlyPaymentResult {
     double payment = 0;   // A_m
     double discount = 0;  // v
 };
-MonthlyPaymentResult MonthlyPayment(double principal, double monthlyRate, double ratePercent, int compounding,
-                                    double years);
+MonthlyPaymentResult MonthlyPayment(double principal, double monthlyRate, double ratePercent,
+                                    Compounding compounding, double years);
 
-double PeriodPayment(double monthlyPayment, const Frequency& frequency);
-double RatePerPeriod(const Frequency& frequency, const RateFactorsResult& rates);
+double PeriodPayment(double monthlyPayment, Frequency frequency);
+double RatePerPeriod(const FrequencyPeriods& frequency, const RateFactorsResult& rates);
 
 // "Normal" for 12 and 24 payments a year, otherwise the days in year.
 std::string DaysInYearText(std::int16_t paymentsPerYear, float daysInYear);

@@ -18,12 +18,10 @@ std::int16_t PaymentBound(std::int16_t frequencyClass, double years) {
                                          : (months / 12.0) * 52.0 + 50.0);
 }
 
-int FirstAnniversary(std::int16_t n, std::int16_t m) {
+int FirstAnniversary(std::int16_t n, Month month) {
+    // The payments before the month, or a whole year for the first month.
+    const int m = month.StoredCode();
     return n == 12 ? m : n == 24 ? 2 * m : n == 26 ? 2 * m + 2 : 4 * m + 4;
-}
-
-std::int16_t ShownMonth(std::int16_t setting) {
-    return setting == 12 ? std::int16_t{1} : static_cast<std::int16_t>(setting + 1);
 }
 
 void CorrectFinalPayment(std::vector<ScheduleRow>& table, const RepaymentOutcome& outcome) {

@@ -27,12 +27,9 @@ Currency YearAmount(const AdditionalPayments& extra, long year);
 // Upper bound on the number of payments for a period of `years`.
 std::int16_t PaymentBound(std::int16_t frequencyClass, double years);
 
-// Payment number of the first anniversary, from the month setting (12 for
-// the first month of the year, else the chosen month - 1).
-int FirstAnniversary(std::int16_t paymentsPerYear, std::int16_t monthSetting);
-
-// The month the user chose: the stored setting plus 1, or 1 for a setting of 12.
-std::int16_t ShownMonth(std::int16_t monthSetting);
+// Payment number of the first anniversary the yearly amounts fall on after
+// the first year's (the first month's falls on payment 1 as well).
+int FirstAnniversary(std::int16_t paymentsPerYear, Month month);
 
 struct RepaymentPlan {
     double principal = 0;
@@ -82,8 +79,8 @@ RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow
     const AdditionalPayments& extra = plan.extra ? *plan.extra : kNone;
     const long n = plan.paymentsPerYear;
     const double A = plan.payment, i = plan.rate;
-    const std::int16_t m = extra.month;
-    long anniversary = FirstAnniversary(plan.paymentsPerYear, m);
+    const bool firstMonth = extra.month.number == 1;
+    long anniversary = FirstAnniversary(plan.paymentsPerYear, extra.month);
     if (anniversary == 0 || n <= 0) throw CalcError("no anniversary");
 
     RepaymentOutcome out;
@@ -94,7 +91,7 @@ RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow
 
     for (long k = 1; k <= plan.bound; ++k) {
         // The yearly additional amount falls on the anniversary payment.
-        if (k > 1 || m == 12) {
+        if (k > 1 || firstMonth) {
             const double prevNumber = TableRow(table, k - 1)[1].ToDouble();
             if (static_cast<double>(k - 1) / static_cast<double>(anniversary) ==
                 std::floor(prevNumber / static_cast<double>(anniversary))) {

@@ -90,29 +90,27 @@ void Run(const ScheduleInputs& in, ScheduleResult& out) {
         out.messages.push_back(Message::TermReset);
     }
 
-    const auto freq = LookupFrequency(in.frequency, in.dayBasis);
-    const auto compounding = LookupCompounding(in.compounding);
-    if (!freq || !compounding) throw CalcError("unknown list text");
-    const std::int16_t n = freq->paymentsPerYear;
+    const FrequencyPeriods freq = PeriodsOf(in.frequency, in.dayBasis);
+    const std::int16_t n = freq.paymentsPerYear;
     out.paymentsPerYear = n;
-    out.frequencyClass = freq->frequencyClass;
+    out.frequencyClass = freq.frequencyClass;
     const bool allPayments = in.view == ScheduleView::AllPayments;
 
-    if (in.mode == TablesMode::Mortgage && T >= kMortgageYearLimit + 1) {
+    if (in.mode == TableKind::Mortgage && T >= kMortgageYearLimit + 1) {
         out.messages.push_back(Message::YearsLimit);
         return;
     }
 
-    const RateFactorsResult rates = RateFactors(in.ratePercent, *compounding, freq->periodsPerYear);
+    const RateFactorsResult rates = RateFactors(in.ratePercent, in.compounding, freq.periodsPerYear);
     out.InDays = DaysInYearText(n, in.dayBasis.days);
     out.PeriodicR = FormatNumber(rates.period, kPeriodicRateMask);
 
     const MonthlyPaymentResult monthly =
-        MonthlyPayment(in.principal, rates.monthly, in.ratePercent, *compounding, T);
+        MonthlyPayment(in.principal, rates.monthly, in.ratePercent, in.compounding, T);
     const double normalTotal = Checked(monthly.payment * 12.0 * T);
 
-    double A = PeriodPayment(monthly.payment, *freq);
-    const double i = RatePerPeriod(*freq, rates);
+    double A = PeriodPayment(monthly.payment, in.frequency);
+    const double i = RatePerPeriod(freq, rates);
 
     const double A0 = A;
     const double increase = static_cast<double>(in.extra.increase);
@@ -125,8 +123,7 @@ void Run(const ScheduleInputs& in, ScheduleResult& out) {
     out.PPpercent =
         RightJustify(MoneyText(in.currencySymbol, increaseAmount, kNarrowMoneyMask), kResultBoxWidth);
 
-    const std::int16_t bound = PaymentBound(freq->frequencyClass, T);
-    const std::int16_t m = in.extra.month;
+    const std::int16_t bound = PaymentBound(freq.frequencyClass, T);
 
     auto& table = out.schedule;
     int dateCount = 0, dateSteps = 0;
@@ -142,7 +139,7 @@ void Run(const ScheduleInputs& in, ScheduleResult& out) {
             if (n == 24 && dateCount % 2 == 0) {
                 lastDate = lastDate + 14;
             } else {
-                lastDate = StepDate(in.firstPaymentDate, dateSteps++, freq->dateStep);
+                lastDate = StepDate(in.firstPaymentDate, dateSteps++, freq.dateStep);
             }
             row[7] = Cur(static_cast<double>(lastDate));
         } else {
@@ -170,7 +167,7 @@ void Run(const ScheduleInputs& in, ScheduleResult& out) {
     const double years = static_cast<double>(L) / n;
     out.yearsToFinal = static_cast<float>(years);
     out.EndMortYear =
-        RightJustify(FormatNumber(in.mode == TablesMode::Mortgage ? years : years * 12.0, kTwoDecimalsMask),
+        RightJustify(FormatNumber(in.mode == TableKind::Mortgage ? years : years * 12.0, kTwoDecimalsMask),
                      kResultBoxWidth);
 
     const std::int16_t yearsWithPayments = ToInt16(static_cast<double>(out.yearsToFinal) + 0.49);
@@ -221,7 +218,7 @@ void Run(const ScheduleInputs& in, ScheduleResult& out) {
 
     // The additional-payment listing: the grid block and the printout text.
     if (in.extra.rowCount != 0) {
-        const std::int16_t month = ShownMonth(m);
+        const std::int16_t month = in.extra.month.number;
         out.additionalNotes = "Additional  Payments     Applied\r\n\r\n";
         for (long y = 1; y <= yearsWithPayments; ++y) {
             if (out.appliedCount > 0 && static_cast<long>(out.listing.size()) == out.appliedCount) break;
@@ -242,8 +239,8 @@ void Run(const ScheduleInputs& in, ScheduleResult& out) {
 
     out.resultsReady = allPayments ? ToInt16(static_cast<double>(out.gridRows) + 1.0)
                                    : ToInt16(static_cast<double>(out.yearsToFinal));
-    out.graphTitle = in.mode == TablesMode::Mortgage ? "Mortgage balance at start of each Year"
-                                                     : "Personal Loan balance at start of each Year";
+    out.graphTitle = in.mode == TableKind::Mortgage ? "Mortgage balance at start of each Year"
+                                                    : "Personal Loan balance at start of each Year";
 
     double saved = normalTotal - totalPaid.ToDouble();
     if (saved < 0) saved = 0;

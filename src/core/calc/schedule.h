@@ -23,33 +23,30 @@ inline constexpr int kGridColumns = 6;
 // to it; a calculation refuses a period of a year more or longer (message 5).
 inline constexpr double kMortgageYearLimit = 40;
 
-enum class TablesMode : std::int16_t { Mortgage = 1, PersonalLoan = 2 };
-enum class ScheduleView : std::int16_t { Closed = 0, Annual = 1, AllPayments = 2 };
-
 // The additional payments: a yearly amount table, a percentage increase and
 // the month the amounts fall in.
 struct AdditionalPayments {
     std::array<Currency, kYearRows> yearNumber{};  // column 1 of each year row
     std::array<Currency, kYearRows> amount{};      // column 2 of each year row
     float increase = 0.0f;                         // fraction: 0.05 raises each payment by 5 %
-    std::int16_t type = 0;                         // 0 percentage, 1 year amounts, 2 both
-    std::int16_t month = 12;                       // 12 for the first month, else month - 1
-    std::int16_t rowCount = 0;                     // years with an amount above 0
-    std::int16_t years = 0;                        // year rows offered
+    ExtraPaymentKind kind = ExtraPaymentKind::Percentage;
+    Month month;                // of each year the amounts fall in
+    std::int16_t rowCount = 0;  // years with an amount above 0
+    std::int16_t years = 0;     // year rows offered
 
-    // Empties the amounts, the percentage and the count; keeps type and month.
+    // Empties the amounts, the percentage and the count; keeps kind and month.
     void EraseAmounts();
     // Number of years 1..years whose amount is above 0.
     std::int16_t CountYearsWithAmounts() const;
 };
 
 struct ScheduleInputs {
-    TablesMode mode = TablesMode::Mortgage;
+    TableKind mode = TableKind::Mortgage;
     double principal = 100000.0;
     double ratePercent = 10.125;
     double years = 25.0;  // a loan's months / 12
-    std::string compounding = "      Monthly";
-    std::string frequency = "      Monthly";
+    Compounding compounding = Compounding::Monthly;
+    Frequency frequency = Frequency::Monthly;
     DayBasis dayBasis;
     ScheduleView view = ScheduleView::Annual;
     std::int16_t termYears = 0;

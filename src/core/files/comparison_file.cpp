@@ -202,13 +202,14 @@ ComparisonFileData ComparisonFileFrom(const ComparisonInputs& inputs, const Comp
     file.principal = inputs.principal;
     file.ratePercent = inputs.ratePercent;
     file.years = inputs.years;
-    file.compounding = inputs.compounding;
-    file.frequency = inputs.frequency;
-    file.dayBasisChoice = inputs.dayBasis.choice;
-    file.view = 2;  // the comparison's rows are all-payment schedules
+    file.compounding = Info(inputs.compounding).listText;
+    file.frequency = Info(inputs.frequency).listText;
+    file.dayBasisChoice = Code(inputs.dayBasis.choice);
+    file.view = static_cast<std::int16_t>(
+        ScheduleView::AllPayments);  // the comparison's rows are all-payment schedules
     file.extraYears = inputs.extra.years;
     file.yearsWithAmounts = inputs.extra.rowCount;
-    file.extraMonth = inputs.extra.month;
+    file.extraMonth = inputs.extra.month.StoredCode();
 
     const auto rows = static_cast<std::size_t>(std::clamp<int>(state.rowCount, 0, kComparisonRowLimit));
     for (std::size_t r = 1; r <= rows; ++r) file.grid1.push_back(state.grid1[r]);
@@ -246,16 +247,17 @@ LoadResult<OpenedComparison> ComparisonFromFile(const ComparisonFileData& file, 
     in.principal = file.principal;
     in.ratePercent = file.ratePercent;
     in.years = file.years;
-    in.compounding = file.compounding;
-    in.frequency = file.frequency;
+    const auto compounding = FindCompounding(file.compounding);
+    if (!compounding) return Result::Failure("no such compounding: " + file.compounding);
+    const auto frequency = FindFrequency(file.frequency);
+    if (!frequency) return Result::Failure("no such frequency: " + file.frequency);
+    in.compounding = *compounding;
+    in.frequency = *frequency;
     in.dayBasis = DayBasisFromCode(file.dayBasisChoice, typedDays);
-    if (!LookupCompounding(in.compounding)) return Result::Failure("no such compounding: " + in.compounding);
-    if (!LookupFrequency(in.frequency, in.dayBasis))
-        return Result::Failure("no such frequency: " + in.frequency);
     // The amounts are not stored, so none is in force: the count of years
     // with amounts stays 0 rather than lighting the indicator for nothing.
     in.extra.years = file.extraYears;
-    in.extra.month = file.extraMonth;
+    in.extra.month = Month::FromStoredCode(file.extraMonth);
 
     ComparisonState& state = opened.state;
     state.rowCount = static_cast<std::int16_t>(file.grid1.size());

@@ -42,7 +42,7 @@ LoadResult<TableFileData> ParseTableFile(std::string_view bytes) {
         data.view = fields.ReadInteger();
         const int years = fields.ReadIntegerIn(0, kMaxTableFileYears);
         data.yearsWithAmounts = fields.ReadIntegerIn(0, kMaxTableFileYears);
-        data.mode = static_cast<TablesMode>(fields.ReadIntegerIn(1, 2));
+        data.mode = static_cast<TableKind>(fields.ReadIntegerIn(1, 2));
         if (count == kFieldsNow) {
             data.daysInYear = fields.ReadSingle();
             data.extraPaymentType = fields.ReadIntegerIn(0, 2);
@@ -86,7 +86,7 @@ std::string FormatTableFile(const TableFileData& data) {
         throw FormatError("day-basis code outside 0 to 4");
     if (data.yearsWithAmounts < 0 || data.yearsWithAmounts > kMaxTableFileYears)
         throw FormatError("count of years with amounts outside 0 to 45");
-    if (data.mode != TablesMode::Mortgage && data.mode != TablesMode::PersonalLoan)
+    if (data.mode != TableKind::Mortgage && data.mode != TableKind::PersonalLoan)
         throw FormatError("kind is neither mortgage nor loan");
     if (!data.daysInYear || !data.extraPaymentType || !data.paymentIncrease)
         throw FormatError("days in year, additional-payment option and percentage are all needed");
@@ -127,7 +127,8 @@ bool SaveTableFile(const std::string& path, const TableFileData& data, std::stri
 }
 
 DayBasis DayBasisFromCode(std::int16_t code, float days) {
-    if (code >= 0 && code <= 3) return DayBasis::Preset(code);
+    const auto choice = DayBasisChoiceFromCode(code);
+    if (choice && *choice != DayBasisChoice::Typed) return DayBasis::Preset(*choice);
     return DayBasis::Typed(days);
 }
 
@@ -142,16 +143,17 @@ TableFileData TableFileFromInputs(const ScheduleInputs& in) {
     data.principal = in.principal;
     data.ratePercent = in.ratePercent;
     data.years = in.years;
-    data.compounding = in.compounding;
-    data.frequency = in.frequency;
+    data.compounding = Info(in.compounding).listText;
+    data.frequency = Info(in.frequency).listText;
     data.firstPaymentDate = IsoDate(in.firstPaymentDate);
     data.showDates = in.showDates ? 1 : 0;
-    data.dayBasisChoice = in.dayBasis.choice;
-    data.view = in.view == ScheduleView::Annual ? 1 : 2;
+    data.dayBasisChoice = Code(in.dayBasis.choice);
+    data.view = static_cast<std::int16_t>(in.view == ScheduleView::Annual ? ScheduleView::Annual
+                                                                          : ScheduleView::AllPayments);
     data.yearsWithAmounts = in.extra.rowCount;
     data.mode = in.mode;
     data.daysInYear = in.dayBasis.days;
-    data.extraPaymentType = in.extra.type;
+    data.extraPaymentType = Code(in.extra.kind);
     data.paymentIncrease = in.extra.increase;
     const int years = std::clamp<int>(in.extra.years, 0, kMaxTableFileYears);
     for (int j = 1; j <= years; ++j) {
@@ -173,19 +175,21 @@ LoadResult<ScheduleInputs> InputsFromTableFile(const TableFileData& file, const 
     in.principal = file.principal;
     in.ratePercent = file.ratePercent;
     in.years = file.years;
-    in.compounding = file.compounding;
-    in.frequency = file.frequency;
+    const auto compounding = FindCompounding(file.compounding);
+    if (!compounding) return Result::Failure("no such compounding: " + file.compounding);
+    const auto frequency = FindFrequency(file.frequency);
+    if (!frequency) return Result::Failure("no such frequency: " + file.frequency);
+    in.compounding = *compounding;
+    in.frequency = *frequency;
     in.showDates = file.showDates == 1;
-    in.view = file.view == 1 ? ScheduleView::Annual : ScheduleView::AllPayments;
+    in.view = file.view == static_cast<std::int16_t>(ScheduleView::Annual) ? ScheduleView::Annual
+                                                                           : ScheduleView::AllPayments;
 
     // A file of the previous layout keeps the days typed before the open.
     const float days = file.daysInYear.value_or(current.dayBasis.days);
     if (file.dayBasisChoice == 4 && !(days >= 363.0f && days <= 365.25f))
         return Result::Failure("typed days in year outside 363 to 365.25");
     in.dayBasis = DayBasisFromCode(file.dayBasisChoice, days);
-    if (!LookupCompounding(in.compounding)) return Result::Failure("no such compounding: " + in.compounding);
-    if (!LookupFrequency(in.frequency, in.dayBasis))
-        return Result::Failure("no such frequency: " + in.frequency);
 
     AdditionalPayments& extra = in.extra;
     extra.yearNumber.fill(Currency());
@@ -196,7 +200,11 @@ LoadResult<ScheduleInputs> InputsFromTableFile(const TableFileData& file, const 
     }
     extra.years = static_cast<std::int16_t>(file.yearRecords.size());
     extra.rowCount = file.yearsWithAmounts;
-    if (file.extraPaymentType) extra.type = *file.extraPaymentType;
+    if (file.extraPaymentType) {
+        const auto kind = ExtraPaymentKindFromCode(*file.extraPaymentType);
+        if (!kind) return Result::Failure("no such additional-payment option");
+        extra.kind = *kind;
+    }
     if (file.paymentIncrease) {
         // The form caps the percentage at 100; a negative one would lower the payments.
         if (!(*file.paymentIncrease >= 0.0f && *file.paymentIncrease <= 1.0f))

@@ -44,7 +44,7 @@ struct TableFileData {
     std::int16_t dayBasisChoice = 1;  // 0 365.25, 1 365, 2 364, 3 363, 4 typed (daysInYear)
     std::int16_t view = 1;            // 1 annual lines, otherwise all payments
     std::int16_t yearsWithAmounts = 0;
-    TablesMode mode = TablesMode::Mortgage;
+    TableKind mode = TableKind::Mortgage;
     // Absent when read from a file of the previous layout: the caller keeps
     // its own values. Saving needs all three.
     std::optional<float> daysInYear;

@@ -42,7 +42,7 @@ inline constexpr const char* kAffordLabel4 = " Interest saved versus            
 inline constexpr const char* kAffordLabel21 = " Total interest paid.";
 
 // The frequency the screen opens with.
-inline constexpr const char* kAffordInitialFrequency = " Biweekly(Acc)";
+inline constexpr Frequency kAffordInitialFrequency = Frequency::BiweeklyAccelerated;
 
 // The quick help, lines joined by CR LF.
 std::string AffordQuickHelp();

@@ -81,23 +81,23 @@ std::optional<Message> ComparisonForm::TermLimit(std::string_view text) {
     return std::nullopt;
 }
 
-ComparisonInputs ComparisonForm::Inputs(std::string compounding, std::string frequency,
+ComparisonInputs ComparisonForm::Inputs(Compounding compounding, Frequency frequency,
                                         const DayBasis& dayBasis) const {
     ComparisonInputs in;
     in.principal = principal_;
     in.ratePercent = ratePercent_;
     in.years = years_;
-    in.compounding = std::move(compounding);
-    in.frequency = std::move(frequency);
+    in.compounding = compounding;
+    in.frequency = frequency;
     in.dayBasis = dayBasis;
     in.extra = extra_;
     in.currencySymbol = currencySymbol_;
     return in;
 }
 
-ComparisonRun ComparisonForm::Calculate(std::string compounding, std::string frequency,
+ComparisonRun ComparisonForm::Calculate(Compounding compounding, Frequency frequency,
                                         const DayBasis& dayBasis) {
-    return comparison_.Calculate(Inputs(std::move(compounding), std::move(frequency), dayBasis));
+    return comparison_.Calculate(Inputs(compounding, frequency, dayBasis));
 }
 
 bool ComparisonForm::Restore(const ComparisonInputs& inputs, ComparisonState state) {

@@ -64,9 +64,9 @@ class ComparisonForm {
     bool AdditionalPaymentsInForce() const { return extra_.increase > 0.0f || extra_.rowCount > 0; }
 
     // The inputs of the next row, with the two list texts and the day basis.
-    ComparisonInputs Inputs(std::string compounding, std::string frequency, const DayBasis& dayBasis) const;
+    ComparisonInputs Inputs(Compounding compounding, Frequency frequency, const DayBasis& dayBasis) const;
     // The Calculate button: one row more, or the messages that stopped it.
-    ComparisonRun Calculate(std::string compounding, std::string frequency, const DayBasis& dayBasis);
+    ComparisonRun Calculate(Compounding compounding, Frequency frequency, const DayBasis& dayBasis);
 
     // An opened comparison: the inputs of its next row (the additional
     // payments as given, the list texts and days are the screen's) and its

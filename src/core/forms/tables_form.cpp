@@ -7,11 +7,11 @@
 
 namespace amortix {
 
-TablesDefaults DefaultsFor(TablesMode mode, std::string_view currencySymbol) {
+TablesDefaults DefaultsFor(TableKind mode, std::string_view currencySymbol) {
     TablesDefaults d;
     d.rateList = {"6 ", "7 ", "8 ", "9 ", "10 "};
     d.ratePercent = 10.125;
-    if (mode == TablesMode::Mortgage) {
+    if (mode == TableKind::Mortgage) {
         d.caption = " Mortgage Tables";
         d.label1 = " Principal amount of           mortgage.";
         d.label2 = " Annual interest rate %";
@@ -41,19 +41,19 @@ TablesDefaults DefaultsFor(TablesMode mode, std::string_view currencySymbol) {
     return d;
 }
 
-std::string CompoundingForSetting(int compoundSetting) {
-    if (compoundSetting >= 1 && compoundSetting <= 4)
-        return std::string(kCompoundingTexts[static_cast<std::size_t>(compoundSetting)]);
-    return std::string(kCompoundingTexts[0]);
+Compounding CompoundingForSetting(int compoundSetting) {
+    if (compoundSetting >= 1 && compoundSetting < static_cast<int>(kCompoundings.size()))
+        return kCompoundings[static_cast<std::size_t>(compoundSetting)].id;
+    return Compounding::Monthly;
 }
 
-TermEntry EnterTerm(TablesMode mode, std::string_view typed) {
+TermEntry EnterTerm(TableKind mode, std::string_view typed) {
     return ClampTerm(mode, ParseNumber(typed));
 }
 
-TermEntry ClampTerm(TablesMode mode, double value) {
+TermEntry ClampTerm(TableKind mode, double value) {
     TermEntry e;
-    if (mode == TablesMode::Mortgage) {
+    if (mode == TableKind::Mortgage) {
         if (value > kTermYearLimit) {
             e.message = Message::YearsLimit;
             value = kTermYearLimit;
@@ -86,13 +86,13 @@ std::string JoinHelp(const std::vector<std::pair<const char*, int>>& lines) {
 
 }  // namespace
 
-std::string TablesQuickHelp(TablesMode mode) {
+std::string TablesQuickHelp(TableKind mode) {
     constexpr const char* kTerm =
         "Click 'Term' to display in the spreadsheet and print, only data for the term selected. All other "
         "results are not affected as they are based on full amortization.";
     constexpr const char* kShow =
         "Show payments. Click option to show All payments or just the Annual totals.";
-    if (mode == TablesMode::Mortgage) {
+    if (mode == TableKind::Mortgage) {
         return JoinHelp({
             {"Click on green box to change, start typing in numbers, deletes previous ones, then "
              "'Calculate'. "
@@ -147,9 +147,9 @@ bool TermFitsPeriod(std::int16_t termYears, double periodYears) {
     return !(periodYears < termYears);
 }
 
-DaysExit ExitDaysDialog(int choice, std::string_view typedText) {
+DaysExit ExitDaysDialog(DayBasisChoice choice, std::string_view typedText) {
     DaysExit out;
-    if (choice != 4) {
+    if (choice != DayBasisChoice::Typed) {
         out.basis = DayBasis::Preset(choice);
         return out;
     }
@@ -185,7 +185,7 @@ PrePayForm::PrePayForm(const AdditionalPayments& current, double periodYears) : 
     p_.years = static_cast<std::int16_t>(years < 0 ? 0 : years > kYearRows - 1 ? kYearRows - 1 : years);
     for (int y = 1; y <= p_.years; ++y) p_.yearNumber[static_cast<std::size_t>(y)] = Currency::FromDouble(y);
     // Opening selects the stored option, whose rules then apply.
-    ChooseType(p_.type);
+    ChooseKind(p_.kind);
 }
 
 int PrePayForm::GridRows() const {
@@ -197,7 +197,7 @@ std::string PrePayForm::PercentText() const {
 }
 
 int PrePayForm::MonthOption() const {
-    return p_.month == 12 || p_.month == 0 ? 0 : p_.month;
+    return p_.month.number - 1;
 }
 
 std::string PrePayForm::YearCell(int row) const {
@@ -212,19 +212,19 @@ std::string PrePayForm::AmountCell(int row) const {
     return FormatNumber(amount, kAmountMask);
 }
 
-void PrePayForm::ChooseType(int type) {
-    p_.type = static_cast<std::int16_t>(type < 0 || type > 2 ? 0 : type);
-    if (p_.type == 0) {
+void PrePayForm::ChooseKind(ExtraPaymentKind kind) {
+    p_.kind = kind;
+    if (!Info(kind).amounts) {
         for (int y = 1; y <= p_.years; ++y) p_.amount[static_cast<std::size_t>(y)] = Currency();
         p_.rowCount = 0;
-        p_.month = 12;
-    } else if (p_.type == 1) {
+        p_.month = Month{};
+    } else if (!Info(kind).percentage) {
         p_.increase = 0.0f;
     }
 }
 
 void PrePayForm::ChooseMonth(int option) {
-    p_.month = static_cast<std::int16_t>(option <= 0 || option > 11 ? 12 : option);
+    p_.month = Month{static_cast<std::int16_t>(option <= 0 || option > 11 ? 1 : option + 1)};
 }
 
 std::optional<Message> PrePayForm::EnterPercent(std::string_view typed) {
@@ -274,7 +274,7 @@ void PrePayForm::DeleteInGrid() {
 void PrePayForm::EraseAll() {
     for (int y = 1; y <= p_.years; ++y) p_.amount[static_cast<std::size_t>(y)] = Currency();
     p_.rowCount = 0;
-    p_.month = 12;
+    p_.month = Month{};
     p_.increase = 0.0f;
 }
 

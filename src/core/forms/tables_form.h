@@ -23,10 +23,10 @@ struct TablesDefaults {
     double principal = 0, ratePercent = 0, years = 0;
     std::vector<std::string> rateList, termList;
 };
-TablesDefaults DefaultsFor(TablesMode mode, std::string_view currencySymbol);
+TablesDefaults DefaultsFor(TableKind mode, std::string_view currencySymbol);
 
-// The compounding text a screen opens with for the personal setting.
-std::string CompoundingForSetting(int compoundSetting);
+// The compounding a screen opens with for the personal setting.
+Compounding CompoundingForSetting(int compoundSetting);
 
 // The period box's limits: a mortgage's years, a loan's months.
 inline constexpr double kTermYearLimit = kMortgageYearLimit;
@@ -39,12 +39,12 @@ struct TermEntry {
     std::string text;
     std::optional<Message> message;
 };
-TermEntry EnterTerm(TablesMode mode, std::string_view typed);
+TermEntry EnterTerm(TableKind mode, std::string_view typed);
 // The same for a value already read (years, or a loan's months).
-TermEntry ClampTerm(TablesMode mode, double value);
+TermEntry ClampTerm(TableKind mode, double value);
 
 // The quick help that replaces the grid, lines joined by CR LF.
-std::string TablesQuickHelp(TablesMode mode);
+std::string TablesQuickHelp(TableKind mode);
 
 // The result boxes' labels and the other fixed captions of the screen.
 inline constexpr const char* kTablesLabel6 = " Interest compound           periods per year.";
@@ -62,7 +62,6 @@ bool TermFitsPeriod(std::int16_t termYears, double periodYears);
 
 // --- Days in year dialog ---------------------------------------------------
 
-inline constexpr const char* kDaysCaptions[] = {"365.25", "365", "364", "363", "Type in year"};
 inline constexpr const char* kDaysLabel1 =
     " Most Financial Institutions use 365. Other: type your own to calculate to 2 decimals between 363 - "
     "365.25";
@@ -73,7 +72,7 @@ struct DaysExit {
     std::optional<Message> message;
 };
 // `typedText` is the box's text; an empty box counts as 0 days.
-DaysExit ExitDaysDialog(int choice, std::string_view typedText);
+DaysExit ExitDaysDialog(DayBasisChoice choice, std::string_view typedText);
 std::string DaysBoxText(float days);  // kTwoDecimalsMask
 
 // --- Additional payments dialog --------------------------------------------
@@ -89,12 +88,12 @@ class PrePayForm {
     int GridRows() const;             // at least 20, else years + 1
     std::string PercentText() const;  // kPercentMask in kPercentBoxWidth and "%"
     int MonthOption() const;          // 0..11
-    bool PercentEnabled() const { return p_.type != 1; }
-    bool AmountsEnabled() const { return p_.type != 0; }
+    bool PercentEnabled() const { return Info(p_.kind).percentage; }
+    bool AmountsEnabled() const { return Info(p_.kind).amounts; }
     std::string YearCell(int row) const;    // grid column 0
     std::string AmountCell(int row) const;  // grid column 1
 
-    void ChooseType(int type);
+    void ChooseKind(ExtraPaymentKind kind);
     void ChooseMonth(int option);
     // Leaving the percentage box after typing: message 35 above 100.
     std::optional<Message> EnterPercent(std::string_view typed);

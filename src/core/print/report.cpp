@@ -151,7 +151,7 @@ class TablesReport {
           d_(data),
           r_(result),
           job_{printer, fontChoice, 0},
-          loan_(data.mode == TablesMode::PersonalLoan),
+          loan_(data.mode == TableKind::PersonalLoan),
           annual_(result.view != ScheduleView::AllPayments),
           lineB_(annual_            ? kLineBAnnual
                  : result.showDates ? kLineBDates
@@ -207,8 +207,8 @@ class TablesReport {
                 Text(RightJustify(FormatNumber(d_.ratePercent, loan_ ? kRateMask : kPrintedMortgageRateMask),
                                   6)),
                 Text("%"), At(23), Text(RightJustify(FormatNumber(ParseNumber(d_.termText), kCountMask), 4)),
-                At(36), Text(RightJustify(d_.compounding, 14)), At(51), Text(RightJustify(d_.frequency, 14)),
-                At(68), Text(increase)});
+                At(36), Text(RightJustify(std::string(Info(d_.compounding).listText), 14)), At(51),
+                Text(RightJustify(std::string(Info(d_.frequency).listText), 14)), At(68), Text(increase)});
         Line(p_, 2, kTablesRule);
         p_.EmptyLine();
         Line(p_, 2,

@@ -56,12 +56,12 @@ std::string HeaderAsTyped(std::string_view text);
 // the view, dates, term, currency symbol and date formatter it was made with).
 struct TablesPrintData {
     std::string header;  // the line the user typed
-    TablesMode mode = TablesMode::Mortgage;
-    double principal = 0.0;        // TableInputs.principal
-    double ratePercent = 0.0;      // TableInputs.ratePercent
-    std::string termText;          // the InTerm box: years, or a loan's months, as typed
-    std::string compounding;       // the Comperiod list text
-    std::string frequency;         // the FreqPmt list text
+    TableKind mode = TableKind::Mortgage;
+    double principal = 0.0;    // TableInputs.principal
+    double ratePercent = 0.0;  // TableInputs.ratePercent
+    std::string termText;      // the InTerm box: years, or a loan's months, as typed
+    Compounding compounding = Compounding::Monthly;
+    Frequency frequency = Frequency::Monthly;
     float paymentIncrease = 0.0f;  // fraction: 0.05 for 5 %
 };
 

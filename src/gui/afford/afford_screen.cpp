@@ -21,6 +21,7 @@
 #include "core/format/numfmt.h"
 #include "core/forms/tables_form.h"
 #include "shell/app_state.h"
+#include "shell/choice_lists.h"
 #include "shell/controls.h"
 #include "shell/interaction.h"
 #include "shell/look.h"
@@ -192,7 +193,7 @@ AffordScreen::AffordScreen(ScreenContext& context, Commands commands)
     // box shows, typed or not; a corrected period is stored and calculated
     // like a typed one.
     const auto enterTerm = [this] {
-        return amortix::EnterTerm(amortix::TablesMode::Mortgage, MFInTerm->text().toStdString());
+        return amortix::EnterTerm(amortix::TableKind::Mortgage, MFInTerm->text().toStdString());
     };
     term.onLeave = [this, enterTerm] {
         const auto entry = enterTerm();
@@ -324,18 +325,18 @@ void AffordScreen::Load() {
     state.QuickHelpOn = false;
     state.EntryEdited = false;
     // Every calculator starts from 365 days (the preset's literals, not 365/14).
-    state.DayBasis = amortix::DayBasis::Preset(1);
+    state.DayBasis = amortix::DayBasis::Preset(amortix::DayBasisChoice::Days365);
 
-    for (const auto text : amortix::kCompoundingTexts) MFCompPeriod->addItem(Q(std::string(text)));
-    MFCompPeriod->setCurrentText(Q(amortix::CompoundingForSetting(state.CompoundSetting)));
+    FillList(MFCompPeriod, amortix::kCompoundings);
+    ShowChoice(MFCompPeriod, amortix::kCompoundings, amortix::CompoundingForSetting(state.CompoundSetting));
 
     const amortix::AffordTexts initial = amortix::InitialAffordTexts(state.CurrencySymbol);
     MFInPrincipal->setText(Q(initial.MFInPrincipal));
     MFInRate->setText(amortix::kAffordInitialRateText);
     MFInTerm->setText(Q(initial.MFInTerm));
 
-    for (const auto text : amortix::kFrequencyTexts) MFFreqPmt->addItem(Q(std::string(text)));
-    MFFreqPmt->setCurrentText(amortix::kAffordInitialFrequency);
+    FillList(MFFreqPmt, amortix::kFrequencies);
+    ShowChoice(MFFreqPmt, amortix::kFrequencies, amortix::kAffordInitialFrequency);
 
     MFPaymentOpt->setChecked(true);
     solve_ = amortix::AffordSolve::Payment;
@@ -422,8 +423,8 @@ void AffordScreen::Calculate() {
     MsgText->hide();
 
     const amortix::AffordResult result = amortix::SolveAfford(
-        inputs_, solve_, MFCompPeriod->currentText().toStdString(), MFFreqPmt->currentText().toStdString(),
-        state.DayBasis, state.CurrencySymbol, ShownTexts());
+        inputs_, solve_, ChoiceOf(MFCompPeriod, amortix::kCompoundings),
+        ChoiceOf(MFFreqPmt, amortix::kFrequencies), state.DayBasis, state.CurrencySymbol, ShownTexts());
     inputs_ = result.inputs;
     monthlyFactor_ = result.monthlyFactor;
     periodFactor_ = result.periodFactor;

@@ -19,6 +19,7 @@
 #include "core/forms/tables_form.h"
 #include "shell/accessibility.h"
 #include "shell/app_state.h"
+#include "shell/choice_lists.h"
 #include "shell/controls.h"
 #include "shell/grid_widget.h"
 #include "shell/interaction.h"
@@ -300,7 +301,7 @@ void ComparisonScreen::Load() {
     AppState& state = context_.state;
     context_.frame.SetCaption(amortix::kComparisonCaption);
     // Every calculator starts from 365 days (the preset's literals, not 365/14).
-    state.DayBasis = amortix::DayBasis::Preset(1);
+    state.DayBasis = amortix::DayBasis::Preset(amortix::DayBasisChoice::Days365);
     state.QuickHelpOn = false;
     state.EntryEdited = false;
 
@@ -314,9 +315,9 @@ void ComparisonScreen::Load() {
     InRate->setEditText(Q(start.rateText));
     for (const auto& entry : start.termList) InTerm->addItem(Q(entry));
     InTerm->setEditText(Q(start.termText));
-    for (const auto text : amortix::kCompoundingTexts) ComPeriod->addItem(Q(std::string(text)));
-    ComPeriod->setCurrentText(Q(amortix::CompoundingForSetting(state.CompoundSetting)));
-    for (const auto text : amortix::kFrequencyTexts) FreqPmt->addItem(Q(std::string(text)));
+    FillList(ComPeriod, amortix::kCompoundings);
+    ShowChoice(ComPeriod, amortix::kCompoundings, amortix::CompoundingForSetting(state.CompoundSetting));
+    FillList(FreqPmt, amortix::kFrequencies);
     FreqPmt->setCurrentIndex(0);
     ShowAdditionalPaymentsInForce(MCAddPmtsOn, form_.AdditionalPaymentsInForce());
 }
@@ -332,7 +333,7 @@ void ComparisonScreen::Display() {
 }
 
 amortix::ComparisonInputs ComparisonScreen::Inputs() const {
-    return form_.Inputs(ComPeriod->currentText().toStdString(), FreqPmt->currentText().toStdString(),
+    return form_.Inputs(ChoiceOf(ComPeriod, amortix::kCompoundings), ChoiceOf(FreqPmt, amortix::kFrequencies),
                         context_.state.DayBasis);
 }
 
@@ -340,8 +341,8 @@ bool ComparisonScreen::Restore(const amortix::ComparisonInputs& inputs, amortix:
     if (!form_.Restore(inputs, std::move(comparison))) return false;
     AppState& state = context_.state;
     state.DayBasis = inputs.dayBasis;
-    ComPeriod->setCurrentText(Q(inputs.compounding));
-    FreqPmt->setCurrentText(Q(inputs.frequency));
+    ShowChoice(ComPeriod, amortix::kCompoundings, inputs.compounding);
+    ShowChoice(FreqPmt, amortix::kFrequencies, inputs.frequency);
     // The opened rows take the place of the quick help.
     state.QuickHelpOn = false;
     CloseQuickHelp();

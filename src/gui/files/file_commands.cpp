@@ -45,7 +45,7 @@ void FileCommands::AddTo(TablesScreen::Commands& commands) {
 
 void FileCommands::SaveTable(TablesScreen& screen) {
     const AppState& state = context_.state;
-    const FileDialogMode mode = state.TablesMode == amortix::TablesMode::PersonalLoan
+    const FileDialogMode mode = state.TablesMode == amortix::TableKind::PersonalLoan
                                     ? FileDialogMode::SaveLoan
                                     : FileDialogMode::SaveMortgage;
     const std::optional<QString> name = dialog_->FileDirectory(mode, names_.For(mode));
@@ -63,7 +63,7 @@ void FileCommands::SaveTable(TablesScreen& screen) {
 }
 
 void FileCommands::OpenTable(TablesScreen& screen) {
-    const FileDialogMode mode = context_.state.TablesMode == amortix::TablesMode::PersonalLoan
+    const FileDialogMode mode = context_.state.TablesMode == amortix::TableKind::PersonalLoan
                                     ? FileDialogMode::OpenLoan
                                     : FileDialogMode::OpenMortgage;
     const std::optional<QString> name = dialog_->FileDirectory(mode, names_.For(mode));
@@ -159,7 +159,7 @@ void OpenFileAtStart(Application& application, const QString& path) {
     if (files && (mode == FileDialogMode::OpenMortgage || mode == FileDialogMode::OpenLoan)) {
         // What a freshly opened screen holds besides the file's inputs.
         amortix::ScheduleInputs current;
-        current.dayBasis = amortix::DayBasis::Preset(1);
+        current.dayBasis = amortix::DayBasis::Preset(amortix::DayBasisChoice::Days365);
         current.extra = state.ExtraPayments;
         if (const auto inputs = FileCommands::ReadTable(path, current, files->Locale())) {
             state.TablesMode = inputs->mode;
@@ -172,7 +172,8 @@ void OpenFileAtStart(Application& application, const QString& path) {
     }
     if (files && mode == FileDialogMode::OpenComparison) {
         // A fresh comparison screen starts from 365 days.
-        if (auto opened = FileCommands::ReadComparison(path, amortix::DayBasis::Preset(1).days)) {
+        if (auto opened = FileCommands::ReadComparison(
+                path, amortix::DayBasis::Preset(amortix::DayBasisChoice::Days365).days)) {
             if (auto* screen = qobject_cast<ComparisonScreen*>(application.OpenScreen(kComparisonScreen))) {
                 // The file was checked whole, so the screen takes it.
                 screen->Restore(opened->inputs, std::move(opened->state));

@@ -102,7 +102,7 @@ void PrintTables(ScreenContext& context, TablesScreen& screen) {
     data.paymentIncrease = inputs.extra.increase;
     const std::int16_t font = ReportFont(context);
 
-    const bool loan = inputs.mode == amortix::TablesMode::PersonalLoan;
+    const bool loan = inputs.mode == amortix::TableKind::PersonalLoan;
     PrintTextReport(
         context, &screen, Q(loan ? amortix::kLoanTablePrintout : amortix::kMortgageTablePrintout),
         [&](amortix::LinePrinter& printer) { amortix::PrintTablesReport(printer, data, *results, font); });

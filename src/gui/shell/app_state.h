@@ -29,7 +29,7 @@ struct TableInputs {
 struct AppState {
     // Frame and navigation.
     std::int32_t FrameLayoutSize = 0;  // 0 until the frame's first resize
-    amortix::TablesMode TablesMode = amortix::TablesMode::Mortgage;
+    amortix::TableKind TablesMode = amortix::TableKind::Mortgage;
     bool TablesOpen = false;  // tells the shared dialogs which screen called them
 
     // Numbered messages and questions: the number shown, and the answer

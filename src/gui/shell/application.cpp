@@ -69,8 +69,7 @@ QSize Application::LargestFormSize() {
     RecordingInteraction quiet(scratch);
     MainFrame aside(scratch);
     ScreenContext context{scratch, quiet, aside};
-    for (const amortix::TablesMode mode :
-         {amortix::TablesMode::Mortgage, amortix::TablesMode::PersonalLoan}) {
+    for (const amortix::TableKind mode : {amortix::TableKind::Mortgage, amortix::TableKind::PersonalLoan}) {
         scratch.TablesMode = mode;
         for (auto it = screens_.cbegin(); it != screens_.cend(); ++it) {
             if (!*it) continue;

@@ -76,9 +76,9 @@ MainMenu::MainMenu(ScreenContext& context, QString settingsPath, Hooks hooks)
     About1 = MenuButton(this, "About1", "&About...");
     EndMort = MenuButton(this, "EndMort", "E&xit Program");
 
-    connect(MortCalc, &QPushButton::clicked, this, [this] { OpenTables(amortix::TablesMode::Mortgage); });
+    connect(MortCalc, &QPushButton::clicked, this, [this] { OpenTables(amortix::TableKind::Mortgage); });
     connect(PersonalLoan, &QPushButton::clicked, this,
-            [this] { OpenTables(amortix::TablesMode::PersonalLoan); });
+            [this] { OpenTables(amortix::TableKind::PersonalLoan); });
     connect(CompMort, &QPushButton::clicked, this, [this] { hooks_.openScreen(kComparisonScreen); });
     connect(MFindFactor, &QPushButton::clicked, this, [this] { hooks_.openScreen(kAffordabilityScreen); });
     connect(PtrFnt, &QPushButton::clicked, this, &MainMenu::OpenSettings);
@@ -121,7 +121,7 @@ void MainMenu::Load() {
     AppState& state = context_.state;
     LoadSettingsInto(state, settingsPath_);
     ShowUserName();
-    state.ExtraPayments.month = 12;
+    state.ExtraPayments.month = amortix::Month{};
     state.FirstPaymentDate = SerialFromDate(QDate::currentDate());
 }
 
@@ -135,7 +135,7 @@ void MainMenu::ShowUserName() {
     MyName->setVisible(!name.isEmpty());
 }
 
-void MainMenu::OpenTables(amortix::TablesMode mode) {
+void MainMenu::OpenTables(amortix::TableKind mode) {
     // The same form serves both modes; it reads the mode when it loads.
     context_.state.TablesMode = mode;
     hooks_.openScreen(kTablesScreen);

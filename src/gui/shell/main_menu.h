@@ -46,7 +46,7 @@ class MainMenu : public QWidget {
     QPushButton* EndMort = nullptr;
 
   private:
-    void OpenTables(amortix::TablesMode mode);
+    void OpenTables(amortix::TableKind mode);
     void OpenSettings();
     void OpenAbout();
 

@@ -13,7 +13,7 @@ namespace amortix::gui {
 
 QString ScreenCaption(const QString& formName, const AppState& state) {
     if (formName == kTablesScreen)
-        return state.TablesMode == amortix::TablesMode::PersonalLoan ? " Loan Tables" : " Mortgage Tables";
+        return state.TablesMode == amortix::TableKind::PersonalLoan ? " Loan Tables" : " Mortgage Tables";
     if (formName == kComparisonScreen) return " Mortgage Comparison Tables";
     if (formName == kAffordabilityScreen) return " Mortgage Affordability";
     return " " + formName;

@@ -60,7 +60,8 @@ AdditionalPaymentsDialog::AdditionalPaymentsDialog(ScreenContext& context,
         PPOption[k] = new QRadioButton(kTypeCaptions[k], Frame2);
         PPOption[k]->setObjectName(QString("PPOption_%1").arg(k));
         types->addWidget(PPOption[k]);
-        connect(PPOption[k], &QRadioButton::clicked, this, [this, k] { ChooseType(static_cast<int>(k)); });
+        connect(PPOption[k], &QRadioButton::clicked, this,
+                [this, k] { ChooseKind(amortix::kExtraPaymentKinds[k].id); });
     }
 
     Frame3 = new QGroupBox("Increase P + I payment by a percentage", this);
@@ -157,7 +158,7 @@ AdditionalPaymentsDialog::AdditionalPaymentsDialog(ScreenContext& context,
     PGrid->setFixedWidth(gridWidth);
     PGrid->setMinimumHeight(PGrid->horizontalHeader()->height() +
                             PGrid->verticalHeader()->defaultSectionSize() * 10);
-    PPOption[static_cast<std::size_t>(form_->Payments().type)]->setChecked(true);
+    PPOption[static_cast<std::size_t>(amortix::Code(form_->Payments().kind))]->setChecked(true);
     Display();
 
     PlaceDialog(this, state, &context_.frame, QPoint(3900, 700), QPoint(5000, 1700));
@@ -184,8 +185,8 @@ void AdditionalPaymentsDialog::RefreshGrid() {
     });
 }
 
-void AdditionalPaymentsDialog::ChooseType(int type) {
-    form_->ChooseType(type);
+void AdditionalPaymentsDialog::ChooseKind(amortix::ExtraPaymentKind kind) {
+    form_->ChooseKind(kind);
     Display();
 }
 

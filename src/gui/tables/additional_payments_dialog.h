@@ -10,6 +10,7 @@
 #include <array>
 #include <memory>
 
+#include "core/calc/choices.h"
 #include "shell/screen_context.h"
 
 class QGroupBox;
@@ -56,7 +57,7 @@ class AdditionalPaymentsDialog : public QDialog {
     void done(int result) override;
 
   private:
-    void ChooseType(int type);
+    void ChooseKind(amortix::ExtraPaymentKind kind);
     void EraseAll();
     void TypeInGrid(int code);
     void KeyDownInGrid(int key);

@@ -29,10 +29,13 @@ DaysInYearDialog::DaysInYearDialog(ScreenContext& context, QWidget* parent)
     Frame1->setObjectName("Frame1");
     auto* options = new QGridLayout(Frame1);
     for (std::size_t k = 0; k < IRFactor.size(); ++k) {
-        IRFactor[k] = new QRadioButton(amortix::kDaysCaptions[k], Frame1);
+        const std::string_view caption = amortix::kDayBases[k].caption;
+        IRFactor[k] = new QRadioButton(
+            QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())), Frame1);
         IRFactor[k]->setObjectName(QString("IRFactor_%1").arg(k));
         options->addWidget(IRFactor[k], static_cast<int>(k), 0, 1, 2);
-        connect(IRFactor[k], &QRadioButton::clicked, this, [this, k] { ChooseOption(static_cast<int>(k)); });
+        connect(IRFactor[k], &QRadioButton::clicked, this,
+                [this, k] { ChooseOption(amortix::kDayBases[k].id); });
     }
     Label2 = new QLabel("Other:", Frame1);
     Label2->setObjectName("Label2");
@@ -76,20 +79,28 @@ DaysInYearDialog::DaysInYearDialog(ScreenContext& context, QWidget* parent)
     layout->addLayout(side, 1);
 
     // Load.
-    choice_ = state.DayBasis.choice >= 0 && state.DayBasis.choice <= 4 ? state.DayBasis.choice : 1;
-    IRFactor[static_cast<std::size_t>(choice_)]->setChecked(true);
+    choice_ = state.DayBasis.choice;
+    Option(choice_)->setChecked(true);
     ChooseOption(choice_);
     state.EntryEdited = false;
-    if (choice_ == 4) InIRFDays->setText(QString::fromStdString(amortix::DaysBoxText(state.DayBasis.days)));
-    IRFactor[static_cast<std::size_t>(choice_)]->setFocus();
+    if (choice_ == amortix::DayBasisChoice::Typed)
+        InIRFDays->setText(QString::fromStdString(amortix::DaysBoxText(state.DayBasis.days)));
+    Option(choice_)->setFocus();
 
     PlaceDialog(this, state, &context_.frame, QPoint(3200, 1730), QPoint(4300, 2770));
 }
 
-void DaysInYearDialog::ChooseOption(int k) {
-    choice_ = k;
-    if (k != 4) InIRFDays->clear();
-    InIRFDays->setEnabled(k == 4);
+QRadioButton* DaysInYearDialog::Option(amortix::DayBasisChoice choice) const {
+    for (std::size_t k = 0; k < IRFactor.size(); ++k)
+        if (amortix::kDayBases[k].id == choice) return IRFactor[k];
+    return IRFactor[1];
+}
+
+void DaysInYearDialog::ChooseOption(amortix::DayBasisChoice choice) {
+    choice_ = choice;
+    const bool typed = choice == amortix::DayBasisChoice::Typed;
+    if (!typed) InIRFDays->clear();
+    InIRFDays->setEnabled(typed);
 }
 
 void DaysInYearDialog::Exit() {

@@ -8,6 +8,7 @@
 
 #include <array>
 
+#include "core/calc/choices.h"
 #include "shell/screen_context.h"
 
 class QGroupBox;
@@ -30,17 +31,18 @@ class DaysInYearDialog : public QDialog {
     QLabel* Label1 = nullptr;
     QPushButton* ExitMort = nullptr;
 
-    int Choice() const { return choice_; }
+    amortix::DayBasisChoice Choice() const { return choice_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void ChooseOption(int k);
+    void ChooseOption(amortix::DayBasisChoice choice);
+    QRadioButton* Option(amortix::DayBasisChoice choice) const;
     void Exit();
 
     ScreenContext context_;
-    int choice_ = 1;
+    amortix::DayBasisChoice choice_ = amortix::DayBasisChoice::Days365;
 };
 
 }  // namespace amortix::gui

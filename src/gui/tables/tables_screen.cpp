@@ -16,6 +16,7 @@
 #include "core/calc/rates.h"
 #include "core/forms/tables_form.h"
 #include "shell/app_state.h"
+#include "shell/choice_lists.h"
 #include "shell/controls.h"
 #include "shell/grid_widget.h"
 #include "shell/interaction.h"
@@ -335,13 +336,13 @@ void TablesScreen::Load() {
     MDateNumber->setText(kShowDatesCaption);
 
     // Every calculator starts from 365 days (the preset's literals, not 365/14).
-    state.DayBasis = amortix::DayBasis::Preset(1);
+    state.DayBasis = amortix::DayBasis::Preset(amortix::DayBasisChoice::Days365);
 
     ShowKindDefaults();
 
-    for (const auto text : amortix::kCompoundingTexts) Comperiod->addItem(Q(std::string(text)));
-    Comperiod->setCurrentText(Q(amortix::CompoundingForSetting(state.CompoundSetting)));
-    for (const auto text : amortix::kFrequencyTexts) FreqPmt->addItem(Q(std::string(text)));
+    FillList(Comperiod, amortix::kCompoundings);
+    ShowChoice(Comperiod, amortix::kCompoundings, amortix::CompoundingForSetting(state.CompoundSetting));
+    FillList(FreqPmt, amortix::kFrequencies);
     FreqPmt->setCurrentIndex(0);
 
     ShowAdditionalPaymentsInForce(AddPmtsOn,
@@ -383,9 +384,9 @@ void TablesScreen::Restore(const amortix::ScheduleInputs& in) {
     InRate->setEditText(Q(amortix::RateBoxText(in.ratePercent)));
     // A loan's period is shown in months.
     InTerm->setEditText(
-        Q(amortix::TermBoxText(in.mode == amortix::TablesMode::PersonalLoan ? in.years * 12.0 : in.years)));
-    Comperiod->setCurrentText(Q(in.compounding));
-    FreqPmt->setCurrentText(Q(in.frequency));
+        Q(amortix::TermBoxText(in.mode == amortix::TableKind::PersonalLoan ? in.years * 12.0 : in.years)));
+    ShowChoice(Comperiod, amortix::kCompoundings, in.compounding);
+    ShowChoice(FreqPmt, amortix::kFrequencies, in.frequency);
 
     view_.ShowDates = in.showDates;
     MDateNumber->setText(in.showDates ? kShowNumbersCaption : kShowDatesCaption);
@@ -423,8 +424,8 @@ amortix::ScheduleInputs TablesScreen::Inputs() const {
     in.principal = state.TableInputs.principal;
     in.ratePercent = state.TableInputs.ratePercent;
     in.years = state.TableInputs.years;
-    in.compounding = Comperiod->currentText().toStdString();
-    in.frequency = FreqPmt->currentText().toStdString();
+    in.compounding = ChoiceOf(Comperiod, amortix::kCompoundings);
+    in.frequency = ChoiceOf(FreqPmt, amortix::kFrequencies);
     in.dayBasis = state.DayBasis;
     in.view = view_.ScheduleView == amortix::ScheduleView::AllPayments ? amortix::ScheduleView::AllPayments
                                                                        : amortix::ScheduleView::Annual;

@@ -8,12 +8,14 @@
 namespace amortix {
 namespace {
 
-constexpr const char* kMonthly = "      Monthly";
-constexpr const char* kSemiannual = "   Semiannual";
-constexpr const char* kBiweeklyAcc = " Biweekly(Acc)";
+constexpr Compounding kMonthlyCompounding = Compounding::Monthly;
+constexpr Compounding kSemiannual = Compounding::Semiannual;
+constexpr Frequency kMonthlyPayments = Frequency::Monthly;
+constexpr Frequency kBiweeklyAcc = Frequency::BiweeklyAccelerated;
 
-AffordResult Solve(AffordSolve solve, AffordInputs in, const char* compounding = kMonthly,
-                   const char* frequency = kBiweeklyAcc, DayBasis basis = DayBasis::Preset(1),
+AffordResult Solve(AffordSolve solve, AffordInputs in, Compounding compounding = kMonthlyCompounding,
+                   Frequency frequency = kBiweeklyAcc,
+                   DayBasis basis = DayBasis::Preset(amortix::DayBasisChoice::Days365),
                    const AffordTexts& shown = InitialAffordTexts("$")) {
     return SolveAfford(in, solve, compounding, frequency, basis, "$", shown);
 }
@@ -42,7 +44,8 @@ TEST(Afford, SolvesThePaymentWithTheBiweeklyPanel) {
 }
 
 TEST(Afford, RateIsHeldInSinglePrecision) {
-    const AffordResult r = Solve(AffordSolve::Payment, With(100000, 6.5, 25, 0), kMonthly, kMonthly);
+    const AffordResult r =
+        Solve(AffordSolve::Payment, With(100000, 6.5, 25, 0), kMonthlyCompounding, kMonthlyPayments);
     const double r32 = static_cast<double>(0.065f);
     EXPECT_DOUBLE_EQ(r.monthlyFactor, (1.0 + r32 / 12.0) - 1.0);
     EXPECT_NE(r.monthlyFactor, 0.065 / 12.0);
@@ -53,21 +56,21 @@ TEST(Afford, SolvedFigures) {
         const char* name;
         AffordSolve solve;
         AffordInputs in;
-        const char* compounding;
-        const char* frequency;
+        Compounding compounding;
+        Frequency frequency;
         std::string AffordTexts::*box;
         const char* text;
     };
     const Case cases[] = {
         {"semiannual payment", AffordSolve::Payment, With(100000, 6.5, 25, 0), kSemiannual, kBiweeklyAcc,
          &AffordTexts::MFInMthPayment, "         $669.82"},
-        {"principal for 1,000 a month", AffordSolve::Principal, With(0, 6.5, 25, 1000), kMonthly,
+        {"principal for 1,000 a month", AffordSolve::Principal, With(0, 6.5, 25, 1000), kMonthlyCompounding,
          kBiweeklyAcc, &AffordTexts::MFInPrincipal, "     $148,102.70"},
-        {"years for 700 a month", AffordSolve::Years, With(100000, 6.5, 0, 700), kMonthly, kBiweeklyAcc,
-         &AffordTexts::MFInTerm, "           22.93"},
+        {"years for 700 a month", AffordSolve::Years, With(100000, 6.5, 0, 700), kMonthlyCompounding,
+         kBiweeklyAcc, &AffordTexts::MFInTerm, "           22.93"},
         // A solved term shows two decimals even where payments are monthly.
-        {"monthly years", AffordSolve::Years, With(100000, 6.5, 0, 700), kMonthly, kMonthly,
-         &AffordTexts::MFNumYrs, "           22.93"},
+        {"monthly years", AffordSolve::Years, With(100000, 6.5, 0, 700), kMonthlyCompounding,
+         kMonthlyPayments, &AffordTexts::MFNumYrs, "           22.93"},
     };
     for (const Case& c : cases) {
         const AffordResult r = Solve(c.solve, c.in, c.compounding, c.frequency);
@@ -104,7 +107,8 @@ TEST(Afford, Failures) {
             shown.MFTotIntPaid = "old";
         shown.MFDaysinYear = "old days";
         shown.MFInMthPayment = "         $700.00";
-        const AffordResult r = Solve(c.solve, c.in, kMonthly, kBiweeklyAcc, DayBasis::Preset(1), shown);
+        const AffordResult r = Solve(c.solve, c.in, kMonthlyCompounding, kBiweeklyAcc,
+                                     DayBasis::Preset(amortix::DayBasisChoice::Days365), shown);
         EXPECT_TRUE(r.failed) << c.name;
         EXPECT_EQ(r.texts.MsgText, c.message) << c.name;
         EXPECT_EQ(r.focusPayment, c.focusPayment) << c.name;
@@ -137,8 +141,8 @@ TEST(Afford, Failures) {
 TEST(Afford, FailureAfterTheSolvedFigureKeepsIt) {
     // A 1,000-year period makes the payment barely cover the interest; a week at
     // 363 days then has a larger rate per period than a quarter of it covers.
-    const AffordResult r = Solve(AffordSolve::Payment, With(100000, 6.5, 1000, 0), kMonthly, "      1 Week",
-                                 DayBasis::Preset(3));
+    const AffordResult r = Solve(AffordSolve::Payment, With(100000, 6.5, 1000, 0), kMonthlyCompounding,
+                                 Frequency::OneWeek, DayBasis::Preset(amortix::DayBasisChoice::Days363));
     ASSERT_TRUE(r.failed);
     EXPECT_EQ(r.texts.MsgText, kAffordMissingEntry);
     EXPECT_GT(r.inputs.payment, 541.0);
@@ -148,7 +152,8 @@ TEST(Afford, FailureAfterTheSolvedFigureKeepsIt) {
 }
 
 TEST(Afford, MonthlyPanelIsTheNormalMortgage) {
-    const AffordResult r = Solve(AffordSolve::Payment, With(100000, 6.5, 25, 0), kMonthly, kMonthly);
+    const AffordResult r =
+        Solve(AffordSolve::Payment, With(100000, 6.5, 25, 0), kMonthlyCompounding, kMonthlyPayments);
     EXPECT_EQ(r.texts.MFTotIntSaved, "              $.00");
     EXPECT_EQ(r.texts.MFNumYrs, "           25.00");
     EXPECT_EQ(r.texts.MFPiPmt, "         $675.21");

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "core/choice_printing.h"
+
 #include <cmath>
 #include <string>
 
@@ -9,7 +11,7 @@
 namespace amortix {
 namespace {
 
-ComparisonInputs Inputs(const char* frequency = "      Monthly") {
+ComparisonInputs Inputs(Frequency frequency = Frequency::Monthly) {
     ComparisonInputs in;
     in.frequency = frequency;
     return in;
@@ -20,7 +22,7 @@ ComparisonInputs Inputs(const char* frequency = "      Monthly") {
 ComparisonInputs WithAmounts(std::initializer_list<std::pair<int, double>> amounts, std::int16_t month = 12) {
     ComparisonInputs in = Inputs();
     in.extra.years = 25;
-    in.extra.month = month;
+    in.extra.month = Month::FromStoredCode(month);
     for (int y = 1; y <= 25; ++y) in.extra.yearNumber[static_cast<std::size_t>(y)] = Currency::FromDouble(y);
     for (const auto& [year, amount] : amounts)
         in.extra.amount[static_cast<std::size_t>(year)] = Currency::FromDouble(amount);
@@ -43,7 +45,7 @@ long PaymentsMade(const ComparisonRun& run, int perYear) {
 // of the week frequencies.
 TEST(Comparison, EachFrequencyAndDaysInYear) {
     struct Case {
-        const char* frequency;
+        Frequency frequency;
         int preset;
         int perYear;
         const char* days;
@@ -54,21 +56,21 @@ TEST(Comparison, EachFrequencyAndDaysInYear) {
         long payments = 0;
     };
     const Case cases[] = {
-        {"      Monthly", 1, 12, "Normal", "0.0084375", "25.00", "$917.53", "$175,258.20", 300},
-        {"  Semimonthly", 1, 24, "Normal", "0.00420989", "24.79", "$458.76", "$172,666.12", 595},
-        {"      2 Weeks", 1, 26, "365", "0.00387476", "24.54", "$423.47", "$169,924.71", 638},
-        {"      1 Week", 1, 52, "365", "0.00193551", "24.42", "$211.74", "$168,790.91", 1270},
-        {" Biweekly(Acc)", 1, 26, "365", "0.00387476", "18.54", "$458.76", "$120,861.40", 482},
-        {"   Weekly(Acc)", 1, 52, "365", "0.00193551", "18.48", "$229.38", "$120,239.46", 961},
-        {" Biweekly(Acc)", 0, 26, "365.25", "0.0038721", "18.50"},
-        {"      2 Weeks", 2, 26, "364", "0.00388542", "24.77"},
-        {"   Weekly(Acc)", 3, 52, "363", "0.00194618", "18.67"},
+        {Frequency::Monthly, 1, 12, "Normal", "0.0084375", "25.00", "$917.53", "$175,258.20", 300},
+        {Frequency::Semimonthly, 1, 24, "Normal", "0.00420989", "24.79", "$458.76", "$172,666.12", 595},
+        {Frequency::TwoWeeks, 1, 26, "365", "0.00387476", "24.54", "$423.47", "$169,924.71", 638},
+        {Frequency::OneWeek, 1, 52, "365", "0.00193551", "24.42", "$211.74", "$168,790.91", 1270},
+        {Frequency::BiweeklyAccelerated, 1, 26, "365", "0.00387476", "18.54", "$458.76", "$120,861.40", 482},
+        {Frequency::WeeklyAccelerated, 1, 52, "365", "0.00193551", "18.48", "$229.38", "$120,239.46", 961},
+        {Frequency::BiweeklyAccelerated, 0, 26, "365.25", "0.0038721", "18.50"},
+        {Frequency::TwoWeeks, 2, 26, "364", "0.00388542", "24.77"},
+        {Frequency::WeeklyAccelerated, 3, 52, "363", "0.00194618", "18.67"},
     };
     for (const Case& c : cases) {
-        const std::string what = c.frequency + std::string(" ") + c.days;
+        const std::string what = std::string(Info(c.frequency).cliName) + " " + c.days;
         Comparison comparison;
         ComparisonInputs in = Inputs(c.frequency);
-        in.dayBasis = DayBasis::Preset(c.preset);
+        in.dayBasis = DayBasis::Preset(*DayBasisChoiceFromCode(c.preset));
         const ComparisonRun run = comparison.Calculate(in);
         ASSERT_TRUE(run.added) << what;
         EXPECT_TRUE(run.messages.empty()) << what;
@@ -212,7 +214,7 @@ TEST(Comparison, NinthRowRaisesMessage22AndChangesNothing) {
     Comparison comparison;
     for (int i = 0; i < kComparisonRowLimit; ++i) ASSERT_TRUE(comparison.Calculate(Inputs()).added);
     const ComparisonState before = comparison.State();
-    const ComparisonRun run = comparison.Calculate(Inputs("  Semimonthly"));
+    const ComparisonRun run = comparison.Calculate(Inputs(Frequency::Semimonthly));
     EXPECT_EQ(MessageNumbers(run.messages), std::vector<int>{22});
     EXPECT_FALSE(run.added);
     EXPECT_FALSE(run.labelsSet);
@@ -262,8 +264,8 @@ TEST(Comparison, PrintoutRowLines) {
     Comparison comparison;
     comparison.Calculate(Inputs());
     ComparisonInputs second = WithAmounts({{1, 5000}});
-    second.frequency = "      2 Weeks";
-    second.compounding = "   Semiannual";
+    second.frequency = Frequency::TwoWeeks;
+    second.compounding = Compounding::Semiannual;
     second.extra.increase = 0.025f;
     comparison.Calculate(second);
     const std::string& printout = comparison.State().printout;
@@ -276,7 +278,7 @@ TEST(Comparison, PrintoutRowLines) {
 TEST(Comparison, GraphHasOnePointPerRow) {
     Comparison comparison;
     comparison.Calculate(Inputs());
-    comparison.Calculate(Inputs(" Biweekly(Acc)"));
+    comparison.Calculate(Inputs(Frequency::BiweeklyAccelerated));
     const GraphData g = comparison.Graph();
     EXPECT_EQ(g.count, 2);
     ASSERT_EQ(g.points.size(), 2u);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "core/choice_printing.h"
+
 #include <array>
 #include <initializer_list>
 #include <utility>
@@ -15,7 +17,7 @@ using Amounts = std::initializer_list<std::pair<int, double>>;
 
 void AddAmounts(AdditionalPayments& extra, Amounts amounts, std::int16_t monthSetting) {
     extra.years = 40;
-    extra.month = monthSetting;
+    extra.month = Month::FromStoredCode(monthSetting);
     for (int y = 1; y <= 40; ++y) extra.yearNumber[static_cast<std::size_t>(y)] = Currency::FromDouble(y);
     for (const auto& [year, amount] : amounts)
         extra.amount[static_cast<std::size_t>(year)] = Currency::FromDouble(amount);
@@ -24,8 +26,8 @@ void AddAmounts(AdditionalPayments& extra, Amounts amounts, std::int16_t monthSe
 
 struct Loan {
     double principal, ratePercent, years;
-    const char* compounding;
-    const char* frequency;
+    Compounding compounding;
+    Frequency frequency;
     int dayBasisPreset;
     float increase;
     std::int16_t monthSetting;
@@ -40,7 +42,7 @@ ScheduleInputs InputsFor(const Loan& loan) {
     in.years = loan.years;
     in.compounding = loan.compounding;
     in.frequency = loan.frequency;
-    in.dayBasis = DayBasis::Preset(loan.dayBasisPreset);
+    in.dayBasis = DayBasis::Preset(*DayBasisChoiceFromCode(loan.dayBasisPreset));
     in.extra.increase = loan.increase;
     AddAmounts(in.extra, loan.amounts, loan.monthSetting);
     return in;
@@ -68,7 +70,15 @@ struct PinnedCase {
 TEST(Repayment, ScheduleRowsToTheFourthDecimal) {
     const PinnedCase cases[] = {
         {"semimonthly, month 5, 365.25 days",
-         {137129.50, 15.846, 11, "   Semiannual", "  Semimonthly", 0, 0.0f, 4, {{3, 5000}, {9, 1000}}},
+         {137129.50,
+          15.846,
+          11,
+          Compounding::Semiannual,
+          Frequency::Semimonthly,
+          0,
+          0.0f,
+          4,
+          {{3, 5000}, {9, 1000}}},
          245,
          {
              // The year-1 anniversary carries no amount, yet the principal part
@@ -80,7 +90,15 @@ TEST(Repayment, ScheduleRowsToTheFourthDecimal) {
              {245, {2.6081, 409.1603, 0.0, 132405.0087, 137129.5000}},
          }},
         {"monthly, first month, 2.5 % increase",
-         {250000, 6.75, 30, "    Quarterly", "      Monthly", 1, 0.025f, 12, {{2, 10000}, {5, 20000}}},
+         {250000,
+          6.75,
+          30,
+          Compounding::Quarterly,
+          Frequency::Monthly,
+          1,
+          0.025f,
+          12,
+          {{2, 10000}, {5, 20000}}},
          258,
          {
              {13, {1376.7332, 10275.7350, 236532.3569, 18014.4437, 13467.6431}},
@@ -89,7 +107,15 @@ TEST(Repayment, ScheduleRowsToTheFourthDecimal) {
              {258, {3.5146, 630.0595, 0.0, 205317.9054, 250000.0000}},
          }},
         {"weekly accelerated, month 7, 363 days, 1 % increase",
-         {80000, 8.5, 15, "      Monthly", "   Weekly(Acc)", 3, 0.01f, 6, {{1, 2000}, {4, 3000}}},
+         {80000,
+          8.5,
+          15,
+          Compounding::Monthly,
+          Frequency::WeeklyAccelerated,
+          3,
+          0.01f,
+          6,
+          {{1, 2000}, {4, 3000}}},
          599,
          {
              {29, {127.5852, 2071.3322, 75977.9442, 3746.5486, 4022.0558}},
@@ -98,7 +124,7 @@ TEST(Repayment, ScheduleRowsToTheFourthDecimal) {
              {599, {0.0352, 21.5312, 0.0, 43974.1660, 80000.0000}},
          }},
         {"2 weeks, first month, 364 days",
-         {150000, 7.25, 20, "   Semiannual", "      2 Weeks", 2, 0.0f, 12, {{2, 4000}}},
+         {150000, 7.25, 20, Compounding::Semiannual, Frequency::TwoWeeks, 2, 0.0f, 12, {{2, 4000}}},
          491,
          {
              {27, {401.7402, 4140.9579, 142326.4374, 10979.2867, 7673.5626}},
@@ -127,13 +153,16 @@ TEST(Repayment, AnAmountEqualToTheBalanceLessThePreviousPrincipalIsSkipped) {
         int year;
         long before;  // the payment before the year's anniversary
     } cases[] = {
-        {"2 weeks, year 4", {150315.00, 7.25, 25, "   Semiannual", "      2 Weeks", 1, 0.0f, 12, {}}, 4, 78},
+        {"2 weeks, year 4",
+         {150315.00, 7.25, 25, Compounding::Semiannual, Frequency::TwoWeeks, 1, 0.0f, 12, {}},
+         4,
+         78},
         {"monthly, year 1: the whole principal",
-         {100000, 10.125, 25, "      Monthly", "      Monthly", 1, 0.0f, 12, {}},
+         {100000, 10.125, 25, Compounding::Monthly, Frequency::Monthly, 1, 0.0f, 12, {}},
          1,
          0},
         {"weekly, year 1: the whole principal",
-         {64250.75, 9.5, 10, "    Quarterly", "      1 Week", 1, 0.0f, 12, {}},
+         {64250.75, 9.5, 10, Compounding::Quarterly, Frequency::OneWeek, 1, 0.0f, 12, {}},
          1,
          0},
     };

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "core/choice_printing.h"
+
 #include <cmath>
 #include <memory>
 
@@ -10,10 +12,10 @@ namespace amortix {
 namespace {
 
 // The worked mortgage: 100,000 at 10.125 % over 25 years, compounded semiannually.
-ScheduleInputs Worked(const char* frequency = "      Monthly",
+ScheduleInputs Worked(Frequency frequency = Frequency::Monthly,
                       ScheduleView view = ScheduleView::AllPayments) {
     ScheduleInputs in;
-    in.compounding = "   Semiannual";
+    in.compounding = Compounding::Semiannual;
     in.frequency = frequency;
     in.view = view;
     in.extra.years = 25;
@@ -23,7 +25,7 @@ ScheduleInputs Worked(const char* frequency = "      Monthly",
 
 void SetExtra(ScheduleInputs& in, int year, double amount, std::int16_t monthSetting) {
     in.extra.amount[static_cast<std::size_t>(year)] = Currency::FromDouble(amount);
-    in.extra.month = monthSetting;
+    in.extra.month = Month::FromStoredCode(monthSetting);
     in.extra.rowCount = in.extra.CountYearsWithAmounts();
 }
 
@@ -32,27 +34,25 @@ double Cell(const ScheduleResult& r, int row, int col) {
 }
 
 TEST(RateCore, WorkedPayment) {
-    const auto f = LookupFrequency("      Monthly", DayBasis());
-    ASSERT_TRUE(f);
-    const auto rates = RateFactors(10.125, 2, f->periodsPerYear);
-    const auto m = MonthlyPayment(100000, rates.monthly, 10.125, 2, 25);
+    const auto f = PeriodsOf(Frequency::Monthly, DayBasis());
+    const auto rates = RateFactors(10.125, Compounding::Semiannual, f.periodsPerYear);
+    const auto m = MonthlyPayment(100000, rates.monthly, 10.125, Compounding::Semiannual, 25);
     EXPECT_NEAR(m.payment, 902.91, 0.005);
     EXPECT_NEAR(m.discount, 0.0846474, 1e-7);
 
-    const auto same = RateFactors(6.0, 12, 12.0);
+    const auto same = RateFactors(6.0, Compounding::Monthly, 12.0);
     EXPECT_NEAR(same.monthly, 0.005, 1e-15);
     EXPECT_DOUBLE_EQ(same.monthly, same.period);
 }
 
 TEST(RateCore, TwoWeekFrequenciesShareTheRateButNotThePayment) {
     const DayBasis basis;
-    const auto twoWeeks = *LookupFrequency("      2 Weeks", basis);
-    const auto biweekly = *LookupFrequency(" Biweekly(Acc)", basis);
-    const auto rates = RateFactors(10.125, 2, twoWeeks.periodsPerYear);
+    const auto twoWeeks = PeriodsOf(Frequency::TwoWeeks, basis);
+    const auto biweekly = PeriodsOf(Frequency::BiweeklyAccelerated, basis);
+    const auto rates = RateFactors(10.125, Compounding::Semiannual, twoWeeks.periodsPerYear);
     EXPECT_DOUBLE_EQ(RatePerPeriod(twoWeeks, rates), RatePerPeriod(biweekly, rates));
-    EXPECT_NE(PeriodPayment(902.91, twoWeeks), PeriodPayment(902.91, biweekly));
-    EXPECT_FALSE(LookupFrequency("Monthly", basis));  // the blanks are part of the text
-    EXPECT_FALSE(LookupCompounding("Semiannual"));
+    EXPECT_NE(PeriodPayment(902.91, Frequency::TwoWeeks),
+              PeriodPayment(902.91, Frequency::BiweeklyAccelerated));
 }
 
 TEST(DayBasis, PresetsAndTypedValues) {
@@ -67,15 +67,15 @@ TEST(DayBasis, PresetsAndTypedValues) {
                    {2, 364.0f, 26.0, 52.0},
                    {3, 363.0f, 25.92857143, 51.85714286}};
     for (const auto& p : presets) {
-        const DayBasis b = DayBasis::Preset(p.choice);
+        const DayBasis b = DayBasis::Preset(*DayBasisChoiceFromCode(p.choice));
         EXPECT_EQ(b.days, p.days) << p.choice;
         EXPECT_EQ(b.biweeklyPeriods, p.biweekly) << p.choice;
         EXPECT_EQ(b.weeklyPeriods, p.weekly) << p.choice;
     }
-    EXPECT_EQ(DayBasis().biweeklyPeriods, DayBasis::Preset(1).biweeklyPeriods);
-    EXPECT_EQ(DayBasis().weeklyPeriods, DayBasis::Preset(1).weeklyPeriods);
+    EXPECT_EQ(DayBasis().biweeklyPeriods, DayBasis::Preset(amortix::DayBasisChoice::Days365).biweeklyPeriods);
+    EXPECT_EQ(DayBasis().weeklyPeriods, DayBasis::Preset(amortix::DayBasisChoice::Days365).weeklyPeriods);
     const DayBasis typed = DayBasis::Typed(365.0f);
-    EXPECT_NE(typed.biweeklyPeriods, DayBasis::Preset(1).biweeklyPeriods);
+    EXPECT_NE(typed.biweeklyPeriods, DayBasis::Preset(amortix::DayBasisChoice::Days365).biweeklyPeriods);
     EXPECT_NEAR(typed.biweeklyPeriods, 26.07142857, 1e-8);  // differs only in the ninth decimal
     EXPECT_NEAR(DayBasis::Typed(364.5f).biweeklyPeriods, 26.0357142857, 1e-9);
     EXPECT_NEAR(DayBasis::Typed(364.5f).weeklyPeriods, 52.0714285714, 1e-9);
@@ -97,27 +97,30 @@ TEST(DayBasis, DaysInYearTexts) {
 // payments past the period: the bound leaves room for them.
 TEST(Schedule, PaymentCountsAndTheFinalPayment) {
     const struct {
-        const char* frequency;
+        Frequency frequency;
         int payments;
         const char* endYear;
         double rate = 10.125, years = 25;
         bool week363 = false;  // monthly compounding over 363 days
     } cases[] = {
-        {"      Monthly", 300, "       25.00"},         {" Biweekly(Acc)", 485, "       18.65"},
-        {"   Weekly(Acc)", 968, "       18.62"},        {"      2 Weeks", 639, "       24.58"},
-        {"      2 Weeks", 651, nullptr, 5.0, 25, true}, {"      2 Weeks", 1045, nullptr, 10.125, 40, true},
-        {"      1 Week", 2082, nullptr, 5.0, 40, true},
+        {Frequency::Monthly, 300, "       25.00"},
+        {Frequency::BiweeklyAccelerated, 485, "       18.65"},
+        {Frequency::WeeklyAccelerated, 968, "       18.62"},
+        {Frequency::TwoWeeks, 639, "       24.58"},
+        {Frequency::TwoWeeks, 651, nullptr, 5.0, 25, true},
+        {Frequency::TwoWeeks, 1045, nullptr, 10.125, 40, true},
+        {Frequency::OneWeek, 2082, nullptr, 5.0, 40, true},
     };
     for (const auto& c : cases) {
         ScheduleInputs in = Worked(c.frequency);
         in.ratePercent = c.rate;
         in.years = c.years;
         if (c.week363) {
-            in.compounding = "      Monthly";
-            in.dayBasis = DayBasis::Preset(3);
+            in.compounding = Compounding::Monthly;
+            in.dayBasis = DayBasis::Preset(amortix::DayBasisChoice::Days363);
         }
         const ScheduleResult r = CalculateSchedule(in);
-        const std::string what = std::string(c.frequency) + " " + std::to_string(c.payments);
+        const std::string what = std::string(Info(c.frequency).cliName) + " " + std::to_string(c.payments);
         EXPECT_TRUE(r.messages.empty()) << what;
         EXPECT_EQ(r.payments, c.payments) << what;
         EXPECT_EQ(Cell(r, c.payments, 4), 0.0) << what;
@@ -211,7 +214,7 @@ TEST(Schedule, Messages) {
         {"40 years", [](ScheduleInputs& in) { in.years = 40; }, {}, true},
         // The loan screen limits months itself.
         {"loan of 41 years",
-         [](ScheduleInputs& in) { in.mode = TablesMode::PersonalLoan, in.years = 41; },
+         [](ScheduleInputs& in) { in.mode = TableKind::PersonalLoan, in.years = 41; },
          {},
          true},
         // A term longer than the period is reset, then calculated.
@@ -219,7 +222,8 @@ TEST(Schedule, Messages) {
         // Retired before 10 years: nothing shown.
         {"term beyond payoff",
          [](ScheduleInputs& in) {
-             in = Worked(" Biweekly(Acc)", ScheduleView::Annual), in.years = 10, in.termYears = 10;
+             in = Worked(Frequency::BiweeklyAccelerated, ScheduleView::Annual), in.years = 10,
+             in.termYears = 10;
          },
          {34},
          false},
@@ -256,7 +260,7 @@ TEST(Schedule, GridSizes) {
         {ScheduleView::AllPayments, 5, 60, 64},
     };
     for (const auto& c : cases) {
-        ScheduleInputs in = Worked("      Monthly", c.view);
+        ScheduleInputs in = Worked(Frequency::Monthly, c.view);
         in.termYears = c.term;
         const ScheduleResult r = CalculateSchedule(in);
         EXPECT_EQ(r.gridRows, c.gridRows);
@@ -288,7 +292,7 @@ TEST(Schedule, GridHeadersBeforeAnyCalculation) {
 
 TEST(Schedule, AnnualTotals) {
     const ScheduleResult all = CalculateSchedule(Worked());
-    const ScheduleResult annual = CalculateSchedule(Worked("      Monthly", ScheduleView::Annual));
+    const ScheduleResult annual = CalculateSchedule(Worked(Frequency::Monthly, ScheduleView::Annual));
     double interest = 0;
     for (int k = 13; k <= 24; ++k) interest += Cell(all, k, 2);
     EXPECT_NEAR(Cell(annual, 2, 2), interest, 1e-9);
@@ -301,15 +305,15 @@ TEST(Schedule, AnnualTotals) {
 // while the graph's point count rounds the years to the nearest.
 TEST(Schedule, AnnualRowsCoverEveryYearWithPayments) {
     const struct {
-        const char* frequency;
-        const char* compounding;
+        Frequency frequency;
+        Compounding compounding;
         int rows;
         int resultsReady;
         const char* endYear;
     } cases[] = {
-        {"      1 Week", "      Monthly", 25, 24, "       24.42"},
-        {" Biweekly(Acc)", "   Semiannual", 19, 19, "       18.65"},
-        {"  Semimonthly", "      Monthly", 25, 25, "       24.79"},
+        {Frequency::OneWeek, Compounding::Monthly, 25, 24, "       24.42"},
+        {Frequency::BiweeklyAccelerated, Compounding::Semiannual, 19, 19, "       18.65"},
+        {Frequency::Semimonthly, Compounding::Monthly, 25, 25, "       24.79"},
     };
     for (const auto& c : cases) {
         ScheduleInputs in = Worked(c.frequency, ScheduleView::Annual);
@@ -325,23 +329,29 @@ TEST(Schedule, AnnualRowsCoverEveryYearWithPayments) {
 
 TEST(Schedule, PaymentDates) {
     struct Case {
-        const char* frequency;
+        Frequency frequency;
         ScheduleView view;
         CivilDate first;
         std::vector<std::pair<int, const char*>> rows;  // row -> ISO date
     };
     const Case cases[] = {
-        {"      Monthly",
+        {Frequency::Monthly,
          ScheduleView::AllPayments,
          {2024, 1, 31},
          {{1, "2024-01-31"}, {2, "2024-02-29"}, {3, "2024-03-31"}, {14, "2025-02-28"}}},
-        {"  Semimonthly",
+        {Frequency::Semimonthly,
          ScheduleView::AllPayments,
          {2024, 1, 1},
          {{1, "2024-01-01"}, {2, "2024-01-15"}, {3, "2024-02-01"}, {4, "2024-02-15"}}},
-        {"      2 Weeks", ScheduleView::AllPayments, {2024, 1, 1}, {{1, "2024-01-01"}, {2, "2024-01-15"}}},
-        {"   Weekly(Acc)", ScheduleView::AllPayments, {2024, 1, 1}, {{1, "2024-01-01"}, {3, "2024-01-15"}}},
-        {"      Monthly",
+        {Frequency::TwoWeeks,
+         ScheduleView::AllPayments,
+         {2024, 1, 1},
+         {{1, "2024-01-01"}, {2, "2024-01-15"}}},
+        {Frequency::WeeklyAccelerated,
+         ScheduleView::AllPayments,
+         {2024, 1, 1},
+         {{1, "2024-01-01"}, {3, "2024-01-15"}}},
+        {Frequency::Monthly,
          ScheduleView::Annual,
          {2024, 2, 29},
          {{1, "2024-02-29"}, {2, "2025-02-28"}, {5, "2028-02-29"}}},
@@ -358,7 +368,7 @@ TEST(Schedule, PaymentDates) {
 
 TEST(Schedule, PersonalLoanShowsMonths) {
     ScheduleInputs in;
-    in.mode = TablesMode::PersonalLoan;
+    in.mode = TableKind::PersonalLoan;
     in.principal = 20000;
     in.years = 48.0 / 12.0;
     in.view = ScheduleView::Annual;
@@ -381,7 +391,7 @@ TEST(BalanceByYear, OnePointPerYearFromThePrincipal) {
     EXPECT_EQ(g.points[25].value, 0.0);
     EXPECT_EQ(g.points[3].labelNumber, 4);
 
-    const ScheduleResult annual = CalculateSchedule(Worked("      Monthly", ScheduleView::Annual));
+    const ScheduleResult annual = CalculateSchedule(Worked(Frequency::Monthly, ScheduleView::Annual));
     const GraphData ga = BuildBalanceByYear(annual, 100000);
     for (std::size_t i = 0; i < g.points.size(); ++i) EXPECT_EQ(ga.points[i].value, g.points[i].value) << i;
 

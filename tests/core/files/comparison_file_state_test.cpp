@@ -11,10 +11,10 @@ namespace {
 // Five rows, two of them with additional amounts listed under them.
 Comparison FiveRows(ComparisonInputs& in) {
     Comparison comparison;
-    const char* const frequencies[] = {"      Monthly", "  Semimonthly", " Biweekly(Acc)", "      1 Week",
-                                       "      Monthly"};
+    const Frequency frequencies[] = {Frequency::Monthly, Frequency::Semimonthly,
+                                     Frequency::BiweeklyAccelerated, Frequency::OneWeek, Frequency::Monthly};
     in.extra.years = 25;
-    in.extra.month = 3;
+    in.extra.month = Month{4};
     for (int y = 1; y <= 25; ++y) in.extra.yearNumber[static_cast<std::size_t>(y)] = Currency::FromDouble(y);
     for (int r = 0; r < 5; ++r) {
         in.frequency = frequencies[r];
@@ -37,7 +37,7 @@ TEST(ComparisonFileState, OpenedComparisonIsTheSavedOneAndGoesOn) {
     ASSERT_TRUE(opened.ok()) << opened.error();
     EXPECT_EQ(opened->inputs.frequency, in.frequency);
     EXPECT_EQ(opened->inputs.dayBasis.days, 364.5f);
-    EXPECT_EQ(opened->inputs.extra.month, 3);
+    EXPECT_EQ(opened->inputs.extra.month, Month{4});
     EXPECT_EQ(opened->inputs.extra.rowCount, 0);  // no amounts come back
     EXPECT_EQ(opened->inputs.extra.amount, decltype(in.extra.amount){});
 

@@ -21,7 +21,7 @@ inline TableFileData SampleTable() {
     t.dayBasisChoice = 4;
     t.view = 2;
     t.yearsWithAmounts = 2;
-    t.mode = TablesMode::Mortgage;
+    t.mode = TableKind::Mortgage;
     t.daysInYear = 364.5f;
     t.extraPaymentType = 2;
     t.paymentIncrease = 0.05f;

@@ -26,7 +26,7 @@ TEST(TableFile, EverySavedTableOpensToTheSameData) {
     std::vector<TableFileData> tables;
     tables.push_back(SampleTable());
     TableFileData loan = SampleTable();
-    loan.mode = TablesMode::PersonalLoan;
+    loan.mode = TableKind::PersonalLoan;
     loan.years = 2.5;  // a 30-month loan
     loan.principal = 20000;
     loan.compounding = "       Annual";
@@ -89,7 +89,7 @@ TEST(TableFile, PreviousLayoutOpensWithoutDaysOptionAndPercentage) {
         EXPECT_EQ(t->yearRecords.size(), years);
     }
     const auto loan = ParseTableFile(cases[1].first);
-    EXPECT_EQ(loan->mode, TablesMode::PersonalLoan);
+    EXPECT_EQ(loan->mode, TableKind::PersonalLoan);
     EXPECT_EQ(loan->years, 2.5);
     EXPECT_EQ(loan->frequency, "  Semimonthly");
     EXPECT_EQ(loan->yearRecords[1].amount, Currency::FromDouble(500));
@@ -153,7 +153,7 @@ TEST(TableFile, RefusedSaveKeepsThePreviousFile) {
             {"quote in a text", [](TableFileData& t) { t.firstPaymentDate = "1\"2"; }},
             {"no days in year", [](TableFileData& t) { t.daysInYear.reset(); }},
             {"principal not finite", [](TableFileData& t) { t.principal = 1.0 / 0.0; }},
-            {"kind 3", [](TableFileData& t) { t.mode = static_cast<TablesMode>(3); }},
+            {"kind 3", [](TableFileData& t) { t.mode = static_cast<TableKind>(3); }},
             {"option 3", [](TableFileData& t) { t.extraPaymentType = 3; }},
         });
 }
@@ -162,7 +162,7 @@ TEST(TableFile, DayBasisComesFromTheCode) {
     EXPECT_EQ(DayBasisFromCode(0, 300.0f).days, 365.25f);
     EXPECT_EQ(DayBasisFromCode(2, 300.0f).biweeklyPeriods, 26.0);
     const DayBasis typed = DayBasisFromCode(4, 364.5f);
-    EXPECT_EQ(typed.choice, 4);
+    EXPECT_EQ(typed.choice, DayBasisChoice::Typed);
     EXPECT_DOUBLE_EQ(typed.biweeklyPeriods, 364.5 / 14);
 }
 

@@ -16,19 +16,19 @@ std::optional<DaySerial> DayFirst(std::string_view text) {
     return SerialFromCivil(y, m, d);
 }
 
-ScheduleInputs EveryFieldSet(TablesMode mode) {
+ScheduleInputs EveryFieldSet(TableKind mode) {
     ScheduleInputs in;
     in.mode = mode;
     in.principal = 123456.78;
     in.ratePercent = 7.375;
-    in.years = mode == TablesMode::PersonalLoan ? 2.5 : 17;
-    in.compounding = "   Semiannual";
-    in.frequency = " Biweekly(Acc)";
+    in.years = mode == TableKind::PersonalLoan ? 2.5 : 17;
+    in.compounding = Compounding::Semiannual;
+    in.frequency = Frequency::BiweeklyAccelerated;
     in.dayBasis = DayBasis::Typed(364.5f);
     in.view = ScheduleView::AllPayments;
     in.showDates = true;
     in.firstPaymentDate = SerialFromCivil(2026, 5, 6);
-    in.extra.type = 2;
+    in.extra.kind = ExtraPaymentKind::Both;
     in.extra.increase = 0.025f;
     in.extra.years = 17;
     for (int y = 1; y <= 17; ++y) in.extra.yearNumber[static_cast<std::size_t>(y)] = Currency::FromDouble(y);
@@ -39,7 +39,7 @@ ScheduleInputs EveryFieldSet(TablesMode mode) {
 }
 
 TEST(TableFileInputs, SavedInputsOpenAsTheyWere) {
-    for (const TablesMode mode : {TablesMode::Mortgage, TablesMode::PersonalLoan}) {
+    for (const TableKind mode : {TableKind::Mortgage, TableKind::PersonalLoan}) {
         const ScheduleInputs saved = EveryFieldSet(mode);
         const TableFileData file = TableFileFromInputs(saved);
         EXPECT_EQ(file.firstPaymentDate, "2026-05-06");
@@ -48,28 +48,28 @@ TEST(TableFileInputs, SavedInputsOpenAsTheyWere) {
 
         // Opened over the defaults, with the month kept from the screen.
         ScheduleInputs current;
-        current.extra.month = 4;
+        current.extra.month = Month{5};
         const auto opened = InputsFromTableFile(reread.value(), current);
         ASSERT_TRUE(opened.ok()) << opened.error();
         // Everything the file holds came back when saving again gives the same
         // file; what follows from it must be worked out again.
         EXPECT_EQ(TableFileFromInputs(opened.value()), file);
         EXPECT_EQ(opened->dayBasis.biweeklyPeriods, saved.dayBasis.biweeklyPeriods);
-        EXPECT_EQ(opened->extra.month, 4);
+        EXPECT_EQ(opened->extra.month, Month{5});
     }
 }
 
 TEST(TableFileInputs, NoYearRecordsEmptiesTheAmounts) {
-    ScheduleInputs saved = EveryFieldSet(TablesMode::Mortgage);
+    ScheduleInputs saved = EveryFieldSet(TableKind::Mortgage);
     saved.extra = {};
     const TableFileData file = TableFileFromInputs(saved);
     EXPECT_TRUE(file.yearRecords.empty());
-    const auto opened = InputsFromTableFile(file, EveryFieldSet(TablesMode::PersonalLoan));
+    const auto opened = InputsFromTableFile(file, EveryFieldSet(TableKind::PersonalLoan));
     ASSERT_TRUE(opened.ok());
     EXPECT_EQ(opened->extra.years, 0);
     EXPECT_EQ(opened->extra.rowCount, 0);
     EXPECT_EQ(opened->extra.amount, decltype(saved.extra.amount){});
-    EXPECT_EQ(opened->mode, TablesMode::Mortgage);
+    EXPECT_EQ(opened->mode, TableKind::Mortgage);
 }
 
 TEST(TableFileInputs, PreviousLayoutKeepsDaysOptionAndPercentage) {
@@ -78,16 +78,16 @@ TEST(TableFileInputs, PreviousLayoutKeepsDaysOptionAndPercentage) {
     ASSERT_TRUE(file.ok()) << file.error();
     ScheduleInputs current;
     current.dayBasis = DayBasis::Typed(363.5f);
-    current.extra.type = 1;
+    current.extra.kind = ExtraPaymentKind::YearAmounts;
     current.extra.increase = 0.1f;
     const auto opened = InputsFromTableFile(file.value(), current);
     ASSERT_TRUE(opened.ok()) << opened.error();
-    EXPECT_EQ(opened->dayBasis.choice, 4);
+    EXPECT_EQ(opened->dayBasis.choice, DayBasisChoice::Typed);
     EXPECT_EQ(opened->dayBasis.days, 363.5f);
-    EXPECT_EQ(opened->extra.type, 1);
+    EXPECT_EQ(opened->extra.kind, ExtraPaymentKind::YearAmounts);
     EXPECT_EQ(opened->extra.increase, 0.1f);
     EXPECT_EQ(opened->extra.amount[1], Currency::FromDouble(500));
-    EXPECT_EQ(opened->mode, TablesMode::PersonalLoan);
+    EXPECT_EQ(opened->mode, TableKind::PersonalLoan);
 }
 
 TEST(TableFileInputs, FirstPaymentDateReadsAsIsoOrTheShortForm) {
@@ -123,7 +123,7 @@ TEST(TableFileInputs, RefusesWhatTheScreenCannotShow) {
         {"percentage above 100", [](TableFileData& f) { f.paymentIncrease = 1.5f; }},
     };
     for (const auto& c : cases) {
-        TableFileData file = TableFileFromInputs(EveryFieldSet(TablesMode::Mortgage));
+        TableFileData file = TableFileFromInputs(EveryFieldSet(TableKind::Mortgage));
         c.spoil(file);
         EXPECT_FALSE(InputsFromTableFile(file, {}, DayFirst).ok()) << c.what;
     }

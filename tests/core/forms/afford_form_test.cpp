@@ -34,8 +34,8 @@ TEST(QuickHelp, EveryScreensTextBreaksLinesWithCrLfAndEndsWhole) {
         const char* ends;
     } cases[] = {
         {AffordQuickHelp(), "Calculations are automatic", "Press F1 key for more detailed information."},
-        {TablesQuickHelp(TablesMode::Mortgage), "Click on green box", "numbers."},
-        {TablesQuickHelp(TablesMode::PersonalLoan), "                          How to use for Car",
+        {TablesQuickHelp(TableKind::Mortgage), "Click on green box", "numbers."},
+        {TablesQuickHelp(TableKind::PersonalLoan), "                          How to use for Car",
          "numbers."},
         {ComparisonQuickHelp(), "Click on green box", " payments."},
     };

@@ -27,7 +27,8 @@ TEST(ComparisonForm, BoxesShowWhatTheNextRowUses) {
     form.Extra().increase = 0.02f;
     EXPECT_TRUE(form.AdditionalPaymentsInForce());
 
-    const ComparisonRun run = form.Calculate("   Semiannual", " Biweekly(Acc)", DayBasis::Preset(1));
+    const ComparisonRun run = form.Calculate(Compounding::Semiannual, Frequency::BiweeklyAccelerated,
+                                             DayBasis::Preset(amortix::DayBasisChoice::Days365));
     ASSERT_TRUE(run.added);
     EXPECT_EQ(run.cells[7], "EUR150,000.00");
     EXPECT_EQ(run.cells[8], "7.500");
@@ -38,10 +39,10 @@ TEST(ComparisonForm, BoxesShowWhatTheNextRowUses) {
 
     // Leaving the period box ends the percentage with the year amounts; the
     // month stays.
-    form.Extra().month = 4;
+    form.Extra().month = Month{5};
     form.EraseAdditionalPayments();
     EXPECT_FALSE(form.AdditionalPaymentsInForce());
-    EXPECT_EQ(form.Extra().month, 4);
+    EXPECT_EQ(form.Extra().month, Month{5});
 }
 
 }  // namespace

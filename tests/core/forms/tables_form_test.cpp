@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "core/choice_printing.h"
+
 #include "core/format/numfmt.h"
 #include "core/forms/tables_form.h"
 
@@ -8,19 +10,19 @@ namespace {
 
 TEST(TablesForm, PeriodLimits) {
     struct Case {
-        TablesMode mode;
+        TableKind mode;
         const char* typed;
         double years;
         const char* text;
         std::optional<int> message;
     };
     const Case cases[] = {
-        {TablesMode::Mortgage, "40", 40, "              40", std::nullopt},
-        {TablesMode::Mortgage, "41", 40, "              40", 5},
-        {TablesMode::PersonalLoan, "480", 40, "             480", std::nullopt},
-        {TablesMode::PersonalLoan, "481", 40, "             480", 16},
-        {TablesMode::PersonalLoan, "30", 2.5, "              30", std::nullopt},
-        {TablesMode::Mortgage, "", 0, "                ", std::nullopt},
+        {TableKind::Mortgage, "40", 40, "              40", std::nullopt},
+        {TableKind::Mortgage, "41", 40, "              40", 5},
+        {TableKind::PersonalLoan, "480", 40, "             480", std::nullopt},
+        {TableKind::PersonalLoan, "481", 40, "             480", 16},
+        {TableKind::PersonalLoan, "30", 2.5, "              30", std::nullopt},
+        {TableKind::Mortgage, "", 0, "                ", std::nullopt},
     };
     for (const auto& c : cases) {
         const TermEntry e = EnterTerm(c.mode, c.typed);
@@ -33,16 +35,16 @@ TEST(TablesForm, PeriodLimits) {
 TEST(TablesForm, DisplayFormsAndDefaults) {
     EXPECT_EQ(MoneyBoxText("$", 0), "            $.00");
     EXPECT_EQ(RateBoxText(10.125), "        10.125%");
-    const TablesDefaults m = DefaultsFor(TablesMode::Mortgage, "$");
+    const TablesDefaults m = DefaultsFor(TableKind::Mortgage, "$");
     EXPECT_EQ(m.principalText, "   $100,000.00");
     EXPECT_EQ(m.years, 25);
-    const TablesDefaults l = DefaultsFor(TablesMode::PersonalLoan, "EUR");
+    const TablesDefaults l = DefaultsFor(TableKind::PersonalLoan, "EUR");
     EXPECT_EQ(l.principalText, "   EUR20,000.00");
     EXPECT_EQ(l.years, 4);
     EXPECT_EQ(l.termList.size(), 4u);
-    EXPECT_EQ(CompoundingForSetting(3), "   Semiannual");
-    EXPECT_EQ(CompoundingForSetting(0), "      Monthly");
-    EXPECT_EQ(CompoundingForSetting(9), "      Monthly");
+    EXPECT_EQ(CompoundingForSetting(3), Compounding::Semiannual);
+    EXPECT_EQ(CompoundingForSetting(0), Compounding::Monthly);
+    EXPECT_EQ(CompoundingForSetting(9), Compounding::Monthly);
 }
 
 TEST(TermDialog, OptionsAndFit) {
@@ -72,21 +74,22 @@ TEST(DaysDialog, PresetsAndTypedValues) {
         {4, "400", 19, 0},
     };
     for (const auto& c : cases) {
-        const DaysExit e = ExitDaysDialog(c.choice, c.typed);
+        const DaysExit e = ExitDaysDialog(*DayBasisChoiceFromCode(c.choice), c.typed);
         EXPECT_EQ(MessageNumber(e.message), c.message) << c.typed;
         EXPECT_EQ(e.basis.has_value(), !c.message.has_value()) << c.typed;
         if (e.basis) {
             EXPECT_EQ(e.basis->days, c.days) << c.typed;
         }
     }
-    EXPECT_NE(ExitDaysDialog(4, "365").basis->biweeklyPeriods, ExitDaysDialog(1, "").basis->biweeklyPeriods);
+    EXPECT_NE(ExitDaysDialog(DayBasisChoice::Typed, "365").basis->biweeklyPeriods,
+              ExitDaysDialog(DayBasisChoice::Days365, "").basis->biweeklyPeriods);
     EXPECT_EQ(DaysBoxText(364.5f), "364.50");
 }
 
 AdditionalPayments WithAmounts() {
     AdditionalPayments p;
-    p.type = 2;
-    p.month = 3;
+    p.kind = ExtraPaymentKind::Both;
+    p.month = Month{4};
     p.increase = 0.02f;
     p.amount[2] = Currency::FromDouble(700);
     return p;
@@ -106,7 +109,7 @@ TEST(PrePayForm, GridSizeFollowsThePeriod) {
 
 TEST(PrePayForm, TypingAmounts) {
     PrePayForm f(AdditionalPayments(), 25);
-    f.ChooseType(1);
+    f.ChooseKind(ExtraPaymentKind::YearAmounts);
     f.SelectCell(3, 1);
     for (const char c : std::string("1500.505")) f.TypeInGrid(c);
     EXPECT_EQ(f.AmountCell(3), "1,500.50");
@@ -134,13 +137,13 @@ TEST(PrePayForm, OptionsEraseAsTheyAnnounce) {
     EXPECT_EQ(both.MonthOption(), 3);
 
     PrePayForm percentOnly(WithAmounts(), 25);
-    percentOnly.ChooseType(0);
+    percentOnly.ChooseKind(ExtraPaymentKind::Percentage);
     EXPECT_EQ(percentOnly.Payments().amount[2], Currency());
     EXPECT_EQ(percentOnly.MonthOption(), 0);  // the month goes back to the first
     EXPECT_FLOAT_EQ(percentOnly.Payments().increase, 0.02f);
 
     PrePayForm yearsOnly(WithAmounts(), 25);
-    yearsOnly.ChooseType(1);
+    yearsOnly.ChooseKind(ExtraPaymentKind::YearAmounts);
     EXPECT_EQ(yearsOnly.PercentText(), "    0.000%");
     EXPECT_EQ(yearsOnly.Payments().amount[2], Currency::FromDouble(700));
 
@@ -148,7 +151,7 @@ TEST(PrePayForm, OptionsEraseAsTheyAnnounce) {
     erased.EraseAll();
     EXPECT_FALSE(erased.Accept());
     EXPECT_EQ(erased.MonthOption(), 0);
-    EXPECT_EQ(erased.Payments().type, 2);
+    EXPECT_EQ(erased.Payments().kind, ExtraPaymentKind::Both);
 }
 
 TEST(PrePayForm, PercentageAndMonth) {
@@ -158,14 +161,14 @@ TEST(PrePayForm, PercentageAndMonth) {
     EXPECT_EQ(f.EnterPercent("5.5"), std::nullopt);
     EXPECT_FLOAT_EQ(f.Payments().increase, 0.055f);
     f.ChooseMonth(0);
-    EXPECT_EQ(f.Payments().month, 12);
+    EXPECT_EQ(f.Payments().month, Month{1});
     f.ChooseMonth(11);
-    EXPECT_EQ(f.Payments().month, 11);
+    EXPECT_EQ(f.Payments().month, Month{12});
     EXPECT_TRUE(f.Accept());
     PrePayForm none(AdditionalPayments(), 25);
     EXPECT_FALSE(none.Accept());
     PrePayForm amounts(AdditionalPayments(), 25);
-    amounts.ChooseType(1);
+    amounts.ChooseKind(ExtraPaymentKind::YearAmounts);
     amounts.SelectCell(1, 1);
     amounts.TypeInGrid('5');
     EXPECT_TRUE(amounts.Accept());

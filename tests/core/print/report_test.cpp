@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "core/choice_printing.h"
+
 #include <string>
 #include <vector>
 
@@ -99,7 +101,7 @@ TEST(PrintHeader, CancelAndTyping) {
 
 ScheduleInputs Mortgage() {
     ScheduleInputs in;
-    in.compounding = "   Semiannual";
+    in.compounding = Compounding::Semiannual;
     return in;
 }
 
@@ -119,7 +121,7 @@ TablesPrintData DataFor(const ScheduleInputs& in) {
     d.mode = in.mode;
     d.principal = in.principal;
     d.ratePercent = in.ratePercent;
-    d.termText = FormatNumber(in.mode == TablesMode::PersonalLoan ? in.years * 12 : in.years, "###");
+    d.termText = FormatNumber(in.mode == TableKind::PersonalLoan ? in.years * 12 : in.years, "###");
     d.compounding = in.compounding;
     d.frequency = in.frequency;
     d.paymentIncrease = in.extra.increase;
@@ -206,11 +208,11 @@ TEST(TablesReport, FirstPageBlocks) {
         std::vector<std::pair<std::size_t, std::string>> lines;  // line of page 1 (from 0), its text
     };
     ScheduleInputs loan;
-    loan.mode = TablesMode::PersonalLoan;
+    loan.mode = TableKind::PersonalLoan;
     loan.principal = 20000;
     loan.ratePercent = 9.5;
     loan.years = 4;
-    loan.frequency = "      2 Weeks";
+    loan.frequency = Frequency::TwoWeeks;
     loan.extra.increase = 0.05f;
     const Case cases[] = {
         {"mortgage",
@@ -264,15 +266,15 @@ TEST(TablesReport, RowCountFollowsViewAndTerm) {
     struct Case {
         ScheduleView view;
         std::int16_t term;
-        const char* frequency;
+        Frequency frequency;
         int rows;
     };
     const Case cases[] = {
-        {ScheduleView::AllPayments, 0, "      Monthly", 300},
-        {ScheduleView::Annual, 0, "      Monthly", 25},
-        {ScheduleView::AllPayments, 2, " Biweekly(Acc)", 52},
-        {ScheduleView::Annual, 10, " Biweekly(Acc)", 10},
-        {ScheduleView::Annual, 0, " Biweekly(Acc)", 19},  // 18.65 years
+        {ScheduleView::AllPayments, 0, Frequency::Monthly, 300},
+        {ScheduleView::Annual, 0, Frequency::Monthly, 25},
+        {ScheduleView::AllPayments, 2, Frequency::BiweeklyAccelerated, 52},
+        {ScheduleView::Annual, 10, Frequency::BiweeklyAccelerated, 10},
+        {ScheduleView::Annual, 0, Frequency::BiweeklyAccelerated, 19},  // 18.65 years
     };
     for (const Case& c : cases) {
         ScheduleInputs in = Mortgage();
@@ -313,7 +315,7 @@ TEST(TablesReport, AnnualDatesKeepTheAnnualHeader) {
 
 TEST(TablesReport, AdditionalPaymentsSection) {
     ScheduleInputs in = Mortgage();
-    in.extra.month = 3;  // the fourth month
+    in.extra.month = Month{4};
     SetAmounts(in, {{1, 5000}, {3, 1234.5}});
     const TextReport report = Report(in);
     ASSERT_EQ(report.pages.size(), 1u);

@@ -1,0 +1,51 @@
+#include "core/calc/choices.h"
+
+namespace amortix {
+
+namespace {
+
+template <class Table, class Key>
+auto FindBy(const Table& table, Key key, std::string_view text) -> std::optional<decltype(table[0].id)> {
+    for (const auto& row : table)
+        if (row.*key == text) return row.id;
+    return std::nullopt;
+}
+
+template <class Table>
+auto FromCode(const Table& table, int code) -> std::optional<decltype(table[0].id)> {
+    for (const auto& row : table)
+        if (static_cast<int>(row.id) == code) return row.id;
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<Frequency> FindFrequency(std::string_view listText) {
+    return FindBy(kFrequencies, &FrequencyInfo::listText, listText);
+}
+
+std::optional<Compounding> FindCompounding(std::string_view listText) {
+    return FindBy(kCompoundings, &CompoundingInfo::listText, listText);
+}
+
+std::optional<Frequency> FrequencyNamed(std::string_view cliName) {
+    return FindBy(kFrequencies, &FrequencyInfo::cliName, cliName);
+}
+
+std::optional<Compounding> CompoundingNamed(std::string_view cliName) {
+    return FindBy(kCompoundings, &CompoundingInfo::cliName, cliName);
+}
+
+std::optional<DayBasisChoice> DayBasisChoiceFromCode(int code) {
+    return FromCode(kDayBases, code);
+}
+
+std::optional<ExtraPaymentKind> ExtraPaymentKindFromCode(int code) {
+    return FromCode(kExtraPaymentKinds, code);
+}
+
+std::optional<TableKind> TableKindFromCode(int code) {
+    return FromCode(kTableKinds, code);
+}
+
+}  // namespace amortix

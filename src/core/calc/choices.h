@@ -1,0 +1,220 @@
+#pragma once
+// Every choice a screen offers, as an enumeration with one descriptor table.
+// The list texts live here and nowhere else: the drop-down lists are filled
+// from these tables, files store their texts, and a text read from a file
+// becomes an enumerator through Find*, so a new choice or a translation is
+// one row here.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace amortix {
+
+// Steps between payment dates.
+enum class DateStep { Month, SemiMonth, TwoWeeks, OneWeek };
+
+// Where a frequency's periods a year come from: fixed, or the day basis's
+// 2-week or 1-week periods.
+enum class PeriodSource { Fixed, Fortnights, Weeks };
+
+enum class Frequency : std::int8_t {
+    Monthly,
+    Semimonthly,
+    TwoWeeks,
+    OneWeek,
+    BiweeklyAccelerated,
+    WeeklyAccelerated
+};
+
+struct FrequencyInfo {
+    Frequency id;
+    std::string_view listText;  // as the list shows it and files store it
+    std::string_view cliName;
+    std::int16_t paymentsPerYear;
+    std::int16_t frequencyClass;  // 0 monthly rate; 2 or 4: the rate per period and the payment bound
+    bool accelerated;             // a share of the monthly payment, paid more often
+    // The payment is the monthly payment times `shareNumerator` over
+    // `shareDenominator`, multiplied then divided as the screens always did.
+    double shareNumerator;
+    double shareDenominator;
+    PeriodSource periods;
+    double fixedPeriodsPerYear;  // for PeriodSource::Fixed
+    DateStep dateStep;
+};
+
+inline constexpr std::array<FrequencyInfo, 6> kFrequencies = {{
+    {Frequency::Monthly, "      Monthly", "monthly", 12, 0, false, 1.0, 1.0, PeriodSource::Fixed, 12.0,
+     DateStep::Month},
+    {Frequency::Semimonthly, "  Semimonthly", "semimonthly", 24, 2, false, 1.0, 2.0, PeriodSource::Fixed,
+     24.0, DateStep::SemiMonth},
+    {Frequency::TwoWeeks, "      2 Weeks", "2-weeks", 26, 2, false, 12.0, 26.0, PeriodSource::Fortnights, 0.0,
+     DateStep::TwoWeeks},
+    {Frequency::OneWeek, "      1 Week", "1-week", 52, 4, false, 12.0, 52.0, PeriodSource::Weeks, 0.0,
+     DateStep::OneWeek},
+    {Frequency::BiweeklyAccelerated, " Biweekly(Acc)", "biweekly-acc", 26, 2, true, 1.0, 2.0,
+     PeriodSource::Fortnights, 0.0, DateStep::TwoWeeks},
+    {Frequency::WeeklyAccelerated, "   Weekly(Acc)", "weekly-acc", 52, 4, true, 1.0, 4.0, PeriodSource::Weeks,
+     0.0, DateStep::OneWeek},
+}};
+
+enum class Compounding : std::int8_t { Monthly, Bimonthly, Quarterly, Semiannual, Annual };
+
+struct CompoundingInfo {
+    Compounding id;
+    std::string_view listText;  // as the list shows it and files store it
+    std::string_view cliName;
+    std::string_view settingCaption;  // the personal settings' option
+    int periodsPerYear;
+};
+
+inline constexpr std::array<CompoundingInfo, 5> kCompoundings = {{
+    {Compounding::Monthly, "      Monthly", "monthly", "Monthly", 12},
+    {Compounding::Bimonthly, "    Bimonthly", "bimonthly", "Bi-Monthly", 6},
+    {Compounding::Quarterly, "    Quarterly", "quarterly", "Quarterly", 3},
+    {Compounding::Semiannual, "   Semiannual", "semiannual", "Semi-Annual", 2},
+    {Compounding::Annual, "       Annual", "annual", "Annual", 1},
+}};
+
+// The days-in-year dialog's choices; the enumerator is the code files store.
+enum class DayBasisChoice : std::int16_t { Days365_25 = 0, Days365 = 1, Days364 = 2, Days363 = 3, Typed = 4 };
+
+struct DayBasisInfo {
+    DayBasisChoice id;
+    std::string_view caption;  // the dialog's option
+    std::string_view cliName;  // empty for the typed choice
+    float days;                // 0 for the typed choice
+    // 8-decimal literals, not days/14 and days/7: the figures always used.
+    double biweeklyPeriods;
+    double weeklyPeriods;
+};
+
+inline constexpr std::array<DayBasisInfo, 5> kDayBases = {{
+    {DayBasisChoice::Days365_25, "365.25", "365.25", 365.25f, 26.08928571, 52.17857143},
+    {DayBasisChoice::Days365, "365", "365", 365.0f, 26.07142857, 52.14285714},
+    {DayBasisChoice::Days364, "364", "364", 364.0f, 26.0, 52.0},
+    {DayBasisChoice::Days363, "363", "363", 363.0f, 25.92857143, 51.85714286},
+    {DayBasisChoice::Typed, "Type in year", "", 0.0f, 0.0, 0.0},
+}};
+
+// What the additional-payments dialog applies; the enumerator is the code
+// table files store.
+enum class ExtraPaymentKind : std::int16_t { Percentage = 0, YearAmounts = 1, Both = 2 };
+
+struct ExtraPaymentKindInfo {
+    ExtraPaymentKind id;
+    bool percentage;  // the percentage increase applies
+    bool amounts;     // the yearly amounts apply
+};
+
+inline constexpr std::array<ExtraPaymentKindInfo, 3> kExtraPaymentKinds = {{
+    {ExtraPaymentKind::Percentage, true, false},
+    {ExtraPaymentKind::YearAmounts, false, true},
+    {ExtraPaymentKind::Both, true, true},
+}};
+
+// The tables screen's view. Closed: no view chosen yet (the screen before its
+// first Calculate).
+enum class ScheduleView : std::int16_t { Closed = 0, Annual = 1, AllPayments = 2 };
+
+struct ScheduleViewInfo {
+    ScheduleView id;
+    std::string_view caption;  // the view option's caption
+    std::string_view cliName;
+};
+
+inline constexpr std::array<ScheduleViewInfo, 2> kScheduleViews = {{
+    {ScheduleView::AllPayments, "All ", "all"},
+    {ScheduleView::Annual, "Annual", "annual"},
+}};
+
+// The two kinds of table the tables screen makes; the enumerator is the code
+// table files store.
+enum class TableKind : std::int16_t { Mortgage = 1, PersonalLoan = 2 };
+
+struct TableKindInfo {
+    TableKind id;
+    std::string_view cliName;
+    std::string_view extension;  // of its files
+};
+
+inline constexpr std::array<TableKindInfo, 2> kTableKinds = {{
+    {TableKind::Mortgage, "mortgage", ".qmd"},
+    {TableKind::PersonalLoan, "loan", ".qld"},
+}};
+
+// The month of each mortgage year an additional amount falls in: 1 is the
+// first payment of the year.
+struct Month {
+    std::int16_t number = 1;  // 1..12
+
+    static constexpr bool Valid(int n) { return n >= 1 && n <= 12; }
+    // The code files store: 12 for the first month, else the month less one
+    // (0 in a file reads as the first month).
+    constexpr std::int16_t StoredCode() const {
+        return number == 1 ? std::int16_t{12} : std::int16_t(number - 1);
+    }
+    static constexpr Month FromStoredCode(int code) {
+        return code <= 0 || code >= 12 ? Month{1} : Month{static_cast<std::int16_t>(code + 1)};
+    }
+    bool operator==(const Month&) const = default;
+};
+
+// --- Look-ups --------------------------------------------------------------
+
+template <class Table>
+constexpr const auto& InfoIn(const Table& table, decltype(table[0].id) id) {
+    for (const auto& row : table)
+        if (row.id == id) return row;
+    return table[0];
+}
+
+constexpr const FrequencyInfo& Info(Frequency f) {
+    return InfoIn(kFrequencies, f);
+}
+constexpr const CompoundingInfo& Info(Compounding c) {
+    return InfoIn(kCompoundings, c);
+}
+constexpr const DayBasisInfo& Info(DayBasisChoice c) {
+    return InfoIn(kDayBases, c);
+}
+constexpr const ExtraPaymentKindInfo& Info(ExtraPaymentKind k) {
+    return InfoIn(kExtraPaymentKinds, k);
+}
+constexpr const ScheduleViewInfo& Info(ScheduleView v) {
+    return InfoIn(kScheduleViews, v);
+}
+constexpr const TableKindInfo& Info(TableKind k) {
+    return InfoIn(kTableKinds, k);
+}
+
+// The enumerator whose list text is exactly `text` (leading blanks included).
+std::optional<Frequency> FindFrequency(std::string_view listText);
+std::optional<Compounding> FindCompounding(std::string_view listText);
+// The same by the command line's names.
+std::optional<Frequency> FrequencyNamed(std::string_view cliName);
+std::optional<Compounding> CompoundingNamed(std::string_view cliName);
+// A stored code, when it is one of the table's.
+std::optional<DayBasisChoice> DayBasisChoiceFromCode(int code);
+std::optional<ExtraPaymentKind> ExtraPaymentKindFromCode(int code);
+std::optional<TableKind> TableKindFromCode(int code);
+
+constexpr std::int16_t Code(DayBasisChoice c) {
+    return static_cast<std::int16_t>(c);
+}
+constexpr std::int16_t Code(ExtraPaymentKind k) {
+    return static_cast<std::int16_t>(k);
+}
+constexpr std::int16_t Code(TableKind k) {
+    return static_cast<std::int16_t>(k);
+}
+// Position in its list (0 first), for the lists and options of the screens.
+constexpr int IndexOf(Frequency f) {
+    return static_cast<int>(f);
+}
+constexpr int IndexOf(Compounding c) {
+    return static_cast<int>(c);
+}
+
+}  // namespace amortix
