@@ -182,8 +182,11 @@ TEST_F(ComparisonFiles, CancelAndFailuresChangeNothing) {
     for (const auto& k : cases) {
         files->Names() = names;
         Recorded().messages.clear();
+        Recorded().details.clear();
         k.save ? SaveAs(k.path) : OpenFrom(k.path);
         EXPECT_EQ(Recorded().messages, std::vector<int>{k.message}) << k.what;
+        ASSERT_EQ(Recorded().details.size(), 1u) << k.what;
+        EXPECT_TRUE(Recorded().details[0].contains(QFileInfo(k.path).fileName())) << k.what;
         EXPECT_EQ(Shown(), before) << k.what;
         // A failed save keeps the names; a failed open forgets all three.
         EXPECT_EQ(files->Names().mortgage, k.save ? names.mortgage : "") << k.what;

@@ -29,13 +29,18 @@ class MessageBoxes : public ::testing::Test {
 TEST_F(MessageBoxes, EachMessageShowsItsOwnText) {
     const struct {
         Message message;
+        QString detail;
         QString text;
     } cases[] = {
-        {Message::YearsLimit, "Wrong entry, 40 Years limit."},
-        {Message::NoData, "No Data to work with. Calculate."},
+        {Message::YearsLimit, {}, "Wrong entry, 40 Years limit."},
+        {Message::NoData, {}, "No Data to work with. Calculate."},
         {Message::DateFormat,
+         {},
          "Correct date format is " + QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat)},
-        {static_cast<Message>(6), ""},
+        {static_cast<Message>(6), {}, ""},
+        // A file message names its file below the numbered text.
+        {Message::FileNotFound, "File: /home/a/house.qmd",
+         "File not found or wrong format. Check Filename and/or Directory.\n\nFile: /home/a/house.qmd"},
     };
     for (const auto& c : cases) {
         QString text = "not shown";
@@ -43,7 +48,7 @@ TEST_F(MessageBoxes, EachMessageShowsItsOwnText) {
             text = Find<QPlainTextEdit>(box, "TextMsg")->toPlainText();
             QTest::mouseClick(Find<QPushButton>(box, "AMsgExit"), Qt::LeftButton);
         });
-        interaction.ShowMessage(c.message);
+        interaction.ShowMessage(c.message, c.detail);
         EXPECT_EQ(text, c.text) << MessageNumber(c.message);
         EXPECT_EQ(state.MessageNumber, MessageNumber(c.message));
     }

@@ -55,7 +55,7 @@ class RandomAnswers final : public Interaction {
     void ShowHelp(const QString&) override { ++shown; }
 
   protected:
-    void PresentMessage(amortix::Message) override { ++shown; }
+    void PresentMessage(amortix::Message, const QString&) override { ++shown; }
     std::optional<int> PresentQuestion(amortix::Question) override {
         ++shown;
         switch (static_cast<int>(random_() % 3)) {

@@ -195,8 +195,12 @@ TEST_F(TableFiles, FailuresShowTheirMessageAndChangeNothing) {
         if (c.save && root && c.path.contains("locked")) continue;
         files->Names().mortgage = good;
         Recorded().messages.clear();
+        Recorded().details.clear();
         c.save ? SaveAs(c.path) : OpenFrom(c.path);
         EXPECT_EQ(Recorded().messages, std::vector<int>{c.message}) << c.what;
+        // The message names the file it is about.
+        ASSERT_EQ(Recorded().details.size(), 1u) << c.what;
+        EXPECT_TRUE(Recorded().details[0].contains(QFileInfo(c.path).fileName())) << c.what;
         EXPECT_EQ(Shown(), before) << c.what;
         // A failed save keeps the name; a failed open forgets it.
         EXPECT_EQ(files->Names().mortgage, c.save ? good : "") << c.what;

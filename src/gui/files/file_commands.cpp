@@ -27,6 +27,17 @@ amortix::DateReader ShortDateReader(const QLocale& locale) {
     };
 }
 
+// The lines a file message adds: the file and, when known, what is wrong in it.
+QString FileDetail(const QString& path, const QString& why = {}) {
+    QString detail = QStringLiteral("File: ") + QFileInfo(path).absoluteFilePath();
+    if (!why.isEmpty()) detail += QStringLiteral("\n") + why;
+    return detail;
+}
+
+QString Why(const std::string& error) {
+    return QString::fromStdString(error);
+}
+
 }  // namespace
 
 FileCommands::FileCommands(ScreenContext& context, std::unique_ptr<FileDialog> dialog, QObject* parent)
@@ -56,7 +67,8 @@ void FileCommands::SaveTable(TablesScreen& screen) {
         saved = amortix::SaveTableFile(FileSystemName(*name), amortix::TableFileFromInputs(screen.Inputs()));
     }
     if (!saved) {
-        context_.interaction.ShowMessage(amortix::Message::BadTableFileName);
+        // Message 14 serves loan files too.
+        context_.interaction.ShowMessage(amortix::Message::BadTableFileName, FileDetail(*name));
         return;
     }
     names_.For(mode) = *name;
@@ -73,12 +85,13 @@ void FileCommands::OpenTable(TablesScreen& screen) {
 
 bool FileCommands::OpenTableAt(TablesScreen& screen, const QString& path, FileDialogMode mode) {
     std::optional<amortix::ScheduleInputs> inputs;
+    QString why;
     {
         const WaitCursor wait;
-        inputs = ReadTable(path, screen.Inputs(), locale_);
+        inputs = ReadTable(path, screen.Inputs(), locale_, &why);
     }
     if (!inputs) {
-        context_.interaction.ShowMessage(amortix::Message::FileNotFound);
+        context_.interaction.ShowMessage(amortix::Message::FileNotFound, FileDetail(path, why));
         // The name that failed is not offered again.
         names_.For(mode).clear();
         return false;
@@ -90,11 +103,17 @@ bool FileCommands::OpenTableAt(TablesScreen& screen, const QString& path, FileDi
 
 std::optional<amortix::ScheduleInputs> FileCommands::ReadTable(const QString& path,
                                                                const amortix::ScheduleInputs& current,
-                                                               const QLocale& locale) {
+                                                               const QLocale& locale, QString* why) {
     const auto file = amortix::LoadTableFile(FileSystemName(path));
-    if (!file) return std::nullopt;
+    if (!file) {
+        if (why) *why = Why(file.error());
+        return std::nullopt;
+    }
     auto inputs = amortix::InputsFromTableFile(file.value(), current, ShortDateReader(locale));
-    if (!inputs) return std::nullopt;
+    if (!inputs) {
+        if (why) *why = Why(inputs.error());
+        return std::nullopt;
+    }
     return std::move(inputs.value());
 }
 
@@ -116,7 +135,7 @@ void FileCommands::SaveComparison(ComparisonScreen& screen) {
         if (saved)
             names_.comparison = *name;
         else
-            context_.interaction.ShowMessage(amortix::Message::BadComparisonFileName);
+            context_.interaction.ShowMessage(amortix::Message::BadComparisonFileName, FileDetail(*name));
     }
     screen.Form().Table().SetGraphTitle(amortix::kSavedComparisonGraphTitle);
 }
@@ -130,12 +149,13 @@ void FileCommands::OpenComparison(ComparisonScreen& screen) {
 
 bool FileCommands::OpenComparisonAt(ComparisonScreen& screen, const QString& path) {
     std::optional<amortix::OpenedComparison> opened;
+    QString why;
     {
         const WaitCursor wait;
-        opened = ReadComparison(path, context_.state.DayBasis.days);
+        opened = ReadComparison(path, context_.state.DayBasis.days, &why);
     }
     if (!opened || !screen.Restore(opened->inputs, std::move(opened->state))) {
-        context_.interaction.ShowMessage(amortix::Message::FileNotFound);
+        context_.interaction.ShowMessage(amortix::Message::FileNotFound, FileDetail(path, why));
         // A failed comparison forgets every remembered name.
         names_ = {};
         return false;
@@ -144,11 +164,18 @@ bool FileCommands::OpenComparisonAt(ComparisonScreen& screen, const QString& pat
     return true;
 }
 
-std::optional<amortix::OpenedComparison> FileCommands::ReadComparison(const QString& path, float typedDays) {
+std::optional<amortix::OpenedComparison> FileCommands::ReadComparison(const QString& path, float typedDays,
+                                                                      QString* why) {
     const auto file = amortix::LoadComparisonFile(FileSystemName(path));
-    if (!file) return std::nullopt;
+    if (!file) {
+        if (why) *why = Why(file.error());
+        return std::nullopt;
+    }
     auto opened = amortix::ComparisonFromFile(file.value(), typedDays);
-    if (!opened) return std::nullopt;
+    if (!opened) {
+        if (why) *why = Why(opened.error());
+        return std::nullopt;
+    }
     return std::move(opened.value());
 }
 
@@ -182,7 +209,7 @@ void OpenFileAtStart(Application& application, const QString& path) {
             }
         }
     }
-    application.Interact().ShowMessage(amortix::Message::FileNotFound);
+    application.Interact().ShowMessage(amortix::Message::FileNotFound, FileDetail(path));
 }
 
 }  // namespace amortix::gui

@@ -52,10 +52,11 @@ class FileCommands : public QObject {
     bool OpenTableAt(TablesScreen& screen, const QString& path, FileDialogMode mode);
 
     // The inputs a table file gives over `current`, or nothing when it cannot
-    // be read or shown. A date in the locale's short form is read too.
+    // be read or shown (then `why` says what is wrong). A date in the locale's
+    // short form is read too.
     static std::optional<amortix::ScheduleInputs> ReadTable(const QString& path,
                                                             const amortix::ScheduleInputs& current,
-                                                            const QLocale& locale);
+                                                            const QLocale& locale, QString* why = nullptr);
 
     // Fills the comparison screen's file hooks.
     void AddTo(ComparisonScreen::Commands& commands);
@@ -67,7 +68,8 @@ class FileCommands : public QObject {
 
     // The comparison a file gives, or nothing when it cannot be read or shown.
     // `typedDays` is the days in year kept for a file of typed days.
-    static std::optional<amortix::OpenedComparison> ReadComparison(const QString& path, float typedDays);
+    static std::optional<amortix::OpenedComparison> ReadComparison(const QString& path, float typedDays,
+                                                                   QString* why = nullptr);
 
   private:
     ScreenContext context_;

@@ -4,9 +4,9 @@
 
 namespace amortix::gui {
 
-void Interaction::ShowMessage(amortix::Message message) {
+void Interaction::ShowMessage(amortix::Message message, const QString& detail) {
     state_.MessageNumber = amortix::ToInt16(amortix::MessageNumber(message));
-    PresentMessage(message);
+    PresentMessage(message, detail);
 }
 
 int Interaction::AskQuestion(amortix::Question question) {
@@ -15,9 +15,10 @@ int Interaction::AskQuestion(amortix::Question question) {
     return state_.QuestionNumber;
 }
 
-void RecordingInteraction::PresentMessage(amortix::Message message) {
+void RecordingInteraction::PresentMessage(amortix::Message message, const QString& detail) {
     const int number = amortix::MessageNumber(message);
     messages.push_back(number);
+    details.push_back(detail);
     if (onMessage) onMessage(number);
 }
 

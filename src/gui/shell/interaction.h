@@ -24,7 +24,8 @@ class Interaction {
     Interaction& operator=(const Interaction&) = delete;
 
     // Sets MessageNumber and shows that message; returns when it is closed.
-    void ShowMessage(amortix::Message message);
+    // `detail` (a file name, the value refused) shows below the message's text.
+    void ShowMessage(amortix::Message message, const QString& detail = {});
 
     // Sets QuestionNumber and asks that question. Afterwards QuestionNumber
     // (also returned) is 6 for Yes, 0 for No, and still the question number
@@ -40,8 +41,8 @@ class Interaction {
     AppState& State() { return state_; }
 
   protected:
-    // Shows `message` modally.
-    virtual void PresentMessage(amortix::Message message) = 0;
+    // Shows `message` modally, with its detail lines when there are any.
+    virtual void PresentMessage(amortix::Message message, const QString& detail) = 0;
     // Asks `question` modally: 6 Yes, 0 No, nothing when closed another way.
     virtual std::optional<int> PresentQuestion(amortix::Question question) = 0;
 
@@ -56,6 +57,7 @@ class RecordingInteraction final : public Interaction {
 
     // By number, so a test also holds each name to the number users know.
     std::vector<int> messages;
+    std::vector<QString> details;  // one per message, empty when it had none
     std::vector<int> questions;
     std::vector<QString> helpTopics;
     int beeps = 0;
@@ -71,7 +73,7 @@ class RecordingInteraction final : public Interaction {
     void ShowHelp(const QString& topic) override { helpTopics.push_back(topic); }
 
   protected:
-    void PresentMessage(amortix::Message message) override;
+    void PresentMessage(amortix::Message message, const QString& detail) override;
     std::optional<int> PresentQuestion(amortix::Question question) override;
 };
 

@@ -19,7 +19,7 @@ QString MessageBoxText(amortix::Message message) {
     return QString::fromStdString(amortix::MessageText(message, today.toStdString()));
 }
 
-MessageBox::MessageBox(amortix::Message message, QWidget* parent) : QDialog(parent) {
+MessageBox::MessageBox(amortix::Message message, QWidget* parent, const QString& detail) : QDialog(parent) {
     setObjectName("AMsgbox");
     setWindowTitle("Help");
 
@@ -28,10 +28,13 @@ MessageBox::MessageBox(amortix::Message message, QWidget* parent) : QDialog(pare
     TextMsg->setAccessibleName("Message");
     TextMsg->setReadOnly(true);
     TextMsg->setFocusPolicy(Qt::NoFocus);
-    TextMsg->setPlainText(MessageBoxText(message));
+    TextMsg->setPlainText(detail.isEmpty() ? MessageBoxText(message)
+                                           : MessageBoxText(message) + "\n\n" + detail);
     MarkAsHelpText(TextMsg);
     const QFontMetrics metrics(TextMsg->font());
-    TextMsg->setMinimumSize(metrics.averageCharWidth() * 40, metrics.lineSpacing() * 4);
+    // Room for the message and its detail lines without a scroll bar.
+    const int lines = 4 + (detail.isEmpty() ? 0 : static_cast<int>(detail.count(QChar('\n'))) + 2);
+    TextMsg->setMinimumSize(metrics.averageCharWidth() * 40, metrics.lineSpacing() * lines);
 
     AMsgExit = new QPushButton("E&xit", this);
     AMsgExit->setObjectName("AMsgExit");

@@ -24,7 +24,7 @@ QString MessageBoxText(amortix::Message message);
 class MessageBox : public QDialog {
     Q_OBJECT
   public:
-    MessageBox(amortix::Message message, QWidget* parent);
+    MessageBox(amortix::Message message, QWidget* parent, const QString& detail = {});
 
     QPlainTextEdit* TextMsg = nullptr;
     QPushButton* AMsgExit = nullptr;

@@ -31,9 +31,9 @@ void QtInteraction::ShowHelp(const QString& topic) {
     help_->ShowTopic(topic);
 }
 
-void QtInteraction::PresentMessage(amortix::Message message) {
+void QtInteraction::PresentMessage(amortix::Message message, const QString& detail) {
     RestorePointer();
-    MessageBox box(message, frame_);
+    MessageBox box(message, frame_, detail);
     PlaceDialog(&box, State(), frame_, QPoint(3600, 2000), QPoint(4650, 3000));
     box.exec();
 }

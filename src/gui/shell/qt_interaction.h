@@ -27,7 +27,7 @@ class QtInteraction final : public Interaction {
     HelpWindow* Help() const { return help_.get(); }
 
   protected:
-    void PresentMessage(amortix::Message message) override;
+    void PresentMessage(amortix::Message message, const QString& detail) override;
     std::optional<int> PresentQuestion(amortix::Question question) override;
 
   private:
