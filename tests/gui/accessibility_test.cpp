@@ -1,4 +1,5 @@
-// A screen reader announces every box, list, grid and button by a name: the
+// A screen reader announces every box, list, grid and button by a name, and
+// every access key of a form is its own: the
 // test walks the menu, every screen it opens, and every dialog their buttons
 // open, so new screens are covered as soon as the menu opens them.
 #include <gtest/gtest.h>
@@ -6,6 +7,8 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QComboBox>
+#include <QLabel>
+#include <QMap>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QPlainTextEdit>
@@ -37,8 +40,42 @@ bool Announced(QWidget* widget) {
            qobject_cast<QTextEdit*>(widget) || qobject_cast<QAbstractButton*>(widget);
 }
 
+// The access key of a caption: the letter after a single '&'.
+QChar AccessKey(const QString& caption) {
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != '&') continue;
+        if (caption[i + 1] == '&') {
+            ++i;
+            continue;
+        }
+        return caption[i + 1].toLower();
+    }
+    return {};
+}
+
+// Two controls of one form with the same access key trigger neither: Alt
+// cycles between them.
+void ExpectUniqueAccessKeys(QWidget* form) {
+    QMap<QChar, QString> owners;
+    for (QWidget* widget : form->findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(form)) continue;
+        QString caption;
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            caption = button->text();
+        else if (auto* label = qobject_cast<QLabel*>(widget); label && label->buddy())
+            caption = label->text();
+        const QChar key = AccessKey(caption);
+        if (key.isNull()) continue;
+        EXPECT_FALSE(owners.contains(key))
+            << form->objectName().toStdString() << ": Alt+" << QString(key).toStdString() << " is both "
+            << owners.value(key).toStdString() << " and " << widget->objectName().toStdString();
+        owners.insert(key, widget->objectName());
+    }
+}
+
 void ExpectNamed(QWidget* form, QSet<QString>& seen) {
     seen.insert(form->objectName());
+    ExpectUniqueAccessKeys(form);
     for (QWidget* widget : form->findChildren<QWidget*>()) {
         if (!Announced(widget)) continue;
         QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(widget);

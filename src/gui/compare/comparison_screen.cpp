@@ -149,7 +149,7 @@ ComparisonScreen::ComparisonScreen(ScreenContext& context, Commands commands)
     MCShowIRF = MakeButton(this, "MCShowIRF", "&Days in Year");
     MCGraphs = MakeButton(this, "MCGraphs", "&Show Graph");
     MCPrinter = MakeButton(this, "MCPrinter", "&Print");
-    CSaveFile = MakeButton(this, "CSaveFile", "Sa&ve File");
+    CSaveFile = MakeButton(this, "CSaveFile", "Sav&e File");
     CLoadFile = MakeButton(this, "CLoadFile", "&Open File");
     MCExit = MakeButton(this, "MCExit", "E&xit to Menu");
 

@@ -131,7 +131,7 @@ TablesScreen::TablesScreen(ScreenContext& context, Commands commands)
     MDateNumber = MakeButton(this, "MDateNumber", kShowDatesCaption);
     MAddPrePay = MakeButton(this, "MAddPrePay", "&Additional payments");
     MShowIRF = MakeButton(this, "MShowIRF", "&Days in year");
-    MSaveFile = MakeButton(this, "MSaveFile", "Sa&ve File");
+    MSaveFile = MakeButton(this, "MSaveFile", "Sav&e File");
     MLoadFile = MakeButton(this, "MLoadFile", "&Open File");
     MPrinter = MakeButton(this, "MPrinter", "&Print");
     MGraphs = MakeButton(this, "MGraphs", "&Show Graph");
