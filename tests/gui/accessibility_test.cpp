@@ -8,8 +8,8 @@
 #include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
-#include <QMap>
 #include <QLineEdit>
+#include <QMap>
 #include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QPushButton>
