@@ -88,6 +88,7 @@ enum class Question : int {
     ContinuePrintout = 1,
     PrintInColor = 2,
     SaveBeforeErasing = 3,
+    EraseAdditionalPayments = 4,
 };
 
 constexpr int QuestionNumber(Question question) {
