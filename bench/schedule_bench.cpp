@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/calc/schedule.h"
+#include "core/forms/schedule_texts.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ void BM_Schedule(benchmark::State& state) {
     const auto in = LargestSchedule();
     for (auto _ : state) {
         auto r = amortix::CalculateSchedule(in);
-        benchmark::DoNotOptimize(r.schedule.data());
+        benchmark::DoNotOptimize(r.rows.data());
     }
 }
 BENCHMARK(BM_Schedule)->Unit(benchmark::kMicrosecond);
@@ -41,10 +42,11 @@ BENCHMARK(BM_Schedule)->Unit(benchmark::kMicrosecond);
 void BM_ScheduleTexts(benchmark::State& state) {
     const auto in = LargestSchedule();
     for (auto _ : state) {
-        auto r = amortix::CalculateSchedule(in);
-        auto cells = r.GridCells();
+        auto r = std::make_shared<const amortix::ScheduleResult>(amortix::CalculateSchedule(in));
+        const amortix::ScheduleBoxTexts boxes = amortix::BoxTexts(*r, in.currencySymbol);
+        auto cells = amortix::ScheduleGrid(r, in.currencySymbol, in.formatDate).Cells();
         benchmark::DoNotOptimize(cells.data());
-        benchmark::DoNotOptimize(r.TotSavd.data());
+        benchmark::DoNotOptimize(boxes.interestSaved.data());
     }
 }
 BENCHMARK(BM_ScheduleTexts)->Unit(benchmark::kMicrosecond);

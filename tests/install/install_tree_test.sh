@@ -40,7 +40,7 @@ help=$("$usr/bin/amortix-cli" --help)
 grep -q 'Exit status' <<<"$help" || fail "amortix-cli --help names the exit statuses"
 schedule=$("$usr/bin/amortix-cli" schedule --principal 100000 --rate 10.125 --years 25 \
   --compounding semiannual --format json)
-grep -q '"InMonthPI": "     \$902.91"' <<<"$schedule" || fail "amortix-cli schedule from the installed tree"
+grep -q '"payment": "     \$902.91"' <<<"$schedule" || fail "amortix-cli schedule from the installed tree"
 
 # The window program starts and keeps running until it is stopped.
 if [ "$gui" = 1 ]; then
