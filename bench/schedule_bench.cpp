@@ -3,6 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <vector>
 
 #include "core/calc/schedule.h"
@@ -61,9 +62,12 @@ void BM_BareRecurrence(benchmark::State& state) {
         Currency number, interest, principal, balance, cumulativeInterest, cumulativePrincipal;
     };
     std::vector<Row> rows(kPayments);
-    const double rate = 0.065 / 52, payment = 361.57;
+    // The level payment that repays the loan in exactly kPayments, so the
+    // balance runs down to zero rather than past it.
+    const double loan = 250000, rate = 0.065 / 52;
+    const double payment = loan * rate / (1 - std::pow(1 + rate, -kPayments));
     for (auto _ : state) {
-        double balance = 250000, sumInterest = 0, sumPrincipal = 0;
+        double balance = loan, sumInterest = 0, sumPrincipal = 0;
         for (int k = 0; k < kPayments; ++k) {
             const double interest = balance * rate;
             const double principal = payment - interest;

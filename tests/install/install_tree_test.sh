@@ -2,7 +2,7 @@
 # Installs the build into a temporary DESTDIR and checks the tree a desktop and
 # a user rely on: both programs start from there, the desktop entry and the
 # AppStream metadata validate, the file types name the three globs, the icons
-# are in place, and nothing else (tests, libraries) comes along.
+# and manual pages are in place, and nothing else (tests, libraries) comes along.
 # Usage: install_tree_test.sh BUILD_DIR GUI(0|1)
 set -euo pipefail
 build=$1
@@ -49,6 +49,18 @@ if [ "$gui" = 1 ]; then
   status=$?
   set -e
   [ "$status" = 124 ] || fail "amortix ended with status $status instead of running"
+  # Its manual page documents --version.
+  version=$(XDG_CONFIG_HOME=$root/config QT_QPA_PLATFORM=offscreen "$usr/bin/amortix" --version 2>&1)
+  grep -Eqx 'Amortix [0-9]+\.[0-9]+' <<<"$version" || fail "amortix --version: $version"
+fi
+
+# The manual pages format without a warning (groff comes with man where
+# manual pages are read at all).
+if command -v groff >/dev/null; then
+  for page in "$usr"/share/man/man1/*.1; do
+    warnings=$(groff -man -Tutf8 -ww -z "$page" 2>&1)
+    [ -z "$warnings" ] || fail "$(basename "$page"): $warnings"
+  done
 fi
 
 desktop-file-validate "$usr/share/applications/$id.desktop" || fail "desktop entry"
