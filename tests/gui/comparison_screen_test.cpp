@@ -9,8 +9,8 @@
 
 #include "comparison_test_util.h"
 #include "core/forms/comparison_form.h"
+#include "dialogs/additional_payments_dialog.h"
 #include "graphs/graph_window.h"
-#include "tables/additional_payments_dialog.h"
 
 namespace amortix::gui {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "core/calc/rates.h"
 #include "core/forms/tables_form.h"
-#include "tables/additional_payments_dialog.h"
+#include "dialogs/additional_payments_dialog.h"
 #include "tables_test_util.h"
 
 namespace amortix::gui {

@@ -20,6 +20,7 @@
 #include "core/format/messages.h"
 #include "core/format/numfmt.h"
 #include "core/forms/tables_form.h"
+#include "dialogs/days_in_year_dialog.h"
 #include "shell/app_state.h"
 #include "shell/choice_lists.h"
 #include "shell/controls.h"
@@ -28,7 +29,6 @@
 #include "shell/main_frame.h"
 #include "shell/numeric_entry.h"
 #include "shell/twips.h"
-#include "tables/days_in_year_dialog.h"
 
 namespace amortix::gui {
 namespace {

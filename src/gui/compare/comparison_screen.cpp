@@ -17,6 +17,8 @@
 
 #include "core/calc/rates.h"
 #include "core/forms/tables_form.h"
+#include "dialogs/additional_payments_dialog.h"
+#include "dialogs/days_in_year_dialog.h"
 #include "shell/accessibility.h"
 #include "shell/app_state.h"
 #include "shell/choice_lists.h"
@@ -28,8 +30,6 @@
 #include "shell/numeric_entry.h"
 #include "shell/twips.h"
 #include "shell/wait_cursor.h"
-#include "tables/additional_payments_dialog.h"
-#include "tables/days_in_year_dialog.h"
 
 namespace amortix::gui {
 namespace {

@@ -15,6 +15,8 @@
 
 #include "core/calc/rates.h"
 #include "core/forms/tables_form.h"
+#include "dialogs/additional_payments_dialog.h"
+#include "dialogs/days_in_year_dialog.h"
 #include "shell/app_state.h"
 #include "shell/choice_lists.h"
 #include "shell/controls.h"
@@ -26,9 +28,7 @@
 #include "shell/short_date.h"
 #include "shell/twips.h"
 #include "shell/wait_cursor.h"
-#include "tables/additional_payments_dialog.h"
 #include "tables/date_dialog.h"
-#include "tables/days_in_year_dialog.h"
 #include "tables/term_dialog.h"
 
 namespace amortix::gui {

@@ -1,4 +1,4 @@
-#include "tables/additional_payments_dialog.h"
+#include "dialogs/additional_payments_dialog.h"
 
 #include <QApplication>
 #include <QGridLayout>
