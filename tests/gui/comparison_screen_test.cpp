@@ -257,10 +257,8 @@ TEST_F(ComparisonScreenTest, PrintSaveAndGraphNeedRows) {
     for (const auto& k : cases) Click(c->*k.button);
     EXPECT_TRUE(Recorded().messages.empty());
     EXPECT_EQ(called, 3);
-    EXPECT_EQ(State().GraphSource, 1);
     EXPECT_EQ(c->Form().Table().Graph().count, 1);
     LeaveComparison();
-    EXPECT_EQ(State().GraphSource, 0);
 }
 
 TEST_F(ComparisonScreenTest, ShowGraphHidesTheScreenUntilTheGraphIsLeft) {

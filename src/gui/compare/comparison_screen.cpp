@@ -366,8 +366,8 @@ void ComparisonScreen::LayoutGrid1() {
         MCGrid1->SetColWidth(
             c, std::max({kDefaultColumnTwips + kGrid1ExtraTwips[c], TwipsToShow(MCGrid1, metrics, widest),
                          TwipsForHeader(MCGrid1, Q(std::string(amortix::kGrid1Headers[c])))}));
-        MCGrid1->SetColAlignment(c, c < kGrid1CentredColumns ? kAlignCenter : kAlignRight);
-        MCGrid1->SetFixedAlignment(c, kAlignCenter);
+        MCGrid1->SetColAlignment(c, c < kGrid1CentredColumns ? CellAlignment::Center : CellAlignment::Right);
+        MCGrid1->SetFixedAlignment(c, CellAlignment::Center);
     }
     MCGrid1->CollapseSelection(1, 0);
 }
@@ -386,8 +386,8 @@ void ComparisonScreen::LayoutGrid2() {
     for (int c = 0; c < MCGrid2->Cols(); ++c) {
         const bool label = c % 2 == 0;
         MCGrid2->SetColWidth(c, label ? labelTwips : amountTwips);
-        MCGrid2->SetColAlignment(c, label ? kAlignCenter : kAlignRight);
-        MCGrid2->SetFixedAlignment(c, kAlignCenter);
+        MCGrid2->SetColAlignment(c, label ? CellAlignment::Center : CellAlignment::Right);
+        MCGrid2->SetFixedAlignment(c, CellAlignment::Center);
     }
     MCGrid2->CollapseSelection(1, 0);
 }
@@ -539,7 +539,6 @@ void ComparisonScreen::ShowGraph() {
         context_.interaction.ShowMessage(amortix::Message::NoData);
         return;
     }
-    context_.state.GraphSource = 1;  // the comparison screen
     if (commands_.showGraph) commands_.showGraph(*this);
 }
 
@@ -547,7 +546,6 @@ void ComparisonScreen::Exit() {
     AppState& state = context_.state;
     // The rows, the listing, the printout text, the graph data and the
     // additional payments end with the screen, which is unloaded.
-    state.GraphSource = 0;
     state.EntryEdited = false;
     state.QuickHelpOn = false;
     MCTextBox->clear();

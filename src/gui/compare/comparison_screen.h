@@ -34,7 +34,7 @@ class ComparisonScreen : public QWidget {
         std::function<void(ComparisonScreen&)> saveFile;  // runs only with rows
         std::function<void(ComparisonScreen&)> loadFile;
         std::function<void(ComparisonScreen&)> print;      // runs only with rows to graph
-        std::function<void(ComparisonScreen&)> showGraph;  // runs only with rows to graph, GraphSource set
+        std::function<void(ComparisonScreen&)> showGraph;  // runs only with rows to graph
     };
 
     explicit ComparisonScreen(ScreenContext& context, Commands commands = {});

@@ -404,8 +404,8 @@ void TablesScreen::LayOutGrid() {
     MGrid->SetRowHeight(0, kGridHeaderTwips);
     for (int c = 0; c < amortix::kGridColumns; ++c) {
         MGrid->SetColWidth(c, MGrid->ColWidth(c) + kGridExtraTwips[c]);
-        MGrid->SetColAlignment(c, c == 0 ? kAlignCenter : kAlignRight);
-        MGrid->SetFixedAlignment(c, kAlignCenter);
+        MGrid->SetColAlignment(c, c == 0 ? CellAlignment::Center : CellAlignment::Right);
+        MGrid->SetFixedAlignment(c, CellAlignment::Center);
         MGrid->SetTextAt(0, c, Q(amortix::GridHeader(c, amortix::ScheduleView::Annual, false)));
     }
     // Room for the widest date the short format gives (month names differ in
@@ -449,9 +449,9 @@ void TablesScreen::ClearResults() {
 
     MTextBox->clear();
     MGrid->SetSelection(1, MGrid->Rows() - 1, 0, MGrid->Cols() - 1);
-    MGrid->SetFillStyle(1);
+    MGrid->SetFillStyle(GridFill::Selection);
     MGrid->SetText({});
-    MGrid->SetFillStyle(0);
+    MGrid->SetFillStyle(GridFill::CurrentCell);
     MGrid->CollapseSelection(1, 0);
     results_.reset();
 
@@ -619,7 +619,6 @@ void TablesScreen::ShowGraph() {
         context_.interaction.ShowMessage(amortix::Message::NoData);
         return;
     }
-    state.GraphSource = 4;  // the tables screen
     if (commands_.showGraph) commands_.showGraph(*this);
 }
 
@@ -628,7 +627,6 @@ void TablesScreen::Exit() {
     state.EntryEdited = false;
     state.TablesOpen = false;
     state.ResultsReady = 0;
-    state.GraphSource = 0;
     // The additional payments end with the screen: amounts, percentage,
     // option, count, and the month back to the first.
     state.ExtraPayments = amortix::AdditionalPayments{};

@@ -38,7 +38,7 @@ class TablesScreen : public QWidget {
         std::function<void(TablesScreen&)> saveFile;  // runs only with results
         std::function<void(TablesScreen&)> loadFile;
         std::function<void(TablesScreen&)> print;      // runs only with results
-        std::function<void(TablesScreen&)> showGraph;  // runs only with results, GraphSource set
+        std::function<void(TablesScreen&)> showGraph;  // runs only with results
     };
 
     // What only this screen and its dialogs keep: how the schedule is shown
