@@ -1,4 +1,5 @@
-// A screen reader announces every box, list, grid and button by a name: the
+// A screen reader announces every box, list, grid and button by a name, and
+// every access key of a form is its own: the
 // test walks the menu, every screen it opens, and every dialog their buttons
 // open, so new screens are covered as soon as the menu opens them.
 #include <gtest/gtest.h>
@@ -6,7 +7,9 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -37,8 +40,42 @@ bool Announced(QWidget* widget) {
            qobject_cast<QTextEdit*>(widget) || qobject_cast<QAbstractButton*>(widget);
 }
 
+// The access key of a caption: the letter after a single '&'.
+QChar AccessKey(const QString& caption) {
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != '&') continue;
+        if (caption[i + 1] == '&') {
+            ++i;
+            continue;
+        }
+        return caption[i + 1].toLower();
+    }
+    return {};
+}
+
+// Two controls of one form with the same access key trigger neither: Alt
+// cycles between them.
+void ExpectUniqueAccessKeys(QWidget* form) {
+    QMap<QChar, QString> owners;
+    for (QWidget* widget : form->findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(form)) continue;
+        QString caption;
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            caption = button->text();
+        else if (auto* label = qobject_cast<QLabel*>(widget); label && label->buddy())
+            caption = label->text();
+        const QChar key = AccessKey(caption);
+        if (key.isNull()) continue;
+        EXPECT_FALSE(owners.contains(key))
+            << form->objectName().toStdString() << ": Alt+" << QString(key).toStdString() << " is both "
+            << owners.value(key).toStdString() << " and " << widget->objectName().toStdString();
+        owners.insert(key, widget->objectName());
+    }
+}
+
 void ExpectNamed(QWidget* form, QSet<QString>& seen) {
     seen.insert(form->objectName());
+    ExpectUniqueAccessKeys(form);
     for (QWidget* widget : form->findChildren<QWidget*>()) {
         if (!Announced(widget)) continue;
         QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(widget);
@@ -123,6 +160,44 @@ TEST_F(Accessibility, EveryScreenAndDialogNamesItsControls) {
     ExpectNamed(&question, seen);
     HelpWindow help;
     ExpectNamed(&help, seen);
+}
+
+// A screen reader reads a button by the caption it shows now: after a click
+// changes it, the new caption, not the one the button was made with.
+TEST_F(Accessibility, AButtonIsAnnouncedByItsCurrentCaption) {
+    const auto spoken = [](QWidget* widget) {
+        return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+    };
+    const struct {
+        const char* opener;
+        const char* button;
+        QString before, after;
+    } cases[] = {
+        {"MortCalc", "MHelp", "Quick Help", "Close Help"},
+        {"CompMort", "MCHelp", "Quick Help", "Close Help"},
+        {"MFindFactor", "MFHelp", "Quick Help", "Close Help"},
+    };
+    MainFrame& frame = app->Frame();
+    for (const auto& c : cases) {
+        Click(app->Menu().findChild<QPushButton*>(c.opener));
+        QWidget* screen = frame.ActiveForm();
+        ASSERT_NE(screen, nullptr) << c.opener;
+        auto* button = screen->findChild<QPushButton*>(c.button);
+        ASSERT_NE(button, nullptr) << c.button;
+        EXPECT_EQ(spoken(button), c.before) << c.button;
+        QTest::mouseClick(button, Qt::LeftButton);
+        EXPECT_EQ(spoken(button), c.after) << c.button;
+        QTest::mouseClick(button, Qt::LeftButton);
+        EXPECT_EQ(spoken(button), c.before) << c.button;
+        frame.ReturnToMenu(screen);
+    }
+    // The tables screen's view button, switched to dates in code as a file does.
+    Click(app->Menu().findChild<QPushButton*>("MortCalc"));
+    auto* dates = frame.ActiveForm()->findChild<QPushButton*>("MDateNumber");
+    ASSERT_NE(dates, nullptr);
+    EXPECT_EQ(spoken(dates), "View payment date");
+    dates->setText("&View payment No.");
+    EXPECT_EQ(spoken(dates), "View payment No.");
 }
 
 }  // namespace

@@ -83,7 +83,7 @@ TEST_F(ComparisonScreenTest, AccessKeysPressTheirButtons) {
     // Show Graph last: its window takes the screen's place.
     const std::pair<Qt::Key, QPushButton*> cases[] = {
         {Qt::Key_C, c->MCCalc},    {Qt::Key_H, c->MCHelp},    {Qt::Key_H, c->MCHelp},
-        {Qt::Key_P, c->MCPrinter}, {Qt::Key_V, c->CSaveFile}, {Qt::Key_O, c->CLoadFile},
+        {Qt::Key_P, c->MCPrinter}, {Qt::Key_E, c->CSaveFile}, {Qt::Key_O, c->CLoadFile},
         {Qt::Key_S, c->MCGraphs},
     };
     Recorded().messages.clear();

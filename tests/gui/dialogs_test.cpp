@@ -165,13 +165,40 @@ TEST_F(PrePay, MonthsAndEraseAll) {
     Type(d.InPercent, "2.5");
     SelectCell(1, 1);
     QTest::keyClicks(d.PGrid, "300");
+    // Erase all asks first: No keeps everything, Yes erases.
+    Recorded().answers = {amortix::kAnswerNo, amortix::kAnswerYes};
     Click(d.DoNotUse);
+    EXPECT_EQ(Amount(1), Currency::FromDouble(300));
+    EXPECT_EQ(State().ExtraPayments.increase, 0.025f);
+    Click(d.DoNotUse);
+    EXPECT_EQ(Recorded().questions, (std::vector<int>{4, 4}));
     EXPECT_EQ(Amount(1), Currency());
     EXPECT_EQ(State().ExtraPayments.increase, 0.0f);
     EXPECT_EQ(State().ExtraPayments.month, amortix::Month{1});
     EXPECT_TRUE(d.InMth[0]->isChecked());  // the option follows the setting
     EXPECT_EQ(d.InPercent->text(), "    0.000%");
     EXPECT_TRUE(d.PPOption[2]->isChecked());
+    // With nothing left to erase it does not ask.
+    Click(d.DoNotUse);
+    EXPECT_EQ(Recorded().questions.size(), 2u);
+}
+
+// Enter after choosing a month accepts what was typed; it never erases.
+TEST_F(PrePay, EnterAfterAMonthOptionAcceptsAndKeepsTheAmounts) {
+    AdditionalPaymentsDialog& d = Show();
+    Click(d.PPOption[2]);
+    Type(d.InPercent, "2");
+    QTest::keyClick(d.InPercent, Qt::Key_Return);
+    SelectCell(3, 1);
+    QTest::keyClicks(d.PGrid, "900");
+    Click(d.InMth[5]);
+    QTest::keyClick(d.InMth[5], Qt::Key_Return);
+    EXPECT_FALSE(d.isVisible());
+    EXPECT_TRUE(Recorded().questions.empty());
+    EXPECT_EQ(Amount(3), Currency::FromDouble(900));
+    EXPECT_EQ(State().ExtraPayments.increase, 0.02f);
+    EXPECT_EQ(State().ExtraPayments.month, amortix::Month{6});
+    EXPECT_TRUE(Red(s->AddPmtsOn));
 }
 
 TEST_F(PrePay, APercentageAboveOneHundredIsCut) {
@@ -187,7 +214,7 @@ TEST_F(PrePay, APercentageAboveOneHundredIsCut) {
     EXPECT_EQ(Recorded().beeps, 1);
 }
 
-TEST_F(PrePay, OKAndEscapeSetTheIndicator) {
+TEST_F(PrePay, OKSetsTheIndicatorAndEscapePutsBackWhatWasThere) {
     AdditionalPaymentsDialog& d = Show();
     Click(d.PPOption[1]);
     SelectCell(2, 1);
@@ -201,6 +228,7 @@ TEST_F(PrePay, OKAndEscapeSetTheIndicator) {
     AdditionalPaymentsDialog& again = Show();
     EXPECT_EQ(again.PGrid->TextAt(2, 1), "400.00");
     EXPECT_TRUE(again.PPOption[1]->isChecked());
+    Recorded().answers = {amortix::kAnswerYes};
     Click(again.DoNotUse);
     Click(again.UsePrePay);
     EXPECT_EQ(State().ExtraPayments.rowCount, 0);
@@ -214,7 +242,8 @@ TEST_F(PrePay, OKAndEscapeSetTheIndicator) {
     EXPECT_EQ(State().ExtraPayments.increase, 0.03f);
     EXPECT_TRUE(Red(s->AddPmtsOn));
 
-    // Closed by Escape, it keeps what it shows, a percentage being typed too.
+    // Escape closes it as a cancel: what was there when it opened comes back.
+    const amortix::AdditionalPayments before = State().ExtraPayments;
     AdditionalPaymentsDialog& fourth = Show();
     Click(fourth.PPOption[2]);
     SelectCell(4, 1);
@@ -222,8 +251,10 @@ TEST_F(PrePay, OKAndEscapeSetTheIndicator) {
     Type(fourth.InPercent, "1.5");
     QTest::keyClick(&fourth, Qt::Key_Escape);
     EXPECT_FALSE(fourth.isVisible());
-    EXPECT_EQ(State().ExtraPayments.rowCount, 1);
-    EXPECT_EQ(State().ExtraPayments.increase, 0.015f);
+    EXPECT_EQ(State().ExtraPayments.amount, before.amount);
+    EXPECT_EQ(State().ExtraPayments.kind, before.kind);
+    EXPECT_EQ(State().ExtraPayments.rowCount, 0);
+    EXPECT_EQ(State().ExtraPayments.increase, 0.03f);
     EXPECT_TRUE(Red(s->AddPmtsOn));
 }
 

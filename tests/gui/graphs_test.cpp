@@ -1,6 +1,10 @@
 // The graph windows: the bars they draw (checked against the command line),
 // the 2D/3D buttons and the printout's questions.
 
+#include <QClipboard>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
 #include <QJsonObject>
 
 #include "core/calc/comparison.h"
@@ -181,6 +185,40 @@ TEST_F(Graphs, ComparisonBarsCarryTheRowsInTheLegend) {
     EXPECT_EQ(w->GraphKind(), 7);
     Click(w->ExitBut);
     app->Frame().HideForm(&caller);
+}
+
+class GraphPictures : public test::FilesProgram<Graphs> {};
+
+// The chart leaves the program as a PNG image, an SVG drawing or a clipboard
+// image; a picture that cannot be written leaves no file and names it.
+TEST_F(GraphPictures, TheChartIsSavedAsPngOrSvgAndCopied) {
+    GraphWindow* w = TablesGraph(TableKind::Mortgage, "100000", "10.125", "25", 0);
+    ASSERT_NE(w, nullptr);
+    const QSize chart = w->Graph1->size();
+
+    ClickNaming(w->SavePic, Path("balance.png"));
+    QImage png(Path("balance.png"));
+    ASSERT_FALSE(png.isNull());
+    EXPECT_EQ(png.size(), chart * w->Graph1->devicePixelRatio());
+
+    ClickNaming(w->SavePic, Path("balance.svg"));
+    const QByteArray svg = test::ReadAll(Path("balance.svg"));
+    EXPECT_TRUE(svg.startsWith("<?xml")) << svg.left(40).toStdString();
+    EXPECT_TRUE(svg.contains("<svg"));
+    EXPECT_EQ(dialog->requests.back().mode, FileDialogMode::SavePicture);
+    EXPECT_EQ(dialog->requests.back().initialName, Path("balance.png"));  // the last name is offered
+    EXPECT_TRUE(Recorded().messages.empty());
+
+    ClickNaming(w->SavePic, Path("no/such/folder/chart.png"));
+    EXPECT_EQ(Recorded().messages, std::vector<int>{37});
+    ASSERT_EQ(Recorded().details.size(), 1u);
+    EXPECT_TRUE(Recorded().details[0].contains("chart.png"));
+    EXPECT_FALSE(QFileInfo::exists(Path("no/such/folder/chart.png")));
+
+    QGuiApplication::clipboard()->clear();
+    Click(w->CopyPic);
+    const QImage copied = QGuiApplication::clipboard()->image();
+    EXPECT_EQ(copied.size(), png.size());
 }
 
 }  // namespace

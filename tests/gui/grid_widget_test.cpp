@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QMimeData>
 
 #include <cmath>
 
@@ -168,6 +171,53 @@ TEST(GridWidget, TypedKeysAreHandedToTheScreenAndMoveNothing) {
     EXPECT_EQ(grid.Col(), 1);
     ASSERT_FALSE(moves.empty());
     EXPECT_EQ(moves.back(), std::make_pair(2, 1));
+}
+
+}  // namespace
+}  // namespace amortix::gui
+
+namespace amortix::gui {
+namespace {
+
+// Ctrl+C puts the cells on the clipboard as a spreadsheet pastes them: tab
+// separated lines and an HTML table, without the padding the grid aligns with.
+TEST(GridWidget, CtrlCCopiesTheSelectionOrTheWholeTableAsTextAndHtml) {
+    GridWidget grid;
+    grid.SetCols(3);
+    grid.SetRows(6);
+    grid.SetTextAt(0, 0, " Year");
+    grid.SetTextAt(0, 1, "Interest & fees");
+    grid.SetTextAt(0, 2, "Balance");
+    for (int r = 1; r <= 3; ++r) {
+        grid.SetTextAt(r, 0, QString("  %1").arg(r));
+        grid.SetTextAt(r, 1, QString("   $%1.25").arg(r * 100));
+        grid.SetTextAt(r, 2, QString("%1,000.00   ").arg(10 - r));
+    }
+    test::ShowActive(&grid);
+    grid.setFocus();
+    QGuiApplication::clipboard()->clear();
+
+    // One cell current and nothing more selected: the whole table, without
+    // the two empty rows below it.
+    grid.CollapseSelection(1, 0);
+    QTest::keyClick(&grid, Qt::Key_C, Qt::ControlModifier);
+    const QMimeData* all = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(all, nullptr);
+    EXPECT_EQ(all->text(),
+              "Year\tInterest & fees\tBalance\n"
+              "1\t$100.25\t9,000.00\n"
+              "2\t$200.25\t8,000.00\n"
+              "3\t$300.25\t7,000.00\n");
+    EXPECT_TRUE(all->html().contains("<th>Interest &amp; fees</th>"));
+    EXPECT_TRUE(all->html().contains("<tr><td>3</td><td>$300.25</td><td>7,000.00</td></tr>"));
+
+    // A range chosen with Shift and the arrows: just those cells.
+    grid.CollapseSelection(2, 1);
+    QTest::keyClick(&grid, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(&grid, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(&grid, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "$200.25\t8,000.00\n$300.25\t7,000.00\n");
+    EXPECT_EQ(QGuiApplication::clipboard()->mimeData()->html().count("<tr>"), 2);
 }
 
 }  // namespace

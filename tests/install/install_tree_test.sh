@@ -27,7 +27,7 @@ usr/share/icons/hicolor/scalable/apps/$id.svg
 usr/share/man/man1/amortix-cli.1
 usr/share/metainfo/$id.metainfo.xml
 usr/share/mime/packages/$id.xml"
-[ "$gui" = 1 ] && expected=$(printf '%s\nusr/bin/amortix' "$expected")
+[ "$gui" = 1 ] && expected=$(printf '%s\nusr/bin/amortix\nusr/share/man/man1/amortix.1' "$expected")
 actual=$(cd "$root" && find . -type f | sed 's|^\./||' | sort)
 [ "$actual" = "$(sort <<<"$expected")" ] || fail "installed files differ:
 $(diff <(sort <<<"$expected") <(echo "$actual") || true)"

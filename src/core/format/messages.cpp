@@ -32,6 +32,8 @@ std::string QuestionText(Question question) {
             return " Print in Color.";
         case Question::SaveBeforeErasing:
             return " file in memory will be erased. Do you wish to go back and save it to Disk?.";
+        case Question::EraseAdditionalPayments:
+            return " Erase every additional payment: the percentage and all year amounts?";
     }
     return {};
 }

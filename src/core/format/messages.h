@@ -35,6 +35,7 @@ enum class Message : int {
     TermReset = 34,
     PercentLimit = 35,
     SettingsNotSaved = 36,
+    PictureNotSaved = 37,
 };
 
 struct MessageRow {
@@ -69,6 +70,7 @@ inline constexpr std::array kMessageTexts{
     MessageRow{Message::PercentLimit, "100% limit."},
     MessageRow{Message::SettingsNotSaved,
                "Cannot save the personal settings. They are kept until the program ends."},
+    MessageRow{Message::PictureNotSaved, "Cannot save the picture. Check the folder and the free space."},
 };
 
 // The number a message is known by (in the state, the guide and the CLI).
@@ -88,6 +90,7 @@ enum class Question : int {
     ContinuePrintout = 1,
     PrintInColor = 2,
     SaveBeforeErasing = 3,
+    EraseAdditionalPayments = 4,
 };
 
 constexpr int QuestionNumber(Question question) {

@@ -134,7 +134,7 @@ void ComparisonScreen::MakeControls() {
     MCShowIRF = MakeCommand(this, "MCShowIRF", "&Days in Year", &ComparisonScreen::OpenDaysInYear);
     MCGraphs = MakeCommand(this, "MCGraphs", "&Show Graph", &ComparisonScreen::ShowGraph);
     MCPrinter = MakeCommand(this, "MCPrinter", "&Print", &ComparisonScreen::Print);
-    CSaveFile = MakeCommand(this, "CSaveFile", "Sa&ve File", &ComparisonScreen::SaveFile);
+    CSaveFile = MakeCommand(this, "CSaveFile", "Sav&e File", &ComparisonScreen::SaveFile);
     CLoadFile = MakeCommand(this, "CLoadFile", "&Open File", [this] {
         if (commands_.loadFile) commands_.loadFile(*this);
     });

@@ -46,7 +46,7 @@ constexpr const char* kMonthCaptions[] = {" 1", " 2", " 3", " 4", " 5", " 6",
 AdditionalPaymentsDialog::AdditionalPaymentsDialog(ScreenContext& context,
                                                    amortix::AdditionalPayments& payments, double periodYears,
                                                    QWidget* indicator, QWidget* parent)
-    : QDialog(parent), context_(context), payments_(payments), indicator_(indicator) {
+    : QDialog(parent), context_(context), payments_(payments), opened_(payments), indicator_(indicator) {
     setObjectName("MortPrePay");
     setWindowTitle("Additional Payments");
     AppState& state = context_.state;
@@ -100,6 +100,11 @@ AdditionalPaymentsDialog::AdditionalPaymentsDialog(ScreenContext& context,
     UsePrePay->setObjectName("UsePrePay");
     connect(DoNotUse, &QPushButton::clicked, this, &AdditionalPaymentsDialog::EraseAll);
     connect(UsePrePay, &QPushButton::clicked, this, &QDialog::accept);
+    // Enter accepts wherever the focus is; it never erases. Erase all runs
+    // only when it is clicked, or chosen by its key or Space.
+    DoNotUse->setAutoDefault(false);
+    UsePrePay->setAutoDefault(false);
+    UsePrePay->setDefault(true);
 
     // The percentage box: the entry pattern, without results to clear.
     NumericEntry::Options percent;
@@ -191,6 +196,11 @@ void AdditionalPaymentsDialog::ChooseKind(amortix::ExtraPaymentKind kind) {
 }
 
 void AdditionalPaymentsDialog::EraseAll() {
+    const amortix::AdditionalPayments& shown = form_->Payments();
+    const bool anything = shown.increase > 0.0f || shown.CountYearsWithAmounts() > 0;
+    if (anything &&
+        context_.interaction.AskQuestion(amortix::Question::EraseAdditionalPayments) != amortix::kAnswerYes)
+        return;
     form_->EraseAll();
     Display();
 }
@@ -214,7 +224,11 @@ void AdditionalPaymentsDialog::KeyDownInGrid(int key) {
 }
 
 void AdditionalPaymentsDialog::done(int result) {
-    if (!accepted_) {
+    if (result == QDialog::Rejected && !accepted_) {
+        accepted_ = true;
+        payments_ = opened_;
+        context_.state.EntryEdited = false;
+    } else if (!accepted_) {
         accepted_ = true;
         AppState& state = context_.state;
         // A percentage still being typed counts, as leaving the box would.

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "core/calc/choices.h"
+#include "core/calc/schedule.h"
 #include "shell/screen_context.h"
 
 class QGroupBox;
@@ -20,7 +21,6 @@ class QRadioButton;
 
 namespace amortix {
 class PrePayForm;
-struct AdditionalPayments;
 }  // namespace amortix
 
 namespace amortix::gui {
@@ -52,8 +52,9 @@ class AdditionalPaymentsDialog : public QDialog {
     QPushButton* DoNotUse = nullptr;
     QPushButton* UsePrePay = nullptr;
 
-    // However the form is left, what it shows is kept: the years with
-    // amounts are counted and the indicator set, as OK does.
+    // OK (and Enter) keeps what the form shows: the years with amounts are
+    // counted and the indicator set. Escape and the close button put back
+    // what the caller had when the dialog opened.
     void done(int result) override;
 
   private:
@@ -67,6 +68,7 @@ class AdditionalPaymentsDialog : public QDialog {
 
     ScreenContext context_;
     amortix::AdditionalPayments& payments_;
+    const amortix::AdditionalPayments opened_;  // what Cancel puts back
     QWidget* indicator_ = nullptr;
     std::unique_ptr<amortix::PrePayForm> form_;
     bool accepted_ = false;

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "core/files/table_file.h"
+#include "graphs/chart_picture.h"
 #include "shell/app_state.h"
 #include "shell/application.h"
 #include "shell/interaction.h"
@@ -47,6 +48,23 @@ FileCommands::FileCommands(ScreenContext& context, std::unique_ptr<FileDialog> d
 
 FileCommands* FileCommands::Of(const MainFrame& frame) {
     return frame.findChild<FileCommands*>(QStringLiteral("FileCommands"), Qt::FindDirectChildrenOnly);
+}
+
+void FileCommands::SavePicture(QWidget& chart) {
+    const std::optional<QString> name =
+        dialog_->FileDirectory(FileDialogMode::SavePicture, names_.For(FileDialogMode::SavePicture));
+    if (!name) return;
+    QString why;
+    bool saved = false;
+    {
+        const WaitCursor wait;
+        saved = SaveChartPicture(chart, *name, &why);
+    }
+    if (!saved) {
+        context_.interaction.ShowMessage(amortix::Message::PictureNotSaved, FileDetail(*name, why));
+        return;
+    }
+    names_.For(FileDialogMode::SavePicture) = *name;
 }
 
 void FileCommands::AddTo(TablesScreen::Commands& commands) {

@@ -43,6 +43,10 @@ class FileCommands : public QObject {
     void SetLocale(const QLocale& locale) { locale_ = locale; }
     const QLocale& Locale() const { return locale_; }
 
+    // Asks for a PNG or SVG name and writes what `chart` shows there:
+    // message 37, naming the file, when it cannot be written.
+    void SavePicture(QWidget& chart);
+
     // Fills the tables screen's file hooks.
     void AddTo(TablesScreen::Commands& commands);
     void SaveTable(TablesScreen& screen);

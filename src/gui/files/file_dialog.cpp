@@ -8,7 +8,7 @@ namespace amortix::gui {
 
 namespace {
 
-enum class Kind { None, Mortgage, Loan, Comparison };
+enum class Kind { None, Mortgage, Loan, Comparison, Picture };
 
 Kind KindOf(FileDialogMode mode) {
     switch (mode) {
@@ -21,6 +21,8 @@ Kind KindOf(FileDialogMode mode) {
         case FileDialogMode::OpenComparison:
         case FileDialogMode::SaveComparison:
             return Kind::Comparison;
+        case FileDialogMode::SavePicture:
+            return Kind::Picture;
         default:
             return Kind::None;
     }
@@ -50,10 +52,11 @@ const KindText* TextOf(Kind kind) {
 
 bool IsSaveMode(FileDialogMode mode) {
     return mode == FileDialogMode::SaveMortgage || mode == FileDialogMode::SaveLoan ||
-           mode == FileDialogMode::SaveComparison;
+           mode == FileDialogMode::SaveComparison || mode == FileDialogMode::SavePicture;
 }
 
 QString FileFilter(FileDialogMode mode) {
+    if (KindOf(mode) == Kind::Picture) return QStringLiteral("PNG image (*.png);;SVG drawing (*.svg)");
     const KindText* text = TextOf(KindOf(mode));
     return text ? QStringLiteral("%1 (*.%2)")
                       .arg(QLatin1String(text->database), QLatin1String(text->extension))
@@ -61,6 +64,7 @@ QString FileFilter(FileDialogMode mode) {
 }
 
 QString FileExtension(FileDialogMode mode) {
+    if (KindOf(mode) == Kind::Picture) return QStringLiteral(".png");
     const KindText* text = TextOf(KindOf(mode));
     return text ? QLatin1Char('.') + QLatin1String(text->extension) : QString();
 }
@@ -85,6 +89,8 @@ QString& RememberedFileNames::For(FileDialogMode mode) {
             return loan;
         case Kind::Comparison:
             return comparison;
+        case Kind::Picture:
+            return picture;
         default:
             return mortgage;
     }
@@ -104,6 +110,11 @@ std::optional<QString> QtFileDialog::FileDirectory(FileDialogMode mode, const QS
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilter(filter);
     dialog.setDefaultSuffix(FileExtension(mode).mid(1));
+    // A name typed without an extension takes the one of the filter shown.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& chosen) {
+        const qsizetype star = chosen.indexOf(QLatin1String("(*."));
+        if (star >= 0) dialog.setDefaultSuffix(chosen.mid(star + 3).chopped(1));
+    });
     QString folder = folder_.isEmpty() ? QDir::currentPath() : folder_;
     if (initialName.contains(QLatin1Char('/'))) folder = QFileInfo(initialName).absolutePath();
     dialog.setDirectory(folder);

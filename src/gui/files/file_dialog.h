@@ -23,14 +23,17 @@ enum class FileDialogMode : std::int16_t {
     SaveLoan = 4,
     OpenComparison = 5,
     SaveComparison = 6,
+    SavePicture = 7,  // a chart as PNG or SVG
     Cancelled = 9,
 };
 
 bool IsSaveMode(FileDialogMode mode);
-// The filter offered in `mode`, e.g. "Mortgage Database (*.qmd)"; empty for
-// a mode that asks nothing.
+// The filter offered in `mode`, e.g. "Mortgage Database (*.qmd)", filters
+// separated by ";;" where a mode offers more than one; empty for a mode that
+// asks nothing.
 QString FileFilter(FileDialogMode mode);
-// The kind's extension with its dot: ".qmd", ".qld" or ".qcd".
+// The kind's extension with its dot: ".qmd", ".qld", ".qcd" or ".png" (a
+// picture's first choice).
 QString FileExtension(FileDialogMode mode);
 // The mode that opens a file of the kind its extension names (any case), or
 // Idle for a name of no kind.
@@ -40,7 +43,7 @@ QString WithExtension(const QString& name, FileDialogMode mode);
 
 // The last file name of each kind, the dialog's initial name for that kind.
 struct RememberedFileNames {
-    QString mortgage, loan, comparison;
+    QString mortgage, loan, comparison, picture;
     QString& For(FileDialogMode mode);
 };
 

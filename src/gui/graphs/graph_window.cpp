@@ -8,6 +8,7 @@
 
 #include "core/format/messages.h"
 #include "graphs/bar_chart_view.h"
+#include "graphs/chart_picture.h"
 #include "shell/app_state.h"
 #include "shell/interaction.h"
 #include "shell/main_frame.h"
@@ -27,9 +28,9 @@ constexpr int kPrintHeightTwips = 5900;
 constexpr int kButtonRowTwips = 6000;
 
 QPushButton* Button(const QString& caption, const char* name, QWidget* parent) {
+    // Announced by its current caption (it has no fixed accessible name).
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
-    button->setAccessibleName(QString(caption).remove('&'));
     return button;
 }
 
@@ -47,11 +48,15 @@ GraphWindow::GraphWindow(ScreenContext& context, const QString& formName, amorti
     Sav2D = Button("Show Graph in &2D", "Sav2D", this);
     ThreeDee = Button("Show Graph in &3D", "ThreeDee", this);
     Ptr = Button(QString::fromStdString(data_.printCaption), "Ptr", this);
+    SavePic = Button("Sa&ve Picture", "SavePic", this);
+    CopyPic = Button("&Copy Picture", "CopyPic", this);
     ExitBut = Button("E&xit to Menu", "ExitBut", this);
     Sav2D->hide();
+    SavePic->setToolTip("Save the chart as a PNG image or an SVG drawing");
+    CopyPic->setToolTip("Copy the chart to the clipboard as an image");
 
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {Sav2D, ThreeDee, Ptr, ExitBut}) buttons->addWidget(b);
+    for (QPushButton* b : {Sav2D, ThreeDee, Ptr, SavePic, CopyPic, ExitBut}) buttons->addWidget(b);
     auto* layout = new QVBoxLayout(this);
     // Placed at (-60, -30) twips in the small layout: keep the edges in view.
     layout->setContentsMargins(TwipsToPixelsX(this, 120), TwipsToPixelsY(this, 60), TwipsToPixelsX(this, 60),
@@ -72,6 +77,10 @@ GraphWindow::GraphWindow(ScreenContext& context, const QString& formName, amorti
     });
     connect(Ptr, &QPushButton::clicked, this, &GraphWindow::PrintGraph);
     connect(ExitBut, &QPushButton::clicked, this, &GraphWindow::Exit);
+    connect(SavePic, &QPushButton::clicked, this, [this] {
+        if (commands_.savePicture) commands_.savePicture(*this);
+    });
+    connect(CopyPic, &QPushButton::clicked, this, [this] { CopyChartPicture(*Graph1); });
 
     graphKind_ = data_.kinds.flat;
     DrawGraph2D();

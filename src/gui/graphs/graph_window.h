@@ -24,6 +24,8 @@ class GraphWindow : public QWidget {
         // Prints the image of the window's contents (its size already set so
         // the button row falls outside), drawn in the printout's colours.
         std::function<void(GraphWindow& window)> printWindow;
+        // Asks for a file name and saves the chart there as a picture.
+        std::function<void(GraphWindow& window)> savePicture;
     };
 
     // `formName` is GraphsAll or MCGraph; `caller` is shown again on exit.
@@ -43,6 +45,8 @@ class GraphWindow : public QWidget {
     QPushButton* Sav2D = nullptr;
     QPushButton* ThreeDee = nullptr;
     QPushButton* Ptr = nullptr;
+    QPushButton* SavePic = nullptr;
+    QPushButton* CopyPic = nullptr;
     QPushButton* ExitBut = nullptr;
 
   private:

@@ -1,12 +1,16 @@
 #include "shell/grid_widget.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QSet>
 #include <QStyle>
 
 #include <algorithm>
 
+#include "shell/grid_copy.h"
 #include "shell/numeric_entry.h"
 #include "shell/twips.h"
 
@@ -181,7 +185,8 @@ Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {
 GridWidget::GridWidget(QWidget* parent) : QTableView(parent), model_(this) {
     setModel(&model_);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    // A range can be selected to be copied; the current cell stays one cell.
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setTabKeyNavigation(false);
     setWordWrap(false);
@@ -345,7 +350,38 @@ void GridWidget::ApplyHeaderHeight() {
         horizontalHeader()->setFixedHeight(TwipsToPixelsY(this, *it));
 }
 
+void GridWidget::CopyCells() const {
+    CellRange range{0, Rows() - 1, 0, Cols() - 1};
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    if (selected.size() > 1) {
+        range = {Rows(), 0, Cols(), 0};
+        for (const QModelIndex& index : selected) {
+            range.row1 = std::min(range.row1, index.row() + 1);
+            range.row2 = std::max(range.row2, index.row() + 1);
+            range.col1 = std::min(range.col1, index.column());
+            range.col2 = std::max(range.col2, index.column());
+        }
+    } else {
+        // The empty rows a grid keeps below its table are not part of it.
+        const auto blank = [this](int row) {
+            for (int c = 0; c < Cols(); ++c)
+                if (!model_.Text(row, c).trimmed().isEmpty()) return false;
+            return true;
+        };
+        while (range.row2 > 0 && blank(range.row2)) --range.row2;
+    }
+    auto* copied = new QMimeData;
+    copied->setText(CellsAsTabText(model_, range));
+    copied->setHtml(CellsAsHtml(model_, range));
+    QGuiApplication::clipboard()->setMimeData(copied);
+}
+
 void GridWidget::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        CopyCells();
+        event->accept();
+        return;
+    }
     emit keyDown(event->key());
     const int code = CharacterCode(*event);
     if (code != 0) {

@@ -146,6 +146,12 @@ class GridWidget : public QTableView {
     // highlighted cell (for grids the user types into).
     void SetTrackCurrentCell(bool on) { trackCurrentCell_ = on; }
 
+    // Ctrl+C: the cells the user selected (dragging, Shift with the arrows)
+    // or, with no more than one cell selected, the whole grid from its
+    // header to its last row with a text, as tab-separated text and an HTML
+    // table.
+    void CopyCells() const;
+
   signals:
     // A key that types a character (see CharacterCode) while the grid has
     // the focus; the grid itself edits nothing.

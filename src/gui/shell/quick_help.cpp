@@ -3,7 +3,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "shell/accessibility.h"
 #include "shell/numeric_entry.h"
 
 namespace amortix::gui {
@@ -20,14 +19,9 @@ QPlainTextEdit* MakeQuickHelpText(QWidget* parent, const char* name, const QStri
 
 QuickHelp::QuickHelp(Parts parts) : QObject(parts.text), parts_(std::move(parts)) {}
 
-void QuickHelp::Caption(const char* caption) {
-    parts_.button->setText(caption);
-    parts_.button->setAccessibleName(SpokenCaption(caption));
-}
-
 void QuickHelp::Open(std::string_view help) {
     open_ = true;
-    Caption(kCloseHelpCaption);
+    parts_.button->setText(kCloseHelpCaption);
     for (QWidget* command : parts_.needResults) command->setEnabled(false);
     for (QWidget* widget : parts_.covered) widget->hide();
     QString text = QString::fromUtf8(help.data(), static_cast<qsizetype>(help.size()));
@@ -41,7 +35,7 @@ void QuickHelp::Open(std::string_view help) {
 
 void QuickHelp::Close() {
     open_ = false;
-    Caption(kQuickHelpCaption);
+    parts_.button->setText(kQuickHelpCaption);
     for (QWidget* command : parts_.needResults) command->setEnabled(true);
     parts_.text->hide();
     for (QWidget* widget : parts_.covered) widget->show();

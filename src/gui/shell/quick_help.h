@@ -48,8 +48,6 @@ class QuickHelp : public QObject {
     void Close();
 
   private:
-    void Caption(const char* caption);
-
     Parts parts_;
     bool open_ = false;
 };

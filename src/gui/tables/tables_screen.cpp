@@ -112,7 +112,7 @@ void TablesScreen::MakeControls() {
     MAddPrePay =
         MakeCommand(this, "MAddPrePay", "&Additional payments", &TablesScreen::OpenAdditionalPayments);
     MShowIRF = MakeCommand(this, "MShowIRF", "&Days in year", &TablesScreen::OpenDaysInYear);
-    MSaveFile = MakeCommand(this, "MSaveFile", "Sa&ve File", &TablesScreen::SaveFile);
+    MSaveFile = MakeCommand(this, "MSaveFile", "Sav&e File", &TablesScreen::SaveFile);
     MLoadFile = MakeCommand(this, "MLoadFile", "&Open File", [this] {
         if (commands_.loadFile) commands_.loadFile(*this);
     });
