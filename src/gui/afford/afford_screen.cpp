@@ -101,13 +101,13 @@ void AffordScreen::MakeControls() {
         MakeInputRow<QLineEdit>(Frame2, "Label19", amortix::kAffordLabel19, "MFInMthPayment");
     AlignRight({MFInPrincipal, MFInRate, MFInTerm, MFInMthPayment});
     std::tie(Label7, MFCompPeriod) =
-        MakeInputRow<QComboBox>(Frame2, "Label7", amortix::kAffordLabel7, "MFCompPeriod");
+        MakeChoiceRow(Frame2, "Label7", amortix::kAffordLabel7, "MFCompPeriod", amortix::kCompoundings);
     std::tie(Label20, TotalPmts) = MakeResultRow(Frame2, "Label20", amortix::kAffordLabel20, "TotalPmts");
 
     Frame3 = new QGroupBox(amortix::kAffordFrame3, this);
     Frame3->setObjectName("Frame3");
     std::tie(Label1, MFFreqPmt) =
-        MakeInputRow<QComboBox>(Frame3, "Label1", amortix::kAffordLabel1, "MFFreqPmt");
+        MakeChoiceRow(Frame3, "Label1", amortix::kAffordLabel1, "MFFreqPmt", amortix::kFrequencies);
     std::tie(Label2, MFNumPmts) = MakeResultRow(Frame3, "Label2", amortix::kAffordLabel2, "MFNumPmts");
     std::tie(Label3, MFDaysinYear) = MakeResultRow(Frame3, "Label3", amortix::kAffordLabel3, "MFDaysinYear");
     std::tie(Label6, MFNumYrs) = MakeResultRow(Frame3, "Label6", amortix::kAffordLabel6, "MFNumYrs");
@@ -275,7 +275,6 @@ void AffordScreen::Load() {
     // Every calculator starts from 365 days (the preset's literals, not 365/14).
     state.DayBasis = amortix::DayBasis::Preset(amortix::DayBasisChoice::Days365);
 
-    FillList(MFCompPeriod, amortix::kCompoundings);
     ShowChoice(MFCompPeriod, amortix::kCompoundings, amortix::CompoundingForSetting(state.CompoundSetting));
 
     const amortix::AffordTexts initial = amortix::InitialAffordTexts(state.CurrencySymbol);
@@ -283,7 +282,6 @@ void AffordScreen::Load() {
     MFInRate->setText(amortix::kAffordInitialRateText);
     MFInTerm->setText(Q(initial.MFInTerm));
 
-    FillList(MFFreqPmt, amortix::kFrequencies);
     ShowChoice(MFFreqPmt, amortix::kFrequencies, amortix::kAffordInitialFrequency);
 
     MFPaymentOpt->setChecked(true);

@@ -109,9 +109,9 @@ void ComparisonScreen::MakeControls() {
     std::tie(Label3, InRate) = MakeInputRow<QComboBox>(this, "Label3", amortix::kComparisonLabel3, "InRate");
     std::tie(Label4, InTerm) = MakeInputRow<QComboBox>(this, "Label4", amortix::kComparisonLabel4, "InTerm");
     std::tie(Label5, ComPeriod) =
-        MakeInputRow<QComboBox>(this, "Label5", amortix::kComparisonLabel5, "ComPeriod");
+        MakeChoiceRow(this, "Label5", amortix::kComparisonLabel5, "ComPeriod", amortix::kCompoundings);
     std::tie(Label6, FreqPmt) =
-        MakeInputRow<QComboBox>(this, "Label6", amortix::kComparisonLabel6, "FreqPmt");
+        MakeChoiceRow(this, "Label6", amortix::kComparisonLabel6, "FreqPmt", amortix::kFrequencies);
 
     std::tie(Label9, PeriodicR) = MakeResultRow(this, "Label9", amortix::kComparisonLabel9, "PeriodicR");
     std::tie(Label10, InDays) = MakeResultRow(this, "Label10", amortix::kComparisonLabel10, "InDays");
@@ -276,9 +276,7 @@ void ComparisonScreen::Load() {
     InRate->setEditText(Q(start.rateText));
     for (const auto& entry : start.termList) InTerm->addItem(Q(entry));
     InTerm->setEditText(Q(start.termText));
-    FillList(ComPeriod, amortix::kCompoundings);
     ShowChoice(ComPeriod, amortix::kCompoundings, amortix::CompoundingForSetting(state.CompoundSetting));
-    FillList(FreqPmt, amortix::kFrequencies);
     FreqPmt->setCurrentIndex(0);
     ShowAdditionalPaymentsInForce(MCAddPmtsOn, form_.AdditionalPaymentsInForce());
 }

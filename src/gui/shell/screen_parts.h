@@ -13,6 +13,7 @@
 #include <span>
 #include <utility>
 
+#include "shell/choice_lists.h"
 #include "shell/controls.h"
 
 class QBoxLayout;
@@ -44,6 +45,16 @@ std::pair<QLabel*, Box*> MakeInputRow(QWidget* parent, const char* captionName, 
     box->setObjectName(boxName);
     NameByCaption(label, box);
     return {label, box};
+}
+
+// A caption and the list of the rows of a choice table (core/calc/choices.h),
+// in the table's order, the first row shown.
+template <class Table>
+std::pair<QLabel*, QComboBox*> MakeChoiceRow(QWidget* parent, const char* captionName, const QString& caption,
+                                             const char* listName, const Table& table) {
+    auto row = MakeInputRow<QComboBox>(parent, captionName, caption, listName);
+    FillList(row.second, table);
+    return row;
 }
 
 // A caption and the white box that shows its result.

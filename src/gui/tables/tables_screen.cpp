@@ -72,8 +72,9 @@ void TablesScreen::MakeControls() {
     std::tie(Label2, InRate) = MakeInputRow<QComboBox>(this, "Label2", {}, "InRate");
     std::tie(Label3, InTerm) = MakeInputRow<QComboBox>(this, "Label3", {}, "InTerm");
     std::tie(Label6, Comperiod) =
-        MakeInputRow<QComboBox>(this, "Label6", amortix::kTablesLabel6, "Comperiod");
-    std::tie(Label10, FreqPmt) = MakeInputRow<QComboBox>(this, "Label10", amortix::kTablesLabel10, "FreqPmt");
+        MakeChoiceRow(this, "Label6", amortix::kTablesLabel6, "Comperiod", amortix::kCompoundings);
+    std::tie(Label10, FreqPmt) =
+        MakeChoiceRow(this, "Label10", amortix::kTablesLabel10, "FreqPmt", amortix::kFrequencies);
 
     std::tie(Label4, InMonthPI) =
         MakeResultRow(this, "Label4", " Principal + Interest   payment.", "InMonthPI");
@@ -259,9 +260,7 @@ void TablesScreen::Load() {
 
     ShowKindDefaults();
 
-    FillList(Comperiod, amortix::kCompoundings);
     ShowChoice(Comperiod, amortix::kCompoundings, amortix::CompoundingForSetting(state.CompoundSetting));
-    FillList(FreqPmt, amortix::kFrequencies);
     FreqPmt->setCurrentIndex(0);
 
     ShowAdditionalPaymentsInForce(AddPmtsOn,
