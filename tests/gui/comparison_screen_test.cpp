@@ -9,8 +9,8 @@
 
 #include "comparison_test_util.h"
 #include "core/forms/comparison_form.h"
+#include "dialogs/additional_payments_dialog.h"
 #include "graphs/graph_window.h"
-#include "tables/additional_payments_dialog.h"
 
 namespace amortix::gui {
 namespace {
@@ -257,10 +257,8 @@ TEST_F(ComparisonScreenTest, PrintSaveAndGraphNeedRows) {
     for (const auto& k : cases) Click(c->*k.button);
     EXPECT_TRUE(Recorded().messages.empty());
     EXPECT_EQ(called, 3);
-    EXPECT_EQ(State().GraphSource, 1);
     EXPECT_EQ(c->Form().Table().Graph().count, 1);
     LeaveComparison();
-    EXPECT_EQ(State().GraphSource, 0);
 }
 
 TEST_F(ComparisonScreenTest, ShowGraphHidesTheScreenUntilTheGraphIsLeft) {

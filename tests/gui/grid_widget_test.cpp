@@ -23,8 +23,8 @@ void LayOutSchedule(GridWidget& grid) {
         grid.SetCol(c);
         grid.SetText(QString("Header %1").arg(c));
         grid.SetColWidth(c, grid.ColWidth(c) + 700);
-        grid.SetColAlignment(c, c == 0 ? kAlignCenter : kAlignRight);
-        grid.SetFixedAlignment(c, kAlignCenter);
+        grid.SetColAlignment(c, c == 0 ? CellAlignment::Center : CellAlignment::Right);
+        grid.SetFixedAlignment(c, CellAlignment::Center);
     }
     grid.SetRowHeight(0, 510);
 }
@@ -34,14 +34,14 @@ void FillData(GridWidget& grid) {
         for (int c = 0; c < grid.Cols(); ++c) grid.SetTextAt(r, c, QString("%1/%2").arg(r).arg(c));
 }
 
-TEST(GridWidget, FillModeOneEmptiesTheDataCellsAndKeepsTheHeaders) {
+TEST(GridWidget, FillingTheSelectionEmptiesTheDataCellsAndKeepsTheHeaders) {
     GridWidget grid;
     LayOutSchedule(grid);
     FillData(grid);
     grid.SetSelection(1, grid.Rows() - 1, 0, grid.Cols() - 1);
-    grid.SetFillStyle(1);
+    grid.SetFillStyle(GridFill::Selection);
     grid.SetText("");
-    grid.SetFillStyle(0);
+    grid.SetFillStyle(GridFill::CurrentCell);
     grid.CollapseSelection(1, 0);
     for (int r = 1; r < grid.Rows(); ++r)
         for (int c = 0; c < grid.Cols(); ++c) ASSERT_EQ(grid.TextAt(r, c), "") << r << "," << c;
@@ -59,7 +59,7 @@ TEST(GridWidget, FillModeOneOverPartOfTheGridChangesOnlyThatRange) {
     grid.SetRows(5);
     FillData(grid);
     grid.SetSelection(3, 2, 2, 1);  // given in any order
-    grid.SetFillStyle(1);
+    grid.SetFillStyle(GridFill::Selection);
     grid.SetText("x");
     for (int r = 1; r < 5; ++r)
         for (int c = 0; c < 3; ++c) {
@@ -141,7 +141,7 @@ TEST(GridWidget, ALargeScheduleFormatsOnlyTheRowsInView) {
     grid.SetTextAt(6, 1, "");
     EXPECT_EQ(grid.TextAt(6, 1), "");
     grid.SetSelection(1, 2100, 0, 5);
-    grid.SetFillStyle(1);
+    grid.SetFillStyle(GridFill::Selection);
     grid.SetText("");
     EXPECT_FALSE(grid.Model().HasCellFunction());
     EXPECT_EQ(grid.TextAt(2100, 4), "");

@@ -10,10 +10,10 @@
 
 #include "core/files/table_file.h"
 #include "core/forms/tables_form.h"
+#include "dialogs/additional_payments_dialog.h"
 #include "files/file_commands.h"
 #include "files/file_dialog.h"
 #include "shell/short_date.h"
-#include "tables/additional_payments_dialog.h"
 #include "tables_test_util.h"
 
 namespace amortix::gui {

@@ -9,11 +9,11 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 
+#include "dialogs/additional_payments_dialog.h"
+#include "dialogs/days_in_year_dialog.h"
 #include "screenshots.h"
 #include "shell/short_date.h"
-#include "tables/additional_payments_dialog.h"
 #include "tables/date_dialog.h"
-#include "tables/days_in_year_dialog.h"
 #include "tables/term_dialog.h"
 #include "tables_test_util.h"
 

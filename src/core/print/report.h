@@ -40,7 +40,8 @@ void PageBreak(PrintJob& job);
 // A new page, then the end of the document: the last page has no footer.
 void EndPrintout(PrintJob& job);
 
-// The header dialog hands back "1" when the user cancelled.
+// A header of "1" stands for a cancellation: the header dialog takes it as
+// Cancel and the command line refuses it.
 bool HeaderCancelled(std::string_view headerText);
 // The header as the one-line header box would hold it: double quotes cannot
 // be typed there, nor line breaks or other control characters.

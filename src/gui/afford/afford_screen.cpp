@@ -11,15 +11,16 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QVBoxLayout>
 
 #include <span>
+#include <tuple>
 
 #include "core/calc/rates.h"
 #include "core/format/messages.h"
 #include "core/format/numfmt.h"
 #include "core/forms/tables_form.h"
+#include "dialogs/days_in_year_dialog.h"
 #include "shell/app_state.h"
 #include "shell/choice_lists.h"
 #include "shell/controls.h"
@@ -27,14 +28,12 @@
 #include "shell/look.h"
 #include "shell/main_frame.h"
 #include "shell/numeric_entry.h"
+#include "shell/quick_help.h"
+#include "shell/screen_parts.h"
 #include "shell/twips.h"
-#include "tables/days_in_year_dialog.h"
 
 namespace amortix::gui {
 namespace {
-
-constexpr const char* kQuickHelpCaption = "Quick &Help";
-constexpr const char* kCloseHelpCaption = "Close &Help";
 
 // The window's size; the printout takes its top 5750 twips, so the button
 // row must start below that.
@@ -42,20 +41,6 @@ constexpr QSize kFormTwips(9550, 6450);
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-QLineEdit* MakeInputBox(QWidget* parent, const char* name) {
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(name);
-    box->setAlignment(Qt::AlignRight);
-    return box;
-}
-
-// A box's label names it for screen readers, without the padding blanks and
-// with a word broken across the caption's lines ("pay-     ments") whole again.
-void Name(QWidget* box, const QLabel* label) {
-    static const QRegularExpression broken("(\\w)- +(\\w)");
-    box->setAccessibleName(label->text().simplified().replace(broken, "\\1\\2"));
 }
 
 void Highlight(QLabel* label, bool on) {
@@ -78,10 +63,13 @@ void Highlight(QLabel* label, bool on) {
 AffordScreen::AffordScreen(ScreenContext& context, Commands commands)
     : context_(context), commands_(std::move(commands)) {
     setObjectName(kAffordabilityScreen);
-    AppState& state = context_.state;
-    Interaction& interaction = context_.interaction;
+    MakeControls();
+    AttachEntries();
+    LayOut();
+    Load();
+}
 
-    // --- What to find ---------------------------------------------------------
+void AffordScreen::MakeSolveOptions() {
     Frame1 = new QGroupBox(amortix::kAffordFrame1, this);
     Frame1->setObjectName("Frame1");
     MFPrincipalOpt = new QRadioButton(amortix::kAffordPrincipalOpt, Frame1);
@@ -90,57 +78,45 @@ AffordScreen::AffordScreen(ScreenContext& context, Commands commands)
     MFPaymentOpt->setObjectName("MFPaymentOpt");
     MfTermOpt = new QRadioButton(amortix::kAffordTermOpt, Frame1);
     MfTermOpt->setObjectName("MfTermOpt");
-    auto* options = new QHBoxLayout(Frame1);
-    for (QRadioButton* option : {MFPrincipalOpt, MFPaymentOpt, MfTermOpt}) {
+    for (QRadioButton* option : {MFPrincipalOpt, MFPaymentOpt, MfTermOpt})
         option->setAccessibleName(option->text().trimmed());
-        options->addWidget(option);
-    }
-    options->addStretch();
+    connect(MFPrincipalOpt, &QRadioButton::clicked, this,
+            [this] { ChooseSolve(amortix::AffordSolve::Principal); });
+    connect(MFPaymentOpt, &QRadioButton::clicked, this,
+            [this] { ChooseSolve(amortix::AffordSolve::Payment); });
+    connect(MfTermOpt, &QRadioButton::clicked, this, [this] { ChooseSolve(amortix::AffordSolve::Years); });
+}
 
-    // --- Conventional mortgage ------------------------------------------------
+void AffordScreen::MakeControls() {
+    MakeSolveOptions();
     Frame2 = new QGroupBox(amortix::kAffordFrame2, this);
     Frame2->setObjectName("Frame2");
-    Label16 = MakeCaption(Frame2, "Label16", amortix::kAffordLabel16);
-    MFInPrincipal = MakeInputBox(Frame2, "MFInPrincipal");
-    Label17 = MakeCaption(Frame2, "Label17", amortix::kAffordLabel17);
-    MFInRate = MakeInputBox(Frame2, "MFInRate");
-    Label18 = MakeCaption(Frame2, "Label18", amortix::kAffordLabel18);
-    MFInTerm = MakeInputBox(Frame2, "MFInTerm");
-    Label19 = MakeCaption(Frame2, "Label19", amortix::kAffordLabel19);
-    MFInMthPayment = MakeInputBox(Frame2, "MFInMthPayment");
-    Label7 = MakeCaption(Frame2, "Label7", amortix::kAffordLabel7);
-    MFCompPeriod = new QComboBox(Frame2);
-    MFCompPeriod->setObjectName("MFCompPeriod");
-    Label20 = MakeCaption(Frame2, "Label20", amortix::kAffordLabel20);
-    TotalPmts = MakeResultBox(Frame2, "TotalPmts");
+    std::tie(Label16, MFInPrincipal) =
+        MakeInputRow<QLineEdit>(Frame2, "Label16", amortix::kAffordLabel16, "MFInPrincipal");
+    std::tie(Label17, MFInRate) =
+        MakeInputRow<QLineEdit>(Frame2, "Label17", amortix::kAffordLabel17, "MFInRate");
+    std::tie(Label18, MFInTerm) =
+        MakeInputRow<QLineEdit>(Frame2, "Label18", amortix::kAffordLabel18, "MFInTerm");
+    std::tie(Label19, MFInMthPayment) =
+        MakeInputRow<QLineEdit>(Frame2, "Label19", amortix::kAffordLabel19, "MFInMthPayment");
+    AlignRight({MFInPrincipal, MFInRate, MFInTerm, MFInMthPayment});
+    std::tie(Label7, MFCompPeriod) =
+        MakeChoiceRow(Frame2, "Label7", amortix::kAffordLabel7, "MFCompPeriod", amortix::kCompoundings);
+    std::tie(Label20, TotalPmts) = MakeResultRow(Frame2, "Label20", amortix::kAffordLabel20, "TotalPmts");
 
-    // --- Accelerated mortgage -------------------------------------------------
     Frame3 = new QGroupBox(amortix::kAffordFrame3, this);
     Frame3->setObjectName("Frame3");
-    Label1 = MakeCaption(Frame3, "Label1", amortix::kAffordLabel1);
-    MFFreqPmt = new QComboBox(Frame3);
-    MFFreqPmt->setObjectName("MFFreqPmt");
-    Label2 = MakeCaption(Frame3, "Label2", amortix::kAffordLabel2);
-    MFNumPmts = MakeResultBox(Frame3, "MFNumPmts");
-    Label3 = MakeCaption(Frame3, "Label3", amortix::kAffordLabel3);
-    MFDaysinYear = MakeResultBox(Frame3, "MFDaysinYear");
-    Label6 = MakeCaption(Frame3, "Label6", amortix::kAffordLabel6);
-    MFNumYrs = MakeResultBox(Frame3, "MFNumYrs");
-    Label8 = MakeCaption(Frame3, "Label8", amortix::kAffordLabel8);
-    MFPiPmt = MakeResultBox(Frame3, "MFPiPmt");
-    Label4 = MakeCaption(Frame3, "Label4", amortix::kAffordLabel4);
-    MFTotIntSaved = MakeResultBox(Frame3, "MFTotIntSaved");
-    Label21 = MakeCaption(Frame3, "Label21", amortix::kAffordLabel21);
-    MFTotIntPaid = MakeResultBox(Frame3, "MFTotIntPaid");
+    std::tie(Label1, MFFreqPmt) =
+        MakeChoiceRow(Frame3, "Label1", amortix::kAffordLabel1, "MFFreqPmt", amortix::kFrequencies);
+    std::tie(Label2, MFNumPmts) = MakeResultRow(Frame3, "Label2", amortix::kAffordLabel2, "MFNumPmts");
+    std::tie(Label3, MFDaysinYear) = MakeResultRow(Frame3, "Label3", amortix::kAffordLabel3, "MFDaysinYear");
+    std::tie(Label6, MFNumYrs) = MakeResultRow(Frame3, "Label6", amortix::kAffordLabel6, "MFNumYrs");
+    std::tie(Label8, MFPiPmt) = MakeResultRow(Frame3, "Label8", amortix::kAffordLabel8, "MFPiPmt");
+    std::tie(Label4, MFTotIntSaved) =
+        MakeResultRow(Frame3, "Label4", amortix::kAffordLabel4, "MFTotIntSaved");
+    std::tie(Label21, MFTotIntPaid) =
+        MakeResultRow(Frame3, "Label21", amortix::kAffordLabel21, "MFTotIntPaid");
 
-    const std::pair<QLabel*, QWidget*> conventional[] = {{Label16, MFInPrincipal}, {Label17, MFInRate},
-                                                         {Label18, MFInTerm},      {Label19, MFInMthPayment},
-                                                         {Label7, MFCompPeriod},   {Label20, TotalPmts}};
-    const std::pair<QLabel*, QWidget*> accelerated[] = {
-        {Label1, MFFreqPmt}, {Label2, MFNumPmts},     {Label3, MFDaysinYear}, {Label6, MFNumYrs},
-        {Label8, MFPiPmt},   {Label4, MFTotIntSaved}, {Label21, MFTotIntPaid}};
-
-    // --- Message line and quick help ------------------------------------------
     MsgText = new QPlainTextEdit(this);
     MsgText->setObjectName("MsgText");
     MsgText->setAccessibleName("Message");
@@ -149,20 +125,20 @@ AffordScreen::AffordScreen(ScreenContext& context, Commands commands)
     MsgText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     MarkAsHelpText(MsgText);
     MsgText->hide();
-    MFTextBox = new QPlainTextEdit(this);
-    MFTextBox->setObjectName("MFTextBox");
-    MFTextBox->setAccessibleName("Quick Help");
+    MFTextBox = MakeQuickHelpText(this, "MFTextBox", "Quick Help", context_.interaction, MFInPrincipal);
     MFTextBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    MFTextBox->hide();
 
-    // --- Buttons --------------------------------------------------------------
-    MFCalc = MakeButton(this, "MFCalc", "&Calculate");
-    MFHelp = MakeButton(this, "MFHelp", kQuickHelpCaption);
-    MFShowIRF = MakeButton(this, "MFShowIRF", "&Days in Year");
-    Printr = MakeButton(this, "Printr", "&Print");
-    MFExit = MakeButton(this, "MFExit", "E&xit to Menu");
+    MFCalc = MakeCommand(this, "MFCalc", "&Calculate", &AffordScreen::Calculate);
+    MFHelp = MakeCommand(this, "MFHelp", kQuickHelpCaption, &AffordScreen::ToggleQuickHelp);
+    MFShowIRF = MakeCommand(this, "MFShowIRF", "&Days in Year", &AffordScreen::OpenDaysInYear);
+    Printr = MakeCommand(this, "Printr", "&Print", &AffordScreen::Print);
+    MFExit = MakeCommand(this, "MFExit", "E&xit to Menu", &AffordScreen::Exit);
+    quickHelp_ = new QuickHelp({MFHelp, MFTextBox, {}, {}});
+}
 
-    // --- The input-box pattern ------------------------------------------------
+void AffordScreen::AttachEntries() {
+    AppState& state = context_.state;
+    Interaction& interaction = context_.interaction;
     const auto close = [this] { CloseQuickHelp(); };
     const std::string& symbol = state.CurrencySymbol;
 
@@ -185,9 +161,37 @@ AffordScreen::AffordScreen(ScreenContext& context, Commands commands)
     };
     NumericEntry::Attach(state, interaction, MFInRate, rate);
 
+    AttachTerm();
+
+    NumericEntry::Options payment;
+    payment.clearResults = close;
+    payment.next = MFCalc;
+    payment.store = [this, &symbol](double value) {
+        inputs_.payment = value;
+        return Store(MFInMthPayment, Q(amortix::MoneyBoxText(symbol, value)));
+    };
+    NumericEntry::Attach(state, interaction, MFInMthPayment, payment);
+
+    // The answer box takes no keys; installed after the pattern, so it sees them first.
+    for (QLineEdit* box : {MFInPrincipal, MFInTerm, MFInMthPayment}) box->installEventFilter(this);
+
+    for (const auto& [list, next] :
+         {std::pair<QComboBox*, QWidget*>{MFCompPeriod, MFInPrincipal}, {MFFreqPmt, MFCalc}}) {
+        ChoiceList::Options choice;
+        choice.next = next;
+        choice.onLeaveAfterChoice = [this] { Calculate(); };
+        ChoiceList::Attach(state, interaction, list, choice);
+    }
+
+    // The option buttons come last, so the screen opens in the principal box.
+    ChainTabOrder({MFInPrincipal, MFInRate, MFInTerm, MFInMthPayment, MFCompPeriod, MFFreqPmt, MFCalc, MFHelp,
+                   MFShowIRF, Printr, MFExit, MFPrincipalOpt, MFPaymentOpt, MfTermOpt});
+}
+
+void AffordScreen::AttachTerm() {
     NumericEntry::Options term;
     term.kind = NumericEntry::Kind::Whole;
-    term.clearResults = close;
+    term.clearResults = [this] { CloseQuickHelp(); };
     term.next = MFInMthPayment;
     // The period is whole years, 40 at most. The limit holds for whatever the
     // box shows, typed or not; a corrected period is stored and calculated
@@ -207,80 +211,31 @@ AffordScreen::AffordScreen(ScreenContext& context, Commands commands)
         inputs_.years = entry.years;
         return Store(MFInTerm, Q(entry.text));
     };
-    NumericEntry::Attach(state, interaction, MFInTerm, term);
+    NumericEntry::Attach(context_.state, context_.interaction, MFInTerm, term);
+}
 
-    NumericEntry::Options payment;
-    payment.clearResults = close;
-    payment.next = MFCalc;
-    payment.store = [this, &symbol](double value) {
-        inputs_.payment = value;
-        return Store(MFInMthPayment, Q(amortix::MoneyBoxText(symbol, value)));
-    };
-    NumericEntry::Attach(state, interaction, MFInMthPayment, payment);
-
-    // The answer box takes no keys; installed after the pattern, so it sees them first.
-    for (QLineEdit* box : {MFInPrincipal, MFInTerm, MFInMthPayment}) box->installEventFilter(this);
-
-    ChoiceList::Options compounding;
-    compounding.next = MFInPrincipal;
-    compounding.onLeaveAfterChoice = [this] { Calculate(); };
-    ChoiceList::Attach(state, interaction, MFCompPeriod, compounding);
-
-    ChoiceList::Options frequency;
-    frequency.next = MFCalc;
-    frequency.onLeaveAfterChoice = [this] { Calculate(); };
-    ChoiceList::Attach(state, interaction, MFFreqPmt, frequency);
-
-    HelpTextBox::Attach(interaction, MFTextBox, MFInPrincipal);
-
-    using Rows = std::span<const std::pair<QLabel*, QWidget*>>;
-    for (const Rows rows : {Rows(conventional), Rows(accelerated)})
-        for (const auto& [label, box] : rows) {
-            label->setBuddy(box);
-            Name(box, label);
-        }
-
-    setTabOrder(MFInPrincipal, MFInRate);
-    setTabOrder(MFInRate, MFInTerm);
-    setTabOrder(MFInTerm, MFInMthPayment);
-    setTabOrder(MFInMthPayment, MFCompPeriod);
-    setTabOrder(MFCompPeriod, MFFreqPmt);
-    setTabOrder(MFFreqPmt, MFCalc);
-    // The option buttons come last, so the screen opens in the principal box.
-    setTabOrder(MFCalc, MFHelp);
-    setTabOrder(MFHelp, MFShowIRF);
-    setTabOrder(MFShowIRF, Printr);
-    setTabOrder(Printr, MFExit);
-    setTabOrder(MFExit, MFPrincipalOpt);
-    setTabOrder(MFPrincipalOpt, MFPaymentOpt);
-    setTabOrder(MFPaymentOpt, MfTermOpt);
-
-    connect(MFPrincipalOpt, &QRadioButton::clicked, this,
-            [this] { ChooseSolve(amortix::AffordSolve::Principal); });
-    connect(MFPaymentOpt, &QRadioButton::clicked, this,
-            [this] { ChooseSolve(amortix::AffordSolve::Payment); });
-    connect(MfTermOpt, &QRadioButton::clicked, this, [this] { ChooseSolve(amortix::AffordSolve::Years); });
-    connect(MFCalc, &QPushButton::clicked, this, &AffordScreen::Calculate);
-    connect(MFHelp, &QPushButton::clicked, this, &AffordScreen::ToggleQuickHelp);
-    connect(MFShowIRF, &QPushButton::clicked, this, &AffordScreen::OpenDaysInYear);
-    connect(Printr, &QPushButton::clicked, this, &AffordScreen::Print);
-    connect(MFExit, &QPushButton::clicked, this, &AffordScreen::Exit);
-
-    // --- Layout ---------------------------------------------------------------
+void AffordScreen::LayOut() {
     const QFontMetrics metrics(font());
     const int chars = metrics.averageCharWidth();
-    const auto panel = [&](QGroupBox* frame, Rows rows) {
-        auto* grid = new QGridLayout(frame);
-        grid->setVerticalSpacing(2);
-        int row = 0;
+    auto* options = new QHBoxLayout(Frame1);
+    for (QRadioButton* option : {MFPrincipalOpt, MFPaymentOpt, MfTermOpt}) options->addWidget(option);
+    options->addStretch();
+
+    const CaptionedBox conventional[] = {{Label16, MFInPrincipal}, {Label17, MFInRate},
+                                         {Label18, MFInTerm},      {Label19, MFInMthPayment},
+                                         {Label7, MFCompPeriod},   {Label20, TotalPmts}};
+    const CaptionedBox accelerated[] = {{Label1, MFFreqPmt},    {Label2, MFNumPmts}, {Label3, MFDaysinYear},
+                                        {Label6, MFNumYrs},     {Label8, MFPiPmt},   {Label4, MFTotIntSaved},
+                                        {Label21, MFTotIntPaid}};
+    const auto panel = [chars](QGroupBox* frame, std::span<const CaptionedBox> rows) {
         for (const auto& [label, box] : rows) {
             label->setFixedWidth(chars * 23);
             // A list needs room for its arrow beside the longest entry.
             box->setFixedWidth(chars * (qobject_cast<QComboBox*>(box) ? 19 : 16));
-            grid->addWidget(label, row, 0);
-            grid->addWidget(box, row++, 1, Qt::AlignRight | Qt::AlignVCenter);
         }
-        grid->setRowStretch(row, 1);
+        auto* grid = new QGridLayout(frame);
+        grid->setVerticalSpacing(2);
+        grid->setRowStretch(AddRows(grid, rows, Qt::AlignRight | Qt::AlignVCenter), 1);
     };
     panel(Frame2, conventional);
     panel(Frame3, accelerated);
@@ -299,17 +254,10 @@ AffordScreen::AffordScreen(ScreenContext& context, Commands commands)
     MsgText->setSizePolicy(keepPlace);
     panels->addWidget(MsgText, 2, 0, 1, 2);
 
-    auto* buttons = new QHBoxLayout;
-    for (QPushButton* button : {MFCalc, MFHelp, MFShowIRF, Printr}) buttons->addWidget(button);
-    buttons->addStretch(1);
-    buttons->addWidget(MFExit);
-
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(panels);
     layout->addStretch(1);
-    layout->addLayout(buttons);
-
-    Load();
+    layout->addLayout(MakeButtonLine(Qt::Horizontal, {{MFCalc, MFHelp, MFShowIRF, Printr}}, MFExit, 0, 0));
 }
 
 AffordScreen::~AffordScreen() = default;
@@ -327,7 +275,6 @@ void AffordScreen::Load() {
     // Every calculator starts from 365 days (the preset's literals, not 365/14).
     state.DayBasis = amortix::DayBasis::Preset(amortix::DayBasisChoice::Days365);
 
-    FillList(MFCompPeriod, amortix::kCompoundings);
     ShowChoice(MFCompPeriod, amortix::kCompoundings, amortix::CompoundingForSetting(state.CompoundSetting));
 
     const amortix::AffordTexts initial = amortix::InitialAffordTexts(state.CurrencySymbol);
@@ -335,7 +282,6 @@ void AffordScreen::Load() {
     MFInRate->setText(amortix::kAffordInitialRateText);
     MFInTerm->setText(Q(initial.MFInTerm));
 
-    FillList(MFFreqPmt, amortix::kFrequencies);
     ShowChoice(MFFreqPmt, amortix::kFrequencies, amortix::kAffordInitialFrequency);
 
     MFPaymentOpt->setChecked(true);
@@ -448,9 +394,8 @@ void AffordScreen::CloseQuickHelp() {
     AppState& state = context_.state;
     state.EntryEdited = true;
     if (state.QuickHelpOn) return;  // just opened: the help stays on screen
-    if (MFHelp->text() == kCloseHelpCaption) {
-        MFHelp->setText(kQuickHelpCaption);
-        MFTextBox->hide();
+    if (quickHelp_->IsOpen()) {
+        quickHelp_->Close();
         state.EntryEdited = false;
     }
     state.QuickHelpOn = false;
@@ -459,17 +404,11 @@ void AffordScreen::CloseQuickHelp() {
 void AffordScreen::ToggleQuickHelp() {
     AppState& state = context_.state;
     state.QuickHelpOn = !state.QuickHelpOn;
-    if (MFHelp->text() != kQuickHelpCaption) {
+    if (quickHelp_->IsOpen()) {
         CloseQuickHelp();
         return;
     }
-    MFHelp->setText(kCloseHelpCaption);
-    QString text = Q(amortix::AffordQuickHelp());
-    text.replace("\r\n", "\n");
-    MFTextBox->setPlainText(text);
-    MFTextBox->show();
-    MFTextBox->raise();
-    MFTextBox->setFocus();
+    quickHelp_->Open(amortix::AffordQuickHelp());
 }
 
 void AffordScreen::OpenDaysInYear() {

@@ -25,6 +25,8 @@ class QRadioButton;
 
 namespace amortix::gui {
 
+class QuickHelp;
+
 class AffordScreen : public QWidget {
     Q_OBJECT
   public:
@@ -97,6 +99,13 @@ class AffordScreen : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // The constructor's steps: the controls, their entry pattern and order,
+    // and the layout.
+    void MakeControls();
+    void MakeSolveOptions();  // what to find
+    void AttachEntries();
+    void AttachTerm();
+    void LayOut();
     void Load();
     void ChooseSolve(amortix::AffordSolve solve);
     void ShowSolve();
@@ -116,6 +125,7 @@ class AffordScreen : public QWidget {
     amortix::AffordSolve solve_ = amortix::AffordSolve::Payment;
     double monthlyFactor_ = 0;
     double periodFactor_ = 0;
+    QuickHelp* quickHelp_ = nullptr;  // owned by MFTextBox
 };
 
 }  // namespace amortix::gui

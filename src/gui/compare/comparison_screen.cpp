@@ -14,9 +14,12 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <tuple>
 
 #include "core/calc/rates.h"
 #include "core/forms/tables_form.h"
+#include "dialogs/additional_payments_dialog.h"
+#include "dialogs/days_in_year_dialog.h"
 #include "shell/accessibility.h"
 #include "shell/app_state.h"
 #include "shell/choice_lists.h"
@@ -26,16 +29,13 @@
 #include "shell/look.h"
 #include "shell/main_frame.h"
 #include "shell/numeric_entry.h"
+#include "shell/quick_help.h"
+#include "shell/screen_parts.h"
 #include "shell/twips.h"
 #include "shell/wait_cursor.h"
-#include "tables/additional_payments_dialog.h"
-#include "tables/days_in_year_dialog.h"
 
 namespace amortix::gui {
 namespace {
-
-constexpr const char* kQuickHelpCaption = "Quick &Help";
-constexpr const char* kCloseHelpCaption = "Close &Help";
 
 // MCGrid1: each column's width changed from the default by these twips; a
 // header three lines high.
@@ -50,15 +50,6 @@ constexpr int kGrid2AmountTwips = 1000;
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-template <class Box>
-Box* MakeInput(QWidget* parent, const char* name, QLabel* caption) {
-    auto* box = new Box(parent);
-    box->setObjectName(name);
-    box->setAccessibleName(SpokenCaption(caption->text()));
-    caption->setBuddy(box);
-    return box;
 }
 
 // The widest text each MCGrid1 column can hold; the currency symbol is put
@@ -103,57 +94,57 @@ int GridHeight(const GridWidget* grid, int rows) {
 ComparisonScreen::ComparisonScreen(ScreenContext& context, Commands commands)
     : context_(context), commands_(std::move(commands)), form_(context.state.CurrencySymbol) {
     setObjectName(kComparisonScreen);
-    AppState& state = context_.state;
-    Interaction& interaction = context_.interaction;
+    MakeControls();
+    AttachEntries();
+    // The boxes are sized by their widest texts: the lists get their entries first.
+    Load();
+    LayOut();
+    FitGrids();
+    InPrincipal->setFocus();
+}
 
-    // --- Inputs -------------------------------------------------------------
-    Label1 = MakeCaption(this, "Label1", amortix::kComparisonLabel1);
-    InPrincipal = MakeInput<QLineEdit>(this, "InPrincipal", Label1);
-    Label3 = MakeCaption(this, "Label3", amortix::kComparisonLabel3);
-    InRate = MakeInput<QComboBox>(this, "InRate", Label3);
-    Label4 = MakeCaption(this, "Label4", amortix::kComparisonLabel4);
-    InTerm = MakeInput<QComboBox>(this, "InTerm", Label4);
-    Label5 = MakeCaption(this, "Label5", amortix::kComparisonLabel5);
-    ComPeriod = MakeInput<QComboBox>(this, "ComPeriod", Label5);
-    Label6 = MakeCaption(this, "Label6", amortix::kComparisonLabel6);
-    FreqPmt = MakeInput<QComboBox>(this, "FreqPmt", Label6);
+void ComparisonScreen::MakeControls() {
+    std::tie(Label1, InPrincipal) =
+        MakeInputRow<QLineEdit>(this, "Label1", amortix::kComparisonLabel1, "InPrincipal");
+    std::tie(Label3, InRate) = MakeInputRow<QComboBox>(this, "Label3", amortix::kComparisonLabel3, "InRate");
+    std::tie(Label4, InTerm) = MakeInputRow<QComboBox>(this, "Label4", amortix::kComparisonLabel4, "InTerm");
+    std::tie(Label5, ComPeriod) =
+        MakeChoiceRow(this, "Label5", amortix::kComparisonLabel5, "ComPeriod", amortix::kCompoundings);
+    std::tie(Label6, FreqPmt) =
+        MakeChoiceRow(this, "Label6", amortix::kComparisonLabel6, "FreqPmt", amortix::kFrequencies);
 
-    // --- Results and the indicator ------------------------------------------
-    Label9 = MakeCaption(this, "Label9", amortix::kComparisonLabel9);
-    PeriodicR = MakeResultBox(this, "PeriodicR", Label9);
-    Label10 = MakeCaption(this, "Label10", amortix::kComparisonLabel10);
-    InDays = MakeResultBox(this, "InDays", Label10);
+    std::tie(Label9, PeriodicR) = MakeResultRow(this, "Label9", amortix::kComparisonLabel9, "PeriodicR");
+    std::tie(Label10, InDays) = MakeResultRow(this, "Label10", amortix::kComparisonLabel10, "InDays");
     Label8 = MakeCaption(this, "Label8", amortix::kComparisonLabel8);
-    MCAddPmtsOn = new QLabel(this);
-    MCAddPmtsOn->setObjectName("MCAddPmtsOn");
-    MCAddPmtsOn->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    MCAddPmtsOn->setAccessibleName(SpokenCaption(Label8->text()));
-    MCAddPmtsOn->setToolTip("Red while additional payments are in force");
+    MCAddPmtsOn = MakeIndicator(this, "MCAddPmtsOn", SpokenCaption(Label8->text()));
 
-    // --- Grids --------------------------------------------------------------
     MCGrid1 = new GridWidget(this);
     MCGrid1->setObjectName("MCGrid1");
     MCGrid1->setAccessibleName(SpokenCaption(amortix::kComparisonCaption));
     MCGrid2 = new GridWidget(this);
     MCGrid2->setObjectName("MCGrid2");
     MCGrid2->setAccessibleName(SpokenCaption(Label8->text()));
-    MCTextBox = new QPlainTextEdit(this);
-    MCTextBox->setObjectName("MCTextBox");
-    MCTextBox->setAccessibleName(SpokenCaption(kQuickHelpCaption));
-    MCTextBox->hide();
+    MCTextBox = MakeQuickHelpText(this, "MCTextBox", SpokenCaption(kQuickHelpCaption), context_.interaction,
+                                  InPrincipal);
 
-    // --- Buttons ------------------------------------------------------------
-    MCCalc = MakeButton(this, "MCCalc", "&Calculate");
-    MCHelp = MakeButton(this, "MCHelp", kQuickHelpCaption);
-    MCAddPrePay = MakeButton(this, "MCAddPrePay", "&Additional Payments");
-    MCShowIRF = MakeButton(this, "MCShowIRF", "&Days in Year");
-    MCGraphs = MakeButton(this, "MCGraphs", "&Show Graph");
-    MCPrinter = MakeButton(this, "MCPrinter", "&Print");
-    CSaveFile = MakeButton(this, "CSaveFile", "Sav&e File");
-    CLoadFile = MakeButton(this, "CLoadFile", "&Open File");
-    MCExit = MakeButton(this, "MCExit", "E&xit to Menu");
+    MCCalc = MakeCommand(this, "MCCalc", "&Calculate", &ComparisonScreen::Calculate);
+    MCHelp = MakeCommand(this, "MCHelp", kQuickHelpCaption, &ComparisonScreen::ToggleQuickHelp);
+    MCAddPrePay =
+        MakeCommand(this, "MCAddPrePay", "&Additional Payments", &ComparisonScreen::OpenAdditionalPayments);
+    MCShowIRF = MakeCommand(this, "MCShowIRF", "&Days in Year", &ComparisonScreen::OpenDaysInYear);
+    MCGraphs = MakeCommand(this, "MCGraphs", "&Show Graph", &ComparisonScreen::ShowGraph);
+    MCPrinter = MakeCommand(this, "MCPrinter", "&Print", &ComparisonScreen::Print);
+    CSaveFile = MakeCommand(this, "CSaveFile", "Sav&e File", &ComparisonScreen::SaveFile);
+    CLoadFile = MakeCommand(this, "CLoadFile", "&Open File", [this] {
+        if (commands_.loadFile) commands_.loadFile(*this);
+    });
+    MCExit = MakeCommand(this, "MCExit", "E&xit to Menu", &ComparisonScreen::Exit);
+    quickHelp_ = new QuickHelp({MCHelp, MCTextBox, {MCGrid1}, {MCPrinter, CSaveFile, MCGraphs}});
+}
 
-    // --- The input-box pattern ----------------------------------------------
+void ComparisonScreen::AttachEntries() {
+    AppState& state = context_.state;
+    Interaction& interaction = context_.interaction;
     const auto close = [this] { CloseQuickHelp(); };
 
     NumericEntry::Options principal;
@@ -178,52 +169,22 @@ ComparisonScreen::ComparisonScreen(ScreenContext& context, Commands commands)
     term.store = [this](double value) { return Q(form_.EnterTerm(value)); };
     NumericEntry::Attach(state, interaction, InTerm, term);
 
-    ChoiceList::Options compounding;
-    compounding.clearResults = close;
-    compounding.next = FreqPmt;
-    ChoiceList::Attach(state, interaction, ComPeriod, compounding);
+    for (const auto& [list, next] :
+         {std::pair<QComboBox*, QWidget*>{ComPeriod, FreqPmt}, {FreqPmt, MCCalc}}) {
+        ChoiceList::Options choice;
+        choice.clearResults = close;
+        choice.next = next;
+        ChoiceList::Attach(state, interaction, list, choice);
+    }
 
-    ChoiceList::Options frequency;
-    frequency.clearResults = close;
-    frequency.next = MCCalc;
-    ChoiceList::Attach(state, interaction, FreqPmt, frequency);
+    AlignRight({InPrincipal, InRate, InTerm});
+    ChainTabOrder({InPrincipal, InRate, InTerm, ComPeriod, FreqPmt, MCCalc});
+}
 
-    HelpTextBox::Attach(interaction, MCTextBox, InPrincipal);
-
-    InPrincipal->setAlignment(Qt::AlignRight);
-    InRate->lineEdit()->setAlignment(Qt::AlignRight);
-    InTerm->lineEdit()->setAlignment(Qt::AlignRight);
-
-    setTabOrder(InPrincipal, InRate);
-    setTabOrder(InRate, InTerm);
-    setTabOrder(InTerm, ComPeriod);
-    setTabOrder(ComPeriod, FreqPmt);
-    setTabOrder(FreqPmt, MCCalc);
-
-    connect(MCCalc, &QPushButton::clicked, this, &ComparisonScreen::Calculate);
-    connect(MCHelp, &QPushButton::clicked, this, &ComparisonScreen::ToggleQuickHelp);
-    connect(MCAddPrePay, &QPushButton::clicked, this, &ComparisonScreen::OpenAdditionalPayments);
-    connect(MCShowIRF, &QPushButton::clicked, this, &ComparisonScreen::OpenDaysInYear);
-    connect(MCGraphs, &QPushButton::clicked, this, &ComparisonScreen::ShowGraph);
-    connect(MCPrinter, &QPushButton::clicked, this, &ComparisonScreen::Print);
-    connect(CSaveFile, &QPushButton::clicked, this, &ComparisonScreen::SaveFile);
-    connect(CLoadFile, &QPushButton::clicked, this, [this] {
-        if (commands_.loadFile) commands_.loadFile(*this);
-    });
-    connect(MCExit, &QPushButton::clicked, this, &ComparisonScreen::Exit);
-
-    // --- Layout ---------------------------------------------------------------
-    // The boxes stand in one row across the top, each under its caption, so
-    // the two grids get the height.
+void ComparisonScreen::LayOut() {
     const QFontMetrics metrics(font());
     const int chars = metrics.averageCharWidth();
-    auto* top = new QGridLayout;
-    top->setHorizontalSpacing(chars);
-    const std::pair<QLabel*, QWidget*> columns[] = {
-        {Label1, InPrincipal}, {Label3, InRate},    {Label4, InTerm}, {Label5, ComPeriod},
-        {Label6, FreqPmt},     {Label9, PeriodicR}, {Label10, InDays}};
-    // Each box as wide as its widest text; the lists get their entries first.
-    Load();
+    // Each box as wide as its widest text.
     const auto fit = [&metrics](QWidget* box, const char* widest) {
         const int frame = 2 * box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 8;
         return std::max(box->sizeHint().width(), metrics.horizontalAdvance(widest) + frame);
@@ -232,6 +193,14 @@ ComparisonScreen::ComparisonScreen(ScreenContext& context, Commands commands)
     for (QComboBox* list : {InRate, InTerm, ComPeriod, FreqPmt})
         list->setFixedWidth(std::max(list->sizeHint().width(), InPrincipal->width()));
     for (QLineEdit* result : {PeriodicR, InDays}) result->setFixedWidth(fit(result, "0.00000000"));
+
+    // The boxes stand in one row across the top, each under its caption, so
+    // the two grids get the height.
+    auto* top = new QGridLayout;
+    top->setHorizontalSpacing(chars);
+    const CaptionedBox columns[] = {{Label1, InPrincipal}, {Label3, InRate},  {Label4, InTerm},
+                                    {Label5, ComPeriod},   {Label6, FreqPmt}, {Label9, PeriodicR},
+                                    {Label10, InDays}};
     int column = 0;
     for (const auto& [label, box] : columns) {
         label->setFixedWidth(box->width());
@@ -252,18 +221,10 @@ ComparisonScreen::ComparisonScreen(ScreenContext& context, Commands commands)
 
     // Buttons in one column on the right: calculation, dialogs, files and
     // output, and the way back at the bottom.
-    auto* buttons = new QVBoxLayout;
-    const int groupGap = metrics.height() / 2;
-    for (QPushButton* button : {MCCalc, MCHelp}) buttons->addWidget(button);
-    buttons->addSpacing(groupGap);
-    for (QPushButton* button : {MCAddPrePay, MCShowIRF}) buttons->addWidget(button);
-    buttons->addSpacing(groupGap);
-    for (QPushButton* button : {CSaveFile, CLoadFile, MCPrinter, MCGraphs}) buttons->addWidget(button);
-    buttons->addStretch(1);
-    buttons->addWidget(MCExit);
-    for (QPushButton* button :
-         {MCCalc, MCHelp, MCAddPrePay, MCShowIRF, CSaveFile, CLoadFile, MCPrinter, MCGraphs, MCExit})
-        button->setMinimumWidth(chars * 20);
+    QBoxLayout* buttons = MakeButtonLine(
+        Qt::Vertical,
+        {{MCCalc, MCHelp}, {MCAddPrePay, MCShowIRF}, {CSaveFile, CLoadFile, MCPrinter, MCGraphs}}, MCExit,
+        metrics.height() / 2, chars * 20);
 
     auto* left = new QVBoxLayout;
     left->addLayout(top);
@@ -271,12 +232,13 @@ ComparisonScreen::ComparisonScreen(ScreenContext& context, Commands commands)
     left->addWidget(MCTextBox, 2);
     left->addLayout(indicator);
     left->addWidget(MCGrid2, 1);
-
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
     layout->addSpacing(chars * 2);
     layout->addLayout(buttons);
+}
 
+void ComparisonScreen::FitGrids() {
     // The upper grid is as wide as its columns and shows its eight rows; the
     // help text takes its place.
     int gridWidth = MCGrid1->frameWidth() * 2 + 2;
@@ -291,8 +253,7 @@ ComparisonScreen::ComparisonScreen(ScreenContext& context, Commands commands)
                               MCGrid2->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     MCTextBox->setFixedWidth(gridWidth);
     MCTextBox->setMinimumHeight(MCGrid1->height());
-    setMinimumSize(layout->sizeHint());
-    InPrincipal->setFocus();
+    setMinimumSize(layout()->sizeHint());
 }
 
 ComparisonScreen::~ComparisonScreen() = default;
@@ -315,9 +276,7 @@ void ComparisonScreen::Load() {
     InRate->setEditText(Q(start.rateText));
     for (const auto& entry : start.termList) InTerm->addItem(Q(entry));
     InTerm->setEditText(Q(start.termText));
-    FillList(ComPeriod, amortix::kCompoundings);
     ShowChoice(ComPeriod, amortix::kCompoundings, amortix::CompoundingForSetting(state.CompoundSetting));
-    FillList(FreqPmt, amortix::kFrequencies);
     FreqPmt->setCurrentIndex(0);
     ShowAdditionalPaymentsInForce(MCAddPmtsOn, form_.AdditionalPaymentsInForce());
 }
@@ -366,8 +325,8 @@ void ComparisonScreen::LayoutGrid1() {
         MCGrid1->SetColWidth(
             c, std::max({kDefaultColumnTwips + kGrid1ExtraTwips[c], TwipsToShow(MCGrid1, metrics, widest),
                          TwipsForHeader(MCGrid1, Q(std::string(amortix::kGrid1Headers[c])))}));
-        MCGrid1->SetColAlignment(c, c < kGrid1CentredColumns ? kAlignCenter : kAlignRight);
-        MCGrid1->SetFixedAlignment(c, kAlignCenter);
+        MCGrid1->SetColAlignment(c, c < kGrid1CentredColumns ? CellAlignment::Center : CellAlignment::Right);
+        MCGrid1->SetFixedAlignment(c, CellAlignment::Center);
     }
     MCGrid1->CollapseSelection(1, 0);
 }
@@ -386,8 +345,8 @@ void ComparisonScreen::LayoutGrid2() {
     for (int c = 0; c < MCGrid2->Cols(); ++c) {
         const bool label = c % 2 == 0;
         MCGrid2->SetColWidth(c, label ? labelTwips : amountTwips);
-        MCGrid2->SetColAlignment(c, label ? kAlignCenter : kAlignRight);
-        MCGrid2->SetFixedAlignment(c, kAlignCenter);
+        MCGrid2->SetColAlignment(c, label ? CellAlignment::Center : CellAlignment::Right);
+        MCGrid2->SetFixedAlignment(c, CellAlignment::Center);
     }
     MCGrid2->CollapseSelection(1, 0);
 }
@@ -429,15 +388,9 @@ void ComparisonScreen::CloseQuickHelp() {
         form_.Table().ClearIfEmpty();
         ShowGrid1();
     }
-    if (MCHelp->text() == kCloseHelpCaption) {
-        MCHelp->setText(kQuickHelpCaption);
-        MCPrinter->setEnabled(true);
-        CSaveFile->setEnabled(true);
-        MCGraphs->setEnabled(true);
-        MCTextBox->hide();
+    if (quickHelp_->IsOpen()) {
+        quickHelp_->Close();
         state.EntryEdited = false;
-        MCGrid1->show();
-        MCGrid2->show();
     }
     state.QuickHelpOn = false;
 }
@@ -483,21 +436,11 @@ void ComparisonScreen::EraseAdditionalPayments() {
 void ComparisonScreen::ToggleQuickHelp() {
     AppState& state = context_.state;
     state.QuickHelpOn = !state.QuickHelpOn;
-    if (MCHelp->text() != kQuickHelpCaption) {
+    if (quickHelp_->IsOpen()) {
         CloseQuickHelp();
-        MCGrid1->show();
         return;
     }
-    MCHelp->setText(kCloseHelpCaption);
-    MCPrinter->setEnabled(false);
-    CSaveFile->setEnabled(false);
-    MCGraphs->setEnabled(false);
-    MCGrid1->hide();
-    MCTextBox->show();
-    MCTextBox->setFocus();
-    QString text = Q(amortix::ComparisonQuickHelp());
-    text.replace("\r\n", "\n");
-    MCTextBox->setPlainText(text);
+    quickHelp_->Open(amortix::ComparisonQuickHelp());
 }
 
 void ComparisonScreen::OpenAdditionalPayments() {
@@ -537,7 +480,6 @@ void ComparisonScreen::ShowGraph() {
         context_.interaction.ShowMessage(amortix::Message::NoData);
         return;
     }
-    context_.state.GraphSource = 1;  // the comparison screen
     if (commands_.showGraph) commands_.showGraph(*this);
 }
 
@@ -545,7 +487,6 @@ void ComparisonScreen::Exit() {
     AppState& state = context_.state;
     // The rows, the listing, the printout text, the graph data and the
     // additional payments end with the screen, which is unloaded.
-    state.GraphSource = 0;
     state.EntryEdited = false;
     state.QuickHelpOn = false;
     MCTextBox->clear();

@@ -24,6 +24,7 @@ class QPushButton;
 namespace amortix::gui {
 
 class GridWidget;
+class QuickHelp;
 
 class ComparisonScreen : public QWidget {
     Q_OBJECT
@@ -34,7 +35,7 @@ class ComparisonScreen : public QWidget {
         std::function<void(ComparisonScreen&)> saveFile;  // runs only with rows
         std::function<void(ComparisonScreen&)> loadFile;
         std::function<void(ComparisonScreen&)> print;      // runs only with rows to graph
-        std::function<void(ComparisonScreen&)> showGraph;  // runs only with rows to graph, GraphSource set
+        std::function<void(ComparisonScreen&)> showGraph;  // runs only with rows to graph
     };
 
     explicit ComparisonScreen(ScreenContext& context, Commands commands = {});
@@ -96,6 +97,12 @@ class ComparisonScreen : public QWidget {
     QPushButton* MCExit = nullptr;
 
   private:
+    // The constructor's steps: the controls, their entry pattern and order,
+    // the layout once Load filled the lists, and the grids' sizes.
+    void MakeControls();
+    void AttachEntries();
+    void LayOut();
+    void FitGrids();
     void Load();
     void LayoutGrid1();
     void LayoutGrid2();
@@ -114,6 +121,7 @@ class ComparisonScreen : public QWidget {
     ScreenContext context_;
     Commands commands_;
     amortix::ComparisonForm form_;
+    QuickHelp* quickHelp_ = nullptr;  // owned by MCTextBox
 };
 
 }  // namespace amortix::gui

@@ -36,7 +36,12 @@ PrinterHeaderInput::PrinterHeaderInput(ScreenContext& context, QWidget* parent)
     NAcept = new QPushButton("&Cancel", this);
     NAcept->setObjectName("NAcept");
     connect(Acept, &QPushButton::clicked, this, [this] {
-        header_ = InFName->text().toStdString();
+        std::string typed = InFName->text().toStdString();
+        if (amortix::HeaderCancelled(typed)) {
+            QDialog::done(Rejected);
+            return;
+        }
+        header_ = std::move(typed);
         QDialog::done(Accepted);
     });
     connect(NAcept, &QPushButton::clicked, this, &QDialog::reject);
@@ -56,7 +61,7 @@ PrinterHeaderInput::PrinterHeaderInput(ScreenContext& context, QWidget* parent)
 }
 
 void PrinterHeaderInput::done(int result) {
-    if (result != Accepted) header_ = "1";
+    if (result != Accepted) header_.reset();
     QDialog::done(result);
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 // PrinterHeaderInput: the one line of header the user types before a tables
-// or comparison printout. A header of "1" means the user cancelled.
+// or comparison printout, or nothing when the user cancelled.
 
 #include <QDialog>
 
+#include <optional>
 #include <string>
 
 #include "shell/screen_context.h"
@@ -24,9 +25,9 @@ class PrinterHeaderInput : public QDialog {
     QPushButton* Acept = nullptr;
     QPushButton* NAcept = nullptr;
 
-    // What was typed, or "1" when the dialog was left other than by
-    // "Continue &Printout".
-    const std::string& Header() const { return header_; }
+    // What was typed; nothing when the dialog was left other than by
+    // "Continue &Printout", or with the header that means a cancellation.
+    const std::optional<std::string>& Header() const { return header_; }
 
     void done(int result) override;
 
@@ -35,7 +36,7 @@ class PrinterHeaderInput : public QDialog {
 
   private:
     ScreenContext context_;
-    std::string header_ = "1";
+    std::optional<std::string> header_;
 };
 
 }  // namespace amortix::gui

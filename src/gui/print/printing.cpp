@@ -55,7 +55,6 @@ Printing& Printing::Of(QWidget& frame) {
 std::optional<std::string> AskPrintHeader(ScreenContext& context, QWidget* parent) {
     PrinterHeaderInput dialog(context, parent);
     dialog.exec();
-    if (amortix::HeaderCancelled(dialog.Header())) return std::nullopt;
     return dialog.Header();
 }
 

@@ -67,7 +67,6 @@ struct AppState {
 
     // Graphs, printouts and files of the screen on top.
     std::int16_t ResultsReady = 0;  // graph points; 0 while there are no valid results
-    std::int16_t GraphSource = 0;   // the screen that opened the graph window
     std::string GraphTitle;
 
     // The comparison and affordability screens add here only what another

@@ -17,21 +17,24 @@
 namespace amortix::gui {
 namespace {
 
-Qt::Alignment ToQt(int alignment) {
+Qt::Alignment ToQt(CellAlignment alignment) {
     switch (alignment) {
-        case kAlignRight:
+        case CellAlignment::Right:
             return Qt::AlignRight;
-        case kAlignCenter:
+        case CellAlignment::Center:
             return Qt::AlignHCenter;
-        default:
-            return Qt::AlignLeft;
+        case CellAlignment::Left:
+            break;
     }
+    return Qt::AlignLeft;
 }
 
 }  // namespace
 
 GridModel::GridModel(QObject* parent)
-    : QAbstractTableModel(parent), colAlignment_(2, kAlignLeft), fixedAlignment_(2, kAlignCenter) {}
+    : QAbstractTableModel(parent),
+      colAlignment_(2, CellAlignment::Left),
+      fixedAlignment_(2, CellAlignment::Center) {}
 
 void GridModel::SetRows(int rows) {
     rows = std::max(rows, 1);
@@ -52,8 +55,8 @@ void GridModel::SetCols(int cols) {
     if (cols > cols_) {
         beginInsertColumns({}, cols_, cols - 1);
         cols_ = cols;
-        colAlignment_.resize(static_cast<std::size_t>(cols), kAlignLeft);
-        fixedAlignment_.resize(static_cast<std::size_t>(cols), kAlignCenter);
+        colAlignment_.resize(static_cast<std::size_t>(cols), CellAlignment::Left);
+        fixedAlignment_.resize(static_cast<std::size_t>(cols), CellAlignment::Center);
         endInsertColumns();
     } else if (cols < cols_) {
         beginRemoveColumns({}, cols, cols_ - 1);
@@ -127,21 +130,23 @@ void GridModel::SetCellFunction(CellFunction function) {
     if (rows_ > 1) emit dataChanged(index(0, 0), index(rows_ - 2, cols_ - 1), {Qt::DisplayRole});
 }
 
-int GridModel::ColAlignment(int column) const {
-    return column >= 0 && column < cols_ ? colAlignment_[static_cast<std::size_t>(column)] : kAlignLeft;
+CellAlignment GridModel::ColAlignment(int column) const {
+    return column >= 0 && column < cols_ ? colAlignment_[static_cast<std::size_t>(column)]
+                                         : CellAlignment::Left;
 }
 
-void GridModel::SetColAlignment(int column, int alignment) {
+void GridModel::SetColAlignment(int column, CellAlignment alignment) {
     if (column < 0 || column >= cols_) return;
     colAlignment_[static_cast<std::size_t>(column)] = alignment;
     if (rows_ > 1) emit dataChanged(index(0, column), index(rows_ - 2, column), {Qt::TextAlignmentRole});
 }
 
-int GridModel::FixedAlignment(int column) const {
-    return column >= 0 && column < cols_ ? fixedAlignment_[static_cast<std::size_t>(column)] : kAlignCenter;
+CellAlignment GridModel::FixedAlignment(int column) const {
+    return column >= 0 && column < cols_ ? fixedAlignment_[static_cast<std::size_t>(column)]
+                                         : CellAlignment::Center;
 }
 
-void GridModel::SetFixedAlignment(int column, int alignment) {
+void GridModel::SetFixedAlignment(int column, CellAlignment alignment) {
     if (column < 0 || column >= cols_) return;
     fixedAlignment_[static_cast<std::size_t>(column)] = alignment;
     emit headerDataChanged(Qt::Horizontal, column, column);
@@ -250,7 +255,7 @@ QString GridWidget::Text() const {
 }
 
 void GridWidget::SetText(const QString& text) {
-    if (fillStyle_ == 1)
+    if (fillStyle_ == GridFill::Selection)
         model_.Fill(selStartRow_, selEndRow_, selStartCol_, selEndCol_, text);
     else
         model_.SetText(row_, col_, text);

@@ -1,8 +1,8 @@
 #pragma once
 // The grid the tables are shown in: a rectangle of text cells whose row 0 is
 // a header that stays in view while the data rows scroll. Texts are written
-// and read through a current cell; with fill mode 1 a write changes the whole
-// selected range. A grid can also take its data cells from a function that is
+// and read through a current cell; with GridFill::Selection a write changes
+// the whole selected range. A grid can also take its data cells from a function that is
 // asked only for the rows in view, so a schedule of 2,100 rows shows at once.
 //
 // Widths and heights are in twips (1/1440 inch), turned into pixels by the
@@ -12,15 +12,20 @@
 #include <QHash>
 #include <QTableView>
 
+#include <cstdint>
 #include <functional>
 #include <vector>
 
 namespace amortix::gui {
 
-// Alignment codes of the grid: 0 left, 1 right, 2 centre.
-inline constexpr int kAlignLeft = 0;
-inline constexpr int kAlignRight = 1;
-inline constexpr int kAlignCenter = 2;
+// How a column's texts sit in their cells.
+enum class CellAlignment : std::uint8_t { Left, Right, Center };
+
+// What a write through the current cell changes.
+enum class GridFill : std::uint8_t {
+    CurrentCell,
+    Selection,  // every cell of the selected range
+};
 
 // Column width when nothing else is set.
 inline constexpr int kDefaultColumnTwips = 720;
@@ -48,10 +53,10 @@ class GridModel : public QAbstractTableModel {
     void SetCellFunction(CellFunction function);
     bool HasCellFunction() const { return static_cast<bool>(function_); }
 
-    int ColAlignment(int column) const;
-    void SetColAlignment(int column, int alignment);
-    int FixedAlignment(int column) const;
-    void SetFixedAlignment(int column, int alignment);
+    CellAlignment ColAlignment(int column) const;
+    void SetColAlignment(int column, CellAlignment alignment);
+    CellAlignment FixedAlignment(int column) const;
+    void SetFixedAlignment(int column, CellAlignment alignment);
 
     // QAbstractTableModel: data rows only; row 0 is the horizontal header.
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -71,8 +76,8 @@ class GridModel : public QAbstractTableModel {
     int cols_ = 2;
     QHash<quint64, QString> texts_;
     CellFunction function_;
-    std::vector<int> colAlignment_;
-    std::vector<int> fixedAlignment_;
+    std::vector<CellAlignment> colAlignment_;
+    std::vector<CellAlignment> fixedAlignment_;
 };
 
 class GridWidget : public QTableView {
@@ -95,7 +100,7 @@ class GridWidget : public QTableView {
     void SetRow(int row);
     void SetCol(int column);
 
-    // Text of the current cell; with fill mode 1 a write fills the selected range.
+    // Text of the current cell; a write changes what the fill style says.
     QString Text() const;
     void SetText(const QString& text);
     // Direct access to one cell.
@@ -105,9 +110,8 @@ class GridWidget : public QTableView {
     // Data cells computed on demand (see GridModel::SetCellFunction).
     void SetCellFunction(CellFunction function) { model_.SetCellFunction(std::move(function)); }
 
-    // 0: a write changes the current cell; 1: every cell of the selection.
-    int FillStyle() const { return fillStyle_; }
-    void SetFillStyle(int style) { fillStyle_ = style; }
+    GridFill FillStyle() const { return fillStyle_; }
+    void SetFillStyle(GridFill style) { fillStyle_ = style; }
 
     // The selected range (inclusive); rows and columns are put in order.
     void SetSelection(int startRow, int endRow, int startCol, int endCol);
@@ -130,11 +134,13 @@ class GridWidget : public QTableView {
     int RowHeight(int row) const;
     void SetRowHeight(int row, int twips);
 
-    // Data alignment and header alignment of a column: 0 left, 1 right, 2 centre.
-    int ColAlignment(int column) const { return model_.ColAlignment(column); }
-    void SetColAlignment(int column, int alignment) { model_.SetColAlignment(column, alignment); }
-    int FixedAlignment(int column) const { return model_.FixedAlignment(column); }
-    void SetFixedAlignment(int column, int alignment) { model_.SetFixedAlignment(column, alignment); }
+    // Data alignment and header alignment of a column.
+    CellAlignment ColAlignment(int column) const { return model_.ColAlignment(column); }
+    void SetColAlignment(int column, CellAlignment alignment) { model_.SetColAlignment(column, alignment); }
+    CellAlignment FixedAlignment(int column) const { return model_.FixedAlignment(column); }
+    void SetFixedAlignment(int column, CellAlignment alignment) {
+        model_.SetFixedAlignment(column, alignment);
+    }
 
     // When on, moving the current cell from the program also moves the
     // highlighted cell (for grids the user types into).
@@ -169,7 +175,7 @@ class GridWidget : public QTableView {
     GridModel model_;
     int row_ = 1;
     int col_ = 0;
-    int fillStyle_ = 0;
+    GridFill fillStyle_ = GridFill::CurrentCell;
     int selStartRow_ = 1, selEndRow_ = 1, selStartCol_ = 0, selEndCol_ = 0;
     std::vector<int> colWidth_;  // twips, 0 = default
     QHash<int, int> rowHeight_;  // twips by row

@@ -11,11 +11,18 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <span>
+#include <tuple>
 
 #include "core/calc/rates.h"
 #include "core/forms/schedule_texts.h"
 #include "core/forms/tables_form.h"
+#include "dialogs/additional_payments_dialog.h"
+#include "dialogs/days_in_year_dialog.h"
 #include "shell/app_state.h"
 #include "shell/choice_lists.h"
 #include "shell/controls.h"
@@ -24,19 +31,17 @@
 #include "shell/look.h"
 #include "shell/main_frame.h"
 #include "shell/numeric_entry.h"
+#include "shell/quick_help.h"
+#include "shell/screen_parts.h"
 #include "shell/short_date.h"
 #include "shell/twips.h"
 #include "shell/wait_cursor.h"
-#include "tables/additional_payments_dialog.h"
 #include "tables/date_dialog.h"
-#include "tables/days_in_year_dialog.h"
 #include "tables/term_dialog.h"
 
 namespace amortix::gui {
 namespace {
 
-constexpr const char* kQuickHelpCaption = "Quick &Help";
-constexpr const char* kCloseHelpCaption = "Close &Help";
 constexpr const char* kShowDatesCaption = "&View payment date";
 constexpr const char* kShowNumbersCaption = "&View payment No.";
 
@@ -54,91 +59,74 @@ QString Q(const std::string& text) {
 TablesScreen::TablesScreen(ScreenContext& context, Commands commands)
     : context_(context), commands_(std::move(commands)) {
     setObjectName(kTablesScreen);
-    AppState& state = context_.state;
-    Interaction& interaction = context_.interaction;
+    MakeControls();
+    AttachEntries();
+    LayOut();
+    Load();
+    FitGrid();
+    InPrincipal->setFocus();
+}
 
-    // --- Inputs -------------------------------------------------------------
-    Label1 = MakeCaption(this, "Label1", {});
-    InPrincipal = new QLineEdit(this);
-    InPrincipal->setObjectName("InPrincipal");
-    Label2 = MakeCaption(this, "Label2", {});
-    InRate = new QComboBox(this);
-    InRate->setObjectName("InRate");
-    Label3 = MakeCaption(this, "Label3", {});
-    InTerm = new QComboBox(this);
-    InTerm->setObjectName("InTerm");
-    Label6 = MakeCaption(this, "Label6", amortix::kTablesLabel6);
-    Comperiod = new QComboBox(this);
-    Comperiod->setObjectName("Comperiod");
-    Label10 = MakeCaption(this, "Label10", amortix::kTablesLabel10);
-    FreqPmt = new QComboBox(this);
-    FreqPmt->setObjectName("FreqPmt");
-    Label1->setBuddy(InPrincipal);
-    Label2->setBuddy(InRate);
-    Label3->setBuddy(InTerm);
-    Label6->setBuddy(Comperiod);
-    Label10->setBuddy(FreqPmt);
+void TablesScreen::MakeControls() {
+    // The captions of the figures depend on the kind of table: Load writes them.
+    std::tie(Label1, InPrincipal) = MakeInputRow<QLineEdit>(this, "Label1", {}, "InPrincipal");
+    std::tie(Label2, InRate) = MakeInputRow<QComboBox>(this, "Label2", {}, "InRate");
+    std::tie(Label3, InTerm) = MakeInputRow<QComboBox>(this, "Label3", {}, "InTerm");
+    std::tie(Label6, Comperiod) =
+        MakeChoiceRow(this, "Label6", amortix::kTablesLabel6, "Comperiod", amortix::kCompoundings);
+    std::tie(Label10, FreqPmt) =
+        MakeChoiceRow(this, "Label10", amortix::kTablesLabel10, "FreqPmt", amortix::kFrequencies);
 
-    // --- Results ------------------------------------------------------------
-    Label4 = MakeCaption(this, "Label4", " Principal + Interest   payment.");
-    InMonthPI = MakeResultBox(this, "InMonthPI");
+    std::tie(Label4, InMonthPI) =
+        MakeResultRow(this, "Label4", " Principal + Interest   payment.", "InMonthPI");
+    // Its caption shows a changing figure; the name stays.
     Label16 = MakeCaption(this, "Label16", amortix::kLabel16Cleared);
     PPpercent = MakeResultBox(this, "PPpercent");
-    Label14 = MakeCaption(this, "Label14", " Interest rate        factor.");
-    PeriodicR = MakeResultBox(this, "PeriodicR");
-    Label15 = MakeCaption(this, "Label15", " Days          in year.");
-    InDays = MakeResultBox(this, "InDays");
-    Label9 = MakeCaption(this, "Label9", " No. of payments   each year.");
-    NumPmtsYear = MakeResultBox(this, "NumPmtsYear");
-    Label11 = MakeCaption(this, "Label11", {});
-    EndMortYear = MakeResultBox(this, "EndMortYear");
-    Label8 = MakeCaption(this, "Label8", {});
-    AllPayments = MakeResultBox(this, "AllPayments");
-    Label5 = MakeCaption(this, "Label5", " Total interest       savings.");
-    TotSavd = MakeResultBox(this, "TotSavd");
-    // Each result is announced by its caption.
-    for (const auto& [label, box] :
-         {std::pair{Label4, InMonthPI}, std::pair{Label14, PeriodicR}, std::pair{Label15, InDays},
-          std::pair{Label9, NumPmtsYear}, std::pair{Label11, EndMortYear}, std::pair{Label8, AllPayments},
-          std::pair{Label5, TotSavd}})
-        label->setBuddy(box);
-    // Its label shows a changing figure; the name stays.
     PPpercent->setAccessibleName("P+I includes");
-    AddPmtsOn = new QLabel(this);
-    AddPmtsOn->setObjectName("AddPmtsOn");
-    AddPmtsOn->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    AddPmtsOn->setToolTip("Red while additional payments are in force");
-    AddPmtsOn->setAccessibleName("Additional payments in force");
+    std::tie(Label14, PeriodicR) =
+        MakeResultRow(this, "Label14", " Interest rate        factor.", "PeriodicR");
+    std::tie(Label15, InDays) = MakeResultRow(this, "Label15", " Days          in year.", "InDays");
+    std::tie(Label9, NumPmtsYear) =
+        MakeResultRow(this, "Label9", " No. of payments   each year.", "NumPmtsYear");
+    std::tie(Label11, EndMortYear) = MakeResultRow(this, "Label11", {}, "EndMortYear");
+    std::tie(Label8, AllPayments) = MakeResultRow(this, "Label8", {}, "AllPayments");
+    std::tie(Label5, TotSavd) = MakeResultRow(this, "Label5", " Total interest       savings.", "TotSavd");
+    AddPmtsOn = MakeIndicator(this, "AddPmtsOn", "Additional payments in force");
 
-    // --- Views and grid -----------------------------------------------------
     Label12 = MakeCaption(this, "Label12", " Show payments.");
     Label12->setWordWrap(false);
     Option1 = new QRadioButton("All ", this);
     Option1->setObjectName("Option1");
     Option2 = new QRadioButton("Annual", this);
     Option2->setObjectName("Option2");
+    connect(Option1, &QRadioButton::clicked, this,
+            [this] { ChooseView(amortix::ScheduleView::AllPayments); });
+    connect(Option2, &QRadioButton::clicked, this, [this] { ChooseView(amortix::ScheduleView::Annual); });
     MGrid = new GridWidget(this);
     MGrid->setObjectName("MGrid");
     MGrid->setAccessibleName("Amortization schedule");
-    MTextBox = new QPlainTextEdit(this);
-    MTextBox->setObjectName("MTextBox");
-    MTextBox->setAccessibleName("Quick help");
-    MTextBox->hide();
+    MTextBox = MakeQuickHelpText(this, "MTextBox", "Quick help", context_.interaction, InPrincipal);
 
-    // --- Buttons ------------------------------------------------------------
-    MCalc = MakeButton(this, "MCalc", "&Calculate");
-    MHelp = MakeButton(this, "MHelp", kQuickHelpCaption);
-    MTerm = MakeButton(this, "MTerm", "&Term");
-    MDateNumber = MakeButton(this, "MDateNumber", kShowDatesCaption);
-    MAddPrePay = MakeButton(this, "MAddPrePay", "&Additional payments");
-    MShowIRF = MakeButton(this, "MShowIRF", "&Days in year");
-    MSaveFile = MakeButton(this, "MSaveFile", "Sav&e File");
-    MLoadFile = MakeButton(this, "MLoadFile", "&Open File");
-    MPrinter = MakeButton(this, "MPrinter", "&Print");
-    MGraphs = MakeButton(this, "MGraphs", "&Show Graph");
-    MExit = MakeButton(this, "MExit", "E&xit to Menu");
+    MCalc = MakeCommand(this, "MCalc", "&Calculate", &TablesScreen::Calculate);
+    MHelp = MakeCommand(this, "MHelp", kQuickHelpCaption, &TablesScreen::ToggleQuickHelp);
+    MTerm = MakeCommand(this, "MTerm", "&Term", &TablesScreen::ChooseTerm);
+    MDateNumber = MakeCommand(this, "MDateNumber", kShowDatesCaption, &TablesScreen::ToggleDates);
+    MAddPrePay =
+        MakeCommand(this, "MAddPrePay", "&Additional payments", &TablesScreen::OpenAdditionalPayments);
+    MShowIRF = MakeCommand(this, "MShowIRF", "&Days in year", &TablesScreen::OpenDaysInYear);
+    MSaveFile = MakeCommand(this, "MSaveFile", "Sav&e File", &TablesScreen::SaveFile);
+    MLoadFile = MakeCommand(this, "MLoadFile", "&Open File", [this] {
+        if (commands_.loadFile) commands_.loadFile(*this);
+    });
+    MPrinter = MakeCommand(this, "MPrinter", "&Print", &TablesScreen::Print);
+    MGraphs = MakeCommand(this, "MGraphs", "&Show Graph", &TablesScreen::ShowGraph);
+    MExit = MakeCommand(this, "MExit", "E&xit to Menu", &TablesScreen::Exit);
+    quickHelp_ = new QuickHelp({MHelp, MTextBox, {MGrid}, {MPrinter, MSaveFile, MGraphs}});
+}
 
-    // --- The input-box pattern ----------------------------------------------
+void TablesScreen::AttachEntries() {
+    AppState& state = context_.state;
+    Interaction& interaction = context_.interaction;
     const auto clear = [this] { ClearResults(); };
 
     NumericEntry::Options principal;
@@ -175,148 +163,80 @@ TablesScreen::TablesScreen(ScreenContext& context, Commands commands)
     };
     NumericEntry::Attach(state, interaction, InTerm, term);
 
-    ChoiceList::Options compounding;
-    compounding.clearResults = clear;
-    compounding.next = FreqPmt;
-    ChoiceList::Attach(state, interaction, Comperiod, compounding);
+    for (const auto& [list, next] : {std::pair<QComboBox*, QWidget*>{Comperiod, FreqPmt}, {FreqPmt, MCalc}}) {
+        ChoiceList::Options choice;
+        choice.clearResults = clear;
+        choice.next = next;
+        ChoiceList::Attach(state, interaction, list, choice);
+    }
 
-    ChoiceList::Options frequency;
-    frequency.clearResults = clear;
-    frequency.next = MCalc;
-    ChoiceList::Attach(state, interaction, FreqPmt, frequency);
+    AlignRight({InPrincipal, InRate, InTerm});
+    ChainTabOrder({InPrincipal, InRate, InTerm, Comperiod, FreqPmt, MCalc});
+}
 
-    HelpTextBox::Attach(interaction, MTextBox, InPrincipal);
-
-    InPrincipal->setAlignment(Qt::AlignRight);
-    InRate->lineEdit()->setAlignment(Qt::AlignRight);
-    InTerm->lineEdit()->setAlignment(Qt::AlignRight);
-
-    setTabOrder(InPrincipal, InRate);
-    setTabOrder(InRate, InTerm);
-    setTabOrder(InTerm, Comperiod);
-    setTabOrder(Comperiod, FreqPmt);
-    setTabOrder(FreqPmt, MCalc);
-
-    connect(Option1, &QRadioButton::clicked, this,
-            [this] { ChooseView(amortix::ScheduleView::AllPayments); });
-    connect(Option2, &QRadioButton::clicked, this, [this] { ChooseView(amortix::ScheduleView::Annual); });
-    connect(MCalc, &QPushButton::clicked, this, &TablesScreen::Calculate);
-    connect(MHelp, &QPushButton::clicked, this, &TablesScreen::ToggleQuickHelp);
-    connect(MTerm, &QPushButton::clicked, this, &TablesScreen::ChooseTerm);
-    connect(MDateNumber, &QPushButton::clicked, this, &TablesScreen::ToggleDates);
-    connect(MAddPrePay, &QPushButton::clicked, this, &TablesScreen::OpenAdditionalPayments);
-    connect(MShowIRF, &QPushButton::clicked, this, &TablesScreen::OpenDaysInYear);
-    connect(MSaveFile, &QPushButton::clicked, this, &TablesScreen::SaveFile);
-    connect(MLoadFile, &QPushButton::clicked, this, [this] {
-        if (commands_.loadFile) commands_.loadFile(*this);
-    });
-    connect(MPrinter, &QPushButton::clicked, this, &TablesScreen::Print);
-    connect(MGraphs, &QPushButton::clicked, this, &TablesScreen::ShowGraph);
-    connect(MExit, &QPushButton::clicked, this, &TablesScreen::Exit);
-
-    // --- Layout ---------------------------------------------------------------
+void TablesScreen::LayOut() {
     const QFontMetrics metrics(font());
     const int chars = metrics.averageCharWidth();
-    const int labelWidth = chars * 22;
-    const int boxWidth = chars * 19;
-    for (QLabel* label : {Label1, Label2, Label3, Label6, Label10, Label4, Label16, Label14, Label15, Label9,
-                          Label11, Label8, Label5})
-        label->setFixedWidth(labelWidth);
+    const CaptionedBox inputRows[] = {
+        {Label1, InPrincipal}, {Label2, InRate}, {Label3, InTerm}, {Label6, Comperiod}, {Label10, FreqPmt}};
+    const CaptionedBox resultRows[] = {{Label4, InMonthPI},   {Label16, PPpercent},  {Label14, PeriodicR},
+                                       {Label15, InDays},     {Label9, NumPmtsYear}, {Label11, EndMortYear},
+                                       {Label8, AllPayments}, {Label5, TotSavd}};
+    using Rows = std::span<const CaptionedBox>;
+    for (const Rows rows : {Rows(inputRows), Rows(resultRows)})
+        for (const auto& [label, box] : rows) {
+            label->setFixedWidth(chars * 22);
+            box->setFixedWidth(chars * 19);
+        }
     // One line for the widest percentage (100 %), so the results below never move.
     Label16->setWordWrap(false);
-    Label16->setFixedWidth(
-        std::max(labelWidth,
-                 metrics.horizontalAdvance(QString::fromStdString(amortix::Label16Text(1.0f)).simplified()) +
-                     chars * 2));
-    for (QWidget* box : std::initializer_list<QWidget*>{InPrincipal, InRate, InTerm, Comperiod, FreqPmt,
-                                                        InMonthPI, PPpercent, PeriodicR, InDays, NumPmtsYear,
-                                                        EndMortYear, AllPayments, TotSavd})
-        box->setFixedWidth(boxWidth);
+    Label16->setFixedWidth(std::max(
+        chars * 22, metrics.horizontalAdvance(Q(amortix::Label16Text(1.0f)).simplified()) + chars * 2));
 
     auto* inputs = new QGridLayout;
-    const std::pair<QLabel*, QWidget*> inputRows[] = {
-        {Label1, InPrincipal}, {Label2, InRate}, {Label3, InTerm}, {Label6, Comperiod}, {Label10, FreqPmt}};
-    int row = 0;
-    for (const auto& [label, box] : inputRows) {
-        inputs->addWidget(label, row, 0);
-        inputs->addWidget(box, row++, 1);
-    }
+    int row = AddRows(inputs, inputRows);
     auto* views = new QHBoxLayout;
-    views->addWidget(Label12);
-    views->addWidget(Option1);
-    views->addWidget(Option2);
+    for (QWidget* view : std::initializer_list<QWidget*>{Label12, Option1, Option2}) views->addWidget(view);
     views->addStretch();
     inputs->addLayout(views, row++, 0, 1, 2);
     inputs->setRowStretch(row, 1);
-
     auto* results = new QGridLayout;
-    const std::pair<QLabel*, QWidget*> resultRows[] = {
-        {Label4, InMonthPI},   {Label16, PPpercent},   {Label14, PeriodicR},  {Label15, InDays},
-        {Label9, NumPmtsYear}, {Label11, EndMortYear}, {Label8, AllPayments}, {Label5, TotSavd}};
-    row = 0;
-    for (const auto& [label, box] : resultRows) {
-        results->addWidget(label, row, 0);
-        results->addWidget(box, row++, 1);
-    }
-    results->setRowStretch(row, 1);
+    results->setRowStretch(AddRows(results, resultRows), 1);
 
     // Buttons in one column on the right: calculation and views, dialogs,
     // files and output, and the way back at the bottom.
-    auto* buttons = new QVBoxLayout;
-    const int groupGap = metrics.height() / 2;
-    for (QPushButton* button : {MCalc, MHelp}) buttons->addWidget(button);
-    buttons->addSpacing(groupGap);
-    for (QPushButton* button : {MTerm, MDateNumber}) buttons->addWidget(button);
-    // The indicator sits in front of its button.
+    QBoxLayout* buttons = MakeButtonLine(Qt::Vertical,
+                                         {{MCalc, MHelp},
+                                          {MTerm, MDateNumber, MAddPrePay, MShowIRF},
+                                          {MSaveFile, MLoadFile, MPrinter, MGraphs}},
+                                         MExit, metrics.height() / 2, chars * 22);
     AddPmtsOn->setFixedWidth(chars * 2);
-    auto* additional = new QHBoxLayout;
-    additional->setSpacing(chars / 2);
-    additional->addWidget(AddPmtsOn);
-    additional->addWidget(MAddPrePay, 1);
-    buttons->addLayout(additional);
-    buttons->addWidget(MShowIRF);
-    buttons->addSpacing(groupGap);
-    for (QPushButton* button : {MSaveFile, MLoadFile, MPrinter, MGraphs}) buttons->addWidget(button);
-    buttons->addStretch(1);
-    buttons->addWidget(MExit);
-    const int buttonWidth = chars * 22;
-    for (QPushButton* button :
-         {MCalc, MHelp, MTerm, MDateNumber, MShowIRF, MSaveFile, MLoadFile, MPrinter, MGraphs, MExit})
-        button->setMinimumWidth(buttonWidth);
-    MAddPrePay->setMinimumWidth(buttonWidth - chars * 2 - chars / 2);
-    // Buttons line up with the boxes; the indicator stands out to their left.
-    buttons->setContentsMargins(0, 0, 0, 0);
+    PutInFront(buttons, AddPmtsOn, MAddPrePay, chars / 2);
 
     auto* top = new QHBoxLayout;
     top->addLayout(inputs);
     top->addSpacing(chars * 2);
     top->addLayout(results);
     top->addStretch();
-
     auto* left = new QVBoxLayout;
     left->addLayout(top);
     left->addWidget(MGrid, 1);
     left->addWidget(MTextBox, 1);
-
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
     layout->addSpacing(chars * 2);
     layout->addLayout(buttons);
+}
 
-    Load();
-
-    const int gridWidth = [this] {
-        int width = MGrid->frameWidth() * 2 + MGrid->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
-        for (int c = 0; c < MGrid->Cols(); ++c) width += MGrid->columnWidth(c);
-        return width;
-    }();
+void TablesScreen::FitGrid() {
+    int width = MGrid->frameWidth() * 2 + MGrid->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
+    for (int c = 0; c < MGrid->Cols(); ++c) width += MGrid->columnWidth(c);
     // The grid is as wide as its columns; the help text takes its place.
-    MGrid->setFixedWidth(gridWidth);
+    MGrid->setFixedWidth(width);
     MGrid->setMinimumHeight(MGrid->horizontalHeader()->height() +
                             MGrid->verticalHeader()->defaultSectionSize() * 12);
     MTextBox->setMinimumHeight(MGrid->minimumHeight());
-    setMinimumSize(TwipsToPixels(this, QSize(9615, 6810)).expandedTo(layout->sizeHint()));
-    InPrincipal->setFocus();
+    setMinimumSize(TwipsToPixels(this, QSize(9615, 6810)).expandedTo(layout()->sizeHint()));
 }
 
 TablesScreen::~TablesScreen() = default;
@@ -341,9 +261,7 @@ void TablesScreen::Load() {
 
     ShowKindDefaults();
 
-    FillList(Comperiod, amortix::kCompoundings);
     ShowChoice(Comperiod, amortix::kCompoundings, amortix::CompoundingForSetting(state.CompoundSetting));
-    FillList(FreqPmt, amortix::kFrequencies);
     FreqPmt->setCurrentIndex(0);
 
     ShowAdditionalPaymentsInForce(AddPmtsOn,
@@ -405,8 +323,8 @@ void TablesScreen::LayOutGrid() {
     MGrid->SetRowHeight(0, kGridHeaderTwips);
     for (int c = 0; c < amortix::kGridColumns; ++c) {
         MGrid->SetColWidth(c, MGrid->ColWidth(c) + kGridExtraTwips[c]);
-        MGrid->SetColAlignment(c, c == 0 ? kAlignCenter : kAlignRight);
-        MGrid->SetFixedAlignment(c, kAlignCenter);
+        MGrid->SetColAlignment(c, c == 0 ? CellAlignment::Center : CellAlignment::Right);
+        MGrid->SetFixedAlignment(c, CellAlignment::Center);
         MGrid->SetTextAt(0, c, Q(amortix::GridHeader(c, amortix::ScheduleView::Annual, false)));
     }
     // Room for the widest date the short format gives (month names differ in
@@ -450,19 +368,14 @@ void TablesScreen::ClearResults() {
 
     MTextBox->clear();
     MGrid->SetSelection(1, MGrid->Rows() - 1, 0, MGrid->Cols() - 1);
-    MGrid->SetFillStyle(1);
+    MGrid->SetFillStyle(GridFill::Selection);
     MGrid->SetText({});
-    MGrid->SetFillStyle(0);
+    MGrid->SetFillStyle(GridFill::CurrentCell);
     MGrid->CollapseSelection(1, 0);
     results_.reset();
 
-    if (MHelp->text() == kCloseHelpCaption) {
-        MHelp->setText(kQuickHelpCaption);
-        MPrinter->setEnabled(true);
-        MSaveFile->setEnabled(true);
-        MGraphs->setEnabled(true);
-        MTextBox->hide();
-        MGrid->show();
+    if (quickHelp_->IsOpen()) {
+        quickHelp_->Close();
         state.EntryEdited = false;
     }
     state.QuickHelpOn = false;
@@ -544,20 +457,11 @@ void TablesScreen::EraseAdditionalPayments() {
 void TablesScreen::ToggleQuickHelp() {
     AppState& state = context_.state;
     state.QuickHelpOn = !state.QuickHelpOn;
-    if (MHelp->text() != kQuickHelpCaption) {
+    if (quickHelp_->IsOpen()) {
         ClearResults();  // closes the help
         return;
     }
-    MHelp->setText(kCloseHelpCaption);
-    MPrinter->setEnabled(false);
-    MSaveFile->setEnabled(false);
-    MGraphs->setEnabled(false);
-    MGrid->hide();
-    MTextBox->show();
-    MTextBox->setFocus();
-    QString text = Q(amortix::TablesQuickHelp(state.TablesMode));
-    text.replace("\r\n", "\n");
-    MTextBox->setPlainText(text);
+    quickHelp_->Open(amortix::TablesQuickHelp(state.TablesMode));
 }
 
 void TablesScreen::ChooseTerm() {
@@ -571,7 +475,7 @@ void TablesScreen::ChooseTerm() {
 void TablesScreen::ToggleDates() {
     AppState& state = context_.state;
     ClearResults();
-    if (MDateNumber->text() != kShowDatesCaption) {
+    if (view_.ShowDates) {
         MDateNumber->setText(kShowDatesCaption);
         view_.ShowDates = false;
     } else {
@@ -622,7 +526,6 @@ void TablesScreen::ShowGraph() {
         context_.interaction.ShowMessage(amortix::Message::NoData);
         return;
     }
-    state.GraphSource = 4;  // the tables screen
     if (commands_.showGraph) commands_.showGraph(*this);
 }
 
@@ -631,7 +534,6 @@ void TablesScreen::Exit() {
     state.EntryEdited = false;
     state.TablesOpen = false;
     state.ResultsReady = 0;
-    state.GraphSource = 0;
     // The additional payments end with the screen: amounts, percentage,
     // option, count, and the month back to the first.
     state.ExtraPayments = amortix::AdditionalPayments{};

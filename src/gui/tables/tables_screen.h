@@ -27,6 +27,7 @@ class QRadioButton;
 namespace amortix::gui {
 
 class GridWidget;
+class QuickHelp;
 
 class TablesScreen : public QWidget {
     Q_OBJECT
@@ -38,7 +39,7 @@ class TablesScreen : public QWidget {
         std::function<void(TablesScreen&)> saveFile;  // runs only with results
         std::function<void(TablesScreen&)> loadFile;
         std::function<void(TablesScreen&)> print;      // runs only with results
-        std::function<void(TablesScreen&)> showGraph;  // runs only with results, GraphSource set
+        std::function<void(TablesScreen&)> showGraph;  // runs only with results
     };
 
     // What only this screen and its dialogs keep: how the schedule is shown
@@ -122,6 +123,12 @@ class TablesScreen : public QWidget {
     QPushButton* MExit = nullptr;
 
   private:
+    // The constructor's steps: the controls, their entry pattern and order,
+    // the layout, and the grid's size once Load laid it out.
+    void MakeControls();
+    void AttachEntries();
+    void LayOut();
+    void FitGrid();
     void Load();
     // Caption, labels, lists and default inputs of the screen's kind.
     void ShowKindDefaults();
@@ -142,6 +149,7 @@ class TablesScreen : public QWidget {
     ScreenContext context_;
     Commands commands_;
     ViewState view_;
+    QuickHelp* quickHelp_ = nullptr;  // owned by MTextBox
     std::shared_ptr<const amortix::ScheduleResult> results_;
 };
 

@@ -1,4 +1,4 @@
-#include "tables/additional_payments_dialog.h"
+#include "dialogs/additional_payments_dialog.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -149,10 +149,10 @@ AdditionalPaymentsDialog::AdditionalPaymentsDialog(ScreenContext& context,
     PGrid->SetRowHeight(0, 460);
     PGrid->SetColWidth(0, PGrid->ColWidth(0) + 200);
     PGrid->SetColWidth(1, PGrid->ColWidth(1) + 460);
-    PGrid->SetColAlignment(0, kAlignCenter);
-    PGrid->SetColAlignment(1, kAlignRight);
-    PGrid->SetFixedAlignment(0, kAlignCenter);
-    PGrid->SetFixedAlignment(1, kAlignCenter);
+    PGrid->SetColAlignment(0, CellAlignment::Center);
+    PGrid->SetColAlignment(1, CellAlignment::Right);
+    PGrid->SetFixedAlignment(0, CellAlignment::Center);
+    PGrid->SetFixedAlignment(1, CellAlignment::Center);
     PGrid->SetTextAt(0, 0, "Year Number");
     PGrid->SetTextAt(0, 1, "Amount of Payment");
     RefreshGrid();

@@ -3,8 +3,8 @@
 
 #include <QGroupBox>
 
-#include "tables/additional_payments_dialog.h"
-#include "tables/days_in_year_dialog.h"
+#include "dialogs/additional_payments_dialog.h"
+#include "dialogs/days_in_year_dialog.h"
 #include "tables_test_util.h"
 
 namespace amortix::gui {

@@ -1,4 +1,4 @@
-#include "tables/days_in_year_dialog.h"
+#include "dialogs/days_in_year_dialog.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
