@@ -3,7 +3,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <vector>
+
 #include "core/calc/schedule.h"
+#include "core/forms/schedule_texts.h"
 
 namespace {
 
@@ -31,7 +34,7 @@ void BM_Schedule(benchmark::State& state) {
     const auto in = LargestSchedule();
     for (auto _ : state) {
         auto r = amortix::CalculateSchedule(in);
-        benchmark::DoNotOptimize(r.schedule.data());
+        benchmark::DoNotOptimize(r.rows.data());
     }
 }
 BENCHMARK(BM_Schedule)->Unit(benchmark::kMicrosecond);
@@ -39,12 +42,46 @@ BENCHMARK(BM_Schedule)->Unit(benchmark::kMicrosecond);
 void BM_ScheduleTexts(benchmark::State& state) {
     const auto in = LargestSchedule();
     for (auto _ : state) {
-        auto r = amortix::CalculateSchedule(in);
-        auto cells = r.GridCells();
+        auto r = std::make_shared<const amortix::ScheduleResult>(amortix::CalculateSchedule(in));
+        const amortix::ScheduleBoxTexts boxes = amortix::BoxTexts(*r, in.currencySymbol);
+        auto cells = amortix::ScheduleGrid(r, in.currencySymbol, in.formatDate).Cells();
         benchmark::DoNotOptimize(cells.data());
-        benchmark::DoNotOptimize(r.TotSavd.data());
+        benchmark::DoNotOptimize(boxes.interestSaved.data());
     }
 }
 BENCHMARK(BM_ScheduleTexts)->Unit(benchmark::kMicrosecond);
+
+// The floor under BM_Schedule: the bare recurrence of the same work, 2,100
+// payments of balance, interest and principal with six values a payment
+// stored as four-decimal fixed point, ties to even, and nothing else.
+void BM_BareRecurrence(benchmark::State& state) {
+    using amortix::Currency;
+    constexpr int kPayments = 2100;
+    struct Row {
+        Currency number, interest, principal, balance, cumulativeInterest, cumulativePrincipal;
+    };
+    std::vector<Row> rows(kPayments);
+    const double rate = 0.065 / 52, payment = 361.57;
+    for (auto _ : state) {
+        double balance = 250000, sumInterest = 0, sumPrincipal = 0;
+        for (int k = 0; k < kPayments; ++k) {
+            const double interest = balance * rate;
+            const double principal = payment - interest;
+            balance -= principal;
+            sumInterest += interest;
+            sumPrincipal += principal;
+            Row& row = rows[static_cast<std::size_t>(k)];
+            row.number = Currency::FromDouble(k + 1);
+            row.interest = Currency::FromDouble(interest);
+            row.principal = Currency::FromDouble(principal);
+            row.balance = Currency::FromDouble(balance);
+            row.cumulativeInterest = Currency::FromDouble(sumInterest);
+            row.cumulativePrincipal = Currency::FromDouble(sumPrincipal);
+        }
+        benchmark::DoNotOptimize(rows.data());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_BareRecurrence)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

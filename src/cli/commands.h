@@ -14,5 +14,6 @@ Runner AddScheduleCommand(CLI::App& app);
 Runner AddCompareCommand(CLI::App& app);
 Runner AddAffordCommand(CLI::App& app);
 Runner AddReadCommand(CLI::App& app);
+Runner AddAprCommand(CLI::App& app);
 
 }  // namespace amortix::cli

@@ -26,6 +26,7 @@ int Run(int argc, char** argv) {
     runners.push_back(AddCompareCommand(app));
     runners.push_back(AddAffordCommand(app));
     runners.push_back(AddReadCommand(app));
+    runners.push_back(AddAprCommand(app));
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {

@@ -47,6 +47,16 @@ Json MessagesJson(const std::vector<Message>& messages) {
     return Json(MessageNumbers(messages));
 }
 
+Json NumberedMessagesJson(const std::vector<Message>& messages) {
+    Json out = Json::array();
+    for (const Message m : messages) out.push_back({{"number", MessageNumber(m)}, {"text", MessageText(m)}});
+    return out;
+}
+
+Json SchemaJson(const std::string& name) {
+    return {{"name", name}, {"version", 2}};
+}
+
 void PrintMessages(std::ostream& out, const std::vector<Message>& messages) {
     for (const Message m : messages) out << "Message " << MessageNumber(m) << ": " << MessageText(m) << '\n';
 }

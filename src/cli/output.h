@@ -25,6 +25,10 @@ Json GraphJson(const GraphData& graph);
 
 // The messages by number, as the JSON output lists them.
 Json MessagesJson(const std::vector<Message>& messages);
+// The layout of the JSON's version 2: each message as its number and text,
+// and the name and version of the layout.
+Json NumberedMessagesJson(const std::vector<Message>& messages);
+Json SchemaJson(const std::string& name);
 // One "Message N: text" line per message.
 void PrintMessages(std::ostream& out, const std::vector<Message>& messages);
 

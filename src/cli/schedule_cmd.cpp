@@ -10,6 +10,7 @@
 #include "core/format/masks.h"
 #include "core/format/messages.h"
 #include "core/format/numfmt.h"
+#include "core/forms/schedule_texts.h"
 #include "core/forms/tables_form.h"
 #include "core/print/report.h"
 
@@ -31,6 +32,11 @@ struct Prepared {
     ScheduleInputs inputs;
     std::vector<Message> messages;  // raised before Calculate, by the input boxes
 };
+
+// The grid's texts of a result, kept alive by a copy the grid shares.
+ScheduleGrid GridOf(const ScheduleInputs& in, const ScheduleResult& r) {
+    return ScheduleGrid(std::make_shared<const ScheduleResult>(r), in.currencySymbol, in.formatDate);
+}
 
 Prepared Prepare(const ScheduleOptions& o) {
     Prepared p;
@@ -68,26 +74,28 @@ Prepared Prepare(const ScheduleOptions& o) {
     return p;
 }
 
-void PrintText(const ScheduleInputs& in, const ScheduleResult& r) {
+void PrintText(const ScheduleInputs& in, const ScheduleResult& r, const std::vector<Message>& messages) {
     const bool loan = in.mode == TableKind::PersonalLoan;
+    const ScheduleBoxTexts t = BoxTexts(r, in.currencySymbol);
     const std::pair<const char*, const std::string*> boxes[] = {
-        {"Days in year", &r.InDays},
-        {"Interest rate factor", &r.PeriodicR},
-        {"No. of payments each year", &r.NumPmtsYear},
-        {"Principal + Interest payment", &r.InMonthPI},
-        {"Added by the increase", &r.PPpercent},
-        {loan ? "No. months to final payment" : "No. of years to final payment", &r.EndMortYear},
-        {loan ? "Total paid over life of the loan" : "Total paid over life of mortgage", &r.AllPayments},
-        {"Total interest savings", &r.TotSavd},
+        {"Days in year", &t.daysInYear},
+        {"Interest rate factor", &t.rateFactor},
+        {"No. of payments each year", &t.paymentsPerYear},
+        {"Principal + Interest payment", &t.payment},
+        {"Added by the increase", &t.increaseAmount},
+        {loan ? "No. months to final payment" : "No. of years to final payment", &t.yearsToFinal},
+        {loan ? "Total paid over life of the loan" : "Total paid over life of mortgage", &t.totalPaid},
+        {"Total interest savings", &t.interestSaved},
     };
     for (const auto& [label, text] : boxes) std::cout << RightJustify(label, 34) << "  " << *text << '\n';
-    std::cout << RightJustify(r.Label16, 34) << '\n';
-    PrintMessages(std::cout, r.messages);
+    std::cout << RightJustify(t.increaseCaption, 34) << '\n';
+    PrintMessages(std::cout, messages);
     std::cout << '\n';
-    for (int row = 0; row < r.GridRowCount(); ++row) {
-        std::string line = r.GridCell(row, 0);
+    const ScheduleGrid grid = GridOf(in, r);
+    for (int row = 0; row < grid.RowCount(); ++row) {
+        std::string line = grid.Cell(row, 0);
         line.resize(22, ' ');
-        for (int c = 1; c < kGridColumns; ++c) line += RightJustify(r.GridCell(row, c), 21);
+        for (int c = 1; c < kGridColumns; ++c) line += RightJustify(grid.Cell(row, c), 21);
         while (!line.empty() && line.back() == ' ') line.pop_back();
         std::cout << line << '\n';
     }
@@ -96,40 +104,67 @@ void PrintText(const ScheduleInputs& in, const ScheduleResult& r) {
 // The printed report as the printer gets it.
 int PrintReport(const ScheduleOptions& o, const ScheduleInputs& in, const ScheduleResult& r,
                 const std::vector<Message>& messages) {
-    TablesPrintData data;
-    data.header = o.report.HeaderLine();
-    data.mode = in.mode;
-    data.principal = in.principal;
-    data.ratePercent = in.ratePercent;
-    const bool loan = in.mode == TableKind::PersonalLoan;
-    data.termText = FormatNumber(loan ? in.years * 12.0 : in.years, kCountMask);
-    data.compounding = in.compounding;
-    data.frequency = in.frequency;
-    data.paymentIncrease = in.extra.increase;
+    const TablesPrintData data = TablesPrintDataFor(in, o.report.HeaderLine());
     return EmitReport(RenderTablesReport(data, r, o.report.FontChoice()), messages);
 }
 
-Json ResultJson(const ScheduleInputs& in, const ScheduleResult& r, const std::vector<Message>& messages) {
-    Json results = {
-        {"InDays", r.InDays},           {"PeriodicR", r.PeriodicR},     {"NumPmtsYear", r.NumPmtsYear},
-        {"InMonthPI", r.InMonthPI},     {"Label16", r.Label16},         {"PPpercent", r.PPpercent},
-        {"EndMortYear", r.EndMortYear}, {"AllPayments", r.AllPayments}, {"TotSavd", r.TotSavd}};
-    Json schedule = Json::array();
-    for (int row = 1; row <= r.gridRows; ++row) {
-        Json values = Json::array();
-        for (const Currency c : r.schedule[static_cast<std::size_t>(row)]) values.push_back(c.ToDouble());
-        schedule.push_back(values);
+Json Number(double value, bool shown) {
+    return shown ? Json(value) : Json(nullptr);
+}
+
+Json SummaryJson(const ScheduleResult& r) {
+    const ScheduleSummary& s = r.summary;
+    const bool shown = r.calculated;
+    const double years = s.paymentsPerYear > 0 ? static_cast<double>(r.payments) / s.paymentsPerYear : 0;
+    return {{"days_in_year", Number(static_cast<double>(s.daysInYear), shown && !s.normalDays)},
+            {"rate_factor", Number(s.rateFactor, shown)},
+            {"payments_per_year", shown ? Json(s.paymentsPerYear) : Json(nullptr)},
+            {"payment", Number(s.payment, shown)},
+            {"increase_caption", ShortestDouble(s.increase * 100.0f)},
+            {"increase_amount", Number(s.increaseAmount, shown)},
+            {"years_to_final", Number(r.mode == TableKind::Mortgage ? years : years * 12.0, shown)},
+            {"total_paid", Number(s.totalPaid.ToDouble(), shown)},
+            {"interest_saved", Number(s.interestSaved, shown)},
+            {"monthly_payment", Number(s.monthlyPayment, shown)}};
+}
+
+Json RowsJson(const ScheduleResult& r) {
+    Json rows = Json::array();
+    if (!r.calculated) return rows;
+    for (int k = 1; k <= r.gridRows; ++k) {
+        const ScheduleRow& row = r.rows[static_cast<std::size_t>(k)];
+        const bool payments = r.view == ScheduleView::AllPayments;
+        rows.push_back({{"number", row.number},
+                        {"year", payments ? row.year : row.number},
+                        {"date", r.showDates ? Json(IsoDate(row.date)) : Json(nullptr)},
+                        {"interest", row.interest.ToDouble()},
+                        {"principal", row.principal.ToDouble()},
+                        {"balance", row.balance.ToDouble()},
+                        {"cumulative_interest", row.cumulativeInterest.ToDouble()},
+                        {"cumulative_principal", row.cumulativePrincipal.ToDouble()},
+                        {"extra", row.extra.ToDouble()}});
     }
-    return Json{{"messages", MessagesJson(messages)},
-                {"results", results},
-                {"grid", r.GridCells()},
-                {"schedule", schedule},
-                {"GridRows", r.gridRows},
-                {"ResultsReady", r.resultsReady},
-                {"YearsToFinal", ShortestDouble(r.yearsToFinal)},
-                {"PaymentsPerYear", r.paymentsPerYear},
-                {"AdditionalNotes", r.additionalNotes},
-                {"graph", GraphJson(BuildBalanceByYear(r, in.principal))}};
+    return rows;
+}
+
+Json ResultJson(const ScheduleInputs& in, const ScheduleResult& r, const std::vector<Message>& messages) {
+    const ScheduleBoxTexts t = BoxTexts(r, in.currencySymbol);
+    const Json texts = {
+        {"days_in_year", t.daysInYear},           {"rate_factor", t.rateFactor},
+        {"payments_per_year", t.paymentsPerYear}, {"payment", t.payment},
+        {"increase_caption", t.increaseCaption},  {"increase_amount", t.increaseAmount},
+        {"years_to_final", t.yearsToFinal},       {"total_paid", t.totalPaid},
+        {"interest_saved", t.interestSaved},      {"extra_payments_note", AdditionalNotesText(r)},
+        {"grid", GridOf(in, r).Cells()}};
+    return Json{{"schema", SchemaJson("schedule")},
+                {"messages", NumberedMessagesJson(messages)},
+                {"summary", SummaryJson(r)},
+                {"rows", RowsJson(r)},
+                {"rows_shown", r.gridRows},
+                {"graph_points", r.resultsReady},
+                {"extra_payments_note", AdditionalNotesText(r)},
+                {"graph", GraphJson(BuildBalanceByYear(r, in.principal))},
+                {"texts", texts}};
 }
 
 }  // namespace
@@ -161,11 +196,9 @@ Runner AddScheduleCommand(CLI::App& app) {
         if (options->format == "json") {
             std::cout << ResultJson(p.inputs, r, messages).dump(2) << '\n';
         } else if (options->format == "csv") {
-            for (const auto& row : r.GridCells()) std::cout << CsvLine(row) << "\r\n";
+            for (const auto& row : GridOf(p.inputs, r).Cells()) std::cout << CsvLine(row) << "\r\n";
         } else {
-            ScheduleResult shown = r;
-            shown.messages = messages;
-            PrintText(p.inputs, shown);
+            PrintText(p.inputs, r, messages);
         }
         return 0;
     };

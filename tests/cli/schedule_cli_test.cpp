@@ -8,21 +8,42 @@ namespace {
 
 using testing::RunCli;
 
-TEST(ScheduleCli, JsonCarriesEveryPromisedKey) {
+// Numbers where numbers are, by meaning; the screen's texts beside them under
+// the same names.
+TEST(ScheduleCli, JsonCarriesNumbersByMeaningAndTheTextsBesideThem) {
     const auto run = RunCli("schedule --compounding semiannual --view all --extra 1:5000 --format json");
     ASSERT_EQ(run.status, 0) << run.err;
     const auto j = nlohmann::json::parse(run.out);
-    for (const char* key : {"messages", "results", "grid", "schedule", "GridRows", "ResultsReady",
-                            "YearsToFinal", "PaymentsPerYear", "AdditionalNotes", "graph"})
+    EXPECT_EQ(j["schema"]["name"], "schedule");
+    EXPECT_EQ(j["schema"]["version"], 2);
+    for (const char* key : {"messages", "summary", "rows", "rows_shown", "graph_points",
+                            "extra_payments_note", "graph", "texts"})
         EXPECT_TRUE(j.contains(key)) << key;
-    for (const char* box : {"InDays", "PeriodicR", "NumPmtsYear", "InMonthPI", "Label16", "PPpercent",
-                            "EndMortYear", "AllPayments", "TotSavd"})
-        EXPECT_TRUE(j["results"].contains(box)) << box;
+    for (const char* name :
+         {"days_in_year", "rate_factor", "payments_per_year", "payment", "increase_caption",
+          "increase_amount", "years_to_final", "total_paid", "interest_saved"}) {
+        EXPECT_TRUE(j["summary"].contains(name)) << name;
+        EXPECT_TRUE(j["texts"][name].is_string()) << name;
+    }
     // The options reached the calculation: semiannual, every payment, one amount.
-    EXPECT_EQ(j["results"]["InMonthPI"], "     $902.91");
-    EXPECT_EQ(j["GridRows"], 248);
-    EXPECT_EQ(j["schedule"].size(), 248u);
-    EXPECT_EQ(j["grid"].size(), 257u);
+    EXPECT_EQ(j["texts"]["payment"], "     $902.91");
+    EXPECT_NEAR(j["summary"]["payment"].get<double>(), 902.91, 0.005);
+    EXPECT_EQ(j["summary"]["payments_per_year"], 12);
+    EXPECT_TRUE(j["summary"]["days_in_year"].is_null());  // monthly: "Normal"
+    EXPECT_EQ(j["texts"]["days_in_year"], "Normal");
+    EXPECT_EQ(j["rows_shown"], 248);
+    ASSERT_EQ(j["rows"].size(), 248u);
+    const auto& first = j["rows"][0];
+    EXPECT_EQ(first["number"], 1);
+    EXPECT_EQ(first["year"], 1);
+    EXPECT_TRUE(first["date"].is_null());
+    EXPECT_DOUBLE_EQ(first["extra"].get<double>(), 5000);
+    // The additional amount is part of the first payment's principal.
+    EXPECT_NEAR(first["balance"].get<double>(), 100000 - first["principal"].get<double>(), 1e-9);
+    EXPECT_GT(first["principal"].get<double>(), 5000);
+    EXPECT_NEAR(j["rows"][247]["balance"].get<double>(), 0, 1e-9);
+    EXPECT_EQ(j["texts"]["grid"].size(), 257u);
+    EXPECT_EQ(j["messages"].size(), 0u);
 }
 
 TEST(ScheduleCli, MessagesAndOptions) {
@@ -44,8 +65,13 @@ TEST(ScheduleCli, MessagesAndOptions) {
         const auto run = RunCli(std::string("schedule --format json ") + c.args);
         ASSERT_EQ(run.status, 0) << c.args << run.err;
         const auto j = nlohmann::json::parse(run.out);
-        EXPECT_EQ(j["messages"].get<std::vector<int>>(), c.messages) << c.args;
-        EXPECT_EQ(j["results"]["EndMortYear"], c.endYear) << c.args;
+        std::vector<int> numbers;
+        for (const auto& m : j["messages"]) {
+            numbers.push_back(m["number"].get<int>());
+            EXPECT_FALSE(m["text"].get<std::string>().empty()) << c.args;
+        }
+        EXPECT_EQ(numbers, c.messages) << c.args;
+        EXPECT_EQ(j["texts"]["years_to_final"], c.endYear) << c.args;
     }
 }
 
@@ -53,8 +79,9 @@ TEST(ScheduleCli, DatesAreIso) {
     const auto run = RunCli("schedule --view all --dates 2024-01-31 --format json");
     ASSERT_EQ(run.status, 0) << run.err;
     const auto j = nlohmann::json::parse(run.out);
-    EXPECT_EQ(j["grid"][0][0], " Payment  Date");
-    EXPECT_EQ(j["grid"][2][0], "2024-02-29");
+    EXPECT_EQ(j["texts"]["grid"][0][0], " Payment  Date");
+    EXPECT_EQ(j["texts"]["grid"][2][0], "2024-02-29");
+    EXPECT_EQ(j["rows"][1]["date"], "2024-02-29");
 }
 
 // The text forms of every command, by a few figures each must show.

@@ -162,5 +162,43 @@ TEST_F(Accessibility, EveryScreenAndDialogNamesItsControls) {
     ExpectNamed(&help, seen);
 }
 
+// A screen reader reads a button by the caption it shows now: after a click
+// changes it, the new caption, not the one the button was made with.
+TEST_F(Accessibility, AButtonIsAnnouncedByItsCurrentCaption) {
+    const auto spoken = [](QWidget* widget) {
+        return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+    };
+    const struct {
+        const char* opener;
+        const char* button;
+        QString before, after;
+    } cases[] = {
+        {"MortCalc", "MHelp", "Quick Help", "Close Help"},
+        {"CompMort", "MCHelp", "Quick Help", "Close Help"},
+        {"MFindFactor", "MFHelp", "Quick Help", "Close Help"},
+    };
+    MainFrame& frame = app->Frame();
+    for (const auto& c : cases) {
+        Click(app->Menu().findChild<QPushButton*>(c.opener));
+        QWidget* screen = frame.ActiveForm();
+        ASSERT_NE(screen, nullptr) << c.opener;
+        auto* button = screen->findChild<QPushButton*>(c.button);
+        ASSERT_NE(button, nullptr) << c.button;
+        EXPECT_EQ(spoken(button), c.before) << c.button;
+        QTest::mouseClick(button, Qt::LeftButton);
+        EXPECT_EQ(spoken(button), c.after) << c.button;
+        QTest::mouseClick(button, Qt::LeftButton);
+        EXPECT_EQ(spoken(button), c.before) << c.button;
+        frame.ReturnToMenu(screen);
+    }
+    // The tables screen's view button, switched to dates in code as a file does.
+    Click(app->Menu().findChild<QPushButton*>("MortCalc"));
+    auto* dates = frame.ActiveForm()->findChild<QPushButton*>("MDateNumber");
+    ASSERT_NE(dates, nullptr);
+    EXPECT_EQ(spoken(dates), "View payment date");
+    dates->setText("&View payment No.");
+    EXPECT_EQ(spoken(dates), "View payment No.");
+}
+
 }  // namespace
 }  // namespace amortix::gui

@@ -6,6 +6,7 @@
 #include <QLocale>
 
 #include "core/calc/schedule.h"
+#include "core/forms/schedule_texts.h"
 #include "shell/short_date.h"
 
 namespace amortix::gui {
@@ -117,10 +118,11 @@ TEST(ShortDate, EveryDateOfAFortyYearWeeklyScheduleReadsBack) {
             in.showDates = true;
             in.firstPaymentDate = SerialFromDate(first);
             in.formatDate = ShortDateFormatter(locale);
-            const ScheduleResult result = CalculateSchedule(in);
-            ASSERT_GT(result.gridRows, 1900);
-            for (int row = 1; row <= result.gridRows; ++row) {
-                const QString shown = QString::fromStdString(result.GridCell(row, 0));
+            const auto result = std::make_shared<const ScheduleResult>(CalculateSchedule(in));
+            ASSERT_GT(result->gridRows, 1900);
+            const ScheduleGrid grid(result, "$", in.formatDate);
+            for (int row = 1; row <= result->gridRows; ++row) {
+                const QString shown = QString::fromStdString(grid.Cell(row, 0));
                 const auto read = ParseShortDate(shown, locale, today);
                 ASSERT_TRUE(read.has_value()) << name << " " << shown.toStdString();
                 EXPECT_EQ(DateFromSerial(*read), first.addDays(7 * (row - 1)))

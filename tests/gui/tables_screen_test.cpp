@@ -295,14 +295,28 @@ TEST_F(TablesScreenTest, TextsAfterCalculateEqualTheCommandLine) {
         const QJsonObject json = test::CliJson(QStringList{"schedule", "--principal", c.principal, "--rate",
                                                            c.rate, loan ? "--months" : "--years", c.term} +
                                                QString(c.choices).split(' '));
-        const QJsonObject results = json["results"].toObject();
-        for (const QLineEdit* box : {s->InDays, s->PeriodicR, s->NumPmtsYear, s->InMonthPI, s->PPpercent,
-                                     s->EndMortYear, s->AllPayments, s->TotSavd})
-            EXPECT_EQ(box->text(), results[box->objectName()].toString()) << box->objectName().toStdString();
-        EXPECT_EQ(s->Label16->text(), results["Label16"].toString());
-        test::ExpectGridIs(s->MGrid, json["grid"].toArray(), "MGrid");
-        EXPECT_EQ(State().ResultsReady, json["ResultsReady"].toInt());
-        EXPECT_EQ(s->View().GridRows, json["GridRows"].toInt());
+        // The JSON's texts are the boxes' texts, keyed by what each box shows.
+        const QJsonObject texts = json["texts"].toObject();
+        const std::pair<const QWidget*, const char*> boxes[] = {
+            {s->InDays, "days_in_year"},           {s->PeriodicR, "rate_factor"},
+            {s->NumPmtsYear, "payments_per_year"}, {s->InMonthPI, "payment"},
+            {s->PPpercent, "increase_amount"},     {s->EndMortYear, "years_to_final"},
+            {s->AllPayments, "total_paid"},        {s->TotSavd, "interest_saved"},
+            {s->Label16, "increase_caption"}};
+        for (const auto& [box, key] : boxes) {
+            const QString shown = qobject_cast<const QLineEdit*>(box)
+                                      ? qobject_cast<const QLineEdit*>(box)->text()
+                                      : qobject_cast<const QLabel*>(box)->text();
+            EXPECT_EQ(shown, texts[key].toString()) << key;
+        }
+        test::ExpectGridIs(s->MGrid, texts["grid"].toArray(), "MGrid");
+        EXPECT_EQ(State().ResultsReady, json["graph_points"].toInt());
+        EXPECT_EQ(s->View().GridRows, json["rows_shown"].toInt());
+        // And its numbers are the figures the boxes show, to the cent.
+        const QJsonObject summary = json["summary"].toObject();
+        const QString payment = s->InMonthPI->text().remove('$').remove(',').trimmed();
+        EXPECT_NEAR(summary["payment"].toDouble(), payment.toDouble(), 0.005);
+        EXPECT_EQ(json["rows"].toArray().size(), s->View().GridRows);
         Exit();
     }
 }

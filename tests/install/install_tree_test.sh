@@ -27,7 +27,7 @@ usr/share/icons/hicolor/scalable/apps/$id.svg
 usr/share/man/man1/amortix-cli.1
 usr/share/metainfo/$id.metainfo.xml
 usr/share/mime/packages/$id.xml"
-[ "$gui" = 1 ] && expected=$(printf '%s\nusr/bin/amortix' "$expected")
+[ "$gui" = 1 ] && expected=$(printf '%s\nusr/bin/amortix\nusr/share/man/man1/amortix.1' "$expected")
 actual=$(cd "$root" && find . -type f | sed 's|^\./||' | sort)
 [ "$actual" = "$(sort <<<"$expected")" ] || fail "installed files differ:
 $(diff <(sort <<<"$expected") <(echo "$actual") || true)"
@@ -40,7 +40,7 @@ help=$("$usr/bin/amortix-cli" --help)
 grep -q 'Exit status' <<<"$help" || fail "amortix-cli --help names the exit statuses"
 schedule=$("$usr/bin/amortix-cli" schedule --principal 100000 --rate 10.125 --years 25 \
   --compounding semiannual --format json)
-grep -q '"InMonthPI": "     \$902.91"' <<<"$schedule" || fail "amortix-cli schedule from the installed tree"
+grep -q '"payment": "     \$902.91"' <<<"$schedule" || fail "amortix-cli schedule from the installed tree"
 
 # The window program starts and keeps running until it is stopped.
 if [ "$gui" = 1 ]; then

@@ -186,7 +186,7 @@ void Comparison::AddRow(const ComparisonInputs& in, ComparisonRun& run) {
     f.payment = A;
     f.paymentsPerYear = n;
     f.starred = entries > 0 || increased;
-    f.totalInterest = TableRow(table, payments)[5].ToDouble();
+    f.totalInterest = TableRow(table, payments).cumulativeInterest.ToDouble();
     f.currencySymbol = in.currencySymbol;
     const auto cells = RowCells(f);
     std::string lines = ComparisonRowLines(f);

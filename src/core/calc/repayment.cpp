@@ -30,10 +30,10 @@ void CorrectFinalPayment(std::vector<ScheduleRow>& table, const RepaymentOutcome
     if (L < 1) throw CalcError("no payment");
     ScheduleRow& last = TableRow(table, L);
     const ScheduleRow& before = TableRow(table, L - 1);
-    last[3] = before[4];
-    last[5] = before[5] + last[2];
-    last[6] = last[6] + last[4];
-    last[4] = before[4] - last[3];
+    last.principal = before.balance;
+    last.cumulativeInterest = before.cumulativeInterest + last.interest;
+    last.cumulativePrincipal = last.cumulativePrincipal + last.balance;
+    last.balance = before.balance - last.principal;
 }
 
 }  // namespace amortix

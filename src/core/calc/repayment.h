@@ -56,10 +56,11 @@ struct RepaymentOutcome {
     std::vector<AppliedAmount> applied;
 };
 
-// Fills rows 1.. of `table` (columns 1 to 6) until the interest part turns
-// negative or the bound is reached, calling afterRow(k, table) once row k is
-// written. Throws CalcError on any fault. A template so the per-payment hook
-// inlines: this loop is the hot path of every calculation.
+// Fills rows 1.. of `table` (number, interest, principal, balance and the two
+// running sums) until the interest part turns negative or the bound is
+// reached, calling afterRow(k, table) once row k is written. Throws CalcError
+// on any fault. A template so the per-payment hook inlines: this loop is the
+// hot path of every calculation.
 template <class AfterRow>
 RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow>& table,
                               AfterRow&& afterRow);
@@ -92,17 +93,20 @@ RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow
     for (long k = 1; k <= plan.bound; ++k) {
         // The yearly additional amount falls on the anniversary payment.
         if (k > 1 || firstMonth) {
-            const double prevNumber = TableRow(table, k - 1)[1].ToDouble();
+            const double prevNumber = static_cast<double>(TableRow(table, k - 1).number);
             if (static_cast<double>(k - 1) / static_cast<double>(anniversary) ==
                 std::floor(prevNumber / static_cast<double>(anniversary))) {
                 // The year payment k falls in: k/n rounded up.
                 const long year = (k + n - 1) / n;
                 if (k > 1) anniversary += n;
                 const Currency amount = YearAmount(extra, year);
-                if (amount.ToDouble() < B - TableRow(table, k - 1)[3].ToDouble()) {
+                if (amount.ToDouble() < B - TableRow(table, k - 1).principal.ToDouble()) {
                     Q = plan.currencyExtraSum ? Currency::FromDouble(Q + amount.ToDouble()).ToDouble()
                                               : Checked(Q + amount.ToDouble());
-                    if (amount > Currency()) out.applied.push_back({k, year, amount});
+                    if (amount > Currency()) {
+                        out.applied.push_back({k, year, amount});
+                        TableRow(table, k).extra = amount;
+                    }
                 }
             }
         }
@@ -116,12 +120,12 @@ RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow
         SI += Ik;
         SQ += Qk;
         ScheduleRow& row = TableRow(table, k);
-        row[1] = Currency::FromDouble(static_cast<double>(k));
-        row[2] = Currency::FromDouble(Ik);
-        row[3] = Currency::FromDouble(Qk);
-        row[4] = Currency::FromDouble(B);
-        row[5] = Currency::FromDouble(SI);
-        row[6] = Currency::FromDouble(SQ);
+        row.number = k;
+        row.interest = Currency::FromDouble(Ik);
+        row.principal = Currency::FromDouble(Qk);
+        row.balance = Currency::FromDouble(B);
+        row.cumulativeInterest = Currency::FromDouble(SI);
+        row.cumulativePrincipal = Currency::FromDouble(SQ);
         out.payments = k;
         afterRow(k, table);
     }

@@ -3,17 +3,8 @@
 #include <cmath>
 
 #include "core/calc/repayment.h"
-#include "core/format/masks.h"
-#include "core/format/numfmt.h"
 
 namespace amortix {
-
-std::string Label16Text(float increase) {
-    return " P+I includes  " +
-           RightJustify(FormatNumber(static_cast<double>(increase * 100.0f), kPercentMask),
-                        kPercentBoxWidth) +
-           "%";
-}
 
 void AdditionalPayments::EraseAmounts() {
     yearNumber.fill(Currency());
@@ -30,17 +21,6 @@ std::int16_t AdditionalPayments::CountYearsWithAmounts() const {
 }
 
 namespace {
-
-constexpr std::array<const char*, 6> kGridHeaders = {"",
-                                                     "Interest Payment",
-                                                     "Principal Payment",
-                                                     "Remaining Balance",
-                                                     "Cumulative Interest",
-                                                     "Cumulative Principal"};
-
-Currency Cur(double v) {
-    return Currency::FromDouble(v);
-}
 
 Currency YearNumber(const AdditionalPayments& extra, long year) {
     if (year < 0 || year >= kYearRows) throw CalcError("year out of range");
@@ -60,26 +40,120 @@ DaySerial StepDate(DaySerial first, int steps, DateStep step) {
     return first;
 }
 
-DaySerial SerialOf(Currency c) {
-    return static_cast<DaySerial>(c.Ticks() / Currency::kScale);
-}
-
-void ClearResultBoxes(ScheduleResult& r) {
-    r.InDays.clear();
-    r.PeriodicR.clear();
-    r.NumPmtsYear.clear();
-    r.EndMortYear.clear();
-    r.InMonthPI.clear();
-    r.PPpercent.clear();
-    r.TotSavd.clear();
-    r.AllPayments.clear();
-    r.Label16 = kLabel16Cleared;
+void ClearResults(ScheduleResult& r) {
+    r.summary = {};
     r.resultsReady = 0;
     r.gridRows = 0;
     r.calculated = false;
-    r.gridRowCount_ = 1;
     r.listing.clear();
-    r.additionalNotes.clear();
+}
+
+// The payment and its parts, before any payment is made.
+struct Terms {
+    FrequencyPeriods frequency;
+    double payment = 0;  // each payment, the increase included
+    double rate = 0;     // per period
+    double normalTotal = 0;
+};
+
+Terms PaymentTerms(const ScheduleInputs& in, ScheduleSummary& summary) {
+    Terms t;
+    t.frequency = PeriodsOf(in.frequency, in.dayBasis);
+    const RateFactorsResult rates = RateFactors(in.ratePercent, in.compounding, t.frequency.periodsPerYear);
+    summary.daysInYear = in.dayBasis.days;
+    summary.normalDays = t.frequency.paymentsPerYear == 12 || t.frequency.paymentsPerYear == 24;
+    summary.rateFactor = rates.period;
+    const MonthlyPaymentResult monthly =
+        MonthlyPayment(in.principal, rates.monthly, in.ratePercent, in.compounding, in.years);
+    t.normalTotal = Checked(monthly.payment * 12.0 * in.years);
+    const double before = PeriodPayment(monthly.payment, in.frequency);
+    t.payment = before;
+    if (in.extra.increase > 0.0f)
+        t.payment = Checked(t.payment + t.payment * static_cast<double>(in.extra.increase));
+    t.rate = RatePerPeriod(t.frequency, rates);
+    summary.monthlyPayment = monthly.payment;
+    summary.payment = t.payment;
+    summary.increase = in.extra.increase;
+    summary.increaseAmount = t.payment - before;
+    summary.paymentsPerYear = t.frequency.paymentsPerYear;
+    return t;
+}
+
+// Every payment, with its date or its year as the all-payments view shows it.
+RepaymentOutcome RunPayments(const ScheduleInputs& in, const Terms& t, std::vector<ScheduleRow>& table) {
+    const std::int16_t n = t.frequency.paymentsPerYear;
+    const bool allPayments = in.view == ScheduleView::AllPayments;
+    int dateCount = 0, dateSteps = 0;
+    DaySerial lastDate = in.firstPaymentDate;
+    const auto dateOrYear = [&](long k, std::vector<ScheduleRow>& rows) {
+        if (!allPayments) return;
+        ScheduleRow& row = TableRow(rows, k);
+        if (in.showDates) {
+            // Semimonthly dates alternate: a month step, then two weeks on.
+            ++dateCount;
+            if (n == 24 && dateCount % 2 == 0)
+                lastDate = lastDate + 14;
+            else
+                lastDate = StepDate(in.firstPaymentDate, dateSteps++, t.frequency.dateStep);
+            row.date = lastDate;
+        } else {
+            row.year = static_cast<int>((k - 1) / n + 1);
+        }
+    };
+    RepaymentPlan plan;
+    plan.principal = in.principal;
+    plan.payment = t.payment;
+    plan.rate = t.rate;
+    plan.paymentsPerYear = n;
+    plan.bound = PaymentBound(t.frequency.frequencyClass, in.years);
+    plan.extra = &in.extra;
+    plan.currencyExtraSum = true;
+    // As many rows as the bound allows, within the schedule's limit.
+    table.assign(static_cast<std::size_t>(std::min<int>(plan.bound, kScheduleRows - 1)) + 1, ScheduleRow{});
+    RepaymentOutcome run = RunRepayment(plan, table, dateOrYear);
+    if (run.applied.size() > 32767) throw CalcError("counter overflow");
+    CorrectFinalPayment(table, run);
+    table.resize(static_cast<std::size_t>(run.payments) + 1);
+    return run;
+}
+
+// The year totals of the annual view from the payments.
+std::vector<ScheduleRow> YearTotals(const ScheduleInputs& in, const std::vector<ScheduleRow>& payments,
+                                    std::int16_t n, std::int16_t years) {
+    std::vector<ScheduleRow> out(static_cast<std::size_t>(std::max<int>(years, 0)) + 1);
+    bool done = false;
+    for (long y = 1; y <= years; ++y) {
+        ScheduleRow& a = TableRow(out, y);
+        a.number = y;
+        if (in.showDates) a.date = AddMonths(in.firstPaymentDate, 12 * static_cast<int>(y - 1));
+        for (long k = (y - 1) * n + 1; k <= y * n && !done; ++k) {
+            // Past the last payment (a schedule cut short by its bound) a year
+            // reads empty payments, within the schedule's limit.
+            if (k >= kScheduleRows) throw CalcError("row out of range");
+            const ScheduleRow p = k < static_cast<long>(payments.size())
+                                      ? payments[static_cast<std::size_t>(k)]
+                                      : ScheduleRow{};
+            a.interest = a.interest + p.interest;
+            a.principal = a.principal + p.principal;
+            a.extra = a.extra + p.extra;
+            a.balance = p.balance;
+            a.cumulativeInterest = p.cumulativeInterest;
+            a.cumulativePrincipal = p.cumulativePrincipal;
+            if (p.balance <= Currency()) done = true;
+        }
+    }
+    return out;
+}
+
+// The applied additional payments, one entry a year with an amount.
+void ListAdditionalPayments(const ScheduleInputs& in, std::int16_t yearsWithPayments, ScheduleResult& out) {
+    if (in.extra.rowCount == 0) return;
+    for (long y = 1; y <= yearsWithPayments; ++y) {
+        if (out.appliedCount > 0 && static_cast<long>(out.listing.size()) == out.appliedCount) break;
+        const Currency amount = YearAmount(in.extra, y);
+        if (!(amount > Currency())) continue;
+        out.listing.push_back({ToInt16(YearNumber(in.extra, y).ToDouble()), in.extra.month.number, amount});
+    }
 }
 
 void Run(const ScheduleInputs& in, ScheduleResult& out) {
@@ -89,276 +163,81 @@ void Run(const ScheduleInputs& in, ScheduleResult& out) {
         out.termYears = 0;
         out.messages.push_back(Message::TermReset);
     }
-
-    const FrequencyPeriods freq = PeriodsOf(in.frequency, in.dayBasis);
-    const std::int16_t n = freq.paymentsPerYear;
-    out.paymentsPerYear = n;
-    out.frequencyClass = freq.frequencyClass;
-    const bool allPayments = in.view == ScheduleView::AllPayments;
-
     if (in.mode == TableKind::Mortgage && T >= kMortgageYearLimit + 1) {
         out.messages.push_back(Message::YearsLimit);
         return;
     }
+    const Terms t = PaymentTerms(in, out.summary);
+    const std::int16_t n = t.frequency.paymentsPerYear;
+    out.frequencyClass = t.frequency.frequencyClass;
+    const bool allPayments = in.view == ScheduleView::AllPayments;
 
-    const RateFactorsResult rates = RateFactors(in.ratePercent, in.compounding, freq.periodsPerYear);
-    out.InDays = DaysInYearText(n, in.dayBasis.days);
-    out.PeriodicR = FormatNumber(rates.period, kPeriodicRateMask);
-
-    const MonthlyPaymentResult monthly =
-        MonthlyPayment(in.principal, rates.monthly, in.ratePercent, in.compounding, T);
-    const double normalTotal = Checked(monthly.payment * 12.0 * T);
-
-    double A = PeriodPayment(monthly.payment, in.frequency);
-    const double i = RatePerPeriod(freq, rates);
-
-    const double A0 = A;
-    const double increase = static_cast<double>(in.extra.increase);
-    if (in.extra.increase > 0.0f) A = Checked(A + A * increase);
-    const double increaseAmount = A - A0;
-
-    out.NumPmtsYear = RightJustify(FormatNumber(static_cast<double>(n), kCountMask), kResultBoxWidth);
-    out.InMonthPI = RightJustify(MoneyText(in.currencySymbol, A, kNarrowMoneyMask), kResultBoxWidth);
-    out.Label16 = Label16Text(in.extra.increase);
-    out.PPpercent =
-        RightJustify(MoneyText(in.currencySymbol, increaseAmount, kNarrowMoneyMask), kResultBoxWidth);
-
-    const std::int16_t bound = PaymentBound(freq.frequencyClass, T);
-
-    auto& table = out.schedule;
-    int dateCount = 0, dateSteps = 0;
-    DaySerial lastDate = in.firstPaymentDate;
-    double yearValue = 0.0;
-
-    // Columns 7 and 0 of the all-payments view: the payment date or the year.
-    const auto dateOrYear = [&](long k, std::vector<ScheduleRow>& t) {
-        if (!allPayments) return;
-        ScheduleRow& row = TableRow(t, k);
-        if (in.showDates) {
-            ++dateCount;
-            if (n == 24 && dateCount % 2 == 0) {
-                lastDate = lastDate + 14;
-            } else {
-                lastDate = StepDate(in.firstPaymentDate, dateSteps++, freq.dateStep);
-            }
-            row[7] = Cur(static_cast<double>(lastDate));
-        } else {
-            const auto prev = TableRow(t, k - 1)[1].Ticks() / Currency::kScale;
-            if (prev % n == 0) yearValue = static_cast<double>(k) / n + 1.0;
-            row[0] = Cur(yearValue);
-        }
-    };
-
-    RepaymentPlan plan;
-    plan.principal = in.principal;
-    plan.payment = A;
-    plan.rate = i;
-    plan.paymentsPerYear = n;
-    plan.bound = bound;
-    plan.extra = &in.extra;
-    plan.currencyExtraSum = true;
-    const RepaymentOutcome run = RunRepayment(plan, table, dateOrYear);
-    if (run.applied.size() > 32767) throw CalcError("counter overflow");
+    std::vector<ScheduleRow> payments;
+    const RepaymentOutcome run = RunPayments(in, t, payments);
     out.appliedCount = static_cast<std::int16_t>(run.applied.size());
-    CorrectFinalPayment(table, run);
-    long L = run.payments;
-
+    const long L = run.payments;
     out.payments = static_cast<std::int16_t>(L);
-    const double years = static_cast<double>(L) / n;
-    out.yearsToFinal = static_cast<float>(years);
-    out.EndMortYear =
-        RightJustify(FormatNumber(in.mode == TableKind::Mortgage ? years : years * 12.0, kTwoDecimalsMask),
-                     kResultBoxWidth);
+    out.summary.yearsToFinal = static_cast<float>(static_cast<double>(L) / n);
 
-    const std::int16_t yearsWithPayments = ToInt16(static_cast<double>(out.yearsToFinal) + 0.49);
-    if (!allPayments) {
-        auto& annual = out.annual;
-        bool done = false;
-        for (long y = 1; y <= yearsWithPayments && !done; ++y) {
-            ScheduleRow& a = TableRow(annual, y);
-            a[1] = Cur(static_cast<double>(y));
-            for (long k = (y - 1) * n + 1; k <= y * n; ++k) {
-                const ScheduleRow& p = TableRow(table, k);
-                a[2] = a[2] + p[2];
-                a[3] = a[3] + p[3];
-                a[4] = p[4];
-                a[5] = p[5];
-                a[6] = p[6];
-                if (p[4] <= Currency()) {
-                    done = true;
-                    break;
-                }
-            }
-        }
-        for (long y = 1; y <= yearsWithPayments; ++y) {
-            ScheduleRow& row = TableRow(table, y);
-            const ScheduleRow& a = TableRow(annual, y);
-            if (in.showDates)
-                row[7] =
-                    Cur(static_cast<double>(AddMonths(in.firstPaymentDate, 12 * static_cast<int>(y - 1))));
-            row[1] = Cur(static_cast<double>(y));
-            for (int c = 2; c <= 6; ++c) row[static_cast<std::size_t>(c)] = a[static_cast<std::size_t>(c)];
-        }
-        L = yearsWithPayments;
-    }
+    const std::int16_t yearsWithPayments = ToInt16(static_cast<double>(out.summary.yearsToFinal) + 0.49);
+    out.rows = allPayments ? std::move(payments) : YearTotals(in, payments, n, yearsWithPayments);
+    const long last = allPayments ? L : yearsWithPayments;
 
-    const Currency totalPaid = TableRow(table, L)[5] + TableRow(table, L)[6];
-    long rows = L;
+    const ScheduleRow& end = TableRow(out.rows, last);
+    const Currency totalPaid = end.cumulativeInterest + end.cumulativePrincipal;
+    long rows = last;
     if (out.termYears > 0) {
         rows = allPayments ? static_cast<long>(out.termYears) * n : out.termYears;
-        if (rows > L) {
+        if (rows > last) {
             // The loan ends before the term: reset it and let the user calculate again.
             out.termYears = 0;
             out.messages.push_back(Message::TermReset);
-            ClearResultBoxes(out);
+            ClearResults(out);
             return;
         }
     }
     out.gridRows = ToInt16(static_cast<double>(rows));
-
-    // The additional-payment listing: the grid block and the printout text.
-    if (in.extra.rowCount != 0) {
-        const std::int16_t month = in.extra.month.number;
-        out.additionalNotes = "Additional  Payments     Applied\r\n\r\n";
-        for (long y = 1; y <= yearsWithPayments; ++y) {
-            if (out.appliedCount > 0 && static_cast<long>(out.listing.size()) == out.appliedCount) break;
-            const Currency amount = YearAmount(in.extra, y);
-            if (!(amount > Currency())) continue;
-            const double yearNo = YearNumber(in.extra, y).ToDouble();
-            out.listing.push_back({ToInt16(yearNo), month, amount});
-            out.additionalNotes += " Year " + RightJustify(FormatNumber(yearNo, kCountMask), 3) +
-                                   "    Month" +
-                                   RightJustify(FormatNumber(static_cast<double>(month), kCountMask), 3) +
-                                   RightJustify(FormatNumber(amount, kNarrowMoneyMask), 12) + "\r\n";
-        }
-    }
-
-    int gridRowCount = out.gridRows + 4;
-    if (in.extra.rowCount >= 1) gridRowCount += in.extra.rowCount + 4;
-    out.gridRowCount_ = gridRowCount < 23 ? 23 : gridRowCount;
-
+    ListAdditionalPayments(in, yearsWithPayments, out);
     out.resultsReady = allPayments ? ToInt16(static_cast<double>(out.gridRows) + 1.0)
-                                   : ToInt16(static_cast<double>(out.yearsToFinal));
+                                   : ToInt16(static_cast<double>(out.summary.yearsToFinal));
     out.graphTitle = in.mode == TableKind::Mortgage ? "Mortgage balance at start of each Year"
                                                     : "Personal Loan balance at start of each Year";
-
-    double saved = normalTotal - totalPaid.ToDouble();
-    if (saved < 0) saved = 0;
-    out.AllPayments =
-        RightJustify(MoneyText(in.currencySymbol, totalPaid, kNarrowMoneyMask), kResultBoxWidth);
-    out.TotSavd = RightJustify(MoneyText(in.currencySymbol, saved, kNarrowMoneyMask), kResultBoxWidth);
+    const double saved = t.normalTotal - totalPaid.ToDouble();
+    out.summary.totalPaid = totalPaid;
+    out.summary.interestSaved = saved < 0 ? 0 : saved;
     out.calculated = true;
 }
 
 }  // namespace
 
-std::string GridColumn0Header(ScheduleView view, bool showDates) {
-    if (view != ScheduleView::AllPayments) return " Payment  Year";
-    return showDates ? " Payment  Date" : "  Payment   No.  Year";
-}
-
-std::string GridHeader(int column, ScheduleView view, bool showDates) {
-    if (column < 0 || column >= kGridColumns) return {};
-    return column == 0 ? GridColumn0Header(view, showDates) : kGridHeaders[static_cast<std::size_t>(column)];
-}
-
 ScheduleResult CalculateSchedule(const ScheduleInputs& in) {
     ScheduleResult out;
+    out.mode = in.mode;
     out.view = in.view;
     out.showDates = in.showDates;
-    out.currencySymbol = in.currencySymbol;
-    out.formatDate = in.formatDate ? in.formatDate : DateFormatter(IsoDate);
     out.extraRowCount = in.extra.rowCount;
     out.termYears = in.termYears;
-    out.Label16 = kLabel16Cleared;
-    out.schedule.assign(kScheduleRows, ScheduleRow{});
-    out.annual.assign(kYearRows, ScheduleRow{});
     try {
         Run(in, out);
     } catch (const CalcError&) {
         // One message and no results, rather than a cascade of half-written boxes.
         out.messages.push_back(Message::WrongEntry);
-        ClearResultBoxes(out);
+        ClearResults(out);
     }
     return out;
-}
-
-std::string ScheduleResult::GridCell(int row, int column) const {
-    if (column < 0 || column >= kGridColumns || row < 0 || row >= gridRowCount_) return {};
-    if (row == 0) return GridHeader(column, view, showDates);
-    if (!calculated) return {};
-    if (row <= gridRows) {
-        const ScheduleRow& r = schedule[static_cast<std::size_t>(row)];
-        if (column > 0) return FormatNumber(r[static_cast<std::size_t>(column) + 1], kWideMoneyMask);
-        if (showDates) return formatDate(SerialOf(r[7]));
-        if (view != ScheduleView::AllPayments) return RightJustify(FormatNumber(r[1], kRowNumberMask), 4);
-        return RightJustify(FormatNumber(r[1], kRowNumberMask), 4) +
-               RightJustify(FormatNumber(r[0], kCountMask), 8);
-    }
-    if (row == gridRows + 2) {
-        const ScheduleRow& r = schedule[static_cast<std::size_t>(gridRows)];
-        switch (column) {
-            case 0:
-                return termYears == 0 ? "Total:" : std::to_string(termYears) + " Yr. Term";
-            case 3:
-                return MoneyText(currencySymbol, r[4], kWideMoneyMask);
-            case 4:
-                return MoneyText(currencySymbol, r[5], kWideMoneyMask);
-            case 5:
-                return MoneyText(currencySymbol, r[6], kWideMoneyMask);
-            default:
-                return {};
-        }
-    }
-    if (extraRowCount <= 0) return {};
-    if (row == gridRows + 4) {
-        switch (column) {
-            case 0:
-                return "Additional ";
-            case 1:
-                return "Payments  ";
-            case 2:
-                return "Applied  ";
-            default:
-                return {};
-        }
-    }
-    const int entry = row - (gridRows + 6);
-    if (entry < 0 || entry >= static_cast<int>(listing.size())) return {};
-    const ListingEntry& e = listing[static_cast<std::size_t>(entry)];
-    switch (column) {
-        case 0:
-            return "Year  " + RightJustify(FormatNumber(static_cast<double>(e.year), kCountMask), 3);
-        case 1:
-            return " Month " + RightJustify(FormatNumber(static_cast<double>(e.month), kCountMask), 3) + " ";
-        case 2:
-            return FormatNumber(e.amount, kNarrowMoneyMask);
-        default:
-            return {};
-    }
-}
-
-std::vector<std::vector<std::string>> ScheduleResult::GridCells() const {
-    std::vector<std::vector<std::string>> cells(static_cast<std::size_t>(gridRowCount_));
-    for (int r = 0; r < gridRowCount_; ++r) {
-        auto& row = cells[static_cast<std::size_t>(r)];
-        row.reserve(kGridColumns);
-        for (int c = 0; c < kGridColumns; ++c) row.push_back(GridCell(r, c));
-    }
-    return cells;
 }
 
 GraphData BuildBalanceByYear(const ScheduleResult& result, double principal) {
     GraphData g;
     g.title = result.graphTitle;
     if (!result.calculated) return g;
-    const long years = std::lround(std::nearbyint(static_cast<double>(result.yearsToFinal) + 0.49));
-    const long n = result.paymentsPerYear;
+    const long years = std::lround(std::nearbyint(static_cast<double>(result.summary.yearsToFinal) + 0.49));
+    const long n = result.summary.paymentsPerYear;
     std::vector<double> values(static_cast<std::size_t>(std::max(years, 0L)) + 2, 0.0);
     values[1] = principal;
     auto balance = [&](long k) {
-        return k >= 0 && static_cast<std::size_t>(k) < result.schedule.size()
-                   ? result.schedule[static_cast<std::size_t>(k)][4].ToDouble()
+        return k >= 0 && static_cast<std::size_t>(k) < result.rows.size()
+                   ? result.rows[static_cast<std::size_t>(k)].balance.ToDouble()
                    : 0.0;
     };
     for (long y = 1; y <= years; ++y) {

@@ -1,7 +1,7 @@
 #pragma once
 // The amortization schedule of the tables screen: one call from the screen's
-// inputs to every result-box text, the schedule tables, the grid contents and
-// the messages raised.
+// inputs to the figures of its result boxes, the rows of the schedule and the
+// messages raised. Their texts are made in core/forms/schedule_texts.h.
 
 #include <array>
 #include <cstdint>
@@ -53,71 +53,72 @@ struct ScheduleInputs {
     bool showDates = false;
     DaySerial firstPaymentDate = 0;
     AdditionalPayments extra;
-    std::string currencySymbol = "$";
-    DateFormatter formatDate;  // ISO when empty
+    std::string currencySymbol = "$";  // for the texts made of the result
+    DateFormatter formatDate;          // likewise; ISO when empty
 };
 
-using ScheduleRow = std::array<Currency, 8>;
+// One row of a schedule: a payment, or a year's totals in the annual view.
+struct ScheduleRow {
+    long number = 0;     // the payment number, or the year in the annual view
+    int year = 0;        // the year a payment falls in (all payments, numbers shown)
+    DaySerial date = 0;  // the payment date, or the year's first, when dates are shown
+    Currency interest;
+    Currency principal;
+    Currency balance;  // after the payment
+    Currency cumulativeInterest;
+    Currency cumulativePrincipal;
+    Currency extra;  // the additional amount paid with this payment
+};
 
-// One row of the applied-additional-payments listing.
+// One applied additional payment, as the listing shows it.
 struct ListingEntry {
     std::int16_t year = 0;   // year number of the table row
     std::int16_t month = 0;  // month shown (1..12)
     Currency amount;
 };
 
+// The figures of the result boxes.
+struct ScheduleSummary {
+    double payment = 0;         // each payment, the increase included
+    double monthlyPayment = 0;  // of the normal monthly mortgage
+    double increaseAmount = 0;  // added to each payment by the increase
+    float increase = 0.0f;      // fraction: 0.05 for 5 %
+    double rateFactor = 0;      // the interest rate factor i_p
+    std::int16_t paymentsPerYear = 0;
+    float daysInYear = 0;       // of the day basis
+    bool normalDays = false;    // 12 or 24 payments: the days do not matter
+    float yearsToFinal = 0.0f;  // payments made / payments a year
+    Currency totalPaid;
+    double interestSaved = 0;  // against the normal monthly mortgage, never below 0
+};
+
 struct ScheduleResult {
     std::vector<Message> messages;  // raised, in order
+    bool calculated = false;        // false after message 4, 5 or a term reset
+    ScheduleSummary summary;
 
-    // Result boxes.
-    std::string InDays, PeriodicR, NumPmtsYear, InMonthPI, Label16, PPpercent, EndMortYear, AllPayments,
-        TotSavd;
+    // The rows of the view: rows[k] is payment k (or year k in the annual
+    // view); rows[0] holds zeros. Sized to the schedule.
+    std::vector<ScheduleRow> rows;
+    std::vector<ListingEntry> listing;  // the additional payments applied
 
-    std::vector<ScheduleRow> schedule;  // ScheduleTable, rows 0..2100
-    std::vector<ScheduleRow> annual;    // AnnualTable, rows 0..45
-
-    bool calculated = false;  // false after message 4, 5 or a term reset
-    float yearsToFinal = 0.0f;
-    std::int16_t gridRows = 0;
-    std::int16_t resultsReady = 0;
-    std::int16_t paymentsPerYear = 0;
-    std::int16_t frequencyClass = 0;
+    std::int16_t gridRows = 0;      // rows shown: all, or those of the term
+    std::int16_t resultsReady = 0;  // graph points; 0 without results
     std::int16_t termYears = 0;     // may have been reset to 0
     std::int16_t appliedCount = 0;  // additional amounts actually applied
     std::int16_t payments = 0;      // last payment number
-    std::string additionalNotes;
+    std::int16_t frequencyClass = 0;
     std::string graphTitle;
-    std::vector<ListingEntry> listing;  // the grid's additional-payment block
 
-    // What the grid shows, cell by cell, so a screen formats only the rows in
-    // view. Needs the inputs the result was calculated from.
-    int GridRowCount() const { return gridRowCount_; }
-    std::string GridCell(int row, int column) const;
-    std::vector<std::vector<std::string>> GridCells() const;
-
-    // Copies of the inputs the grid texts depend on.
+    // What the result was calculated from, for the texts made of it.
+    TableKind mode = TableKind::Mortgage;
     ScheduleView view = ScheduleView::Annual;
     bool showDates = false;
-    std::string currencySymbol;
-    DateFormatter formatDate;
-    std::int16_t extraRowCount = 0;
-    int gridRowCount_ = 1;
+    std::int16_t extraRowCount = 0;  // years with an additional amount
 };
-
-// The empty " P+I includes" caption the screen shows without results.
-inline constexpr const char* kLabel16Cleared = " P+I includes      0.000%";
-// The label beside the payment increase: " P+I includes  " and the percentage
-// (`increase` is a fraction; at most 1, for 100 %).
-std::string Label16Text(float increase);
 
 // Runs the whole calculation. Never throws: faults end in message 4.
 ScheduleResult CalculateSchedule(const ScheduleInputs& inputs);
-
-// The header of column 0 for the view.
-std::string GridColumn0Header(ScheduleView view, bool showDates);
-// The header of any grid column (row 0), so a screen lays out its grid
-// before the first calculation.
-std::string GridHeader(int column, ScheduleView view, bool showDates);
 
 // Graph data: the balance at the start of each year.
 struct GraphPoint {

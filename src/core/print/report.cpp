@@ -1,5 +1,7 @@
 #include "core/print/report.h"
 
+#include "core/forms/schedule_texts.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -80,10 +82,6 @@ std::string Money(std::string_view symbol, Currency value, std::string_view mask
     return RightJustify(MoneyText(symbol, value, mask), width);
 }
 
-DaySerial SerialOf(Currency c) {
-    return static_cast<DaySerial>(c.Ticks() / Currency::kScale);
-}
-
 }  // namespace
 
 void PrinterSetup(PrintJob& job) {
@@ -128,16 +126,31 @@ std::string HeaderAsTyped(std::string_view text) {
 
 // ---------------------------------------------------------------------------
 
+TablesPrintData TablesPrintDataFor(const ScheduleInputs& in, std::string header) {
+    TablesPrintData data;
+    data.header = std::move(header);
+    data.mode = in.mode;
+    data.principal = in.principal;
+    data.ratePercent = in.ratePercent;
+    data.years = in.years;
+    data.compounding = in.compounding;
+    data.frequency = in.frequency;
+    data.paymentIncrease = in.extra.increase;
+    data.currencySymbol = in.currencySymbol;
+    data.formatDate = in.formatDate;
+    return data;
+}
+
 int TablesReportRows(const ScheduleResult& r) {
     const bool allPayments = r.view == ScheduleView::AllPayments;
     int rows = 0;
     if (r.termYears > 0)
-        rows = allPayments ? r.termYears * r.paymentsPerYear : r.termYears;
+        rows = allPayments ? r.termYears * r.summary.paymentsPerYear : r.termYears;
     else if (allPayments)
         rows = r.gridRows;
     else
-        rows = ToInt16(static_cast<double>(r.yearsToFinal) + 0.49);
-    const int last = static_cast<int>(r.schedule.size()) - 1;
+        rows = ToInt16(static_cast<double>(r.summary.yearsToFinal) + 0.49);
+    const int last = static_cast<int>(r.rows.size()) - 1;
     return std::clamp(rows, 0, std::max(last, 0));
 }
 
@@ -151,6 +164,7 @@ class TablesReport {
           d_(data),
           r_(result),
           job_{printer, fontChoice, 0},
+          boxes_(BoxTexts(result, data.currencySymbol)),
           loan_(data.mode == TableKind::PersonalLoan),
           annual_(result.view != ScheduleView::AllPayments),
           lineB_(annual_            ? kLineBAnnual
@@ -166,25 +180,25 @@ class TablesReport {
         const int rows = TablesReportRows(r_);
         for (int i = 1; i <= rows; ++i) {
             ++counter;
-            Row(r_.schedule[static_cast<std::size_t>(i)]);
+            Row(r_.rows[static_cast<std::size_t>(i)]);
             if (counter >= job_.pageLines) {
                 BreakWithHeaders();
                 counter = 7;
             }
         }
-        Totals(r_.schedule[static_cast<std::size_t>(rows)]);
-        if (!r_.additionalNotes.empty()) {
+        Totals(r_.rows[static_cast<std::size_t>(rows)]);
+        if (const std::string notes = AdditionalNotesText(r_); !notes.empty()) {
             const int listed = static_cast<int>(r_.listing.size());
             if (listed + 4 + counter > kNotesPageLimit) BreakWithHeaders();
             p_.EmptyLine();
-            Line(p_, 2, r_.additionalNotes);
+            Line(p_, 2, notes);
         }
         EndPrintout(job_);
     }
 
   private:
     void FirstPage() {
-        const std::string_view sym = r_.currencySymbol;
+        const std::string_view sym = d_.currencySymbol;
         Line(p_, 32, loan_ ? " Personal Loan Table" : " Mortgage Table");
         Line(p_, 2, kTablesRule);
         p_.EmptyLine();
@@ -201,13 +215,14 @@ class TablesReport {
                   Text(RightJustify(FormatNumber(percent, kPercentMask), 9)), Text("%")});
         p_.EmptyLine();
         const std::string increase =
-            d_.paymentIncrease > 0.0f ? Rejustify(r_.PPpercent, 9) : RightJustify(sym, 9);
+            d_.paymentIncrease > 0.0f ? Rejustify(boxes_.increaseAmount, 9) : RightJustify(sym, 9);
         Fields(p_,
                {At(2), Text(RightJustify(MoneyText(sym, d_.principal, kNarrowMoneyMask), 11)), At(14),
                 Text(RightJustify(FormatNumber(d_.ratePercent, loan_ ? kRateMask : kPrintedMortgageRateMask),
                                   6)),
-                Text("%"), At(23), Text(RightJustify(FormatNumber(ParseNumber(d_.termText), kCountMask), 4)),
-                At(36), Text(RightJustify(std::string(Info(d_.compounding).listText), 14)), At(51),
+                Text("%"), At(23),
+                Text(RightJustify(FormatNumber(loan_ ? d_.years * 12.0 : d_.years, kCountMask), 4)), At(36),
+                Text(RightJustify(std::string(Info(d_.compounding).listText), 14)), At(51),
                 Text(RightJustify(std::string(Info(d_.frequency).listText), 14)), At(68), Text(increase)});
         Line(p_, 2, kTablesRule);
         p_.EmptyLine();
@@ -219,12 +234,12 @@ class TablesReport {
              loan_ ? "year   factor      each year  payment    payment     of the loan   savings"
                    : "year   factor      each year  payment    payment     of mortgage   savings");
         p_.EmptyLine();
-        Fields(
-            p_,
-            {At(2), Text(r_.InDays), At(9), Text(Rejustify(r_.PeriodicR, 10)), At(19),
-             Text(RightJustify(FormatNumber(static_cast<double>(r_.paymentsPerYear), kTwoDecimalsMask), 7)),
-             At(31), Text(Rejustify(r_.EndMortYear, 6)), At(40), Text(Rejustify(r_.InMonthPI, 10)), At(53),
-             Text(Rejustify(r_.AllPayments, 12)), At(65), Text(Rejustify(r_.TotSavd, 12))});
+        Fields(p_, {At(2), Text(boxes_.daysInYear), At(9), Text(Rejustify(boxes_.rateFactor, 10)), At(19),
+                    Text(RightJustify(
+                        FormatNumber(static_cast<double>(r_.summary.paymentsPerYear), kTwoDecimalsMask), 7)),
+                    At(31), Text(Rejustify(boxes_.yearsToFinal, 6)), At(40),
+                    Text(Rejustify(boxes_.payment, 10)), At(53), Text(Rejustify(boxes_.totalPaid, 12)),
+                    At(65), Text(Rejustify(boxes_.interestSaved, 12))});
         Line(p_, 2, kTablesRule);
         p_.EmptyLine();
         ColumnHeaders();
@@ -245,19 +260,21 @@ class TablesReport {
 
     void Row(const ScheduleRow& row) {
         std::string first;
+        const double number = static_cast<double>(row.number);
         if (r_.showDates) {
-            first = r_.formatDate ? r_.formatDate(SerialOf(row[7])) : IsoDate(SerialOf(row[7]));
+            first = d_.formatDate ? d_.formatDate(row.date) : IsoDate(row.date);
         } else if (annual_) {
-            first = RightJustify(FormatNumber(row[1], kRowNumberMask), 5);
+            first = RightJustify(FormatNumber(number, kRowNumberMask), 5);
         } else {
-            first = RightJustify(FormatNumber(row[1], kRowNumberMask), 4);
-            first.append(RightJustify(FormatNumber(row[0], kCountMask), 3));
+            first = RightJustify(FormatNumber(number, kRowNumberMask), 4);
+            first.append(RightJustify(FormatNumber(static_cast<double>(row.year), kCountMask), 3));
         }
-        Fields(p_, {At(2), Text(first), At(13), Text(RightJustify(FormatNumber(row[2], kWideMoneyMask), 9)),
-                    At(25), Text(RightJustify(FormatNumber(row[3], kWideMoneyMask), 9)), At(36),
-                    Text(RightJustify(FormatNumber(row[4], kWideMoneyMask), 12)), At(50),
-                    Text(RightJustify(FormatNumber(row[5], kWideMoneyMask), 12)), At(65),
-                    Text(RightJustify(FormatNumber(row[6], kWideMoneyMask), 12))});
+        Fields(p_,
+               {At(2), Text(first), At(13), Text(RightJustify(FormatNumber(row.interest, kWideMoneyMask), 9)),
+                At(25), Text(RightJustify(FormatNumber(row.principal, kWideMoneyMask), 9)), At(36),
+                Text(RightJustify(FormatNumber(row.balance, kWideMoneyMask), 12)), At(50),
+                Text(RightJustify(FormatNumber(row.cumulativeInterest, kWideMoneyMask), 12)), At(65),
+                Text(RightJustify(FormatNumber(row.cumulativePrincipal, kWideMoneyMask), 12))});
     }
 
     void Totals(const ScheduleRow& last) {
@@ -271,16 +288,17 @@ class TablesReport {
             label.append(std::to_string(r_.termYears));
             label.append(" Year Term");
         }
-        const std::string_view sym = r_.currencySymbol;
-        Fields(p_, {At(2), Text(label), At(36), Text(Money(sym, last[4], kWideMoneyMask, 12)), At(50),
-                    Text(Money(sym, last[5], kWideMoneyMask, 12)), At(65),
-                    Text(Money(sym, last[6], kWideMoneyMask, 12))});
+        const std::string_view sym = d_.currencySymbol;
+        Fields(p_, {At(2), Text(label), At(36), Text(Money(sym, last.balance, kWideMoneyMask, 12)), At(50),
+                    Text(Money(sym, last.cumulativeInterest, kWideMoneyMask, 12)), At(65),
+                    Text(Money(sym, last.cumulativePrincipal, kWideMoneyMask, 12))});
     }
 
     LinePrinter& p_;
     const TablesPrintData& d_;
     const ScheduleResult& r_;
     PrintJob job_;
+    ScheduleBoxTexts boxes_;
     bool loan_;
     bool annual_;
     std::string_view lineB_;

@@ -53,17 +53,21 @@ std::string HeaderAsTyped(std::string_view text);
 // Tables report.
 
 // What the tables report reads besides the calculation result (which brings
-// the view, dates, term, currency symbol and date formatter it was made with).
+// the view, dates and term it was made with): the inputs it was made from.
 struct TablesPrintData {
     std::string header;  // the line the user typed
     TableKind mode = TableKind::Mortgage;
-    double principal = 0.0;    // TableInputs.principal
-    double ratePercent = 0.0;  // TableInputs.ratePercent
-    std::string termText;      // the InTerm box: years, or a loan's months, as typed
+    double principal = 0.0;
+    double ratePercent = 0.0;
+    double years = 0.0;  // a loan's months / 12
     Compounding compounding = Compounding::Monthly;
     Frequency frequency = Frequency::Monthly;
     float paymentIncrease = 0.0f;  // fraction: 0.05 for 5 %
+    std::string currencySymbol = "$";
+    DateFormatter formatDate;  // ISO when empty
 };
+// The report's data for the inputs a result was calculated from.
+TablesPrintData TablesPrintDataFor(const ScheduleInputs& inputs, std::string header);
 
 // The rows the schedule section prints: the rows in view, limited by the term.
 int TablesReportRows(const ScheduleResult& result);

@@ -431,7 +431,6 @@ void ComparisonScreen::CloseQuickHelp() {
     }
     if (MCHelp->text() == kCloseHelpCaption) {
         MCHelp->setText(kQuickHelpCaption);
-        MCHelp->setAccessibleName(SpokenCaption(kQuickHelpCaption));
         MCPrinter->setEnabled(true);
         CSaveFile->setEnabled(true);
         MCGraphs->setEnabled(true);
@@ -490,7 +489,6 @@ void ComparisonScreen::ToggleQuickHelp() {
         return;
     }
     MCHelp->setText(kCloseHelpCaption);
-    MCHelp->setAccessibleName(SpokenCaption(kCloseHelpCaption));
     MCPrinter->setEnabled(false);
     CSaveFile->setEnabled(false);
     MCGraphs->setEnabled(false);

@@ -28,9 +28,9 @@ constexpr int kPrintHeightTwips = 5900;
 constexpr int kButtonRowTwips = 6000;
 
 QPushButton* Button(const QString& caption, const char* name, QWidget* parent) {
+    // Announced by its current caption (it has no fixed accessible name).
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
-    button->setAccessibleName(QString(caption).remove('&'));
     return button;
 }
 

@@ -91,15 +91,7 @@ void PrintTables(ScreenContext& context, TablesScreen& screen) {
     if (!header) return;
 
     const amortix::ScheduleInputs inputs = screen.Inputs();
-    amortix::TablesPrintData data;
-    data.header = *header;
-    data.mode = inputs.mode;
-    data.principal = inputs.principal;
-    data.ratePercent = inputs.ratePercent;
-    data.termText = screen.InTerm->currentText().toStdString();
-    data.compounding = inputs.compounding;
-    data.frequency = inputs.frequency;
-    data.paymentIncrease = inputs.extra.increase;
+    const amortix::TablesPrintData data = amortix::TablesPrintDataFor(inputs, *header);
     const std::int16_t font = ReportFont(context);
 
     const bool loan = inputs.mode == amortix::TableKind::PersonalLoan;

@@ -31,7 +31,8 @@ QLineEdit* MakeResultBox(QWidget* parent, const char* name, const QLabel* captio
 QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
-    button->setAccessibleName(SpokenCaption(caption));
+    // No fixed accessible name: Qt then reads the caption as it is now, without
+    // its "&", so a button whose caption changes is announced by the new one.
     return button;
 }
 

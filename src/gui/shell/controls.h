@@ -21,7 +21,7 @@ QLabel* MakeCaption(QWidget* parent, const char* name, const QString& text);
 // given.
 QLineEdit* MakeResultBox(QWidget* parent, const char* name, const QLabel* caption = nullptr);
 
-// A push button, announced by its caption.
+// A push button, announced by its current caption.
 QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption);
 
 }  // namespace amortix::gui

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "core/calc/rates.h"
+#include "core/forms/schedule_texts.h"
 #include "core/forms/tables_form.h"
 #include "shell/app_state.h"
 #include "shell/choice_lists.h"
@@ -482,7 +483,7 @@ void TablesScreen::Calculate() {
         result = std::make_shared<const amortix::ScheduleResult>(amortix::CalculateSchedule(Inputs()));
     }
     view_.TermYears = result->termYears;
-    state.PaymentsPerYear = result->paymentsPerYear;
+    state.PaymentsPerYear = result->summary.paymentsPerYear;
     for (const amortix::Message message : result->messages) context_.interaction.ShowMessage(message);
     if (!result->calculated) {
         // A term longer than the schedule: the user calculates again and
@@ -494,15 +495,16 @@ void TablesScreen::Calculate() {
         return;
     }
 
-    InDays->setText(Q(result->InDays));
-    PeriodicR->setText(Q(result->PeriodicR));
-    NumPmtsYear->setText(Q(result->NumPmtsYear));
-    InMonthPI->setText(Q(result->InMonthPI));
-    Label16->setText(Q(result->Label16));
-    PPpercent->setText(Q(result->PPpercent));
-    EndMortYear->setText(Q(result->EndMortYear));
-    AllPayments->setText(Q(result->AllPayments));
-    TotSavd->setText(Q(result->TotSavd));
+    const amortix::ScheduleBoxTexts texts = amortix::BoxTexts(*result, state.CurrencySymbol);
+    InDays->setText(Q(texts.daysInYear));
+    PeriodicR->setText(Q(texts.rateFactor));
+    NumPmtsYear->setText(Q(texts.paymentsPerYear));
+    InMonthPI->setText(Q(texts.payment));
+    Label16->setText(Q(texts.increaseCaption));
+    PPpercent->setText(Q(texts.increaseAmount));
+    EndMortYear->setText(Q(texts.yearsToFinal));
+    AllPayments->setText(Q(texts.totalPaid));
+    TotSavd->setText(Q(texts.interestSaved));
 
     view_.GridRows = result->gridRows;
     state.GraphTitle = result->graphTitle;
@@ -512,12 +514,13 @@ void TablesScreen::Calculate() {
 }
 
 void TablesScreen::FillGrid(const std::shared_ptr<const amortix::ScheduleResult>& result) {
-    // The grid asks the result for the cells in view only, so the largest
-    // schedule shows at once.
-    MGrid->SetRows(result->GridRowCount());
-    MGrid->SetTextAt(0, 0, Q(result->GridCell(0, 0)));
+    // The grid asks for the cells in view only, so the largest schedule shows at once.
+    auto grid = std::make_shared<const amortix::ScheduleGrid>(result, context_.state.CurrencySymbol,
+                                                              ShortDateFormatter());
+    MGrid->SetRows(grid->RowCount());
+    MGrid->SetTextAt(0, 0, Q(grid->Cell(0, 0)));
     MGrid->SetCellFunction(
-        [result](int row, int column) { return QString::fromStdString(result->GridCell(row, column)); });
+        [grid](int row, int column) { return QString::fromStdString(grid->Cell(row, column)); });
     // A figure larger than the columns were laid out for widens its column
     // rather than being cut.
     MGrid->WidenColumnsToTexts();

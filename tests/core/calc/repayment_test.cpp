@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "core/schedule_shown.h"
+
 #include "core/choice_printing.h"
 
 #include <array>
@@ -12,6 +14,10 @@
 
 namespace amortix {
 namespace {
+
+using testing::Cell;
+using testing::Grid;
+using testing::Texts;
 
 using Amounts = std::initializer_list<std::pair<int, double>>;
 
@@ -46,10 +52,6 @@ ScheduleInputs InputsFor(const Loan& loan) {
     in.extra.increase = loan.increase;
     AddAmounts(in.extra, loan.amounts, loan.monthSetting);
     return in;
-}
-
-double Cell(const ScheduleResult& r, long row, int column) {
-    return r.schedule[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)].ToDouble();
 }
 
 // Rows of a schedule to the fourth decimal: interest, principal, balance,
@@ -249,10 +251,10 @@ TEST(Repayment, FinalPaymentTakesWhatIsLeftBelowSix) {
         ASSERT_EQ(out.payments, 10) << c.principal;
         CorrectFinalPayment(table, out);
         const ScheduleRow& last = table[10];
-        EXPECT_EQ(last[3].ToDouble(), c.lastPrincipal) << c.principal;
-        EXPECT_EQ(last[6].ToDouble(), c.lastCumulative) << c.principal;
-        EXPECT_EQ(last[4].ToDouble(), c.corrected ? 0.0 : c.principal - 100) << c.principal;
-        EXPECT_EQ(last[5].ToDouble(), 0.0) << c.principal;
+        EXPECT_EQ(last.principal.ToDouble(), c.lastPrincipal) << c.principal;
+        EXPECT_EQ(last.cumulativePrincipal.ToDouble(), c.lastCumulative) << c.principal;
+        EXPECT_EQ(last.balance.ToDouble(), c.corrected ? 0.0 : c.principal - 100) << c.principal;
+        EXPECT_EQ(last.cumulativeInterest.ToDouble(), 0.0) << c.principal;
     }
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "core/schedule_shown.h"
+
 #include "core/choice_printing.h"
 
 #include <cmath>
@@ -10,6 +12,10 @@
 
 namespace amortix {
 namespace {
+
+using testing::Cell;
+using testing::Grid;
+using testing::Texts;
 
 // The worked mortgage: 100,000 at 10.125 % over 25 years, compounded semiannually.
 ScheduleInputs Worked(Frequency frequency = Frequency::Monthly,
@@ -27,10 +33,6 @@ void SetExtra(ScheduleInputs& in, int year, double amount, std::int16_t monthSet
     in.extra.amount[static_cast<std::size_t>(year)] = Currency::FromDouble(amount);
     in.extra.month = Month::FromStoredCode(monthSetting);
     in.extra.rowCount = in.extra.CountYearsWithAmounts();
-}
-
-double Cell(const ScheduleResult& r, int row, int col) {
-    return r.schedule[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)].ToDouble();
 }
 
 TEST(RateCore, WorkedPayment) {
@@ -127,7 +129,7 @@ TEST(Schedule, PaymentCountsAndTheFinalPayment) {
         EXPECT_EQ(Cell(r, c.payments, 3), Cell(r, c.payments - 1, 4)) << what;
         if (c.endYear) {
             EXPECT_EQ(r.gridRows, c.payments) << what;
-            EXPECT_EQ(r.EndMortYear, c.endYear) << what;
+            EXPECT_EQ(Texts(r).yearsToFinal, c.endYear) << what;
             EXPECT_EQ(r.resultsReady, c.payments + 1) << what;
         }
     }
@@ -135,31 +137,31 @@ TEST(Schedule, PaymentCountsAndTheFinalPayment) {
 
 TEST(Schedule, MonthlyResultBoxes) {
     const ScheduleResult r = CalculateSchedule(Worked());
-    EXPECT_EQ(r.InMonthPI, "     $902.91");
-    EXPECT_EQ(r.PeriodicR, "0.00826484");
-    EXPECT_EQ(r.InDays, "Normal");
-    EXPECT_EQ(r.NumPmtsYear, "          12");
-    EXPECT_EQ(r.AllPayments, " $270,873.89");
-    EXPECT_EQ(r.TotSavd, "        $.00");
-    EXPECT_EQ(r.PPpercent, "        $.00");
-    EXPECT_EQ(r.Label16, " P+I includes      0.000%");
-    EXPECT_EQ(FormatNumber(r.schedule[300][3], "###.00"), "895.51");
-    EXPECT_EQ(r.GridCell(r.gridRows + 2, 0), "Total:");
-    EXPECT_EQ(r.GridCell(r.gridRows + 2, 3), "$.00");
-    EXPECT_EQ(r.GridCell(r.gridRows + 2, 4), "$170,873.89");
-    EXPECT_EQ(r.GridCell(13, 0), "  13       2");
-    EXPECT_EQ(r.GridCell(0, 3), "Remaining Balance");
+    EXPECT_EQ(Texts(r).payment, "     $902.91");
+    EXPECT_EQ(Texts(r).rateFactor, "0.00826484");
+    EXPECT_EQ(Texts(r).daysInYear, "Normal");
+    EXPECT_EQ(Texts(r).paymentsPerYear, "          12");
+    EXPECT_EQ(Texts(r).totalPaid, " $270,873.89");
+    EXPECT_EQ(Texts(r).interestSaved, "        $.00");
+    EXPECT_EQ(Texts(r).increaseAmount, "        $.00");
+    EXPECT_EQ(Texts(r).increaseCaption, " P+I includes      0.000%");
+    EXPECT_EQ(FormatNumber(r.rows[300].principal, "###.00"), "895.51");
+    EXPECT_EQ(Grid(r).Cell(r.gridRows + 2, 0), "Total:");
+    EXPECT_EQ(Grid(r).Cell(r.gridRows + 2, 3), "$.00");
+    EXPECT_EQ(Grid(r).Cell(r.gridRows + 2, 4), "$170,873.89");
+    EXPECT_EQ(Grid(r).Cell(13, 0), "  13       2");
+    EXPECT_EQ(Grid(r).Cell(0, 3), "Remaining Balance");
 }
 
 TEST(Schedule, PercentageIncrease) {
     ScheduleInputs in = Worked();
     in.extra.increase = 0.05f;
     const ScheduleResult r = CalculateSchedule(in);
-    EXPECT_EQ(r.InMonthPI, "     $948.06");
-    EXPECT_EQ(r.PPpercent, "      $45.15");
-    EXPECT_EQ(r.Label16, " P+I includes      5.000%");
+    EXPECT_EQ(Texts(r).payment, "     $948.06");
+    EXPECT_EQ(Texts(r).increaseAmount, "      $45.15");
+    EXPECT_EQ(Texts(r).increaseCaption, " P+I includes      5.000%");
     EXPECT_LT(r.gridRows, 300);
-    EXPECT_NE(r.TotSavd, "        $.00");
+    EXPECT_NE(Texts(r).interestSaved, "        $.00");
 }
 
 struct ExtraCase {
@@ -179,15 +181,15 @@ TEST(Schedule, YearlyAdditionalPayments) {
         EXPECT_EQ(r.gridRows, c.payments);
         EXPECT_EQ(r.appliedCount, 1);
         EXPECT_DOUBLE_EQ(Cell(r, c.appliedTo, 3), Cell(plain, c.appliedTo, 3) + 5000);
-        EXPECT_EQ(r.additionalNotes,
+        EXPECT_EQ(AdditionalNotesText(r),
                   std::string("Additional  Payments     Applied\r\n\r\n Year   1    Month") + c.month +
                       "    5,000.00\r\n");
         // The block below the totals row.
-        EXPECT_EQ(r.GridCell(r.gridRows + 4, 0), "Additional ");
-        EXPECT_EQ(r.GridCell(r.gridRows + 6, 0), "Year    1");
-        EXPECT_EQ(r.GridCell(r.gridRows + 6, 1), std::string(" Month ") + c.month + " ");
-        EXPECT_EQ(r.GridCell(r.gridRows + 6, 2), "5,000.00");
-        EXPECT_EQ(r.GridRowCount(), c.payments + 4 + 1 + 4);
+        EXPECT_EQ(Grid(r).Cell(r.gridRows + 4, 0), "Additional ");
+        EXPECT_EQ(Grid(r).Cell(r.gridRows + 6, 0), "Year    1");
+        EXPECT_EQ(Grid(r).Cell(r.gridRows + 6, 1), std::string(" Month ") + c.month + " ");
+        EXPECT_EQ(Grid(r).Cell(r.gridRows + 6, 2), "5,000.00");
+        EXPECT_EQ(Grid(r).RowCount(), c.payments + 4 + 1 + 4);
     }
 }
 
@@ -198,7 +200,7 @@ TEST(Schedule, AnAmountAsLargeAsTheBalanceIsSkipped) {
     EXPECT_EQ(r.appliedCount, 0);
     EXPECT_EQ(r.gridRows, 300);
     // With nothing applied, every year with an amount is still listed.
-    EXPECT_NE(r.additionalNotes.find(" Year   2"), std::string::npos);
+    EXPECT_NE(AdditionalNotesText(r).find(" Year   2"), std::string::npos);
 }
 
 TEST(Schedule, Messages) {
@@ -238,10 +240,10 @@ TEST(Schedule, Messages) {
         EXPECT_EQ(r.calculated, c.results) << c.name;
         EXPECT_EQ(r.termYears, 0) << c.name;
         if (!c.results) {
-            EXPECT_EQ(r.InMonthPI, "") << c.name;
+            EXPECT_EQ(Texts(r).payment, "") << c.name;
             EXPECT_EQ(r.resultsReady, 0) << c.name;
-            EXPECT_EQ(r.GridRowCount(), 1) << c.name;
-            EXPECT_EQ(r.Label16, kLabel16Cleared) << c.name;
+            EXPECT_EQ(Grid(r).RowCount(), 1) << c.name;
+            EXPECT_EQ(Texts(r).increaseCaption, kLabel16Cleared) << c.name;
         }
     }
 }
@@ -264,14 +266,14 @@ TEST(Schedule, GridSizes) {
         in.termYears = c.term;
         const ScheduleResult r = CalculateSchedule(in);
         EXPECT_EQ(r.gridRows, c.gridRows);
-        EXPECT_EQ(r.GridRowCount(), c.rowCount);
+        EXPECT_EQ(Grid(r).RowCount(), c.rowCount);
     }
     ScheduleInputs in = Worked();
     in.termYears = 5;
     const ScheduleResult r = CalculateSchedule(in);
-    EXPECT_EQ(r.GridCell(62, 0), "5 Yr. Term");
-    EXPECT_EQ(r.GridCell(62, 3), "$94,094.39");  // the balance after payment 60
-    EXPECT_EQ(r.GridCell(61, 0), "");
+    EXPECT_EQ(Grid(r).Cell(62, 0), "5 Yr. Term");
+    EXPECT_EQ(Grid(r).Cell(62, 3), "$94,094.39");  // the balance after payment 60
+    EXPECT_EQ(Grid(r).Cell(61, 0), "");
 }
 
 TEST(Schedule, GridHeadersBeforeAnyCalculation) {
@@ -297,8 +299,8 @@ TEST(Schedule, AnnualTotals) {
     for (int k = 13; k <= 24; ++k) interest += Cell(all, k, 2);
     EXPECT_NEAR(Cell(annual, 2, 2), interest, 1e-9);
     EXPECT_EQ(Cell(annual, 2, 4), Cell(all, 24, 4));
-    EXPECT_EQ(annual.GridCell(3, 0), "   3");
-    EXPECT_EQ(annual.AllPayments, all.AllPayments);
+    EXPECT_EQ(Grid(annual).Cell(3, 0), "   3");
+    EXPECT_EQ(Texts(annual).totalPaid, Texts(all).totalPaid);
 }
 
 // A year with any payment in it gets an annual row: 24.42 years make 25 rows,
@@ -319,7 +321,7 @@ TEST(Schedule, AnnualRowsCoverEveryYearWithPayments) {
         ScheduleInputs in = Worked(c.frequency, ScheduleView::Annual);
         in.compounding = c.compounding;
         const ScheduleResult r = CalculateSchedule(in);
-        EXPECT_EQ(r.EndMortYear, c.endYear) << c.frequency;
+        EXPECT_EQ(Texts(r).yearsToFinal, c.endYear) << c.frequency;
         EXPECT_EQ(r.gridRows, c.rows) << c.frequency;
         EXPECT_EQ(r.resultsReady, c.resultsReady) << c.frequency;
         EXPECT_EQ(Cell(r, c.rows, 4), 0.0) << c.frequency;
@@ -362,7 +364,7 @@ TEST(Schedule, PaymentDates) {
         in.firstPaymentDate = SerialFromCivil(c.first.year, c.first.month, c.first.day);
         const ScheduleResult r = CalculateSchedule(in);
         for (const auto& [row, iso] : c.rows)
-            EXPECT_EQ(r.GridCell(row, 0), iso) << c.frequency << " row " << row;
+            EXPECT_EQ(Grid(r).Cell(row, 0), iso) << c.frequency << " row " << row;
     }
 }
 
@@ -373,11 +375,11 @@ TEST(Schedule, PersonalLoanShowsMonths) {
     in.years = 48.0 / 12.0;
     in.view = ScheduleView::Annual;
     const ScheduleResult r = CalculateSchedule(in);
-    EXPECT_EQ(r.EndMortYear, "       48.00");
+    EXPECT_EQ(Texts(r).yearsToFinal, "       48.00");
     EXPECT_EQ(r.gridRows, 4);
     EXPECT_EQ(r.graphTitle, "Personal Loan balance at start of each Year");
     in.years = 30.0 / 12.0;  // 30 months: two and a half years
-    EXPECT_EQ(CalculateSchedule(in).EndMortYear, "       30.00");
+    EXPECT_EQ(Texts(CalculateSchedule(in)).yearsToFinal, "       30.00");
 }
 
 TEST(BalanceByYear, OnePointPerYearFromThePrincipal) {
@@ -416,7 +418,7 @@ TEST(BalanceByYear, APartialLastYearCountsOnceItPassesAHundredthOfAYear) {
         auto result = std::make_unique<ScheduleResult>();
         result->calculated = true;
         result->view = ScheduleView::Annual;
-        result->yearsToFinal = c.yearsToFinal;
+        result->summary.yearsToFinal = c.yearsToFinal;
         EXPECT_EQ(BuildBalanceByYear(*result, 1000).count, c.count) << c.yearsToFinal;
     }
 }

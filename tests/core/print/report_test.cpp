@@ -116,16 +116,7 @@ void SetAmounts(ScheduleInputs& in, std::vector<std::pair<int, double>> amounts,
 }
 
 TablesPrintData DataFor(const ScheduleInputs& in) {
-    TablesPrintData d;
-    d.header = "Header line";
-    d.mode = in.mode;
-    d.principal = in.principal;
-    d.ratePercent = in.ratePercent;
-    d.termText = FormatNumber(in.mode == TableKind::PersonalLoan ? in.years * 12 : in.years, "###");
-    d.compounding = in.compounding;
-    d.frequency = in.frequency;
-    d.paymentIncrease = in.extra.increase;
-    return d;
+    return TablesPrintDataFor(in, "Header line");
 }
 
 TextReport Report(const ScheduleInputs& in, std::int16_t font = kPrinterFontCourierNew) {

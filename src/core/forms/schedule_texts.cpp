@@ -1,0 +1,159 @@
+#include "core/forms/schedule_texts.h"
+
+#include "core/format/masks.h"
+#include "core/format/numfmt.h"
+
+namespace amortix {
+
+namespace {
+
+constexpr std::array<const char*, 6> kGridHeaders = {"",
+                                                     "Interest Payment",
+                                                     "Principal Payment",
+                                                     "Remaining Balance",
+                                                     "Cumulative Interest",
+                                                     "Cumulative Principal"};
+
+std::string Box(std::string text) {
+    return RightJustify(text, kResultBoxWidth);
+}
+
+std::string CountText(double value, int width) {
+    return RightJustify(FormatNumber(value, kCountMask), width);
+}
+
+}  // namespace
+
+std::string Label16Text(float increase) {
+    return " P+I includes  " +
+           RightJustify(FormatNumber(static_cast<double>(increase * 100.0f), kPercentMask),
+                        kPercentBoxWidth) +
+           "%";
+}
+
+std::string DaysInYearText(const ScheduleSummary& summary) {
+    return DaysInYearText(summary.paymentsPerYear, summary.daysInYear);
+}
+
+ScheduleBoxTexts BoxTexts(const ScheduleResult& r, std::string_view symbol) {
+    ScheduleBoxTexts t;
+    if (!r.calculated) {
+        t.increaseCaption = kLabel16Cleared;
+        return t;
+    }
+    const ScheduleSummary& s = r.summary;
+    t.daysInYear = DaysInYearText(s);
+    t.rateFactor = FormatNumber(s.rateFactor, kPeriodicRateMask);
+    t.paymentsPerYear = Box(FormatNumber(static_cast<double>(s.paymentsPerYear), kCountMask));
+    t.payment = Box(MoneyText(symbol, s.payment, kNarrowMoneyMask));
+    t.increaseCaption = Label16Text(s.increase);
+    t.increaseAmount = Box(MoneyText(symbol, s.increaseAmount, kNarrowMoneyMask));
+    const double years = static_cast<double>(r.payments) / s.paymentsPerYear;
+    // A loan counts its months.
+    t.yearsToFinal =
+        Box(FormatNumber(r.mode == TableKind::Mortgage ? years : years * 12.0, kTwoDecimalsMask));
+    t.totalPaid = Box(MoneyText(symbol, s.totalPaid, kNarrowMoneyMask));
+    t.interestSaved = Box(MoneyText(symbol, s.interestSaved, kNarrowMoneyMask));
+    return t;
+}
+
+std::string AdditionalNotesText(const ScheduleResult& r) {
+    if (r.extraRowCount == 0 || !r.calculated) return {};
+    std::string out = "Additional  Payments     Applied\r\n\r\n";
+    for (const ListingEntry& e : r.listing) {
+        out += " Year " + CountText(static_cast<double>(e.year), 3) + "    Month" +
+               CountText(static_cast<double>(e.month), 3) +
+               RightJustify(FormatNumber(e.amount, kNarrowMoneyMask), 12) + "\r\n";
+    }
+    return out;
+}
+
+std::string GridColumn0Header(ScheduleView view, bool showDates) {
+    if (view != ScheduleView::AllPayments) return " Payment  Year";
+    return showDates ? " Payment  Date" : "  Payment   No.  Year";
+}
+
+std::string GridHeader(int column, ScheduleView view, bool showDates) {
+    if (column < 0 || column >= kGridColumns) return {};
+    return column == 0 ? GridColumn0Header(view, showDates) : kGridHeaders[static_cast<std::size_t>(column)];
+}
+
+ScheduleGrid::ScheduleGrid(std::shared_ptr<const ScheduleResult> result, std::string currencySymbol,
+                           DateFormatter formatDate)
+    : result_(std::move(result)),
+      currencySymbol_(std::move(currencySymbol)),
+      formatDate_(formatDate ? std::move(formatDate) : DateFormatter(IsoDate)) {
+    const ScheduleResult& r = *result_;
+    if (!r.calculated) return;
+    int rows = r.gridRows + 4;
+    if (r.extraRowCount >= 1) rows += r.extraRowCount + 4;
+    rowCount_ = rows < 23 ? 23 : rows;
+}
+
+std::string ScheduleGrid::Cell(int row, int column) const {
+    const ScheduleResult& r = *result_;
+    if (column < 0 || column >= kGridColumns || row < 0 || row >= rowCount_) return {};
+    if (row == 0) return GridHeader(column, r.view, r.showDates);
+    if (!r.calculated) return {};
+    if (row <= r.gridRows) {
+        const ScheduleRow& s = r.rows[static_cast<std::size_t>(row)];
+        const Currency money[] = {s.interest, s.principal, s.balance, s.cumulativeInterest,
+                                  s.cumulativePrincipal};
+        if (column > 0) return FormatNumber(money[column - 1], kWideMoneyMask);
+        if (r.showDates) return formatDate_(s.date);
+        const std::string number =
+            RightJustify(FormatNumber(static_cast<double>(s.number), kRowNumberMask), 4);
+        if (r.view != ScheduleView::AllPayments) return number;
+        return number + CountText(s.year, 8);
+    }
+    if (row == r.gridRows + 2) {
+        const ScheduleRow& s = r.rows[static_cast<std::size_t>(r.gridRows)];
+        switch (column) {
+            case 0:
+                return r.termYears == 0 ? "Total:" : std::to_string(r.termYears) + " Yr. Term";
+            case 3:
+                return MoneyText(currencySymbol_, s.balance, kWideMoneyMask);
+            case 4:
+                return MoneyText(currencySymbol_, s.cumulativeInterest, kWideMoneyMask);
+            case 5:
+                return MoneyText(currencySymbol_, s.cumulativePrincipal, kWideMoneyMask);
+            default:
+                return {};
+        }
+    }
+    return ListingCell(row, column);
+}
+
+std::string ScheduleGrid::ListingCell(int row, int column) const {
+    const ScheduleResult& r = *result_;
+    if (r.extraRowCount <= 0) return {};
+    if (row == r.gridRows + 4) {
+        static constexpr const char* kTitle[] = {"Additional ", "Payments  ", "Applied  "};
+        return column < 3 ? kTitle[column] : std::string();
+    }
+    const int entry = row - (r.gridRows + 6);
+    if (entry < 0 || entry >= static_cast<int>(r.listing.size())) return {};
+    const ListingEntry& e = r.listing[static_cast<std::size_t>(entry)];
+    switch (column) {
+        case 0:
+            return "Year  " + CountText(static_cast<double>(e.year), 3);
+        case 1:
+            return " Month " + CountText(static_cast<double>(e.month), 3) + " ";
+        case 2:
+            return FormatNumber(e.amount, kNarrowMoneyMask);
+        default:
+            return {};
+    }
+}
+
+std::vector<std::vector<std::string>> ScheduleGrid::Cells() const {
+    std::vector<std::vector<std::string>> cells(static_cast<std::size_t>(rowCount_));
+    for (int r = 0; r < rowCount_; ++r) {
+        auto& row = cells[static_cast<std::size_t>(r)];
+        row.reserve(kGridColumns);
+        for (int c = 0; c < kGridColumns; ++c) row.push_back(Cell(r, c));
+    }
+    return cells;
+}
+
+}  // namespace amortix

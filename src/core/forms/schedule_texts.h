@@ -1,0 +1,61 @@
+#pragma once
+// The tables screen's texts made from a schedule's figures: the result
+// boxes, the grid's cells, the listing of additional payments. The window,
+// the command line and the report show these, so they stay the same bytes.
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/calc/schedule.h"
+
+namespace amortix {
+
+// The empty " P+I includes" caption the screen shows without results.
+inline constexpr const char* kLabel16Cleared = " P+I includes      0.000%";
+// The label beside the payment increase: " P+I includes  " and the percentage
+// (`increase` is a fraction; at most 1, for 100 %).
+std::string Label16Text(float increase);
+
+// Each result box's text, named by what it shows; empty (and the cleared
+// caption) while there are no results.
+struct ScheduleBoxTexts {
+    std::string daysInYear, rateFactor, paymentsPerYear, payment, increaseCaption, increaseAmount,
+        yearsToFinal, totalPaid, interestSaved;
+};
+ScheduleBoxTexts BoxTexts(const ScheduleResult& result, std::string_view currencySymbol);
+
+// "Normal" for 12 and 24 payments a year, otherwise the days in year.
+std::string DaysInYearText(const ScheduleSummary& summary);
+
+// The printout's listing of the additional payments applied, CR LF ended;
+// empty when none were in force.
+std::string AdditionalNotesText(const ScheduleResult& result);
+
+// The header of column 0 for the view, and of any grid column (row 0), so a
+// screen lays out its grid before the first calculation.
+std::string GridColumn0Header(ScheduleView view, bool showDates);
+std::string GridHeader(int column, ScheduleView view, bool showDates);
+
+// What the grid shows, cell by cell, so a screen formats only the rows in view.
+class ScheduleGrid {
+  public:
+    ScheduleGrid(std::shared_ptr<const ScheduleResult> result, std::string currencySymbol,
+                 DateFormatter formatDate = {});
+
+    int RowCount() const { return rowCount_; }
+    std::string Cell(int row, int column) const;
+    std::vector<std::vector<std::string>> Cells() const;
+    const ScheduleResult& Result() const { return *result_; }
+
+  private:
+    std::string ListingCell(int row, int column) const;
+
+    std::shared_ptr<const ScheduleResult> result_;
+    std::string currencySymbol_;
+    DateFormatter formatDate_;
+    int rowCount_ = 1;
+};
+
+}  // namespace amortix
