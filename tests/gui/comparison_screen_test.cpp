@@ -7,10 +7,13 @@
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 
+#include <optional>
+
 #include "comparison_test_util.h"
 #include "core/forms/comparison_form.h"
 #include "dialogs/additional_payments_dialog.h"
 #include "graphs/graph_window.h"
+#include "shell/main_frame.h"
 
 namespace amortix::gui {
 namespace {
@@ -313,6 +316,55 @@ TEST_F(ComparisonScreenTest, GridsAfterARunOfRowsEqualTheCommandLine) {
     EXPECT_EQ(c->InDays->text(), json["InDays"].toString());
     EXPECT_EQ(c->PeriodicR->text(), json["PeriodicR"].toString());
     EXPECT_EQ(c->MCGrid2->TextAt(0, 1), " Row     2");  // the listing did get rows
+}
+
+// The frame's close button with rows on screen asks first (question 5), also
+// while a graph window covers the screen; No, or a box closed without an
+// answer, keeps the program open. Without rows it closes at once.
+TEST_F(ComparisonScreenTest, ClosingTheFrameWithRowsAsksFirst) {
+    int ended = 0;
+    app->SetEndProgram([&ended] { ++ended; });
+    MainFrame& frame = app->Frame();
+    OpenComparison();
+    Row("50000", "7", "30");
+    CalculateRow();
+    ASSERT_EQ(c->Form().Table().State().rowCount, 1);
+
+    const struct {
+        const char* name;
+        bool graphOnTop;
+        std::optional<int> answer;
+        bool closes;
+    } cases[] = {
+        {"No", false, amortix::kAnswerNo, false},
+        {"closed without an answer", false, std::nullopt, false},
+        {"No with the graph on top", true, amortix::kAnswerNo, false},
+        {"Yes", false, amortix::kAnswerYes, true},
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k.name);
+        GraphWindow* graph = k.graphOnTop ? OpenFrom<GraphWindow>(c->MCGraphs, "MCGraph") : nullptr;
+        Recorded().questions.clear();
+        Recorded().answers = {k.answer};
+        EXPECT_EQ(frame.close(), k.closes);
+        EXPECT_EQ(Recorded().questions, std::vector<int>{5});
+        EXPECT_EQ(frame.isVisible(), !k.closes);
+        EXPECT_EQ(ended, k.closes ? 1 : 0);
+        EXPECT_EQ(c->Form().Table().State().rowCount, 1);
+        if (graph) {
+            Click(graph->ExitBut);
+            QApplication::processEvents();
+            EXPECT_TRUE(c->isVisible());
+        }
+    }
+
+    test::ShowActive(&frame);
+    LeaveComparison();
+    OpenComparison();
+    Recorded().questions.clear();
+    EXPECT_TRUE(frame.close());
+    EXPECT_TRUE(Recorded().questions.empty());
+    EXPECT_EQ(ended, 2);
 }
 
 }  // namespace

@@ -11,7 +11,10 @@
 #include <QTextBrowser>
 
 #include "gui_test_util.h"
+#include "shell/app_state.h"
 #include "shell/help_window.h"
+#include "shell/qt_interaction.h"
+#include "shell/twips.h"
 
 namespace amortix::gui {
 namespace {
@@ -118,6 +121,76 @@ TEST(HelpWindow, EveryTopicOpensAtItsHeading) {
     for (const auto& d : dialogs) {
         window.ShowTopic(d.topic);
         EXPECT_EQ(firstLine().text(), d.heading) << d.topic;
+    }
+}
+
+TEST(WindowPlacement, AWindowIsKeptWholeInsideTheScreen) {
+    const QRect screen(0, 0, 800, 600);
+    const QRect belowAPanel(0, 30, 800, 570);
+    const struct {
+        QRect area;
+        QPoint wanted;
+        QSize size;
+        QPoint placed;
+    } cases[] = {
+        {screen, {10, 10}, {100, 100}, {10, 10}},
+        {screen, {750, 10}, {100, 100}, {700, 10}},
+        {screen, {790, 590}, {100, 100}, {700, 500}},  // the bottom-right corner
+        {screen, {-50, -20}, {100, 100}, {0, 0}},
+        {screen, {100, 100}, {900, 700}, {0, 0}},  // larger than the screen: its top-left shows
+        {belowAPanel, {0, 0}, {100, 100}, {0, 30}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(KeepInside(c.wanted, c.size, c.area), c.placed) << c.wanted.x();
+}
+
+// The guide opens beside the frame, at its right, and whole on the screen,
+// made smaller where the screen is; opened again, it stays where it was.
+TEST(HelpWindow, OpensBesideTheFrameAndWholeOnTheScreen) {
+    const QRect area = AvailableArea(nullptr);
+    ASSERT_FALSE(area.isEmpty());
+    const struct {
+        const char* name;
+        QRect frame;
+        QSize help;   // invalid: the window's own size
+        bool beside;  // right of the frame, level with its top
+    } cases[] = {
+        {"a frame at the screen's bottom-right corner",
+         QRect(area.right() - 150, area.bottom() - 100, 200, 150),
+         {},
+         false},
+        {"a narrow frame at the left", QRect(area.topLeft() + QPoint(10, 10), QSize(200, 200)), {}, true},
+        {"a guide larger than the screen", QRect(area.topLeft(), QSize(200, 200)), area.size() * 2, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        AppState state;
+        QWidget frame;
+        frame.setGeometry(c.frame);
+        frame.show();
+        QtInteraction interaction(state, &frame);
+        interaction.ShowHelp("InRate");
+        HelpWindow* help = interaction.Help();
+        ASSERT_NE(help, nullptr);
+        if (c.help.isValid()) {
+            HelpWindow large;
+            large.resize(c.help);
+            large.PlaceBeside(&frame);
+            large.ShowTopic("InRate");
+            EXPECT_TRUE(area.contains(large.frameGeometry()));
+            EXPECT_EQ(large.frameGeometry().topLeft(), area.topLeft());
+            continue;
+        }
+        EXPECT_TRUE(area.contains(help->frameGeometry()));
+        if (c.beside) {
+            EXPECT_EQ(help->frameGeometry().topLeft(),
+                      QPoint(frame.frameGeometry().right() + 1, frame.frameGeometry().top()));
+        }
+        const QPoint moved = area.topLeft() + QPoint(20, 10);
+        help->move(moved);
+        help->close();
+        interaction.ShowHelp("InTerm");
+        EXPECT_EQ(help->frameGeometry().topLeft(), moved);
+        help->close();
     }
 }
 

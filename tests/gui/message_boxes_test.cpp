@@ -67,6 +67,8 @@ TEST_F(MessageBoxes, QuestionAnswers) {
         {Question::ContinuePrintout, nullptr, 1,
          " Continue with Printout."},  // counts as No for every caller
         {Question::PrintInColor, nullptr, 2, " Print in Color."},
+        {Question::LeaveComparison, "AllYes", 6,
+         " The rows of this comparison will be erased. Leave it anyway?"},
     };
     for (const auto& c : cases) {
         QString label;

@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMimeData>
@@ -181,9 +182,68 @@ TEST_F(EntryScreen, DeleteInsideAFormattedAmountStoresZero) {
     EXPECT_EQ(principal->text(), "            $.00");
 }
 
-// What the user copied in another program stays on the clipboard, and no
-// route puts it into a box: keys, middle click, context menu or a drop.
-TEST_F(EntryScreen, NothingCanBePastedAndTheClipboardIsKept) {
+// A pasted text goes in when the box's filter would take it key by key; the
+// currency symbol, separators and "%" the box itself shows are dropped, and
+// so are blanks around it. Anything else is refused with a beep and the box
+// keeps its text.
+TEST_F(EntryScreen, PastingTakesWhatTheFilterWouldTakeKeyByKey) {
+    struct Case {
+        QWidget* box;
+        const char* start;  // text already typed (EntryEdited 1); nullptr: the box as shown
+        const char* pasted;
+        const char* after;  // nullptr: refused, the text unchanged
+    };
+    const Case cases[] = {
+        {principal, nullptr, "450000", "450000"},
+        {principal, nullptr, "$450,000.50", "450000.50"},
+        {principal, nullptr, " 1,234,567\n", "1234567"},
+        {principal, nullptr, "450000.125", nullptr},  // a third decimal
+        {principal, nullptr, "4.5.0", nullptr},
+        {principal, nullptr, "-450", nullptr},
+        {principal, nullptr, "45%", nullptr},  // the amount shows no "%"
+        {principal, nullptr, "450 000", nullptr},
+        {principal, nullptr, "abc", nullptr},
+        {principal, nullptr, "", nullptr},
+        {principal, "12", "34", "1234"},
+        {principal, "12.3", "45", nullptr},
+        {rate, nullptr, "6.5%", "6.5"},
+        {rate, nullptr, "$6.5", nullptr},  // the rate shows no currency symbol
+        {rate, nullptr, "6.1234", nullptr},
+        {term, nullptr, "30", "30"},
+        {term, nullptr, "30.0", nullptr},
+        {term, nullptr, "1,000", nullptr},
+    };
+    for (const auto& c : cases) {
+        QLineEdit* line = c.box == principal ? principal : static_cast<QComboBox*>(c.box)->lineEdit();
+        const QString shown = line->text();
+        const std::string what = std::string(c.start ? c.start : "shown") + " pasted " + c.pasted;
+        Enter(c.box);
+        if (c.start) line->setText(c.start);
+        state.EntryEdited = c.start ? 1 : 0;
+        clears = 0;
+        interaction.beeps = 0;
+        QGuiApplication::clipboard()->setText(QString::fromUtf8(c.pasted));
+        QTest::keySequence(c.box, QKeySequence(Qt::CTRL | Qt::Key_V));
+        EXPECT_EQ(line->text(), c.after ? c.after : c.start ? c.start : shown) << what;
+        EXPECT_EQ(interaction.beeps, c.after ? 0 : 1) << what;
+        EXPECT_EQ(clears, c.after && !c.start ? 1 : 0) << what;
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8(c.pasted)) << what;
+        line->setText(shown);
+        state.EntryEdited = 0;
+    }
+
+    // Pasted, a value is stored on leaving as if typed.
+    QGuiApplication::clipboard()->setText("$450,000");
+    Enter(principal);
+    QTest::keySequence(principal, QKeySequence(Qt::SHIFT | Qt::Key_Insert));
+    QTest::keyClick(principal, Qt::Key_Return);
+    EXPECT_EQ(state.TableInputs.principal, 450000.0);
+    EXPECT_EQ(principal->text(), "     $450,000.00");
+}
+
+// What the user copied in another program stays on the clipboard, and the
+// mouse puts nothing into a box: middle click, context menu or a drop.
+TEST_F(EntryScreen, TheMousePastesNothingAndTheClipboardIsKept) {
     QGuiApplication::clipboard()->setText("999");
     for (QLineEdit* line : {principal, rate->lineEdit()}) {
         const std::string name = line == principal ? "principal" : "rate";
@@ -191,13 +251,6 @@ TEST_F(EntryScreen, NothingCanBePastedAndTheClipboardIsKept) {
         state.EntryEdited = true;
         line->setText("12");
         line->end(false);
-        for (const QKeySequence& paste :
-             {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)}) {
-            interaction.beeps = 0;
-            QTest::keySequence(line, paste);
-            EXPECT_EQ(line->text(), "12") << name << " " << paste.toString().toStdString();
-            EXPECT_EQ(interaction.beeps, 1) << name;
-        }
         QTest::mouseClick(line, Qt::MiddleButton);
         EXPECT_EQ(line->text(), "12") << name;
         EXPECT_EQ(line->contextMenuPolicy(), Qt::NoContextMenu) << name;
@@ -212,6 +265,125 @@ TEST_F(EntryScreen, NothingCanBePastedAndTheClipboardIsKept) {
         Enter(calc);
         EXPECT_EQ(QGuiApplication::clipboard()->text(), "999") << name;
     }
+}
+
+// Escape puts back what the box showed when it got the focus, so leaving
+// stores nothing; with nothing to put back it changes nothing and no beep.
+TEST_F(EntryScreen, EscapePutsBackWhatTheBoxShowed) {
+    struct Case {
+        QWidget* box;
+        const char* typed;  // keys typed before Escape
+    };
+    const Case cases[] = {
+        {principal, "25"}, {principal, ""}, {rate, "7.5"}, {term, "3"}, {term, "x"},
+    };
+    for (const auto& c : cases) {
+        QLineEdit* line = c.box == principal ? principal : static_cast<QComboBox*>(c.box)->lineEdit();
+        const QString shown = line->text();
+        const std::string what = std::string(c.box == principal ? "principal "
+                                             : c.box == rate    ? "rate "
+                                                                : "term ") +
+                                 c.typed;
+        state.TableInputs = {};
+        state.TableInputs.principal = -1;
+        state.TableInputs.ratePercent = -1;
+        state.TableInputs.years = -1;
+        Enter(c.box);
+        QTest::keyClicks(c.box, c.typed);
+        interaction.beeps = 0;
+        QTest::keyClick(c.box, Qt::Key_Escape);
+        EXPECT_EQ(line->text(), shown) << what;
+        EXPECT_EQ(state.EntryEdited, 0) << what;
+        EXPECT_EQ(interaction.beeps, 0) << what;
+        Enter(calc);
+        EXPECT_EQ(line->text(), shown) << what;
+        EXPECT_EQ(state.TableInputs.principal, -1) << what;
+        EXPECT_EQ(state.TableInputs.ratePercent, -1) << what;
+        EXPECT_EQ(state.TableInputs.years, -1) << what;
+    }
+    // A second Escape, with nothing left to put back, reaches the window (a
+    // dialog closes).
+    QDialog dialog;
+    auto* days = new QLineEdit("365.00", &dialog);
+    NumericEntry::Options options;
+    options.store = [](double v) { return QString::number(v, 'f', 2); };
+    NumericEntry::Attach(state, interaction, days, options);
+    test::ShowActive(&dialog);
+    Enter(days);
+    QTest::keyClicks(days, "364");
+    QTest::keyClick(days, Qt::Key_Escape);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(days->text(), "365.00");
+    QTest::keyClick(days, Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+// Moving the cursor first edits in place: keys go where the cursor is (a
+// digit before the point adds no decimal), Backspace takes one character,
+// and leaving reads the figure without the box's symbol and separators.
+// Ctrl+Z undoes the last edit; back at the shown text there is nothing to store.
+TEST_F(EntryScreen, MovingTheCursorFirstEditsInPlaceAndCtrlZUndoes) {
+    struct Case {
+        QWidget* box;
+        std::vector<Qt::Key> keys;
+        const char* after;   // the text before leaving
+        const char* stored;  // the text after leaving; nullptr: nothing stored
+    };
+    using K = std::vector<Qt::Key>;
+    const Case cases[] = {
+        {principal, K{Qt::Key_End, Qt::Key_Backspace, Qt::Key_5}, "   $100,000.05", "     $100,000.05"},
+        {principal,
+         K{Qt::Key_Home, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right,
+           Qt::Key_Delete, Qt::Key_5},
+         "   $150,000.00", "     $150,000.00"},
+        {principal, K{Qt::Key_End, Qt::Key_Left, Qt::Key_Left, Qt::Key_Left, Qt::Key_5}, "   $100,0005.00",
+         "   $1,000,005.00"},
+        {principal, K{Qt::Key_End, Qt::Key_5}, "   $100,000.00", nullptr},  // a third decimal
+        {rate, K{Qt::Key_End, Qt::Key_Left, Qt::Key_Backspace, Qt::Key_7}, "        10.127%",
+         "        10.127%"},
+        {rate, K{Qt::Key_End, Qt::Key_Left, Qt::Key_7}, "        10.125%", nullptr},
+        {term, K{Qt::Key_End, Qt::Key_Backspace, Qt::Key_0}, "            20", "              20"},
+        // Ctrl+Z: the replacing value goes in one step, an edit in place too.
+        {principal, K{Qt::Key_2, Qt::Key_5, Qt::Key_Z}, "   $100,000.00", nullptr},
+        {principal, K{Qt::Key_End, Qt::Key_Backspace, Qt::Key_Z}, "   $100,000.00", nullptr},
+        {term, K{Qt::Key_3, Qt::Key_Z}, "            25", nullptr},
+    };
+    for (const auto& c : cases) {
+        QLineEdit* line = c.box == principal ? principal : static_cast<QComboBox*>(c.box)->lineEdit();
+        const QString shown = line->text();
+        const std::string what = c.after;
+        state.TableInputs.principal = -1;
+        state.TableInputs.ratePercent = -1;
+        state.TableInputs.years = -1;
+        Enter(c.box);
+        interaction.beeps = 0;
+        for (const Qt::Key key : c.keys)
+            QTest::keyClick(c.box, key, key == Qt::Key_Z ? Qt::ControlModifier : Qt::NoModifier);
+        EXPECT_EQ(line->text(), c.after) << what;
+        Enter(calc);
+        EXPECT_EQ(line->text(), c.stored ? c.stored : c.after) << what;
+        const double stored = c.box == principal ? state.TableInputs.principal
+                              : c.box == rate    ? state.TableInputs.ratePercent
+                                                 : state.TableInputs.years;
+        EXPECT_EQ(stored != -1, c.stored != nullptr) << what;
+        line->setText(shown);
+    }
+}
+
+// The click that gives a box the focus leaves the first key replacing the
+// text; a click inside the text of the box that has the focus edits there.
+TEST_F(EntryScreen, AClickInsideTheFocusedTextEditsInPlace) {
+    Enter(calc);
+    QTest::mouseClick(principal, Qt::LeftButton, {}, QPoint(principal->width() - 4, principal->height() / 2));
+    ASSERT_TRUE(principal->hasFocus());
+    QTest::keyClick(principal, Qt::Key_7);
+    EXPECT_EQ(principal->text(), "7");
+    QTest::keyClick(principal, Qt::Key_Escape);
+    EXPECT_EQ(principal->text(), "   $100,000.00");
+
+    QTest::mouseClick(principal, Qt::LeftButton, {}, QPoint(principal->width() - 4, principal->height() / 2));
+    QTest::keyClick(principal, Qt::Key_Backspace);
+    EXPECT_EQ(principal->text(), "   $100,000.0");
 }
 
 TEST_F(EntryScreen, DropDownListsTakeNoTyping) {

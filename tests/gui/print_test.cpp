@@ -18,6 +18,7 @@
 #include "print/header_dialog.h"
 #include "print/page_printer.h"
 #include "print/printing.h"
+#include "shell/short_date.h"
 #include "shell/twips.h"
 
 namespace amortix::gui {
@@ -182,6 +183,30 @@ TEST_F(Printouts, TheTablesReportOnPaperIsTheEnginesReport) {
         ExpectPrintedAsCli(s->MPrinter, QStringList{"schedule"} + k.cli);
         Click(s->MExit);
     }
+}
+
+// A short form with two-digit years ("M/d/yy") still shows the grid's and
+// the printout's dates with four, so 2070 is not read as 1970.
+TEST_F(Printouts, ScheduleDatesShowFourDigitYearsOnScreenAndOnPaper) {
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    Open(amortix::TableKind::Mortgage);
+    State().FirstPaymentDate = SerialFromDate(QDate(2069, 12, 15));
+    WhenModal([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->accept(); });
+    Click(s->MDateNumber);
+    test::ShowActive(&app->Frame());
+    Click(s->Option1);
+    Calculate();
+    EXPECT_EQ(s->MGrid->TextAt(1, 0), "12/15/2069");
+    EXPECT_EQ(s->MGrid->TextAt(2, 0), "1/15/2070");
+    State().PrinterFontChoice = 0;
+    output->pageSize = QPageSize(QPageSize::A4);
+    PrintWith(s->MPrinter, "Dates");
+    ASSERT_EQ(output->finished, 1);
+    const std::string printed = PdfText(pdf, QPageSize(QPageSize::A4), 0);
+    EXPECT_NE(printed.find("\n 1/15/2070 "), std::string::npos) << printed.substr(0, 3000);
+    EXPECT_EQ(printed.find("/70 "), std::string::npos);
+    QLocale::setDefault(saved);
 }
 
 TEST_F(Printouts, TheComparisonReportOnPaperIsTheEnginesReport) {

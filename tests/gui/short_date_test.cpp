@@ -82,6 +82,30 @@ TEST(ShortDate, ReadsTheFormsAPersonTypes) {
             EXPECT_FALSE(ParseShortDate(typed, Locale(locale), kToday).has_value()) << locale << " " << typed;
 }
 
+// The grid and the printout show four-digit years whatever the short form.
+TEST(ShortDate, ScheduleDatesHaveFourDigitYears) {
+    const struct {
+        const char* format;
+        const char* wide;
+    } formats[] = {
+        {"M/d/yy", "M/d/yyyy"},         {"dd.MM.yy", "dd.MM.yyyy"},         {"d MMM yyyy", "d MMM yyyy"},
+        {"y-MM-dd", "yyyy-MM-dd"},      {"d.MM.yy 'yy'", "d.MM.yyyy 'yy'"}, {"dd/MM/yy''", "dd/MM/yyyy''"},
+        {"'It''s' yy", "'It''s' yyyy"},
+    };
+    for (const auto& f : formats) EXPECT_EQ(WithFourDigitYear(f.format), f.wide) << f.format;
+
+    const struct {
+        const char* locale;
+        const char* shown;
+    } dates[] = {
+        {"C", "15 Jan 2070"}, {"en_US", "1/15/2070"}, {"en_GB", "15/01/2070"}, {"de_DE", "15.01.2070"}};
+    const DaySerial serial = SerialFromDate(QDate(2070, 1, 15));
+    for (const auto& d : dates) {
+        EXPECT_EQ(ScheduleDateText(serial, Locale(d.locale)), d.shown) << d.locale;
+        EXPECT_EQ(ShortDateFormatter(Locale(d.locale))(serial), d.shown) << d.locale;
+    }
+}
+
 TEST(ShortDate, EveryDateOfAFortyYearWeeklyScheduleReadsBack) {
     const QDate today = QDate::currentDate();
     for (const char* name : {"C", "en_US", "en_GB", "de_DE"}) {

@@ -34,6 +34,8 @@ std::string QuestionText(Question question) {
             return " file in memory will be erased. Do you wish to go back and save it to Disk?.";
         case Question::EraseAdditionalPayments:
             return " Erase every additional payment: the percentage and all year amounts?";
+        case Question::LeaveComparison:
+            return " The rows of this comparison will be erased. Leave it anyway?";
     }
     return {};
 }

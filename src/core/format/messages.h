@@ -91,6 +91,7 @@ enum class Question : int {
     PrintInColor = 2,
     SaveBeforeErasing = 3,
     EraseAdditionalPayments = 4,
+    LeaveComparison = 5,
 };
 
 constexpr int QuestionNumber(Question question) {

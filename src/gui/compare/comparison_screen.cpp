@@ -483,6 +483,12 @@ void ComparisonScreen::ShowGraph() {
     if (commands_.showGraph) commands_.showGraph(*this);
 }
 
+bool ComparisonScreen::MayClose() {
+    if (form_.Table().State().rowCount == 0) return true;
+    // A box closed without an answer is a No.
+    return context_.interaction.AskQuestion(amortix::Question::LeaveComparison) == amortix::kAnswerYes;
+}
+
 void ComparisonScreen::Exit() {
     AppState& state = context_.state;
     // The rows, the listing, the printout text, the graph data and the

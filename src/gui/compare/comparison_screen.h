@@ -13,6 +13,7 @@
 #include <functional>
 
 #include "core/forms/comparison_form.h"
+#include "shell/screen_close.h"
 #include "shell/screen_context.h"
 
 class QComboBox;
@@ -26,7 +27,7 @@ namespace amortix::gui {
 class GridWidget;
 class QuickHelp;
 
-class ComparisonScreen : public QWidget {
+class ComparisonScreen : public QWidget, public ScreenCloseCheck {
     Q_OBJECT
   public:
     // What the file, printing and graph subsystems plug in. A command left
@@ -59,6 +60,9 @@ class ComparisonScreen : public QWidget {
     void CloseQuickHelp();
     // The Calculate button.
     void Calculate();
+
+    // With rows on screen, asks whether to leave them (question 5).
+    bool MayClose() override;
 
     // Inputs.
     QLabel* Label1 = nullptr;

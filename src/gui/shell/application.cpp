@@ -24,6 +24,9 @@ Application::Application(const QString& settingsFolder, const InteractionFactory
     keyboard_ = std::make_unique<KeyboardConventions>(*interaction_);
     qApp->installEventFilter(keyboard_.get());
     endProgram_ = [] { QCoreApplication::quit(); };
+    frame_->SetOnClosed([this] {
+        if (endProgram_) endProgram_();
+    });
 
     MainMenu::Hooks hooks;
     hooks.openScreen = [this](const QString& formName) { OpenScreen(formName); };

@@ -51,7 +51,8 @@ class Application {
     // Hides the menu and shows a new instance of the screen, which it returns.
     QWidget* OpenScreen(const QString& formName);
 
-    // What "Exit Program" does (quits the event loop unless replaced).
+    // What "Exit Program" and closing the frame do (quits the event loop
+    // unless replaced).
     void SetEndProgram(std::function<void()> endProgram) { endProgram_ = std::move(endProgram); }
 
   private:

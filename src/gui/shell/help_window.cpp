@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "shell/look.h"
+#include "shell/twips.h"
 
 namespace amortix::gui {
 namespace {
@@ -118,6 +119,23 @@ void HelpWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void HelpWindow::PlaceBeside(const QWidget* anchor) {
+    const QRect area = AvailableArea(anchor);
+    if (area.isEmpty()) return;
+    const QMargins decorations = Decorations(this, anchor);
+    resize(size().boundedTo(area.size().shrunkBy(decorations)));
+    const QSize outer = size().grownBy(decorations);
+    QPoint wanted = frameGeometry().topLeft();
+    if (!placed_) {
+        // To the right of the frame where the screen has room, else over the
+        // frame's right part: the box the user asked about stays in view.
+        const QRect frame = anchor ? anchor->frameGeometry() : area;
+        wanted = anchor ? QPoint(frame.right() + 1, frame.top()) : area.topLeft();
+    }
+    move(KeepInside(wanted, outer, area));
+    placed_ = true;
 }
 
 void HelpWindow::ShowTopic(const QString& topic) {

@@ -30,6 +30,11 @@ class HelpWindow : public QWidget {
     // topic) and brings it to the front.
     void ShowTopic(const QString& topic);
 
+    // Before the window opens: the first time beside `anchor` (the frame),
+    // at its right, later where the user left it; made smaller where the
+    // screen is, and kept whole on the screen either way.
+    void PlaceBeside(const QWidget* anchor);
+
     // The topic last shown.
     QString CurrentTopic() const { return topic_; }
 
@@ -48,6 +53,7 @@ class HelpWindow : public QWidget {
     void ScrollToTopic();
 
     QString topic_;
+    bool placed_ = false;
 };
 
 }  // namespace amortix::gui

@@ -1,6 +1,7 @@
 #include "shell/main_frame.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QResizeEvent>
@@ -9,6 +10,7 @@
 #include <algorithm>
 
 #include "shell/accessibility.h"
+#include "shell/screen_close.h"
 #include "shell/twips.h"
 
 namespace amortix::gui {
@@ -141,6 +143,27 @@ void MainFrame::PlaceForm(QWidget* form) {
     // The area is as large as the form needs, so the frame's scroll bars
     // reach all of it.
     area_->setMinimumSize(std::max(0, pos.x() + window->width()), std::max(0, pos.y() + window->height()));
+}
+
+bool MainFrame::FormsMayClose() {
+    // The form on top first, then those hidden under it (the calculator a
+    // graph window was opened from).
+    const auto windows = area_->subWindowList(QMdiArea::ActivationHistoryOrder);
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+        auto* check = dynamic_cast<ScreenCloseCheck*>((*it)->widget());
+        if (check && !check->MayClose()) return false;
+    }
+    return true;
+}
+
+void MainFrame::closeEvent(QCloseEvent* event) {
+    if (!FormsMayClose()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+    // The program ends with its frame, also while the help window is open.
+    if (event->isAccepted() && onClosed_) onClosed_();
 }
 
 void MainFrame::resizeEvent(QResizeEvent* event) {

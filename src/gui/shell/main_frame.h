@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <functional>
 #include <map>
 
 #include "shell/app_state.h"
@@ -51,8 +52,15 @@ class MainFrame : public QMainWindow {
     // the large one.
     void PlaceForm(QWidget* form);
 
+    // Before the frame closes (its window-manager close button), every form
+    // that can lose work is asked, the one on top first (ScreenCloseCheck);
+    // a No keeps the program open. `closed` runs once the frame has closed.
+    void SetOnClosed(std::function<void()> closed) { onClosed_ = std::move(closed); }
+    bool FormsMayClose();
+
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     QMdiSubWindow* WindowOf(QWidget* form) const;
@@ -67,6 +75,7 @@ class MainFrame : public QMainWindow {
     QMdiArea* area_ = nullptr;
     QWidget* menu_ = nullptr;
     std::map<QWidget*, QPointer<QWidget>> lastFocus_;  // by hidden form
+    std::function<void()> onClosed_;
 };
 
 }  // namespace amortix::gui

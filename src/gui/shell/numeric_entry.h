@@ -3,12 +3,16 @@
 // or an editable QComboBox (a list-and-text box), a ChoiceList to a drop-down
 // list that takes no typing, a HelpTextBox to a read-only help text.
 //
-// An input box: the first key typed while EntryEdited is false empties the box
-// and runs the screen's ClearResults; keys pass the decimal or digit filter
-// (refusals beep); Enter moves to the next box of the screen's fixed order;
-// Delete clears the results and still edits; nothing can be pasted; on
-// leaving an edited box its value is parsed, handed to the screen and the box
-// shows the value's display form.
+// An input box: the first key typed while EntryEdited is false replaces the
+// box's text and runs the screen's ClearResults, unless the user moved the
+// cursor first (arrows, Home, End, a click inside the text), which edits in
+// place; keys pass the decimal or digit filter (refusals beep); Enter moves to
+// the next box of the screen's fixed order; Delete clears the results and
+// still edits; Escape puts back what the box showed when it got the focus and
+// Ctrl+Z undoes the last edit; a pasted text goes in when the filter would take
+// it key by key; on leaving an edited box its value is parsed (without the
+// currency symbol, separators and "%" the box shows), handed to the screen and
+// the box shows the value's display form.
 
 #include <QObject>
 #include <QPointer>
@@ -83,10 +87,27 @@ class NumericEntry : public QObject {
   private:
     NumericEntry(AppState& state, Interaction& interaction, QWidget* box, QLineEdit* line, Options options);
     bool KeyPress(QKeyEvent* event);
+    bool TypedKey(int code);
     void GotFocus(QEvent* event);
+    // What Escape puts back, taken as the box gets the focus.
+    void RememberFocusText(Qt::FocusReason reason);
     void LostFocus();
     void Choose();
-    void StartEditing();
+    // The first key of a value: unless the user edits in place, the text
+    // goes (replaced by an accepted key, emptied by a refused one).
+    void StartEditing(bool keyAccepted);
+    // The text and caret a typed key meets: empty for the first key of a new
+    // value, else the box's text without its selection.
+    QString TextForKey(int* caret) const;
+    // Whether the box's filter lets `code` into `text` at `caret`.
+    bool Accepts(int code, const QString& text, int caret) const;
+    // Escape: true when there was an edit to put back.
+    bool PutBack();
+    void UndoOrRedo(bool undo);
+    void Paste();
+    // `text` without the currency symbol, the separators and the "%" the box
+    // shows around its figure.
+    QString Figure(const QString& text) const;
 
     AppState& state_;
     Interaction& interaction_;
@@ -98,6 +119,11 @@ class NumericEntry : public QObject {
     Options options_;
     bool storing_ = false;
     bool deliveringFocus_ = false;
+    QString focusText_;           // the text when the box got the focus
+    bool editedAtFocus_ = false;  // EntryEdited then
+    bool focusKnown_ = false;     // focusText_ belongs to the focus the box has now
+    bool inPlace_ = false;        // the user moved the cursor: keys edit in place
+    bool focusByClick_ = false;   // the next press is the click that gave the focus
 };
 
 // A drop-down list of fixed choices: typing is refused with a beep (and

@@ -28,6 +28,7 @@ void QtInteraction::Beep() {
 
 void QtInteraction::ShowHelp(const QString& topic) {
     if (!help_) help_ = std::make_unique<HelpWindow>();
+    if (!help_->isVisible()) help_->PlaceBeside(frame_);
     help_->ShowTopic(topic);
 }
 

@@ -76,6 +76,28 @@ QString ShortDateText(DaySerial serial, const QLocale& locale) {
     return locale.toString(DateFromSerial(serial), QLocale::ShortFormat);
 }
 
+QString WithFourDigitYear(const QString& format) {
+    QString wide;
+    bool quoted = false;  // text in single quotes is literal
+    for (int i = 0; i < format.size();) {
+        const QChar c = format[i];
+        if (c == QLatin1Char('\'')) quoted = !quoted;
+        if (quoted || c != QLatin1Char('y')) {
+            wide.append(c);
+            ++i;
+            continue;
+        }
+        while (i < format.size() && format[i] == c) ++i;
+        wide.append(QStringLiteral("yyyy"));
+    }
+    return wide;
+}
+
+QString ScheduleDateText(DaySerial serial, const QLocale& locale) {
+    return locale.toString(DateFromSerial(serial),
+                           WithFourDigitYear(locale.dateFormat(QLocale::ShortFormat)));
+}
+
 std::optional<DaySerial> ParseShortDate(const QString& text, const QLocale& locale, const QDate& today) {
     // Words and numbers, between blanks and the usual separators; any other
     // character makes the text no date.
@@ -129,7 +151,10 @@ std::optional<DaySerial> ParseShortDate(const QString& text, const QLocale& loca
 }
 
 DateFormatter ShortDateFormatter(const QLocale& locale) {
-    return [locale](DaySerial serial) { return ShortDateText(serial, locale).toStdString(); };
+    // The format is worked out once, not for each of a schedule's rows.
+    return [locale, format = WithFourDigitYear(locale.dateFormat(QLocale::ShortFormat))](DaySerial serial) {
+        return locale.toString(DateFromSerial(serial), format).toStdString();
+    };
 }
 
 }  // namespace amortix::gui

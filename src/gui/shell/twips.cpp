@@ -60,27 +60,40 @@ QPoint FullSizeFormPosition(const AppState& state, const QWidget* widget) {
                               : TwipsToPixels(widget, QPoint(-60, -30));
 }
 
+QPoint KeepInside(QPoint wanted, QSize size, const QRect& area) {
+    return {std::max(area.left(), std::min(wanted.x(), area.right() + 1 - size.width())),
+            std::max(area.top(), std::min(wanted.y(), area.bottom() + 1 - size.height()))};
+}
+
+QMargins Decorations(const QWidget* window, const QWidget* reference) {
+    const auto of = [](const QWidget* w) {
+        const QRect inner = w->geometry();
+        const QRect outer = w->frameGeometry();
+        return QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                        outer.bottom() - inner.bottom());
+    };
+    if (window && window->isVisible()) return of(window);
+    return reference && reference->isVisible() ? of(reference) : QMargins();
+}
+
+QRect AvailableArea(const QWidget* anchor) {
+    const QScreen* screen = anchor ? anchor->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
 void PlaceDialog(QWidget* dialog, const AppState& state, const QWidget* frame, QPoint smallTwips,
                  QPoint largeTwips) {
     if (!dialog) return;
     const QPoint origin = frame ? frame->frameGeometry().topLeft() : QPoint();
     QPoint pos = origin + TwipsToPixels(frame, LargeLayout(state) ? largeTwips : smallTwips);
     dialog->adjustSize();
-    const QSize size = dialog->frameGeometry().size();
+    // The title bar and borders count: a box not shown yet has none so far.
+    const QSize size = dialog->size().grownBy(Decorations(dialog, frame));
     // A box wider or taller than the room left in the frame is moved back
     // inside the frame (as far as it fits), instead of hanging over its edge.
-    if (frame) {
-        const QRect outer = frame->frameGeometry();
-        pos.setX(std::max(outer.left(), std::min(pos.x(), outer.right() + 1 - size.width())));
-        pos.setY(std::max(outer.top(), std::min(pos.y(), outer.bottom() + 1 - size.height())));
-    }
+    if (frame) pos = KeepInside(pos, size, frame->frameGeometry());
     // Keep the whole box on the screen the frame is on.
-    const QScreen* screen = frame ? frame->screen() : QGuiApplication::primaryScreen();
-    if (screen) {
-        const QRect area = screen->availableGeometry();
-        pos.setX(std::max(area.left(), std::min(pos.x(), area.right() + 1 - size.width())));
-        pos.setY(std::max(area.top(), std::min(pos.y(), area.bottom() + 1 - size.height())));
-    }
+    if (const QRect area = AvailableArea(frame); !area.isEmpty()) pos = KeepInside(pos, size, area);
     dialog->move(pos);
 }
 

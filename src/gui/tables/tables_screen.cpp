@@ -332,7 +332,7 @@ void TablesScreen::LayOutGrid() {
     int dateTwips = 0;
     for (const int year : {2000, 2088})
         for (QDate day(year, 1, 1); day.year() == year; day = day.addDays(1))
-            dateTwips = std::max(dateTwips, MGrid->CellTwipsFor(ShortDateText(SerialFromDate(day))));
+            dateTwips = std::max(dateTwips, MGrid->CellTwipsFor(ScheduleDateText(SerialFromDate(day))));
     MGrid->SetColWidth(0, std::max(MGrid->ColWidth(0), dateTwips));
 }
 
