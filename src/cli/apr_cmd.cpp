@@ -70,6 +70,7 @@ Runner AddAprCommand(CLI::App& app) {
     cmd->add_option("--payment", o->payment, "Each payment")->required()->check(CLI::PositiveNumber);
     cmd->add_option("--count", o->count, "Number of payments")->required()->check(CLI::Range(1, 100000));
     std::vector<std::string> names;
+    names.reserve(kUnits.size());
     for (const auto& [name, unit] : kUnits) names.push_back(name);
     cmd->add_option("--frequency", o->frequency, "Payment frequency")->check(CLI::IsMember(names));
     cmd->add_option("--loan-date", o->loanDate,

@@ -14,7 +14,7 @@ constexpr std::array<const char*, 6> kGridHeaders = {"",
                                                      "Cumulative Interest",
                                                      "Cumulative Principal"};
 
-std::string Box(std::string text) {
+std::string Box(const std::string& text) {
     return RightJustify(text, kResultBoxWidth);
 }
 
@@ -101,8 +101,7 @@ std::string ScheduleGrid::Cell(int row, int column) const {
                                   s.cumulativePrincipal};
         if (column > 0) return FormatNumber(money[column - 1], kWideMoneyMask);
         if (r.showDates) return formatDate_(s.date);
-        const std::string number =
-            RightJustify(FormatNumber(static_cast<double>(s.number), kRowNumberMask), 4);
+        std::string number = RightJustify(FormatNumber(static_cast<double>(s.number), kRowNumberMask), 4);
         if (r.view != ScheduleView::AllPayments) return number;
         return number + CountText(s.year, 8);
     }
