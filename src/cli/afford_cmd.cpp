@@ -3,6 +3,8 @@
 #include <iostream>
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "cli/commands.h"
 #include "cli/options.h"
@@ -10,6 +12,7 @@
 #include "core/calc/afford.h"
 #include "core/format/messages.h"
 #include "core/format/numfmt.h"
+#include "core/forms/afford_form.h"
 #include "core/forms/tables_form.h"
 
 namespace amortix::cli {
@@ -27,45 +30,85 @@ struct AffordOptions {
     std::string format = "text";
 };
 
+constexpr std::pair<AffordSolve, const char*> kSolveNames[] = {
+    {AffordSolve::Principal, "principal"}, {AffordSolve::Payment, "payment"}, {AffordSolve::Years, "years"}};
+
 AffordSolve SolveFrom(const std::string& name) {
-    if (name == "principal") return AffordSolve::Principal;
-    if (name == "years") return AffordSolve::Years;
+    for (const auto& [solve, solveName] : kSolveNames)
+        if (name == solveName) return solve;
     return AffordSolve::Payment;
 }
 
-struct Prepared {
-    AffordInputs inputs;
-    AffordTexts shown;
-    std::vector<Message> messages;  // raised by the input boxes
+const char* SolveName(AffordSolve solve) {
+    for (const auto& [id, solveName] : kSolveNames)
+        if (id == solve) return solveName;
+    return "payment";
+}
+
+// Every box the output shows, with its key in the JSON and its label in the
+// text form, in the order both list them.
+struct BoxRow {
+    AffordBox box;
+    const char* key;
+    const char* label;
+};
+constexpr BoxRow kBoxes[] = {
+    {AffordBox::Principal, "principal", "Principal amount"},
+    {AffordBox::Payment, "payment", "Monthly payment"},
+    {AffordBox::Years, "years", "Amortization period in years"},
+    {AffordBox::TotalInterest, "total_interest", "Total interest paid"},
+    {AffordBox::PaymentsPerYear, "payments_per_year", "Payments each year"},
+    {AffordBox::DaysInYear, "days_in_year", "Days in year"},
+    {AffordBox::YearsToFinal, "years_to_final", "Years to final payment"},
+    {AffordBox::EachPayment, "each_payment", "Each payment"},
+    {AffordBox::InterestSaved, "interest_saved", "Interest saved"},
+    {AffordBox::AcceleratedTotalInterest, "accelerated_total_interest", "Accelerated total interest"},
 };
 
 // The screen as opened and its lists chosen (each choice recalculates the
 // payment, so the figures not given are the opening ones), then each given
-// figure typed into its box and the box left.
-Prepared Prepare(const AffordOptions& o) {
-    Prepared p;
-    const AffordResult opened =
-        SolveAfford(AffordInputs{}, AffordSolve::Payment, CompoundingOption(o.lists.compounding),
-                    FrequencyOption(o.lists.frequency), DayBasisFrom(o.lists), o.currency,
-                    InitialAffordTexts(o.currency));
-    p.inputs = opened.inputs;
-    p.shown = opened.texts;
-    if (o.principal) {
-        p.inputs.principal = *o.principal;
-        p.shown.MFInPrincipal = MoneyBoxText(o.currency, *o.principal);
-    }
-    if (o.rate) p.inputs.ratePercent = *o.rate;
+// figure typed into its box and the box left; the messages are the boxes'.
+std::vector<Message> Enter(AffordForm& form, const AffordOptions& o) {
+    std::vector<Message> messages;
+    if (o.principal) form.EnterPrincipal(*o.principal);
+    if (o.rate) form.EnterRate(*o.rate);
     if (o.years) {
-        const TermEntry term = ClampTerm(TableKind::Mortgage, *o.years);
-        if (term.message) p.messages.push_back(*term.message);
-        p.inputs.years = term.years;
-        p.shown.MFInTerm = term.text;
+        const TermEntry term = form.EnterYears(*o.years);
+        if (term.message) messages.push_back(*term.message);
     }
-    if (o.payment) {
-        p.inputs.payment = *o.payment;
-        p.shown.MFInMthPayment = MoneyBoxText(o.currency, *o.payment);
+    if (o.payment) form.EnterPayment(*o.payment);
+    return messages;
+}
+
+Json NumberJson(const AffordForm& form, AffordBox box) {
+    const std::optional<double> value = form.Value(box);
+    if (!value) return nullptr;
+    if (box == AffordBox::PaymentsPerYear) return static_cast<int>(*value);
+    // The days are single precision: the number they were typed as.
+    if (box == AffordBox::DaysInYear) return ShortestDouble(static_cast<float>(*value));
+    return *value;
+}
+
+Json ResultJson(const AffordForm& form, const std::vector<Message>& messages) {
+    Json summary = Json::object();
+    Json texts = Json::object();
+    for (const BoxRow& row : kBoxes) {
+        summary[row.key] = NumberJson(form, row.box);
+        texts[row.key] = form.Text(row.box);
     }
-    return p;
+    return Json{{"schema", SchemaJson("afford")},
+                {"messages", NumberedMessagesJson(messages)},
+                {"solved", SolveName(form.LastRun().solved)},
+                {"summary", summary},
+                {"message_line", form.MessageShown() ? Json(form.MessageLine()) : Json(nullptr)},
+                {"texts", texts}};
+}
+
+void PrintText(const AffordForm& form, const std::vector<Message>& messages) {
+    for (const BoxRow& row : kBoxes)
+        std::cout << RightJustify(row.label, 30) << "  " << form.Text(row.box) << '\n';
+    PrintMessages(std::cout, messages);
+    if (form.MessageShown()) std::cout << form.MessageLine() << '\n';
 }
 
 }  // namespace
@@ -90,39 +133,18 @@ Runner AddAffordCommand(CLI::App& app) {
     return [cmd, options]() -> int {
         if (!*cmd) return -1;
         const AffordOptions& o = *options;
-        const Prepared p = Prepare(o);
-        const AffordResult r =
-            SolveAfford(p.inputs, SolveFrom(o.solve), CompoundingOption(o.lists.compounding),
-                        FrequencyOption(o.lists.frequency), DayBasisFrom(o.lists), o.currency, p.shown);
-        const AffordTexts& t = r.texts;
-        const std::pair<const char*, const std::string*> boxes[] = {{"MFInPrincipal", &t.MFInPrincipal},
-                                                                    {"MFInMthPayment", &t.MFInMthPayment},
-                                                                    {"MFInTerm", &t.MFInTerm},
-                                                                    {"TotalPmts", &t.TotalPmts},
-                                                                    {"MFNumPmts", &t.MFNumPmts},
-                                                                    {"MFDaysinYear", &t.MFDaysinYear},
-                                                                    {"MFNumYrs", &t.MFNumYrs},
-                                                                    {"MFPiPmt", &t.MFPiPmt},
-                                                                    {"MFTotIntSaved", &t.MFTotIntSaved},
-                                                                    {"MFTotIntPaid", &t.MFTotIntPaid},
-                                                                    {"MsgText", &t.MsgText}};
-        if (o.format == "json") {
-            Json j = Json::object();
-            for (const auto& [name, text] : boxes) j[name] = *text;
-            j["messages"] = MessagesJson(p.messages);
-            std::cout << j.dump(2) << '\n';
-            return 0;
-        }
-        const std::pair<const char*, const std::string*> labelled[] = {
-            {"Principal amount", &t.MFInPrincipal},        {"Monthly payment", &t.MFInMthPayment},
-            {"Amortization period in years", &t.MFInTerm}, {"Total interest paid", &t.TotalPmts},
-            {"Payments each year", &t.MFNumPmts},          {"Days in year", &t.MFDaysinYear},
-            {"Years to final payment", &t.MFNumYrs},       {"Each payment", &t.MFPiPmt},
-            {"Interest saved", &t.MFTotIntSaved},          {"Accelerated total interest", &t.MFTotIntPaid}};
-        for (const auto& [label, text] : labelled)
-            std::cout << RightJustify(label, 30) << "  " << *text << '\n';
-        PrintMessages(std::cout, p.messages);
-        if (!t.MsgText.empty()) std::cout << t.MsgText << '\n';
+        const Compounding compounding = CompoundingOption(o.lists.compounding);
+        const Frequency frequency = FrequencyOption(o.lists.frequency);
+        const DayBasis basis = DayBasisFrom(o.lists);
+        AffordForm form(o.currency);
+        form.Calculate(compounding, frequency, basis);
+        form.ChooseSolve(SolveFrom(o.solve));
+        const std::vector<Message> messages = Enter(form, o);
+        form.Calculate(compounding, frequency, basis);
+        if (o.format == "json")
+            std::cout << ResultJson(form, messages).dump(2) << '\n';
+        else
+            PrintText(form, messages);
         return 0;
     };
 }

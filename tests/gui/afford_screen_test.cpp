@@ -8,8 +8,12 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 
+#include <iterator>
+#include <optional>
+#include <utility>
+
 #include "afford_test_util.h"
-#include "core/calc/afford.h"
+#include "core/forms/afford_form.h"
 #include "shell/look.h"
 #include "shell/twips.h"
 
@@ -114,14 +118,15 @@ TEST_F(AffordScreenTest, APeriodAbove40BecomesFortyWithMessage5) {
     Give(a->MFInTerm, "45");
     EXPECT_EQ(Recorded().messages, std::vector<int>{5});
     EXPECT_EQ(a->MFInTerm->text(), "              40");
-    EXPECT_EQ(a->Inputs().years, 40);
-    amortix::AffordInputs forty;
-    forty.years = 40;
-    const auto expected =
-        amortix::SolveAfford(forty, amortix::AffordSolve::Payment, amortix::Compounding::Monthly,
-                             amortix::Frequency::BiweeklyAccelerated, amortix::DayBasis{}, "$");
-    EXPECT_EQ(a->MFInMthPayment->text(), QString::fromStdString(expected.texts.MFInMthPayment));
-    EXPECT_EQ(a->MFNumYrs->text(), QString::fromStdString(expected.texts.MFNumYrs));
+    EXPECT_EQ(a->Form().Figures().years, 40);
+    amortix::AffordForm forty;
+    forty.EnterYears(40);
+    forty.Calculate(amortix::Compounding::Monthly, amortix::Frequency::BiweeklyAccelerated,
+                    amortix::DayBasis{});
+    const auto expected = [&](amortix::AffordBox box) { return QString::fromStdString(forty.Text(box)); };
+    EXPECT_EQ(a->MFInMthPayment->text(), expected(amortix::AffordBox::Payment));
+    EXPECT_EQ(a->MFNumYrs->text(), expected(amortix::AffordBox::YearsToFinal));
+    EXPECT_EQ(a->Form().Figures().payment, forty.Figures().payment);
 
     // Also a period the user did not type.
     Give(a->MFInTerm, "20");
@@ -130,7 +135,7 @@ TEST_F(AffordScreenTest, APeriodAbove40BecomesFortyWithMessage5) {
     Enter(a->MFInRate);
     EXPECT_EQ(Recorded().messages, (std::vector<int>{5, 5}));
     EXPECT_EQ(a->MFInTerm->text(), "              40");
-    EXPECT_EQ(a->MFInMthPayment->text(), QString::fromStdString(expected.texts.MFInMthPayment));
+    EXPECT_EQ(a->MFInMthPayment->text(), expected(amortix::AffordBox::Payment));
 }
 
 TEST_F(AffordScreenTest, AListRecalculatesWhenLeftAfterAChoiceOnly) {
@@ -189,6 +194,25 @@ TEST_F(AffordScreenTest, FailuresShowTheMessageLine) {
     EXPECT_FALSE(a->MFInMthPayment->hasFocus());
 }
 
+// A run that fails before the accelerated panel leaves the days box as the
+// last run that reached it wrote it, even when the days changed since.
+TEST_F(AffordScreenTest, AFailedRunKeepsTheDaysItDidNotReach) {
+    OpenAfford();
+    Give(a->MFInPrincipal, "0");
+    ASSERT_TRUE(a->MsgText->isVisible());
+    ChooseDayBasis(a->MFShowIRF, 0);
+    EXPECT_EQ(State().DayBasis.choice, amortix::DayBasisChoice::Days365_25);
+    EXPECT_TRUE(a->MsgText->isVisible());
+    EXPECT_EQ(a->MFDaysinYear->text(), "365");
+    EXPECT_EQ(a->MFInPrincipal->text(), "            $.00");
+    EXPECT_EQ(a->MFInTerm->text(), "              25");
+    EXPECT_EQ(a->MFInMthPayment->text(), "");
+    // The next good run shows the new days.
+    Give(a->MFInPrincipal, "100000");
+    EXPECT_TRUE(a->MsgText->isHidden());
+    EXPECT_EQ(a->MFDaysinYear->text(), "365.25");
+}
+
 TEST_F(AffordScreenTest, QuickHelpStaysWhileTypingAndClosesOnLeaving) {
     OpenAfford();
     Click(a->MFHelp);
@@ -223,7 +247,7 @@ TEST_F(AffordScreenTest, NewDaysInYearRecalculateAtOnceAndKeepTheFigures) {
     for (QWidget* box : std::initializer_list<QWidget*>{a->MFInPrincipal, a->MFInMthPayment, a->MFInRate})
         Enter(box);
     EXPECT_EQ(a->MFInPrincipal->text(), "   $100,000.00");
-    EXPECT_EQ(a->Inputs().principal, 100000);
+    EXPECT_EQ(a->Form().Figures().principal, 100000);
     EXPECT_TRUE(a->MsgText->isHidden());
 }
 
@@ -291,16 +315,39 @@ TEST_F(AffordScreenTest, TextsEqualTheCommandLine) {
         QApplication::processEvents();
 
         const QJsonObject json = test::CliJson(cli);
+        const QJsonObject texts = json["texts"].toObject();
+        const QJsonObject summary = json["summary"].toObject();
         const std::string asked = cli.join(' ').toStdString();
-        for (const QLineEdit* box :
-             {a->MFInPrincipal, a->MFInMthPayment, a->MFInTerm, a->TotalPmts, a->MFNumPmts, a->MFDaysinYear,
-              a->MFNumYrs, a->MFPiPmt, a->MFTotIntSaved, a->MFTotIntPaid})
-            EXPECT_EQ(box->text(), json[box->objectName()].toString())
-                << box->objectName().toStdString() << " " << asked;
-        EXPECT_EQ(a->MsgText->isVisible() ? a->MsgText->toPlainText() : QString(), json["MsgText"].toString())
+        const std::pair<const QLineEdit*, const char*> boxes[] = {
+            {a->MFInPrincipal, "principal"},
+            {a->MFInMthPayment, "payment"},
+            {a->MFInTerm, "years"},
+            {a->TotalPmts, "total_interest"},
+            {a->MFNumPmts, "payments_per_year"},
+            {a->MFDaysinYear, "days_in_year"},
+            {a->MFNumYrs, "years_to_final"},
+            {a->MFPiPmt, "each_payment"},
+            {a->MFTotIntSaved, "interest_saved"},
+            {a->MFTotIntPaid, "accelerated_total_interest"}};
+        ASSERT_EQ(texts.size(), std::size(boxes)) << asked;
+        for (const auto& [box, key] : boxes)
+            EXPECT_EQ(box->text(), texts[key].toString()) << key << " " << asked;
+        // The figures behind the money boxes are the screen's, unrounded.
+        using B = amortix::AffordBox;
+        for (const auto& [box, key] :
+             {std::pair(B::Principal, "principal"), std::pair(B::Payment, "payment"),
+              std::pair(B::Years, "years"), std::pair(B::TotalInterest, "total_interest")}) {
+            const std::optional<double> shown = a->Form().Value(box);
+            EXPECT_EQ(summary[key].isNull(), !shown.has_value()) << key << " " << asked;
+            if (shown) {
+                EXPECT_DOUBLE_EQ(summary[key].toDouble(), *shown) << key << " " << asked;
+            }
+        }
+        EXPECT_EQ(a->MsgText->isVisible() ? a->MsgText->toPlainText() : QString(),
+                  json["message_line"].toString())
             << asked;
         std::vector<int> messages;
-        for (const auto m : json["messages"].toArray()) messages.push_back(m.toInt());
+        for (const auto m : json["messages"].toArray()) messages.push_back(m.toObject()["number"].toInt());
         EXPECT_EQ(Recorded().messages, messages);
         ExitAfford();
     }

@@ -2,9 +2,7 @@
 
 #include <cmath>
 
-#include "core/format/masks.h"
 #include "core/format/money.h"
-#include "core/format/numfmt.h"
 
 namespace amortix {
 
@@ -33,134 +31,123 @@ Factors SetRateFactors(double ratePercent, Compounding compounding, Frequency fr
 
 class Solver {
   public:
-    Solver(AffordResult& out, std::string_view symbol) : out_(out), symbol_(symbol) {}
+    explicit Solver(AffordResult& out) : out_(out) {}
 
-    std::string Money(double value, int width) const {
-        return RightJustify(MoneyText(symbol_, value, kWideMoneyMask), width);
-    }
-
-    void Run(AffordSolve solve, Compounding compounding, Frequency frequency, const DayBasis& basis) {
-        AffordInputs& in = out_.inputs;
-        AffordTexts& t = out_.texts;
-        double P = in.principal, T = in.years, PMT = in.payment;
-        const auto factors = [&] {
-            const Factors f = SetRateFactors(in.ratePercent, compounding, frequency, basis);
-            out_.monthlyFactor = f.monthly;
-            out_.periodFactor = f.period;
-            out_.paymentsPerYear = f.frequency.paymentsPerYear;
-            out_.frequencyClass = f.frequency.frequencyClass;
-            return f;
-        };
-
+    void Run(const AffordInputs& in) {
         Factors f;
-        switch (solve) {
-            case AffordSolve::Payment: {
-                in.payment = 0;
-                t.MFInMthPayment.clear();
-                f = factors();
-                const double x = Checked(std::pow(1.0 + f.monthly, 12.0 * T));
-                PMT = Checked(x * f.monthly * P / (x - 1.0));
-                if (P == 0) throw CalcError("missing principal");
-                in.payment = PMT;
-                t.MFInMthPayment = Money(in.payment, kBoxWidth);
+        switch (in.solve) {
+            case AffordSolve::Payment:
+                f = SolvePayment(in);
                 break;
-            }
-            case AffordSolve::Principal: {
-                in.principal = 0;
-                t.MFInPrincipal.clear();
-                f = factors();
-                const double x = Checked(std::pow(1.0 + f.monthly, 12.0 * T));
-                P = Checked(PMT / Checked(x * f.monthly / (x - 1.0)));
-                if (PMT == 0) throw CalcError("missing payment");
-                in.principal = P;
-                t.MFInPrincipal = Money(in.principal, kBoxWidth);
+            case AffordSolve::Principal:
+                f = SolvePrincipal(in);
                 break;
-            }
-            case AffordSolve::Years: {
-                in.years = 0;
-                t.MFInTerm.clear();
-                f = factors();
-                // From here on every failure means the payment cannot repay the loan in time.
-                termLimit_ = true;
-                T = Checked((Ln(PMT) - Ln(PMT - P * f.monthly)) / (12.0 * Ln(1.0 + f.monthly)));
-                if (T > 40.004) throw CalcError("over 40 years");
-                in.years = T;
-                t.MFInTerm = RightJustify(FormatNumber(T, kUpToTwoDecimalsMask), kBoxWidth);
+            case AffordSolve::Years:
+                f = SolveYears(in);
                 break;
-            }
         }
-
-        const double TI = Checked(in.payment * (T * 12.0) - in.principal);
-        t.TotalPmts = Money(TI, kResultBoxWidth);
+        const AffordFigures& fig = out_.figures;
+        const double TI = Checked(fig.payment * (fig.years * 12.0) - fig.principal);
+        out_.totalInterest.Set(TI);
 
         const std::int16_t n = f.frequency.paymentsPerYear;
-        t.MFDaysinYear = DaysInYearText(n, basis.days);
-        t.MFNumPmts = RightJustify(FormatNumber(static_cast<double>(n), kTwoDigitMask), kPaymentsBoxWidth);
+        out_.daysInYear.Set({in.dayBasis.days, n});
+        out_.paymentsPerYear.Set(n);
 
         if (f.frequency.id == Frequency::Monthly) {
             // The normal mortgage itself: nothing saved.
-            t.MFNumYrs = RightJustify(FormatNumber(in.years, kShortTwoDecimalsMask), kBoxWidth);
-            t.MFPiPmt = Money(in.payment, kBoxWidth);
-            t.MFTotIntSaved = Money(0.0, kBoxWidth + 2);  // this one box is drawn two characters wider
-            t.MFTotIntPaid = Money(TI, kBoxWidth);
+            out_.yearsToFinal.Set(fig.years);
+            out_.eachPayment.Set(fig.payment);
+            out_.interestSaved.Set(0.0);
+            out_.acceleratedTotalInterest.Set(TI);
             return;
         }
 
-        const double a = PeriodPayment(in.payment, f.frequency.id);
+        const double a = PeriodPayment(fig.payment, f.frequency.id);
         const double j = f.period;
-        const double Y = Checked((Ln(a) - Ln(a - in.principal * j)) / (n * Ln(1.0 + j)));
+        const double Y = Checked((Ln(a) - Ln(a - fig.principal * j)) / (n * Ln(1.0 + j)));
         const double x = Checked(std::pow(1.0 + j, n * Y));
-        const double a2 = Checked(x * j * P / (x - 1.0));
-        const double TIA = Checked(a2 * (Y * n) - in.principal);
+        const double a2 = Checked(x * j * fig.principal / (x - 1.0));
+        const double TIA = Checked(a2 * (Y * n) - fig.principal);
         const double saved = Checked(TI - TIA);
-        t.MFNumYrs = RightJustify(FormatNumber(Y, kUpToTwoDecimalsMask), kBoxWidth);
-        t.MFPiPmt = Money(a, kBoxWidth);
-        t.MFTotIntSaved = Money(saved, kBoxWidth);
-        t.MFTotIntPaid = Money(TIA, kBoxWidth);
+        out_.yearsToFinal.Set(Y);
+        out_.eachPayment.Set(a);
+        out_.interestSaved.Set(saved);
+        out_.acceleratedTotalInterest.Set(TIA);
     }
 
     // The failure steps: the results are emptied, the days in year stay, and
     // one of the two messages shows.
     void Fail() {
-        AffordTexts& t = out_.texts;
-        t.TotalPmts.clear();
-        t.MFNumPmts.clear();
-        t.MFNumYrs.clear();
-        t.MFPiPmt.clear();
-        t.MFTotIntSaved.clear();
-        t.MFTotIntPaid.clear();
-        out_.failed = true;
+        for (RunFigure<double>* figure : {&out_.totalInterest, &out_.yearsToFinal, &out_.eachPayment,
+                                          &out_.interestSaved, &out_.acceleratedTotalInterest})
+            figure->Empty();
+        out_.paymentsPerYear.Empty();
         out_.focusPayment = termLimit_;
-        t.MsgText = termLimit_ ? kAffordTooSmall : kAffordMissingEntry;
+        out_.message = termLimit_ ? AffordMessage::PaymentTooSmall : AffordMessage::MissingEntry;
     }
 
   private:
+    Factors RateStep(const AffordInputs& in) {
+        const Factors f = SetRateFactors(in.figures.ratePercent, in.compounding, in.frequency, in.dayBasis);
+        out_.factors =
+            AffordFactors{f.monthly, f.period, f.frequency.paymentsPerYear, f.frequency.frequencyClass};
+        return f;
+    }
+
+    Factors SolvePayment(const AffordInputs& in) {
+        const double P = in.figures.principal;
+        out_.figures.payment = 0;
+        out_.payment.Empty();
+        const Factors f = RateStep(in);
+        const double x = Checked(std::pow(1.0 + f.monthly, 12.0 * in.figures.years));
+        const double PMT = Checked(x * f.monthly * P / (x - 1.0));
+        if (P == 0) throw CalcError("missing principal");
+        out_.figures.payment = PMT;
+        out_.payment.Set(PMT);
+        return f;
+    }
+
+    Factors SolvePrincipal(const AffordInputs& in) {
+        const double PMT = in.figures.payment;
+        out_.figures.principal = 0;
+        out_.principal.Empty();
+        const Factors f = RateStep(in);
+        const double x = Checked(std::pow(1.0 + f.monthly, 12.0 * in.figures.years));
+        const double P = Checked(PMT / Checked(x * f.monthly / (x - 1.0)));
+        if (PMT == 0) throw CalcError("missing payment");
+        out_.figures.principal = P;
+        out_.principal.Set(P);
+        return f;
+    }
+
+    Factors SolveYears(const AffordInputs& in) {
+        const double P = in.figures.principal, PMT = in.figures.payment;
+        out_.figures.years = 0;
+        out_.years.Empty();
+        const Factors f = RateStep(in);
+        // From here on every failure means the payment cannot repay the loan in time.
+        termLimit_ = true;
+        const double T = Checked((Ln(PMT) - Ln(PMT - P * f.monthly)) / (12.0 * Ln(1.0 + f.monthly)));
+        if (T > 40.004) throw CalcError("over 40 years");
+        out_.figures.years = T;
+        out_.years.Set(T);
+        return f;
+    }
+
     AffordResult& out_;
-    std::string_view symbol_;
     bool termLimit_ = false;
 };
 
 }  // namespace
 
-AffordTexts InitialAffordTexts(std::string_view currencySymbol) {
-    AffordTexts t;
-    t.MFInPrincipal.assign("   ");
-    t.MFInPrincipal.append(currencySymbol);
-    t.MFInPrincipal.append("100,000.00");
-    t.MFInTerm.assign("              25");
-    return t;
-}
-
-AffordResult SolveAfford(const AffordInputs& inputs, AffordSolve solve, Compounding compounding,
-                         Frequency frequency, const DayBasis& dayBasis, std::string_view currencySymbol,
-                         const AffordTexts& shown) {
+AffordResult SolveAfford(const AffordInputs& inputs) {
     AffordResult out;
-    out.inputs = inputs;
-    out.texts = shown;
-    out.texts.MsgText.clear();
-    Solver solver(out, currencySymbol);
+    out.solved = inputs.solve;
+    out.figures = inputs.figures;
+    Solver solver(out);
     try {
-        solver.Run(solve, compounding, frequency, dayBasis);
+        solver.Run(inputs);
     } catch (const CalcError&) {
         solver.Fail();
     }

@@ -13,8 +13,10 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <array>
 #include <span>
 #include <tuple>
+#include <utility>
 
 #include "core/calc/rates.h"
 #include "core/format/messages.h"
@@ -140,14 +142,13 @@ void AffordScreen::AttachEntries() {
     AppState& state = context_.state;
     Interaction& interaction = context_.interaction;
     const auto close = [this] { CloseQuickHelp(); };
-    const std::string& symbol = state.CurrencySymbol;
 
     NumericEntry::Options principal;
     principal.clearResults = close;
     principal.next = MFInRate;
-    principal.store = [this, &symbol](double value) {
-        inputs_.principal = value;
-        return Store(MFInPrincipal, Q(amortix::MoneyBoxText(symbol, value)));
+    principal.store = [this](double value) {
+        form_.EnterPrincipal(value);
+        return Store(amortix::AffordBox::Principal);
     };
     NumericEntry::Attach(state, interaction, MFInPrincipal, principal);
 
@@ -156,8 +157,8 @@ void AffordScreen::AttachEntries() {
     rate.clearResults = close;
     rate.next = MFInTerm;
     rate.store = [this](double value) {
-        inputs_.ratePercent = value;
-        return Store(MFInRate, Q(amortix::RateBoxText(value)));
+        form_.EnterRate(value);
+        return Store(amortix::AffordBox::Rate);
     };
     NumericEntry::Attach(state, interaction, MFInRate, rate);
 
@@ -166,9 +167,9 @@ void AffordScreen::AttachEntries() {
     NumericEntry::Options payment;
     payment.clearResults = close;
     payment.next = MFCalc;
-    payment.store = [this, &symbol](double value) {
-        inputs_.payment = value;
-        return Store(MFInMthPayment, Q(amortix::MoneyBoxText(symbol, value)));
+    payment.store = [this](double value) {
+        form_.EnterPayment(value);
+        return Store(amortix::AffordBox::Payment);
     };
     NumericEntry::Attach(state, interaction, MFInMthPayment, payment);
 
@@ -196,20 +197,16 @@ void AffordScreen::AttachTerm() {
     // The period is whole years, 40 at most. The limit holds for whatever the
     // box shows, typed or not; a corrected period is stored and calculated
     // like a typed one.
-    const auto enterTerm = [this] {
-        return amortix::EnterTerm(amortix::TableKind::Mortgage, MFInTerm->text().toStdString());
-    };
-    term.onLeave = [this, enterTerm] {
-        const auto entry = enterTerm();
+    term.onLeave = [this] {
+        const auto entry = amortix::AffordForm::YearsLimit(MFInTerm->text().toStdString());
         if (!entry.message) return;
         context_.interaction.ShowMessage(*entry.message);
         MFInTerm->setText(Q(entry.text));
         context_.state.EntryEdited = true;
     };
-    term.store = [this, enterTerm](double) {
-        const auto entry = enterTerm();
-        inputs_.years = entry.years;
-        return Store(MFInTerm, Q(entry.text));
+    term.store = [this](double value) {
+        form_.EnterYears(value);
+        return Store(amortix::AffordBox::Years);
     };
     NumericEntry::Attach(context_.state, context_.interaction, MFInTerm, term);
 }
@@ -269,7 +266,7 @@ QSize AffordScreen::sizeHint() const {
 void AffordScreen::Load() {
     AppState& state = context_.state;
     context_.frame.SetCaption(amortix::kAffordCaption);
-    inputs_ = amortix::AffordInputs{};
+    form_ = amortix::AffordForm(state.CurrencySymbol);
     state.QuickHelpOn = false;
     state.EntryEdited = false;
     // Every calculator starts from 365 days (the preset's literals, not 365/14).
@@ -277,87 +274,73 @@ void AffordScreen::Load() {
 
     ShowChoice(MFCompPeriod, amortix::kCompoundings, amortix::CompoundingForSetting(state.CompoundSetting));
 
-    const amortix::AffordTexts initial = amortix::InitialAffordTexts(state.CurrencySymbol);
-    MFInPrincipal->setText(Q(initial.MFInPrincipal));
-    MFInRate->setText(amortix::kAffordInitialRateText);
-    MFInTerm->setText(Q(initial.MFInTerm));
+    for (const amortix::AffordBox box :
+         {amortix::AffordBox::Principal, amortix::AffordBox::Rate, amortix::AffordBox::Years})
+        BoxFor(box)->setText(Q(form_.Text(box)));
 
     ShowChoice(MFFreqPmt, amortix::kFrequencies, amortix::kAffordInitialFrequency);
 
     MFPaymentOpt->setChecked(true);
-    solve_ = amortix::AffordSolve::Payment;
     ShowSolve();
     Calculate();
     state.EntryEdited = false;
     MFInPrincipal->setFocus();
 }
 
+std::array<std::pair<amortix::AffordBox, QLineEdit*>, amortix::kAffordBoxCount> AffordScreen::Boxes() const {
+    using B = amortix::AffordBox;
+    return {{{B::Principal, MFInPrincipal},
+             {B::Rate, MFInRate},
+             {B::Years, MFInTerm},
+             {B::Payment, MFInMthPayment},
+             {B::TotalInterest, TotalPmts},
+             {B::PaymentsPerYear, MFNumPmts},
+             {B::DaysInYear, MFDaysinYear},
+             {B::YearsToFinal, MFNumYrs},
+             {B::EachPayment, MFPiPmt},
+             {B::InterestSaved, MFTotIntSaved},
+             {B::AcceleratedTotalInterest, MFTotIntPaid}}};
+}
+
 QLineEdit* AffordScreen::BoxFor(amortix::AffordBox box) const {
-    switch (box) {
-        case amortix::AffordBox::Principal:
-            return MFInPrincipal;
-        case amortix::AffordBox::Rate:
-            return MFInRate;
-        case amortix::AffordBox::Term:
-            return MFInTerm;
-        case amortix::AffordBox::Payment:
-            break;
-    }
-    return MFInMthPayment;
+    return Boxes()[static_cast<std::size_t>(box)].second;
 }
 
 void AffordScreen::ShowSolve() {
     const std::pair<amortix::AffordBox, QLabel*> boxes[] = {{amortix::AffordBox::Principal, Label16},
                                                             {amortix::AffordBox::Rate, Label17},
-                                                            {amortix::AffordBox::Term, Label18},
+                                                            {amortix::AffordBox::Years, Label18},
                                                             {amortix::AffordBox::Payment, Label19}};
     for (const auto& [which, label] : boxes) {
         QLineEdit* box = BoxFor(which);
-        const bool answer = amortix::IsAnswerBox(solve_, which);
+        const bool answer = form_.IsAnswerBox(which);
         box->setReadOnly(answer);
         if (answer)
             MarkAsResult(box);
         else
             MarkAsInput(box);
-        Highlight(label, amortix::IsHighlightedLabel(solve_, which));
+        Highlight(label, amortix::IsHighlightedLabel(form_.Solve(), which));
     }
 }
 
 void AffordScreen::ChooseSolve(amortix::AffordSolve solve) {
-    solve_ = solve;
+    form_.ChooseSolve(solve);
     ShowSolve();
     CloseQuickHelp();
     // The old results stay until a box is edited and left or Calculate is clicked.
     context_.state.EntryEdited = false;
 }
 
-QString AffordScreen::Store(QLineEdit* box, const QString& shown) {
-    box->setText(shown);
+QString AffordScreen::Store(amortix::AffordBox box) {
     Calculate();
     // The box keeps its display form, unless it is the answer the run wrote.
-    return box->text();
+    return Q(form_.Text(box));
 }
 
-amortix::AffordTexts AffordScreen::ShownTexts() const {
-    amortix::AffordTexts t;
-    const std::pair<std::string*, const QLineEdit*> boxes[] = {
-        {&t.MFInPrincipal, MFInPrincipal}, {&t.MFInMthPayment, MFInMthPayment},
-        {&t.MFInTerm, MFInTerm},           {&t.TotalPmts, TotalPmts},
-        {&t.MFNumPmts, MFNumPmts},         {&t.MFDaysinYear, MFDaysinYear},
-        {&t.MFNumYrs, MFNumYrs},           {&t.MFPiPmt, MFPiPmt},
-        {&t.MFTotIntSaved, MFTotIntSaved}, {&t.MFTotIntPaid, MFTotIntPaid}};
-    for (const auto& [text, box] : boxes) *text = box->text().toStdString();
-    return t;
-}
-
-void AffordScreen::ShowTexts(const amortix::AffordTexts& t) {
-    const std::pair<const std::string*, QLineEdit*> boxes[] = {
-        {&t.MFInPrincipal, MFInPrincipal}, {&t.MFInMthPayment, MFInMthPayment},
-        {&t.MFInTerm, MFInTerm},           {&t.TotalPmts, TotalPmts},
-        {&t.MFNumPmts, MFNumPmts},         {&t.MFDaysinYear, MFDaysinYear},
-        {&t.MFNumYrs, MFNumYrs},           {&t.MFPiPmt, MFPiPmt},
-        {&t.MFTotIntSaved, MFTotIntSaved}, {&t.MFTotIntPaid, MFTotIntPaid}};
-    for (const auto& [text, box] : boxes) box->setText(Q(*text));
+void AffordScreen::ShowTexts() {
+    // The rate is never an answer: its box is written only when it is left.
+    for (const auto& [box, widget] : Boxes())
+        if (box != amortix::AffordBox::Rate) widget->setText(Q(form_.Text(box)));
 }
 
 void AffordScreen::Calculate() {
@@ -365,24 +348,18 @@ void AffordScreen::Calculate() {
     state.QuickHelpOn = false;
     CloseQuickHelp();
     state.EntryEdited = false;
-    monthlyFactor_ = 0;
     MsgText->hide();
 
-    const amortix::AffordResult result = amortix::SolveAfford(
-        inputs_, solve_, ChoiceOf(MFCompPeriod, amortix::kCompoundings),
-        ChoiceOf(MFFreqPmt, amortix::kFrequencies), state.DayBasis, state.CurrencySymbol, ShownTexts());
-    inputs_ = result.inputs;
-    monthlyFactor_ = result.monthlyFactor;
-    periodFactor_ = result.periodFactor;
-    if (result.paymentsPerYear != 0) {
-        state.PaymentsPerYear = result.paymentsPerYear;
-    }
-    ShowTexts(result.texts);
-    if (!result.failed) return;
+    const amortix::AffordResult& result =
+        form_.Calculate(ChoiceOf(MFCompPeriod, amortix::kCompoundings),
+                        ChoiceOf(MFFreqPmt, amortix::kFrequencies), state.DayBasis);
+    if (result.factors) state.PaymentsPerYear = result.factors->paymentsPerYear;
+    ShowTexts();
+    if (!form_.MessageShown()) return;
 
-    MsgText->setPlainText(Q(result.texts.MsgText));
+    MsgText->setPlainText(Q(form_.MessageLine()));
     MsgText->show();
-    if (result.focusPayment) {
+    if (form_.FocusPayment()) {
         // Queued: this may run while the focus is on its way to another box.
         QMetaObject::invokeMethod(
             MFInMthPayment, [box = MFInMthPayment] { box->setFocus(Qt::OtherFocusReason); },

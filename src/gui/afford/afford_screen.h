@@ -5,11 +5,14 @@
 // and in the accelerated panel. Leaving an edited box recalculates.
 //
 // The solver and every text are the engine's (core/calc/afford.h,
-// core/forms/afford_form.h); this form wires them to the widgets.
+// core/forms/afford_form.h): this view forwards the events to its
+// AffordForm and shows the form's texts.
 
 #include <QWidget>
 
+#include <array>
 #include <functional>
+#include <utility>
 
 #include "core/calc/afford.h"
 #include "core/forms/afford_form.h"
@@ -44,10 +47,8 @@ class AffordScreen : public QWidget {
     // Closes the quick help unless it was just opened; marks the box edited.
     void CloseQuickHelp();
 
-    amortix::AffordSolve Solve() const { return solve_; }
-    const amortix::AffordInputs& Inputs() const { return inputs_; }
-    double MonthlyFactor() const { return monthlyFactor_; }
-    double PeriodFactor() const { return periodFactor_; }
+    // The figures, the figure to find and every box's text.
+    const amortix::AffordForm& Form() const { return form_; }
 
     QGroupBox* Frame1 = nullptr;
     QRadioButton* MFPrincipalOpt = nullptr;
@@ -109,10 +110,11 @@ class AffordScreen : public QWidget {
     void Load();
     void ChooseSolve(amortix::AffordSolve solve);
     void ShowSolve();
-    // A box's figure was stored: show its display form and recalculate.
-    QString Store(QLineEdit* box, const QString& shown);
-    amortix::AffordTexts ShownTexts() const;
-    void ShowTexts(const amortix::AffordTexts& texts);
+    // A box's figure was stored: recalculate; the box shows the returned text.
+    QString Store(amortix::AffordBox box);
+    // Writes the boxes a calculation reaches from the form.
+    void ShowTexts();
+    std::array<std::pair<amortix::AffordBox, QLineEdit*>, amortix::kAffordBoxCount> Boxes() const;
     QLineEdit* BoxFor(amortix::AffordBox box) const;
     void ToggleQuickHelp();
     void OpenDaysInYear();
@@ -121,10 +123,7 @@ class AffordScreen : public QWidget {
 
     ScreenContext context_;
     Commands commands_;
-    amortix::AffordInputs inputs_;
-    amortix::AffordSolve solve_ = amortix::AffordSolve::Payment;
-    double monthlyFactor_ = 0;
-    double periodFactor_ = 0;
+    amortix::AffordForm form_;
     QuickHelp* quickHelp_ = nullptr;  // owned by MFTextBox
 };
 

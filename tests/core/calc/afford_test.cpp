@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <string>
+#include <cmath>
 
 #include "core/calc/afford.h"
-#include "core/format/numfmt.h"
 
 namespace amortix {
 namespace {
@@ -13,69 +12,105 @@ constexpr Compounding kSemiannual = Compounding::Semiannual;
 constexpr Frequency kMonthlyPayments = Frequency::Monthly;
 constexpr Frequency kBiweeklyAcc = Frequency::BiweeklyAccelerated;
 
-AffordResult Solve(AffordSolve solve, AffordInputs in, Compounding compounding = kMonthlyCompounding,
+// Figures worked to the cent on the screen; the engine keeps them unrounded.
+constexpr double kCent = 0.005;
+
+AffordResult Solve(AffordSolve solve, AffordFigures figures, Compounding compounding = kMonthlyCompounding,
                    Frequency frequency = kBiweeklyAcc,
-                   DayBasis basis = DayBasis::Preset(amortix::DayBasisChoice::Days365),
-                   const AffordTexts& shown = InitialAffordTexts("$")) {
-    return SolveAfford(in, solve, compounding, frequency, basis, "$", shown);
+                   DayBasis basis = DayBasis::Preset(DayBasisChoice::Days365)) {
+    return SolveAfford({figures, solve, compounding, frequency, basis});
 }
 
-AffordInputs With(double principal, double rate, double years, double payment) {
+AffordFigures With(double principal, double rate, double years, double payment) {
     return {principal, rate, years, payment};
 }
 
 TEST(Afford, SolvesThePaymentWithTheBiweeklyPanel) {
     const AffordResult r = Solve(AffordSolve::Payment, With(100000, 6.5, 25, 0));
-    ASSERT_FALSE(r.failed) << r.texts.MsgText;
-    const AffordTexts& t = r.texts;
-    EXPECT_EQ(t.MFInMthPayment, "         $675.21");
-    EXPECT_EQ(t.MFInPrincipal, "   $100,000.00");  // only the solved box changes
-    EXPECT_EQ(t.MFInTerm, "              25");
-    EXPECT_EQ(t.TotalPmts, " $102,562.14");
-    EXPECT_EQ(t.MFNumPmts, "      26");
-    EXPECT_EQ(t.MFDaysinYear, "365");
-    EXPECT_EQ(t.MFNumYrs, "           20.68");
-    EXPECT_EQ(t.MFPiPmt, "         $337.60");
-    EXPECT_EQ(t.MFTotIntPaid, "      $81,557.27");
-    EXPECT_EQ(t.MFTotIntSaved, "      $21,004.87");
-    EXPECT_EQ(t.MsgText, "");
-    EXPECT_NEAR(r.inputs.payment, 675.21, 0.005);
-    EXPECT_EQ(r.paymentsPerYear, 26);
+    ASSERT_FALSE(r.failed());
+    EXPECT_EQ(r.solved, AffordSolve::Payment);
+    ASSERT_TRUE(r.payment.written());
+    EXPECT_NEAR(r.payment.value, 675.21, kCent);
+    EXPECT_EQ(r.figures.payment, r.payment.value);
+    // Only the solved figure is written; the given ones keep their boxes.
+    EXPECT_EQ(r.principal.state, RunFigure<double>::State::NotWritten);
+    EXPECT_EQ(r.years.state, RunFigure<double>::State::NotWritten);
+    EXPECT_EQ(r.figures.principal, 100000);
+    EXPECT_EQ(r.figures.years, 25);
+
+    EXPECT_NEAR(r.totalInterest.value, 102562.14, kCent);
+    EXPECT_EQ(r.paymentsPerYear.value, 26);
+    EXPECT_EQ(r.daysInYear.value.days, 365.0f);
+    EXPECT_FALSE(r.daysInYear.value.normal());
+    EXPECT_NEAR(r.yearsToFinal.value, 20.68, kCent);
+    EXPECT_EQ(r.eachPayment.value, r.payment.value / 2);
+    EXPECT_NEAR(r.acceleratedTotalInterest.value, 81557.27, kCent);
+    EXPECT_NEAR(r.interestSaved.value, 21004.87, kCent);
+    EXPECT_DOUBLE_EQ(r.interestSaved.value, r.totalInterest.value - r.acceleratedTotalInterest.value);
+    EXPECT_FALSE(r.focusPayment);
+    ASSERT_TRUE(r.factors.has_value());
+    EXPECT_EQ(r.factors->paymentsPerYear, 26);
 }
 
 TEST(Afford, RateIsHeldInSinglePrecision) {
     const AffordResult r =
         Solve(AffordSolve::Payment, With(100000, 6.5, 25, 0), kMonthlyCompounding, kMonthlyPayments);
+    ASSERT_TRUE(r.factors.has_value());
     const double r32 = static_cast<double>(0.065f);
-    EXPECT_DOUBLE_EQ(r.monthlyFactor, (1.0 + r32 / 12.0) - 1.0);
-    EXPECT_NE(r.monthlyFactor, 0.065 / 12.0);
+    EXPECT_DOUBLE_EQ(r.factors->monthly, (1.0 + r32 / 12.0) - 1.0);
+    EXPECT_NE(r.factors->monthly, 0.065 / 12.0);
 }
 
 TEST(Afford, SolvedFigures) {
     struct Case {
         const char* name;
         AffordSolve solve;
-        AffordInputs in;
+        AffordFigures figures;
         Compounding compounding;
         Frequency frequency;
-        std::string AffordTexts::*box;
-        const char* text;
+        RunFigure<double> AffordResult::*figure;
+        double expected;  // to the cent
     };
     const Case cases[] = {
         {"semiannual payment", AffordSolve::Payment, With(100000, 6.5, 25, 0), kSemiannual, kBiweeklyAcc,
-         &AffordTexts::MFInMthPayment, "         $669.82"},
+         &AffordResult::payment, 669.82},
         {"principal for 1,000 a month", AffordSolve::Principal, With(0, 6.5, 25, 1000), kMonthlyCompounding,
-         kBiweeklyAcc, &AffordTexts::MFInPrincipal, "     $148,102.70"},
+         kBiweeklyAcc, &AffordResult::principal, 148102.70},
         {"years for 700 a month", AffordSolve::Years, With(100000, 6.5, 0, 700), kMonthlyCompounding,
-         kBiweeklyAcc, &AffordTexts::MFInTerm, "           22.93"},
-        // A solved term shows two decimals even where payments are monthly.
+         kBiweeklyAcc, &AffordResult::years, 22.93},
+        // Monthly payments are the normal mortgage: its years are the solved years.
         {"monthly years", AffordSolve::Years, With(100000, 6.5, 0, 700), kMonthlyCompounding,
-         kMonthlyPayments, &AffordTexts::MFNumYrs, "           22.93"},
+         kMonthlyPayments, &AffordResult::yearsToFinal, 22.93},
     };
     for (const Case& c : cases) {
-        const AffordResult r = Solve(c.solve, c.in, c.compounding, c.frequency);
-        EXPECT_FALSE(r.failed) << c.name;
-        EXPECT_EQ(r.texts.*c.box, c.text) << c.name;
+        const AffordResult r = Solve(c.solve, c.figures, c.compounding, c.frequency);
+        EXPECT_FALSE(r.failed()) << c.name;
+        EXPECT_TRUE((r.*c.figure).written()) << c.name;
+        EXPECT_NEAR((r.*c.figure).value, c.expected, kCent) << c.name;
+    }
+}
+
+// Solving each figure from the other two gives back the figure they came
+// from, under every compounding and frequency.
+TEST(Afford, EachFigureSolvesBackToTheOthers) {
+    for (const CompoundingInfo& compounding : kCompoundings) {
+        for (const FrequencyInfo& frequency : kFrequencies) {
+            const auto solve = [&](AffordSolve s, AffordFigures f) {
+                return Solve(s, f, compounding.id, frequency.id);
+            };
+            const AffordResult payment = solve(AffordSolve::Payment, With(180000, 7.25, 30, 0));
+            ASSERT_FALSE(payment.failed()) << compounding.cliName << " " << frequency.cliName;
+            const AffordResult principal =
+                solve(AffordSolve::Principal, With(0, 7.25, 30, payment.payment.value));
+            const AffordResult years =
+                solve(AffordSolve::Years, With(180000, 7.25, 0, payment.payment.value));
+            EXPECT_NEAR(principal.principal.value, 180000, 1e-6) << compounding.cliName;
+            EXPECT_NEAR(years.years.value, 30, 1e-9) << compounding.cliName;
+            // The panel depends on the figures only, not on which one was solved.
+            EXPECT_NEAR(years.yearsToFinal.value, payment.yearsToFinal.value, 1e-9) << frequency.cliName;
+            EXPECT_NEAR(principal.interestSaved.value, payment.interestSaved.value, 1e-6)
+                << frequency.cliName;
+        }
     }
 }
 
@@ -83,58 +118,55 @@ TEST(Afford, Failures) {
     struct Case {
         const char* name;
         AffordSolve solve;
-        AffordInputs in;
-        const char* message;
+        AffordFigures figures;
+        AffordMessage message;
         bool focusPayment;
     };
     const Case cases[] = {
         {"years: 560 a month needs 52.7 years", AffordSolve::Years, With(100000, 6.5, 25, 560),
-         kAffordTooSmall, true},
+         AffordMessage::PaymentTooSmall, true},
         {"years: 541 is below the first month's interest", AffordSolve::Years, With(100000, 6.5, 25, 541),
-         kAffordTooSmall, true},
-        {"years: rate 0", AffordSolve::Years, With(100000, 0, 25, 700), kAffordTooSmall, true},
-        {"years: no payment", AffordSolve::Years, With(100000, 6.5, 25, 0), kAffordTooSmall, true},
-        {"payment: principal 0", AffordSolve::Payment, With(0, 6.5, 25, 0), kAffordMissingEntry, false},
-        {"payment: rate 0", AffordSolve::Payment, With(100000, 0, 25, 0), kAffordMissingEntry, false},
-        {"payment: period 0", AffordSolve::Payment, With(100000, 6.5, 0, 0), kAffordMissingEntry, false},
-        {"principal: rate 0", AffordSolve::Principal, With(0, 0, 25, 1000), kAffordMissingEntry, false},
-        {"principal: payment 0", AffordSolve::Principal, With(100000, 6.5, 25, 0), kAffordMissingEntry,
+         AffordMessage::PaymentTooSmall, true},
+        {"years: rate 0", AffordSolve::Years, With(100000, 0, 25, 700), AffordMessage::PaymentTooSmall, true},
+        {"years: no payment", AffordSolve::Years, With(100000, 6.5, 25, 0), AffordMessage::PaymentTooSmall,
+         true},
+        {"payment: principal 0", AffordSolve::Payment, With(0, 6.5, 25, 0), AffordMessage::MissingEntry,
          false},
+        {"payment: rate 0", AffordSolve::Payment, With(100000, 0, 25, 0), AffordMessage::MissingEntry, false},
+        {"payment: period 0", AffordSolve::Payment, With(100000, 6.5, 0, 0), AffordMessage::MissingEntry,
+         false},
+        {"principal: rate 0", AffordSolve::Principal, With(0, 0, 25, 1000), AffordMessage::MissingEntry,
+         false},
+        {"principal: payment 0", AffordSolve::Principal, With(100000, 6.5, 25, 0),
+         AffordMessage::MissingEntry, false},
     };
+    using State = RunFigure<double>::State;
     for (const Case& c : cases) {
-        AffordTexts shown = InitialAffordTexts("$");
-        shown.TotalPmts = shown.MFNumPmts = shown.MFNumYrs = shown.MFPiPmt = shown.MFTotIntSaved =
-            shown.MFTotIntPaid = "old";
-        shown.MFDaysinYear = "old days";
-        shown.MFInMthPayment = "         $700.00";
-        const AffordResult r = Solve(c.solve, c.in, kMonthlyCompounding, kBiweeklyAcc,
-                                     DayBasis::Preset(amortix::DayBasisChoice::Days365), shown);
-        EXPECT_TRUE(r.failed) << c.name;
-        EXPECT_EQ(r.texts.MsgText, c.message) << c.name;
+        const AffordResult r = Solve(c.solve, c.figures);
+        ASSERT_TRUE(r.failed()) << c.name;
+        EXPECT_EQ(r.message, c.message) << c.name;
         EXPECT_EQ(r.focusPayment, c.focusPayment) << c.name;
-        for (const std::string* box : {&r.texts.TotalPmts, &r.texts.MFNumPmts, &r.texts.MFNumYrs,
-                                       &r.texts.MFPiPmt, &r.texts.MFTotIntSaved, &r.texts.MFTotIntPaid})
-            EXPECT_EQ(*box, "") << c.name;
-        EXPECT_EQ(r.texts.MFDaysinYear, "old days") << c.name;
-        // The solved figure is 0 and its box empty; the others stay as they were.
-        switch (c.solve) {
-            case AffordSolve::Payment:
-                EXPECT_EQ(r.inputs.payment, 0) << c.name;
-                EXPECT_EQ(r.texts.MFInMthPayment, "") << c.name;
-                EXPECT_EQ(r.texts.MFInTerm, shown.MFInTerm) << c.name;
-                break;
-            case AffordSolve::Principal:
-                EXPECT_EQ(r.inputs.principal, 0) << c.name;
-                EXPECT_EQ(r.texts.MFInPrincipal, "") << c.name;
-                EXPECT_EQ(r.texts.MFInMthPayment, shown.MFInMthPayment) << c.name;
-                break;
-            case AffordSolve::Years:
-                EXPECT_EQ(r.inputs.years, 0) << c.name;
-                EXPECT_EQ(r.texts.MFInTerm, "") << c.name;
-                EXPECT_EQ(r.texts.MFInPrincipal, shown.MFInPrincipal) << c.name;
-                break;
+        for (const RunFigure<double>* figure : {&r.totalInterest, &r.yearsToFinal, &r.eachPayment,
+                                                &r.interestSaved, &r.acceleratedTotalInterest})
+            EXPECT_TRUE(figure->emptied()) << c.name;
+        EXPECT_TRUE(r.paymentsPerYear.emptied()) << c.name;
+        // Every one of these fails before the days are reached.
+        EXPECT_EQ(r.daysInYear.state, RunFigure<AffordDays>::State::NotWritten) << c.name;
+        // The solved figure is 0 and emptied; the given ones are not written.
+        const struct {
+            AffordSolve solve;
+            const RunFigure<double>& figure;
+            double value;
+            double given;
+        } figures[] = {{AffordSolve::Principal, r.principal, r.figures.principal, c.figures.principal},
+                       {AffordSolve::Payment, r.payment, r.figures.payment, c.figures.payment},
+                       {AffordSolve::Years, r.years, r.figures.years, c.figures.years}};
+        for (const auto& f : figures) {
+            const bool solved = f.solve == c.solve;
+            EXPECT_EQ(f.figure.state, solved ? State::Emptied : State::NotWritten) << c.name;
+            EXPECT_EQ(f.value, solved ? 0.0 : f.given) << c.name;
         }
-        EXPECT_EQ(r.inputs.ratePercent, c.in.ratePercent) << c.name;
+        EXPECT_EQ(r.figures.ratePercent, c.figures.ratePercent) << c.name;
     }
 }
 
@@ -142,28 +174,47 @@ TEST(Afford, FailureAfterTheSolvedFigureKeepsIt) {
     // A 1,000-year period makes the payment barely cover the interest; a week at
     // 363 days then has a larger rate per period than a quarter of it covers.
     const AffordResult r = Solve(AffordSolve::Payment, With(100000, 6.5, 1000, 0), kMonthlyCompounding,
-                                 Frequency::OneWeek, DayBasis::Preset(amortix::DayBasisChoice::Days363));
-    ASSERT_TRUE(r.failed);
-    EXPECT_EQ(r.texts.MsgText, kAffordMissingEntry);
-    EXPECT_GT(r.inputs.payment, 541.0);
-    EXPECT_EQ(r.texts.MFInMthPayment, "         $541.67");
-    EXPECT_EQ(r.texts.MFDaysinYear, "363");  // written before the panel failed
-    EXPECT_EQ(r.texts.TotalPmts, "");
+                                 Frequency::OneWeek, DayBasis::Preset(DayBasisChoice::Days363));
+    ASSERT_TRUE(r.failed());
+    EXPECT_EQ(r.message, AffordMessage::MissingEntry);
+    ASSERT_TRUE(r.payment.written());
+    EXPECT_GT(r.payment.value, 541.0);
+    EXPECT_EQ(r.figures.payment, r.payment.value);
+    // Written before the panel failed.
+    ASSERT_TRUE(r.daysInYear.written());
+    EXPECT_EQ(r.daysInYear.value.days, 363.0f);
+    EXPECT_TRUE(r.totalInterest.emptied());
 }
 
 TEST(Afford, MonthlyPanelIsTheNormalMortgage) {
     const AffordResult r =
         Solve(AffordSolve::Payment, With(100000, 6.5, 25, 0), kMonthlyCompounding, kMonthlyPayments);
-    EXPECT_EQ(r.texts.MFTotIntSaved, "              $.00");
-    EXPECT_EQ(r.texts.MFNumYrs, "           25.00");
-    EXPECT_EQ(r.texts.MFPiPmt, "         $675.21");
-    EXPECT_EQ(r.texts.MFTotIntPaid, "     $102,562.14");
-    EXPECT_EQ(r.texts.MFNumPmts, "      12");
-    EXPECT_EQ(r.texts.MFDaysinYear, "Normal");
+    ASSERT_FALSE(r.failed());
+    EXPECT_EQ(r.interestSaved.value, 0.0);
+    EXPECT_EQ(r.yearsToFinal.value, 25.0);
+    EXPECT_EQ(r.eachPayment.value, r.payment.value);
+    EXPECT_EQ(r.acceleratedTotalInterest.value, r.totalInterest.value);
+    EXPECT_EQ(r.paymentsPerYear.value, 12);
+    EXPECT_TRUE(r.daysInYear.value.normal());
 }
 
-TEST(Afford, TheOpeningPrincipalCarriesTheSymbol) {
-    EXPECT_EQ(InitialAffordTexts("£").MFInPrincipal, "   £100,000.00");
+TEST(Afford, DaysPlayNoPartForMonthlyAndSemimonthlyPayments) {
+    const struct {
+        Frequency frequency;
+        bool normal;
+    } cases[] = {{Frequency::Monthly, true},   {Frequency::Semimonthly, true},
+                 {Frequency::TwoWeeks, false}, {Frequency::OneWeek, false},
+                 {kBiweeklyAcc, false},        {Frequency::WeeklyAccelerated, false}};
+    for (const auto& c : cases) {
+        const DayBasis basis = DayBasis::Preset(DayBasisChoice::Days365_25);
+        const AffordResult r =
+            Solve(AffordSolve::Payment, With(100000, 6.5, 25, 0), kMonthlyCompounding, c.frequency, basis);
+        const AffordResult at365 = Solve(AffordSolve::Payment, With(100000, 6.5, 25, 0), kMonthlyCompounding,
+                                         c.frequency, DayBasis::Preset(DayBasisChoice::Days365));
+        EXPECT_EQ(r.daysInYear.value.normal(), c.normal);
+        EXPECT_EQ(r.daysInYear.value.days, 365.25f);
+        EXPECT_EQ(r.yearsToFinal.value == at365.yearsToFinal.value, c.normal) << Info(c.frequency).cliName;
+    }
 }
 
 }  // namespace
