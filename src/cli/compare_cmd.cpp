@@ -9,9 +9,9 @@
 #include "cli/commands.h"
 #include "cli/options.h"
 #include "cli/output.h"
-#include "core/calc/comparison.h"
 #include "core/format/messages.h"
 #include "core/format/numfmt.h"
+#include "core/forms/comparison_table.h"
 #include "core/print/line_printer.h"
 #include "core/print/report.h"
 
@@ -90,6 +90,86 @@ TextTable Grid1Cells(const ComparisonState& s) {
     return cells;
 }
 
+// The names of MCGrid1's columns in the JSON, for a row's figures and texts alike.
+constexpr std::array<const char*, kGrid1Columns> kRowNames = {
+    "number", "days_in_year", "compounding",       "frequency",
+    "years",  "retired_year", "payments_per_year", "principal",
+    "rate",   "payment",      "increase",          "total_interest"};
+
+Json DaysJson(std::optional<float> days) {
+    return days ? Json(ShortestDouble(*days)) : Json(nullptr);
+}
+
+Json RowJson(const ComparisonRow& r) {
+    return Json{{"number", r.number},
+                {"days_in_year", DaysJson(r.daysInYear)},
+                {"compounding", std::string(Info(r.compounding).cliName)},
+                {"frequency", std::string(Info(r.frequency).cliName)},
+                {"years", r.years},
+                {"retired_year", r.retiredYear},
+                {"starred", r.starred},
+                {"payments", r.payments},
+                {"payments_per_year", r.paymentsPerYear},
+                {"principal", r.principal},
+                {"rate", r.ratePercent},
+                {"payment", r.payment},
+                {"increase", ShortestDouble(r.increase * 100.0f)},
+                {"total_interest", r.totalInterest}};
+}
+
+// The rows' figures and their cell texts, and each amount a row applied.
+struct RowsJson {
+    Json rows = Json::array(), texts = Json::array(), extraPayments = Json::array();
+};
+
+RowsJson RowsJsonOf(const ComparisonState& s) {
+    RowsJson out;
+    for (int r = 1; r <= s.rowCount; ++r) {
+        const auto& values = s.rowValues[static_cast<std::size_t>(r - 1)];
+        out.rows.push_back(values ? RowJson(*values) : Json(nullptr));
+        Json texts = Json::object();
+        for (std::size_t c = 0; c < kRowNames.size(); ++c)
+            texts[kRowNames[c]] = s.grid1[static_cast<std::size_t>(r)][c];
+        out.texts.push_back(std::move(texts));
+        if (!values) continue;
+        for (const ComparisonExtraPayment& e : values->extraPayments)
+            out.extraPayments.push_back(
+                {{"row", r}, {"year", e.year}, {"month", e.month.number}, {"amount", e.amount.ToDouble()}});
+    }
+    return out;
+}
+
+// The InDays and PeriodicR boxes after the last run that reached the rates.
+struct BoxTexts {
+    std::string days, factor;
+};
+
+BoxTexts BoxTextsOf(const std::optional<ComparisonRates>& rates) {
+    if (!rates) return {};
+    return {ComparisonDaysText(rates->paymentsPerYear, rates->daysInYear),
+            ComparisonRateFactorText(rates->rateFactor)};
+}
+
+Json CompareJson(const ComparisonTable& comparison, const std::optional<ComparisonRates>& rates,
+                 const std::vector<Message>& messages) {
+    const ComparisonState& s = comparison.State();
+    RowsJson rows = RowsJsonOf(s);
+    const BoxTexts boxes = BoxTextsOf(rates);
+    Json summary = {{"days_in_year", rates ? DaysJson(rates->daysInYear) : Json(nullptr)},
+                    {"rate_factor", rates ? Json(rates->rateFactor) : Json(nullptr)}};
+    Json texts = {{"summary", {{"days_in_year", boxes.days}, {"rate_factor", boxes.factor}}},
+                  {"rows", std::move(rows.texts)},
+                  {"extra_payments", s.grid2}};
+    return Json{{"schema", SchemaJson("compare")},
+                {"messages", NumberedMessagesJson(messages)},
+                {"summary", std::move(summary)},
+                {"rows", std::move(rows.rows)},
+                {"extra_payments", std::move(rows.extraPayments)},
+                {"printout", s.printout},
+                {"graph", GraphJson(comparison.Graph())},
+                {"texts", std::move(texts)}};
+}
+
 }  // namespace
 
 Runner AddCompareCommand(CLI::App& app) {
@@ -117,16 +197,13 @@ Runner AddCompareCommand(CLI::App& app) {
             rowMessages.push_back(std::move(before));
         }
 
-        Comparison comparison;
-        std::string inDays, periodicR;
+        ComparisonTable comparison;
+        std::optional<ComparisonRates> rates;
         for (std::size_t r = 0; r < rows.size(); ++r) {
             messages.insert(messages.end(), rowMessages[r].begin(), rowMessages[r].end());
             const ComparisonRun run = comparison.Calculate(rows[r]);
             messages.insert(messages.end(), run.messages.begin(), run.messages.end());
-            if (run.labelsSet) {
-                inDays = run.InDays;
-                periodicR = run.PeriodicR;
-            }
+            if (run.rates) rates = run.rates;
         }
         const ComparisonState& s = comparison.State();
 
@@ -135,15 +212,7 @@ Runner AddCompareCommand(CLI::App& app) {
                                                      options->report.FontChoice()),
                               messages);
         if (options->format == "json") {
-            std::cout << Json{{"messages", MessagesJson(messages)},
-                              {"MCGrid1", Grid1Cells(s)},
-                              {"MCGrid2", s.grid2},
-                              {"InDays", inDays},
-                              {"PeriodicR", periodicR},
-                              {"printout", s.printout},
-                              {"graph", GraphJson(comparison.Graph())}}
-                             .dump(2)
-                      << '\n';
+            std::cout << CompareJson(comparison, rates, messages).dump(2) << '\n';
             return 0;
         }
         TextTable grid1 = Grid1Cells(s);
@@ -153,9 +222,10 @@ Runner AddCompareCommand(CLI::App& app) {
             std::cout << "\n* Additional payments applied\n";
             PrintGrid(s.grid2);
         }
+        const BoxTexts boxes = BoxTextsOf(rates);
         std::cout << '\n'
-                  << "Days in year: " << inDays << '\n'
-                  << "Interest rate factor: " << periodicR << '\n';
+                  << "Days in year: " << boxes.days << '\n'
+                  << "Interest rate factor: " << boxes.factor << '\n';
         PrintMessages(std::cout, messages);
         return 0;
     };

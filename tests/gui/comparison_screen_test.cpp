@@ -170,7 +170,10 @@ TEST_F(ComparisonScreenTest, TheDaysInYearDialogSetsTheDaysOfTheNextRow) {
     const auto expected =
         amortix::ComparisonForm().Calculate(amortix::Compounding::Monthly, amortix::Frequency::TwoWeeks,
                                             amortix::DayBasis::Preset(amortix::DayBasisChoice::Days364));
-    EXPECT_EQ(c->PeriodicR->text(), QString::fromStdString(expected.PeriodicR));
+    ASSERT_TRUE(expected.rates);
+    EXPECT_EQ(expected.rates->daysInYear, 364.0f);
+    EXPECT_EQ(c->PeriodicR->text(),
+              QString::fromStdString(amortix::ComparisonRateFactorText(expected.rates->rateFactor)));
 }
 
 TEST_F(ComparisonScreenTest, QuickHelpStaysUpWhileTypingAndCalculateClosesIt) {
@@ -277,45 +280,105 @@ TEST_F(ComparisonScreenTest, ShowGraphHidesTheScreenUntilTheGraphIsLeft) {
     EXPECT_EQ(c->Form().Table().State().rowCount, 1);
 }
 
-TEST_F(ComparisonScreenTest, GridsAfterARunOfRowsEqualTheCommandLine) {
-    OpenComparison();
-    QStringList cli{"compare"};
-    // Row by row: what the user does, and the same row for the command line.
-    Choose(c->FreqPmt, 4);
-    CalculateRow();
-    cli << "--row"
-        << "--frequency biweekly-acc";
+// MCGrid1's columns by the names the command line's JSON gives them.
+const std::pair<int, const char*> kRowColumns[] = {
+    {0, "number"}, {1, "days_in_year"}, {2, "compounding"},       {3, "frequency"},
+    {4, "years"},  {5, "retired_year"}, {6, "payments_per_year"}, {7, "principal"},
+    {8, "rate"},   {9, "payment"},      {10, "increase"},         {11, "total_interest"}};
 
-    Row("185000", "7.25", "30", 3, 5);
-    AdditionalPayments({{1, 2000}, {3, 2500}, {10, 10000}}, 5, 2);
-    CalculateRow();
-    cli << "--row"
-        << "--principal 185000 --rate 7.25 --years 30 --compounding semiannual --frequency weekly-acc "
-           "--extra 1:2000 --extra 3:2500 --extra 10:10000 --extra-month 6 --increase 2";
+// Row by row, what the user does and the same row for the command line: the
+// screen shows exactly the texts the JSON gives, and as many rows.
+TEST_F(ComparisonScreenTest, BoxesAndGridsShowTheTextsOfTheCommandLine) {
+    struct Step {
+        std::function<void()> act;
+        const char* cli;
+    };
+    const struct {
+        const char* what;
+        std::vector<Step> steps;
+        std::vector<int> messages;
+    } cases[] = {
+        {"extra payments, increases and preset days",
+         {{[this] { Choose(c->FreqPmt, 4); }, "--frequency biweekly-acc"},
+          {[this] {
+               Row("185000", "7.25", "30", 3, 5);
+               AdditionalPayments({{1, 2000}, {3, 2500}, {10, 10000}}, 5, 2);
+           },
+           "--principal 185000 --rate 7.25 --years 30 --compounding semiannual --frequency weekly-acc "
+           "--extra 1:2000 --extra 3:2500 --extra 10:10000 --extra-month 6 --increase 2"},
+          {[this] {
+               Row(nullptr, "6.5", nullptr, -1, 2);
+               AdditionalPayments({{4, 1500}, {8, 1500}});
+               ChooseDayBasis(c->MCShowIRF, 0);
+           },
+           "--principal 185000 --rate 6.5 --years 30 --compounding semiannual --frequency 2-weeks "
+           "--extra 4:1500 --extra 8:1500 --days 365.25"},
+          {[this] {
+               Row("99999.99", "9", "15", 2, 1);
+               AdditionalPayments({}, 0, 7.5);
+           },
+           "--principal 99999.99 --rate 9 --years 15 --compounding quarterly --frequency semimonthly "
+           "--increase 7.5 --days 365.25"}},
+         {}},
+        {"typed days, then a row that fails after its rates",
+         {{[this] {
+               Row("250000", "5.875", "20", 4, 3);
+               State().DayBasis = amortix::DayBasis::Typed(364.5f);
+           },
+           "--principal 250000 --rate 5.875 --years 20 --compounding annual --frequency 1-week "
+           "--days-typed 364.5"},
+          {[this] { Row(nullptr, "0", nullptr, -1, 5); },
+           "--principal 250000 --rate 0 --years 20 --compounding annual --frequency weekly-acc "
+           "--days-typed 364.5"}},
+         {4}},
+        {"a ninth row",
+         {{[this] { Row(nullptr, "8", nullptr); }, "--rate 8"},
+          {nullptr, "--rate 8"},
+          {nullptr, "--rate 8"},
+          {nullptr, "--rate 8"},
+          {nullptr, "--rate 8"},
+          {nullptr, "--rate 8"},
+          {nullptr, "--rate 8"},
+          {nullptr, "--rate 8"},
+          {[this] { Choose(c->FreqPmt, 2); }, "--rate 8 --frequency 2-weeks"}},
+         {22}},
+    };
+    for (const auto& k : cases) {
+        OpenComparison();
+        Recorded().messages.clear();
+        QStringList cli{"compare"};
+        for (const Step& step : k.steps) {
+            if (step.act) step.act();
+            CalculateRow();
+            cli << "--row" << step.cli;
+        }
+        EXPECT_EQ(Recorded().messages, k.messages) << k.what;
 
-    Row(nullptr, "6.5", nullptr, -1, 2);
-    AdditionalPayments({{4, 1500}, {8, 1500}});
-    ChooseDayBasis(c->MCShowIRF, 0);
-    CalculateRow();
-    cli << "--row"
-        << "--principal 185000 --rate 6.5 --years 30 --compounding semiannual --frequency 2-weeks "
-           "--extra 4:1500 --extra 8:1500 --days 365.25";
+        const QJsonObject json = test::CliJson(cli);
+        std::vector<int> messages;
+        for (const QJsonValue m : json["messages"].toArray())
+            messages.push_back(m.toObject()["number"].toInt());
+        EXPECT_EQ(messages, k.messages) << k.what;
+        const QJsonObject texts = json["texts"].toObject();
+        EXPECT_EQ(c->InDays->text(), texts["summary"].toObject()["days_in_year"].toString()) << k.what;
+        EXPECT_EQ(c->PeriodicR->text(), texts["summary"].toObject()["rate_factor"].toString()) << k.what;
 
-    Row("99999.99", "9", "15", 2, 1);
-    AdditionalPayments({}, 0, 7.5);
-    CalculateRow();
-    cli << "--row"
-        << "--principal 99999.99 --rate 9 --years 15 --compounding quarterly --frequency semimonthly "
-           "--increase 7.5 --days 365.25";
-    ASSERT_TRUE(Recorded().messages.empty());
-
-    const QJsonObject json = test::CliJson(cli);
-    ASSERT_TRUE(json["messages"].toArray().isEmpty());
-    test::ExpectGridIs(c->MCGrid1, json["MCGrid1"].toArray(), "MCGrid1");
-    test::ExpectGridIs(c->MCGrid2, json["MCGrid2"].toArray(), "MCGrid2");
-    EXPECT_EQ(c->InDays->text(), json["InDays"].toString());
-    EXPECT_EQ(c->PeriodicR->text(), json["PeriodicR"].toString());
-    EXPECT_EQ(c->MCGrid2->TextAt(0, 1), " Row     2");  // the listing did get rows
+        const QJsonArray rows = texts["rows"].toArray();
+        ASSERT_EQ(rows.size(), c->Form().Table().State().rowCount) << k.what;
+        EXPECT_EQ(json["rows"].toArray().size(), rows.size()) << k.what;
+        for (int r = 1; r < c->MCGrid1->Rows(); ++r) {
+            for (const auto& [column, name] : kRowColumns) {
+                const QString shown = c->MCGrid1->TextAt(r, column);
+                if (r > rows.size())
+                    EXPECT_TRUE(shown.isEmpty()) << k.what << " row " << r << " " << name;
+                else
+                    EXPECT_EQ(shown, rows[r - 1].toObject()[name].toString())
+                        << k.what << " row " << r << " " << name;
+            }
+        }
+        test::ExpectGridIs(c->MCGrid2, texts["extra_payments"].toArray(), "MCGrid2");
+        LeaveComparison();
+    }
 }
 
 // The frame's close button with rows on screen asks first (question 5), also

@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QJsonObject>
 
-#include "core/calc/comparison.h"
+#include "core/forms/comparison_table.h"
 #include "graphs/bar_chart_view.h"
 #include "graphs/graph_window.h"
 #include "graphs/graphs.h"
@@ -156,7 +156,7 @@ TEST_F(Graphs, PrintingAsksTwiceAndPrintsTheChartAloneInTheChosenColours) {
 
 TEST_F(Graphs, ComparisonBarsCarryTheRowsInTheLegend) {
     State().CurrencySymbol = "\xC2\xA3";
-    amortix::Comparison comparison;
+    amortix::ComparisonTable comparison;
     amortix::ComparisonInputs in;
     comparison.Calculate(in);
     in.frequency = Frequency::BiweeklyAccelerated;

@@ -1,19 +1,18 @@
 #pragma once
-// The comparison screen's calculation: up to eight variants of one mortgage,
-// one row per Calculate, with the additional payments each row applied listed
-// under its row number, the printout lines and the graph points.
+// The comparison's calculation: the figures of one variant of a mortgage, as
+// one row of the comparison, and the comparison as the screen keeps it and its
+// file stores it: each row's texts, with the figures they were made from.
+// The texts are made in core/forms/comparison_texts.h.
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
-#include <string_view>
-#include <utility>
 #include <vector>
 
 #include "core/calc/listing.h"
 #include "core/calc/rates.h"
 #include "core/calc/schedule.h"
-#include "core/format/messages.h"
 
 namespace amortix {
 
@@ -28,20 +27,6 @@ inline constexpr int kGrid2MaxRows = kListingRows + 1;
 inline constexpr int kGrid2MaxColumns = 2 * kListingIndexes;
 inline constexpr const char* kComparisonGraphTitle = " Total mortgage interest paid";
 
-inline constexpr std::array<std::string_view, kGrid1Columns> kGrid1Headers = {
-    " #  of Row",
-    "  Days       in      Year",
-    " Interest Compound Periods",
-    "Frequency, type of Payment",
-    "Amort- ization Period",
-    "Retired at end of Year",
-    "Number Annual Payments",
-    "     Amount               of         Mortgage",
-    "Annual Interest Rate",
-    " Principal  + Interest  Payment",
-    "P + I inclu- des %",
-    "       Total              Interest   Payments"};
-
 // What the screen holds when Calculate is pressed.
 struct ComparisonInputs {
     double principal = 100000.0;
@@ -54,14 +39,68 @@ struct ComparisonInputs {
     std::string currencySymbol = "$";
 };
 
+// The rate figures of a row's frequency, known before its payments are run.
+struct ComparisonRates {
+    std::int16_t paymentsPerYear = 12;
+    // The days in the interest year; none for the monthly and semimonthly
+    // frequencies, whose rate does not depend on them ("Normal").
+    std::optional<float> daysInYear;
+    double rateFactor = 0;  // the interest rate factor i_p
+    bool operator==(const ComparisonRates&) const = default;
+};
+
+// An additional amount a row applied.
+struct ComparisonExtraPayment {
+    std::int16_t year = 0;  // mortgage year it fell in
+    Month month;            // of that year
+    Currency amount;
+    bool operator==(const ComparisonExtraPayment&) const = default;
+};
+
+// The figures of one calculated comparison row.
+struct ComparisonRow {
+    std::int16_t number = 1;          // 1..8
+    std::optional<float> daysInYear;  // as ComparisonRates::daysInYear
+    Compounding compounding = Compounding::Monthly;
+    Frequency frequency = Frequency::Monthly;
+    double years = 0.0;        // amortization period
+    long payments = 0;         // payments made, the final one included
+    double retiredYear = 0.0;  // payments / payments per year
+    bool starred = false;      // an additional amount was applied or the payment increased
+    std::int16_t paymentsPerYear = 12;
+    double principal = 0.0;
+    double ratePercent = 0.0;
+    double payment = 0.0;   // per period, increase included
+    float increase = 0.0f;  // fraction: 0.05 for 5 %
+    double totalInterest = 0.0;
+    std::vector<ComparisonExtraPayment> extraPayments;  // in the order applied
+    bool operator==(const ComparisonRow&) const = default;
+};
+
+// What calculating one row gave. The rates are set once they are known, also
+// when the row then fails; no row: an arithmetic fault (message 4).
+struct ComparisonRowOutcome {
+    std::optional<ComparisonRates> rates;
+    std::optional<ComparisonRow> row;
+};
+
+// Row `number` for these inputs. Never throws. The caller refuses a period of
+// a year beyond the limit before (message 5).
+ComparisonRowOutcome CalculateComparisonRow(const ComparisonInputs& inputs, std::int16_t number);
+
 using TextTable = std::vector<std::vector<std::string>>;
 using Grid1Row = std::array<std::string, kGrid1Columns>;
 
-// Everything the comparison keeps between runs, as a comparison file stores
-// it. Plain data: read it to save or print, replace it through Restore.
+// Everything the comparison keeps between runs: the texts as displayed (which
+// a comparison file stores) and, beside them, the figures of each row this
+// screen calculated. Plain data: read it to save or print, replace it through
+// ComparisonTable::Restore.
 struct ComparisonState {
     std::int16_t rowCount = 0;                 // rows in MCGrid1, 0..8
     std::array<Grid1Row, kGrid1Rows> grid1{};  // row 0: headers
+    // By row number less one: the figures each row's texts were made from.
+    // Empty for a row opened from a file, which has only its texts.
+    std::array<std::optional<ComparisonRow>, kComparisonRowLimit> rowValues{};
     int grid2Rows = kGrid2MinRows;
     int grid2Columns = kGrid2MinColumns;
     TextTable grid2;  // grid2Rows x grid2Columns; row 0 heads each row's listing
@@ -81,79 +120,8 @@ struct ComparisonState {
     std::int16_t rowsToGraph = 0;
 };
 
-// What one Calculate changed.
-struct ComparisonRun {
-    std::vector<Message> messages;  // YearsLimit, RowLimit or WrongEntry; empty when a row was added
-    bool added = false;
-    std::int16_t row = 0;       // number of the new row
-    Grid1Row cells{};           // its MCGrid1 texts
-    bool grid1Cleared = false;  // the data rows were emptied before row 1
-    // InDays and PeriodicR: set once the rates are known, also when the run
-    // fails further on.
-    bool labelsSet = false;
-    std::string InDays, PeriodicR;
-    bool listed = false;  // MCGrid2 was laid out again and got this row's entries
-    int grid2Rows = 0, grid2Columns = 0;
-    TextTable grid2;
-    std::int16_t rowsToGraph = 0;
-};
-
-// One comparison row as the printout lists it.
-struct ComparisonRowPrint {
-    std::int16_t rowNumber = 1;
-    std::string daysText;      // the InDays label: "Normal" or the days in year
-    std::string compounding;   // the ComPeriod list text
-    std::string frequency;     // the FreqPmt list text
-    float increase = 0.0f;     // fraction: 0.05 for 5 %
-    double years = 0.0;        // amortization period
-    bool starred = false;      // an additional amount was applied or the payment increased
-    double retiredYear = 0.0;  // payments made / payments per year
-    std::int16_t paymentsPerYear = 12;
-    double principal = 0.0;
-    double ratePercent = 0.0;
-    double payment = 0.0;  // increase included
-    double totalInterest = 0.0;
-    std::string currencySymbol = "$";
-};
-
-// The four lines a calculated row appends to the printout text, each ended by CR LF.
-std::string ComparisonRowLines(const ComparisonRowPrint& row);
-
-class Comparison {
-  public:
-    // The screen as it loads: empty grids, no rows.
-    Comparison();
-
-    // The Calculate button: appends one row for these inputs, or raises
-    // message 5 (period of 41 years or more), 22 (a ninth row) or 4 (an
-    // arithmetic fault, nothing added).
-    ComparisonRun Calculate(const ComparisonInputs& inputs);
-
-    const ComparisonState& State() const { return state_; }
-    // Replaces the whole state, as opening a comparison file does; the header
-    // row and the minimum MCGrid2 size are laid out again. Refuses (returns
-    // false, nothing changed) a state that CanRestore refuses.
-    bool Restore(ComparisonState state);
-    // False for counts that no comparison can have.
-    static bool CanRestore(const ComparisonState& state);
-
-    // Empties the data rows of MCGrid1; the header row stays.
-    void ClearGrid1Rows();
-    // The screen's CloseQuickHelp with no rows yet: the data cells are emptied.
-    void ClearIfEmpty() {
-        if (state_.rowCount == 0) ClearGrid1Rows();
-    }
-    void SetGraphTitle(std::string title) { state_.graphTitle = std::move(title); }
-
-    // One point per row to graph: label "Row  n", value the total interest.
-    GraphData Graph() const;
-
-  private:
-    void LayoutGrid1();
-    void LayoutGrid2();
-    void AddRow(const ComparisonInputs& in, ComparisonRun& run);
-
-    ComparisonState state_;
-};
+// False for counts that no comparison can have, and for figures kept for a
+// row the comparison does not hold.
+bool CanRestoreComparison(const ComparisonState& state);
 
 }  // namespace amortix

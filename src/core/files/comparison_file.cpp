@@ -259,6 +259,8 @@ LoadResult<OpenedComparison> ComparisonFromFile(const ComparisonFileData& file, 
     in.extra.years = file.extraYears;
     in.extra.month = Month::FromStoredCode(file.extraMonth);
 
+    // The rows come back as texts alone: a file's texts are what was shown,
+    // and an older or hand-written file's need not read back as figures.
     ComparisonState& state = opened.state;
     state.rowCount = static_cast<std::int16_t>(file.grid1.size());
     for (std::size_t r = 0; r < file.grid1.size(); ++r) state.grid1[r + 1] = file.grid1[r];
@@ -278,7 +280,7 @@ LoadResult<OpenedComparison> ComparisonFromFile(const ComparisonFileData& file, 
         state.graphPoints.push_back({row.label, 0, row.totalInterest});
     state.graphTitle = kSavedComparisonGraphTitle;
     state.rowsToGraph = file.graphRows;
-    if (!Comparison::CanRestore(state)) return Result::Failure("counts that no comparison can have");
+    if (!CanRestoreComparison(state)) return Result::Failure("counts that no comparison can have");
     return Result::Success(std::move(opened));
 }
 

@@ -74,8 +74,9 @@ std::string FormatComparisonFile(const ComparisonFileData& data);
 // comparison as displayed.
 ComparisonFileData ComparisonFileFrom(const ComparisonInputs& inputs, const ComparisonState& state);
 
-// What an opened file shows. The file holds no additional payments: they
-// come back empty, with the file's month and years. `typedDays` is the days
+// What an opened file shows: its rows' texts, without figures beside them.
+// The file holds no additional payments: they come back empty, with the
+// file's month and years. `typedDays` is the days
 // in year kept for day-basis code 4. Fails for a file the screen cannot show:
 // a list text the lists do not offer, counts no comparison can have.
 struct OpenedComparison {

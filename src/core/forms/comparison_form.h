@@ -2,7 +2,7 @@
 // What the comparison screen shows and decides, without a window: its
 // captions and start values, the display forms its boxes write back, the
 // period limit, the quick help, and the inputs and additional payments the
-// next row is calculated from. The rows themselves are the Comparison's.
+// next row is calculated from. The rows themselves are the ComparisonTable's.
 
 #include <optional>
 #include <string>
@@ -12,6 +12,7 @@
 #include "core/calc/comparison.h"
 #include "core/calc/rates.h"
 #include "core/calc/schedule.h"
+#include "core/forms/comparison_table.h"
 
 namespace amortix {
 
@@ -75,8 +76,8 @@ class ComparisonForm {
     bool Restore(const ComparisonInputs& inputs, ComparisonState state);
 
     // The rows, the listing, the printout text and the graph data.
-    Comparison& Table() { return comparison_; }
-    const Comparison& Table() const { return comparison_; }
+    ComparisonTable& Table() { return comparison_; }
+    const ComparisonTable& Table() const { return comparison_; }
 
   private:
     std::string currencySymbol_;
@@ -84,7 +85,7 @@ class ComparisonForm {
     double ratePercent_ = 10.125;
     double years_ = 25;
     AdditionalPayments extra_;
-    Comparison comparison_;
+    ComparisonTable comparison_;
 };
 
 }  // namespace amortix

@@ -406,9 +406,9 @@ void ComparisonScreen::Calculate() {
         const WaitCursor wait;
         run = form_.Table().Calculate(Inputs());
     }
-    if (run.labelsSet) {
-        InDays->setText(Q(run.InDays));
-        PeriodicR->setText(Q(run.PeriodicR));
+    if (run.rates) {
+        InDays->setText(Q(amortix::ComparisonDaysText(run.rates->paymentsPerYear, run.rates->daysInYear)));
+        PeriodicR->setText(Q(amortix::ComparisonRateFactorText(run.rates->rateFactor)));
     }
     for (const amortix::Message message : run.messages) context_.interaction.ShowMessage(message);
     if (!run.added) return;

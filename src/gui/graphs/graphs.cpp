@@ -41,7 +41,7 @@ GraphWindow* OpenTablesGraph(ScreenContext& context, TablesScreen& screen) {
                              &screen, WindowCommands(context));
 }
 
-GraphWindow* OpenComparisonGraph(ScreenContext& context, const amortix::Comparison& comparison,
+GraphWindow* OpenComparisonGraph(ScreenContext& context, const amortix::ComparisonTable& comparison,
                                  QWidget& screen) {
     return GraphWindow::Open(context, "MCGraph",
                              amortix::ComparisonChart(comparison.Graph(), context.state.CurrencySymbol),

@@ -4,13 +4,14 @@
 #include <gtest/gtest.h>
 
 #include "core/files/comparison_file.h"
+#include "core/forms/comparison_table.h"
 
 namespace amortix {
 namespace {
 
 // Five rows, two of them with additional amounts listed under them.
-Comparison FiveRows(ComparisonInputs& in) {
-    Comparison comparison;
+ComparisonTable FiveRows(ComparisonInputs& in) {
+    ComparisonTable comparison;
     const Frequency frequencies[] = {Frequency::Monthly, Frequency::Semimonthly,
                                      Frequency::BiweeklyAccelerated, Frequency::OneWeek, Frequency::Monthly};
     in.extra.years = 25;
@@ -28,7 +29,7 @@ Comparison FiveRows(ComparisonInputs& in) {
 TEST(ComparisonFileState, OpenedComparisonIsTheSavedOneAndGoesOn) {
     ComparisonInputs in;
     in.dayBasis = DayBasis::Typed(364.5f);
-    Comparison saved = FiveRows(in);
+    ComparisonTable saved = FiveRows(in);
     const ComparisonFileData file = ComparisonFileFrom(in, saved.State());
     const auto reread = ParseComparisonFile(FormatComparisonFile(file));
     ASSERT_TRUE(reread.ok()) << reread.error();
@@ -41,7 +42,7 @@ TEST(ComparisonFileState, OpenedComparisonIsTheSavedOneAndGoesOn) {
     EXPECT_EQ(opened->inputs.extra.rowCount, 0);  // no amounts come back
     EXPECT_EQ(opened->inputs.extra.amount, decltype(in.extra.amount){});
 
-    Comparison reopened;
+    ComparisonTable reopened;
     ASSERT_TRUE(reopened.Restore(opened->state));
     const ComparisonState& a = saved.State();
     const ComparisonState& b = reopened.State();
@@ -54,22 +55,25 @@ TEST(ComparisonFileState, OpenedComparisonIsTheSavedOneAndGoesOn) {
     EXPECT_EQ(b.rowsToGraph, a.rowsToGraph);
     EXPECT_EQ(reopened.Graph().points.size(), saved.Graph().points.size());
     EXPECT_EQ(b.graphTitle, "Total mortgage interest paid");
+    // The rows come back as their texts alone.
+    for (const auto& values : b.rowValues) EXPECT_FALSE(values);
 
     // A sixth row with an amount lands in the same places after either.
     in.extra.amount[4] = Currency::FromDouble(500);
     in.extra.rowCount = in.extra.CountYearsWithAmounts();
-    const ComparisonRun sixth = saved.Calculate(in);
+    ASSERT_TRUE(saved.Calculate(in).added);
     const ComparisonRun sixthAfterOpen = reopened.Calculate(in);
     ASSERT_TRUE(sixthAfterOpen.added);
     EXPECT_EQ(sixthAfterOpen.row, 6);
-    EXPECT_EQ(sixthAfterOpen.cells, sixth.cells);
+    EXPECT_EQ(reopened.State().grid1, saved.State().grid1);
+    EXPECT_EQ(reopened.State().rowValues[5], saved.State().rowValues[5]);
     EXPECT_EQ(reopened.State().grid2, saved.State().grid2);
     EXPECT_EQ(reopened.State().printout, saved.State().printout);
 }
 
 TEST(ComparisonFileState, RefusesWhatTheScreenCannotShow) {
     ComparisonInputs in;
-    const Comparison saved = FiveRows(in);
+    const ComparisonTable saved = FiveRows(in);
     const struct {
         const char* what;
         void (*spoil)(ComparisonFileData&);

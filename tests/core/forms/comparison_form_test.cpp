@@ -30,11 +30,15 @@ TEST(ComparisonForm, BoxesShowWhatTheNextRowUses) {
     const ComparisonRun run = form.Calculate(Compounding::Semiannual, Frequency::BiweeklyAccelerated,
                                              DayBasis::Preset(amortix::DayBasisChoice::Days365));
     ASSERT_TRUE(run.added);
-    EXPECT_EQ(run.cells[7], "EUR150,000.00");
-    EXPECT_EQ(run.cells[8], "7.500");
-    EXPECT_EQ(run.cells[4], "30");
-    EXPECT_EQ(run.cells[10], " 2.000");
-    EXPECT_EQ(run.cells[5].front(), '*');
+    const Grid1Row& cells = form.Table().State().grid1[1];
+    EXPECT_EQ(cells[7], "EUR150,000.00");
+    EXPECT_EQ(cells[8], "7.500");
+    EXPECT_EQ(cells[4], "30");
+    EXPECT_EQ(cells[10], " 2.000");
+    EXPECT_EQ(cells[5].front(), '*');
+    ASSERT_TRUE(form.Table().State().rowValues[0]);
+    EXPECT_EQ(form.Table().State().rowValues[0]->frequency, Frequency::BiweeklyAccelerated);
+    EXPECT_EQ(form.Table().State().rowValues[0]->compounding, Compounding::Semiannual);
     EXPECT_EQ(form.Table().State().rowCount, 1);
 
     // Leaving the period box ends the percentage with the year amounts; the

@@ -7,6 +7,7 @@
 
 #include "core/calc/schedule.h"
 #include "core/format/numfmt.h"
+#include "core/forms/comparison_texts.h"
 #include "core/print/line_printer.h"
 #include "core/print/report.h"
 
@@ -361,12 +362,11 @@ TEST(TablesReport, NothingToPrintGivesMessage1) {
 // ---------------------------------------------------------------------------
 // The comparison report.
 
-ComparisonRowPrint MonthlyRow(std::int16_t number) {
-    ComparisonRowPrint row;
-    row.rowNumber = number;
-    row.daysText = "Normal";
-    row.compounding = "      Monthly";
-    row.frequency = "      Monthly";
+ComparisonRow MonthlyRow(std::int16_t number) {
+    ComparisonRow row;
+    row.number = number;
+    row.compounding = Compounding::Monthly;
+    row.frequency = Frequency::Monthly;
     row.years = 25;
     row.retiredYear = 25;
     row.paymentsPerYear = 12;
@@ -381,29 +381,37 @@ const std::string kComparisonRule(77, '_');
 const std::string kListingTitle = std::string(24, ' ') + "* Additional Payments Applied";
 
 TEST(ComparisonReport, RowLines) {
-    EXPECT_EQ(ComparisonRowLines(MonthlyRow(1)),
+    EXPECT_EQ(ComparisonRowLines(MonthlyRow(1), "$"),
               " 01  Normal  Monthly  Monthly  0.000% Was added to regular P+I payment\r\n\r\n"
               "               25     25.00   12   $100,000.00  10.125    $917.53  $175,258.20\r\n\r\n");
 
-    ComparisonRowPrint row = MonthlyRow(3);
-    row.daysText = "365";
-    row.frequency = " Biweekly(Acc)";
+    ComparisonRow row = MonthlyRow(3);
+    row.daysInYear = 365.0f;
+    row.frequency = Frequency::BiweeklyAccelerated;
     row.increase = 0.05f;
     row.starred = true;
     row.retiredYear = 17.8846;
     row.paymentsPerYear = 26;
-    const std::string lines = ComparisonRowLines(row);
+    const std::string lines = ComparisonRowLines(row, "$");
     EXPECT_EQ(lines.substr(0, 48), " 03  365.00  Monthly  Biweekly(Acc)  5.000% Was ");
     EXPECT_EQ(lines.substr(lines.find("\r\n\r\n") + 4, 32), "               25    *17.88   26");
-    row.daysText = "365.25";
-    EXPECT_EQ(ComparisonRowLines(row).substr(5, 6), "365.25");
+    // Days with decimals as the grid rounds them, then with two decimals.
+    const std::pair<float, const char*> days[] = {
+        {365.25f, "365.25"}, {364.5f, "364.50"}, {363.125f, "363.13"}};
+    for (const auto& [value, shown] : days) {
+        row.daysInYear = value;
+        EXPECT_EQ(ComparisonRowLines(row, "$").substr(5, 6), shown) << value;
+    }
+    row.compounding = Compounding::Semiannual;
+    EXPECT_EQ(ComparisonRowLines(row, "EUR").substr(11, 25), "  Semiannual  Biweekly(Ac");
+    EXPECT_NE(ComparisonRowLines(row, "EUR").find("EUR100,000.00"), std::string::npos);
 }
 
 ComparisonPrintData TwoRows() {
     ComparisonPrintData d;
     d.header = "Two rows";
-    d.printoutText = ComparisonRowLines(MonthlyRow(1));
-    d.printoutText.append(ComparisonRowLines(MonthlyRow(2)));
+    d.printoutText = ComparisonRowLines(MonthlyRow(1), "$");
+    d.printoutText.append(ComparisonRowLines(MonthlyRow(2), "$"));
     d.rowsToGraph = 2;
     return d;
 }
@@ -429,7 +437,7 @@ ComparisonPrintData WithListing(const std::vector<int>& entries) {
     ComparisonPrintData d;
     d.header = "Listing";
     for (std::size_t k = 0; k < entries.size(); ++k) {
-        d.printoutText.append(ComparisonRowLines(MonthlyRow(static_cast<std::int16_t>(k + 1))));
+        d.printoutText.append(ComparisonRowLines(MonthlyRow(static_cast<std::int16_t>(k + 1)), "$"));
         d.labels[0][k] = "Yr. Mth Row";
         d.amounts[0][k] = RightJustify(std::to_string(k + 1), 3);
         for (int e = 1; e <= entries[k]; ++e) {

@@ -1,0 +1,164 @@
+#include "core/forms/comparison_table.h"
+
+#include <algorithm>
+
+namespace amortix {
+
+ComparisonTable::ComparisonTable() {
+    LayoutGrid1();
+    // The form starts MCGrid2 at 5 x 9; the layout raises it to the minimum.
+    state_.grid2Columns = 5;
+    state_.grid2Rows = 9;
+    LayoutGrid2();
+}
+
+void ComparisonTable::LayoutGrid1() {
+    for (int c = 0; c < kGrid1Columns; ++c)
+        state_.grid1[0][static_cast<std::size_t>(c)] =
+            std::string(kGrid1Headers[static_cast<std::size_t>(c)]);
+}
+
+void ComparisonTable::LayoutGrid2() {
+    state_.grid2Rows = std::max(state_.grid2Rows, kGrid2MinRows);
+    state_.grid2Columns = std::max(state_.grid2Columns, kGrid2MinColumns);
+    state_.grid2.resize(static_cast<std::size_t>(state_.grid2Rows));
+    for (auto& row : state_.grid2) row.resize(static_cast<std::size_t>(state_.grid2Columns));
+}
+
+void ComparisonTable::ClearGrid1Rows() {
+    for (int r = 1; r < kGrid1Rows; ++r)
+        for (auto& cell : state_.grid1[static_cast<std::size_t>(r)]) cell.clear();
+    state_.rowValues.fill(std::nullopt);
+}
+
+bool ComparisonTable::Restore(ComparisonState state) {
+    if (!CanRestoreComparison(state)) return false;
+    state_ = std::move(state);
+    LayoutGrid1();
+    LayoutGrid2();
+    return true;
+}
+
+GraphData ComparisonTable::Graph() const {
+    GraphData g;
+    g.title = state_.graphTitle;
+    g.count = state_.rowsToGraph;
+    for (int i = 0; i < state_.rowsToGraph; ++i)
+        g.points.push_back(static_cast<std::size_t>(i) < state_.graphPoints.size()
+                               ? state_.graphPoints[static_cast<std::size_t>(i)]
+                               : GraphPoint{});
+    return g;
+}
+
+ComparisonRun ComparisonTable::Calculate(const ComparisonInputs& in) {
+    ComparisonRun run;
+    state_.rowsToGraph = 0;
+    try {
+        AddRow(in, run);
+    } catch (const CalcError&) {
+        // Nothing is stored before the last step can fail, so the comparison
+        // stays as it was; only the two boxes may show this run's rates.
+        run.messages.push_back(Message::WrongEntry);
+        run.added = false;
+        run.listed = false;
+        run.grid1Cleared = false;
+    }
+    run.rowsToGraph = state_.rowsToGraph;
+    run.grid2Rows = state_.grid2Rows;
+    run.grid2Columns = state_.grid2Columns;
+    return run;
+}
+
+std::optional<Message> ComparisonTable::Refusal(const ComparisonInputs& in) {
+    if (in.years >= kMortgageYearLimit + 1) return Message::YearsLimit;
+    if (state_.rowCount >= kComparisonRowLimit) {
+        // The rows so far stay printable and graphable.
+        state_.rowsToGraph = state_.rowCount;
+        return Message::RowLimit;
+    }
+    return std::nullopt;
+}
+
+// A row's entries need a listing index and a column pair of MCGrid2 of their
+// own, and room in the listing; counters an opened file left at their end
+// leave none.
+bool ComparisonTable::ListingFits(const ComparisonRow& row) const {
+    const auto entries = static_cast<int>(row.extraPayments.size());
+    if (entries == 0) return true;
+    return entries < kListingRows && state_.listingIndex >= 0 && state_.listingIndex < kListingIndexes &&
+           state_.listingColumn >= 0 && state_.listingColumn + 2 <= kGrid2MaxColumns;
+}
+
+void ComparisonTable::AddRow(const ComparisonInputs& in, ComparisonRun& run) {
+    if (const auto refusal = Refusal(in)) {
+        run.messages.push_back(*refusal);
+        return;
+    }
+    ComparisonRowOutcome outcome = CalculateComparisonRow(in, static_cast<std::int16_t>(state_.rowCount + 1));
+    run.rates = outcome.rates;
+    if (!outcome.row || !ListingFits(*outcome.row)) throw CalcError("no row");
+
+    // Every text is made before anything is stored, so a fault leaves the
+    // comparison as it was.
+    const ComparisonRow& row = *outcome.row;
+    const Grid1Row cells = ComparisonRowCells(row, in.currencySymbol);
+    const std::string lines = ComparisonRowLines(row, in.currencySymbol);
+    const std::vector<ListingTexts> listing = ComparisonListing(row);
+
+    // From here on nothing can fail.
+    StoreRow(std::move(*outcome.row), cells, lines, run);
+    if (listing.empty()) return;
+    StoreListing(listing);
+    run.listed = true;
+}
+
+void ComparisonTable::StoreRow(ComparisonRow row, const Grid1Row& cells, const std::string& lines,
+                               ComparisonRun& run) {
+    if (state_.rowCount == 0) {
+        ClearGrid1Rows();
+        run.grid1Cleared = true;
+    }
+    const std::int16_t number = row.number;
+    const auto at = static_cast<std::size_t>(number);
+    state_.rowCount = number;
+    state_.grid1[at] = cells;
+    if (state_.graphPoints.size() < at) state_.graphPoints.resize(at);
+    state_.graphPoints[at - 1] = {ComparisonGraphLabel(number), 0.0, row.totalInterest};
+    state_.rowValues[at - 1] = std::move(row);
+    state_.graphTitle = kComparisonGraphTitle;
+    state_.rowsToGraph = state_.rowCount;
+    state_.printout.append(lines);
+    run.added = true;
+    run.row = number;
+}
+
+void ComparisonTable::StoreListing(const std::vector<ListingTexts>& listing) {
+    const int index = state_.listingIndex;
+    const int column = state_.listingColumn;
+    const int entries = static_cast<int>(listing.size()) - 1;  // below the head
+    for (std::size_t j = 0; j < listing.size(); ++j) {
+        state_.listingLabels[j][static_cast<std::size_t>(index)] = listing[j].label;
+        state_.listingAmounts[j][static_cast<std::size_t>(index)] = listing[j].amount;
+    }
+    state_.grid2Columns = column + 2;
+    if (entries >= state_.greatestEntries) {
+        state_.greatestEntries = entries;
+        state_.grid2Rows = entries + 2;
+    }
+    const std::size_t group = index <= 4 ? 0 : index <= 9 ? 1 : 2;
+    state_.greatestEntriesByGroup[group] = state_.greatestEntries;
+    state_.greatestListingIndex = std::max(state_.greatestListingIndex, index);
+    LayoutGrid2();
+
+    const auto left = static_cast<std::size_t>(column), right = left + 1;
+    state_.grid2[0][left] = kGrid2LabelHead;
+    state_.grid2[0][right] = Grid2RowHead(listing[0].amount);
+    for (std::size_t j = 1; j < listing.size(); ++j) {
+        state_.grid2[j][left] = Grid2LabelCell(listing[j].label);
+        state_.grid2[j][right] = listing[j].amount;
+    }
+    state_.listingIndex = index + 1;
+    state_.listingColumn = column + 2;
+}
+
+}  // namespace amortix

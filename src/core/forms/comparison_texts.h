@@ -1,0 +1,59 @@
+#pragma once
+// The comparison's texts, made from its figures: a row's MCGrid1 cells, its
+// four printout lines, its column of the listing of additional payments, the
+// two result boxes and the graph label. Comparison files store these texts,
+// so each is made byte for byte as the screen has always shown it.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/calc/comparison.h"
+
+namespace amortix {
+
+inline constexpr std::array<std::string_view, kGrid1Columns> kGrid1Headers = {
+    " #  of Row",
+    "  Days       in      Year",
+    " Interest Compound Periods",
+    "Frequency, type of Payment",
+    "Amort- ization Period",
+    "Retired at end of Year",
+    "Number Annual Payments",
+    "     Amount               of         Mortgage",
+    "Annual Interest Rate",
+    " Principal  + Interest  Payment",
+    "P + I inclu- des %",
+    "       Total              Interest   Payments"};
+
+// The InDays box and a row's days cell: "Normal" or the days in year.
+std::string ComparisonDaysText(std::int16_t paymentsPerYear, std::optional<float> daysInYear);
+// The PeriodicR box.
+std::string ComparisonRateFactorText(double rateFactor);
+
+// A row's MCGrid1 cells.
+Grid1Row ComparisonRowCells(const ComparisonRow& row, std::string_view currencySymbol);
+
+// The four lines a row appends to the printout text, each ended by CR LF.
+std::string ComparisonRowLines(const ComparisonRow& row, std::string_view currencySymbol);
+
+// One label and amount of the listing tables.
+struct ListingTexts {
+    std::string label, amount;
+};
+// A row's column of the listing: the head (the row number) and one entry per
+// amount applied; empty when the row applied none.
+std::vector<ListingTexts> ComparisonListing(const ComparisonRow& row);
+// The MCGrid2 year-and-month cell of a listing entry below the head.
+std::string Grid2LabelCell(const std::string& listingLabel);
+// The MCGrid2 head of a row's amount column, from the listing's head amount.
+std::string Grid2RowHead(const std::string& listingHeadAmount);
+inline constexpr const char* kGrid2LabelHead = " Yr. Mth";
+
+// "Row " and the row number with its sign position blank.
+std::string ComparisonGraphLabel(int row);
+
+}  // namespace amortix

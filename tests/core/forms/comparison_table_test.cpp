@@ -1,0 +1,321 @@
+// The comparison table: the rows' texts made from their figures and kept
+// beside them, the listing of additional payments, the printout text, the
+// graph and the refusals.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/forms/comparison_table.h"
+
+namespace amortix {
+namespace {
+
+ComparisonInputs Inputs(Frequency frequency = Frequency::Monthly) {
+    ComparisonInputs in;
+    in.frequency = frequency;
+    return in;
+}
+
+// Additional amounts for the given years, in the month setting of the screen
+// (12 for the first month of the year, else the month - 1).
+ComparisonInputs WithAmounts(std::initializer_list<std::pair<int, double>> amounts, std::int16_t month = 12) {
+    ComparisonInputs in = Inputs();
+    in.extra.years = 25;
+    in.extra.month = Month::FromStoredCode(month);
+    for (int y = 1; y <= 25; ++y) in.extra.yearNumber[static_cast<std::size_t>(y)] = Currency::FromDouble(y);
+    for (const auto& [year, amount] : amounts)
+        in.extra.amount[static_cast<std::size_t>(year)] = Currency::FromDouble(amount);
+    in.extra.rowCount = in.extra.CountYearsWithAmounts();
+    return in;
+}
+
+const Grid1Row& Cells(const ComparisonTable& table, int row) {
+    return table.State().grid1[static_cast<std::size_t>(row)];
+}
+
+TEST(ComparisonTable, RowCellsOfTheDefaultMortgage) {
+    ComparisonTable comparison;
+    const ComparisonRun run = comparison.Calculate(Inputs());
+    ASSERT_TRUE(run.added);
+    EXPECT_EQ(run.row, 1);
+    const Grid1Row expected = {"01",  "Normal",      "Monthly", "Monthly", "25",     "25.00",
+                               "12 ", "$100,000.00", "10.125",  "$917.53", " 0.000", "$175,258.20"};
+    EXPECT_EQ(Cells(comparison, 1), expected);
+    EXPECT_EQ(Cells(comparison, 0)[0], " #  of Row");
+    EXPECT_TRUE(run.grid1Cleared);
+    ASSERT_TRUE(comparison.State().rowValues[0]);
+    EXPECT_EQ(comparison.State().rowValues[0]->number, 1);
+    EXPECT_EQ(comparison.State().rowValues[0]->payments, 300);
+    EXPECT_FALSE(comparison.State().rowValues[1]);
+}
+
+// What the InDays and PeriodicR boxes and a row's days, retirement, payments
+// and increase cells show for its figures.
+TEST(ComparisonTable, CellsOfEachKindOfRow) {
+    struct Case {
+        const char* name;
+        ComparisonInputs inputs;
+        const char *days, *factor, *retired, *perYear, *payment, *increase;
+    };
+    ComparisonInputs typed = Inputs(Frequency::WeeklyAccelerated);
+    typed.dayBasis = DayBasis::Typed(364.5f);
+    ComparisonInputs increased = Inputs(Frequency::Semimonthly);
+    increased.extra.increase = 0.05f;
+    ComparisonInputs preset = Inputs(Frequency::BiweeklyAccelerated);
+    preset.dayBasis = DayBasis::Preset(DayBasisChoice::Days365_25);
+    const Case cases[] = {
+        {"monthly", Inputs(), "Normal", "0.0084375", "25.00", "12 ", "$917.53", " 0.000"},
+        {"2 weeks", Inputs(Frequency::TwoWeeks), "365", "0.00387476", "24.54", "26 ", "$423.47", " 0.000"},
+        {"365.25 days", preset, "365.25", "0.0038721", "18.50", "26 ", "$458.76", " 0.000"},
+        {"typed days", typed, "364.5", "0.00193816", "18.52", "52 ", "$229.38", " 0.000"},
+        {"increase", increased, "Normal", "0.00420989", "*20.58", "24 ", "$481.70", " 5.000"},
+        {"an amount applied", WithAmounts({{1, 5000}}), "Normal", "0.0084375", "*20.58", "12 ", "$917.53",
+         " 0.000"},
+    };
+    for (const Case& c : cases) {
+        ComparisonTable comparison;
+        const ComparisonRun run = comparison.Calculate(c.inputs);
+        ASSERT_TRUE(run.added && run.rates) << c.name;
+        EXPECT_EQ(ComparisonDaysText(run.rates->paymentsPerYear, run.rates->daysInYear), c.days) << c.name;
+        EXPECT_EQ(ComparisonRateFactorText(run.rates->rateFactor), c.factor) << c.name;
+        const Grid1Row& cells = Cells(comparison, 1);
+        EXPECT_EQ(cells[1], c.days) << c.name;
+        EXPECT_EQ(cells[5], c.retired) << c.name;
+        EXPECT_EQ(cells[6], c.perYear) << c.name;
+        EXPECT_EQ(cells[9], c.payment) << c.name;
+        EXPECT_EQ(cells[10], c.increase) << c.name;
+        // The texts are the ones the kept figures make.
+        ASSERT_TRUE(comparison.State().rowValues[0]) << c.name;
+        EXPECT_EQ(ComparisonRowCells(*comparison.State().rowValues[0], "$"), cells) << c.name;
+        EXPECT_EQ(ComparisonRowLines(*comparison.State().rowValues[0], "$"), comparison.State().printout)
+            << c.name;
+    }
+}
+
+TEST(ComparisonTable, ListingLaysOutColumnPairsPerRow) {
+    ComparisonTable comparison;
+    comparison.Calculate(Inputs());  // row 1 lists nothing
+    const ComparisonRun second = comparison.Calculate(WithAmounts({{1, 5000}, {3, 2000}, {10, 750.5}}, 3));
+    ASSERT_TRUE(second.listed);
+    EXPECT_EQ(second.grid2Rows, kGrid2MinRows);
+    EXPECT_EQ(second.grid2Columns, kGrid2MinColumns);
+    const ComparisonRun third = comparison.Calculate(WithAmounts({{2, 1000}}, 11));
+    EXPECT_TRUE(third.listed);
+
+    const ComparisonState& s = comparison.State();
+    // Row 2 in columns 0 and 1, row 3 in columns 2 and 3.
+    const std::vector<std::vector<std::string>> expected = {
+        {" Yr. Mth", " Row     2", " Yr. Mth", " Row     3"},
+        {" 1    4", "  5,000.00", " 2   12", "  1,000.00"},
+        {" 3    4", "  2,000.00", "", ""},
+        {"10    4", "    750.50", "", ""},
+        {"", "", "", ""},
+    };
+    for (std::size_t r = 0; r < expected.size(); ++r)
+        for (std::size_t c = 0; c < 4; ++c) EXPECT_EQ(s.grid2[r][c], expected[r][c]) << r << "," << c;
+
+    EXPECT_EQ(s.listingLabels[0][0], "Yr. Mth Row");
+    EXPECT_EQ(s.listingAmounts[0][0], "  2");
+    EXPECT_EQ(s.listingLabels[1][0], " 1 4");
+    EXPECT_EQ(s.listingLabels[3][0], "10 4");
+    EXPECT_EQ(s.listingAmounts[3][0], "    750.50");
+    EXPECT_EQ(s.listingLabels[1][1], " 2 12");
+    EXPECT_EQ(s.listingAmounts[0][1], "  3");
+    EXPECT_EQ(s.listingIndex, 2);
+    EXPECT_EQ(s.listingColumn, 4);
+    EXPECT_EQ(s.greatestEntries, 3);
+    EXPECT_EQ(s.greatestEntriesByGroup[0], 3);
+    EXPECT_EQ(s.greatestListingIndex, 1);
+    // The listing's figures are the rows' own.
+    ASSERT_TRUE(s.rowValues[2]);
+    EXPECT_EQ(s.rowValues[2]->extraPayments,
+              (std::vector<ComparisonExtraPayment>{{2, Month{12}, Currency::FromDouble(1000)}}));
+}
+
+TEST(ComparisonTable, ListingGridGrowsPastTheMinimum) {
+    std::initializer_list<std::pair<int, double>> twelve = {{1, 100}, {2, 100},  {3, 100},  {4, 100},
+                                                            {5, 100}, {6, 100},  {7, 100},  {8, 100},
+                                                            {9, 100}, {10, 100}, {11, 100}, {12, 100}};
+    ComparisonTable comparison;
+    ComparisonRun run;
+    for (int i = 0; i < 5; ++i) run = comparison.Calculate(WithAmounts(twelve));
+    ASSERT_EQ(run.grid2Rows, 14);
+    ASSERT_EQ(run.grid2Columns, 10);
+    const TextTable& grid2 = comparison.State().grid2;
+    ASSERT_EQ(grid2.size(), 14u);
+    EXPECT_EQ(grid2[12][8], "12    1");
+    EXPECT_EQ(grid2[13][8], "");
+    run = comparison.Calculate(WithAmounts({{1, 100}}));
+    EXPECT_EQ(run.grid2Rows, 14);  // never shrinks
+    EXPECT_EQ(run.grid2Columns, 12);
+    const ComparisonState& s = comparison.State();
+    EXPECT_EQ(s.greatestListingIndex, 5);
+    EXPECT_EQ(s.greatestEntriesByGroup[0], 12);
+    EXPECT_EQ(s.greatestEntriesByGroup[1], 12);
+}
+
+TEST(ComparisonTable, NinthRowRaisesMessage22AndChangesNothing) {
+    ComparisonTable comparison;
+    for (int i = 0; i < kComparisonRowLimit; ++i) ASSERT_TRUE(comparison.Calculate(Inputs()).added);
+    const ComparisonState before = comparison.State();
+    const ComparisonRun run = comparison.Calculate(Inputs(Frequency::Semimonthly));
+    EXPECT_EQ(MessageNumbers(run.messages), std::vector<int>{22});
+    EXPECT_FALSE(run.added);
+    EXPECT_FALSE(run.rates);
+    EXPECT_EQ(run.rowsToGraph, 8);
+    EXPECT_EQ(comparison.State().grid1, before.grid1);
+    EXPECT_EQ(comparison.State().rowValues, before.rowValues);
+    EXPECT_EQ(comparison.State().printout, before.printout);
+}
+
+TEST(ComparisonTable, FailuresAddNoRow) {
+    struct Case {
+        const char* name;
+        double principal, rate, years;
+        int message;
+        bool rates;
+    };
+    const Case cases[] = {
+        {"41 years", 100000, 10.125, 41, 5, false},
+        {"rate 0", 100000, 0, 25, 4, true},
+        {"period 0", 100000, 10.125, 0, 4, true},
+        {"overflowing principal", 1e18, 10.125, 25, 4, true},
+    };
+    for (const Case& c : cases) {
+        ComparisonTable comparison;
+        comparison.Calculate(Inputs());
+        const ComparisonState before = comparison.State();
+        ComparisonInputs in = Inputs();
+        in.principal = c.principal;
+        in.ratePercent = c.rate;
+        in.years = c.years;
+        const ComparisonRun run = comparison.Calculate(in);
+        EXPECT_EQ(MessageNumbers(run.messages), std::vector<int>{c.message}) << c.name;
+        EXPECT_FALSE(run.added) << c.name;
+        EXPECT_EQ(run.rates.has_value(), c.rates) << c.name;
+        EXPECT_EQ(run.rowsToGraph, 0) << c.name;  // nothing to graph or print until the next row
+        const ComparisonState& s = comparison.State();
+        EXPECT_EQ(s.rowCount, 1) << c.name;
+        EXPECT_EQ(s.grid1, before.grid1) << c.name;
+        EXPECT_EQ(s.rowValues, before.rowValues) << c.name;
+        EXPECT_EQ(s.printout, before.printout) << c.name;
+        EXPECT_EQ(s.graphPoints.size(), 1u) << c.name;
+        EXPECT_EQ(comparison.Graph().points.size(), 0u) << c.name;
+    }
+}
+
+// A file's counters can leave no listing index or no column pair for the
+// next row's entries: that row is refused (message 4) and nothing changes,
+// so the comparison stays one a file can store.
+TEST(ComparisonTable, ListingCountersAtTheirEndRefuseARowWithEntries) {
+    const std::pair<const char*, void (*)(ComparisonState&)> cases[] = {
+        {"every listing index used", [](ComparisonState& s) { s.listingIndex = kListingIndexes; }},
+        {"every column pair used", [](ComparisonState& s) { s.listingColumn = kGrid2MaxColumns; }},
+    };
+    for (const auto& [name, spend] : cases) {
+        ComparisonTable comparison;
+        comparison.Calculate(Inputs());
+        ComparisonState state = comparison.State();
+        spend(state);
+        ASSERT_TRUE(comparison.Restore(state)) << name;
+        const ComparisonRun run = comparison.Calculate(WithAmounts({{1, 5000}}));
+        EXPECT_EQ(MessageNumbers(run.messages), std::vector<int>{4}) << name;
+        EXPECT_EQ(comparison.State().rowCount, 1) << name;
+        EXPECT_EQ(comparison.State().grid2Columns, kGrid2MinColumns) << name;
+        // A row without entries needs neither.
+        EXPECT_TRUE(comparison.Calculate(Inputs()).added) << name;
+    }
+}
+
+// The row's own lines are laid out by ComparisonRowLines (tested with the
+// report); here the row's figures must reach them.
+TEST(ComparisonTable, PrintoutRowLines) {
+    ComparisonTable comparison;
+    comparison.Calculate(Inputs());
+    ComparisonInputs second = WithAmounts({{1, 5000}});
+    second.frequency = Frequency::TwoWeeks;
+    second.compounding = Compounding::Semiannual;
+    second.extra.increase = 0.025f;
+    comparison.Calculate(second);
+    const std::string& printout = comparison.State().printout;
+    const std::string row2 = printout.substr(printout.find(" 02 "));
+    EXPECT_EQ(row2.substr(0, row2.find("\r\n")),
+              " 02  365.00  Semiannual  2 Weeks  2.500% Was added to regular P+I payment");
+    EXPECT_EQ(row2.substr(row2.find("\r\n\r\n") + 4, 22), "               25    *");
+}
+
+TEST(ComparisonTable, GraphHasOnePointPerRow) {
+    ComparisonTable comparison;
+    comparison.Calculate(Inputs());
+    comparison.Calculate(Inputs(Frequency::BiweeklyAccelerated));
+    const GraphData g = comparison.Graph();
+    EXPECT_EQ(g.count, 2);
+    ASSERT_EQ(g.points.size(), 2u);
+    EXPECT_EQ(g.points[1].label, "Row  2");
+    // Each row's total interest.
+    EXPECT_EQ(g.points[0].value, comparison.State().rowValues[0]->totalInterest);
+    EXPECT_EQ(g.points[1].value, comparison.State().rowValues[1]->totalInterest);
+}
+
+TEST(ComparisonTable, RestoredStateContinuesWithTheNextRow) {
+    ComparisonTable saved;
+    saved.Calculate(Inputs());
+    saved.Calculate(WithAmounts({{1, 5000}}));
+    ComparisonState state = saved.State();
+    state.graphTitle = "Total mortgage interest paid";
+    state.rowValues = {};  // as a file gives it: texts only
+
+    ComparisonTable opened;
+    ASSERT_TRUE(opened.Restore(state));
+    EXPECT_EQ(opened.State().grid1, saved.State().grid1);
+    const ComparisonRun run = opened.Calculate(WithAmounts({{2, 1000}}));
+    EXPECT_EQ(run.row, 3);
+    EXPECT_EQ(Cells(opened, 3)[0], "03");
+    EXPECT_FALSE(opened.State().rowValues[1]);
+    ASSERT_TRUE(opened.State().rowValues[2]);
+    EXPECT_EQ(opened.State().rowValues[2]->number, 3);
+    EXPECT_EQ(opened.State().grid2[0][3], " Row     3");
+    EXPECT_EQ(opened.State().listingIndex, 2);
+    EXPECT_EQ(opened.Graph().points.size(), 3u);
+}
+
+TEST(ComparisonTable, RestoreRefusesImpossibleCounts) {
+    ComparisonTable comparison;
+    comparison.Calculate(Inputs());
+    const ComparisonState good = comparison.State();
+    const std::pair<const char*, void (*)(ComparisonState&)> cases[] = {
+        {"row count 9", [](ComparisonState& s) { s.rowCount = 9; }},
+        {"negative row count", [](ComparisonState& s) { s.rowCount = -1; }},
+        {"listing index beyond the tables", [](ComparisonState& s) { s.listingIndex = 13; }},
+        {"huge grid", [](ComparisonState& s) { s.grid2Rows = 100000; }},
+        {"entries beyond the grid", [](ComparisonState& s) { s.greatestEntries = 30; }},
+        {"figures of a row not there", [](ComparisonState& s) { s.rowValues[3] = s.rowValues[0]; }},
+    };
+    for (const auto& [name, spoil] : cases) {
+        ComparisonState bad = good;
+        spoil(bad);
+        EXPECT_FALSE(comparison.Restore(bad)) << name;
+        EXPECT_EQ(comparison.State().rowCount, 1) << name;
+    }
+    ComparisonState small = good;
+    small.grid2Rows = 2;
+    small.grid2Columns = 3;
+    small.grid2.clear();
+    ASSERT_TRUE(comparison.Restore(small));
+    EXPECT_EQ(comparison.State().grid2.size(), 10u);
+    EXPECT_EQ(comparison.State().grid2[9].size(), 8u);
+}
+
+TEST(ComparisonTable, FirstRowEmptiesLeftoverCellsAndFigures) {
+    ComparisonTable comparison;
+    ComparisonState state = comparison.State();
+    state.grid1[5][3] = "leftover";
+    ASSERT_TRUE(comparison.Restore(state));
+    comparison.Calculate(Inputs());
+    EXPECT_EQ(comparison.State().grid1[5][3], "");
+    EXPECT_FALSE(comparison.State().rowValues[4]);
+}
+
+}  // namespace
+}  // namespace amortix
