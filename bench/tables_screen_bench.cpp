@@ -17,7 +17,7 @@ using namespace amortix::gui;
 struct Program : amortix::bench::WindowProgram<TablesScreen> {
     Program() : WindowProgram(&MainMenu::MortCalc, kTablesScreen) {
         amortix::bench::LargestSchedule(*app, *screen);
-        screen->View().ShowDates = true;
+        screen->View().showDates = true;
     }
 };
 
@@ -34,8 +34,8 @@ void BM_CalculateToPaintedGrid(benchmark::State& state) {
         screen.MGrid->viewport()->repaint();
     }
     // 2,040 payments: the rate per period counts 52.14 weeks a year.
-    if (!screen.MGrid->isVisible() || screen.View().GridRows < 2000 ||
-        screen.MGrid->Rows() != screen.View().GridRows + 4)
+    if (!screen.MGrid->isVisible() || screen.View().gridRows < 2000 ||
+        screen.MGrid->Rows() != screen.View().gridRows + 4)
         state.SkipWithError("not the largest schedule");
 }
 BENCHMARK(BM_CalculateToPaintedGrid)->Unit(benchmark::kMillisecond);

@@ -39,13 +39,14 @@ struct WindowProgram {
 
 // The largest schedule the tables screen makes: weekly payments of a
 // 250,000 mortgage at 6.5 % over 40 years, every payment shown.
-inline void LargestSchedule(gui::Application& app, gui::TablesScreen& screen) {
-    gui::AppState& state = app.State();
-    state.TableInputs.principal = 250000;
-    state.TableInputs.ratePercent = 6.5;
-    state.TableInputs.years = 40;
-    screen.FreqPmt->setCurrentIndex(3);  // every week
-    screen.Option1->click();             // all payments
+inline void LargestSchedule(gui::Application& /*app*/, gui::TablesScreen& screen) {
+    ScheduleInputs in = screen.Inputs();
+    in.principal = 250000;
+    in.ratePercent = 6.5;
+    in.years = 40;
+    in.frequency = Frequency::OneWeek;
+    screen.Restore(in);
+    screen.Option1->click();  // all payments
 }
 
 }  // namespace amortix::bench

@@ -35,9 +35,9 @@ class OnTheTablesScreen : public TablesProgram {
 class PrePay : public OnTheTablesScreen<AdditionalPaymentsDialog> {
   protected:
     AdditionalPaymentsDialog& Show(double periodYears = 25) {
-        State().TableInputs.years = periodYears;
-        return ShowDialog(std::make_unique<AdditionalPaymentsDialog>(
-            Context(), State().ExtraPayments, State().TableInputs.years, s->AddPmtsOn, s));
+        period = periodYears;
+        return ShowDialog(std::make_unique<AdditionalPaymentsDialog>(Context(), State().ExtraPayments, period,
+                                                                     s->AddPmtsOn, s));
     }
     // Selects a cell of the year grid as a click does.
     void SelectCell(int row, int column) {
@@ -46,6 +46,7 @@ class PrePay : public OnTheTablesScreen<AdditionalPaymentsDialog> {
         grid->setCurrentIndex(grid->model()->index(row - 1, column));
     }
     Currency Amount(int year) { return State().ExtraPayments.amount[static_cast<std::size_t>(year)]; }
+    double period = 25;
 };
 
 // An access key clicks its button a moment later; a dialog opened in that
@@ -262,7 +263,7 @@ TEST_F(PrePay, FromTheScreenToTheSchedule) {
     Choose(s->Comperiod, 3);  // the worked mortgage: semiannual compounding
     Click(s->Option1);
     Calculate();
-    ASSERT_EQ(s->View().GridRows, 300);
+    ASSERT_EQ(s->View().gridRows, 300);
     bool shown = false;
     WhenModal([&](QWidget* modal) {
         auto* form = qobject_cast<AdditionalPaymentsDialog*>(modal);
@@ -280,7 +281,7 @@ TEST_F(PrePay, FromTheScreenToTheSchedule) {
     ASSERT_TRUE(shown);
     EXPECT_TRUE(Red(s->AddPmtsOn));
     Calculate();
-    EXPECT_EQ(s->View().GridRows, 248);
+    EXPECT_EQ(s->View().gridRows, 248);
     const GridWidget& grid = *s->MGrid;
     EXPECT_EQ(grid.TextAt(252, 0), "Additional ");
     EXPECT_EQ(grid.TextAt(254, 0), "Year    1");

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "core/format/numfmt.h"
+#include "core/forms/tables_form.h"
 #include "gui_test_util.h"
 #include "shell/interaction.h"
 #include "shell/numeric_entry.h"
@@ -45,15 +46,15 @@ class EntryScreen : public ::testing::Test {
             NumericEntry::Attach(state, interaction, box, options);
         };
         attach(principal, NumericEntry::Kind::Decimal, 2, rate, [this](double v) {
-            state.TableInputs.principal = v;
+            figures.principal = v;
             return QString::fromStdString(amortix::MoneyBoxText(state.CurrencySymbol, v));
         });
         attach(rate, NumericEntry::Kind::Decimal, 3, term, [this](double v) {
-            state.TableInputs.ratePercent = v;
+            figures.ratePercent = v;
             return QString::fromStdString(amortix::RateBoxText(v));
         });
         attach(term, NumericEntry::Kind::Whole, 2, compounding, [this](double v) {
-            state.TableInputs.years = v;
+            figures.years = v;
             return QString::fromStdString(amortix::TermBoxText(v));
         });
         ChoiceList::Options list;
@@ -81,6 +82,7 @@ class EntryScreen : public ::testing::Test {
     }
 
     AppState state;
+    amortix::TablesForm::Figures figures;  // what the boxes stored
     RecordingInteraction interaction{state};
     QWidget window;
     QLineEdit* principal = nullptr;
@@ -145,21 +147,21 @@ TEST_F(EntryScreen, LeavingAnEditedBoxStoresAndShowsTheDisplayForm) {
     QTest::keyClicks(principal, "250000.5");
     QTest::keyClick(principal, Qt::Key_Return);
     EXPECT_TRUE(rate->hasFocus());
-    EXPECT_EQ(state.TableInputs.principal, 250000.5);
+    EXPECT_EQ(figures.principal, 250000.5);
     EXPECT_EQ(principal->text(), "     $250,000.50");
     EXPECT_EQ(state.EntryEdited, 0);
 
     // The second point ends the number.
     QTest::keyClicks(rate, "7.5.9");
     QTest::keyClick(rate, Qt::Key_Enter);
-    EXPECT_EQ(state.TableInputs.ratePercent, 7.5);
+    EXPECT_EQ(figures.ratePercent, 7.5);
     EXPECT_EQ(TextOf(rate), "         7.500%");
     EXPECT_TRUE(term->hasFocus());
 
     // Leaving a box without typing stores nothing.
-    state.TableInputs.years = -1;
+    figures.years = -1;
     QTest::keyClick(term, Qt::Key_Return);
-    EXPECT_EQ(state.TableInputs.years, -1);
+    EXPECT_EQ(figures.years, -1);
     EXPECT_EQ(TextOf(term), "            25");
     EXPECT_TRUE(compounding->hasFocus());
     QTest::keyClick(compounding, Qt::Key_Return);
@@ -178,7 +180,7 @@ TEST_F(EntryScreen, DeleteInsideAFormattedAmountStoresZero) {
     EXPECT_EQ(principal->text(), "   $00,000.00");  // the key still edits
     Enter(rate);
     // The text starts with the symbol, so it reads as 0.
-    EXPECT_EQ(state.TableInputs.principal, 0.0);
+    EXPECT_EQ(figures.principal, 0.0);
     EXPECT_EQ(principal->text(), "            $.00");
 }
 
@@ -237,7 +239,7 @@ TEST_F(EntryScreen, PastingTakesWhatTheFilterWouldTakeKeyByKey) {
     Enter(principal);
     QTest::keySequence(principal, QKeySequence(Qt::SHIFT | Qt::Key_Insert));
     QTest::keyClick(principal, Qt::Key_Return);
-    EXPECT_EQ(state.TableInputs.principal, 450000.0);
+    EXPECT_EQ(figures.principal, 450000.0);
     EXPECT_EQ(principal->text(), "     $450,000.00");
 }
 
@@ -284,10 +286,10 @@ TEST_F(EntryScreen, EscapePutsBackWhatTheBoxShowed) {
                                              : c.box == rate    ? "rate "
                                                                 : "term ") +
                                  c.typed;
-        state.TableInputs = {};
-        state.TableInputs.principal = -1;
-        state.TableInputs.ratePercent = -1;
-        state.TableInputs.years = -1;
+        figures = {};
+        figures.principal = -1;
+        figures.ratePercent = -1;
+        figures.years = -1;
         Enter(c.box);
         QTest::keyClicks(c.box, c.typed);
         interaction.beeps = 0;
@@ -297,9 +299,9 @@ TEST_F(EntryScreen, EscapePutsBackWhatTheBoxShowed) {
         EXPECT_EQ(interaction.beeps, 0) << what;
         Enter(calc);
         EXPECT_EQ(line->text(), shown) << what;
-        EXPECT_EQ(state.TableInputs.principal, -1) << what;
-        EXPECT_EQ(state.TableInputs.ratePercent, -1) << what;
-        EXPECT_EQ(state.TableInputs.years, -1) << what;
+        EXPECT_EQ(figures.principal, -1) << what;
+        EXPECT_EQ(figures.ratePercent, -1) << what;
+        EXPECT_EQ(figures.years, -1) << what;
     }
     // A second Escape, with nothing left to put back, reaches the window (a
     // dialog closes).
@@ -352,9 +354,9 @@ TEST_F(EntryScreen, MovingTheCursorFirstEditsInPlaceAndCtrlZUndoes) {
         QLineEdit* line = c.box == principal ? principal : static_cast<QComboBox*>(c.box)->lineEdit();
         const QString shown = line->text();
         const std::string what = c.after;
-        state.TableInputs.principal = -1;
-        state.TableInputs.ratePercent = -1;
-        state.TableInputs.years = -1;
+        figures.principal = -1;
+        figures.ratePercent = -1;
+        figures.years = -1;
         Enter(c.box);
         interaction.beeps = 0;
         for (const Qt::Key key : c.keys)
@@ -362,9 +364,9 @@ TEST_F(EntryScreen, MovingTheCursorFirstEditsInPlaceAndCtrlZUndoes) {
         EXPECT_EQ(line->text(), c.after) << what;
         Enter(calc);
         EXPECT_EQ(line->text(), c.stored ? c.stored : c.after) << what;
-        const double stored = c.box == principal ? state.TableInputs.principal
-                              : c.box == rate    ? state.TableInputs.ratePercent
-                                                 : state.TableInputs.years;
+        const double stored = c.box == principal ? figures.principal
+                              : c.box == rate    ? figures.ratePercent
+                                                 : figures.years;
         EXPECT_EQ(stored != -1, c.stored != nullptr) << what;
         line->setText(shown);
     }

@@ -59,10 +59,10 @@ TEST_F(TablesScreenTest, OpensWithTheDefaultsOfEachMode) {
         EXPECT_EQ(TextOf(s->InTerm), QString::fromStdString(d.termText));
         EXPECT_EQ(Items(s->InRate), d.rateList);
         EXPECT_EQ(Items(s->InTerm), d.termList);
-        EXPECT_EQ(State().TableInputs.principal, d.principal);
-        EXPECT_EQ(State().TableInputs.years, d.years);
+        EXPECT_EQ(s->Form().Numbers().principal, d.principal);
+        EXPECT_EQ(s->Form().Numbers().years, d.years);
         EXPECT_TRUE(s->Option2->isChecked());
-        EXPECT_EQ(s->View().ScheduleView, amortix::ScheduleView::Annual);
+        EXPECT_EQ(s->View().scheduleView, amortix::ScheduleView::Annual);
         EXPECT_EQ(State().EntryEdited, 0);
         EXPECT_EQ(s->MGrid->Rows(), 26);
         EXPECT_TRUE(s->MTextBox->isHidden());
@@ -103,7 +103,7 @@ TEST_F(TablesScreenTest, ANewPeriodIsHeldToItsLimitAndErasesTheAdditionalPayment
         else
             Choose(s->InTerm, 1);
         Enter(s->InPrincipal);
-        EXPECT_EQ(State().TableInputs.years, c.years) << what;
+        EXPECT_EQ(s->Form().Numbers().years, c.years) << what;
         EXPECT_EQ(TextOf(s->InTerm), c.shown) << what;
         EXPECT_EQ(Recorded().messages, c.messages) << what;
         EXPECT_EQ(State().EntryEdited, 0) << what;
@@ -121,7 +121,7 @@ TEST_F(TablesScreenTest, ChoosingARateFromTheListStoresIt) {
     Choose(s->InRate, 2);
     EXPECT_EQ(State().EntryEdited, 1);
     Enter(s->InPrincipal);
-    EXPECT_EQ(State().TableInputs.ratePercent, 8.0);
+    EXPECT_EQ(s->Form().Numbers().ratePercent, 8.0);
     EXPECT_EQ(TextOf(s->InRate), "         8.000%");
 }
 
@@ -229,14 +229,24 @@ TEST_F(TablesScreenTest, InputsRefusedAtCalculateLeaveNoResults) {
         std::function<void()> act;
         int message;
     } cases[] = {
-        {"41 years, as a file could bring them", [this] { State().TableInputs.years = 41; }, 5},
-        {"a zero rate", [this] { Type(s->InRate, "0"); }, 4},
+        {"41 years, as a file could bring them",
+         [this] {
+             amortix::ScheduleInputs in = s->Inputs();
+             in.years = 41;
+             s->Restore(in);
+         },
+         5},
+        {"a zero rate",
+         [this] {
+             Type(s->InRate, "0");
+             Calculate();
+         },
+         4},
     };
     for (const auto& c : cases) {
         Open();
         Recorded().messages.clear();
         c.act();
-        Calculate();
         EXPECT_EQ(Recorded().messages, std::vector<int>{c.message}) << c.what;
         ExpectNoResults(*s, State());
         Exit();
@@ -255,7 +265,7 @@ TEST_F(TablesScreenTest, ExitResetsTheScreenStateAndShowsTheMenu) {
     EXPECT_EQ(State().ExtraPayments.kind, amortix::ExtraPaymentKind::Percentage);
     EXPECT_EQ(State().ExtraPayments.month, amortix::Month{1});
     EXPECT_EQ(State().ExtraPayments.increase, 0.0f);
-    EXPECT_EQ(State().TableInputs.principal, 0.0);
+    EXPECT_EQ(s->Form().Numbers().principal, 0.0);
     EXPECT_TRUE(app->Frame().findChildren<TablesScreen*>().isEmpty());
 }
 
@@ -286,7 +296,7 @@ TEST_F(TablesScreenTest, TextsAfterCalculateEqualTheCommandLine) {
         Choose(s->Comperiod, c.compounding);
         Choose(s->FreqPmt, c.frequency);
         Click(c.allPayments ? s->Option1 : s->Option2);
-        s->View().TermYears = c.termYears;
+        s->View().termYears = c.termYears;
         Calculate();
         ASSERT_TRUE(Recorded().messages.empty());
 
@@ -310,12 +320,12 @@ TEST_F(TablesScreenTest, TextsAfterCalculateEqualTheCommandLine) {
         }
         test::ExpectGridIs(s->MGrid, texts["grid"].toArray(), "MGrid");
         EXPECT_EQ(State().ResultsReady, json["graph_points"].toInt());
-        EXPECT_EQ(s->View().GridRows, json["rows_shown"].toInt());
+        EXPECT_EQ(s->View().gridRows, json["rows_shown"].toInt());
         // And its numbers are the figures the boxes show, to the cent.
         const QJsonObject summary = json["summary"].toObject();
         const QString payment = s->InMonthPI->text().remove('$').remove(',').trimmed();
         EXPECT_NEAR(summary["payment"].toDouble(), payment.toDouble(), 0.005);
-        EXPECT_EQ(json["rows"].toArray().size(), s->View().GridRows);
+        EXPECT_EQ(json["rows"].toArray().size(), s->View().gridRows);
         Exit();
     }
 }

@@ -53,11 +53,11 @@ TEST_F(TablesViews, GridRowsOfEachView) {
     };
     for (const auto& c : cases) {
         Click(c.allPayments ? s->Option1 : s->Option2);
-        EXPECT_EQ(s->View().ScheduleView, c.allPayments ? ScheduleView::AllPayments : ScheduleView::Annual);
+        EXPECT_EQ(s->View().scheduleView, c.allPayments ? ScheduleView::AllPayments : ScheduleView::Annual);
         EXPECT_EQ(State().EntryEdited, 0);
-        s->View().TermYears = c.term;
+        s->View().termYears = c.term;
         Calculate();
-        EXPECT_EQ(s->View().GridRows, c.gridRows);
+        EXPECT_EQ(s->View().gridRows, c.gridRows);
         EXPECT_EQ(s->MGrid->Rows(), c.rows);
         EXPECT_EQ(s->MGrid->TextAt(0, 0), c.header);
         EXPECT_EQ(State().ResultsReady, c.allPayments ? c.gridRows + 1 : 25);
@@ -75,19 +75,19 @@ TEST_F(TablesViews, TheTermDialogRefusesATermLongerThanThePeriod) {
         ASSERT_NE(dialog, nullptr);
         EXPECT_TRUE(dialog->TermPeriod[0]->isChecked());
         Click(dialog->TermPeriod[6]);
-        EXPECT_EQ(s->View().TermYears, 10);
+        EXPECT_EQ(s->View().termYears, 10);
         Click(dialog->MTermExit);
         EXPECT_EQ(Recorded().messages, std::vector<int>{34});
         EXPECT_TRUE(dialog->isVisible());
         EXPECT_TRUE(dialog->TermPeriod[0]->isChecked());
-        EXPECT_EQ(s->View().TermYears, 0);
+        EXPECT_EQ(s->View().termYears, 0);
         Click(dialog->TermPeriod[5]);
         Click(dialog->MTermExit);
         checked = true;
     });
     Click(s->MTerm);
     EXPECT_TRUE(checked);
-    EXPECT_EQ(s->View().TermYears, 5);
+    EXPECT_EQ(s->View().termYears, 5);
     EXPECT_EQ(State().ResultsReady, 0);
     EXPECT_EQ(State().EntryEdited, 1);
 
@@ -116,10 +116,10 @@ TEST_F(TablesViews, ATermLongerThanThePaymentsFallsBackToAllYears) {
         Recorded().messages.clear();
         Type(s->InTerm, c.period);
         Choose(s->FreqPmt, c.frequency);
-        s->View().TermYears = 10;
+        s->View().termYears = 10;
         Calculate();
         EXPECT_EQ(Recorded().messages, std::vector<int>{34}) << c.period;
-        EXPECT_EQ(s->View().TermYears, 0);
+        EXPECT_EQ(s->View().termYears, 0);
         EXPECT_EQ(s->InMonthPI->text().isEmpty(), !c.shownAtOnce);
         EXPECT_EQ(State().ResultsReady != 0, c.shownAtOnce);
         EXPECT_EQ(State().EntryEdited, c.shownAtOnce ? 0 : 1);
@@ -129,9 +129,9 @@ TEST_F(TablesViews, ATermLongerThanThePaymentsFallsBackToAllYears) {
             Calculate();
             EXPECT_TRUE(Recorded().messages.empty());
         }
-        EXPECT_EQ(s->MGrid->TextAt(s->View().GridRows + 2, 0), "Total:");
-        EXPECT_LE(s->View().GridRows, 9);
-        EXPECT_EQ(s->View().GridRows == 5, c.shownAtOnce);
+        EXPECT_EQ(s->MGrid->TextAt(s->View().gridRows + 2, 0), "Total:");
+        EXPECT_LE(s->View().gridRows, 9);
+        EXPECT_EQ(s->View().gridRows == 5, c.shownAtOnce);
         Exit();
     }
 }
@@ -149,7 +149,7 @@ TEST_F(TablesViews, TheDateButtonTogglesAndAsksOnlyWhenSwitchingToDates) {
     Click(s->MDateNumber);
     EXPECT_TRUE(asked);
     EXPECT_EQ(s->MDateNumber->text(), "&View payment No.");
-    EXPECT_TRUE(s->View().ShowDates);
+    EXPECT_TRUE(s->View().showDates);
     EXPECT_EQ(State().EntryEdited, 0);
 
     Click(s->Option1);
@@ -160,7 +160,7 @@ TEST_F(TablesViews, TheDateButtonTogglesAndAsksOnlyWhenSwitchingToDates) {
 
     ExpectNoModal([this] { Click(s->MDateNumber); });
     EXPECT_EQ(s->MDateNumber->text(), "&View payment date");
-    EXPECT_FALSE(s->View().ShowDates);
+    EXPECT_FALSE(s->View().showDates);
     EXPECT_EQ(State().ResultsReady, 0);
     Calculate();
     EXPECT_EQ(s->MGrid->TextAt(0, 0), "  Payment   No.  Year");

@@ -103,7 +103,7 @@ TEST_F(TablesScreenshots, Mortgage) {
     Save("tables-date-dialog", {&date});
     date.reject();
 
-    AdditionalPaymentsDialog prepay(Context(), State().ExtraPayments, State().TableInputs.years, s->AddPmtsOn,
+    AdditionalPaymentsDialog prepay(Context(), State().ExtraPayments, s->Form().Numbers().years, s->AddPmtsOn,
                                     s);
     prepay.show();
     Save("tables-additional-payments", {&prepay});

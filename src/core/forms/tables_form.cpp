@@ -51,6 +51,53 @@ TermEntry EnterTerm(TableKind mode, std::string_view typed) {
     return ClampTerm(mode, ParseNumber(typed));
 }
 
+void TablesForm::ShowDefaults(const TablesDefaults& defaults) {
+    figures_ = {defaults.principal, defaults.ratePercent, defaults.years};
+}
+
+TermEntry TablesForm::EnterTerm(TableKind mode, std::string_view typed) {
+    TermEntry entry = amortix::EnterTerm(mode, typed);
+    figures_.years = entry.years;
+    return entry;
+}
+
+void TablesForm::Restore(const ScheduleInputs& in) {
+    figures_ = {in.principal, in.ratePercent, in.years};
+    view_.showDates = in.showDates;
+}
+
+ScheduleInputs TablesForm::Inputs(const Shared& shared) const {
+    ScheduleInputs in;
+    in.mode = shared.mode;
+    in.principal = figures_.principal;
+    in.ratePercent = figures_.ratePercent;
+    in.years = figures_.years;
+    in.compounding = shared.compounding;
+    in.frequency = shared.frequency;
+    in.dayBasis = shared.dayBasis;
+    in.view =
+        view_.scheduleView == ScheduleView::AllPayments ? ScheduleView::AllPayments : ScheduleView::Annual;
+    in.termYears = view_.termYears;
+    in.showDates = view_.showDates;
+    in.firstPaymentDate = shared.firstPaymentDate;
+    in.extra = shared.extra;
+    in.currencySymbol = shared.currencySymbol;
+    in.formatDate = shared.formatDate;
+    return in;
+}
+
+const ScheduleResult& TablesForm::Calculate(const Shared& shared) {
+    last_ = std::make_shared<const ScheduleResult>(CalculateSchedule(Inputs(shared)));
+    view_.termYears = last_->termYears;
+    if (last_->calculated) {
+        view_.gridRows = last_->gridRows;
+        results_ = last_;
+    } else {
+        results_.reset();
+    }
+    return *last_;
+}
+
 TermEntry ClampTerm(TableKind mode, double value) {
     TermEntry e;
     if (mode == TableKind::Mortgage) {

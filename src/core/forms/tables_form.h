@@ -5,8 +5,10 @@
 // additional payments).
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/calc/rates.h"
@@ -49,6 +51,71 @@ std::string TablesQuickHelp(TableKind mode);
 // The result boxes' labels and the other fixed captions of the screen.
 inline constexpr const char* kTablesLabel6 = " Interest compound           periods per year.";
 inline constexpr const char* kTablesLabel10 = " Frequency and type of     each payment.";
+
+// --- The screen's own state -------------------------------------------------
+
+// What the tables screen keeps between events, as the other screens keep
+// theirs in their forms: the figures of its three boxes, how the schedule is
+// shown, and the last calculation while it is on screen. The lists, the day
+// basis, the first-payment date and the additional payments are the shared
+// state the dialogs also read; Inputs takes them from the caller.
+class TablesForm {
+  public:
+    struct Figures {
+        double principal = 0;
+        double ratePercent = 0;
+        double years = 0;  // a loan's months divided by 12
+    };
+    struct View {
+        ScheduleView scheduleView = ScheduleView::Closed;
+        std::int16_t termYears = 0;  // years shown, 0 all
+        bool showDates = false;      // dates instead of payment numbers
+        std::int16_t gridRows = 0;   // laid out by the last calculation
+    };
+    // What the rest of the program holds for the schedule.
+    struct Shared {
+        TableKind mode = TableKind::Mortgage;
+        Compounding compounding = Compounding::Monthly;
+        Frequency frequency = Frequency::Monthly;
+        DayBasis dayBasis;
+        DaySerial firstPaymentDate = 0;
+        AdditionalPayments extra;
+        std::string currencySymbol = "$";
+        DateFormatter formatDate;
+    };
+
+    const Figures& Numbers() const { return figures_; }
+    View& Settings() { return view_; }
+    const View& Settings() const { return view_; }
+
+    // A mode's opening figures; the view is left as it is.
+    void ShowDefaults(const TablesDefaults& defaults);
+    void EnterPrincipal(double value) { figures_.principal = value; }
+    void EnterRate(double value) { figures_.ratePercent = value; }
+    // The period box was left: its text read as the mode reads it, held to the limit.
+    TermEntry EnterTerm(TableKind mode, std::string_view typed);
+    // An opened table's figures and view.
+    void Restore(const ScheduleInputs& in);
+
+    // The inputs a calculation hands to the engine. The grid shows each
+    // payment only in that view; every other view is the annual one.
+    ScheduleInputs Inputs(const Shared& shared) const;
+    // Runs the schedule; the term and grid rows follow what it laid out. The
+    // answer, refused or not, lives until the next calculation.
+    const ScheduleResult& Calculate(const Shared& shared);
+    // The last calculation while its results are on screen, else null.
+    const ScheduleResult* Results() const { return results_.get(); }
+    std::shared_ptr<const ScheduleResult> SharedResults() const { return results_; }
+    void ClearResults() { results_.reset(); }
+    // The screen closed: nothing of it is kept.
+    void Reset() { *this = TablesForm(); }
+
+  private:
+    Figures figures_;
+    View view_;
+    std::shared_ptr<const ScheduleResult> last_;
+    std::shared_ptr<const ScheduleResult> results_;  // last_ while it is on screen
+};
 
 // --- Term dialog -----------------------------------------------------------
 

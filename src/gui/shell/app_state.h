@@ -18,14 +18,6 @@ namespace amortix::gui {
 inline constexpr std::int32_t kLayoutSmall = 6810;
 inline constexpr std::int32_t kLayoutLarge = 8670;
 
-// The loan figures typed on the tables screen, which the comparison screen
-// starts from.
-struct TableInputs {
-    double principal = 0;
-    double ratePercent = 0;
-    double years = 0;  // a loan's months divided by 12
-};
-
 struct AppState {
     // Frame and navigation.
     std::int32_t FrameLayoutSize = 0;  // 0 until the frame's first resize
@@ -53,8 +45,6 @@ struct AppState {
     amortix::DayBasis DayBasis;
     std::int16_t PaymentsPerYear = 0;  // of the last calculation on any screen
 
-    ::amortix::gui::TableInputs TableInputs;
-
     // Date of the first payment; today's date at start-up.
     amortix::DaySerial FirstPaymentDate = 0;
 
@@ -70,7 +60,7 @@ struct AppState {
     std::string GraphTitle;
 
     // The comparison and affordability screens add here only what another
-    // screen or dialog reads (as a named struct like TableInputs).
+    // screen or dialog reads (as a named struct).
 };
 
 }  // namespace amortix::gui

@@ -132,8 +132,8 @@ void TablesScreen::AttachEntries() {
     NumericEntry::Options principal;
     principal.clearResults = clear;
     principal.next = InRate;
-    principal.store = [&state](double value) {
-        state.TableInputs.principal = value;
+    principal.store = [this, &state](double value) {
+        form_.EnterPrincipal(value);
         return Q(amortix::MoneyBoxText(state.CurrencySymbol, value));
     };
     NumericEntry::Attach(state, interaction, InPrincipal, principal);
@@ -142,8 +142,8 @@ void TablesScreen::AttachEntries() {
     rate.decimals = 3;
     rate.clearResults = clear;
     rate.next = InTerm;
-    rate.store = [&state](double value) {
-        state.TableInputs.ratePercent = value;
+    rate.store = [this](double value) {
+        form_.EnterRate(value);
         return Q(amortix::RateBoxText(value));
     };
     NumericEntry::Attach(state, interaction, InRate, rate);
@@ -154,9 +154,8 @@ void TablesScreen::AttachEntries() {
     term.next = Comperiod;
     term.onChoose = [this] { EraseAdditionalPayments(); };
     term.store = [this, &state](double) {
-        const auto entry = amortix::EnterTerm(state.TablesMode, InTerm->currentText().toStdString());
+        const auto entry = form_.EnterTerm(state.TablesMode, InTerm->currentText().toStdString());
         if (entry.message) context_.interaction.ShowMessage(*entry.message);
-        state.TableInputs.years = entry.years;
         // Year amounts belong to the period they were typed for.
         EraseAdditionalPayments();
         return Q(entry.text);
@@ -244,7 +243,7 @@ TablesScreen::~TablesScreen() = default;
 void TablesScreen::Load() {
     AppState& state = context_.state;
     state.TablesOpen = true;
-    results_.reset();
+    form_.ClearResults();
     state.QuickHelpOn = false;
     state.EntryEdited = false;
     LayOutGrid();
@@ -252,8 +251,8 @@ void TablesScreen::Load() {
     Option2->setChecked(true);
     ChooseView(amortix::ScheduleView::Annual);
 
-    view_.ShowDates = false;
-    view_.TermYears = 0;
+    form_.Settings().showDates = false;
+    form_.Settings().termYears = 0;
     MDateNumber->setText(kShowDatesCaption);
 
     // Every calculator starts from 365 days (the preset's literals, not 365/14).
@@ -279,9 +278,7 @@ void TablesScreen::ShowKindDefaults() {
     Label8->setText(Q(defaults.label8));
     Label11->setText(Q(defaults.label11));
     InPrincipal->setText(Q(defaults.principalText));
-    state.TableInputs.principal = defaults.principal;
-    state.TableInputs.ratePercent = defaults.ratePercent;
-    state.TableInputs.years = defaults.years;
+    form_.ShowDefaults(defaults);
     InRate->clear();
     for (const auto& entry : defaults.rateList) InRate->addItem(Q(entry));
     InRate->setEditText(Q(defaults.rateText));
@@ -296,9 +293,7 @@ void TablesScreen::Restore(const amortix::ScheduleInputs& in) {
         state.TablesMode = in.mode;
         ShowKindDefaults();
     }
-    state.TableInputs.principal = in.principal;
-    state.TableInputs.ratePercent = in.ratePercent;
-    state.TableInputs.years = in.years;
+    form_.Restore(in);
     InPrincipal->setText(Q(amortix::MoneyBoxText(state.CurrencySymbol, in.principal)));
     InRate->setEditText(Q(amortix::RateBoxText(in.ratePercent)));
     // A loan's period is shown in months.
@@ -307,7 +302,6 @@ void TablesScreen::Restore(const amortix::ScheduleInputs& in) {
     ShowChoice(Comperiod, amortix::kCompoundings, in.compounding);
     ShowChoice(FreqPmt, amortix::kFrequencies, in.frequency);
 
-    view_.ShowDates = in.showDates;
     MDateNumber->setText(in.showDates ? kShowNumbersCaption : kShowDatesCaption);
     state.FirstPaymentDate = in.firstPaymentDate;
     state.DayBasis = in.dayBasis;
@@ -336,25 +330,22 @@ void TablesScreen::LayOutGrid() {
     MGrid->SetColWidth(0, std::max(MGrid->ColWidth(0), dateTwips));
 }
 
-amortix::ScheduleInputs TablesScreen::Inputs() const {
+amortix::TablesForm::Shared TablesScreen::Shared() const {
     const AppState& state = context_.state;
-    amortix::ScheduleInputs in;
-    in.mode = state.TablesMode;
-    in.principal = state.TableInputs.principal;
-    in.ratePercent = state.TableInputs.ratePercent;
-    in.years = state.TableInputs.years;
-    in.compounding = ChoiceOf(Comperiod, amortix::kCompoundings);
-    in.frequency = ChoiceOf(FreqPmt, amortix::kFrequencies);
-    in.dayBasis = state.DayBasis;
-    in.view = view_.ScheduleView == amortix::ScheduleView::AllPayments ? amortix::ScheduleView::AllPayments
-                                                                       : amortix::ScheduleView::Annual;
-    in.termYears = view_.TermYears;
-    in.showDates = view_.ShowDates;
-    in.firstPaymentDate = state.FirstPaymentDate;
-    in.extra = state.ExtraPayments;
-    in.currencySymbol = state.CurrencySymbol;
-    in.formatDate = ShortDateFormatter();
-    return in;
+    amortix::TablesForm::Shared shared;
+    shared.mode = state.TablesMode;
+    shared.compounding = ChoiceOf(Comperiod, amortix::kCompoundings);
+    shared.frequency = ChoiceOf(FreqPmt, amortix::kFrequencies);
+    shared.dayBasis = state.DayBasis;
+    shared.firstPaymentDate = state.FirstPaymentDate;
+    shared.extra = state.ExtraPayments;
+    shared.currencySymbol = state.CurrencySymbol;
+    shared.formatDate = ShortDateFormatter();
+    return shared;
+}
+
+amortix::ScheduleInputs TablesScreen::Inputs() const {
+    return form_.Inputs(Shared());
 }
 
 void TablesScreen::ClearResults() {
@@ -372,7 +363,7 @@ void TablesScreen::ClearResults() {
     MGrid->SetText({});
     MGrid->SetFillStyle(GridFill::CurrentCell);
     MGrid->CollapseSelection(1, 0);
-    results_.reset();
+    form_.ClearResults();
 
     if (quickHelp_->IsOpen()) {
         quickHelp_->Close();
@@ -390,12 +381,11 @@ void TablesScreen::Calculate() {
     state.ResultsReady = 0;
     state.PaymentsPerYear = 0;
 
-    std::shared_ptr<const amortix::ScheduleResult> result;
+    const amortix::ScheduleResult* result = nullptr;
     {
         const WaitCursor wait;
-        result = std::make_shared<const amortix::ScheduleResult>(amortix::CalculateSchedule(Inputs()));
+        result = &form_.Calculate(Shared());
     }
-    view_.TermYears = result->termYears;
     state.PaymentsPerYear = result->summary.paymentsPerYear;
     for (const amortix::Message message : result->messages) context_.interaction.ShowMessage(message);
     if (!result->calculated) {
@@ -419,11 +409,9 @@ void TablesScreen::Calculate() {
     AllPayments->setText(Q(texts.totalPaid));
     TotSavd->setText(Q(texts.interestSaved));
 
-    view_.GridRows = result->gridRows;
     state.GraphTitle = result->graphTitle;
-    FillGrid(result);
+    FillGrid(form_.SharedResults());
     state.ResultsReady = result->resultsReady;
-    results_ = std::move(result);
 }
 
 void TablesScreen::FillGrid(const std::shared_ptr<const amortix::ScheduleResult>& result) {
@@ -444,7 +432,7 @@ void TablesScreen::FillGrid(const std::shared_ptr<const amortix::ScheduleResult>
 void TablesScreen::ChooseView(amortix::ScheduleView view) {
     AppState& state = context_.state;
     (view == amortix::ScheduleView::AllPayments ? Option1 : Option2)->setChecked(true);
-    view_.ScheduleView = view;
+    form_.Settings().scheduleView = view;
     ClearResults();
     state.EntryEdited = false;
 }
@@ -475,12 +463,12 @@ void TablesScreen::ChooseTerm() {
 void TablesScreen::ToggleDates() {
     AppState& state = context_.state;
     ClearResults();
-    if (view_.ShowDates) {
+    if (form_.Settings().showDates) {
         MDateNumber->setText(kShowDatesCaption);
-        view_.ShowDates = false;
+        form_.Settings().showDates = false;
     } else {
         MDateNumber->setText(kShowNumbersCaption);
-        view_.ShowDates = true;
+        form_.Settings().showDates = true;
         DateDialog dialog(context_, this);
         dialog.exec();
     }
@@ -490,8 +478,8 @@ void TablesScreen::ToggleDates() {
 void TablesScreen::OpenAdditionalPayments() {
     ClearResults();
     context_.state.EntryEdited = false;
-    AdditionalPaymentsDialog dialog(context_, context_.state.ExtraPayments, context_.state.TableInputs.years,
-                                    AddPmtsOn, this);
+    AdditionalPaymentsDialog dialog(context_, context_.state.ExtraPayments, form_.Numbers().years, AddPmtsOn,
+                                    this);
     dialog.exec();
 }
 
@@ -537,9 +525,8 @@ void TablesScreen::Exit() {
     // The additional payments end with the screen: amounts, percentage,
     // option, count, and the month back to the first.
     state.ExtraPayments = amortix::AdditionalPayments{};
-    state.TableInputs = {};
     MTextBox->clear();
-    results_.reset();
+    form_.Reset();
     context_.frame.ReturnToMenu(this);
 }
 

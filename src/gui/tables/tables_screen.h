@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "core/calc/schedule.h"
+#include "core/forms/tables_form.h"
 #include "shell/screen_context.h"
 
 class QComboBox;
@@ -42,14 +43,8 @@ class TablesScreen : public QWidget {
         std::function<void(TablesScreen&)> showGraph;  // runs only with results
     };
 
-    // What only this screen and its dialogs keep: how the schedule is shown
-    // and what the last calculation laid out.
-    struct ViewState {
-        amortix::ScheduleView ScheduleView = amortix::ScheduleView::Closed;
-        std::int16_t TermYears = 0;  // years shown, 0 all
-        bool ShowDates = false;      // dates instead of payment numbers
-        std::int16_t GridRows = 0;
-    };
+    // How the schedule is shown and what the last calculation laid out.
+    using ViewState = amortix::TablesForm::View;
 
     explicit TablesScreen(ScreenContext& context, Commands commands = {});
     ~TablesScreen() override;
@@ -60,11 +55,13 @@ class TablesScreen : public QWidget {
     // The Calculate button.
     void Calculate();
 
-    ViewState& View() { return view_; }
-    const ViewState& View() const { return view_; }
+    ViewState& View() { return form_.Settings(); }
+    const ViewState& View() const { return form_.Settings(); }
+    // The figures of the three boxes, the view and the last calculation.
+    const amortix::TablesForm& Form() const { return form_; }
 
     // The last calculation while its results are on screen, else null.
-    const amortix::ScheduleResult* Results() const { return results_.get(); }
+    const amortix::ScheduleResult* Results() const { return form_.Results(); }
     // The inputs Calculate hands to the engine, from the shared state and the lists.
     amortix::ScheduleInputs Inputs() const;
     // Shows `in` in every box, list, view and setting (switching the screen to
@@ -132,6 +129,8 @@ class TablesScreen : public QWidget {
     void Load();
     // Caption, labels, lists and default inputs of the screen's kind.
     void ShowKindDefaults();
+    // What the lists and the shared state hold for a calculation.
+    amortix::TablesForm::Shared Shared() const;
     void LayOutGrid();
     void FillGrid(const std::shared_ptr<const amortix::ScheduleResult>& result);
     void ChooseView(amortix::ScheduleView view);
@@ -148,9 +147,8 @@ class TablesScreen : public QWidget {
 
     ScreenContext context_;
     Commands commands_;
-    ViewState view_;
+    amortix::TablesForm form_;
     QuickHelp* quickHelp_ = nullptr;  // owned by MTextBox
-    std::shared_ptr<const amortix::ScheduleResult> results_;
 };
 
 }  // namespace amortix::gui

@@ -16,7 +16,7 @@
 namespace amortix::gui {
 
 TermDialog::TermDialog(ScreenContext& context, TablesScreen* screen)
-    : QDialog(screen), context_(context), view_(screen->View()) {
+    : QDialog(screen), context_(context), screen_(screen), view_(screen->View()) {
     setObjectName("MSelTerm");
     setWindowTitle("Term");
     AppState& state = context_.state;
@@ -29,7 +29,7 @@ TermDialog::TermDialog(ScreenContext& context, TablesScreen* screen)
         TermPeriod[k]->setObjectName(QString("TermPeriod_%1").arg(k));
         options->addWidget(TermPeriod[k]);
         connect(TermPeriod[k], &QRadioButton::clicked, this,
-                [this, k] { view_.TermYears = amortix::kTermChoices[k]; });
+                [this, k] { view_.termYears = amortix::kTermChoices[k]; });
     }
 
     MTermExit = new QPushButton("E&xit", this);
@@ -42,7 +42,7 @@ TermDialog::TermDialog(ScreenContext& context, TablesScreen* screen)
     layout->addLayout(CenteredButtonRow(MTermExit));
 
     // Load: the option of the current term.
-    const int index = amortix::TermOptionIndex(view_.TermYears);
+    const int index = amortix::TermOptionIndex(view_.termYears);
     TermPeriod[static_cast<std::size_t>(index)]->setChecked(true);
     TermPeriod[static_cast<std::size_t>(index)]->setFocus();
     state.EntryEdited = false;
@@ -52,10 +52,10 @@ TermDialog::TermDialog(ScreenContext& context, TablesScreen* screen)
 
 void TermDialog::done(int result) {
     AppState& state = context_.state;
-    if (!amortix::TermFitsPeriod(view_.TermYears, state.TableInputs.years)) {
+    if (!amortix::TermFitsPeriod(view_.termYears, screen_->Form().Numbers().years)) {
         context_.interaction.ShowMessage(amortix::Message::TermReset);
         TermPeriod[0]->setChecked(true);
-        view_.TermYears = 0;
+        view_.termYears = 0;
         state.EntryEdited = false;
         return;
     }

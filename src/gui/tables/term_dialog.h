@@ -30,6 +30,7 @@ class TermDialog : public QDialog {
 
   private:
     ScreenContext context_;
+    const TablesScreen* screen_;
     TablesScreen::ViewState& view_;
 };
 

@@ -175,5 +175,35 @@ TEST(PrePayForm, PercentageAndMonth) {
     EXPECT_EQ(amounts.Payments().rowCount, 1);
 }
 
+// A refused calculation answers with its messages and leaves nothing on
+// screen; a calculated one stays until the results are cleared.
+TEST(TablesForm, KeepsOnlyACalculationThatWasMade) {
+    struct Case {
+        double ratePercent;
+        double years;
+        Message message;  // Message{} when calculated
+    };
+    const Case cases[] = {{6.5, 25, Message{}}, {0, 25, Message::WrongEntry}, {6.5, 41, Message::YearsLimit}};
+    for (const auto& c : cases) {
+        TablesForm form;
+        TablesDefaults figures;
+        figures.principal = 200000;
+        figures.ratePercent = c.ratePercent;
+        figures.years = c.years;
+        form.ShowDefaults(figures);
+        const ScheduleResult& answer = form.Calculate(TablesForm::Shared{});
+        const bool calculated = c.message == Message{};
+        EXPECT_EQ(answer.calculated, calculated) << c.ratePercent << " " << c.years;
+        EXPECT_EQ(form.Results() != nullptr, calculated);
+        if (!calculated) {
+            EXPECT_EQ(answer.messages, std::vector<Message>{c.message});
+        } else {
+            EXPECT_EQ(form.Settings().gridRows, answer.gridRows);
+            form.ClearResults();
+            EXPECT_EQ(form.Results(), nullptr);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace amortix
