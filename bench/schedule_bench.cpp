@@ -46,7 +46,7 @@ void BM_ScheduleTexts(benchmark::State& state) {
         auto r = std::make_shared<const amortix::ScheduleResult>(amortix::CalculateSchedule(in));
         const amortix::ScheduleBoxTexts boxes = amortix::BoxTexts(*r, in.currencySymbol);
         auto cells = amortix::ScheduleGrid(r, in.currencySymbol, in.formatDate).Cells();
-        benchmark::DoNotOptimize(cells.data());
+        benchmark::DoNotOptimize(cells.texts.data());
         benchmark::DoNotOptimize(boxes.interestSaved.data());
     }
 }

@@ -18,7 +18,7 @@ std::string CsvField(const std::string& text) {
     return out + "\"";
 }
 
-std::string CsvLine(const std::vector<std::string>& cells) {
+std::string CsvLine(std::span<const std::string> cells) {
     std::string line;
     for (std::size_t i = 0; i < cells.size(); ++i) {
         if (i) line += ',';

@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include <iosfwd>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -16,7 +17,7 @@ using Json = nlohmann::ordered_json;
 
 // A cell as a spreadsheet reads it: quoted when it holds a comma or a quote.
 std::string CsvField(const std::string& text);
-std::string CsvLine(const std::vector<std::string>& cells);
+std::string CsvLine(std::span<const std::string> cells);
 
 // A single-precision value as the shortest number that reads back to it.
 double ShortestDouble(float value);

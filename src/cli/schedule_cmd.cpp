@@ -147,6 +147,17 @@ Json RowsJson(const ScheduleResult& r) {
     return rows;
 }
 
+Json GridJson(const ScheduleGrid& grid) {
+    const auto cells = grid.Cells();
+    Json rows = Json::array();
+    for (int row = 0; row < cells.rows; ++row) {
+        Json texts = Json::array();
+        for (const std::string& text : cells.Row(row)) texts.push_back(text);
+        rows.push_back(std::move(texts));
+    }
+    return rows;
+}
+
 Json ResultJson(const ScheduleInputs& in, const ScheduleResult& r, const std::vector<Message>& messages) {
     const ScheduleBoxTexts t = BoxTexts(r, in.currencySymbol);
     const Json texts = {
@@ -155,7 +166,7 @@ Json ResultJson(const ScheduleInputs& in, const ScheduleResult& r, const std::ve
         {"increase_caption", t.increaseCaption},  {"increase_amount", t.increaseAmount},
         {"years_to_final", t.yearsToFinal},       {"total_paid", t.totalPaid},
         {"interest_saved", t.interestSaved},      {"extra_payments_note", AdditionalNotesText(r)},
-        {"grid", GridOf(in, r).Cells()}};
+        {"grid", GridJson(GridOf(in, r))}};
     return Json{{"schema", SchemaJson("schedule")},
                 {"messages", NumberedMessagesJson(messages)},
                 {"summary", SummaryJson(r)},
@@ -196,7 +207,8 @@ Runner AddScheduleCommand(CLI::App& app) {
         if (options->format == "json") {
             std::cout << ResultJson(p.inputs, r, messages).dump(2) << '\n';
         } else if (options->format == "csv") {
-            for (const auto& row : GridOf(p.inputs, r).Cells()) std::cout << CsvLine(row) << "\r\n";
+            const auto cells = GridOf(p.inputs, r).Cells();
+            for (int row = 0; row < cells.rows; ++row) std::cout << CsvLine(cells.Row(row)) << "\r\n";
         } else {
             PrintText(p.inputs, r, messages);
         }

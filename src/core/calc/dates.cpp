@@ -61,8 +61,22 @@ DaySerial AddMonths(DaySerial serial, int months) {
 std::string IsoDate(DaySerial serial) {
     const CivilDate c = CivilFromSerial(serial);
     char buf[32];
-    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", c.year, c.month, c.day);
-    return buf;
+    if (c.year < 0 || c.year > 9999) {
+        std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", c.year, c.month, c.day);
+        return buf;
+    }
+    // By hand: a schedule shows thousands of dates and printf dominated it.
+    const auto digit = [](int v) { return static_cast<char>('0' + v % 10); };
+    return {digit(c.year / 1000),
+            digit(c.year / 100),
+            digit(c.year / 10),
+            digit(c.year),
+            '-',
+            digit(c.month / 10),
+            digit(c.month),
+            '-',
+            digit(c.day / 10),
+            digit(c.day)};
 }
 
 std::optional<DaySerial> ParseIsoDate(std::string_view text) {

@@ -1,10 +1,12 @@
 #include "core/format/numfmt.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <iterator>
 
 #include "core/format/masks.h"
 
@@ -188,11 +190,66 @@ std::string FormatDecimal(bool negative, std::string_view digits, int exponent, 
     return out;
 }
 
+constexpr std::uint64_t kPow10[] = {
+    1,        10,        100,        1000,           10000,           100000,          1000000,
+    10000000, 100000000, 1000000000, 10000000000ULL, 100000000000ULL, 1000000000000ULL};
+
+// The same text as FormatDecimal for mag x 10^-decimals, made with integer
+// arithmetic into the end of `buf`: the grid formats thousands of amounts at
+// each calculation. Null when the figure would not fit the arithmetic; the
+// caller then takes the digit-string way.
+constexpr std::size_t kScaledBuffer = 64;
+char* FormatScaled(bool negative, std::uint64_t mag, int decimals, const MaskLayout& layout,
+                   std::array<char, kScaledBuffer>& buf) {
+    constexpr int kMaxPower = static_cast<int>(std::size(kPow10)) - 1;
+    if (layout.fracMax > kMaxPower || decimals > kMaxPower || layout.intMin > 20) return nullptr;
+    std::uint64_t q = mag;
+    if (decimals > layout.fracMax) {
+        const std::uint64_t div = kPow10[decimals - layout.fracMax];
+        q = mag / div + (mag % div >= div / 2 ? 1 : 0);  // halves away from zero
+    } else if (decimals < layout.fracMax) {
+        const std::uint64_t mul = kPow10[layout.fracMax - decimals];
+        if (mag > UINT64_MAX / mul) return nullptr;
+        q = mag * mul;
+    }
+    const std::uint64_t unit = kPow10[layout.fracMax];
+    std::uint64_t whole = q / unit;
+    std::uint64_t frac = q % unit;
+
+    // Built from the right.
+    char* p = buf.data() + buf.size();
+    int fracDigits = layout.fracMax;
+    while (fracDigits > layout.fracMin && frac % 10 == 0) {
+        frac /= 10;
+        --fracDigits;
+    }
+    if (layout.point) {
+        for (int i = 0; i < fracDigits; ++i, frac /= 10) *--p = static_cast<char>('0' + frac % 10);
+        *--p = '.';
+    }
+    int written = 0;
+    while (whole > 0 || written < layout.intMin) {
+        if (layout.grouping && written > 0 && written % 3 == 0) *--p = ',';
+        *--p = static_cast<char>('0' + whole % 10);
+        whole /= 10;
+        ++written;
+    }
+    if (negative && q != 0) *--p = '-';
+    return p;
+}
+
 }  // namespace
 
 std::string FormatNumber(double value, std::string_view mask) {
     const MaskLayout layout = ParseMask(mask);
     if (!std::isfinite(value)) return {};
+    // Whole numbers (counts, years, row numbers) are exact in a double below
+    // 10^15, the display's 15 digits, so they can skip the digit string.
+    if (std::fabs(value) < 1e15 && value == std::trunc(value)) {
+        std::array<char, kScaledBuffer> buf;
+        if (char* p = FormatScaled(value < 0, static_cast<std::uint64_t>(std::fabs(value)), 0, layout, buf))
+            return std::string(p, buf.data() + buf.size());
+    }
     // The value's 15 significant digits, as the number display sees it.
     char buf[40];
     const auto res =
@@ -211,10 +268,13 @@ std::string FormatNumber(double value, std::string_view mask) {
 std::string FormatNumber(Currency value, std::string_view mask) {
     const std::int64_t t = value.Ticks();
     const std::uint64_t mag = t < 0 ? 0 - static_cast<std::uint64_t>(t) : static_cast<std::uint64_t>(t);
+    const MaskLayout layout = ParseMask(mask);
+    std::array<char, kScaledBuffer> scaled;
+    if (char* p = FormatScaled(t < 0, mag, 4, layout, scaled))
+        return std::string(p, scaled.data() + scaled.size());
     char buf[24];
     const auto res = std::to_chars(buf, buf + sizeof buf, mag);
-    return FormatDecimal(t < 0, std::string_view(buf, static_cast<std::size_t>(res.ptr - buf)), -4,
-                         ParseMask(mask));
+    return FormatDecimal(t < 0, std::string_view(buf, static_cast<std::size_t>(res.ptr - buf)), -4, layout);
 }
 
 std::string ShortestText(float value) {

@@ -145,13 +145,12 @@ std::string ScheduleGrid::ListingCell(int row, int column) const {
     }
 }
 
-std::vector<std::vector<std::string>> ScheduleGrid::Cells() const {
-    std::vector<std::vector<std::string>> cells(static_cast<std::size_t>(rowCount_));
-    for (int r = 0; r < rowCount_; ++r) {
-        auto& row = cells[static_cast<std::size_t>(r)];
-        row.reserve(kGridColumns);
-        for (int c = 0; c < kGridColumns; ++c) row.push_back(Cell(r, c));
-    }
+ScheduleGrid::AllCells ScheduleGrid::Cells() const {
+    AllCells cells;
+    cells.rows = rowCount_;
+    cells.texts.reserve(static_cast<std::size_t>(rowCount_) * kGridColumns);
+    for (int r = 0; r < rowCount_; ++r)
+        for (int c = 0; c < kGridColumns; ++c) cells.texts.push_back(Cell(r, c));
     return cells;
 }
 

@@ -4,6 +4,7 @@
 // the command line and the report show these, so they stay the same bytes.
 
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,7 +47,16 @@ class ScheduleGrid {
 
     int RowCount() const { return rowCount_; }
     std::string Cell(int row, int column) const;
-    std::vector<std::vector<std::string>> Cells() const;
+    // Every cell's text, row by row in one block: the command line writes
+    // them all, and one block keeps that to a single allocation.
+    struct AllCells {
+        int rows = 0;
+        std::vector<std::string> texts;  // rows x kGridColumns
+        std::span<const std::string> Row(int row) const {
+            return {texts.data() + static_cast<std::ptrdiff_t>(row) * kGridColumns, kGridColumns};
+        }
+    };
+    AllCells Cells() const;
     const ScheduleResult& Result() const { return *result_; }
 
   private:

@@ -329,6 +329,14 @@ TEST(Schedule, AnnualRowsCoverEveryYearWithPayments) {
     }
 }
 
+TEST(IsoDate, PadsEveryFieldAndKeepsYearsOutsideFourDigits) {
+    const struct {
+        int year, month, day;
+        const char* text;
+    } cases[] = {{2027, 12, 31, "2027-12-31"}, {99, 1, 5, "0099-01-05"}, {10000, 2, 29, "10000-02-29"}};
+    for (const auto& c : cases) EXPECT_EQ(IsoDate(SerialFromCivil(c.year, c.month, c.day)), c.text);
+}
+
 TEST(Schedule, PaymentDates) {
     struct Case {
         Frequency frequency;
