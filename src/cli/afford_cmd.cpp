@@ -119,13 +119,11 @@ Runner AddAffordCommand(CLI::App& app) {
     CLI::App* cmd = app.add_subcommand("afford", "Solve for the principal, the payment or the years");
     cmd->add_option("--solve", options->solve, "The figure to find")
         ->check(CLI::IsMember({"principal", "payment", "years"}));
-    cmd->add_option("--principal", options->principal, "Principal amount")->check(CLI::NonNegativeNumber);
-    cmd->add_option("--rate", options->rate, "Annual interest rate in percent")
-        ->check(CLI::NonNegativeNumber);
-    cmd->add_option("--years", options->years, "Amortization period in whole years")
-        ->check(CLI::NonNegativeNumber);
+    cmd->add_option("--principal", options->principal, "Principal amount")->check(NotNegative());
+    cmd->add_option("--rate", options->rate, "Annual interest rate in percent")->check(NotNegative());
+    cmd->add_option("--years", options->years, "Amortization period in whole years")->check(NotNegative());
     cmd->add_option("--payment", options->payment, "Monthly payment, principal and interest")
-        ->check(CLI::NonNegativeNumber);
+        ->check(NotNegative());
     AddListOptions(*cmd, options->lists);
     AddDayBasisOptions(*cmd, options->lists);
     cmd->add_option("--currency", options->currency, "Currency symbol");

@@ -66,8 +66,8 @@ Runner AddAprCommand(CLI::App& app) {
     CLI::App* cmd = app.add_subcommand("apr", "Annual percentage rate of a regular loan (actuarial method)");
     cmd->add_option("--amount-financed", o->amountFinanced, "Amount financed: the loan less prepaid charges")
         ->required()
-        ->check(CLI::PositiveNumber);
-    cmd->add_option("--payment", o->payment, "Each payment")->required()->check(CLI::PositiveNumber);
+        ->check(Positive());
+    cmd->add_option("--payment", o->payment, "Each payment")->required()->check(Positive());
     cmd->add_option("--count", o->count, "Number of payments")->required()->check(CLI::Range(1, 100000));
     std::vector<std::string> names;
     names.reserve(kUnits.size());

@@ -36,14 +36,38 @@ void AddDayBasisOptions(CLI::App& app, TableOptions& o) {
         ->excludes(days);
 }
 
+namespace {
+
+CLI::Validator NumberAbove(bool zeroAllowed) {
+    return CLI::Validator(
+        [zeroAllowed](const std::string& text) -> std::string {
+            double value = 0;
+            if (!CLI::detail::lexical_cast(text, value) || !std::isfinite(value))
+                return "Value " + text + " is not a number";
+            if (value < 0 || (!zeroAllowed && value == 0))
+                return "Value " + text + (zeroAllowed ? " must be 0 or more" : " must be more than 0");
+            return {};
+        },
+        zeroAllowed ? "NUMBER >= 0" : "NUMBER > 0");
+}
+
+}  // namespace
+
+CLI::Validator NotNegative() {
+    return NumberAbove(true);
+}
+
+CLI::Validator Positive() {
+    return NumberAbove(false);
+}
+
 void AddTableOptions(CLI::App& app, TableOptions& o) {
-    app.add_option("--principal", o.principal, "Principal amount")->check(CLI::NonNegativeNumber);
+    app.add_option("--principal", o.principal, "Principal amount")->check(NotNegative());
     app.add_option("--rate", o.rate, "Annual interest rate in percent");
-    app.add_option("--years", o.years, "Amortization period in years")->check(CLI::NonNegativeNumber);
+    app.add_option("--years", o.years, "Amortization period in years")->check(NotNegative());
     AddListOptions(app, o);
     AddDayBasisOptions(app, o);
-    app.add_option("--increase", o.increase, "Percentage increase of every payment")
-        ->check(CLI::NonNegativeNumber);
+    app.add_option("--increase", o.increase, "Percentage increase of every payment")->check(NotNegative());
     app.add_option("--extra", o.extra, "Additional payment YEAR:AMOUNT (repeatable)");
     app.add_option("--extra-month", o.extraMonth, "Month of the additional payments (1 to 12)")
         ->check(CLI::Range(1, 12));

@@ -36,6 +36,11 @@ struct TableOptions {
 
 // Registers the options both commands take.
 void AddTableOptions(CLI::App& app, TableOptions& options);
+
+// Checks of a number that name the limit in words: CLI11's own ranges print
+// the largest double in full.
+CLI::Validator NotNegative();  // "must be 0 or more"
+CLI::Validator Positive();     // "must be more than 0"
 // The parts of them other commands share: --compounding and --frequency;
 // --days and --days-typed.
 void AddListOptions(CLI::App& app, TableOptions& options);

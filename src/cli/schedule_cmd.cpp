@@ -89,16 +89,20 @@ void PrintText(const ScheduleInputs& in, const ScheduleResult& r, const std::vec
     };
     for (const auto& [label, text] : boxes) std::cout << RightJustify(label, 34) << "  " << *text << '\n';
     std::cout << RightJustify(t.increaseCaption, 34) << '\n';
-    PrintMessages(std::cout, messages);
+    PrintMessages(std::cerr, messages);
     std::cout << '\n';
+    // The grid's empty rows below a short schedule fill the window, not the page.
     const ScheduleGrid grid = GridOf(in, r);
+    std::vector<std::string> lines;
     for (int row = 0; row < grid.RowCount(); ++row) {
         std::string line = grid.Cell(row, 0);
         line.resize(22, ' ');
         for (int c = 1; c < kGridColumns; ++c) line += RightJustify(grid.Cell(row, c), 21);
         while (!line.empty() && line.back() == ' ') line.pop_back();
-        std::cout << line << '\n';
+        lines.push_back(std::move(line));
     }
+    while (!lines.empty() && lines.back().empty()) lines.pop_back();
+    for (const std::string& line : lines) std::cout << line << '\n';
 }
 
 // The printed report as the printer gets it.
@@ -186,7 +190,7 @@ Runner AddScheduleCommand(CLI::App& app) {
     AddTableOptions(*cmd, options->table);
     cmd->add_option("--mode", options->mode, "mortgage or loan")->check(CLI::IsMember({"mortgage", "loan"}));
     cmd->add_option("--months", options->table.months, "Payback period of a loan in months")
-        ->check(CLI::NonNegativeNumber);
+        ->check(NotNegative());
     cmd->add_option("--view", options->view, "all payments or annual totals")
         ->check(CLI::IsMember({"all", "annual"}));
     cmd->add_option("--dates", options->dates,
@@ -206,13 +210,17 @@ Runner AddScheduleCommand(CLI::App& app) {
         if (options->format == "report") return PrintReport(*options, p.inputs, r, messages);
         if (options->format == "json") {
             std::cout << ResultJson(p.inputs, r, messages).dump(2) << '\n';
+        } else if (!r.calculated) {
+            // Nothing to show: the reason on standard error, no empty table.
+            PrintMessages(std::cerr, messages);
         } else if (options->format == "csv") {
+            PrintMessages(std::cerr, messages);
             const auto cells = GridOf(p.inputs, r).Cells();
             for (int row = 0; row < cells.rows; ++row) std::cout << CsvLine(cells.Row(row)) << "\r\n";
         } else {
             PrintText(p.inputs, r, messages);
         }
-        return 0;
+        return r.calculated ? 0 : 1;
     };
 }
 

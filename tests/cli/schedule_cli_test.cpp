@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <string>
+#include <string_view>
+
 #include "cli_test_util.h"
 
 namespace amortix {
@@ -63,7 +66,8 @@ TEST(ScheduleCli, MessagesAndOptions) {
     };
     for (const auto& c : cases) {
         const auto run = RunCli(std::string("schedule --format json ") + c.args);
-        ASSERT_EQ(run.status, 0) << c.args << run.err;
+        // The object is printed either way; nothing calculated is status 1.
+        ASSERT_EQ(run.status, std::string_view(c.endYear).empty() ? 1 : 0) << c.args << run.err;
         const auto j = nlohmann::json::parse(run.out);
         std::vector<int> numbers;
         for (const auto& m : j["messages"]) {
@@ -72,6 +76,48 @@ TEST(ScheduleCli, MessagesAndOptions) {
         }
         EXPECT_EQ(numbers, c.messages) << c.args;
         EXPECT_EQ(j["texts"]["years_to_final"], c.endYear) << c.args;
+    }
+}
+
+// Refused inputs: the reason on standard error, nothing on standard output
+// (no empty table or header), status 1, in every format but json.
+TEST(ScheduleCli, NothingCalculatedIsStatusOneWithTheMessageOnStandardError) {
+    const struct {
+        const char* args;
+        const char* message;
+    } cases[] = {
+        {"--years 41", "Message 5: Wrong entry, 40 Years limit."},
+        {"--years 0", "Message 4: Wrong entry, try again."},
+        {"--mode loan --months 0", "Message 4: Wrong entry, try again."},
+    };
+    for (const auto& c : cases) {
+        for (const char* format : {"text", "csv", "report"}) {
+            const auto run = RunCli(std::string("schedule --format ") + format + " " + c.args);
+            EXPECT_EQ(run.status, 1) << c.args << " " << format;
+            EXPECT_EQ(run.out, "") << c.args << " " << format;
+            EXPECT_NE(run.err.find(c.message), std::string::npos)
+                << c.args << " " << format << ": " << run.err;
+        }
+    }
+}
+
+// A refused option says its limit in a few words.
+TEST(ScheduleCli, AnOptionOutOfRangeNamesItsLimitBriefly) {
+    const struct {
+        const char* args;
+        const char* says;
+    } cases[] = {
+        {"schedule --principal -5", "--principal: Value -5 must be 0 or more"},
+        {"schedule --increase -1", "--increase: Value -1 must be 0 or more"},
+        {"afford --payment -10", "--payment: Value -10 must be 0 or more"},
+        {"apr --amount-financed 1000 --payment 0 --count 12", "--payment: Value 0 must be more than 0"},
+    };
+    for (const auto& c : cases) {
+        const auto run = RunCli(c.args);
+        EXPECT_EQ(run.status, 2) << c.args;
+        EXPECT_EQ(run.out, "") << c.args;
+        EXPECT_NE(run.err.find(c.says), std::string::npos) << c.args << ": " << run.err;
+        EXPECT_LT(run.err.size(), 120u) << c.args << ": " << run.err;
     }
 }
 
