@@ -56,7 +56,8 @@ TEST(ScheduleCli, MessagesAndOptions) {
         const char* endYear;
     };
     const Case cases[] = {
-        {"--rate 0", {4}, ""},
+        {"--rate 0", {}, "       25.00"},  // no interest, still a schedule
+        {"--years 0", {4}, ""},
         {"--years 41", {5}, ""},
         {"--years 5 --term-years 10", {34}, "        5.00"},
         {"--mode loan --months 481", {16}, "      480.00"},

@@ -216,15 +216,15 @@ TEST_F(ComparisonScreenTest, ARunThatFailsLeavesTheGridsAsTheyWere) {
     }
     const struct {
         const char* what;
-        const char* rate;
+        const char* years;
         int rows;  // rows to calculate first
         std::vector<int> messages;
     } cases[] = {
-        {"a zero rate", "0", 0, {4}},
-        {"a ninth row", "8", 5, {22}},
+        {"no years", "0", 0, {4}},
+        {"a ninth row", "25", 5, {22}},
     };
     for (const auto& k : cases) {
-        Type(c->InRate, k.rate);
+        Type(c->InTerm, k.years);
         for (int i = 0; i < k.rows; ++i) CalculateRow();
         const auto grid1 = Cells(c->MCGrid1), grid2 = Cells(c->MCGrid2);
         const std::string printout = c->Form().Table().State().printout;
@@ -327,8 +327,8 @@ TEST_F(ComparisonScreenTest, BoxesAndGridsShowTheTextsOfTheCommandLine) {
            },
            "--principal 250000 --rate 5.875 --years 20 --compounding annual --frequency 1-week "
            "--days-typed 364.5"},
-          {[this] { Row(nullptr, "0", nullptr, -1, 5); },
-           "--principal 250000 --rate 0 --years 20 --compounding annual --frequency weekly-acc "
+          {[this] { Row(nullptr, nullptr, "0", -1, 5); },
+           "--principal 250000 --rate 5.875 --years 0 --compounding annual --frequency weekly-acc "
            "--days-typed 364.5"}},
          {4}},
         {"a ninth row",

@@ -223,6 +223,20 @@ TEST_F(TablesScreenTest, PrintSaveAndGraphNeedResults) {
     EXPECT_TRUE(Recorded().messages.empty());
 }
 
+// 0 % car loans: the principal shared over the payments, no message.
+TEST_F(TablesScreenTest, AZeroRateIsALoanWithoutInterest) {
+    Open();
+    Recorded().messages.clear();
+    Type(s->InPrincipal, "12000");
+    Type(s->InRate, "0");
+    Type(s->InTerm, "1");
+    Calculate();
+    EXPECT_TRUE(Recorded().messages.empty());
+    EXPECT_EQ(s->InMonthPI->text().trimmed(), "$1,000.00");
+    EXPECT_EQ(s->EndMortYear->text().trimmed(), "1.00");
+    EXPECT_EQ(State().ResultsReady, 1);
+}
+
 TEST_F(TablesScreenTest, InputsRefusedAtCalculateLeaveNoResults) {
     const struct {
         const char* what;
@@ -236,9 +250,9 @@ TEST_F(TablesScreenTest, InputsRefusedAtCalculateLeaveNoResults) {
              s->Restore(in);
          },
          5},
-        {"a zero rate",
+        {"no years",
          [this] {
-             Type(s->InRate, "0");
+             Type(s->InTerm, "0");
              Calculate();
          },
          4},

@@ -12,6 +12,20 @@ double Ln(double x) {
     return Checked(std::log(x));
 }
 
+// The payment a period that repays P over N periods at j a period; without
+// interest, P shared equally.
+double Annuity(double j, double N, double P) {
+    if (j == 0.0) return Checked(P / N);
+    const double x = Checked(std::pow(1.0 + j, N));
+    return Checked(x * j * P / (x - 1.0));
+}
+
+// The years that payments of a, n a year, take to repay P at j a period.
+double YearsToRepay(double a, double P, double j, double n) {
+    if (j == 0.0) return Checked(P / (a * n));
+    return Checked((Ln(a) - Ln(a - P * j)) / (n * Ln(1.0 + j)));
+}
+
 // The rate factors with the rate fraction held in single precision, as the
 // screen always has: 6.5 % becomes 0.0649999976158142.
 struct Factors {
@@ -65,9 +79,8 @@ class Solver {
 
         const double a = PeriodPayment(fig.payment, f.frequency.id);
         const double j = f.period;
-        const double Y = Checked((Ln(a) - Ln(a - fig.principal * j)) / (n * Ln(1.0 + j)));
-        const double x = Checked(std::pow(1.0 + j, n * Y));
-        const double a2 = Checked(x * j * fig.principal / (x - 1.0));
+        const double Y = YearsToRepay(a, fig.principal, j, n);
+        const double a2 = Annuity(j, n * Y, fig.principal);
         const double TIA = Checked(a2 * (Y * n) - fig.principal);
         const double saved = Checked(TI - TIA);
         out_.yearsToFinal.Set(Y);
@@ -100,8 +113,7 @@ class Solver {
         out_.figures.payment = 0;
         out_.payment.Empty();
         const Factors f = RateStep(in);
-        const double x = Checked(std::pow(1.0 + f.monthly, 12.0 * in.figures.years));
-        const double PMT = Checked(x * f.monthly * P / (x - 1.0));
+        const double PMT = Annuity(f.monthly, 12.0 * in.figures.years, P);
         if (P == 0) throw CalcError("missing principal");
         out_.figures.payment = PMT;
         out_.payment.Set(PMT);
@@ -113,8 +125,12 @@ class Solver {
         out_.figures.principal = 0;
         out_.principal.Empty();
         const Factors f = RateStep(in);
-        const double x = Checked(std::pow(1.0 + f.monthly, 12.0 * in.figures.years));
-        const double P = Checked(PMT / Checked(x * f.monthly / (x - 1.0)));
+        const double months = 12.0 * in.figures.years;
+        double P = Checked(PMT * months);
+        if (f.monthly != 0.0) {
+            const double x = Checked(std::pow(1.0 + f.monthly, months));
+            P = Checked(PMT / Checked(x * f.monthly / (x - 1.0)));
+        }
         if (PMT == 0) throw CalcError("missing payment");
         out_.figures.principal = P;
         out_.principal.Set(P);
@@ -128,7 +144,7 @@ class Solver {
         const Factors f = RateStep(in);
         // From here on every failure means the payment cannot repay the loan in time.
         termLimit_ = true;
-        const double T = Checked((Ln(PMT) - Ln(PMT - P * f.monthly)) / (12.0 * Ln(1.0 + f.monthly)));
+        const double T = YearsToRepay(PMT, P, f.monthly, 12.0);
         if (T > 40.004) throw CalcError("over 40 years");
         out_.figures.years = T;
         out_.years.Set(T);

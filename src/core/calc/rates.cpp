@@ -49,7 +49,10 @@ MonthlyPaymentResult MonthlyPayment(double principal, double monthlyRate, double
     const double c = Info(compounding).periodsPerYear;
     const double n = c * years;
     const double v = Checked(1.0 / Checked(std::pow(1.0 + r / c, n)));
-    // A zero rate or a zero period makes this 0/0 or x/0: a fault, not a value.
+    // Without interest (0 % car loans) the principal is shared equally over
+    // the months; the annuity formula would be 0/0 there.
+    if (r == 0.0 && years > 0.0) return {Checked(principal / (12.0 * years)), v};
+    // A zero period makes this x/0: a fault, not a value.
     const double a = Checked(principal * monthlyRate / (1.0 - v));
     return {a, v};
 }

@@ -57,10 +57,10 @@ struct RepaymentOutcome {
 };
 
 // Fills rows 1.. of `table` (number, interest, principal, balance and the two
-// running sums) until the interest part turns negative or the bound is
-// reached, calling afterRow(k, table) once row k is written. Throws CalcError
-// on any fault. A template so the per-payment hook inlines: this loop is the
-// hot path of every calculation.
+// running sums) until the interest part turns negative (without interest:
+// until nothing is owed) or the bound is reached, calling afterRow(k, table) once row k is written. Throws
+// CalcError on any fault. A template so the per-payment hook inlines: this loop is the hot path of every
+// calculation.
 template <class AfterRow>
 RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow>& table,
                               AfterRow&& afterRow);
@@ -112,6 +112,9 @@ RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow
         }
 
         const double Ik = I, Qk = Q;
+        // Without interest nothing turns negative: stop once nothing is owed
+        // (to the fourth decimal the rows keep).
+        if (i == 0.0 && B < 0.00005) break;
         B = B - Q;
         I = i * B;
         Q = A - I;

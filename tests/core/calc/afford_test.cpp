@@ -127,15 +127,11 @@ TEST(Afford, Failures) {
          AffordMessage::PaymentTooSmall, true},
         {"years: 541 is below the first month's interest", AffordSolve::Years, With(100000, 6.5, 25, 541),
          AffordMessage::PaymentTooSmall, true},
-        {"years: rate 0", AffordSolve::Years, With(100000, 0, 25, 700), AffordMessage::PaymentTooSmall, true},
         {"years: no payment", AffordSolve::Years, With(100000, 6.5, 25, 0), AffordMessage::PaymentTooSmall,
          true},
         {"payment: principal 0", AffordSolve::Payment, With(0, 6.5, 25, 0), AffordMessage::MissingEntry,
          false},
-        {"payment: rate 0", AffordSolve::Payment, With(100000, 0, 25, 0), AffordMessage::MissingEntry, false},
         {"payment: period 0", AffordSolve::Payment, With(100000, 6.5, 0, 0), AffordMessage::MissingEntry,
-         false},
-        {"principal: rate 0", AffordSolve::Principal, With(0, 0, 25, 1000), AffordMessage::MissingEntry,
          false},
         {"principal: payment 0", AffordSolve::Principal, With(100000, 6.5, 25, 0),
          AffordMessage::MissingEntry, false},
@@ -214,6 +210,34 @@ TEST(Afford, DaysPlayNoPartForMonthlyAndSemimonthlyPayments) {
         EXPECT_EQ(r.daysInYear.value.normal(), c.normal);
         EXPECT_EQ(r.daysInYear.value.days, 365.25f);
         EXPECT_EQ(r.yearsToFinal.value == at365.yearsToFinal.value, c.normal) << Info(c.frequency).cliName;
+    }
+}
+
+// Without interest the principal is simply the payments added up; figures by
+// hand (0 % loans are common for cars): 100,000 over 25 years is 300 months
+// of 333.33; the biweekly-accelerated half of it, 166.67, 26 times a year,
+// repays it in 100,000 / (166.667 x 26) = 23.08 years.
+TEST(Afford, WithoutInterest) {
+    const struct {
+        AffordSolve solve;
+        AffordFigures figures;
+        double principal, payment, years, yearsToFinal, eachPayment;
+    } cases[] = {
+        {AffordSolve::Payment, With(100000, 0, 25, 0), 100000, 333.33, 25, 23.08, 166.67},
+        {AffordSolve::Principal, With(0, 0, 25, 1000), 300000, 1000, 25, 23.08, 500},
+        {AffordSolve::Years, With(100000, 0, 25, 700), 100000, 700, 11.90, 10.99, 350},
+    };
+    for (const auto& c : cases) {
+        const AffordResult r = Solve(c.solve, c.figures);
+        ASSERT_FALSE(r.failed()) << static_cast<int>(c.solve);
+        EXPECT_NEAR(r.figures.principal, c.principal, kCent);
+        EXPECT_NEAR(r.figures.payment, c.payment, kCent);
+        EXPECT_NEAR(r.figures.years, c.years, kCent);
+        EXPECT_NEAR(r.yearsToFinal.value, c.yearsToFinal, kCent);
+        EXPECT_NEAR(r.eachPayment.value, c.eachPayment, kCent);
+        EXPECT_NEAR(r.totalInterest.value, 0, kCent);
+        EXPECT_NEAR(r.acceleratedTotalInterest.value, 0, kCent);
+        EXPECT_NEAR(r.interestSaved.value, 0, kCent);
     }
 }
 

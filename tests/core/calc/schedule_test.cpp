@@ -211,7 +211,10 @@ TEST(Schedule, Messages) {
         std::vector<int> messages;
         bool results;
     } cases[] = {
-        {"zero rate", [](ScheduleInputs& in) { in.ratePercent = 0; }, {4}, false},
+        {"zero rate: no interest, still a schedule",
+         [](ScheduleInputs& in) { in.ratePercent = 0; },
+         {},
+         true},
         {"41 years", [](ScheduleInputs& in) { in.years = 41; }, {5}, false},
         {"40 years", [](ScheduleInputs& in) { in.years = 40; }, {}, true},
         // The loan screen limits months itself.
@@ -337,6 +340,43 @@ TEST(IsoDate, PadsEveryFieldAndKeepsYearsOutsideFourDigits) {
     for (const auto& c : cases) EXPECT_EQ(IsoDate(SerialFromCivil(c.year, c.month, c.day)), c.text);
 }
 
+// 0 %: every payment is principal, the count is the principal over the
+// payment (by hand: 12,000 over a year is 12 of 1,000; the accelerated
+// frequencies pay half and a quarter of that, so 24 and 48 payments, 24/26
+// of a year), and the last payment takes what is left.
+TEST(Schedule, WithoutInterest) {
+    const struct {
+        Frequency frequency;
+        int payments;
+        double payment;
+        float yearsToFinal;
+    } cases[] = {
+        {Frequency::Monthly, 12, 1000, 1.0f},
+        {Frequency::Semimonthly, 24, 500, 1.0f},
+        {Frequency::TwoWeeks, 26, 12000.0 / 26, 1.0f},
+        {Frequency::OneWeek, 52, 12000.0 / 52, 1.0f},
+        {Frequency::BiweeklyAccelerated, 24, 500, 24.0f / 26},
+        {Frequency::WeeklyAccelerated, 48, 250, 48.0f / 52},
+    };
+    for (const auto& c : cases) {
+        ScheduleInputs in = Worked(c.frequency);
+        in.principal = 12000;
+        in.ratePercent = 0;
+        in.years = 1;
+        const ScheduleResult r = CalculateSchedule(in);
+        const std::string name(Info(c.frequency).cliName);
+        ASSERT_TRUE(r.calculated) << name;
+        EXPECT_EQ(r.payments, c.payments) << name;
+        EXPECT_NEAR(r.summary.payment, c.payment, 1e-9) << name;
+        EXPECT_NEAR(r.summary.yearsToFinal, c.yearsToFinal, 1e-6) << name;
+        EXPECT_EQ(r.summary.totalPaid, Currency::FromDouble(12000)) << name;
+        const ScheduleRow& last = r.rows[static_cast<std::size_t>(r.payments)];
+        EXPECT_EQ(last.balance, Currency()) << name;
+        EXPECT_EQ(last.cumulativeInterest, Currency()) << name;
+        EXPECT_EQ(last.cumulativePrincipal, Currency::FromDouble(12000)) << name;
+    }
+}
+
 TEST(Schedule, PaymentDates) {
     struct Case {
         Frequency frequency;
@@ -413,7 +453,7 @@ TEST(BalanceByYear, OnePointPerYearFromThePrincipal) {
     EXPECT_EQ(g1.points[1].value, 0.0);
 
     ScheduleInputs zero = Worked();
-    zero.ratePercent = 0;
+    zero.years = 0;
     EXPECT_TRUE(BuildBalanceByYear(CalculateSchedule(zero), 100000).points.empty());
 }
 

@@ -183,7 +183,10 @@ TEST(TablesForm, KeepsOnlyACalculationThatWasMade) {
         double years;
         Message message;  // Message{} when calculated
     };
-    const Case cases[] = {{6.5, 25, Message{}}, {0, 25, Message::WrongEntry}, {6.5, 41, Message::YearsLimit}};
+    const Case cases[] = {{6.5, 25, Message{}},
+                          {0, 25, Message{}},
+                          {6.5, 0, Message::WrongEntry},
+                          {6.5, 41, Message::YearsLimit}};
     for (const auto& c : cases) {
         TablesForm form;
         TablesDefaults figures;

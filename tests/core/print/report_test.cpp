@@ -348,11 +348,11 @@ TEST(TablesReport, AdditionalPaymentsMoveToANewPageWhenTheyDoNotFit) {
 TEST(TablesReport, NothingToPrintGivesMessage1) {
     ScheduleInputs tooLong = Mortgage();
     tooLong.years = 45;  // message 5
-    ScheduleInputs zeroRate = Mortgage();
-    zeroRate.ratePercent = 0;  // message 4
+    ScheduleInputs zeroYears = Mortgage();
+    zeroYears.years = 0;  // message 4
     ScheduleInputs shortAnnual = Mortgage();
     shortAnnual.years = 0.25;  // under half a year: nothing for the annual view
-    for (const ScheduleInputs& in : {tooLong, zeroRate, shortAnnual}) {
+    for (const ScheduleInputs& in : {tooLong, zeroYears, shortAnnual}) {
         const TextReport report = Report(in);
         EXPECT_EQ(MessageNumber(report.message), 1);
         EXPECT_TRUE(report.pages.empty());
