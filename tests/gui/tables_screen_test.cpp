@@ -76,22 +76,25 @@ TEST_F(TablesScreenTest, EnterWalksTheBoxesInOrder) {
     EXPECT_TRUE(Recorded().messages.empty());
 }
 
-// A new period, typed or chosen, is held to the mode's limit and erases the
-// additional payments (their month setting stays).
-TEST_F(TablesScreenTest, ANewPeriodIsHeldToItsLimitAndErasesTheAdditionalPayments) {
+// A new period, typed or chosen, is held to the mode's limit; a changed period
+// erases the additional payments and says so (their month setting stays), the
+// same period typed again keeps them.
+TEST_F(TablesScreenTest, ANewPeriodIsHeldToItsLimitAndErasesTheAdditionalPaymentsWithAMessage) {
     const struct {
         TableKind mode;
         const char* typed;  // nullptr: the list's second entry is chosen
         double years;
         const char* shown;
         std::vector<int> messages;
+        bool erased;
     } cases[] = {
-        {TableKind::Mortgage, "40", 40, "              40", {}},
-        {TableKind::Mortgage, "41", 40, "              40", {5}},
-        {TableKind::Mortgage, nullptr, 30, "              30", {}},
-        {TableKind::PersonalLoan, "480", 40, "             480", {}},
-        {TableKind::PersonalLoan, "481", 40, "             480", {16}},
-        {TableKind::PersonalLoan, "30", 2.5, "              30", {}},
+        {TableKind::Mortgage, "40", 40, "              40", {38}, true},
+        {TableKind::Mortgage, "41", 40, "              40", {5, 38}, true},
+        {TableKind::Mortgage, nullptr, 30, "              30", {38}, true},
+        {TableKind::Mortgage, "25", 25, "              25", {}, false},
+        {TableKind::PersonalLoan, "480", 40, "             480", {38}, true},
+        {TableKind::PersonalLoan, "481", 40, "             480", {16, 38}, true},
+        {TableKind::PersonalLoan, "30", 2.5, "              30", {38}, true},
     };
     for (const auto& c : cases) {
         const char* what = c.typed ? c.typed : "chosen";
@@ -107,11 +110,11 @@ TEST_F(TablesScreenTest, ANewPeriodIsHeldToItsLimitAndErasesTheAdditionalPayment
         EXPECT_EQ(TextOf(s->InTerm), c.shown) << what;
         EXPECT_EQ(Recorded().messages, c.messages) << what;
         EXPECT_EQ(State().EntryEdited, 0) << what;
-        EXPECT_EQ(State().ExtraPayments.amount[2], Currency()) << what;
-        EXPECT_EQ(State().ExtraPayments.increase, 0.0f) << what;
-        EXPECT_EQ(State().ExtraPayments.rowCount, 0) << what;
+        EXPECT_EQ(State().ExtraPayments.amount[2], c.erased ? Currency() : Currency::FromDouble(500)) << what;
+        EXPECT_EQ(State().ExtraPayments.increase, c.erased ? 0.0f : 0.05f) << what;
+        EXPECT_EQ(State().ExtraPayments.rowCount, c.erased ? 0 : 1) << what;
         EXPECT_EQ(State().ExtraPayments.month, amortix::Month{5}) << what;
-        EXPECT_FALSE(test::Red(s->AddPmtsOn)) << what;
+        EXPECT_EQ(test::Red(s->AddPmtsOn), !c.erased) << what;
         Exit();
     }
 }

@@ -36,6 +36,7 @@ enum class Message : int {
     PercentLimit = 35,
     SettingsNotSaved = 36,
     PictureNotSaved = 37,
+    AdditionalPaymentsErased = 38,
 };
 
 struct MessageRow {
@@ -71,6 +72,8 @@ inline constexpr std::array kMessageTexts{
     MessageRow{Message::SettingsNotSaved,
                "Cannot save the personal settings. They are kept until the program ends."},
     MessageRow{Message::PictureNotSaved, "Cannot save the picture. Check the folder and the free space."},
+    MessageRow{Message::AdditionalPaymentsErased,
+               "The period changed: the additional payments were erased. Enter them again for the new period."},
 };
 
 // The number a message is known by (in the state, the guide and the CLI).

@@ -190,6 +190,10 @@ int TermOptionIndex(std::int16_t termYears) {
     return 0;
 }
 
+bool PeriodChangeErasesPayments(double yearsBefore, double yearsAfter, const AdditionalPayments& extra) {
+    return yearsBefore != yearsAfter && (extra.increase > 0.0f || extra.rowCount > 0);
+}
+
 bool TermFitsPeriod(std::int16_t termYears, double periodYears) {
     return !(periodYears < termYears);
 }

@@ -123,6 +123,10 @@ inline constexpr std::int16_t kTermChoices[] = {0, 1, 2, 3, 4, 5, 10};
 inline constexpr const char* kTermCaptions[] = {"All Years", "1 Year",  "2 Years", "3 Years",
                                                 "4 Years",   "5 Years", "10 Years"};
 int TermOptionIndex(std::int16_t termYears);  // 0 when the value is not offered
+// Leaving the period box with a new period erases the additional payments
+// typed for the old one; true when there were any to erase.
+bool PeriodChangeErasesPayments(double yearsBefore, double yearsAfter, const AdditionalPayments& extra);
+
 // Leaving the term dialog: a term longer than the period raises message 34 and
 // falls back to all years (the dialog stays open).
 bool TermFitsPeriod(std::int16_t termYears, double periodYears);

@@ -164,9 +164,18 @@ void ComparisonScreen::AttachEntries() {
     term.kind = NumericEntry::Kind::Whole;
     term.clearResults = close;
     term.next = ComPeriod;
-    term.onChoose = [this] { EraseAdditionalPayments(); };
     term.onLeave = [this] { LeaveTerm(); };
-    term.store = [this](double value) { return Q(form_.EnterTerm(value)); };
+    term.store = [this](double value) {
+        const double before = form_.Years();
+        const QString shown = Q(form_.EnterTerm(value));
+        // Year amounts belong to the period they were typed for; the same
+        // period typed again keeps them.
+        if (amortix::PeriodChangeErasesPayments(before, form_.Years(), form_.Extra())) {
+            EraseAdditionalPayments();
+            context_.interaction.ShowMessage(amortix::Message::AdditionalPaymentsErased);
+        }
+        return shown;
+    };
     NumericEntry::Attach(state, interaction, InTerm, term);
 
     for (const auto& [list, next] :
@@ -424,8 +433,6 @@ void ComparisonScreen::LeaveTerm() {
         // The corrected period is the one stored, typed or not.
         context_.state.EntryEdited = true;
     }
-    // Every visit to the period box ends the year amounts typed for it.
-    EraseAdditionalPayments();
 }
 
 void ComparisonScreen::EraseAdditionalPayments() {

@@ -152,12 +152,16 @@ void TablesScreen::AttachEntries() {
     term.kind = NumericEntry::Kind::Whole;
     term.clearResults = clear;
     term.next = Comperiod;
-    term.onChoose = [this] { EraseAdditionalPayments(); };
     term.store = [this, &state](double) {
+        const double before = form_.Numbers().years;
         const auto entry = form_.EnterTerm(state.TablesMode, InTerm->currentText().toStdString());
         if (entry.message) context_.interaction.ShowMessage(*entry.message);
-        // Year amounts belong to the period they were typed for.
-        EraseAdditionalPayments();
+        // Year amounts belong to the period they were typed for; the same
+        // period typed again keeps them.
+        if (amortix::PeriodChangeErasesPayments(before, entry.years, state.ExtraPayments)) {
+            EraseAdditionalPayments();
+            context_.interaction.ShowMessage(amortix::Message::AdditionalPaymentsErased);
+        }
         return Q(entry.text);
     };
     NumericEntry::Attach(state, interaction, InTerm, term);
