@@ -436,5 +436,40 @@ TEST_F(ComparisonScreenTest, ClosingTheFrameWithRowsAsksFirst) {
     EXPECT_EQ(ended, 2);
 }
 
+// A taller frame (maximised) gives its height to the grid, not to a grey
+// margin: more rows in view, the same width, the buttons where they were; back
+// at the design size once the frame is small again.
+TEST_F(ComparisonScreenTest, AGridTakesTheHeightTheFrameGives) {
+    struct Case {
+        const char* what;
+        std::function<QWidget*()> open;  // the grid that grows
+        std::function<QWidget*()> button;
+    };
+    const Case cases[] = {
+        {"tables", [this] { return Open()->MGrid; }, [this] { return s->MCalc; }},
+        {"comparison", [this] { return OpenComparison()->MCGrid2; }, [this] { return c->MCCalc; }},
+    };
+    MainFrame& frame = app->Frame();
+    const QSize normal = frame.size();
+    for (const auto& k : cases) {
+        QWidget* grid = k.open();
+        QApplication::processEvents();
+        const QSize small = grid->size();
+        const QPoint button = k.button()->mapTo(grid->parentWidget(), QPoint());
+        frame.resize(normal.width() + 400, normal.height() + 500);
+        QApplication::processEvents();
+        EXPECT_GT(grid->height(), small.height() + 300) << k.what;
+        EXPECT_EQ(grid->width(), small.width()) << k.what;
+        EXPECT_EQ(k.button()->mapTo(grid->parentWidget(), QPoint()), button) << k.what;
+        frame.resize(normal);
+        QApplication::processEvents();
+        EXPECT_EQ(grid->size(), small) << k.what;
+        if (k.what == std::string("tables"))
+            Exit();
+        else
+            LeaveComparison();
+    }
+}
+
 }  // namespace
 }  // namespace amortix::gui

@@ -123,5 +123,18 @@ TEST_F(TablesScreenshots, PersonalLoan) {
     Save("tables-loan-quick-help");
 }
 
+// The largest figures the boxes take: every result box and grid column shows
+// them whole. Then maximised: the grid takes the room the frame gives it.
+TEST_F(TablesScreenshots, LargestFiguresAndMaximised) {
+    Open();
+    Inputs("9999999.99", "30", "40", 0, 4);
+    Calculate();
+    Save("tables-largest-figures");
+    app->Frame().showMaximized();
+    Settle();
+    Save("tables-maximised");
+    app->Frame().showNormal();
+}
+
 }  // namespace
 }  // namespace amortix::gui

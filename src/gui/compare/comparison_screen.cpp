@@ -94,6 +94,7 @@ int GridHeight(const GridWidget* grid, int rows) {
 ComparisonScreen::ComparisonScreen(ScreenContext& context, Commands commands)
     : context_(context), commands_(std::move(commands)), form_(context.state.CurrencySymbol) {
     setObjectName(kComparisonScreen);
+    setProperty(kGrowsWithFrame, true);  // a taller frame shows more rows
     MakeControls();
     AttachEntries();
     // The boxes are sized by their widest texts: the lists get their entries first.

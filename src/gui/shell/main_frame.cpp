@@ -52,9 +52,6 @@ void MainFrame::ShowForm(QWidget* form) {
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->setWidget(form);
         area_->addSubWindow(window);
-        // A form is larger than its design by the small layout's offset, so
-        // that placed at (-60, -30) it still covers the area to its edges.
-        window->resize(FormSize(form) + QSize(TwipsToPixelsX(this, 60), TwipsToPixelsY(this, 30)));
     }
     NameFromCaptions(form);
     window->show();
@@ -139,6 +136,15 @@ void MainFrame::PlaceForm(QWidget* form) {
     QMdiSubWindow* window = WindowOf(form);
     if (!window) return;
     const QPoint pos = FullSizeFormPosition(state_, this);
+    // A form is larger than its design by the small layout's offset, so
+    // that placed at (-60, -30) it still covers the area to its edges.
+    QSize size = FormSize(form) + QSize(TwipsToPixelsX(this, 60), TwipsToPixelsY(this, 30));
+    if (form->property(kGrowsWithFrame).toBool()) {
+        // The large layout keeps the same margin below the form as above it.
+        const int margin = LargeLayout(state_) ? pos.y() : 0;
+        size.setHeight(std::max(size.height(), scroll_->maximumViewportSize().height() - pos.y() - margin));
+    }
+    window->resize(size);
     window->move(pos);
     // The area is as large as the form needs, so the frame's scroll bars
     // reach all of it.

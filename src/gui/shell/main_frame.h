@@ -17,6 +17,11 @@ class QScrollArea;
 
 namespace amortix::gui {
 
+// A form with this property set to true (the calculators, whose grid takes
+// the extra room) is made as tall as the frame gives it; others keep their
+// design size.
+inline constexpr char kGrowsWithFrame[] = "amortixGrowsWithFrame";
+
 class MainFrame : public QMainWindow {
     Q_OBJECT
   public:
@@ -49,7 +54,8 @@ class MainFrame : public QMainWindow {
     QWidget* ActiveForm() const;
 
     // Moves a form to (-60, -30) twips in the small layout, (1200, 1000) in
-    // the large one.
+    // the large one, and sizes it: its design size, or for a form that grows
+    // with the frame the frame's height when that is larger.
     void PlaceForm(QWidget* form);
 
     // Before the frame closes (its window-manager close button), every form

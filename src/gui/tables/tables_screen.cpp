@@ -59,6 +59,7 @@ QString Q(const std::string& text) {
 TablesScreen::TablesScreen(ScreenContext& context, Commands commands)
     : context_(context), commands_(std::move(commands)) {
     setObjectName(kTablesScreen);
+    setProperty(kGrowsWithFrame, true);  // a taller frame shows more rows
     MakeControls();
     AttachEntries();
     LayOut();
