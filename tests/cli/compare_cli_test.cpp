@@ -81,7 +81,7 @@ TEST(CompareCli, RowsAreCalculatedInOrderWithTheirMessages) {
     } cases[] = {
         // A refused ninth row keeps the graph; a failed row clears it.
         {"--row '--years 41'" + nine + " --row '--years 0'", {5, 22, 22}, 8, 8, "0.00666667"},
-        {"--row '' --row '--years 0'", {4}, 0, 1, "0.0084375"},
+        {"--row '' --row '--years 0'", {41}, 0, 1, "0.0084375"},
         {"--row '--years 41'", {5}, 0, 0, ""},
     };
     for (const auto& c : cases) {

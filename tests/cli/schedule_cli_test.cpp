@@ -57,7 +57,9 @@ TEST(ScheduleCli, MessagesAndOptions) {
     };
     const Case cases[] = {
         {"--rate 0", {}, "       25.00"},  // no interest, still a schedule
-        {"--years 0", {4}, ""},
+        {"--years 0", {41}, ""},
+        {"--principal 10000000", {39}, ""},
+        {"--rate 101", {40}, ""},
         {"--years 41", {5}, ""},
         {"--years 5 --term-years 10", {34}, "        5.00"},
         {"--mode loan --months 481", {16}, "      480.00"},
@@ -88,8 +90,9 @@ TEST(ScheduleCli, NothingCalculatedIsStatusOneWithTheMessageOnStandardError) {
         const char* message;
     } cases[] = {
         {"--years 41", "Message 5: Wrong entry, 40 Years limit."},
-        {"--years 0", "Message 4: Wrong entry, try again."},
-        {"--mode loan --months 0", "Message 4: Wrong entry, try again."},
+        {"--years 0", "Message 41: Amortization period: from 1 to 40 years."},
+        {"--mode loan --months 0", "Message 42: Payback period: from 1 to 480 months."},
+        {"--principal 0", "Message 39: Principal amount: from 0.01 to 9,999,999.99."},
     };
     for (const auto& c : cases) {
         for (const char* format : {"text", "csv", "report"}) {

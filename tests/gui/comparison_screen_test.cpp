@@ -223,7 +223,7 @@ TEST_F(ComparisonScreenTest, ARunThatFailsLeavesTheGridsAsTheyWere) {
         int rows;  // rows to calculate first
         std::vector<int> messages;
     } cases[] = {
-        {"no years", "0", 0, {38, 4}},  // the new period erases the payments in force
+        {"no years", "0", 0, {38, 41}},  // the new period erases the payments in force
         {"a ninth row", "25", 5, {22}},
     };
     for (const auto& k : cases) {
@@ -333,7 +333,7 @@ TEST_F(ComparisonScreenTest, BoxesAndGridsShowTheTextsOfTheCommandLine) {
           {[this] { Row(nullptr, nullptr, "0", -1, 5); },
            "--principal 250000 --rate 5.875 --years 0 --compounding annual --frequency weekly-acc "
            "--days-typed 364.5"}},
-         {4}},
+         {41}},
         {"a ninth row",
          {{[this] { Row(nullptr, "8", nullptr); }, "--rate 8"},
           {nullptr, "--rate 8"},

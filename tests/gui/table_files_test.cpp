@@ -170,6 +170,11 @@ TEST_F(TableFiles, FailuresShowTheirMessageAndChangeNothing) {
     QByteArray badDate = goodBytes;
     badDate.replace("2026-05-06", "31.31.2026");
     ASSERT_TRUE(test::WriteFile(Path("baddate.qmd"), badDate));
+    // Figures the boxes would refuse: the file is refused whole.
+    QByteArray badFigures = goodBytes;
+    badFigures.replace("123456.78", "-5").replace("7.375", "500");
+    ASSERT_NE(badFigures, goodBytes);
+    ASSERT_TRUE(test::WriteFile(Path("badfigures.qmd"), badFigures));
     ASSERT_TRUE(test::WriteFile(Path("plain.txt"), "x"));
     const bool root = ::geteuid() == 0;  // root writes into read-only folders
     QDir(dir.path()).mkdir("locked");
@@ -186,6 +191,7 @@ TEST_F(TableFiles, FailuresShowTheirMessageAndChangeNothing) {
         {"truncated file", false, Path("truncated.qmd"), 13},
         {"binary file", false, Path("binary.qmd"), 13},
         {"date in no known form", false, Path("baddate.qmd"), 13},
+        {"principal and rate out of range", false, Path("badfigures.qmd"), 13},
         {"folder that does not exist", true, Path("no/such/plan.qmd"), 14},
         {"folder that is a file", true, Path("plain.txt/plan.qmd"), 14},
         {"read-only folder", true, Path("locked/kept.qmd"), 14},
@@ -201,6 +207,10 @@ TEST_F(TableFiles, FailuresShowTheirMessageAndChangeNothing) {
         // The message names the file it is about.
         ASSERT_EQ(Recorded().details.size(), 1u) << c.what;
         EXPECT_TRUE(Recorded().details[0].contains(QFileInfo(c.path).fileName())) << c.what;
+        if (c.path.contains("badfigures")) {
+            EXPECT_TRUE(Recorded().details[0].contains("the principal -5 is outside 0 to 9999999.99"))
+                << Recorded().details[0].toStdString();
+        }
         EXPECT_EQ(Shown(), before) << c.what;
         // A failed save keeps the name; a failed open forgets it.
         EXPECT_EQ(files->Names().mortgage, c.save ? good : "") << c.what;

@@ -258,7 +258,13 @@ TEST_F(TablesScreenTest, InputsRefusedAtCalculateLeaveNoResults) {
              Type(s->InTerm, "0");
              Calculate();
          },
-         4},
+         41},
+        {"no principal",
+         [this] {
+             Type(s->InPrincipal, "0");
+             Calculate();
+         },
+         39},
     };
     for (const auto& c : cases) {
         Open();
@@ -266,6 +272,39 @@ TEST_F(TablesScreenTest, InputsRefusedAtCalculateLeaveNoResults) {
         c.act();
         EXPECT_EQ(Recorded().messages, std::vector<int>{c.message}) << c.what;
         ExpectNoResults(*s, State());
+        Exit();
+    }
+}
+
+// A figure typed above its box's range is held to the top of it and the
+// message names the box and the range; the largest figures calculate and no
+// result is cut.
+TEST_F(TablesScreenTest, AFigureAboveItsRangeIsHeldToItWithAMessage) {
+    const struct {
+        const char* principal;
+        const char* rate;
+        std::vector<int> messages;
+        const char* principalShown;
+        const char* rateShown;
+    } cases[] = {
+        {"999999999999", "6", {39}, "   $9,999,999.99", "         6.000%"},
+        {"250000", "500", {40}, "     $250,000.00", "       100.000%"},
+        {"9999999.99", "100", {}, "   $9,999,999.99", "       100.000%"},
+    };
+    for (const auto& c : cases) {
+        Open();
+        Recorded().messages.clear();
+        Type(s->InPrincipal, c.principal);
+        Type(s->InRate, c.rate);
+        Enter(s->InTerm);
+        EXPECT_EQ(Recorded().messages, c.messages) << c.principal;
+        EXPECT_EQ(s->InPrincipal->text(), c.principalShown) << c.principal;
+        EXPECT_EQ(TextOf(s->InRate), c.rateShown) << c.principal;
+        Calculate();
+        EXPECT_GT(State().ResultsReady, 0) << c.principal;
+        for (const QLineEdit* box : {s->InMonthPI, s->AllPayments, s->TotSavd, s->PPpercent})
+            EXPECT_LE(box->fontMetrics().horizontalAdvance(box->text().trimmed()), box->contentsRect().width())
+                << c.principal << " " << box->text().toStdString();
         Exit();
     }
 }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/calc/limits.h"
 #include "core/calc/repayment.h"
 
 namespace amortix {
@@ -165,6 +166,10 @@ void Run(const ScheduleInputs& in, ScheduleResult& out) {
     }
     if (in.mode == TableKind::Mortgage && T >= kMortgageYearLimit + 1) {
         out.messages.push_back(Message::YearsLimit);
+        return;
+    }
+    if (const auto refusal = RangeRefusal(in.mode, in.principal, in.ratePercent, T)) {
+        out.messages.push_back(*refusal);
         return;
     }
     const Terms t = PaymentTerms(in, out.summary);

@@ -2,13 +2,25 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iomanip>
+#include <locale>
+#include <sstream>
 
+#include "core/calc/limits.h"
 #include "core/files/records.h"
 #include "core/files/text_encoding.h"
 
 namespace amortix {
 
 namespace {
+
+// A figure as a message quotes it: as stored, up to ten digits.
+std::string FigureText(double value) {
+    std::ostringstream out;
+    out.imbue(std::locale::classic());
+    out << std::setprecision(10) << value;
+    return out.str();
+}
 
 constexpr std::size_t kFieldsNow = 15;
 constexpr std::size_t kFieldsBefore = 12;
@@ -166,6 +178,17 @@ TableFileData TableFileFromInputs(const ScheduleInputs& in) {
 LoadResult<ScheduleInputs> InputsFromTableFile(const TableFileData& file, const ScheduleInputs& current,
                                                const DateReader& shortForm) {
     using Result = LoadResult<ScheduleInputs>;
+    // What the boxes would refuse, the file may not bring in either.
+    const struct {
+        const char* name;
+        double value, high;
+    } figures[] = {{"principal", file.principal, kPrincipalLimit},
+                   {"interest rate", file.ratePercent, kRatePercentLimit},
+                   {"period in years", file.years, kMortgageYearLimit}};
+    for (const auto& f : figures)
+        if (!(f.value >= 0 && f.value <= f.high))
+            return Result::Failure("the " + std::string(f.name) + " " + FigureText(f.value) +
+                                   " is outside 0 to " + FigureText(f.high));
     ScheduleInputs in = current;
     const auto date = ReadTableFileDate(file.firstPaymentDate, shortForm);
     if (!date)

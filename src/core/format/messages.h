@@ -37,6 +37,10 @@ enum class Message : int {
     SettingsNotSaved = 36,
     PictureNotSaved = 37,
     AdditionalPaymentsErased = 38,
+    PrincipalRange = 39,
+    RateRange = 40,
+    PeriodRange = 41,
+    LoanPeriodRange = 42,
 };
 
 struct MessageRow {
@@ -74,6 +78,10 @@ inline constexpr std::array kMessageTexts{
     MessageRow{Message::PictureNotSaved, "Cannot save the picture. Check the folder and the free space."},
     MessageRow{Message::AdditionalPaymentsErased,
                "The period changed: the additional payments were erased. Enter them again for the new period."},
+    MessageRow{Message::PrincipalRange, "Principal amount: from 0.01 to 9,999,999.99."},
+    MessageRow{Message::RateRange, "Annual interest rate: from 0 to 100%."},
+    MessageRow{Message::PeriodRange, "Amortization period: from 1 to 40 years."},
+    MessageRow{Message::LoanPeriodRange, "Payback period: from 1 to 480 months."},
 };
 
 // The number a message is known by (in the state, the guide and the CLI).

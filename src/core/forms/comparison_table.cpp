@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/calc/limits.h"
+
 namespace amortix {
 
 ComparisonTable::ComparisonTable() {
@@ -96,6 +98,11 @@ void ComparisonTable::AddRow(const ComparisonInputs& in, ComparisonRun& run) {
     }
     ComparisonRowOutcome outcome = CalculateComparisonRow(in, static_cast<std::int16_t>(state_.rowCount + 1));
     run.rates = outcome.rates;
+    // The two rate boxes still show what the figures give.
+    if (const auto refusal = RangeRefusal(TableKind::Mortgage, in.principal, in.ratePercent, in.years)) {
+        run.messages.push_back(*refusal);
+        return;
+    }
     if (!outcome.row || !ListingFits(*outcome.row)) throw CalcError("no row");
 
     // Every text is made before anything is stored, so a fault leaves the

@@ -146,8 +146,8 @@ void AffordScreen::AttachEntries() {
     NumericEntry::Options principal;
     principal.clearResults = close;
     principal.next = MFInRate;
-    principal.store = [this](double value) {
-        form_.EnterPrincipal(value);
+    principal.store = [this](double typed) {
+        form_.EnterPrincipal(ShowHeld(context_.interaction, amortix::HoldPrincipal(typed)));
         return Store(amortix::AffordBox::Principal);
     };
     NumericEntry::Attach(state, interaction, MFInPrincipal, principal);
@@ -156,8 +156,8 @@ void AffordScreen::AttachEntries() {
     rate.decimals = 3;
     rate.clearResults = close;
     rate.next = MFInTerm;
-    rate.store = [this](double value) {
-        form_.EnterRate(value);
+    rate.store = [this](double typed) {
+        form_.EnterRate(ShowHeld(context_.interaction, amortix::HoldRate(typed)));
         return Store(amortix::AffordBox::Rate);
     };
     NumericEntry::Attach(state, interaction, MFInRate, rate);

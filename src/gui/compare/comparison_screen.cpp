@@ -151,14 +151,18 @@ void ComparisonScreen::AttachEntries() {
     NumericEntry::Options principal;
     principal.clearResults = close;
     principal.next = InRate;
-    principal.store = [this](double value) { return Q(form_.EnterPrincipal(value)); };
+    principal.store = [this](double typed) {
+        return Q(form_.EnterPrincipal(ShowHeld(context_.interaction, amortix::HoldPrincipal(typed))));
+    };
     NumericEntry::Attach(state, interaction, InPrincipal, principal);
 
     NumericEntry::Options rate;
     rate.decimals = 3;
     rate.clearResults = close;
     rate.next = InTerm;
-    rate.store = [this](double value) { return Q(form_.EnterRate(value)); };
+    rate.store = [this](double typed) {
+        return Q(form_.EnterRate(ShowHeld(context_.interaction, amortix::HoldRate(typed))));
+    };
     NumericEntry::Attach(state, interaction, InRate, rate);
 
     NumericEntry::Options term;

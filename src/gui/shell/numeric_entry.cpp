@@ -114,6 +114,11 @@ void ShutPasteDoors(QLineEdit* line, bool numeric) {
 
 }  // namespace
 
+double ShowHeld(Interaction& interaction, const amortix::HeldFigure& held) {
+    if (held.message) interaction.ShowMessage(*held.message);
+    return held.value;
+}
+
 int CharacterCode(const QKeyEvent& event) {
     const auto mods = event.modifiers();
     switch (event.key()) {

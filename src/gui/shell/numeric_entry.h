@@ -20,6 +20,7 @@
 
 #include <functional>
 
+#include "core/calc/limits.h"
 #include "shell/app_state.h"
 
 class QComboBox;
@@ -38,6 +39,10 @@ class Interaction;
 // printable character its code; 0 for keys that type nothing (arrows, F-keys,
 // Tab, Delete, Alt combinations).
 int CharacterCode(const QKeyEvent& event);
+
+// The value a box keeps of a figure held to its range, after the message
+// that says so.
+double ShowHeld(Interaction& interaction, const amortix::HeldFigure& held);
 
 // The display forms written back into the boxes are the engine's
 // (amortix::MoneyBoxText, RateBoxText, TermBoxText in core/numfmt.h).

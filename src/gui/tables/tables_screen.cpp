@@ -133,7 +133,8 @@ void TablesScreen::AttachEntries() {
     NumericEntry::Options principal;
     principal.clearResults = clear;
     principal.next = InRate;
-    principal.store = [this, &state](double value) {
+    principal.store = [this, &state](double typed) {
+        const double value = ShowHeld(context_.interaction, amortix::HoldPrincipal(typed));
         form_.EnterPrincipal(value);
         return Q(amortix::MoneyBoxText(state.CurrencySymbol, value));
     };
@@ -143,7 +144,8 @@ void TablesScreen::AttachEntries() {
     rate.decimals = 3;
     rate.clearResults = clear;
     rate.next = InTerm;
-    rate.store = [this](double value) {
+    rate.store = [this](double typed) {
+        const double value = ShowHeld(context_.interaction, amortix::HoldRate(typed));
         form_.EnterRate(value);
         return Q(amortix::RateBoxText(value));
     };
@@ -333,6 +335,8 @@ void TablesScreen::LayOutGrid() {
         for (QDate day(year, 1, 1); day.year() == year; day = day.addDays(1))
             dateTwips = std::max(dateTwips, MGrid->CellTwipsFor(ScheduleDateText(SerialFromDate(day))));
     MGrid->SetColWidth(0, std::max(MGrid->ColWidth(0), dateTwips));
+    laidOutWidths_.clear();
+    for (int c = 0; c < amortix::kGridColumns; ++c) laidOutWidths_.push_back(MGrid->ColWidth(c));
 }
 
 amortix::TablesForm::Shared TablesScreen::Shared() const {
@@ -428,8 +432,12 @@ void TablesScreen::FillGrid(const std::shared_ptr<const amortix::ScheduleResult>
     MGrid->SetCellFunction(
         [grid](int row, int column) { return QString::fromStdString(grid->Cell(row, column)); });
     // A figure larger than the columns were laid out for widens its column
-    // rather than being cut.
+    // (and the grid) rather than being cut, for this calculation only.
+    for (int c = 0; c < amortix::kGridColumns; ++c)
+        MGrid->SetColWidth(c, laidOutWidths_[static_cast<std::size_t>(c)]);
     MGrid->WidenColumnsToTexts();
+    FitGrid();
+    context_.frame.PlaceForm(this);
     MGrid->CollapseSelection(1, 0);
     MGrid->scrollToTop();
 }

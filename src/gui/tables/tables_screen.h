@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "core/calc/schedule.h"
 #include "core/forms/tables_form.h"
@@ -149,6 +150,7 @@ class TablesScreen : public QWidget {
     Commands commands_;
     amortix::TablesForm form_;
     QuickHelp* quickHelp_ = nullptr;  // owned by MTextBox
+    std::vector<int> laidOutWidths_;  // twips, the grid's columns before any figure widened them
 };
 
 }  // namespace amortix::gui

@@ -232,8 +232,18 @@ TEST(Schedule, Messages) {
          },
          {34},
          false},
-        {"overflow", [](ScheduleInputs& in) { in.principal = 1e15; }, {4}, false},
-        {"zero period", [](ScheduleInputs& in) { in.years = 0; }, {4}, false},
+        // Figures outside their ranges are named with the range.
+        {"overflow", [](ScheduleInputs& in) { in.principal = 1e15; }, {39}, false},
+        {"above the principal limit", [](ScheduleInputs& in) { in.principal = 10'000'000; }, {39}, false},
+        {"principal 0", [](ScheduleInputs& in) { in.principal = 0; }, {39}, false},
+        {"negative rate", [](ScheduleInputs& in) { in.ratePercent = -0.5; }, {40}, false},
+        {"rate above 100 %", [](ScheduleInputs& in) { in.ratePercent = 100.5; }, {40}, false},
+        {"zero period", [](ScheduleInputs& in) { in.years = 0; }, {41}, false},
+        {"zero loan period",
+         [](ScheduleInputs& in) { in.mode = TableKind::PersonalLoan, in.years = 0; },
+         {42},
+         false},
+        {"largest figures", [](ScheduleInputs& in) { in.principal = 9'999'999.99, in.ratePercent = 100; }, {}, true},
     };
     for (const auto& c : cases) {
         ScheduleInputs in = Worked();

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <tuple>
+
 #include "core/files/table_file.h"
 
 namespace amortix {
@@ -121,11 +124,36 @@ TEST(TableFileInputs, RefusesWhatTheScreenCannotShow) {
         {"typed days", [](TableFileData& f) { f.daysInYear = 0.0f; }},
         {"percentage", [](TableFileData& f) { f.paymentIncrease = -0.5f; }},
         {"percentage above 100", [](TableFileData& f) { f.paymentIncrease = 1.5f; }},
+        // Figures the boxes would refuse.
+        {"negative principal", [](TableFileData& f) { f.principal = -5; }},
+        {"principal above the limit", [](TableFileData& f) { f.principal = 10'000'000; }},
+        {"principal not a number", [](TableFileData& f) { f.principal = std::nan(""); }},
+        {"negative rate", [](TableFileData& f) { f.ratePercent = -1; }},
+        {"rate of 500 %", [](TableFileData& f) { f.ratePercent = 500; }},
+        {"99 years", [](TableFileData& f) { f.years = 99; }},
+        {"negative years", [](TableFileData& f) { f.years = -1; }},
     };
     for (const auto& c : cases) {
         TableFileData file = TableFileFromInputs(EveryFieldSet(TableKind::Mortgage));
         c.spoil(file);
         EXPECT_FALSE(InputsFromTableFile(file, {}, DayFirst).ok()) << c.what;
+    }
+}
+
+// The message quotes the first figure that is out of range, and the range.
+TEST(TableFileInputs, NamesTheFirstFigureOutOfRange) {
+    TableFileData file = TableFileFromInputs(EveryFieldSet(TableKind::Mortgage));
+    file.principal = -5;
+    file.ratePercent = 500;
+    const auto opened = InputsFromTableFile(file, {}, DayFirst);
+    ASSERT_FALSE(opened.ok());
+    EXPECT_EQ(opened.error(), "the principal -5 is outside 0 to 9999999.99");
+    // The edges of every range open.
+    for (const auto& [principal, rate, years] : {std::tuple{0.0, 0.0, 0.0}, {9'999'999.99, 100.0, 40.0}}) {
+        file.principal = principal;
+        file.ratePercent = rate;
+        file.years = years;
+        EXPECT_TRUE(InputsFromTableFile(file, {}, DayFirst).ok()) << principal;
     }
 }
 

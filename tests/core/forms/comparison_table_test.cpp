@@ -178,8 +178,10 @@ TEST(ComparisonTable, FailuresAddNoRow) {
     };
     const Case cases[] = {
         {"41 years", 100000, 10.125, 41, 5, false},
-        {"period 0", 100000, 10.125, 0, 4, true},
-        {"overflowing principal", 1e18, 10.125, 25, 4, true},
+        {"period 0", 100000, 10.125, 0, 41, true},
+        {"overflowing principal", 1e18, 10.125, 25, 39, true},
+        {"principal 0", 0, 10.125, 25, 39, true},
+        {"rate above 100 %", 100000, 100.001, 25, 40, true},
     };
     for (const Case& c : cases) {
         ComparisonTable comparison;

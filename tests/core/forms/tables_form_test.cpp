@@ -185,7 +185,7 @@ TEST(TablesForm, KeepsOnlyACalculationThatWasMade) {
     };
     const Case cases[] = {{6.5, 25, Message{}},
                           {0, 25, Message{}},
-                          {6.5, 0, Message::WrongEntry},
+                          {6.5, 0, Message::PeriodRange},
                           {6.5, 41, Message::YearsLimit}};
     for (const auto& c : cases) {
         TablesForm form;

@@ -1,0 +1,32 @@
+#pragma once
+// The ranges the figures of a calculation are held to. The boxes, the file
+// readers and the command line all check these, so a figure one of them
+// refuses, every one refuses with the same numbered message.
+
+#include <optional>
+
+#include "core/calc/choices.h"
+#include "core/format/messages.h"
+
+namespace amortix {
+
+// The largest principal every box, grid column and report shows whole.
+inline constexpr double kPrincipalLimit = 9'999'999.99;
+inline constexpr double kRatePercentLimit = 100;
+
+// The message that names the first figure outside its range (a principal
+// above 0, a rate from 0, a period above 0 up to its limit), if any. A period
+// above the limit keeps its own older messages (5 and 16), which the caller
+// raises.
+std::optional<Message> RangeRefusal(TableKind mode, double principal, double ratePercent, double years);
+
+// A box holds a figure typed above its range to the top of it, and the
+// message says so (none when the figure is in range).
+struct HeldFigure {
+    double value = 0;
+    std::optional<Message> message;
+};
+HeldFigure HoldPrincipal(double principal);
+HeldFigure HoldRate(double ratePercent);
+
+}  // namespace amortix
