@@ -295,5 +295,32 @@ TEST_F(DateDialogTest, EscapeReadsADateStillBeingTyped) {
     EXPECT_EQ(State().FirstPaymentDate, SerialFromDate(QDate(2028, 5, 6)));
 }
 
+// The largest figures widen the grid's columns (and the grid) for their
+// calculation only; the next one is back at the laid-out widths.
+TEST_F(TablesViews, WideFiguresWidenTheColumnsForTheirCalculationOnly) {
+    Open();
+    const auto widths = [this] {
+        std::vector<int> w;
+        for (int c = 0; c < s->MGrid->Cols(); ++c) w.push_back(s->MGrid->columnWidth(c));
+        return std::pair{w, s->MGrid->width()};
+    };
+    Calculate();
+    const auto normal = widths();
+    Type(s->InPrincipal, "9999999.99");
+    Type(s->InRate, "30");
+    Calculate();
+    const auto wide = widths();
+    EXPECT_GT(wide.second, normal.second);
+    for (int r = 1; r < s->MGrid->Rows(); ++r)
+        for (int c = 0; c < s->MGrid->Cols(); ++c)
+            EXPECT_LE(s->MGrid->fontMetrics().horizontalAdvance(s->MGrid->TextAt(r, c)),
+                      s->MGrid->columnWidth(c))
+                << r << "," << c;
+    Type(s->InPrincipal, "100000");
+    Type(s->InRate, "6");
+    Calculate();
+    EXPECT_EQ(widths(), normal);
+}
+
 }  // namespace
 }  // namespace amortix::gui
