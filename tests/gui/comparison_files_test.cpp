@@ -217,5 +217,83 @@ TEST_F(ComparisonFiles, FileNamedAtStartOpensOnTheComparisonScreen) {
     EXPECT_EQ(files->Names().comparison, "start.qcd");
 }
 
+// Exit to Menu asks before dropping rows not saved since they changed; a No
+// keeps the screen and its rows.
+TEST_F(ComparisonFiles, ExitAsksOnlyForRowsNotSaved) {
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        std::optional<int> answer;
+        std::vector<int> questions;
+        bool leaves;
+    } cases[] = {
+        {"no rows", [] {}, std::nullopt, {}, true},
+        {"a row, No", [this] { CalculateRow(); }, amortix::kAnswerNo, {5}, false},
+        {"a row, no answer", [this] { CalculateRow(); }, std::nullopt, {5}, false},
+        {"a row, Yes", [this] { CalculateRow(); }, amortix::kAnswerYes, {5}, true},
+        {"saved", [this] { CalculateRow(), SaveAs(Path("kept.qcd")); }, std::nullopt, {}, true},
+        {"a row after the save",
+         [this] { CalculateRow(), SaveAs(Path("kept.qcd")), CalculateRow(); },
+         amortix::kAnswerNo,
+         {5},
+         false},
+        {"a row deleted after the save",
+         [this] { CalculateRow(), CalculateRow(), SaveAs(Path("kept.qcd")), Click(c->MCDeleteRow); },
+         amortix::kAnswerNo,
+         {5},
+         false},
+        {"opened", [this] { OpenFrom(Path("kept.qcd")); }, std::nullopt, {}, true},
+    };
+    for (const auto& k : cases) {
+        OpenComparison();
+        k.act();
+        ASSERT_TRUE(Recorded().messages.empty()) << k.what;
+        const int rows = c->Form().Table().State().rowCount;
+        Recorded().questions.clear();
+        Recorded().answers = {k.answer};
+        Click(c->MCExit);
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(Recorded().questions, k.questions) << k.what;
+        EXPECT_EQ(app->Frame().findChildren<ComparisonScreen*>().isEmpty(), k.leaves) << k.what;
+        if (k.leaves) {
+            c = nullptr;
+            continue;
+        }
+        EXPECT_EQ(c->Form().Table().State().rowCount, rows) << k.what;
+        LeaveComparison();
+    }
+}
+
+// Delete Row and the Delete key on the grid remove the current row: the rest
+// move up renumbered, in the grid, the printout and the graph; with no rows
+// there is nothing to delete.
+TEST_F(ComparisonFiles, DeleteRowRemovesTheCurrentRow) {
+    OpenComparison();
+    FiveRows();
+    const auto cell = [this](int row, int column) { return c->MCGrid1->TextAt(row, column).toStdString(); };
+    const std::string thirdPrincipal = cell(3, 7), fourthPrincipal = cell(4, 7);
+    c->MCGrid1->CollapseSelection(2, 0);
+    c->MCGrid1->setFocus();
+    QTest::keyClick(c->MCGrid1, Qt::Key_Delete);
+    EXPECT_EQ(c->Form().Table().State().rowCount, 4);
+    EXPECT_EQ(cell(2, 0), "02");
+    EXPECT_EQ(cell(2, 7), thirdPrincipal);
+    EXPECT_EQ(cell(5, 0), "");
+    EXPECT_EQ(c->Form().Table().Graph().points.size(), 4u);
+    EXPECT_EQ(c->Form().Table().Graph().points[3].label, "Row  4");
+    EXPECT_EQ(c->Form().Table().State().printout.find(" 05 "), std::string::npos);
+
+    c->MCGrid1->CollapseSelection(2, 0);
+    Click(c->MCDeleteRow);
+    EXPECT_EQ(c->Form().Table().State().rowCount, 3);
+    EXPECT_EQ(cell(2, 7), fourthPrincipal);
+    for (int i = 0; i < 3; ++i) Click(c->MCDeleteRow);
+    EXPECT_EQ(c->Form().Table().State().rowCount, 0);
+    Recorded().beeps = 0;
+    Click(c->MCDeleteRow);
+    EXPECT_EQ(Recorded().beeps, 1);
+    EXPECT_TRUE(Recorded().messages.empty());
+}
+
 }  // namespace
 }  // namespace amortix::gui

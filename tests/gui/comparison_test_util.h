@@ -12,7 +12,11 @@ class ComparisonProgram : public TablesProgram {
     ComparisonScreen* OpenComparison() {
         return c = OpenFrom<ComparisonScreen>(app->Menu().CompMort, kComparisonScreen);
     }
+    // Exit to Menu, answering Yes when unsaved rows make it ask.
     void LeaveComparison() {
+        auto& recorded = static_cast<RecordingInteraction&>(app->Interact());
+        const bool asks = c->Form().Unsaved() && c->Form().Table().State().rowCount > 0;
+        if (asks) recorded.answers.push_front(amortix::kAnswerYes);
         Click(c->MCExit);
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         c = nullptr;

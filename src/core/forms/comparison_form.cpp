@@ -97,7 +97,15 @@ ComparisonInputs ComparisonForm::Inputs(Compounding compounding, Frequency frequ
 
 ComparisonRun ComparisonForm::Calculate(Compounding compounding, Frequency frequency,
                                         const DayBasis& dayBasis) {
-    return comparison_.Calculate(Inputs(compounding, frequency, dayBasis));
+    ComparisonRun run = comparison_.Calculate(Inputs(compounding, frequency, dayBasis));
+    if (run.added) unsaved_ = true;
+    return run;
+}
+
+bool ComparisonForm::DeleteRow(int number) {
+    const bool deleted = comparison_.DeleteRow(number);
+    if (deleted) unsaved_ = true;
+    return deleted;
 }
 
 bool ComparisonForm::Restore(const ComparisonInputs& inputs, ComparisonState state) {
@@ -106,6 +114,7 @@ bool ComparisonForm::Restore(const ComparisonInputs& inputs, ComparisonState sta
     ratePercent_ = inputs.ratePercent;
     years_ = inputs.years;
     extra_ = inputs.extra;
+    unsaved_ = false;
     return true;
 }
 

@@ -69,6 +69,13 @@ class ComparisonForm {
     // The Calculate button: one row more, or the messages that stopped it.
     ComparisonRun Calculate(Compounding compounding, Frequency frequency, const DayBasis& dayBasis);
 
+    // Removes row `number`, the rows after it renumbered; false for no such row.
+    bool DeleteRow(int number);
+    // Rows added or deleted since the comparison was last opened or saved:
+    // leaving the screen then asks first.
+    bool Unsaved() const { return unsaved_; }
+    void MarkSaved() { unsaved_ = false; }
+
     // An opened comparison: the inputs of its next row (the additional
     // payments as given, the list texts and days are the screen's) and its
     // rows as saved. Refuses a state no comparison can have: false, and
@@ -86,6 +93,7 @@ class ComparisonForm {
     double years_ = 25;
     AdditionalPayments extra_;
     ComparisonTable comparison_;
+    bool unsaved_ = false;
 };
 
 }  // namespace amortix

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "core/calc/limits.h"
+#include "core/format/masks.h"
+#include "core/format/numfmt.h"
 
 namespace amortix {
 
@@ -38,6 +40,87 @@ bool ComparisonTable::Restore(ComparisonState state) {
     state_ = std::move(state);
     LayoutGrid1();
     LayoutGrid2();
+    return true;
+}
+
+namespace {
+
+// The printout's lines of each row: four CR LF ended lines apiece. Nothing
+// when the text does not split into `rows` such blocks.
+std::optional<std::vector<std::string>> PrintoutBlocks(const std::string& printout, int rows) {
+    std::vector<std::string> blocks;
+    std::size_t at = 0;
+    for (int r = 0; r < rows; ++r) {
+        std::size_t end = at;
+        for (int line = 0; line < 4; ++line) {
+            end = printout.find("\r\n", end);
+            if (end == std::string::npos) return std::nullopt;
+            end += 2;
+        }
+        blocks.push_back(printout.substr(at, end - at));
+        at = end;
+    }
+    if (at != printout.size()) return std::nullopt;
+    return blocks;
+}
+
+std::string RowLabel(int number) {
+    return FormatNumber(static_cast<double>(number), kRowLabelMask);
+}
+
+}  // namespace
+
+std::vector<ListingTexts> ComparisonTable::ListingOf(int number) const {
+    std::vector<ListingTexts> listing;
+    for (int index = 0; index < state_.listingIndex && index < kListingIndexes; ++index) {
+        const auto i = static_cast<std::size_t>(index);
+        if (ParseNumber(state_.listingAmounts[0][i]) != number) continue;
+        for (std::size_t j = 0; j < kListingRows && !state_.listingLabels[j][i].empty(); ++j)
+            listing.push_back({state_.listingLabels[j][i], state_.listingAmounts[j][i]});
+        break;
+    }
+    return listing;
+}
+
+bool ComparisonTable::DeleteRow(int number) {
+    const int rows = state_.rowCount;
+    if (number < 1 || number > rows) return false;
+    const auto blocks = PrintoutBlocks(state_.printout, rows);
+    if (!blocks) return false;
+
+    // The remaining rows, renumbered, are added again to an empty comparison.
+    const ComparisonState old = state_;
+    std::vector<std::vector<ListingTexts>> listings;
+    for (int r = 1; r <= rows; ++r) listings.push_back(ListingOf(r));
+    ComparisonTable rebuilt;
+    rebuilt.ClearGrid1Rows();
+    ComparisonState& s = rebuilt.state_;
+    for (int r = 1, n = 0; r <= rows; ++r) {
+        if (r == number) continue;
+        ++n;
+        const auto at = static_cast<std::size_t>(n);
+        const auto from = static_cast<std::size_t>(r);
+        s.rowCount = static_cast<std::int16_t>(n);
+        s.grid1[at] = old.grid1[from];
+        s.grid1[at][0] = RowLabel(n);
+        std::string lines = (*blocks)[from - 1];
+        lines.replace(1, 2, RowLabel(n));
+        s.printout.append(lines);
+        if (auto values = old.rowValues[from - 1]) {
+            values->number = static_cast<std::int16_t>(n);
+            s.rowValues[at - 1] = std::move(values);
+        }
+        const double interest = from - 1 < old.graphPoints.size() ? old.graphPoints[from - 1].value : 0.0;
+        s.graphPoints.push_back({ComparisonGraphLabel(n), 0.0, interest});
+        std::vector<ListingTexts>& listing = listings[from - 1];
+        if (!listing.empty()) {
+            listing[0].amount = RightJustify(FormatNumber(static_cast<double>(n), kCountMask), 3);
+            rebuilt.StoreListing(listing);
+        }
+    }
+    s.graphTitle = old.graphTitle;
+    s.rowsToGraph = s.rowCount;
+    state_ = std::move(s);
     return true;
 }
 

@@ -46,6 +46,12 @@ class ComparisonTable {
     // false, nothing changed) a state that CanRestoreComparison refuses.
     bool Restore(ComparisonState state);
 
+    // Removes row `number` (1..rowCount): the rows after it move up and are
+    // renumbered in the grid, the printout, the listing of additional
+    // payments and the graph, as if the others had been calculated alone.
+    // False, nothing changed, for a number the comparison does not hold.
+    bool DeleteRow(int number);
+
     // Empties the data rows of MCGrid1 and the figures beside them; the
     // header row stays.
     void ClearGrid1Rows();
@@ -66,6 +72,8 @@ class ComparisonTable {
     bool ListingFits(const ComparisonRow& row) const;
     void StoreRow(ComparisonRow row, const Grid1Row& cells, const std::string& lines, ComparisonRun& run);
     void StoreListing(const std::vector<ListingTexts>& listing);
+    // The listing row `number` added, read back from the state; empty when it had none.
+    std::vector<ListingTexts> ListingOf(int number) const;
 
     ComparisonState state_;
 };

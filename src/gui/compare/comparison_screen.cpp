@@ -122,6 +122,9 @@ void ComparisonScreen::MakeControls() {
     MCGrid1 = new GridWidget(this);
     MCGrid1->setObjectName("MCGrid1");
     MCGrid1->setAccessibleName(SpokenCaption(amortix::kComparisonCaption));
+    connect(MCGrid1, &GridWidget::keyDown, this, [this](int key) {
+        if (key == Qt::Key_Delete) DeleteRow();
+    });
     MCGrid2 = new GridWidget(this);
     MCGrid2->setObjectName("MCGrid2");
     MCGrid2->setAccessibleName(SpokenCaption(Label8->text()));
@@ -133,6 +136,7 @@ void ComparisonScreen::MakeControls() {
     MCAddPrePay =
         MakeCommand(this, "MCAddPrePay", "&Additional Payments", &ComparisonScreen::OpenAdditionalPayments);
     MCShowIRF = MakeCommand(this, "MCShowIRF", "&Days in Year", &ComparisonScreen::OpenDaysInYear);
+    MCDeleteRow = MakeCommand(this, "MCDeleteRow", "De&lete Row", &ComparisonScreen::DeleteRow);
     MCGraphs = MakeCommand(this, "MCGraphs", "&Show Graph", &ComparisonScreen::ShowGraph);
     MCPrinter = MakeCommand(this, "MCPrinter", "&Print", &ComparisonScreen::Print);
     CSaveFile = MakeCommand(this, "CSaveFile", "Sav&e File", &ComparisonScreen::SaveFile);
@@ -237,7 +241,7 @@ void ComparisonScreen::LayOut() {
     // output, and the way back at the bottom.
     QBoxLayout* buttons = MakeButtonLine(
         Qt::Vertical,
-        {{MCCalc, MCHelp}, {MCAddPrePay, MCShowIRF}, {CSaveFile, CLoadFile, MCPrinter, MCGraphs}}, MCExit,
+        {{MCCalc, MCHelp}, {MCAddPrePay, MCShowIRF, MCDeleteRow}, {CSaveFile, CLoadFile, MCPrinter, MCGraphs}}, MCExit,
         metrics.height() / 2, chars * 20);
 
     auto* left = new QVBoxLayout;
@@ -418,7 +422,8 @@ void ComparisonScreen::Calculate() {
     amortix::ComparisonRun run;
     {
         const WaitCursor wait;
-        run = form_.Table().Calculate(Inputs());
+        const amortix::ComparisonInputs in = Inputs();
+        run = form_.Calculate(in.compounding, in.frequency, in.dayBasis);
     }
     if (run.rates) {
         InDays->setText(Q(amortix::ComparisonDaysText(run.rates->paymentsPerYear, run.rates->daysInYear)));
@@ -429,6 +434,19 @@ void ComparisonScreen::Calculate() {
 
     ShowGrid1();
     if (run.listed) ShowGrid2();
+}
+
+void ComparisonScreen::DeleteRow() {
+    const int row = MCGrid1->Row();
+    if (!form_.DeleteRow(row)) {
+        context_.interaction.Beep();
+        return;
+    }
+    ShowGrid1();
+    ShowGrid2();
+    const int rows = form_.Table().State().rowCount;
+    MCGrid1->CollapseSelection(std::clamp(row, 1, std::max(rows, 1)), 0);
+    MCGrid1->viewport()->update();
 }
 
 void ComparisonScreen::LeaveTerm() {
@@ -496,12 +514,13 @@ void ComparisonScreen::ShowGraph() {
 }
 
 bool ComparisonScreen::MayClose() {
-    if (form_.Table().State().rowCount == 0) return true;
+    if (form_.Table().State().rowCount == 0 || !form_.Unsaved()) return true;
     // A box closed without an answer is a No.
     return context_.interaction.AskQuestion(amortix::Question::LeaveComparison) == amortix::kAnswerYes;
 }
 
 void ComparisonScreen::Exit() {
+    if (!MayClose()) return;
     AppState& state = context_.state;
     // The rows, the listing, the printout text, the graph data and the
     // additional payments end with the screen, which is unloaded.

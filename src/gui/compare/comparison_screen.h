@@ -61,7 +61,8 @@ class ComparisonScreen : public QWidget, public ScreenCloseCheck {
     // The Calculate button.
     void Calculate();
 
-    // With rows on screen, asks whether to leave them (question 5).
+    // With rows not saved since they were added, deleted or opened, asks
+    // whether to leave them (question 5).
     bool MayClose() override;
 
     // Inputs.
@@ -94,6 +95,7 @@ class ComparisonScreen : public QWidget, public ScreenCloseCheck {
     QPushButton* MCHelp = nullptr;
     QPushButton* MCAddPrePay = nullptr;
     QPushButton* MCShowIRF = nullptr;
+    QPushButton* MCDeleteRow = nullptr;
     QPushButton* MCGraphs = nullptr;
     QPushButton* MCPrinter = nullptr;
     QPushButton* CSaveFile = nullptr;
@@ -117,6 +119,8 @@ class ComparisonScreen : public QWidget, public ScreenCloseCheck {
     void ToggleQuickHelp();
     void OpenAdditionalPayments();
     void OpenDaysInYear();
+    // Removes the grid's current row (the button and the Delete key).
+    void DeleteRow();
     void SaveFile();
     void Print();
     void ShowGraph();

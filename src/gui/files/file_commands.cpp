@@ -150,10 +150,12 @@ void FileCommands::SaveComparison(ComparisonScreen& screen) {
                 FileSystemName(*name),
                 amortix::ComparisonFileFrom(screen.Inputs(), screen.Form().Table().State()));
         }
-        if (saved)
+        if (saved) {
             names_.comparison = *name;
-        else
+            screen.Form().MarkSaved();
+        } else {
             context_.interaction.ShowMessage(amortix::Message::BadComparisonFileName, FileDetail(*name));
+        }
     }
     screen.Form().Table().SetGraphTitle(amortix::kSavedComparisonGraphTitle);
 }

@@ -90,5 +90,30 @@ TEST(ComparisonFileState, RefusesWhatTheScreenCannotShow) {
     }
 }
 
+// A row of an opened comparison, which has only its texts, deletes as a
+// calculated one does, and the result saves and opens again.
+TEST(ComparisonFileState, AnOpenedRowDeletesAsACalculatedOne) {
+    ComparisonInputs in;
+    ComparisonTable calculated = FiveRows(in);
+    const auto opened = ComparisonFromFile(ComparisonFileFrom(in, calculated.State()), in.dayBasis.days);
+    ASSERT_TRUE(opened.ok()) << opened.error();
+    for (const int row : {1, 2, 4, 5}) {
+        ComparisonTable a = FiveRows(in);
+        ComparisonTable b;
+        ASSERT_TRUE(b.Restore(opened->state));
+        ASSERT_TRUE(a.DeleteRow(row));
+        ASSERT_TRUE(b.DeleteRow(row));
+        EXPECT_EQ(b.State().grid1, a.State().grid1) << row;
+        EXPECT_EQ(b.State().grid2, a.State().grid2) << row;
+        EXPECT_EQ(b.State().printout, a.State().printout) << row;
+        EXPECT_EQ(b.State().listingAmounts, a.State().listingAmounts) << row;
+        const auto again = ComparisonFromFile(ComparisonFileFrom(in, b.State()), in.dayBasis.days);
+        ASSERT_TRUE(again.ok()) << again.error();
+        ComparisonTable c;
+        EXPECT_TRUE(c.Restore(again->state)) << row;
+        EXPECT_EQ(c.State().printout, a.State().printout) << row;
+    }
+}
+
 }  // namespace
 }  // namespace amortix

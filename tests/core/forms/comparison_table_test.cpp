@@ -318,5 +318,58 @@ TEST(ComparisonTable, FirstRowEmptiesLeftoverCellsAndFigures) {
     EXPECT_FALSE(comparison.State().rowValues[4]);
 }
 
+// Deleting a row leaves what calculating the other rows alone gives: the
+// grid, the printout, the listing of additional payments and the graph, all
+// renumbered.
+TEST(ComparisonTable, ADeletedRowLeavesTheOthersAsIfCalculatedAlone) {
+    ComparisonInputs biweekly = Inputs(Frequency::BiweeklyAccelerated);
+    biweekly.extra.increase = 0.05f;
+    const std::vector<ComparisonInputs> rows = {
+        Inputs(), WithAmounts({{2, 5000}, {3, 1000}}), biweekly, WithAmounts({{1, 750}}, 4), Inputs(Frequency::OneWeek)};
+    const auto compare = [&rows](const std::vector<int>& kept) {
+        ComparisonTable table;
+        for (const int r : kept) EXPECT_TRUE(table.Calculate(rows[static_cast<std::size_t>(r - 1)]).added);
+        return table;
+    };
+    for (int deleted = 1; deleted <= static_cast<int>(rows.size()); ++deleted) {
+        ComparisonTable table = compare({1, 2, 3, 4, 5});
+        ASSERT_TRUE(table.DeleteRow(deleted));
+        std::vector<int> kept;
+        for (int r = 1; r <= static_cast<int>(rows.size()); ++r)
+            if (r != deleted) kept.push_back(r);
+        const ComparisonTable alone = compare(kept);
+        const ComparisonState &a = table.State(), &b = alone.State();
+        EXPECT_EQ(a.rowCount, b.rowCount) << deleted;
+        EXPECT_EQ(a.grid1, b.grid1) << deleted;
+        EXPECT_EQ(a.rowValues, b.rowValues) << deleted;
+        EXPECT_EQ(a.grid2, b.grid2) << deleted;
+        EXPECT_EQ(a.grid2Rows, b.grid2Rows) << deleted;
+        EXPECT_EQ(a.grid2Columns, b.grid2Columns) << deleted;
+        EXPECT_EQ(a.listingLabels, b.listingLabels) << deleted;
+        EXPECT_EQ(a.listingAmounts, b.listingAmounts) << deleted;
+        EXPECT_EQ(a.printout, b.printout) << deleted;
+        EXPECT_EQ(table.Graph().points.size(), alone.Graph().points.size()) << deleted;
+        for (std::size_t i = 0; i < a.graphPoints.size(); ++i) {
+            EXPECT_EQ(a.graphPoints[i].label, b.graphPoints[i].label) << deleted;
+            EXPECT_EQ(a.graphPoints[i].value, b.graphPoints[i].value) << deleted;
+        }
+    }
+}
+
+TEST(ComparisonTable, DeletingTheOnlyRowOrNoRow) {
+    ComparisonTable table;
+    EXPECT_FALSE(table.DeleteRow(1));
+    table.Calculate(Inputs());
+    EXPECT_FALSE(table.DeleteRow(0));
+    EXPECT_FALSE(table.DeleteRow(2));
+    ASSERT_TRUE(table.DeleteRow(1));
+    EXPECT_EQ(table.State().rowCount, 0);
+    EXPECT_EQ(table.State().printout, "");
+    EXPECT_EQ(table.Graph().points.size(), 0u);
+    EXPECT_EQ(Cells(table, 1)[0], "");
+    // The next row is row 1 again.
+    EXPECT_EQ(table.Calculate(Inputs()).row, 1);
+}
+
 }  // namespace
 }  // namespace amortix
