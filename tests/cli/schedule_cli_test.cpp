@@ -147,7 +147,7 @@ TEST(Cli, TextFormsShowTheFigures) {
         {"compare --row '--extra 3:2500' --row '--frequency weekly-acc' --currency \u00a3",
          {"Total interest", "\u00a3120,239.46", "Weekly(Acc)", "* Additional payments applied", "2,500.00"}},
         {"compare --row '' --row '--extra 2:3000' --format report --header 'Which plan?' --font courier",
-         {" Which plan?\n", "* Additional Payments Applied", "Yr. Mth Row  2"}},
+         {" Which plan?\n", "* Additional Payments Applied", "Yr. Mth Row   2"}},
     };
     for (const auto& c : cases) {
         const auto run = RunCli(c.args);

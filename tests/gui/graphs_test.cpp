@@ -118,7 +118,11 @@ TEST_F(Graphs, PrintingAsksTwiceAndPrintsTheChartAloneInTheChosenColours) {
     for (int i = 1; i <= 6; ++i) data.points.push_back({{}, double(i), 100000.0 - 15000.0 * i});
     std::vector<QImage> printed;
     GraphWindow::Commands commands;
-    commands.printWindow = [&printed](GraphWindow& window) { printed.push_back(window.grab().toImage()); };
+    commands.printWindow = [&printed](GraphWindow& window) {
+        printed.push_back(window.grab().toImage());
+        // The image ends above the buttons: the chart's whole frame lies above them.
+        EXPECT_LT(window.Graph1->geometry().bottom(), window.Ptr->geometry().top());
+    };
     GraphWindow* w = GraphWindow::Open(Context(), "GraphsAll", amortix::TablesChart(data, "$"), nullptr,
                                        std::move(commands));
     const QSize size = w->parentWidget()->size();

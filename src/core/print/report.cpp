@@ -41,6 +41,38 @@ constexpr std::string_view kListingTitle = "* Additional Payments Applied";
 constexpr int kListingTitleColumn = 25;
 constexpr int kListingColumnStep = 16;
 
+// The header line ends with the rules under it; a longer one is shortened
+// with a visible mark rather than run off the paper. Counted in characters,
+// so a cut never splits one.
+constexpr std::size_t kHeaderWidth = 77;
+constexpr std::string_view kShortenedMark = "...";
+
+std::string FittedHeader(std::string_view header) {
+    std::vector<std::size_t> starts;  // byte offset of each character
+    for (std::size_t i = 0; i < header.size(); ++i)
+        if ((static_cast<unsigned char>(header[i]) & 0xC0) != 0x80) starts.push_back(i);
+    if (starts.size() <= kHeaderWidth) return std::string(header);
+    std::string out(header.substr(0, starts[kHeaderWidth - kShortenedMark.size()]));
+    while (!out.empty() && out.back() == ' ') out.pop_back();
+    out.append(kShortenedMark);
+    return out;
+}
+
+// A listing cell: the year under "Yr", the month under "Mth" and the amount
+// ending under the row number. An amount of 100,000 or more drops its
+// separator to keep a blank before it.
+constexpr std::size_t kListingAmountWidth = 9;
+
+std::string ListingCell(const std::string& label, const std::string& amount, bool head) {
+    const std::string figure = Trim(amount);
+    if (head) return label + RightJustify(figure, 4);
+    if (label.size() < 3) return label + amount;  // an empty cell stays empty
+    std::string plain = figure;
+    if (plain.size() > kListingAmountWidth) std::erase(plain, ',');
+    return RightJustify(Trim(label.substr(0, 2)), 2) + " " + RightJustify(Trim(label.substr(3)), 2) + " " +
+           RightJustify(plain, static_cast<int>(kListingAmountWidth));
+}
+
 PrintItem At(int column) {
     return PrintItem::At(column);
 }
@@ -173,7 +205,7 @@ class TablesReport {
 
     void Print() {
         PrinterSetup(job_);
-        Line(p_, 2, d_.header);
+        Line(p_, 2, FittedHeader(d_.header));
         p_.EmptyLine();
         FirstPage();
         int counter = 24;
@@ -320,7 +352,7 @@ std::optional<Message> PrintComparisonReport(LinePrinter& p, const ComparisonPri
     if (d.rowsToGraph <= 0) return Message::NothingToPrint;
     PrintJob job{p, fontChoice, 0};
     PrinterSetup(job);
-    Line(p, 2, d.header);
+    Line(p, 2, FittedHeader(d.header));
     p.EmptyLine();
     Line(p, 32, kComparisonTitle);
     Line(p, 2, kComparisonRule);
@@ -361,10 +393,8 @@ std::optional<Message> PrintComparisonReport(LinePrinter& p, const ComparisonPri
                 std::vector<PrintItem> items;
                 for (int c = first; c <= last; ++c) {
                     const auto rr = static_cast<std::size_t>(r), cc = static_cast<std::size_t>(c);
-                    std::string cell = d.labels[rr][cc];
-                    cell.append(d.amounts[rr][cc]);
                     items.push_back(At(1 + kListingColumnStep * (c - first)));
-                    items.push_back(Text(cell));
+                    items.push_back(Text(ListingCell(d.labels[rr][cc], d.amounts[rr][cc], r == 0)));
                 }
                 p.Print(items);
                 Line(p, 2, kComparisonRule);

@@ -19,12 +19,12 @@ namespace amortix::gui {
 
 namespace {
 
-// The window's size on screen, and while printing: the button row starts
-// 6000 twips down, so the printing height leaves it out of the image.
+// The window's size on screen, and its width while printing: the button row
+// starts 6000 twips down, and the printed image ends above it. A window less
+// tall than that would squeeze the buttons into the chart and cut its foot.
 constexpr int kWidthTwips = 9550;
 constexpr int kHeightTwips = 6450;
 constexpr int kPrintWidthTwips = 9530;
-constexpr int kPrintHeightTwips = 5900;
 constexpr int kButtonRowTwips = 6000;
 
 QPushButton* Button(const QString& caption, const char* name, QWidget* parent) {
@@ -142,7 +142,7 @@ void GraphWindow::PrintGraph() {
         WaitCursor wait;
         QWidget* host = Host();
         const QSize onScreen = host->size();
-        host->resize(TwipsToPixels(this, QSize(kPrintWidthTwips, kPrintHeightTwips)));
+        host->resize(TwipsToPixels(this, QSize(kPrintWidthTwips, kHeightTwips)));
         // The chart lays itself out again for the new size on its next turn of
         // the event loop; print that layout, not the screen's one under it.
         QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

@@ -464,9 +464,11 @@ TEST(ComparisonReport, ListingInGroupsWithRules) {
               (PrintedPage{kListingTitle, " " + kComparisonRule, ""}));
     // First group: listing indexes 0 to 4 at columns 1, 17, 33, 49, 65; rows 0 to 2.
     std::size_t at = title + 3;
-    EXPECT_EQ(page[at], "Yr. Mth Row  1  Yr. Mth Row  2  Yr. Mth Row  3  Yr. Mth Row  4  Yr. Mth Row  5");
-    EXPECT_EQ(page[at + 3], " 1 4  1,000.00   1 4  1,000.00   1 4  1,000.00   1 4  1,000.00   1 4  1,000.00");
-    EXPECT_EQ(page[at + 6], "                 2 4  2,000.00");
+    // The year under "Yr", the month ending under the "M" of "Mth", the amount
+    // ending under the row number, whatever the widths of month and amount.
+    EXPECT_EQ(page[at], "Yr. Mth Row   1 Yr. Mth Row   2 Yr. Mth Row   3 Yr. Mth Row   4 Yr. Mth Row   5");
+    EXPECT_EQ(page[at + 3], " 1  4  1,000.00  1  4  1,000.00  1  4  1,000.00  1  4  1,000.00  1  4  1,000.00");
+    EXPECT_EQ(page[at + 6], "                 2  4  2,000.00");
     for (std::size_t r = 0; r < 3; ++r) {
         EXPECT_EQ(page[at + 3 * r + 1], " " + kComparisonRule);
         EXPECT_EQ(page[at + 3 * r + 2], "");
@@ -474,9 +476,60 @@ TEST(ComparisonReport, ListingInGroupsWithRules) {
     // Second group: listing index 5 only, rows 0 to 2. The lines used reach
     // the page's 56 with its last row, and no further page follows.
     at += 9;
-    EXPECT_EQ(page[at], "Yr. Mth Row  6");
-    EXPECT_EQ(page[at + 6], " 2 4  2,000.00");
+    EXPECT_EQ(page[at], "Yr. Mth Row   6");
+    EXPECT_EQ(page[at + 6], " 2  4  2,000.00");
     EXPECT_EQ(page.size(), at + 9);
+}
+
+// Months of one or two digits and amounts of every width line up the same:
+// month digits end in one column, amounts in another, a blank before each.
+TEST(ComparisonReport, ListingCellsLineUpWhateverTheirWidths) {
+    const struct {
+        const char* label;
+        double amount;
+        const char* printed;
+    } cases[] = {
+        {" 2 1", 5000, " 2  1  5,000.00"},
+        {" 1 12", 2000, " 1 12  2,000.00"},
+        {"10 12", 10000, "10 12 10,000.00"},
+        {"40 6", 99999.99, "40  6 99,999.99"},
+        {" 1 1", 125000, " 1  1 125000.00"},  // the separator gives way to the blank
+        {" 3 9", 999999.99, " 3  9 999999.99"},
+    };
+    for (const auto& c : cases) {
+        ComparisonPrintData d = WithListing({1});
+        d.labels[1][0] = c.label;
+        d.amounts[1][0] = RightJustify(FormatNumber(c.amount, "###,###.00"), 10);
+        const TextReport report = RenderComparisonReport(d, kPrinterFontCourierNew);
+        const PrintedPage& page = report.pages[0];
+        const auto head = std::find(page.begin(), page.end(), "Yr. Mth Row   1");
+        ASSERT_NE(head, page.end()) << c.label;
+        EXPECT_EQ(*(head + 3), c.printed) << c.label;
+    }
+}
+
+// A header longer than the rules is shortened with a visible mark, never
+// within a character; one that fits is printed as typed.
+TEST(ComparisonReport, ALongHeaderIsShortenedWithAMark) {
+    const std::string fits(77, 'x');
+    const std::string accented = "Smith and Tremblay, 12 Rue des \u00c9rables: renewal options from the bank "
+                                 "\u00e9\u00e9\u00e9\u00e9 and the broker";
+    const struct {
+        std::string header;
+        std::string printed;
+    } cases[] = {
+        {"Which plan?", " Which plan?"},
+        {fits, " " + fits},
+        {fits + "y", " " + std::string(74, 'x') + "..."},
+        // 89 characters, 94 bytes: cut after the 74th character.
+        {accented, " Smith and Tremblay, 12 Rue des \u00c9rables: renewal options from the bank "
+                   "\u00e9\u00e9\u00e9\u00e9..."},
+    };
+    for (const auto& c : cases) {
+        ComparisonPrintData d = WithListing({1});
+        d.header = c.header;
+        EXPECT_EQ(RenderComparisonReport(d, kPrinterFontCourierNew).pages[0][1], c.printed) << c.header;
+    }
 }
 
 TEST(ComparisonReport, LongListingRepeatsItsTitleOnTheNextPage) {
@@ -486,12 +539,12 @@ TEST(ComparisonReport, LongListingRepeatsItsTitleOnTheNextPage) {
     ASSERT_EQ(report.pages.size(), 2u);
     const PrintedPage& first = report.pages[0];
     EXPECT_EQ(first.size(), 11u + 4u + 1u + 3u + 13u * 3u);
-    EXPECT_EQ(first[first.size() - 3].substr(0, 5), "12 4 ");
+    EXPECT_EQ(first[first.size() - 3].substr(0, 6), "12  4 ");
     EXPECT_EQ(first.back(), "");  // no footer on comparison pages
     const PrintedPage& second = report.pages[1];
     EXPECT_EQ(PrintedPage(second.begin(), second.begin() + 6),
               (PrintedPage{"", "", kListingTitle, "", " " + kComparisonRule, ""}));
-    EXPECT_EQ(second[6].substr(0, 5), "13 4 ");
+    EXPECT_EQ(second[6].substr(0, 6), "13  4 ");
     EXPECT_EQ(second.size(), 6u + 8u * 3u);
 
     // A break due after the last listing row opens no page of its own.
