@@ -303,7 +303,8 @@ TEST_F(TablesScreenTest, AFigureAboveItsRangeIsHeldToItWithAMessage) {
         Calculate();
         EXPECT_GT(State().ResultsReady, 0) << c.principal;
         for (const QLineEdit* box : {s->InMonthPI, s->AllPayments, s->TotSavd, s->PPpercent})
-            EXPECT_LE(box->fontMetrics().horizontalAdvance(box->text().trimmed()), box->contentsRect().width())
+            EXPECT_LE(box->fontMetrics().horizontalAdvance(box->text().trimmed()),
+                      box->contentsRect().width())
                 << c.principal << " " << box->text().toStdString();
         Exit();
     }

@@ -81,8 +81,9 @@ TEST_F(GraphScreenshots, Printouts) {
     test::WhenModal([](QWidget* modal) {
         auto* dialog = qobject_cast<PrinterHeaderInput*>(modal);
         ASSERT_NE(dialog, nullptr);
-        QTest::keyClicks(dialog->InFName, "Smith and Tremblay, 12 Rue des Érables: renewal options from "
-                                          "the bank and the broker, with every prepayment we could make");
+        QTest::keyClicks(dialog->InFName,
+                         "Smith and Tremblay, 12 Rue des Érables: renewal options from "
+                         "the bank and the broker, with every prepayment we could make");
         Click(dialog->Acept);
     });
     Click(c->MCPrinter);

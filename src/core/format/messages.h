@@ -76,8 +76,9 @@ inline constexpr std::array kMessageTexts{
     MessageRow{Message::SettingsNotSaved,
                "Cannot save the personal settings. They are kept until the program ends."},
     MessageRow{Message::PictureNotSaved, "Cannot save the picture. Check the folder and the free space."},
-    MessageRow{Message::AdditionalPaymentsErased,
-               "The period changed: the additional payments were erased. Enter them again for the new period."},
+    MessageRow{
+        Message::AdditionalPaymentsErased,
+        "The period changed: the additional payments were erased. Enter them again for the new period."},
     MessageRow{Message::PrincipalRange, "Principal amount: from 0.01 to 9,999,999.99."},
     MessageRow{Message::RateRange, "Annual interest rate: from 0 to 100%."},
     MessageRow{Message::PeriodRange, "Amortization period: from 1 to 40 years."},

@@ -239,10 +239,11 @@ void ComparisonScreen::LayOut() {
 
     // Buttons in one column on the right: calculation, dialogs, files and
     // output, and the way back at the bottom.
-    QBoxLayout* buttons = MakeButtonLine(
-        Qt::Vertical,
-        {{MCCalc, MCHelp}, {MCAddPrePay, MCShowIRF, MCDeleteRow}, {CSaveFile, CLoadFile, MCPrinter, MCGraphs}}, MCExit,
-        metrics.height() / 2, chars * 20);
+    QBoxLayout* buttons = MakeButtonLine(Qt::Vertical,
+                                         {{MCCalc, MCHelp},
+                                          {MCAddPrePay, MCShowIRF, MCDeleteRow},
+                                          {CSaveFile, CLoadFile, MCPrinter, MCGraphs}},
+                                         MCExit, metrics.height() / 2, chars * 20);
 
     auto* left = new QVBoxLayout;
     left->addLayout(top);

@@ -243,7 +243,10 @@ TEST(Schedule, Messages) {
          [](ScheduleInputs& in) { in.mode = TableKind::PersonalLoan, in.years = 0; },
          {42},
          false},
-        {"largest figures", [](ScheduleInputs& in) { in.principal = 9'999'999.99, in.ratePercent = 100; }, {}, true},
+        {"largest figures",
+         [](ScheduleInputs& in) { in.principal = 9'999'999.99, in.ratePercent = 100; },
+         {},
+         true},
     };
     for (const auto& c : cases) {
         ScheduleInputs in = Worked();

@@ -324,8 +324,8 @@ TEST(ComparisonTable, FirstRowEmptiesLeftoverCellsAndFigures) {
 TEST(ComparisonTable, ADeletedRowLeavesTheOthersAsIfCalculatedAlone) {
     ComparisonInputs biweekly = Inputs(Frequency::BiweeklyAccelerated);
     biweekly.extra.increase = 0.05f;
-    const std::vector<ComparisonInputs> rows = {
-        Inputs(), WithAmounts({{2, 5000}, {3, 1000}}), biweekly, WithAmounts({{1, 750}}, 4), Inputs(Frequency::OneWeek)};
+    const std::vector<ComparisonInputs> rows = {Inputs(), WithAmounts({{2, 5000}, {3, 1000}}), biweekly,
+                                                WithAmounts({{1, 750}}, 4), Inputs(Frequency::OneWeek)};
     const auto compare = [&rows](const std::vector<int>& kept) {
         ComparisonTable table;
         for (const int r : kept) EXPECT_TRUE(table.Calculate(rows[static_cast<std::size_t>(r - 1)]).added);

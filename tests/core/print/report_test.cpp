@@ -467,7 +467,8 @@ TEST(ComparisonReport, ListingInGroupsWithRules) {
     // The year under "Yr", the month ending under the "M" of "Mth", the amount
     // ending under the row number, whatever the widths of month and amount.
     EXPECT_EQ(page[at], "Yr. Mth Row   1 Yr. Mth Row   2 Yr. Mth Row   3 Yr. Mth Row   4 Yr. Mth Row   5");
-    EXPECT_EQ(page[at + 3], " 1  4  1,000.00  1  4  1,000.00  1  4  1,000.00  1  4  1,000.00  1  4  1,000.00");
+    EXPECT_EQ(page[at + 3],
+              " 1  4  1,000.00  1  4  1,000.00  1  4  1,000.00  1  4  1,000.00  1  4  1,000.00");
     EXPECT_EQ(page[at + 6], "                 2  4  2,000.00");
     for (std::size_t r = 0; r < 3; ++r) {
         EXPECT_EQ(page[at + 3 * r + 1], " " + kComparisonRule);
@@ -489,10 +490,8 @@ TEST(ComparisonReport, ListingCellsLineUpWhateverTheirWidths) {
         double amount;
         const char* printed;
     } cases[] = {
-        {" 2 1", 5000, " 2  1  5,000.00"},
-        {" 1 12", 2000, " 1 12  2,000.00"},
-        {"10 12", 10000, "10 12 10,000.00"},
-        {"40 6", 99999.99, "40  6 99,999.99"},
+        {" 2 1", 5000, " 2  1  5,000.00"},      {" 1 12", 2000, " 1 12  2,000.00"},
+        {"10 12", 10000, "10 12 10,000.00"},    {"40 6", 99999.99, "40  6 99,999.99"},
         {" 1 1", 125000, " 1  1 125000.00"},  // the separator gives way to the blank
         {" 3 9", 999999.99, " 3  9 999999.99"},
     };
@@ -512,8 +511,9 @@ TEST(ComparisonReport, ListingCellsLineUpWhateverTheirWidths) {
 // within a character; one that fits is printed as typed.
 TEST(ComparisonReport, ALongHeaderIsShortenedWithAMark) {
     const std::string fits(77, 'x');
-    const std::string accented = "Smith and Tremblay, 12 Rue des \u00c9rables: renewal options from the bank "
-                                 "\u00e9\u00e9\u00e9\u00e9 and the broker";
+    const std::string accented =
+        "Smith and Tremblay, 12 Rue des \u00c9rables: renewal options from the bank "
+        "\u00e9\u00e9\u00e9\u00e9 and the broker";
     const struct {
         std::string header;
         std::string printed;
@@ -522,8 +522,9 @@ TEST(ComparisonReport, ALongHeaderIsShortenedWithAMark) {
         {fits, " " + fits},
         {fits + "y", " " + std::string(74, 'x') + "..."},
         // 89 characters, 94 bytes: cut after the 74th character.
-        {accented, " Smith and Tremblay, 12 Rue des \u00c9rables: renewal options from the bank "
-                   "\u00e9\u00e9\u00e9\u00e9..."},
+        {accented,
+         " Smith and Tremblay, 12 Rue des \u00c9rables: renewal options from the bank "
+         "\u00e9\u00e9\u00e9\u00e9..."},
     };
     for (const auto& c : cases) {
         ComparisonPrintData d = WithListing({1});
