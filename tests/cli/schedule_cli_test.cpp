@@ -49,6 +49,59 @@ TEST(ScheduleCli, JsonCarriesNumbersByMeaningAndTheTextsBesideThem) {
     EXPECT_EQ(j["messages"].size(), 0u);
 }
 
+// --rate-change and --rounding: the JSON carries each change with its first
+// payment and new payment, every row its rate; bad plans and bad changes are
+// the calculation's numbered messages, a malformed option a usage error.
+TEST(ScheduleCli, RateChangesAndLenderRounding) {
+    const std::string mortgage = "schedule --principal 300000 --rate 5 --compounding semiannual --view all ";
+    {
+        const auto run = RunCli(mortgage + "--rate-change 6:6 --rate-change 3/7:5.5:keep --format json");
+        ASSERT_EQ(run.status, 0) << run.err;
+        const auto j = nlohmann::json::parse(run.out);
+        const auto& changes = j["summary"]["rate_changes"];
+        ASSERT_EQ(changes.size(), 2u);
+        EXPECT_EQ(changes[0]["first_payment"], 31);
+        EXPECT_EQ(changes[0]["payment_change"], "keep");
+        EXPECT_NEAR(changes[0]["payment"].get<double>(), 1744.814955, 1e-6);  // kept
+        EXPECT_EQ(changes[1]["first_payment"], 61);
+        EXPECT_EQ(j["rows"][29]["rate"], 5.0);
+        EXPECT_EQ(j["rows"][30]["rate"], 5.5);
+        EXPECT_EQ(j["rows"][60]["rate"], 6.0);
+        EXPECT_EQ(j["uncovered_interest"], nullptr);
+    }
+    const struct {
+        const char* args;
+        int status;
+        std::vector<int> messages;
+        const char* error;  // on standard error
+    } cases[] = {
+        {"--rate-change 4:19:keep", 1, {44}, "Payment 37 at 19.000%"},
+        {"--rate-change 1:6", 1, {46}, "Message 46"},
+        {"--rate-change 41:6", 1, {46}, "Message 46"},
+        {"--rate-change 2/13:6", 1, {46}, "Message 46"},
+        {"--rate-change 2:6:hold", 2, {}, "expected YEAR[/MONTH]:RATE[:keep]"},
+        {"--rate-change 2", 2, {}, "expected YEAR[/MONTH]:RATE[:keep]"},
+        {"--rate-change a/b:c", 2, {}, "expected YEAR[/MONTH]:RATE[:keep]"},
+        {"--rounding nearest", 2, {}, "--rounding"},
+        {"--rounding lender", 0, {}, ""},
+    };
+    for (const auto& c : cases) {
+        const auto run = RunCli(mortgage + c.args);
+        EXPECT_EQ(run.status, c.status) << c.args << run.err;
+        EXPECT_NE(run.err.find(c.error), std::string::npos) << c.args << ": " << run.err;
+        if (c.status == 2) continue;
+        const auto j = nlohmann::json::parse(RunCli(mortgage + c.args + " --format json").out);
+        std::vector<int> numbers;
+        for (const auto& m : j["messages"]) numbers.push_back(m["number"].get<int>());
+        EXPECT_EQ(numbers, c.messages) << c.args;
+    }
+    // Lender rounding: whole-cent payment and interest.
+    const auto j = nlohmann::json::parse(
+        RunCli("schedule --principal 100000 --rate 6 --view all --rounding lender --format json").out);
+    EXPECT_EQ(j["summary"]["payment"], 644.30);
+    EXPECT_EQ(j["rows"][0]["interest"], 500.0);
+}
+
 TEST(ScheduleCli, MessagesAndOptions) {
     struct Case {
         const char* args;

@@ -36,6 +36,14 @@ std::optional<Compounding> CompoundingNamed(std::string_view cliName) {
     return FindBy(kCompoundings, &CompoundingInfo::cliName, cliName);
 }
 
+std::optional<RateChangePayment> RateChangePaymentNamed(std::string_view cliName) {
+    return FindBy(kRateChangePayments, &RateChangePaymentInfo::cliName, cliName);
+}
+
+std::optional<Rounding> RoundingNamed(std::string_view cliName) {
+    return FindBy(kRoundings, &RoundingInfo::cliName, cliName);
+}
+
 std::optional<DayBasisChoice> DayBasisChoiceFromCode(int code) {
     return FromCode(kDayBases, code);
 }

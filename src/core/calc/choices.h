@@ -144,6 +144,36 @@ inline constexpr std::array<TableKindInfo, 2> kTableKinds = {{
     {TableKind::PersonalLoan, "loan", ".qld"},
 }};
 
+// What a change of rate does to the payment: a renewal re-amortizes the
+// balance over the years left, or the payment stays and the end moves.
+enum class RateChangePayment : std::int8_t { Recalculate, Keep };
+
+struct RateChangePaymentInfo {
+    RateChangePayment id;
+    std::string_view listText;
+    std::string_view cliName;
+};
+
+inline constexpr std::array<RateChangePaymentInfo, 2> kRateChangePayments = {{
+    {RateChangePayment::Recalculate, "Recalculate", "recalculate"},
+    {RateChangePayment::Keep, "Keep", "keep"},
+}};
+
+// How the payments are worked out: exactly, or as a lender's statement
+// shows them (the payment and each period's interest in whole cents).
+enum class Rounding : std::int8_t { Exact, Lender };
+
+struct RoundingInfo {
+    Rounding id;
+    std::string_view listText;
+    std::string_view cliName;
+};
+
+inline constexpr std::array<RoundingInfo, 2> kRoundings = {{
+    {Rounding::Exact, "Exact", "exact"},
+    {Rounding::Lender, "Rounded as lenders do", "lender"},
+}};
+
 // The month of each mortgage year an additional amount falls in: 1 is the
 // first payment of the year.
 struct Month {
@@ -188,6 +218,12 @@ constexpr const ScheduleViewInfo& Info(ScheduleView v) {
 constexpr const TableKindInfo& Info(TableKind k) {
     return InfoIn(kTableKinds, k);
 }
+constexpr const RateChangePaymentInfo& Info(RateChangePayment p) {
+    return InfoIn(kRateChangePayments, p);
+}
+constexpr const RoundingInfo& Info(Rounding r) {
+    return InfoIn(kRoundings, r);
+}
 
 // The enumerator whose list text is exactly `text` (leading blanks included).
 std::optional<Frequency> FindFrequency(std::string_view listText);
@@ -195,6 +231,8 @@ std::optional<Compounding> FindCompounding(std::string_view listText);
 // The same by the command line's names.
 std::optional<Frequency> FrequencyNamed(std::string_view cliName);
 std::optional<Compounding> CompoundingNamed(std::string_view cliName);
+std::optional<RateChangePayment> RateChangePaymentNamed(std::string_view cliName);
+std::optional<Rounding> RoundingNamed(std::string_view cliName);
 // A stored code, when it is one of the table's.
 std::optional<DayBasisChoice> DayBasisChoiceFromCode(int code);
 std::optional<ExtraPaymentKind> ExtraPaymentKindFromCode(int code);

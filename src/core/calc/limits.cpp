@@ -11,6 +11,17 @@ std::optional<Message> RangeRefusal(TableKind mode, double principal, double rat
     return std::nullopt;
 }
 
+std::optional<Message> RateChangeRefusal(const std::vector<RateChange>& changes) {
+    if (changes.size() > static_cast<std::size_t>(kRateChangeLimit)) return Message::RateChangeRange;
+    for (const RateChange& c : changes) {
+        const bool first = c.year == 1 && c.month == 1;
+        if (c.year < 1 || c.year > kMortgageYearLimit || !Month::Valid(c.month) || first ||
+            !(c.ratePercent >= 0 && c.ratePercent <= kRatePercentLimit))
+            return Message::RateChangeRange;
+    }
+    return std::nullopt;
+}
+
 HeldFigure HoldPrincipal(double principal) {
     if (principal > kPrincipalLimit) return {kPrincipalLimit, Message::PrincipalRange};
     return {principal, std::nullopt};

@@ -4,8 +4,10 @@
 // refuses, every one refuses with the same numbered message.
 
 #include <optional>
+#include <vector>
 
 #include "core/calc/choices.h"
+#include "core/calc/schedule.h"
 #include "core/format/messages.h"
 
 namespace amortix {
@@ -19,6 +21,11 @@ inline constexpr double kRatePercentLimit = 100;
 // above the limit keeps its own older messages (5 and 16), which the caller
 // raises.
 std::optional<Message> RangeRefusal(TableKind mode, double principal, double ratePercent, double years);
+
+// Message 46 for a list of rate changes no mortgage can have: more than 20, a
+// year or month out of range, year 1 month 1 (the first rate itself), or a
+// rate outside 0 to 100.
+std::optional<Message> RateChangeRefusal(const std::vector<RateChange>& changes);
 
 // A box holds a figure typed above its range to the top of it, and the
 // message says so (none when the figure is in range).

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "core/calc/schedule.h"
@@ -31,6 +32,23 @@ std::int16_t PaymentBound(std::int16_t frequencyClass, double years);
 // the first year's (the first month's falls on payment 1 as well).
 int FirstAnniversary(std::int16_t paymentsPerYear, Month month);
 
+// A rate in force from a payment on.
+struct RateStep {
+    long fromPayment = 0;
+    double rate = 0;  // per period
+    double ratePercent = 0;
+    double monthlyRate = 0;  // for a recalculated payment
+    bool recalculate = true;
+};
+
+// The new payment of a recalculating step, from the balance before payment k.
+using Repay = std::function<double(double balance, long k, const RateStep& step)>;
+
+// A whole cent, halves away from zero.
+inline double RoundCents(double x) {
+    return std::round(x * 100.0) / 100.0;
+}
+
 struct RepaymentPlan {
     double principal = 0;
     double payment = 0;  // per period, increase included
@@ -41,6 +59,11 @@ struct RepaymentPlan {
     // The tables screen forms principal part + amount in currency; the
     // comparison adds it in double precision.
     bool currencyExtraSum = false;
+    double ratePercent = 0;  // of the first rate, for the rows
+    // Later rates by first payment; `repay` gives a recalculated payment.
+    const std::vector<RateStep>* steps = nullptr;
+    Repay repay;
+    bool roundInterest = false;  // each period's interest in whole cents
 };
 
 // An additional amount above 0 that was added to a payment.
@@ -54,6 +77,12 @@ struct RepaymentOutcome {
     long payments = 0;   // last row written
     double balance = 0;  // balance after the loop, before the final correction
     std::vector<AppliedAmount> applied;
+    // By step: the payment from then on; steps not reached are left out.
+    std::vector<double> stepPayments;
+    // Set when a step's payment no longer covers the interest: the run
+    // stopped there.
+    long uncoveredAt = 0;
+    double uncoveredRatePercent = 0;
 };
 
 // Fills rows 1.. of `table` (number, interest, principal, balance and the two
@@ -79,7 +108,12 @@ RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow
     static const AdditionalPayments kNone;
     const AdditionalPayments& extra = plan.extra ? *plan.extra : kNone;
     const long n = plan.paymentsPerYear;
-    const double A = plan.payment, i = plan.rate;
+    double A = plan.payment, i = plan.rate, percent = plan.ratePercent;
+    const bool cents = plan.roundInterest;
+    static const std::vector<RateStep> kOneRate;
+    const std::vector<RateStep>& steps = plan.steps ? *plan.steps : kOneRate;
+    std::size_t step = 0;
+    long nextChange = steps.empty() ? -1 : steps[0].fromPayment;
     const bool firstMonth = extra.month.number == 1;
     long anniversary = FirstAnniversary(plan.paymentsPerYear, extra.month);
     if (anniversary == 0 || n <= 0) throw CalcError("no anniversary");
@@ -87,10 +121,31 @@ RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow
     RepaymentOutcome out;
     double B = plan.principal;
     double I = Checked(B * i);
+    if (cents) I = RoundCents(I);
     double Q = A - I;
     double SI = 0.0, SQ = 0.0;
 
     for (long k = 1; k <= plan.bound; ++k) {
+        // A new rate from this payment on: this period's interest at it, and
+        // a renewal's payment for the balance over the years left.
+        while (k == nextChange) [[unlikely]] {
+                const RateStep& s = steps[step];
+                i = s.rate;
+                percent = s.ratePercent;
+                if (s.recalculate) A = plan.repay(B, k, s);
+                I = Checked(B * i);
+                if (cents) I = RoundCents(I);
+                Q = A - I;
+                if (!(Q > 0) && B > 0.00005) {
+                    out.uncoveredAt = k;
+                    out.uncoveredRatePercent = percent;
+                    out.balance = B;
+                    return out;
+                }
+                out.stepPayments.push_back(A);
+                ++step;
+                nextChange = step < steps.size() ? steps[step].fromPayment : -1;
+            }
         // The yearly additional amount falls on the anniversary payment.
         if (k > 1 || firstMonth) {
             const double prevNumber = static_cast<double>(TableRow(table, k - 1).number);
@@ -116,7 +171,7 @@ RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow
         // (to the fourth decimal the rows keep).
         if (i == 0.0 && B < 0.00005) break;
         B = B - Q;
-        I = i * B;
+        I = cents ? RoundCents(i * B) : i * B;
         Q = A - I;
         if (Ik < 0) break;
 
@@ -129,6 +184,7 @@ RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow
         row.balance = Currency::FromDouble(B);
         row.cumulativeInterest = Currency::FromDouble(SI);
         row.cumulativePrincipal = Currency::FromDouble(SQ);
+        row.ratePercent = percent;
         out.payments = k;
         afterRow(k, table);
     }

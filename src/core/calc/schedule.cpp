@@ -1,6 +1,8 @@
 #include "core/calc/schedule.h"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "core/calc/limits.h"
 #include "core/calc/repayment.h"
@@ -71,6 +73,7 @@ Terms PaymentTerms(const ScheduleInputs& in, ScheduleSummary& summary) {
     t.payment = before;
     if (in.extra.increase > 0.0f)
         t.payment = Checked(t.payment + t.payment * static_cast<double>(in.extra.increase));
+    if (in.rounding == Rounding::Lender) t.payment = RoundCents(t.payment);
     t.rate = RatePerPeriod(t.frequency, rates);
     summary.monthlyPayment = monthly.payment;
     summary.payment = t.payment;
@@ -78,6 +81,20 @@ Terms PaymentTerms(const ScheduleInputs& in, ScheduleSummary& summary) {
     summary.increaseAmount = t.payment - before;
     summary.paymentsPerYear = t.frequency.paymentsPerYear;
     return t;
+}
+
+// The rates after the first, by the payment they apply from (a later entry
+// wins at the same payment).
+std::vector<RateStep> RateSteps(const ScheduleInputs& in, const FrequencyPeriods& frequency) {
+    std::vector<RateStep> steps;
+    for (const RateChange& c : in.rateChanges) {
+        const RateFactorsResult rates = RateFactors(c.ratePercent, in.compounding, frequency.periodsPerYear);
+        steps.push_back({FirstPaymentOfChange(c, frequency.paymentsPerYear), RatePerPeriod(frequency, rates),
+                         c.ratePercent, rates.monthly, c.payment == RateChangePayment::Recalculate});
+    }
+    std::stable_sort(steps.begin(), steps.end(),
+                     [](const RateStep& a, const RateStep& b) { return a.fromPayment < b.fromPayment; });
+    return steps;
 }
 
 // Every payment, with its date or its year as the all-payments view shows it.
@@ -109,10 +126,36 @@ RepaymentOutcome RunPayments(const ScheduleInputs& in, const Terms& t, std::vect
     plan.bound = PaymentBound(t.frequency.frequencyClass, in.years);
     plan.extra = &in.extra;
     plan.currencyExtraSum = true;
+    plan.ratePercent = in.ratePercent;
+    plan.roundInterest = in.rounding == Rounding::Lender;
+    const std::vector<RateStep> steps = RateSteps(in, t.frequency);
+    if (!steps.empty()) {
+        plan.steps = &steps;
+        // A kept payment may end the loan after its period: up to the longest
+        // schedule there is.
+        const bool keeps =
+            std::any_of(steps.begin(), steps.end(), [](const RateStep& s) { return !s.recalculate; });
+        if (keeps)
+            plan.bound =
+                std::max(plan.bound,
+                         std::min<std::int16_t>(PaymentBound(t.frequency.frequencyClass, kMortgageYearLimit),
+                                                kScheduleRows - 1));
+        plan.repay = [&in, n](double balance, long k, const RateStep& step) {
+            // The balance over the period's years left, at the new rate, as
+            // the first payment was made from the principal.
+            const double left = std::max(in.years - static_cast<double>(k - 1) / n, 1.0 / n);
+            const MonthlyPaymentResult monthly =
+                MonthlyPayment(balance, step.monthlyRate, step.ratePercent, in.compounding, left);
+            double a = PeriodPayment(monthly.payment, in.frequency);
+            if (in.extra.increase > 0.0f) a = Checked(a + a * static_cast<double>(in.extra.increase));
+            return in.rounding == Rounding::Lender ? RoundCents(a) : a;
+        };
+    }
     // As many rows as the bound allows, within the schedule's limit.
     table.assign(static_cast<std::size_t>(std::min<int>(plan.bound, kScheduleRows - 1)) + 1, ScheduleRow{});
     RepaymentOutcome run = RunRepayment(plan, table, dateOrYear);
     if (run.applied.size() > 32767) throw CalcError("counter overflow");
+    if (run.uncoveredAt > 0) return run;
     CorrectFinalPayment(table, run);
     table.resize(static_cast<std::size_t>(run.payments) + 1);
     return run;
@@ -140,6 +183,7 @@ std::vector<ScheduleRow> YearTotals(const ScheduleInputs& in, const std::vector<
             a.balance = p.balance;
             a.cumulativeInterest = p.cumulativeInterest;
             a.cumulativePrincipal = p.cumulativePrincipal;
+            if (k < static_cast<long>(payments.size())) a.ratePercent = p.ratePercent;
             if (p.balance <= Currency()) done = true;
         }
     }
@@ -157,7 +201,42 @@ void ListAdditionalPayments(const ScheduleInputs& in, std::int16_t yearsWithPaym
     }
 }
 
-void Run(const ScheduleInputs& in, ScheduleResult& out) {
+void Run(const ScheduleInputs& in, ScheduleResult& out, bool baseline = false);
+
+// What the normal monthly mortgage pays over its life with the same rate
+// changes and rounding, without additional payments: the interest saved is
+// measured against it. Nothing when that mortgage cannot be worked out.
+std::optional<Currency> BaselineTotal(const ScheduleInputs& in) {
+    ScheduleInputs base = in;
+    base.frequency = Frequency::Monthly;
+    base.extra.EraseAmounts();
+    base.view = ScheduleView::Annual;
+    base.showDates = false;
+    base.termYears = 0;
+    ScheduleResult b;
+    Run(base, b, true);
+    if (!b.calculated) return std::nullopt;
+    return b.summary.totalPaid;
+}
+
+// The changes in the order they apply, as the run met them.
+std::vector<AppliedRateChange> AppliedChanges(const ScheduleInputs& in, std::int16_t paymentsPerYear,
+                                              const RepaymentOutcome& run) {
+    std::vector<AppliedRateChange> applied;
+    for (const RateChange& c : in.rateChanges)
+        applied.push_back({c, FirstPaymentOfChange(c, paymentsPerYear), false, 0.0});
+    std::stable_sort(applied.begin(), applied.end(),
+                     [](const AppliedRateChange& a, const AppliedRateChange& b) {
+                         return a.firstPayment < b.firstPayment;
+                     });
+    for (std::size_t j = 0; j < applied.size() && j < run.stepPayments.size(); ++j) {
+        applied[j].reached = true;
+        applied[j].payment = run.stepPayments[j];
+    }
+    return applied;
+}
+
+void Run(const ScheduleInputs& in, ScheduleResult& out, bool baseline) {
     const double T = in.years;
     // A term longer than the period is reset before anything is computed.
     if (out.termYears > T) {
@@ -172,6 +251,10 @@ void Run(const ScheduleInputs& in, ScheduleResult& out) {
         out.messages.push_back(*refusal);
         return;
     }
+    if (const auto refusal = RateChangeRefusal(in.rateChanges)) {
+        out.messages.push_back(*refusal);
+        return;
+    }
     const Terms t = PaymentTerms(in, out.summary);
     const std::int16_t n = t.frequency.paymentsPerYear;
     out.frequencyClass = t.frequency.frequencyClass;
@@ -179,6 +262,25 @@ void Run(const ScheduleInputs& in, ScheduleResult& out) {
 
     std::vector<ScheduleRow> payments;
     const RepaymentOutcome run = RunPayments(in, t, payments);
+    if (run.uncoveredAt > 0) {
+        out.messages.push_back(Message::PaymentBelowInterest);
+        out.uncovered = UncoveredInterest{run.uncoveredAt, run.uncoveredRatePercent};
+        ClearResults(out);
+        return;
+    }
+    if (!in.rateChanges.empty()) {
+        if (run.balance >= 6.0) {
+            out.messages.push_back(Message::NotRepaidInLimit);
+            ClearResults(out);
+            return;
+        }
+        out.summary.rateChanges = AppliedChanges(in, n, run);
+        if (run.stepPayments.size() < in.rateChanges.size())
+            out.messages.push_back(Message::RateChangeNotReached);
+    }
+    double normalTotal = t.normalTotal;
+    if (!baseline && (!in.rateChanges.empty() || in.rounding == Rounding::Lender))
+        if (const auto total = BaselineTotal(in)) normalTotal = total->ToDouble();
     out.appliedCount = static_cast<std::int16_t>(run.applied.size());
     const long L = run.payments;
     out.payments = static_cast<std::int16_t>(L);
@@ -207,13 +309,19 @@ void Run(const ScheduleInputs& in, ScheduleResult& out) {
                                    : ToInt16(static_cast<double>(out.summary.yearsToFinal));
     out.graphTitle = in.mode == TableKind::Mortgage ? "Mortgage balance at start of each Year"
                                                     : "Personal Loan balance at start of each Year";
-    const double saved = t.normalTotal - totalPaid.ToDouble();
+    const double saved = normalTotal - totalPaid.ToDouble();
     out.summary.totalPaid = totalPaid;
     out.summary.interestSaved = saved < 0 ? 0 : saved;
     out.calculated = true;
 }
 
 }  // namespace
+
+long FirstPaymentOfChange(const RateChange& change, std::int16_t paymentsPerYear) {
+    const long p = paymentsPerYear;
+    // The first payment on or after the month's start: ceil((month - 1) * P / 12).
+    return (change.year - 1) * p + ((change.month - 1) * p + 11) / 12 + 1;
+}
 
 ScheduleResult CalculateSchedule(const ScheduleInputs& in) {
     ScheduleResult out;

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,21 @@ struct AdditionalPayments {
     std::int16_t CountYearsWithAmounts() const;
 };
 
+// A new rate from a payment on: at renewal, or a variable rate that moved.
+// Year 1 month 1 is the first rate itself, so a change starts later.
+inline constexpr int kRateChangeLimit = 20;
+
+struct RateChange {
+    std::int16_t year = 2;   // of the mortgage, 1..40
+    std::int16_t month = 1;  // within that year, 1..12: 1 is its first payment
+    double ratePercent = 0;
+    RateChangePayment payment = RateChangePayment::Recalculate;
+    bool operator==(const RateChange&) const = default;
+};
+
+// The payment number a change applies from, for `paymentsPerYear`.
+long FirstPaymentOfChange(const RateChange& change, std::int16_t paymentsPerYear);
+
 struct ScheduleInputs {
     TableKind mode = TableKind::Mortgage;
     double principal = 100000.0;
@@ -53,6 +69,8 @@ struct ScheduleInputs {
     bool showDates = false;
     DaySerial firstPaymentDate = 0;
     AdditionalPayments extra;
+    std::vector<RateChange> rateChanges;  // in any order; none: one rate throughout
+    Rounding rounding = Rounding::Exact;
     std::string currencySymbol = "$";  // for the texts made of the result
     DateFormatter formatDate;          // likewise; ISO when empty
 };
@@ -67,7 +85,16 @@ struct ScheduleRow {
     Currency balance;  // after the payment
     Currency cumulativeInterest;
     Currency cumulativePrincipal;
-    Currency extra;  // the additional amount paid with this payment
+    Currency extra;          // the additional amount paid with this payment
+    double ratePercent = 0;  // the annual rate in force (at the year's last payment in the annual view)
+};
+
+// A rate change as the calculation met it.
+struct AppliedRateChange {
+    RateChange change;
+    long firstPayment = 0;  // payment number it applies from
+    bool reached = false;   // false: the mortgage ended before it
+    double payment = 0;     // each payment from then on, the increase included
 };
 
 // One applied additional payment, as the listing shows it.
@@ -90,6 +117,14 @@ struct ScheduleSummary {
     float yearsToFinal = 0.0f;  // payments made / payments a year
     Currency totalPaid;
     double interestSaved = 0;  // against the normal monthly mortgage, never below 0
+    // In the order they apply; empty without changes.
+    std::vector<AppliedRateChange> rateChanges;
+};
+
+// The change after which the payment no longer covers a period's interest.
+struct UncoveredInterest {
+    long payment = 0;
+    double ratePercent = 0;
 };
 
 struct ScheduleResult {
@@ -100,7 +135,8 @@ struct ScheduleResult {
     // The rows of the view: rows[k] is payment k (or year k in the annual
     // view); rows[0] holds zeros. Sized to the schedule.
     std::vector<ScheduleRow> rows;
-    std::vector<ListingEntry> listing;  // the additional payments applied
+    std::vector<ListingEntry> listing;           // the additional payments applied
+    std::optional<UncoveredInterest> uncovered;  // with message 44
 
     std::int16_t gridRows = 0;      // rows shown: all, or those of the term
     std::int16_t resultsReady = 0;  // graph points; 0 without results

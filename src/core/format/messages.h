@@ -41,6 +41,10 @@ enum class Message : int {
     RateRange = 40,
     PeriodRange = 41,
     LoanPeriodRange = 42,
+    RateChangeNotReached = 43,
+    PaymentBelowInterest = 44,
+    NotRepaidInLimit = 45,
+    RateChangeRange = 46,
 };
 
 struct MessageRow {
@@ -83,6 +87,15 @@ inline constexpr std::array kMessageTexts{
     MessageRow{Message::RateRange, "Annual interest rate: from 0 to 100%."},
     MessageRow{Message::PeriodRange, "Amortization period: from 1 to 40 years."},
     MessageRow{Message::LoanPeriodRange, "Payback period: from 1 to 480 months."},
+    MessageRow{Message::RateChangeNotReached,
+               "A rate change falls after the final payment: it does not apply."},
+    MessageRow{
+        Message::PaymentBelowInterest,
+        "After a rate change the payment does not cover the interest. Choose Recalculate or a lower rate."},
+    MessageRow{Message::NotRepaidInLimit, "With these rate changes the loan is not repaid within 40 years."},
+    MessageRow{
+        Message::RateChangeRange,
+        "Rate change: year 1 to 40 and month 1 to 12 after the first payment, rate 0 to 100%, at most 20."},
 };
 
 // The number a message is known by (in the state, the guide and the CLI).
