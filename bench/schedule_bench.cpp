@@ -31,6 +31,43 @@ amortix::ScheduleInputs LargestSchedule() {
     return in;
 }
 
+// The same with an additional payment every year and 20 rate changes, every
+// other one keeping the payment: goal 50 us for the calculation, 2 ms with
+// every text.
+amortix::ScheduleInputs LargestWithRateChanges() {
+    using namespace amortix;
+    ScheduleInputs in = LargestSchedule();
+    for (int y = 1; y <= 40; ++y) in.extra.amount[static_cast<std::size_t>(y)] = Currency::FromDouble(500);
+    in.extra.rowCount = in.extra.CountYearsWithAmounts();
+    for (int c = 0; c < kRateChangeLimit; ++c)
+        in.rateChanges.push_back({static_cast<std::int16_t>(2 + c), static_cast<std::int16_t>(1 + c % 12),
+                                  5.0 + 0.1 * c,
+                                  c % 2 == 0 ? RateChangePayment::Recalculate : RateChangePayment::Keep});
+    return in;
+}
+
+void BM_ScheduleWithRateChanges(benchmark::State& state) {
+    const auto in = LargestWithRateChanges();
+    for (auto _ : state) {
+        auto r = amortix::CalculateSchedule(in);
+        if (!r.calculated) state.SkipWithError("not calculated");
+        benchmark::DoNotOptimize(r.rows.data());
+    }
+}
+BENCHMARK(BM_ScheduleWithRateChanges)->Unit(benchmark::kMicrosecond);
+
+void BM_ScheduleWithRateChangesTexts(benchmark::State& state) {
+    const auto in = LargestWithRateChanges();
+    for (auto _ : state) {
+        auto r = std::make_shared<const amortix::ScheduleResult>(amortix::CalculateSchedule(in));
+        const amortix::ScheduleBoxTexts boxes = amortix::BoxTexts(*r, in.currencySymbol);
+        auto cells = amortix::ScheduleGrid(r, in.currencySymbol, in.formatDate).Cells();
+        benchmark::DoNotOptimize(cells.texts.data());
+        benchmark::DoNotOptimize(boxes.interestSaved.data());
+    }
+}
+BENCHMARK(BM_ScheduleWithRateChangesTexts)->Unit(benchmark::kMicrosecond);
+
 void BM_Schedule(benchmark::State& state) {
     const auto in = LargestSchedule();
     for (auto _ : state) {

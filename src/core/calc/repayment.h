@@ -148,9 +148,11 @@ RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow
             }
         // The yearly additional amount falls on the anniversary payment.
         if (k > 1 || firstMonth) {
-            const double prevNumber = static_cast<double>(TableRow(table, k - 1).number);
-            if (static_cast<double>(k - 1) / static_cast<double>(anniversary) ==
-                std::floor(prevNumber / static_cast<double>(anniversary))) {
+            // Payment k - 1 closes a year of amounts when it is a multiple of
+            // the anniversary. The anniversary only grows, by a year at each
+            // one met, so below it the only multiple is 0 (payment 1 in the
+            // first month): the test is an equality, without a division.
+            if (k == 1 || k - 1 == anniversary) {
                 // The year payment k falls in: k/n rounded up.
                 const long year = (k + n - 1) / n;
                 if (k > 1) anniversary += n;
