@@ -24,8 +24,9 @@ int FirstAnniversary(std::int16_t n, Month month) {
     return n == 12 ? m : n == 24 ? 2 * m : n == 26 ? 2 * m + 2 : 4 * m + 4;
 }
 
-void CorrectFinalPayment(std::vector<ScheduleRow>& table, const RepaymentOutcome& outcome) {
-    if (!(outcome.balance < 6.0)) return;
+void CorrectFinalPayment(std::vector<ScheduleRow>& table, const RepaymentOutcome& outcome,
+                         bool whateverIsLeft) {
+    if (!(outcome.balance < 6.0) && !whateverIsLeft) return;
     const long L = outcome.payments;
     if (L < 1) throw CalcError("no payment");
     ScheduleRow& last = TableRow(table, L);

@@ -83,6 +83,7 @@ struct RepaymentOutcome {
     // stopped there.
     long uncoveredAt = 0;
     double uncoveredRatePercent = 0;
+    bool notRepaid = false;  // kept payments reached the longest schedule with a balance left
 };
 
 // Fills rows 1.. of `table` (number, interest, principal, balance and the two
@@ -99,8 +100,10 @@ inline RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<Sche
 }
 
 // The last payment takes what is left, so the balance ends at exactly 0. Only
-// when the run ended with a few cents left or an overshoot (balance below 6).
-void CorrectFinalPayment(std::vector<ScheduleRow>& table, const RepaymentOutcome& outcome);
+// when the run ended with a few cents left or an overshoot (balance below 6),
+// or, for payments in whole cents, whatever is left.
+void CorrectFinalPayment(std::vector<ScheduleRow>& table, const RepaymentOutcome& outcome,
+                         bool whateverIsLeft = false);
 
 template <class AfterRow>
 RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow>& table,
@@ -126,6 +129,12 @@ RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow
     double SI = 0.0, SQ = 0.0;
 
     for (long k = 1; k <= plan.bound; ++k) {
+        // Without interest nothing turns negative: stop once nothing is owed
+        // (to the fourth decimal the rows keep). Whole-cent interest never
+        // turns negative either (stop once less than half a cent is owed),
+        // and a renewal's payments end with a residue of rounding that must
+        // not make a payment, or meet a later change, of its own.
+        if ((i == 0.0 || cents || !steps.empty()) && B < (cents ? 0.005 : 0.00005)) break;
         // A new rate from this payment on: this period's interest at it, and
         // a renewal's payment for the balance over the years left.
         while (k == nextChange) [[unlikely]] {
@@ -169,9 +178,6 @@ RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow
         }
 
         const double Ik = I, Qk = Q;
-        // Without interest nothing turns negative: stop once nothing is owed
-        // (to the fourth decimal the rows keep).
-        if (i == 0.0 && B < 0.00005) break;
         B = B - Q;
         I = cents ? RoundCents(i * B) : i * B;
         Q = A - I;

@@ -129,12 +129,12 @@ RepaymentOutcome RunPayments(const ScheduleInputs& in, const Terms& t, std::vect
     plan.ratePercent = in.ratePercent;
     plan.roundInterest = in.rounding == Rounding::Lender;
     const std::vector<RateStep> steps = RateSteps(in, t.frequency);
+    // A kept payment may end the loan after its period: up to the longest
+    // schedule there is.
+    const bool keeps =
+        std::any_of(steps.begin(), steps.end(), [](const RateStep& s) { return !s.recalculate; });
     if (!steps.empty()) {
         plan.steps = &steps;
-        // A kept payment may end the loan after its period: up to the longest
-        // schedule there is.
-        const bool keeps =
-            std::any_of(steps.begin(), steps.end(), [](const RateStep& s) { return !s.recalculate; });
         if (keeps)
             plan.bound =
                 std::max(plan.bound,
@@ -156,7 +156,8 @@ RepaymentOutcome RunPayments(const ScheduleInputs& in, const Terms& t, std::vect
     RepaymentOutcome run = RunRepayment(plan, table, dateOrYear);
     if (run.applied.size() > 32767) throw CalcError("counter overflow");
     if (run.uncoveredAt > 0) return run;
-    CorrectFinalPayment(table, run);
+    run.notRepaid = keeps && run.balance >= 6.0;
+    CorrectFinalPayment(table, run, plan.roundInterest);
     table.resize(static_cast<std::size_t>(run.payments) + 1);
     return run;
 }
@@ -269,7 +270,7 @@ void Run(const ScheduleInputs& in, ScheduleResult& out, bool baseline) {
         return;
     }
     if (!in.rateChanges.empty()) {
-        if (run.balance >= 6.0) {
+        if (run.notRepaid) {
             out.messages.push_back(Message::NotRepaidInLimit);
             ClearResults(out);
             return;

@@ -1,0 +1,162 @@
+// Properties of every schedule, searched over random inputs in the whole
+// allowed range: principal, rate (0 and the top included), period, every
+// compounding and frequency, day bases, increases, yearly amounts, rate
+// changes of both kinds and both roundings. A counter-example RapidCheck
+// shrinks to belongs in a table-driven test beside the figures it broke.
+
+#include <gtest/gtest.h>
+#include <rapidcheck.h>
+#include <rapidcheck/gtest.h>
+
+#include <cmath>
+
+#include "core/calc/limits.h"
+#include "core/calc/rates.h"
+#include "core/calc/repayment.h"
+#include "core/calc/schedule.h"
+
+namespace amortix {
+namespace {
+
+template <class Table>
+auto OneOf(const Table& table) {
+    return *rc::gen::inRange<std::size_t>(0, table.size());
+}
+
+// A mortgage anywhere in the allowed ranges, shown payment by payment.
+ScheduleInputs AnyMortgage() {
+    ScheduleInputs in;
+    in.principal = *rc::gen::inRange(100'000, 999'999'999) / 100.0;  // 1,000.00 to 9,999,999.99
+    in.ratePercent = *rc::gen::weightedOneOf<int>({{1, rc::gen::just(0)}, {9, rc::gen::inRange(1, 30'000)}}) /
+                     1000.0;  // up to 30 %, three decimals
+    in.years = *rc::gen::inRange(1, 41);
+    in.compounding = kCompoundings[OneOf(kCompoundings)].id;
+    in.frequency = kFrequencies[OneOf(kFrequencies)].id;
+    in.dayBasis = DayBasis::Preset(kDayBases[*rc::gen::inRange<std::size_t>(0, 4)].id);
+    in.view = ScheduleView::AllPayments;
+    in.rounding = *rc::gen::element(Rounding::Exact, Rounding::Lender);
+    in.extra.years = static_cast<std::int16_t>(in.years);
+    for (int y = 1; y <= in.extra.years; ++y)
+        in.extra.yearNumber[static_cast<std::size_t>(y)] = Currency::FromDouble(y);
+    return in;
+}
+
+void AddPrepayments(ScheduleInputs& in) {
+    const int amounts = *rc::gen::inRange(0, 4);
+    for (int a = 0; a < amounts; ++a) {
+        const auto year = static_cast<std::size_t>(*rc::gen::inRange(1, static_cast<int>(in.years) + 1));
+        in.extra.amount[year] = Currency::FromDouble(*rc::gen::inRange(1, 2000) * in.principal / 20000.0);
+    }
+    in.extra.month = Month{static_cast<std::int16_t>(*rc::gen::inRange(1, 13))};
+    in.extra.increase = static_cast<float>(*rc::gen::inRange(0, 11)) / 100.0f;
+    in.extra.rowCount = in.extra.CountYearsWithAmounts();
+    in.extra.kind = ExtraPaymentKind::Both;
+}
+
+void AddRateChanges(ScheduleInputs& in) {
+    const int changes = *rc::gen::inRange(0, 4);
+    for (int c = 0; c < changes && in.years >= 2; ++c)
+        in.rateChanges.push_back(
+            {static_cast<std::int16_t>(*rc::gen::inRange(2, static_cast<int>(in.years) + 1)),
+             static_cast<std::int16_t>(*rc::gen::inRange(1, 13)), *rc::gen::inRange(0, 30'000) / 1000.0,
+             *rc::gen::element(RateChangePayment::Recalculate, RateChangePayment::Keep)});
+}
+
+double PeriodRate(const ScheduleInputs& in, double ratePercent) {
+    const FrequencyPeriods f = PeriodsOf(in.frequency, in.dayBasis);
+    return RatePerPeriod(f, RateFactors(ratePercent, in.compounding, f.periodsPerYear));
+}
+
+// The principal parts repay the principal to the cent and the balance ends at
+// 0, never below; the cumulative columns are running sums of their columns;
+// every period's interest is the balance before it times the rate in force
+// (in whole cents when rounded as lenders do).
+RC_GTEST_PROP(ScheduleProperties, PaymentsRepayThePrincipalWithTheInterestOfTheRateInForce, ()) {
+    ScheduleInputs in = AnyMortgage();
+    AddPrepayments(in);
+    AddRateChanges(in);
+    const ScheduleResult r = CalculateSchedule(in);
+    RC_PRE(r.calculated);
+    const auto& rows = r.rows;
+    RC_ASSERT(rows.size() == static_cast<std::size_t>(r.payments) + 1);
+    const ScheduleRow& last = rows.back();
+    RC_ASSERT(last.balance == Currency());
+    RC_ASSERT(std::abs(last.cumulativePrincipal.ToDouble() - in.principal) <= 0.01);
+    double interest = 0, principal = 0;
+    const double tolerance = 0.0001 * static_cast<double>(rows.size());
+    for (std::size_t k = 1; k < rows.size(); ++k) {
+        const ScheduleRow& row = rows[k];
+        RC_ASSERT(row.balance >= Currency());
+        interest += row.interest.ToDouble();
+        principal += row.principal.ToDouble();
+        RC_ASSERT(std::abs(row.cumulativeInterest.ToDouble() - interest) <= tolerance);
+        RC_ASSERT(std::abs(row.cumulativePrincipal.ToDouble() - principal) <= tolerance + 0.01);
+        const double before = k == 1 ? in.principal : rows[k - 1].balance.ToDouble();
+        const double expected = before * PeriodRate(in, row.ratePercent);
+        if (in.rounding == Rounding::Lender)
+            RC_ASSERT(std::abs(row.interest.ToDouble() - RoundCents(expected)) <= 0.01);
+        else
+            RC_ASSERT(std::abs(row.interest.ToDouble() - expected) <= 0.0002);
+    }
+}
+
+// The annual view's rows are the sums of the same years' payments.
+RC_GTEST_PROP(ScheduleProperties, AnnualRowsSumTheYearsPayments, ()) {
+    ScheduleInputs in = AnyMortgage();
+    AddPrepayments(in);
+    AddRateChanges(in);
+    const ScheduleResult all = CalculateSchedule(in);
+    in.view = ScheduleView::Annual;
+    const ScheduleResult annual = CalculateSchedule(in);
+    RC_PRE(all.calculated && annual.calculated);
+    const long n = all.summary.paymentsPerYear;
+    for (std::size_t y = 1; y < annual.rows.size(); ++y) {
+        Currency interest, principal;
+        const long first = (static_cast<long>(y) - 1) * n + 1;
+        for (long k = first; k < first + n && k < static_cast<long>(all.rows.size()); ++k) {
+            interest = interest + all.rows[static_cast<std::size_t>(k)].interest;
+            principal = principal + all.rows[static_cast<std::size_t>(k)].principal;
+        }
+        RC_ASSERT(annual.rows[y].interest == interest);
+        RC_ASSERT(annual.rows[y].principal == principal);
+    }
+}
+
+// Paying more ahead, the term shortened, never pays more interest or ends
+// later. Rate changes keep their payments here: a renewal re-amortizes the
+// smaller balance over the same years left, which lowers the payment instead.
+RC_GTEST_PROP(ScheduleProperties, MorePrepaymentNeverMoreInterestOrALaterEnd, ()) {
+    ScheduleInputs in = AnyMortgage();
+    in.rounding = Rounding::Exact;
+    AddRateChanges(in);
+    for (RateChange& c : in.rateChanges) c.payment = RateChangePayment::Keep;
+    const ScheduleResult before = CalculateSchedule(in);
+    const auto year = static_cast<std::size_t>(*rc::gen::inRange(1, static_cast<int>(in.years) + 1));
+    in.extra.amount[year] = Currency::FromDouble(*rc::gen::inRange(1, 1000) * in.principal / 10000.0);
+    in.extra.rowCount = in.extra.CountYearsWithAmounts();
+    in.extra.kind = ExtraPaymentKind::YearAmounts;
+    const ScheduleResult after = CalculateSchedule(in);
+    RC_PRE(before.calculated && after.calculated);
+    RC_ASSERT(after.rows.back().cumulativeInterest.ToDouble() <=
+              before.rows.back().cumulativeInterest.ToDouble() + 0.01);
+    RC_ASSERT(after.payments <= before.payments);
+}
+
+// A higher rate at a renewal never lowers the recalculated payment.
+RC_GTEST_PROP(ScheduleProperties, AHigherRenewalRateNeverLowersThePayment, ()) {
+    ScheduleInputs in = AnyMortgage();
+    RC_PRE(in.years >= 2);
+    const auto year = static_cast<std::int16_t>(*rc::gen::inRange(2, static_cast<int>(in.years) + 1));
+    const double low = *rc::gen::inRange(0, 20'000) / 1000.0;
+    const double high = low + *rc::gen::inRange(1, 10'000) / 1000.0;
+    in.rateChanges = {{year, 1, low, RateChangePayment::Recalculate}};
+    const ScheduleResult a = CalculateSchedule(in);
+    in.rateChanges[0].ratePercent = high;
+    const ScheduleResult b = CalculateSchedule(in);
+    RC_PRE(a.calculated && b.calculated);
+    RC_PRE(a.summary.rateChanges[0].reached && b.summary.rateChanges[0].reached);
+    RC_ASSERT(b.summary.rateChanges[0].payment >= a.summary.rateChanges[0].payment);
+}
+
+}  // namespace
+}  // namespace amortix
