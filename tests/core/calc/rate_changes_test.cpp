@@ -240,5 +240,88 @@ TEST(RateChanges, RefusedOutsideTheirRanges) {
     }
 }
 
+// The counter-examples the property tests shrank to, each once a fault.
+TEST(RateChanges, CounterExamplesFoundByTheProperties) {
+    const struct {
+        const char* what;
+        double principal, rate, years;
+        Compounding compounding;
+        Frequency frequency;
+        Rounding rounding;
+        std::vector<RateChange> changes;
+        long payments;
+        int reached;  // changes met
+    } cases[] = {
+        // Whole-cent interest of a tiny rate rounds to 0 and never turned negative.
+        {"cents at 0.001 %",
+         1000,
+         0.001,
+         1,
+         Compounding::Monthly,
+         Frequency::Semimonthly,
+         Rounding::Lender,
+         {},
+         24,
+         0},
+        // The rounded-down payment left 6.27 after the last regular payment.
+        {"lender's final payment",
+         1000.34,
+         8.721,
+         27,
+         Compounding::Quarterly,
+         Frequency::Monthly,
+         Rounding::Lender,
+         {},
+         324,
+         0},
+        // Paid off in year 5: the renewal in year 6 was met with a negative payment.
+        {"change after the payoff",
+         1000,
+         24.882,
+         6,
+         Compounding::Monthly,
+         Frequency::BiweeklyAccelerated,
+         Rounding::Exact,
+         {Change(6, 1, 0)},
+         0,
+         0},
+        // A residue of rounding after the 84th payment made an 85th of nothing.
+        {"residue after a renewal",
+         1016.77,
+         0.332,
+         7,
+         Compounding::Monthly,
+         Frequency::Monthly,
+         Rounding::Exact,
+         {Change(3, 2, 0.148), Change(4, 4, 0, RateChangePayment::Keep)},
+         0,
+         2},
+    };
+    for (const auto& c : cases) {
+        ScheduleInputs in;
+        in.principal = c.principal;
+        in.ratePercent = c.rate;
+        in.years = c.years;
+        in.compounding = c.compounding;
+        in.frequency = c.frequency;
+        in.rounding = c.rounding;
+        in.rateChanges = c.changes;
+        in.view = ScheduleView::AllPayments;
+        const ScheduleResult r = CalculateSchedule(in);
+        ASSERT_TRUE(r.calculated) << c.what;
+        if (c.payments) {
+            EXPECT_EQ(r.payments, c.payments) << c.what;
+        }
+        EXPECT_EQ(r.rows.back().balance, Currency()) << c.what;
+        EXPECT_GT((r.rows.back().principal + r.rows.back().interest).ToDouble(), 0.0) << c.what;
+        EXPECT_NEAR(r.rows.back().cumulativePrincipal.ToDouble(), c.principal, 0.005) << c.what;
+        int reached = 0;
+        for (const AppliedRateChange& a : r.summary.rateChanges) reached += a.reached ? 1 : 0;
+        EXPECT_EQ(reached, c.reached) << c.what;
+        for (const AppliedRateChange& a : r.summary.rateChanges)
+            EXPECT_TRUE(!a.reached || a.payment > 0.0) << c.what;
+    }
+}
+
 }  // namespace
 }  // namespace amortix
