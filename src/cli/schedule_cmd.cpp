@@ -139,7 +139,8 @@ void PrintText(const ScheduleInputs& in, const ScheduleResult& r, const std::vec
     for (int row = 0; row < grid.RowCount(); ++row) {
         std::string line = grid.Cell(row, 0);
         line.resize(22, ' ');
-        for (int c = 1; c < kGridColumns; ++c) line += RightJustify(grid.Cell(row, c), 21);
+        for (int c = 1; c < grid.ColumnCount(); ++c)
+            line += RightJustify(grid.Cell(row, c), c < kGridColumns ? 21 : 10);
         while (!line.empty() && line.back() == ' ') line.pop_back();
         lines.push_back(std::move(line));
     }

@@ -87,14 +87,57 @@ ScheduleGrid::ScheduleGrid(std::shared_ptr<const ScheduleResult> result, std::st
     if (!r.calculated) return;
     int rows = r.gridRows + 4;
     if (r.extraRowCount >= 1) rows += r.extraRowCount + 4;
+    if (!r.summary.rateChanges.empty()) {
+        columnCount_ = kGridColumns + 1;
+        rows += static_cast<int>(r.summary.rateChanges.size()) + 4;
+    }
     rowCount_ = rows < 23 ? 23 : rows;
+}
+
+int ScheduleGrid::RateChangesRow() const {
+    const ScheduleResult& r = *result_;
+    return r.gridRows + 4 + (r.extraRowCount >= 1 ? r.extraRowCount + 4 : 0);
+}
+
+std::string ScheduleGrid::RateChangeCell(int row, int column) const {
+    const ScheduleResult& r = *result_;
+    const auto& changes = r.summary.rateChanges;
+    if (changes.empty()) return {};
+    const int title = RateChangesRow();
+    if (row == title) {
+        static constexpr const char* kTitle[] = {"Rate ", "Changes  ", "", "New Payment"};
+        return column < 4 ? kTitle[column] : std::string();
+    }
+    const int entry = row - (title + 2);
+    if (entry < 0 || entry >= static_cast<int>(changes.size())) return {};
+    const AppliedRateChange& c = changes[static_cast<std::size_t>(entry)];
+    switch (column) {
+        case 0:
+            return "Year  " + CountText(static_cast<double>(c.change.year), 3);
+        case 1:
+            return " Month " + CountText(static_cast<double>(c.change.month), 3) + " ";
+        case 2:
+            return FormatNumber(c.change.ratePercent, kRateMask) + "%";
+        case 3:
+            return c.reached ? MoneyText(currencySymbol_, c.payment, kNarrowMoneyMask) : "not reached";
+        case 4:
+            return std::string(Info(c.change.payment).listText);
+        default:
+            return {};
+    }
 }
 
 std::string ScheduleGrid::Cell(int row, int column) const {
     const ScheduleResult& r = *result_;
-    if (column < 0 || column >= kGridColumns || row < 0 || row >= rowCount_) return {};
+    if (column < 0 || column >= columnCount_ || row < 0 || row >= rowCount_) return {};
+    if (column == kGridColumns) {
+        if (row == 0) return "Rate %";
+        return row <= r.gridRows ? FormatNumber(r.rows[static_cast<std::size_t>(row)].ratePercent, kRateMask)
+                                 : std::string();
+    }
     if (row == 0) return GridHeader(column, r.view, r.showDates);
     if (!r.calculated) return {};
+    if (row >= RateChangesRow() && !r.summary.rateChanges.empty()) return RateChangeCell(row, column);
     if (row <= r.gridRows) {
         const ScheduleRow& s = r.rows[static_cast<std::size_t>(row)];
         const Currency money[] = {s.interest, s.principal, s.balance, s.cumulativeInterest,
@@ -148,9 +191,10 @@ std::string ScheduleGrid::ListingCell(int row, int column) const {
 ScheduleGrid::AllCells ScheduleGrid::Cells() const {
     AllCells cells;
     cells.rows = rowCount_;
-    cells.texts.reserve(static_cast<std::size_t>(rowCount_) * kGridColumns);
+    cells.columns = columnCount_;
+    cells.texts.reserve(static_cast<std::size_t>(rowCount_) * columnCount_);
     for (int r = 0; r < rowCount_; ++r)
-        for (int c = 0; c < kGridColumns; ++c) cells.texts.push_back(Cell(r, c));
+        for (int c = 0; c < columnCount_; ++c) cells.texts.push_back(Cell(r, c));
     return cells;
 }
 

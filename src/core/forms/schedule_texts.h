@@ -46,14 +46,19 @@ class ScheduleGrid {
                  DateFormatter formatDate = {});
 
     int RowCount() const { return rowCount_; }
+    // A schedule with rate changes has a seventh column, the rate in force,
+    // and lists the changes below the additional payments.
+    int ColumnCount() const { return columnCount_; }
     std::string Cell(int row, int column) const;
     // Every cell's text, row by row in one block: the command line writes
     // them all, and one block keeps that to a single allocation.
     struct AllCells {
         int rows = 0;
-        std::vector<std::string> texts;  // rows x kGridColumns
+        int columns = kGridColumns;
+        std::vector<std::string> texts;  // rows x columns
         std::span<const std::string> Row(int row) const {
-            return {texts.data() + static_cast<std::ptrdiff_t>(row) * kGridColumns, kGridColumns};
+            return {texts.data() + static_cast<std::ptrdiff_t>(row) * columns,
+                    static_cast<std::size_t>(columns)};
         }
     };
     AllCells Cells() const;
@@ -61,11 +66,14 @@ class ScheduleGrid {
 
   private:
     std::string ListingCell(int row, int column) const;
+    std::string RateChangeCell(int row, int column) const;
+    int RateChangesRow() const;  // the title row of the changes' listing
 
     std::shared_ptr<const ScheduleResult> result_;
     std::string currencySymbol_;
     DateFormatter formatDate_;
     int rowCount_ = 1;
+    int columnCount_ = kGridColumns;
 };
 
 }  // namespace amortix

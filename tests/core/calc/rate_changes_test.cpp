@@ -10,6 +10,7 @@
 
 #include "core/calc/repayment.h"
 #include "core/calc/schedule.h"
+#include "core/forms/schedule_texts.h"
 
 namespace amortix {
 namespace {
@@ -321,6 +322,34 @@ TEST(RateChanges, CounterExamplesFoundByTheProperties) {
         for (const AppliedRateChange& a : r.summary.rateChanges)
             EXPECT_TRUE(!a.reached || a.payment > 0.0) << c.what;
     }
+}
+
+// With changes the grid gains a Rate column and lists the changes with
+// their new payments below the schedule; without, it keeps its six columns.
+TEST(RateChanges, TheGridShowsTheRateInForceAndListsTheChanges) {
+    ScheduleInputs in = Canadian();
+    in.view = ScheduleView::Annual;
+    const ScheduleGrid plain(std::make_shared<const ScheduleResult>(CalculateSchedule(in)), "$");
+    EXPECT_EQ(plain.ColumnCount(), 6);
+    EXPECT_EQ(plain.Cells().columns, 6);
+
+    in.rateChanges = {Change(6, 1, 6), Change(30, 1, 7)};  // the second never reached
+    const auto result = std::make_shared<const ScheduleResult>(CalculateSchedule(in));
+    const ScheduleGrid grid(result, "$");
+    ASSERT_EQ(grid.ColumnCount(), 7);
+    EXPECT_EQ(grid.Cell(0, 6), "Rate %");
+    EXPECT_EQ(grid.Cell(5, 6), "5.000");
+    EXPECT_EQ(grid.Cell(6, 6), "6.000");
+    const int title = result->gridRows + 4;
+    EXPECT_EQ(grid.Cell(title, 0), "Rate ");
+    EXPECT_EQ(grid.Cell(title + 2, 0), "Year    6");
+    EXPECT_EQ(grid.Cell(title + 2, 2), "6.000%");
+    EXPECT_EQ(grid.Cell(title + 2, 3), "$1,891.02");
+    EXPECT_EQ(grid.Cell(title + 2, 4), "Recalculate");
+    EXPECT_EQ(grid.Cell(title + 3, 3), "not reached");
+    EXPECT_GE(grid.RowCount(), title + 4);
+    const auto cells = grid.Cells();
+    EXPECT_EQ(cells.Row(6)[6], "6.000");
 }
 
 }  // namespace
