@@ -176,7 +176,7 @@ void ComparisonScreen::AttachEntries() {
     term.onLeave = [this] { LeaveTerm(); };
     term.store = [this](double value) {
         const double before = form_.Years();
-        const QString shown = Q(form_.EnterTerm(value));
+        QString shown = Q(form_.EnterTerm(value));
         // Year amounts belong to the period they were typed for; the same
         // period typed again keeps them.
         if (amortix::PeriodChangeErasesPayments(before, form_.Years(), form_.Extra())) {
