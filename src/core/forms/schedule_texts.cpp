@@ -137,7 +137,7 @@ std::string ScheduleGrid::Cell(int row, int column) const {
     }
     if (row == 0) return GridHeader(column, r.view, r.showDates);
     if (!r.calculated) return {};
-    if (row >= RateChangesRow() && !r.summary.rateChanges.empty()) return RateChangeCell(row, column);
+    if (!r.summary.rateChanges.empty() && row >= RateChangesRow()) return RateChangeCell(row, column);
     if (row <= r.gridRows) {
         const ScheduleRow& s = r.rows[static_cast<std::size_t>(row)];
         const Currency money[] = {s.interest, s.principal, s.balance, s.cumulativeInterest,

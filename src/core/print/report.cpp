@@ -224,11 +224,38 @@ class TablesReport {
             if (listed + 4 + counter > kNotesPageLimit) BreakWithHeaders();
             p_.EmptyLine();
             Line(p_, 2, notes);
+            counter += listed + 4;
         }
+        RateChanges(counter);
         EndPrintout(job_);
     }
 
   private:
+    // The rate changes, each with the payment it applies from and the
+    // payment from then on, below everything else.
+    void RateChanges(int counter) {
+        const auto& changes = r_.summary.rateChanges;
+        if (changes.empty()) return;
+        if (static_cast<int>(changes.size()) + 4 + counter > kNotesPageLimit) {
+            PageBreak(job_);
+            p_.EmptyLine();
+        }
+        p_.EmptyLine();
+        Line(p_, 2, "Rate change       From payment     Rate     Payment is    New payment");
+        Line(p_, 2, kTablesRule);
+        for (const AppliedRateChange& c : changes) {
+            const std::string when = "Year " + RightJustify(std::to_string(c.change.year), 2) + "  Month " +
+                                     RightJustify(std::to_string(c.change.month), 2);
+            Fields(p_,
+                   {At(2), Text(when), At(20), Text(RightJustify(std::to_string(c.firstPayment), 12)), At(35),
+                    Text(RightJustify(FormatNumber(c.change.ratePercent, kRateMask), 7) + "%"), At(45),
+                    Text(std::string(Info(c.change.payment).listText)), At(59),
+                    Text(RightJustify(c.reached ? MoneyText(d_.currencySymbol, c.payment, kNarrowMoneyMask)
+                                                : std::string("not reached"),
+                                      13))});
+        }
+    }
+
     void FirstPage() {
         const std::string_view sym = d_.currencySymbol;
         Line(p_, 32, loan_ ? " Personal Loan Table" : " Mortgage Table");

@@ -455,6 +455,35 @@ ComparisonPrintData WithListing(const std::vector<int>& entries) {
     return d;
 }
 
+// With rate changes the report lists them below the schedule, each with its
+// first payment, its rate, what it does to the payment and the payment after.
+TEST(TablesReport, ListsTheRateChanges) {
+    ScheduleInputs in;
+    in.principal = 300000;
+    in.ratePercent = 5;
+    in.compounding = Compounding::Semiannual;
+    in.rateChanges = {{6, 1, 6, RateChangePayment::Recalculate},
+                      {30, 1, 7, RateChangePayment::Recalculate},
+                      {11, 4, 4.5, RateChangePayment::Keep}};
+    const TextReport report = RenderTablesReport(DataFor(in), CalculateSchedule(in), kPrinterFontCourierNew);
+    std::vector<std::string> lines;
+    for (const PrintedPage& page : report.pages) lines.insert(lines.end(), page.begin(), page.end());
+    const auto head = std::find(lines.begin(), lines.end(),
+                                " Rate change       From payment     Rate     Payment is    New payment");
+    ASSERT_NE(head, lines.end());
+    EXPECT_EQ(*(head + 2), " Year  6  Month  1           61     6.000%  Recalculate       $1,891.02");
+    EXPECT_EQ(*(head + 3), " Year 11  Month  4          124     4.500%  Keep              $1,891.02");
+    EXPECT_EQ(*(head + 4), " Year 30  Month  1          349     7.000%  Recalculate     not reached");
+    // Without changes nothing is added.
+    in.rateChanges.clear();
+    for (const PrintedPage& page :
+         RenderTablesReport(DataFor(in), CalculateSchedule(in), kPrinterFontCourierNew).pages)
+        EXPECT_EQ(
+            std::find_if(page.begin(), page.end(),
+                         [](const std::string& l) { return l.find("Rate change") != std::string::npos; }),
+            page.end());
+}
+
 TEST(ComparisonReport, ListingInGroupsWithRules) {
     const TextReport report = RenderComparisonReport(WithListing({1, 2, 1, 1, 1, 2}), kPrinterFontCourierNew);
     ASSERT_EQ(report.pages.size(), 1u);
