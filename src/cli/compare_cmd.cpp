@@ -51,6 +51,7 @@ ComparisonInputs RowInputs(const TableOptions& o, const std::string& currency,
     in.frequency = FrequencyOption(o.frequency);
     in.dayBasis = DayBasisFrom(o);
     in.extra = AdditionalPaymentsFrom(o, in.years, messages);
+    in.rateChanges = RateChangesFrom(o);
     in.currencySymbol = currency;
     return in;
 }
@@ -114,7 +115,8 @@ Json RowJson(const ComparisonRow& r) {
                 {"rate", r.ratePercent},
                 {"payment", r.payment},
                 {"increase", ShortestDouble(r.increase * 100.0f)},
-                {"total_interest", r.totalInterest}};
+                {"total_interest", r.totalInterest},
+                {"rate_changes", RateChangesJson(r.rateChanges)}};
 }
 
 // The rows' figures and their cell texts, and each amount a row applied.

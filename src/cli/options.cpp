@@ -71,6 +71,9 @@ void AddTableOptions(CLI::App& app, TableOptions& o) {
     app.add_option("--extra", o.extra, "Additional payment YEAR:AMOUNT (repeatable)");
     app.add_option("--extra-month", o.extraMonth, "Month of the additional payments (1 to 12)")
         ->check(CLI::Range(1, 12));
+    app.add_option("--rate-change", o.rateChanges,
+                   "A new rate YEAR[/MONTH]:RATE[:keep] from that payment on; the payment is recalculated "
+                   "unless kept (repeatable)");
     app.add_option("--currency", o.currency, "Currency symbol");
 }
 
@@ -170,6 +173,53 @@ AdditionalPayments AdditionalPaymentsFrom(const TableOptions& o, double years,
                  : amounts           ? ExtraPaymentKind::YearAmounts
                                      : ExtraPaymentKind::Percentage;
     return extra;
+}
+
+// --rate-change YEAR[/MONTH]:RATE[:keep|recalculate]; the ranges are the
+// calculation's own (message 46), so the window and the command line agree.
+namespace {
+
+RateChange RateChangeOption(const std::string& entry) {
+    const auto fail = [&entry]() -> RateChange {
+        throw UsageError("--rate-change: expected YEAR[/MONTH]:RATE[:keep], got '" + entry + "'");
+    };
+    RateChange change;
+    const auto colon = entry.find(':');
+    if (colon == std::string::npos) return fail();
+    const std::string when = entry.substr(0, colon);
+    std::string rest = entry.substr(colon + 1);
+    const auto second = rest.find(':');
+    if (second != std::string::npos) {
+        const auto payment = RateChangePaymentNamed(rest.substr(second + 1));
+        if (!payment) return fail();
+        change.payment = *payment;
+        rest.resize(second);
+    }
+    try {
+        std::size_t used = 0;
+        const auto slash = when.find('/');
+        const std::string year = when.substr(0, slash);
+        change.year = static_cast<std::int16_t>(std::clamp(std::stoi(year, &used), -1, 99));
+        if (used != year.size()) return fail();
+        if (slash != std::string::npos) {
+            const std::string month = when.substr(slash + 1);
+            change.month = static_cast<std::int16_t>(std::clamp(std::stoi(month, &used), -1, 99));
+            if (used != month.size()) return fail();
+        }
+        change.ratePercent = std::stod(rest, &used);
+        if (used != rest.size()) return fail();
+    } catch (const std::logic_error&) {
+        return fail();
+    }
+    return change;
+}
+
+}  // namespace
+
+std::vector<RateChange> RateChangesFrom(const TableOptions& o) {
+    std::vector<RateChange> changes;
+    for (const std::string& entry : o.rateChanges) changes.push_back(RateChangeOption(entry));
+    return changes;
 }
 
 }  // namespace amortix::cli

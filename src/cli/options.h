@@ -31,6 +31,7 @@ struct TableOptions {
     std::optional<double> increase;
     std::vector<std::string> extra;
     std::optional<int> extraMonth;
+    std::vector<std::string> rateChanges;  // YEAR[/MONTH]:RATE[:keep]
     std::string currency = "$";
 };
 
@@ -74,6 +75,11 @@ double MortgageYears(double years);
 
 // Fills the additional payments for a period of `years`; messages the screen
 // would raise (PercentLimit above 100) are appended to `messages`.
+// The --rate-change options; their ranges are the calculation's own
+// (message 46), so the window and the command line agree. A malformed one is
+// a UsageError.
+std::vector<RateChange> RateChangesFrom(const TableOptions& options);
+
 AdditionalPayments AdditionalPaymentsFrom(const TableOptions& options, double years,
                                           std::vector<Message>& messages);
 

@@ -71,4 +71,17 @@ int EmitReport(const TextReport& report, const std::vector<Message>& messages) {
     return 0;
 }
 
+Json RateChangesJson(const std::vector<AppliedRateChange>& changes) {
+    Json out = Json::array();
+    for (const AppliedRateChange& c : changes)
+        out.push_back({{"year", c.change.year},
+                       {"month", c.change.month},
+                       {"rate", c.change.ratePercent},
+                       {"payment_change", Info(c.change.payment).cliName},
+                       {"first_payment", c.firstPayment},
+                       {"reached", c.reached},
+                       {"payment", c.reached ? Json(c.payment) : Json(nullptr)}});
+    return out;
+}
+
 }  // namespace amortix::cli

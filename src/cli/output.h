@@ -15,6 +15,9 @@ namespace amortix::cli {
 
 using Json = nlohmann::ordered_json;
 
+// Rate changes as a calculation met them.
+Json RateChangesJson(const std::vector<AppliedRateChange>& changes);
+
 // A cell as a spreadsheet reads it: quoted when it holds a comma or a quote.
 std::string CsvField(const std::string& text);
 std::string CsvLine(std::span<const std::string> cells);

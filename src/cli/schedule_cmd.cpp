@@ -25,48 +25,10 @@ struct ScheduleOptions {
     std::string view = "annual";
     std::optional<std::string> dates;
     int termYears = 0;
-    std::vector<std::string> rateChanges;
     std::string rounding = "exact";
     std::string format = "text";
     ReportOptions report;
 };
-
-// --rate-change YEAR[/MONTH]:RATE[:keep|recalculate]; the ranges are the
-// calculation's own (message 46), so the window and the command line agree.
-RateChange RateChangeOption(const std::string& entry) {
-    const auto fail = [&entry]() -> RateChange {
-        throw UsageError("--rate-change: expected YEAR[/MONTH]:RATE[:keep], got '" + entry + "'");
-    };
-    RateChange change;
-    const auto colon = entry.find(':');
-    if (colon == std::string::npos) return fail();
-    const std::string when = entry.substr(0, colon);
-    std::string rest = entry.substr(colon + 1);
-    const auto second = rest.find(':');
-    if (second != std::string::npos) {
-        const auto payment = RateChangePaymentNamed(rest.substr(second + 1));
-        if (!payment) return fail();
-        change.payment = *payment;
-        rest.resize(second);
-    }
-    try {
-        std::size_t used = 0;
-        const auto slash = when.find('/');
-        const std::string year = when.substr(0, slash);
-        change.year = static_cast<std::int16_t>(std::clamp(std::stoi(year, &used), -1, 99));
-        if (used != year.size()) return fail();
-        if (slash != std::string::npos) {
-            const std::string month = when.substr(slash + 1);
-            change.month = static_cast<std::int16_t>(std::clamp(std::stoi(month, &used), -1, 99));
-            if (used != month.size()) return fail();
-        }
-        change.ratePercent = std::stod(rest, &used);
-        if (used != rest.size()) return fail();
-    } catch (const std::logic_error&) {
-        return fail();
-    }
-    return change;
-}
 
 struct Prepared {
     ScheduleInputs inputs;
@@ -109,7 +71,7 @@ Prepared Prepare(const ScheduleOptions& o) {
         in.firstPaymentDate = *serial;
     }
     in.extra = AdditionalPaymentsFrom(o.table, in.years, p.messages);
-    for (const std::string& entry : o.rateChanges) in.rateChanges.push_back(RateChangeOption(entry));
+    in.rateChanges = RateChangesFrom(o.table);
     in.rounding = *RoundingNamed(o.rounding);
     in.currencySymbol = o.table.currency;
     in.formatDate = IsoDate;
@@ -159,19 +121,6 @@ Json Number(double value, bool shown) {
     return shown ? Json(value) : Json(nullptr);
 }
 
-Json RateChangesJson(const ScheduleSummary& s) {
-    Json changes = Json::array();
-    for (const AppliedRateChange& c : s.rateChanges)
-        changes.push_back({{"year", c.change.year},
-                           {"month", c.change.month},
-                           {"rate", c.change.ratePercent},
-                           {"payment_change", Info(c.change.payment).cliName},
-                           {"first_payment", c.firstPayment},
-                           {"reached", c.reached},
-                           {"payment", c.reached ? Json(c.payment) : Json(nullptr)}});
-    return changes;
-}
-
 Json SummaryJson(const ScheduleResult& r) {
     const ScheduleSummary& s = r.summary;
     const bool shown = r.calculated;
@@ -186,7 +135,7 @@ Json SummaryJson(const ScheduleResult& r) {
             {"total_paid", Number(s.totalPaid.ToDouble(), shown)},
             {"interest_saved", Number(s.interestSaved, shown)},
             {"monthly_payment", Number(s.monthlyPayment, shown)},
-            {"rate_changes", RateChangesJson(s)}};
+            {"rate_changes", RateChangesJson(s.rateChanges)}};
 }
 
 Json RowsJson(const ScheduleResult& r) {
@@ -258,9 +207,6 @@ Runner AddScheduleCommand(CLI::App& app) {
                     "Show payment dates from this first payment date (YYYY-MM-DD)");
     cmd->add_option("--term-years", options->termYears, "Years to show (0 = all)")
         ->check(CLI::IsMember({0, 1, 2, 3, 4, 5, 10}));
-    cmd->add_option("--rate-change", options->rateChanges,
-                    "A new rate YEAR[/MONTH]:RATE[:keep] from that payment on; the payment is recalculated "
-                    "unless kept (repeatable)");
     cmd->add_option("--rounding", options->rounding, "exact, or lender: payment and interest in whole cents")
         ->check(CLI::IsMember({"exact", "lender"}));
     cmd->add_option("--format", options->format, "text, csv, json or report (the printed report)")

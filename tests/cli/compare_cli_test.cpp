@@ -98,5 +98,23 @@ TEST(CompareCli, RowsAreCalculatedInOrderWithTheirMessages) {
     }
 }
 
+// Each --row takes its own --rate-change; the JSON row lists its changes.
+TEST(CompareCli, RowsCarryTheirOwnRateChanges) {
+    const auto run = RunCli(
+        "compare --row '--rate-change 6:6' --row '--rate-change 6:8 --rate-change 11/7:7:keep' --format "
+        "json");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto j = nlohmann::json::parse(run.out);
+    ASSERT_EQ(j["rows"].size(), 2u);
+    EXPECT_EQ(j["rows"][0]["rate_changes"].size(), 1u);
+    const auto& second = j["rows"][1]["rate_changes"];
+    ASSERT_EQ(second.size(), 2u);
+    EXPECT_EQ(second[0]["first_payment"], 61);
+    EXPECT_EQ(second[1]["first_payment"], 127);
+    EXPECT_EQ(second[1]["payment_change"], "keep");
+    EXPECT_EQ(second[1]["payment"], second[0]["payment"]);
+    EXPECT_EQ(RunCli("compare --row '--rate-change 6'").status, 2);
+}
+
 }  // namespace
 }  // namespace amortix

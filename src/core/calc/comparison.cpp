@@ -24,6 +24,8 @@ struct Repaid {
     long payments = 0;
     double totalInterest = 0;
     std::vector<AppliedAmount> applied;
+    std::vector<double> stepPayments;
+    std::optional<Message> refusal;  // 44 or 45: no row
 };
 
 Repaid Repay(const ComparisonInputs& in, const FrequencyPeriods& freq, const RateFactorsResult& rates,
@@ -35,21 +37,37 @@ Repaid Repay(const ComparisonInputs& in, const FrequencyPeriods& freq, const Rat
     plan.paymentsPerYear = freq.paymentsPerYear;
     plan.bound = PaymentBound(freq.frequencyClass, in.years);
     plan.extra = &in.extra;
+    plan.ratePercent = in.ratePercent;
+    const LoanTerms terms{in.years, in.compounding, in.frequency, freq, in.extra.increase, false};
+    const std::vector<RateStep> steps = RateSteps(in.rateChanges, terms);
+    const bool keeps = PlanRateSteps(plan, steps, terms);
     std::vector<ScheduleRow> table(kScheduleRows);
     RepaymentOutcome outcome = RunRepayment(plan, table);
+    Repaid refused;
+    if (outcome.uncoveredAt > 0)
+        refused.refusal = Message::PaymentBelowInterest;
+    else if (keeps && outcome.balance >= 6.0)
+        refused.refusal = Message::NotRepaidInLimit;
+    if (refused.refusal) return refused;
     CorrectFinalPayment(table, outcome);
     const double totalInterest = TableRow(table, outcome.payments).cumulativeInterest.ToDouble();
-    return {outcome.payments, totalInterest, std::move(outcome.applied)};
+    return {outcome.payments, totalInterest, std::move(outcome.applied), std::move(outcome.stepPayments), {}};
 }
 
-ComparisonRow RowFigures(const ComparisonInputs& in, const FrequencyPeriods& freq,
-                         const RateFactorsResult& rates) {
+// The row's figures, or the message of rate changes that leave no row.
+ComparisonRowOutcome RowFigures(const ComparisonInputs& in, const FrequencyPeriods& freq,
+                                const RateFactorsResult& rates) {
     const MonthlyPaymentResult monthly =
         MonthlyPayment(in.principal, rates.monthly, in.ratePercent, in.compounding, in.years);
     double payment = PeriodPayment(monthly.payment, in.frequency);
     const bool increased = in.extra.increase > 0.0f;
     if (increased) payment = Checked(payment + payment * static_cast<double>(in.extra.increase));
-    const Repaid repaid = Repay(in, freq, rates, payment);
+    Repaid repaid = Repay(in, freq, rates, payment);
+    if (repaid.refusal) {
+        ComparisonRowOutcome refused;
+        refused.rateChangeMessage = repaid.refusal;
+        return refused;
+    }
 
     ComparisonRow row;
     row.compounding = in.compounding;
@@ -66,7 +84,21 @@ ComparisonRow RowFigures(const ComparisonInputs& in, const FrequencyPeriods& fre
     for (const AppliedAmount& a : repaid.applied)
         row.extraPayments.push_back({ToInt16(static_cast<double>(a.year)), in.extra.month, a.amount});
     row.starred = increased || !row.extraPayments.empty();
-    return row;
+    for (const RateChange& c : in.rateChanges)
+        row.rateChanges.push_back({c, FirstPaymentOfChange(c, freq.paymentsPerYear), false, 0.0});
+    std::stable_sort(row.rateChanges.begin(), row.rateChanges.end(),
+                     [](const AppliedRateChange& a, const AppliedRateChange& b) {
+                         return a.firstPayment < b.firstPayment;
+                     });
+    for (std::size_t j = 0; j < row.rateChanges.size() && j < repaid.stepPayments.size(); ++j) {
+        row.rateChanges[j].reached = true;
+        row.rateChanges[j].payment = repaid.stepPayments[j];
+    }
+    ComparisonRowOutcome out;
+    if (repaid.stepPayments.size() < row.rateChanges.size())
+        out.rateChangeMessage = Message::RateChangeNotReached;
+    out.row = std::move(row);
+    return out;
 }
 
 }  // namespace
@@ -78,10 +110,13 @@ ComparisonRowOutcome CalculateComparisonRow(const ComparisonInputs& in, std::int
         const RateFactorsResult rates = RateFactors(in.ratePercent, in.compounding, freq.periodsPerYear);
         out.rates = ComparisonRates{freq.paymentsPerYear, DaysApplied(freq.paymentsPerYear, in.dayBasis.days),
                                     rates.period};
-        ComparisonRow row = RowFigures(in, freq, rates);
-        row.number = number;
-        row.daysInYear = out.rates->daysInYear;
-        out.row = std::move(row);
+        ComparisonRowOutcome figures = RowFigures(in, freq, rates);
+        out.rateChangeMessage = figures.rateChangeMessage;
+        if (figures.row) {
+            figures.row->number = number;
+            figures.row->daysInYear = out.rates->daysInYear;
+            out.row = std::move(figures.row);
+        }
     } catch (const CalcError&) {
         out.row.reset();
     }

@@ -36,6 +36,7 @@ struct ComparisonInputs {
     Frequency frequency = Frequency::Monthly;
     DayBasis dayBasis;
     AdditionalPayments extra;
+    std::vector<RateChange> rateChanges;  // the row's own
     std::string currencySymbol = "$";
 };
 
@@ -74,6 +75,7 @@ struct ComparisonRow {
     float increase = 0.0f;  // fraction: 0.05 for 5 %
     double totalInterest = 0.0;
     std::vector<ComparisonExtraPayment> extraPayments;  // in the order applied
+    std::vector<AppliedRateChange> rateChanges;         // in the order they apply
     bool operator==(const ComparisonRow&) const = default;
 };
 
@@ -82,6 +84,9 @@ struct ComparisonRow {
 struct ComparisonRowOutcome {
     std::optional<ComparisonRates> rates;
     std::optional<ComparisonRow> row;
+    // Why the rate changes leave no row (44 or 45), or that one is never
+    // reached (43, the row stands).
+    std::optional<Message> rateChangeMessage;
 };
 
 // Row `number` for these inputs. Never throws. The caller refuses a period of

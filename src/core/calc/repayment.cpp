@@ -1,5 +1,7 @@
 #include "core/calc/repayment.h"
 
+#include <algorithm>
+
 namespace amortix {
 
 void ThrowRowOutOfRange() {
@@ -22,6 +24,41 @@ int FirstAnniversary(std::int16_t n, Month month) {
     // The payments before the month, or a whole year for the first month.
     const int m = month.StoredCode();
     return n == 12 ? m : n == 24 ? 2 * m : n == 26 ? 2 * m + 2 : 4 * m + 4;
+}
+
+std::vector<RateStep> RateSteps(const std::vector<RateChange>& changes, const LoanTerms& terms) {
+    std::vector<RateStep> steps;
+    for (const RateChange& c : changes) {
+        const RateFactorsResult rates =
+            RateFactors(c.ratePercent, terms.compounding, terms.periods.periodsPerYear);
+        steps.push_back({FirstPaymentOfChange(c, terms.periods.paymentsPerYear),
+                         RatePerPeriod(terms.periods, rates), c.ratePercent, rates.monthly,
+                         c.payment == RateChangePayment::Recalculate});
+    }
+    std::stable_sort(steps.begin(), steps.end(),
+                     [](const RateStep& a, const RateStep& b) { return a.fromPayment < b.fromPayment; });
+    return steps;
+}
+
+bool PlanRateSteps(RepaymentPlan& plan, const std::vector<RateStep>& steps, const LoanTerms& terms) {
+    if (steps.empty()) return false;
+    plan.steps = &steps;
+    const bool keeps =
+        std::any_of(steps.begin(), steps.end(), [](const RateStep& s) { return !s.recalculate; });
+    if (keeps)
+        plan.bound = std::max(
+            plan.bound, std::min<std::int16_t>(PaymentBound(terms.periods.frequencyClass, kMortgageYearLimit),
+                                               kScheduleRows - 1));
+    const double n = terms.periods.paymentsPerYear;
+    plan.repay = [terms, n](double balance, long k, const RateStep& step) {
+        const double left = std::max(terms.years - static_cast<double>(k - 1) / n, 1.0 / n);
+        const MonthlyPaymentResult monthly =
+            MonthlyPayment(balance, step.monthlyRate, step.ratePercent, terms.compounding, left);
+        double a = PeriodPayment(monthly.payment, terms.frequency);
+        if (terms.increase > 0.0f) a = Checked(a + a * static_cast<double>(terms.increase));
+        return terms.roundCents ? RoundCents(a) : a;
+    };
+    return keeps;
 }
 
 void CorrectFinalPayment(std::vector<ScheduleRow>& table, const RepaymentOutcome& outcome,

@@ -73,6 +73,25 @@ struct AppliedAmount {
     Currency amount;
 };
 
+// What a renewal's payment is worked out from, as the first payment was.
+struct LoanTerms {
+    double years = 0;  // the amortization period
+    Compounding compounding = Compounding::Monthly;
+    Frequency frequency = Frequency::Monthly;
+    FrequencyPeriods periods;
+    float increase = 0.0f;  // fraction added to every payment
+    bool roundCents = false;
+};
+
+// The rates after the first, by the payment they apply from (a later entry
+// wins at the same payment).
+std::vector<RateStep> RateSteps(const std::vector<RateChange>& changes, const LoanTerms& terms);
+// Points `plan` at `steps`, which must outlive the run: a renewal's payment
+// repays the balance over the period's years left at the new rate, and a kept
+// payment may end the loan after its period, up to the longest schedule there
+// is. True when a payment is kept.
+bool PlanRateSteps(RepaymentPlan& plan, const std::vector<RateStep>& steps, const LoanTerms& terms);
+
 struct RepaymentOutcome {
     long payments = 0;   // last row written
     double balance = 0;  // balance after the loop, before the final correction

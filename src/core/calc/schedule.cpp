@@ -83,20 +83,6 @@ Terms PaymentTerms(const ScheduleInputs& in, ScheduleSummary& summary) {
     return t;
 }
 
-// The rates after the first, by the payment they apply from (a later entry
-// wins at the same payment).
-std::vector<RateStep> RateSteps(const ScheduleInputs& in, const FrequencyPeriods& frequency) {
-    std::vector<RateStep> steps;
-    for (const RateChange& c : in.rateChanges) {
-        const RateFactorsResult rates = RateFactors(c.ratePercent, in.compounding, frequency.periodsPerYear);
-        steps.push_back({FirstPaymentOfChange(c, frequency.paymentsPerYear), RatePerPeriod(frequency, rates),
-                         c.ratePercent, rates.monthly, c.payment == RateChangePayment::Recalculate});
-    }
-    std::stable_sort(steps.begin(), steps.end(),
-                     [](const RateStep& a, const RateStep& b) { return a.fromPayment < b.fromPayment; });
-    return steps;
-}
-
 // Every payment, with its date or its year as the all-payments view shows it.
 RepaymentOutcome RunPayments(const ScheduleInputs& in, const Terms& t, std::vector<ScheduleRow>& table) {
     const std::int16_t n = t.frequency.paymentsPerYear;
@@ -128,29 +114,10 @@ RepaymentOutcome RunPayments(const ScheduleInputs& in, const Terms& t, std::vect
     plan.currencyExtraSum = true;
     plan.ratePercent = in.ratePercent;
     plan.roundInterest = in.rounding == Rounding::Lender;
-    const std::vector<RateStep> steps = RateSteps(in, t.frequency);
-    // A kept payment may end the loan after its period: up to the longest
-    // schedule there is.
-    const bool keeps =
-        std::any_of(steps.begin(), steps.end(), [](const RateStep& s) { return !s.recalculate; });
-    if (!steps.empty()) {
-        plan.steps = &steps;
-        if (keeps)
-            plan.bound =
-                std::max(plan.bound,
-                         std::min<std::int16_t>(PaymentBound(t.frequency.frequencyClass, kMortgageYearLimit),
-                                                kScheduleRows - 1));
-        plan.repay = [&in, n](double balance, long k, const RateStep& step) {
-            // The balance over the period's years left, at the new rate, as
-            // the first payment was made from the principal.
-            const double left = std::max(in.years - static_cast<double>(k - 1) / n, 1.0 / n);
-            const MonthlyPaymentResult monthly =
-                MonthlyPayment(balance, step.monthlyRate, step.ratePercent, in.compounding, left);
-            double a = PeriodPayment(monthly.payment, in.frequency);
-            if (in.extra.increase > 0.0f) a = Checked(a + a * static_cast<double>(in.extra.increase));
-            return in.rounding == Rounding::Lender ? RoundCents(a) : a;
-        };
-    }
+    const LoanTerms terms{in.years,    in.compounding,    in.frequency,
+                          t.frequency, in.extra.increase, plan.roundInterest};
+    const std::vector<RateStep> steps = RateSteps(in.rateChanges, terms);
+    const bool keeps = PlanRateSteps(plan, steps, terms);
     // As many rows as the bound allows, within the schedule's limit.
     table.assign(static_cast<std::size_t>(std::min<int>(plan.bound, kScheduleRows - 1)) + 1, ScheduleRow{});
     RepaymentOutcome run = RunRepayment(plan, table, dateOrYear);

@@ -95,6 +95,7 @@ struct AppliedRateChange {
     long firstPayment = 0;  // payment number it applies from
     bool reached = false;   // false: the mortgage ended before it
     double payment = 0;     // each payment from then on, the increase included
+    bool operator==(const AppliedRateChange&) const = default;
 };
 
 // One applied additional payment, as the listing shows it.

@@ -182,9 +182,17 @@ void ComparisonTable::AddRow(const ComparisonInputs& in, ComparisonRun& run) {
     ComparisonRowOutcome outcome = CalculateComparisonRow(in, static_cast<std::int16_t>(state_.rowCount + 1));
     run.rates = outcome.rates;
     // The two rate boxes still show what the figures give.
-    if (const auto refusal = RangeRefusal(TableKind::Mortgage, in.principal, in.ratePercent, in.years)) {
+    if (auto refusal = RangeRefusal(TableKind::Mortgage, in.principal, in.ratePercent, in.years)) {
         run.messages.push_back(*refusal);
         return;
+    }
+    if (auto refusal = RateChangeRefusal(in.rateChanges)) {
+        run.messages.push_back(*refusal);
+        return;
+    }
+    if (outcome.rateChangeMessage) {
+        run.messages.push_back(*outcome.rateChangeMessage);
+        if (!outcome.row) return;
     }
     if (!outcome.row || !ListingFits(*outcome.row)) throw CalcError("no row");
 

@@ -371,5 +371,51 @@ TEST(ComparisonTable, DeletingTheOnlyRowOrNoRow) {
     EXPECT_EQ(table.Calculate(Inputs()).row, 1);
 }
 
+// "Renew at 4, 5, 6 and 7 %" as four rows: each row carries its own change.
+// 300,000 at 5 % compounded semiannually over 25 years, renewed after 5
+// years; closed form for 6 %: new payment 1,891.020709 and 258,533.87 of
+// interest in all (60 payments of 1,744.814955, 240 of the new one, less the
+// principal). A kept payment below the interest adds no row (message 44).
+TEST(ComparisonTable, RowsWithTheirOwnRenewalRates) {
+    ComparisonTable table;
+    const double rates[] = {4, 5, 6, 7};
+    for (const double rate : rates) {
+        ComparisonInputs in;
+        in.principal = 300000;
+        in.ratePercent = 5;
+        in.compounding = Compounding::Semiannual;
+        in.rateChanges = {{6, 1, rate, RateChangePayment::Recalculate}};
+        ASSERT_TRUE(table.Calculate(in).added) << rate;
+    }
+    const auto& values = table.State().rowValues;
+    ASSERT_TRUE(values[2]);
+    EXPECT_NEAR(values[2]->rateChanges[0].payment, 1891.020709, 1e-5);
+    EXPECT_NEAR(values[2]->totalInterest, 258533.87, 0.01);
+    EXPECT_NEAR(values[1]->rateChanges[0].payment, 1744.814955, 1e-5);  // renewed at the same rate
+    for (std::size_t r = 1; r < 4; ++r) {
+        EXPECT_GT(values[r]->rateChanges[0].payment, values[r - 1]->rateChanges[0].payment);
+        EXPECT_GT(values[r]->totalInterest, values[r - 1]->totalInterest);
+        EXPECT_EQ(values[r]->payments, 300);
+    }
+
+    const struct {
+        RateChange change;
+        std::vector<int> messages;
+        bool added;
+    } cases[] = {
+        {{3, 1, 30, RateChangePayment::Keep}, {44}, false},
+        {{1, 1, 6, RateChangePayment::Recalculate}, {46}, false},
+        {{30, 1, 6, RateChangePayment::Recalculate}, {43}, true},
+    };
+    for (const auto& c : cases) {
+        ComparisonTable one;
+        ComparisonInputs in;
+        in.rateChanges = {c.change};
+        const ComparisonRun run = one.Calculate(in);
+        EXPECT_EQ(MessageNumbers(run.messages), c.messages) << c.change.year;
+        EXPECT_EQ(run.added, c.added) << c.change.year;
+    }
+}
+
 }  // namespace
 }  // namespace amortix
