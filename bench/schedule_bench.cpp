@@ -46,18 +46,16 @@ amortix::ScheduleInputs LargestWithRateChanges() {
     return in;
 }
 
-void BM_ScheduleWithRateChanges(benchmark::State& state) {
-    const auto in = LargestWithRateChanges();
+// The calculation alone, and with every text the screen shows.
+void Calculation(benchmark::State& state, const amortix::ScheduleInputs& in) {
     for (auto _ : state) {
         auto r = amortix::CalculateSchedule(in);
         if (!r.calculated) state.SkipWithError("not calculated");
         benchmark::DoNotOptimize(r.rows.data());
     }
 }
-BENCHMARK(BM_ScheduleWithRateChanges)->Unit(benchmark::kMicrosecond);
 
-void BM_ScheduleWithRateChangesTexts(benchmark::State& state) {
-    const auto in = LargestWithRateChanges();
+void CalculationAndTexts(benchmark::State& state, const amortix::ScheduleInputs& in) {
     for (auto _ : state) {
         auto r = std::make_shared<const amortix::ScheduleResult>(amortix::CalculateSchedule(in));
         const amortix::ScheduleBoxTexts boxes = amortix::BoxTexts(*r, in.currencySymbol);
@@ -65,27 +63,25 @@ void BM_ScheduleWithRateChangesTexts(benchmark::State& state) {
         benchmark::DoNotOptimize(cells.texts.data());
         benchmark::DoNotOptimize(boxes.interestSaved.data());
     }
+}
+
+void BM_ScheduleWithRateChanges(benchmark::State& state) {
+    Calculation(state, LargestWithRateChanges());
+}
+BENCHMARK(BM_ScheduleWithRateChanges)->Unit(benchmark::kMicrosecond);
+
+void BM_ScheduleWithRateChangesTexts(benchmark::State& state) {
+    CalculationAndTexts(state, LargestWithRateChanges());
 }
 BENCHMARK(BM_ScheduleWithRateChangesTexts)->Unit(benchmark::kMicrosecond);
 
 void BM_Schedule(benchmark::State& state) {
-    const auto in = LargestSchedule();
-    for (auto _ : state) {
-        auto r = amortix::CalculateSchedule(in);
-        benchmark::DoNotOptimize(r.rows.data());
-    }
+    Calculation(state, LargestSchedule());
 }
 BENCHMARK(BM_Schedule)->Unit(benchmark::kMicrosecond);
 
 void BM_ScheduleTexts(benchmark::State& state) {
-    const auto in = LargestSchedule();
-    for (auto _ : state) {
-        auto r = std::make_shared<const amortix::ScheduleResult>(amortix::CalculateSchedule(in));
-        const amortix::ScheduleBoxTexts boxes = amortix::BoxTexts(*r, in.currencySymbol);
-        auto cells = amortix::ScheduleGrid(r, in.currencySymbol, in.formatDate).Cells();
-        benchmark::DoNotOptimize(cells.texts.data());
-        benchmark::DoNotOptimize(boxes.interestSaved.data());
-    }
+    CalculationAndTexts(state, LargestSchedule());
 }
 BENCHMARK(BM_ScheduleTexts)->Unit(benchmark::kMicrosecond);
 

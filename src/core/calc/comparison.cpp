@@ -84,16 +84,7 @@ ComparisonRowOutcome RowFigures(const ComparisonInputs& in, const FrequencyPerio
     for (const AppliedAmount& a : repaid.applied)
         row.extraPayments.push_back({ToInt16(static_cast<double>(a.year)), in.extra.month, a.amount});
     row.starred = increased || !row.extraPayments.empty();
-    for (const RateChange& c : in.rateChanges)
-        row.rateChanges.push_back({c, FirstPaymentOfChange(c, freq.paymentsPerYear), false, 0.0});
-    std::stable_sort(row.rateChanges.begin(), row.rateChanges.end(),
-                     [](const AppliedRateChange& a, const AppliedRateChange& b) {
-                         return a.firstPayment < b.firstPayment;
-                     });
-    for (std::size_t j = 0; j < row.rateChanges.size() && j < repaid.stepPayments.size(); ++j) {
-        row.rateChanges[j].reached = true;
-        row.rateChanges[j].payment = repaid.stepPayments[j];
-    }
+    row.rateChanges = AppliedRateChanges(in.rateChanges, freq.paymentsPerYear, repaid.stepPayments);
     ComparisonRowOutcome out;
     if (repaid.stepPayments.size() < row.rateChanges.size())
         out.rateChangeMessage = Message::RateChangeNotReached;

@@ -61,6 +61,24 @@ bool PlanRateSteps(RepaymentPlan& plan, const std::vector<RateStep>& steps, cons
     return keeps;
 }
 
+std::vector<AppliedRateChange> AppliedRateChanges(const std::vector<RateChange>& changes,
+                                                  std::int16_t paymentsPerYear,
+                                                  const std::vector<double>& stepPayments) {
+    std::vector<AppliedRateChange> applied;
+    for (const RateChange& c : changes)
+        applied.push_back({c, FirstPaymentOfChange(c, paymentsPerYear), false, 0.0});
+    // In the order RateSteps runs them.
+    std::stable_sort(applied.begin(), applied.end(),
+                     [](const AppliedRateChange& a, const AppliedRateChange& b) {
+                         return a.firstPayment < b.firstPayment;
+                     });
+    for (std::size_t j = 0; j < applied.size() && j < stepPayments.size(); ++j) {
+        applied[j].reached = true;
+        applied[j].payment = stepPayments[j];
+    }
+    return applied;
+}
+
 void CorrectFinalPayment(std::vector<ScheduleRow>& table, const RepaymentOutcome& outcome,
                          bool whateverIsLeft) {
     if (!(outcome.balance < 6.0) && !whateverIsLeft) return;

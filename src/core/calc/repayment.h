@@ -91,6 +91,11 @@ std::vector<RateStep> RateSteps(const std::vector<RateChange>& changes, const Lo
 // payment may end the loan after its period, up to the longest schedule there
 // is. True when a payment is kept.
 bool PlanRateSteps(RepaymentPlan& plan, const std::vector<RateStep>& steps, const LoanTerms& terms);
+// The changes in the order they apply, with the payments a run gave the
+// steps it reached (RepaymentOutcome::stepPayments).
+std::vector<AppliedRateChange> AppliedRateChanges(const std::vector<RateChange>& changes,
+                                                  std::int16_t paymentsPerYear,
+                                                  const std::vector<double>& stepPayments);
 
 struct RepaymentOutcome {
     long payments = 0;   // last row written

@@ -187,23 +187,6 @@ std::optional<Currency> BaselineTotal(const ScheduleInputs& in) {
     return b.summary.totalPaid;
 }
 
-// The changes in the order they apply, as the run met them.
-std::vector<AppliedRateChange> AppliedChanges(const ScheduleInputs& in, std::int16_t paymentsPerYear,
-                                              const RepaymentOutcome& run) {
-    std::vector<AppliedRateChange> applied;
-    for (const RateChange& c : in.rateChanges)
-        applied.push_back({c, FirstPaymentOfChange(c, paymentsPerYear), false, 0.0});
-    std::stable_sort(applied.begin(), applied.end(),
-                     [](const AppliedRateChange& a, const AppliedRateChange& b) {
-                         return a.firstPayment < b.firstPayment;
-                     });
-    for (std::size_t j = 0; j < applied.size() && j < run.stepPayments.size(); ++j) {
-        applied[j].reached = true;
-        applied[j].payment = run.stepPayments[j];
-    }
-    return applied;
-}
-
 void Run(const ScheduleInputs& in, ScheduleResult& out, bool baseline) {
     const double T = in.years;
     // A term longer than the period is reset before anything is computed.
@@ -242,7 +225,7 @@ void Run(const ScheduleInputs& in, ScheduleResult& out, bool baseline) {
             ClearResults(out);
             return;
         }
-        out.summary.rateChanges = AppliedChanges(in, n, run);
+        out.summary.rateChanges = AppliedRateChanges(in.rateChanges, n, run.stepPayments);
         if (run.stepPayments.size() < in.rateChanges.size())
             out.messages.push_back(Message::RateChangeNotReached);
     }

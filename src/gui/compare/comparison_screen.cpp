@@ -423,8 +423,8 @@ void ComparisonScreen::Calculate() {
     amortix::ComparisonRun run;
     {
         const WaitCursor wait;
-        const amortix::ComparisonInputs in = Inputs();
-        run = form_.Calculate(in.compounding, in.frequency, in.dayBasis);
+        run = form_.Calculate(ChoiceOf(ComPeriod, amortix::kCompoundings),
+                              ChoiceOf(FreqPmt, amortix::kFrequencies), context_.state.DayBasis);
     }
     if (run.rates) {
         InDays->setText(Q(amortix::ComparisonDaysText(run.rates->paymentsPerYear, run.rates->daysInYear)));
