@@ -65,6 +65,7 @@ std::vector<AppliedRateChange> AppliedRateChanges(const std::vector<RateChange>&
                                                   std::int16_t paymentsPerYear,
                                                   const std::vector<double>& stepPayments) {
     std::vector<AppliedRateChange> applied;
+    applied.reserve(changes.size());
     for (const RateChange& c : changes)
         applied.push_back({c, FirstPaymentOfChange(c, paymentsPerYear), false, 0.0});
     // In the order RateSteps runs them.
