@@ -52,6 +52,7 @@ ComparisonInputs RowInputs(const TableOptions& o, const std::string& currency,
     in.dayBasis = DayBasisFrom(o);
     in.extra = AdditionalPaymentsFrom(o, in.years, messages);
     in.rateChanges = RateChangesFrom(o);
+    in.rounding = *RoundingNamed(o.rounding);
     in.currencySymbol = currency;
     return in;
 }
@@ -116,7 +117,8 @@ Json RowJson(const ComparisonRow& r) {
                 {"payment", r.payment},
                 {"increase", ShortestDouble(r.increase * 100.0f)},
                 {"total_interest", r.totalInterest},
-                {"rate_changes", RateChangesJson(r.rateChanges)}};
+                {"rate_changes", RateChangesJson(r.rateChanges)},
+                {"rounding", std::string(Info(r.rounding).cliName)}};
 }
 
 // The rows' figures and their cell texts, and each amount a row applied.

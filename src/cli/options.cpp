@@ -74,6 +74,8 @@ void AddTableOptions(CLI::App& app, TableOptions& o) {
     app.add_option("--rate-change", o.rateChanges,
                    "A new rate YEAR[/MONTH]:RATE[:keep] from that payment on; the payment is recalculated "
                    "unless kept (repeatable)");
+    app.add_option("--rounding", o.rounding, "exact, or lender: payment and interest in whole cents")
+        ->check(CLI::IsMember({"exact", "lender"}));
     app.add_option("--currency", o.currency, "Currency symbol");
 }
 

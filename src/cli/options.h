@@ -32,6 +32,7 @@ struct TableOptions {
     std::vector<std::string> extra;
     std::optional<int> extraMonth;
     std::vector<std::string> rateChanges;  // YEAR[/MONTH]:RATE[:keep]
+    std::string rounding = "exact";
     std::string currency = "$";
 };
 

@@ -25,7 +25,6 @@ struct ScheduleOptions {
     std::string view = "annual";
     std::optional<std::string> dates;
     int termYears = 0;
-    std::string rounding = "exact";
     std::string format = "text";
     ReportOptions report;
 };
@@ -72,7 +71,7 @@ Prepared Prepare(const ScheduleOptions& o) {
     }
     in.extra = AdditionalPaymentsFrom(o.table, in.years, p.messages);
     in.rateChanges = RateChangesFrom(o.table);
-    in.rounding = *RoundingNamed(o.rounding);
+    in.rounding = *RoundingNamed(o.table.rounding);
     in.currencySymbol = o.table.currency;
     in.formatDate = IsoDate;
     return p;
@@ -207,8 +206,6 @@ Runner AddScheduleCommand(CLI::App& app) {
                     "Show payment dates from this first payment date (YYYY-MM-DD)");
     cmd->add_option("--term-years", options->termYears, "Years to show (0 = all)")
         ->check(CLI::IsMember({0, 1, 2, 3, 4, 5, 10}));
-    cmd->add_option("--rounding", options->rounding, "exact, or lender: payment and interest in whole cents")
-        ->check(CLI::IsMember({"exact", "lender"}));
     cmd->add_option("--format", options->format, "text, csv, json or report (the printed report)")
         ->check(CLI::IsMember({"text", "csv", "json", "report"}));
     options->report.Add(*cmd);

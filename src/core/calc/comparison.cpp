@@ -38,7 +38,8 @@ Repaid Repay(const ComparisonInputs& in, const FrequencyPeriods& freq, const Rat
     plan.bound = PaymentBound(freq.frequencyClass, in.years);
     plan.extra = &in.extra;
     plan.ratePercent = in.ratePercent;
-    const LoanTerms terms{in.years, in.compounding, in.frequency, freq, in.extra.increase, false};
+    plan.roundInterest = in.rounding == Rounding::Lender;
+    const LoanTerms terms{in.years, in.compounding, in.frequency, freq, in.extra.increase, plan.roundInterest};
     const std::vector<RateStep> steps = RateSteps(in.rateChanges, terms);
     const bool keeps = PlanRateSteps(plan, steps, terms);
     std::vector<ScheduleRow> table(kScheduleRows);
@@ -49,7 +50,7 @@ Repaid Repay(const ComparisonInputs& in, const FrequencyPeriods& freq, const Rat
     else if (keeps && outcome.balance >= 6.0)
         refused.refusal = Message::NotRepaidInLimit;
     if (refused.refusal) return refused;
-    CorrectFinalPayment(table, outcome);
+    CorrectFinalPayment(table, outcome, plan.roundInterest);
     const double totalInterest = TableRow(table, outcome.payments).cumulativeInterest.ToDouble();
     return {outcome.payments, totalInterest, std::move(outcome.applied), std::move(outcome.stepPayments), {}};
 }
@@ -62,6 +63,7 @@ ComparisonRowOutcome RowFigures(const ComparisonInputs& in, const FrequencyPerio
     double payment = PeriodPayment(monthly.payment, in.frequency);
     const bool increased = in.extra.increase > 0.0f;
     if (increased) payment = Checked(payment + payment * static_cast<double>(in.extra.increase));
+    if (in.rounding == Rounding::Lender) payment = RoundCents(payment);
     Repaid repaid = Repay(in, freq, rates, payment);
     if (repaid.refusal) {
         ComparisonRowOutcome refused;
@@ -85,6 +87,7 @@ ComparisonRowOutcome RowFigures(const ComparisonInputs& in, const FrequencyPerio
         row.extraPayments.push_back({ToInt16(static_cast<double>(a.year)), in.extra.month, a.amount});
     row.starred = increased || !row.extraPayments.empty();
     row.rateChanges = AppliedRateChanges(in.rateChanges, freq.paymentsPerYear, repaid.stepPayments);
+    row.rounding = in.rounding;
     ComparisonRowOutcome out;
     if (repaid.stepPayments.size() < row.rateChanges.size())
         out.rateChangeMessage = Message::RateChangeNotReached;

@@ -37,6 +37,7 @@ struct ComparisonInputs {
     DayBasis dayBasis;
     AdditionalPayments extra;
     std::vector<RateChange> rateChanges;  // the row's own
+    Rounding rounding = Rounding::Exact;
     std::string currencySymbol = "$";
 };
 
@@ -76,6 +77,7 @@ struct ComparisonRow {
     double totalInterest = 0.0;
     std::vector<ComparisonExtraPayment> extraPayments;  // in the order applied
     std::vector<AppliedRateChange> rateChanges;         // in the order they apply
+    Rounding rounding = Rounding::Exact;
     bool operator==(const ComparisonRow&) const = default;
 };
 
