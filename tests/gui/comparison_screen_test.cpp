@@ -60,7 +60,8 @@ TEST_F(ComparisonScreenTest, OpensWithItsStartStateEveryTime) {
 
 TEST_F(ComparisonScreenTest, KeyboardWalksTheBoxesAndOpensTheirHelp) {
     OpenComparison();
-    ExpectEnterWalks({c->InPrincipal, c->InRate, c->InTerm, c->ComPeriod, c->FreqPmt, c->MCCalc});
+    ExpectEnterWalks(
+        {c->InPrincipal, c->InRate, c->InTerm, c->ComPeriod, c->FreqPmt, c->MCRounding, c->MCCalc});
     for (QWidget* box :
          std::initializer_list<QWidget*>{c->InPrincipal, c->InRate, c->InTerm, c->ComPeriod, c->FreqPmt}) {
         Enter(box);
@@ -170,9 +171,9 @@ TEST_F(ComparisonScreenTest, TheDaysInYearDialogSetsTheDaysOfTheNextRow) {
     EXPECT_EQ(c->InDays->text(), "364");
     EXPECT_EQ(c->MCGrid1->TextAt(1, 1), "364");
     // 364 days make 26 periods a year: the rate per period of the literal 26.
-    const auto expected =
-        amortix::ComparisonForm().Calculate(amortix::Compounding::Monthly, amortix::Frequency::TwoWeeks,
-                                            amortix::DayBasis::Preset(amortix::DayBasisChoice::Days364));
+    const auto expected = amortix::ComparisonForm().Calculate(
+        {amortix::Compounding::Monthly, amortix::Frequency::TwoWeeks, amortix::Rounding::Exact,
+         amortix::DayBasis::Preset(amortix::DayBasisChoice::Days364)});
     ASSERT_TRUE(expected.rates);
     EXPECT_EQ(expected.rates->daysInYear, 364.0f);
     EXPECT_EQ(c->PeriodicR->text(),

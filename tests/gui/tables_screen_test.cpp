@@ -72,7 +72,7 @@ TEST_F(TablesScreenTest, OpensWithTheDefaultsOfEachMode) {
 
 TEST_F(TablesScreenTest, EnterWalksTheBoxesInOrder) {
     Open();
-    ExpectEnterWalks({s->InPrincipal, s->InRate, s->InTerm, s->Comperiod, s->FreqPmt, s->MCalc});
+    ExpectEnterWalks({s->InPrincipal, s->InRate, s->InTerm, s->Comperiod, s->FreqPmt, s->Rounding, s->MCalc});
     EXPECT_TRUE(Recorded().messages.empty());
 }
 

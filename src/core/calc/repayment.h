@@ -169,7 +169,10 @@ RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow
                 I = Checked(B * i);
                 if (cents) I = RoundCents(I);
                 Q = A - I;
-                if (!(Q > 0) && B > 0.00005) {
+                // A renewal's payment always covers the interest, if only by
+                // less than a cent, which whole cents may round away: only a
+                // kept payment can leave the interest uncovered.
+                if (!s.recalculate && !(Q > 0) && B > 0.00005) {
                     out.uncoveredAt = k;
                     out.uncoveredRatePercent = percent;
                     out.balance = B;

@@ -81,23 +81,23 @@ std::optional<Message> ComparisonForm::TermLimit(std::string_view text) {
     return std::nullopt;
 }
 
-ComparisonInputs ComparisonForm::Inputs(Compounding compounding, Frequency frequency,
-                                        const DayBasis& dayBasis) const {
+ComparisonInputs ComparisonForm::Inputs(const Choices& choices) const {
     ComparisonInputs in;
     in.principal = principal_;
     in.ratePercent = ratePercent_;
     in.years = years_;
-    in.compounding = compounding;
-    in.frequency = frequency;
-    in.dayBasis = dayBasis;
+    in.compounding = choices.compounding;
+    in.frequency = choices.frequency;
+    in.dayBasis = choices.dayBasis;
     in.extra = extra_;
+    in.rateChanges = rateChanges_;
+    in.rounding = choices.rounding;
     in.currencySymbol = currencySymbol_;
     return in;
 }
 
-ComparisonRun ComparisonForm::Calculate(Compounding compounding, Frequency frequency,
-                                        const DayBasis& dayBasis) {
-    ComparisonRun run = comparison_.Calculate(Inputs(compounding, frequency, dayBasis));
+ComparisonRun ComparisonForm::Calculate(const Choices& choices) {
+    ComparisonRun run = comparison_.Calculate(Inputs(choices));
     if (run.added) unsaved_ = true;
     return run;
 }
@@ -114,6 +114,7 @@ bool ComparisonForm::Restore(const ComparisonInputs& inputs, ComparisonState sta
     ratePercent_ = inputs.ratePercent;
     years_ = inputs.years;
     extra_ = inputs.extra;
+    rateChanges_ = inputs.rateChanges;
     unsaved_ = false;
     return true;
 }

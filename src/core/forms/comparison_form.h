@@ -64,10 +64,21 @@ class ComparisonForm {
     void EraseAdditionalPayments() { extra_.EraseAmounts(); }
     bool AdditionalPaymentsInForce() const { return extra_.increase > 0.0f || extra_.rowCount > 0; }
 
-    // The inputs of the next row, with the two list texts and the day basis.
-    ComparisonInputs Inputs(Compounding compounding, Frequency frequency, const DayBasis& dayBasis) const;
+    // The rates after the first for the next row, as the rate-changes dialog left them.
+    std::vector<RateChange>& RateChanges() { return rateChanges_; }
+    const std::vector<RateChange>& RateChanges() const { return rateChanges_; }
+
+    // What the screen's lists and the day basis hold for the next row.
+    struct Choices {
+        Compounding compounding = Compounding::Monthly;
+        Frequency frequency = Frequency::Monthly;
+        Rounding rounding = Rounding::Exact;
+        DayBasis dayBasis;
+    };
+    // The inputs of the next row.
+    ComparisonInputs Inputs(const Choices& choices) const;
     // The Calculate button: one row more, or the messages that stopped it.
-    ComparisonRun Calculate(Compounding compounding, Frequency frequency, const DayBasis& dayBasis);
+    ComparisonRun Calculate(const Choices& choices);
 
     // Removes row `number`, the rows after it renumbered; false for no such row.
     bool DeleteRow(int number);
@@ -92,6 +103,7 @@ class ComparisonForm {
     double ratePercent_ = 10.125;
     double years_ = 25;
     AdditionalPayments extra_;
+    std::vector<RateChange> rateChanges_;
     ComparisonTable comparison_;
     bool unsaved_ = false;
 };

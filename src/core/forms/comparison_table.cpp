@@ -45,20 +45,30 @@ bool ComparisonTable::Restore(ComparisonState state) {
 
 namespace {
 
-// The printout's lines of each row: four CR LF ended lines apiece. Nothing
-// when the text does not split into `rows` such blocks.
+// The printout's lines of each row: four CR LF ended lines apiece, and a
+// line more for each rate change or the lender's rounding, indented, before
+// the last. A row's block starts with its label in the second column.
+// Nothing when the text does not split into `rows` such blocks.
 std::optional<std::vector<std::string>> PrintoutBlocks(const std::string& printout, int rows) {
+    const std::string indent(14, ' ');
     std::vector<std::string> blocks;
     std::size_t at = 0;
-    for (int r = 0; r < rows; ++r) {
-        std::size_t end = at;
-        for (int line = 0; line < 4; ++line) {
-            end = printout.find("\r\n", end);
-            if (end == std::string::npos) return std::nullopt;
-            end += 2;
-        }
-        blocks.push_back(printout.substr(at, end - at));
-        at = end;
+    const auto nextLine = [&printout](std::size_t from) -> std::optional<std::size_t> {
+        const std::size_t end = printout.find("\r\n", from);
+        if (end == std::string::npos) return std::nullopt;
+        return end + 2;
+    };
+    for (int r = 1; r <= rows; ++r) {
+        if (printout.compare(at, 3, " " + FormatNumber(static_cast<double>(r), kRowLabelMask)) != 0)
+            return std::nullopt;
+        std::optional<std::size_t> end = at;
+        // The row's line, an empty line and the figures.
+        for (int line = 0; line < 3 && end; ++line) end = nextLine(*end);
+        // The changes' indented lines, then the empty line that ends the block.
+        while (end && printout.compare(*end, indent.size(), indent) == 0) end = nextLine(*end);
+        if (!end || printout.compare(*end, 2, "\r\n") != 0) return std::nullopt;
+        blocks.push_back(printout.substr(at, *end + 2 - at));
+        at = *end + 2;
     }
     if (at != printout.size()) return std::nullopt;
     return blocks;

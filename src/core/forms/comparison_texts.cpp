@@ -75,7 +75,24 @@ std::string ComparisonRowLines(const ComparisonRow& row, std::string_view symbol
     out.push_back(' ');
     out.append(RightJustify(MoneyText(symbol, row.payment, kNarrowMoneyMask), 10));
     out.append(RightJustify(MoneyText(symbol, row.totalInterest, kWideMoneyMask), 13));
-    out.append("\r\n\r\n");
+    out.append("\r\n");
+    // Below the figures, one line for each rate change of the row.
+    for (const AppliedRateChange& c : row.rateChanges) {
+        out.append(14, ' ');
+        out.append("Year " + RightJustify(std::to_string(c.change.year), 2) + " month " +
+                   RightJustify(std::to_string(c.change.month), 2) + " " +
+                   RightJustify(FormatNumber(c.change.ratePercent, kRateMask), 7) + "% " +
+                   std::string(Info(c.change.payment).listText));
+        out.append(c.reached ? ", payment " + MoneyText(symbol, c.payment, kNarrowMoneyMask)
+                             : ", not reached");
+        out.append("\r\n");
+    }
+    if (row.rounding == Rounding::Lender) {
+        out.append(14, ' ');
+        out.append(Info(row.rounding).listText);
+        out.append("\r\n");
+    }
+    out.append("\r\n");
     return out;
 }
 

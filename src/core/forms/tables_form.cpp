@@ -64,6 +64,7 @@ TermEntry TablesForm::EnterTerm(TableKind mode, std::string_view typed) {
 void TablesForm::Restore(const ScheduleInputs& in) {
     figures_ = {in.principal, in.ratePercent, in.years};
     view_.showDates = in.showDates;
+    rateChanges_ = in.rateChanges;
 }
 
 ScheduleInputs TablesForm::Inputs(const Shared& shared) const {
@@ -81,6 +82,8 @@ ScheduleInputs TablesForm::Inputs(const Shared& shared) const {
     in.showDates = view_.showDates;
     in.firstPaymentDate = shared.firstPaymentDate;
     in.extra = shared.extra;
+    in.rateChanges = rateChanges_;
+    in.rounding = shared.rounding;
     in.currencySymbol = shared.currencySymbol;
     in.formatDate = shared.formatDate;
     return in;

@@ -51,6 +51,8 @@ std::string TablesQuickHelp(TableKind mode);
 // The result boxes' labels and the other fixed captions of the screen.
 inline constexpr const char* kTablesLabel6 = " Interest compound           periods per year.";
 inline constexpr const char* kTablesLabel10 = " Frequency and type of     each payment.";
+// The rounding list's caption, on the tables and the comparison screens.
+inline constexpr const char* kRoundingLabel = " Payments worked out";
 
 // --- The screen's own state -------------------------------------------------
 
@@ -77,6 +79,7 @@ class TablesForm {
         TableKind mode = TableKind::Mortgage;
         Compounding compounding = Compounding::Monthly;
         Frequency frequency = Frequency::Monthly;
+        Rounding rounding = Rounding::Exact;
         DayBasis dayBasis;
         DaySerial firstPaymentDate = 0;
         AdditionalPayments extra;
@@ -94,8 +97,11 @@ class TablesForm {
     void EnterRate(double value) { figures_.ratePercent = value; }
     // The period box was left: its text read as the mode reads it, held to the limit.
     TermEntry EnterTerm(TableKind mode, std::string_view typed);
-    // An opened table's figures and view.
+    // An opened table's figures, view and rate changes.
     void Restore(const ScheduleInputs& in);
+    // The rates after the first, as the rate-changes dialog left them.
+    std::vector<RateChange>& RateChanges() { return rateChanges_; }
+    const std::vector<RateChange>& RateChanges() const { return rateChanges_; }
 
     // The inputs a calculation hands to the engine. The grid shows each
     // payment only in that view; every other view is the annual one.
@@ -113,6 +119,7 @@ class TablesForm {
   private:
     Figures figures_;
     View view_;
+    std::vector<RateChange> rateChanges_;
     std::shared_ptr<const ScheduleResult> last_;
     std::shared_ptr<const ScheduleResult> results_;  // last_ while it is on screen
 };

@@ -212,6 +212,16 @@ class TablesReport {
         const int rows = TablesReportRows(r_);
         for (int i = 1; i <= rows; ++i) {
             ++counter;
+            if (NewRate(i)) {
+                // The rate column of the screen does not fit the page: a line
+                // marks each row from which a new rate is in force.
+                Line(p_, 2,
+                     "New rate " +
+                         RightJustify(
+                             FormatNumber(r_.rows[static_cast<std::size_t>(i)].ratePercent, kRateMask), 7) +
+                         "%");
+                ++counter;
+            }
             Row(r_.rows[static_cast<std::size_t>(i)]);
             if (counter >= job_.pageLines) {
                 BreakWithHeaders();
@@ -231,6 +241,13 @@ class TablesReport {
     }
 
   private:
+    // Row `i` is the first at a rate other than the row before it.
+    bool NewRate(int i) const {
+        if (r_.summary.rateChanges.empty() || i < 2) return false;
+        return r_.rows[static_cast<std::size_t>(i)].ratePercent !=
+               r_.rows[static_cast<std::size_t>(i - 1)].ratePercent;
+    }
+
     // The rate changes, each with the payment it applies from and the
     // payment from then on, below everything else.
     void RateChanges(int counter) {
@@ -392,8 +409,11 @@ std::optional<Message> PrintComparisonReport(LinePrinter& p, const ComparisonPri
     // The row lines start at the margin; the text's last line break and the
     // statement's own end leave one empty line below them.
     p.Print({Text(d.printoutText)});
-    // Rows to graph equals the row count whenever printing is allowed.
-    int used = 4 * d.rowsToGraph + 12;
+    // Four lines a row, and one more for each of its rate changes.
+    int used = 12;
+    for (std::size_t at = d.printoutText.find("\r\n"); at != std::string::npos;
+         at = d.printoutText.find("\r\n", at + 2))
+        ++used;
 
     if (d.greatestEntryCount > 0) {
         Line(p, kListingTitleColumn, kListingTitle);

@@ -20,6 +20,7 @@
 #include "core/forms/tables_form.h"
 #include "dialogs/additional_payments_dialog.h"
 #include "dialogs/days_in_year_dialog.h"
+#include "dialogs/rate_changes_dialog.h"
 #include "shell/accessibility.h"
 #include "shell/app_state.h"
 #include "shell/choice_lists.h"
@@ -113,11 +114,14 @@ void ComparisonScreen::MakeControls() {
         MakeChoiceRow(this, "Label5", amortix::kComparisonLabel5, "ComPeriod", amortix::kCompoundings);
     std::tie(Label6, FreqPmt) =
         MakeChoiceRow(this, "Label6", amortix::kComparisonLabel6, "FreqPmt", amortix::kFrequencies);
+    std::tie(Label11, MCRounding) =
+        MakeChoiceRow(this, "Label11", amortix::kRoundingLabel, "MCRounding", amortix::kRoundings);
 
     std::tie(Label9, PeriodicR) = MakeResultRow(this, "Label9", amortix::kComparisonLabel9, "PeriodicR");
     std::tie(Label10, InDays) = MakeResultRow(this, "Label10", amortix::kComparisonLabel10, "InDays");
     Label8 = MakeCaption(this, "Label8", amortix::kComparisonLabel8);
     MCAddPmtsOn = MakeIndicator(this, "MCAddPmtsOn", SpokenCaption(Label8->text()));
+    MCRateChangesOn = MakeIndicator(this, "MCRateChangesOn", "Rate changes in force");
 
     MCGrid1 = new GridWidget(this);
     MCGrid1->setObjectName("MCGrid1");
@@ -135,6 +139,7 @@ void ComparisonScreen::MakeControls() {
     MCHelp = MakeCommand(this, "MCHelp", kQuickHelpCaption, &ComparisonScreen::ToggleQuickHelp);
     MCAddPrePay =
         MakeCommand(this, "MCAddPrePay", "&Additional Payments", &ComparisonScreen::OpenAdditionalPayments);
+    MCRateChanges = MakeCommand(this, "MCRateChanges", "&Rate Changes", &ComparisonScreen::OpenRateChanges);
     MCShowIRF = MakeCommand(this, "MCShowIRF", "&Days in Year", &ComparisonScreen::OpenDaysInYear);
     MCDeleteRow = MakeCommand(this, "MCDeleteRow", "De&lete Row", &ComparisonScreen::DeleteRow);
     MCGraphs = MakeCommand(this, "MCGraphs", "&Show Graph", &ComparisonScreen::ShowGraph);
@@ -188,7 +193,7 @@ void ComparisonScreen::AttachEntries() {
     NumericEntry::Attach(state, interaction, InTerm, term);
 
     for (const auto& [list, next] :
-         {std::pair<QComboBox*, QWidget*>{ComPeriod, FreqPmt}, {FreqPmt, MCCalc}}) {
+         {std::pair<QComboBox*, QWidget*>{ComPeriod, FreqPmt}, {FreqPmt, MCRounding}, {MCRounding, MCCalc}}) {
         ChoiceList::Options choice;
         choice.clearResults = close;
         choice.next = next;
@@ -196,7 +201,7 @@ void ComparisonScreen::AttachEntries() {
     }
 
     AlignRight({InPrincipal, InRate, InTerm});
-    ChainTabOrder({InPrincipal, InRate, InTerm, ComPeriod, FreqPmt, MCCalc});
+    ChainTabOrder({InPrincipal, InRate, InTerm, ComPeriod, FreqPmt, MCRounding, MCCalc});
 }
 
 void ComparisonScreen::LayOut() {
@@ -208,7 +213,7 @@ void ComparisonScreen::LayOut() {
         return std::max(box->sizeHint().width(), metrics.horizontalAdvance(widest) + frame);
     };
     InPrincipal->setFixedWidth(fit(InPrincipal, "$99,999,999.99"));
-    for (QComboBox* list : {InRate, InTerm, ComPeriod, FreqPmt})
+    for (QComboBox* list : {InRate, InTerm, ComPeriod, FreqPmt, MCRounding})
         list->setFixedWidth(std::max(list->sizeHint().width(), InPrincipal->width()));
     for (QLineEdit* result : {PeriodicR, InDays}) result->setFixedWidth(fit(result, "0.00000000"));
 
@@ -217,15 +222,15 @@ void ComparisonScreen::LayOut() {
     auto* top = new QGridLayout;
     top->setHorizontalSpacing(chars);
     const CaptionedBox columns[] = {{Label1, InPrincipal}, {Label3, InRate},  {Label4, InTerm},
-                                    {Label5, ComPeriod},   {Label6, FreqPmt}, {Label9, PeriodicR},
-                                    {Label10, InDays}};
+                                    {Label5, ComPeriod},   {Label6, FreqPmt}, {Label11, MCRounding},
+                                    {Label9, PeriodicR},   {Label10, InDays}};
     int column = 0;
     for (const auto& [label, box] : columns) {
         label->setFixedWidth(box->width());
         label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
         top->addWidget(label, 0, column);
         top->addWidget(box, 1, column++);
-        if (column == 5) top->setColumnMinimumWidth(column++, chars);  // inputs apart from results
+        if (column == 6) top->setColumnMinimumWidth(column++, chars);  // inputs apart from results
     }
     top->setColumnStretch(column, 1);
 
@@ -241,9 +246,11 @@ void ComparisonScreen::LayOut() {
     // output, and the way back at the bottom.
     QBoxLayout* buttons = MakeButtonLine(Qt::Vertical,
                                          {{MCCalc, MCHelp},
-                                          {MCAddPrePay, MCShowIRF, MCDeleteRow},
+                                          {MCAddPrePay, MCRateChanges, MCShowIRF, MCDeleteRow},
                                           {CSaveFile, CLoadFile, MCPrinter, MCGraphs}},
                                          MCExit, metrics.height() / 2, chars * 20);
+    MCRateChangesOn->setFixedWidth(chars * 2);
+    PutInFront(buttons, MCRateChangesOn, MCRateChanges, chars / 2);
 
     auto* left = new QVBoxLayout;
     left->addLayout(top);
@@ -297,7 +304,9 @@ void ComparisonScreen::Load() {
     InTerm->setEditText(Q(start.termText));
     ShowChoice(ComPeriod, amortix::kCompoundings, amortix::CompoundingForSetting(state.CompoundSetting));
     FreqPmt->setCurrentIndex(0);
+    MCRounding->setCurrentIndex(0);
     ShowAdditionalPaymentsInForce(MCAddPmtsOn, form_.AdditionalPaymentsInForce());
+    ShowRateChangesInForce(MCRateChangesOn, !form_.RateChanges().empty());
 }
 
 void ComparisonScreen::Display() {
@@ -310,9 +319,13 @@ void ComparisonScreen::Display() {
     ShowGrid2();
 }
 
+amortix::ComparisonForm::Choices ComparisonScreen::Choices() const {
+    return {ChoiceOf(ComPeriod, amortix::kCompoundings), ChoiceOf(FreqPmt, amortix::kFrequencies),
+            ChoiceOf(MCRounding, amortix::kRoundings), context_.state.DayBasis};
+}
+
 amortix::ComparisonInputs ComparisonScreen::Inputs() const {
-    return form_.Inputs(ChoiceOf(ComPeriod, amortix::kCompoundings), ChoiceOf(FreqPmt, amortix::kFrequencies),
-                        context_.state.DayBasis);
+    return form_.Inputs(Choices());
 }
 
 bool ComparisonScreen::Restore(const amortix::ComparisonInputs& inputs, amortix::ComparisonState comparison) {
@@ -321,6 +334,8 @@ bool ComparisonScreen::Restore(const amortix::ComparisonInputs& inputs, amortix:
     state.DayBasis = inputs.dayBasis;
     ShowChoice(ComPeriod, amortix::kCompoundings, inputs.compounding);
     ShowChoice(FreqPmt, amortix::kFrequencies, inputs.frequency);
+    ShowChoice(MCRounding, amortix::kRoundings, inputs.rounding);
+    ShowRateChangesInForce(MCRateChangesOn, !inputs.rateChanges.empty());
     // The opened rows take the place of the quick help.
     state.QuickHelpOn = false;
     CloseQuickHelp();
@@ -423,8 +438,7 @@ void ComparisonScreen::Calculate() {
     amortix::ComparisonRun run;
     {
         const WaitCursor wait;
-        run = form_.Calculate(ChoiceOf(ComPeriod, amortix::kCompoundings),
-                              ChoiceOf(FreqPmt, amortix::kFrequencies), context_.state.DayBasis);
+        run = form_.Calculate(Choices());
     }
     if (run.rates) {
         InDays->setText(Q(amortix::ComparisonDaysText(run.rates->paymentsPerYear, run.rates->daysInYear)));
@@ -479,6 +493,15 @@ void ComparisonScreen::OpenAdditionalPayments() {
     context_.state.EntryEdited = false;
     AdditionalPaymentsDialog dialog(context_, form_.Extra(), form_.Years(), MCAddPmtsOn, this);
     dialog.exec();
+}
+
+void ComparisonScreen::OpenRateChanges() {
+    CloseQuickHelp();
+    {
+        RateChangesDialog dialog(context_, form_.RateChanges(), MCRateChangesOn, this);
+        dialog.exec();
+    }
+    context_.state.EntryEdited = false;
 }
 
 void ComparisonScreen::OpenDaysInYear() {

@@ -76,6 +76,8 @@ class ComparisonScreen : public QWidget, public ScreenCloseCheck {
     QComboBox* ComPeriod = nullptr;
     QLabel* Label6 = nullptr;
     QComboBox* FreqPmt = nullptr;
+    QLabel* Label11 = nullptr;
+    QComboBox* MCRounding = nullptr;  // exact, or as lenders round
 
     // Results of the last row and the additional-payments indicator.
     QLabel* Label9 = nullptr;
@@ -84,6 +86,7 @@ class ComparisonScreen : public QWidget, public ScreenCloseCheck {
     QLineEdit* InDays = nullptr;
     QLabel* Label8 = nullptr;
     QLabel* MCAddPmtsOn = nullptr;
+    QLabel* MCRateChangesOn = nullptr;
 
     // The grids and the quick help that takes the upper grid's place.
     GridWidget* MCGrid1 = nullptr;
@@ -94,6 +97,7 @@ class ComparisonScreen : public QWidget, public ScreenCloseCheck {
     QPushButton* MCCalc = nullptr;
     QPushButton* MCHelp = nullptr;
     QPushButton* MCAddPrePay = nullptr;
+    QPushButton* MCRateChanges = nullptr;
     QPushButton* MCShowIRF = nullptr;
     QPushButton* MCDeleteRow = nullptr;
     QPushButton* MCGraphs = nullptr;
@@ -118,6 +122,9 @@ class ComparisonScreen : public QWidget, public ScreenCloseCheck {
     void EraseAdditionalPayments();
     void ToggleQuickHelp();
     void OpenAdditionalPayments();
+    void OpenRateChanges();
+    // What the lists and the day basis hold for the next row.
+    amortix::ComparisonForm::Choices Choices() const;
     void OpenDaysInYear();
     // Removes the grid's current row (the button and the Delete key).
     void DeleteRow();

@@ -23,6 +23,7 @@
 #include "core/forms/tables_form.h"
 #include "dialogs/additional_payments_dialog.h"
 #include "dialogs/days_in_year_dialog.h"
+#include "dialogs/rate_changes_dialog.h"
 #include "shell/app_state.h"
 #include "shell/choice_lists.h"
 #include "shell/controls.h"
@@ -77,6 +78,8 @@ void TablesScreen::MakeControls() {
         MakeChoiceRow(this, "Label6", amortix::kTablesLabel6, "Comperiod", amortix::kCompoundings);
     std::tie(Label10, FreqPmt) =
         MakeChoiceRow(this, "Label10", amortix::kTablesLabel10, "FreqPmt", amortix::kFrequencies);
+    std::tie(Label17, Rounding) =
+        MakeChoiceRow(this, "Label17", amortix::kRoundingLabel, "Rounding", amortix::kRoundings);
 
     std::tie(Label4, InMonthPI) =
         MakeResultRow(this, "Label4", " Principal + Interest   payment.", "InMonthPI");
@@ -93,6 +96,7 @@ void TablesScreen::MakeControls() {
     std::tie(Label8, AllPayments) = MakeResultRow(this, "Label8", {}, "AllPayments");
     std::tie(Label5, TotSavd) = MakeResultRow(this, "Label5", " Total interest       savings.", "TotSavd");
     AddPmtsOn = MakeIndicator(this, "AddPmtsOn", "Additional payments in force");
+    RateChangesOn = MakeIndicator(this, "RateChangesOn", "Rate changes in force");
 
     Label12 = MakeCaption(this, "Label12", " Show payments.");
     Label12->setWordWrap(false);
@@ -114,6 +118,7 @@ void TablesScreen::MakeControls() {
     MDateNumber = MakeCommand(this, "MDateNumber", kShowDatesCaption, &TablesScreen::ToggleDates);
     MAddPrePay =
         MakeCommand(this, "MAddPrePay", "&Additional payments", &TablesScreen::OpenAdditionalPayments);
+    MRateChanges = MakeCommand(this, "MRateChanges", "&Rate changes", &TablesScreen::OpenRateChanges);
     MShowIRF = MakeCommand(this, "MShowIRF", "&Days in year", &TablesScreen::OpenDaysInYear);
     MSaveFile = MakeCommand(this, "MSaveFile", "Sav&e File", &TablesScreen::SaveFile);
     MLoadFile = MakeCommand(this, "MLoadFile", "&Open File", [this] {
@@ -169,7 +174,8 @@ void TablesScreen::AttachEntries() {
     };
     NumericEntry::Attach(state, interaction, InTerm, term);
 
-    for (const auto& [list, next] : {std::pair<QComboBox*, QWidget*>{Comperiod, FreqPmt}, {FreqPmt, MCalc}}) {
+    for (const auto& [list, next] :
+         {std::pair<QComboBox*, QWidget*>{Comperiod, FreqPmt}, {FreqPmt, Rounding}, {Rounding, MCalc}}) {
         ChoiceList::Options choice;
         choice.clearResults = clear;
         choice.next = next;
@@ -177,14 +183,14 @@ void TablesScreen::AttachEntries() {
     }
 
     AlignRight({InPrincipal, InRate, InTerm});
-    ChainTabOrder({InPrincipal, InRate, InTerm, Comperiod, FreqPmt, MCalc});
+    ChainTabOrder({InPrincipal, InRate, InTerm, Comperiod, FreqPmt, Rounding, MCalc});
 }
 
 void TablesScreen::LayOut() {
     const QFontMetrics metrics(font());
     const int chars = metrics.averageCharWidth();
-    const CaptionedBox inputRows[] = {
-        {Label1, InPrincipal}, {Label2, InRate}, {Label3, InTerm}, {Label6, Comperiod}, {Label10, FreqPmt}};
+    const CaptionedBox inputRows[] = {{Label1, InPrincipal}, {Label2, InRate},   {Label3, InTerm},
+                                      {Label6, Comperiod},   {Label10, FreqPmt}, {Label17, Rounding}};
     const CaptionedBox resultRows[] = {{Label4, InMonthPI},   {Label16, PPpercent},  {Label14, PeriodicR},
                                        {Label15, InDays},     {Label9, NumPmtsYear}, {Label11, EndMortYear},
                                        {Label8, AllPayments}, {Label5, TotSavd}};
@@ -213,11 +219,13 @@ void TablesScreen::LayOut() {
     // files and output, and the way back at the bottom.
     QBoxLayout* buttons = MakeButtonLine(Qt::Vertical,
                                          {{MCalc, MHelp},
-                                          {MTerm, MDateNumber, MAddPrePay, MShowIRF},
+                                          {MTerm, MDateNumber, MAddPrePay, MRateChanges, MShowIRF},
                                           {MSaveFile, MLoadFile, MPrinter, MGraphs}},
                                          MExit, metrics.height() / 2, chars * 22);
     AddPmtsOn->setFixedWidth(chars * 2);
     PutInFront(buttons, AddPmtsOn, MAddPrePay, chars / 2);
+    RateChangesOn->setFixedWidth(chars * 2);
+    PutInFront(buttons, RateChangesOn, MRateChanges, chars / 2);
 
     auto* top = new QHBoxLayout;
     top->addLayout(inputs);
@@ -269,6 +277,8 @@ void TablesScreen::Load() {
 
     ShowChoice(Comperiod, amortix::kCompoundings, amortix::CompoundingForSetting(state.CompoundSetting));
     FreqPmt->setCurrentIndex(0);
+    Rounding->setCurrentIndex(0);
+    ShowRateChangesInForce(RateChangesOn, !form_.RateChanges().empty());
 
     ShowAdditionalPaymentsInForce(AddPmtsOn,
                                   state.ExtraPayments.increase > 0.0f || state.ExtraPayments.rowCount > 0);
@@ -308,6 +318,8 @@ void TablesScreen::Restore(const amortix::ScheduleInputs& in) {
         Q(amortix::TermBoxText(in.mode == amortix::TableKind::PersonalLoan ? in.years * 12.0 : in.years)));
     ShowChoice(Comperiod, amortix::kCompoundings, in.compounding);
     ShowChoice(FreqPmt, amortix::kFrequencies, in.frequency);
+    ShowChoice(Rounding, amortix::kRoundings, in.rounding);
+    ShowRateChangesInForce(RateChangesOn, !in.rateChanges.empty());
 
     MDateNumber->setText(in.showDates ? kShowNumbersCaption : kShowDatesCaption);
     state.FirstPaymentDate = in.firstPaymentDate;
@@ -345,6 +357,7 @@ amortix::TablesForm::Shared TablesScreen::Shared() const {
     shared.mode = state.TablesMode;
     shared.compounding = ChoiceOf(Comperiod, amortix::kCompoundings);
     shared.frequency = ChoiceOf(FreqPmt, amortix::kFrequencies);
+    shared.rounding = ChoiceOf(Rounding, amortix::kRoundings);
     shared.dayBasis = state.DayBasis;
     shared.firstPaymentDate = state.FirstPaymentDate;
     shared.extra = state.ExtraPayments;
@@ -428,13 +441,20 @@ void TablesScreen::FillGrid(const std::shared_ptr<const amortix::ScheduleResult>
     auto grid = std::make_shared<const amortix::ScheduleGrid>(result, context_.state.CurrencySymbol,
                                                               ShortDateFormatter());
     MGrid->SetRows(grid->RowCount());
-    MGrid->SetTextAt(0, 0, Q(grid->Cell(0, 0)));
+    // A schedule with rate changes shows the rate in force in a column of its own.
+    MGrid->SetCols(grid->ColumnCount());
+    for (int c = 0; c < grid->ColumnCount(); ++c) MGrid->SetTextAt(0, c, Q(grid->Cell(0, c)));
     MGrid->SetCellFunction(
         [grid](int row, int column) { return QString::fromStdString(grid->Cell(row, column)); });
     // A figure larger than the columns were laid out for widens its column
     // (and the grid) rather than being cut, for this calculation only.
-    for (int c = 0; c < amortix::kGridColumns; ++c)
-        MGrid->SetColWidth(c, laidOutWidths_[static_cast<std::size_t>(c)]);
+    for (int c = 0; c < grid->ColumnCount(); ++c) {
+        const auto laidOut = static_cast<std::size_t>(std::min(c, amortix::kGridColumns - 1));
+        // The rate column takes the width of the last one, its figures being narrower.
+        MGrid->SetColWidth(c, laidOutWidths_[laidOut]);
+        MGrid->SetColAlignment(c, c == 0 ? CellAlignment::Center : CellAlignment::Right);
+        MGrid->SetFixedAlignment(c, CellAlignment::Center);
+    }
     MGrid->WidenColumnsToTexts();
     FitGrid();
     context_.frame.PlaceForm(this);
@@ -494,6 +514,15 @@ void TablesScreen::OpenAdditionalPayments() {
     AdditionalPaymentsDialog dialog(context_, context_.state.ExtraPayments, form_.Numbers().years, AddPmtsOn,
                                     this);
     dialog.exec();
+}
+
+void TablesScreen::OpenRateChanges() {
+    ClearResults();
+    {
+        RateChangesDialog dialog(context_, form_.RateChanges(), RateChangesOn, this);
+        dialog.exec();
+    }
+    context_.state.EntryEdited = false;
 }
 
 void TablesScreen::OpenDaysInYear() {

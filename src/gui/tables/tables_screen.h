@@ -80,6 +80,8 @@ class TablesScreen : public QWidget {
     QComboBox* Comperiod = nullptr;
     QLabel* Label10 = nullptr;
     QComboBox* FreqPmt = nullptr;
+    QLabel* Label17 = nullptr;
+    QComboBox* Rounding = nullptr;  // exact, or as lenders round
 
     // Results.
     QLabel* Label4 = nullptr;
@@ -99,6 +101,7 @@ class TablesScreen : public QWidget {
     QLabel* Label5 = nullptr;
     QLineEdit* TotSavd = nullptr;
     QLabel* AddPmtsOn = nullptr;
+    QLabel* RateChangesOn = nullptr;
 
     // Views and the grid.
     QLabel* Label12 = nullptr;
@@ -113,6 +116,7 @@ class TablesScreen : public QWidget {
     QPushButton* MTerm = nullptr;
     QPushButton* MDateNumber = nullptr;
     QPushButton* MAddPrePay = nullptr;
+    QPushButton* MRateChanges = nullptr;
     QPushButton* MShowIRF = nullptr;
     QPushButton* MSaveFile = nullptr;
     QPushButton* MLoadFile = nullptr;
@@ -140,6 +144,7 @@ class TablesScreen : public QWidget {
     void ChooseTerm();
     void ToggleDates();
     void OpenAdditionalPayments();
+    void OpenRateChanges();
     void OpenDaysInYear();
     void SaveFile();
     void Print();

@@ -297,6 +297,18 @@ TEST(RateChanges, CounterExamplesFoundByTheProperties) {
          {Change(3, 2, 0.148), Change(4, 4, 0, RateChangePayment::Keep)},
          0,
          2},
+        // Found on the window: at 100 % a renewal's payment covers the
+        // interest by less than a cent, and whole cents made that message 44.
+        {"renewal covering the interest by less than a cent",
+         9999999.99,
+         100,
+         25,
+         Compounding::Semiannual,
+         Frequency::Monthly,
+         Rounding::Lender,
+         {Change(2, 12, 100)},
+         0,
+         1},
     };
     for (const auto& c : cases) {
         ScheduleInputs in;

@@ -27,8 +27,9 @@ TEST(ComparisonForm, BoxesShowWhatTheNextRowUses) {
     form.Extra().increase = 0.02f;
     EXPECT_TRUE(form.AdditionalPaymentsInForce());
 
-    const ComparisonRun run = form.Calculate(Compounding::Semiannual, Frequency::BiweeklyAccelerated,
-                                             DayBasis::Preset(amortix::DayBasisChoice::Days365));
+    const ComparisonRun run =
+        form.Calculate({Compounding::Semiannual, Frequency::BiweeklyAccelerated, Rounding::Exact,
+                        DayBasis::Preset(amortix::DayBasisChoice::Days365)});
     ASSERT_TRUE(run.added);
     const Grid1Row& cells = form.Table().State().grid1[1];
     EXPECT_EQ(cells[7], "EUR150,000.00");

@@ -324,8 +324,11 @@ TEST(ComparisonTable, FirstRowEmptiesLeftoverCellsAndFigures) {
 TEST(ComparisonTable, ADeletedRowLeavesTheOthersAsIfCalculatedAlone) {
     ComparisonInputs biweekly = Inputs(Frequency::BiweeklyAccelerated);
     biweekly.extra.increase = 0.05f;
-    const std::vector<ComparisonInputs> rows = {Inputs(), WithAmounts({{2, 5000}, {3, 1000}}), biweekly,
-                                                WithAmounts({{1, 750}}, 4), Inputs(Frequency::OneWeek)};
+    ComparisonInputs renewed = WithAmounts({{2, 5000}});
+    renewed.rateChanges = {{6, 1, 6, RateChangePayment::Recalculate}, {11, 3, 8, RateChangePayment::Keep}};
+    renewed.rounding = Rounding::Lender;
+    const std::vector<ComparisonInputs> rows = {Inputs(), renewed, biweekly, WithAmounts({{1, 750}}, 4),
+                                                Inputs(Frequency::OneWeek)};
     const auto compare = [&rows](const std::vector<int>& kept) {
         ComparisonTable table;
         for (const int r : kept) EXPECT_TRUE(table.Calculate(rows[static_cast<std::size_t>(r - 1)]).added);
@@ -415,6 +418,57 @@ TEST(ComparisonTable, RowsWithTheirOwnRenewalRates) {
         EXPECT_EQ(MessageNumbers(run.messages), c.messages) << c.change.year;
         EXPECT_EQ(run.added, c.added) << c.change.year;
     }
+}
+
+// A row's rate changes and the lender's rounding are listed below its
+// figures, one indented line each. 300,000 at 5 % compounded semiannually,
+// renewed at 6 % after 5 years: 1,891.02 (closed form, as above).
+TEST(ComparisonTable, PrintoutListsARowsRateChangesAndRounding) {
+    ComparisonTable table;
+    ComparisonInputs in;
+    in.principal = 300000;
+    in.ratePercent = 5;
+    in.compounding = Compounding::Semiannual;
+    in.rateChanges = {{6, 1, 6, RateChangePayment::Recalculate}, {40, 1, 9, RateChangePayment::Keep}};
+    in.rounding = Rounding::Lender;
+    ASSERT_TRUE(table.Calculate(in).added);
+    const std::string& printout = table.State().printout;
+    const std::string figures = "\r\n\r\n               25";
+    const std::string below = printout.substr(printout.find("\r\n", printout.find(figures) + 4) + 2);
+    EXPECT_EQ(below,
+              "              Year  6 month  1   6.000% Recalculate, payment $1,891.02\r\n"
+              "              Year 40 month  1   9.000% Keep, not reached\r\n"
+              "              Rounded as lenders do\r\n"
+              "\r\n");
+    // A change's line is no wider than a row's figures, with the widest payment.
+    const std::size_t figuresWidth =
+        printout.find("\r\n", printout.find(figures) + 4) - (printout.find(figures) + 4);
+    ComparisonInputs widest = in;
+    widest.principal = 9'999'999.99;
+    widest.ratePercent = 100;
+    widest.rateChanges = {{2, 12, 100, RateChangePayment::Recalculate}};
+    ASSERT_TRUE(table.Calculate(widest).added);
+    const std::string& both = table.State().printout;
+    for (std::size_t at = 0, end; (end = both.find("\r\n", at)) != std::string::npos; at = end + 2)
+        if (both.compare(at, 18, "              Year") == 0) {
+            EXPECT_LE(end - at, figuresWidth) << both.substr(at, end - at);
+        }
+}
+
+// 100,000 at 6 % compounded monthly over 25 years with the payment and each
+// period's interest in whole cents: 644.30 a month, 93,290.89 of interest in
+// all (a cent-by-cent decimal simulation, as for the schedule).
+TEST(ComparisonTable, ALenderRoundedRow) {
+    ComparisonTable table;
+    ComparisonInputs in;
+    in.ratePercent = 6;
+    in.rounding = Rounding::Lender;
+    ASSERT_TRUE(table.Calculate(in).added);
+    const auto& row = table.State().rowValues[0];
+    ASSERT_TRUE(row);
+    EXPECT_DOUBLE_EQ(row->payment, 644.30);
+    EXPECT_NEAR(row->totalInterest, 93290.89, 0.005);
+    EXPECT_EQ(row->payments, 300);
 }
 
 }  // namespace

@@ -474,6 +474,12 @@ TEST(TablesReport, ListsTheRateChanges) {
     EXPECT_EQ(*(head + 2), " Year  6  Month  1           61     6.000%  Recalculate       $1,891.02");
     EXPECT_EQ(*(head + 3), " Year 11  Month  4          124     4.500%  Keep              $1,891.02");
     EXPECT_EQ(*(head + 4), " Year 30  Month  1          349     7.000%  Recalculate     not reached");
+    // The schedule marks the first year of each new rate (the page has no
+    // room for the screen's rate column); the change never reached has none.
+    std::vector<std::string> marks;
+    for (auto line = lines.begin(); line != lines.end(); ++line)
+        if (line->rfind(" New rate", 0) == 0) marks.push_back(*line + " /" + (line + 1)->substr(0, 6));
+    EXPECT_EQ(marks, (std::vector<std::string>{" New rate   6.000% /     6", " New rate   4.500% /    11"}));
     // Without changes nothing is added.
     in.rateChanges.clear();
     for (const PrintedPage& page :
