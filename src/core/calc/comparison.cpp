@@ -39,7 +39,8 @@ Repaid Repay(const ComparisonInputs& in, const FrequencyPeriods& freq, const Rat
     plan.extra = &in.extra;
     plan.ratePercent = in.ratePercent;
     plan.roundInterest = in.rounding == Rounding::Lender;
-    const LoanTerms terms{in.years, in.compounding, in.frequency, freq, in.extra.increase, plan.roundInterest};
+    const LoanTerms terms{in.years, in.compounding,    in.frequency,
+                          freq,     in.extra.increase, plan.roundInterest};
     const std::vector<RateStep> steps = RateSteps(in.rateChanges, terms);
     const bool keeps = PlanRateSteps(plan, steps, terms);
     std::vector<ScheduleRow> table(kScheduleRows);
