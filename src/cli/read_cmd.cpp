@@ -44,6 +44,17 @@ Json OptionalSingle(const std::optional<float>& value) {
     return value ? Json(ShortestDouble(*value)) : Json(nullptr);
 }
 
+// The rate changes by meaning, with the command line's names for the choices.
+Json StoredRateChangesJson(const std::vector<RateChange>& changes) {
+    Json out = Json::array();
+    for (const RateChange& c : changes)
+        out.push_back(Json{{"year", c.year},
+                           {"month", c.month},
+                           {"rate", c.ratePercent},
+                           {"payment", Info(c.payment).cliName}});
+    return out;
+}
+
 Json TableJson(const TableFileData& t) {
     Json years = Json::array();
     for (const TableYearRecord& y : t.yearRecords)
@@ -65,7 +76,9 @@ Json TableJson(const TableFileData& t) {
                 {"daysInYear", OptionalSingle(t.daysInYear)},
                 {"extraPaymentType", t.extraPaymentType ? Json(*t.extraPaymentType) : Json(nullptr)},
                 {"paymentIncrease", OptionalSingle(t.paymentIncrease)},
-                {"yearRecords", years}};
+                {"yearRecords", years},
+                {"rate_changes", StoredRateChangesJson(t.rateChanges)},
+                {"rounding", Info(t.rounding).cliName}};
 }
 
 Json ComparisonJson(const ComparisonFileData& c) {
@@ -104,7 +117,9 @@ Json ComparisonJson(const ComparisonFileData& c) {
                 {"graph", graph},
                 {"printout", Text(c.printout)},
                 {"listingLabels", labels},
-                {"listingAmounts", amounts}};
+                {"listingAmounts", amounts},
+                {"rate_changes", StoredRateChangesJson(c.rateChanges)},
+                {"rounding", Info(c.rounding).cliName}};
 }
 
 std::string Lower(std::string text) {

@@ -63,6 +63,40 @@ TEST(ReadCli, ShowsEveryKindByItsName) {
                                         "currencySymbol":"EUR","compoundSetting":3})"));
 }
 
+// The rate changes and the rounding by meaning, with the command line's names
+// for the choices; a file without them shows none and exact rounding.
+TEST(ReadCli, ShowsRateChangesAndRounding) {
+    testing::TempDir dir;
+    TableFileData table = testing::SampleTable();
+    table.rateChanges = {{6, 1, 5.25, RateChangePayment::Recalculate}, {3, 7, 12.5, RateChangePayment::Keep}};
+    table.rounding = Rounding::Lender;
+    ComparisonFileData comparison = testing::SampleComparison(2);
+    comparison.rateChanges = {{2, 12, 0, RateChangePayment::Keep}};
+    const std::string withChanges = dir.File("renewals.qmd");
+    const std::string nextRow = dir.File("next.qcd");
+    const std::string plain = dir.File("plain.qmd");
+    const std::string plainComparison = dir.File("plain.qcd");
+    ASSERT_TRUE(SaveTableFile(withChanges, table));
+    ASSERT_TRUE(SaveComparisonFile(nextRow, comparison));
+    ASSERT_TRUE(SaveTableFile(plain, testing::SampleTable()));
+    ASSERT_TRUE(SaveComparisonFile(plainComparison, testing::SampleComparison(2)));
+
+    auto j = Read(withChanges);
+    EXPECT_EQ(j["rate_changes"], nlohmann::json::parse(R"([
+        {"year": 6, "month": 1, "rate": 5.25, "payment": "recalculate"},
+        {"year": 3, "month": 7, "rate": 12.5, "payment": "keep"}])"));
+    EXPECT_EQ(j["rounding"], "lender");
+    j = Read(nextRow);
+    EXPECT_EQ(j["rate_changes"],
+              nlohmann::json::parse(R"([{"year": 2, "month": 12, "rate": 0, "payment": "keep"}])"));
+    EXPECT_EQ(j["rounding"], "exact");
+    for (const std::string& path : {plain, plainComparison}) {
+        j = Read(path);
+        EXPECT_EQ(j["rate_changes"], nlohmann::json::array()) << path;
+        EXPECT_EQ(j["rounding"], "exact") << path;
+    }
+}
+
 TEST(ReadCli, UnknownNamesAreTriedWithEveryReader) {
     testing::TempDir dir;
     const std::string path = dir.File("backup.dat");

@@ -28,6 +28,14 @@ std::optional<Compounding> FindCompounding(std::string_view listText) {
     return FindBy(kCompoundings, &CompoundingInfo::listText, listText);
 }
 
+std::optional<RateChangePayment> FindRateChangePayment(std::string_view listText) {
+    return FindBy(kRateChangePayments, &RateChangePaymentInfo::listText, listText);
+}
+
+std::optional<Rounding> FindRounding(std::string_view listText) {
+    return FindBy(kRoundings, &RoundingInfo::listText, listText);
+}
+
 std::optional<Frequency> FrequencyNamed(std::string_view cliName) {
     return FindBy(kFrequencies, &FrequencyInfo::cliName, cliName);
 }

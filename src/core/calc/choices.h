@@ -228,6 +228,8 @@ constexpr const RoundingInfo& Info(Rounding r) {
 // The enumerator whose list text is exactly `text` (leading blanks included).
 std::optional<Frequency> FindFrequency(std::string_view listText);
 std::optional<Compounding> FindCompounding(std::string_view listText);
+std::optional<RateChangePayment> FindRateChangePayment(std::string_view listText);
+std::optional<Rounding> FindRounding(std::string_view listText);
 // The same by the command line's names.
 std::optional<Frequency> FrequencyNamed(std::string_view cliName);
 std::optional<Compounding> CompoundingNamed(std::string_view cliName);

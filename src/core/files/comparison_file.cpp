@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/calc/limits.h"
+#include "core/files/rate_change_records.h"
 #include "core/files/records.h"
 #include "core/files/table_file.h"
 #include "core/files/text_encoding.h"
@@ -57,6 +59,76 @@ void CheckForWriting(const ComparisonFileData& d) {
     CheckRange(d.greatestListingIndex, 0, kListingIndexes - 1, "greatest listing index");
     CheckRange(d.graphRows, 0, kComparisonRowLimit, "rows to graph");
     CheckRange(d.extraMonth, 0, 12, "month of the additional payments");
+    CheckRateChangeRecords(d.rateChanges, d.rounding);
+}
+
+}  // namespace
+
+namespace {
+
+// Record 1 into `d`; the row counts of the upper and lower grids.
+std::pair<int, int> ReadFirstRecord(RecordReader& reader, ComparisonFileData& d) {
+    FieldCursor first = Record(reader, kFirstRecordFields, "24 fields in the first record");
+    d.principal = first.ReadDouble();
+    d.ratePercent = first.ReadDouble();
+    d.years = first.ReadDouble();
+    d.compounding = first.ReadText();
+    d.frequency = first.ReadText();
+    d.dayBasisChoice = first.ReadIntegerIn(0, 4);
+    d.view = first.ReadInteger();
+    d.extraYears = first.ReadIntegerIn(0, kMaxTableFileYears);
+    d.yearsWithAmounts = first.ReadIntegerIn(0, kMaxTableFileYears);
+    const int rows = first.ReadWholeSingleIn(0, kComparisonRowLimit);
+    const int grid2Rows = first.ReadWholeSingleIn(0, kGrid2MaxRows);
+    d.grid2Columns = first.ReadWholeSingleIn(0, kGrid2MaxColumns);
+    first.ReadAny();  // always empty
+    d.listingIndex = first.ReadWholeSingleIn(0, kMaxListingIndex);
+    d.listingColumn = first.ReadWholeSingleIn(0, kGrid2MaxColumns);
+    d.greatestEntryCount = first.ReadWholeSingleIn(0, kMaxEntryCount);
+    d.greatestEntryCount0to4 = first.ReadWholeSingleIn(0, kMaxEntryCount);
+    d.greatestEntryCount5to9 = first.ReadWholeSingleIn(0, kMaxEntryCount);
+    d.greatestEntryCount10to11 = first.ReadWholeSingleIn(0, kMaxEntryCount);
+    d.greatestListingIndex = first.ReadWholeSingleIn(0, kListingIndexes - 1);
+    d.graphRows = first.ReadIntegerIn(0, kComparisonRowLimit);
+    d.extraMonth = first.ReadIntegerIn(0, 12);
+    first.ReadAny();  // the fixed text "O"
+    first.ReadAny();  // the number 0
+    return {rows, grid2Rows};
+}
+
+// The sections after record 1, up to the listing tables.
+void ReadSections(RecordReader& reader, int rows, int grid2Rows, ComparisonFileData& d) {
+    d.grid1.resize(static_cast<std::size_t>(rows));
+    for (Grid1Row& row : d.grid1)
+        for (std::string& cell : row) cell = Record(reader, 1, "one cell text of the upper grid").ReadText();
+
+    d.grid2.resize(static_cast<std::size_t>(grid2Rows));
+    for (auto& row : d.grid2) {
+        row.resize(static_cast<std::size_t>(d.grid2Columns));
+        for (std::string& cell : row) cell = Record(reader, 1, "one cell text of the lower grid").ReadText();
+    }
+
+    d.graph.resize(static_cast<std::size_t>(rows));
+    for (ComparisonGraphRow& point : d.graph) {
+        FieldCursor fields = Record(reader, 2, "a graph label and a total interest");
+        point.label = fields.ReadText();
+        point.totalInterest = fields.ReadVariantNumber();
+    }
+
+    // However many lines each row has in it: the text is one record.
+    const int printoutLine = reader.Line();
+    const std::span<const RecordField> printout = reader.Next(1);
+    if (printout.size() != 1 || printout[0].kind == RecordField::Kind::Bare)
+        throw FormatError(LineText(printoutLine) + "expected the printout text");
+    d.printout.assign(printout[0].text);
+
+    for (int r = 0; r < kListingRows; ++r) {
+        for (int c = 0; c < kListingIndexes; ++c) {
+            FieldCursor fields = Record(reader, 2, "a label and an amount of the listing");
+            d.listingLabels[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = fields.ReadText();
+            d.listingAmounts[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = fields.ReadText();
+        }
+    }
 }
 
 }  // namespace
@@ -68,67 +140,12 @@ LoadResult<ComparisonFileData> ParseComparisonFile(std::string_view bytes) {
         const std::string text = DecodeFileText(bytes);
         RecordReader reader(text);
         ComparisonFileData d;
-        FieldCursor first = Record(reader, kFirstRecordFields, "24 fields in the first record");
-        d.principal = first.ReadDouble();
-        d.ratePercent = first.ReadDouble();
-        d.years = first.ReadDouble();
-        d.compounding = first.ReadText();
-        d.frequency = first.ReadText();
-        d.dayBasisChoice = first.ReadIntegerIn(0, 4);
-        d.view = first.ReadInteger();
-        d.extraYears = first.ReadIntegerIn(0, kMaxTableFileYears);
-        d.yearsWithAmounts = first.ReadIntegerIn(0, kMaxTableFileYears);
-        const int rows = first.ReadWholeSingleIn(0, kComparisonRowLimit);
-        const int grid2Rows = first.ReadWholeSingleIn(0, kGrid2MaxRows);
-        d.grid2Columns = first.ReadWholeSingleIn(0, kGrid2MaxColumns);
-        first.ReadAny();  // always empty
-        d.listingIndex = first.ReadWholeSingleIn(0, kMaxListingIndex);
-        d.listingColumn = first.ReadWholeSingleIn(0, kGrid2MaxColumns);
-        d.greatestEntryCount = first.ReadWholeSingleIn(0, kMaxEntryCount);
-        d.greatestEntryCount0to4 = first.ReadWholeSingleIn(0, kMaxEntryCount);
-        d.greatestEntryCount5to9 = first.ReadWholeSingleIn(0, kMaxEntryCount);
-        d.greatestEntryCount10to11 = first.ReadWholeSingleIn(0, kMaxEntryCount);
-        d.greatestListingIndex = first.ReadWholeSingleIn(0, kListingIndexes - 1);
-        d.graphRows = first.ReadIntegerIn(0, kComparisonRowLimit);
-        d.extraMonth = first.ReadIntegerIn(0, 12);
-        first.ReadAny();  // the fixed text "O"
-        first.ReadAny();  // the number 0
-
-        d.grid1.resize(static_cast<std::size_t>(rows));
-        for (Grid1Row& row : d.grid1)
-            for (std::string& cell : row)
-                cell = Record(reader, 1, "one cell text of the upper grid").ReadText();
-
-        d.grid2.resize(static_cast<std::size_t>(grid2Rows));
-        for (auto& row : d.grid2) {
-            row.resize(static_cast<std::size_t>(d.grid2Columns));
-            for (std::string& cell : row)
-                cell = Record(reader, 1, "one cell text of the lower grid").ReadText();
-        }
-
-        d.graph.resize(static_cast<std::size_t>(rows));
-        for (ComparisonGraphRow& point : d.graph) {
-            FieldCursor fields = Record(reader, 2, "a graph label and a total interest");
-            point.label = fields.ReadText();
-            point.totalInterest = fields.ReadVariantNumber();
-        }
-
-        const int printoutLine = reader.Line();
-        const std::span<const RecordField> printout = reader.Next(1);
-        if (printout.size() != 1 || printout[0].kind == RecordField::Kind::Bare)
-            throw FormatError(LineText(printoutLine) + "expected the printout text");
-        d.printout.assign(printout[0].text);
-
-        for (int r = 0; r < kListingRows; ++r) {
-            for (int c = 0; c < kListingIndexes; ++c) {
-                FieldCursor fields = Record(reader, 2, "a label and an amount of the listing");
-                d.listingLabels[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = fields.ReadText();
-                d.listingAmounts[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] =
-                    fields.ReadText();
-            }
-        }
-        if (!reader.AtEnd())
-            throw FormatError(LineText(reader.Line()) + "more data after the listing tables");
+        const auto [rows, grid2Rows] = ReadFirstRecord(reader, d);
+        ReadSections(reader, rows, grid2Rows, d);
+        // The rest of the file, to its end.
+        RateChangeRecords changes = ReadRateChangeRecords(reader, "the listing tables");
+        d.rateChanges = std::move(changes.changes);
+        d.rounding = changes.rounding;
         return Result::Success(std::move(d));
     } catch (const FormatError& e) {
         return Result::Failure(e.what());
@@ -183,6 +200,7 @@ std::string FormatComparisonFile(const ComparisonFileData& d) {
                 .EndRecord();
         }
     }
+    WriteRateChangeRecords(writer, d.rateChanges, d.rounding);
     return EncodeFileText(writer.Data());
 }
 
@@ -237,6 +255,8 @@ ComparisonFileData ComparisonFileFrom(const ComparisonInputs& inputs, const Comp
     file.greatestEntryCount10to11 = static_cast<std::int16_t>(state.greatestEntriesByGroup[2]);
     file.greatestListingIndex = static_cast<std::int16_t>(state.greatestListingIndex);
     file.graphRows = state.rowsToGraph;
+    file.rateChanges = inputs.rateChanges;
+    file.rounding = inputs.rounding;
     return file;
 }
 
@@ -258,6 +278,9 @@ LoadResult<OpenedComparison> ComparisonFromFile(const ComparisonFileData& file, 
     // with amounts stays 0 rather than lighting the indicator for nothing.
     in.extra.years = file.extraYears;
     in.extra.month = Month::FromStoredCode(file.extraMonth);
+    if (RateChangeRefusal(file.rateChanges)) return Result::Failure("rate changes no calculation takes");
+    in.rateChanges = file.rateChanges;
+    in.rounding = file.rounding;
 
     // The rows come back as texts alone: a file's texts are what was shown,
     // and an older or hand-written file's need not read back as figures.

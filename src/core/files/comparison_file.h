@@ -6,7 +6,9 @@
 // then, one record each: the R x 12 cell texts of the upper grid, the GR x GC
 // cell texts of the lower grid (header row included), R graph rows (label and
 // total interest), the printout text (one quoted text spanning lines), and the
-// 41 x 12 label and amount pairs of the listing tables.
+// 41 x 12 label and amount pairs of the listing tables. After them, the rate
+// changes and the rounding of the screen's next row when there are any
+// (rate_change_records.h).
 
 #include <cstdint>
 #include <string>
@@ -53,9 +55,14 @@ struct ComparisonFileData {
     std::vector<Grid1Row> grid1;                  // rows 1..R of the upper grid (R 0..8)
     std::vector<std::vector<std::string>> grid2;  // rows 0..GR-1, each of grid2Columns texts (GR 0..42)
     std::vector<ComparisonGraphRow> graph;        // one per comparison row: R
-    std::string printout;                         // four lines per row, each ended by CR LF
+    std::string printout;                         // the rows' lines, each ended by CR LF
     ListingTable listingLabels;
     ListingTable listingAmounts;
+
+    // The inputs of the next row; none, and exact rounding, in a file
+    // without their records.
+    std::vector<RateChange> rateChanges;  // in the user's order
+    Rounding rounding = Rounding::Exact;
 
     bool operator==(const ComparisonFileData&) const = default;
 };
@@ -76,9 +83,11 @@ ComparisonFileData ComparisonFileFrom(const ComparisonInputs& inputs, const Comp
 
 // What an opened file shows: its rows' texts, without figures beside them.
 // The file holds no additional payments: they come back empty, with the
-// file's month and years. `typedDays` is the days
+// file's month and years. The rate changes and the rounding come back as
+// saved (none and exact for a file without them). `typedDays` is the days
 // in year kept for day-basis code 4. Fails for a file the screen cannot show:
-// a list text the lists do not offer, counts no comparison can have.
+// a list text the lists do not offer, counts no comparison can have, rate
+// changes the calculation refuses.
 struct OpenedComparison {
     ComparisonInputs inputs;
     ComparisonState state;

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "core/calc/limits.h"
+#include "core/files/rate_change_records.h"
 #include "core/files/records.h"
 #include "core/files/text_encoding.h"
 
@@ -25,6 +26,58 @@ std::string FigureText(double value) {
 constexpr std::size_t kFieldsNow = 15;
 constexpr std::size_t kFieldsBefore = 12;
 
+// Record 1 into `data`; the count N of year records that follow.
+int ReadFirstRecord(RecordReader& reader, TableFileData& data) {
+    const int firstLine = reader.Line();
+    const std::span<const RecordField> first = reader.Next(kFieldsNow);
+    const std::size_t count = first.size();
+    if (count != kFieldsNow && count != kFieldsBefore) {
+        throw FormatError("line 1: " + std::to_string(count) + " fields where a table file has " +
+                          std::to_string(kFieldsNow) + " (or " + std::to_string(kFieldsBefore) +
+                          " in the previous layout)");
+    }
+    FieldCursor fields(first, firstLine);
+    data.principal = fields.ReadDouble();
+    data.ratePercent = fields.ReadDouble();
+    data.years = fields.ReadDouble();
+    data.compounding = fields.ReadText();
+    data.frequency = fields.ReadText();
+    data.firstPaymentDate = fields.ReadText();
+    data.showDates = fields.ReadInteger();
+    data.dayBasisChoice = fields.ReadIntegerIn(0, 4);
+    data.view = fields.ReadInteger();
+    const int years = fields.ReadIntegerIn(0, kMaxTableFileYears);
+    data.yearsWithAmounts = fields.ReadIntegerIn(0, kMaxTableFileYears);
+    data.mode = static_cast<TableKind>(fields.ReadIntegerIn(1, 2));
+    if (count == kFieldsNow) {
+        data.daysInYear = fields.ReadSingle();
+        data.extraPaymentType = fields.ReadIntegerIn(0, 2);
+        data.paymentIncrease = fields.ReadSingle();
+    }
+    return years;
+}
+
+std::vector<TableYearRecord> ReadYearRecords(RecordReader& reader, int years) {
+    std::vector<TableYearRecord> records;
+    records.reserve(static_cast<std::size_t>(years));
+    for (int j = 1; j <= years; ++j) {
+        const int line = reader.Line();
+        const std::span<const RecordField> record = reader.Next(2);
+        if (record.size() != 2) {
+            throw FormatError("line " + std::to_string(line) +
+                              ": a year record holds a year number and an amount");
+        }
+        FieldCursor yearFields(record, line);
+        TableYearRecord year;
+        year.yearNumber = yearFields.ReadCurrency();
+        year.amount = yearFields.ReadCurrency();
+        records.push_back(year);
+    }
+    return records;
+}
+
+constexpr const char* kLastYearRecord = "the last year record";
+
 }  // namespace
 
 LoadResult<TableFileData> ParseTableFile(std::string_view bytes) {
@@ -33,50 +86,18 @@ LoadResult<TableFileData> ParseTableFile(std::string_view bytes) {
     try {
         const std::string text = DecodeFileText(bytes);
         RecordReader reader(text);
-        const int firstLine = reader.Line();
-        const std::span<const RecordField> first = reader.Next(kFieldsNow);
-        const std::size_t count = first.size();
-        if (count != kFieldsNow && count != kFieldsBefore) {
-            return Result::Failure("line 1: " + std::to_string(count) + " fields where a table file has " +
-                                   std::to_string(kFieldsNow) + " (or " + std::to_string(kFieldsBefore) +
-                                   " in the previous layout)");
-        }
-        FieldCursor fields(first, firstLine);
         TableFileData data;
-        data.principal = fields.ReadDouble();
-        data.ratePercent = fields.ReadDouble();
-        data.years = fields.ReadDouble();
-        data.compounding = fields.ReadText();
-        data.frequency = fields.ReadText();
-        data.firstPaymentDate = fields.ReadText();
-        data.showDates = fields.ReadInteger();
-        data.dayBasisChoice = fields.ReadIntegerIn(0, 4);
-        data.view = fields.ReadInteger();
-        const int years = fields.ReadIntegerIn(0, kMaxTableFileYears);
-        data.yearsWithAmounts = fields.ReadIntegerIn(0, kMaxTableFileYears);
-        data.mode = static_cast<TableKind>(fields.ReadIntegerIn(1, 2));
-        if (count == kFieldsNow) {
-            data.daysInYear = fields.ReadSingle();
-            data.extraPaymentType = fields.ReadIntegerIn(0, 2);
-            data.paymentIncrease = fields.ReadSingle();
-        }
-        data.yearRecords.reserve(static_cast<std::size_t>(years));
-        for (int j = 1; j <= years; ++j) {
-            const int line = reader.Line();
-            const std::span<const RecordField> record = reader.Next(2);
-            if (record.size() != 2) {
-                return Result::Failure("line " + std::to_string(line) +
-                                       ": a year record holds a year number and an amount");
-            }
-            FieldCursor yearFields(record, line);
-            TableYearRecord year;
-            year.yearNumber = yearFields.ReadCurrency();
-            year.amount = yearFields.ReadCurrency();
-            data.yearRecords.push_back(year);
+        const int years = ReadFirstRecord(reader, data);
+        data.yearRecords = ReadYearRecords(reader, years);
+        // Only the current layout was ever written with rate changes.
+        if (data.daysInYear) {
+            RateChangeRecords changes = ReadRateChangeRecords(reader, kLastYearRecord);
+            data.rateChanges = std::move(changes.changes);
+            data.rounding = changes.rounding;
         }
         if (!reader.AtEnd()) {
-            return Result::Failure("line " + std::to_string(reader.Line()) +
-                                   ": more data after the last year record");
+            return Result::Failure("line " + std::to_string(reader.Line()) + ": more data after " +
+                                   kLastYearRecord);
         }
         return Result::Success(std::move(data));
     } catch (const FormatError& e) {
@@ -104,6 +125,7 @@ std::string FormatTableFile(const TableFileData& data) {
         throw FormatError("days in year, additional-payment option and percentage are all needed");
     if (*data.extraPaymentType < 0 || *data.extraPaymentType > 2)
         throw FormatError("additional-payment option outside 0 to 2");
+    CheckRateChangeRecords(data.rateChanges, data.rounding);
 
     RecordWriter writer;
     writer.WriteDouble(data.principal)
@@ -124,6 +146,7 @@ std::string FormatTableFile(const TableFileData& data) {
         .EndRecord();
     for (const TableYearRecord& year : data.yearRecords)
         writer.WriteCurrency(year.yearNumber).WriteCurrency(year.amount).EndRecord();
+    WriteRateChangeRecords(writer, data.rateChanges, data.rounding);
     return EncodeFileText(writer.Data());
 }
 
@@ -150,6 +173,25 @@ std::optional<DaySerial> ReadTableFileDate(std::string_view text, const DateRead
     return std::nullopt;
 }
 
+namespace {
+
+// What the boxes would refuse, the file may not bring in either.
+std::optional<std::string> FigureRefusal(const TableFileData& file) {
+    const struct {
+        const char* name;
+        double value, high;
+    } figures[] = {{"principal", file.principal, kPrincipalLimit},
+                   {"interest rate", file.ratePercent, kRatePercentLimit},
+                   {"period in years", file.years, kMortgageYearLimit}};
+    for (const auto& f : figures)
+        if (!(f.value >= 0 && f.value <= f.high))
+            return "the " + std::string(f.name) + " " + FigureText(f.value) + " is outside 0 to " +
+                   FigureText(f.high);
+    return std::nullopt;
+}
+
+}  // namespace
+
 TableFileData TableFileFromInputs(const ScheduleInputs& in) {
     TableFileData data;
     data.principal = in.principal;
@@ -172,23 +214,15 @@ TableFileData TableFileFromInputs(const ScheduleInputs& in) {
         const auto row = static_cast<std::size_t>(j);
         data.yearRecords.push_back({in.extra.yearNumber[row], in.extra.amount[row]});
     }
+    data.rateChanges = in.rateChanges;
+    data.rounding = in.rounding;
     return data;
 }
 
 LoadResult<ScheduleInputs> InputsFromTableFile(const TableFileData& file, const ScheduleInputs& current,
                                                const DateReader& shortForm) {
     using Result = LoadResult<ScheduleInputs>;
-    // What the boxes would refuse, the file may not bring in either.
-    const struct {
-        const char* name;
-        double value, high;
-    } figures[] = {{"principal", file.principal, kPrincipalLimit},
-                   {"interest rate", file.ratePercent, kRatePercentLimit},
-                   {"period in years", file.years, kMortgageYearLimit}};
-    for (const auto& f : figures)
-        if (!(f.value >= 0 && f.value <= f.high))
-            return Result::Failure("the " + std::string(f.name) + " " + FigureText(f.value) +
-                                   " is outside 0 to " + FigureText(f.high));
+    if (auto refusal = FigureRefusal(file)) return Result::Failure(*refusal);
     ScheduleInputs in = current;
     const auto date = ReadTableFileDate(file.firstPaymentDate, shortForm);
     if (!date)
@@ -234,6 +268,10 @@ LoadResult<ScheduleInputs> InputsFromTableFile(const TableFileData& file, const 
             return Result::Failure("percentage increase outside 0 to 100");
         extra.increase = *file.paymentIncrease;
     }
+    // The file's own plan, also when it has none: the screen's is not kept.
+    if (RateChangeRefusal(file.rateChanges)) return Result::Failure("rate changes no calculation takes");
+    in.rateChanges = file.rateChanges;
+    in.rounding = file.rounding;
     return Result::Success(std::move(in));
 }
 

@@ -7,7 +7,9 @@
 // view, N, count of years with amounts, kind, days in year, additional-payment
 // option, percentage increase. Files of the previous layout stop after the
 // kind (12 fields). Then N records of two amounts: year number and additional
-// amount, for rows 1..N of the additional-payments table.
+// amount, for rows 1..N of the additional-payments table. After them, in the
+// 15-field layout only, the rate changes and the rounding when there are any
+// (rate_change_records.h).
 
 #include <cstdint>
 #include <functional>
@@ -53,6 +55,9 @@ struct TableFileData {
     // Rows 1..N of the additional-payments table; N (record 1, field 10) is
     // the size, 0 to 45.
     std::vector<TableYearRecord> yearRecords;
+    // None, and exact rounding, in a file without their records.
+    std::vector<RateChange> rateChanges;  // in the user's order
+    Rounding rounding = Rounding::Exact;
 
     bool operator==(const TableFileData&) const = default;
 };
@@ -84,8 +89,11 @@ TableFileData TableFileFromInputs(const ScheduleInputs& in);
 // The inputs an opened file gives. `current` keeps what the file does not
 // hold: the month of the additional payments, the term, the currency symbol,
 // and, for the previous layout, the days in year, option and percentage.
+// The rate changes and the rounding are the file's (none and exact when it
+// holds no records of them), never the caller's.
 // Fails for a file the screen cannot show as it was saved: a date that reads
-// in neither form, a list text the lists do not offer, typed days out of range.
+// in neither form, a list text the lists do not offer, typed days out of
+// range, rate changes the calculation refuses.
 LoadResult<ScheduleInputs> InputsFromTableFile(const TableFileData& file, const ScheduleInputs& current,
                                                const DateReader& shortForm = {});
 

@@ -16,10 +16,16 @@ TEST(Choices, EveryListTextReadsBackAsItsChoiceAndNoOther) {
         EXPECT_EQ(FindCompounding(c.listText), c.id);
         EXPECT_EQ(CompoundingNamed(c.cliName), c.id);
     }
+    for (const RateChangePaymentInfo& p : kRateChangePayments)
+        EXPECT_EQ(FindRateChangePayment(p.listText), p.id);
+    for (const RoundingInfo& r : kRoundings) EXPECT_EQ(FindRounding(r.listText), r.id);
     // Files store the padded texts: the blanks are part of them.
     EXPECT_FALSE(FindFrequency("Monthly"));
     EXPECT_FALSE(FindCompounding("Semiannual"));
     EXPECT_FALSE(FindFrequency(""));
+    // Files store the list texts, not the command line's names.
+    EXPECT_FALSE(FindRateChangePayment("keep"));
+    EXPECT_FALSE(FindRounding("lender"));
 }
 
 TEST(Choices, StoredCodesAreTheOnesFilesHold) {

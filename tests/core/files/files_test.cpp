@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "core/files/comparison_file.h"
 #include "core/files/file_samples.h"
@@ -45,6 +46,10 @@ TEST(TableFile, EverySavedTableOpensToTheSameData) {
     TableFileData full = SampleTable();
     full.yearRecords.resize(45, {Currency::FromDouble(45), Currency::FromTicks(-1)});
     tables.push_back(full);
+    TableFileData changes = SampleTable();
+    changes.rateChanges = {{40, 12, 100, RateChangePayment::Keep}, {1, 2, 1e-7}, {2, 1, 7.0000000001}};
+    changes.rounding = Rounding::Lender;
+    tables.push_back(changes);
 
     testing::TempDir dir;
     for (const TableFileData& t : tables) {
@@ -155,6 +160,36 @@ TEST(TableFile, RefusedSaveKeepsThePreviousFile) {
             {"principal not finite", [](TableFileData& t) { t.principal = 1.0 / 0.0; }},
             {"kind 3", [](TableFileData& t) { t.mode = static_cast<TableKind>(3); }},
             {"option 3", [](TableFileData& t) { t.extraPaymentType = 3; }},
+            // Rate changes the calculation refuses (message 46), and choices no list has.
+            {"21 rate changes",
+             [](TableFileData& t) {
+                 t.rateChanges.resize(21, {2, 1, 5});
+             }},
+            {"a change in year 0",
+             [](TableFileData& t) {
+                 t.rateChanges = {{0, 5, 5}};
+             }},
+            {"a change in month 13",
+             [](TableFileData& t) {
+                 t.rateChanges = {{2, 13, 5}};
+             }},
+            {"a change at the first payment",
+             [](TableFileData& t) {
+                 t.rateChanges = {{1, 1, 5}};
+             }},
+            {"a change to 101 %",
+             [](TableFileData& t) {
+                 t.rateChanges = {{2, 1, 101}};
+             }},
+            {"a change to no rate",
+             [](TableFileData& t) {
+                 t.rateChanges = {{2, 1, std::nan("")}};
+             }},
+            {"a change's payment 2",
+             [](TableFileData& t) {
+                 t.rateChanges = {{2, 1, 5, static_cast<RateChangePayment>(2)}};
+             }},
+            {"rounding 2", [](TableFileData& t) { t.rounding = static_cast<Rounding>(2); }},
         });
 }
 
@@ -182,6 +217,10 @@ TEST(ComparisonFile, EverySavedComparisonOpensToTheSameData) {
     bounds.listingIndex = 12;
     bounds.greatestListingIndex = 11;
     comparisons.push_back(bounds);
+    ComparisonFileData changes = SampleComparison(2);
+    changes.rateChanges.resize(kRateChangeLimit, {3, 7, 4.875, RateChangePayment::Keep});
+    changes.rounding = Rounding::Lender;
+    comparisons.push_back(changes);
 
     testing::TempDir dir;
     for (const ComparisonFileData& c : comparisons) {
@@ -253,7 +292,8 @@ TEST(ComparisonFile, RefusesWhatIsNotAComparisonFile) {
         {withField(10, "1"), "line 94: expected a graph label and a total interest"},
         {good.substr(0, good.size() - 35), "line 621: the file ends too early"},
         {good.substr(0, good.size() - 40), "line 620: expected a label and an amount of the listing"},
-        {good + "\"\"\r\n", "line 626: more data after the listing tables"},
+        {good + "1\r\n", "line 626: more data after the listing tables"},
+        {good + "\"\"\r\n", "line 626: unknown record \"\""},
     };
     for (const auto& [bytes, message] : cases)
         EXPECT_EQ(ParseComparisonFile(bytes).error(), message) << message;
@@ -277,6 +317,15 @@ TEST(ComparisonFile, RefusedSaveKeepsThePreviousFile) {
             {"quote in the printout", [](ComparisonFileData& c) { c.printout = "\""; }},
             {"listing index", [](ComparisonFileData& c) { c.greatestListingIndex = 12; }},
             {"interest not finite", [](ComparisonFileData& c) { c.graph[0].totalInterest = 0.0 / 0.0; }},
+            {"21 rate changes",
+             [](ComparisonFileData& c) {
+                 c.rateChanges.resize(21, {2, 1, 5});
+             }},
+            {"a change to -1 %",
+             [](ComparisonFileData& c) {
+                 c.rateChanges = {{2, 1, -1}};
+             }},
+            {"rounding 2", [](ComparisonFileData& c) { c.rounding = static_cast<Rounding>(2); }},
         });
 }
 
