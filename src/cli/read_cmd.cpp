@@ -51,7 +51,7 @@ Json StoredRateChangesJson(const std::vector<RateChange>& changes) {
         out.push_back(Json{{"year", c.year},
                            {"month", c.month},
                            {"rate", c.ratePercent},
-                           {"payment", Info(c.payment).cliName}});
+                           {"paymentChange", Info(c.payment).cliName}});
     return out;
 }
 
@@ -77,7 +77,7 @@ Json TableJson(const TableFileData& t) {
                 {"extraPaymentType", t.extraPaymentType ? Json(*t.extraPaymentType) : Json(nullptr)},
                 {"paymentIncrease", OptionalSingle(t.paymentIncrease)},
                 {"yearRecords", years},
-                {"rate_changes", StoredRateChangesJson(t.rateChanges)},
+                {"rateChanges", StoredRateChangesJson(t.rateChanges)},
                 {"rounding", Info(t.rounding).cliName}};
 }
 
@@ -118,7 +118,7 @@ Json ComparisonJson(const ComparisonFileData& c) {
                 {"printout", Text(c.printout)},
                 {"listingLabels", labels},
                 {"listingAmounts", amounts},
-                {"rate_changes", StoredRateChangesJson(c.rateChanges)},
+                {"rateChanges", StoredRateChangesJson(c.rateChanges)},
                 {"rounding", Info(c.rounding).cliName}};
 }
 

@@ -82,17 +82,17 @@ TEST(ReadCli, ShowsRateChangesAndRounding) {
     ASSERT_TRUE(SaveComparisonFile(plainComparison, testing::SampleComparison(2)));
 
     auto j = Read(withChanges);
-    EXPECT_EQ(j["rate_changes"], nlohmann::json::parse(R"([
-        {"year": 6, "month": 1, "rate": 5.25, "payment": "recalculate"},
-        {"year": 3, "month": 7, "rate": 12.5, "payment": "keep"}])"));
+    EXPECT_EQ(j["rateChanges"], nlohmann::json::parse(R"([
+        {"year": 6, "month": 1, "rate": 5.25, "paymentChange": "recalculate"},
+        {"year": 3, "month": 7, "rate": 12.5, "paymentChange": "keep"}])"));
     EXPECT_EQ(j["rounding"], "lender");
     j = Read(nextRow);
-    EXPECT_EQ(j["rate_changes"],
-              nlohmann::json::parse(R"([{"year": 2, "month": 12, "rate": 0, "payment": "keep"}])"));
+    EXPECT_EQ(j["rateChanges"],
+              nlohmann::json::parse(R"([{"year": 2, "month": 12, "rate": 0, "paymentChange": "keep"}])"));
     EXPECT_EQ(j["rounding"], "exact");
     for (const std::string& path : {plain, plainComparison}) {
         j = Read(path);
-        EXPECT_EQ(j["rate_changes"], nlohmann::json::array()) << path;
+        EXPECT_EQ(j["rateChanges"], nlohmann::json::array()) << path;
         EXPECT_EQ(j["rounding"], "exact") << path;
     }
 }

@@ -9,6 +9,8 @@
 #include "core/format/numfmt.h"
 #include "core/forms/schedule_texts.h"
 #include "dialogs/rate_changes_dialog.h"
+#include "files/file_commands.h"
+#include "files/file_dialog.h"
 #include "shell/grid_widget.h"
 
 namespace amortix::gui {
@@ -54,6 +56,15 @@ class RateChangesTest : public ComparisonProgram {
         Click(button);
         QApplication::processEvents();
     }
+    // Save File or Open File with `name` in a folder of the test's.
+    void ClickNaming(QPushButton* button, const QString& name) {
+        auto* dialog = dynamic_cast<RecordingFileDialog*>(&FileCommands::Of(app->Frame())->Dialog());
+        ASSERT_NE(dialog, nullptr);
+        dialog->answers.push_back(files.filePath(name));
+        Click(button);
+        QApplication::processEvents();
+    }
+    QTemporaryDir files;
     static QStringList GridRow(const GridWidget* grid, int row) {
         QStringList cells;
         for (int c = 0; c < grid->Cols(); ++c) cells << grid->TextAt(row, c);
@@ -202,6 +213,54 @@ TEST_F(RateChangesTest, AComparisonOfFourRenewalRates) {
     Choose(c->MCRounding, 1);
     CalculateRow();
     EXPECT_NE(state.printout.rfind("Rounded as lenders do"), std::string::npos);
+    LeaveComparison();
+}
+
+// A table saved with its changes and rounding opens, on a fresh screen, to
+// the same inputs and the same schedule; so does a comparison's next row.
+TEST_F(RateChangesTest, FilesKeepTheChangesAndTheRounding) {
+    Open();
+    Figures("300000", "5", "25");
+    InDialog(s->MRateChanges, [](QWidget* d) {
+        TypeChange(d, "6", "1", "6", false);
+        TypeChange(d, "11", "4", "4.5", true);
+    });
+    Choose(s->Rounding, 1);
+    Calculate();
+    const amortix::ScheduleInputs saved = s->Inputs();
+    const amortix::ScheduleResult before = amortix::CalculateSchedule(saved);
+    ClickNaming(s->MSaveFile, "renewal.qmd");
+    Exit();
+    Open();
+    ClickNaming(s->MLoadFile, "renewal.qmd");
+    EXPECT_TRUE(Recorded().messages.empty());
+    EXPECT_EQ(s->Inputs().rateChanges, saved.rateChanges);
+    EXPECT_EQ(s->Rounding->currentIndex(), 1);
+    EXPECT_TRUE(Red(s->RateChangesOn));
+    ASSERT_NE(s->Results(), nullptr);
+    EXPECT_EQ(s->Results()->summary.totalPaid, before.summary.totalPaid);
+    EXPECT_EQ(s->Results()->summary.rateChanges, before.summary.rateChanges);
+    EXPECT_EQ(s->MGrid->Cols(), 7);
+    Exit();
+
+    OpenComparison();
+    Row("300000", "5", "25", 3, 0);
+    InDialog(c->MCRateChanges, [](QWidget* d) { TypeChange(d, "6", "1", "7", false); });
+    Choose(c->MCRounding, 1);
+    CalculateRow();
+    const amortix::ComparisonInputs next = c->Inputs();
+    ClickNaming(c->CSaveFile, "renewals.qcd");
+    LeaveComparison();
+    OpenComparison();
+    ClickNaming(c->CLoadFile, "renewals.qcd");
+    EXPECT_EQ(c->Inputs().rateChanges, next.rateChanges);
+    EXPECT_EQ(c->Inputs().rounding, amortix::Rounding::Lender);
+    EXPECT_TRUE(Red(c->MCRateChangesOn));
+    // The opened comparison's next row is the saved one's.
+    CalculateRow();
+    const auto& rows = c->Form().Table().State().rowValues;
+    ASSERT_TRUE(rows[1]);
+    EXPECT_EQ(c->MCGrid1->TextAt(2, 11), c->MCGrid1->TextAt(1, 11));
     LeaveComparison();
 }
 
