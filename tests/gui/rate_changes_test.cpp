@@ -154,6 +154,19 @@ TEST_F(RateChangesTest, TheDialogRefusesEditsAndCancels) {
     });
     Click(s->MRateChanges);
     EXPECT_EQ(s->Form().RateChanges().size(), 1u);
+    // OK with a change typed but not added adds it; a bad one stays on its message.
+    WhenModal([](QWidget* d) {
+        Find<QLineEdit>(d, "InChangeYear")->setText("12");
+        Find<QLineEdit>(d, "InChangeRate")->setText("101");
+        Click(Find<QPushButton>(d, "RCOK"));
+        EXPECT_TRUE(d->isVisible());
+        Find<QLineEdit>(d, "InChangeRate")->setText("7.25");
+        Click(Find<QPushButton>(d, "RCOK"));
+    });
+    Click(s->MRateChanges);
+    EXPECT_EQ(Recorded().messages, (std::vector<int>{46, 46, 46}));
+    ASSERT_EQ(s->Form().RateChanges().size(), 2u);
+    EXPECT_EQ(s->Form().RateChanges()[1].ratePercent, 7.25);
     // The changes end with the screen.
     Exit();
     Open();
@@ -208,6 +221,9 @@ TEST_F(RateChangesTest, AComparisonOfFourRenewalRates) {
     EXPECT_EQ(c->MCGrid1->TextAt(3, 11).trimmed(), "$258,533.87");
     EXPECT_NE(state.printout.find("Year  6 month  1   6.000% Recalculate, payment $1,891.02"),
               std::string::npos);
+    // The grid has no column for them: each row's cells tell its change.
+    EXPECT_EQ(c->MCGrid1->model()->data(c->MCGrid1->model()->index(2, 8), Qt::ToolTipRole).toString(),
+              "Year  6 month  1   6.000% Recalculate, payment $1,891.02");
     EXPECT_TRUE(Red(c->MCRateChangesOn));
     // A lender-rounded row says so in its printout lines.
     Choose(c->MCRounding, 1);

@@ -3,6 +3,7 @@
 // them under Xvfb at 96 and 144 DPI.
 
 #include "comparison_test_util.h"
+#include "dialogs/rate_changes_dialog.h"
 #include "screenshots.h"
 
 namespace amortix::gui {
@@ -37,6 +38,18 @@ TEST_F(ComparisonScreenshots, EightRowsAndTheQuickHelp) {
     Save("comparison-eight-rows");
     Click(c->MCHelp);
     Save("comparison-quick-help");
+}
+
+// "Renew at 4, 5, 6 and 7 %" side by side, each row with its own change.
+TEST_F(ComparisonScreenshots, FourRenewalRates) {
+    OpenComparison();
+    Row("300000", "5", "25", 3, 0);
+    for (const double rate : {4.0, 5.0, 6.0, 7.0}) {
+        c->Form().RateChanges() = {{6, 1, rate, amortix::RateChangePayment::Recalculate}};
+        CalculateRow();
+    }
+    ShowRateChangesInForce(c->MCRateChangesOn, true);
+    Save("comparison-four-renewal-rates");
 }
 
 }  // namespace

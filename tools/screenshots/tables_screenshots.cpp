@@ -11,6 +11,7 @@
 
 #include "dialogs/additional_payments_dialog.h"
 #include "dialogs/days_in_year_dialog.h"
+#include "dialogs/rate_changes_dialog.h"
 #include "screenshots.h"
 #include "shell/short_date.h"
 #include "tables/date_dialog.h"
@@ -121,6 +122,37 @@ TEST_F(TablesScreenshots, PersonalLoan) {
     Save("tables-loan-all-dates");
     Click(s->MHelp);
     Save("tables-loan-quick-help");
+}
+
+// A renewal at a higher rate and a kept payment after a fall: the dialog,
+// then the schedule with its Rate column and the changes listed below it.
+TEST_F(TablesScreenshots, RateChanges) {
+    Open();
+    Inputs("300000", "5", "25", 3, 0);
+    test::WhenModal([this](QWidget* dialog) {
+        const struct {
+            const char *year, *month, *rate;
+            int payment;
+        } changes[] = {{"6", "1", "6", 0}, {"11", "4", "4.5", 1}};
+        for (const auto& c : changes) {
+            test::Find<QLineEdit>(dialog, "InChangeYear")->setText(c.year);
+            test::Find<QLineEdit>(dialog, "InChangeMonth")->setText(c.month);
+            test::Find<QLineEdit>(dialog, "InChangeRate")->setText(c.rate);
+            test::Find<QComboBox>(dialog, "ChangePayment")->setCurrentIndex(c.payment);
+            Click(test::Find<QPushButton>(dialog, "RCAdd"));
+        }
+        Save("tables-rate-changes-dialog", {dialog});
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    Click(s->MRateChanges);
+    Choose(s->Rounding, 1);
+    Calculate();
+    Save("tables-rate-changes-annual");
+    Click(s->Option1);
+    Calculate();
+    Settle();
+    s->MGrid->scrollTo(s->MGrid->model()->index(56, 0), QAbstractItemView::PositionAtTop);
+    Save("tables-rate-changes-all");
 }
 
 // The largest figures the boxes take: every result box and grid column shows

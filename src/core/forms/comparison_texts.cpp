@@ -77,23 +77,28 @@ std::string ComparisonRowLines(const ComparisonRow& row, std::string_view symbol
     out.append(RightJustify(MoneyText(symbol, row.totalInterest, kWideMoneyMask), 13));
     out.append("\r\n");
     // Below the figures, one line for each rate change of the row.
-    for (const AppliedRateChange& c : row.rateChanges) {
+    for (const std::string& line : ComparisonRowChanges(row, symbol)) {
         out.append(14, ' ');
-        out.append("Year " + RightJustify(std::to_string(c.change.year), 2) + " month " +
-                   RightJustify(std::to_string(c.change.month), 2) + " " +
-                   RightJustify(FormatNumber(c.change.ratePercent, kRateMask), 7) + "% " +
-                   std::string(Info(c.change.payment).listText));
-        out.append(c.reached ? ", payment " + MoneyText(symbol, c.payment, kNarrowMoneyMask)
-                             : ", not reached");
-        out.append("\r\n");
-    }
-    if (row.rounding == Rounding::Lender) {
-        out.append(14, ' ');
-        out.append(Info(row.rounding).listText);
+        out.append(line);
         out.append("\r\n");
     }
     out.append("\r\n");
     return out;
+}
+
+std::vector<std::string> ComparisonRowChanges(const ComparisonRow& row, std::string_view symbol) {
+    std::vector<std::string> lines;
+    for (const AppliedRateChange& c : row.rateChanges) {
+        std::string line = "Year " + RightJustify(std::to_string(c.change.year), 2) + " month " +
+                           RightJustify(std::to_string(c.change.month), 2) + " " +
+                           RightJustify(FormatNumber(c.change.ratePercent, kRateMask), 7) + "% " +
+                           std::string(Info(c.change.payment).listText);
+        line.append(c.reached ? ", payment " + MoneyText(symbol, c.payment, kNarrowMoneyMask)
+                              : ", not reached");
+        lines.push_back(std::move(line));
+    }
+    if (row.rounding == Rounding::Lender) lines.emplace_back(Info(row.rounding).listText);
+    return lines;
 }
 
 std::vector<ListingTexts> ComparisonListing(const ComparisonRow& row) {

@@ -37,8 +37,12 @@ std::string ComparisonRateFactorText(double rateFactor);
 // A row's MCGrid1 cells.
 Grid1Row ComparisonRowCells(const ComparisonRow& row, std::string_view currencySymbol);
 
-// The four lines a row appends to the printout text, each ended by CR LF.
+// The lines a row appends to the printout text, each ended by CR LF: four,
+// and one more for each rate change and for the lender's rounding.
 std::string ComparisonRowLines(const ComparisonRow& row, std::string_view currencySymbol);
+// A row's rate changes, each with the payment from then on, and its rounding
+// when a lender's: the printout's lines below the figures, without indent.
+std::vector<std::string> ComparisonRowChanges(const ComparisonRow& row, std::string_view currencySymbol);
 
 // One label and amount of the listing tables.
 struct ListingTexts {

@@ -17,6 +17,7 @@
 #include <tuple>
 
 #include "core/calc/rates.h"
+#include "core/forms/comparison_texts.h"
 #include "core/forms/tables_form.h"
 #include "dialogs/additional_payments_dialog.h"
 #include "dialogs/days_in_year_dialog.h"
@@ -394,6 +395,17 @@ void ComparisonScreen::ShowGrid1() {
         const auto& rows = form_.Table().State().grid1;
         const auto r = static_cast<std::size_t>(row), c = static_cast<std::size_t>(column);
         return r < rows.size() && c < rows[r].size() ? Q(rows[r][c]) : QString();
+    });
+    // A row's rate changes and rounding have no column: its cells tell them.
+    MCGrid1->SetToolTipFunction([this](int row, int) {
+        const auto& values = form_.Table().State().rowValues;
+        const auto r = static_cast<std::size_t>(row - 1);
+        if (row < 1 || r >= values.size() || !values[r]) return QString();
+        QStringList lines;
+        for (const std::string& line :
+             amortix::ComparisonRowChanges(*values[r], context_.state.CurrencySymbol))
+            lines << Q(line);
+        return lines.join('\n');
     });
 }
 

@@ -166,6 +166,7 @@ int RateChangesDialog::SelectedIndex() const {
 
 void RateChangesDialog::SelectRow(int row) {
     if (row >= 1 && row <= form_->Count()) ShowBoxes(row - 1);
+    EnableEditing();
 }
 
 void RateChangesDialog::ShowBoxes(int index) {
@@ -174,9 +175,8 @@ void RateChangesDialog::ShowBoxes(int index) {
     InChangeMonth->setText(Q(texts.month));
     InChangeRate->setText(Q(texts.rate));
     ShowChoice(ChangePayment, amortix::kRateChangePayments, texts.payment);
-    RCReplace->setEnabled(index >= 0);
-    RCRemove->setEnabled(index >= 0);
     context_.state.EntryEdited = false;
+    EnableEditing();
 }
 
 void RateChangesDialog::Refresh(int currentRow) {
@@ -184,7 +184,14 @@ void RateChangesDialog::Refresh(int currentRow) {
     RCGrid->SetRows(std::max(kGridRowsShown, form->Count()) + 1);
     RCGrid->SetCellFunction([form](int row, int column) { return Q(form->Cell(row, column)); });
     RCGrid->CollapseSelection(std::max(currentRow, 1), 0);
-    RCErase->setEnabled(form->Count() > 0);
+    EnableEditing();
+}
+
+void RateChangesDialog::EnableEditing() {
+    // Replace and Remove act on the change the list has selected.
+    RCReplace->setEnabled(SelectedIndex() >= 0);
+    RCRemove->setEnabled(SelectedIndex() >= 0);
+    RCErase->setEnabled(form_->Count() > 0);
 }
 
 void RateChangesDialog::Add() {
@@ -227,7 +234,28 @@ void RateChangesDialog::EraseAll() {
     InChangeYear->setFocus();
 }
 
+bool RateChangesDialog::BoxesHoldANewChange() const {
+    if (InChangeRate->text().trimmed().isEmpty()) return false;
+    const int index = SelectedIndex();
+    if (index < 0) return true;
+    const auto listed = form_->TextsOf(index);
+    return InChangeYear->text().toStdString() != listed.year ||
+           InChangeMonth->text().toStdString() != listed.month ||
+           InChangeRate->text().toStdString() != listed.rate ||
+           ChoiceOf(ChangePayment, amortix::kRateChangePayments) != listed.payment;
+}
+
 void RateChangesDialog::done(int result) {
+    // OK with a change typed but not added adds it, or stays open on its message.
+    if (result == QDialog::Accepted && BoxesHoldANewChange()) {
+        const auto outcome = form_->Add(
+            InChangeYear->text().toStdString(), InChangeMonth->text().toStdString(),
+            InChangeRate->text().toStdString(), ChoiceOf(ChangePayment, amortix::kRateChangePayments));
+        if (outcome.message) {
+            context_.interaction.ShowMessage(*outcome.message);
+            return;
+        }
+    }
     if (result == QDialog::Accepted) {
         changes_ = form_->Changes();
         ShowRateChangesInForce(indicator_, !changes_.empty());

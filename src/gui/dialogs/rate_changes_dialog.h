@@ -53,8 +53,9 @@ class RateChangesDialog : public QDialog {
     QPushButton* RCErase = nullptr;
     QPushButton* RCOK = nullptr;
 
-    // OK keeps the list (a change still in the boxes and not added is not
-    // kept); Escape and the close button keep the one the dialog opened with.
+    // OK keeps the list, with a change typed in the boxes and not added yet
+    // (refused with its message, the dialog stays open); Escape and the close
+    // button keep the list the dialog opened with.
     void done(int result) override;
 
   private:
@@ -69,7 +70,10 @@ class RateChangesDialog : public QDialog {
     void SelectRow(int row);
     void ShowBoxes(int index);
     void Refresh(int currentRow);
+    void EnableEditing();
     int SelectedIndex() const;  // -1 when no change is selected
+    // The boxes hold a rate and differ from the selected change.
+    bool BoxesHoldANewChange() const;
 
     ScreenContext context_;
     std::vector<amortix::RateChange>& changes_;

@@ -165,6 +165,10 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::DisplayRole) return Text(index.row() + 1, index.column());
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(ToQt(ColAlignment(index.column())) | Qt::AlignVCenter);
+    if (role == Qt::ToolTipRole && toolTip_) {
+        const QString tip = toolTip_(index.row() + 1, index.column());
+        if (!tip.isEmpty()) return tip;
+    }
     return {};
 }
 

@@ -52,6 +52,8 @@ class GridModel : public QAbstractTableModel {
     // `function`; an empty function removes it.
     void SetCellFunction(CellFunction function);
     bool HasCellFunction() const { return static_cast<bool>(function_); }
+    // A data cell's tool tip, for notes a cell has no room for.
+    void SetToolTipFunction(CellFunction function) { toolTip_ = std::move(function); }
 
     CellAlignment ColAlignment(int column) const;
     void SetColAlignment(int column, CellAlignment alignment);
@@ -76,6 +78,7 @@ class GridModel : public QAbstractTableModel {
     int cols_ = 2;
     QHash<quint64, QString> texts_;
     CellFunction function_;
+    CellFunction toolTip_;
     std::vector<CellAlignment> colAlignment_;
     std::vector<CellAlignment> fixedAlignment_;
 };
@@ -109,6 +112,7 @@ class GridWidget : public QTableView {
 
     // Data cells computed on demand (see GridModel::SetCellFunction).
     void SetCellFunction(CellFunction function) { model_.SetCellFunction(std::move(function)); }
+    void SetToolTipFunction(CellFunction function) { model_.SetToolTipFunction(std::move(function)); }
 
     GridFill FillStyle() const { return fillStyle_; }
     void SetFillStyle(GridFill style) { fillStyle_ = style; }

@@ -50,6 +50,7 @@ constexpr const char* kShowNumbersCaption = "&View payment No.";
 constexpr int kGridExtraTwips[amortix::kGridColumns] = {520, 550, 650, 700, 700, 700};
 constexpr int kGridHeaderTwips = 510;  // two lines for the two-word headers
 constexpr int kGridRowsAtLoad = 26;
+constexpr int kRateColumnTwips = 900;
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
@@ -200,6 +201,8 @@ void TablesScreen::LayOut() {
             label->setFixedWidth(chars * 22);
             box->setFixedWidth(chars * 19);
         }
+    // The rounding list shows its longest choice whole.
+    Rounding->setFixedWidth(std::max(Rounding->width(), Rounding->sizeHint().width()));
     // One line for the widest percentage (100 %), so the results below never move.
     Label16->setWordWrap(false);
     Label16->setFixedWidth(std::max(
@@ -250,6 +253,8 @@ void TablesScreen::FitGrid() {
     MGrid->setMinimumHeight(MGrid->horizontalHeader()->height() +
                             MGrid->verticalHeader()->defaultSectionSize() * 12);
     MTextBox->setMinimumHeight(MGrid->minimumHeight());
+    // The grid's new width reaches the layout's hint only once it is recomputed.
+    layout()->invalidate();
     setMinimumSize(TwipsToPixels(this, QSize(9615, 6810)).expandedTo(layout()->sizeHint()));
 }
 
@@ -449,9 +454,10 @@ void TablesScreen::FillGrid(const std::shared_ptr<const amortix::ScheduleResult>
     // A figure larger than the columns were laid out for widens its column
     // (and the grid) rather than being cut, for this calculation only.
     for (int c = 0; c < grid->ColumnCount(); ++c) {
-        const auto laidOut = static_cast<std::size_t>(std::min(c, amortix::kGridColumns - 1));
-        // The rate column takes the width of the last one, its figures being narrower.
-        MGrid->SetColWidth(c, laidOutWidths_[laidOut]);
+        // The rate column holds at most "100.000".
+        MGrid->SetColWidth(c, c < amortix::kGridColumns
+                                  ? laidOutWidths_[static_cast<std::size_t>(c)]
+                                  : std::max(kRateColumnTwips, MGrid->CellTwipsFor("100.000")));
         MGrid->SetColAlignment(c, c == 0 ? CellAlignment::Center : CellAlignment::Right);
         MGrid->SetFixedAlignment(c, CellAlignment::Center);
     }
