@@ -95,6 +95,11 @@ TEST_F(RateChangesTest, TheTablesScreenTakesARenewalByKeyboard) {
     ASSERT_NE(s->Results(), nullptr);
     EXPECT_EQ(s->MGrid->Cols(), 7);
     EXPECT_EQ(s->MGrid->TextAt(0, 6), "Rate %");
+    // The wider grid widens the screen: the buttons keep their whole captions.
+    QApplication::processEvents();
+    for (const QPushButton* button : {s->MAddPrePay, s->MRateChanges, s->MCalc})
+        EXPECT_GE(button->width(), button->sizeHint().width()) << button->objectName().toStdString();
+    EXPECT_GE(s->MAddPrePay->x(), s->MGrid->geometry().right());
     EXPECT_EQ(s->MGrid->TextAt(1, 6).trimmed(), "5.000");
     EXPECT_EQ(s->MGrid->TextAt(6, 6).trimmed(), "6.000");
     EXPECT_EQ(s->MGrid->TextAt(11, 6).trimmed(), "4.500");

@@ -253,7 +253,9 @@ void TablesScreen::FitGrid() {
     MGrid->setMinimumHeight(MGrid->horizontalHeader()->height() +
                             MGrid->verticalHeader()->defaultSectionSize() * 12);
     MTextBox->setMinimumHeight(MGrid->minimumHeight());
-    // The grid's new width reaches the layout's hint only once it is recomputed.
+    // The grid's new width reaches the layout's hint only once every nested
+    // layout forgets the size it cached.
+    for (QLayout* nested : layout()->findChildren<QLayout*>()) nested->invalidate();
     layout()->invalidate();
     setMinimumSize(TwipsToPixels(this, QSize(9615, 6810)).expandedTo(layout()->sizeHint()));
 }
