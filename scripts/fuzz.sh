@@ -12,7 +12,7 @@ scripts/deps.sh
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "$(nproc)"
 
-targets=(records numbers table_file comparison_file settings_file data_file)
+targets=(records numbers table_file comparison_file settings_file data_file state_file)
 logs=build/fuzz/logs
 mkdir -p "$logs" fuzz/findings
 run() {

@@ -2,6 +2,7 @@
 #include <QCommandLineParser>
 
 #include "files/file_commands.h"
+#include "files/program_memory.h"
 #include "shell/about_box.h"
 #include "shell/application.h"
 #include "shell/personal_settings.h"
@@ -20,7 +21,8 @@ int main(int argc, char** argv) {
                                   "[file]");
     options.process(qt);
 
-    amortix::gui::Application application(amortix::gui::DefaultSettingsFolder());
+    amortix::gui::Application application(amortix::gui::DefaultSettingsFolder(), {},
+                                          amortix::gui::DefaultStateFolder());
     application.Start();
     if (!options.positionalArguments().isEmpty())
         amortix::gui::OpenFileAtStart(application, options.positionalArguments().constFirst());

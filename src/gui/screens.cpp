@@ -6,6 +6,7 @@
 #include "compare/comparison_screen.h"
 #include "files/file_commands.h"
 #include "files/file_dialog.h"
+#include "files/program_memory.h"
 #include "graphs/graphs.h"
 #include "print/printing.h"
 #include "shell/application.h"
@@ -16,26 +17,36 @@ namespace amortix::gui {
 
 void RegisterScreens(Application& application) {
     // Lives with the frame: the remembered file names last for the whole run.
-    auto* files = new FileCommands(
-        application.Context(), std::make_unique<QtFileDialog>(&application.Frame()), &application.Frame());
-    application.RegisterScreen(kTablesScreen, [files](ScreenContext& c) {
+    auto dialog = std::make_unique<QtFileDialog>(&application.Frame());
+    QtFileDialog* fileDialog = dialog.get();
+    auto* files = new FileCommands(application.Context(), std::move(dialog), &application.Frame());
+    // Kept between runs only where the program has a state folder.
+    ProgramMemory* memory = nullptr;
+    if (!application.StateFolder().isEmpty()) {
+        memory = new ProgramMemory(application, *files);
+        fileDialog->SetRecentFiles([memory] { return memory->RecentFiles(); });
+    }
+    application.RegisterScreen(kTablesScreen, [files, memory](ScreenContext& c) {
         TablesScreen::Commands commands;
         files->AddTo(commands);
+        if (memory) commands.remember = [memory](TablesScreen& s) { memory->Remember(s); };
         commands.showGraph = [c](TablesScreen& s) mutable { OpenTablesGraph(c, s); };
         commands.print = [c](TablesScreen& s) mutable { PrintTables(c, s); };
         return new TablesScreen(c, std::move(commands));
     });
-    application.RegisterScreen(kComparisonScreen, [files](ScreenContext& c) {
+    application.RegisterScreen(kComparisonScreen, [files, memory](ScreenContext& c) {
         ComparisonScreen::Commands commands;
         files->AddTo(commands);
+        if (memory) commands.remember = [memory](ComparisonScreen& s) { memory->Remember(s); };
         commands.showGraph = [c](ComparisonScreen& s) mutable {
             OpenComparisonGraph(c, s.Form().Table(), s);
         };
         commands.print = [c](ComparisonScreen& s) mutable { PrintComparison(c, s); };
         return new ComparisonScreen(c, std::move(commands));
     });
-    application.RegisterScreen(kAffordabilityScreen, [](ScreenContext& c) {
+    application.RegisterScreen(kAffordabilityScreen, [memory](ScreenContext& c) {
         AffordScreen::Commands commands;
+        if (memory) commands.remember = [memory](AffordScreen& s) { memory->Remember(s); };
         commands.print = [c](AffordScreen& s) mutable { PrintAffordability(c, s); };
         return new AffordScreen(c, std::move(commands));
     });

@@ -65,9 +65,15 @@ class TablesProgram : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
-        app = std::make_unique<Application>(folder.path(), [](AppState& state, QWidget*) {
-            return std::make_unique<RecordingInteraction>(state);
-        });
+        StartProgram();
+    }
+    // A new program over the same folders; `stateFolder` keeps what it
+    // remembers between runs (none when empty).
+    void StartProgram() {
+        app = std::make_unique<Application>(
+            folder.path(),
+            [](AppState& state, QWidget*) { return std::make_unique<RecordingInteraction>(state); },
+            stateFolder);
         app->Start();
         // Save and Open File never stop a test in a real file dialog.
         if (FileCommands* files = FileCommands::Of(app->Frame()))
@@ -168,6 +174,7 @@ class TablesProgram : public ::testing::Test {
     }
 
     QTemporaryDir folder;
+    QString stateFolder;
     std::unique_ptr<Application> app;
     TablesScreen* s = nullptr;
 };

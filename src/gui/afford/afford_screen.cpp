@@ -405,7 +405,34 @@ void AffordScreen::Print() {
     if (commands_.print) commands_.print(*this);
 }
 
+amortix::AffordState AffordScreen::Remembered() const {
+    return {form_.Solve(), form_.Figures(), ChoiceOf(MFCompPeriod, amortix::kCompoundings),
+            ChoiceOf(MFFreqPmt, amortix::kFrequencies)};
+}
+
+void AffordScreen::Restore(const amortix::AffordState& remembered) {
+    const amortix::AffordFigures& f = remembered.figures;
+    form_.EnterPrincipal(f.principal);
+    form_.EnterRate(f.ratePercent);
+    form_.EnterYears(f.years);
+    form_.EnterPayment(f.payment);
+    ShowChoice(MFCompPeriod, amortix::kCompoundings, remembered.compounding);
+    ShowChoice(MFFreqPmt, amortix::kFrequencies, remembered.frequency);
+    const std::pair<amortix::AffordSolve, QRadioButton*> options[] = {
+        {amortix::AffordSolve::Principal, MFPrincipalOpt},
+        {amortix::AffordSolve::Payment, MFPaymentOpt},
+        {amortix::AffordSolve::Years, MfTermOpt}};
+    for (const auto& [solve, option] : options)
+        if (solve == remembered.solve) option->setChecked(true);
+    form_.ChooseSolve(remembered.solve);
+    ShowSolve();
+    MFInRate->setText(Q(form_.Text(amortix::AffordBox::Rate)));
+    Calculate();
+    context_.state.EntryEdited = false;
+}
+
 void AffordScreen::Exit() {
+    if (commands_.remember) commands_.remember(*this);
     context_.state.EntryEdited = false;
     context_.state.QuickHelpOn = false;
     context_.frame.ReturnToMenu(this);

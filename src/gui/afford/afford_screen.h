@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "core/calc/afford.h"
+#include "core/files/state_file.h"
 #include "core/forms/afford_form.h"
 #include "shell/screen_context.h"
 
@@ -37,6 +38,7 @@ class AffordScreen : public QWidget {
     // answered Yes to question 1; left empty, the question is all there is.
     struct Commands {
         std::function<void(AffordScreen&)> print;
+        std::function<void(AffordScreen&)> remember;  // as Exit leaves the screen
     };
 
     explicit AffordScreen(ScreenContext& context, Commands commands = {});
@@ -49,6 +51,10 @@ class AffordScreen : public QWidget {
 
     // The figures, the figure to find and every box's text.
     const amortix::AffordForm& Form() const { return form_; }
+    // What the screen holds, to open with it next time.
+    amortix::AffordState Remembered() const;
+    // Shows those figures, lists and the figure to find, and calculates.
+    void Restore(const amortix::AffordState& remembered);
 
     QGroupBox* Frame1 = nullptr;
     QRadioButton* MFPrincipalOpt = nullptr;

@@ -557,6 +557,7 @@ bool ComparisonScreen::MayClose() {
 
 void ComparisonScreen::Exit() {
     if (!MayClose()) return;
+    if (commands_.remember) commands_.remember(*this);
     AppState& state = context_.state;
     // The rows, the listing, the printout text, the graph data and the
     // additional payments end with the screen, which is unloaded.

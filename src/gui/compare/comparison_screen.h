@@ -37,6 +37,7 @@ class ComparisonScreen : public QWidget, public ScreenCloseCheck {
         std::function<void(ComparisonScreen&)> loadFile;
         std::function<void(ComparisonScreen&)> print;      // runs only with rows to graph
         std::function<void(ComparisonScreen&)> showGraph;  // runs only with rows to graph
+        std::function<void(ComparisonScreen&)> remember;   // as Exit leaves the screen
     };
 
     explicit ComparisonScreen(ScreenContext& context, Commands commands = {});

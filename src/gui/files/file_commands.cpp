@@ -82,7 +82,7 @@ void FileCommands::SaveTable(TablesScreen& screen) {
     bool saved = false;
     {
         const WaitCursor wait;
-        saved = amortix::SaveTableFile(FileSystemName(*name), amortix::TableFileFromInputs(screen.Inputs()));
+        saved = WriteTable(*name, screen);
     }
     if (!saved) {
         // Message 14 serves loan files too.
@@ -90,6 +90,20 @@ void FileCommands::SaveTable(TablesScreen& screen) {
         return;
     }
     names_.For(mode) = *name;
+    NoteUsed(*name);
+}
+
+void FileCommands::NoteUsed(const QString& path) const {
+    if (onFileUsed_) onFileUsed_(QFileInfo(path).absoluteFilePath());
+}
+
+bool FileCommands::WriteTable(const QString& path, const TablesScreen& screen) {
+    return amortix::SaveTableFile(FileSystemName(path), amortix::TableFileFromInputs(screen.Inputs()));
+}
+
+bool FileCommands::WriteComparison(const QString& path, const ComparisonScreen& screen) {
+    return amortix::SaveComparisonFile(
+        FileSystemName(path), amortix::ComparisonFileFrom(screen.Inputs(), screen.Form().Table().State()));
 }
 
 void FileCommands::OpenTable(TablesScreen& screen) {
@@ -116,6 +130,7 @@ bool FileCommands::OpenTableAt(TablesScreen& screen, const QString& path, FileDi
     }
     names_.For(mode) = QFileInfo(path).fileName();
     screen.Restore(*inputs);
+    NoteUsed(path);
     return true;
 }
 
@@ -146,13 +161,12 @@ void FileCommands::SaveComparison(ComparisonScreen& screen) {
         bool saved = false;
         {
             const WaitCursor wait;
-            saved = amortix::SaveComparisonFile(
-                FileSystemName(*name),
-                amortix::ComparisonFileFrom(screen.Inputs(), screen.Form().Table().State()));
+            saved = WriteComparison(*name, screen);
         }
         if (saved) {
             names_.comparison = *name;
             screen.Form().MarkSaved();
+            NoteUsed(*name);
         } else {
             context_.interaction.ShowMessage(amortix::Message::BadComparisonFileName, FileDetail(*name));
         }
@@ -181,6 +195,7 @@ bool FileCommands::OpenComparisonAt(ComparisonScreen& screen, const QString& pat
         return false;
     }
     names_.comparison = QFileInfo(path).fileName();
+    NoteUsed(path);
     return true;
 }
 
@@ -213,6 +228,7 @@ void OpenFileAtStart(Application& application, const QString& path) {
             if (auto* screen = qobject_cast<TablesScreen*>(application.OpenScreen(kTablesScreen))) {
                 files->Names().For(mode) = QFileInfo(path).fileName();
                 screen->Restore(*inputs);
+                files->NoteUsed(path);
                 return;
             }
         }
@@ -225,6 +241,7 @@ void OpenFileAtStart(Application& application, const QString& path) {
                 // The file was checked whole, so the screen takes it.
                 screen->Restore(opened->inputs, std::move(opened->state));
                 files->Names().comparison = QFileInfo(path).fileName();
+                files->NoteUsed(path);
                 return;
             }
         }

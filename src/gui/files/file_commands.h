@@ -12,6 +12,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 #include <memory>
 #include <optional>
 
@@ -39,6 +41,10 @@ class FileCommands : public QObject {
     void SetDialog(std::unique_ptr<FileDialog> dialog) { dialog_ = std::move(dialog); }
     FileDialog& Dialog() { return *dialog_; }
     RememberedFileNames& Names() { return names_; }
+    // Run with the full name of each table or comparison file opened or saved.
+    void SetOnFileUsed(std::function<void(const QString&)> used) { onFileUsed_ = std::move(used); }
+    void NoteUsed(const QString& path) const;
+
     // The locale whose short date form older table files are read in.
     void SetLocale(const QLocale& locale) { locale_ = locale; }
     const QLocale& Locale() const { return locale_; }
@@ -62,6 +68,11 @@ class FileCommands : public QObject {
                                                             const amortix::ScheduleInputs& current,
                                                             const QLocale& locale, QString* why = nullptr);
 
+    // Writes what the screen holds to `path` through a temporary file; false
+    // when it cannot be written (any previous file is left as it was).
+    static bool WriteTable(const QString& path, const TablesScreen& screen);
+    static bool WriteComparison(const QString& path, const ComparisonScreen& screen);
+
     // Fills the comparison screen's file hooks.
     void AddTo(ComparisonScreen::Commands& commands);
     void SaveComparison(ComparisonScreen& screen);
@@ -80,6 +91,7 @@ class FileCommands : public QObject {
     std::unique_ptr<FileDialog> dialog_;
     RememberedFileNames names_;
     QLocale locale_ = QLocale::system();
+    std::function<void(const QString&)> onFileUsed_;
 };
 
 // `amortix FILE`: opens a .qmd, .qld or .qcd file on its screen as Open File

@@ -1,8 +1,11 @@
 #include "files/file_dialog.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
 
 namespace amortix::gui {
 
@@ -119,11 +122,38 @@ std::optional<QString> QtFileDialog::FileDirectory(FileDialogMode mode, const QS
     if (initialName.contains(QLatin1Char('/'))) folder = QFileInfo(initialName).absolutePath();
     dialog.setDirectory(folder);
     if (!initialName.isEmpty()) dialog.selectFile(QFileInfo(initialName).fileName());
+    AddRecentFiles(dialog, mode);
 
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     const QString chosen = WithExtension(dialog.selectedFiles().constFirst(), mode);
     folder_ = QFileInfo(chosen).absolutePath();
     return chosen;
+}
+
+void QtFileDialog::AddRecentFiles(QFileDialog& dialog, FileDialogMode mode) const {
+    if (!recent_ || KindOf(mode) == Kind::Picture) return;
+    QStringList files;
+    const QString extension = FileExtension(mode);
+    for (const QString& path : recent_())
+        if (path.endsWith(extension, Qt::CaseInsensitive)) files << path;
+    auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
+    if (files.isEmpty() || !grid) return;
+    auto* list = new QComboBox(&dialog);
+    list->setObjectName(QStringLiteral("RecentFiles"));
+    list->addItem(QString());  // nothing chosen yet
+    for (const QString& path : files) list->addItem(QDir::toNativeSeparators(path), path);
+    auto* label = new QLabel(QStringLiteral("&Recent files:"), &dialog);
+    label->setBuddy(list);
+    list->setAccessibleName(QStringLiteral("Recent files"));
+    const int row = grid->rowCount();
+    grid->addWidget(label, row, 0);
+    grid->addWidget(list, row, 1, 1, std::max(1, grid->columnCount() - 1));
+    QObject::connect(list, &QComboBox::activated, &dialog, [&dialog, list](int index) {
+        const QString path = list->itemData(index).toString();
+        if (path.isEmpty()) return;
+        dialog.setDirectory(QFileInfo(path).absolutePath());
+        dialog.selectFile(path);
+    });
 }
 
 std::optional<QString> RecordingFileDialog::FileDirectory(FileDialogMode mode, const QString& initialName) {

@@ -4,12 +4,15 @@
 // dialog.
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
+class QFileDialog;
 class QWidget;
 
 namespace amortix::gui {
@@ -63,9 +66,15 @@ class QtFileDialog final : public FileDialog {
   public:
     explicit QtFileDialog(QWidget* parent) : parent_(parent) {}
     std::optional<QString> FileDirectory(FileDialogMode mode, const QString& initialName) override;
+    // The files opened or saved last, newest first: the dialog offers those
+    // of the kind it asks for in a "Recent files" list.
+    void SetRecentFiles(std::function<QStringList()> recent) { recent_ = std::move(recent); }
 
   private:
+    void AddRecentFiles(QFileDialog& dialog, FileDialogMode mode) const;
+
     QWidget* parent_;
+    std::function<QStringList()> recent_;
     // A name without a folder starts in the folder used last.
     QString folder_;
 };

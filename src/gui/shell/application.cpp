@@ -16,8 +16,11 @@
 
 namespace amortix::gui {
 
-Application::Application(const QString& settingsFolder, const InteractionFactory& makeInteraction)
-    : settingsPath_(SettingsFilePath(settingsFolder)), frame_(std::make_unique<MainFrame>(state_)) {
+Application::Application(const QString& settingsFolder, const InteractionFactory& makeInteraction,
+                         const QString& stateFolder)
+    : settingsPath_(SettingsFilePath(settingsFolder)),
+      stateFolder_(stateFolder),
+      frame_(std::make_unique<MainFrame>(state_)) {
     interaction_ = makeInteraction ? makeInteraction(state_, frame_.get())
                                    : std::make_unique<QtInteraction>(state_, frame_.get());
     context_ = std::make_unique<ScreenContext>(ScreenContext{state_, *interaction_, *frame_});
@@ -62,6 +65,7 @@ void Application::Start() {
     frame_->resize(start);
     frame_->show();
     menu_->MortCalc->setFocus();
+    if (onStarted_) onStarted_();
 }
 
 QSize Application::LargestFormSize() {
@@ -93,6 +97,7 @@ QWidget* Application::OpenScreen(const QString& formName) {
     if (const auto it = screens_.constFind(formName); it != screens_.cend() && *it) form = (*it)(*context_);
     if (!form) form = new PlaceholderScreen(*context_, formName, ScreenCaption(formName, state_));
     frame_->ShowForm(form);
+    if (onScreenOpened_) onScreenOpened_(form);
     return form;
 }
 

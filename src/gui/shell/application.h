@@ -28,8 +28,10 @@ class Application {
     using InteractionFactory = std::function<std::unique_ptr<Interaction>(AppState& state, QWidget* frame)>;
 
     // `settingsFolder` holds Personal.Mtg; an empty factory gives the real
-    // modal boxes.
-    explicit Application(const QString& settingsFolder, const InteractionFactory& makeInteraction = {});
+    // modal boxes. `stateFolder` is where the screens' inputs, the frame's
+    // place and the recent files are kept between runs; empty, nothing is.
+    explicit Application(const QString& settingsFolder, const InteractionFactory& makeInteraction = {},
+                         const QString& stateFolder = {});
     ~Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
@@ -44,12 +46,18 @@ class Application {
     MainMenu& Menu() { return *menu_; }
     ScreenContext& Context() { return *context_; }
     QString SettingsPath() const { return settingsPath_; }
+    QString StateFolder() const { return stateFolder_; }
 
     // Which form a menu button opens; a form with no factory opens as a
     // placeholder with a way back to the menu.
     void RegisterScreen(const QString& formName, const ScreenFactory& factory);
     // Hides the menu and shows a new instance of the screen, which it returns.
     QWidget* OpenScreen(const QString& formName);
+
+    // Run at the end of Start, and each time a screen opens (before a file
+    // named at start or dropped is opened into it).
+    void SetOnStarted(std::function<void()> started) { onStarted_ = std::move(started); }
+    void SetOnScreenOpened(std::function<void(QWidget*)> opened) { onScreenOpened_ = std::move(opened); }
 
     // What "Exit Program" and closing the frame do (quits the event loop
     // unless replaced).
@@ -61,6 +69,9 @@ class Application {
 
     AppState state_;
     QString settingsPath_;
+    QString stateFolder_;
+    std::function<void()> onStarted_;
+    std::function<void(QWidget*)> onScreenOpened_;
     std::unique_ptr<MainFrame> frame_;
     std::unique_ptr<Interaction> interaction_;
     std::unique_ptr<ScreenContext> context_;

@@ -2,10 +2,14 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMimeData>
 #include <QResizeEvent>
 #include <QScrollArea>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -17,6 +21,7 @@ namespace amortix::gui {
 
 MainFrame::MainFrame(AppState& state, QWidget* parent) : QMainWindow(parent), state_(state) {
     setObjectName("MDIContainer");
+    setAcceptDrops(true);  // a file dropped on the frame opens as if chosen
     // The area sits in a scroller of its own: a frame made smaller than the
     // form in view scrolls to every control instead of cutting them off.
     scroll_ = new QScrollArea(this);
@@ -167,9 +172,32 @@ void MainFrame::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    emit closing();
     QMainWindow::closeEvent(event);
     // The program ends with its frame, also while the help window is open.
     if (event->isAccepted() && onClosed_) onClosed_();
+}
+
+namespace {
+
+// The one local file a drag carries, if it is one.
+QString DroppedFile(const QMimeData* data) {
+    if (!data || !data->hasUrls() || data->urls().size() != 1) return {};
+    const QUrl& url = data->urls().constFirst();
+    return url.isLocalFile() ? url.toLocalFile() : QString();
+}
+
+}  // namespace
+
+void MainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void MainFrame::dropEvent(QDropEvent* event) {
+    const QString path = DroppedFile(event->mimeData());
+    if (path.isEmpty()) return;
+    event->acceptProposedAction();
+    emit fileDropped(path);
 }
 
 void MainFrame::resizeEvent(QResizeEvent* event) {

@@ -64,9 +64,18 @@ class MainFrame : public QMainWindow {
     void SetOnClosed(std::function<void()> closed) { onClosed_ = std::move(closed); }
     bool FormsMayClose();
 
+  signals:
+    // The frame is closing and every form agreed: the last moment to keep
+    // what is on screen.
+    void closing();
+    // A table or comparison file was dropped on the frame.
+    void fileDropped(const QString& path);
+
   protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     QMdiSubWindow* WindowOf(QWidget* form) const;

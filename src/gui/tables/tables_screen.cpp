@@ -312,6 +312,11 @@ void TablesScreen::ShowKindDefaults() {
 }
 
 void TablesScreen::Restore(const amortix::ScheduleInputs& in) {
+    RestoreInputs(in);
+    Calculate();
+}
+
+void TablesScreen::RestoreInputs(const amortix::ScheduleInputs& in) {
     AppState& state = context_.state;
     if (in.mode != state.TablesMode) {
         state.TablesMode = in.mode;
@@ -334,7 +339,6 @@ void TablesScreen::Restore(const amortix::ScheduleInputs& in) {
     state.ExtraPayments = in.extra;
     ShowAdditionalPaymentsInForce(AddPmtsOn, in.extra.increase > 0.0f || in.extra.rowCount > 0);
     ChooseView(in.view);
-    Calculate();
 }
 
 void TablesScreen::LayOutGrid() {
@@ -568,6 +572,7 @@ void TablesScreen::ShowGraph() {
 }
 
 void TablesScreen::Exit() {
+    if (commands_.remember) commands_.remember(*this);
     AppState& state = context_.state;
     state.EntryEdited = false;
     state.TablesOpen = false;

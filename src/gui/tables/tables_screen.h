@@ -42,6 +42,7 @@ class TablesScreen : public QWidget {
         std::function<void(TablesScreen&)> loadFile;
         std::function<void(TablesScreen&)> print;      // runs only with results
         std::function<void(TablesScreen&)> showGraph;  // runs only with results
+        std::function<void(TablesScreen&)> remember;   // as Exit leaves the screen
     };
 
     // How the schedule is shown and what the last calculation laid out.
@@ -68,6 +69,8 @@ class TablesScreen : public QWidget {
     // Shows `in` in every box, list, view and setting (switching the screen to
     // its kind) and calculates, as after opening a saved table.
     void Restore(const amortix::ScheduleInputs& in);
+    // The same without calculating: the screen as it was left.
+    void RestoreInputs(const amortix::ScheduleInputs& in);
 
     // Inputs.
     QLabel* Label1 = nullptr;
