@@ -185,6 +185,9 @@ TEST(ScheduleCli, DatesAreIso) {
     EXPECT_EQ(j["texts"]["grid"][0][0], " Payment  Date");
     EXPECT_EQ(j["texts"]["grid"][2][0], "2024-02-29");
     EXPECT_EQ(j["rows"][1]["date"], "2024-02-29");
+    // The grid shows dates instead of years; the rows still say which year.
+    EXPECT_EQ(j["rows"][1]["year"], 1);
+    EXPECT_EQ(j["rows"][12]["year"], 2);
 }
 
 // The text forms of every command, by a few figures each must show.
