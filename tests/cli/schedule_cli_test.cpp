@@ -196,7 +196,7 @@ TEST(Cli, TextFormsShowTheFigures) {
         const char* args;
         std::vector<const char*> shown;
     } cases[] = {
-        {"schedule --format csv", {" Payment  Year,Interest Payment,", "\"10,082.74\""}},
+        {"schedule --format csv", {"Year,Interest,Principal,", "\r\n1,10082.7376,"}},
         {"schedule", {"$917.53", "Total:"}},
         {"schedule --format report --header 'The \"Smith\" house'", {"\n The Smith house\n"}},
         {"afford --solve years --payment 541", {"Payment is too small", "$541.00"}},
@@ -243,7 +243,8 @@ TEST(Cli, BadOptionsExitTwoAndPrintNothing) {
         "compare --row '--extra 30:100'",
         "compare --row '--years 1e9'",
         "compare --row '--years nan'",
-        "compare --row '' --format csv",
+        "compare --row '' --format xlsx",
+        "afford --format report",
     };
     for (const char* args : cases) {
         const auto run = RunCli(args);
