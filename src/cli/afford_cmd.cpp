@@ -3,6 +3,7 @@
 #include <iostream>
 #include <memory>
 #include <optional>
+#include <sstream>
 #include <utility>
 #include <vector>
 
@@ -28,6 +29,7 @@ struct AffordOptions {
     TableOptions lists;  // compounding, frequency and days in year
     std::string currency = "$";
     std::string format = "text";
+    OutputOptions output;
 };
 
 constexpr std::pair<AffordSolve, const char*> kSolveNames[] = {
@@ -104,11 +106,12 @@ Json ResultJson(const AffordForm& form, const std::vector<Message>& messages) {
                 {"texts", texts}};
 }
 
-void PrintText(const AffordForm& form, const std::vector<Message>& messages) {
-    for (const BoxRow& row : kBoxes)
-        std::cout << RightJustify(row.label, 30) << "  " << form.Text(row.box) << '\n';
-    PrintMessages(std::cout, messages);
-    if (form.MessageShown()) std::cout << form.MessageLine() << '\n';
+std::string Text(const AffordForm& form, const std::vector<Message>& messages) {
+    std::ostringstream out;
+    for (const BoxRow& row : kBoxes) out << RightJustify(row.label, 30) << "  " << form.Text(row.box) << '\n';
+    PrintMessages(out, messages);
+    if (form.MessageShown()) out << form.MessageLine() << '\n';
+    return out.str();
 }
 
 }  // namespace
@@ -127,10 +130,13 @@ Runner AddAffordCommand(CLI::App& app) {
     AddListOptions(*cmd, options->lists);
     AddDayBasisOptions(*cmd, options->lists);
     cmd->add_option("--currency", options->currency, "Currency symbol");
-    cmd->add_option("--format", options->format, "text or json")->check(CLI::IsMember({"text", "json"}));
+    cmd->add_option("--format", options->format, "text, csv, json or xlsx (a workbook, with --output)")
+        ->check(CLI::IsMember({"text", "csv", "json", "xlsx"}));
+    options->output.Add(*cmd);
     return [cmd, options]() -> int {
         if (!*cmd) return -1;
         const AffordOptions& o = *options;
+        o.output.Check(o.format);
         const Compounding compounding = CompoundingOption(o.lists.compounding);
         const Frequency frequency = FrequencyOption(o.lists.frequency);
         const DayBasis basis = DayBasisFrom(o.lists);
@@ -139,11 +145,14 @@ Runner AddAffordCommand(CLI::App& app) {
         form.ChooseSolve(SolveFrom(o.solve));
         const std::vector<Message> messages = Enter(form, o);
         form.Calculate(compounding, frequency, basis);
-        if (o.format == "json")
-            std::cout << ResultJson(form, messages).dump(2) << '\n';
-        else
-            PrintText(form, messages);
-        return 0;
+        const std::optional<std::string>& file = o.output.path;
+        if (o.format == "json") return Deliver(file, ResultJson(form, messages).dump(2) + "\n");
+        if (o.format == "text") return Deliver(file, Text(form, messages));
+        PrintMessages(std::cerr, messages);
+        const AffordExport figures{{form.Figures(), form.Solve(), compounding, frequency, basis},
+                                   form.LastRun()};
+        if (!file) return Deliver(std::nullopt, AffordCsv(figures));
+        return ExportStatus(ExportAfford(*file, ExportFormatOption(o.format), figures, o.currency), *file);
     };
 }
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <iostream>
 #include <memory>
+#include <sstream>
 
 #include "cli/commands.h"
 #include "cli/options.h"
@@ -24,6 +25,7 @@ struct CompareOptions {
     std::string currency = "$";
     std::string format = "text";
     ReportOptions report;
+    OutputOptions output;
 };
 
 // One --row's options, read by a parser of their own.
@@ -63,7 +65,7 @@ constexpr std::array<const char*, kGrid1Columns> kTextHeaders = {
     "Pmts/yr", "Principal", "Rate",        "Payment",   "Incr %", "Total interest"};
 
 // The rows that hold any text, as right-aligned columns.
-void PrintGrid(const TextTable& cells) {
+void PrintGrid(std::ostream& out, const TextTable& cells) {
     std::vector<const std::vector<std::string>*> shown;
     for (const auto& row : cells)
         if (std::any_of(row.begin(), row.end(), [](const std::string& c) { return !c.empty(); }))
@@ -82,7 +84,7 @@ void PrintGrid(const TextTable& cells) {
             line.append(RightJustify((*row)[c], static_cast<int>(widths[c])));
         }
         while (!line.empty() && line.back() == ' ') line.pop_back();
-        std::cout << line << '\n';
+        out << line << '\n';
     }
 }
 
@@ -174,6 +176,41 @@ Json CompareJson(const ComparisonTable& comparison, const std::optional<Comparis
                 {"texts", std::move(texts)}};
 }
 
+void PrintText(std::ostream& out, const ComparisonState& s, const std::optional<ComparisonRates>& rates,
+               const std::vector<Message>& messages) {
+    TextTable grid1 = Grid1Cells(s);
+    grid1[0].assign(kTextHeaders.begin(), kTextHeaders.end());
+    PrintGrid(out, grid1);
+    if (s.listingIndex > 0) {
+        out << "\n* Additional payments applied\n";
+        PrintGrid(out, s.grid2);
+    }
+    const BoxTexts boxes = BoxTextsOf(rates);
+    out << '\n' << "Days in year: " << boxes.days << '\n' << "Interest rate factor: " << boxes.factor << '\n';
+    PrintMessages(out, messages);
+}
+
+// The comparison in the format asked for, to standard output or the file.
+int Emit(const CompareOptions& o, const ComparisonTable& comparison,
+         const std::optional<ComparisonRates>& rates, const std::vector<Message>& messages) {
+    const ComparisonState& s = comparison.State();
+    const std::optional<std::string>& file = o.output.path;
+    if (o.format == "report")
+        return EmitReport(
+            RenderComparisonReport(PrintDataFor(s, o.report.HeaderLine()), o.report.FontChoice()), messages,
+            file);
+    if (o.format == "json") return Deliver(file, CompareJson(comparison, rates, messages).dump(2) + "\n");
+    if (o.format == "text") {
+        std::ostringstream text;
+        PrintText(text, s, rates, messages);
+        return Deliver(file, text.str());
+    }
+    PrintMessages(std::cerr, messages);
+    const std::vector<ComparisonRow> figures = ComparisonRowsOf(s);
+    if (!file) return Deliver(std::nullopt, ComparisonCsv(figures));
+    return ExportStatus(ExportComparison(*file, ExportFormatOption(o.format), figures, o.currency), *file);
+}
+
 }  // namespace
 
 Runner AddCompareCommand(CLI::App& app) {
@@ -185,19 +222,23 @@ Runner AddCompareCommand(CLI::App& app) {
         ->required()
         ->allow_extra_args(false);
     cmd->add_option("--currency", options->currency, "Currency symbol");
-    cmd->add_option("--format", options->format, "text, json or report (the printed report)")
-        ->check(CLI::IsMember({"text", "json", "report"}));
+    cmd->add_option("--format", options->format,
+                    "text, csv, json, report (the printed report) or xlsx (a workbook, with --output)")
+        ->check(CLI::IsMember({"text", "csv", "json", "report", "xlsx"}));
     options->report.Add(*cmd);
+    options->output.Add(*cmd);
     return [cmd, options]() -> int {
         if (!*cmd) return -1;
-        options->report.Check(options->format);
+        const CompareOptions& o = *options;
+        o.report.Check(o.format);
+        o.output.Check(o.format);
         // Every row is read before any is calculated, so a bad one prints nothing.
         std::vector<Message> messages;
         std::vector<ComparisonInputs> rows;
         std::vector<std::vector<Message>> rowMessages;
-        for (const std::string& text : options->rows) {
+        for (const std::string& text : o.rows) {
             std::vector<Message> before;
-            rows.push_back(RowInputs(ParseRow(text), options->currency, before));
+            rows.push_back(RowInputs(ParseRow(text), o.currency, before));
             rowMessages.push_back(std::move(before));
         }
 
@@ -209,29 +250,7 @@ Runner AddCompareCommand(CLI::App& app) {
             messages.insert(messages.end(), run.messages.begin(), run.messages.end());
             if (run.rates) rates = run.rates;
         }
-        const ComparisonState& s = comparison.State();
-
-        if (options->format == "report")
-            return EmitReport(RenderComparisonReport(PrintDataFor(s, options->report.HeaderLine()),
-                                                     options->report.FontChoice()),
-                              messages);
-        if (options->format == "json") {
-            std::cout << CompareJson(comparison, rates, messages).dump(2) << '\n';
-            return 0;
-        }
-        TextTable grid1 = Grid1Cells(s);
-        grid1[0].assign(kTextHeaders.begin(), kTextHeaders.end());
-        PrintGrid(grid1);
-        if (s.listingIndex > 0) {
-            std::cout << "\n* Additional payments applied\n";
-            PrintGrid(s.grid2);
-        }
-        const BoxTexts boxes = BoxTextsOf(rates);
-        std::cout << '\n'
-                  << "Days in year: " << boxes.days << '\n'
-                  << "Interest rate factor: " << boxes.factor << '\n';
-        PrintMessages(std::cout, messages);
-        return 0;
+        return Emit(o, comparison, rates, messages);
     };
 }
 

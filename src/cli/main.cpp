@@ -19,8 +19,8 @@ int Run(int argc, char** argv) {
     app.set_version_flag("--version", std::string("amortix-cli ") + AMORTIX_VERSION);
     app.footer(
         "Each command takes --help for its options. Exit status: 0 done (calculation messages go to\n"
-        "standard error), 1 a report with nothing to print or a file that cannot be read, 2 bad\n"
-        "options. The manual page amortix-cli(1) has every option and examples.");
+        "standard error), 1 a report with nothing to print or a file that cannot be read or written\n"
+        "(--output), 2 bad options. The manual page amortix-cli(1) has every option and examples.");
     std::vector<Runner> runners;
     runners.push_back(AddScheduleCommand(app));
     runners.push_back(AddCompareCommand(app));

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <iostream>
 
+#include "cli/options.h"
+#include "core/files/text_file.h"
 #include "core/format/messages.h"
 #include "core/format/numfmt.h"
 
@@ -61,14 +63,46 @@ void PrintMessages(std::ostream& out, const std::vector<Message>& messages) {
     for (const Message m : messages) out << "Message " << MessageNumber(m) << ": " << MessageText(m) << '\n';
 }
 
-int EmitReport(const TextReport& report, const std::vector<Message>& messages) {
+void OutputOptions::Add(CLI::App& app) {
+    app.add_option("--output", path, "Write to this file instead of standard output (needed by xlsx)");
+}
+
+void OutputOptions::Check(const std::string& format) const {
+    if (format == "xlsx" && !path) throw UsageError("--format xlsx writes a workbook: give --output FILE");
+    if (path && path->empty()) throw UsageError("--output: no file name");
+}
+
+int ExportStatus(const ExportOutcome& outcome, const std::string& path) {
+    if (outcome.ok()) return 0;
+    PrintMessages(std::cerr, {*outcome.message});
+    std::cerr << "amortix-cli: " << path << ": " << outcome.reason << '\n';
+    return 1;
+}
+
+int Deliver(const std::optional<std::string>& path, const std::string& text) {
+    if (!path) {
+        std::cout << text;
+        return 0;
+    }
+    std::string reason;
+    if (WriteFileReplacing(*path, text, &reason)) return 0;
+    return ExportStatus({Message::CannotExport, reason}, *path);
+}
+
+ExportFormat ExportFormatOption(const std::string& name) {
+    for (const ExportFormatInfo& row : kExportFormats)
+        if (row.cliName == name) return row.id;
+    throw UsageError("--format: not an export format: " + name);
+}
+
+int EmitReport(const TextReport& report, const std::vector<Message>& messages,
+               const std::optional<std::string>& path) {
     PrintMessages(std::cerr, messages);
     if (report.message) {
         PrintMessages(std::cerr, {*report.message});
         return 1;
     }
-    std::cout << PagesAsText(report.pages);
-    return 0;
+    return Deliver(path, PagesAsText(report.pages));
 }
 
 Json RateChangesJson(const std::vector<AppliedRateChange>& changes) {

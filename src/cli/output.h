@@ -1,14 +1,17 @@
 #pragma once
 // Small output helpers shared by the commands.
 
+#include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
 #include <iosfwd>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "core/calc/schedule.h"
+#include "core/export/export.h"
 #include "core/print/report.h"
 
 namespace amortix::cli {
@@ -36,9 +39,30 @@ Json SchemaJson(const std::string& name);
 // One "Message N: text" line per message.
 void PrintMessages(std::ostream& out, const std::vector<Message>& messages);
 
-// Prints a report's pages on standard output and the calculation's messages
-// on standard error; nothing to print is Message::NothingToPrint and exit
+// --output FILE: the command's output goes to the file, written whole or not
+// at all, instead of standard output.
+struct OutputOptions {
+    std::optional<std::string> path;
+
+    void Add(CLI::App& app);
+    // A workbook is no text for a terminal: --format xlsx needs --output.
+    void Check(const std::string& format) const;
+};
+
+// Writes `text` to standard output, or to `path` in place of any file there.
+// A file that cannot be written is message 47 and its reason on standard
+// error, status 1; otherwise 0.
+int Deliver(const std::optional<std::string>& path, const std::string& text);
+// The status of an export to `path`: 0, or 1 with message 47 and the reason
+// on standard error.
+int ExportStatus(const ExportOutcome& outcome, const std::string& path);
+// The format of --format csv or xlsx.
+ExportFormat ExportFormatOption(const std::string& name);
+
+// Delivers a report's pages and prints the calculation's messages on
+// standard error; nothing to print is Message::NothingToPrint and exit
 // status 1.
-int EmitReport(const TextReport& report, const std::vector<Message>& messages);
+int EmitReport(const TextReport& report, const std::vector<Message>& messages,
+               const std::optional<std::string>& path);
 
 }  // namespace amortix::cli

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iostream>
 #include <memory>
+#include <sstream>
 
 #include "cli/commands.h"
 #include "cli/options.h"
@@ -27,6 +28,7 @@ struct ScheduleOptions {
     int termYears = 0;
     std::string format = "text";
     ReportOptions report;
+    OutputOptions output;
 };
 
 struct Prepared {
@@ -77,7 +79,8 @@ Prepared Prepare(const ScheduleOptions& o) {
     return p;
 }
 
-void PrintText(const ScheduleInputs& in, const ScheduleResult& r, const std::vector<Message>& messages) {
+void PrintText(std::ostream& out, const ScheduleInputs& in, const ScheduleResult& r,
+               const std::vector<Message>& messages) {
     const bool loan = in.mode == TableKind::PersonalLoan;
     const ScheduleBoxTexts t = BoxTexts(r, in.currencySymbol);
     const std::pair<const char*, const std::string*> boxes[] = {
@@ -90,10 +93,10 @@ void PrintText(const ScheduleInputs& in, const ScheduleResult& r, const std::vec
         {loan ? "Total paid over life of the loan" : "Total paid over life of mortgage", &t.totalPaid},
         {"Total interest savings", &t.interestSaved},
     };
-    for (const auto& [label, text] : boxes) std::cout << RightJustify(label, 34) << "  " << *text << '\n';
-    std::cout << RightJustify(t.increaseCaption, 34) << '\n';
+    for (const auto& [label, text] : boxes) out << RightJustify(label, 34) << "  " << *text << '\n';
+    out << RightJustify(t.increaseCaption, 34) << '\n';
     PrintMessages(std::cerr, messages);
-    std::cout << '\n';
+    out << '\n';
     // The grid's empty rows below a short schedule fill the window, not the page.
     const ScheduleGrid grid = GridOf(in, r);
     std::vector<std::string> lines;
@@ -106,14 +109,14 @@ void PrintText(const ScheduleInputs& in, const ScheduleResult& r, const std::vec
         lines.push_back(std::move(line));
     }
     while (!lines.empty() && lines.back().empty()) lines.pop_back();
-    for (const std::string& line : lines) std::cout << line << '\n';
+    for (const std::string& line : lines) out << line << '\n';
 }
 
 // The printed report as the printer gets it.
 int PrintReport(const ScheduleOptions& o, const ScheduleInputs& in, const ScheduleResult& r,
                 const std::vector<Message>& messages) {
     const TablesPrintData data = TablesPrintDataFor(in, o.report.HeaderLine());
-    return EmitReport(RenderTablesReport(data, r, o.report.FontChoice()), messages);
+    return EmitReport(RenderTablesReport(data, r, o.report.FontChoice()), messages, o.output.path);
 }
 
 Json Number(double value, bool shown) {
@@ -206,33 +209,43 @@ Runner AddScheduleCommand(CLI::App& app) {
                     "Show payment dates from this first payment date (YYYY-MM-DD)");
     cmd->add_option("--term-years", options->termYears, "Years to show (0 = all)")
         ->check(CLI::IsMember({0, 1, 2, 3, 4, 5, 10}));
-    cmd->add_option("--format", options->format, "text, csv, json or report (the printed report)")
-        ->check(CLI::IsMember({"text", "csv", "json", "report"}));
+    cmd->add_option("--format", options->format,
+                    "text, csv, json, report (the printed report) or xlsx (a workbook, with --output)")
+        ->check(CLI::IsMember({"text", "csv", "json", "report", "xlsx"}));
     options->report.Add(*cmd);
+    options->output.Add(*cmd);
     return [cmd, options]() -> int {
         if (!*cmd) return -1;
-        options->report.Check(options->format);
-        Prepared p = Prepare(*options);
+        const ScheduleOptions& o = *options;
+        o.report.Check(o.format);
+        o.output.Check(o.format);
+        Prepared p = Prepare(o);
         const ScheduleResult r = CalculateSchedule(p.inputs);
         std::vector<Message> messages = p.messages;
         messages.insert(messages.end(), r.messages.begin(), r.messages.end());
-        if (options->format == "report") return PrintReport(*options, p.inputs, r, messages);
-        if (options->format == "json") {
-            std::cout << ResultJson(p.inputs, r, messages).dump(2) << '\n';
-        } else if (!r.calculated) {
-            // Nothing to show: the reason on standard error, no empty table.
+        if (o.format == "report") return PrintReport(o, p.inputs, r, messages);
+        if (o.format == "json") {
+            const int status = Deliver(o.output.path, ResultJson(p.inputs, r, messages).dump(2) + "\n");
+            return status != 0 ? status : (r.calculated ? 0 : 1);
+        }
+        if (!r.calculated) {
+            // Nothing to show: the reason on standard error, no empty table or file.
             PrintMessages(std::cerr, messages);
             if (r.uncovered)
                 std::cerr << "Payment " << r.uncovered->payment << " at "
                           << FormatNumber(r.uncovered->ratePercent, kRateMask) << "%\n";
-        } else if (options->format == "csv") {
-            PrintMessages(std::cerr, messages);
-            const auto cells = GridOf(p.inputs, r).Cells();
-            for (int row = 0; row < cells.rows; ++row) std::cout << CsvLine(cells.Row(row)) << "\r\n";
-        } else {
-            PrintText(p.inputs, r, messages);
+            return 1;
         }
-        return r.calculated ? 0 : 1;
+        if (o.format == "text") {
+            std::ostringstream text;
+            PrintText(text, p.inputs, r, messages);
+            return Deliver(o.output.path, text.str());
+        }
+        PrintMessages(std::cerr, messages);
+        if (!o.output.path) return Deliver(std::nullopt, ScheduleCsv(r));
+        const ExportOutcome outcome =
+            ExportSchedule(*o.output.path, ExportFormatOption(o.format), {p.inputs, r, messages});
+        return ExportStatus(outcome, *o.output.path);
     };
 }
 

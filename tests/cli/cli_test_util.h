@@ -26,12 +26,13 @@ inline std::string ShellQuote(const std::string& arg) {
     return q + "'";
 }
 
-inline CliRun RunCli(const std::string& args) {
+// Runs a shell command line, capturing its standard output and error.
+inline CliRun RunShell(const std::string& command) {
     CliRun run;
     // One file per test process: ctest runs the CLI tests in parallel.
     const std::string errFile =
         std::string(::testing::TempDir()) + "cli_stderr_" + std::to_string(getpid()) + ".txt";
-    const std::string cmd = std::string(AMORTIX_CLI_PATH) + " " + args + " 2>" + ShellQuote(errFile);
+    const std::string cmd = command + " 2>" + ShellQuote(errFile);
     FILE* pipe = popen(cmd.c_str(), "r");
     if (!pipe) return run;
     std::array<char, 4096> buf{};
@@ -45,6 +46,10 @@ inline CliRun RunCli(const std::string& args) {
     }
     std::remove(errFile.c_str());
     return run;
+}
+
+inline CliRun RunCli(const std::string& args) {
+    return RunShell(std::string(AMORTIX_CLI_PATH) + " " + args);
 }
 
 }  // namespace amortix::testing

@@ -185,6 +185,9 @@ TEST(ScheduleCli, DatesAreIso) {
     EXPECT_EQ(j["texts"]["grid"][0][0], " Payment  Date");
     EXPECT_EQ(j["texts"]["grid"][2][0], "2024-02-29");
     EXPECT_EQ(j["rows"][1]["date"], "2024-02-29");
+    // The grid shows dates instead of years; the rows still say which year.
+    EXPECT_EQ(j["rows"][1]["year"], 1);
+    EXPECT_EQ(j["rows"][12]["year"], 2);
 }
 
 // The text forms of every command, by a few figures each must show.
@@ -193,7 +196,7 @@ TEST(Cli, TextFormsShowTheFigures) {
         const char* args;
         std::vector<const char*> shown;
     } cases[] = {
-        {"schedule --format csv", {" Payment  Year,Interest Payment,", "\"10,082.74\""}},
+        {"schedule --format csv", {"Year,Interest,Principal,", "\r\n1,10082.7376,"}},
         {"schedule", {"$917.53", "Total:"}},
         {"schedule --format report --header 'The \"Smith\" house'", {"\n The Smith house\n"}},
         {"afford --solve years --payment 541", {"Payment is too small", "$541.00"}},
@@ -240,7 +243,8 @@ TEST(Cli, BadOptionsExitTwoAndPrintNothing) {
         "compare --row '--extra 30:100'",
         "compare --row '--years 1e9'",
         "compare --row '--years nan'",
-        "compare --row '' --format csv",
+        "compare --row '' --format xlsx",
+        "afford --format report",
     };
     for (const char* args : cases) {
         const auto run = RunCli(args);

@@ -83,7 +83,7 @@ Terms PaymentTerms(const ScheduleInputs& in, ScheduleSummary& summary) {
     return t;
 }
 
-// Every payment, with its date or its year as the all-payments view shows it.
+// Every payment, with its year and, when they are shown, its date.
 RepaymentOutcome RunPayments(const ScheduleInputs& in, const Terms& t, std::vector<ScheduleRow>& table) {
     const std::int16_t n = t.frequency.paymentsPerYear;
     const bool allPayments = in.view == ScheduleView::AllPayments;
@@ -92,6 +92,7 @@ RepaymentOutcome RunPayments(const ScheduleInputs& in, const Terms& t, std::vect
     const auto dateOrYear = [&](long k, std::vector<ScheduleRow>& rows) {
         if (!allPayments) return;
         ScheduleRow& row = TableRow(rows, k);
+        row.year = static_cast<int>((k - 1) / n + 1);
         if (in.showDates) {
             // Semimonthly dates alternate: a month step, then two weeks on.
             ++dateCount;
@@ -100,8 +101,6 @@ RepaymentOutcome RunPayments(const ScheduleInputs& in, const Terms& t, std::vect
             else
                 lastDate = StepDate(in.firstPaymentDate, dateSteps++, t.frequency.dateStep);
             row.date = lastDate;
-        } else {
-            row.year = static_cast<int>((k - 1) / n + 1);
         }
     };
     RepaymentPlan plan;

@@ -78,7 +78,7 @@ struct ScheduleInputs {
 // One row of a schedule: a payment, or a year's totals in the annual view.
 struct ScheduleRow {
     long number = 0;     // the payment number, or the year in the annual view
-    int year = 0;        // the year a payment falls in (all payments, numbers shown)
+    int year = 0;        // the year a payment falls in (all payments view)
     DaySerial date = 0;  // the payment date, or the year's first, when dates are shown
     Currency interest;
     Currency principal;

@@ -78,54 +78,93 @@ LoadResult<std::string> ReadDataFile(const std::string& path, std::size_t maxByt
     return Result::Success(std::move(data));
 }
 
-bool WriteFileReplacing(const std::string& path, std::string_view data, std::string* error) {
-    const auto fail = [error](std::string message) {
-        if (error) *error = std::move(message);
-        return false;
-    };
-    const std::filesystem::path target(path);
-    if (target.filename().empty()) return fail("no file name");
+namespace {
 
-    // A hidden name next to the target, so that the rename stays in one file system.
+// A new file with a hidden name beside `target`, so that the rename stays in
+// one file system.
+struct NewFile {
+    int fd = -1;
+    std::string path;
+    std::string error;
+};
+
+NewFile CreateBeside(const std::filesystem::path& target) {
     std::random_device entropy;
-    std::string tempPath;
-    int fdNumber = -1;
-    for (int attempt = 0; attempt < 16 && fdNumber < 0; ++attempt) {
+    NewFile made;
+    for (int attempt = 0; attempt < 16; ++attempt) {
         std::filesystem::path temp = target;
         std::string name(1, '.');
         name.append(target.filename().string());
         name.append(".tmp");
         name.append(std::to_string(entropy()));
         temp.replace_filename(name);
-        tempPath = temp.string();
-        fdNumber = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fdNumber < 0 && errno != EEXIST) return fail(SystemMessage(errno));
+        made.path = temp.string();
+        made.fd = ::open(made.path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (made.fd >= 0) return made;
+        if (errno != EEXIST) {
+            made.error = SystemMessage(errno);
+            return made;
+        }
     }
-    if (fdNumber < 0) return fail("no temporary file could be created");
-    Descriptor fd(fdNumber);
+    made.error = "no temporary file could be created";
+    return made;
+}
 
-    const auto abandon = [&](int code) {
-        ::unlink(tempPath.c_str());
-        return fail(SystemMessage(code));
+// 0, or the error number of the write that failed.
+int WriteAll(int fd, std::string_view data) {
+    std::size_t written = 0;
+    while (written < data.size()) {
+        const ssize_t n = ::write(fd, data.data() + written, data.size() - written);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        written += static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
+}  // namespace
+
+bool ReplaceFileWith(const std::string& path, const FileMaker& make, std::string* error) {
+    const auto fail = [error](std::string message) {
+        if (error) *error = std::move(message);
+        return false;
+    };
+    const std::filesystem::path target(path);
+    if (target.filename().empty()) return fail("no file name");
+    NewFile made = CreateBeside(target);
+    if (made.fd < 0) return fail(made.error);
+    Descriptor fd(made.fd);
+    const auto abandon = [&](std::string message) {
+        ::unlink(made.path.c_str());
+        return fail(std::move(message));
     };
     // A replaced file keeps its permissions.
     struct stat previous {};
     if (::stat(path.c_str(), &previous) == 0 && S_ISREG(previous.st_mode)) {
-        if (::fchmod(fd.get(), previous.st_mode & 07777) != 0) return abandon(errno);
+        if (::fchmod(fd.get(), previous.st_mode & 07777) != 0) return abandon(SystemMessage(errno));
     }
-    std::size_t written = 0;
-    while (written < data.size()) {
-        const ssize_t n = ::write(fd.get(), data.data() + written, data.size() - written);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return abandon(errno);
-        }
-        written += static_cast<std::size_t>(n);
-    }
-    if (::fsync(fd.get()) != 0) return abandon(errno);
-    if (!fd.Close()) return abandon(errno);
-    if (::rename(tempPath.c_str(), path.c_str()) != 0) return abandon(errno);
+    std::string reason;
+    if (!make(fd.get(), made.path, reason))
+        return abandon(reason.empty() ? "the file was not written" : reason);
+    // The data may have been written through another descriptor: fsync
+    // flushes the file, whichever wrote it.
+    if (::fsync(fd.get()) != 0) return abandon(SystemMessage(errno));
+    if (!fd.Close()) return abandon(SystemMessage(errno));
+    if (::rename(made.path.c_str(), path.c_str()) != 0) return abandon(SystemMessage(errno));
     return true;
+}
+
+bool WriteFileReplacing(const std::string& path, std::string_view data, std::string* error) {
+    return ReplaceFileWith(
+        path,
+        [data](int fd, const std::string&, std::string& reason) {
+            const int code = WriteAll(fd, data);
+            if (code != 0) reason = SystemMessage(code);
+            return code == 0;
+        },
+        error);
 }
 
 }  // namespace amortix

@@ -4,6 +4,7 @@
 // write never leaves a half-written file in place of the previous one.
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -52,5 +53,14 @@ LoadResult<std::string> ReadDataFile(const std::string& path, std::size_t maxByt
 // so a failure leaves any previous file as it was. On failure returns false
 // and, when `error` is given, puts the reason there.
 bool WriteFileReplacing(const std::string& path, std::string_view data, std::string* error = nullptr);
+
+// Makes a file in place of `path` through `make`, which is handed a new, empty
+// file in the same folder (open for writing, and its path, for writers that
+// open it by name) and returns false with the reason when it cannot fill it.
+// The new file is flushed to disk and renamed over `path` only when `make`
+// succeeded; on any failure it is removed and any previous file stays as it
+// was.
+using FileMaker = std::function<bool(int fd, const std::string& newPath, std::string& error)>;
+bool ReplaceFileWith(const std::string& path, const FileMaker& make, std::string* error = nullptr);
 
 }  // namespace amortix

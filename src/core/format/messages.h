@@ -45,6 +45,7 @@ enum class Message : int {
     PaymentBelowInterest = 44,
     NotRepaidInLimit = 45,
     RateChangeRange = 46,
+    CannotExport = 47,
 };
 
 struct MessageRow {
@@ -96,6 +97,7 @@ inline constexpr std::array kMessageTexts{
     MessageRow{
         Message::RateChangeRange,
         "Rate change: year 1 to 40 and month 1 to 12 after the first payment, rate 0 to 100%, at most 20."},
+    MessageRow{Message::CannotExport, "Cannot export the file. Check the folder and the free space."},
 };
 
 // The number a message is known by (in the state, the guide and the CLI).
