@@ -1,6 +1,6 @@
 // --output and the export formats of amortix-cli: the file holds what
 // standard output would have, a workbook needs a file, and a file that cannot
-// be written is message 47, status 1, nothing on standard output and nothing
+// be written is message 58, status 1, nothing on standard output and nothing
 // left behind. The files' contents are read back by export_read_back_test.py.
 
 #include <gtest/gtest.h>
@@ -109,7 +109,7 @@ TEST(ExportCli, WorkbooksAreWrittenOnlyToAFile) {
 // A file that cannot be written: the numbered message and the reason on
 // standard error, status 1, nothing on standard output, and no file, whole
 // or partial, where it was to go (a file there before stays as it was).
-TEST(ExportCli, AFailedExportIsMessage47AndLeavesNoFile) {
+TEST(ExportCli, AFailedExportIsMessage58AndLeavesNoFile) {
     Folder folder;
     fs::create_directory(folder.File("folder"));
     std::ofstream(folder.File("kept.csv")) << "previous";
@@ -134,7 +134,7 @@ TEST(ExportCli, AFailedExportIsMessage47AndLeavesNoFile) {
         const auto run = RunCli(c.args);
         EXPECT_EQ(run.status, 1) << c.args;
         EXPECT_EQ(run.out, "") << c.args;
-        EXPECT_NE(run.err.find("Message 47: Cannot export the file. Check the folder and the free space."),
+        EXPECT_NE(run.err.find("Message 58: Cannot export the file. Check the folder and the free space."),
                   std::string::npos)
             << c.args << ": " << run.err;
         EXPECT_NE(run.err.find(c.reason), std::string::npos) << c.args << ": " << run.err;
@@ -144,7 +144,7 @@ TEST(ExportCli, AFailedExportIsMessage47AndLeavesNoFile) {
         const auto run = testing::RunShell(full + args);
         EXPECT_EQ(run.status, 1) << args << run.err;
         EXPECT_EQ(run.out, "") << args;
-        EXPECT_NE(run.err.find("Message 47:"), std::string::npos) << args << ": " << run.err;
+        EXPECT_NE(run.err.find("Message 58:"), std::string::npos) << args << ": " << run.err;
     }
     EXPECT_EQ(Read(folder.File("kept.csv")), "previous");
     EXPECT_EQ(folder.Names(), (std::vector<std::string>{"folder", "kept.csv"}));

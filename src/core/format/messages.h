@@ -45,7 +45,7 @@ enum class Message : int {
     PaymentBelowInterest = 44,
     NotRepaidInLimit = 45,
     RateChangeRange = 46,
-    CannotExport = 47,
+    CannotExport = 58,
 };
 
 struct MessageRow {
