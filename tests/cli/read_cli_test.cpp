@@ -55,7 +55,7 @@ TEST(ReadCli, ShowsEveryKindByItsName) {
     EXPECT_EQ(j["grid1"][2][5], "*25.00");
     EXPECT_EQ(j["grid2"].size(), 10u);
     EXPECT_EQ(j["graph"][1]["label"], "Row  2");
-    EXPECT_EQ(j["printout"], testing::SampleComparison(3).printout);
+    EXPECT_EQ(j["printout"], testing::SampleComparison(3).state.printout);
     EXPECT_EQ(j["listingLabels"][0][0], "Yr. Mth Row");
 
     EXPECT_EQ(Read(settings),
@@ -70,8 +70,8 @@ TEST(ReadCli, ShowsRateChangesAndRounding) {
     TableFileData table = testing::SampleTable();
     table.rateChanges = {{6, 1, 5.25, RateChangePayment::Recalculate}, {3, 7, 12.5, RateChangePayment::Keep}};
     table.rounding = Rounding::Lender;
-    ComparisonFileData comparison = testing::SampleComparison(2);
-    comparison.rateChanges = {{2, 12, 0, RateChangePayment::Keep}};
+    ComparisonFile comparison = testing::SampleComparison(2);
+    comparison.inputs.rateChanges = {{2, 12, 0, RateChangePayment::Keep}};
     const std::string withChanges = dir.File("renewals.qmd");
     const std::string nextRow = dir.File("next.qcd");
     const std::string plain = dir.File("plain.qmd");

@@ -148,7 +148,7 @@ void FileCommands::SaveComparison(ComparisonScreen& screen) {
             const WaitCursor wait;
             saved = amortix::SaveComparisonFile(
                 FileSystemName(*name),
-                amortix::ComparisonFileFrom(screen.Inputs(), screen.Form().Table().State()));
+                amortix::ComparisonFile(screen.Inputs(), screen.Form().Table().State()));
         }
         if (saved) {
             names_.comparison = *name;
@@ -168,7 +168,7 @@ void FileCommands::OpenComparison(ComparisonScreen& screen) {
 }
 
 bool FileCommands::OpenComparisonAt(ComparisonScreen& screen, const QString& path) {
-    std::optional<amortix::OpenedComparison> opened;
+    std::optional<amortix::ComparisonFile> opened;
     QString why;
     {
         const WaitCursor wait;
@@ -184,19 +184,14 @@ bool FileCommands::OpenComparisonAt(ComparisonScreen& screen, const QString& pat
     return true;
 }
 
-std::optional<amortix::OpenedComparison> FileCommands::ReadComparison(const QString& path, float typedDays,
-                                                                      QString* why) {
-    const auto file = amortix::LoadComparisonFile(FileSystemName(path));
+std::optional<amortix::ComparisonFile> FileCommands::ReadComparison(const QString& path, float typedDays,
+                                                                    QString* why) {
+    auto file = amortix::LoadComparisonFile(FileSystemName(path), typedDays);
     if (!file) {
         if (why) *why = Why(file.error());
         return std::nullopt;
     }
-    auto opened = amortix::ComparisonFromFile(file.value(), typedDays);
-    if (!opened) {
-        if (why) *why = Why(opened.error());
-        return std::nullopt;
-    }
-    return std::move(opened.value());
+    return std::move(file.value());
 }
 
 void OpenFileAtStart(Application& application, const QString& path) {
