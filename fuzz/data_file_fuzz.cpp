@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!read) fuzz::Check(!read.error().empty(), "a refusal without a reason");
     }
     (void)LoadTableFile(path);
-    (void)LoadComparisonFile(path);
+    (void)LoadComparisonFile(path, 365.0f);
     (void)ReadPersonalSettings(path);
     return 0;
 }

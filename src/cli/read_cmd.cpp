@@ -81,45 +81,47 @@ Json TableJson(const TableFileData& t) {
                 {"rounding", Info(t.rounding).cliName}};
 }
 
-Json ComparisonJson(const ComparisonFileData& c) {
+Json ComparisonJson(const ComparisonFile& c) {
+    const ComparisonInputs& in = c.inputs;
+    const ComparisonState& s = c.state;
     Json grid1 = Json::array(), grid2 = Json::array(), graph = Json::array();
-    for (const auto& row : c.grid1) grid1.push_back(Texts(row));
-    for (const auto& row : c.grid2) grid2.push_back(Texts(row));
-    for (const ComparisonGraphRow& p : c.graph)
-        graph.push_back(Json{{"label", Text(p.label)}, {"totalInterest", p.totalInterest}});
+    for (int r = 1; r <= s.rowCount; ++r) grid1.push_back(Texts(s.grid1[static_cast<std::size_t>(r)]));
+    for (const auto& row : s.grid2) grid2.push_back(Texts(row));
+    for (const GraphPoint& p : s.graphPoints)
+        graph.push_back(Json{{"label", Text(p.label)}, {"totalInterest", p.value}});
     Json labels = Json::array(), amounts = Json::array();
-    for (const auto& row : c.listingLabels) labels.push_back(Texts(row));
-    for (const auto& row : c.listingAmounts) amounts.push_back(Texts(row));
+    for (const auto& row : s.listingLabels) labels.push_back(Texts(row));
+    for (const auto& row : s.listingAmounts) amounts.push_back(Texts(row));
     return Json{{"kind", "comparison"},
-                {"principal", c.principal},
-                {"ratePercent", c.ratePercent},
-                {"years", c.years},
-                {"compounding", Text(c.compounding)},
-                {"frequency", Text(c.frequency)},
-                {"dayBasisChoice", c.dayBasisChoice},
+                {"principal", in.principal},
+                {"ratePercent", in.ratePercent},
+                {"years", in.years},
+                {"compounding", Info(in.compounding).listText},
+                {"frequency", Info(in.frequency).listText},
+                {"dayBasisChoice", Code(in.dayBasis.choice)},
                 {"view", c.view},
-                {"extraYears", c.extraYears},
+                {"extraYears", in.extra.years},
                 {"yearsWithAmounts", c.yearsWithAmounts},
-                {"rowCount", c.grid1.size()},
-                {"grid2Rows", c.grid2.size()},
-                {"grid2Columns", c.grid2Columns},
-                {"listingIndex", c.listingIndex},
-                {"listingColumn", c.listingColumn},
-                {"greatestEntryCount", c.greatestEntryCount},
-                {"greatestEntryCount0to4", c.greatestEntryCount0to4},
-                {"greatestEntryCount5to9", c.greatestEntryCount5to9},
-                {"greatestEntryCount10to11", c.greatestEntryCount10to11},
-                {"greatestListingIndex", c.greatestListingIndex},
-                {"graphRows", c.graphRows},
-                {"extraMonth", c.extraMonth},
+                {"rowCount", s.rowCount},
+                {"grid2Rows", s.grid2Rows},
+                {"grid2Columns", s.grid2Columns},
+                {"listingIndex", s.listingIndex},
+                {"listingColumn", s.listingColumn},
+                {"greatestEntryCount", s.greatestEntries},
+                {"greatestEntryCount0to4", s.greatestEntriesByGroup[0]},
+                {"greatestEntryCount5to9", s.greatestEntriesByGroup[1]},
+                {"greatestEntryCount10to11", s.greatestEntriesByGroup[2]},
+                {"greatestListingIndex", s.greatestListingIndex},
+                {"graphRows", s.rowsToGraph},
+                {"extraMonth", in.extra.month.StoredCode()},
                 {"grid1", grid1},
                 {"grid2", grid2},
                 {"graph", graph},
-                {"printout", Text(c.printout)},
+                {"printout", Text(s.printout)},
                 {"listingLabels", labels},
                 {"listingAmounts", amounts},
-                {"rateChanges", StoredRateChangesJson(c.rateChanges)},
-                {"rounding", Info(c.rounding).cliName}};
+                {"rateChanges", StoredRateChangesJson(in.rateChanges)},
+                {"rounding", Info(in.rounding).cliName}};
 }
 
 std::string Lower(std::string text) {
@@ -146,7 +148,8 @@ LoadResult<Json> Read(std::string_view bytes, const std::string& kind) {
         return t ? Result::Success(TableJson(t.value())) : Result::Failure(t.error());
     }
     if (kind == "comparison") {
-        const auto c = ParseComparisonFile(bytes);
+        // The file holds no typed days; they are not shown.
+        const auto c = ParseComparisonFile(bytes, DayBasis::Preset(DayBasisChoice::Days365).days);
         return c ? Result::Success(ComparisonJson(c.value())) : Result::Failure(c.error());
     }
     if (kind == "settings") {

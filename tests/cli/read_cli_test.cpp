@@ -2,6 +2,7 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <string_view>
 
 #include "cli_test_util.h"
 #include "core/files/file_samples.h"
@@ -55,7 +56,7 @@ TEST(ReadCli, ShowsEveryKindByItsName) {
     EXPECT_EQ(j["grid1"][2][5], "*25.00");
     EXPECT_EQ(j["grid2"].size(), 10u);
     EXPECT_EQ(j["graph"][1]["label"], "Row  2");
-    EXPECT_EQ(j["printout"], testing::SampleComparison(3).printout);
+    EXPECT_EQ(j["printout"], testing::SampleComparison(3).state.printout);
     EXPECT_EQ(j["listingLabels"][0][0], "Yr. Mth Row");
 
     EXPECT_EQ(Read(settings),
@@ -70,8 +71,8 @@ TEST(ReadCli, ShowsRateChangesAndRounding) {
     TableFileData table = testing::SampleTable();
     table.rateChanges = {{6, 1, 5.25, RateChangePayment::Recalculate}, {3, 7, 12.5, RateChangePayment::Keep}};
     table.rounding = Rounding::Lender;
-    ComparisonFileData comparison = testing::SampleComparison(2);
-    comparison.rateChanges = {{2, 12, 0, RateChangePayment::Keep}};
+    ComparisonFile comparison = testing::SampleComparison(2);
+    comparison.inputs.rateChanges = {{2, 12, 0, RateChangePayment::Keep}};
     const std::string withChanges = dir.File("renewals.qmd");
     const std::string nextRow = dir.File("next.qcd");
     const std::string plain = dir.File("plain.qmd");
@@ -111,7 +112,15 @@ TEST(ReadCli, AFileItCannotReadGivesOneLineAndStatusOne) {
     const std::string good = dir.File("good.qmd");
     ASSERT_TRUE(SaveTableFile(good, testing::SampleTable()));
     const std::string bytes = testing::ReadBytes(good);
+    // Comparison files the window refuses to open: `read` refuses them alike.
+    const std::string comparison = FormatComparisonFile(testing::SampleComparison(2));
+    const auto spoiled = [&comparison](std::string_view what, std::string_view with) {
+        std::string out = comparison;
+        return out.replace(out.find(what), what.size(), with);
+    };
     const std::pair<const char*, std::string> files[] = {
+        {"hourly.qcd", spoiled("\"      Monthly\"", "\"      Hourly\"")},
+        {"graphs.qcd", spoiled(",2,12,\"O\"", ",3,12,\"O\"")},
         {"cut.qmd", bytes.substr(0, bytes.size() / 2)},
         {"binary.qmd", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)},
         {"empty.qcd", ""},
@@ -133,8 +142,15 @@ TEST(ReadCli, AFileItCannotReadGivesOneLineAndStatusOne) {
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << arg << ": " << run.err;
         EXPECT_TRUE(run.err.starts_with("amortix-cli: ")) << run.err;
     }
-    const auto run = RunCli("read " + ShellQuote(dir.File("cut.qmd")));
-    EXPECT_NE(run.err.find("the file ends too early"), std::string::npos) << run.err;
+    const std::pair<const char*, const char*> reasons[] = {
+        {"cut.qmd", "the file ends too early"},
+        {"hourly.qcd", "line 1, field 4: not a compounding the lists offer"},
+        {"graphs.qcd", "counts that no comparison can have"},
+    };
+    for (const auto& [name, reason] : reasons) {
+        const auto run = RunCli("read " + ShellQuote(dir.File(name)));
+        EXPECT_NE(run.err.find(reason), std::string::npos) << run.err;
+    }
     EXPECT_EQ(RunCli("read --kind pie " + ShellQuote(good)).status, 2);
 }
 

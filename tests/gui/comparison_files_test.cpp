@@ -32,6 +32,17 @@ std::vector<QStringList> Texts(const QJsonArray& rows) {
     return out;
 }
 
+// Field `field` (from 1) of a file's first record, whose texts hold no comma.
+QByteArray FirstRecordField(const QByteArray& bytes, int field) {
+    return bytes.left(bytes.indexOf("\r\n")).split(',').value(field - 1);
+}
+
+QByteArray WithFirstRecordField(QByteArray bytes, int field, const QByteArray& value) {
+    qsizetype from = 0;
+    for (int k = 1; k < field; ++k) from = bytes.indexOf(',', from) + 1;
+    return bytes.replace(from, bytes.indexOf(',', from) - from, value);
+}
+
 class ComparisonFiles : public test::FilesProgram<test::ComparisonProgram> {
   protected:
     void SaveAs(const QString& path) { ClickNaming(c->CSaveFile, path); }
@@ -126,6 +137,15 @@ TEST_F(ComparisonFiles, SavedComparisonOpensInAFreshScreenAsShownAndGoesOn) {
     ASSERT_EQ(dialog->requests.size(), 2u);
     EXPECT_EQ(dialog->requests[1].mode, FileDialogMode::OpenComparison);
     EXPECT_EQ(files->Names().comparison, "rates.qcd");
+
+    // Saved again, the file is the same but for its count of years with
+    // amounts: the amounts did not come back.
+    const QByteArray first = test::ReadAll(path);
+    ASSERT_EQ(FirstRecordField(first, 9), "1");
+    SaveAs(Path("again.qcd"));
+    const QByteArray again = test::ReadAll(Path("again.qcd"));
+    EXPECT_EQ(FirstRecordField(again, 9), "0");
+    EXPECT_EQ(WithFirstRecordField(again, 9, "1"), first);
 
     // The next row follows the saved ones, in both grids.
     AdditionalPayments({{3, 500}});

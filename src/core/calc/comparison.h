@@ -39,6 +39,7 @@ struct ComparisonInputs {
     std::vector<RateChange> rateChanges;  // the row's own
     Rounding rounding = Rounding::Exact;
     std::string currencySymbol = "$";
+    bool operator==(const ComparisonInputs&) const = default;
 };
 
 // The rate figures of a row's frequency, known before its payments are run.
@@ -125,6 +126,7 @@ struct ComparisonState {
     std::vector<GraphPoint> graphPoints;  // one per row, row 1 first
     std::string graphTitle;
     std::int16_t rowsToGraph = 0;
+    bool operator==(const ComparisonState&) const = default;
 };
 
 // False for counts that no comparison can have, and for figures kept for a

@@ -26,6 +26,7 @@ struct DayBasis {
     static DayBasis Typed(float days);
     // True for a typed value strictly between 363 and 365.25.
     static bool TypedDaysAcceptable(float days);
+    bool operator==(const DayBasis&) const = default;
 };
 
 // A frequency's figures under a day basis.

@@ -39,6 +39,7 @@ struct AdditionalPayments {
     void EraseAmounts();
     // Number of years 1..years whose amount is above 0.
     std::int16_t CountYearsWithAmounts() const;
+    bool operator==(const AdditionalPayments&) const = default;
 };
 
 // A new rate from a payment on: at renewal, or a variable rate that moved.
@@ -162,6 +163,7 @@ struct GraphPoint {
     std::string label;       // a text label (comparison rows)
     double labelNumber = 0;  // a number label (table years), used when `label` is empty
     double value = 0.0;
+    bool operator==(const GraphPoint&) const = default;
 };
 struct GraphData {
     std::string title;

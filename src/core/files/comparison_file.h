@@ -13,86 +13,56 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
+#include <utility>
 
 #include "core/calc/comparison.h"
-#include "core/calc/listing.h"
 #include "core/files/text_file.h"
 
 namespace amortix {
 
-struct ComparisonGraphRow {
-    std::string label;  // "Row " and the row number with one leading blank
-    double totalInterest = 0;
-    bool operator==(const ComparisonGraphRow&) const = default;
-};
+// A comparison as its file holds it: the comparison screen's own inputs and
+// state, and the two numbers a file stores that the screen does not keep.
+//
+// What the file does not hold comes back empty from a read: the additional
+// payments (the inputs keep the file's years and month, and count no years
+// with amounts), the figures beside each row's texts (`state.rowValues`), the
+// header row of the upper grid, the currency symbol. The stored day-basis
+// code is that of `inputs.dayBasis.choice`; code 4 takes the typed days the
+// reader is given. The graph title is the saved one.
+struct ComparisonFile {
+    ComparisonFile() = default;
+    // The screen's comparison, as a save stores it.
+    ComparisonFile(ComparisonInputs screenInputs, ComparisonState screenState)
+        : inputs(std::move(screenInputs)),
+          state(std::move(screenState)),
+          yearsWithAmounts(inputs.extra.rowCount) {}
 
-struct ComparisonFileData {
-    double principal = 0;
-    double ratePercent = 0;
-    double years = 0;
-    std::string compounding;  // list texts, leading blanks included
-    std::string frequency;
-    std::int16_t dayBasisChoice = 1;    // 0..4; the days themselves are not stored
-    std::int16_t view = 2;              // schedule view setting
-    std::int16_t extraYears = 0;        // years of the additional-payments table (0..45)
-    std::int16_t yearsWithAmounts = 0;  // 0..45
-
-    // The comparison counters (single precision in the file, whole numbers).
-    // The row count R is grid1.size() and the lower grid's row count is
-    // grid2.size().
-    std::int16_t grid2Columns = 8;              // 0..24
-    std::int16_t listingIndex = 0;              // 0..12
-    std::int16_t listingColumn = 0;             // 0..24
-    std::int16_t greatestEntryCount = 0;        // 0..40 (rows of the listing tables)
-    std::int16_t greatestEntryCount0to4 = 0;    // 0..40
-    std::int16_t greatestEntryCount5to9 = 0;    // 0..40
-    std::int16_t greatestEntryCount10to11 = 0;  // 0..40
-    std::int16_t greatestListingIndex = 0;      // 0..11
-    std::int16_t graphRows = 0;                 // 0..8, rows to graph
-    std::int16_t extraMonth = 12;               // 0..12: 12 for the first month, else month - 1
-
-    std::vector<Grid1Row> grid1;                  // rows 1..R of the upper grid (R 0..8)
-    std::vector<std::vector<std::string>> grid2;  // rows 0..GR-1, each of grid2Columns texts (GR 0..42)
-    std::vector<ComparisonGraphRow> graph;        // one per comparison row: R
-    std::string printout;                         // the rows' lines, each ended by CR LF
-    ListingTable listingLabels;
-    ListingTable listingAmounts;
-
-    // The inputs of the next row; none, and exact rounding, in a file
-    // without their records.
-    std::vector<RateChange> rateChanges;  // in the user's order
-    Rounding rounding = Rounding::Exact;
-
-    bool operator==(const ComparisonFileData&) const = default;
-};
-
-LoadResult<ComparisonFileData> LoadComparisonFile(const std::string& path);
-LoadResult<ComparisonFileData> ParseComparisonFile(std::string_view bytes);
-
-// Writes through a temporary file; false (with the reason in `error`) when
-// the data is inconsistent or out of bounds, or the file cannot be written.
-bool SaveComparisonFile(const std::string& path, const ComparisonFileData& data,
-                        std::string* error = nullptr);
-// The file's bytes; throws FormatError for data that cannot be stored.
-std::string FormatComparisonFile(const ComparisonFileData& data);
-
-// What a save stores of the comparison screen: the inputs on screen and the
-// comparison as displayed.
-ComparisonFileData ComparisonFileFrom(const ComparisonInputs& inputs, const ComparisonState& state);
-
-// What an opened file shows: its rows' texts, without figures beside them.
-// The file holds no additional payments: they come back empty, with the
-// file's month and years. The rate changes and the rounding come back as
-// saved (none and exact for a file without them). `typedDays` is the days
-// in year kept for day-basis code 4. Fails for a file the screen cannot show:
-// a list text the lists do not offer, counts no comparison can have, rate
-// changes the calculation refuses.
-struct OpenedComparison {
     ComparisonInputs inputs;
     ComparisonState state;
+    // The schedule view stored: the comparison's rows are all-payment schedules.
+    std::int16_t view = static_cast<std::int16_t>(ScheduleView::AllPayments);
+    // The count of years with amounts stored (0..45); a read keeps it here,
+    // as its amounts are not stored and the inputs count none.
+    std::int16_t yearsWithAmounts = 0;
+
+    bool operator==(const ComparisonFile&) const = default;
 };
-LoadResult<OpenedComparison> ComparisonFromFile(const ComparisonFileData& file, float typedDays);
+
+// A whole comparison file, or what is wrong and where; also for a file the
+// screen cannot show: a list text the lists do not offer, counts no
+// comparison can have. `typedDays` are the days in year that day-basis code 4
+// stands for, which the file does not hold.
+LoadResult<ComparisonFile> LoadComparisonFile(const std::string& path, float typedDays);
+LoadResult<ComparisonFile> ParseComparisonFile(std::string_view bytes, float typedDays);
+
+// Writes through a temporary file; false (with the reason in `error`) when
+// the comparison is inconsistent or out of bounds, or the file cannot be
+// written.
+bool SaveComparisonFile(const std::string& path, const ComparisonFile& comparison,
+                        std::string* error = nullptr);
+// The file's bytes; throws FormatError for a comparison that cannot be
+// stored, or whose file would not open again.
+std::string FormatComparisonFile(const ComparisonFile& comparison);
 
 // The graph title after a save or an open.
 inline constexpr const char* kSavedComparisonGraphTitle = kComparisonGraphTitle + 1;  // without its blank

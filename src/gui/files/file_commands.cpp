@@ -103,7 +103,7 @@ bool FileCommands::WriteTable(const QString& path, const TablesScreen& screen) {
 
 bool FileCommands::WriteComparison(const QString& path, const ComparisonScreen& screen) {
     return amortix::SaveComparisonFile(
-        FileSystemName(path), amortix::ComparisonFileFrom(screen.Inputs(), screen.Form().Table().State()));
+        FileSystemName(path), amortix::ComparisonFile(screen.Inputs(), screen.Form().Table().State()));
 }
 
 void FileCommands::OpenTable(TablesScreen& screen) {
@@ -182,7 +182,7 @@ void FileCommands::OpenComparison(ComparisonScreen& screen) {
 }
 
 bool FileCommands::OpenComparisonAt(ComparisonScreen& screen, const QString& path) {
-    std::optional<amortix::OpenedComparison> opened;
+    std::optional<amortix::ComparisonFile> opened;
     QString why;
     {
         const WaitCursor wait;
@@ -199,19 +199,14 @@ bool FileCommands::OpenComparisonAt(ComparisonScreen& screen, const QString& pat
     return true;
 }
 
-std::optional<amortix::OpenedComparison> FileCommands::ReadComparison(const QString& path, float typedDays,
-                                                                      QString* why) {
-    const auto file = amortix::LoadComparisonFile(FileSystemName(path));
+std::optional<amortix::ComparisonFile> FileCommands::ReadComparison(const QString& path, float typedDays,
+                                                                    QString* why) {
+    auto file = amortix::LoadComparisonFile(FileSystemName(path), typedDays);
     if (!file) {
         if (why) *why = Why(file.error());
         return std::nullopt;
     }
-    auto opened = amortix::ComparisonFromFile(file.value(), typedDays);
-    if (!opened) {
-        if (why) *why = Why(opened.error());
-        return std::nullopt;
-    }
-    return std::move(opened.value());
+    return std::move(file.value());
 }
 
 void OpenFileAtStart(Application& application, const QString& path) {

@@ -83,8 +83,8 @@ class FileCommands : public QObject {
 
     // The comparison a file gives, or nothing when it cannot be read or shown.
     // `typedDays` is the days in year kept for a file of typed days.
-    static std::optional<amortix::OpenedComparison> ReadComparison(const QString& path, float typedDays,
-                                                                   QString* why = nullptr);
+    static std::optional<amortix::ComparisonFile> ReadComparison(const QString& path, float typedDays,
+                                                                 QString* why = nullptr);
 
   private:
     ScreenContext context_;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/files/comparison_file.h"
+#include "core/files/file_samples.h"
 #include "core/forms/comparison_table.h"
 
 namespace amortix {
@@ -26,37 +27,40 @@ ComparisonTable FiveRows(ComparisonInputs& in) {
     return comparison;
 }
 
+LoadResult<ComparisonFile> SavedAndOpened(const ComparisonInputs& in, const ComparisonState& state) {
+    return ParseComparisonFile(FormatComparisonFile(ComparisonFile(in, state)), in.dayBasis.days);
+}
+
 TEST(ComparisonFileState, OpenedComparisonIsTheSavedOneAndGoesOn) {
     ComparisonInputs in;
     in.dayBasis = DayBasis::Typed(364.5f);
     ComparisonTable saved = FiveRows(in);
-    const ComparisonFileData file = ComparisonFileFrom(in, saved.State());
-    const auto reread = ParseComparisonFile(FormatComparisonFile(file));
-    ASSERT_TRUE(reread.ok()) << reread.error();
-
-    const auto opened = ComparisonFromFile(reread.value(), 364.5f);
+    // An amount typed for the next row: counted in the file, not stored.
+    in.extra.amount[9] = Currency::FromDouble(250);
+    in.extra.rowCount = in.extra.CountYearsWithAmounts();
+    const auto opened = SavedAndOpened(in, saved.State());
     ASSERT_TRUE(opened.ok()) << opened.error();
     EXPECT_EQ(opened->inputs.frequency, in.frequency);
-    EXPECT_EQ(opened->inputs.dayBasis.days, 364.5f);
+    EXPECT_EQ(opened->inputs.dayBasis, in.dayBasis);
+    EXPECT_EQ(opened->inputs.extra.years, 25);
     EXPECT_EQ(opened->inputs.extra.month, Month{4});
     EXPECT_EQ(opened->inputs.extra.rowCount, 0);  // no amounts come back
     EXPECT_EQ(opened->inputs.extra.amount, decltype(in.extra.amount){});
+    EXPECT_EQ(opened->yearsWithAmounts, 1);
+    EXPECT_EQ(opened->view, 2);
+
+    // The state as saved, but for what the file does not hold.
+    ComparisonState expected = saved.State();
+    expected.grid1[0] = {};
+    expected.rowValues = {};
+    expected.graphTitle = kSavedComparisonGraphTitle;
+    EXPECT_EQ(opened->state, expected);
 
     ComparisonTable reopened;
     ASSERT_TRUE(reopened.Restore(opened->state));
-    const ComparisonState& a = saved.State();
-    const ComparisonState& b = reopened.State();
-    EXPECT_EQ(b.rowCount, 5);
-    EXPECT_EQ(b.grid1, a.grid1);
-    EXPECT_EQ(b.grid2, a.grid2);
-    EXPECT_EQ(b.listingLabels, a.listingLabels);
-    EXPECT_EQ(b.listingAmounts, a.listingAmounts);
-    EXPECT_EQ(b.printout, a.printout);
-    EXPECT_EQ(b.rowsToGraph, a.rowsToGraph);
-    EXPECT_EQ(reopened.Graph().points.size(), saved.Graph().points.size());
-    EXPECT_EQ(b.graphTitle, "Total mortgage interest paid");
-    // The rows come back as their texts alone.
-    for (const auto& values : b.rowValues) EXPECT_FALSE(values);
+    EXPECT_EQ(reopened.State().grid1, saved.State().grid1);
+    EXPECT_EQ(reopened.Graph().points, saved.Graph().points);
+    EXPECT_EQ(reopened.State().graphTitle, "Total mortgage interest paid");
 
     // A sixth row with an amount lands in the same places after either.
     in.extra.amount[4] = Currency::FromDouble(500);
@@ -71,23 +75,53 @@ TEST(ComparisonFileState, OpenedComparisonIsTheSavedOneAndGoesOn) {
     EXPECT_EQ(reopened.State().printout, saved.State().printout);
 }
 
-TEST(ComparisonFileState, RefusesWhatTheScreenCannotShow) {
-    ComparisonInputs in;
-    const ComparisonTable saved = FiveRows(in);
+// The reader takes only what the screen can show; the edges are taken.
+TEST(ComparisonFileState, ReaderRefusesWhatTheScreenCannotShow) {
+    const std::string good = FormatComparisonFile(testing::SampleComparison(3));
+    // The file with `from` replaced in record 1.
+    const auto with = [&good](std::string_view from, std::string_view to) {
+        std::string bytes = good;
+        const std::size_t at = bytes.find(from);
+        EXPECT_LT(at, bytes.find("\r\n")) << from;
+        return at == std::string::npos ? bytes : bytes.replace(at, from.size(), to);
+    };
     const struct {
         const char* what;
-        void (*spoil)(ComparisonFileData&);
+        std::string bytes;
+        const char* reason;  // empty: read
     } cases[] = {
-        {"compounding", [](ComparisonFileData& f) { f.compounding = "Daily"; }},
-        {"frequency", [](ComparisonFileData& f) { f.frequency = "Monthly"; }},
-        {"rows to graph", [](ComparisonFileData& f) { f.graphRows = 6; }},
-        {"listing longer than the lower grid", [](ComparisonFileData& f) { f.greatestEntryCount = 30; }},
+        {"compounding", with("\"      Monthly\",", "\"Daily\","),
+         "line 1, field 4: not a compounding the lists offer"},
+        {"frequency without its blanks", with("\"   Weekly(Acc)\"", "\"Weekly(Acc)\""),
+         "line 1, field 5: not a frequency the lists offer"},
+        {"frequency in another case", with("\"   Weekly(Acc)\"", "\"   weekly(acc)\""),
+         "line 1, field 5: not a frequency the lists offer"},
+        {"more rows to graph than rows", with(",3,12,\"O\"", ",4,12,\"O\""),
+         "counts that no comparison can have"},
+        {"no rows to graph", with(",3,12,\"O\"", ",0,12,\"O\""), ""},
+        {"listing as long as the lower grid", with(",,0,0,0,", ",,0,0,10,"),
+         "counts that no comparison can have"},
+        {"listing a row short of the lower grid", with(",,0,0,0,", ",,0,0,9,"), ""},
     };
-    for (const auto& c : cases) {
-        ComparisonFileData file = ComparisonFileFrom(in, saved.State());
-        c.spoil(file);
-        EXPECT_FALSE(ComparisonFromFile(file, 365.0f).ok()) << c.what;
-    }
+    for (const auto& c : cases) EXPECT_EQ(ParseComparisonFile(c.bytes, 365.0f).error(), c.reason) << c.what;
+
+    // Day-basis code 4 stands for the days the reader is given.
+    const auto typed = ParseComparisonFile(with(",1,2,25,", ",4,2,25,"), 364.5f);
+    ASSERT_TRUE(typed.ok()) << typed.error();
+    EXPECT_EQ(typed->inputs.dayBasis, DayBasis::Typed(364.5f));
+}
+
+// Cells and graph points a state lacks are saved empty, as the screen shows them.
+TEST(ComparisonFileState, WhatTheStateLacksIsSavedEmpty) {
+    ComparisonFile whole = testing::SampleComparison(3);
+    for (std::size_t r = 0; r < 3; ++r)
+        for (std::size_t c = 0; c < 5; ++c) whole.state.grid2[r][c] = "x";
+    ComparisonFile lacking = whole;
+    lacking.state.grid2.resize(3);
+    for (auto& row : lacking.state.grid2) row.resize(5);
+    lacking.state.graphPoints.resize(1);
+    whole.state.graphPoints[1] = whole.state.graphPoints[2] = GraphPoint{};
+    EXPECT_EQ(FormatComparisonFile(lacking), FormatComparisonFile(whole));
 }
 
 // A row of an opened comparison, which has only its texts, deletes as a
@@ -95,7 +129,7 @@ TEST(ComparisonFileState, RefusesWhatTheScreenCannotShow) {
 TEST(ComparisonFileState, AnOpenedRowDeletesAsACalculatedOne) {
     ComparisonInputs in;
     ComparisonTable calculated = FiveRows(in);
-    const auto opened = ComparisonFromFile(ComparisonFileFrom(in, calculated.State()), in.dayBasis.days);
+    const auto opened = SavedAndOpened(in, calculated.State());
     ASSERT_TRUE(opened.ok()) << opened.error();
     for (const int row : {1, 2, 4, 5}) {
         ComparisonTable a = FiveRows(in);
@@ -107,7 +141,7 @@ TEST(ComparisonFileState, AnOpenedRowDeletesAsACalculatedOne) {
         EXPECT_EQ(b.State().grid2, a.State().grid2) << row;
         EXPECT_EQ(b.State().printout, a.State().printout) << row;
         EXPECT_EQ(b.State().listingAmounts, a.State().listingAmounts) << row;
-        const auto again = ComparisonFromFile(ComparisonFileFrom(in, b.State()), in.dayBasis.days);
+        const auto again = SavedAndOpened(in, b.State());
         ASSERT_TRUE(again.ok()) << again.error();
         ComparisonTable c;
         EXPECT_TRUE(c.Restore(again->state)) << row;

@@ -33,36 +33,39 @@ inline TableFileData SampleTable() {
 }
 
 // A comparison of `rows` rows without additional payments, as the screen
-// holds it after that many Calculates.
-inline ComparisonFileData SampleComparison(int rows) {
+// holds it after that many Calculates and a file read gives it back.
+inline ComparisonFile SampleComparison(int rows) {
     static const char* const kFrequencies[] = {"Monthly",       "Semimonthly", "2 Weeks", "1 Week",
                                                "Biweekly(Acc)", "Weekly(Acc)", "Monthly", "Monthly"};
-    ComparisonFileData c;
-    c.principal = 100000;
-    c.ratePercent = 10.125;
-    c.years = 25;
-    c.compounding = "      Monthly";
-    c.frequency = "   Weekly(Acc)";
-    c.dayBasisChoice = 1;
-    c.view = 2;
-    c.extraYears = 25;
-    c.grid2Columns = 8;
-    c.grid2.assign(10, std::vector<std::string>(8));
-    c.graphRows = static_cast<std::int16_t>(rows);
-    c.extraMonth = 12;
+    ComparisonFile c;
+    ComparisonInputs& in = c.inputs;
+    in.principal = 100000;
+    in.ratePercent = 10.125;
+    in.years = 25;
+    in.compounding = Compounding::Monthly;
+    in.frequency = Frequency::WeeklyAccelerated;
+    in.dayBasis = DayBasis::Preset(DayBasisChoice::Days365);
+    in.extra.years = 25;
+    in.extra.month = Month{1};
+    ComparisonState& s = c.state;
+    s.rowCount = static_cast<std::int16_t>(rows);
+    s.grid2.assign(10, std::vector<std::string>(8));
+    s.rowsToGraph = static_cast<std::int16_t>(rows);
+    s.graphTitle = kSavedComparisonGraphTitle;
     for (int r = 1; r <= rows; ++r) {
         const std::string number = FormatNumber(r, "00");
-        c.grid1.push_back({number, "Normal", "Monthly", kFrequencies[r - 1], " 25", "*25.00", " 12 ",
-                           "$100,000.00", " 10.125", "$917.53", " 0.000", "$175,258.20"});
-        c.graph.push_back({"Row  " + std::to_string(r), 175258.2 - r});
-        c.printout +=
+        s.grid1[static_cast<std::size_t>(r)] = {number,    "Normal",  "Monthly", kFrequencies[r - 1],
+                                                " 25",     "*25.00",  " 12 ",    "$100,000.00",
+                                                " 10.125", "$917.53", " 0.000",  "$175,258.20"};
+        s.graphPoints.push_back({"Row  " + std::to_string(r), 0, 175258.2 - r});
+        s.printout +=
             " " + number + "  Normal  Monthly  Monthly  0.000% Was added to regular P+I payment\r\n";
-        c.printout += "\r\n";
-        c.printout += "               25    * 25.00   12   $100,000.00  10.125   $917.53  $175,258.20\r\n";
-        c.printout += "\r\n";
+        s.printout += "\r\n";
+        s.printout += "               25    * 25.00   12   $100,000.00  10.125   $917.53  $175,258.20\r\n";
+        s.printout += "\r\n";
     }
-    c.listingLabels[0][0] = "Yr. Mth Row";
-    c.listingAmounts[0][0] = "  1";
+    s.listingLabels[0][0] = "Yr. Mth Row";
+    s.listingAmounts[0][0] = "  1";
     return c;
 }
 

@@ -207,34 +207,41 @@ TEST(TableFile, DayBasisComesFromTheCode) {
 // comparison_file_state_test.cpp; here the edges: no rows, and every count at
 // its greatest.
 TEST(ComparisonFile, EverySavedComparisonOpensToTheSameData) {
-    std::vector<ComparisonFileData> comparisons = {SampleComparison(0)};
-    ComparisonFileData bounds = SampleComparison(8);
-    bounds.grid1[0][3] = "  \r\n text with lines \n";
-    bounds.listingLabels[40][11] = " 3  6";
-    bounds.grid2Columns = kGrid2MaxColumns;
-    bounds.grid2.assign(kGrid2MaxRows, std::vector<std::string>(kGrid2MaxColumns, "x"));
-    bounds.greatestEntryCount = bounds.greatestEntryCount5to9 = bounds.greatestEntryCount10to11 = 40;
-    bounds.listingIndex = 12;
-    bounds.greatestListingIndex = 11;
+    constexpr float kTypedDays = 364.5f;
+    std::vector<ComparisonFile> comparisons = {SampleComparison(0)};
+    ComparisonFile bounds = SampleComparison(8);
+    bounds.inputs.dayBasis = DayBasis::Typed(kTypedDays);
+    bounds.inputs.extra.years = bounds.yearsWithAmounts = kMaxTableFileYears;
+    bounds.inputs.extra.month = Month{12};
+    bounds.view = 1;
+    ComparisonState& s = bounds.state;
+    s.grid1[1][3] = "  \r\n text with lines \n";
+    s.listingLabels[40][11] = " 3  6";
+    s.grid2Rows = kGrid2MaxRows;
+    s.grid2Columns = kGrid2MaxColumns;
+    s.grid2.assign(kGrid2MaxRows, std::vector<std::string>(kGrid2MaxColumns, "x"));
+    s.greatestEntries = s.greatestEntriesByGroup[1] = s.greatestEntriesByGroup[2] = 40;
+    s.listingIndex = 12;
+    s.greatestListingIndex = 11;
     comparisons.push_back(bounds);
-    ComparisonFileData changes = SampleComparison(2);
-    changes.rateChanges.resize(kRateChangeLimit, {3, 7, 4.875, RateChangePayment::Keep});
-    changes.rounding = Rounding::Lender;
+    ComparisonFile changes = SampleComparison(2);
+    changes.inputs.rateChanges.resize(kRateChangeLimit, {3, 7, 4.875, RateChangePayment::Keep});
+    changes.inputs.rounding = Rounding::Lender;
     comparisons.push_back(changes);
 
     testing::TempDir dir;
-    for (const ComparisonFileData& c : comparisons) {
+    for (const ComparisonFile& c : comparisons) {
         const std::string path = dir.File("cmp.qcd");
         std::string error;
         ASSERT_TRUE(SaveComparisonFile(path, c, &error)) << error;
-        const auto back = LoadComparisonFile(path);
+        const auto back = LoadComparisonFile(path, kTypedDays);
         ASSERT_TRUE(back.ok()) << back.error();
         EXPECT_EQ(back.value(), c);
     }
 }
 
 TEST(ComparisonFile, ThreeRowsWithoutAdditionalPaymentsHaveTheDocumentedSections) {
-    const ComparisonFileData c = SampleComparison(3);
+    const ComparisonFile c = SampleComparison(3);
     const std::string bytes = FormatComparisonFile(c);
     EXPECT_TRUE(
         bytes.starts_with("100000,10.125,25,\"      Monthly\",\"   Weekly(Acc)\",1,2,25,0,3,10,8,,0,0,0,0,"
@@ -263,7 +270,7 @@ TEST(ComparisonFile, ThreeRowsWithoutAdditionalPaymentsHaveTheDocumentedSections
     EXPECT_EQ(Count(bytes, "\r\n"), 1u + 36 + 80 + 3 + 12 + 1 + 492);
     EXPECT_EQ(fieldsIn(121, 492), std::vector<std::size_t>(492, 2));
     // The "*" before a retirement year is cell text and survives.
-    EXPECT_EQ(ParseComparisonFile(bytes)->grid1[2][5], "*25.00");
+    EXPECT_EQ(ParseComparisonFile(bytes, 365.0f)->state.grid1[3][5], "*25.00");
 }
 
 TEST(ComparisonFile, RefusesWhatIsNotAComparisonFile) {
@@ -296,36 +303,36 @@ TEST(ComparisonFile, RefusesWhatIsNotAComparisonFile) {
         {good + "\"\"\r\n", "line 626: unknown record \"\""},
     };
     for (const auto& [bytes, message] : cases)
-        EXPECT_EQ(ParseComparisonFile(bytes).error(), message) << message;
+        EXPECT_EQ(ParseComparisonFile(bytes, 365.0f).error(), message) << message;
 }
 
 TEST(ComparisonFile, RefusedSaveKeepsThePreviousFile) {
-    ExpectRefusedSavesKeepTheFile<ComparisonFileData>(
+    ExpectRefusedSavesKeepTheFile<ComparisonFile>(
         SaveComparisonFile, SampleComparison(2),
         {
-            {"nine rows",
-             [](ComparisonFileData& c) {
-                 c = SampleComparison(8), c.grid1.push_back({}), c.graph.push_back({});
-             }},
-            {"graph rows missing", [](ComparisonFileData& c) { c.graph.pop_back(); }},
-            {"ragged lower grid", [](ComparisonFileData& c) { c.grid2[3].pop_back(); }},
-            {"lower grid too wide",
-             [](ComparisonFileData& c) {
-                 c.grid2Columns = 25;
-                 for (auto& row : c.grid2) row.resize(25);
-             }},
-            {"quote in the printout", [](ComparisonFileData& c) { c.printout = "\""; }},
-            {"listing index", [](ComparisonFileData& c) { c.greatestListingIndex = 12; }},
-            {"interest not finite", [](ComparisonFileData& c) { c.graph[0].totalInterest = 0.0 / 0.0; }},
+            {"nine rows", [](ComparisonFile& c) { c = SampleComparison(8), c.state.rowCount = 9; }},
+            {"more rows to graph than rows", [](ComparisonFile& c) { c.state.rowsToGraph = 3; }},
+            {"listing longer than the lower grid", [](ComparisonFile& c) { c.state.greatestEntries = 10; }},
+            {"lower grid too wide", [](ComparisonFile& c) { c.state.grid2Columns = 25; }},
+            {"quote in the printout", [](ComparisonFile& c) { c.state.printout = "\""; }},
+            {"listing index", [](ComparisonFile& c) { c.state.greatestListingIndex = 12; }},
+            {"interest not finite", [](ComparisonFile& c) { c.state.graphPoints[0].value = 0.0 / 0.0; }},
+            {"compounding", [](ComparisonFile& c) { c.inputs.compounding = static_cast<Compounding>(9); }},
+            {"frequency", [](ComparisonFile& c) { c.inputs.frequency = static_cast<Frequency>(-1); }},
+            {"day basis",
+             [](ComparisonFile& c) { c.inputs.dayBasis.choice = static_cast<DayBasisChoice>(5); }},
+            {"month 13", [](ComparisonFile& c) { c.inputs.extra.month = Month{13}; }},
+            {"46 years of amounts", [](ComparisonFile& c) { c.inputs.extra.years = 46; }},
+            {"46 years with amounts", [](ComparisonFile& c) { c.yearsWithAmounts = 46; }},
             {"21 rate changes",
-             [](ComparisonFileData& c) {
-                 c.rateChanges.resize(21, {2, 1, 5});
+             [](ComparisonFile& c) {
+                 c.inputs.rateChanges.resize(21, {2, 1, 5});
              }},
             {"a change to -1 %",
-             [](ComparisonFileData& c) {
-                 c.rateChanges = {{2, 1, -1}};
+             [](ComparisonFile& c) {
+                 c.inputs.rateChanges = {{2, 1, -1}};
              }},
-            {"rounding 2", [](ComparisonFileData& c) { c.rounding = static_cast<Rounding>(2); }},
+            {"rounding 2", [](ComparisonFile& c) { c.inputs.rounding = static_cast<Rounding>(2); }},
         });
 }
 
@@ -336,9 +343,9 @@ TEST(ComparisonFile, GraphVariantsReadAsWritten) {
     const auto at = bytes.find(row);
     ASSERT_NE(at, std::string::npos);
     bytes.replace(at, row.size(), "\"Row  1\",\r\n");
-    const auto c = ParseComparisonFile(bytes);
+    const auto c = ParseComparisonFile(bytes, 365.0f);
     ASSERT_TRUE(c.ok()) << c.error();
-    EXPECT_EQ(c->graph[0].totalInterest, 0.0);
+    EXPECT_EQ(c->state.graphPoints[0].value, 0.0);
 }
 
 }  // namespace

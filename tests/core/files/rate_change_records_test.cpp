@@ -73,10 +73,10 @@ TEST(RateChangeRecords, FilesWithoutThemAreTheFilesOfBefore) {
         table.rounding = c.rounding;
         EXPECT_EQ(FormatTableFile(table), tableBefore + c.records) << c.what;
 
-        ComparisonFileData comparison = SampleComparison(3);
+        ComparisonFile comparison = SampleComparison(3);
         const std::string comparisonBefore = FormatComparisonFile(comparison);
-        comparison.rateChanges = c.changes;
-        comparison.rounding = c.rounding;
+        comparison.inputs.rateChanges = c.changes;
+        comparison.inputs.rounding = c.rounding;
         EXPECT_EQ(FormatComparisonFile(comparison), comparisonBefore + c.records) << c.what;
     }
 }
@@ -166,9 +166,8 @@ TEST(RateChangeRecords, ComparisonSavedAndOpenedGivesTheSameNextRow) {
         in.rounding = plan.rounding;
         ComparisonTable table;
         ASSERT_TRUE(table.Calculate(in).added) << plan.what;
-        const auto file = ParseComparisonFile(FormatComparisonFile(ComparisonFileFrom(in, table.State())));
-        ASSERT_TRUE(file.ok()) << plan.what << ": " << file.error();
-        const auto opened = ComparisonFromFile(file.value(), in.dayBasis.days);
+        const auto opened =
+            ParseComparisonFile(FormatComparisonFile(ComparisonFile(in, table.State())), in.dayBasis.days);
         ASSERT_TRUE(opened.ok()) << plan.what << ": " << opened.error();
         EXPECT_EQ(opened->inputs.rateChanges, plan.changes) << plan.what;
         EXPECT_EQ(opened->inputs.rounding, plan.rounding) << plan.what;
@@ -205,12 +204,10 @@ TEST(RateChangeRecords, AnOldFileOpensWithoutChanges) {
     EXPECT_TRUE(previousInputs->rateChanges.empty());
     EXPECT_EQ(previousInputs->rounding, Rounding::Exact);
 
-    const auto comparison = ParseComparisonFile(FormatComparisonFile(SampleComparison(2)));
+    const auto comparison = ParseComparisonFile(FormatComparisonFile(SampleComparison(2)), 365.0f);
     ASSERT_TRUE(comparison.ok()) << comparison.error();
-    const auto opened = ComparisonFromFile(comparison.value(), 365.0f);
-    ASSERT_TRUE(opened.ok()) << opened.error();
-    EXPECT_TRUE(opened->inputs.rateChanges.empty());
-    EXPECT_EQ(opened->inputs.rounding, Rounding::Exact);
+    EXPECT_TRUE(comparison->inputs.rateChanges.empty());
+    EXPECT_EQ(comparison->inputs.rounding, Rounding::Exact);
 }
 
 // ---- what the readers refuse ----------------------------------------------------
@@ -298,10 +295,10 @@ TEST(RateChangeRecords, TheComparisonReaderRefusesThemAlike) {
         {"1\r\n", "line " + std::to_string(line) + ": more data after the listing tables"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ParseComparisonFile(good + c.records).error(), c.reason) << c.records;
-    const auto ok = ParseComparisonFile(good + kChange + kRounding);
+        EXPECT_EQ(ParseComparisonFile(good + c.records, 365.0f).error(), c.reason) << c.records;
+    const auto ok = ParseComparisonFile(good + kChange + kRounding, 365.0f);
     ASSERT_TRUE(ok.ok()) << ok.error();
-    EXPECT_EQ(ok->rateChanges, (std::vector<RateChange>{{3, 1, 5, kKeep}}));
+    EXPECT_EQ(ok->inputs.rateChanges, (std::vector<RateChange>{{3, 1, 5, kKeep}}));
 }
 
 // The reader takes exactly the changes the calculation takes (message 46).

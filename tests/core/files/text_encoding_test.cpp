@@ -61,11 +61,11 @@ TEST(FileText, AWindowsFileOpensWithItsCharacters) {
     ASSERT_TRUE(settings.ok()) << settings.error();
     EXPECT_EQ(settings->userName, "Ren\xC3\xA9");
     EXPECT_EQ(settings->currencySymbol, "\xC2\xA3");
-    ComparisonFileData sample = testing::SampleComparison(1);
-    sample.grid1[0][7] = "\u00a3100,000.00";
+    ComparisonFile sample = testing::SampleComparison(1);
+    sample.state.grid1[1][7] = "\u00a3100,000.00";
     std::string bytes = FormatComparisonFile(sample);
     bytes.replace(bytes.find("\xC2\xA3"), 2, "\xA3");
-    const auto comparison = ParseComparisonFile(bytes);
+    const auto comparison = ParseComparisonFile(bytes, 365.0f);
     ASSERT_TRUE(comparison.ok()) << comparison.error();
     EXPECT_EQ(comparison.value(), sample);
 }
@@ -96,8 +96,8 @@ TEST(FileText, WritersRefuseWhatWouldNotReadBack) {
         TableFileData table = testing::SampleTable();
         table.frequency = text;
         EXPECT_FALSE(SaveTableFile(dir.File("t.qmd"), table));
-        ComparisonFileData comparison = testing::SampleComparison(1);
-        comparison.printout = text;
+        ComparisonFile comparison = testing::SampleComparison(1);
+        comparison.state.printout = text;
         EXPECT_FALSE(SaveComparisonFile(dir.File("c.qcd"), comparison));
     }
     EXPECT_THROW(EncodeFileText("\ufeff0"), FormatError);
