@@ -5,6 +5,8 @@
 #include <memory>
 
 #include "cli/commands.h"
+#include "cli/costs_options.h"
+#include "cli/costs_output.h"
 #include "cli/options.h"
 #include "cli/output.h"
 #include "core/calc/schedule.h"
@@ -27,11 +29,13 @@ struct ScheduleOptions {
     int termYears = 0;
     std::string format = "text";
     ReportOptions report;
+    CostsOptions costs;
 };
 
 struct Prepared {
     ScheduleInputs inputs;
-    std::vector<Message> messages;  // raised before Calculate, by the input boxes
+    std::vector<Message> messages;    // raised before Calculate, by the input boxes
+    std::optional<CostsPrint> costs;  // when costs options were given
 };
 
 // The grid's texts of a result, kept alive by a copy the grid shares.
@@ -74,6 +78,8 @@ Prepared Prepare(const ScheduleOptions& o) {
     in.rounding = *RoundingNamed(o.table.rounding);
     in.currencySymbol = o.table.currency;
     in.formatDate = IsoDate;
+    if (const auto costs = CostsFrom(o.costs))
+        p.costs = PrepareCosts(*costs, o.table.principal.has_value(), in);
     return p;
 }
 
@@ -110,9 +116,10 @@ void PrintText(const ScheduleInputs& in, const ScheduleResult& r, const std::vec
 }
 
 // The printed report as the printer gets it.
-int PrintReport(const ScheduleOptions& o, const ScheduleInputs& in, const ScheduleResult& r,
+int PrintReport(const ScheduleOptions& o, const Prepared& p, const ScheduleResult& r,
                 const std::vector<Message>& messages) {
-    const TablesPrintData data = TablesPrintDataFor(in, o.report.HeaderLine());
+    TablesPrintData data = TablesPrintDataFor(p.inputs, o.report.HeaderLine());
+    data.costs = p.costs;
     return EmitReport(RenderTablesReport(data, r, o.report.FontChoice()), messages);
 }
 
@@ -209,6 +216,7 @@ Runner AddScheduleCommand(CLI::App& app) {
     cmd->add_option("--format", options->format, "text, csv, json or report (the printed report)")
         ->check(CLI::IsMember({"text", "csv", "json", "report"}));
     options->report.Add(*cmd);
+    AddCostsOptions(*cmd, options->costs);
     return [cmd, options]() -> int {
         if (!*cmd) return -1;
         options->report.Check(options->format);
@@ -216,9 +224,11 @@ Runner AddScheduleCommand(CLI::App& app) {
         const ScheduleResult r = CalculateSchedule(p.inputs);
         std::vector<Message> messages = p.messages;
         messages.insert(messages.end(), r.messages.begin(), r.messages.end());
-        if (options->format == "report") return PrintReport(*options, p.inputs, r, messages);
+        if (options->format == "report") return PrintReport(*options, p, r, messages);
         if (options->format == "json") {
-            std::cout << ResultJson(p.inputs, r, messages).dump(2) << '\n';
+            Json json = ResultJson(p.inputs, r, messages);
+            AddCostsJson(json["summary"], p.costs);
+            std::cout << json.dump(2) << '\n';
         } else if (!r.calculated) {
             // Nothing to show: the reason on standard error, no empty table.
             PrintMessages(std::cerr, messages);
@@ -231,6 +241,7 @@ Runner AddScheduleCommand(CLI::App& app) {
             for (int row = 0; row < cells.rows; ++row) std::cout << CsvLine(cells.Row(row)) << "\r\n";
         } else {
             PrintText(p.inputs, r, messages);
+            PrintCostsText(std::cout, p.costs, p.inputs);
         }
         return r.calculated ? 0 : 1;
     };
