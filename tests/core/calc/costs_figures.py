@@ -107,44 +107,23 @@ for comp_name, c in [("monthly", 12), ("semiannual", 2), ("annual", 1)]:
         i = period_rate(D("0.06"), D(c), periods)
         show(f"6% {comp_name} {freq}", i * per_year * 100)
 
-print("== Minimum down payments: 5 % of the first 500,000, 10 % of the rest; 20 % at 1.5 million")
+BANDS = [(D(80), D(0)), (D(85), D("2.80")), (D(90), D("3.10")), (D(95), D("4.00"))]
 
 
-def minimum(price):
-    if price >= 1500000:
-        return price * D("0.20")
-    return D("0.05") * min(price, D(500000)) + D("0.10") * max(price - 500000, D(0))
-
-
-for price in [D(500000), D(1000000), D(1499999), D(1500000)]:
-    show(price, cents(minimum(price)))
-
-print("== Canadian premium (25 and 30-year columns) at the band edges")
-BANDS = [(D(65), D("0.60"), D("0.80")), (D(75), D("1.70"), D("1.90")), (D(80), D("2.40"), D("2.60")),
-         (D(85), D("2.80"), D("3.00")), (D(90), D("3.10"), D("3.30")), (D(95), D("4.00"), D("4.20"))]
-
-
-def premium(price, down, years):
+def premium(price, down):
+    """The 25-year column above 80 %: the loan before the premium picks the band."""
     loan = price - down
     ltv = cents(loan / price * 100)
-    if ltv <= 80:
-        return ltv, D(0), D(0)
-    for edge, p25, p30 in BANDS:
-        if ltv <= edge:
-            rate = p30 if years > 25 else p25
-            return ltv, rate, cents(loan * rate / 100)
-    return ltv, None, None
+    rate = next(r for edge, r in BANDS if ltv <= edge)
+    return ltv, rate, cents(loan * rate / 100)
 
-
-for down in [D(100000), D(99950), D(50000), D(49950), D(25000)]:
-    show(f"500,000 down {down}", premium(D(500000), down, 25))
 
 print("== A Canadian purchase, worked end to end")
 # 500,000 home, 25,000 down, 5 % compounded semiannually, monthly over 25
 # years; premium 4.00 % with 8 % sales tax in cash; 1 point in cash; 1,000
 # lender fee added to the loan; 1,500 closing costs in cash; home costs.
 price, down = D(500000), D(25000)
-ltv, prate, prem = premium(price, down, 25)
+ltv, prate, prem = premium(price, down)
 tax = cents(prem * D("0.08"))
 lender = D(1000)
 principal = price - down + prem + lender
@@ -206,13 +185,12 @@ show("10-year cost of borrowing (interest, insurance)", (cents(interest10), 120 
 print("== US insurance ends for 237,500 on a 250,000 home over 30 years")
 for rate in ["6", "11", "13"]:
     i = D(rate) / 1200
-    p = D(237500) * i / (1 - (1 + i) ** -360)
-    rows = schedule(D(237500), i, p, 360)
-    a = next(k + 1 for k, r in enumerate(rows) if r[2] <= D(195000) + D("0.005"))
+    rows = schedule(D(237500), i, D(237500) * i / (1 - (1 + i) ** -360), 360)
     r80 = next(k + 1 for k, r in enumerate(rows) if r[2] <= D(200000) + D("0.005"))
-    show(f"{rate}%: 80 % at, 78 % at, midpoint", (r80, a, 181))
+    r78 = next(k + 1 for k, r in enumerate(rows) if r[2] <= D(195000) + D("0.005"))
+    show(f"{rate}%: 80 % at, 78 % at (the midpoint rule gives 181)", (r80, r78))
 
-print("== Points added to the loan: the loan is what the purchase needs over 1 - points")
-base = D(300000) - D(60000)
-loan = cents(base / (1 - D("0.02")))
-show("loan, points", (loan, loan - base))
+print("== Points added to the loan: what the purchase needs over 1 - points")
+for base in [D(240000), D(241600)]:
+    loan = cents(base / (1 - D("0.02")))
+    show("loan, points", (loan, loan - base))
