@@ -1,5 +1,6 @@
 // Table files: any bytes load whole or fail with a reason; what loads saves,
-// and the saved bytes load to the same data and save to the same bytes.
+// and the saved bytes load to the same data and save to the same bytes. The
+// costs a file holds are costs a calculation takes.
 
 #include "core/files/records.h"
 #include "core/files/table_file.h"
@@ -14,6 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     TableFileData table = read.value();
+    // What the reader takes, the calculation takes.
+    fuzz::Check(CostsFromTableFile(table).ok(), "read costs that no calculation takes");
     // A file of the previous layout is saved with the values the screen keeps.
     if (!table.daysInYear) {
         table.daysInYear = 365.0f;

@@ -55,6 +55,33 @@ Json StoredRateChangesJson(const std::vector<RateChange>& changes) {
     return out;
 }
 
+Json OptionalDouble(const std::optional<double>& value) {
+    return value ? Json(*value) : Json(nullptr);
+}
+
+// The costs by meaning, with the command line's names for the choices.
+Json StoredCostsJson(const std::optional<Costs>& costs) {
+    if (!costs) return nullptr;
+    const Costs& c = *costs;
+    return Json{{"price", OptionalDouble(c.price)},
+                {"downPayment", c.downPayment},
+                {"points", c.pointsPercent},
+                {"pointsPaid", Info(c.pointsPaid).cliName},
+                {"lenderFees", c.lenderFees},
+                {"lenderFeesPaid", Info(c.lenderFeesPaid).cliName},
+                {"closingCosts", c.closingCosts},
+                {"closingCostsPaid", Info(c.closingCostsPaid).cliName},
+                {"insurance", Info(c.insurance).cliName},
+                {"canadianPremium", OptionalDouble(c.canadianPremiumPercent)},
+                {"premiumTax", c.premiumTaxPercent},
+                {"usInsurance", c.usAnnualPercent},
+                {"propertyTax", c.propertyTaxYearly},
+                {"homeInsurance", c.homeInsuranceYearly},
+                {"condoFees", c.condoFeesMonthly},
+                {"heating", c.heatingMonthly},
+                {"termYears", c.termYears}};
+}
+
 Json TableJson(const TableFileData& t) {
     Json years = Json::array();
     for (const TableYearRecord& y : t.yearRecords)
@@ -78,7 +105,8 @@ Json TableJson(const TableFileData& t) {
                 {"paymentIncrease", OptionalSingle(t.paymentIncrease)},
                 {"yearRecords", years},
                 {"rateChanges", StoredRateChangesJson(t.rateChanges)},
-                {"rounding", Info(t.rounding).cliName}};
+                {"rounding", Info(t.rounding).cliName},
+                {"costs", StoredCostsJson(t.costs)}};
 }
 
 Json ComparisonJson(const ComparisonFile& c) {

@@ -6,6 +6,8 @@
 #include <sstream>
 
 #include "cli/commands.h"
+#include "cli/costs_options.h"
+#include "cli/costs_output.h"
 #include "cli/options.h"
 #include "cli/output.h"
 #include "core/calc/schedule.h"
@@ -29,11 +31,13 @@ struct ScheduleOptions {
     std::string format = "text";
     ReportOptions report;
     OutputOptions output;
+    CostsOptions costs;
 };
 
 struct Prepared {
     ScheduleInputs inputs;
-    std::vector<Message> messages;  // raised before Calculate, by the input boxes
+    std::vector<Message> messages;    // raised before Calculate, by the input boxes
+    std::optional<CostsPrint> costs;  // when costs options were given
 };
 
 // The grid's texts of a result, kept alive by a copy the grid shares.
@@ -76,6 +80,8 @@ Prepared Prepare(const ScheduleOptions& o) {
     in.rounding = *RoundingNamed(o.table.rounding);
     in.currencySymbol = o.table.currency;
     in.formatDate = IsoDate;
+    if (const auto costs = CostsFrom(o.costs))
+        p.costs = PrepareCosts(*costs, o.table.principal.has_value(), in);
     return p;
 }
 
@@ -113,9 +119,10 @@ void PrintText(std::ostream& out, const ScheduleInputs& in, const ScheduleResult
 }
 
 // The printed report as the printer gets it.
-int PrintReport(const ScheduleOptions& o, const ScheduleInputs& in, const ScheduleResult& r,
+int PrintReport(const ScheduleOptions& o, const Prepared& p, const ScheduleResult& r,
                 const std::vector<Message>& messages) {
-    const TablesPrintData data = TablesPrintDataFor(in, o.report.HeaderLine());
+    TablesPrintData data = TablesPrintDataFor(p.inputs, o.report.HeaderLine());
+    data.costs = p.costs;
     return EmitReport(RenderTablesReport(data, r, o.report.FontChoice()), messages, o.output.path);
 }
 
@@ -214,6 +221,7 @@ Runner AddScheduleCommand(CLI::App& app) {
         ->check(CLI::IsMember({"text", "csv", "json", "report", "xlsx"}));
     options->report.Add(*cmd);
     options->output.Add(*cmd);
+    AddCostsOptions(*cmd, options->costs);
     return [cmd, options]() -> int {
         if (!*cmd) return -1;
         const ScheduleOptions& o = *options;
@@ -223,9 +231,11 @@ Runner AddScheduleCommand(CLI::App& app) {
         const ScheduleResult r = CalculateSchedule(p.inputs);
         std::vector<Message> messages = p.messages;
         messages.insert(messages.end(), r.messages.begin(), r.messages.end());
-        if (o.format == "report") return PrintReport(o, p.inputs, r, messages);
+        if (o.format == "report") return PrintReport(o, p, r, messages);
         if (o.format == "json") {
-            const int status = Deliver(o.output.path, ResultJson(p.inputs, r, messages).dump(2) + "\n");
+            Json json = ResultJson(p.inputs, r, messages);
+            AddCostsJson(json["summary"], p.costs);
+            const int status = Deliver(o.output.path, json.dump(2) + "\n");
             return status != 0 ? status : (r.calculated ? 0 : 1);
         }
         if (!r.calculated) {
@@ -239,6 +249,7 @@ Runner AddScheduleCommand(CLI::App& app) {
         if (o.format == "text") {
             std::ostringstream text;
             PrintText(text, p.inputs, r, messages);
+            PrintCostsText(text, p.costs, p.inputs);
             return Deliver(o.output.path, text.str());
         }
         PrintMessages(std::cerr, messages);

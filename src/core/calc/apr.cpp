@@ -81,7 +81,8 @@ std::optional<AprResult> SolveApr(const AprFlows& flows) {
         return std::nullopt;
     double total = 0;
     for (const double payment : flows.payments) {
-        if (!(payment > 0) || !std::isfinite(payment)) return std::nullopt;
+        // A payment of 0 keeps its place: a schedule may skip one.
+        if (!(payment >= 0) || !std::isfinite(payment)) return std::nullopt;
         total += payment;
     }
     // Payments that do not even repay the amount financed are no loan.

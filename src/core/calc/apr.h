@@ -45,8 +45,8 @@ struct AprResult {
 };
 
 // Nothing when no rate of 0 or more makes the payments worth the amount
-// financed: no payments, an amount of 0 or less, a payment that is not
-// positive, or payments that add up to less than the amount financed.
+// financed: no payments, an amount of 0 or less, a payment below 0, or
+// payments that add up to less than the amount financed.
 std::optional<AprResult> SolveApr(const AprFlows& flows);
 
 // `count` equal payments of `payment`, the first one unit-period after the

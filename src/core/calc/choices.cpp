@@ -36,6 +36,14 @@ std::optional<Rounding> FindRounding(std::string_view listText) {
     return FindBy(kRoundings, &RoundingInfo::listText, listText);
 }
 
+std::optional<FeePayment> FindFeePayment(std::string_view listText) {
+    return FindBy(kFeePayments, &FeePaymentInfo::listText, listText);
+}
+
+std::optional<InsuranceKind> FindInsuranceKind(std::string_view listText) {
+    return FindBy(kInsuranceKinds, &InsuranceKindInfo::listText, listText);
+}
+
 std::optional<Frequency> FrequencyNamed(std::string_view cliName) {
     return FindBy(kFrequencies, &FrequencyInfo::cliName, cliName);
 }
@@ -50,6 +58,14 @@ std::optional<RateChangePayment> RateChangePaymentNamed(std::string_view cliName
 
 std::optional<Rounding> RoundingNamed(std::string_view cliName) {
     return FindBy(kRoundings, &RoundingInfo::cliName, cliName);
+}
+
+std::optional<FeePayment> FeePaymentNamed(std::string_view cliName) {
+    return FindBy(kFeePayments, &FeePaymentInfo::cliName, cliName);
+}
+
+std::optional<InsuranceKind> InsuranceKindNamed(std::string_view cliName) {
+    return FindBy(kInsuranceKinds, &InsuranceKindInfo::cliName, cliName);
 }
 
 std::optional<DayBasisChoice> DayBasisChoiceFromCode(int code) {

@@ -144,6 +144,36 @@ inline constexpr std::array<TableKindInfo, 2> kTableKinds = {{
     {TableKind::PersonalLoan, "loan", ".qld"},
 }};
 
+// How a fee is paid: in cash at closing, or added to the loan.
+enum class FeePayment : std::int8_t { Cash, Financed };
+
+struct FeePaymentInfo {
+    FeePayment id;
+    std::string_view listText;  // as the list shows it and files store it
+    std::string_view cliName;
+};
+
+inline constexpr std::array<FeePaymentInfo, 2> kFeePayments = {{
+    {FeePayment::Cash, "Paid in cash", "cash"},
+    {FeePayment::Financed, "Added to the loan", "financed"},
+}};
+
+// Mortgage default insurance: none, the Canadian premium added to the loan,
+// or US mortgage insurance paid with the payments.
+enum class InsuranceKind : std::int8_t { None, Canada, UnitedStates };
+
+struct InsuranceKindInfo {
+    InsuranceKind id;
+    std::string_view listText;  // as the list shows it and files store it
+    std::string_view cliName;
+};
+
+inline constexpr std::array<InsuranceKindInfo, 3> kInsuranceKinds = {{
+    {InsuranceKind::None, "None", "none"},
+    {InsuranceKind::Canada, "Canada", "canada"},
+    {InsuranceKind::UnitedStates, "United States", "us"},
+}};
+
 // What a change of rate does to the payment: a renewal re-amortizes the
 // balance over the years left, or the payment stays and the end moves.
 enum class RateChangePayment : std::int8_t { Recalculate, Keep };
@@ -224,17 +254,27 @@ constexpr const RateChangePaymentInfo& Info(RateChangePayment p) {
 constexpr const RoundingInfo& Info(Rounding r) {
     return InfoIn(kRoundings, r);
 }
+constexpr const FeePaymentInfo& Info(FeePayment p) {
+    return InfoIn(kFeePayments, p);
+}
+constexpr const InsuranceKindInfo& Info(InsuranceKind k) {
+    return InfoIn(kInsuranceKinds, k);
+}
 
 // The enumerator whose list text is exactly `text` (leading blanks included).
 std::optional<Frequency> FindFrequency(std::string_view listText);
 std::optional<Compounding> FindCompounding(std::string_view listText);
 std::optional<RateChangePayment> FindRateChangePayment(std::string_view listText);
 std::optional<Rounding> FindRounding(std::string_view listText);
+std::optional<FeePayment> FindFeePayment(std::string_view listText);
+std::optional<InsuranceKind> FindInsuranceKind(std::string_view listText);
 // The same by the command line's names.
 std::optional<Frequency> FrequencyNamed(std::string_view cliName);
 std::optional<Compounding> CompoundingNamed(std::string_view cliName);
 std::optional<RateChangePayment> RateChangePaymentNamed(std::string_view cliName);
 std::optional<Rounding> RoundingNamed(std::string_view cliName);
+std::optional<FeePayment> FeePaymentNamed(std::string_view cliName);
+std::optional<InsuranceKind> InsuranceKindNamed(std::string_view cliName);
 // A stored code, when it is one of the table's.
 std::optional<DayBasisChoice> DayBasisChoiceFromCode(int code);
 std::optional<ExtraPaymentKind> ExtraPaymentKindFromCode(int code);

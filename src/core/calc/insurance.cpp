@@ -37,7 +37,9 @@ std::optional<CanadianPremium> CanadianPremiumFor(double price, double downPayme
     CanadianPremium out;
     const double loan = price - downPayment;
     out.ltvPercent = LtvPercent(loan, price);
-    if (out.ltvPercent <= kConventionalLtvPercent && !overrideRate) return out;
+    // A conventional mortgage has no premium: a typed percentage replaces
+    // the table's only where the table has one.
+    if (out.ltvPercent <= kConventionalLtvPercent) return out;
     double rate = 0;
     for (const PremiumBand& band : kCanadianPremiums) {
         if (out.ltvPercent <= band.ltvPercent) {

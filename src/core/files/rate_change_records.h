@@ -10,6 +10,7 @@
 // byte. The reader is as strict as for the older records: whatever is not
 // exactly these records refuses the whole file.
 
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -28,10 +29,13 @@ struct RateChangeRecords {
     bool operator==(const RateChangeRecords&) const = default;
 };
 
-// Reads records to the end of the data. `lastRecord` names what the file
-// kind ends with, for a record that has no tag ("more data after the last
-// year record"). Throws FormatError naming the line.
-RateChangeRecords ReadRateChangeRecords(RecordReader& reader, std::string_view lastRecord);
+// Reads records to the end of the data, or up to a record tagged with one of
+// `laterTags`, which it leaves to the caller (the records a file kind keeps
+// after these). `lastRecord` names what the file kind ends with, for a record
+// that has no tag ("more data after the last year record"). Throws
+// FormatError naming the line.
+RateChangeRecords ReadRateChangeRecords(RecordReader& reader, std::string_view lastRecord,
+                                        std::span<const std::string_view> laterTags = {});
 
 // Throws FormatError for what the reader would refuse, so every saved file
 // opens again: the changes are held to the calculation's own ranges.

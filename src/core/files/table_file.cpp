@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "core/calc/limits.h"
+#include "core/files/costs_records.h"
 #include "core/files/rate_change_records.h"
 #include "core/files/records.h"
 #include "core/files/text_encoding.h"
@@ -91,9 +92,11 @@ LoadResult<TableFileData> ParseTableFile(std::string_view bytes) {
         data.yearRecords = ReadYearRecords(reader, years);
         // Only the current layout was ever written with rate changes.
         if (data.daysInYear) {
-            RateChangeRecords changes = ReadRateChangeRecords(reader, kLastYearRecord);
+            constexpr std::string_view kLater[] = {kCostsTag};
+            RateChangeRecords changes = ReadRateChangeRecords(reader, kLastYearRecord, kLater);
             data.rateChanges = std::move(changes.changes);
             data.rounding = changes.rounding;
+            if (!reader.AtEnd()) data.costs = ReadCostsRecord(reader);
         }
         if (!reader.AtEnd()) {
             return Result::Failure("line " + std::to_string(reader.Line()) + ": more data after " +
@@ -126,6 +129,7 @@ std::string FormatTableFile(const TableFileData& data) {
     if (*data.extraPaymentType < 0 || *data.extraPaymentType > 2)
         throw FormatError("additional-payment option outside 0 to 2");
     CheckRateChangeRecords(data.rateChanges, data.rounding);
+    if (data.costs) CheckCostsRecord(*data.costs);
 
     RecordWriter writer;
     writer.WriteDouble(data.principal)
@@ -147,6 +151,7 @@ std::string FormatTableFile(const TableFileData& data) {
     for (const TableYearRecord& year : data.yearRecords)
         writer.WriteCurrency(year.yearNumber).WriteCurrency(year.amount).EndRecord();
     WriteRateChangeRecords(writer, data.rateChanges, data.rounding);
+    if (data.costs) WriteCostsRecord(writer, *data.costs);
     return EncodeFileText(writer.Data());
 }
 
@@ -217,6 +222,19 @@ TableFileData TableFileFromInputs(const ScheduleInputs& in) {
     data.rateChanges = in.rateChanges;
     data.rounding = in.rounding;
     return data;
+}
+
+TableFileData TableFileFromInputs(const ScheduleInputs& in, const Costs& costs) {
+    TableFileData data = TableFileFromInputs(in);
+    if (costs.Given()) data.costs = costs;
+    return data;
+}
+
+LoadResult<Costs> CostsFromTableFile(const TableFileData& file) {
+    if (!file.costs) return LoadResult<Costs>::Success(Costs{});
+    if (CostsRefusal(*file.costs) || !file.costs->Given())
+        return LoadResult<Costs>::Failure("costs no calculation takes");
+    return LoadResult<Costs>::Success(*file.costs);
 }
 
 LoadResult<ScheduleInputs> InputsFromTableFile(const TableFileData& file, const ScheduleInputs& current,

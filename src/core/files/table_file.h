@@ -9,7 +9,7 @@
 // kind (12 fields). Then N records of two amounts: year number and additional
 // amount, for rows 1..N of the additional-payments table. After them, in the
 // 15-field layout only, the rate changes and the rounding when there are any
-// (rate_change_records.h).
+// (rate_change_records.h), then the costs when any were given (costs_records.h).
 
 #include <cstdint>
 #include <functional>
@@ -18,6 +18,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/calc/costs.h"
 #include "core/calc/dates.h"
 #include "core/calc/rates.h"
 #include "core/calc/schedule.h"
@@ -58,6 +59,8 @@ struct TableFileData {
     // None, and exact rounding, in a file without their records.
     std::vector<RateChange> rateChanges;  // in the user's order
     Rounding rounding = Rounding::Exact;
+    // Absent in a file without a costs record.
+    std::optional<Costs> costs;
 
     bool operator==(const TableFileData&) const = default;
 };
@@ -85,6 +88,8 @@ std::optional<DaySerial> ReadTableFileDate(std::string_view text, const DateRead
 
 // What a save stores of the inputs a schedule was calculated from.
 TableFileData TableFileFromInputs(const ScheduleInputs& in);
+// The same with the costs, stored only when any were given.
+TableFileData TableFileFromInputs(const ScheduleInputs& in, const Costs& costs);
 
 // The inputs an opened file gives. `current` keeps what the file does not
 // hold: the month of the additional payments, the term, the currency symbol,
@@ -96,5 +101,9 @@ TableFileData TableFileFromInputs(const ScheduleInputs& in);
 // range, rate changes the calculation refuses.
 LoadResult<ScheduleInputs> InputsFromTableFile(const TableFileData& file, const ScheduleInputs& current,
                                                const DateReader& shortForm = {});
+
+// The costs an opened file gives: its own, or none given (Costs{}) when it
+// holds no costs record. Fails for costs no calculation takes.
+LoadResult<Costs> CostsFromTableFile(const TableFileData& file);
 
 }  // namespace amortix

@@ -8,9 +8,10 @@
 namespace amortix {
 
 // Money.
-inline constexpr std::string_view kWideMoneyMask = "####,,###.00";   // input boxes, grid cells, totals
-inline constexpr std::string_view kNarrowMoneyMask = "###,,###.00";  // the payment and the result boxes
-inline constexpr std::string_view kAmountMask = "###,###.00";        // an additional payment's amount
+inline constexpr std::string_view kWideMoneyMask = "####,,###.00";     // input boxes, grid cells, totals
+inline constexpr std::string_view kNarrowMoneyMask = "###,,###.00";    // the payment and the result boxes
+inline constexpr std::string_view kAmountMask = "###,###.00";          // an additional payment's amount
+inline constexpr std::string_view kCostsMoneyMask = "###,###,##0.00";  // the costs: "$0.00" for nothing
 
 // Rates and percentages.
 inline constexpr std::string_view kRateMask = "###.000";
@@ -18,6 +19,7 @@ inline constexpr std::string_view kPrintedMortgageRateMask = "##.000";
 inline constexpr std::string_view kPercentMask = "##0.000";    // the payment increase
 inline constexpr std::string_view kRowPercentMask = "#0.000";  // the increase in a comparison row
 inline constexpr std::string_view kPeriodicRateMask = "0.########";
+inline constexpr std::string_view kLoanToValueMask = "##0.00";
 
 // Counts, years and days.
 inline constexpr std::string_view kCountMask = "###";

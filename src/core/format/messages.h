@@ -45,6 +45,14 @@ enum class Message : int {
     PaymentBelowInterest = 44,
     NotRepaidInLimit = 45,
     RateChangeRange = 46,
+    CostsRange = 50,
+    DownPaymentRange = 51,
+    DownPaymentBelowMinimum = 52,  // the result names the minimum
+    InsuredPriceLimit = 53,
+    InsuranceNeedsPrice = 54,
+    InsuredPeriodLimit = 55,
+    InsuranceForMortgages = 56,
+    FeesTakeTheLoan = 57,
     CannotExport = 58,
 };
 
@@ -97,6 +105,22 @@ inline constexpr std::array kMessageTexts{
     MessageRow{
         Message::RateChangeRange,
         "Rate change: year 1 to 40 and month 1 to 12 after the first payment, rate 0 to 100%, at most 20."},
+    MessageRow{
+        Message::CostsRange,
+        "Costs: amounts from 0 to 9,999,999.99, percentages from 0 to 25%, the term from 1 to 10 years."},
+    MessageRow{Message::DownPaymentRange, "Down payment: from 0 to less than the purchase price."},
+    MessageRow{Message::DownPaymentBelowMinimum,
+               "The down payment is below the minimum for an insured mortgage: 5% of the first $500,000 of "
+               "the price and 10% of the rest."},
+    MessageRow{Message::InsuredPriceLimit,
+               "A home of $1,500,000 or more cannot have an insured mortgage: put down 20% or more."},
+    MessageRow{Message::InsuranceNeedsPrice,
+               "Default insurance needs the purchase price and the down payment."},
+    MessageRow{Message::InsuredPeriodLimit,
+               "An insured mortgage in Canada is amortized over 30 years at most."},
+    MessageRow{Message::InsuranceForMortgages, "Default insurance is for mortgages, not personal loans."},
+    MessageRow{Message::FeesTakeTheLoan,
+               "The prepaid finance charges take the whole loan: there is no annual percentage rate."},
     MessageRow{Message::CannotExport, "Cannot export the file. Check the folder and the free space."},
 };
 

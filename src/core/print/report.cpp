@@ -236,7 +236,8 @@ class TablesReport {
             Line(p_, 2, notes);
             counter += listed + 4;
         }
-        RateChanges(counter);
+        counter = RateChanges(counter);
+        CostsSection(counter);
         EndPrintout(job_);
     }
 
@@ -249,13 +250,15 @@ class TablesReport {
     }
 
     // The rate changes, each with the payment it applies from and the
-    // payment from then on, below everything else.
-    void RateChanges(int counter) {
+    // payment from then on. Returns the lines counted on the page.
+    int RateChanges(int counter) {
         const auto& changes = r_.summary.rateChanges;
-        if (changes.empty()) return;
-        if (static_cast<int>(changes.size()) + 4 + counter > kNotesPageLimit) {
+        if (changes.empty()) return counter;
+        const int lines = static_cast<int>(changes.size()) + 4;
+        if (lines + counter > kNotesPageLimit) {
             PageBreak(job_);
             p_.EmptyLine();
+            counter = 2;
         }
         p_.EmptyLine();
         Line(p_, 2, "Rate change       From payment     Rate     Payment is    New payment");
@@ -270,6 +273,26 @@ class TablesReport {
                     Text(RightJustify(c.reached ? MoneyText(d_.currencySymbol, c.payment, kNarrowMoneyMask)
                                                 : std::string("not reached"),
                                       13))});
+        }
+        return counter + lines;
+    }
+
+    // The costs, below everything else, on a page of their own unless they fit.
+    void CostsSection(int counter) {
+        if (!d_.costs) return;
+        const std::vector<std::string> lines =
+            CostsSectionLines(*d_.costs, d_.mode, d_.currencySymbol, d_.formatDate);
+        if (lines.empty()) return;
+        if (static_cast<int>(lines.size()) + 2 + counter > kNotesPageLimit) {
+            PageBreak(job_);
+            p_.EmptyLine();
+        }
+        p_.EmptyLine();
+        for (const std::string& line : lines) {
+            if (line.empty())
+                p_.EmptyLine();
+            else
+                Line(p_, 2, line);
         }
     }
 

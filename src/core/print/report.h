@@ -13,6 +13,7 @@
 #include "core/calc/listing.h"
 #include "core/calc/schedule.h"
 #include "core/format/messages.h"
+#include "core/print/costs_section.h"
 #include "core/print/line_printer.h"
 
 namespace amortix {
@@ -66,6 +67,8 @@ struct TablesPrintData {
     float paymentIncrease = 0.0f;  // fraction: 0.05 for 5 %
     std::string currencySymbol = "$";
     DateFormatter formatDate;  // ISO when empty
+    // The costs section after everything else, when costs were given (CostsPrintFor).
+    std::optional<CostsPrint> costs;
 };
 // The report's data for the inputs a result was calculated from.
 TablesPrintData TablesPrintDataFor(const ScheduleInputs& inputs, std::string header);

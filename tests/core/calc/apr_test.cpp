@@ -53,6 +53,45 @@ TEST(Apr, RegulationZAppendixJWorkedExamples) {
     EXPECT_NEAR(single->ratePerPeriod, 0.08, 1e-12);
 }
 
+// Single-payment loans of other terms. A whole number of months is the
+// unit-period: 1,000 to 1,020 over the three months from 31 January to 30
+// April (each month's last day) is 2 % a quarter, 8 % a year (worked by
+// hand). A year or more counts whole years and the days left over 365: 1,000
+// to 1,100 from 15 January 2024 to 15 March 2025 is one year and 60 days, the
+// root of (1 + 60/365 i)(1 + i) = 1.1 (8.48656 %, the quadratic worked in
+// Python's decimal module).
+TEST(Apr, SinglePaymentLoansOfWholeMonthsAndOfMoreThanAYear) {
+    const struct {
+        DaySerial start, due;
+        double unitsPerYear;
+        int full;
+        double fraction, apr;
+    } cases[] = {
+        {D(2026, 1, 31), D(2026, 4, 30), 4, 1, 0, 0.08},
+        {D(2024, 1, 15), D(2025, 3, 15), 1, 1, 60.0 / 365, 0.084865576553},
+    };
+    for (const auto& c : cases) {
+        const double repaid = c.unitsPerYear == 4 ? 1020 : 1100;
+        const AprFlows flows = SinglePaymentFlows(1000, repaid, c.start, c.due);
+        EXPECT_DOUBLE_EQ(flows.unitPeriodsPerYear, c.unitsPerYear) << IsoDate(c.due);
+        EXPECT_EQ(flows.first.fullUnitPeriods, c.full) << IsoDate(c.due);
+        EXPECT_DOUBLE_EQ(flows.first.fraction, c.fraction) << IsoDate(c.due);
+        const auto result = SolveApr(flows);
+        ASSERT_TRUE(result) << IsoDate(c.due);
+        EXPECT_NEAR(result->apr, c.apr, 1e-11) << IsoDate(c.due);
+    }
+}
+
+// A schedule may hold a payment of 0: it keeps its place in time (worked by
+// hand: 1,000 repaid by 1,100 two periods later is 1.1 = (1 + i)^2).
+TEST(Apr, APaymentOfZeroKeepsItsPlace) {
+    AprFlows flows = RegularFlows(1000, 0, 2, UnitPeriod::Month);
+    flows.payments[1] = 1100;
+    const auto result = SolveApr(flows);
+    ASSERT_TRUE(result);
+    EXPECT_NEAR(result->ratePerPeriod, std::sqrt(1.1) - 1, 1e-13);
+}
+
 TEST(Apr, FirstPeriodsAreCountedBackFromTheFirstPayment) {
     const struct {
         UnitPeriod unit;

@@ -19,6 +19,16 @@ TEST(Choices, EveryListTextReadsBackAsItsChoiceAndNoOther) {
     for (const RateChangePaymentInfo& p : kRateChangePayments)
         EXPECT_EQ(FindRateChangePayment(p.listText), p.id);
     for (const RoundingInfo& r : kRoundings) EXPECT_EQ(FindRounding(r.listText), r.id);
+    for (const FeePaymentInfo& p : kFeePayments) {
+        EXPECT_EQ(FindFeePayment(p.listText), p.id);
+        EXPECT_EQ(FeePaymentNamed(p.cliName), p.id);
+    }
+    for (const InsuranceKindInfo& k : kInsuranceKinds) {
+        EXPECT_EQ(FindInsuranceKind(k.listText), k.id);
+        EXPECT_EQ(InsuranceKindNamed(k.cliName), k.id);
+    }
+    EXPECT_FALSE(FindInsuranceKind("us"));
+    EXPECT_FALSE(InsuranceKindNamed("United States"));
     // Files store the padded texts: the blanks are part of them.
     EXPECT_FALSE(FindFrequency("Monthly"));
     EXPECT_FALSE(FindCompounding("Semiannual"));

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 #include <vector>
 
 #include "core/calc/insurance.h"
@@ -54,6 +55,34 @@ TEST(DefaultInsurance, CanadianPremiumAtTheBandEdges) {
     const auto typed = CanadianPremiumFor(500'000, 25'000, 25, 0, 3.5);
     ASSERT_TRUE(typed);
     EXPECT_NEAR(typed->premium, 16'625.00, 0.005);
+    // A typed percentage replaces the table's only where the table has one: a
+    // conventional mortgage, or a home of 1,500,000 or more, has no premium.
+    for (const auto& [price, down] : {std::pair{500'000.0, 100'000.0}, std::pair{1'500'000.0, 300'000.0}}) {
+        const auto conventional = CanadianPremiumFor(price, down, 25, 8.0, 3.5);
+        ASSERT_TRUE(conventional) << price;
+        EXPECT_EQ(conventional->premium, 0) << price;
+        EXPECT_EQ(conventional->salesTax, 0) << price;
+    }
+}
+
+// The 30-year column at the same edges (from the published table; the
+// premiums worked by hand as the loan times the percentage).
+TEST(DefaultInsurance, CanadianPremiumThirtyYearColumn) {
+    const struct {
+        double down, ltv, rate, premium;
+    } cases[] = {
+        {100'000, 80.00, 0, 0},
+        {99'950, 80.01, 3.00, 12'001.50},
+        {50'000, 90.00, 3.30, 14'850.00},
+        {25'000, 95.00, 4.20, 19'950.00},
+    };
+    for (const auto& c : cases) {
+        const auto p = CanadianPremiumFor(500'000, c.down, 30);
+        ASSERT_TRUE(p) << c.down;
+        EXPECT_DOUBLE_EQ(p->ltvPercent, c.ltv) << c.down;
+        EXPECT_DOUBLE_EQ(p->ratePercent, c.rate) << c.down;
+        EXPECT_NEAR(p->premium, c.premium, 0.005) << c.down;
+    }
 }
 
 std::vector<double> Balances(double loan, double ratePercent, int payments) {
