@@ -44,6 +44,10 @@ std::optional<Rounding> RoundingNamed(std::string_view cliName) {
     return FindBy(kRoundings, &RoundingInfo::cliName, cliName);
 }
 
+std::optional<PrepaymentEffect> PrepaymentEffectNamed(std::string_view cliName) {
+    return FindBy(kPrepaymentEffects, &PrepaymentEffectInfo::cliName, cliName);
+}
+
 std::optional<DayBasisChoice> DayBasisChoiceFromCode(int code) {
     return FromCode(kDayBases, code);
 }
@@ -54,6 +58,10 @@ std::optional<ExtraPaymentKind> ExtraPaymentKindFromCode(int code) {
 
 std::optional<TableKind> TableKindFromCode(int code) {
     return FromCode(kTableKinds, code);
+}
+
+std::optional<PrepaymentEffect> PrepaymentEffectFromCode(int code) {
+    return FromCode(kPrepaymentEffects, code);
 }
 
 }  // namespace amortix
