@@ -91,6 +91,7 @@ ComparisonInputs ComparisonForm::Inputs(Compounding compounding, Frequency frequ
     in.frequency = frequency;
     in.dayBasis = dayBasis;
     in.extra = extra_;
+    in.prepayments = prepayments_;
     in.currencySymbol = currencySymbol_;
     return in;
 }
@@ -114,6 +115,7 @@ bool ComparisonForm::Restore(const ComparisonInputs& inputs, ComparisonState sta
     ratePercent_ = inputs.ratePercent;
     years_ = inputs.years;
     extra_ = inputs.extra;
+    prepayments_ = inputs.prepayments;
     unsaved_ = false;
     return true;
 }

@@ -62,7 +62,13 @@ class ComparisonForm {
     AdditionalPayments& Extra() { return extra_; }
     const AdditionalPayments& Extra() const { return extra_; }
     void EraseAdditionalPayments() { extra_.EraseAmounts(); }
-    bool AdditionalPaymentsInForce() const { return extra_.increase > 0.0f || extra_.rowCount > 0; }
+    bool AdditionalPaymentsInForce() const {
+        return extra_.increase > 0.0f || extra_.rowCount > 0 || prepayments_.HasAmounts();
+    }
+    // The recurring and one-time amounts and the limits of the next rows;
+    // dated by year and month, they outlive a change of period.
+    Prepayments& Prepays() { return prepayments_; }
+    const Prepayments& Prepays() const { return prepayments_; }
 
     // The inputs of the next row, with the two list texts and the day basis.
     ComparisonInputs Inputs(Compounding compounding, Frequency frequency, const DayBasis& dayBasis) const;
@@ -92,6 +98,7 @@ class ComparisonForm {
     double ratePercent_ = 10.125;
     double years_ = 25;
     AdditionalPayments extra_;
+    Prepayments prepayments_;
     ComparisonTable comparison_;
     bool unsaved_ = false;
 };

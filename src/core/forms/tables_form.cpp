@@ -81,6 +81,7 @@ ScheduleInputs TablesForm::Inputs(const Shared& shared) const {
     in.showDates = view_.showDates;
     in.firstPaymentDate = shared.firstPaymentDate;
     in.extra = shared.extra;
+    in.prepayments = shared.prepayments;
     in.currencySymbol = shared.currencySymbol;
     in.formatDate = shared.formatDate;
     return in;
