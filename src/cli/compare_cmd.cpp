@@ -12,6 +12,7 @@
 #include "core/format/messages.h"
 #include "core/format/numfmt.h"
 #include "core/forms/comparison_table.h"
+#include "core/forms/schedule_texts.h"
 #include "core/print/line_printer.h"
 #include "core/print/report.h"
 
@@ -251,12 +252,12 @@ Runner AddCompareCommand(CLI::App& app) {
         PrintMessages(std::cout, messages);
         // What messages 47 and 48 report, row by row.
         for (const auto& values : s.rowValues) {
-            if (!values || (!values->yearlyLimit && !values->increaseLimit)) continue;
-            PrepaymentSummary limits;
-            limits.yearlyLimit = values->yearlyLimit;
-            limits.increaseLimit = values->increaseLimit;
-            std::cout << "Row " << values->number << ": ";
-            PrintLimits(std::cout, limits, options->currency);
+            if (!values) continue;
+            const std::string row = "Row " + std::to_string(values->number) + ": ";
+            if (values->yearlyLimit)
+                std::cout << row << YearlyLimitText(*values->yearlyLimit, options->currency) << '\n';
+            if (values->increaseLimit)
+                std::cout << row << IncreaseLimitText(*values->increaseLimit, options->currency) << '\n';
         }
         return 0;
     };
