@@ -194,7 +194,7 @@ void Run(const ScheduleInputs& in, ScheduleResult& out, bool baseline) {
         out.termYears = 0;
         out.messages.push_back(Message::TermReset);
     }
-    if (in.mode == TableKind::Mortgage && T >= kMortgageYearLimit + 1) {
+    if (in.mode == TableKind::Mortgage && T > kMortgageYearLimit) {
         out.messages.push_back(Message::YearsLimit);
         return;
     }
