@@ -65,7 +65,8 @@ RateChangesForm::BoxTexts RateChangesForm::TextsOf(int index) const {
 
 RateChangesForm::BoxTexts RateChangesForm::NewEntry() const {
     // A renewal most often comes a few years on: offer the year after the last change.
-    const int year = changes_.empty() ? 6 : std::min<int>(changes_.back().year + 5, kMortgageYearLimit);
+    const int year =
+        changes_.empty() ? 6 : std::min(changes_.back().year + 5, static_cast<int>(kMortgageYearLimit));
     return {std::to_string(year), "1", {}, RateChangePayment::Recalculate};
 }
 
