@@ -51,7 +51,8 @@ Repaid Repay(const ComparisonInputs& in, const FrequencyPeriods& freq, const Rat
     else if (keeps && outcome.balance >= 6.0)
         refused.refusal = Message::NotRepaidInLimit;
     if (refused.refusal) return refused;
-    CorrectFinalPayment(table, outcome, plan.roundInterest);
+    CorrectFinalPayment(table, outcome,
+                        LastPaymentTakesWhatIsLeft(plan, outcome, freq.frequencyClass, keeps));
     const double totalInterest = TableRow(table, outcome.payments).cumulativeInterest.ToDouble();
     return {outcome.payments, totalInterest, std::move(outcome.applied), std::move(outcome.stepPayments), {}};
 }

@@ -85,6 +85,12 @@ std::vector<AppliedRateChange> AppliedRateChanges(const std::vector<RateChange>&
     return applied;
 }
 
+bool LastPaymentTakesWhatIsLeft(const RepaymentPlan& plan, const RepaymentOutcome& outcome,
+                                std::int16_t frequencyClass, bool keeps) {
+    if (plan.roundInterest) return true;
+    return frequencyClass == 0 && !keeps && outcome.payments == plan.bound;
+}
+
 void CorrectFinalPayment(std::vector<ScheduleRow>& table, const RepaymentOutcome& outcome,
                          bool whateverIsLeft) {
     if (!(outcome.balance < 6.0) && !whateverIsLeft) return;

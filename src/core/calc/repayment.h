@@ -128,6 +128,14 @@ inline RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<Sche
 // or, for payments in whole cents, whatever is left.
 void CorrectFinalPayment(std::vector<ScheduleRow>& table, const RepaymentOutcome& outcome,
                          bool whateverIsLeft = false);
+// When the last payment takes whatever is left: payments in whole cents, and
+// monthly payments that reached the period's last month (without a kept
+// payment, whose loan may run on). A monthly payment has no payment to spare
+// after the period: where it hardly exceeds the interest (a high rate over a
+// long period) the arithmetic's last digits leave a balance there, which was
+// shown as owing after the final payment.
+bool LastPaymentTakesWhatIsLeft(const RepaymentPlan& plan, const RepaymentOutcome& outcome,
+                                std::int16_t frequencyClass, bool keeps);
 
 template <class AfterRow>
 RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow>& table,
@@ -205,7 +213,10 @@ RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow
         }
 
         const double Ik = I, Qk = Q;
-        B = B - Q;
+        // A lender's balance is in cents, and so is the next interest worked
+        // out from it: a balance carried in binary fractions rounded a
+        // half-cent interest the wrong way.
+        B = cents ? RoundCents(B - Q) : B - Q;
         I = cents ? RoundCents(i * B) : i * B;
         Q = A - I;
         if (Ik < 0) break;

@@ -124,7 +124,7 @@ RepaymentOutcome RunPayments(const ScheduleInputs& in, const Terms& t, std::vect
     if (run.applied.size() > 32767) throw CalcError("counter overflow");
     if (run.uncoveredAt > 0) return run;
     run.notRepaid = keeps && run.balance >= 6.0;
-    CorrectFinalPayment(table, run, plan.roundInterest);
+    CorrectFinalPayment(table, run, LastPaymentTakesWhatIsLeft(plan, run, t.frequency.frequencyClass, keeps));
     table.resize(static_cast<std::size_t>(run.payments) + 1);
     return run;
 }
