@@ -126,7 +126,7 @@ Runner AddAffordCommand(CLI::App& app) {
         ->check(NotNegative());
     AddListOptions(*cmd, options->lists);
     AddDayBasisOptions(*cmd, options->lists);
-    cmd->add_option("--currency", options->currency, "Currency symbol");
+    cmd->add_option("--currency", options->currency, "Currency symbol")->check(Utf8Text());
     cmd->add_option("--format", options->format, "text or json")->check(CLI::IsMember({"text", "json"}));
     return [cmd, options]() -> int {
         if (!*cmd) return -1;

@@ -184,7 +184,7 @@ Runner AddCompareCommand(CLI::App& app) {
                     "--days/--days-typed --extra --extra-month --increase")
         ->required()
         ->allow_extra_args(false);
-    cmd->add_option("--currency", options->currency, "Currency symbol");
+    cmd->add_option("--currency", options->currency, "Currency symbol")->check(Utf8Text());
     cmd->add_option("--format", options->format, "text, json or report (the printed report)")
         ->check(CLI::IsMember({"text", "json", "report"}));
     options->report.Add(*cmd);
