@@ -35,7 +35,7 @@ class RateChangesForm {
         RateChangePayment payment = RateChangePayment::Recalculate;
     };
     BoxTexts TextsOf(int index) const;
-    // What the boxes show for a new change: the year after the last one.
+    // What the boxes show for a new change: a renewal five years after the last one.
     BoxTexts NewEntry() const;
 
     // Adds the change typed in the boxes, or replaces the one of the same
