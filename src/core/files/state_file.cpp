@@ -144,7 +144,7 @@ std::string FormatProgramState(const ProgramState& state) {
             .WriteText(Info(a->frequency).listText)
             .EndRecord();
     }
-    const std::string bytes = EncodeFileText(writer.Data());
+    std::string bytes = EncodeFileText(writer.Data());
     // Refuse what the reader would refuse, so the state always reads back.
     if (const auto back = ParseProgramState(bytes); !back || !(back.value() == state))
         throw FormatError(back ? "the state does not read back as written" : back.error());
