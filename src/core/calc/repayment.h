@@ -153,10 +153,15 @@ RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow
     long anniversary = FirstAnniversary(plan.paymentsPerYear, extra.month);
     if (anniversary == 0 || n <= 0) throw CalcError("no anniversary");
 
+    // A lender works each interest out from the balance in cents a statement
+    // shows: from the balance carried in binary fractions, a half-cent
+    // interest rounded the wrong way.
+    const auto interestOn = [cents, &i](double balance) {
+        return cents ? RoundCents(i * RoundCents(balance)) : i * balance;
+    };
     RepaymentOutcome out;
     double B = plan.principal;
-    double I = Checked(B * i);
-    if (cents) I = RoundCents(I);
+    double I = Checked(interestOn(B));
     double Q = A - I;
     double SI = 0.0, SQ = 0.0;
 
@@ -174,8 +179,7 @@ RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow
                 i = s.rate;
                 percent = s.ratePercent;
                 if (s.recalculate) A = plan.repay(B, k, s);
-                I = Checked(B * i);
-                if (cents) I = RoundCents(I);
+                I = Checked(interestOn(B));
                 Q = A - I;
                 // A renewal's payment always covers the interest, if only by
                 // less than a cent, which whole cents may round away: only a
@@ -213,11 +217,8 @@ RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow
         }
 
         const double Ik = I, Qk = Q;
-        // A lender's balance is in cents, and so is the next interest worked
-        // out from it: a balance carried in binary fractions rounded a
-        // half-cent interest the wrong way.
-        B = cents ? RoundCents(B - Q) : B - Q;
-        I = cents ? RoundCents(i * B) : i * B;
+        B = B - Q;
+        I = interestOn(B);
         Q = A - I;
         if (Ik < 0) break;
 
