@@ -153,11 +153,12 @@ RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow
     long anniversary = FirstAnniversary(plan.paymentsPerYear, extra.month);
     if (anniversary == 0 || n <= 0) throw CalcError("no anniversary");
 
-    // A lender works each interest out from the balance in cents a statement
-    // shows: from the balance carried in binary fractions, a half-cent
-    // interest rounded the wrong way.
+    // A lender works each interest out from the balance as the row shows it
+    // (in whole cents, unless an amount held fractions of a cent): from the
+    // balance carried in binary fractions, a half-cent interest rounded the
+    // wrong way.
     const auto interestOn = [cents, &i](double balance) {
-        return cents ? RoundCents(i * RoundCents(balance)) : i * balance;
+        return cents ? RoundCents(i * Currency::FromDouble(balance).ToDouble()) : i * balance;
     };
     RepaymentOutcome out;
     double B = plan.principal;
