@@ -11,19 +11,13 @@
 
 #include "core/calc/schedule.h"
 #include "core/export/export.h"
+#include "largest_schedule.h"
 
 namespace {
 
 amortix::ScheduleInputs LargestExport() {
     using namespace amortix;
-    ScheduleInputs in;
-    in.principal = 250000;
-    in.ratePercent = 6.5;
-    in.years = 40;
-    in.frequency = Frequency::OneWeek;
-    in.view = ScheduleView::AllPayments;
-    in.showDates = true;
-    in.firstPaymentDate = SerialFromCivil(2027, 1, 15);
+    ScheduleInputs in = bench::WeeklyOverFortyYears();
     in.dayBasis = DayBasis::Preset(DayBasisChoice::Days363);
     in.currencySymbol = "\u20ac";
     return in;

@@ -8,19 +8,13 @@
 
 #include "core/calc/schedule.h"
 #include "core/forms/schedule_texts.h"
+#include "largest_schedule.h"
 
 namespace {
 
 amortix::ScheduleInputs LargestSchedule() {
     using namespace amortix;
-    ScheduleInputs in;
-    in.principal = 250000;
-    in.ratePercent = 6.5;
-    in.years = 40;
-    in.frequency = Frequency::OneWeek;
-    in.view = ScheduleView::AllPayments;
-    in.showDates = true;
-    in.firstPaymentDate = SerialFromCivil(2027, 1, 15);
+    ScheduleInputs in = bench::WeeklyOverFortyYears();
     in.extra.years = 40;
     for (int y = 1; y <= 40; ++y) in.extra.yearNumber[static_cast<std::size_t>(y)] = Currency::FromDouble(y);
     for (const int y : {2, 5, 9, 14, 20})

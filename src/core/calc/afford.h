@@ -20,6 +20,7 @@ struct AffordFigures {
     double ratePercent = 6.5;
     double years = 25.0;   // whole when typed, fractional when solved
     double payment = 0.0;  // monthly, principal and interest
+    bool operator==(const AffordFigures&) const = default;
 };
 
 struct AffordInputs {

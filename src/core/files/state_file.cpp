@@ -71,12 +71,6 @@ constexpr Kind kKinds[] = {{kFrameTag, 6, 0}, {kRecentTag, 2, 1}, {kAffordTag, 8
 
 }  // namespace
 
-bool AffordState::operator==(const AffordState& o) const {
-    return solve == o.solve && figures.principal == o.figures.principal &&
-           figures.ratePercent == o.figures.ratePercent && figures.years == o.figures.years &&
-           figures.payment == o.figures.payment && compounding == o.compounding && frequency == o.frequency;
-}
-
 LoadResult<ProgramState> ParseProgramState(std::string_view bytes) {
     using Result = LoadResult<ProgramState>;
     if (bytes.size() > kMaxDataFileBytes) return Result::Failure("the file is too large to be one of ours");

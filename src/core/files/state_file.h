@@ -35,7 +35,7 @@ struct AffordState {
     AffordFigures figures;
     Compounding compounding = Compounding::Monthly;
     Frequency frequency = Frequency::BiweeklyAccelerated;
-    bool operator==(const AffordState& other) const;
+    bool operator==(const AffordState&) const = default;
 };
 
 struct ProgramState {

@@ -70,12 +70,11 @@ RateChangesForm::BoxTexts RateChangesForm::NewEntry() const {
     return {std::to_string(year), "1", {}, RateChangePayment::Recalculate};
 }
 
-std::optional<RateChange> RateChangesForm::Read(std::string_view year, std::string_view month,
-                                                std::string_view rate, RateChangePayment payment) const {
-    const auto y = WholeNumber(year);
-    const auto m = WholeNumber(month);
-    if (!y || !m || rate.find_first_of("0123456789") == std::string_view::npos) return std::nullopt;
-    RateChange change{*y, *m, ParseNumber(rate), payment};
+std::optional<RateChange> RateChangesForm::Read(const BoxTexts& typed) {
+    const auto y = WholeNumber(typed.year);
+    const auto m = WholeNumber(typed.month);
+    if (!y || !m || typed.rate.find_first_of("0123456789") == std::string::npos) return std::nullopt;
+    RateChange change{*y, *m, ParseNumber(typed.rate), typed.payment};
     if (RateChangeRefusal({change})) return std::nullopt;
     return change;
 }
@@ -94,17 +93,15 @@ RateChangesForm::Outcome RateChangesForm::Insert(RateChange change) {
     return {std::nullopt, static_cast<int>(at - changes_.begin()) + 1};
 }
 
-RateChangesForm::Outcome RateChangesForm::Add(std::string_view year, std::string_view month,
-                                              std::string_view rate, RateChangePayment payment) {
-    const auto change = Read(year, month, rate, payment);
+RateChangesForm::Outcome RateChangesForm::Add(const BoxTexts& typed) {
+    const auto change = Read(typed);
     if (!change) return {Message::RateChangeRange, 0};
     return Insert(*change);
 }
 
-RateChangesForm::Outcome RateChangesForm::Replace(int index, std::string_view year, std::string_view month,
-                                                  std::string_view rate, RateChangePayment payment) {
-    if (index < 0 || index >= Count()) return Add(year, month, rate, payment);
-    const auto change = Read(year, month, rate, payment);
+RateChangesForm::Outcome RateChangesForm::Replace(int index, const BoxTexts& typed) {
+    if (index < 0 || index >= Count()) return Add(typed);
+    const auto change = Read(typed);
     if (!change) return {Message::RateChangeRange, 0};
     changes_.erase(changes_.begin() + index);
     return Insert(*change);

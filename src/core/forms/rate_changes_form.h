@@ -33,6 +33,7 @@ class RateChangesForm {
     struct BoxTexts {
         std::string year, month, rate;
         RateChangePayment payment = RateChangePayment::Recalculate;
+        bool operator==(const BoxTexts&) const = default;
     };
     BoxTexts TextsOf(int index) const;
     // What the boxes show for a new change: a renewal five years after the last one.
@@ -45,18 +46,15 @@ class RateChangesForm {
         std::optional<Message> message;
         int row = 0;  // grid row of the change, 0 when refused
     };
-    Outcome Add(std::string_view year, std::string_view month, std::string_view rate,
-                RateChangePayment payment);
+    Outcome Add(const BoxTexts& typed);
     // Replaces change `index` by the boxes' change (which may move it).
-    Outcome Replace(int index, std::string_view year, std::string_view month, std::string_view rate,
-                    RateChangePayment payment);
+    Outcome Replace(int index, const BoxTexts& typed);
     // Removes change `index`; false for no such change.
     bool Remove(int index);
     void EraseAll() { changes_.clear(); }
 
   private:
-    std::optional<RateChange> Read(std::string_view year, std::string_view month, std::string_view rate,
-                                   RateChangePayment payment) const;
+    static std::optional<RateChange> Read(const BoxTexts& typed);
     Outcome Insert(RateChange change);
 
     std::vector<RateChange> changes_;

@@ -195,9 +195,7 @@ void RateChangesDialog::EnableEditing() {
 }
 
 void RateChangesDialog::Add() {
-    const auto outcome =
-        form_->Add(InChangeYear->text().toStdString(), InChangeMonth->text().toStdString(),
-                   InChangeRate->text().toStdString(), ChoiceOf(ChangePayment, amortix::kRateChangePayments));
+    const auto outcome = form_->Add(Typed());
     if (outcome.message) {
         context_.interaction.ShowMessage(*outcome.message);
         return;
@@ -209,9 +207,7 @@ void RateChangesDialog::Add() {
 
 void RateChangesDialog::Replace() {
     const int index = SelectedIndex();
-    const auto outcome = form_->Replace(
-        index, InChangeYear->text().toStdString(), InChangeMonth->text().toStdString(),
-        InChangeRate->text().toStdString(), ChoiceOf(ChangePayment, amortix::kRateChangePayments));
+    const auto outcome = form_->Replace(index, Typed());
     if (outcome.message) {
         context_.interaction.ShowMessage(*outcome.message);
         return;
@@ -234,23 +230,21 @@ void RateChangesDialog::EraseAll() {
     InChangeYear->setFocus();
 }
 
+amortix::RateChangesForm::BoxTexts RateChangesDialog::Typed() const {
+    return {InChangeYear->text().toStdString(), InChangeMonth->text().toStdString(),
+            InChangeRate->text().toStdString(), ChoiceOf(ChangePayment, amortix::kRateChangePayments)};
+}
+
 bool RateChangesDialog::BoxesHoldANewChange() const {
     if (InChangeRate->text().trimmed().isEmpty()) return false;
     const int index = SelectedIndex();
-    if (index < 0) return true;
-    const auto listed = form_->TextsOf(index);
-    return InChangeYear->text().toStdString() != listed.year ||
-           InChangeMonth->text().toStdString() != listed.month ||
-           InChangeRate->text().toStdString() != listed.rate ||
-           ChoiceOf(ChangePayment, amortix::kRateChangePayments) != listed.payment;
+    return index < 0 || Typed() != form_->TextsOf(index);
 }
 
 void RateChangesDialog::done(int result) {
     // OK with a change typed but not added adds it, or stays open on its message.
     if (result == QDialog::Accepted && BoxesHoldANewChange()) {
-        const auto outcome = form_->Add(
-            InChangeYear->text().toStdString(), InChangeMonth->text().toStdString(),
-            InChangeRate->text().toStdString(), ChoiceOf(ChangePayment, amortix::kRateChangePayments));
+        const auto outcome = form_->Add(Typed());
         if (outcome.message) {
             context_.interaction.ShowMessage(*outcome.message);
             return;

@@ -11,16 +11,13 @@
 #include <vector>
 
 #include "core/calc/schedule.h"
+#include "core/forms/rate_changes_form.h"
 #include "shell/screen_context.h"
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-
-namespace amortix {
-class RateChangesForm;
-}  // namespace amortix
 
 namespace amortix::gui {
 
@@ -72,6 +69,8 @@ class RateChangesDialog : public QDialog {
     void Refresh(int currentRow);
     void EnableEditing();
     int SelectedIndex() const;  // -1 when no change is selected
+    // The change the four boxes hold.
+    amortix::RateChangesForm::BoxTexts Typed() const;
     // The boxes hold a rate and differ from the selected change.
     bool BoxesHoldANewChange() const;
 

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "core/calc/costs.h"
+#include "core/costs_samples.h"
 
 namespace amortix {
 namespace {
@@ -87,17 +88,8 @@ TEST(Costs, WithoutFeesTheAprIsTheNoteRatePerPaymentPeriod) {
 // 25 years; 1 point in cash, a 1,000 fee added to the loan, 1,500 of closing
 // costs in cash and the costs of the home.
 TEST(Costs, ACanadianPurchaseWorkedEndToEnd) {
-    Costs c = Purchased(500000, 25000, InsuranceKind::Canada);
-    c.premiumTaxPercent = 8;
-    c.pointsPercent = 1;
-    c.lenderFees = 1000;
-    c.lenderFeesPaid = FeePayment::Financed;
-    c.closingCosts = 1500;
-    c.propertyTaxYearly = 3600;
-    c.homeInsuranceYearly = 1200;
-    c.condoFeesMonthly = 300;
-    c.heatingMonthly = 100;
-    const CostsResult r = CalculateCosts(Mortgage(0, 5, 25, Compounding::Semiannual), c);
+    const CostsResult r =
+        CalculateCosts(Mortgage(0, 5, 25, Compounding::Semiannual), testing::CanadianPurchase());
     ASSERT_TRUE(r.calculated);
     const Purchase& p = r.purchase;
     const struct {

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "core/costs_samples.h"
 #include "core/files/costs_records.h"
 #include "core/files/file_samples.h"
 #include "core/files/table_file.h"
@@ -14,23 +15,6 @@ namespace amortix {
 namespace {
 
 using testing::SampleTable;
-
-Costs CanadianPurchase() {
-    Costs c;
-    c.price = 500000;
-    c.downPayment = 25000;
-    c.pointsPercent = 1;
-    c.lenderFees = 1000;
-    c.lenderFeesPaid = FeePayment::Financed;
-    c.closingCosts = 1500;
-    c.insurance = InsuranceKind::Canada;
-    c.premiumTaxPercent = 8;
-    c.propertyTaxYearly = 3600;
-    c.homeInsuranceYearly = 1200;
-    c.condoFeesMonthly = 300;
-    c.heatingMonthly = 100;
-    return c;
-}
 
 Costs FeesOnly() {
     Costs c;
@@ -55,7 +39,7 @@ TEST(CostsRecord, TheRecordFollowsTheRateChangesAndTheRounding) {
         Costs costs;
         std::string record;
     } cases[] = {
-        {"a Canadian purchase", CanadianPurchase(), kCanadaRecord},
+        {"a Canadian purchase", testing::CanadianPurchase(), kCanadaRecord},
         {"fees without a price", FeesOnly(),
          "\"Costs\",,0,0.375,\"Added to the loan\",0,\"Paid in cash\",0,\"Added to the loan\","
          "\"United States\",2.75,0,0.45,0,0,0,0,10\r\n"},
@@ -145,7 +129,7 @@ TEST(CostsRecord, EveryMalformedRecordRefusesTheTable) {
     for (const std::string& records : {change + rounding + good + "\r\n \r\n", change + good, good}) {
         const auto t = ParseTableFile(kTableHead + records);
         ASSERT_TRUE(t.ok()) << t.error();
-        EXPECT_EQ(t->costs, CanadianPurchase());
+        EXPECT_EQ(t->costs, testing::CanadianPurchase());
     }
     // A file of the previous layout was never written with them.
     EXPECT_EQ(
@@ -156,9 +140,9 @@ TEST(CostsRecord, EveryMalformedRecordRefusesTheTable) {
 
 // A save refuses what would not open again, whoever built the data.
 TEST(CostsRecord, ASaveRefusesCostsTheReaderWould) {
-    Costs outside = CanadianPurchase();
+    Costs outside = testing::CanadianPurchase();
     outside.termYears = 0;
-    Costs downTooLarge = CanadianPurchase();
+    Costs downTooLarge = testing::CanadianPurchase();
     downTooLarge.downPayment = 600000;
     for (const Costs& costs : {Costs{}, outside, downTooLarge}) {
         TableFileData t = SampleTable();

@@ -48,7 +48,7 @@ TEST(RateChangesForm, TypedChangesAreCheckedAndListedInTheOrderTheyApply) {
     };
     RateChangesForm form;
     for (const Case& c : cases) {
-        const auto outcome = form.Add(c.year, c.month, c.rate, c.payment);
+        const auto outcome = form.Add({c.year, c.month, c.rate, c.payment});
         EXPECT_EQ(MessageNumber(outcome.message), c.message) << c.year << "/" << c.month << " " << c.rate;
         EXPECT_EQ(outcome.row, c.row) << c.year << "/" << c.month << " " << c.rate;
     }
@@ -60,9 +60,9 @@ TEST(RateChangesForm, TypedChangesAreCheckedAndListedInTheOrderTheyApply) {
 TEST(RateChangesForm, TwentyChangesAtMostButAChangeOfTheSameMonthStillReplaces) {
     RateChangesForm form;
     for (int year = 2; year <= 21; ++year)
-        EXPECT_FALSE(form.Add(std::to_string(year), "1", "5", P::Recalculate).message) << year;
-    EXPECT_EQ(MessageNumber(form.Add("22", "1", "5", P::Recalculate).message), 46);
-    EXPECT_FALSE(form.Add("21", "1", "7", P::Keep).message);
+        EXPECT_FALSE(form.Add({std::to_string(year), "1", "5", P::Recalculate}).message) << year;
+    EXPECT_EQ(MessageNumber(form.Add({"22", "1", "5", P::Recalculate}).message), 46);
+    EXPECT_FALSE(form.Add({"21", "1", "7", P::Keep}).message);
     EXPECT_EQ(form.Count(), 20);
     EXPECT_EQ(form.Changes().back().ratePercent, 7);
 }
@@ -71,12 +71,12 @@ TEST(RateChangesForm, ReplaceMovesTheChangeAndRemoveAndEraseEmpty) {
     RateChangesForm form({{11, 1, 7, P::Recalculate}, {6, 1, 6, P::Recalculate}});
     ASSERT_EQ(Rows(form), (std::vector<std::string>{"6/1 6.000 Recalculate", "11/1 7.000 Recalculate"}));
     // The first change moved after the second.
-    const auto moved = form.Replace(0, "16", "3", "8", P::Keep);
+    const auto moved = form.Replace(0, {"16", "3", "8", P::Keep});
     EXPECT_FALSE(moved.message);
     EXPECT_EQ(moved.row, 2);
     EXPECT_EQ(Rows(form), (std::vector<std::string>{"11/1 7.000 Recalculate", "16/3 8.000 Keep"}));
     // A refused replacement leaves the list as it was.
-    EXPECT_EQ(MessageNumber(form.Replace(0, "16", "3", "", P::Keep).message), 46);
+    EXPECT_EQ(MessageNumber(form.Replace(0, {"16", "3", "", P::Keep}).message), 46);
     EXPECT_EQ(form.Count(), 2);
     const auto texts = form.TextsOf(1);
     EXPECT_EQ(texts.year + "/" + texts.month + " " + texts.rate, "16/3 8.000");

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/costs_samples.h"
 #include "core/forms/costs_texts.h"
 #include "core/print/costs_section.h"
 #include "core/print/report.h"
@@ -20,29 +21,12 @@ ScheduleInputs Inputs() {
     return in;
 }
 
-Costs Purchase500k() {
-    Costs c;
-    c.price = 500000;
-    c.downPayment = 25000;
-    c.insurance = InsuranceKind::Canada;
-    c.premiumTaxPercent = 8;
-    c.pointsPercent = 1;
-    c.lenderFees = 1000;
-    c.lenderFeesPaid = FeePayment::Financed;
-    c.closingCosts = 1500;
-    c.propertyTaxYearly = 3600;
-    c.homeInsuranceYearly = 1200;
-    c.condoFeesMonthly = 300;
-    c.heatingMonthly = 100;
-    return c;
-}
-
 // The whole section: the figures from costs_figures.py, the layout worked by
 // hand (labels in 34, amounts right-justified in 13, what is said of them
 // three blanks on; the cost of borrowing in columns of 15, 14, 17, 14, 15).
 TEST(CostsSection, TheLinesOfACanadianPurchase) {
     ScheduleInputs in = Inputs();
-    const auto print = CostsPrintFor(in, Purchase500k());
+    const auto print = CostsPrintFor(in, testing::CanadianPurchase());
     ASSERT_TRUE(print);
     const std::vector<std::string> expected = {
         "Costs (estimates: the lender's disclosure governs)",
@@ -103,7 +87,7 @@ TEST(CostsSection, UsInsuranceAndTheTextsBesideTheSection) {
     EXPECT_EQ(CostsTextsFor(CalculateCosts(in, c), c, "$").insuranceEnds, "payment 135 (2038-04-01)");
 
     const Costs below = [] {
-        Costs b = Purchase500k();
+        Costs b = testing::CanadianPurchase();
         b.downPayment = 20000;
         return b;
     }();
@@ -113,9 +97,9 @@ TEST(CostsSection, UsInsuranceAndTheTextsBesideTheSection) {
     EXPECT_TRUE(
         CostsSectionLines(CostsPrint{below, CalculateCosts(Inputs(), below)}, TableKind::Mortgage, "$")
             .empty());
-    const Purchase made = PurchaseFor(Inputs(), Purchase500k());
+    const Purchase made = PurchaseFor(Inputs(), testing::CanadianPurchase());
     EXPECT_EQ(
-        PrincipalFromPriceText(Purchase500k(), made, "$"),
+        PrincipalFromPriceText(testing::CanadianPurchase(), made, "$"),
         "The principal becomes $495,000.00: the price less the down payment, plus the premium and the fees "
         "added to the loan.");
 }
@@ -127,7 +111,7 @@ TEST(CostsSection, InTheTablesReportAfterTheTotals) {
     ScheduleInputs in = Inputs();
     in.view = ScheduleView::AllPayments;
     TablesPrintData data = TablesPrintDataFor(in, "Header");
-    data.costs = CostsPrintFor(in, Purchase500k());
+    data.costs = CostsPrintFor(in, testing::CanadianPurchase());
     in.principal = data.costs->result.purchase.principal;
     const TextReport report = RenderTablesReport(data, CalculateSchedule(in), kPrinterFontCourierNew);
     ASSERT_GE(report.pages.size(), 2u);
