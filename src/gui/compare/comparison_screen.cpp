@@ -551,6 +551,8 @@ void ComparisonScreen::ShowGraph() {
 
 bool ComparisonScreen::MayClose() {
     if (form_.Table().State().rowCount == 0 || !form_.Unsaved()) return true;
+    // Rows the program keeps for the next visit are not erased: nothing to ask.
+    if (commands_.remember) return true;
     // A box closed without an answer is a No.
     return context_.interaction.AskQuestion(amortix::Question::LeaveComparison) == amortix::kAnswerYes;
 }

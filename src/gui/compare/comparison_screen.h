@@ -63,7 +63,8 @@ class ComparisonScreen : public QWidget, public ScreenCloseCheck {
     void Calculate();
 
     // With rows not saved since they were added, deleted or opened, asks
-    // whether to leave them (question 5).
+    // whether to leave them (question 5), unless the program keeps them for
+    // the next visit.
     bool MayClose() override;
 
     // Inputs.
