@@ -44,9 +44,12 @@ struct RateStep {
 // The new payment of a recalculating step, from the balance before payment k.
 using Repay = std::function<double(double balance, long k, const RateStep& step)>;
 
-// A whole cent, halves away from zero.
+// A whole cent, halves away from zero. A balance in cents times a rate such
+// as 0.5 % a month can be an exact half cent that the binary figures miss by
+// a few units in the last place (6 % / 12 is 0.004999999999999893): the
+// figure is first taken to nine decimals, beyond any the payments carry.
 inline double RoundCents(double x) {
-    return std::round(x * 100.0) / 100.0;
+    return std::round(std::round(x * 1e9) / 1e7) / 100.0;
 }
 
 struct RepaymentPlan {

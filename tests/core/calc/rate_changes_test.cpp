@@ -213,6 +213,21 @@ TEST(LenderRounding, CentsAsOnAStatement) {
     EXPECT_NEAR(CalculateSchedule(in).summary.payment, 644.3014, 0.0001);
 }
 
+// The lender's rule: whole cents, halves away from zero, also where the
+// binary rate misses the half by a few units in the last place. Worked by
+// hand: 6 % a year is 0.5 % a month, so 1.00 and 3.00 owe exactly half a cent.
+TEST(LenderRounding, CentsAtAnExactHalf) {
+    const double monthly6 = (1.0 + 0.06 / 12.0) - 1.0;  // 0.004999999999999893
+    const struct {
+        double x, cents;
+    } cases[] = {
+        {1.00 * monthly6, 0.01}, {3.00 * monthly6, 0.02},   {123457.00 * monthly6, 617.29},
+        {-0.005, -0.01},         {0.0049996, 0.00},         {617.28391, 617.28},
+        {644.301401, 644.30},    {9999999.994, 9999999.99},
+    };
+    for (const auto& c : cases) EXPECT_EQ(RoundCents(c.x), c.cents) << c.x;
+}
+
 // Changes no mortgage can have are refused whole with message 46.
 TEST(RateChanges, RefusedOutsideTheirRanges) {
     const struct {
