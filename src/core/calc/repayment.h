@@ -3,6 +3,7 @@
 // share: the run with the yearly additional amounts and the correction of the
 // final payment.
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <functional>
@@ -132,6 +133,17 @@ inline RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<Sche
 void CorrectFinalPayment(std::vector<ScheduleRow>& table, const RepaymentOutcome& outcome,
                          bool whateverIsLeft = false);
 
+// The final payment clears what rounding left over: a balance after this
+// payment below `residue` (and below half a payment) is paid with it, rather
+// than by a payment of a fraction of a cent, or for payments in whole cents
+// of a few cents, after the period. Returns the principal part.
+inline double ClearResidue(double balance, double principal, double payment, double residue) {
+    const double left = balance - principal;
+    if (left > 0 && left < std::min(residue, payment / 2)) [[unlikely]]
+        return balance;
+    return principal;
+}
+
 template <class AfterRow>
 RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow>& table,
                               AfterRow&& afterRow) {
@@ -140,6 +152,9 @@ RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow
     const long n = plan.paymentsPerYear;
     double A = plan.payment, i = plan.rate, percent = plan.ratePercent;
     const bool cents = plan.roundInterest;
+    long paymentSet = 0;  // the payments before the first at the payment in force
+    // Runs that may end with a residue of rounding; the others end as they always have.
+    const bool clearResidue = cents || (plan.steps && !plan.steps->empty());
     static const std::vector<RateStep> kOneRate;
     const std::vector<RateStep>& steps = plan.steps ? *plan.steps : kOneRate;
     std::size_t step = 0;
@@ -168,7 +183,10 @@ RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow
                 const RateStep& s = steps[step];
                 i = s.rate;
                 percent = s.ratePercent;
-                if (s.recalculate) A = plan.repay(B, k, s);
+                if (s.recalculate) {
+                    A = plan.repay(B, k, s);
+                    paymentSet = k - 1;
+                }
                 I = Checked(B * i);
                 if (cents) I = RoundCents(I);
                 Q = A - I;
@@ -207,6 +225,10 @@ RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow
             }
         }
 
+        // Rounding leaves up to half a cent for each payment in whole cents
+        // since the payment was set, and less than half a cent otherwise.
+        if (clearResidue)
+            Q = ClearResidue(B, Q, A, cents ? 0.005 * static_cast<double>(k - paymentSet) : 0.005);
         const double Ik = I, Qk = Q;
         B = B - Q;
         I = cents ? RoundCents(i * B) : i * B;

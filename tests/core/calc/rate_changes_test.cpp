@@ -228,6 +228,38 @@ TEST(LenderRounding, CentsAtAnExactHalf) {
     for (const auto& c : cases) EXPECT_EQ(RoundCents(c.x), c.cents) << c.x;
 }
 
+// The final payment clears what the cents left over, rather than a payment
+// of a few cents after the period. Worked by hand: at 0.001 % every interest
+// rounds to 0.00 and 1,001 over 8 years is 10.4271 a month; the payment is
+// its share in whole cents, and the last one takes the rest.
+TEST(LenderRounding, TheFinalPaymentClearsWhatTheCentsLeft) {
+    const struct {
+        Frequency frequency;
+        double payment;
+        long payments;
+        double last;
+    } cases[] = {
+        {Frequency::Monthly, 10.43, 96, 1001 - 95 * 10.43},      // 10.15
+        {Frequency::Semimonthly, 5.21, 192, 1001 - 191 * 5.21},  // 5.89, not 0.68 as a 193rd
+        {Frequency::TwoWeeks, 4.81, 208, 1001 - 207 * 4.81},     // 5.33, not 0.52 as a 209th
+    };
+    for (const auto& c : cases) {
+        ScheduleInputs in;
+        in.principal = 1001;
+        in.ratePercent = 0.001;
+        in.years = 8;
+        in.frequency = c.frequency;
+        in.view = ScheduleView::AllPayments;
+        in.rounding = Rounding::Lender;
+        const ScheduleResult r = CalculateSchedule(in);
+        ASSERT_TRUE(r.calculated);
+        EXPECT_EQ(r.summary.payment, c.payment) << Info(c.frequency).cliName;
+        EXPECT_EQ(r.payments, c.payments) << Info(c.frequency).cliName;
+        EXPECT_NEAR(r.rows.back().principal.ToDouble(), c.last, 1e-9) << Info(c.frequency).cliName;
+        EXPECT_EQ(r.rows.back().cumulativeInterest, Currency()) << Info(c.frequency).cliName;
+    }
+}
+
 // Changes no mortgage can have are refused whole with message 46.
 TEST(RateChanges, RefusedOutsideTheirRanges) {
     const struct {
