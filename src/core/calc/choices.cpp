@@ -68,6 +68,10 @@ std::optional<InsuranceKind> InsuranceKindNamed(std::string_view cliName) {
     return FindBy(kInsuranceKinds, &InsuranceKindInfo::cliName, cliName);
 }
 
+std::optional<PrepaymentEffect> PrepaymentEffectNamed(std::string_view cliName) {
+    return FindBy(kPrepaymentEffects, &PrepaymentEffectInfo::cliName, cliName);
+}
+
 std::optional<DayBasisChoice> DayBasisChoiceFromCode(int code) {
     return FromCode(kDayBases, code);
 }
@@ -78,6 +82,10 @@ std::optional<ExtraPaymentKind> ExtraPaymentKindFromCode(int code) {
 
 std::optional<TableKind> TableKindFromCode(int code) {
     return FromCode(kTableKinds, code);
+}
+
+std::optional<PrepaymentEffect> PrepaymentEffectFromCode(int code) {
+    return FromCode(kPrepaymentEffects, code);
 }
 
 }  // namespace amortix

@@ -204,6 +204,22 @@ inline constexpr std::array<RoundingInfo, 2> kRoundings = {{
     {Rounding::Lender, "Rounded as lenders do", "lender"},
 }};
 
+// What a one-time prepayment does: the payment stays and the loan ends
+// sooner, or the payment is recalculated over the amortization left, as a
+// lender's recast does. The enumerator is the code a file may store.
+enum class PrepaymentEffect : std::int8_t { ShortenTerm = 0, LowerPayment = 1 };
+
+struct PrepaymentEffectInfo {
+    PrepaymentEffect id;
+    std::string_view listText;
+    std::string_view cliName;
+};
+
+inline constexpr std::array<PrepaymentEffectInfo, 2> kPrepaymentEffects = {{
+    {PrepaymentEffect::ShortenTerm, "Shorten the term", "shorten"},
+    {PrepaymentEffect::LowerPayment, "Lower the payment", "lower-payment"},
+}};
+
 // The month of each mortgage year an additional amount falls in: 1 is the
 // first payment of the year.
 struct Month {
@@ -260,6 +276,9 @@ constexpr const FeePaymentInfo& Info(FeePayment p) {
 constexpr const InsuranceKindInfo& Info(InsuranceKind k) {
     return InfoIn(kInsuranceKinds, k);
 }
+constexpr const PrepaymentEffectInfo& Info(PrepaymentEffect e) {
+    return InfoIn(kPrepaymentEffects, e);
+}
 
 // The enumerator whose list text is exactly `text` (leading blanks included).
 std::optional<Frequency> FindFrequency(std::string_view listText);
@@ -275,10 +294,12 @@ std::optional<RateChangePayment> RateChangePaymentNamed(std::string_view cliName
 std::optional<Rounding> RoundingNamed(std::string_view cliName);
 std::optional<FeePayment> FeePaymentNamed(std::string_view cliName);
 std::optional<InsuranceKind> InsuranceKindNamed(std::string_view cliName);
+std::optional<PrepaymentEffect> PrepaymentEffectNamed(std::string_view cliName);
 // A stored code, when it is one of the table's.
 std::optional<DayBasisChoice> DayBasisChoiceFromCode(int code);
 std::optional<ExtraPaymentKind> ExtraPaymentKindFromCode(int code);
 std::optional<TableKind> TableKindFromCode(int code);
+std::optional<PrepaymentEffect> PrepaymentEffectFromCode(int code);
 
 constexpr std::int16_t Code(DayBasisChoice c) {
     return static_cast<std::int16_t>(c);
@@ -288,6 +309,9 @@ constexpr std::int16_t Code(ExtraPaymentKind k) {
 }
 constexpr std::int16_t Code(TableKind k) {
     return static_cast<std::int16_t>(k);
+}
+constexpr std::int16_t Code(PrepaymentEffect e) {
+    return static_cast<std::int16_t>(e);
 }
 // Position in its list (0 first), for the lists and options of the screens.
 constexpr int IndexOf(Frequency f) {

@@ -25,15 +25,18 @@ struct Repaid {
     double totalInterest = 0;
     std::vector<AppliedAmount> applied;
     std::vector<double> stepPayments;
+    std::vector<AppliedPrepayment> prepaid;
+    PrepaymentSummary prepayments;
     std::optional<Message> refusal;  // 44 or 45: no row
 };
 
 Repaid Repay(const ComparisonInputs& in, const FrequencyPeriods& freq, const RateFactorsResult& rates,
-             double payment) {
+             double payment, const LimitBasis& basis) {
     RepaymentPlan plan;
     plan.principal = in.principal;
     plan.payment = payment;
     plan.rate = RatePerPeriod(freq, rates);
+    plan.monthlyRate = rates.monthly;
     plan.paymentsPerYear = freq.paymentsPerYear;
     plan.bound = PaymentBound(freq.frequencyClass, in.years);
     plan.extra = &in.extra;
@@ -43,6 +46,8 @@ Repaid Repay(const ComparisonInputs& in, const FrequencyPeriods& freq, const Rat
                           freq,     in.extra.increase, plan.roundInterest};
     const std::vector<RateStep> steps = RateSteps(in.rateChanges, terms);
     const bool keeps = PlanRateSteps(plan, steps, terms);
+    const PrepaymentPlan prepay = PlanPrepayments(in.prepayments, freq.paymentsPerYear);
+    PlanPrepaymentRun(plan, prepay, terms);
     std::vector<ScheduleRow> table(kScheduleRows);
     RepaymentOutcome outcome = RunRepayment(plan, table);
     Repaid refused;
@@ -52,8 +57,26 @@ Repaid Repay(const ComparisonInputs& in, const FrequencyPeriods& freq, const Rat
         refused.refusal = Message::NotRepaidInLimit;
     if (refused.refusal) return refused;
     CorrectFinalPayment(table, outcome, plan.roundInterest);
-    const double totalInterest = TableRow(table, outcome.payments).cumulativeInterest.ToDouble();
-    return {outcome.payments, totalInterest, std::move(outcome.applied), std::move(outcome.stepPayments), {}};
+    Repaid repaid;
+    repaid.payments = outcome.payments;
+    repaid.totalInterest = TableRow(table, outcome.payments).cumulativeInterest.ToDouble();
+    repaid.prepayments = SummarizePrepayments(in.prepayments, table, outcome, freq.paymentsPerYear, basis);
+    repaid.applied = std::move(outcome.applied);
+    repaid.stepPayments = std::move(outcome.stepPayments);
+    repaid.prepaid = std::move(outcome.prepaid);
+    return repaid;
+}
+
+// The one-time amounts a row paid, with the year and month they were entered for.
+std::vector<ComparisonOneTimePayment> OneTimePayments(const ComparisonInputs& in,
+                                                      const std::vector<AppliedPrepayment>& prepaid) {
+    std::vector<ComparisonOneTimePayment> out;
+    out.reserve(prepaid.size());
+    for (const AppliedPrepayment& a : prepaid) {
+        const OneTimePrepayment& o = in.prepayments.oneTime.at(static_cast<std::size_t>(a.source));
+        out.push_back({o.year, Month{o.month}, a.amount, a.newPayment});
+    }
+    return out;
 }
 
 // The row's figures, or the message of rate changes that leave no row.
@@ -61,11 +84,12 @@ ComparisonRowOutcome RowFigures(const ComparisonInputs& in, const FrequencyPerio
                                 const RateFactorsResult& rates) {
     const MonthlyPaymentResult monthly =
         MonthlyPayment(in.principal, rates.monthly, in.ratePercent, in.compounding, in.years);
-    double payment = PeriodPayment(monthly.payment, in.frequency);
+    const double before = PeriodPayment(monthly.payment, in.frequency);
+    double payment = before;
     const bool increased = in.extra.increase > 0.0f;
     if (increased) payment = Checked(payment + payment * static_cast<double>(in.extra.increase));
     if (in.rounding == Rounding::Lender) payment = RoundCents(payment);
-    Repaid repaid = Repay(in, freq, rates, payment);
+    Repaid repaid = Repay(in, freq, rates, payment, LimitBasis{in.principal, before, payment - before});
     if (repaid.refusal) {
         ComparisonRowOutcome refused;
         refused.rateChangeMessage = repaid.refusal;
@@ -86,7 +110,13 @@ ComparisonRowOutcome RowFigures(const ComparisonInputs& in, const FrequencyPerio
     row.totalInterest = repaid.totalInterest;
     for (const AppliedAmount& a : repaid.applied)
         row.extraPayments.push_back({ToInt16(static_cast<double>(a.year)), in.extra.month, a.amount});
-    row.starred = increased || !row.extraPayments.empty();
+    row.oneTimePayments = OneTimePayments(in, repaid.prepaid);
+    row.recurringTotal = repaid.prepayments.recurringTotal;
+    row.prepaymentEffect = in.prepayments.effect;
+    row.yearlyLimit = repaid.prepayments.yearlyLimit;
+    row.increaseLimit = repaid.prepayments.increaseLimit;
+    row.starred = increased || !row.extraPayments.empty() || !row.oneTimePayments.empty() ||
+                  row.recurringTotal > Currency();
     row.rateChanges = AppliedRateChanges(in.rateChanges, freq.paymentsPerYear, repaid.stepPayments);
     row.rounding = in.rounding;
     ComparisonRowOutcome out;

@@ -36,6 +36,7 @@ struct ComparisonInputs {
     Frequency frequency = Frequency::Monthly;
     DayBasis dayBasis;
     AdditionalPayments extra;
+    Prepayments prepayments;              // the row's own, as the schedule takes them
     std::vector<RateChange> rateChanges;  // the row's own
     Rounding rounding = Rounding::Exact;
     std::string currencySymbol = "$";
@@ -60,6 +61,15 @@ struct ComparisonExtraPayment {
     bool operator==(const ComparisonExtraPayment&) const = default;
 };
 
+// A one-time amount a row paid, and after a recast the payment from then on.
+struct ComparisonOneTimePayment {
+    std::int16_t year = 0;
+    Month month;
+    Currency amount;        // as paid: less than entered when it paid the balance off
+    double newPayment = 0;  // "Lower the payment": each payment after it; else 0
+    bool operator==(const ComparisonOneTimePayment&) const = default;
+};
+
 // The figures of one calculated comparison row.
 struct ComparisonRow {
     std::int16_t number = 1;          // 1..8
@@ -79,6 +89,13 @@ struct ComparisonRow {
     std::vector<ComparisonExtraPayment> extraPayments;  // in the order applied
     std::vector<AppliedRateChange> rateChanges;         // in the order they apply
     Rounding rounding = Rounding::Exact;
+    // The row's recurring and one-time amounts as paid, what a one-time amount
+    // did, and the lender's limits they went over (messages 47 and 48).
+    std::vector<ComparisonOneTimePayment> oneTimePayments;  // in the order paid
+    Currency recurringTotal;                                // of the recurring amount
+    PrepaymentEffect prepaymentEffect = PrepaymentEffect::ShortenTerm;
+    std::optional<LimitExceeded> yearlyLimit;
+    std::optional<LimitExceeded> increaseLimit;
     bool operator==(const ComparisonRow&) const = default;
 };
 

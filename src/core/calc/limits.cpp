@@ -1,5 +1,7 @@
 #include "core/calc/limits.h"
 
+#include <algorithm>
+
 namespace amortix {
 
 std::optional<Message> RangeRefusal(TableKind mode, double principal, double ratePercent, double years) {
@@ -19,6 +21,38 @@ std::optional<Message> RateChangeRefusal(const std::vector<RateChange>& changes)
             !(c.ratePercent >= 0 && c.ratePercent <= kRatePercentLimit))
             return Message::RateChangeRange;
     }
+    return std::nullopt;
+}
+
+namespace {
+
+bool AmountInRange(Currency amount) {
+    return amount >= Currency() && amount <= Currency::FromDouble(kPrepaymentAmountLimit);
+}
+
+bool MonthInRange(int year, int month) {
+    return year >= 1 && year <= kPrepaymentYearLimit && Month::Valid(month);
+}
+
+bool PercentInRange(const std::optional<double>& percent) {
+    return !percent || (*percent >= 0 && *percent <= kPrepaymentLimitPercentLimit);
+}
+
+}  // namespace
+
+std::optional<Message> PrepaymentRefusal(const Prepayments& p) {
+    const RecurringPrepayment& r = p.recurring;
+    const bool open = r.toYear == 0;
+    const bool recurring = AmountInRange(r.amount) && MonthInRange(r.fromYear, r.fromMonth) &&
+                           (open || (MonthInRange(r.toYear, r.toMonth) &&
+                                     r.toYear * 12 + r.toMonth >= r.fromYear * 12 + r.fromMonth));
+    const bool oneTime = p.oneTime.size() <= static_cast<std::size_t>(kOneTimePrepaymentLimit) &&
+                         std::all_of(p.oneTime.begin(), p.oneTime.end(), [](const OneTimePrepayment& o) {
+                             return AmountInRange(o.amount) && MonthInRange(o.year, o.month);
+                         });
+    if (!recurring || !oneTime || !PercentInRange(p.yearlyLimitPercent) ||
+        !PercentInRange(p.increaseLimitPercent))
+        return Message::PrepaymentRange;
     return std::nullopt;
 }
 

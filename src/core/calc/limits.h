@@ -27,6 +27,12 @@ std::optional<Message> RangeRefusal(TableKind mode, double principal, double rat
 // rate outside 0 to 100.
 std::optional<Message> RateChangeRefusal(const std::vector<RateChange>& changes);
 
+// Message 49 for prepayments no mortgage can have: an amount outside 0 to
+// 9,999,999.99, a year outside 1 to 40 or a month outside 1 to 12, a
+// recurring amount that ends before it starts, more than 100 one-time
+// amounts, a limit outside 0 to 100 %.
+std::optional<Message> PrepaymentRefusal(const Prepayments& prepayments);
+
 // A box holds a figure typed above its range to the top of it, and the
 // message says so (none when the figure is in range).
 struct HeldFigure {

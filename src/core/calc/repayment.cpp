@@ -1,6 +1,7 @@
 #include "core/calc/repayment.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace amortix {
 
@@ -40,6 +41,18 @@ std::vector<RateStep> RateSteps(const std::vector<RateChange>& changes, const Lo
     return steps;
 }
 
+Repay RepaymentOver(const LoanTerms& terms) {
+    const double n = terms.periods.paymentsPerYear;
+    return [terms, n](double balance, long k, const RateStep& step) {
+        const double left = std::max(terms.years - static_cast<double>(k - 1) / n, 1.0 / n);
+        const MonthlyPaymentResult monthly =
+            MonthlyPayment(balance, step.monthlyRate, step.ratePercent, terms.compounding, left);
+        double a = PeriodPayment(monthly.payment, terms.frequency);
+        if (terms.increase > 0.0f) a = Checked(a + a * static_cast<double>(terms.increase));
+        return terms.roundCents ? RoundCents(a) : a;
+    };
+}
+
 bool PlanRateSteps(RepaymentPlan& plan, const std::vector<RateStep>& steps, const LoanTerms& terms) {
     if (steps.empty()) return false;
     plan.steps = &steps;
@@ -49,16 +62,71 @@ bool PlanRateSteps(RepaymentPlan& plan, const std::vector<RateStep>& steps, cons
         plan.bound = std::max(
             plan.bound, std::min<std::int16_t>(PaymentBound(terms.periods.frequencyClass, kMortgageYearLimit),
                                                kScheduleRows - 1));
-    const double n = terms.periods.paymentsPerYear;
-    plan.repay = [terms, n](double balance, long k, const RateStep& step) {
-        const double left = std::max(terms.years - static_cast<double>(k - 1) / n, 1.0 / n);
-        const MonthlyPaymentResult monthly =
-            MonthlyPayment(balance, step.monthlyRate, step.ratePercent, terms.compounding, left);
-        double a = PeriodPayment(monthly.payment, terms.frequency);
-        if (terms.increase > 0.0f) a = Checked(a + a * static_cast<double>(terms.increase));
-        return terms.roundCents ? RoundCents(a) : a;
-    };
+    plan.repay = RepaymentOver(terms);
     return keeps;
+}
+
+PrepaymentPlan PlanPrepayments(const Prepayments& p, std::int16_t n) {
+    PrepaymentPlan plan;
+    const RecurringPrepayment& r = p.recurring;
+    if (r.amount > Currency()) {
+        plan.recurring = r.amount.ToDouble();
+        plan.recurringFrom = FirstPaymentOfMonth(r.fromYear, r.fromMonth, n);
+        // Up to the payment before the first of the month after the last.
+        plan.recurringTo = r.toYear == 0 ? std::numeric_limits<long>::max()
+                                         : FirstPaymentOfMonth(r.toYear, r.toMonth + 1, n) - 1;
+    }
+    for (std::size_t j = 0; j < p.oneTime.size(); ++j) {
+        const OneTimePrepayment& o = p.oneTime[j];
+        if (o.amount > Currency())
+            plan.once.push_back(
+                {FirstPaymentOfMonth(o.year, o.month, n), o.amount, static_cast<std::int16_t>(j)});
+    }
+    std::stable_sort(
+        plan.once.begin(), plan.once.end(),
+        [](const PlannedPrepayment& a, const PlannedPrepayment& b) { return a.payment < b.payment; });
+    plan.recast = p.effect == PrepaymentEffect::LowerPayment;
+    return plan;
+}
+
+void PlanPrepaymentRun(RepaymentPlan& plan, const PrepaymentPlan& prepay, const LoanTerms& terms) {
+    if (prepay.recurring <= 0 && prepay.once.empty()) return;
+    plan.prepay = &prepay;
+    if (prepay.recast && !plan.repay) plan.repay = RepaymentOver(terms);
+}
+
+namespace {
+
+// As much of `amount` as is still owed.
+double Take(double amount, double& owed) {
+    const double taken = std::min(amount, std::max(owed, 0.0));
+    owed -= taken;
+    return taken;
+}
+
+}  // namespace
+
+double Prepay(const PrepaymentPlan& plan, long k, double owed, std::size_t& next, RepaymentOutcome& out,
+              bool& paidOnce) {
+    double sum = 0;
+    if (k >= plan.recurringFrom && k <= plan.recurringTo && plan.recurring > 0) {
+        const double r = Take(plan.recurring, owed);
+        if (r > 0) {
+            if (out.recurringFirst == 0) out.recurringFirst = k;
+            out.recurringLast = k;
+            out.recurringPaid += r;
+        }
+        sum += r;
+    }
+    for (; next < plan.once.size() && plan.once[next].payment <= k; ++next) {
+        const PlannedPrepayment& o = plan.once[next];
+        const double taken = Take(o.amount.ToDouble(), owed);
+        if (!(taken > 0)) continue;
+        out.prepaid.push_back({k, o.source, Currency::FromDouble(taken), 0.0});
+        paidOnce = true;
+        sum += taken;
+    }
+    return sum;
 }
 
 std::vector<AppliedRateChange> AppliedRateChanges(const std::vector<RateChange>& changes,

@@ -1,7 +1,7 @@
 #pragma once
 // The payment-by-payment repayment the tables and the comparison screens
-// share: the run with the yearly additional amounts and the correction of the
-// final payment.
+// share: the run with the yearly additional amounts, the prepayments and the
+// rate changes, and the correction of the final payment.
 
 #include <algorithm>
 #include <cmath>
@@ -18,6 +18,11 @@ namespace amortix {
 [[noreturn, gnu::noinline, gnu::cold]] void ThrowRowOutOfRange();
 
 inline ScheduleRow& TableRow(std::vector<ScheduleRow>& table, long index) {
+    if (index < 0 || index >= static_cast<long>(table.size())) [[unlikely]]
+        ThrowRowOutOfRange();
+    return table[static_cast<std::size_t>(index)];
+}
+inline const ScheduleRow& TableRow(const std::vector<ScheduleRow>& table, long index) {
     if (index < 0 || index >= static_cast<long>(table.size())) [[unlikely]]
         ThrowRowOutOfRange();
     return table[static_cast<std::size_t>(index)];
@@ -53,10 +58,26 @@ inline double RoundCents(double x) {
     return std::round(std::round(x * 1e9) / 1e7) / 100.0;
 }
 
+// The recurring and one-time amounts by payment number, for a run.
+struct PlannedPrepayment {
+    long payment = 0;
+    Currency amount;
+    std::int16_t source = 0;  // index in Prepayments::oneTime
+};
+struct PrepaymentPlan {
+    double recurring = 0;  // added to payments recurringFrom..recurringTo
+    long recurringFrom = 0;
+    long recurringTo = 0;
+    std::vector<PlannedPrepayment> once;  // by payment, then as entered
+    bool recast = false;                  // a one-time amount lowers the payment
+};
+PrepaymentPlan PlanPrepayments(const Prepayments& prepayments, std::int16_t paymentsPerYear);
+
 struct RepaymentPlan {
     double principal = 0;
-    double payment = 0;  // per period, increase included
-    double rate = 0;     // applied to the balance each period
+    double payment = 0;      // per period, increase included
+    double rate = 0;         // applied to the balance each period
+    double monthlyRate = 0;  // of the first rate, for a recast payment
     std::int16_t paymentsPerYear = 12;
     std::int16_t bound = 0;
     const AdditionalPayments* extra = nullptr;
@@ -67,7 +88,8 @@ struct RepaymentPlan {
     // Later rates by first payment; `repay` gives a recalculated payment.
     const std::vector<RateStep>* steps = nullptr;
     Repay repay;
-    bool roundInterest = false;  // each period's interest in whole cents
+    bool roundInterest = false;              // each period's interest in whole cents
+    const PrepaymentPlan* prepay = nullptr;  // none: no recurring or one-time amounts
 };
 
 // An additional amount above 0 that was added to a payment.
@@ -75,6 +97,15 @@ struct AppliedAmount {
     long payment = 0;  // payment number k
     long year = 0;     // year in which the payment falls
     Currency amount;
+};
+
+// A one-time amount as a run paid it (less than entered when it paid the
+// balance off).
+struct AppliedPrepayment {
+    long payment = 0;
+    std::int16_t source = 0;  // index in Prepayments::oneTime
+    Currency amount;
+    double newPayment = 0;  // a recast: each payment from the next on; else 0
 };
 
 // What a renewal's payment is worked out from, as the first payment was.
@@ -86,6 +117,13 @@ struct LoanTerms {
     float increase = 0.0f;  // fraction added to every payment
     bool roundCents = false;
 };
+
+// A payment that repays `balance` over the period's years left from payment
+// k at the step's rate, worked out as the first payment was: a renewal's, or
+// a recast's after a one-time amount.
+Repay RepaymentOver(const LoanTerms& terms);
+// Points `plan` at `prepay`, which must outlive the run, when it pays anything.
+void PlanPrepaymentRun(RepaymentPlan& plan, const PrepaymentPlan& prepay, const LoanTerms& terms);
 
 // The rates after the first, by the payment they apply from (a later entry
 // wins at the same payment).
@@ -111,8 +149,30 @@ struct RepaymentOutcome {
     // stopped there.
     long uncoveredAt = 0;
     double uncoveredRatePercent = 0;
-    bool notRepaid = false;  // kept payments reached the longest schedule with a balance left
+    bool notRepaid = false;                  // kept payments reached the longest schedule with a balance left
+    std::vector<AppliedPrepayment> prepaid;  // the one-time amounts paid, in order
+    double recurringPaid = 0;
+    long recurringFirst = 0;  // first and last payment the recurring amount was added to
+    long recurringLast = 0;
 };
+
+// The final payment clears what rounding left over: a balance after this
+// payment below `residue` (and below half a payment) is paid with it, rather
+// than by a payment of a fraction of a cent, or for payments in whole cents
+// of a few cents, after the period. Returns the principal part.
+inline double ClearResidue(double balance, double principal, double payment, double residue) {
+    const double left = balance - principal;
+    if (left > 0 && left < std::min(residue, payment / 2)) [[unlikely]]
+        return balance;
+    return principal;
+}
+
+// Adds payment k's recurring and one-time amounts, each up to what is still
+// owed after the regular principal (`owed`), so an amount above the balance
+// pays it off; `next` walks the one-time amounts. Returns the sum; `paidOnce`
+// tells that a one-time amount was paid.
+double Prepay(const PrepaymentPlan& plan, long k, double owed, std::size_t& next, RepaymentOutcome& out,
+              bool& paidOnce);
 
 // Fills rows 1.. of `table` (number, interest, principal, balance and the two
 // running sums) until the interest part turns negative (without interest:
@@ -133,16 +193,18 @@ inline RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<Sche
 void CorrectFinalPayment(std::vector<ScheduleRow>& table, const RepaymentOutcome& outcome,
                          bool whateverIsLeft = false);
 
-// The final payment clears what rounding left over: a balance after this
-// payment below `residue` (and below half a payment) is paid with it, rather
-// than by a payment of a fraction of a cent, or for payments in whole cents
-// of a few cents, after the period. Returns the principal part.
-inline double ClearResidue(double balance, double principal, double payment, double residue) {
-    const double left = balance - principal;
-    if (left > 0 && left < std::min(residue, payment / 2)) [[unlikely]]
-        return balance;
-    return principal;
-}
+// What the limits are measured against.
+struct LimitBasis {
+    double principal = 0;       // the original principal
+    double payment = 0;         // the original payment, before the percentage increase
+    double increaseAmount = 0;  // the percentage increase of each payment
+};
+// The totals of a run's additional amounts (rows 1..run.payments of `table`)
+// and the limits they went over; the comparison with the mortgage without
+// them is the caller's.
+PrepaymentSummary SummarizePrepayments(const Prepayments& prepayments, const std::vector<ScheduleRow>& table,
+                                       const RepaymentOutcome& run, std::int16_t paymentsPerYear,
+                                       const LimitBasis& basis);
 
 template <class AfterRow>
 RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow>& table,
@@ -152,9 +214,12 @@ RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow
     const long n = plan.paymentsPerYear;
     double A = plan.payment, i = plan.rate, percent = plan.ratePercent;
     const bool cents = plan.roundInterest;
+    const PrepaymentPlan* const prepay = plan.prepay;
+    std::size_t nextOnce = 0;
+    double monthly = plan.monthlyRate;
     long paymentSet = 0;  // the payments before the first at the payment in force
     // Runs that may end with a residue of rounding; the others end as they always have.
-    const bool clearResidue = cents || (plan.steps && !plan.steps->empty());
+    const bool clearResidue = cents || prepay || (plan.steps && !plan.steps->empty());
     static const std::vector<RateStep> kOneRate;
     const std::vector<RateStep>& steps = plan.steps ? *plan.steps : kOneRate;
     std::size_t step = 0;
@@ -176,13 +241,15 @@ RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow
         // turns negative either (stop once less than half a cent is owed),
         // and a renewal's payments end with a residue of rounding that must
         // not make a payment, or meet a later change, of its own.
-        if ((i == 0.0 || cents || !steps.empty()) && B < (cents ? 0.005 : 0.00005)) break;
+        // An amount that pays the balance off leaves the same residue.
+        if ((i == 0.0 || cents || !steps.empty() || prepay) && B < (cents ? 0.005 : 0.00005)) break;
         // A new rate from this payment on: this period's interest at it, and
         // a renewal's payment for the balance over the years left.
         while (k == nextChange) [[unlikely]] {
                 const RateStep& s = steps[step];
                 i = s.rate;
                 percent = s.ratePercent;
+                monthly = s.monthlyRate;
                 if (s.recalculate) {
                     A = plan.repay(B, k, s);
                     paymentSet = k - 1;
@@ -225,12 +292,29 @@ RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow
             }
         }
 
+        bool recast = false;
+        if (prepay) {
+            const double e = Prepay(*prepay, k, B - Q, nextOnce, out, recast);
+            recast = recast && prepay->recast;
+            if (e > 0) {
+                Q = plan.currencyExtraSum ? Currency::FromDouble(Q + e).ToDouble() : Checked(Q + e);
+                ScheduleRow& paid = TableRow(table, k);
+                paid.extra = paid.extra + Currency::FromDouble(e);
+            }
+        }
+
         // Rounding leaves up to half a cent for each payment in whole cents
         // since the payment was set, and less than half a cent otherwise.
         if (clearResidue)
             Q = ClearResidue(B, Q, A, cents ? 0.005 * static_cast<double>(k - paymentSet) : 0.005);
         const double Ik = I, Qk = Q;
         B = B - Q;
+        // A recast re-amortizes what is left over the years left, at the rate in force.
+        if (recast && B >= 0.00005) [[unlikely]] {
+            A = plan.repay(B, k + 1, RateStep{k + 1, i, percent, monthly, true});
+            paymentSet = k;
+            out.prepaid.back().newPayment = A;
+        }
         I = cents ? RoundCents(i * B) : i * B;
         Q = A - I;
         if (Ik < 0) break;

@@ -56,6 +56,7 @@ struct Terms {
     FrequencyPeriods frequency;
     double payment = 0;  // each payment, the increase included
     double rate = 0;     // per period
+    double monthlyRate = 0;
     double normalTotal = 0;
 };
 
@@ -75,6 +76,7 @@ Terms PaymentTerms(const ScheduleInputs& in, ScheduleSummary& summary) {
         t.payment = Checked(t.payment + t.payment * static_cast<double>(in.extra.increase));
     if (in.rounding == Rounding::Lender) t.payment = RoundCents(t.payment);
     t.rate = RatePerPeriod(t.frequency, rates);
+    t.monthlyRate = rates.monthly;
     summary.monthlyPayment = monthly.payment;
     summary.payment = t.payment;
     summary.increase = in.extra.increase;
@@ -107,6 +109,7 @@ RepaymentOutcome RunPayments(const ScheduleInputs& in, const Terms& t, std::vect
     plan.principal = in.principal;
     plan.payment = t.payment;
     plan.rate = t.rate;
+    plan.monthlyRate = t.monthlyRate;
     plan.paymentsPerYear = n;
     plan.bound = PaymentBound(t.frequency.frequencyClass, in.years);
     plan.extra = &in.extra;
@@ -117,6 +120,8 @@ RepaymentOutcome RunPayments(const ScheduleInputs& in, const Terms& t, std::vect
                           t.frequency, in.extra.increase, plan.roundInterest};
     const std::vector<RateStep> steps = RateSteps(in.rateChanges, terms);
     const bool keeps = PlanRateSteps(plan, steps, terms);
+    const PrepaymentPlan prepay = PlanPrepayments(in.prepayments, n);
+    PlanPrepaymentRun(plan, prepay, terms);
     // As many rows as the bound allows, within the schedule's limit.
     table.assign(static_cast<std::size_t>(std::min<int>(plan.bound, kScheduleRows - 1)) + 1, ScheduleRow{});
     RepaymentOutcome run = RunRepayment(plan, table, dateOrYear);
@@ -157,15 +162,25 @@ std::vector<ScheduleRow> YearTotals(const ScheduleInputs& in, const std::vector<
     return out;
 }
 
-// The applied additional payments, one entry a year with an amount.
-void ListAdditionalPayments(const ScheduleInputs& in, std::int16_t yearsWithPayments, ScheduleResult& out) {
-    if (in.extra.rowCount == 0) return;
-    for (long y = 1; y <= yearsWithPayments; ++y) {
+// The applied additional payments, one entry a year with an amount, then
+// the one-time amounts paid, in the order of their year and month.
+void ListAdditionalPayments(const ScheduleInputs& in, const RepaymentOutcome& run,
+                            std::int16_t yearsWithPayments, ScheduleResult& out) {
+    for (long y = 1; y <= yearsWithPayments && in.extra.rowCount != 0; ++y) {
         if (out.appliedCount > 0 && static_cast<long>(out.listing.size()) == out.appliedCount) break;
         const Currency amount = YearAmount(in.extra, y);
         if (!(amount > Currency())) continue;
         out.listing.push_back({ToInt16(YearNumber(in.extra, y).ToDouble()), in.extra.month.number, amount});
     }
+    if (run.prepaid.empty()) return;
+    for (const AppliedPrepayment& a : run.prepaid) {
+        const OneTimePrepayment& o = in.prepayments.oneTime.at(static_cast<std::size_t>(a.source));
+        out.listing.push_back({o.year, o.month, a.amount, true, a.newPayment});
+    }
+    std::stable_sort(out.listing.begin(), out.listing.end(),
+                     [](const ListingEntry& a, const ListingEntry& b) {
+                         return a.year * 12 + a.month < b.year * 12 + b.month;
+                     });
 }
 
 void Run(const ScheduleInputs& in, ScheduleResult& out, bool baseline = false);
@@ -177,6 +192,7 @@ std::optional<Currency> BaselineTotal(const ScheduleInputs& in) {
     ScheduleInputs base = in;
     base.frequency = Frequency::Monthly;
     base.extra.EraseAmounts();
+    base.prepayments = {};
     base.view = ScheduleView::Annual;
     base.showDates = false;
     base.termYears = 0;
@@ -186,22 +202,75 @@ std::optional<Currency> BaselineTotal(const ScheduleInputs& in) {
     return b.summary.totalPaid;
 }
 
+bool AnyPrepayment(const ScheduleInputs& in) {
+    return in.extra.increase > 0.0f || in.prepayments.HasAmounts() ||
+           std::any_of(in.extra.amount.begin() + 1, in.extra.amount.end(),
+                       [](Currency a) { return a > Currency(); });
+}
+
+// The same mortgage, with its rate changes and rounding, without any
+// prepayment: its total interest and final payment. Nothing when it cannot
+// be worked out.
+struct Unprepaid {
+    double interest = 0;
+    long payments = 0;
+};
+std::optional<Unprepaid> WithoutPrepayments(const ScheduleInputs& in) {
+    ScheduleInputs base = in;
+    base.extra.EraseAmounts();
+    base.prepayments = {};
+    base.view = ScheduleView::Annual;
+    base.showDates = false;
+    try {
+        ScheduleSummary scratch;
+        const Terms t = PaymentTerms(base, scratch);
+        std::vector<ScheduleRow> table;
+        const RepaymentOutcome run = RunPayments(base, t, table);
+        if (run.uncoveredAt > 0 || run.notRepaid || run.payments < 1) return std::nullopt;
+        return Unprepaid{TableRow(table, run.payments).cumulativeInterest.ToDouble(), run.payments};
+    } catch (const CalcError&) {
+        return std::nullopt;
+    }
+}
+
+// What the prepayments of every kind did: their totals, the limits they went
+// over (messages 47 and 48) and what they saved.
+void ReportPrepayments(const ScheduleInputs& in, const std::vector<ScheduleRow>& payments,
+                       const RepaymentOutcome& run, ScheduleResult& out) {
+    ScheduleSummary& s = out.summary;
+    const std::int16_t n = s.paymentsPerYear;
+    const LimitBasis basis{in.principal, s.payment - s.increaseAmount, s.increaseAmount};
+    s.prepayments = SummarizePrepayments(in.prepayments, payments, run, n, basis);
+    if (s.prepayments.yearlyLimit) out.messages.push_back(Message::YearlyPrepaymentLimit);
+    if (s.prepayments.increaseLimit) out.messages.push_back(Message::PaymentIncreaseLimit);
+    if (!AnyPrepayment(in)) {
+        s.prepayments.interestSaved = 0.0;
+        s.prepayments.payoffEarlierMonths = 0;
+        return;
+    }
+    if (const auto without = WithoutPrepayments(in)) {
+        s.prepayments.interestSaved =
+            without->interest - TableRow(payments, run.payments).cumulativeInterest.ToDouble();
+        s.prepayments.payoffEarlierMonths =
+            MonthOfPayment(without->payments, n) - MonthOfPayment(run.payments, n);
+    }
+}
+
+// The message refusing inputs no schedule can have, if any.
+std::optional<Message> InputRefusal(const ScheduleInputs& in) {
+    if (in.mode == TableKind::Mortgage && in.years >= kMortgageYearLimit + 1) return Message::YearsLimit;
+    if (const auto refusal = RangeRefusal(in.mode, in.principal, in.ratePercent, in.years)) return refusal;
+    if (const auto refusal = RateChangeRefusal(in.rateChanges)) return refusal;
+    return PrepaymentRefusal(in.prepayments);
+}
+
 void Run(const ScheduleInputs& in, ScheduleResult& out, bool baseline) {
-    const double T = in.years;
     // A term longer than the period is reset before anything is computed.
-    if (out.termYears > T) {
+    if (out.termYears > in.years) {
         out.termYears = 0;
         out.messages.push_back(Message::TermReset);
     }
-    if (in.mode == TableKind::Mortgage && T >= kMortgageYearLimit + 1) {
-        out.messages.push_back(Message::YearsLimit);
-        return;
-    }
-    if (const auto refusal = RangeRefusal(in.mode, in.principal, in.ratePercent, T)) {
-        out.messages.push_back(*refusal);
-        return;
-    }
-    if (const auto refusal = RateChangeRefusal(in.rateChanges)) {
+    if (const auto refusal = InputRefusal(in)) {
         out.messages.push_back(*refusal);
         return;
     }
@@ -228,6 +297,7 @@ void Run(const ScheduleInputs& in, ScheduleResult& out, bool baseline) {
         if (run.stepPayments.size() < in.rateChanges.size())
             out.messages.push_back(Message::RateChangeNotReached);
     }
+    if (!baseline) ReportPrepayments(in, payments, run, out);
     double normalTotal = t.normalTotal;
     if (!baseline && (!in.rateChanges.empty() || in.rounding == Rounding::Lender))
         if (const auto total = BaselineTotal(in)) normalTotal = total->ToDouble();
@@ -254,7 +324,7 @@ void Run(const ScheduleInputs& in, ScheduleResult& out, bool baseline) {
         }
     }
     out.gridRows = ToInt16(static_cast<double>(rows));
-    ListAdditionalPayments(in, yearsWithPayments, out);
+    ListAdditionalPayments(in, run, yearsWithPayments, out);
     out.resultsReady = allPayments ? ToInt16(static_cast<double>(out.gridRows) + 1.0)
                                    : ToInt16(static_cast<double>(out.summary.yearsToFinal));
     out.graphTitle = in.mode == TableKind::Mortgage ? "Mortgage balance at start of each Year"
@@ -268,9 +338,15 @@ void Run(const ScheduleInputs& in, ScheduleResult& out, bool baseline) {
 }  // namespace
 
 long FirstPaymentOfChange(const RateChange& change, std::int16_t paymentsPerYear) {
-    const long p = paymentsPerYear;
-    // The first payment on or after the month's start: ceil((month - 1) * P / 12).
-    return (change.year - 1) * p + ((change.month - 1) * p + 11) / 12 + 1;
+    return FirstPaymentOfMonth(change.year, change.month, paymentsPerYear);
+}
+
+int ScheduleResult::ListingRows() const {
+    if (!prepaymentsInForce) return extraRowCount;
+    const auto once = static_cast<int>(
+        std::count_if(listing.begin(), listing.end(), [](const ListingEntry& e) { return e.oneTime; }));
+    const int years = std::max<int>(extraRowCount, static_cast<int>(listing.size()) - once);
+    return years + once + (summary.prepayments.recurringFirst > 0 ? 1 : 0);
 }
 
 ScheduleResult CalculateSchedule(const ScheduleInputs& in) {
@@ -279,6 +355,8 @@ ScheduleResult CalculateSchedule(const ScheduleInputs& in) {
     out.view = in.view;
     out.showDates = in.showDates;
     out.extraRowCount = in.extra.rowCount;
+    out.prepaymentsInForce = in.prepayments.InForce();
+    out.recurring = in.prepayments.recurring;
     out.termYears = in.termYears;
     try {
         Run(in, out);

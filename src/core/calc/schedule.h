@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/calc/dates.h"
+#include "core/calc/prepayments.h"
 #include "core/calc/rates.h"
 #include "core/format/messages.h"
 #include "core/format/money.h"
@@ -70,6 +71,7 @@ struct ScheduleInputs {
     bool showDates = false;
     DaySerial firstPaymentDate = 0;
     AdditionalPayments extra;
+    Prepayments prepayments;              // recurring and one-time amounts, limits
     std::vector<RateChange> rateChanges;  // in any order; none: one rate throughout
     Rounding rounding = Rounding::Exact;
     std::string currencySymbol = "$";  // for the texts made of the result
@@ -99,11 +101,16 @@ struct AppliedRateChange {
     bool operator==(const AppliedRateChange&) const = default;
 };
 
-// One applied additional payment, as the listing shows it.
+// One additional payment as the listing shows it: a year's amount, or a
+// one-time amount as it was applied.
 struct ListingEntry {
     std::int16_t year = 0;   // year number of the table row
     std::int16_t month = 0;  // month shown (1..12)
     Currency amount;
+    bool oneTime = false;
+    // After a one-time amount that lowers the payment: each payment from the
+    // next one on (the last amount of a month carries it); else 0.
+    double newPayment = 0;
 };
 
 // The figures of the result boxes.
@@ -121,6 +128,7 @@ struct ScheduleSummary {
     double interestSaved = 0;  // against the normal monthly mortgage, never below 0
     // In the order they apply; empty without changes.
     std::vector<AppliedRateChange> rateChanges;
+    PrepaymentSummary prepayments;
 };
 
 // The change after which the payment no longer covers a period's interest.
@@ -137,7 +145,9 @@ struct ScheduleResult {
     // The rows of the view: rows[k] is payment k (or year k in the annual
     // view); rows[0] holds zeros. Sized to the schedule.
     std::vector<ScheduleRow> rows;
-    std::vector<ListingEntry> listing;           // the additional payments applied
+    // The additional payments: the years with an amount, then (merged by
+    // year and month) the one-time amounts applied.
+    std::vector<ListingEntry> listing;
     std::optional<UncoveredInterest> uncovered;  // with message 44
 
     std::int16_t gridRows = 0;      // rows shown: all, or those of the term
@@ -153,6 +163,13 @@ struct ScheduleResult {
     ScheduleView view = ScheduleView::Annual;
     bool showDates = false;
     std::int16_t extraRowCount = 0;  // years with an additional amount
+    // The new kinds of prepayment were in force: the texts show the recurring
+    // amount, the one-time amounts and what they saved.
+    bool prepaymentsInForce = false;
+    RecurringPrepayment recurring;  // as entered
+    // Rows of the grid's and the printout's listing: the years with an
+    // amount, the one-time amounts listed and the recurring amount's line.
+    int ListingRows() const;
 };
 
 // Runs the whole calculation. Never throws: faults end in message 4.

@@ -45,6 +45,9 @@ enum class Message : int {
     PaymentBelowInterest = 44,
     NotRepaidInLimit = 45,
     RateChangeRange = 46,
+    YearlyPrepaymentLimit = 47,  // the result names the year and by how much
+    PaymentIncreaseLimit = 48,   // likewise
+    PrepaymentRange = 49,
     CostsRange = 50,
     DownPaymentRange = 51,
     DownPaymentBelowMinimum = 52,  // the result names the minimum
@@ -105,6 +108,14 @@ inline constexpr std::array kMessageTexts{
     MessageRow{
         Message::RateChangeRange,
         "Rate change: year 1 to 40 and month 1 to 12 after the first payment, rate 0 to 100%, at most 20."},
+    MessageRow{
+        Message::YearlyPrepaymentLimit,
+        "The prepayments of a year go over the lender's yearly limit. The schedule shows them as entered."},
+    MessageRow{Message::PaymentIncreaseLimit,
+               "The payment increase goes over the lender's limit. The schedule shows it as entered."},
+    MessageRow{Message::PrepaymentRange,
+               "Prepayment: amounts 0 to 9,999,999.99, year 1 to 40, month 1 to 12, the end not before the "
+               "start, at most 100 one-time amounts, limits 0 to 100%."},
     MessageRow{
         Message::CostsRange,
         "Costs: amounts from 0 to 9,999,999.99, percentages from 0 to 25%, the term from 1 to 10 years."},

@@ -177,9 +177,9 @@ std::optional<Message> ComparisonTable::Refusal(const ComparisonInputs& in) {
 // A row's entries need a listing index and a column pair of MCGrid2 of their
 // own, and room in the listing; counters an opened file left at their end
 // leave none.
-bool ComparisonTable::ListingFits(const ComparisonRow& row) const {
-    const auto entries = static_cast<int>(row.extraPayments.size());
-    if (entries == 0) return true;
+bool ComparisonTable::ListingFits(const std::vector<ListingTexts>& listing) const {
+    const auto entries = static_cast<int>(listing.size()) - 1;  // below the head
+    if (entries <= 0) return true;
     return entries < kListingRows && state_.listingIndex >= 0 && state_.listingIndex < kListingIndexes &&
            state_.listingColumn >= 0 && state_.listingColumn + 2 <= kGrid2MaxColumns;
 }
@@ -200,11 +200,15 @@ void ComparisonTable::AddRow(const ComparisonInputs& in, ComparisonRun& run) {
         run.messages.push_back(*refusal);
         return;
     }
+    if (auto refusal = PrepaymentRefusal(in.prepayments)) {
+        run.messages.push_back(*refusal);
+        return;
+    }
     if (outcome.rateChangeMessage) {
         run.messages.push_back(*outcome.rateChangeMessage);
         if (!outcome.row) return;
     }
-    if (!outcome.row || !ListingFits(*outcome.row)) throw CalcError("no row");
+    if (!outcome.row) throw CalcError("no row");
 
     // Every text is made before anything is stored, so a fault leaves the
     // comparison as it was.
@@ -212,6 +216,10 @@ void ComparisonTable::AddRow(const ComparisonInputs& in, ComparisonRun& run) {
     const Grid1Row cells = ComparisonRowCells(row, in.currencySymbol);
     const std::string lines = ComparisonRowLines(row, in.currencySymbol);
     const std::vector<ListingTexts> listing = ComparisonListing(row);
+    if (!ListingFits(listing)) throw CalcError("no room in the listing");
+    // Over a lender's limit the row still stands.
+    if (row.yearlyLimit) run.messages.push_back(Message::YearlyPrepaymentLimit);
+    if (row.increaseLimit) run.messages.push_back(Message::PaymentIncreaseLimit);
 
     // From here on nothing can fail.
     StoreRow(std::move(*outcome.row), cells, lines, run);

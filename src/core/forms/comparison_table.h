@@ -18,7 +18,10 @@ namespace amortix {
 
 // What one Calculate changed.
 struct ComparisonRun {
-    std::vector<Message> messages;  // YearsLimit, RowLimit or WrongEntry; empty when a row was added
+    // YearsLimit, RowLimit, WrongEntry or a refusal of the inputs (39 to 42,
+    // 46, 49): no row; a rate change not reached (43) or a lender's limit
+    // gone over (47, 48): the row stands.
+    std::vector<Message> messages;
     bool added = false;
     std::int16_t row = 0;       // number of the new row; its figures and texts are in the state
     bool grid1Cleared = false;  // the data rows were emptied before row 1
@@ -69,7 +72,7 @@ class ComparisonTable {
     void LayoutGrid2();
     void AddRow(const ComparisonInputs& in, ComparisonRun& run);
     std::optional<Message> Refusal(const ComparisonInputs& in);
-    bool ListingFits(const ComparisonRow& row) const;
+    bool ListingFits(const std::vector<ListingTexts>& listing) const;
     void StoreRow(ComparisonRow row, const Grid1Row& cells, const std::string& lines, ComparisonRun& run);
     void StoreListing(const std::vector<ListingTexts>& listing);
     // The listing row `number` added, read back from the state; empty when it had none.

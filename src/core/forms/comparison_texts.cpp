@@ -1,5 +1,7 @@
 #include "core/forms/comparison_texts.h"
 
+#include <algorithm>
+
 #include "core/format/masks.h"
 #include "core/format/numfmt.h"
 
@@ -101,17 +103,56 @@ std::vector<std::string> ComparisonRowChanges(const ComparisonRow& row, std::str
     return lines;
 }
 
+namespace {
+
+// A lump sum of the listing: month 0 stands for a whole year's.
+struct LumpSum {
+    std::int16_t year = 0;
+    std::int16_t month = 0;
+    Currency amount;
+};
+
+// The yearly and one-time amounts a row paid, one entry per year and month
+// they were paid in. More than the listing holds are added up by year.
+std::vector<LumpSum> LumpSums(const ComparisonRow& row) {
+    std::vector<LumpSum> sums;
+    for (const ComparisonExtraPayment& e : row.extraPayments)
+        sums.push_back({e.year, e.month.number, e.amount});
+    for (const ComparisonOneTimePayment& o : row.oneTimePayments)
+        sums.push_back({o.year, o.month.number, o.amount});
+    std::stable_sort(sums.begin(), sums.end(), [](const LumpSum& a, const LumpSum& b) {
+        return a.year * 12 + a.month < b.year * 12 + b.month;
+    });
+    const auto merge = [&sums](bool byYear) {
+        std::vector<LumpSum> merged;
+        for (LumpSum s : sums) {
+            if (byYear) s.month = 0;
+            if (!merged.empty() && merged.back().year == s.year && merged.back().month == s.month)
+                merged.back().amount = merged.back().amount + s.amount;
+            else
+                merged.push_back(s);
+        }
+        sums = std::move(merged);
+    };
+    merge(false);
+    if (sums.size() >= static_cast<std::size_t>(kListingRows)) merge(true);
+    return sums;
+}
+
+}  // namespace
+
 std::vector<ListingTexts> ComparisonListing(const ComparisonRow& row) {
     std::vector<ListingTexts> listing;
-    if (row.extraPayments.empty()) return listing;
+    if (row.extraPayments.empty() && row.oneTimePayments.empty()) return listing;
     // Row 0 heads the column with the row number; below it the label holds
-    // the year in two characters and the month with a leading blank.
+    // the year in two characters and the month with a leading blank (two
+    // blanks for a year's sum).
     listing.push_back(
         {"Yr. Mth Row", RightJustify(FormatNumber(static_cast<double>(row.number), kCountMask), 3)});
-    for (const ComparisonExtraPayment& e : row.extraPayments) {
+    for (const LumpSum& e : LumpSums(row)) {
         std::string label = RightJustify(FormatNumber(static_cast<double>(e.year), kTwoDigitMask), 2);
         label.push_back(' ');
-        label.append(std::to_string(e.month.number));
+        label.append(e.month == 0 ? std::string("  ") : std::to_string(e.month));
         listing.push_back({std::move(label), RightJustify(FormatNumber(e.amount, kAmountMask), 10)});
     }
     return listing;

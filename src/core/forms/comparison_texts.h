@@ -49,7 +49,9 @@ struct ListingTexts {
     std::string label, amount;
 };
 // A row's column of the listing: the head (the row number) and one entry per
-// amount applied; empty when the row applied none.
+// year and month a yearly or one-time amount was paid in (by year alone, the
+// month blank, when there are more than the listing holds); empty when the
+// row paid none. A recurring amount is not listed: it stars the row.
 std::vector<ListingTexts> ComparisonListing(const ComparisonRow& row);
 // The MCGrid2 year-and-month cell of a listing entry below the head.
 std::string Grid2LabelCell(const std::string& listingLabel);

@@ -1,5 +1,7 @@
 #include "core/forms/schedule_texts.h"
 
+#include <algorithm>
+
 #include "core/format/masks.h"
 #include "core/format/numfmt.h"
 
@@ -54,17 +56,77 @@ ScheduleBoxTexts BoxTexts(const ScheduleResult& r, std::string_view symbol) {
         Box(FormatNumber(r.mode == TableKind::Mortgage ? years : years * 12.0, kTwoDecimalsMask));
     t.totalPaid = Box(MoneyText(symbol, s.totalPaid, kNarrowMoneyMask));
     t.interestSaved = Box(MoneyText(symbol, s.interestSaved, kNarrowMoneyMask));
+    if (s.prepayments.interestSaved)
+        t.interestSavedByPrepayments = Box(MoneyText(symbol, *s.prepayments.interestSaved, kNarrowMoneyMask));
+    if (s.prepayments.payoffEarlierMonths)
+        t.payoffEarlier = Box(PayoffEarlierText(*s.prepayments.payoffEarlierMonths));
     return t;
 }
 
+std::string PayoffEarlierText(long months) {
+    const std::string sign = months < 0 ? "-" : "";
+    const long m = months < 0 ? -months : months;
+    return sign + std::to_string(m / 12) + " yr " + std::to_string(m % 12) + " mo";
+}
+
+std::string YearlyLimitText(const LimitExceeded& e, std::string_view symbol) {
+    return "Year " + std::to_string(e.year) + " goes over the yearly limit of " +
+           MoneyText(symbol, e.limit, kNarrowMoneyMask) + " by " +
+           MoneyText(symbol, e.over, kNarrowMoneyMask) + ".";
+}
+
+std::string IncreaseLimitText(const LimitExceeded& e, std::string_view symbol) {
+    return "From year " + std::to_string(e.year) + " each payment goes over the increase limit of " +
+           MoneyText(symbol, e.limit, kNarrowMoneyMask) + " by " +
+           MoneyText(symbol, e.over, kNarrowMoneyMask) + ".";
+}
+
+namespace {
+
+std::string NotesAmount(Currency amount) {
+    return RightJustify(FormatNumber(amount, kNarrowMoneyMask), 12);
+}
+
+std::string YearAndMonth(int year, int month) {
+    return "Year " + CountText(year, 3) + " Month" + CountText(month, 3);
+}
+
+// The recurring amount, what the prepayments saved and the limits they went
+// over, below the listed amounts.
+std::string PrepaymentNotes(const ScheduleResult& r) {
+    const PrepaymentSummary& p = r.summary.prepayments;
+    std::string out;
+    if (p.recurringFirst > 0) {
+        const RecurringPrepayment& rec = r.recurring;
+        out += " Every payment       " + NotesAmount(rec.amount) + "  from " +
+               YearAndMonth(rec.fromYear, rec.fromMonth) + " to " +
+               (rec.toYear == 0 ? std::string("the end") : YearAndMonth(rec.toYear, rec.toMonth)) + "\r\n";
+        out += " In all              " + NotesAmount(p.recurringTotal) + "\r\n";
+    }
+    out += "\r\n";
+    if (p.interestSaved)
+        out += " Interest saved by prepayments " +
+               RightJustify(FormatNumber(*p.interestSaved, kNarrowMoneyMask), 12) + "\r\n";
+    if (p.payoffEarlierMonths)
+        out += " Paid off sooner by " + PayoffEarlierText(*p.payoffEarlierMonths) + "\r\n";
+    if (p.yearlyLimit) out += " " + YearlyLimitText(*p.yearlyLimit, "") + "\r\n";
+    if (p.increaseLimit) out += " " + IncreaseLimitText(*p.increaseLimit, "") + "\r\n";
+    return out;
+}
+
+}  // namespace
+
 std::string AdditionalNotesText(const ScheduleResult& r) {
-    if (r.extraRowCount == 0 || !r.calculated) return {};
+    if ((r.extraRowCount == 0 && !r.prepaymentsInForce) || !r.calculated) return {};
     std::string out = "Additional  Payments     Applied\r\n\r\n";
     for (const ListingEntry& e : r.listing) {
         out += " Year " + CountText(static_cast<double>(e.year), 3) + "    Month" +
-               CountText(static_cast<double>(e.month), 3) +
-               RightJustify(FormatNumber(e.amount, kNarrowMoneyMask), 12) + "\r\n";
+               CountText(static_cast<double>(e.month), 3) + NotesAmount(e.amount);
+        if (e.oneTime) out += "  one-time";
+        if (e.newPayment > 0) out += "  new payment " + FormatNumber(e.newPayment, kNarrowMoneyMask);
+        out += "\r\n";
     }
+    if (r.prepaymentsInForce) out += PrepaymentNotes(r);
     return out;
 }
 
@@ -86,7 +148,7 @@ ScheduleGrid::ScheduleGrid(std::shared_ptr<const ScheduleResult> result, std::st
     const ScheduleResult& r = *result_;
     if (!r.calculated) return;
     int rows = r.gridRows + 4;
-    if (r.extraRowCount >= 1) rows += r.extraRowCount + 4;
+    if (r.ListingRows() >= 1) rows += r.ListingRows() + 4;
     if (!r.summary.rateChanges.empty()) {
         columnCount_ = kGridColumns + 1;
         rows += static_cast<int>(r.summary.rateChanges.size()) + 4;
@@ -96,7 +158,7 @@ ScheduleGrid::ScheduleGrid(std::shared_ptr<const ScheduleResult> result, std::st
 
 int ScheduleGrid::RateChangesRow() const {
     const ScheduleResult& r = *result_;
-    return r.gridRows + 4 + (r.extraRowCount >= 1 ? r.extraRowCount + 4 : 0);
+    return r.gridRows + 4 + (r.ListingRows() >= 1 ? r.ListingRows() + 4 : 0);
 }
 
 std::string ScheduleGrid::RateChangeCell(int row, int column) const {
@@ -168,12 +230,17 @@ std::string ScheduleGrid::Cell(int row, int column) const {
 
 std::string ScheduleGrid::ListingCell(int row, int column) const {
     const ScheduleResult& r = *result_;
-    if (r.extraRowCount <= 0) return {};
+    if (r.ListingRows() <= 0) return {};
     if (row == r.gridRows + 4) {
         static constexpr const char* kTitle[] = {"Additional ", "Payments  ", "Applied  "};
+        const bool recast = std::any_of(r.listing.begin(), r.listing.end(),
+                                        [](const ListingEntry& e) { return e.newPayment > 0; });
+        if (column == 4 && recast) return "New Payment";
         return column < 3 ? kTitle[column] : std::string();
     }
     const int entry = row - (r.gridRows + 6);
+    if (entry == static_cast<int>(r.listing.size()) && r.summary.prepayments.recurringFirst > 0)
+        return RecurringCell(column);
     if (entry < 0 || entry >= static_cast<int>(r.listing.size())) return {};
     const ListingEntry& e = r.listing[static_cast<std::size_t>(entry)];
     switch (column) {
@@ -183,6 +250,32 @@ std::string ScheduleGrid::ListingCell(int row, int column) const {
             return " Month " + CountText(static_cast<double>(e.month), 3) + " ";
         case 2:
             return FormatNumber(e.amount, kNarrowMoneyMask);
+        case 3:
+            return e.oneTime ? "one-time" : "";
+        case 4:
+            return e.newPayment > 0 ? MoneyText(currencySymbol_, e.newPayment, kNarrowMoneyMask) : "";
+        default:
+            return {};
+    }
+}
+
+// The recurring amount's line below the listed amounts.
+std::string ScheduleGrid::RecurringCell(int column) const {
+    const ScheduleResult& r = *result_;
+    const RecurringPrepayment& rec = r.recurring;
+    const auto when = [](int year, int month) { return std::to_string(year) + "/" + std::to_string(month); };
+    switch (column) {
+        case 0:
+            return "Every payment";
+        case 2:
+            return FormatNumber(rec.amount, kNarrowMoneyMask);
+        case 3:
+            return "from " + when(rec.fromYear, rec.fromMonth);
+        case 4:
+            return rec.toYear == 0 ? "to the end" : "to " + when(rec.toYear, rec.toMonth);
+        case 5:
+            return MoneyText(currencySymbol_, r.summary.prepayments.recurringTotal, kNarrowMoneyMask) +
+                   " in all";
         default:
             return {};
     }

@@ -24,6 +24,9 @@ std::string Label16Text(float increase);
 struct ScheduleBoxTexts {
     std::string daysInYear, rateFactor, paymentsPerYear, payment, increaseCaption, increaseAmount,
         yearsToFinal, totalPaid, interestSaved;
+    // Against the same mortgage without any prepayment; empty when that
+    // mortgage cannot be worked out.
+    std::string interestSavedByPrepayments, payoffEarlier;
 };
 ScheduleBoxTexts BoxTexts(const ScheduleResult& result, std::string_view currencySymbol);
 
@@ -31,8 +34,17 @@ ScheduleBoxTexts BoxTexts(const ScheduleResult& result, std::string_view currenc
 std::string DaysInYearText(const ScheduleSummary& summary);
 
 // The printout's listing of the additional payments applied, CR LF ended;
-// empty when none were in force.
+// empty when none were in force. With the new kinds of prepayment it also
+// lists the recurring amount, what the prepayments saved and the lender's
+// limits they went over.
 std::string AdditionalNotesText(const ScheduleResult& result);
+
+// "2 yr 3 mo": how much sooner the final payment falls.
+std::string PayoffEarlierText(long months);
+// What message 47 and 48 report, in a sentence each: the first year over
+// the limit and by how much.
+std::string YearlyLimitText(const LimitExceeded& exceeded, std::string_view currencySymbol);
+std::string IncreaseLimitText(const LimitExceeded& exceeded, std::string_view currencySymbol);
 
 // The header of column 0 for the view, and of any grid column (row 0), so a
 // screen lays out its grid before the first calculation.
@@ -66,6 +78,7 @@ class ScheduleGrid {
 
   private:
     std::string ListingCell(int row, int column) const;
+    std::string RecurringCell(int column) const;
     std::string RateChangeCell(int row, int column) const;
     int RateChangesRow() const;  // the title row of the changes' listing
 

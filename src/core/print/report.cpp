@@ -230,11 +230,12 @@ class TablesReport {
         }
         Totals(r_.rows[static_cast<std::size_t>(rows)]);
         if (const std::string notes = AdditionalNotesText(r_); !notes.empty()) {
-            const int listed = static_cast<int>(r_.listing.size());
-            if (listed + 4 + counter > kNotesPageLimit) BreakWithHeaders();
+            // The title, an empty line and one line per listed amount or note, and the empty lines around.
+            const int lines = static_cast<int>(std::count(notes.begin(), notes.end(), '\n')) + 2;
+            if (lines + counter > kNotesPageLimit) BreakWithHeaders();
             p_.EmptyLine();
             Line(p_, 2, notes);
-            counter += listed + 4;
+            counter += lines;
         }
         counter = RateChanges(counter);
         CostsSection(counter);

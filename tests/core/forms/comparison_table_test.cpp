@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/forms/comparison_table.h"
+#include "core/print/report.h"
 
 namespace amortix {
 namespace {
@@ -131,6 +132,72 @@ TEST(ComparisonTable, ListingLaysOutColumnPairsPerRow) {
     ASSERT_TRUE(s.rowValues[2]);
     EXPECT_EQ(s.rowValues[2]->extraPayments,
               (std::vector<ComparisonExtraPayment>{{2, Month{12}, Currency::FromDouble(1000)}}));
+}
+
+OneTimePrepayment Once(int year, int month, double amount) {
+    return {static_cast<std::int16_t>(year), static_cast<std::int16_t>(month), Currency::FromDouble(amount)};
+}
+
+// One-time amounts are listed beside the yearly ones by year and month, those
+// paid in the same month as one; more than the listing's 40 rows hold are
+// added up by year, their month left blank. A recurring amount only stars
+// the row.
+TEST(ComparisonTable, ListingOfOneTimeAmounts) {
+    ComparisonTable comparison;
+    ComparisonInputs in = WithAmounts({{3, 1000}}, 2);  // year 3 month 3
+    in.prepayments.oneTime = {Once(3, 3, 500), Once(2, 7, 250.25), Once(3, 3, 100)};
+    ASSERT_TRUE(comparison.Calculate(in).listed);
+    ComparisonInputs many = Inputs();
+    for (int year = 1; year <= 4; ++year)
+        for (int month = 1; month <= 12; ++month) many.prepayments.oneTime.push_back(Once(year, month, 10));
+    many.prepayments.oneTime.push_back(Once(4, 12, 5));
+    const ComparisonRun manyRun = comparison.Calculate(many);
+    ASSERT_TRUE(manyRun.listed);
+    EXPECT_TRUE(manyRun.messages.empty());
+    ComparisonInputs recurring = Inputs();
+    recurring.prepayments.recurring.amount = Currency::FromDouble(50);
+    EXPECT_FALSE(comparison.Calculate(recurring).listed);
+
+    const ComparisonState& s = comparison.State();
+    const std::vector<std::vector<std::string>> expected = {
+        {" Yr. Mth", " Row     1", " Yr. Mth", " Row     2"},
+        {" 2    7", "    250.25", " 1     ", "    120.00"},
+        {" 3    3", "  1,600.00", " 2     ", "    120.00"},
+        {"", "", " 3     ", "    120.00"},
+        {"", "", " 4     ", "    125.00"},
+        {"", "", "", ""},
+    };
+    for (std::size_t r = 0; r < expected.size(); ++r)
+        for (std::size_t c = 0; c < 4; ++c) EXPECT_EQ(s.grid2[r][c], expected[r][c]) << r << "," << c;
+    EXPECT_EQ(s.listingLabels[1][1], " 1   ");
+    EXPECT_EQ(Cells(comparison, 3)[5].substr(0, 1), "*");
+    // The report's listing prints a year's sum with its month blank.
+    const TextReport report = RenderComparisonReport(PrintDataFor(s, "Sums"), kPrinterFontStandard);
+    ASSERT_FALSE(report.message);
+    const std::string text = PagesAsText(report.pages);
+    EXPECT_NE(text.find(" 3  3  1,600.00"), std::string::npos) << text;
+    EXPECT_NE(text.find(" 4       125.00"), std::string::npos) << text;
+}
+
+// Over a lender's limit a row still stands, with message 47 or 48; prepayments
+// out of range are refused with message 49 and add nothing.
+TEST(ComparisonTable, PrepaymentMessages) {
+    ComparisonTable comparison;
+    ComparisonInputs in = Inputs();
+    in.prepayments.oneTime = {Once(2, 1, 20000)};
+    in.prepayments.yearlyLimitPercent = 15;
+    in.prepayments.increaseLimitPercent = 0;
+    in.prepayments.recurring.amount = Currency::FromDouble(1);
+    ComparisonRun run = comparison.Calculate(in);
+    EXPECT_TRUE(run.added);
+    EXPECT_EQ(MessageNumbers(run.messages), (std::vector<int>{47, 48}));
+    ASSERT_TRUE(comparison.State().rowValues[0]);
+    EXPECT_EQ(comparison.State().rowValues[0]->yearlyLimit->year, 2);
+    in.prepayments.oneTime = {Once(41, 1, 1)};
+    run = comparison.Calculate(in);
+    EXPECT_FALSE(run.added);
+    EXPECT_EQ(MessageNumbers(run.messages), std::vector<int>{49});
+    EXPECT_EQ(comparison.State().rowCount, 1);
 }
 
 TEST(ComparisonTable, ListingGridGrowsPastTheMinimum) {

@@ -1,6 +1,7 @@
 // Properties of every schedule, searched over random inputs in the whole
 // allowed range: principal, rate (0 and the top included), period, every
-// compounding and frequency, day bases, increases, yearly amounts, rate
+// compounding and frequency, day bases, increases, yearly amounts, recurring
+// and one-time prepayments shortening the term or lowering the payment, rate
 // changes of both kinds and both roundings. A counter-example RapidCheck
 // shrinks to belongs in a table-driven test beside the figures it broke.
 
@@ -8,6 +9,7 @@
 #include <rapidcheck.h>
 #include <rapidcheck/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/calc/limits.h"
@@ -53,6 +55,28 @@ void AddPrepayments(ScheduleInputs& in) {
     in.extra.kind = ExtraPaymentKind::Both;
 }
 
+// A one-time amount anywhere in the period, up to a tenth of the principal.
+OneTimePrepayment AnyOneTime(const ScheduleInputs& in) {
+    return {static_cast<std::int16_t>(*rc::gen::inRange(1, static_cast<int>(in.years) + 1)),
+            static_cast<std::int16_t>(*rc::gen::inRange(1, 13)),
+            Currency::FromDouble(*rc::gen::inRange(1, 1000) * in.principal / 10000.0)};
+}
+
+// A recurring amount over some months and a few one-time amounts.
+void AddNewPrepayments(ScheduleInputs& in, PrepaymentEffect effect) {
+    Prepayments& p = in.prepayments;
+    if (*rc::gen::arbitrary<bool>()) {
+        const auto from = static_cast<std::int16_t>(*rc::gen::inRange(1, static_cast<int>(in.years) + 1));
+        const auto to = static_cast<std::int16_t>(*rc::gen::inRange<int>(from, 41));
+        p.recurring = {Currency::FromDouble(*rc::gen::inRange(1, 100) * in.principal / 100000.0), from,
+                       static_cast<std::int16_t>(*rc::gen::inRange(1, 13)),
+                       *rc::gen::arbitrary<bool>() ? std::int16_t{0} : to, 12};
+    }
+    const int amounts = *rc::gen::inRange(0, 6);
+    for (int a = 0; a < amounts; ++a) p.oneTime.push_back(AnyOneTime(in));
+    p.effect = effect;
+}
+
 void AddRateChanges(ScheduleInputs& in) {
     const int changes = *rc::gen::inRange(0, 4);
     for (int c = 0; c < changes && in.years >= 2; ++c)
@@ -74,6 +98,7 @@ double PeriodRate(const ScheduleInputs& in, double ratePercent) {
 RC_GTEST_PROP(ScheduleProperties, PaymentsRepayThePrincipalWithTheInterestOfTheRateInForce, ()) {
     ScheduleInputs in = AnyMortgage();
     AddPrepayments(in);
+    AddNewPrepayments(in, *rc::gen::element(PrepaymentEffect::ShortenTerm, PrepaymentEffect::LowerPayment));
     AddRateChanges(in);
     const ScheduleResult r = CalculateSchedule(in);
     RC_PRE(r.calculated);
@@ -104,6 +129,7 @@ RC_GTEST_PROP(ScheduleProperties, PaymentsRepayThePrincipalWithTheInterestOfTheR
 RC_GTEST_PROP(ScheduleProperties, AnnualRowsSumTheYearsPayments, ()) {
     ScheduleInputs in = AnyMortgage();
     AddPrepayments(in);
+    AddNewPrepayments(in, *rc::gen::element(PrepaymentEffect::ShortenTerm, PrepaymentEffect::LowerPayment));
     AddRateChanges(in);
     const ScheduleResult all = CalculateSchedule(in);
     in.view = ScheduleView::Annual;
@@ -140,6 +166,51 @@ RC_GTEST_PROP(ScheduleProperties, MorePrepaymentNeverMoreInterestOrALaterEnd, ()
     RC_ASSERT(after.rows.back().cumulativeInterest.ToDouble() <=
               before.rows.back().cumulativeInterest.ToDouble() + 0.01);
     RC_ASSERT(after.payments <= before.payments);
+}
+
+// The same with the new kinds: one more one-time amount, or a larger
+// recurring amount, shortening the term, never costs more interest or ends
+// later, and what the prepayments saved is never below 0.
+RC_GTEST_PROP(ScheduleProperties, MoreNewPrepaymentNeverMoreInterestOrALaterEnd, ()) {
+    ScheduleInputs in = AnyMortgage();
+    in.rounding = Rounding::Exact;
+    AddRateChanges(in);
+    for (RateChange& c : in.rateChanges) c.payment = RateChangePayment::Keep;
+    AddNewPrepayments(in, PrepaymentEffect::ShortenTerm);
+    const ScheduleResult before = CalculateSchedule(in);
+    if (*rc::gen::arbitrary<bool>())
+        in.prepayments.oneTime.push_back(AnyOneTime(in));
+    else
+        in.prepayments.recurring.amount =
+            in.prepayments.recurring.amount +
+            Currency::FromDouble(*rc::gen::inRange(1, 100) * in.principal / 100000.0);
+    const ScheduleResult after = CalculateSchedule(in);
+    RC_PRE(before.calculated && after.calculated);
+    RC_ASSERT(after.rows.back().cumulativeInterest.ToDouble() <=
+              before.rows.back().cumulativeInterest.ToDouble() + 0.01);
+    RC_ASSERT(after.payments <= before.payments);
+    RC_ASSERT(after.summary.prepayments.interestSaved.value_or(0) >= -0.01);
+    RC_ASSERT(after.summary.prepayments.payoffEarlierMonths.value_or(0) >= 0);
+}
+
+// Monthly payments end with the period; lowering the payment after a
+// one-time amount re-amortizes the rest over the months left, so it never
+// ends later or costs more interest than no prepayment. (Paid more often, a
+// schedule ends a little before its period, and a recast, which
+// re-amortizes over the years left, gives up what the first years gained.)
+// In whole cents a payment rounded up may end a payment early, and a recast
+// rounded down take up to the period's last payment.
+RC_GTEST_PROP(ScheduleProperties, AMonthlyRecastNeverEndsLaterOrCostsMore, ()) {
+    ScheduleInputs in = AnyMortgage();
+    in.frequency = Frequency::Monthly;
+    const ScheduleResult plain = CalculateSchedule(in);
+    in.prepayments.oneTime = {AnyOneTime(in)};
+    in.prepayments.effect = PrepaymentEffect::LowerPayment;
+    const ScheduleResult recast = CalculateSchedule(in);
+    RC_PRE(plain.calculated && recast.calculated);
+    const long period = std::lround(in.years * 12);
+    RC_ASSERT(recast.payments <= (in.rounding == Rounding::Exact ? plain.payments : period));
+    RC_ASSERT(recast.summary.prepayments.interestSaved.value_or(0) >= -0.01);
 }
 
 // A higher rate at a renewal never lowers the recalculated payment.
