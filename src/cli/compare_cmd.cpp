@@ -54,6 +54,7 @@ ComparisonInputs RowInputs(const TableOptions& o, const std::string& currency,
     in.dayBasis = DayBasisFrom(o);
     in.extra = AdditionalPaymentsFrom(o, in.years, messages);
     in.rateChanges = RateChangesFrom(o);
+    in.prepayments = PrepaymentsFrom(o);
     in.rounding = *RoundingNamed(o.rounding);
     in.currencySymbol = currency;
     return in;
@@ -104,6 +105,16 @@ Json DaysJson(std::optional<float> days) {
     return days ? Json(ShortestDouble(*days)) : Json(nullptr);
 }
 
+Json OneTimeJson(const std::vector<ComparisonOneTimePayment>& payments) {
+    Json out = Json::array();
+    for (const ComparisonOneTimePayment& p : payments)
+        out.push_back({{"year", p.year},
+                       {"month", p.month.number},
+                       {"amount", p.amount.ToDouble()},
+                       {"new_payment", p.newPayment > 0 ? Json(p.newPayment) : Json(nullptr)}});
+    return out;
+}
+
 Json RowJson(const ComparisonRow& r) {
     return Json{{"number", r.number},
                 {"days_in_year", DaysJson(r.daysInYear)},
@@ -120,7 +131,12 @@ Json RowJson(const ComparisonRow& r) {
                 {"increase", ShortestDouble(r.increase * 100.0f)},
                 {"total_interest", r.totalInterest},
                 {"rate_changes", RateChangesJson(r.rateChanges)},
-                {"rounding", std::string(Info(r.rounding).cliName)}};
+                {"rounding", std::string(Info(r.rounding).cliName)},
+                {"prepayment", std::string(Info(r.prepaymentEffect).cliName)},
+                {"one_time_payments", OneTimeJson(r.oneTimePayments)},
+                {"recurring_total", r.recurringTotal.ToDouble()},
+                {"yearly_limit", LimitJson(r.yearlyLimit)},
+                {"increase_limit", LimitJson(r.increaseLimit)}};
 }
 
 // The rows' figures and their cell texts, and each amount a row applied.
@@ -176,8 +192,20 @@ Json CompareJson(const ComparisonTable& comparison, const std::optional<Comparis
                 {"texts", std::move(texts)}};
 }
 
+// What messages 47 and 48 report, row by row.
+void PrintRowLimits(std::ostream& out, const ComparisonState& s, std::string_view currency) {
+    for (const auto& values : s.rowValues) {
+        if (!values || (!values->yearlyLimit && !values->increaseLimit)) continue;
+        PrepaymentSummary limits;
+        limits.yearlyLimit = values->yearlyLimit;
+        limits.increaseLimit = values->increaseLimit;
+        out << "Row " << values->number << ": ";
+        PrintLimits(out, limits, currency);
+    }
+}
+
 void PrintText(std::ostream& out, const ComparisonState& s, const std::optional<ComparisonRates>& rates,
-               const std::vector<Message>& messages) {
+               const std::vector<Message>& messages, std::string_view currency) {
     TextTable grid1 = Grid1Cells(s);
     grid1[0].assign(kTextHeaders.begin(), kTextHeaders.end());
     PrintGrid(out, grid1);
@@ -188,6 +216,7 @@ void PrintText(std::ostream& out, const ComparisonState& s, const std::optional<
     const BoxTexts boxes = BoxTextsOf(rates);
     out << '\n' << "Days in year: " << boxes.days << '\n' << "Interest rate factor: " << boxes.factor << '\n';
     PrintMessages(out, messages);
+    PrintRowLimits(out, s, currency);
 }
 
 // The comparison in the format asked for, to standard output or the file.
@@ -202,7 +231,7 @@ int Emit(const CompareOptions& o, const ComparisonTable& comparison,
     if (o.format == "json") return Deliver(file, CompareJson(comparison, rates, messages).dump(2) + "\n");
     if (o.format == "text") {
         std::ostringstream text;
-        PrintText(text, s, rates, messages);
+        PrintText(text, s, rates, messages, o.currency);
         return Deliver(file, text.str());
     }
     PrintMessages(std::cerr, messages);
@@ -216,9 +245,11 @@ int Emit(const CompareOptions& o, const ComparisonTable& comparison,
 Runner AddCompareCommand(CLI::App& app) {
     auto options = std::make_shared<CompareOptions>();
     CLI::App* cmd = app.add_subcommand("compare", "Mortgage comparison, one row per --row");
-    cmd->add_option("--row", options->rows,
-                    "Options of one row (repeatable): --principal --rate --years --compounding --frequency "
-                    "--days/--days-typed --extra --extra-month --increase")
+    cmd->add_option(
+           "--row", options->rows,
+           "Options of one row (repeatable): --principal --rate --years --compounding --frequency "
+           "--days/--days-typed --extra --extra-month --increase --extra-every --extra-once --prepayment "
+           "--prepay-limit --increase-limit --rate-change --rounding")
         ->required()
         ->allow_extra_args(false);
     cmd->add_option("--currency", options->currency, "Currency symbol");

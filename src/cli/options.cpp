@@ -76,6 +76,21 @@ void AddTableOptions(CLI::App& app, TableOptions& o) {
                    "unless kept (repeatable)");
     app.add_option("--rounding", o.rounding, "exact, or lender: payment and interest in whole cents")
         ->check(CLI::IsMember({"exact", "lender"}));
+    app.add_option("--extra-every", o.extraEvery,
+                   "An amount added to every payment AMOUNT[:FROM_YEAR[/MONTH][:TO_YEAR[/MONTH]]], from the "
+                   "first payment and to the end by default");
+    app.add_option("--extra-once", o.extraOnce,
+                   "A one-time amount YEAR/MONTH:AMOUNT (repeatable, 100 at most)");
+    app.add_option("--prepayment", o.prepayment,
+                   "What a one-time amount does: shorten (the term) or lower-payment (recalculated over the "
+                   "amortization left)")
+        ->check(CLI::IsMember(Names(kPrepaymentEffects)));
+    app.add_option("--prepay-limit", o.prepayLimit,
+                   "The lender's yearly prepayment limit in percent of the principal (0 to 100)")
+        ->check(NotNegative());
+    app.add_option("--increase-limit", o.increaseLimit,
+                   "The lender's limit on the payment increase in percent of the payment (0 to 100)")
+        ->check(NotNegative());
     app.add_option("--currency", o.currency, "Currency symbol");
 }
 
@@ -222,6 +237,110 @@ std::vector<RateChange> RateChangesFrom(const TableOptions& o) {
     std::vector<RateChange> changes;
     for (const std::string& entry : o.rateChanges) changes.push_back(RateChangeOption(entry));
     return changes;
+}
+
+}  // namespace amortix::cli
+
+// --extra-every and --extra-once. Years and months are held to a range wide
+// enough for the calculation's own message 49, amounts likewise, and typed to
+// the cent as the other amounts are.
+namespace amortix::cli {
+
+namespace {
+
+struct YearMonth {
+    std::int16_t year = 0;
+    std::int16_t month = 0;
+};
+
+// A whole number that is all of `text`.
+int WholeNumber(const std::string& text) {
+    std::size_t used = 0;
+    const int value = std::stoi(text, &used);
+    if (used != text.size()) throw std::invalid_argument(text);
+    return value;
+}
+
+// YEAR[/MONTH], the month `defaultMonth` when left out (0: it may not be).
+YearMonth YearAndMonth(const std::string& text, int defaultMonth) {
+    const auto slash = text.find('/');
+    if (slash == std::string::npos && defaultMonth == 0) throw std::invalid_argument(text);
+    YearMonth when;
+    when.year = static_cast<std::int16_t>(std::clamp(WholeNumber(text.substr(0, slash)), -1, 99));
+    when.month = static_cast<std::int16_t>(
+        slash == std::string::npos ? defaultMonth : std::clamp(WholeNumber(text.substr(slash + 1)), -1, 99));
+    return when;
+}
+
+Currency AmountOption(const std::string& text) {
+    std::size_t used = 0;
+    const double amount = std::stod(text, &used);
+    if (used != text.size() || !std::isfinite(amount)) throw std::invalid_argument(text);
+    const double held = std::clamp(amount, -1e12, 1e12);
+    return Currency::FromDouble(std::trunc(held * 100.0 + (held < 0 ? -1e-7 : 1e-7)) / 100.0);
+}
+
+std::vector<std::string> Fields(const std::string& text) {
+    std::vector<std::string> fields;
+    std::size_t at = 0;
+    for (auto colon = text.find(':'); colon != std::string::npos; colon = text.find(':', at)) {
+        fields.push_back(text.substr(at, colon - at));
+        at = colon + 1;
+    }
+    fields.push_back(text.substr(at));
+    return fields;
+}
+
+RecurringPrepayment RecurringOption(const std::string& entry) {
+    const std::vector<std::string> fields = Fields(entry);
+    RecurringPrepayment r;
+    try {
+        if (fields.size() > 3) throw std::invalid_argument(entry);
+        r.amount = AmountOption(fields[0]);
+        if (fields.size() > 1) {
+            const YearMonth from = YearAndMonth(fields[1], 1);
+            r.fromYear = from.year;
+            r.fromMonth = from.month;
+        }
+        if (fields.size() > 2) {
+            const YearMonth to = YearAndMonth(fields[2], 12);
+            r.toYear = to.year == 0 ? std::int16_t{-1} : to.year;  // 0 stands for the end: refused typed
+            r.toMonth = to.month;
+        }
+    } catch (const std::logic_error&) {
+        throw UsageError("--extra-every: expected AMOUNT[:FROM_YEAR[/MONTH][:TO_YEAR[/MONTH]]], got '" +
+                         entry + "'");
+    }
+    return r;
+}
+
+OneTimePrepayment OneTimeOption(const std::string& entry) {
+    const std::vector<std::string> fields = Fields(entry);
+    OneTimePrepayment o;
+    try {
+        if (fields.size() != 2) throw std::invalid_argument(entry);
+        const YearMonth when = YearAndMonth(fields[0], 0);
+        o.year = when.year;
+        o.month = when.month;
+        o.amount = AmountOption(fields[1]);
+    } catch (const std::logic_error&) {
+        throw UsageError("--extra-once: expected YEAR/MONTH:AMOUNT, got '" + entry + "'");
+    }
+    return o;
+}
+
+}  // namespace
+
+Prepayments PrepaymentsFrom(const TableOptions& o) {
+    Prepayments p;
+    if (o.extraEvery) p.recurring = RecurringOption(*o.extraEvery);
+    for (const std::string& entry : o.extraOnce) p.oneTime.push_back(OneTimeOption(entry));
+    const auto effect = PrepaymentEffectNamed(o.prepayment);
+    if (!effect) throw UsageError("--prepayment: no such choice: " + o.prepayment);
+    p.effect = *effect;
+    p.yearlyLimitPercent = o.prepayLimit;
+    p.increaseLimitPercent = o.increaseLimit;
+    return p;
 }
 
 }  // namespace amortix::cli

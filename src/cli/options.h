@@ -31,7 +31,12 @@ struct TableOptions {
     std::optional<double> increase;
     std::vector<std::string> extra;
     std::optional<int> extraMonth;
-    std::vector<std::string> rateChanges;  // YEAR[/MONTH]:RATE[:keep]
+    std::vector<std::string> rateChanges;   // YEAR[/MONTH]:RATE[:keep]
+    std::optional<std::string> extraEvery;  // AMOUNT[:FROM_YEAR[/MONTH][:TO_YEAR[/MONTH]]]
+    std::vector<std::string> extraOnce;     // YEAR/MONTH:AMOUNT
+    std::string prepayment = "shorten";
+    std::optional<double> prepayLimit;    // percent of the principal a year
+    std::optional<double> increaseLimit;  // percent of the payment
     std::string rounding = "exact";
     std::string currency = "$";
 };
@@ -83,5 +88,10 @@ std::vector<RateChange> RateChangesFrom(const TableOptions& options);
 
 AdditionalPayments AdditionalPaymentsFrom(const TableOptions& options, double years,
                                           std::vector<Message>& messages);
+
+// --extra-every, --extra-once, --prepayment, --prepay-limit and
+// --increase-limit; their ranges are the calculation's own (message 49). A
+// malformed one is a UsageError.
+Prepayments PrepaymentsFrom(const TableOptions& options);
 
 }  // namespace amortix::cli

@@ -7,6 +7,7 @@
 #include "core/files/text_file.h"
 #include "core/format/messages.h"
 #include "core/format/numfmt.h"
+#include "core/forms/schedule_texts.h"
 
 namespace amortix::cli {
 
@@ -116,6 +117,23 @@ Json RateChangesJson(const std::vector<AppliedRateChange>& changes) {
                        {"reached", c.reached},
                        {"payment", c.reached ? Json(c.payment) : Json(nullptr)}});
     return out;
+}
+
+Json LimitJson(const std::optional<LimitExceeded>& exceeded) {
+    if (!exceeded) return nullptr;
+    return {
+        {"year", exceeded->year}, {"limit", exceeded->limit.ToDouble()}, {"over", exceeded->over.ToDouble()}};
+}
+
+Json LimitTextsJson(const PrepaymentSummary& p, std::string_view symbol) {
+    return {
+        {"yearly", p.yearlyLimit ? Json(YearlyLimitText(*p.yearlyLimit, symbol)) : Json(nullptr)},
+        {"increase", p.increaseLimit ? Json(IncreaseLimitText(*p.increaseLimit, symbol)) : Json(nullptr)}};
+}
+
+void PrintLimits(std::ostream& out, const PrepaymentSummary& p, std::string_view symbol) {
+    if (p.yearlyLimit) out << YearlyLimitText(*p.yearlyLimit, symbol) << '\n';
+    if (p.increaseLimit) out << IncreaseLimitText(*p.increaseLimit, symbol) << '\n';
 }
 
 }  // namespace amortix::cli

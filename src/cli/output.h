@@ -8,6 +8,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/calc/schedule.h"
@@ -20,6 +21,19 @@ using Json = nlohmann::ordered_json;
 
 // Rate changes as a calculation met them.
 Json RateChangesJson(const std::vector<AppliedRateChange>& changes);
+
+// A figure the calculation may leave unknown: null then.
+template <class T>
+Json OptionalJson(const std::optional<T>& value) {
+    return value ? Json(*value) : Json(nullptr);
+}
+// A lender's limit gone over: year, limit and over, or null.
+Json LimitJson(const std::optional<LimitExceeded>& exceeded);
+// What messages 47 and 48 report, as sentences: yearly and increase, null
+// when not gone over.
+Json LimitTextsJson(const PrepaymentSummary& prepayments, std::string_view currencySymbol);
+// The same, one line each, after the messages.
+void PrintLimits(std::ostream& out, const PrepaymentSummary& prepayments, std::string_view currencySymbol);
 
 // A cell as a spreadsheet reads it: quoted when it holds a comma or a quote.
 std::string CsvField(const std::string& text);

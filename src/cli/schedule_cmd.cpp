@@ -77,6 +77,7 @@ Prepared Prepare(const ScheduleOptions& o) {
     }
     in.extra = AdditionalPaymentsFrom(o.table, in.years, p.messages);
     in.rateChanges = RateChangesFrom(o.table);
+    in.prepayments = PrepaymentsFrom(o.table);
     in.rounding = *RoundingNamed(o.table.rounding);
     in.currencySymbol = o.table.currency;
     in.formatDate = IsoDate;
@@ -100,8 +101,13 @@ void PrintText(std::ostream& out, const ScheduleInputs& in, const ScheduleResult
         {"Total interest savings", &t.interestSaved},
     };
     for (const auto& [label, text] : boxes) out << RightJustify(label, 34) << "  " << *text << '\n';
+    if (r.prepaymentsInForce) {
+        out << RightJustify("Interest saved by prepayments", 34) << "  " << t.interestSavedByPrepayments << '\n'
+            << RightJustify("Paid off sooner by", 34) << "  " << t.payoffEarlier << '\n';
+    }
     out << RightJustify(t.increaseCaption, 34) << '\n';
     PrintMessages(std::cerr, messages);
+    PrintLimits(std::cerr, r.summary.prepayments, in.currencySymbol);
     out << '\n';
     // The grid's empty rows below a short schedule fill the window, not the page.
     const ScheduleGrid grid = GridOf(in, r);
@@ -123,28 +129,62 @@ int PrintReport(const ScheduleOptions& o, const Prepared& p, const ScheduleResul
                 const std::vector<Message>& messages) {
     TablesPrintData data = TablesPrintDataFor(p.inputs, o.report.HeaderLine());
     data.costs = p.costs;
-    return EmitReport(RenderTablesReport(data, r, o.report.FontChoice()), messages, o.output.path);
+    const int status = EmitReport(RenderTablesReport(data, r, o.report.FontChoice()), messages, o.output.path);
+    PrintLimits(std::cerr, r.summary.prepayments, p.inputs.currencySymbol);
+    return status;
 }
 
 Json Number(double value, bool shown) {
     return shown ? Json(value) : Json(nullptr);
 }
 
+// The one-time amounts paid, the recurring amount and the limits gone over.
+Json PrepaymentsJson(const ScheduleResult& r) {
+    const PrepaymentSummary& p = r.summary.prepayments;
+    Json once = Json::array();
+    for (const ListingEntry& e : r.listing)
+        if (e.oneTime)
+            once.push_back({{"year", e.year},
+                            {"month", e.month},
+                            {"amount", e.amount.ToDouble()},
+                            {"new_payment", e.newPayment > 0 ? Json(e.newPayment) : Json(nullptr)}});
+    const RecurringPrepayment& rec = r.recurring;
+    const Json recurring = p.recurringFirst == 0
+                               ? Json(nullptr)
+                               : Json{{"amount", rec.amount.ToDouble()},
+                                      {"from_year", rec.fromYear},
+                                      {"from_month", rec.fromMonth},
+                                      {"to_year", rec.toYear == 0 ? Json(nullptr) : Json(rec.toYear)},
+                                      {"to_month", rec.toYear == 0 ? Json(nullptr) : Json(rec.toMonth)},
+                                      {"first_payment", p.recurringFirst},
+                                      {"last_payment", p.recurringLast},
+                                      {"total", p.recurringTotal.ToDouble()}};
+    return {{"total", p.total.ToDouble()},
+            {"one_time", std::move(once)},
+            {"recurring", recurring},
+            {"yearly_limit", LimitJson(p.yearlyLimit)},
+            {"increase_limit", LimitJson(p.increaseLimit)}};
+}
+
 Json SummaryJson(const ScheduleResult& r) {
     const ScheduleSummary& s = r.summary;
     const bool shown = r.calculated;
     const double years = s.paymentsPerYear > 0 ? static_cast<double>(r.payments) / s.paymentsPerYear : 0;
-    return {{"days_in_year", Number(static_cast<double>(s.daysInYear), shown && !s.normalDays)},
-            {"rate_factor", Number(s.rateFactor, shown)},
-            {"payments_per_year", shown ? Json(s.paymentsPerYear) : Json(nullptr)},
-            {"payment", Number(s.payment, shown)},
-            {"increase_caption", ShortestDouble(s.increase * 100.0f)},
-            {"increase_amount", Number(s.increaseAmount, shown)},
-            {"years_to_final", Number(r.mode == TableKind::Mortgage ? years : years * 12.0, shown)},
-            {"total_paid", Number(s.totalPaid.ToDouble(), shown)},
-            {"interest_saved", Number(s.interestSaved, shown)},
-            {"monthly_payment", Number(s.monthlyPayment, shown)},
-            {"rate_changes", RateChangesJson(s.rateChanges)}};
+    return {
+        {"days_in_year", Number(static_cast<double>(s.daysInYear), shown && !s.normalDays)},
+        {"rate_factor", Number(s.rateFactor, shown)},
+        {"payments_per_year", shown ? Json(s.paymentsPerYear) : Json(nullptr)},
+        {"payment", Number(s.payment, shown)},
+        {"increase_caption", ShortestDouble(s.increase * 100.0f)},
+        {"increase_amount", Number(s.increaseAmount, shown)},
+        {"years_to_final", Number(r.mode == TableKind::Mortgage ? years : years * 12.0, shown)},
+        {"total_paid", Number(s.totalPaid.ToDouble(), shown)},
+        {"interest_saved", Number(s.interestSaved, shown)},
+        {"monthly_payment", Number(s.monthlyPayment, shown)},
+        {"rate_changes", RateChangesJson(s.rateChanges)},
+        {"interest_saved_by_prepayments", shown ? OptionalJson(s.prepayments.interestSaved) : Json(nullptr)},
+        {"payoff_earlier_months", shown ? OptionalJson(s.prepayments.payoffEarlierMonths) : Json(nullptr)},
+        {"prepayments", shown ? PrepaymentsJson(r) : Json(nullptr)}};
 }
 
 Json RowsJson(const ScheduleResult& r) {
@@ -180,13 +220,20 @@ Json GridJson(const ScheduleGrid& grid) {
 
 Json ResultJson(const ScheduleInputs& in, const ScheduleResult& r, const std::vector<Message>& messages) {
     const ScheduleBoxTexts t = BoxTexts(r, in.currencySymbol);
-    const Json texts = {
-        {"days_in_year", t.daysInYear},           {"rate_factor", t.rateFactor},
-        {"payments_per_year", t.paymentsPerYear}, {"payment", t.payment},
-        {"increase_caption", t.increaseCaption},  {"increase_amount", t.increaseAmount},
-        {"years_to_final", t.yearsToFinal},       {"total_paid", t.totalPaid},
-        {"interest_saved", t.interestSaved},      {"extra_payments_note", AdditionalNotesText(r)},
-        {"grid", GridJson(GridOf(in, r))}};
+    const Json texts = {{"days_in_year", t.daysInYear},
+                        {"rate_factor", t.rateFactor},
+                        {"payments_per_year", t.paymentsPerYear},
+                        {"payment", t.payment},
+                        {"increase_caption", t.increaseCaption},
+                        {"increase_amount", t.increaseAmount},
+                        {"years_to_final", t.yearsToFinal},
+                        {"total_paid", t.totalPaid},
+                        {"interest_saved", t.interestSaved},
+                        {"extra_payments_note", AdditionalNotesText(r)},
+                        {"interest_saved_by_prepayments", t.interestSavedByPrepayments},
+                        {"payoff_earlier", t.payoffEarlier},
+                        {"prepayment_limits", LimitTextsJson(r.summary.prepayments, in.currencySymbol)},
+                        {"grid", GridJson(GridOf(in, r))}};
     return Json{{"schema", SchemaJson("schedule")},
                 {"messages", NumberedMessagesJson(messages)},
                 {"summary", SummaryJson(r)},
@@ -253,6 +300,7 @@ Runner AddScheduleCommand(CLI::App& app) {
             return Deliver(o.output.path, text.str());
         }
         PrintMessages(std::cerr, messages);
+        PrintLimits(std::cerr, r.summary.prepayments, p.inputs.currencySymbol);
         if (!o.output.path) return Deliver(std::nullopt, ScheduleCsv(r));
         const ExportOutcome outcome =
             ExportSchedule(*o.output.path, ExportFormatOption(o.format), {p.inputs, r, messages});
