@@ -92,6 +92,7 @@ ComparisonInputs ComparisonForm::Inputs(const Choices& choices) const {
     in.extra = extra_;
     in.rateChanges = rateChanges_;
     in.rounding = choices.rounding;
+    in.prepayments = prepayments_;
     in.currencySymbol = currencySymbol_;
     return in;
 }
@@ -115,6 +116,7 @@ bool ComparisonForm::Restore(const ComparisonInputs& inputs, ComparisonState sta
     years_ = inputs.years;
     extra_ = inputs.extra;
     rateChanges_ = inputs.rateChanges;
+    prepayments_ = inputs.prepayments;
     unsaved_ = false;
     return true;
 }

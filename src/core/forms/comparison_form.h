@@ -62,7 +62,13 @@ class ComparisonForm {
     AdditionalPayments& Extra() { return extra_; }
     const AdditionalPayments& Extra() const { return extra_; }
     void EraseAdditionalPayments() { extra_.EraseAmounts(); }
-    bool AdditionalPaymentsInForce() const { return extra_.increase > 0.0f || extra_.rowCount > 0; }
+    bool AdditionalPaymentsInForce() const {
+        return extra_.increase > 0.0f || extra_.rowCount > 0 || prepayments_.HasAmounts();
+    }
+    // The recurring and one-time amounts and the limits of the next rows;
+    // dated by year and month, they outlive a change of period.
+    Prepayments& Prepays() { return prepayments_; }
+    const Prepayments& Prepays() const { return prepayments_; }
 
     // The rates after the first for the next row, as the rate-changes dialog left them.
     std::vector<RateChange>& RateChanges() { return rateChanges_; }
@@ -104,6 +110,7 @@ class ComparisonForm {
     double years_ = 25;
     AdditionalPayments extra_;
     std::vector<RateChange> rateChanges_;
+    Prepayments prepayments_;
     ComparisonTable comparison_;
     bool unsaved_ = false;
 };

@@ -84,6 +84,7 @@ ScheduleInputs TablesForm::Inputs(const Shared& shared) const {
     in.extra = shared.extra;
     in.rateChanges = rateChanges_;
     in.rounding = shared.rounding;
+    in.prepayments = shared.prepayments;
     in.currencySymbol = shared.currencySymbol;
     in.formatDate = shared.formatDate;
     return in;

@@ -83,6 +83,7 @@ class TablesForm {
         DayBasis dayBasis;
         DaySerial firstPaymentDate = 0;
         AdditionalPayments extra;
+        Prepayments prepayments;  // recurring and one-time amounts, limits
         std::string currencySymbol = "$";
         DateFormatter formatDate;
     };

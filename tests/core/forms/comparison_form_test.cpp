@@ -50,5 +50,27 @@ TEST(ComparisonForm, BoxesShowWhatTheNextRowUses) {
     EXPECT_EQ(form.Extra().month, Month{5});
 }
 
+// The prepayments reach the next rows and come back with an opened
+// comparison; they alone turn the indicator red.
+TEST(ComparisonForm, PrepaymentsForTheNextRows) {
+    ComparisonForm form;
+    EXPECT_FALSE(form.AdditionalPaymentsInForce());
+    form.Prepays().oneTime = {{3, 3, Currency::FromDouble(8000)}};
+    form.Prepays().yearlyLimitPercent = 5;
+    EXPECT_TRUE(form.AdditionalPaymentsInForce());
+    const ComparisonRun run = form.Calculate(Compounding::Monthly, Frequency::Monthly, DayBasis{});
+    ASSERT_TRUE(run.added);
+    EXPECT_EQ(MessageNumbers(run.messages), std::vector<int>{47});  // 8,000 over 5,000
+    ASSERT_TRUE(form.Table().State().rowValues[0]);
+    EXPECT_EQ(form.Table().State().rowValues[0]->oneTimePayments.size(), 1u);
+    form.EraseAdditionalPayments();  // the period's own amounts only
+    EXPECT_TRUE(form.AdditionalPaymentsInForce());
+
+    ComparisonForm opened;
+    ComparisonInputs inputs = form.Inputs(Compounding::Monthly, Frequency::Monthly, DayBasis{});
+    ASSERT_TRUE(opened.Restore(inputs, form.Table().State()));
+    EXPECT_EQ(opened.Prepays(), form.Prepays());
+}
+
 }  // namespace
 }  // namespace amortix

@@ -208,5 +208,14 @@ TEST(TablesForm, KeepsOnlyACalculationThatWasMade) {
     }
 }
 
+// The schedule the screen asks for takes the shared prepayments.
+TEST(TablesForm, InputsCarryThePrepayments) {
+    TablesForm form;
+    TablesForm::Shared shared;
+    shared.prepayments.recurring.amount = Currency::FromDouble(100);
+    shared.prepayments.effect = PrepaymentEffect::LowerPayment;
+    EXPECT_EQ(form.Inputs(shared).prepayments, shared.prepayments);
+}
+
 }  // namespace
 }  // namespace amortix
