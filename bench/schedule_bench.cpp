@@ -1,9 +1,12 @@
 // The largest schedule the tables screen makes: weekly payments over 40
-// years, every payment shown with its date, with additional payments.
+// years, every payment shown with its date, with additional payments, rate
+// changes and prepayments.
 
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "core/calc/schedule.h"
@@ -40,6 +43,21 @@ amortix::ScheduleInputs LargestWithRateChanges() {
     return in;
 }
 
+// The same with a recurring amount added to every payment and 100 one-time
+// amounts, each lowering the payment over the years left: the same goals.
+amortix::ScheduleInputs LargestWithPrepayments() {
+    using namespace amortix;
+    ScheduleInputs in = LargestWithRateChanges();
+    in.prepayments.recurring.amount = Currency::FromDouble(5);
+    for (int k = 0; k < kOneTimePrepaymentLimit; ++k)
+        in.prepayments.oneTime.push_back({static_cast<std::int16_t>(1 + k * 39 / kOneTimePrepaymentLimit),
+                                          static_cast<std::int16_t>(1 + k % 12), Currency::FromDouble(200)});
+    in.prepayments.effect = PrepaymentEffect::LowerPayment;
+    in.prepayments.yearlyLimitPercent = 15;
+    in.prepayments.increaseLimitPercent = 10;
+    return in;
+}
+
 // The calculation alone, and with every text the screen shows.
 void Calculation(benchmark::State& state, const amortix::ScheduleInputs& in) {
     for (auto _ : state) {
@@ -56,6 +74,8 @@ void CalculationAndTexts(benchmark::State& state, const amortix::ScheduleInputs&
         auto cells = amortix::ScheduleGrid(r, in.currencySymbol, in.formatDate).Cells();
         benchmark::DoNotOptimize(cells.texts.data());
         benchmark::DoNotOptimize(boxes.interestSaved.data());
+        const std::string notes = amortix::AdditionalNotesText(*r);
+        benchmark::DoNotOptimize(notes.data());
     }
 }
 
@@ -68,6 +88,16 @@ void BM_ScheduleWithRateChangesTexts(benchmark::State& state) {
     CalculationAndTexts(state, LargestWithRateChanges());
 }
 BENCHMARK(BM_ScheduleWithRateChangesTexts)->Unit(benchmark::kMicrosecond);
+
+void BM_ScheduleWithPrepayments(benchmark::State& state) {
+    Calculation(state, LargestWithPrepayments());
+}
+BENCHMARK(BM_ScheduleWithPrepayments)->Unit(benchmark::kMicrosecond);
+
+void BM_ScheduleWithPrepaymentsTexts(benchmark::State& state) {
+    CalculationAndTexts(state, LargestWithPrepayments());
+}
+BENCHMARK(BM_ScheduleWithPrepaymentsTexts)->Unit(benchmark::kMicrosecond);
 
 void BM_Schedule(benchmark::State& state) {
     Calculation(state, LargestSchedule());

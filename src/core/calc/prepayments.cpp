@@ -39,8 +39,9 @@ Currency Allowance(double base, double percent) {
 std::optional<LimitExceeded> YearOverLimit(const std::vector<ScheduleRow>& table, long payments,
                                            std::int16_t n, Currency allowance) {
     for (long first = 1; first <= payments; first += n) {
-        Currency year;
-        for (long k = first; k < first + n && k <= payments; ++k) year = year + TableRow(table, k).extra;
+        std::int64_t ticks = 0;  // at most 2,100 amounts below 10^7: no overflow
+        for (long k = first; k < first + n && k <= payments; ++k) ticks += TableRow(table, k).extra.Ticks();
+        const Currency year = Currency::FromTicks(ticks);
         if (year > allowance) return LimitExceeded{YearOf(first, n), allowance, year - allowance};
     }
     return std::nullopt;
@@ -63,7 +64,7 @@ std::optional<LimitExceeded> IncreaseOverLimit(const Prepayments& p, const Repay
 PrepaymentSummary SummarizePrepayments(const Prepayments& p, const std::vector<ScheduleRow>& table,
                                        const RepaymentOutcome& run, std::int16_t n, const LimitBasis& basis) {
     PrepaymentSummary s;
-    for (long k = 1; k <= run.payments; ++k) s.total = s.total + TableRow(table, k).extra;
+    s.total = run.extraTotal;
     s.recurringTotal = Currency::FromDouble(run.recurringPaid);
     s.recurringFirst = run.recurringFirst;
     s.recurringLast = run.recurringLast;

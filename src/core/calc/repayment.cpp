@@ -95,40 +95,6 @@ void PlanPrepaymentRun(RepaymentPlan& plan, const PrepaymentPlan& prepay, const 
     if (prepay.recast && !plan.repay) plan.repay = RepaymentOver(terms);
 }
 
-namespace {
-
-// As much of `amount` as is still owed.
-double Take(double amount, double& owed) {
-    const double taken = std::min(amount, std::max(owed, 0.0));
-    owed -= taken;
-    return taken;
-}
-
-}  // namespace
-
-double Prepay(const PrepaymentPlan& plan, long k, double owed, std::size_t& next, RepaymentOutcome& out,
-              bool& paidOnce) {
-    double sum = 0;
-    if (k >= plan.recurringFrom && k <= plan.recurringTo && plan.recurring > 0) {
-        const double r = Take(plan.recurring, owed);
-        if (r > 0) {
-            if (out.recurringFirst == 0) out.recurringFirst = k;
-            out.recurringLast = k;
-            out.recurringPaid += r;
-        }
-        sum += r;
-    }
-    for (; next < plan.once.size() && plan.once[next].payment <= k; ++next) {
-        const PlannedPrepayment& o = plan.once[next];
-        const double taken = Take(o.amount.ToDouble(), owed);
-        if (!(taken > 0)) continue;
-        out.prepaid.push_back({k, o.source, Currency::FromDouble(taken), 0.0});
-        paidOnce = true;
-        sum += taken;
-    }
-    return sum;
-}
-
 std::vector<AppliedRateChange> AppliedRateChanges(const std::vector<RateChange>& changes,
                                                   std::int16_t paymentsPerYear,
                                                   const std::vector<double>& stepPayments) {
@@ -146,6 +112,20 @@ std::vector<AppliedRateChange> AppliedRateChanges(const std::vector<RateChange>&
         applied[j].payment = stepPayments[j];
     }
     return applied;
+}
+
+Currency TotalInterest(const RepaymentOutcome& outcome, bool whateverIsLeft) {
+    if (!(outcome.balance < 6.0) && !whateverIsLeft) return Currency::FromDouble(outcome.interest);
+    if (outcome.payments < 1) throw CalcError("no payment");
+    // As CorrectFinalPayment sums them: the row before's total and the last interest.
+    return Currency::FromDouble(outcome.interestBefore) + Currency::FromDouble(outcome.lastInterest);
+}
+
+Currency TotalPrincipal(const RepaymentOutcome& outcome, bool whateverIsLeft) {
+    const Currency sum = Currency::FromDouble(outcome.principal);
+    if (!(outcome.balance < 6.0) && !whateverIsLeft) return sum;
+    // As CorrectFinalPayment adds what the last payment left or overpaid.
+    return sum + Currency::FromDouble(outcome.balance);
 }
 
 void CorrectFinalPayment(std::vector<ScheduleRow>& table, const RepaymentOutcome& outcome,

@@ -90,6 +90,9 @@ struct RepaymentPlan {
     Repay repay;
     bool roundInterest = false;              // each period's interest in whole cents
     const PrepaymentPlan* prepay = nullptr;  // none: no recurring or one-time amounts
+    // Only the outcome's totals, no row written (the table may be empty): for
+    // a run without additional amounts, whose rows nobody reads.
+    bool totalsOnly = false;
 };
 
 // An additional amount above 0 that was added to a payment.
@@ -151,28 +154,17 @@ struct RepaymentOutcome {
     double uncoveredRatePercent = 0;
     bool notRepaid = false;                  // kept payments reached the longest schedule with a balance left
     std::vector<AppliedPrepayment> prepaid;  // the one-time amounts paid, in order
+    Currency extraTotal;                     // every additional amount paid, of every kind
     double recurringPaid = 0;
     long recurringFirst = 0;  // first and last payment the recurring amount was added to
     long recurringLast = 0;
+    // The running sums after the last row, and that row's interest and the
+    // sum before it: the totals without the rows.
+    double interest = 0;
+    double principal = 0;
+    double lastInterest = 0;
+    double interestBefore = 0;
 };
-
-// The final payment clears what rounding left over: a balance after this
-// payment below `residue` (and below half a payment) is paid with it, rather
-// than by a payment of a fraction of a cent, or for payments in whole cents
-// of a few cents, after the period. Returns the principal part.
-inline double ClearResidue(double balance, double principal, double payment, double residue) {
-    const double left = balance - principal;
-    if (left > 0 && left < std::min(residue, payment / 2)) [[unlikely]]
-        return balance;
-    return principal;
-}
-
-// Adds payment k's recurring and one-time amounts, each up to what is still
-// owed after the regular principal (`owed`), so an amount above the balance
-// pays it off; `next` walks the one-time amounts. Returns the sum; `paidOnce`
-// tells that a one-time amount was paid.
-double Prepay(const PrepaymentPlan& plan, long k, double owed, std::size_t& next, RepaymentOutcome& out,
-              bool& paidOnce);
 
 // Fills rows 1.. of `table` (number, interest, principal, balance and the two
 // running sums) until the interest part turns negative (without interest:
@@ -187,11 +179,22 @@ inline RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<Sche
     return RunRepayment(plan, table, [](long, std::vector<ScheduleRow>&) {});
 }
 
+// The same run, with the run of `beside` (its totals only, no rows)
+// advancing in the same loop: an independent recurrence the processor
+// overlaps with this one, for less than it costs on its own.
+template <class AfterRow>
+RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow>& table, AfterRow&& afterRow,
+                              const RepaymentPlan& beside, RepaymentOutcome& besideOutcome);
+
 // The last payment takes what is left, so the balance ends at exactly 0. Only
 // when the run ended with a few cents left or an overshoot (balance below 6),
 // or, for payments in whole cents, whatever is left.
 void CorrectFinalPayment(std::vector<ScheduleRow>& table, const RepaymentOutcome& outcome,
                          bool whateverIsLeft = false);
+// The total interest and principal the last row holds after
+// CorrectFinalPayment, from the outcome alone.
+Currency TotalInterest(const RepaymentOutcome& outcome, bool whateverIsLeft = false);
+Currency TotalPrincipal(const RepaymentOutcome& outcome, bool whateverIsLeft = false);
 
 // What the limits are measured against.
 struct LimitBasis {
@@ -206,134 +209,6 @@ PrepaymentSummary SummarizePrepayments(const Prepayments& prepayments, const std
                                        const RepaymentOutcome& run, std::int16_t paymentsPerYear,
                                        const LimitBasis& basis);
 
-template <class AfterRow>
-RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow>& table,
-                              AfterRow&& afterRow) {
-    static const AdditionalPayments kNone;
-    const AdditionalPayments& extra = plan.extra ? *plan.extra : kNone;
-    const long n = plan.paymentsPerYear;
-    double A = plan.payment, i = plan.rate, percent = plan.ratePercent;
-    const bool cents = plan.roundInterest;
-    const PrepaymentPlan* const prepay = plan.prepay;
-    std::size_t nextOnce = 0;
-    double monthly = plan.monthlyRate;
-    long paymentSet = 0;  // the payments before the first at the payment in force
-    // Runs that may end with a residue of rounding; the others end as they always have.
-    const bool clearResidue = cents || prepay || (plan.steps && !plan.steps->empty());
-    static const std::vector<RateStep> kOneRate;
-    const std::vector<RateStep>& steps = plan.steps ? *plan.steps : kOneRate;
-    std::size_t step = 0;
-    long nextChange = steps.empty() ? -1 : steps[0].fromPayment;
-    const bool firstMonth = extra.month.number == 1;
-    long anniversary = FirstAnniversary(plan.paymentsPerYear, extra.month);
-    if (anniversary == 0 || n <= 0) throw CalcError("no anniversary");
-
-    RepaymentOutcome out;
-    double B = plan.principal;
-    double I = Checked(B * i);
-    if (cents) I = RoundCents(I);
-    double Q = A - I;
-    double SI = 0.0, SQ = 0.0;
-
-    for (long k = 1; k <= plan.bound; ++k) {
-        // Without interest nothing turns negative: stop once nothing is owed
-        // (to the fourth decimal the rows keep). Whole-cent interest never
-        // turns negative either (stop once less than half a cent is owed),
-        // and a renewal's payments end with a residue of rounding that must
-        // not make a payment, or meet a later change, of its own.
-        // An amount that pays the balance off leaves the same residue.
-        if ((i == 0.0 || cents || !steps.empty() || prepay) && B < (cents ? 0.005 : 0.00005)) break;
-        // A new rate from this payment on: this period's interest at it, and
-        // a renewal's payment for the balance over the years left.
-        while (k == nextChange) [[unlikely]] {
-                const RateStep& s = steps[step];
-                i = s.rate;
-                percent = s.ratePercent;
-                monthly = s.monthlyRate;
-                if (s.recalculate) {
-                    A = plan.repay(B, k, s);
-                    paymentSet = k - 1;
-                }
-                I = Checked(B * i);
-                if (cents) I = RoundCents(I);
-                Q = A - I;
-                // A renewal's payment always covers the interest, if only by
-                // less than a cent, which whole cents may round away: only a
-                // kept payment can leave the interest uncovered.
-                if (!s.recalculate && !(Q > 0) && B > 0.00005) {
-                    out.uncoveredAt = k;
-                    out.uncoveredRatePercent = percent;
-                    out.balance = B;
-                    return out;
-                }
-                out.stepPayments.push_back(A);
-                ++step;
-                nextChange = step < steps.size() ? steps[step].fromPayment : -1;
-            }
-        // The yearly additional amount falls on the anniversary payment.
-        if (k > 1 || firstMonth) {
-            // Payment k - 1 closes a year of amounts when it is a multiple of
-            // the anniversary. The anniversary only grows, by a year at each
-            // one met, so below it the only multiple is 0 (payment 1 in the
-            // first month): the test is an equality, without a division.
-            if (k == 1 || k - 1 == anniversary) {
-                // The year payment k falls in: k/n rounded up.
-                const long year = (k + n - 1) / n;
-                if (k > 1) anniversary += n;
-                const Currency amount = YearAmount(extra, year);
-                if (amount.ToDouble() < B - TableRow(table, k - 1).principal.ToDouble()) {
-                    Q = plan.currencyExtraSum ? Currency::FromDouble(Q + amount.ToDouble()).ToDouble()
-                                              : Checked(Q + amount.ToDouble());
-                    if (amount > Currency()) {
-                        out.applied.push_back({k, year, amount});
-                        TableRow(table, k).extra = amount;
-                    }
-                }
-            }
-        }
-
-        bool recast = false;
-        if (prepay) {
-            const double e = Prepay(*prepay, k, B - Q, nextOnce, out, recast);
-            recast = recast && prepay->recast;
-            if (e > 0) {
-                Q = plan.currencyExtraSum ? Currency::FromDouble(Q + e).ToDouble() : Checked(Q + e);
-                ScheduleRow& paid = TableRow(table, k);
-                paid.extra = paid.extra + Currency::FromDouble(e);
-            }
-        }
-
-        // Rounding leaves up to half a cent for each payment in whole cents
-        // since the payment was set, and less than half a cent otherwise.
-        if (clearResidue)
-            Q = ClearResidue(B, Q, A, cents ? 0.005 * static_cast<double>(k - paymentSet) : 0.005);
-        const double Ik = I, Qk = Q;
-        B = B - Q;
-        // A recast re-amortizes what is left over the years left, at the rate in force.
-        if (recast && B >= 0.00005) [[unlikely]] {
-            A = plan.repay(B, k + 1, RateStep{k + 1, i, percent, monthly, true});
-            paymentSet = k;
-            out.prepaid.back().newPayment = A;
-        }
-        I = cents ? RoundCents(i * B) : i * B;
-        Q = A - I;
-        if (Ik < 0) break;
-
-        SI += Ik;
-        SQ += Qk;
-        ScheduleRow& row = TableRow(table, k);
-        row.number = k;
-        row.interest = Currency::FromDouble(Ik);
-        row.principal = Currency::FromDouble(Qk);
-        row.balance = Currency::FromDouble(B);
-        row.cumulativeInterest = Currency::FromDouble(SI);
-        row.cumulativePrincipal = Currency::FromDouble(SQ);
-        row.ratePercent = percent;
-        out.payments = k;
-        afterRow(k, table);
-    }
-    out.balance = B;
-    return out;
-}
-
 }  // namespace amortix
+
+#include "core/calc/repayment_run.h"

@@ -6,6 +6,7 @@
 
 #include "core/calc/limits.h"
 #include "core/calc/repayment.h"
+#include "core/calc/schedule_runs.h"
 
 namespace amortix {
 
@@ -51,42 +52,10 @@ void ClearResults(ScheduleResult& r) {
     r.listing.clear();
 }
 
-// The payment and its parts, before any payment is made.
-struct Terms {
-    FrequencyPeriods frequency;
-    double payment = 0;  // each payment, the increase included
-    double rate = 0;     // per period
-    double monthlyRate = 0;
-    double normalTotal = 0;
-};
-
-Terms PaymentTerms(const ScheduleInputs& in, ScheduleSummary& summary) {
-    Terms t;
-    t.frequency = PeriodsOf(in.frequency, in.dayBasis);
-    const RateFactorsResult rates = RateFactors(in.ratePercent, in.compounding, t.frequency.periodsPerYear);
-    summary.daysInYear = in.dayBasis.days;
-    summary.normalDays = t.frequency.paymentsPerYear == 12 || t.frequency.paymentsPerYear == 24;
-    summary.rateFactor = rates.period;
-    const MonthlyPaymentResult monthly =
-        MonthlyPayment(in.principal, rates.monthly, in.ratePercent, in.compounding, in.years);
-    t.normalTotal = Checked(monthly.payment * 12.0 * in.years);
-    const double before = PeriodPayment(monthly.payment, in.frequency);
-    t.payment = before;
-    if (in.extra.increase > 0.0f)
-        t.payment = Checked(t.payment + t.payment * static_cast<double>(in.extra.increase));
-    if (in.rounding == Rounding::Lender) t.payment = RoundCents(t.payment);
-    t.rate = RatePerPeriod(t.frequency, rates);
-    t.monthlyRate = rates.monthly;
-    summary.monthlyPayment = monthly.payment;
-    summary.payment = t.payment;
-    summary.increase = in.extra.increase;
-    summary.increaseAmount = t.payment - before;
-    summary.paymentsPerYear = t.frequency.paymentsPerYear;
-    return t;
-}
-
 // Every payment, with its year and, when they are shown, its date.
-RepaymentOutcome RunPayments(const ScheduleInputs& in, const Terms& t, std::vector<ScheduleRow>& table) {
+// The mortgages it is measured against run beside it.
+RepaymentOutcome RunPayments(const ScheduleInputs& in, const Terms& t, std::vector<ScheduleRow>& table,
+                             Yardsticks& yardsticks) {
     const std::int16_t n = t.frequency.paymentsPerYear;
     const bool allPayments = in.view == ScheduleView::AllPayments;
     int dateCount = 0, dateSteps = 0;
@@ -105,29 +74,17 @@ RepaymentOutcome RunPayments(const ScheduleInputs& in, const Terms& t, std::vect
             row.date = lastDate;
         }
     };
-    RepaymentPlan plan;
-    plan.principal = in.principal;
-    plan.payment = t.payment;
-    plan.rate = t.rate;
-    plan.monthlyRate = t.monthlyRate;
-    plan.paymentsPerYear = n;
-    plan.bound = PaymentBound(t.frequency.frequencyClass, in.years);
-    plan.extra = &in.extra;
-    plan.currencyExtraSum = true;
-    plan.ratePercent = in.ratePercent;
-    plan.roundInterest = in.rounding == Rounding::Lender;
-    const LoanTerms terms{in.years,    in.compounding,    in.frequency,
-                          t.frequency, in.extra.increase, plan.roundInterest};
-    const std::vector<RateStep> steps = RateSteps(in.rateChanges, terms);
-    const bool keeps = PlanRateSteps(plan, steps, terms);
-    const PrepaymentPlan prepay = PlanPrepayments(in.prepayments, n);
-    PlanPrepaymentRun(plan, prepay, terms);
+    const PaymentRun planned(in, t);
+    const RepaymentPlan& plan = planned.plan;
     // As many rows as the bound allows, within the schedule's limit.
     table.assign(static_cast<std::size_t>(std::min<int>(plan.bound, kScheduleRows - 1)) + 1, ScheduleRow{});
-    RepaymentOutcome run = RunRepayment(plan, table, dateOrYear);
+    const RepaymentPlan* beside = yardsticks.Beside();
+    RepaymentOutcome run = beside ? RunRepayment(plan, table, dateOrYear, *beside, yardsticks.BesideOutcome())
+                                  : RunRepayment(plan, table, dateOrYear);
+    yardsticks.RunTheRest();
     if (run.applied.size() > 32767) throw CalcError("counter overflow");
     if (run.uncoveredAt > 0) return run;
-    run.notRepaid = keeps && run.balance >= 6.0;
+    run.notRepaid = planned.keeps && run.balance >= 6.0;
     CorrectFinalPayment(table, run, plan.roundInterest);
     table.resize(static_cast<std::size_t>(run.payments) + 1);
     return run;
@@ -183,60 +140,10 @@ void ListAdditionalPayments(const ScheduleInputs& in, const RepaymentOutcome& ru
                      });
 }
 
-void Run(const ScheduleInputs& in, ScheduleResult& out, bool baseline = false);
-
-// What the normal monthly mortgage pays over its life with the same rate
-// changes and rounding, without additional payments: the interest saved is
-// measured against it. Nothing when that mortgage cannot be worked out.
-std::optional<Currency> BaselineTotal(const ScheduleInputs& in) {
-    ScheduleInputs base = in;
-    base.frequency = Frequency::Monthly;
-    base.extra.EraseAmounts();
-    base.prepayments = {};
-    base.view = ScheduleView::Annual;
-    base.showDates = false;
-    base.termYears = 0;
-    ScheduleResult b;
-    Run(base, b, true);
-    if (!b.calculated) return std::nullopt;
-    return b.summary.totalPaid;
-}
-
-bool AnyPrepayment(const ScheduleInputs& in) {
-    return in.extra.increase > 0.0f || in.prepayments.HasAmounts() ||
-           std::any_of(in.extra.amount.begin() + 1, in.extra.amount.end(),
-                       [](Currency a) { return a > Currency(); });
-}
-
-// The same mortgage, with its rate changes and rounding, without any
-// prepayment: its total interest and final payment. Nothing when it cannot
-// be worked out.
-struct Unprepaid {
-    double interest = 0;
-    long payments = 0;
-};
-std::optional<Unprepaid> WithoutPrepayments(const ScheduleInputs& in) {
-    ScheduleInputs base = in;
-    base.extra.EraseAmounts();
-    base.prepayments = {};
-    base.view = ScheduleView::Annual;
-    base.showDates = false;
-    try {
-        ScheduleSummary scratch;
-        const Terms t = PaymentTerms(base, scratch);
-        std::vector<ScheduleRow> table;
-        const RepaymentOutcome run = RunPayments(base, t, table);
-        if (run.uncoveredAt > 0 || run.notRepaid || run.payments < 1) return std::nullopt;
-        return Unprepaid{TableRow(table, run.payments).cumulativeInterest.ToDouble(), run.payments};
-    } catch (const CalcError&) {
-        return std::nullopt;
-    }
-}
-
 // What the prepayments of every kind did: their totals, the limits they went
 // over (messages 47 and 48) and what they saved.
 void ReportPrepayments(const ScheduleInputs& in, const std::vector<ScheduleRow>& payments,
-                       const RepaymentOutcome& run, ScheduleResult& out) {
+                       const RepaymentOutcome& run, const Yardsticks& yardsticks, ScheduleResult& out) {
     ScheduleSummary& s = out.summary;
     const std::int16_t n = s.paymentsPerYear;
     const LimitBasis basis{in.principal, s.payment - s.increaseAmount, s.increaseAmount};
@@ -248,9 +155,9 @@ void ReportPrepayments(const ScheduleInputs& in, const std::vector<ScheduleRow>&
         s.prepayments.payoffEarlierMonths = 0;
         return;
     }
-    if (const auto without = WithoutPrepayments(in)) {
+    if (const auto without = yardsticks.WithoutPrepayments()) {
         s.prepayments.interestSaved =
-            without->interest - TableRow(payments, run.payments).cumulativeInterest.ToDouble();
+            (without->interest - TableRow(payments, run.payments).cumulativeInterest).ToDouble();
         s.prepayments.payoffEarlierMonths =
             MonthOfPayment(without->payments, n) - MonthOfPayment(run.payments, n);
     }
@@ -264,7 +171,7 @@ std::optional<Message> InputRefusal(const ScheduleInputs& in) {
     return PrepaymentRefusal(in.prepayments);
 }
 
-void Run(const ScheduleInputs& in, ScheduleResult& out, bool baseline) {
+void Run(const ScheduleInputs& in, ScheduleResult& out) {
     // A term longer than the period is reset before anything is computed.
     if (out.termYears > in.years) {
         out.termYears = 0;
@@ -279,8 +186,9 @@ void Run(const ScheduleInputs& in, ScheduleResult& out, bool baseline) {
     out.frequencyClass = t.frequency.frequencyClass;
     const bool allPayments = in.view == ScheduleView::AllPayments;
 
+    Yardsticks yardsticks(in);
     std::vector<ScheduleRow> payments;
-    const RepaymentOutcome run = RunPayments(in, t, payments);
+    const RepaymentOutcome run = RunPayments(in, t, payments, yardsticks);
     if (run.uncoveredAt > 0) {
         out.messages.push_back(Message::PaymentBelowInterest);
         out.uncovered = UncoveredInterest{run.uncoveredAt, run.uncoveredRatePercent};
@@ -297,10 +205,9 @@ void Run(const ScheduleInputs& in, ScheduleResult& out, bool baseline) {
         if (run.stepPayments.size() < in.rateChanges.size())
             out.messages.push_back(Message::RateChangeNotReached);
     }
-    if (!baseline) ReportPrepayments(in, payments, run, out);
+    ReportPrepayments(in, payments, run, yardsticks, out);
     double normalTotal = t.normalTotal;
-    if (!baseline && (!in.rateChanges.empty() || in.rounding == Rounding::Lender))
-        if (const auto total = BaselineTotal(in)) normalTotal = total->ToDouble();
+    if (const auto total = yardsticks.NormalTotalPaid()) normalTotal = total->ToDouble();
     out.appliedCount = static_cast<std::int16_t>(run.applied.size());
     const long L = run.payments;
     out.payments = static_cast<std::int16_t>(L);

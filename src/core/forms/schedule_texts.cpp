@@ -147,8 +147,11 @@ ScheduleGrid::ScheduleGrid(std::shared_ptr<const ScheduleResult> result, std::st
       formatDate_(formatDate ? std::move(formatDate) : DateFormatter(IsoDate)) {
     const ScheduleResult& r = *result_;
     if (!r.calculated) return;
+    listingRows_ = r.ListingRows();
+    newPayments_ = std::any_of(r.listing.begin(), r.listing.end(),
+                               [](const ListingEntry& e) { return e.newPayment > 0; });
     int rows = r.gridRows + 4;
-    if (r.ListingRows() >= 1) rows += r.ListingRows() + 4;
+    if (listingRows_ >= 1) rows += listingRows_ + 4;
     if (!r.summary.rateChanges.empty()) {
         columnCount_ = kGridColumns + 1;
         rows += static_cast<int>(r.summary.rateChanges.size()) + 4;
@@ -158,7 +161,7 @@ ScheduleGrid::ScheduleGrid(std::shared_ptr<const ScheduleResult> result, std::st
 
 int ScheduleGrid::RateChangesRow() const {
     const ScheduleResult& r = *result_;
-    return r.gridRows + 4 + (r.ListingRows() >= 1 ? r.ListingRows() + 4 : 0);
+    return r.gridRows + 4 + (listingRows_ >= 1 ? listingRows_ + 4 : 0);
 }
 
 std::string ScheduleGrid::RateChangeCell(int row, int column) const {
@@ -230,12 +233,10 @@ std::string ScheduleGrid::Cell(int row, int column) const {
 
 std::string ScheduleGrid::ListingCell(int row, int column) const {
     const ScheduleResult& r = *result_;
-    if (r.ListingRows() <= 0) return {};
+    if (listingRows_ <= 0) return {};
     if (row == r.gridRows + 4) {
         static constexpr const char* kTitle[] = {"Additional ", "Payments  ", "Applied  "};
-        const bool recast = std::any_of(r.listing.begin(), r.listing.end(),
-                                        [](const ListingEntry& e) { return e.newPayment > 0; });
-        if (column == 4 && recast) return "New Payment";
+        if (column == 4 && newPayments_) return "New Payment";
         return column < 3 ? kTitle[column] : std::string();
     }
     const int entry = row - (r.gridRows + 6);

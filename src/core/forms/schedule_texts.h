@@ -87,6 +87,8 @@ class ScheduleGrid {
     DateFormatter formatDate_;
     int rowCount_ = 1;
     int columnCount_ = kGridColumns;
+    int listingRows_ = 0;       // ScheduleResult::ListingRows, asked once
+    bool newPayments_ = false;  // a listed amount lowered the payment
 };
 
 }  // namespace amortix

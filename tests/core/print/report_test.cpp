@@ -345,6 +345,29 @@ TEST(TablesReport, AdditionalPaymentsMoveToANewPageWhenTheyDoNotFit) {
     }
 }
 
+TEST(TablesReport, PrepaymentNotesCountEveryLine) {
+    // The line counter stands at 48 after two years of monthly rows. Each
+    // one-time amount is a line, and the notes add an empty line, what was
+    // saved and how much sooner: two amounts reach 57 and fit, three move.
+    for (const int amounts : {2, 3}) {
+        ScheduleInputs in = Mortgage();
+        in.view = ScheduleView::AllPayments;
+        in.termYears = 2;
+        for (int k = 0; k < amounts; ++k)
+            in.prepayments.oneTime.push_back(
+                {1, static_cast<std::int16_t>(k + 2), Currency::FromDouble(100)});
+        const TextReport report = Report(in);
+        const std::string text = PagesAsText(report.pages);
+        EXPECT_NE(text.find(" Interest saved by prepayments"), std::string::npos) << amounts;
+        ASSERT_EQ(report.pages.size(), amounts == 2 ? 1u : 2u) << amounts;
+        if (amounts == 2) continue;
+        const PrintedPage& next = report.pages[1];
+        EXPECT_EQ(PrintedPage(next.begin() + 6, next.begin() + 8),
+                  (PrintedPage{"", " Additional  Payments     Applied"}));
+        EXPECT_EQ(next[9], " Year   1    Month  2      100.00  one-time");
+    }
+}
+
 TEST(TablesReport, NothingToPrintGivesMessage1) {
     ScheduleInputs tooLong = Mortgage();
     tooLong.years = 45;  // message 5

@@ -213,6 +213,49 @@ RC_GTEST_PROP(ScheduleProperties, AMonthlyRecastNeverEndsLaterOrCostsMore, ()) {
     RC_ASSERT(recast.summary.prepayments.interestSaved.value_or(0) >= -0.01);
 }
 
+// What the prepayments saved is the total interest of the same schedule
+// calculated without any of them, less its own, to the currency's last
+// decimal, and the months sooner those between the two final payments.
+RC_GTEST_PROP(ScheduleProperties, InterestSavedIsTheScheduleWithoutPrepayments, ()) {
+    ScheduleInputs in = AnyMortgage();
+    AddPrepayments(in);
+    AddNewPrepayments(in, *rc::gen::element(PrepaymentEffect::ShortenTerm, PrepaymentEffect::LowerPayment));
+    AddRateChanges(in);
+    const ScheduleResult with = CalculateSchedule(in);
+    in.extra.EraseAmounts();
+    in.prepayments = {};
+    const ScheduleResult without = CalculateSchedule(in);
+    RC_PRE(with.calculated && without.calculated);
+    const auto& p = with.summary.prepayments;
+    RC_ASSERT(p.interestSaved.has_value());
+    RC_ASSERT(Currency::FromDouble(*p.interestSaved) ==
+              without.rows.back().cumulativeInterest - with.rows.back().cumulativeInterest);
+    const std::int16_t n = with.summary.paymentsPerYear;
+    RC_ASSERT(*p.payoffEarlierMonths ==
+              MonthOfPayment(without.payments, n) - MonthOfPayment(with.payments, n));
+}
+
+// With rate changes or whole cents, the interest saved is measured against
+// what the normal monthly mortgage with the same changes and rounding pays
+// over its life, as that schedule calculated on its own shows it.
+RC_GTEST_PROP(ScheduleProperties, InterestSavedIsAgainstTheNormalMonthlySchedule, ()) {
+    ScheduleInputs in = AnyMortgage();
+    AddPrepayments(in);
+    AddNewPrepayments(in, *rc::gen::element(PrepaymentEffect::ShortenTerm, PrepaymentEffect::LowerPayment));
+    AddRateChanges(in);
+    RC_PRE(!in.rateChanges.empty() || in.rounding == Rounding::Lender);
+    const ScheduleResult r = CalculateSchedule(in);
+    ScheduleInputs normal = in;
+    normal.frequency = Frequency::Monthly;
+    normal.extra.EraseAmounts();
+    normal.prepayments = {};
+    normal.view = ScheduleView::Annual;
+    const ScheduleResult base = CalculateSchedule(normal);
+    RC_PRE(r.calculated && base.calculated);
+    const double saved = base.summary.totalPaid.ToDouble() - r.summary.totalPaid.ToDouble();
+    RC_ASSERT(r.summary.interestSaved == std::max(saved, 0.0));
+}
+
 // A higher rate at a renewal never lowers the recalculated payment.
 RC_GTEST_PROP(ScheduleProperties, AHigherRenewalRateNeverLowersThePayment, ()) {
     ScheduleInputs in = AnyMortgage();
