@@ -82,9 +82,10 @@ PrepaymentPlan PlanPrepayments(const Prepayments& p, std::int16_t n) {
             plan.once.push_back(
                 {FirstPaymentOfMonth(o.year, o.month, n), o.amount, static_cast<std::int16_t>(j)});
     }
-    std::stable_sort(
-        plan.once.begin(), plan.once.end(),
-        [](const PlannedPrepayment& a, const PlannedPrepayment& b) { return a.payment < b.payment; });
+    // By payment, then as entered (without the buffer a stable sort allocates).
+    std::sort(plan.once.begin(), plan.once.end(), [](const PlannedPrepayment& a, const PlannedPrepayment& b) {
+        return a.payment != b.payment ? a.payment < b.payment : a.source < b.source;
+    });
     plan.recast = p.effect == PrepaymentEffect::LowerPayment;
     return plan;
 }

@@ -57,13 +57,23 @@ bool AnyPrepayment(const ScheduleInputs& in) {
 
 namespace {
 
+// The mortgage of `in`, with its rate changes and rounding, and nothing else:
+// no additional payment, no texts (copying the rest would cost the run's
+// time over again).
 ScheduleInputs WithoutAnyPrepayment(const ScheduleInputs& in) {
-    ScheduleInputs base = in;
-    base.extra.EraseAmounts();
-    base.prepayments = {};
-    base.view = ScheduleView::Annual;
-    base.showDates = false;
-    base.termYears = 0;
+    ScheduleInputs base;
+    base.mode = in.mode;
+    base.principal = in.principal;
+    base.ratePercent = in.ratePercent;
+    base.years = in.years;
+    base.compounding = in.compounding;
+    base.frequency = in.frequency;
+    base.dayBasis = in.dayBasis;
+    base.rateChanges = in.rateChanges;
+    base.rounding = in.rounding;
+    // The month of the yearly amounts: the schedule forms each anniversary
+    // payment's principal in currency, amount or not.
+    base.extra.month = in.extra.month;
     return base;
 }
 
