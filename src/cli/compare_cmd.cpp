@@ -13,6 +13,7 @@
 #include "core/format/messages.h"
 #include "core/format/numfmt.h"
 #include "core/forms/comparison_table.h"
+#include "core/forms/schedule_texts.h"
 #include "core/print/line_printer.h"
 #include "core/print/report.h"
 
@@ -195,12 +196,10 @@ Json CompareJson(const ComparisonTable& comparison, const std::optional<Comparis
 // What messages 47 and 48 report, row by row.
 void PrintRowLimits(std::ostream& out, const ComparisonState& s, std::string_view currency) {
     for (const auto& values : s.rowValues) {
-        if (!values || (!values->yearlyLimit && !values->increaseLimit)) continue;
-        PrepaymentSummary limits;
-        limits.yearlyLimit = values->yearlyLimit;
-        limits.increaseLimit = values->increaseLimit;
-        out << "Row " << values->number << ": ";
-        PrintLimits(out, limits, currency);
+        if (!values) continue;
+        const std::string row = "Row " + std::to_string(values->number) + ": ";
+        if (values->yearlyLimit) out << row << YearlyLimitText(*values->yearlyLimit, currency) << '\n';
+        if (values->increaseLimit) out << row << IncreaseLimitText(*values->increaseLimit, currency) << '\n';
     }
 }
 

@@ -209,10 +209,16 @@ TEST(PrepaymentsCli, CompareRows) {
     EXPECT_EQ(grid2[1][2], " 3    3");
     EXPECT_EQ(grid2[1][3], " 16,000.00");
     EXPECT_EQ(grid2[2][2], "");
-    const auto text =
-        RunCli("compare --row '--extra-once 3/3:8000 --extra-once 3/3:8000 --prepay-limit 15' --format text");
-    EXPECT_NE(text.out.find("Row 1: Year 3 goes over the yearly limit of $15,000.00 by $1,000.00."),
+    // Each limit gone over on a line of its own, named by its row.
+    const auto text = RunCli(
+        "compare --row '--extra-once 3/3:8000 --extra-once 3/3:8000 --prepay-limit 15 --increase-limit 0 "
+        "--extra-every 1' --format text");
+    EXPECT_NE(text.out.find("Row 1: Year 3 goes over the yearly limit of $15,000.00 by $1,012.00.\n"),
               std::string::npos)
+        << text.out;
+    EXPECT_NE(
+        text.out.find("Row 1: From year 1 each payment goes over the increase limit of $.00 by $1.00.\n"),
+        std::string::npos)
         << text.out;
 }
 
