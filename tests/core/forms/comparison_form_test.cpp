@@ -58,7 +58,7 @@ TEST(ComparisonForm, PrepaymentsForTheNextRows) {
     form.Prepays().oneTime = {{3, 3, Currency::FromDouble(8000)}};
     form.Prepays().yearlyLimitPercent = 5;
     EXPECT_TRUE(form.AdditionalPaymentsInForce());
-    const ComparisonRun run = form.Calculate(Compounding::Monthly, Frequency::Monthly, DayBasis{});
+    const ComparisonRun run = form.Calculate({});
     ASSERT_TRUE(run.added);
     EXPECT_EQ(MessageNumbers(run.messages), std::vector<int>{47});  // 8,000 over 5,000
     ASSERT_TRUE(form.Table().State().rowValues[0]);
@@ -67,7 +67,7 @@ TEST(ComparisonForm, PrepaymentsForTheNextRows) {
     EXPECT_TRUE(form.AdditionalPaymentsInForce());
 
     ComparisonForm opened;
-    ComparisonInputs inputs = form.Inputs(Compounding::Monthly, Frequency::Monthly, DayBasis{});
+    ComparisonInputs inputs = form.Inputs({});
     ASSERT_TRUE(opened.Restore(inputs, form.Table().State()));
     EXPECT_EQ(opened.Prepays(), form.Prepays());
 }
