@@ -83,6 +83,9 @@ TEST(CompareCli, RowsAreCalculatedInOrderWithTheirMessages) {
         {"--row '--years 41'" + nine + " --row '--years 0'", {5, 22, 22}, 8, 8, "0.00666667"},
         {"--row '' --row '--years 0'", {41}, 0, 1, "0.0084375"},
         {"--row '--years 41'", {5}, 0, 0, ""},
+        // Fractions of a year beyond the limit, or too short for a payment.
+        {"--row '--years 40.01'", {5}, 0, 0, ""},
+        {"--row '--years 0.01'", {41}, 0, 0, "0.0084375"},
     };
     for (const auto& c : cases) {
         const auto run = RunCli("compare --format json " + c.rows);

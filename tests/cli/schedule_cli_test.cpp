@@ -114,6 +114,11 @@ TEST(ScheduleCli, MessagesAndOptions) {
         {"--principal 10000000", {39}, ""},
         {"--rate 101", {40}, ""},
         {"--years 41", {5}, ""},
+        // Counter-examples of the refusal and period properties.
+        {"--principal 0.01 --rate 0 --years 40.01", {5}, ""},
+        {"--years 40.99 --frequency 1-week --rate 0", {5}, ""},
+        {"--years 0.01", {41}, ""},
+        {"--mode loan --months 0.5", {42}, ""},
         {"--years 5 --term-years 10", {34}, "        5.00"},
         {"--mode loan --months 481", {16}, "      480.00"},
         {"--increase 150", {35}, "        6.17"},

@@ -109,8 +109,8 @@ struct ComparisonRowOutcome {
     std::optional<Message> rateChangeMessage;
 };
 
-// Row `number` for these inputs. Never throws. The caller refuses a period of
-// a year beyond the limit before (message 5).
+// Row `number` for these inputs. Never throws. The caller refuses a period
+// beyond the limit before (message 5).
 ComparisonRowOutcome CalculateComparisonRow(const ComparisonInputs& inputs, std::int16_t number);
 
 using TextTable = std::vector<std::vector<std::string>>;

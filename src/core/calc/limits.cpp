@@ -8,7 +8,8 @@ std::optional<Message> RangeRefusal(TableKind mode, double principal, double rat
     // Written so that a NaN, which no comparison holds for, is refused too.
     if (!(principal > 0 && principal <= kPrincipalLimit)) return Message::PrincipalRange;
     if (!(ratePercent >= 0 && ratePercent <= kRatePercentLimit)) return Message::RateRange;
-    if (!(years > 0))
+    // Less than a month leaves no payment to make: the schedule would be empty.
+    if (!(years >= kShortestPeriodYears))
         return mode == TableKind::PersonalLoan ? Message::LoanPeriodRange : Message::PeriodRange;
     return std::nullopt;
 }

@@ -15,9 +15,12 @@ namespace amortix {
 // The largest principal every box, grid column and report shows whole.
 inline constexpr double kPrincipalLimit = 9'999'999.99;
 inline constexpr double kRatePercentLimit = 100;
+// A month: the boxes take whole years and months, files and the command line
+// fractions of them too.
+inline constexpr double kShortestPeriodYears = 1.0 / 12.0;
 
 // The message that names the first figure outside its range (a principal
-// above 0, a rate from 0, a period above 0 up to its limit), if any. A period
+// above 0, a rate from 0, a period of a month or more up to its limit), if any. A period
 // above the limit keeps its own older messages (5 and 16), which the caller
 // raises.
 std::optional<Message> RangeRefusal(TableKind mode, double principal, double ratePercent, double years);

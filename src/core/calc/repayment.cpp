@@ -16,7 +16,12 @@ Currency YearAmount(const AdditionalPayments& extra, long year) {
 
 std::int16_t PaymentBound(std::int16_t frequencyClass, double years) {
     const double months = years * 12.0;
-    return ToInt16(frequencyClass == 0   ? months
+    // Monthly payments have no room to spare: a part of a month (a period
+    // typed to the hundredth of a year) takes one payment more, the last of
+    // it, or the balance would be left owing. Whole months, also as a loan's
+    // months / 12 * 12 gives them back, keep their count.
+    constexpr double kWholeMonth = 1e-6;
+    return ToInt16(frequencyClass == 0   ? std::ceil(months - kWholeMonth)
                    : frequencyClass == 2 ? (months / 12.0) * 26.0 + 50.0
                                          : (months / 12.0) * 52.0 + 50.0);
 }

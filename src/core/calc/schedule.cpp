@@ -165,7 +165,7 @@ void ReportPrepayments(const ScheduleInputs& in, const std::vector<ScheduleRow>&
 
 // The message refusing inputs no schedule can have, if any.
 std::optional<Message> InputRefusal(const ScheduleInputs& in) {
-    if (in.mode == TableKind::Mortgage && in.years >= kMortgageYearLimit + 1) return Message::YearsLimit;
+    if (in.mode == TableKind::Mortgage && in.years > kMortgageYearLimit) return Message::YearsLimit;
     if (const auto refusal = RangeRefusal(in.mode, in.principal, in.ratePercent, in.years)) return refusal;
     if (const auto refusal = RateChangeRefusal(in.rateChanges)) return refusal;
     return PrepaymentRefusal(in.prepayments);

@@ -22,7 +22,8 @@ inline constexpr int kYearRows = 46;        // rows 0..45
 inline constexpr int kGridColumns = 6;
 
 // The longest mortgage period in years. The period boxes correct a longer one
-// to it; a calculation refuses a period of a year more or longer (message 5).
+// to it; a calculation refuses a longer one, a fraction of a year longer
+// included (message 5).
 inline constexpr double kMortgageYearLimit = 40;
 
 // The additional payments: a yearly amount table, a percentage increase and

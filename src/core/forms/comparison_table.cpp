@@ -165,7 +165,7 @@ ComparisonRun ComparisonTable::Calculate(const ComparisonInputs& in) {
 }
 
 std::optional<Message> ComparisonTable::Refusal(const ComparisonInputs& in) {
-    if (in.years >= kMortgageYearLimit + 1) return Message::YearsLimit;
+    if (in.years > kMortgageYearLimit) return Message::YearsLimit;
     if (state_.rowCount >= kComparisonRowLimit) {
         // The rows so far stay printable and graphable.
         state_.rowsToGraph = state_.rowCount;

@@ -39,7 +39,7 @@ class ComparisonTable {
     ComparisonTable();
 
     // The Calculate button: appends one row for these inputs, or raises
-    // message 5 (period of 41 years or more), 22 (a ninth row) or 4 (an
+    // message 5 (a period beyond 40 years), 22 (a ninth row) or 4 (an
     // arithmetic fault, nothing added).
     ComparisonRun Calculate(const ComparisonInputs& inputs);
 

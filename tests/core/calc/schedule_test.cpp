@@ -135,6 +135,46 @@ TEST(Schedule, PaymentCountsAndTheFinalPayment) {
     }
 }
 
+// A period with part of a month (to the hundredth of a year, as files and the
+// command line hold it) ends with a smaller payment of what is left; whole
+// months keep their count. The first row is the period property's shrunk
+// counter-example, which ended with 10.23 still owed.
+TEST(Schedule, PartOfAMonthEndsWithAPartPayment) {
+    const struct {
+        const char* name;
+        TableKind mode;
+        double principal, rate, years;
+        Rounding rounding;
+        int payments;
+    } cases[] = {
+        {"0.44 years", TableKind::Mortgage, 192.43, 1.333, 0.44, Rounding::Exact, 6},
+        {"10.01 years", TableKind::Mortgage, 100000, 10.125, 10.01, Rounding::Exact, 121},
+        {"10.01 years, lender", TableKind::Mortgage, 100000, 10.125, 10.01, Rounding::Lender, 121},
+        {"10.5 years", TableKind::Mortgage, 100000, 10.125, 10.5, Rounding::Exact, 126},
+        {"25 years", TableKind::Mortgage, 100000, 10.125, 25, Rounding::Exact, 300},
+        {"30.4 months", TableKind::PersonalLoan, 20000, 9, 30.4 / 12, Rounding::Exact, 31},
+        {"30 months", TableKind::PersonalLoan, 20000, 9, 30.0 / 12, Rounding::Exact, 30},
+        {"1 month", TableKind::PersonalLoan, 20000, 9, 1.0 / 12, Rounding::Exact, 1},
+        {"479 months", TableKind::PersonalLoan, 20000, 0, 479.0 / 12, Rounding::Exact, 479},
+    };
+    for (const auto& c : cases) {
+        ScheduleInputs in = Worked();
+        in.mode = c.mode;
+        in.principal = c.principal;
+        in.ratePercent = c.rate;
+        in.years = c.years;
+        in.rounding = c.rounding;
+        const ScheduleResult r = CalculateSchedule(in);
+        ASSERT_TRUE(r.calculated) << c.name;
+        EXPECT_EQ(r.payments, c.payments) << c.name;
+        const ScheduleRow& last = r.rows.back();
+        EXPECT_EQ(last.balance, Currency()) << c.name;
+        EXPECT_EQ(last.principal, r.rows[r.rows.size() - 2].balance) << c.name;
+        EXPECT_NEAR(last.cumulativePrincipal.ToDouble(), c.principal, 0.01) << c.name;
+        EXPECT_LE(last.principal.ToDouble() + last.interest.ToDouble(), r.summary.payment + 0.01) << c.name;
+    }
+}
+
 TEST(Schedule, MonthlyResultBoxes) {
     const ScheduleResult r = CalculateSchedule(Worked());
     EXPECT_EQ(Texts(r).payment, "     $902.91");
@@ -217,6 +257,20 @@ TEST(Schedule, Messages) {
          true},
         {"41 years", [](ScheduleInputs& in) { in.years = 41; }, {5}, false},
         {"40 years", [](ScheduleInputs& in) { in.years = 40; }, {}, true},
+        // Fractions of a year, as files and the command line hold them
+        // (counter-examples of the period and command-line properties): no
+        // longer than 40 years, no shorter than a month.
+        {"a hundredth of a year beyond 40", [](ScheduleInputs& in) { in.years = 40.01; }, {5}, false},
+        {"a hundredth of a year", [](ScheduleInputs& in) { in.years = 0.01; }, {41}, false},
+        {"half a year", [](ScheduleInputs& in) { in.years = 0.5; }, {}, true},
+        {"a loan of half a month",
+         [](ScheduleInputs& in) { in.mode = TableKind::PersonalLoan, in.years = 0.5 / 12; },
+         {42},
+         false},
+        {"a loan of a month",
+         [](ScheduleInputs& in) { in.mode = TableKind::PersonalLoan, in.years = 1.0 / 12; },
+         {},
+         true},
         // The loan screen limits months itself.
         {"loan of 41 years",
          [](ScheduleInputs& in) { in.mode = TableKind::PersonalLoan, in.years = 41; },
