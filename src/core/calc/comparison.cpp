@@ -56,7 +56,8 @@ Repaid Repay(const ComparisonInputs& in, const FrequencyPeriods& freq, const Rat
     else if (keeps && outcome.balance >= 6.0)
         refused.refusal = Message::NotRepaidInLimit;
     if (refused.refusal) return refused;
-    CorrectFinalPayment(table, outcome, plan.roundInterest);
+    CorrectFinalPayment(table, outcome,
+                        LastPaymentTakesWhatIsLeft(plan, outcome, freq.frequencyClass, keeps));
     Repaid repaid;
     repaid.payments = outcome.payments;
     repaid.totalInterest = TableRow(table, outcome.payments).cumulativeInterest.ToDouble();

@@ -134,6 +134,12 @@ Currency TotalPrincipal(const RepaymentOutcome& outcome, bool whateverIsLeft) {
     return sum + Currency::FromDouble(outcome.balance);
 }
 
+bool LastPaymentTakesWhatIsLeft(const RepaymentPlan& plan, const RepaymentOutcome& outcome,
+                                std::int16_t frequencyClass, bool keeps) {
+    if (plan.roundInterest) return true;
+    return frequencyClass == 0 && !keeps && outcome.payments == plan.bound;
+}
+
 void CorrectFinalPayment(std::vector<ScheduleRow>& table, const RepaymentOutcome& outcome,
                          bool whateverIsLeft) {
     if (!(outcome.balance < 6.0) && !whateverIsLeft) return;

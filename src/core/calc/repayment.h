@@ -208,6 +208,14 @@ struct LimitBasis {
 PrepaymentSummary SummarizePrepayments(const Prepayments& prepayments, const std::vector<ScheduleRow>& table,
                                        const RepaymentOutcome& run, std::int16_t paymentsPerYear,
                                        const LimitBasis& basis);
+// When the last payment takes whatever is left: payments in whole cents, and
+// monthly payments that reached the period's last month (without a kept
+// payment, whose loan may run on). A monthly payment has no payment to spare
+// after the period: where it hardly exceeds the interest (a high rate over a
+// long period) the arithmetic's last digits leave a balance there, which was
+// shown as owing after the final payment.
+bool LastPaymentTakesWhatIsLeft(const RepaymentPlan& plan, const RepaymentOutcome& outcome,
+                                std::int16_t frequencyClass, bool keeps);
 
 }  // namespace amortix
 

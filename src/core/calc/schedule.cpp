@@ -85,7 +85,7 @@ RepaymentOutcome RunPayments(const ScheduleInputs& in, const Terms& t, std::vect
     if (run.applied.size() > 32767) throw CalcError("counter overflow");
     if (run.uncoveredAt > 0) return run;
     run.notRepaid = planned.keeps && run.balance >= 6.0;
-    CorrectFinalPayment(table, run, plan.roundInterest);
+    CorrectFinalPayment(table, run, planned.TakesWhatIsLeft(run));
     table.resize(static_cast<std::size_t>(run.payments) + 1);
     return run;
 }

@@ -37,6 +37,7 @@ PaymentRun::PaymentRun(const ScheduleInputs& in, const Terms& t) {
     plan.monthlyRate = t.monthlyRate;
     plan.paymentsPerYear = t.frequency.paymentsPerYear;
     plan.bound = PaymentBound(t.frequency.frequencyClass, in.years);
+    frequencyClass = t.frequency.frequencyClass;
     plan.extra = &in.extra;
     plan.currencyExtraSum = true;
     plan.ratePercent = in.ratePercent;
@@ -113,15 +114,15 @@ const RepaymentOutcome* Yardsticks::Outcome(const Yardstick& y) {
 std::optional<Unprepaid> Yardsticks::WithoutPrepayments() const {
     const RepaymentOutcome* o = Outcome(unprepaid_);
     if (!o) return std::nullopt;
-    return Unprepaid{TotalInterest(*o, unprepaid_.run->plan.roundInterest), o->payments};
+    return Unprepaid{TotalInterest(*o, unprepaid_.run->TakesWhatIsLeft(*o)), o->payments};
 }
 
 std::optional<Currency> Yardsticks::NormalTotalPaid() const {
     const Yardstick& y = normalIsUnprepaid_ ? unprepaid_ : normal_;
     const RepaymentOutcome* o = Outcome(y);
     if (!o) return std::nullopt;
-    const bool cents = y.run->plan.roundInterest;
-    return TotalInterest(*o, cents) + TotalPrincipal(*o, cents);
+    const bool left = y.run->TakesWhatIsLeft(*o);
+    return TotalInterest(*o, left) + TotalPrincipal(*o, left);
 }
 
 }  // namespace amortix

@@ -29,6 +29,7 @@ struct PaymentRun {
     std::vector<RateStep> steps;
     PrepaymentPlan prepay;
     bool keeps = false;  // a rate change keeps the payment
+    std::int16_t frequencyClass = 0;
 
     PaymentRun(const ScheduleInputs& in, const Terms& t);
     PaymentRun(const PaymentRun&) = delete;
@@ -37,6 +38,10 @@ struct PaymentRun {
     // or kept payments that never repay the loan.
     bool Failed(const RepaymentOutcome& outcome) const {
         return outcome.uncoveredAt > 0 || (keeps && outcome.balance >= 6.0) || outcome.payments < 1;
+    }
+    // Whether the final payment of this run takes whatever is left.
+    bool TakesWhatIsLeft(const RepaymentOutcome& outcome) const {
+        return LastPaymentTakesWhatIsLeft(plan, outcome, frequencyClass, keeps);
     }
 };
 

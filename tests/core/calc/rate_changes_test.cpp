@@ -288,6 +288,31 @@ TEST(RateChanges, RefusedOutsideTheirRanges) {
     }
 }
 
+// The schedule property's shrunk case: a balance of 496,395.50 at 1 % a
+// month owes 4,963.955, a half cent a lender rounds up; the balance carried
+// in binary fractions just below it rounded the interest down to 4,963.95.
+TEST(LenderRounding, AHalfCentOfInterestOnTheBalanceShownRoundsUp) {
+    ScheduleInputs in;
+    in.principal = 1201321.75;
+    in.ratePercent = 12;
+    in.years = 10;
+    in.compounding = Compounding::Monthly;
+    in.view = ScheduleView::AllPayments;
+    in.rounding = Rounding::Lender;
+    in.extra.month = Month{2};
+    in.extra.increase = 0.01f;
+    in.extra.kind = ExtraPaymentKind::Both;
+    const ScheduleResult r = CalculateSchedule(in);
+    ASSERT_TRUE(r.calculated);
+    EXPECT_EQ(r.rows[84].balance, Currency::FromDouble(496395.50));
+    EXPECT_EQ(r.rows[85].interest, Currency::FromDouble(4963.96));
+    const double rate = RateFactors(12, Compounding::Monthly, 12).monthly;
+    for (std::size_t k = 2; k < r.rows.size(); ++k)
+        EXPECT_EQ(r.rows[k].interest,
+                  Currency::FromDouble(RoundCents(r.rows[k - 1].balance.ToDouble() * rate)))
+            << k;
+}
+
 // The counter-examples the property tests shrank to, each once a fault.
 TEST(RateChanges, CounterExamplesFoundByTheProperties) {
     const struct {
@@ -356,6 +381,40 @@ TEST(RateChanges, CounterExamplesFoundByTheProperties) {
          {Change(2, 12, 100)},
          0,
          1},
+        // Monthly payments that hardly exceed the interest: the last digits
+        // of the arithmetic left a balance after the last month of the
+        // period (the period property's shrunk case, 6.03 owing), 79,155.45
+        // at 80 % over 30 years, and at 100 % over 40 years all of it.
+        {"a high rate over part of a year",
+         9.88,
+         62.231,
+         32.15,
+         Compounding::Monthly,
+         Frequency::Monthly,
+         Rounding::Exact,
+         {},
+         386,
+         0},
+        {"80 % over 30 years",
+         250000,
+         80,
+         30,
+         Compounding::Monthly,
+         Frequency::Monthly,
+         Rounding::Exact,
+         {},
+         360,
+         0},
+        {"100 % over 40 years",
+         9999999.99,
+         100,
+         40,
+         Compounding::Monthly,
+         Frequency::Monthly,
+         Rounding::Exact,
+         {},
+         480,
+         0},
     };
     for (const auto& c : cases) {
         ScheduleInputs in;
