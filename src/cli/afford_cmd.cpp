@@ -129,7 +129,7 @@ Runner AddAffordCommand(CLI::App& app) {
         ->check(NotNegative());
     AddListOptions(*cmd, options->lists);
     AddDayBasisOptions(*cmd, options->lists);
-    cmd->add_option("--currency", options->currency, "Currency symbol");
+    cmd->add_option("--currency", options->currency, "Currency symbol")->check(Utf8Text());
     cmd->add_option("--format", options->format, "text, csv, json or xlsx (a workbook, with --output)")
         ->check(CLI::IsMember({"text", "csv", "json", "xlsx"}));
     options->output.Add(*cmd);

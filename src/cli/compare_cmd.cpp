@@ -251,7 +251,7 @@ Runner AddCompareCommand(CLI::App& app) {
            "--prepay-limit --increase-limit --rate-change --rounding")
         ->required()
         ->allow_extra_args(false);
-    cmd->add_option("--currency", options->currency, "Currency symbol");
+    cmd->add_option("--currency", options->currency, "Currency symbol")->check(Utf8Text());
     cmd->add_option("--format", options->format,
                     "text, csv, json, report (the printed report) or xlsx (a workbook, with --output)")
         ->check(CLI::IsMember({"text", "csv", "json", "report", "xlsx"}));

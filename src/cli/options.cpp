@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/files/text_encoding.h"
 #include "core/format/numfmt.h"
 #include "core/print/report.h"
 
@@ -61,6 +62,12 @@ CLI::Validator Positive() {
     return NumberAbove(false);
 }
 
+CLI::Validator Utf8Text() {
+    return CLI::Validator(
+        [](const std::string& text) -> std::string { return IsUtf8(text) ? "" : "Value is not UTF-8 text"; },
+        "TEXT");
+}
+
 void AddTableOptions(CLI::App& app, TableOptions& o) {
     app.add_option("--principal", o.principal, "Principal amount")->check(NotNegative());
     app.add_option("--rate", o.rate, "Annual interest rate in percent");
@@ -91,7 +98,7 @@ void AddTableOptions(CLI::App& app, TableOptions& o) {
     app.add_option("--increase-limit", o.increaseLimit,
                    "The lender's limit on the payment increase in percent of the payment (0 to 100)")
         ->check(NotNegative());
-    app.add_option("--currency", o.currency, "Currency symbol");
+    app.add_option("--currency", o.currency, "Currency symbol")->check(Utf8Text());
 }
 
 void ReportOptions::Add(CLI::App& app) {

@@ -48,6 +48,8 @@ void AddTableOptions(CLI::App& app, TableOptions& options);
 // the largest double in full.
 CLI::Validator NotNegative();  // "must be 0 or more"
 CLI::Validator Positive();     // "must be more than 0"
+// Text the JSON output can carry: UTF-8.
+CLI::Validator Utf8Text();
 // The parts of them other commands share: --compounding and --frequency;
 // --days and --days-typed.
 void AddListOptions(CLI::App& app, TableOptions& options);

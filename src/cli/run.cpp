@@ -12,6 +12,28 @@
 
 namespace amortix::cli {
 
+namespace {
+
+// A refusal is one line, whatever the arguments it quotes hold: a control
+// character (a line end typed into an option) is shown escaped.
+void PrintRefusal(const std::string& what) {
+    std::string line = "amortix-cli: ";
+    for (const char c : what) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\n') {
+            line += "\\n";
+        } else if (byte < 0x20 || byte == 0x7f) {
+            static constexpr char kHex[] = "0123456789abcdef";
+            line.append("\\x").append(1, kHex[byte >> 4]).append(1, kHex[byte & 0xf]);
+        } else {
+            line += c;
+        }
+    }
+    std::cerr << line << '\n';
+}
+
+}  // namespace
+
 int RunCommandLine(int argc, char** argv) {
     CLI::App app{"Amortix mortgage and loan calculator, command-line front"};
     app.require_subcommand(1);
@@ -35,7 +57,7 @@ int RunCommandLine(int argc, char** argv) {
     } catch (const CLI::CallForVersion& e) {
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
-        std::cerr << "amortix-cli: " << e.what() << '\n';
+        PrintRefusal(e.what());
         return 2;
     }
     try {
@@ -44,12 +66,13 @@ int RunCommandLine(int argc, char** argv) {
             if (status >= 0) return status;
         }
     } catch (const UsageError& e) {
-        std::cerr << "amortix-cli: " << e.what() << '\n';
+        PrintRefusal(e.what());
         return 2;
     } catch (const amortix::CalcError& e) {
-        std::cerr << "amortix-cli: option out of range (" << e.what() << ")\n";
+        PrintRefusal(std::string("option out of range (") + e.what() + ")");
         return 2;
     }
+    PrintRefusal("no command ran");
     return 2;
 }
 

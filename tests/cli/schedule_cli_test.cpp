@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -218,6 +219,8 @@ TEST(Cli, TextFormsShowTheFigures) {
     }
 }
 
+// A refusal is status 2 and one line on standard error, also when the
+// option it quotes holds a line end, and nothing on standard output.
 TEST(Cli, BadOptionsExitTwoAndPrintNothing) {
     const char* const cases[] = {
         "schedule --frequency fortnightly",
@@ -250,12 +253,23 @@ TEST(Cli, BadOptionsExitTwoAndPrintNothing) {
         "compare --row '--years nan'",
         "compare --row '' --format xlsx",
         "afford --format report",
+        // Found with the option parser's fuzz target's checks: a line end in
+        // a refused value made two lines, and a symbol that is not UTF-8
+        // stopped the JSON output with an exception (status 1).
+        "schedule --rate '1\n2'",
+        "schedule --extra 'a\nb'",
+        "'sched\nule'",
+        "compare --row '--rate 1\n2'",
+        "schedule --currency '\xff' --format json",
+        "afford --currency '\xff' --format json",
+        "compare --row '' --currency '\xff' --format json",
     };
     for (const char* args : cases) {
         const auto run = RunCli(args);
         EXPECT_EQ(run.status, 2) << args;
         EXPECT_EQ(run.out, "") << args;
-        EXPECT_FALSE(run.err.empty()) << args;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << args << ": " << run.err;
+        EXPECT_EQ(run.err.back(), '\n') << args;
     }
 }
 
