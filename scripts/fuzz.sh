@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Fuzzes every reader for SECONDS each (default 600), growing the corpus in
-# fuzz/grown/ (kept out of git) from the seeds in fuzz/corpus/, and prints
-# per target the executions, the coverage reached and the findings (inputs
-# that crashed, leaked, hung or broke a round trip, saved in fuzz/findings/).
+# scripts/fuzz.sh [SECONDS [TARGET...]]
+# Fuzzes every reader and the command line's options (or the targets named)
+# for SECONDS each (default 600), growing the corpus in fuzz/grown/ (kept out
+# of git) from the seeds in fuzz/corpus/, and prints per target the
+# executions, the coverage reached and the findings (inputs that crashed,
+# leaked, hung or broke a check, saved in fuzz/findings/).
 # AMORTIX_FUZZ_JOBS targets run at once (default 1).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,13 +14,16 @@ scripts/deps.sh
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "$(nproc)"
 
-targets=(records numbers table_file comparison_file settings_file data_file state_file)
+targets=(records numbers table_file comparison_file settings_file data_file state_file cli_options)
+[ $# -gt 1 ] && targets=("${@:2}")
 logs=build/fuzz/logs
 mkdir -p "$logs" fuzz/findings
 run() {
   local name=$1
+  local dictionary=()
+  [ -f "fuzz/$name.dict" ] && dictionary=(-dict="fuzz/$name.dict")
   mkdir -p "fuzz/grown/$name"
-  "build/fuzz/fuzz/${name}_fuzz" "fuzz/grown/$name" "fuzz/corpus/$name" \
+  "build/fuzz/fuzz/${name}_fuzz" "fuzz/grown/$name" "fuzz/corpus/$name" "${dictionary[@]}" \
     -max_total_time="$seconds" -max_len=16384 -timeout=10 -print_final_stats=1 \
     -artifact_prefix="fuzz/findings/${name}-" >"$logs/$name.log" 2>&1 || true
 }
