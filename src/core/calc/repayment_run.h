@@ -71,8 +71,7 @@ class Repayment {
         // meet a later change, of its own. (A rate only changes with steps.)
         stopWhenRepaid_ = i_ == 0.0 || cents_ || !steps_.empty() || prepay_;
         clearResidue_ = cents_ || prepay_ || !steps_.empty();
-        I_ = Checked(B_ * i_);
-        if (cents_) I_ = RoundCents(I_);
+        I_ = Checked(InterestOn(B_));
         Q_ = A_ - I_;
     }
 
@@ -99,7 +98,7 @@ class Repayment {
             paymentSet_ = k;
             out_.prepaid.back().newPayment = A_;
         }
-        I_ = cents_ ? RoundCents(i_ * B_) : i_ * B_;
+        I_ = InterestOn(B_);
         Q_ = A_ - I_;
         if (Ik < 0) return false;
         interestBefore_ = SI_;
@@ -138,6 +137,14 @@ class Repayment {
         return kOneRate;
     }
 
+    // A lender works each interest out from the balance as the row shows it
+    // (in whole cents, unless an amount held fractions of a cent): from the
+    // balance carried in binary fractions, a half-cent interest rounded the
+    // wrong way.
+    [[gnu::always_inline]] double InterestOn(double balance) const {
+        return cents_ ? RoundCents(i_ * Currency::FromDouble(balance).ToDouble()) : i_ * balance;
+    }
+
     // A new rate from payment k on: this period's interest at it, and a
     // renewal's payment for the balance over the years left. False when the
     // payment no longer covers the interest: the run stops there.
@@ -150,8 +157,7 @@ class Repayment {
             A_ = plan_.repay(B_, k, s);
             paymentSet_ = k - 1;
         }
-        I_ = Checked(B_ * i_);
-        if (cents_) I_ = RoundCents(I_);
+        I_ = Checked(InterestOn(B_));
         Q_ = A_ - I_;
         // A renewal's payment always covers the interest, if only by less
         // than a cent, which whole cents may round away: only a kept payment
