@@ -313,6 +313,31 @@ TEST(LenderRounding, AHalfCentOfInterestOnTheBalanceShownRoundsUp) {
             << k;
 }
 
+// The schedule property's shrunk case against a balance kept in cents:
+// additional amounts in fractions of a cent (as a file may hold them) must
+// still leave principal parts that sum to the principal.
+TEST(LenderRounding, AmountsInFractionsOfACentStillRepayThePrincipal) {
+    ScheduleInputs in;
+    in.principal = 5062916.01;
+    in.ratePercent = 0.001;
+    in.years = 5;
+    in.compounding = Compounding::Monthly;
+    in.view = ScheduleView::AllPayments;
+    in.rounding = Rounding::Lender;
+    in.extra.years = 5;
+    for (int y = 1; y <= 5; ++y) in.extra.yearNumber[static_cast<std::size_t>(y)] = Currency::FromDouble(y);
+    in.extra.amount[1] = Currency::FromDouble(1866 * in.principal / 20000);
+    in.extra.amount[2] = Currency::FromDouble(9 * in.principal / 20000);
+    in.extra.amount[3] = Currency::FromDouble(930 * in.principal / 20000);
+    in.extra.rowCount = 3;
+    in.extra.kind = ExtraPaymentKind::Both;
+    const ScheduleResult r = CalculateSchedule(in);
+    ASSERT_TRUE(r.calculated);
+    EXPECT_EQ(r.appliedCount, 3);
+    EXPECT_EQ(r.rows.back().balance, Currency());
+    EXPECT_NEAR(r.rows.back().cumulativePrincipal.ToDouble(), in.principal, 0.005);
+}
+
 // The counter-examples the property tests shrank to, each once a fault.
 TEST(RateChanges, CounterExamplesFoundByTheProperties) {
     const struct {
