@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 
 #include "core/calc/repayment.h"
 #include "core/calc/schedule.h"
@@ -288,29 +289,79 @@ TEST(RateChanges, RefusedOutsideTheirRanges) {
     }
 }
 
-// The schedule property's shrunk case: a balance of 496,395.50 at 1 % a
-// month owes 4,963.955, a half cent a lender rounds up; the balance carried
-// in binary fractions just below it rounded the interest down to 4,963.95.
-TEST(LenderRounding, AHalfCentOfInterestOnTheBalanceShownRoundsUp) {
-    ScheduleInputs in;
-    in.principal = 1201321.75;
-    in.ratePercent = 12;
-    in.years = 10;
-    in.compounding = Compounding::Monthly;
-    in.view = ScheduleView::AllPayments;
-    in.rounding = Rounding::Lender;
-    in.extra.month = Month{2};
-    in.extra.increase = 0.01f;
-    in.extra.kind = ExtraPaymentKind::Both;
-    const ScheduleResult r = CalculateSchedule(in);
-    ASSERT_TRUE(r.calculated);
-    EXPECT_EQ(r.rows[84].balance, Currency::FromDouble(496395.50));
-    EXPECT_EQ(r.rows[85].interest, Currency::FromDouble(4963.96));
-    const double rate = RateFactors(12, Compounding::Monthly, 12).monthly;
-    for (std::size_t k = 2; k < r.rows.size(); ++k)
-        EXPECT_EQ(r.rows[k].interest,
-                  Currency::FromDouble(RoundCents(r.rows[k - 1].balance.ToDouble() * rate)))
-            << k;
+// Each interest in whole cents of the balance as the row before shows it.
+// The schedule property's shrunk cases: a balance of 496,395.50 at 1 % a
+// month owes 4,963.955, a half cent a lender rounds up, and the balance
+// carried in binary fractions just below it rounded it down to 4,963.95;
+// and a balance holding fractions of a cent from additional amounts, whose
+// interest worked out from the balance in cents was a cent off the row's.
+TEST(LenderRounding, EachInterestIsThatOfTheBalanceShown) {
+    const struct {
+        const char* what;
+        double principal, rate, years;
+        Frequency frequency;
+        DayBasisChoice days;
+        Month month;
+        float increase;
+        std::vector<std::pair<int, double>> amounts;  // year, amount
+        long payment;                                 // one to pin, with its interest
+        double interest;
+    } cases[] = {
+        {"half a cent up",
+         1201321.75,
+         12,
+         10,
+         Frequency::Monthly,
+         DayBasisChoice::Days365_25,
+         Month{2},
+         0.01f,
+         {},
+         85,
+         4963.96},
+        {"fractions of a cent",
+         200650.84,
+         17.203,
+         24,
+         Frequency::OneWeek,
+         DayBasisChoice::Days365,
+         Month{3},
+         0.0f,
+         {{5, 201 * 200650.84 / 20000}, {11, 333 * 200650.84 / 20000}},
+         0,
+         0},
+    };
+    for (const auto& c : cases) {
+        ScheduleInputs in;
+        in.principal = c.principal;
+        in.ratePercent = c.rate;
+        in.years = c.years;
+        in.compounding = Compounding::Monthly;
+        in.frequency = c.frequency;
+        in.dayBasis = DayBasis::Preset(c.days);
+        in.view = ScheduleView::AllPayments;
+        in.rounding = Rounding::Lender;
+        in.extra.years = static_cast<std::int16_t>(c.years);
+        for (int y = 1; y <= in.extra.years; ++y)
+            in.extra.yearNumber[static_cast<std::size_t>(y)] = Currency::FromDouble(y);
+        for (const auto& [year, amount] : c.amounts)
+            in.extra.amount[static_cast<std::size_t>(year)] = Currency::FromDouble(amount);
+        in.extra.rowCount = in.extra.CountYearsWithAmounts();
+        in.extra.month = c.month;
+        in.extra.increase = c.increase;
+        in.extra.kind = ExtraPaymentKind::Both;
+        const ScheduleResult r = CalculateSchedule(in);
+        ASSERT_TRUE(r.calculated) << c.what;
+        if (c.payment) {
+            EXPECT_EQ(r.rows[static_cast<std::size_t>(c.payment)].interest, Currency::FromDouble(c.interest))
+                << c.what;
+        }
+        const FrequencyPeriods f = PeriodsOf(in.frequency, in.dayBasis);
+        const double rate = RatePerPeriod(f, RateFactors(c.rate, in.compounding, f.periodsPerYear));
+        for (std::size_t k = 2; k < r.rows.size(); ++k)
+            EXPECT_EQ(r.rows[k].interest,
+                      Currency::FromDouble(RoundCents(r.rows[k - 1].balance.ToDouble() * rate)))
+                << c.what << ", payment " << k;
+    }
 }
 
 // The schedule property's shrunk case against a balance kept in cents:
