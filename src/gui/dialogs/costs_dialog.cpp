@@ -201,12 +201,16 @@ void CostsDialog::AttachEntries() {
 
 void CostsDialog::LayOut() {
     const int chars = QFontMetrics(font()).averageCharWidth();
+    // The boxes as wide as the lists' longest choice shown whole.
+    int boxWidth = chars * 16;
+    for (const QComboBox* list : {PointsPaid, LenderFeesPaid, ClosingCostsPaid, Insurance})
+        boxWidth = std::max(boxWidth, list->sizeHint().width());
     auto* inputs = new QGridLayout;
     const auto addRow = [&](QWidget* box) {
         const int row = inputs->rowCount();
         inputs->addWidget(CaptionOf(box), row, 0);
         inputs->addWidget(box, row, 1);
-        box->setFixedWidth(chars * 16);
+        box->setFixedWidth(boxWidth);
     };
     for (QWidget* box : std::initializer_list<QWidget*>{
              InPrice, InDownPayment, InPoints, PointsPaid, InLenderFees, LenderFeesPaid, InClosingCosts,
