@@ -150,8 +150,8 @@ TEST_F(Accessibility, EveryScreenAndDialogNamesItsControls) {
         frame.ReturnToMenu(screen);
     }
     // The tables screen and its dialogs, at least, were reached.
-    for (const char* form :
-         {"MenuMain", "MortgageCalc", "ChangeFnt", "MSelTerm", "MortDateInput", "MortPrePay", "MortIRFTable"})
+    for (const char* form : {"MenuMain", "MortgageCalc", "ChangeFnt", "MSelTerm", "MortDateInput",
+                             "MortPrePay", "MortIRFTable", "CostsDialog"})
         EXPECT_TRUE(seen.contains(form)) << form;
 
     MessageBox message(amortix::Message::WrongEntry, nullptr);

@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 
 #include "dialogs/additional_payments_dialog.h"
+#include "dialogs/costs_dialog.h"
 #include "dialogs/days_in_year_dialog.h"
 #include "dialogs/rate_changes_dialog.h"
 #include "screenshots.h"
@@ -153,6 +154,30 @@ TEST_F(TablesScreenshots, RateChanges) {
     Settle();
     s->MGrid->scrollTo(s->MGrid->model()->index(56, 0), QAbstractItemView::PositionAtTop);
     Save("tables-rate-changes-all");
+}
+
+// A Canadian purchase with fees and the costs of the home: the dialog with
+// its results over the screen that took the principal from the price.
+TEST_F(TablesScreenshots, Costs) {
+    Open();
+    Inputs("100000", "5", "25", 3, 0);
+    test::WhenModal([this](QWidget* modal) {
+        auto* d = static_cast<CostsDialog*>(modal);
+        const std::pair<QLineEdit*, const char*> typed[] = {
+            {d->InPrice, "$500,000.00"},     {d->InDownPayment, "$25,000.00"},  {d->InPoints, "1.000%"},
+            {d->InLenderFees, "$1,000.00"},  {d->InClosingCosts, "$1,500.00"},  {d->InPremiumTax, "8.000%"},
+            {d->InPropertyTax, "$3,600.00"}, {d->InHomeInsurance, "$1,200.00"}, {d->InCondoFees, "$300.00"},
+            {d->InHeating, "$100.00"}};
+        for (const auto& [box, text] : typed) box->setText(text);
+        d->LenderFeesPaid->setCurrentIndex(1);
+        d->Insurance->setCurrentIndex(1);
+        Click(d->CostsCalc);
+        Save("tables-costs", {d});
+        d->accept();
+    });
+    Click(s->MCosts);
+    Calculate();
+    Save("tables-costs-screen");
 }
 
 // The largest figures the boxes take: every result box and grid column shows

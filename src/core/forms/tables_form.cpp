@@ -4,6 +4,7 @@
 
 #include "core/format/masks.h"
 #include "core/format/numfmt.h"
+#include "core/forms/costs_texts.h"
 
 namespace amortix {
 
@@ -91,7 +92,24 @@ ScheduleInputs TablesForm::Inputs(const Shared& shared) const {
 }
 
 const ScheduleResult& TablesForm::Calculate(const Shared& shared) {
-    last_ = std::make_shared<const ScheduleResult>(CalculateSchedule(Inputs(shared)));
+    ScheduleInputs in = Inputs(shared);
+    costsDetail_.clear();
+    if (costs_.Given()) {
+        // The purchase depends on the period (the premium) and the principal
+        // typed: checked again at every calculation.
+        const Purchase purchase = PurchaseFor(in, costs_);
+        if (!purchase.messages.empty()) {
+            ScheduleResult refused;
+            refused.messages = purchase.messages;
+            refused.termYears = view_.termYears;
+            costsDetail_ = MinimumDownPaymentText(costs_, purchase, shared.currencySymbol);
+            last_ = std::make_shared<const ScheduleResult>(std::move(refused));
+            results_.reset();
+            return *last_;
+        }
+        figures_.principal = in.principal = purchase.principal;
+    }
+    last_ = std::make_shared<const ScheduleResult>(CalculateSchedule(in));
     view_.termYears = last_->termYears;
     if (last_->calculated) {
         view_.gridRows = last_->gridRows;

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/calc/costs.h"
 #include "core/calc/rates.h"
 #include "core/calc/schedule.h"
 #include "core/format/messages.h"
@@ -103,12 +104,19 @@ class TablesForm {
     // The rates after the first, as the rate-changes dialog left them.
     std::vector<RateChange>& RateChanges() { return rateChanges_; }
     const std::vector<RateChange>& RateChanges() const { return rateChanges_; }
+    // What the mortgage costs besides its schedule, as the costs dialog left
+    // them (Costs{} for none). With a price, Calculate takes the principal from it.
+    Costs& CostsInForce() { return costs_; }
+    const Costs& CostsInForce() const { return costs_; }
+    // What goes with a refusal of the costs (the minimum down payment), else empty.
+    const std::string& CostsDetail() const { return costsDetail_; }
 
     // The inputs a calculation hands to the engine. The grid shows each
     // payment only in that view; every other view is the annual one.
     ScheduleInputs Inputs(const Shared& shared) const;
     // Runs the schedule; the term and grid rows follow what it laid out. The
-    // answer, refused or not, lives until the next calculation.
+    // answer, refused or not, lives until the next calculation. Costs in
+    // force that no calculation takes refuse it with their message.
     const ScheduleResult& Calculate(const Shared& shared);
     // The last calculation while its results are on screen, else null.
     const ScheduleResult* Results() const { return results_.get(); }
@@ -121,6 +129,8 @@ class TablesForm {
     Figures figures_;
     View view_;
     std::vector<RateChange> rateChanges_;
+    Costs costs_;
+    std::string costsDetail_;
     std::shared_ptr<const ScheduleResult> last_;
     std::shared_ptr<const ScheduleResult> results_;  // last_ while it is on screen
 };

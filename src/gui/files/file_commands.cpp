@@ -98,7 +98,8 @@ void FileCommands::NoteUsed(const QString& path) const {
 }
 
 bool FileCommands::WriteTable(const QString& path, const TablesScreen& screen) {
-    return amortix::SaveTableFile(FileSystemName(path), amortix::TableFileFromInputs(screen.Inputs()));
+    return amortix::SaveTableFile(
+        FileSystemName(path), amortix::TableFileFromInputs(screen.Inputs(), screen.Form().CostsInForce()));
 }
 
 bool FileCommands::WriteComparison(const QString& path, const ComparisonScreen& screen) {
@@ -117,10 +118,11 @@ void FileCommands::OpenTable(TablesScreen& screen) {
 
 bool FileCommands::OpenTableAt(TablesScreen& screen, const QString& path, FileDialogMode mode) {
     std::optional<amortix::ScheduleInputs> inputs;
+    amortix::Costs costs;
     QString why;
     {
         const WaitCursor wait;
-        inputs = ReadTable(path, screen.Inputs(), locale_, &why);
+        inputs = ReadTable(path, screen.Inputs(), locale_, &why, &costs);
     }
     if (!inputs) {
         context_.interaction.ShowMessage(amortix::Message::FileNotFound, FileDetail(path, why));
@@ -129,6 +131,7 @@ bool FileCommands::OpenTableAt(TablesScreen& screen, const QString& path, FileDi
         return false;
     }
     names_.For(mode) = QFileInfo(path).fileName();
+    screen.RestoreCosts(costs);
     screen.Restore(*inputs);
     NoteUsed(path);
     return true;
@@ -136,7 +139,8 @@ bool FileCommands::OpenTableAt(TablesScreen& screen, const QString& path, FileDi
 
 std::optional<amortix::ScheduleInputs> FileCommands::ReadTable(const QString& path,
                                                                const amortix::ScheduleInputs& current,
-                                                               const QLocale& locale, QString* why) {
+                                                               const QLocale& locale, QString* why,
+                                                               amortix::Costs* costs) {
     const auto file = amortix::LoadTableFile(FileSystemName(path));
     if (!file) {
         if (why) *why = Why(file.error());
@@ -147,6 +151,12 @@ std::optional<amortix::ScheduleInputs> FileCommands::ReadTable(const QString& pa
         if (why) *why = Why(inputs.error());
         return std::nullopt;
     }
+    const auto given = amortix::CostsFromTableFile(file.value());
+    if (!given) {
+        if (why) *why = Why(given.error());
+        return std::nullopt;
+    }
+    if (costs) *costs = given.value();
     return std::move(inputs.value());
 }
 
@@ -218,10 +228,12 @@ void OpenFileAtStart(Application& application, const QString& path) {
         amortix::ScheduleInputs current;
         current.dayBasis = amortix::DayBasis::Preset(amortix::DayBasisChoice::Days365);
         current.extra = state.ExtraPayments;
-        if (const auto inputs = FileCommands::ReadTable(path, current, files->Locale())) {
+        amortix::Costs costs;
+        if (const auto inputs = FileCommands::ReadTable(path, current, files->Locale(), nullptr, &costs)) {
             state.TablesMode = inputs->mode;
             if (auto* screen = qobject_cast<TablesScreen*>(application.OpenScreen(kTablesScreen))) {
                 files->Names().For(mode) = QFileInfo(path).fileName();
+                screen->RestoreCosts(costs);
                 screen->Restore(*inputs);
                 files->NoteUsed(path);
                 return;

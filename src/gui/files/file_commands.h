@@ -63,10 +63,11 @@ class FileCommands : public QObject {
 
     // The inputs a table file gives over `current`, or nothing when it cannot
     // be read or shown (then `why` says what is wrong). A date in the locale's
-    // short form is read too.
+    // short form is read too. `costs` gets the file's costs (Costs{} for none).
     static std::optional<amortix::ScheduleInputs> ReadTable(const QString& path,
                                                             const amortix::ScheduleInputs& current,
-                                                            const QLocale& locale, QString* why = nullptr);
+                                                            const QLocale& locale, QString* why = nullptr,
+                                                            amortix::Costs* costs = nullptr);
 
     // Writes what the screen holds to `path` through a temporary file; false
     // when it cannot be written (any previous file is left as it was).

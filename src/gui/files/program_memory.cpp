@@ -94,8 +94,12 @@ void ProgramMemory::RestoreScreen(QWidget* form) {
         const QString path = PathOf(loan ? kLoanFile : kMortgageFile);
         if (!QFileInfo::exists(path)) return;
         // The kind is the screen's: a file of the other kind is not its own.
-        const auto inputs = FileCommands::ReadTable(path, tables->Inputs(), files_.Locale());
-        if (inputs && inputs->mode == application_.State().TablesMode) tables->RestoreInputs(*inputs);
+        amortix::Costs costs;
+        const auto inputs = FileCommands::ReadTable(path, tables->Inputs(), files_.Locale(), nullptr, &costs);
+        if (inputs && inputs->mode == application_.State().TablesMode) {
+            tables->RestoreCosts(costs);
+            tables->RestoreInputs(*inputs);
+        }
     } else if (auto* comparison = qobject_cast<ComparisonScreen*>(form)) {
         const QString path = PathOf(kComparisonFile);
         if (!QFileInfo::exists(path)) return;

@@ -90,7 +90,8 @@ void PrintTables(ScreenContext& context, TablesScreen& screen) {
     if (!header) return;
 
     const amortix::ScheduleInputs inputs = screen.Inputs();
-    const amortix::TablesPrintData data = amortix::TablesPrintDataFor(inputs, *header);
+    amortix::TablesPrintData data = amortix::TablesPrintDataFor(inputs, *header);
+    data.costs = amortix::CostsPrintFor(inputs, screen.Form().CostsInForce());
     const std::int16_t font = ReportFont(context);
 
     const bool loan = inputs.mode == amortix::TableKind::PersonalLoan;

@@ -22,6 +22,7 @@
 #include "core/forms/schedule_texts.h"
 #include "core/forms/tables_form.h"
 #include "dialogs/additional_payments_dialog.h"
+#include "dialogs/costs_dialog.h"
 #include "dialogs/days_in_year_dialog.h"
 #include "dialogs/rate_changes_dialog.h"
 #include "shell/app_state.h"
@@ -98,6 +99,8 @@ void TablesScreen::MakeControls() {
     std::tie(Label5, TotSavd) = MakeResultRow(this, "Label5", " Total interest       savings.", "TotSavd");
     AddPmtsOn = MakeIndicator(this, "AddPmtsOn", "Additional payments in force");
     RateChangesOn = MakeIndicator(this, "RateChangesOn", "Rate changes in force");
+    CostsOn = MakeIndicator(this, "CostsOn", "Costs in force");
+    CostsOn->setToolTip("Red while costs are in force");
 
     Label12 = MakeCaption(this, "Label12", " Show payments.");
     Label12->setWordWrap(false);
@@ -120,6 +123,8 @@ void TablesScreen::MakeControls() {
     MAddPrePay =
         MakeCommand(this, "MAddPrePay", "&Additional payments", &TablesScreen::OpenAdditionalPayments);
     MRateChanges = MakeCommand(this, "MRateChanges", "&Rate changes", &TablesScreen::OpenRateChanges);
+    // Every letter of "Costs" is another button's access key.
+    MCosts = MakeCommand(this, "MCosts", "Costs and &fees", &TablesScreen::OpenCosts);
     MShowIRF = MakeCommand(this, "MShowIRF", "&Days in year", &TablesScreen::OpenDaysInYear);
     MSaveFile = MakeCommand(this, "MSaveFile", "Sav&e File", &TablesScreen::SaveFile);
     MLoadFile = MakeCommand(this, "MLoadFile", "&Open File", [this] {
@@ -222,13 +227,15 @@ void TablesScreen::LayOut() {
     // files and output, and the way back at the bottom.
     QBoxLayout* buttons = MakeButtonLine(Qt::Vertical,
                                          {{MCalc, MHelp},
-                                          {MTerm, MDateNumber, MAddPrePay, MRateChanges, MShowIRF},
+                                          {MTerm, MDateNumber, MAddPrePay, MRateChanges, MCosts, MShowIRF},
                                           {MSaveFile, MLoadFile, MPrinter, MGraphs}},
                                          MExit, metrics.height() / 2, chars * 22);
     AddPmtsOn->setFixedWidth(chars * 2);
     PutInFront(buttons, AddPmtsOn, MAddPrePay, chars / 2);
     RateChangesOn->setFixedWidth(chars * 2);
     PutInFront(buttons, RateChangesOn, MRateChanges, chars / 2);
+    CostsOn->setFixedWidth(chars * 2);
+    PutInFront(buttons, CostsOn, MCosts, chars / 2);
 
     auto* top = new QHBoxLayout;
     top->addLayout(inputs);
@@ -286,6 +293,7 @@ void TablesScreen::Load() {
     FreqPmt->setCurrentIndex(0);
     Rounding->setCurrentIndex(0);
     ShowRateChangesInForce(RateChangesOn, !form_.RateChanges().empty());
+    ShowCostsInForce(CostsOn, form_.CostsInForce().Given());
 
     ShowAdditionalPaymentsInForce(AddPmtsOn,
                                   state.ExtraPayments.increase > 0.0f || state.ExtraPayments.rowCount > 0);
@@ -339,6 +347,11 @@ void TablesScreen::RestoreInputs(const amortix::ScheduleInputs& in) {
     state.ExtraPayments = in.extra;
     ShowAdditionalPaymentsInForce(AddPmtsOn, in.extra.increase > 0.0f || in.extra.rowCount > 0);
     ChooseView(in.view);
+}
+
+void TablesScreen::RestoreCosts(const amortix::Costs& costs) {
+    form_.CostsInForce() = costs;
+    ShowCostsInForce(CostsOn, costs.Given());
 }
 
 void TablesScreen::LayOutGrid() {
@@ -420,7 +433,13 @@ void TablesScreen::Calculate() {
         result = &form_.Calculate(Shared());
     }
     state.PaymentsPerYear = result->summary.paymentsPerYear;
-    for (const amortix::Message message : result->messages) context_.interaction.ShowMessage(message);
+    // A purchase price makes the principal: the box shows the one calculated.
+    if (form_.CostsInForce().price)
+        InPrincipal->setText(Q(amortix::MoneyBoxText(state.CurrencySymbol, form_.Numbers().principal)));
+    for (const amortix::Message message : result->messages)
+        context_.interaction.ShowMessage(message, message == amortix::Message::DownPaymentBelowMinimum
+                                                      ? Q(form_.CostsDetail())
+                                                      : QString());
     if (!result->calculated) {
         // A term longer than the schedule: the user calculates again and
         // gets all years.
@@ -533,6 +552,20 @@ void TablesScreen::OpenRateChanges() {
     {
         RateChangesDialog dialog(context_, form_.RateChanges(), RateChangesOn, this);
         dialog.exec();
+    }
+    context_.state.EntryEdited = false;
+}
+
+void TablesScreen::OpenCosts() {
+    ClearResults();
+    std::optional<double> principal;
+    {
+        CostsDialog dialog(context_, Inputs(), form_.CostsInForce(), CostsOn, this);
+        if (dialog.exec() == QDialog::Accepted) principal = dialog.PrincipalFromPrice();
+    }
+    if (principal) {
+        form_.EnterPrincipal(*principal);
+        InPrincipal->setText(Q(amortix::MoneyBoxText(context_.state.CurrencySymbol, *principal)));
     }
     context_.state.EntryEdited = false;
 }

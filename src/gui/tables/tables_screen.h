@@ -71,6 +71,8 @@ class TablesScreen : public QWidget {
     void Restore(const amortix::ScheduleInputs& in);
     // The same without calculating: the screen as it was left.
     void RestoreInputs(const amortix::ScheduleInputs& in);
+    // The costs an opened table holds (Costs{} for none), before Restore.
+    void RestoreCosts(const amortix::Costs& costs);
 
     // Inputs.
     QLabel* Label1 = nullptr;
@@ -105,6 +107,7 @@ class TablesScreen : public QWidget {
     QLineEdit* TotSavd = nullptr;
     QLabel* AddPmtsOn = nullptr;
     QLabel* RateChangesOn = nullptr;
+    QLabel* CostsOn = nullptr;
 
     // Views and the grid.
     QLabel* Label12 = nullptr;
@@ -120,6 +123,7 @@ class TablesScreen : public QWidget {
     QPushButton* MDateNumber = nullptr;
     QPushButton* MAddPrePay = nullptr;
     QPushButton* MRateChanges = nullptr;
+    QPushButton* MCosts = nullptr;
     QPushButton* MShowIRF = nullptr;
     QPushButton* MSaveFile = nullptr;
     QPushButton* MLoadFile = nullptr;
@@ -148,6 +152,7 @@ class TablesScreen : public QWidget {
     void ToggleDates();
     void OpenAdditionalPayments();
     void OpenRateChanges();
+    void OpenCosts();
     void OpenDaysInYear();
     void SaveFile();
     void Print();
