@@ -141,12 +141,12 @@ Json RowJson(const ComparisonRow& r) {
 }
 
 // The rows' figures and their cell texts, and each amount a row applied.
-struct RowsJson {
+struct ComparisonRowsJson {
     Json rows = Json::array(), texts = Json::array(), extraPayments = Json::array();
 };
 
-RowsJson RowsJsonOf(const ComparisonState& s) {
-    RowsJson out;
+ComparisonRowsJson RowsJsonOf(const ComparisonState& s) {
+    ComparisonRowsJson out;
     for (int r = 1; r <= s.rowCount; ++r) {
         const auto& values = s.rowValues[static_cast<std::size_t>(r - 1)];
         out.rows.push_back(values ? RowJson(*values) : Json(nullptr));
@@ -163,11 +163,11 @@ RowsJson RowsJsonOf(const ComparisonState& s) {
 }
 
 // The InDays and PeriodicR boxes after the last run that reached the rates.
-struct BoxTexts {
+struct ComparisonBoxTexts {
     std::string days, factor;
 };
 
-BoxTexts BoxTextsOf(const std::optional<ComparisonRates>& rates) {
+ComparisonBoxTexts BoxTextsOf(const std::optional<ComparisonRates>& rates) {
     if (!rates) return {};
     return {ComparisonDaysText(rates->paymentsPerYear, rates->daysInYear),
             ComparisonRateFactorText(rates->rateFactor)};
@@ -176,8 +176,8 @@ BoxTexts BoxTextsOf(const std::optional<ComparisonRates>& rates) {
 Json CompareJson(const ComparisonTable& comparison, const std::optional<ComparisonRates>& rates,
                  const std::vector<Message>& messages) {
     const ComparisonState& s = comparison.State();
-    RowsJson rows = RowsJsonOf(s);
-    const BoxTexts boxes = BoxTextsOf(rates);
+    ComparisonRowsJson rows = RowsJsonOf(s);
+    const ComparisonBoxTexts boxes = BoxTextsOf(rates);
     Json summary = {{"days_in_year", rates ? DaysJson(rates->daysInYear) : Json(nullptr)},
                     {"rate_factor", rates ? Json(rates->rateFactor) : Json(nullptr)}};
     Json texts = {{"summary", {{"days_in_year", boxes.days}, {"rate_factor", boxes.factor}}},
@@ -212,7 +212,7 @@ void PrintText(std::ostream& out, const ComparisonState& s, const std::optional<
         out << "\n* Additional payments applied\n";
         PrintGrid(out, s.grid2);
     }
-    const BoxTexts boxes = BoxTextsOf(rates);
+    const ComparisonBoxTexts boxes = BoxTextsOf(rates);
     out << '\n' << "Days in year: " << boxes.days << '\n' << "Interest rate factor: " << boxes.factor << '\n';
     PrintMessages(out, messages);
     PrintRowLimits(out, s, currency);
