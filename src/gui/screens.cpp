@@ -44,8 +44,9 @@ void RegisterScreens(Application& application) {
         commands.print = [c](ComparisonScreen& s) mutable { PrintComparison(c, s); };
         return new ComparisonScreen(c, std::move(commands));
     });
-    application.RegisterScreen(kAffordabilityScreen, [memory](ScreenContext& c) {
+    application.RegisterScreen(kAffordabilityScreen, [files, memory](ScreenContext& c) {
         AffordScreen::Commands commands;
+        files->AddTo(commands);
         if (memory) commands.remember = [memory](AffordScreen& s) { memory->Remember(s); };
         commands.print = [c](AffordScreen& s) mutable { PrintAffordability(c, s); };
         return new AffordScreen(c, std::move(commands));

@@ -200,7 +200,7 @@ TEST_F(ComparisonFiles, CancelAndFailuresChangeNothing) {
         {"a list text the lists do not offer", false, Path("hourly.qcd"), 13},
         {"folder that does not exist", true, Path("no/such/rates.qcd"), 29},
     };
-    const RememberedFileNames names{"house.qmd", "car.qld", good, "chart.png"};
+    const RememberedFileNames names{"house.qmd", "car.qld", good, "chart.png", "figures.xlsx"};
     for (const auto& k : cases) {
         files->Names() = names;
         Recorded().messages.clear();

@@ -25,6 +25,12 @@ inline constexpr const char* kComparisonLabel6 = " Frequency and type of     eac
 inline constexpr const char* kComparisonLabel8 = "*  Additional  Payments  Applied";
 inline constexpr const char* kComparisonLabel9 = " Interest  rate     factor.";
 inline constexpr const char* kComparisonLabel10 = " Days       in year.";
+
+// Why a workbook or CSV file of the comparison is refused while rows opened
+// from a file (which keep only their texts) are shown.
+inline constexpr const char* kRowsWithoutFigures =
+    "Rows opened from a file show only their texts. Calculate them again to export their figures, "
+    "or export the printout as PDF.";
 inline constexpr double kComparisonYearLimit = kMortgageYearLimit;
 
 // The box texts and lists the screen opens with.

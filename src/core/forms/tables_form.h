@@ -52,6 +52,11 @@ std::string TablesQuickHelp(TableKind mode);
 // The result boxes' labels and the other fixed captions of the screen.
 inline constexpr const char* kTablesLabel6 = " Interest compound           periods per year.";
 inline constexpr const char* kTablesLabel10 = " Frequency and type of     each payment.";
+inline constexpr const char* kTablesLabel4 = " Principal + Interest   payment.";
+inline constexpr const char* kTablesLabel14 = " Interest rate        factor.";
+inline constexpr const char* kTablesLabel15 = " Days          in year.";
+inline constexpr const char* kTablesLabel9 = " No. of payments   each year.";
+inline constexpr const char* kTablesLabel5 = " Total interest       savings.";
 // The rounding list's caption, on the tables and the comparison screens.
 inline constexpr const char* kRoundingLabel = " Payments worked out";
 

@@ -31,6 +31,7 @@
 #include "shell/main_frame.h"
 #include "shell/numeric_entry.h"
 #include "shell/quick_help.h"
+#include "shell/result_copy.h"
 #include "shell/screen_parts.h"
 #include "shell/twips.h"
 
@@ -134,6 +135,8 @@ void AffordScreen::MakeControls() {
     MFHelp = MakeCommand(this, "MFHelp", kQuickHelpCaption, &AffordScreen::ToggleQuickHelp);
     MFShowIRF = MakeCommand(this, "MFShowIRF", "&Days in Year", &AffordScreen::OpenDaysInYear);
     Printr = MakeCommand(this, "Printr", "&Print", &AffordScreen::Print);
+    MFExport = MakeCommand(this, "MFExport", "Export &File", &AffordScreen::ExportFile);
+    MFCopy = MakeCommand(this, "MFCopy", "Cop&y Results", &AffordScreen::CopyResults);
     MFExit = MakeCommand(this, "MFExit", "E&xit to Menu", &AffordScreen::Exit);
     quickHelp_ = new QuickHelp({MFHelp, MFTextBox, {}, {}});
 }
@@ -186,7 +189,7 @@ void AffordScreen::AttachEntries() {
 
     // The option buttons come last, so the screen opens in the principal box.
     ChainTabOrder({MFInPrincipal, MFInRate, MFInTerm, MFInMthPayment, MFCompPeriod, MFFreqPmt, MFCalc, MFHelp,
-                   MFShowIRF, Printr, MFExit, MFPrincipalOpt, MFPaymentOpt, MfTermOpt});
+                   MFShowIRF, Printr, MFExport, MFCopy, MFExit, MFPrincipalOpt, MFPaymentOpt, MfTermOpt});
 }
 
 void AffordScreen::AttachTerm() {
@@ -254,7 +257,8 @@ void AffordScreen::LayOut() {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(panels);
     layout->addStretch(1);
-    layout->addLayout(MakeButtonLine(Qt::Horizontal, {{MFCalc, MFHelp, MFShowIRF, Printr}}, MFExit, 0, 0));
+    layout->addLayout(MakeButtonLine(Qt::Horizontal, {{MFCalc, MFHelp, MFShowIRF, Printr, MFExport, MFCopy}},
+                                     MFExit, 0, 0));
 }
 
 AffordScreen::~AffordScreen() = default;
@@ -403,6 +407,15 @@ void AffordScreen::OpenDaysInYear() {
 void AffordScreen::Print() {
     if (context_.interaction.AskQuestion(amortix::Question::ContinuePrintout) != amortix::kAnswerYes) return;
     if (commands_.print) commands_.print(*this);
+}
+
+void AffordScreen::ExportFile() {
+    if (commands_.exportFile) commands_.exportFile(*this);
+}
+
+void AffordScreen::CopyResults() {
+    CopyResultLines(amortix::AffordResultLines(form_, ChoiceOf(MFCompPeriod, amortix::kCompoundings),
+                                               ChoiceOf(MFFreqPmt, amortix::kFrequencies)));
 }
 
 amortix::AffordState AffordScreen::Remembered() const {

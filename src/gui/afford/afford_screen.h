@@ -34,11 +34,12 @@ class QuickHelp;
 class AffordScreen : public QWidget {
     Q_OBJECT
   public:
-    // What the printing subsystem plugs in: print runs after the user
-    // answered Yes to question 1; left empty, the question is all there is.
+    // What the printing and file subsystems plug in: print runs after the
+    // user answered Yes to question 1; left empty, the question is all there is.
     struct Commands {
         std::function<void(AffordScreen&)> print;
-        std::function<void(AffordScreen&)> remember;  // as Exit leaves the screen
+        std::function<void(AffordScreen&)> remember;    // as Exit leaves the screen
+        std::function<void(AffordScreen&)> exportFile;  // the figures of the last run
     };
 
     explicit AffordScreen(ScreenContext& context, Commands commands = {});
@@ -98,6 +99,8 @@ class AffordScreen : public QWidget {
     QPushButton* MFHelp = nullptr;
     QPushButton* MFShowIRF = nullptr;
     QPushButton* Printr = nullptr;
+    QPushButton* MFExport = nullptr;
+    QPushButton* MFCopy = nullptr;  // the boxes to the clipboard
     QPushButton* MFExit = nullptr;
 
     QSize sizeHint() const override;
@@ -125,6 +128,8 @@ class AffordScreen : public QWidget {
     void ToggleQuickHelp();
     void OpenDaysInYear();
     void Print();
+    void ExportFile();
+    void CopyResults();
     void Exit();
 
     ScreenContext context_;

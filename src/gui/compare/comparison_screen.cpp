@@ -32,6 +32,7 @@
 #include "shell/main_frame.h"
 #include "shell/numeric_entry.h"
 #include "shell/quick_help.h"
+#include "shell/result_copy.h"
 #include "shell/screen_parts.h"
 #include "shell/twips.h"
 #include "shell/wait_cursor.h"
@@ -149,8 +150,11 @@ void ComparisonScreen::MakeControls() {
     CLoadFile = MakeCommand(this, "CLoadFile", "&Open File", [this] {
         if (commands_.loadFile) commands_.loadFile(*this);
     });
+    MCExport = MakeCommand(this, "MCExport", "Export &File", &ComparisonScreen::ExportFile);
+    MCCopy = MakeCommand(this, "MCCopy", "Cop&y Results", &ComparisonScreen::CopyResults);
     MCExit = MakeCommand(this, "MCExit", "E&xit to Menu", &ComparisonScreen::Exit);
-    quickHelp_ = new QuickHelp({MCHelp, MCTextBox, {MCGrid1}, {MCPrinter, CSaveFile, MCGraphs}});
+    quickHelp_ =
+        new QuickHelp({MCHelp, MCTextBox, {MCGrid1}, {MCPrinter, CSaveFile, MCGraphs, MCExport, MCCopy}});
 }
 
 void ComparisonScreen::AttachEntries() {
@@ -248,7 +252,7 @@ void ComparisonScreen::LayOut() {
     QBoxLayout* buttons = MakeButtonLine(Qt::Vertical,
                                          {{MCCalc, MCHelp},
                                           {MCAddPrePay, MCRateChanges, MCShowIRF, MCDeleteRow},
-                                          {CSaveFile, CLoadFile, MCPrinter, MCGraphs}},
+                                          {CSaveFile, CLoadFile, MCExport, MCPrinter, MCGraphs, MCCopy}},
                                          MCExit, metrics.height() / 2, chars * 20);
     MCRateChangesOn->setFixedWidth(chars * 2);
     PutInFront(buttons, MCRateChangesOn, MCRateChanges, chars / 2);
@@ -547,6 +551,24 @@ void ComparisonScreen::ShowGraph() {
         return;
     }
     if (commands_.showGraph) commands_.showGraph(*this);
+}
+
+void ComparisonScreen::ExportFile() {
+    if (form_.Table().State().rowCount == 0) {
+        context_.interaction.ShowMessage(amortix::Message::NoData);
+        return;
+    }
+    if (commands_.exportFile) commands_.exportFile(*this);
+}
+
+void ComparisonScreen::CopyResults() {
+    const auto lines =
+        amortix::ComparisonResultLines(PeriodicR->text().toStdString(), InDays->text().toStdString());
+    if (lines.empty()) {
+        context_.interaction.ShowMessage(amortix::Message::NoData);
+        return;
+    }
+    CopyResultLines(lines);
 }
 
 bool ComparisonScreen::MayClose() {

@@ -35,9 +35,10 @@ class ComparisonScreen : public QWidget, public ScreenCloseCheck {
     struct Commands {
         std::function<void(ComparisonScreen&)> saveFile;  // runs only with rows
         std::function<void(ComparisonScreen&)> loadFile;
-        std::function<void(ComparisonScreen&)> print;      // runs only with rows to graph
-        std::function<void(ComparisonScreen&)> showGraph;  // runs only with rows to graph
-        std::function<void(ComparisonScreen&)> remember;   // as Exit leaves the screen
+        std::function<void(ComparisonScreen&)> print;       // runs only with rows to graph
+        std::function<void(ComparisonScreen&)> showGraph;   // runs only with rows to graph
+        std::function<void(ComparisonScreen&)> remember;    // as Exit leaves the screen
+        std::function<void(ComparisonScreen&)> exportFile;  // runs only with rows
     };
 
     explicit ComparisonScreen(ScreenContext& context, Commands commands = {});
@@ -106,6 +107,8 @@ class ComparisonScreen : public QWidget, public ScreenCloseCheck {
     QPushButton* MCPrinter = nullptr;
     QPushButton* CSaveFile = nullptr;
     QPushButton* CLoadFile = nullptr;
+    QPushButton* MCExport = nullptr;
+    QPushButton* MCCopy = nullptr;  // the result boxes to the clipboard
     QPushButton* MCExit = nullptr;
 
   private:
@@ -133,6 +136,8 @@ class ComparisonScreen : public QWidget, public ScreenCloseCheck {
     void SaveFile();
     void Print();
     void ShowGraph();
+    void ExportFile();
+    void CopyResults();
     void Exit();
 
     ScreenContext context_;

@@ -28,18 +28,17 @@ amortix::DateReader ShortDateReader(const QLocale& locale) {
     };
 }
 
-// The lines a file message adds: the file and, when known, what is wrong in it.
-QString FileDetail(const QString& path, const QString& why = {}) {
-    QString detail = QStringLiteral("File: ") + QFileInfo(path).absoluteFilePath();
-    if (!why.isEmpty()) detail += QStringLiteral("\n") + why;
-    return detail;
-}
-
 QString Why(const std::string& error) {
     return QString::fromStdString(error);
 }
 
 }  // namespace
+
+QString FileMessageDetail(const QString& path, const QString& why) {
+    QString detail = QStringLiteral("File: ") + QFileInfo(path).absoluteFilePath();
+    if (!why.isEmpty()) detail += QStringLiteral("\n") + why;
+    return detail;
+}
 
 FileCommands::FileCommands(ScreenContext& context, std::unique_ptr<FileDialog> dialog, QObject* parent)
     : QObject(parent), context_(context), dialog_(std::move(dialog)) {
@@ -61,7 +60,7 @@ void FileCommands::SavePicture(QWidget& chart) {
         saved = SaveChartPicture(chart, *name, &why);
     }
     if (!saved) {
-        context_.interaction.ShowMessage(amortix::Message::PictureNotSaved, FileDetail(*name, why));
+        context_.interaction.ShowMessage(amortix::Message::PictureNotSaved, FileMessageDetail(*name, why));
         return;
     }
     names_.For(FileDialogMode::SavePicture) = *name;
@@ -70,6 +69,11 @@ void FileCommands::SavePicture(QWidget& chart) {
 void FileCommands::AddTo(TablesScreen::Commands& commands) {
     commands.saveFile = [this](TablesScreen& screen) { SaveTable(screen); };
     commands.loadFile = [this](TablesScreen& screen) { OpenTable(screen); };
+    commands.exportFile = [this](TablesScreen& screen) { ExportTables(Exports(), screen); };
+}
+
+void FileCommands::AddTo(AffordScreen::Commands& commands) {
+    commands.exportFile = [this](AffordScreen& screen) { ExportAffordability(Exports(), screen); };
 }
 
 void FileCommands::SaveTable(TablesScreen& screen) {
@@ -86,7 +90,7 @@ void FileCommands::SaveTable(TablesScreen& screen) {
     }
     if (!saved) {
         // Message 14 serves loan files too.
-        context_.interaction.ShowMessage(amortix::Message::BadTableFileName, FileDetail(*name));
+        context_.interaction.ShowMessage(amortix::Message::BadTableFileName, FileMessageDetail(*name));
         return;
     }
     names_.For(mode) = *name;
@@ -125,7 +129,7 @@ bool FileCommands::OpenTableAt(TablesScreen& screen, const QString& path, FileDi
         inputs = ReadTable(path, screen.Inputs(), locale_, &why, &costs);
     }
     if (!inputs) {
-        context_.interaction.ShowMessage(amortix::Message::FileNotFound, FileDetail(path, why));
+        context_.interaction.ShowMessage(amortix::Message::FileNotFound, FileMessageDetail(path, why));
         // The name that failed is not offered again.
         names_.For(mode).clear();
         return false;
@@ -163,6 +167,7 @@ std::optional<amortix::ScheduleInputs> FileCommands::ReadTable(const QString& pa
 void FileCommands::AddTo(ComparisonScreen::Commands& commands) {
     commands.saveFile = [this](ComparisonScreen& screen) { SaveComparison(screen); };
     commands.loadFile = [this](ComparisonScreen& screen) { OpenComparison(screen); };
+    commands.exportFile = [this](ComparisonScreen& screen) { ExportComparison(Exports(), screen); };
 }
 
 void FileCommands::SaveComparison(ComparisonScreen& screen) {
@@ -178,7 +183,8 @@ void FileCommands::SaveComparison(ComparisonScreen& screen) {
             screen.Form().MarkSaved();
             NoteUsed(*name);
         } else {
-            context_.interaction.ShowMessage(amortix::Message::BadComparisonFileName, FileDetail(*name));
+            context_.interaction.ShowMessage(amortix::Message::BadComparisonFileName,
+                                             FileMessageDetail(*name));
         }
     }
     screen.Form().Table().SetGraphTitle(amortix::kSavedComparisonGraphTitle);
@@ -199,7 +205,7 @@ bool FileCommands::OpenComparisonAt(ComparisonScreen& screen, const QString& pat
         opened = ReadComparison(path, context_.state.DayBasis.days, &why);
     }
     if (!opened || !screen.Restore(opened->inputs, std::move(opened->state))) {
-        context_.interaction.ShowMessage(amortix::Message::FileNotFound, FileDetail(path, why));
+        context_.interaction.ShowMessage(amortix::Message::FileNotFound, FileMessageDetail(path, why));
         // A failed comparison forgets every remembered name.
         names_ = {};
         return false;
@@ -253,7 +259,7 @@ void OpenFileAtStart(Application& application, const QString& path) {
             }
         }
     }
-    application.Interact().ShowMessage(amortix::Message::FileNotFound, FileDetail(path));
+    application.Interact().ShowMessage(amortix::Message::FileNotFound, FileMessageDetail(path));
 }
 
 }  // namespace amortix::gui

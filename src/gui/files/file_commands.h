@@ -17,9 +17,11 @@
 #include <memory>
 #include <optional>
 
+#include "afford/afford_screen.h"
 #include "compare/comparison_screen.h"
 #include "core/calc/schedule.h"
 #include "core/files/comparison_file.h"
+#include "files/export_commands.h"
 #include "files/file_dialog.h"
 #include "shell/screen_context.h"
 #include "tables/tables_screen.h"
@@ -28,6 +30,9 @@ namespace amortix::gui {
 
 class Application;
 class MainFrame;
+
+// The lines a file message adds: the file and, when known, what is wrong.
+QString FileMessageDetail(const QString& path, const QString& why = {});
 
 class FileCommands : public QObject {
     Q_OBJECT
@@ -52,6 +57,11 @@ class FileCommands : public QObject {
     // Asks for a PNG or SVG name and writes what `chart` shows there:
     // message 37, naming the file, when it cannot be written.
     void SavePicture(QWidget& chart);
+
+    // Where Export File asks its name.
+    ExportPlace Exports() { return {context_, *dialog_, names_.exported}; }
+    // Fills the affordability screen's Export File.
+    void AddTo(AffordScreen::Commands& commands);
 
     // Fills the tables screen's file hooks.
     void AddTo(TablesScreen::Commands& commands);

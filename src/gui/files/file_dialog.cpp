@@ -7,11 +7,13 @@
 #include <QGridLayout>
 #include <QLabel>
 
+#include "core/export/export.h"
+
 namespace amortix::gui {
 
 namespace {
 
-enum class Kind { None, Mortgage, Loan, Comparison, Picture };
+enum class Kind { None, Mortgage, Loan, Comparison, Picture, Export };
 
 Kind KindOf(FileDialogMode mode) {
     switch (mode) {
@@ -26,6 +28,8 @@ Kind KindOf(FileDialogMode mode) {
             return Kind::Comparison;
         case FileDialogMode::SavePicture:
             return Kind::Picture;
+        case FileDialogMode::Export:
+            return Kind::Export;
         default:
             return Kind::None;
     }
@@ -55,11 +59,18 @@ const KindText* TextOf(Kind kind) {
 
 bool IsSaveMode(FileDialogMode mode) {
     return mode == FileDialogMode::SaveMortgage || mode == FileDialogMode::SaveLoan ||
-           mode == FileDialogMode::SaveComparison || mode == FileDialogMode::SavePicture;
+           mode == FileDialogMode::SaveComparison || mode == FileDialogMode::SavePicture ||
+           mode == FileDialogMode::Export;
 }
 
 QString FileFilter(FileDialogMode mode) {
     if (KindOf(mode) == Kind::Picture) return QStringLiteral("PNG image (*.png);;SVG drawing (*.svg)");
+    if (KindOf(mode) == Kind::Export) {
+        QStringList filters;
+        for (const amortix::ExportFormatInfo& format : amortix::kExportFormats)
+            filters << QString::fromUtf8(format.filter.data(), static_cast<qsizetype>(format.filter.size()));
+        return (filters << QStringLiteral("PDF document (*.pdf)")).join(QStringLiteral(";;"));
+    }
     const KindText* text = TextOf(KindOf(mode));
     return text ? QStringLiteral("%1 (*.%2)")
                       .arg(QLatin1String(text->database), QLatin1String(text->extension))
@@ -68,6 +79,10 @@ QString FileFilter(FileDialogMode mode) {
 
 QString FileExtension(FileDialogMode mode) {
     if (KindOf(mode) == Kind::Picture) return QStringLiteral(".png");
+    if (KindOf(mode) == Kind::Export) {
+        const std::string_view first = amortix::kExportFormats[0].extension;
+        return QString::fromUtf8(first.data(), static_cast<qsizetype>(first.size()));
+    }
     const KindText* text = TextOf(KindOf(mode));
     return text ? QLatin1Char('.') + QLatin1String(text->extension) : QString();
 }
@@ -94,6 +109,8 @@ QString& RememberedFileNames::For(FileDialogMode mode) {
             return comparison;
         case Kind::Picture:
             return picture;
+        case Kind::Export:
+            return exported;
         default:
             return mortgage;
     }
@@ -125,13 +142,18 @@ std::optional<QString> QtFileDialog::FileDirectory(FileDialogMode mode, const QS
     AddRecentFiles(dialog, mode);
 
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    const QString chosen = WithExtension(dialog.selectedFiles().constFirst(), mode);
+    QString chosen = WithExtension(dialog.selectedFiles().constFirst(), mode);
+    // An export's extension says what is written: a name with another one
+    // takes the kind of the filter shown.
+    const QString suffix = QFileInfo(chosen).suffix().toLower();
+    if (KindOf(mode) == Kind::Export && (suffix.isEmpty() || !FileFilter(mode).contains("*." + suffix + ")")))
+        chosen += QLatin1Char('.') + dialog.defaultSuffix();
     folder_ = QFileInfo(chosen).absolutePath();
     return chosen;
 }
 
 void QtFileDialog::AddRecentFiles(QFileDialog& dialog, FileDialogMode mode) const {
-    if (!recent_ || KindOf(mode) == Kind::Picture) return;
+    if (!recent_ || KindOf(mode) == Kind::Picture || KindOf(mode) == Kind::Export) return;
     QStringList files;
     const QString extension = FileExtension(mode);
     for (const QString& path : recent_())

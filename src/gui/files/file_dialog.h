@@ -27,6 +27,7 @@ enum class FileDialogMode : std::int16_t {
     OpenComparison = 5,
     SaveComparison = 6,
     SavePicture = 7,  // a chart as PNG or SVG
+    Export = 8,       // a screen's figures as a workbook or CSV, or its printout as PDF
     Cancelled = 9,
 };
 
@@ -35,8 +36,8 @@ bool IsSaveMode(FileDialogMode mode);
 // separated by ";;" where a mode offers more than one; empty for a mode that
 // asks nothing.
 QString FileFilter(FileDialogMode mode);
-// The kind's extension with its dot: ".qmd", ".qld", ".qcd" or ".png" (a
-// picture's first choice).
+// The kind's extension with its dot: ".qmd", ".qld", ".qcd", ".png" (a
+// picture's first choice) or ".xlsx" (an export's).
 QString FileExtension(FileDialogMode mode);
 // The mode that opens a file of the kind its extension names (any case), or
 // Idle for a name of no kind.
@@ -46,7 +47,7 @@ QString WithExtension(const QString& name, FileDialogMode mode);
 
 // The last file name of each kind, the dialog's initial name for that kind.
 struct RememberedFileNames {
-    QString mortgage, loan, comparison, picture;
+    QString mortgage, loan, comparison, picture, exported;
     QString& For(FileDialogMode mode);
 };
 

@@ -20,6 +20,7 @@
 #include "shell/screen_context.h"
 #include "shell/wait_cursor.h"
 
+class QPrinter;
 class QWidget;
 
 namespace amortix::gui {
@@ -56,17 +57,35 @@ std::optional<std::string> AskPrintHeader(ScreenContext& context, QWidget* paren
 bool PrintTextReport(ScreenContext& context, QWidget* parent, const QString& title,
                      const std::function<void(amortix::LinePrinter&)>& compose);
 
+// Draws one text report on `printer` (set up, not begun): true when every
+// page was drawn.
+bool DrawTextReport(QPrinter& printer, const std::function<void(amortix::LinePrinter&)>& compose);
+
 // The tables screen's "&Print", after it checked that there are results: the
 // header, then the report of the grid as shown.
 void PrintTables(ScreenContext& context, TablesScreen& screen);
+// The report Print makes of the screen's results with `header`; the screen
+// has results.
+std::function<void(amortix::LinePrinter&)> TablesReport(ScreenContext& context, const TablesScreen& screen,
+                                                        const std::string& header);
+// The report's title, also a PDF's document name.
+QString TablesReportTitle(const TablesScreen& screen);
 
 // The comparison screen's "&Print", after it checked that there are rows to
 // graph: the header, then the comparison report.
 void PrintComparison(ScreenContext& context, ComparisonScreen& screen);
+std::function<void(amortix::LinePrinter&)> ComparisonReport(ScreenContext& context,
+                                                            const ComparisonScreen& screen,
+                                                            const std::string& header);
+QString ComparisonReportTitle();
 
 // The affordability screen's "&Print", after the user answered Yes to
 // question 1: the image of the window above its row of buttons.
 void PrintAffordability(ScreenContext& context, AffordScreen& screen);
+// The same image drawn on `printer` (set up, not begun), the window sized
+// as for printing meanwhile.
+bool DrawAffordability(ScreenContext& context, AffordScreen& screen, QPrinter& printer);
+QString AffordabilityTitle();
 
 // A window's printout: while printing the window has `printing` size (twips)
 // so that its row of buttons falls outside the image; afterwards it is back
@@ -77,6 +96,16 @@ struct WindowPrintSizes {
     // The row of buttons: the image ends above them wherever the layout puts them.
     std::vector<const QWidget*> leaveOut;
 };
+
+// Draws what `form` shows at its present size, down to the highest of
+// `leaveOut`, on `printer` (set up, not begun), as PrintShownImage does.
+bool DrawShownImage(QPrinter& printer, QWidget& form, const std::vector<const QWidget*>& leaveOut,
+                    bool colour = true);
+
+// Runs `draw` while the window of `form` has the printing size of `sizes`;
+// afterwards the window is back at its place with the `after` size.
+bool AtPrintingSize(ScreenContext& context, QWidget& form, const WindowPrintSizes& sizes,
+                    const std::function<bool()>& draw);
 
 // Prints what `form` shows at its present size, down to the highest of
 // `leaveOut` (its row of buttons), scaled to the page width on a page of its

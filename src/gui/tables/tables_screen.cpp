@@ -34,6 +34,7 @@
 #include "shell/main_frame.h"
 #include "shell/numeric_entry.h"
 #include "shell/quick_help.h"
+#include "shell/result_copy.h"
 #include "shell/screen_parts.h"
 #include "shell/short_date.h"
 #include "shell/twips.h"
@@ -83,20 +84,17 @@ void TablesScreen::MakeControls() {
     std::tie(Label17, Rounding) =
         MakeChoiceRow(this, "Label17", amortix::kRoundingLabel, "Rounding", amortix::kRoundings);
 
-    std::tie(Label4, InMonthPI) =
-        MakeResultRow(this, "Label4", " Principal + Interest   payment.", "InMonthPI");
+    std::tie(Label4, InMonthPI) = MakeResultRow(this, "Label4", amortix::kTablesLabel4, "InMonthPI");
     // Its caption shows a changing figure; the name stays.
     Label16 = MakeCaption(this, "Label16", amortix::kLabel16Cleared);
     PPpercent = MakeResultBox(this, "PPpercent");
     PPpercent->setAccessibleName("P+I includes");
-    std::tie(Label14, PeriodicR) =
-        MakeResultRow(this, "Label14", " Interest rate        factor.", "PeriodicR");
-    std::tie(Label15, InDays) = MakeResultRow(this, "Label15", " Days          in year.", "InDays");
-    std::tie(Label9, NumPmtsYear) =
-        MakeResultRow(this, "Label9", " No. of payments   each year.", "NumPmtsYear");
+    std::tie(Label14, PeriodicR) = MakeResultRow(this, "Label14", amortix::kTablesLabel14, "PeriodicR");
+    std::tie(Label15, InDays) = MakeResultRow(this, "Label15", amortix::kTablesLabel15, "InDays");
+    std::tie(Label9, NumPmtsYear) = MakeResultRow(this, "Label9", amortix::kTablesLabel9, "NumPmtsYear");
     std::tie(Label11, EndMortYear) = MakeResultRow(this, "Label11", {}, "EndMortYear");
     std::tie(Label8, AllPayments) = MakeResultRow(this, "Label8", {}, "AllPayments");
-    std::tie(Label5, TotSavd) = MakeResultRow(this, "Label5", " Total interest       savings.", "TotSavd");
+    std::tie(Label5, TotSavd) = MakeResultRow(this, "Label5", amortix::kTablesLabel5, "TotSavd");
     AddPmtsOn = MakeIndicator(this, "AddPmtsOn", "Additional payments in force");
     RateChangesOn = MakeIndicator(this, "RateChangesOn", "Rate changes in force");
     CostsOn = MakeIndicator(this, "CostsOn", "Costs in force");
@@ -132,8 +130,10 @@ void TablesScreen::MakeControls() {
     });
     MPrinter = MakeCommand(this, "MPrinter", "&Print", &TablesScreen::Print);
     MGraphs = MakeCommand(this, "MGraphs", "&Show Graph", &TablesScreen::ShowGraph);
+    MExport = MakeCommand(this, "MExport", "Export fi&le", &TablesScreen::ExportFile);
+    MCopy = MakeCommand(this, "MCopy", "Cop&y results", &TablesScreen::CopyResults);
     MExit = MakeCommand(this, "MExit", "E&xit to Menu", &TablesScreen::Exit);
-    quickHelp_ = new QuickHelp({MHelp, MTextBox, {MGrid}, {MPrinter, MSaveFile, MGraphs}});
+    quickHelp_ = new QuickHelp({MHelp, MTextBox, {MGrid}, {MPrinter, MSaveFile, MGraphs, MExport, MCopy}});
 }
 
 void TablesScreen::AttachEntries() {
@@ -228,7 +228,7 @@ void TablesScreen::LayOut() {
     QBoxLayout* buttons = MakeButtonLine(Qt::Vertical,
                                          {{MCalc, MHelp},
                                           {MTerm, MDateNumber, MAddPrePay, MRateChanges, MCosts, MShowIRF},
-                                          {MSaveFile, MLoadFile, MPrinter, MGraphs}},
+                                          {MSaveFile, MLoadFile, MExport, MPrinter, MGraphs, MCopy}},
                                          MExit, metrics.height() / 2, chars * 22);
     AddPmtsOn->setFixedWidth(chars * 2);
     PutInFront(buttons, AddPmtsOn, MAddPrePay, chars / 2);
@@ -602,6 +602,22 @@ void TablesScreen::ShowGraph() {
         return;
     }
     if (commands_.showGraph) commands_.showGraph(*this);
+}
+
+void TablesScreen::ExportFile() {
+    if (context_.state.ResultsReady == 0 || !Results()) {
+        context_.interaction.ShowMessage(amortix::Message::NoData);
+        return;
+    }
+    if (commands_.exportFile) commands_.exportFile(*this);
+}
+
+void TablesScreen::CopyResults() {
+    if (context_.state.ResultsReady == 0 || !Results()) {
+        context_.interaction.ShowMessage(amortix::Message::NoData);
+        return;
+    }
+    CopyResultLines(amortix::TablesResultLines(*Results(), context_.state.CurrencySymbol));
 }
 
 void TablesScreen::Exit() {

@@ -40,9 +40,10 @@ class TablesScreen : public QWidget {
     struct Commands {
         std::function<void(TablesScreen&)> saveFile;  // runs only with results
         std::function<void(TablesScreen&)> loadFile;
-        std::function<void(TablesScreen&)> print;      // runs only with results
-        std::function<void(TablesScreen&)> showGraph;  // runs only with results
-        std::function<void(TablesScreen&)> remember;   // as Exit leaves the screen
+        std::function<void(TablesScreen&)> print;       // runs only with results
+        std::function<void(TablesScreen&)> showGraph;   // runs only with results
+        std::function<void(TablesScreen&)> remember;    // as Exit leaves the screen
+        std::function<void(TablesScreen&)> exportFile;  // runs only with results
     };
 
     // How the schedule is shown and what the last calculation laid out.
@@ -129,6 +130,8 @@ class TablesScreen : public QWidget {
     QPushButton* MLoadFile = nullptr;
     QPushButton* MPrinter = nullptr;
     QPushButton* MGraphs = nullptr;
+    QPushButton* MExport = nullptr;
+    QPushButton* MCopy = nullptr;  // the result boxes to the clipboard
     QPushButton* MExit = nullptr;
 
   private:
@@ -157,6 +160,8 @@ class TablesScreen : public QWidget {
     void SaveFile();
     void Print();
     void ShowGraph();
+    void ExportFile();
+    void CopyResults();
     void Exit();
 
     ScreenContext context_;
