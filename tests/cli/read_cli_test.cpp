@@ -120,7 +120,8 @@ TEST(ReadCli, ShowsPrepayments) {
         "oneTime": [{"year": 3, "month": 3, "amount": 8000}, {"year": 3, "month": 9, "amount": 8000.5}],
         "effect": "lower-payment", "yearlyLimit": 15, "increaseLimit": null})"));
     EXPECT_EQ(Read(nextRow)["prepayments"]["recurring"],
-              nlohmann::json::parse(R"({"amount": 50, "fromYear": 1, "fromMonth": 6, "toYear": 5, "toMonth": 12})"));
+              nlohmann::json::parse(
+                  R"({"amount": 50, "fromYear": 1, "fromMonth": 6, "toYear": 5, "toMonth": 12})"));
     EXPECT_EQ(Read(plain)["prepayments"], nlohmann::json::parse(R"({"recurring": null, "oneTime": [],
         "effect": "shorten", "yearlyLimit": null, "increaseLimit": null})"));
 }

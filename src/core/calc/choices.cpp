@@ -44,10 +44,6 @@ std::optional<InsuranceKind> FindInsuranceKind(std::string_view listText) {
     return FindBy(kInsuranceKinds, &InsuranceKindInfo::listText, listText);
 }
 
-std::optional<PrepaymentEffect> FindPrepaymentEffect(std::string_view listText) {
-    return FindBy(kPrepaymentEffects, &PrepaymentEffectInfo::listText, listText);
-}
-
 std::optional<Frequency> FrequencyNamed(std::string_view cliName) {
     return FindBy(kFrequencies, &FrequencyInfo::cliName, cliName);
 }

@@ -287,7 +287,6 @@ std::optional<RateChangePayment> FindRateChangePayment(std::string_view listText
 std::optional<Rounding> FindRounding(std::string_view listText);
 std::optional<FeePayment> FindFeePayment(std::string_view listText);
 std::optional<InsuranceKind> FindInsuranceKind(std::string_view listText);
-std::optional<PrepaymentEffect> FindPrepaymentEffect(std::string_view listText);
 // The same by the command line's names.
 std::optional<Frequency> FrequencyNamed(std::string_view cliName);
 std::optional<Compounding> CompoundingNamed(std::string_view cliName);

@@ -206,7 +206,8 @@ LoadResult<ComparisonFile> ParseComparisonFile(std::string_view bytes, float typ
         f.inputs.rateChanges = std::move(changes.changes);
         f.inputs.rounding = changes.rounding;
         f.inputs.prepayments = ReadPrepaymentRecords(reader, "the listing tables");
-        if (PrepaymentRefusal(f.inputs.prepayments)) return Result::Failure("prepayments no calculation takes");
+        if (PrepaymentRefusal(f.inputs.prepayments))
+            return Result::Failure("prepayments no calculation takes");
         if (!CanRestoreComparison(f.state)) return Result::Failure("counts that no comparison can have");
         return Result::Success(std::move(f));
     } catch (const FormatError& e) {

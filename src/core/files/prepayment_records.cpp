@@ -1,5 +1,6 @@
 #include "core/files/prepayment_records.h"
 
+#include <algorithm>
 #include <string>
 
 #include "core/calc/limits.h"
@@ -51,8 +52,9 @@ std::int16_t ReadMonth(FieldCursor& cursor) {
 
 RecurringPrepayment ReadRecurring(std::span<const RecordField> fields, int line) {
     if (fields.size() != kRecurringFields)
-        throw FormatError(LineText(line) + "an every-payment record holds its tag, an amount, a year and month "
-                                           "from and a year and month to (empty: to the end)");
+        throw FormatError(LineText(line) +
+                          "an every-payment record holds its tag, an amount, a year and month "
+                          "from and a year and month to (empty: to the end)");
     FieldCursor cursor(fields, line);
     cursor.ReadAny();  // the tag
     RecurringPrepayment r;
@@ -99,9 +101,11 @@ void ReadTerms(std::span<const RecordField> fields, int line, Prepayments& p) {
     FieldCursor cursor(fields, line);
     cursor.ReadAny();  // the tag
     const RecordField& effect = cursor.ReadAny();
-    const auto found = effect.kind == RecordField::Kind::Quoted ? FindPrepaymentEffect(effect.text) : std::nullopt;
-    if (!found) cursor.Fail("no such effect of a prepayment");
-    p.effect = *found;
+    const auto found = std::find_if(kPrepaymentEffects.begin(), kPrepaymentEffects.end(),
+                                    [&](const PrepaymentEffectInfo& e) { return e.listText == effect.text; });
+    if (effect.kind != RecordField::Kind::Quoted || found == kPrepaymentEffects.end())
+        cursor.Fail("no such effect of a prepayment");
+    p.effect = found->id;
     p.yearlyLimitPercent = ReadLimit(cursor, fields, 2);
     p.increaseLimitPercent = ReadLimit(cursor, fields, 3);
     if (p.effect == PrepaymentEffect::ShortenTerm && !p.yearlyLimitPercent && !p.increaseLimitPercent)

@@ -174,8 +174,8 @@ std::optional<OneTimePrepayment> PrepaymentsForm::Read(const OneTimeTexts& typed
 PrepaymentsForm::Outcome PrepaymentsForm::Insert(const OneTimePrepayment& amount) {
     if (Count() >= kOneTimePrepaymentLimit) return {Message::PrepaymentRange, 0};
     // After the amounts of the same month: the list keeps the order they were entered in.
-    const auto at = p_.oneTime.insert(std::upper_bound(p_.oneTime.begin(), p_.oneTime.end(), amount, Before),
-                                      amount);
+    const auto at =
+        p_.oneTime.insert(std::upper_bound(p_.oneTime.begin(), p_.oneTime.end(), amount, Before), amount);
     return {std::nullopt, static_cast<int>(at - p_.oneTime.begin()) + 1};
 }
 
@@ -205,7 +205,8 @@ PrepaymentBoxTexts PrepaymentResultTexts(const ScheduleResult& result, std::stri
     return {texts.interestSavedByPrepayments, texts.payoffEarlier};
 }
 
-std::string LimitMessageDetail(const ScheduleResult& result, Message message, std::string_view currencySymbol) {
+std::string LimitMessageDetail(const ScheduleResult& result, Message message,
+                               std::string_view currencySymbol) {
     const PrepaymentSummary& p = result.summary.prepayments;
     if (message == Message::YearlyPrepaymentLimit && p.yearlyLimit)
         return YearlyLimitText(*p.yearlyLimit, currencySymbol);

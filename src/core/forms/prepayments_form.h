@@ -87,6 +87,7 @@ PrepaymentBoxTexts PrepaymentResultTexts(const ScheduleResult& result, std::stri
 
 // What goes with message 47 or 48 of a calculation: the first year over the
 // limit and by how much; empty for any other message.
-std::string LimitMessageDetail(const ScheduleResult& result, Message message, std::string_view currencySymbol);
+std::string LimitMessageDetail(const ScheduleResult& result, Message message,
+                               std::string_view currencySymbol);
 
 }  // namespace amortix

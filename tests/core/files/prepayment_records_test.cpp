@@ -43,15 +43,13 @@ TEST(PrepaymentRecords, FilesWithoutThemAreTheFilesOfBefore) {
         const char* records;
     } cases[] = {
         {"nothing", {}, ""},
-        {"everything",
-         everything,
+        {"everything", everything,
          "\"Every payment\",100,2,1,,\r\n"
          "\"One-time amount\",3,3,8000\r\n"
          "\"One-time amount\",3,9,8000.25\r\n"
          "\"Prepayment terms\",\"Lower the payment\",15,\r\n"},
         {"a limit alone", limitOnly, "\"Prepayment terms\",\"Shorten the term\",,12.5\r\n"},
-        {"a span to the last month, and an amount of nothing",
-         spanned,
+        {"a span to the last month, and an amount of nothing", spanned,
          "\"Every payment\",0.01,1,6,40,12\r\n\"One-time amount\",40,12,0\r\n"},
     };
     for (const auto& c : cases) {
@@ -120,7 +118,10 @@ TEST(PrepaymentRecords, TableSavedAndOpenedGivesTheSameSchedule) {
     EXPECT_EQ(a.payments, b.payments);
 
     // A file without prepayments opens without them, whatever the screen held.
-    const auto plain = InputsFromTableFile(ParseTableFile(FormatTableFile(SampleTable())).value(), current);
+    ScheduleInputs without = saved;
+    without.prepayments = {};
+    const auto plain =
+        InputsFromTableFile(ParseTableFile(FormatTableFile(TableFileFromInputs(without))).value(), current);
     ASSERT_TRUE(plain.ok()) << plain.error();
     EXPECT_EQ(plain->prepayments, Prepayments{});
 }
@@ -147,8 +148,9 @@ TEST(PrepaymentRecords, ComparisonSavedAndOpenedGivesTheSameNextRow) {
 TEST(PrepaymentRecords, MalformedRecordsRefuseTheWholeFile) {
     const std::string table = FormatTableFile(SampleTable());
     const std::string comparison = FormatComparisonFile(SampleComparison(2));
-    const std::string costs = "\"Costs\",,0,0,\"Paid in cash\",0,\"Paid in cash\",0,\"Paid in cash\","
-                              "\"None\",,0,0,3600,0,0,0,5\r\n";
+    const std::string costs =
+        "\"Costs\",,0,0,\"Paid in cash\",0,\"Paid in cash\",0,\"Paid in cash\","
+        "\"None\",,0,0,3600,0,0,0,5\r\n";
     std::string hundredAndOne;
     for (int k = 0; k <= kOneTimePrepaymentLimit; ++k) hundredAndOne += "\"One-time amount\",1,1,1\r\n";
     const struct {
@@ -173,7 +175,8 @@ TEST(PrepaymentRecords, MalformedRecordsRefuseTheWholeFile) {
          "\"One-time amount\",1,1,1\r\n\"Every payment\",1,1,1,,\r\n"},
         {"a one-time amount after the terms",
          "\"Prepayment terms\",\"Lower the payment\",,\r\n\"One-time amount\",1,1,1\r\n"},
-        {"two terms", "\"Prepayment terms\",\"Lower the payment\",,\r\n\"Prepayment terms\",\"Lower the payment\",,\r\n"},
+        {"two terms",
+         "\"Prepayment terms\",\"Lower the payment\",,\r\n\"Prepayment terms\",\"Lower the payment\",,\r\n"},
         {"terms that say nothing", "\"Prepayment terms\",\"Shorten the term\",,\r\n"},
         {"no such effect", "\"Prepayment terms\",\"Lower the term\",,\r\n"},
         {"an effect not quoted", "\"Prepayment terms\",1,,\r\n"},

@@ -29,18 +29,18 @@ TEST(PrepaymentsForm, OneTimeAmountsAreCheckedAndListedInTheOrderTheyArePaid) {
     // Applied one after another to the same list.
     const Case cases[] = {
         {"3", "9", "8000", std::nullopt, 1},
-        {"3", "3", "8000", std::nullopt, 1},     // earlier in the year: listed first
-        {"3", "9", "500.5", std::nullopt, 3},    // the same month again: both are paid
-        {"1", "1", "0", std::nullopt, 1},        // nothing paid, but a valid entry
+        {"3", "3", "8000", std::nullopt, 1},   // earlier in the year: listed first
+        {"3", "9", "500.5", std::nullopt, 3},  // the same month again: both are paid
+        {"1", "1", "0", std::nullopt, 1},      // nothing paid, but a valid entry
         {"40", "12", "9999999.99", std::nullopt, 5},
-        {"41", "1", "100", 49, 0},               // past the longest period
+        {"41", "1", "100", 49, 0},  // past the longest period
         {"0", "1", "100", 49, 0},
-        {"3", "13", "100", 49, 0},               // no such month
+        {"3", "13", "100", 49, 0},  // no such month
         {"3", "0", "100", 49, 0},
-        {"3", "1", "10000000", 49, 0},           // above the largest amount
-        {"3", "1", "", 49, 0},                   // an empty box
+        {"3", "1", "10000000", 49, 0},  // above the largest amount
+        {"3", "1", "", 49, 0},          // an empty box
         {"", "1", "100", 49, 0},
-        {"2.5", "1", "100", 49, 0},              // a year is whole
+        {"2.5", "1", "100", 49, 0},  // a year is whole
         {"3", "1", "-5", 49, 0},
     };
     PrepaymentsForm form;
@@ -107,17 +107,27 @@ TEST(PrepaymentsForm, TermsBoxesReadAsTheEngineTakesThem) {
     };
     const Case cases[] = {
         {"nothing", {}, std::nullopt, {}, {}, {}},
-        {"from year 2 to the end", {"100", "2", "", "", ""}, std::nullopt, every100From2, {}, {}},
-        {"a span", {"100", "2", "7", "5", ""}, std::nullopt, span, {}, {}},
+        {"from year 2 to the end",
+         {"100", "2", "", "", "", E::ShortenTerm, "", ""},
+         std::nullopt,
+         every100From2,
+         {},
+         {}},
+        {"a span", {"100", "2", "7", "5", "", E::ShortenTerm, "", ""}, std::nullopt, span, {}, {}},
         {"limits", {"", "", "", "", "", E::ShortenTerm, "15", "0"}, std::nullopt, {}, 15.0, 0.0},
         {"100 %", {"", "", "", "", "", E::LowerPayment, "100", "100"}, std::nullopt, {}, 100.0, 100.0},
         // No amount: the span means nothing and is not kept.
-        {"a span without an amount", {"0", "3", "1", "4", "1"}, std::nullopt, {}, {}, {}},
-        {"an end before the start", {"100", "5", "2", "5", "1"}, 49, {}, {}, {}},
-        {"an end month without its year", {"100", "1", "1", "", "6"}, 49, {}, {}, {}},
-        {"month 13", {"100", "1", "13", "", ""}, 49, {}, {}, {}},
-        {"year 41", {"100", "41", "1", "", ""}, 49, {}, {}, {}},
-        {"an amount too large", {"10000000", "1", "1", "", ""}, 49, {}, {}, {}},
+        {"a span without an amount",
+         {"0", "3", "1", "4", "1", E::ShortenTerm, "", ""},
+         std::nullopt,
+         {},
+         {},
+         {}},
+        {"an end before the start", {"100", "5", "2", "5", "1", E::ShortenTerm, "", ""}, 49, {}, {}, {}},
+        {"an end month without its year", {"100", "1", "1", "", "6", E::ShortenTerm, "", ""}, 49, {}, {}, {}},
+        {"month 13", {"100", "1", "13", "", "", E::ShortenTerm, "", ""}, 49, {}, {}, {}},
+        {"year 41", {"100", "41", "1", "", "", E::ShortenTerm, "", ""}, 49, {}, {}, {}},
+        {"an amount too large", {"10000000", "1", "1", "", "", E::ShortenTerm, "", ""}, 49, {}, {}, {}},
         {"a limit over 100 %", {"", "", "", "", "", E::ShortenTerm, "100.001", ""}, 49, {}, {}, {}},
         {"a limit that is no number", {"", "", "", "", "", E::ShortenTerm, ".", ""}, 49, {}, {}, {}},
     };
