@@ -106,8 +106,8 @@ TEST_F(TablesScreenshots, Mortgage) {
     Save("tables-date-dialog", {&date});
     date.reject();
 
-    AdditionalPaymentsDialog prepay(Context(), State().ExtraPayments, s->Form().Numbers().years, s->AddPmtsOn,
-                                    s);
+    AdditionalPaymentsDialog prepay(Context(), State().ExtraPayments, State().Prepayments,
+                                    s->Form().Numbers().years, s->AddPmtsOn, s);
     prepay.show();
     Save("tables-additional-payments", {&prepay});
     prepay.reject();
