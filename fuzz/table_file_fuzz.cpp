@@ -1,7 +1,8 @@
 // Table files: any bytes load whole or fail with a reason; what loads saves,
 // and the saved bytes load to the same data and save to the same bytes. The
-// costs a file holds are costs a calculation takes.
+// costs and prepayments a file holds are ones a calculation takes.
 
+#include "core/calc/limits.h"
 #include "core/files/records.h"
 #include "core/files/table_file.h"
 #include "fuzz_check.h"
@@ -17,6 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TableFileData table = read.value();
     // What the reader takes, the calculation takes.
     fuzz::Check(CostsFromTableFile(table).ok(), "read costs that no calculation takes");
+    fuzz::Check(!PrepaymentRefusal(table.prepayments), "read prepayments that no calculation takes");
     // A file of the previous layout is saved with the values the screen keeps.
     if (!table.daysInYear) {
         table.daysInYear = 365.0f;

@@ -59,6 +59,26 @@ Json OptionalDouble(const std::optional<double>& value) {
     return value ? Json(*value) : Json(nullptr);
 }
 
+// The prepayments by meaning, with the command line's names for the choices.
+Json StoredPrepaymentsJson(const Prepayments& p) {
+    const RecurringPrepayment& r = p.recurring;
+    const bool open = r.toYear == 0;
+    const Json recurring = r.amount > Currency() ? Json{{"amount", r.amount.ToDouble()},
+                                                        {"fromYear", r.fromYear},
+                                                        {"fromMonth", r.fromMonth},
+                                                        {"toYear", open ? Json(nullptr) : Json(r.toYear)},
+                                                        {"toMonth", open ? Json(nullptr) : Json(r.toMonth)}}
+                                                 : Json(nullptr);
+    Json oneTime = Json::array();
+    for (const OneTimePrepayment& o : p.oneTime)
+        oneTime.push_back(Json{{"year", o.year}, {"month", o.month}, {"amount", o.amount.ToDouble()}});
+    return Json{{"recurring", recurring},
+                {"oneTime", oneTime},
+                {"effect", Info(p.effect).cliName},
+                {"yearlyLimit", OptionalDouble(p.yearlyLimitPercent)},
+                {"increaseLimit", OptionalDouble(p.increaseLimitPercent)}};
+}
+
 // The costs by meaning, with the command line's names for the choices.
 Json StoredCostsJson(const std::optional<Costs>& costs) {
     if (!costs) return nullptr;
@@ -106,6 +126,7 @@ Json TableJson(const TableFileData& t) {
                 {"yearRecords", years},
                 {"rateChanges", StoredRateChangesJson(t.rateChanges)},
                 {"rounding", Info(t.rounding).cliName},
+                {"prepayments", StoredPrepaymentsJson(t.prepayments)},
                 {"costs", StoredCostsJson(t.costs)}};
 }
 
@@ -149,7 +170,8 @@ Json ComparisonJson(const ComparisonFile& c) {
                 {"listingLabels", labels},
                 {"listingAmounts", amounts},
                 {"rateChanges", StoredRateChangesJson(in.rateChanges)},
-                {"rounding", Info(in.rounding).cliName}};
+                {"rounding", Info(in.rounding).cliName},
+                {"prepayments", StoredPrepaymentsJson(in.prepayments)}};
 }
 
 std::string Lower(std::string text) {

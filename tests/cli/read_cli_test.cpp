@@ -98,6 +98,34 @@ TEST(ReadCli, ShowsRateChangesAndRounding) {
     }
 }
 
+// The prepayments by meaning; a file without them shows none.
+TEST(ReadCli, ShowsPrepayments) {
+    testing::TempDir dir;
+    TableFileData table = testing::SampleTable();
+    table.prepayments.recurring = {Currency::FromDouble(100), 2, 1, 0, 12};
+    table.prepayments.oneTime = {{3, 3, Currency::FromDouble(8000)}, {3, 9, Currency::FromDouble(8000.5)}};
+    table.prepayments.effect = PrepaymentEffect::LowerPayment;
+    table.prepayments.yearlyLimitPercent = 15;
+    ComparisonFile comparison = testing::SampleComparison(2);
+    comparison.inputs.prepayments.recurring = {Currency::FromDouble(50), 1, 6, 5, 12};
+    const std::string withPrepayments = dir.File("prepaid.qmd");
+    const std::string nextRow = dir.File("next.qcd");
+    const std::string plain = dir.File("plain.qmd");
+    ASSERT_TRUE(SaveTableFile(withPrepayments, table));
+    ASSERT_TRUE(SaveComparisonFile(nextRow, comparison));
+    ASSERT_TRUE(SaveTableFile(plain, testing::SampleTable()));
+
+    EXPECT_EQ(Read(withPrepayments)["prepayments"], nlohmann::json::parse(R"({
+        "recurring": {"amount": 100, "fromYear": 2, "fromMonth": 1, "toYear": null, "toMonth": null},
+        "oneTime": [{"year": 3, "month": 3, "amount": 8000}, {"year": 3, "month": 9, "amount": 8000.5}],
+        "effect": "lower-payment", "yearlyLimit": 15, "increaseLimit": null})"));
+    EXPECT_EQ(Read(nextRow)["prepayments"]["recurring"],
+              nlohmann::json::parse(
+                  R"({"amount": 50, "fromYear": 1, "fromMonth": 6, "toYear": 5, "toMonth": 12})"));
+    EXPECT_EQ(Read(plain)["prepayments"], nlohmann::json::parse(R"({"recurring": null, "oneTime": [],
+        "effect": "shorten", "yearlyLimit": null, "increaseLimit": null})"));
+}
+
 TEST(ReadCli, UnknownNamesAreTriedWithEveryReader) {
     testing::TempDir dir;
     const std::string path = dir.File("backup.dat");

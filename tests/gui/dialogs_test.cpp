@@ -36,8 +36,8 @@ class PrePay : public OnTheTablesScreen<AdditionalPaymentsDialog> {
   protected:
     AdditionalPaymentsDialog& Show(double periodYears = 25) {
         period = periodYears;
-        return ShowDialog(std::make_unique<AdditionalPaymentsDialog>(Context(), State().ExtraPayments, period,
-                                                                     s->AddPmtsOn, s));
+        return ShowDialog(std::make_unique<AdditionalPaymentsDialog>(
+            Context(), State().ExtraPayments, State().Prepayments, period, s->AddPmtsOn, s));
     }
     // Selects a cell of the year grid as a click does.
     void SelectCell(int row, int column) {

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QTabWidget>
 
 #include "dialogs/additional_payments_dialog.h"
 #include "dialogs/costs_dialog.h"
@@ -105,8 +106,8 @@ TEST_F(TablesScreenshots, Mortgage) {
     Save("tables-date-dialog", {&date});
     date.reject();
 
-    AdditionalPaymentsDialog prepay(Context(), State().ExtraPayments, s->Form().Numbers().years, s->AddPmtsOn,
-                                    s);
+    AdditionalPaymentsDialog prepay(Context(), State().ExtraPayments, State().Prepayments,
+                                    s->Form().Numbers().years, s->AddPmtsOn, s);
     prepay.show();
     Save("tables-additional-payments", {&prepay});
     prepay.reject();
@@ -154,6 +155,33 @@ TEST_F(TablesScreenshots, RateChanges) {
     Settle();
     s->MGrid->scrollTo(s->MGrid->model()->index(56, 0), QAbstractItemView::PositionAtTop);
     Save("tables-rate-changes-all");
+}
+
+// Prepayments as people make them: 100 more with every payment from year 2,
+// 8,000 twice in year 3 with the payment lowered after each, a yearly limit
+// of 10 %: the dialog's page, then the screen with what they saved.
+TEST_F(TablesScreenshots, Prepayments) {
+    Open();
+    Inputs("100000", "10.125", "25", 0, 0);
+    test::WhenModal([this](QWidget* dialog) {
+        test::Find<QTabWidget>(dialog, "PrePayTabs")->setCurrentIndex(1);
+        test::Find<QLineEdit>(dialog, "InEveryAmount")->setText("100");
+        test::Find<QLineEdit>(dialog, "InFromYear")->setText("2");
+        test::Find<QLineEdit>(dialog, "InFromMonth")->setText("1");
+        for (const char* month : {"3", "9"}) {
+            test::Find<QLineEdit>(dialog, "InOnceYear")->setText("3");
+            test::Find<QLineEdit>(dialog, "InOnceMonth")->setText(month);
+            test::Find<QLineEdit>(dialog, "InOnceAmount")->setText("8000");
+            Click(test::Find<QPushButton>(dialog, "OnceAdd"));
+        }
+        test::Find<QComboBox>(dialog, "InEffect")->setCurrentIndex(1);
+        test::Find<QLineEdit>(dialog, "InYearlyLimit")->setText("10");
+        Save("tables-prepayments-dialog", {dialog});
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    Click(s->MAddPrePay);
+    Calculate();
+    Save("tables-prepayments");
 }
 
 // A Canadian purchase with fees and the costs of the home: the dialog with

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/calc/limits.h"
+#include "core/files/prepayment_records.h"
 #include "core/files/rate_change_records.h"
 #include "core/files/records.h"
 #include "core/files/table_file.h"
@@ -62,6 +63,7 @@ void CheckForWriting(const ComparisonFile& f) {
     // rows, the listing within the lower grid.
     if (!CanRestoreComparison(f.state)) throw FormatError("counts that no comparison can have");
     CheckRateChangeRecords(in.rateChanges, in.rounding);
+    CheckPrepaymentRecords(in.prepayments);
 }
 
 // Record 1 into `f`; the row counts of the upper and lower grids.
@@ -200,9 +202,12 @@ LoadResult<ComparisonFile> ParseComparisonFile(std::string_view bytes, float typ
         const auto [rows, grid2Rows] = ReadFirstRecord(reader, typedDays, f);
         ReadSections(reader, rows, grid2Rows, f.state);
         // The rest of the file, to its end.
-        RateChangeRecords changes = ReadRateChangeRecords(reader, "the listing tables");
+        RateChangeRecords changes = ReadRateChangeRecords(reader, "the listing tables", kPrepaymentTags);
         f.inputs.rateChanges = std::move(changes.changes);
         f.inputs.rounding = changes.rounding;
+        f.inputs.prepayments = ReadPrepaymentRecords(reader, "the listing tables");
+        if (PrepaymentRefusal(f.inputs.prepayments))
+            return Result::Failure("prepayments no calculation takes");
         if (!CanRestoreComparison(f.state)) return Result::Failure("counts that no comparison can have");
         return Result::Success(std::move(f));
     } catch (const FormatError& e) {
@@ -222,6 +227,7 @@ std::string FormatComparisonFile(const ComparisonFile& comparison) {
     WriteFirstRecord(writer, comparison);
     WriteSections(writer, comparison.state);
     WriteRateChangeRecords(writer, comparison.inputs.rateChanges, comparison.inputs.rounding);
+    WritePrepaymentRecords(writer, comparison.inputs.prepayments);
     return EncodeFileText(writer.Data());
 }
 

@@ -8,6 +8,7 @@
 
 #include "core/calc/limits.h"
 #include "core/files/costs_records.h"
+#include "core/files/prepayment_records.h"
 #include "core/files/rate_change_records.h"
 #include "core/files/records.h"
 #include "core/files/text_encoding.h"
@@ -92,10 +93,13 @@ LoadResult<TableFileData> ParseTableFile(std::string_view bytes) {
         data.yearRecords = ReadYearRecords(reader, years);
         // Only the current layout was ever written with rate changes.
         if (data.daysInYear) {
-            constexpr std::string_view kLater[] = {kCostsTag};
+            constexpr std::string_view kLater[] = {kRecurringPrepaymentTag, kOneTimePrepaymentTag,
+                                                   kPrepaymentTermsTag, kCostsTag};
             RateChangeRecords changes = ReadRateChangeRecords(reader, kLastYearRecord, kLater);
             data.rateChanges = std::move(changes.changes);
             data.rounding = changes.rounding;
+            constexpr std::string_view kCosts[] = {kCostsTag};
+            data.prepayments = ReadPrepaymentRecords(reader, kLastYearRecord, kCosts);
             if (!reader.AtEnd()) data.costs = ReadCostsRecord(reader);
         }
         if (!reader.AtEnd()) {
@@ -129,6 +133,7 @@ std::string FormatTableFile(const TableFileData& data) {
     if (*data.extraPaymentType < 0 || *data.extraPaymentType > 2)
         throw FormatError("additional-payment option outside 0 to 2");
     CheckRateChangeRecords(data.rateChanges, data.rounding);
+    CheckPrepaymentRecords(data.prepayments);
     if (data.costs) CheckCostsRecord(*data.costs);
 
     RecordWriter writer;
@@ -151,6 +156,7 @@ std::string FormatTableFile(const TableFileData& data) {
     for (const TableYearRecord& year : data.yearRecords)
         writer.WriteCurrency(year.yearNumber).WriteCurrency(year.amount).EndRecord();
     WriteRateChangeRecords(writer, data.rateChanges, data.rounding);
+    WritePrepaymentRecords(writer, data.prepayments);
     if (data.costs) WriteCostsRecord(writer, *data.costs);
     return EncodeFileText(writer.Data());
 }
@@ -221,6 +227,7 @@ TableFileData TableFileFromInputs(const ScheduleInputs& in) {
     }
     data.rateChanges = in.rateChanges;
     data.rounding = in.rounding;
+    data.prepayments = in.prepayments;
     return data;
 }
 
@@ -290,6 +297,8 @@ LoadResult<ScheduleInputs> InputsFromTableFile(const TableFileData& file, const 
     if (RateChangeRefusal(file.rateChanges)) return Result::Failure("rate changes no calculation takes");
     in.rateChanges = file.rateChanges;
     in.rounding = file.rounding;
+    if (PrepaymentRefusal(file.prepayments)) return Result::Failure("prepayments no calculation takes");
+    in.prepayments = file.prepayments;
     return Result::Success(std::move(in));
 }
 

@@ -9,7 +9,8 @@
 // kind (12 fields). Then N records of two amounts: year number and additional
 // amount, for rows 1..N of the additional-payments table. After them, in the
 // 15-field layout only, the rate changes and the rounding when there are any
-// (rate_change_records.h), then the costs when any were given (costs_records.h).
+// (rate_change_records.h), the prepayments when there are any
+// (prepayment_records.h), then the costs when any were given (costs_records.h).
 
 #include <cstdint>
 #include <functional>
@@ -59,6 +60,8 @@ struct TableFileData {
     // None, and exact rounding, in a file without their records.
     std::vector<RateChange> rateChanges;  // in the user's order
     Rounding rounding = Rounding::Exact;
+    // None in a file without their records.
+    Prepayments prepayments;
     // Absent in a file without a costs record.
     std::optional<Costs> costs;
 
@@ -94,8 +97,8 @@ TableFileData TableFileFromInputs(const ScheduleInputs& in, const Costs& costs);
 // The inputs an opened file gives. `current` keeps what the file does not
 // hold: the month of the additional payments, the term, the currency symbol,
 // and, for the previous layout, the days in year, option and percentage.
-// The rate changes and the rounding are the file's (none and exact when it
-// holds no records of them), never the caller's.
+// The rate changes, the rounding and the prepayments are the file's (none and
+// exact when it holds no records of them), never the caller's.
 // Fails for a file the screen cannot show as it was saved: a date that reads
 // in neither form, a list text the lists do not offer, typed days out of
 // range, rate changes the calculation refuses.

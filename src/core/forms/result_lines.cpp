@@ -1,5 +1,7 @@
 #include "core/forms/result_lines.h"
 
+#include "core/forms/prepayments_form.h"
+
 #include <cctype>
 #include <initializer_list>
 #include <utility>
@@ -79,10 +81,18 @@ std::vector<ResultLine> TablesResultLines(const ScheduleResult& result, std::str
     if (!result.calculated) return {};
     const ScheduleBoxTexts t = BoxTexts(result, currencySymbol);
     const TablesDefaults kind = DefaultsFor(result.mode, currencySymbol);
-    return {Line(kTablesLabel4, t.payment),         Line(t.increaseCaption, t.increaseAmount),
-            Line(kTablesLabel14, t.rateFactor),     Line(kTablesLabel15, t.daysInYear),
-            Line(kTablesLabel9, t.paymentsPerYear), Line(kind.label11, t.yearsToFinal),
-            Line(kind.label8, t.totalPaid),         Line(kTablesLabel5, t.interestSaved)};
+    std::vector<ResultLine> lines = {
+        Line(kTablesLabel4, t.payment),         Line(t.increaseCaption, t.increaseAmount),
+        Line(kTablesLabel14, t.rateFactor),     Line(kTablesLabel15, t.daysInYear),
+        Line(kTablesLabel9, t.paymentsPerYear), Line(kind.label11, t.yearsToFinal),
+        Line(kind.label8, t.totalPaid),         Line(kTablesLabel5, t.interestSaved)};
+    // The prepayments' boxes hold something only while prepayments are in force.
+    const PrepaymentBoxTexts prepaid = PrepaymentResultTexts(result, currencySymbol);
+    if (!prepaid.interestSaved.empty()) {
+        lines.push_back(Line(kTablesLabel18, prepaid.interestSaved));
+        lines.push_back(Line(kTablesLabel19, prepaid.payoffEarlier));
+    }
+    return lines;
 }
 
 std::vector<ResultLine> ComparisonResultLines(std::string_view rateFactorText, std::string_view daysText) {

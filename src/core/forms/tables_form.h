@@ -57,6 +57,8 @@ inline constexpr const char* kTablesLabel14 = " Interest rate        factor.";
 inline constexpr const char* kTablesLabel15 = " Days          in year.";
 inline constexpr const char* kTablesLabel9 = " No. of payments   each year.";
 inline constexpr const char* kTablesLabel5 = " Total interest       savings.";
+inline constexpr const char* kTablesLabel18 = " Interest saved by   prepayments.";
+inline constexpr const char* kTablesLabel19 = " Paid off sooner by.";
 // The rounding list's caption, on the tables and the comparison screens.
 inline constexpr const char* kRoundingLabel = " Payments worked out";
 

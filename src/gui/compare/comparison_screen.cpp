@@ -507,7 +507,8 @@ void ComparisonScreen::ToggleQuickHelp() {
 void ComparisonScreen::OpenAdditionalPayments() {
     CloseQuickHelp();
     context_.state.EntryEdited = false;
-    AdditionalPaymentsDialog dialog(context_, form_.Extra(), form_.Years(), MCAddPmtsOn, this);
+    AdditionalPaymentsDialog dialog(context_, form_.Extra(), form_.Prepays(), form_.Years(), MCAddPmtsOn,
+                                    this);
     dialog.exec();
 }
 

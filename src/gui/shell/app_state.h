@@ -54,6 +54,9 @@ struct AppState {
     // with an amount (.rowCount = ExtraRowCount), years offered (.years =
     // ExtraYears).
     amortix::AdditionalPayments ExtraPayments;
+    // The tables screen's recurring and one-time amounts and the lender's
+    // limits, beside the additional payments the same dialog edits.
+    amortix::Prepayments Prepayments;
 
     // Graphs, printouts and files of the screen on top.
     std::int16_t ResultsReady = 0;  // graph points; 0 while there are no valid results

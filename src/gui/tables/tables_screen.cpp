@@ -19,6 +19,7 @@
 #include <tuple>
 
 #include "core/calc/rates.h"
+#include "core/forms/prepayments_form.h"
 #include "core/forms/schedule_texts.h"
 #include "core/forms/tables_form.h"
 #include "dialogs/additional_payments_dialog.h"
@@ -95,6 +96,8 @@ void TablesScreen::MakeControls() {
     std::tie(Label11, EndMortYear) = MakeResultRow(this, "Label11", {}, "EndMortYear");
     std::tie(Label8, AllPayments) = MakeResultRow(this, "Label8", {}, "AllPayments");
     std::tie(Label5, TotSavd) = MakeResultRow(this, "Label5", amortix::kTablesLabel5, "TotSavd");
+    std::tie(Label18, PrepaySavd) = MakeResultRow(this, "Label18", amortix::kTablesLabel18, "PrepaySavd");
+    std::tie(Label19, PaidOffSooner) = MakeResultRow(this, "Label19", amortix::kTablesLabel19, "PaidOffSooner");
     AddPmtsOn = MakeIndicator(this, "AddPmtsOn", "Additional payments in force");
     RateChangesOn = MakeIndicator(this, "RateChangesOn", "Rate changes in force");
     CostsOn = MakeIndicator(this, "CostsOn", "Costs in force");
@@ -197,9 +200,10 @@ void TablesScreen::LayOut() {
     const int chars = metrics.averageCharWidth();
     const CaptionedBox inputRows[] = {{Label1, InPrincipal}, {Label2, InRate},   {Label3, InTerm},
                                       {Label6, Comperiod},   {Label10, FreqPmt}, {Label17, Rounding}};
-    const CaptionedBox resultRows[] = {{Label4, InMonthPI},   {Label16, PPpercent},  {Label14, PeriodicR},
-                                       {Label15, InDays},     {Label9, NumPmtsYear}, {Label11, EndMortYear},
-                                       {Label8, AllPayments}, {Label5, TotSavd}};
+    const CaptionedBox resultRows[] = {{Label4, InMonthPI},     {Label16, PPpercent},  {Label14, PeriodicR},
+                                       {Label15, InDays},       {Label9, NumPmtsYear}, {Label11, EndMortYear},
+                                       {Label8, AllPayments},   {Label5, TotSavd},     {Label18, PrepaySavd},
+                                       {Label19, PaidOffSooner}};
     using Rows = std::span<const CaptionedBox>;
     for (const Rows rows : {Rows(inputRows), Rows(resultRows)})
         for (const auto& [label, box] : rows) {
@@ -295,8 +299,9 @@ void TablesScreen::Load() {
     ShowRateChangesInForce(RateChangesOn, !form_.RateChanges().empty());
     ShowCostsInForce(CostsOn, form_.CostsInForce().Given());
 
-    ShowAdditionalPaymentsInForce(AddPmtsOn,
-                                  state.ExtraPayments.increase > 0.0f || state.ExtraPayments.rowCount > 0);
+    ShowAdditionalPaymentsInForce(AddPmtsOn, state.ExtraPayments.increase > 0.0f ||
+                                                 state.ExtraPayments.rowCount > 0 ||
+                                                 state.Prepayments.HasAmounts());
     state.EntryEdited = false;
 }
 
@@ -345,7 +350,9 @@ void TablesScreen::RestoreInputs(const amortix::ScheduleInputs& in) {
     state.FirstPaymentDate = in.firstPaymentDate;
     state.DayBasis = in.dayBasis;
     state.ExtraPayments = in.extra;
-    ShowAdditionalPaymentsInForce(AddPmtsOn, in.extra.increase > 0.0f || in.extra.rowCount > 0);
+    state.Prepayments = in.prepayments;
+    ShowAdditionalPaymentsInForce(
+        AddPmtsOn, in.extra.increase > 0.0f || in.extra.rowCount > 0 || in.prepayments.HasAmounts());
     ChooseView(in.view);
 }
 
@@ -385,6 +392,7 @@ amortix::TablesForm::Shared TablesScreen::Shared() const {
     shared.dayBasis = state.DayBasis;
     shared.firstPaymentDate = state.FirstPaymentDate;
     shared.extra = state.ExtraPayments;
+    shared.prepayments = state.Prepayments;
     shared.currencySymbol = state.CurrencySymbol;
     shared.formatDate = ShortDateFormatter();
     return shared;
@@ -396,8 +404,8 @@ amortix::ScheduleInputs TablesScreen::Inputs() const {
 
 void TablesScreen::ClearResults() {
     AppState& state = context_.state;
-    for (QLineEdit* box :
-         {InDays, PeriodicR, NumPmtsYear, EndMortYear, InMonthPI, PPpercent, TotSavd, AllPayments})
+    for (QLineEdit* box : {InDays, PeriodicR, NumPmtsYear, EndMortYear, InMonthPI, PPpercent, TotSavd,
+                           PrepaySavd, PaidOffSooner, AllPayments})
         box->clear();
     state.EntryEdited = true;
     Label16->setText(amortix::kLabel16Cleared);
@@ -437,9 +445,10 @@ void TablesScreen::Calculate() {
     if (form_.CostsInForce().price)
         InPrincipal->setText(Q(amortix::MoneyBoxText(state.CurrencySymbol, form_.Numbers().principal)));
     for (const amortix::Message message : result->messages)
-        context_.interaction.ShowMessage(message, message == amortix::Message::DownPaymentBelowMinimum
-                                                      ? Q(form_.CostsDetail())
-                                                      : QString());
+        context_.interaction.ShowMessage(
+            message, message == amortix::Message::DownPaymentBelowMinimum
+                         ? Q(form_.CostsDetail())
+                         : Q(amortix::LimitMessageDetail(*result, message, state.CurrencySymbol)));
     if (!result->calculated) {
         // A term longer than the schedule: the user calculates again and
         // gets all years.
@@ -460,6 +469,9 @@ void TablesScreen::Calculate() {
     EndMortYear->setText(Q(texts.yearsToFinal));
     AllPayments->setText(Q(texts.totalPaid));
     TotSavd->setText(Q(texts.interestSaved));
+    const amortix::PrepaymentBoxTexts prepaid = amortix::PrepaymentResultTexts(*result, state.CurrencySymbol);
+    PrepaySavd->setText(Q(prepaid.interestSaved));
+    PaidOffSooner->setText(Q(prepaid.payoffEarlier));
 
     state.GraphTitle = result->graphTitle;
     FillGrid(form_.SharedResults());
@@ -542,8 +554,8 @@ void TablesScreen::ToggleDates() {
 void TablesScreen::OpenAdditionalPayments() {
     ClearResults();
     context_.state.EntryEdited = false;
-    AdditionalPaymentsDialog dialog(context_, context_.state.ExtraPayments, form_.Numbers().years, AddPmtsOn,
-                                    this);
+    AdditionalPaymentsDialog dialog(context_, context_.state.ExtraPayments, context_.state.Prepayments,
+                                    form_.Numbers().years, AddPmtsOn, this);
     dialog.exec();
 }
 
@@ -629,6 +641,7 @@ void TablesScreen::Exit() {
     // The additional payments end with the screen: amounts, percentage,
     // option, count, and the month back to the first.
     state.ExtraPayments = amortix::AdditionalPayments{};
+    state.Prepayments = amortix::Prepayments{};
     MTextBox->clear();
     form_.Reset();
     context_.frame.ReturnToMenu(this);

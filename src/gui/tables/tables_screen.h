@@ -106,6 +106,11 @@ class TablesScreen : public QWidget {
     QLineEdit* AllPayments = nullptr;
     QLabel* Label5 = nullptr;
     QLineEdit* TotSavd = nullptr;
+    // Against the same mortgage without any prepayment; empty without prepayments.
+    QLabel* Label18 = nullptr;
+    QLineEdit* PrepaySavd = nullptr;
+    QLabel* Label19 = nullptr;
+    QLineEdit* PaidOffSooner = nullptr;
     QLabel* AddPmtsOn = nullptr;
     QLabel* RateChangesOn = nullptr;
     QLabel* CostsOn = nullptr;
