@@ -102,7 +102,8 @@ void PrintText(std::ostream& out, const ScheduleInputs& in, const ScheduleResult
     };
     for (const auto& [label, text] : boxes) out << RightJustify(label, 34) << "  " << *text << '\n';
     if (r.prepaymentsInForce) {
-        out << RightJustify("Interest saved by prepayments", 34) << "  " << t.interestSavedByPrepayments << '\n'
+        out << RightJustify("Interest saved by prepayments", 34) << "  " << t.interestSavedByPrepayments
+            << '\n'
             << RightJustify("Paid off sooner by", 34) << "  " << t.payoffEarlier << '\n';
     }
     out << RightJustify(t.increaseCaption, 34) << '\n';
@@ -129,7 +130,8 @@ int PrintReport(const ScheduleOptions& o, const Prepared& p, const ScheduleResul
                 const std::vector<Message>& messages) {
     TablesPrintData data = TablesPrintDataFor(p.inputs, o.report.HeaderLine());
     data.costs = p.costs;
-    const int status = EmitReport(RenderTablesReport(data, r, o.report.FontChoice()), messages, o.output.path);
+    const int status =
+        EmitReport(RenderTablesReport(data, r, o.report.FontChoice()), messages, o.output.path);
     PrintLimits(std::cerr, r.summary.prepayments, p.inputs.currencySymbol);
     return status;
 }

@@ -278,7 +278,10 @@ TEST_F(Program, TheFrameShowsEveryScreenWholeAndNeverResizesItself) {
         EXPECT_EQ(frame.size(), start)
             << button->objectName().toStdString() << " needs " << MainFrame::FormSize(form).width() << "x"
             << MainFrame::FormSize(form).height();
-        EXPECT_EQ(App().State().FrameLayoutSize, kLayoutSmall);
+        EXPECT_EQ(App().State().FrameLayoutSize, kLayoutSmall)
+            << button->objectName().toStdString() << " " << MainFrame::FormSize(form).width() << "x"
+            << MainFrame::FormSize(form).height() << " frame " << frame.size().width() << "x"
+            << frame.size().height();
         // A form larger than the screen can only be scrolled to.
         const QSize screen = frame.screen()->availableGeometry().size();
         const QSize needed = MainFrame::FormSize(form);

@@ -1,13 +1,12 @@
 #include "core/forms/result_lines.h"
 
-#include "core/forms/prepayments_form.h"
-
 #include <cctype>
 #include <initializer_list>
 #include <utility>
 
 #include "core/format/numfmt.h"
 #include "core/forms/comparison_form.h"
+#include "core/forms/prepayments_form.h"
 #include "core/forms/schedule_texts.h"
 #include "core/forms/tables_form.h"
 

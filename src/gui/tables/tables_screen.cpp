@@ -97,7 +97,8 @@ void TablesScreen::MakeControls() {
     std::tie(Label8, AllPayments) = MakeResultRow(this, "Label8", {}, "AllPayments");
     std::tie(Label5, TotSavd) = MakeResultRow(this, "Label5", amortix::kTablesLabel5, "TotSavd");
     std::tie(Label18, PrepaySavd) = MakeResultRow(this, "Label18", amortix::kTablesLabel18, "PrepaySavd");
-    std::tie(Label19, PaidOffSooner) = MakeResultRow(this, "Label19", amortix::kTablesLabel19, "PaidOffSooner");
+    std::tie(Label19, PaidOffSooner) =
+        MakeResultRow(this, "Label19", amortix::kTablesLabel19, "PaidOffSooner");
     AddPmtsOn = MakeIndicator(this, "AddPmtsOn", "Additional payments in force");
     RateChangesOn = MakeIndicator(this, "RateChangesOn", "Rate changes in force");
     CostsOn = MakeIndicator(this, "CostsOn", "Costs in force");
@@ -261,8 +262,10 @@ void TablesScreen::FitGrid() {
     for (int c = 0; c < MGrid->Cols(); ++c) width += MGrid->columnWidth(c);
     // The grid is as wide as its columns; the help text takes its place.
     MGrid->setFixedWidth(width);
+    // Nine rows at least: with the prepayments' two result rows above it the
+    // screen keeps the frame's starting size.
     MGrid->setMinimumHeight(MGrid->horizontalHeader()->height() +
-                            MGrid->verticalHeader()->defaultSectionSize() * 12);
+                            MGrid->verticalHeader()->defaultSectionSize() * 9);
     MTextBox->setMinimumHeight(MGrid->minimumHeight());
     // The grid's new width reaches the layout's hint only once every nested
     // layout forgets the size it cached.
