@@ -166,8 +166,10 @@ TEST_F(PrepaymentsTest, TheDialogRefusesBadFiguresAndCancels) {
     const amortix::Prepayments before = State().Prepayments;
     WhenModal([](QWidget* d) {
         auto* grid = Find<GridWidget>(d, "OnceGrid");
+        // The first row is current when the dialog opens: moving back to it shows it.
         grid->setFocus();
-        grid->setCurrentIndex(grid->model()->index(0, 0));
+        QTest::keyClick(grid, Qt::Key_Down);
+        QTest::keyClick(grid, Qt::Key_Up);
         EXPECT_EQ(Find<QLineEdit>(d, "InOnceAmount")->text(), "1000.00");
         Click(Find<QPushButton>(d, "OnceRemove"));
         EXPECT_TRUE(grid->TextAt(1, 0).isEmpty());
