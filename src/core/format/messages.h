@@ -57,6 +57,7 @@ enum class Message : int {
     QualifyRange = 59,
     QualifiesForNothing = 60,
     DownPaymentLimitsPrice = 61,
+    BadQualifyFileName = 62,
 };
 
 struct MessageRow {
@@ -134,6 +135,7 @@ inline constexpr std::array kMessageTexts{
         Message::DownPaymentLimitsPrice,
         "The down payment is below the minimum for the price the income would buy: the figures are for "
         "the largest price it allows."},
+    MessageRow{Message::BadQualifyFileName, "Bad filename, must be in the form MYFILE.QQD"},
 };
 
 // The number a message is known by (in the state, the guide and the CLI).
