@@ -11,7 +11,7 @@ namespace amortix::gui {
 
 namespace {
 
-enum class Kind { None, Mortgage, Loan, Comparison, Picture };
+enum class Kind { None, Mortgage, Loan, Comparison, Picture, Qualify };
 
 Kind KindOf(FileDialogMode mode) {
     switch (mode) {
@@ -26,6 +26,9 @@ Kind KindOf(FileDialogMode mode) {
             return Kind::Comparison;
         case FileDialogMode::SavePicture:
             return Kind::Picture;
+        case FileDialogMode::OpenQualify:
+        case FileDialogMode::SaveQualify:
+            return Kind::Qualify;
         default:
             return Kind::None;
     }
@@ -43,6 +46,7 @@ constexpr KindText kKindTexts[] = {
     {Kind::Mortgage, "Mortgage Database", "qmd", FileDialogMode::OpenMortgage},
     {Kind::Loan, "Loan Database", "qld", FileDialogMode::OpenLoan},
     {Kind::Comparison, "Compare Database", "qcd", FileDialogMode::OpenComparison},
+    {Kind::Qualify, "Qualify Database", "qqd", FileDialogMode::OpenQualify},
 };
 
 const KindText* TextOf(Kind kind) {
@@ -55,7 +59,8 @@ const KindText* TextOf(Kind kind) {
 
 bool IsSaveMode(FileDialogMode mode) {
     return mode == FileDialogMode::SaveMortgage || mode == FileDialogMode::SaveLoan ||
-           mode == FileDialogMode::SaveComparison || mode == FileDialogMode::SavePicture;
+           mode == FileDialogMode::SaveComparison || mode == FileDialogMode::SavePicture ||
+           mode == FileDialogMode::SaveQualify;
 }
 
 QString FileFilter(FileDialogMode mode) {

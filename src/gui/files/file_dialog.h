@@ -27,6 +27,8 @@ enum class FileDialogMode : std::int16_t {
     OpenComparison = 5,
     SaveComparison = 6,
     SavePicture = 7,  // a chart as PNG or SVG
+    OpenQualify = 10,
+    SaveQualify = 11,
     Cancelled = 9,
 };
 
