@@ -115,7 +115,7 @@ TEST(QualifyCli, TextShowsTheBoxesAndTheNotice) {
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_NE(run.out.find("Largest mortgage, premium included       R404,045.73"), std::string::npos)
         << run.out;
-    EXPECT_NE(run.out.find("Gross debt service"), std::string::npos);
+    EXPECT_NE(run.out.find("Housing (GDS)"), std::string::npos);
     EXPECT_NE(run.out.find("R0.00"), std::string::npos);  // no US insurance
     EXPECT_NE(run.out.find("the lender decides"), std::string::npos);
 }

@@ -58,11 +58,11 @@ TEST_F(QualifyProgram, TypedFiguresRecalculateAndDebtsSwitchTheBindingRatio) {
     EXPECT_EQ(Shown(QualifyBox::MaxMortgage), "     $404,045.73");
     EXPECT_EQ(Shown(QualifyBox::MaxPrice), "     $488,040.59");
     EXPECT_EQ(Shown(QualifyBox::Premium), "      $11,005.14");
-    EXPECT_EQ(Shown(QualifyBox::Binding).trimmed(), "Gross debt service");
+    EXPECT_EQ(Shown(QualifyBox::Binding).trimmed(), "Housing (GDS)");
     Give(QualifyInput::DownPayment, "150000");
     Give(QualifyInput::Debts, "450");
     EXPECT_EQ(Shown(QualifyBox::MaxMortgage), "     $399,286.65");
-    EXPECT_EQ(Shown(QualifyBox::Binding).trimmed(), "Total debt service");
+    EXPECT_EQ(Shown(QualifyBox::Binding).trimmed(), "Total (TDS)");
     EXPECT_EQ(Shown(QualifyBox::Tds), "          44.00%");
     // The mouse: the stress test box off tests at the contract rate.
     Click(q->QStressTest);

@@ -113,8 +113,8 @@ struct QualifyBindingInfo {
 };
 
 inline constexpr std::array<QualifyBindingInfo, 2> kQualifyBindings = {{
-    {QualifyBinding::Gds, "Gross debt service", "gds"},
-    {QualifyBinding::Tds, "Total debt service", "tds"},
+    {QualifyBinding::Gds, "Housing (GDS)", "gds"},
+    {QualifyBinding::Tds, "Total (TDS)", "tds"},
 }};
 
 constexpr const QualifyBindingInfo& Info(QualifyBinding b) {

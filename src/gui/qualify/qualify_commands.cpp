@@ -122,7 +122,7 @@ bool WriteQualify(const QString& path, const QualifyScreen& screen, QString* why
 }
 
 QualifyScreen::Commands QualifyCommands(Application& application, FileCommands* files,
-                                        std::shared_ptr<QString> lastName) {
+                                        const std::shared_ptr<QString>& lastName) {
     QualifyScreen::Commands commands;
     commands.print = [&application](QualifyScreen& s) { Print(application, s); };
     commands.useInTables = [&application](QualifyScreen& s) { UseInTables(application, s); };

@@ -17,7 +17,7 @@ class FileCommands;
 // `lastName` is the name of the qualifying file opened or saved last, the
 // dialog's initial name; it lives as long as the screen's registration.
 QualifyScreen::Commands QualifyCommands(Application& application, FileCommands* files,
-                                        std::shared_ptr<QString> lastName);
+                                        const std::shared_ptr<QString>& lastName);
 
 // Writes the screen's inputs to `path`; false with `why` when they cannot be
 // saved (out of range) or written.

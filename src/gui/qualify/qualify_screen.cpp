@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <span>
 #include <string>
 #include <tuple>
@@ -148,7 +149,7 @@ void QualifyScreen::AttachEntries() {
         entry.clearResults = [this] { ClearResults(); };
         entry.next = nextAfter(Input(info.id));
         entry.store = [this, id = info.id](double value) {
-            const QString text = Q(form_.Enter(id, value));
+            QString text = Q(form_.Enter(id, value));
             Calculate();
             return text;
         };
@@ -185,7 +186,9 @@ void QualifyScreen::LayOut() {
     const auto panel = [chars](QGroupBox* frame, std::span<const CaptionedBox> rows, QWidget* below) {
         for (const auto& [label, box] : rows) {
             label->setFixedWidth(chars * 21);
-            box->setFixedWidth(chars * (qobject_cast<QComboBox*>(box) ? 16 : 15));
+            // A list needs room for its arrow beside the longest entry.
+            const bool list = qobject_cast<QComboBox*>(box) != nullptr;
+            box->setFixedWidth(list ? std::max(chars * 16, box->sizeHint().width()) : chars * 16);
         }
         auto* grid = new QGridLayout(frame);
         grid->setVerticalSpacing(2);

@@ -25,7 +25,7 @@ TEST(QualifyForm, BoxesShowTheirFiguresInTheBoxForms) {
         {QualifyBox::MaxPrice, "     $488,040.59"},
         {QualifyBox::Premium, "      $11,005.14"},
         {QualifyBox::MortgageInsurance, "           $0.00"},
-        {QualifyBox::Binding, "Gross debt service"},
+        {QualifyBox::Binding, "   Housing (GDS)"},
         {QualifyBox::Gds, "          39.00%"},
         {QualifyBox::QualifyingRate, "         7.000%"},
         {QualifyBox::QualifyingPayment, "       $2,830.00"},

@@ -34,7 +34,7 @@ TEST(QualifyReport, PrintsInputsResultsAndTheNoticeAtFixedColumns) {
              "    Compounding                                Semiannual\n",
              "    Largest mortgage, premium included        $404,045.73\n",
              "    Insurance premium added                    $11,005.14\n",
-             "    The ratio that limits it             Gross debt service\n",
+             "    The ratio that limits it                Housing (GDS)\n",
              "    Each payment at the qualifying rate         $2,830.00\n",
              "    Estimates only: the lender decides.\n",
          })
