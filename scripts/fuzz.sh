@@ -14,7 +14,7 @@ scripts/deps.sh
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "$(nproc)"
 
-targets=(records numbers table_file comparison_file settings_file data_file state_file cli_options)
+targets=(records numbers table_file comparison_file settings_file data_file state_file qualify_file cli_options)
 [ $# -gt 1 ] && targets=("${@:2}")
 logs=build/fuzz/logs
 mkdir -p "$logs" fuzz/findings

@@ -1,6 +1,6 @@
 #!/bin/sh
 # Pictures for the documentation, made by the amortix_screenshots tool under
-# Xvfb into docs/screenshots/: the makers of SUITE (Tables, Comparison, Afford
+# Xvfb into docs/screenshots/: the makers of SUITE (Tables, Comparison, Afford, Qualify
 # or Graph) at each DPI of AMORTIX_SCREENSHOT_DPIS (default "96 144"; names
 # made at other than 96 DPI end in "-<dpi>dpi").
 # Usage: scripts/screenshots.sh SUITE [build folder]   (default build/release, which the release preset makes)

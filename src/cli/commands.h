@@ -15,5 +15,6 @@ Runner AddCompareCommand(CLI::App& app);
 Runner AddAffordCommand(CLI::App& app);
 Runner AddReadCommand(CLI::App& app);
 Runner AddAprCommand(CLI::App& app);
+Runner AddQualifyCommand(CLI::App& app);
 
 }  // namespace amortix::cli

@@ -48,6 +48,7 @@ int RunCommandLine(int argc, char** argv) {
     runners.push_back(AddAffordCommand(app));
     runners.push_back(AddReadCommand(app));
     runners.push_back(AddAprCommand(app));
+    runners.push_back(AddQualifyCommand(app));
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {

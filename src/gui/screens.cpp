@@ -9,6 +9,7 @@
 #include "files/program_memory.h"
 #include "graphs/graphs.h"
 #include "print/printing.h"
+#include "qualify/qualify_commands.h"
 #include "shell/application.h"
 #include "shell/main_frame.h"
 #include "tables/tables_screen.h"
@@ -50,6 +51,10 @@ void RegisterScreens(Application& application) {
         if (memory) commands.remember = [memory](AffordScreen& s) { memory->Remember(s); };
         commands.print = [c](AffordScreen& s) mutable { PrintAffordability(c, s); };
         return new AffordScreen(c, std::move(commands));
+    });
+    auto qualifyName = std::make_shared<QString>();
+    application.RegisterScreen(kQualifyScreen, [&application, files, qualifyName](ScreenContext& c) {
+        return new QualifyScreen(c, QualifyCommands(application, files, qualifyName));
     });
 }
 

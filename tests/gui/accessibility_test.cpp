@@ -178,6 +178,7 @@ TEST_F(Accessibility, AButtonIsAnnouncedByItsCurrentCaption) {
         {"MortCalc", "MDateNumber", "View payment date", "View payment No."},  // the date dialog is closed
         {"CompMort", "MCHelp", "Quick Help", "Close Help"},
         {"MFindFactor", "MFHelp", "Quick Help", "Close Help"},
+        {"MQualify", "QHelp", "Quick Help", "Close Help"},
     };
     MainFrame& frame = app->Frame();
     for (const auto& c : cases) {

@@ -36,11 +36,12 @@ TEST(UserGuide, EveryLinkLeadsToATopic) {
 }
 
 TEST(UserGuide, EveryControlOfTheShellHasATopic) {
-    const char* controls[] = {"HowToUse",    "Contents", "MortCalc",    "PersonalLoan",  "CompMort",
-                              "MFindFactor", "PtrFnt",   "HowUse",      "About1",        "EndMort",
-                              "InSy",        "InMyName", "ExitFonts",   "AMsgExit",      "AllYes",
-                              "AllNo",       "MGrid",    "InPrincipal", "InRate",        "InTerm",
-                              "Comperiod",   "FreqPmt",  "MCalc",       "MFInMthPayment"};
+    const char* controls[] = {"HowToUse",    "Contents",    "MortCalc",      "PersonalLoan", "CompMort",
+                              "MFindFactor", "MQualify",    "QInIncome",     "QRules",       "QUseInTables",
+                              "PtrFnt",      "HowUse",      "About1",        "EndMort",      "InSy",
+                              "InMyName",    "ExitFonts",   "AMsgExit",      "AllYes",       "AllNo",
+                              "MGrid",       "InPrincipal", "InRate",        "InTerm",       "Comperiod",
+                              "FreqPmt",     "MCalc",       "MFInMthPayment"};
     for (const char* control : controls) EXPECT_TRUE(HelpTopicExists(control)) << control;
 }
 

@@ -270,7 +270,8 @@ TEST_F(Program, TheFrameShowsEveryScreenWholeAndNeverResizesItself) {
     App().Start();
     MainFrame& frame = App().Frame();
     const QSize start = frame.size();
-    for (QPushButton* button : {Menu().MortCalc, Menu().PersonalLoan, Menu().CompMort, Menu().MFindFactor}) {
+    for (QPushButton* button :
+         {Menu().MortCalc, Menu().PersonalLoan, Menu().CompMort, Menu().MFindFactor, Menu().MQualify}) {
         QTest::mouseClick(button, Qt::LeftButton);
         QApplication::processEvents();
         QWidget* form = frame.ActiveForm();
@@ -367,6 +368,7 @@ TEST_F(Program, MenuButtonsOpenTheirScreensAndTheScreensReturnToThem) {
         {"PersonalLoan", "MortgageCalc", " Loan Tables", 2, "MExit"},
         {"CompMort", "MortComp", " Mortgage Comparison Tables", 2, "MCExit"},
         {"MFindFactor", "MortFindFactor", " Mortgage Affordability", 2, "MFExit"},
+        {"MQualify", "MortQualify", " Mortgage Qualifying", 2, "QExit"},
     };
     App().Start();
     test::ShowActive(&App().Frame());

@@ -57,6 +57,10 @@ enum class Message : int {
     InsuranceForMortgages = 56,
     FeesTakeTheLoan = 57,
     CannotExport = 58,
+    QualifyRange = 59,
+    QualifiesForNothing = 60,
+    DownPaymentLimitsPrice = 61,
+    BadQualifyFileName = 62,
 };
 
 struct MessageRow {
@@ -133,6 +137,16 @@ inline constexpr std::array kMessageTexts{
     MessageRow{Message::FeesTakeTheLoan,
                "The prepaid finance charges take the whole loan: there is no annual percentage rate."},
     MessageRow{Message::CannotExport, "Cannot export the file. Check the folder and the free space."},
+    MessageRow{Message::QualifyRange,
+               "Qualifying: amounts from 0 to 9,999,999.99, the rate and the limits from 0 to 100%, 1 to 40 "
+               "years."},
+    MessageRow{Message::QualifiesForNothing,
+               "The income qualifies for no mortgage: the housing costs and debts alone reach the limit."},
+    MessageRow{
+        Message::DownPaymentLimitsPrice,
+        "The down payment is below the minimum for the price the income would buy: the figures are for "
+        "the largest price it allows."},
+    MessageRow{Message::BadQualifyFileName, "Bad filename, must be in the form MYFILE.QQD"},
 };
 
 // The number a message is known by (in the state, the guide and the CLI).

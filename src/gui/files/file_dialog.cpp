@@ -13,7 +13,7 @@ namespace amortix::gui {
 
 namespace {
 
-enum class Kind { None, Mortgage, Loan, Comparison, Picture, Export };
+enum class Kind { None, Mortgage, Loan, Comparison, Picture, Export, Qualify };
 
 Kind KindOf(FileDialogMode mode) {
     switch (mode) {
@@ -30,6 +30,9 @@ Kind KindOf(FileDialogMode mode) {
             return Kind::Picture;
         case FileDialogMode::Export:
             return Kind::Export;
+        case FileDialogMode::OpenQualify:
+        case FileDialogMode::SaveQualify:
+            return Kind::Qualify;
         default:
             return Kind::None;
     }
@@ -47,6 +50,7 @@ constexpr KindText kKindTexts[] = {
     {Kind::Mortgage, "Mortgage Database", "qmd", FileDialogMode::OpenMortgage},
     {Kind::Loan, "Loan Database", "qld", FileDialogMode::OpenLoan},
     {Kind::Comparison, "Compare Database", "qcd", FileDialogMode::OpenComparison},
+    {Kind::Qualify, "Qualify Database", "qqd", FileDialogMode::OpenQualify},
 };
 
 const KindText* TextOf(Kind kind) {
@@ -60,7 +64,7 @@ const KindText* TextOf(Kind kind) {
 bool IsSaveMode(FileDialogMode mode) {
     return mode == FileDialogMode::SaveMortgage || mode == FileDialogMode::SaveLoan ||
            mode == FileDialogMode::SaveComparison || mode == FileDialogMode::SavePicture ||
-           mode == FileDialogMode::Export;
+           mode == FileDialogMode::Export || mode == FileDialogMode::SaveQualify;
 }
 
 QString FileFilter(FileDialogMode mode) {

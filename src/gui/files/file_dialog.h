@@ -28,6 +28,8 @@ enum class FileDialogMode : std::int16_t {
     SaveComparison = 6,
     SavePicture = 7,  // a chart as PNG or SVG
     Export = 8,       // a screen's figures as a workbook or CSV, or its printout as PDF
+    OpenQualify = 10,
+    SaveQualify = 11,
     Cancelled = 9,
 };
 

@@ -71,6 +71,7 @@ MainMenu::MainMenu(ScreenContext& context, QString settingsPath, Hooks hooks)
     PersonalLoan = MenuButton(this, "PersonalLoan", "Personal &Loan Tables");
     CompMort = MenuButton(this, "CompMort", "Mortgage &Comparisons");
     MFindFactor = MenuButton(this, "MFindFactor", "&Mortgage Affordability");
+    MQualify = MenuButton(this, "MQualify", "&Qualify");
     PtrFnt = MenuButton(this, "PtrFnt", "&Personalize Settings");
     HowUse = MenuButton(this, "HowUse", "&How to Use the Program");
     About1 = MenuButton(this, "About1", "&About...");
@@ -81,6 +82,7 @@ MainMenu::MainMenu(ScreenContext& context, QString settingsPath, Hooks hooks)
             [this] { OpenTables(amortix::TableKind::PersonalLoan); });
     connect(CompMort, &QPushButton::clicked, this, [this] { hooks_.openScreen(kComparisonScreen); });
     connect(MFindFactor, &QPushButton::clicked, this, [this] { hooks_.openScreen(kAffordabilityScreen); });
+    connect(MQualify, &QPushButton::clicked, this, [this] { hooks_.openScreen(kQualifyScreen); });
     connect(PtrFnt, &QPushButton::clicked, this, &MainMenu::OpenSettings);
     connect(HowUse, &QPushButton::clicked, this, [this] { context_.interaction.ShowHelp(kHelpStartTopic); });
     connect(About1, &QPushButton::clicked, this, &MainMenu::OpenAbout);
@@ -92,12 +94,10 @@ MainMenu::MainMenu(ScreenContext& context, QString settingsPath, Hooks hooks)
     auto* buttons = new QGridLayout;
     buttons->setHorizontalSpacing(TwipsToPixelsX(this, 600));
     buttons->setVerticalSpacing(TwipsToPixelsY(this, 200));
-    QPushButton* left[] = {MortCalc, PersonalLoan, CompMort, MFindFactor};
+    QPushButton* left[] = {MortCalc, PersonalLoan, CompMort, MFindFactor, MQualify};
     QPushButton* right[] = {PtrFnt, HowUse, About1, EndMort};
-    for (int i = 0; i < 4; ++i) {
-        buttons->addWidget(left[i], i, 0);
-        buttons->addWidget(right[i], i, 1);
-    }
+    for (int i = 0; i < 5; ++i) buttons->addWidget(left[i], i, 0);
+    for (int i = 0; i < 4; ++i) buttons->addWidget(right[i], i, 1);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(TwipsToPixelsX(this, 600), TwipsToPixelsY(this, 300),

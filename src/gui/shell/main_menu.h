@@ -40,6 +40,7 @@ class MainMenu : public QWidget {
     QPushButton* PersonalLoan = nullptr;
     QPushButton* CompMort = nullptr;
     QPushButton* MFindFactor = nullptr;
+    QPushButton* MQualify = nullptr;
     QPushButton* PtrFnt = nullptr;
     QPushButton* HowUse = nullptr;
     QPushButton* About1 = nullptr;

@@ -28,5 +28,6 @@ using ScreenFactory = std::function<QWidget*(ScreenContext& context)>;
 inline constexpr const char* kTablesScreen = "MortgageCalc";
 inline constexpr const char* kComparisonScreen = "MortComp";
 inline constexpr const char* kAffordabilityScreen = "MortFindFactor";
+inline constexpr const char* kQualifyScreen = "MortQualify";
 
 }  // namespace amortix::gui
