@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
     options.setApplicationDescription("Mortgage and loan calculator.");
     options.addHelpOption();
     options.addVersionOption();
-    options.addPositionalArgument("file", "A table (.qmd, .qld) or comparison (.qcd) file to open.",
+    options.addPositionalArgument("file", "A table (.qmd, .qld), comparison (.qcd) or qualifying (.qqd) file to open.",
                                   "[file]");
     options.process(qt);
 

@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 
 #include "core/files/qualify_file.h"
+#include "files/file_commands.h"
 #include "print/header_dialog.h"
 #include "print/print_output.h"
 #include "print/printing.h"
@@ -163,6 +164,24 @@ TEST_F(QualifyProgram, SaveAndOpenKeepTheInputs) {
     // A folder that does not exist: message 62.
     ClickNaming(q->QSave, Path("no/such/folder/x.qqd"));
     EXPECT_EQ(Recorded().messages.back(), 62);
+}
+
+// A qualifying file named when the program starts, or dropped on the menu,
+// opens on the qualifying screen like the other kinds on theirs.
+TEST_F(QualifyProgram, AFileNamedAtStartOpensOnTheScreen) {
+    OpenQualify();
+    Buyer();
+    const amortix::QualifyInputs saved = q->Form().Inputs();
+    ClickNaming(q->QSave, Path("start.qqd"));
+    Click(q->QExit);
+    QApplication::processEvents();
+    Recorded().messages.clear();
+    OpenFileAtStart(*app, Path("start.qqd"));
+    QApplication::processEvents();
+    auto* opened = qobject_cast<QualifyScreen*>(app->Frame().ActiveForm());
+    ASSERT_NE(opened, nullptr);
+    EXPECT_EQ(opened->Form().Inputs(), saved);
+    EXPECT_TRUE(Recorded().messages.empty());
 }
 
 TEST_F(QualifyProgram, PrintsTheReport) {

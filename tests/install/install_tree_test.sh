@@ -71,7 +71,7 @@ appstreamcli validate --no-net "$usr/share/metainfo/$id.metainfo.xml" >/dev/null
 mime=$usr/share/mime/packages/$id.xml
 xmllint --noout "$mime" || fail "MIME XML is not well formed"
 globs=$(xmllint --xpath "//*[local-name()='glob']/@pattern" "$mime" | tr -s ' \n' '\n' | sed '/^$/d' | sort | tr '\n' ' ')
-[ "$globs" = 'pattern="*.qcd" pattern="*.qld" pattern="*.qmd" ' ] || fail "MIME globs: $globs"
+[ "$globs" = 'pattern="*.qcd" pattern="*.qld" pattern="*.qmd" pattern="*.qqd" ' ] || fail "MIME globs: $globs"
 
 for icon in scalable/apps/$id.svg 48x48/apps/$id.png 256x256/apps/$id.png; do
   [ -s "$usr/share/icons/hicolor/$icon" ] || fail "icon $icon"

@@ -4,8 +4,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "core/files/qualify_file.h"
 #include "core/files/table_file.h"
 #include "graphs/chart_picture.h"
+#include "qualify/qualify_screen.h"
 #include "shell/app_state.h"
 #include "shell/application.h"
 #include "shell/interaction.h"
@@ -255,6 +257,15 @@ void OpenFileAtStart(Application& application, const QString& path) {
                 screen->Restore(opened->inputs, std::move(opened->state));
                 files->Names().comparison = QFileInfo(path).fileName();
                 files->NoteUsed(path);
+                return;
+            }
+        }
+    }
+    if (mode == FileDialogMode::OpenQualify) {
+        if (const auto read = amortix::LoadQualifyFile(FileSystemName(path))) {
+            if (auto* screen = qobject_cast<QualifyScreen*>(application.OpenScreen(kQualifyScreen))) {
+                screen->Restore(read.value());
+                if (files) files->NoteUsed(path);
                 return;
             }
         }

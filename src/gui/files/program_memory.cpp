@@ -9,6 +9,7 @@
 
 #include "afford/afford_screen.h"
 #include "compare/comparison_screen.h"
+#include "qualify/qualify_screen.h"
 #include "core/files/records.h"
 #include "core/files/text_file.h"
 #include "files/file_commands.h"
@@ -176,6 +177,10 @@ void ProgramMemory::OpenDropped(const QString& path) {
             files_.OpenComparisonAt(*comparison, path);
         else
             application_.Interact().ShowMessage(amortix::Message::BadComparisonFileName);
+        return;
+    }
+    if (qobject_cast<QualifyScreen*>(active) && mode == FileDialogMode::OpenQualify) {
+        OpenFileAtStart(application_, path);
         return;
     }
     // A screen without files: open it from the menu's screens.
