@@ -17,8 +17,8 @@ int main(int argc, char** argv) {
     options.setApplicationDescription("Mortgage and loan calculator.");
     options.addHelpOption();
     options.addVersionOption();
-    options.addPositionalArgument("file", "A table (.qmd, .qld), comparison (.qcd) or qualifying (.qqd) file to open.",
-                                  "[file]");
+    options.addPositionalArgument(
+        "file", "A table (.qmd, .qld), comparison (.qcd) or qualifying (.qqd) file to open.", "[file]");
     options.process(qt);
 
     amortix::gui::Application application(amortix::gui::DefaultSettingsFolder(), {},

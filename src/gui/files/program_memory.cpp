@@ -9,10 +9,10 @@
 
 #include "afford/afford_screen.h"
 #include "compare/comparison_screen.h"
-#include "qualify/qualify_screen.h"
 #include "core/files/records.h"
 #include "core/files/text_file.h"
 #include "files/file_commands.h"
+#include "qualify/qualify_screen.h"
 #include "shell/application.h"
 #include "shell/interaction.h"
 #include "shell/main_frame.h"

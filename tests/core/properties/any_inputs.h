@@ -2,17 +2,19 @@
 // Inputs anywhere in the ranges the screens and the files take, drawn inside
 // a RapidCheck property: figures as the boxes hold them (cents, thousandths
 // of a percent, whole years or months), every list choice, typed days, dates,
-// the additional payments and rate changes of both kinds.
+// the additional payments, rate changes of both kinds and prepayments.
 
 #include <rapidcheck.h>
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "core/calc/comparison.h"
 #include "core/calc/dates.h"
+#include "core/calc/prepayments.h"
 #include "core/calc/rates.h"
 #include "core/calc/schedule.h"
 #include "core/format/money.h"
@@ -84,6 +86,45 @@ inline AdditionalPayments AnyAdditionalPayments(double periodYears, double princ
     return extra;
 }
 
+// The prepayments dialog's page: now and then a recurring amount over any
+// span of the 40 years (to the end or to a year), up to 100 one-time amounts
+// (several in a month may come), either effect, and limits to the
+// thousandth of a percent or none. Amounts to the cent up to the top of the
+// range, most of them a fraction of the principal.
+inline Prepayments AnyPrepayments(double principal) {
+    Prepayments p;
+    const auto amount = [principal] {
+        const auto most = std::max<std::int64_t>(2, static_cast<std::int64_t>(principal * 10));
+        return Currency::FromDouble(static_cast<double>(*rc::gen::weightedOneOf<std::int64_t>(
+                                        {{9, rc::gen::inRange<std::int64_t>(1, most)},
+                                         {1, rc::gen::inRange<std::int64_t>(1, 1'000'000'000)}})) /
+                                    100.0);
+    };
+    if (*rc::gen::weightedOneOf<int>({{1, rc::gen::just(0)}, {1, rc::gen::just(1)}}) == 1) {
+        p.recurring.amount = amount();
+        p.recurring.fromYear = static_cast<std::int16_t>(*rc::gen::inRange(1, 41));
+        p.recurring.fromMonth = static_cast<std::int16_t>(*rc::gen::inRange(1, 13));
+        if (*rc::gen::arbitrary<bool>()) {
+            p.recurring.toYear = static_cast<std::int16_t>(*rc::gen::inRange<int>(p.recurring.fromYear, 41));
+            p.recurring.toMonth = static_cast<std::int16_t>(*rc::gen::inRange<int>(
+                p.recurring.toYear == p.recurring.fromYear ? p.recurring.fromMonth : 1, 13));
+        }
+    }
+    const int count =
+        *rc::gen::weightedOneOf<int>({{6, rc::gen::inRange(0, 4)}, {1, rc::gen::inRange(4, 101)}});
+    for (int o = 0; o < count; ++o)
+        p.oneTime.push_back({static_cast<std::int16_t>(*rc::gen::inRange(1, 41)),
+                             static_cast<std::int16_t>(*rc::gen::inRange(1, 13)), amount()});
+    p.effect = AnyRowOf(kPrepaymentEffects).id;
+    const auto limit = []() -> std::optional<double> {
+        if (*rc::gen::arbitrary<bool>()) return std::nullopt;
+        return *rc::gen::inRange(0, 100'001) / 1000.0;
+    };
+    p.yearlyLimitPercent = limit();
+    p.increaseLimitPercent = limit();
+    return p;
+}
+
 // What the tables screen can hold: a mortgage of whole years (and, as files
 // may hold, now and then to the hundredth) or a loan of whole months.
 inline ScheduleInputs AnyTableInputs() {
@@ -108,6 +149,7 @@ inline ScheduleInputs AnyTableInputs() {
     in.extra = AnyAdditionalPayments(in.years, in.principal, true);
     in.rateChanges = AnyRateChanges();
     in.rounding = *rc::gen::element(Rounding::Exact, Rounding::Lender);
+    if (*rc::gen::arbitrary<bool>()) in.prepayments = AnyPrepayments(in.principal);
     return in;
 }
 
@@ -124,6 +166,7 @@ inline ComparisonInputs AnyComparisonInputs(bool amounts) {
     in.extra = AnyAdditionalPayments(in.years, in.principal, amounts);
     in.rateChanges = AnyRateChanges();
     in.rounding = *rc::gen::element(Rounding::Exact, Rounding::Lender);
+    if (*rc::gen::arbitrary<bool>()) in.prepayments = AnyPrepayments(in.principal);
     return in;
 }
 
