@@ -9,6 +9,7 @@
 #include "cli/commands.h"
 #include "cli/output.h"
 #include "core/files/comparison_file.h"
+#include "core/files/qualify_file.h"
 #include "core/files/settings_file.h"
 #include "core/files/table_file.h"
 
@@ -180,6 +181,37 @@ std::string Lower(std::string text) {
     return text;
 }
 
+// The qualifying screen's inputs, by their meaning (amounts as numbers,
+// percentages in percent).
+Json QualifyJson(const QualifyInputs& q) {
+    const QualifyLimits& l = q.limits;
+    return {
+        {"kind", "qualifying"},
+        {"rules", std::string(Info(q.rules).cliName)},
+        {"income", q.income},
+        {"income2", q.income2},
+        {"debts", q.debtsMonthly},
+        {"cardBalances", q.cardBalances},
+        {"propertyTax", q.propertyTaxYearly},
+        {"homeInsurance", q.homeInsuranceYearly},
+        {"heating", q.heatingMonthly},
+        {"condoFees", q.condoFeesMonthly},
+        {"downPayment", q.downPayment},
+        {"rate", q.ratePercent},
+        {"compounding", std::string(Info(q.compounding).cliName)},
+        {"frequency", std::string(Info(q.frequency).cliName)},
+        {"years", q.years},
+        {"limits",
+         {{"gds", l.gdsPercent},
+          {"tds", l.tdsPercent},
+          {"stressTest", l.stressTest},
+          {"stressAdd", l.stressAddPoints},
+          {"stressFloor", l.stressFloorPercent},
+          {"balancePercent", l.balancePercent},
+          {"mortgageInsurance", l.mortgageInsurancePercent}}},
+    };
+}
+
 // The kind a file's name says it holds, or "auto".
 std::string KindFromName(const std::string& path) {
     const std::filesystem::path p(path);
@@ -187,6 +219,7 @@ std::string KindFromName(const std::string& path) {
     const std::string ext = Lower(p.extension().string());
     if (ext == ".qmd" || ext == ".qld") return "table";
     if (ext == ".qcd") return "comparison";
+    if (ext == ".qqd") return "qualifying";
     return "auto";
 }
 
@@ -206,11 +239,15 @@ LoadResult<Json> Read(std::string_view bytes, const std::string& kind) {
         const auto s = ParsePersonalSettings(bytes);
         return s ? Result::Success(SettingsJson(s.value())) : Result::Failure(s.error());
     }
-    for (const char* each : {"table", "comparison", "settings"}) {
+    if (kind == "qualifying") {
+        const auto q = ParseQualifyFile(bytes);
+        return q ? Result::Success(QualifyJson(q.value())) : Result::Failure(q.error());
+    }
+    for (const char* each : {"table", "comparison", "qualifying", "settings"}) {
         Result r = Read(bytes, each);
         if (r) return r;
     }
-    return Result::Failure("not a table, comparison or settings file");
+    return Result::Failure("not a table, comparison, qualifying or settings file");
 }
 
 }  // namespace
@@ -218,10 +255,10 @@ LoadResult<Json> Read(std::string_view bytes, const std::string& kind) {
 Runner AddReadCommand(CLI::App& app) {
     auto options = std::make_shared<ReadOptions>();
     CLI::App* cmd =
-        app.add_subcommand("read", "Show a settings, table (.qmd, .qld) or comparison (.qcd) file as JSON");
+        app.add_subcommand("read", "Show a settings, table (.qmd, .qld), comparison (.qcd) or qualifying (.qqd) file as JSON");
     cmd->add_option("FILE", options->file, "The file to read")->required();
     cmd->add_option("--kind", options->kind, "What the file holds (auto: by its name, else whatever reads)")
-        ->check(CLI::IsMember({"auto", "settings", "table", "comparison"}));
+        ->check(CLI::IsMember({"auto", "settings", "table", "comparison", "qualifying"}));
     return [cmd, options]() -> int {
         if (!*cmd) return -1;
         const std::string kind = options->kind == "auto" ? KindFromName(options->file) : options->kind;

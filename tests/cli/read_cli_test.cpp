@@ -126,6 +126,31 @@ TEST(ReadCli, ShowsPrepayments) {
         "effect": "shorten", "yearlyLimit": null, "increaseLimit": null})"));
 }
 
+// A qualifying file by meaning, with the command line's names for the choices.
+TEST(ReadCli, ShowsAQualifyingFile) {
+    testing::TempDir dir;
+    const std::string path = dir.File("Buyer.QQD");
+    testing::WriteBytes(path,
+                        "\"Qualifying\",1\r\n"
+                        "\"Rules\",\"United States\",28,36,0,2,5.25,3,0.5\r\n"
+                        "\"Borrowers\",85000,40000,350,2000\r\n"
+                        "\"Home\",4800,1500,0,250,60000\r\n"
+                        "\"Mortgage\",6.5,\"      Monthly\",\"      Monthly\",30\r\n");
+    const auto j = Read(path);
+    EXPECT_EQ(j["kind"], "qualifying");
+    EXPECT_EQ(j["rules"], "us");
+    EXPECT_EQ(j["income2"], 40000);
+    EXPECT_EQ(j["cardBalances"], 2000);
+    EXPECT_EQ(j["condoFees"], 250);
+    EXPECT_EQ(j["downPayment"], 60000);
+    EXPECT_EQ(j["rate"], 6.5);
+    EXPECT_EQ(j["compounding"], "monthly");
+    EXPECT_EQ(j["years"], 30);
+    EXPECT_EQ(j["limits"]["tds"], 36);
+    EXPECT_EQ(j["limits"]["stressTest"], false);
+    EXPECT_EQ(j["limits"]["mortgageInsurance"], 0.5);
+}
+
 TEST(ReadCli, UnknownNamesAreTriedWithEveryReader) {
     testing::TempDir dir;
     const std::string path = dir.File("backup.dat");
