@@ -254,8 +254,8 @@ LoadResult<Json> Read(std::string_view bytes, const std::string& kind) {
 
 Runner AddReadCommand(CLI::App& app) {
     auto options = std::make_shared<ReadOptions>();
-    CLI::App* cmd =
-        app.add_subcommand("read", "Show a settings, table (.qmd, .qld), comparison (.qcd) or qualifying (.qqd) file as JSON");
+    CLI::App* cmd = app.add_subcommand(
+        "read", "Show a settings, table (.qmd, .qld), comparison (.qcd) or qualifying (.qqd) file as JSON");
     cmd->add_option("FILE", options->file, "The file to read")->required();
     cmd->add_option("--kind", options->kind, "What the file holds (auto: by its name, else whatever reads)")
         ->check(CLI::IsMember({"auto", "settings", "table", "comparison", "qualifying"}));
