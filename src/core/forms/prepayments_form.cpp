@@ -215,4 +215,12 @@ std::string LimitMessageDetail(const ScheduleResult& result, Message message,
     return {};
 }
 
+std::string LimitMessageDetail(const ComparisonRow& row, Message message, std::string_view currencySymbol) {
+    if (message == Message::YearlyPrepaymentLimit && row.yearlyLimit)
+        return YearlyLimitText(*row.yearlyLimit, currencySymbol);
+    if (message == Message::PaymentIncreaseLimit && row.increaseLimit)
+        return IncreaseLimitText(*row.increaseLimit, currencySymbol);
+    return {};
+}
+
 }  // namespace amortix

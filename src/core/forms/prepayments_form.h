@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/calc/comparison.h"
 #include "core/calc/prepayments.h"
 #include "core/calc/schedule.h"
 #include "core/format/messages.h"
@@ -89,5 +90,7 @@ PrepaymentBoxTexts PrepaymentResultTexts(const ScheduleResult& result, std::stri
 // limit and by how much; empty for any other message.
 std::string LimitMessageDetail(const ScheduleResult& result, Message message,
                                std::string_view currencySymbol);
+// The same for a comparison row's figures.
+std::string LimitMessageDetail(const ComparisonRow& row, Message message, std::string_view currencySymbol);
 
 }  // namespace amortix

@@ -18,6 +18,7 @@
 
 #include "core/calc/rates.h"
 #include "core/forms/comparison_texts.h"
+#include "core/forms/prepayments_form.h"
 #include "core/forms/tables_form.h"
 #include "dialogs/additional_payments_dialog.h"
 #include "dialogs/days_in_year_dialog.h"
@@ -460,7 +461,17 @@ void ComparisonScreen::Calculate() {
         InDays->setText(Q(amortix::ComparisonDaysText(run.rates->paymentsPerYear, run.rates->daysInYear)));
         PeriodicR->setText(Q(amortix::ComparisonRateFactorText(run.rates->rateFactor)));
     }
-    for (const amortix::Message message : run.messages) context_.interaction.ShowMessage(message);
+    // A lender's limit gone over names the row's first year over it and by how much.
+    const auto& values = form_.Table().State().rowValues;
+    const amortix::ComparisonRow* added = run.added && run.row >= 1 &&
+                                                  run.row <= static_cast<std::int16_t>(values.size()) &&
+                                                  values[static_cast<std::size_t>(run.row - 1)]
+                                              ? &*values[static_cast<std::size_t>(run.row - 1)]
+                                              : nullptr;
+    for (const amortix::Message message : run.messages)
+        context_.interaction.ShowMessage(
+            message, added ? Q(amortix::LimitMessageDetail(*added, message, context_.state.CurrencySymbol))
+                           : QString());
     if (!run.added) return;
 
     ShowGrid1();
