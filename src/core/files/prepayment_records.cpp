@@ -112,17 +112,6 @@ void ReadTerms(std::span<const RecordField> fields, int line, Prepayments& p) {
         cursor.Fail("prepayment terms that say nothing");
 }
 
-// The next record's tag is one of `tags`; the reader stays where it is.
-bool NextTaggedWith(const RecordReader& reader, std::span<const std::string_view> tags) {
-    if (tags.empty()) return false;
-    RecordReader ahead = reader;
-    const RecordField& first = ahead.Leading(1)[0];
-    if (first.kind != RecordField::Kind::Quoted) return false;
-    for (const std::string_view tag : tags)
-        if (first.text == tag) return true;
-    return false;
-}
-
 bool TermsWritten(const Prepayments& p) {
     return p.effect != PrepaymentEffect::ShortenTerm || p.yearlyLimitPercent || p.increaseLimitPercent;
 }
@@ -134,7 +123,7 @@ Prepayments ReadPrepaymentRecords(RecordReader& reader, std::string_view lastRec
     Prepayments p;
     // Each kind in its place: every payment, the one-time amounts, the terms.
     int stage = 0;
-    while (!reader.AtEnd() && !NextTaggedWith(reader, laterTags)) {
+    while (!reader.AtEnd() && !reader.NextTaggedWith(laterTags)) {
         const int line = reader.Line();
         const std::span<const RecordField> fields = reader.Next(kLongestRecord);
         if (fields[0].kind != RecordField::Kind::Quoted)

@@ -72,24 +72,13 @@ void ReadRounding(std::span<const RecordField> fields, int line) {
         cursor.Fail("not " + lender);
 }
 
-// The next record's tag is one of `tags`; the reader stays where it is.
-bool NextTaggedWith(const RecordReader& reader, std::span<const std::string_view> tags) {
-    if (tags.empty()) return false;
-    RecordReader ahead = reader;
-    const RecordField& first = ahead.Leading(1)[0];
-    if (first.kind != RecordField::Kind::Quoted) return false;
-    for (const std::string_view tag : tags)
-        if (first.text == tag) return true;
-    return false;
-}
-
 }  // namespace
 
 RateChangeRecords ReadRateChangeRecords(RecordReader& reader, std::string_view lastRecord,
                                         std::span<const std::string_view> laterTags) {
     RateChangeRecords out;
     bool rounded = false;
-    while (!reader.AtEnd() && !NextTaggedWith(reader, laterTags)) {
+    while (!reader.AtEnd() && !reader.NextTaggedWith(laterTags)) {
         const int line = reader.Line();
         const std::span<const RecordField> fields = reader.Next(kRateChangeFields);
         if (fields[0].kind != RecordField::Kind::Quoted)

@@ -203,6 +203,16 @@ RecordReader::RecordReader(std::string_view data) : data_(data), contentEnd_(dat
         --contentEnd_;
 }
 
+bool RecordReader::NextTaggedWith(std::span<const std::string_view> tags) const {
+    if (tags.empty()) return false;
+    RecordReader ahead = *this;
+    const RecordField& first = ahead.Leading(1)[0];
+    if (first.kind != RecordField::Kind::Quoted) return false;
+    for (const std::string_view tag : tags)
+        if (first.text == tag) return true;
+    return false;
+}
+
 RecordField RecordReader::ReadField() {
     // Pointer scans: the files are small, but the fuzz tests read many.
     const char* const begin = data_.data();

@@ -59,6 +59,10 @@ class RecordReader {
     // so a loop that asks before each record stays linear.
     bool AtEnd() const { return pos_ >= contentEnd_; }
 
+    // Whether the next record's first field is a quoted text equal to one of
+    // `tags`; the reader stays where it is.
+    bool NextTaggedWith(std::span<const std::string_view> tags) const;
+
     // The line on which the next record starts (1 for the first).
     int Line() const { return line_; }
 
