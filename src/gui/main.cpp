@@ -5,6 +5,7 @@
 #include "files/program_memory.h"
 #include "shell/about_box.h"
 #include "shell/application.h"
+#include "shell/language.h"
 #include "shell/personal_settings.h"
 
 int main(int argc, char** argv) {
@@ -20,6 +21,10 @@ int main(int argc, char** argv) {
     options.addPositionalArgument(
         "file", "A table (.qmd, .qld), comparison (.qcd) or qualifying (.qqd) file to open.", "[file]");
     options.process(qt);
+
+    // Before any window: every caption is read in the language installed now.
+    amortix::gui::InstallLanguageAtStart(
+        amortix::gui::SettingsFilePath(amortix::gui::DefaultSettingsFolder()));
 
     amortix::gui::Application application(amortix::gui::DefaultSettingsFolder(), {},
                                           amortix::gui::DefaultStateFolder());

@@ -5,6 +5,24 @@
 #include "core/files/text_file.h"
 
 namespace amortix {
+namespace {
+
+// The language a fifth field names. Files from before there was a choice end
+// after four fields, and older readers ignored a fifth, so nothing there is
+// an error: it only fails to choose.
+Language FifthFieldLanguage(RecordReader reader) {
+    try {
+        const RecordField& field = reader.Leading(5)[4];
+        if (field.kind != RecordField::Kind::Quoted) return Language::Automatic;
+        for (const LanguageInfo& info : kLanguages)
+            if (!info.fileCode.empty() && field.text == info.fileCode) return info.id;
+    } catch (const FormatError&) {
+        // Four fields: the desktop's language.
+    }
+    return Language::Automatic;
+}
+
+}  // namespace
 
 LoadResult<PersonalSettings> ParsePersonalSettings(std::string_view bytes) {
     using Result = LoadResult<PersonalSettings>;
@@ -12,6 +30,7 @@ LoadResult<PersonalSettings> ParsePersonalSettings(std::string_view bytes) {
     try {
         const std::string text = DecodeFileText(bytes);
         RecordReader reader(text);
+        RecordReader withLanguage = reader;
         // Only the first four fields count; whatever follows is left alone.
         const int line = reader.Line();
         FieldCursor fields(reader.Leading(4), line);
@@ -21,6 +40,7 @@ LoadResult<PersonalSettings> ParsePersonalSettings(std::string_view bytes) {
         settings.userName = fields.ReadText();
         settings.currencySymbol = fields.ReadText();
         settings.compoundSetting = fields.ReadIntegerIn(0, 4);
+        settings.language = FifthFieldLanguage(withLanguage);
         return Result::Success(std::move(settings));
     } catch (const FormatError& e) {
         return Result::Failure(e.what());
@@ -49,8 +69,11 @@ std::string FormatPersonalSettings(const PersonalSettings& settings) {
     writer.WriteInteger(settings.printerFontChoice)
         .WriteText(settings.userName)
         .WriteText(settings.currencySymbol)
-        .WriteInteger(settings.compoundSetting)
-        .EndRecord();
+        .WriteInteger(settings.compoundSetting);
+    // A file without a choice stays as every earlier version wrote it.
+    for (const LanguageInfo& info : kLanguages)
+        if (info.id == settings.language && !info.fileCode.empty()) writer.WriteText(info.fileCode);
+    writer.EndRecord();
     return EncodeFileText(writer.Data());
 }
 

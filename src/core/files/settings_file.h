@@ -1,28 +1,48 @@
 #pragma once
 // The personal settings kept between runs in `Personal.Mtg`: one line of four
-// comma-separated fields (font choice, user name, currency symbol, compounding).
+// comma-separated fields (font choice, user name, currency symbol, compounding),
+// and a fifth, the language, only when the user chose one.
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "core/files/text_file.h"
+#include "core/format/catalogue.h"
 
 namespace amortix {
+
+// The language of the window: the desktop's, or one the user chose.
+enum class Language : std::int8_t { Automatic, English, French };
+
+struct LanguageInfo {
+    Language id;
+    std::string_view listText;  // each language named in its own words
+    std::string_view fileCode;  // the settings file's fifth field; none for Automatic
+};
+
+inline constexpr std::array<LanguageInfo, 3> kLanguages = {{
+    {Language::Automatic, AMX_TEXT("Automatic"), ""},
+    {Language::English, "English", "en"},
+    {Language::French, "Français", "fr"},
+}};
 
 struct PersonalSettings {
     std::int16_t printerFontChoice = 0;  // 1 Courier New 11 point, 0 standard font
     std::string userName;
     std::string currencySymbol = "$";
     std::int16_t compoundSetting = 0;  // 0 Monthly .. 4 Annual
+    Language language = Language::Automatic;
 
     bool operator==(const PersonalSettings&) const = default;
 };
 
 // The settings in the file, or nothing when it is missing, unreadable or
-// malformed (the caller keeps its defaults). Fields after the fourth are
-// ignored. An empty currency symbol is returned as read; the caller turns it
+// malformed (the caller keeps its defaults). A fifth field naming a language
+// sets it; anything else there, and every later field, is ignored, as files
+// have always been read. An empty currency symbol is returned as read; the caller turns it
 // into "$".
 std::optional<PersonalSettings> LoadPersonalSettings(const std::string& path);
 

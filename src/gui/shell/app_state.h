@@ -11,6 +11,7 @@
 #include "core/calc/dates.h"
 #include "core/calc/rates.h"
 #include "core/calc/schedule.h"
+#include "core/files/settings_file.h"
 
 namespace amortix::gui {
 
@@ -39,6 +40,7 @@ struct AppState {
     std::string UserName;
     std::int16_t PrinterFontChoice = 0;  // 1 Courier New 11 point, 0 standard font
     std::int16_t CompoundSetting = 0;    // 0 Monthly .. 4 Annual
+    amortix::Language LanguageChoice = amortix::Language::Automatic;  // takes effect at the next start
 
     // Day basis of the 2-week and 1-week frequencies (DaysInYear,
     // BiweeklyPeriods, WeeklyPeriods, DayBasisChoice).

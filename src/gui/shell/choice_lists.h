@@ -1,11 +1,14 @@
 #pragma once
 // Drop-down lists filled from the engine's choice tables: the list shows each
-// row's text in table order, so an item's position is its choice.
+// row's text in table order, so an item's position is its choice; the texts
+// are shown in the window's language, never compared.
 
 #include <QComboBox>
 #include <QString>
 
 #include <cstddef>
+
+#include "shell/language.h"
 
 namespace amortix::gui {
 
@@ -13,7 +16,7 @@ template <class Table>
 void FillList(QComboBox* list, const Table& table) {
     list->clear();
     for (const auto& row : table)
-        list->addItem(QString::fromUtf8(row.listText.data(), static_cast<qsizetype>(row.listText.size())));
+        list->addItem(Tr(row.listText));
 }
 
 // The choice shown by a list filled from `table`; the first row while none is.

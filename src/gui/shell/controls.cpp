@@ -5,12 +5,13 @@
 #include <QPushButton>
 
 #include "shell/accessibility.h"
+#include "shell/language.h"
 #include "shell/look.h"
 
 namespace amortix::gui {
 
 QLabel* MakeCaption(QWidget* parent, const char* name, const QString& text) {
-    auto* label = new QLabel(text, parent);
+    auto* label = new QLabel(Tr(text), parent);
     label->setObjectName(name);
     label->setTextFormat(Qt::RichText);
     label->setWordWrap(true);
@@ -29,7 +30,7 @@ QLineEdit* MakeResultBox(QWidget* parent, const char* name, const QLabel* captio
 }
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) {
-    auto* button = new QPushButton(caption, parent);
+    auto* button = new QPushButton(Tr(caption), parent);
     button->setObjectName(name);
     // No fixed accessible name: Qt then reads the caption as it is now, without
     // its "&", so a button whose caption changes is announced by the new one.

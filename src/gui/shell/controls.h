@@ -13,7 +13,8 @@ namespace amortix::gui {
 
 // A caption. Captions pad with runs of blanks to break their lines at one
 // fixed width; shown as rich text the runs fold into one blank and the label
-// wraps at its own width, while text() keeps the caption exactly.
+// wraps at its own width, while text() keeps the caption exactly. `text` is
+// English (an AMX_TEXT constant or literal); the label shows it translated.
 QLabel* MakeCaption(QWidget* parent, const char* name, const QString& text);
 
 // A right-aligned box that shows a result: read-only, never in the focus
@@ -21,7 +22,7 @@ QLabel* MakeCaption(QWidget* parent, const char* name, const QString& text);
 // given.
 QLineEdit* MakeResultBox(QWidget* parent, const char* name, const QLabel* caption = nullptr);
 
-// A push button, announced by its current caption.
+// A push button, announced by its current caption, shown translated.
 QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption);
 
 }  // namespace amortix::gui

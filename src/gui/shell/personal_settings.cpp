@@ -23,6 +23,7 @@ void LoadSettingsInto(AppState& state, const QString& path) {
         state.UserName = settings->userName;
         state.CurrencySymbol = settings->currencySymbol;
         state.CompoundSetting = settings->compoundSetting;
+        state.LanguageChoice = settings->language;
     }
     if (state.CurrencySymbol.empty()) state.CurrencySymbol = "$";
 }
@@ -34,6 +35,7 @@ bool SaveSettingsFrom(const AppState& state, const QString& path) {
     settings.userName = state.UserName;
     settings.currencySymbol = state.CurrencySymbol;
     settings.compoundSetting = state.CompoundSetting;
+    settings.language = state.LanguageChoice;
     return amortix::SavePersonalSettings(QFile::encodeName(path).toStdString(), settings);
 }
 

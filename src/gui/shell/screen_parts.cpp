@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 
 #include "shell/accessibility.h"
+#include "shell/language.h"
 
 namespace amortix::gui {
 
@@ -42,8 +43,8 @@ QLabel* MakeIndicator(QWidget* parent, const char* name, const QString& spokenNa
     auto* indicator = new QLabel(parent);
     indicator->setObjectName(name);
     indicator->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    indicator->setToolTip("Red while additional payments are in force");
-    indicator->setAccessibleName(spokenName);
+    indicator->setToolTip(Tr("Red while additional payments are in force"));
+    indicator->setAccessibleName(Tr(spokenName));
     return indicator;
 }
 

@@ -289,6 +289,41 @@ TEST(PersonalSettingsFile, ReadsWhatOtherWritersProduced) {
     EXPECT_FALSE(LoadPersonalSettings(dir.Path().string()));  // a folder
 }
 
+TEST(PersonalSettingsFile, KeepsALanguageChoiceInAFifthFieldOnlyWhenOneIsMade) {
+    struct Case {
+        Language language;
+        const char* bytes;
+    };
+    const Case written[] = {
+        {Language::Automatic, "0,\"A\",\"$\",2\r\n"},  // as every earlier version wrote it
+        {Language::English, "0,\"A\",\"$\",2,\"en\"\r\n"},
+        {Language::French, "0,\"A\",\"$\",2,\"fr\"\r\n"},
+    };
+    testing::TempDir dir;
+    const std::string path = dir.File("Personal.Mtg");
+    for (const Case& c : written) {
+        PersonalSettings settings{0, "A", "$", 2};
+        settings.language = c.language;
+        ASSERT_TRUE(SavePersonalSettings(path, settings));
+        EXPECT_EQ(testing::ReadBytes(path), c.bytes);
+        EXPECT_EQ(LoadPersonalSettings(path), settings);
+    }
+    // A fifth field that names no language, from a later version or another
+    // writer, leaves the desktop's language and the file still opens.
+    const Case read[] = {
+        {Language::Automatic, "0,\"A\",\"$\",2,\"de\"\r\n"},
+        {Language::Automatic, "0,\"A\",\"$\",2,fr\r\n"},
+        {Language::Automatic, "0,\"A\",\"$\",2,\"fr"},
+        {Language::French, "0,\"A\",\"$\",2,\"fr\",\"more\"\r\n"},
+    };
+    for (const Case& c : read) {
+        testing::WriteBytes(path, c.bytes);
+        const auto settings = LoadPersonalSettings(path);
+        ASSERT_TRUE(settings) << c.bytes;
+        EXPECT_EQ(settings->language, c.language) << c.bytes;
+    }
+}
+
 TEST(PersonalSettingsFile, FailedSaveKeepsThePreviousFile) {
     testing::TempDir dir;
     const std::string path = dir.File("Personal.Mtg");
