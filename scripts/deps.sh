@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-svg-dev
+  qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-svg-dev qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   fonts-liberation2 libgtest-dev libgmock-dev librapidcheck-dev libbenchmark-dev nlohmann-json3-dev libcli11-dev
   libxlsxwriter-dev python3-openpyxl
   fonts-dejavu-core poppler-utils

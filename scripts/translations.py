@@ -11,7 +11,12 @@ translations already made.
   translations.py update   add new texts (unfinished), drop texts no longer used
   translations.py check    exit 1, listing them, when a text has no translation
                            or a file lags behind the code
+  translations.py merge LANG FILE...
+                           take translations from JSON-lines files of
+                           {"en": ..., "fr": ...} into LANG's file (e.g. fr_CA),
+                           for texts the code has; reports disagreements
 """
+import json
 import subprocess
 import sys
 import tempfile
@@ -39,7 +44,7 @@ def sources_in_code():
         found = []
         seen = set()
         for message in ET.parse(out).getroot().iter("message"):
-            text = message.findtext("source")
+            text = (message.findtext("source"), message.findtext("comment") or "")
             if text not in seen:
                 seen.add(text)
                 found.append(text)
@@ -52,7 +57,7 @@ def read(ts_path):
     for message in root.iter("message"):
         translation = message.find("translation")
         if translation is not None and translation.get("type") is None and translation.text:
-            done[message.findtext("source")] = translation.text
+            done[(message.findtext("source"), message.findtext("comment") or "")] = translation.text
     return root.get("language"), done
 
 
@@ -60,12 +65,14 @@ def write(ts_path, language, sources, done):
     root = ET.Element("TS", {"version": "2.1", "language": language, "sourcelanguage": "en"})
     context = ET.SubElement(root, "context")
     ET.SubElement(context, "name").text = CONTEXT
-    for text in sources:
+    for text, comment in sources:
         message = ET.SubElement(context, "message")
         ET.SubElement(message, "source").text = text
+        if comment:
+            ET.SubElement(message, "comment").text = comment
         translation = ET.SubElement(message, "translation")
-        if text in done:
-            translation.text = done[text]
+        if (text, comment) in done:
+            translation.text = done[(text, comment)]
         else:
             translation.set("type", "unfinished")
     ET.indent(root)
@@ -73,9 +80,38 @@ def write(ts_path, language, sources, done):
     ts_path.write_text('<?xml version="1.0" encoding="utf-8"?>\n<!DOCTYPE TS>\n' + body + "\n", encoding="utf-8")
 
 
+def merge(language, files, sources):
+    ts_path = TRANSLATIONS / f"amortix_{language}.ts"
+    _, done = read(ts_path)
+    key = language.split("_")[0]
+    offered = {}
+    for name in files:
+        for line in Path(name).read_text(encoding="utf-8").splitlines():
+            if not line.strip():
+                continue
+            entry = json.loads(line)
+            english, translated = (entry["en"], entry.get("comment", "")), entry[key]
+            if english in offered and offered[english] != translated:
+                print(f"{name}: {english!r}: {translated!r} differs from {offered[english]!r} (first kept)")
+                continue
+            offered[english] = translated
+    wanted = set(sources)
+    for english, translated in offered.items():
+        if english not in wanted:
+            print(f"not in the code: {english!r}")
+        elif english not in done:
+            done[english] = translated
+    write(ts_path, language, sources, done)
+    missing = [s for s in sources if s not in done]
+    print(f"{ts_path.name}: {len(sources)} texts, {len(missing)} without a translation")
+
+
 def main():
     mode = sys.argv[1] if len(sys.argv) > 1 else "check"
     sources = sources_in_code()
+    if mode == "merge":
+        merge(sys.argv[2], sys.argv[3:], sources)
+        return
     failed = False
     for ts_path in sorted(TRANSLATIONS.glob("*.ts")):
         language, done = read(ts_path)

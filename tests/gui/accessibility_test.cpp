@@ -25,6 +25,7 @@
 #include "shell/main_frame.h"
 #include "shell/main_menu.h"
 #include "shell/message_boxes.h"
+#include "walk_util.h"
 
 namespace amortix::gui {
 namespace {
@@ -98,21 +99,8 @@ class Accessibility : public ::testing::Test {
         test::ShowActive(&app->Frame());
     }
 
-    // Clicks a button; a modal dialog it opens is checked and closed.
     void Click(QPushButton* button) {
-        QTimer watch;
-        watch.setInterval(10);
-        QObject::connect(&watch, &QTimer::timeout, [this] {
-            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!dialog || !dialog->isVisible()) return;
-            ExpectNamed(dialog, seen);
-            dialog->reject();
-            if (dialog->isVisible()) dialog->accept();
-        });
-        watch.start();
-        QTest::mouseClick(button, Qt::LeftButton);
-        watch.stop();
-        QApplication::processEvents();
+        test::ClickVisitingDialogs(button, [this](QWidget* dialog) { ExpectNamed(dialog, seen); });
     }
 
     QTemporaryDir folder;
@@ -121,34 +109,7 @@ class Accessibility : public ::testing::Test {
 };
 
 TEST_F(Accessibility, EveryScreenAndDialogNamesItsControls) {
-    MainMenu& menu = app->Menu();
-    MainFrame& frame = app->Frame();
-    ExpectNamed(&menu, seen);
-    for (QPushButton* opener : menu.findChildren<QPushButton*>()) {
-        Click(opener);
-        QWidget* screen = frame.ActiveForm();
-        if (!screen || screen == &menu) continue;
-        ExpectNamed(screen, seen);
-        QStringList buttons;
-        for (const QPushButton* button : screen->findChildren<QPushButton*>())
-            buttons << button->objectName();
-        for (const QString& name : buttons) {
-            auto* button = screen->findChild<QPushButton*>(name);
-            if (!button || !button->isVisible() || !button->isEnabled()) continue;
-            Click(button);
-            if (QWidget* now = frame.ActiveForm(); now != screen) {
-                // Left the screen (its exit, a graph window): back to it anew.
-                if (now && now != &menu) {
-                    ExpectNamed(now, seen);
-                    frame.ReturnToMenu(now);
-                }
-                if (frame.ActiveForm() != &menu) frame.ReturnToMenu(frame.ActiveForm());
-                Click(opener);
-                screen = frame.ActiveForm();
-            }
-        }
-        frame.ReturnToMenu(screen);
-    }
+    test::WalkEveryForm(*app, [this](QWidget* form) { ExpectNamed(form, seen); });
     // The tables screen and its dialogs, at least, were reached.
     for (const char* form : {"MenuMain", "MortgageCalc", "ChangeFnt", "MSelTerm", "MortDateInput",
                              "MortPrePay", "MortIRFTable", "CostsDialog"})

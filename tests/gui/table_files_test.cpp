@@ -13,6 +13,7 @@
 #include "dialogs/additional_payments_dialog.h"
 #include "files/file_commands.h"
 #include "files/file_dialog.h"
+#include "shell/language.h"
 #include "shell/short_date.h"
 #include "tables_test_util.h"
 
@@ -57,6 +58,43 @@ class TableFiles : public test::FilesProgram<test::TablesProgram> {
 
     QStringList Shown() const { return test::ShownOn(&app->Frame(), s); }
 };
+
+// The language is the window's, never the file's: the same inputs saved in
+// French are the same bytes, and the file opens in English to the same
+// schedule.
+TEST_F(TableFiles, ATableSavedInFrenchOpensInEnglishToTheSameSchedule) {
+    const auto restart = [this](amortix::Language language) {
+        app.reset();
+        InstallLanguage(language);
+        StartProgram();
+        files = FileCommands::Of(app->Frame());
+        dialog = dynamic_cast<RecordingFileDialog*>(&files->Dialog());
+    };
+    const auto grid = [this] {
+        QStringList cells;
+        for (int r = 0; r < s->MGrid->Rows(); ++r)
+            for (int c = 0; c < s->MGrid->Cols(); ++c) cells << s->MGrid->TextAt(r, c);
+        return cells;
+    };
+    Open(TableKind::Mortgage);
+    SetEveryField(TableKind::Mortgage);
+    const QStringList english = grid();
+    SaveAs(Path("english.qmd"));
+
+    restart(amortix::Language::French);
+    Open(TableKind::Mortgage);
+    SetEveryField(TableKind::Mortgage);
+    EXPECT_NE(s->Label6->text(), amortix::kTablesLabel6);  // it is French
+    SaveAs(Path("french.qmd"));
+    EXPECT_EQ(test::ReadAll(Path("french.qmd")), test::ReadAll(Path("english.qmd")));
+
+    restart(amortix::Language::English);
+    Open(TableKind::Mortgage);
+    OpenFrom(Path("french.qmd"));
+    EXPECT_TRUE(Recorded().messages.empty());
+    EXPECT_EQ(grid(), english);
+    EXPECT_GT(english.size(), 12);
+}
 
 TEST_F(TableFiles, SavedTableOpensAsItWasShownInEitherKind) {
     for (const TableKind kind : {TableKind::Mortgage, TableKind::PersonalLoan}) {

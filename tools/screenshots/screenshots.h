@@ -1,12 +1,14 @@
 #pragma once
 // What every picture maker shares: it runs only when AMORTIX_SCREENSHOTS
 // names a folder, lets the frame settle, and saves under the name given and
-// the run's AMORTIX_SCREENSHOT_SUFFIX (the scripts' DPI runs).
+// the run's AMORTIX_SCREENSHOT_SUFFIX (the scripts' DPI and language runs),
+// in the language the run's locale asks for.
 
 #include <QDir>
 #include <QImage>
 
 #include "gui_test_util.h"
+#include "shell/language.h"
 
 namespace amortix::gui::test {
 
@@ -17,7 +19,12 @@ class Screenshots : public Program {
         folder_ = qEnvironmentVariable("AMORTIX_SCREENSHOTS");
         if (folder_.isEmpty()) GTEST_SKIP() << "AMORTIX_SCREENSHOTS names no folder";
         QDir().mkpath(folder_);
+        InstallLanguage(ResolveLanguage(amortix::Language::Automatic));
         Program::SetUp();
+    }
+    void TearDown() override {
+        Program::TearDown();
+        InstallLanguage(amortix::Language::English);
     }
 
     // Pending layouts and paints done, so the picture shows the final frame.

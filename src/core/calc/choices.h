@@ -2,13 +2,15 @@
 // Every choice a screen offers, as an enumeration with one descriptor table.
 // The list texts live here and nowhere else: the drop-down lists are filled
 // from these tables, files store their texts, and a text read from a file
-// becomes an enumerator through Find*, so a new choice or a translation is
-// one row here.
+// becomes an enumerator through Find*, so a new choice is one row here. The
+// texts a person reads are marked for translation; files keep the English.
 
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string_view>
+
+#include "core/format/catalogue.h"
 
 namespace amortix {
 
@@ -45,18 +47,18 @@ struct FrequencyInfo {
 };
 
 inline constexpr std::array<FrequencyInfo, 6> kFrequencies = {{
-    {Frequency::Monthly, "      Monthly", "monthly", 12, 0, false, 1.0, 1.0, PeriodSource::Fixed, 12.0,
-     DateStep::Month},
-    {Frequency::Semimonthly, "  Semimonthly", "semimonthly", 24, 2, false, 1.0, 2.0, PeriodSource::Fixed,
-     24.0, DateStep::SemiMonth},
-    {Frequency::TwoWeeks, "      2 Weeks", "2-weeks", 26, 2, false, 12.0, 26.0, PeriodSource::Fortnights, 0.0,
-     DateStep::TwoWeeks},
-    {Frequency::OneWeek, "      1 Week", "1-week", 52, 4, false, 12.0, 52.0, PeriodSource::Weeks, 0.0,
-     DateStep::OneWeek},
-    {Frequency::BiweeklyAccelerated, " Biweekly(Acc)", "biweekly-acc", 26, 2, true, 1.0, 2.0,
+    {Frequency::Monthly, AMX_TEXT("      Monthly"), "monthly", 12, 0, false, 1.0, 1.0, PeriodSource::Fixed,
+     12.0, DateStep::Month},
+    {Frequency::Semimonthly, AMX_TEXT("  Semimonthly"), "semimonthly", 24, 2, false, 1.0, 2.0,
+     PeriodSource::Fixed, 24.0, DateStep::SemiMonth},
+    {Frequency::TwoWeeks, AMX_TEXT("      2 Weeks"), "2-weeks", 26, 2, false, 12.0, 26.0,
      PeriodSource::Fortnights, 0.0, DateStep::TwoWeeks},
-    {Frequency::WeeklyAccelerated, "   Weekly(Acc)", "weekly-acc", 52, 4, true, 1.0, 4.0, PeriodSource::Weeks,
+    {Frequency::OneWeek, AMX_TEXT("      1 Week"), "1-week", 52, 4, false, 12.0, 52.0, PeriodSource::Weeks,
      0.0, DateStep::OneWeek},
+    {Frequency::BiweeklyAccelerated, AMX_TEXT(" Biweekly(Acc)"), "biweekly-acc", 26, 2, true, 1.0, 2.0,
+     PeriodSource::Fortnights, 0.0, DateStep::TwoWeeks},
+    {Frequency::WeeklyAccelerated, AMX_TEXT("   Weekly(Acc)"), "weekly-acc", 52, 4, true, 1.0, 4.0,
+     PeriodSource::Weeks, 0.0, DateStep::OneWeek},
 }};
 
 enum class Compounding : std::int8_t { Monthly, Bimonthly, Quarterly, Semiannual, Annual };
@@ -70,11 +72,11 @@ struct CompoundingInfo {
 };
 
 inline constexpr std::array<CompoundingInfo, 5> kCompoundings = {{
-    {Compounding::Monthly, "      Monthly", "monthly", "Monthly", 12},
-    {Compounding::Bimonthly, "    Bimonthly", "bimonthly", "Bi-Monthly", 6},
-    {Compounding::Quarterly, "    Quarterly", "quarterly", "Quarterly", 3},
-    {Compounding::Semiannual, "   Semiannual", "semiannual", "Semi-Annual", 2},
-    {Compounding::Annual, "       Annual", "annual", "Annual", 1},
+    {Compounding::Monthly, AMX_TEXT("      Monthly"), "monthly", AMX_TEXT("Monthly"), 12},
+    {Compounding::Bimonthly, AMX_TEXT("    Bimonthly"), "bimonthly", AMX_TEXT("Bi-Monthly"), 6},
+    {Compounding::Quarterly, AMX_TEXT("    Quarterly"), "quarterly", AMX_TEXT("Quarterly"), 3},
+    {Compounding::Semiannual, AMX_TEXT("   Semiannual"), "semiannual", AMX_TEXT("Semi-Annual"), 2},
+    {Compounding::Annual, AMX_TEXT("       Annual"), "annual", AMX_TEXT("Annual"), 1},
 }};
 
 // The days-in-year dialog's choices; the enumerator is the code files store.
@@ -95,7 +97,7 @@ inline constexpr std::array<DayBasisInfo, 5> kDayBases = {{
     {DayBasisChoice::Days365, "365", "365", 365.0f, 26.07142857, 52.14285714},
     {DayBasisChoice::Days364, "364", "364", 364.0f, 26.0, 52.0},
     {DayBasisChoice::Days363, "363", "363", 363.0f, 25.92857143, 51.85714286},
-    {DayBasisChoice::Typed, "Type in year", "", 0.0f, 0.0, 0.0},
+    {DayBasisChoice::Typed, AMX_TEXT("Type in year"), "", 0.0f, 0.0, 0.0},
 }};
 
 // What the additional-payments dialog applies; the enumerator is the code
@@ -125,8 +127,8 @@ struct ScheduleViewInfo {
 };
 
 inline constexpr std::array<ScheduleViewInfo, 2> kScheduleViews = {{
-    {ScheduleView::AllPayments, "All ", "all"},
-    {ScheduleView::Annual, "Annual", "annual"},
+    {ScheduleView::AllPayments, AMX_TEXT("All "), "all"},
+    {ScheduleView::Annual, AMX_TEXT("Annual"), "annual"},
 }};
 
 // The two kinds of table the tables screen makes; the enumerator is the code
@@ -154,8 +156,8 @@ struct FeePaymentInfo {
 };
 
 inline constexpr std::array<FeePaymentInfo, 2> kFeePayments = {{
-    {FeePayment::Cash, "Paid in cash", "cash"},
-    {FeePayment::Financed, "Added to the loan", "financed"},
+    {FeePayment::Cash, AMX_TEXT("Paid in cash"), "cash"},
+    {FeePayment::Financed, AMX_TEXT("Added to the loan"), "financed"},
 }};
 
 // Mortgage default insurance: none, the Canadian premium added to the loan,
@@ -169,9 +171,9 @@ struct InsuranceKindInfo {
 };
 
 inline constexpr std::array<InsuranceKindInfo, 3> kInsuranceKinds = {{
-    {InsuranceKind::None, "None", "none"},
-    {InsuranceKind::Canada, "Canada", "canada"},
-    {InsuranceKind::UnitedStates, "United States", "us"},
+    {InsuranceKind::None, AMX_TEXT("None"), "none"},
+    {InsuranceKind::Canada, AMX_TEXT("Canada"), "canada"},
+    {InsuranceKind::UnitedStates, AMX_TEXT("United States"), "us"},
 }};
 
 // What a change of rate does to the payment: a renewal re-amortizes the
@@ -185,8 +187,8 @@ struct RateChangePaymentInfo {
 };
 
 inline constexpr std::array<RateChangePaymentInfo, 2> kRateChangePayments = {{
-    {RateChangePayment::Recalculate, "Recalculate", "recalculate"},
-    {RateChangePayment::Keep, "Keep", "keep"},
+    {RateChangePayment::Recalculate, AMX_TEXT("Recalculate"), "recalculate"},
+    {RateChangePayment::Keep, AMX_TEXT("Keep"), "keep"},
 }};
 
 // How the payments are worked out: exactly, or as a lender's statement
@@ -200,8 +202,8 @@ struct RoundingInfo {
 };
 
 inline constexpr std::array<RoundingInfo, 2> kRoundings = {{
-    {Rounding::Exact, "Exact", "exact"},
-    {Rounding::Lender, "Rounded as lenders do", "lender"},
+    {Rounding::Exact, AMX_TEXT("Exact"), "exact"},
+    {Rounding::Lender, AMX_TEXT("Rounded as lenders do"), "lender"},
 }};
 
 // What a one-time prepayment does: the payment stays and the loan ends
@@ -216,8 +218,8 @@ struct PrepaymentEffectInfo {
 };
 
 inline constexpr std::array<PrepaymentEffectInfo, 2> kPrepaymentEffects = {{
-    {PrepaymentEffect::ShortenTerm, "Shorten the term", "shorten"},
-    {PrepaymentEffect::LowerPayment, "Lower the payment", "lower-payment"},
+    {PrepaymentEffect::ShortenTerm, AMX_TEXT("Shorten the term"), "shorten"},
+    {PrepaymentEffect::LowerPayment, AMX_TEXT("Lower the payment"), "lower-payment"},
 }};
 
 // The month of each mortgage year an additional amount falls in: 1 is the

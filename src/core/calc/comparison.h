@@ -25,7 +25,7 @@ inline constexpr int kGrid2MinColumns = 8;
 // a spare row, and a label and an amount column per listing index.
 inline constexpr int kGrid2MaxRows = kListingRows + 1;
 inline constexpr int kGrid2MaxColumns = 2 * kListingIndexes;
-inline constexpr const char* kComparisonGraphTitle = " Total mortgage interest paid";
+inline constexpr const char* kComparisonGraphTitle = AMX_TEXT(" Total mortgage interest paid");
 
 // What the screen holds when Calculate is pressed.
 struct ComparisonInputs {

@@ -49,7 +49,7 @@ struct QualifyRulesInfo {
 // The mortgage insurance of 0.5 % a year is a typical figure; insurers vary.
 inline constexpr std::array<QualifyRulesInfo, 2> kQualifyRules = {{
     {QualifyRules::Canada,
-     "Canada",
+     AMX_TEXT("Canada"),
      "canada",
      {39, 44, true, 2, 5.25, 3, 0},
      Compounding::Semiannual,
@@ -58,7 +58,7 @@ inline constexpr std::array<QualifyRulesInfo, 2> kQualifyRules = {{
      false,
      0.5},
     {QualifyRules::UnitedStates,
-     "United States",
+     AMX_TEXT("United States"),
      "us",
      {28, 36, false, 2, 5.25, 3, 0.5},
      Compounding::Monthly,
@@ -113,8 +113,8 @@ struct QualifyBindingInfo {
 };
 
 inline constexpr std::array<QualifyBindingInfo, 2> kQualifyBindings = {{
-    {QualifyBinding::Gds, "Housing (GDS)", "gds"},
-    {QualifyBinding::Tds, "Total (TDS)", "tds"},
+    {QualifyBinding::Gds, AMX_TEXT("Housing (GDS)"), "gds"},
+    {QualifyBinding::Tds, AMX_TEXT("Total (TDS)"), "tds"},
 }};
 
 constexpr const QualifyBindingInfo& Info(QualifyBinding b) {

@@ -66,8 +66,8 @@ double RatePerPeriod(const FrequencyPeriods& frequency, const RateFactorsResult&
     return frequency.frequencyClass == 0 ? rates.monthly : rates.period;
 }
 
-std::string DaysInYearText(std::int16_t paymentsPerYear, float daysInYear) {
-    if (paymentsPerYear == 12 || paymentsPerYear == 24) return "Normal";
+std::string DaysInYearText(std::int16_t paymentsPerYear, float daysInYear, const Catalogue& words) {
+    if (paymentsPerYear == 12 || paymentsPerYear == 24) return words.Text(kNormalDaysInYear);
     const std::string plain = ShortestText(daysInYear);
     const double d = static_cast<double>(daysInYear);
     return plain.size() >= 4 && plain[3] == '.' ? FormatNumber(d, kDaysInYearMask)

@@ -62,7 +62,10 @@ MonthlyPaymentResult MonthlyPayment(double principal, double monthlyRate, double
 double PeriodPayment(double monthlyPayment, Frequency frequency);
 double RatePerPeriod(const FrequencyPeriods& frequency, const RateFactorsResult& rates);
 
+inline constexpr const char* kNormalDaysInYear = AMX_TEXT("Normal");
+
 // "Normal" for 12 and 24 payments a year, otherwise the days in year.
-std::string DaysInYearText(std::int16_t paymentsPerYear, float daysInYear);
+std::string DaysInYearText(std::int16_t paymentsPerYear, float daysInYear,
+                           const Catalogue& words = EnglishCatalogue());
 
 }  // namespace amortix

@@ -234,8 +234,7 @@ void Run(const ScheduleInputs& in, ScheduleResult& out) {
     ListAdditionalPayments(in, run, yearsWithPayments, out);
     out.resultsReady = allPayments ? ToInt16(static_cast<double>(out.gridRows) + 1.0)
                                    : ToInt16(static_cast<double>(out.summary.yearsToFinal));
-    out.graphTitle = in.mode == TableKind::Mortgage ? "Mortgage balance at start of each Year"
-                                                    : "Personal Loan balance at start of each Year";
+    out.graphTitle = in.mode == TableKind::Mortgage ? kMortgageGraphTitle : kLoanGraphTitle;
     const double saved = normalTotal - totalPaid.ToDouble();
     out.summary.totalPaid = totalPaid;
     out.summary.interestSaved = saved < 0 ? 0 : saved;

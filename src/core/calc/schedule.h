@@ -17,6 +17,10 @@
 
 namespace amortix {
 
+// The graph's titles; files keep them in English and the graph translates them.
+inline constexpr const char* kMortgageGraphTitle = AMX_TEXT("Mortgage balance at start of each Year");
+inline constexpr const char* kLoanGraphTitle = AMX_TEXT("Personal Loan balance at start of each Year");
+
 inline constexpr int kScheduleRows = 2101;  // rows 0..2100
 inline constexpr int kYearRows = 46;        // rows 0..45
 inline constexpr int kGridColumns = 6;
@@ -157,7 +161,7 @@ struct ScheduleResult {
     std::int16_t appliedCount = 0;  // additional amounts actually applied
     std::int16_t payments = 0;      // last payment number
     std::int16_t frequencyClass = 0;
-    std::string graphTitle;
+    std::string graphTitle;  // kMortgageGraphTitle or kLoanGraphTitle, in English
 
     // What the result was calculated from, for the texts made of it.
     TableKind mode = TableKind::Mortgage;

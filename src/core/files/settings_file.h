@@ -20,13 +20,15 @@ enum class Language : std::int8_t { Automatic, English, French };
 struct LanguageInfo {
     Language id;
     std::string_view listText;  // each language named in its own words
-    std::string_view fileCode;  // the settings file's fifth field; none for Automatic
+    std::string_view fileCode;  // the settings file's fifth field, the locales' prefix; none for Automatic
+    std::string_view
+        translation;  // the window's translation file, amortix_<translation>.qm; none for English
 };
 
 inline constexpr std::array<LanguageInfo, 3> kLanguages = {{
-    {Language::Automatic, AMX_TEXT("Automatic"), ""},
-    {Language::English, "English", "en"},
-    {Language::French, "Français", "fr"},
+    {Language::Automatic, AMX_TEXT("Automatic"), "", ""},
+    {Language::English, "English", "en", ""},
+    {Language::French, "Français", "fr", "fr_CA"},
 }};
 
 struct PersonalSettings {

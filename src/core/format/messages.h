@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/format/catalogue.h"
+
 namespace amortix {
 
 enum class Message : int {
@@ -31,7 +33,7 @@ enum class Message : int {
     BadLoanFileName = 25,
     CannotCalculate = 26,
     BadComparisonFileName = 29,
-    DateFormat = 30,  // followed by today's date in the system's short form
+    DateFormat = 30,  // %1 is today's date in the system's short form
     TermReset = 34,
     PercentLimit = 35,
     SettingsNotSaved = 36,
@@ -69,84 +71,96 @@ struct MessageRow {
 };
 
 inline constexpr std::array kMessageTexts{
-    MessageRow{Message::NothingToPrint, "No data to print. Calculate."},
-    MessageRow{Message::NothingToGraph, "No data to graph. Calculate."},
-    MessageRow{Message::WrongOrMissingEntry, "Wrong or missing entry, try again."},
-    MessageRow{Message::WrongEntry, "Wrong entry, try again."},
-    MessageRow{Message::YearsLimit, "Wrong entry, 40 Years limit."},
-    MessageRow{Message::NoData, "No Data to work with. Calculate."},
-    MessageRow{Message::ThreeBoxesNeeded, "All three boxes must contain figures"},
-    MessageRow{Message::OldFileFormat, "Wrong format, if in previous format will open it."},
-    MessageRow{Message::InvalidDate, "Not a valid date, try again."},
-    MessageRow{Message::FileNotFound, "File not found or wrong format. Check Filename and/or Directory."},
-    MessageRow{Message::BadTableFileName, "Bad Filename. Must be in the form MYFILE.QMD"},
-    MessageRow{Message::NoRecordsToSave, "No Records to save."},
-    MessageRow{Message::MonthsLimit, "Wrong entry, 480 Month limit."},
-    MessageRow{Message::DaysInYearRange, "Must be between 363 and 365.25 days"},
-    MessageRow{Message::RowLimit, "8 Row limit."},
-    MessageRow{Message::MissingEntry, "Check, missing entry."},
-    MessageRow{Message::BadLoanFileName, "Bad filename, must be in the form MYFILE.QLD"},
-    MessageRow{Message::CannotCalculate, "Cannot calculate."},
-    MessageRow{Message::BadComparisonFileName, "Bad filename, must be in the form MYFILE.QCD"},
-    MessageRow{Message::DateFormat, "Correct date format is "},
+    MessageRow{Message::NothingToPrint, AMX_TEXT("No data to print. Calculate.")},
+    MessageRow{Message::NothingToGraph, AMX_TEXT("No data to graph. Calculate.")},
+    MessageRow{Message::WrongOrMissingEntry, AMX_TEXT("Wrong or missing entry, try again.")},
+    MessageRow{Message::WrongEntry, AMX_TEXT("Wrong entry, try again.")},
+    MessageRow{Message::YearsLimit, AMX_TEXT("Wrong entry, 40 Years limit.")},
+    MessageRow{Message::NoData, AMX_TEXT("No Data to work with. Calculate.")},
+    MessageRow{Message::ThreeBoxesNeeded, AMX_TEXT("All three boxes must contain figures")},
+    MessageRow{Message::OldFileFormat, AMX_TEXT("Wrong format, if in previous format will open it.")},
+    MessageRow{Message::InvalidDate, AMX_TEXT("Not a valid date, try again.")},
+    MessageRow{Message::FileNotFound,
+               AMX_TEXT("File not found or wrong format. Check Filename and/or Directory.")},
+    MessageRow{Message::BadTableFileName, AMX_TEXT("Bad Filename. Must be in the form MYFILE.QMD")},
+    MessageRow{Message::NoRecordsToSave, AMX_TEXT("No Records to save.")},
+    MessageRow{Message::MonthsLimit, AMX_TEXT("Wrong entry, 480 Month limit.")},
+    MessageRow{Message::DaysInYearRange, AMX_TEXT("Must be between 363 and 365.25 days")},
+    MessageRow{Message::RowLimit, AMX_TEXT("8 Row limit.")},
+    MessageRow{Message::MissingEntry, AMX_TEXT("Check, missing entry.")},
+    MessageRow{Message::BadLoanFileName, AMX_TEXT("Bad filename, must be in the form MYFILE.QLD")},
+    MessageRow{Message::CannotCalculate, AMX_TEXT("Cannot calculate.")},
+    MessageRow{Message::BadComparisonFileName, AMX_TEXT("Bad filename, must be in the form MYFILE.QCD")},
+    MessageRow{Message::DateFormat, AMX_TEXT("Correct date format is %1")},
     MessageRow{
         Message::TermReset,
-        "Term now greater than the number of years to final payment. Term will be reset to All Years."},
-    MessageRow{Message::PercentLimit, "100% limit."},
+        AMX_TEXT(
+            "Term now greater than the number of years to final payment. Term will be reset to All Years.")},
+    MessageRow{Message::PercentLimit, AMX_TEXT("100% limit.")},
     MessageRow{Message::SettingsNotSaved,
-               "Cannot save the personal settings. They are kept until the program ends."},
-    MessageRow{Message::PictureNotSaved, "Cannot save the picture. Check the folder and the free space."},
+               AMX_TEXT("Cannot save the personal settings. They are kept until the program ends.")},
+    MessageRow{Message::PictureNotSaved,
+               AMX_TEXT("Cannot save the picture. Check the folder and the free space.")},
     MessageRow{
         Message::AdditionalPaymentsErased,
-        "The period changed: the additional payments were erased. Enter them again for the new period."},
-    MessageRow{Message::PrincipalRange, "Principal amount: from 0.01 to 9,999,999.99."},
-    MessageRow{Message::RateRange, "Annual interest rate: from 0 to 100%."},
-    MessageRow{Message::PeriodRange, "Amortization period: from 1 to 40 years."},
-    MessageRow{Message::LoanPeriodRange, "Payback period: from 1 to 480 months."},
+        AMX_TEXT(
+            "The period changed: the additional payments were erased. Enter them again for the new period.")},
+    MessageRow{Message::PrincipalRange, AMX_TEXT("Principal amount: from 0.01 to 9,999,999.99.")},
+    MessageRow{Message::RateRange, AMX_TEXT("Annual interest rate: from 0 to 100%.")},
+    MessageRow{Message::PeriodRange, AMX_TEXT("Amortization period: from 1 to 40 years.")},
+    MessageRow{Message::LoanPeriodRange, AMX_TEXT("Payback period: from 1 to 480 months.")},
     MessageRow{Message::RateChangeNotReached,
-               "A rate change falls after the final payment: it does not apply."},
+               AMX_TEXT("A rate change falls after the final payment: it does not apply.")},
+    MessageRow{Message::PaymentBelowInterest, AMX_TEXT("After a rate change the payment does not cover the "
+                                                       "interest. Choose Recalculate or a lower rate.")},
+    MessageRow{Message::NotRepaidInLimit,
+               AMX_TEXT("With these rate changes the loan is not repaid within 40 years.")},
+    MessageRow{Message::RateChangeRange, AMX_TEXT("Rate change: year 1 to 40 and month 1 to 12 after the "
+                                                  "first payment, rate 0 to 100%, at most 20.")},
+    MessageRow{Message::YearlyPrepaymentLimit, AMX_TEXT("The prepayments of a year go over the lender's "
+                                                        "yearly limit. The schedule shows them as entered.")},
     MessageRow{
-        Message::PaymentBelowInterest,
-        "After a rate change the payment does not cover the interest. Choose Recalculate or a lower rate."},
-    MessageRow{Message::NotRepaidInLimit, "With these rate changes the loan is not repaid within 40 years."},
+        Message::PaymentIncreaseLimit,
+        AMX_TEXT("The payment increase goes over the lender's limit. The schedule shows it as entered.")},
     MessageRow{
-        Message::RateChangeRange,
-        "Rate change: year 1 to 40 and month 1 to 12 after the first payment, rate 0 to 100%, at most 20."},
+        Message::PrepaymentRange,
+        AMX_TEXT("Prepayment: amounts 0 to 9,999,999.99, year 1 to 40, month 1 to 12, the end not before the "
+                 "start, at most 100 one-time amounts, limits 0 to 100%.")},
+    MessageRow{Message::CostsRange, AMX_TEXT("Costs: amounts from 0 to 9,999,999.99, percentages from 0 to "
+                                             "25%, the term from 1 to 10 years.")},
+    MessageRow{Message::DownPaymentRange, AMX_TEXT("Down payment: from 0 to less than the purchase price.")},
     MessageRow{
-        Message::YearlyPrepaymentLimit,
-        "The prepayments of a year go over the lender's yearly limit. The schedule shows them as entered."},
-    MessageRow{Message::PaymentIncreaseLimit,
-               "The payment increase goes over the lender's limit. The schedule shows it as entered."},
-    MessageRow{Message::PrepaymentRange,
-               "Prepayment: amounts 0 to 9,999,999.99, year 1 to 40, month 1 to 12, the end not before the "
-               "start, at most 100 one-time amounts, limits 0 to 100%."},
+        Message::DownPaymentBelowMinimum,
+        AMX_TEXT("The down payment is below the minimum for an insured mortgage: 5% of the first $500,000 of "
+                 "the price and 10% of the rest.")},
     MessageRow{
-        Message::CostsRange,
-        "Costs: amounts from 0 to 9,999,999.99, percentages from 0 to 25%, the term from 1 to 10 years."},
-    MessageRow{Message::DownPaymentRange, "Down payment: from 0 to less than the purchase price."},
-    MessageRow{Message::DownPaymentBelowMinimum,
-               "The down payment is below the minimum for an insured mortgage: 5% of the first $500,000 of "
-               "the price and 10% of the rest."},
-    MessageRow{Message::InsuredPriceLimit,
-               "A home of $1,500,000 or more cannot have an insured mortgage: put down 20% or more."},
+        Message::InsuredPriceLimit,
+        AMX_TEXT("A home of $1,500,000 or more cannot have an insured mortgage: put down 20% or more.")},
     MessageRow{Message::InsuranceNeedsPrice,
-               "Default insurance needs the purchase price and the down payment."},
+               AMX_TEXT("Default insurance needs the purchase price and the down payment.")},
     MessageRow{Message::InsuredPeriodLimit,
-               "An insured mortgage in Canada is amortized over 30 years at most."},
-    MessageRow{Message::InsuranceForMortgages, "Default insurance is for mortgages, not personal loans."},
-    MessageRow{Message::FeesTakeTheLoan,
-               "The prepaid finance charges take the whole loan: there is no annual percentage rate."},
-    MessageRow{Message::CannotExport, "Cannot export the file. Check the folder and the free space."},
-    MessageRow{Message::QualifyRange,
-               "Qualifying: amounts from 0 to 9,999,999.99, the rate and the limits from 0 to 100%, 1 to 40 "
-               "years."},
-    MessageRow{Message::QualifiesForNothing,
-               "The income qualifies for no mortgage: the housing costs and debts alone reach the limit."},
+               AMX_TEXT("An insured mortgage in Canada is amortized over 30 years at most.")},
+    MessageRow{Message::InsuranceForMortgages,
+               AMX_TEXT("Default insurance is for mortgages, not personal loans.")},
+    MessageRow{
+        Message::FeesTakeTheLoan,
+        AMX_TEXT("The prepaid finance charges take the whole loan: there is no annual percentage rate.")},
+    MessageRow{Message::CannotExport,
+               AMX_TEXT("Cannot export the file. Check the folder and the free space.")},
+    MessageRow{
+        Message::QualifyRange,
+        AMX_TEXT(
+            "Qualifying: amounts from 0 to 9,999,999.99, the rate and the limits from 0 to 100%, 1 to 40 "
+            "years.")},
+    MessageRow{
+        Message::QualifiesForNothing,
+        AMX_TEXT("The income qualifies for no mortgage: the housing costs and debts alone reach the limit.")},
     MessageRow{
         Message::DownPaymentLimitsPrice,
-        "The down payment is below the minimum for the price the income would buy: the figures are for "
-        "the largest price it allows."},
-    MessageRow{Message::BadQualifyFileName, "Bad filename, must be in the form MYFILE.QQD"},
+        AMX_TEXT(
+            "The down payment is below the minimum for the price the income would buy: the figures are for "
+            "the largest price it allows.")},
+    MessageRow{Message::BadQualifyFileName, AMX_TEXT("Bad filename, must be in the form MYFILE.QQD")},
 };
 
 // The number a message is known by (in the state, the guide and the CLI).
@@ -158,9 +172,10 @@ constexpr int MessageNumber(Message message) {
 std::vector<int> MessageNumbers(const std::vector<Message>& messages);
 std::optional<int> MessageNumber(std::optional<Message> message);
 
-// The text of `message`; DateFormat ends with `todayShortDate`. A value with
-// no row gives an empty text.
-std::string MessageText(Message message, std::string_view todayShortDate = {});
+// The text of `message` in the language of `words`; DateFormat ends with
+// `todayShortDate`. A value with no row gives an empty text.
+std::string MessageText(Message message, std::string_view todayShortDate = {},
+                        const Catalogue& words = EnglishCatalogue());
 
 enum class Question : int {
     ContinuePrintout = 1,
@@ -176,7 +191,7 @@ constexpr int QuestionNumber(Question question) {
 
 // The text of `question`, or an empty text for a value with no row (the
 // question box then keeps its design-time caption).
-std::string QuestionText(Question question);
+std::string QuestionText(Question question, const Catalogue& words = EnglishCatalogue());
 
 // Answers a question box hands back.
 inline constexpr int kAnswerYes = 6;

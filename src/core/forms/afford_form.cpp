@@ -24,6 +24,35 @@ AffordBox BoxOf(AffordSolve solve) {
 // The opening texts are not the display forms the boxes write back later.
 constexpr const char* kOpeningRateText = "        6.500%";
 
+// The quick help's paragraphs, an empty line between them.
+constexpr HelpLine kAffordHelp[] = {
+    {AMX_TEXT(
+         "Calculations are automatic, change the values in any green input box and on leaving the box a new "
+         "result is calculated and results shown in the white boxes."),
+     1},
+    {AMX_TEXT("Conventional Mortgage panel. Calculations, inputs and results are for a normal mortgage."), 1},
+    {AMX_TEXT("Accelerated Mortgage panel shows results for the selected 'Frequency and type of payment', "
+              "based on "
+              "the inputs in Conventional Mortgage. Days in year do not affect Monthly or Semimonthly "
+              "calculation."),
+     1},
+    {AMX_TEXT(
+         "Select to find panel. Solves for a missing factor, based on which option button is active. White "
+         "result box shows beside it in Conventional Mortgage."),
+     1},
+    {AMX_TEXT(
+         "For example, to find out how much Principal you could afford for a given Monthly payment."
+         " Click 'Principal' option,"
+         " then type in Monthly payment, on leaving the box either by pressing <Enter>, clicking another box "
+         "or 'Calculate', results will show in white boxes."),
+     1},
+    {AMX_TEXT(
+         "When using 'Years' option, amortization box will show results to two decimal places but will only "
+         "allow whole year input."),
+     1},
+    {AMX_TEXT("Press F1 key for more detailed information."), 0},
+};
+
 }  // namespace
 
 bool IsAnswerBox(AffordSolve solve, AffordBox box) {
@@ -35,42 +64,16 @@ bool IsHighlightedLabel(AffordSolve solve, AffordBox box) {
     return solvable && !IsAnswerBox(solve, box);
 }
 
-std::string AffordQuickHelp() {
-    constexpr const char* kBlank = "\r\n\r\n";
-    std::string text;
-    text +=
-        "Calculations are automatic, change the values in any green input box and on leaving the box a new "
-        "result is calculated and results shown in the white boxes.";
-    text += kBlank;
-    text += "Conventional Mortgage panel. Calculations, inputs and results are for a normal mortgage.";
-    text += kBlank;
-    text +=
-        "Accelerated Mortgage panel shows results for the selected 'Frequency and type of payment', based on "
-        "the inputs in Conventional Mortgage. Days in year do not affect Monthly or Semimonthly calculation.";
-    text += kBlank;
-    text +=
-        "Select to find panel. Solves for a missing factor, based on which option button is active. White "
-        "result box shows beside it in Conventional Mortgage.";
-    text += kBlank;
-    text += "For example, to find out how much Principal you could afford for a given Monthly payment.";
-    text += " Click 'Principal' option,";
-    text +=
-        " then type in Monthly payment, on leaving the box either by pressing <Enter>, clicking another box "
-        "or 'Calculate', results will show in white boxes.";
-    text += kBlank;
-    text +=
-        "When using 'Years' option, amortization box will show results to two decimal places but will only "
-        "allow whole year input.";
-    text += kBlank;
-    text += "Press F1 key for more detailed information.";
-    return text;
+std::string AffordQuickHelp(const Catalogue& words) {
+    return JoinHelp(kAffordHelp, words);
 }
 
 std::string_view AffordMessageText(AffordMessage message) {
     return message == AffordMessage::PaymentTooSmall ? kAffordTooSmall : kAffordMissingEntry;
 }
 
-AffordForm::AffordForm(std::string currencySymbol) : currencySymbol_(std::move(currencySymbol)) {
+AffordForm::AffordForm(std::string currencySymbol, const Catalogue& words)
+    : currencySymbol_(std::move(currencySymbol)), words_(&words) {
     At(AffordBox::Principal) = {"   " + currencySymbol_ + "100,000.00", figures_.principal};
     At(AffordBox::Rate) = {kOpeningRateText, figures_.ratePercent};
     At(AffordBox::Years) = {TermBoxText(figures_.years), figures_.years};
@@ -115,7 +118,7 @@ const AffordResult& AffordForm::Calculate(Compounding compounding, Frequency fre
         periodFactor_ = lastRun_.factors->period;
     }
     Show(lastRun_, frequency);
-    messageLine_ = lastRun_.message ? std::string(AffordMessageText(*lastRun_.message)) : std::string();
+    messageLine_ = lastRun_.message ? words_->Text(AffordMessageText(*lastRun_.message)) : std::string();
     return lastRun_;
 }
 
@@ -153,7 +156,7 @@ void AffordForm::Show(const AffordResult& run, Frequency frequency) {
     });
     if (run.daysInYear.written()) {
         const AffordDays d = run.daysInYear.value;
-        At(AffordBox::DaysInYear) = {DaysInYearText(d.paymentsPerYear, d.days),
+        At(AffordBox::DaysInYear) = {DaysInYearText(d.paymentsPerYear, d.days, *words_),
                                      d.normal() ? std::nullopt : std::optional(static_cast<double>(d.days))};
     }
     put(AffordBox::YearsToFinal, run.yearsToFinal,

@@ -14,7 +14,7 @@
 
 namespace amortix {
 
-inline constexpr const char* kAffordCaption = " Mortgage Affordability";
+inline constexpr const char* kAffordCaption = AMX_TEXT(" Mortgage Affordability");
 
 // The screen's boxes by what they show: the conventional mortgage's four
 // figures and its total interest, then the accelerated panel.
@@ -40,36 +40,37 @@ bool IsAnswerBox(AffordSolve solve, AffordBox box);
 bool IsHighlightedLabel(AffordSolve solve, AffordBox box);
 
 // Captions.
-inline constexpr const char* kAffordFrame1 = "Select to find:";
-inline constexpr const char* kAffordFrame2 = "Conventional Mortgage";
-inline constexpr const char* kAffordFrame3 = "Accelerated Mortgage";
-inline constexpr const char* kAffordPrincipalOpt = " Principal";
-inline constexpr const char* kAffordPaymentOpt = " Payment";
-inline constexpr const char* kAffordTermOpt = " Years";
-inline constexpr const char* kAffordLabel16 = " Principal amount of the   mortgage.";
-inline constexpr const char* kAffordLabel17 = " Annual interest rate  in    percent.";
-inline constexpr const char* kAffordLabel18 = " Amortization period in     years.";
-inline constexpr const char* kAffordLabel19 = " Monthly payment.           Principal and interest.";
-inline constexpr const char* kAffordLabel7 = " Interest compounding     periods per year.";
-inline constexpr const char* kAffordLabel20 = " Total interest paid.";
-inline constexpr const char* kAffordLabel1 = " Frequency and type of          payment.";
-inline constexpr const char* kAffordLabel2 = " Number of pay-     ments each year.";
-inline constexpr const char* kAffordLabel3 = " Days in     year.";
-inline constexpr const char* kAffordLabel6 = " Number of years to final         payment.";
-inline constexpr const char* kAffordLabel8 = " Each payment. Principal        and  interest.";
-inline constexpr const char* kAffordLabel4 = " Interest saved versus            normal  mortgage.";
-inline constexpr const char* kAffordLabel21 = " Total interest paid.";
+inline constexpr const char* kAffordFrame1 = AMX_TEXT("Select to find:");
+inline constexpr const char* kAffordFrame2 = AMX_TEXT("Conventional Mortgage");
+inline constexpr const char* kAffordFrame3 = AMX_TEXT("Accelerated Mortgage");
+inline constexpr const char* kAffordPrincipalOpt = AMX_TEXT(" Principal");
+inline constexpr const char* kAffordPaymentOpt = AMX_TEXT(" Payment");
+inline constexpr const char* kAffordTermOpt = AMX_TEXT(" Years");
+inline constexpr const char* kAffordLabel16 = AMX_TEXT(" Principal amount of the   mortgage.");
+inline constexpr const char* kAffordLabel17 = AMX_TEXT(" Annual interest rate  in    percent.");
+inline constexpr const char* kAffordLabel18 = AMX_TEXT(" Amortization period in     years.");
+inline constexpr const char* kAffordLabel19 = AMX_TEXT(" Monthly payment.           Principal and interest.");
+inline constexpr const char* kAffordLabel7 = AMX_TEXT(" Interest compounding     periods per year.");
+inline constexpr const char* kAffordLabel20 = AMX_TEXT(" Total interest paid.");
+inline constexpr const char* kAffordLabel1 = AMX_TEXT(" Frequency and type of          payment.");
+inline constexpr const char* kAffordLabel2 = AMX_TEXT(" Number of pay-     ments each year.");
+inline constexpr const char* kAffordLabel3 = AMX_TEXT(" Days in     year.");
+inline constexpr const char* kAffordLabel6 = AMX_TEXT(" Number of years to final         payment.");
+inline constexpr const char* kAffordLabel8 = AMX_TEXT(" Each payment. Principal        and  interest.");
+inline constexpr const char* kAffordLabel4 = AMX_TEXT(" Interest saved versus            normal  mortgage.");
+inline constexpr const char* kAffordLabel21 = AMX_TEXT(" Total interest paid.");
 
 // The frequency the screen opens with.
 inline constexpr Frequency kAffordInitialFrequency = Frequency::BiweeklyAccelerated;
 
 // The quick help, lines joined by CR LF.
-std::string AffordQuickHelp();
+std::string AffordQuickHelp(const Catalogue& words = EnglishCatalogue());
 
 // The message line's texts.
-inline constexpr const char* kAffordTooSmall = "Payment is too small, repayment would take over 40 years.";
+inline constexpr const char* kAffordTooSmall =
+    AMX_TEXT("Payment is too small, repayment would take over 40 years.");
 inline constexpr const char* kAffordMissingEntry =
-    "Check for a missing entry in green input boxes and replace it.";
+    AMX_TEXT("Check for a missing entry in green input boxes and replace it.");
 std::string_view AffordMessageText(AffordMessage message);
 
 // The screen's state and rules: the figures it keeps, the figure to find,
@@ -77,8 +78,9 @@ std::string_view AffordMessageText(AffordMessage message);
 // not reach keeps its text.
 class AffordForm {
   public:
-    // The screen as it opens, before its first calculation.
-    explicit AffordForm(std::string currencySymbol = "$");
+    // The screen as it opens, before its first calculation. The words
+    // ("Normal", the message line) come from `words`, which outlives the form.
+    explicit AffordForm(std::string currencySymbol = "$", const Catalogue& words = EnglishCatalogue());
 
     const AffordFigures& Figures() const { return figures_; }
     AffordSolve Solve() const { return solve_; }
@@ -126,6 +128,7 @@ class AffordForm {
     void Show(const AffordResult& run, Frequency frequency);
 
     std::string currencySymbol_;
+    const Catalogue* words_;
     AffordFigures figures_;
     AffordSolve solve_ = AffordSolve::Payment;
     double monthlyFactor_ = 0;

@@ -4,6 +4,7 @@
 
 #include "core/format/masks.h"
 #include "core/format/numfmt.h"
+#include "core/forms/tables_form.h"
 
 namespace amortix {
 
@@ -17,42 +18,47 @@ ComparisonStart ComparisonStartFor(std::string_view currencySymbol) {
     return s;
 }
 
-std::string ComparisonQuickHelp() {
-    // Each line with the number of empty lines after it.
-    const std::pair<const char*, int> lines[] = {
-        {"Click on green box to change, start typing in numbers, deletes previous ones, then 'Calculate'. "
-         "Results shown in white cells.",
-         0},
-        {"Press F1 key for more detailed information.", 1},
-        {"If Additional Payments are used in a calculation, * will appear before the year number in Retired "
-         "at End of Year column.",
-         0},
-        {"Year and Amounts will be shown in the bottom spreadsheet with the row number in which they were "
-         "used.",
-         1},
-        {"Sample entry:", 1},
-        {"       100,000.00                             6.125                                    25", 2},
-        {"Click down arrow to select different Interest compound periods per year.", 0},
-        {"American = Monthly.  Canadian = Semi-Annual.", 1},
-        {"Click down arrow to select different Frequency and types of each payment.", 0},
-        {"Accelerated payments. 26 instead of 12 annual payments at half the monthly principal + Interest. "
-         "Mortgage retired earlier.",
-         1},
-        {"Click 'Additional Payments'. Select option. Enter percentage and/or amount beside year, select "
+namespace {
+
+// Each line with the number of empty lines after it.
+constexpr HelpLine kComparisonHelp[] = {
+    {AMX_TEXT(
+         "Click on green box to change, start typing in numbers, deletes previous ones, then 'Calculate'. "
+         "Results shown in white cells."),
+     0},
+    {AMX_TEXT("Press F1 key for more detailed information."), 1},
+    {AMX_TEXT(
+         "If Additional Payments are used in a calculation, * will appear before the year number in Retired "
+         "at End of Year column."),
+     0},
+    {AMX_TEXT(
+         "Year and Amounts will be shown in the bottom spreadsheet with the row number in which they were "
+         "used."),
+     1},
+    {AMX_TEXT("Sample entry:"), 1},
+    {"       100,000.00                             6.125                                    25", 2},
+    {AMX_TEXT("Click down arrow to select different Interest compound periods per year."), 0},
+    {AMX_TEXT("American = Monthly.  Canadian = Semi-Annual."), 1},
+    {AMX_TEXT("Click down arrow to select different Frequency and types of each payment."), 0},
+    {AMX_TEXT(
+         "Accelerated payments. 26 instead of 12 annual payments at half the monthly principal + Interest. "
+         "Mortgage retired earlier."),
+     1},
+    {AMX_TEXT(
+         "Click 'Additional Payments'. Select option. Enter percentage and/or amount beside year, select "
          "month "
          "option. 'OK' accepts all changes, 'Erase all' sets all cells to 0. Effects all calculations unless "
-         "Amortization period changed or 'Erase all' used.",
-         1},
-        {"Click 'Days in Year' to change the way interest is computed. Does not apply to Monthly or "
-         "Semimonthly payments.",
-         -1},
-    };
-    std::string text;
-    for (const auto& [line, empty] : lines) {
-        text += line;
-        for (int i = 0; i <= empty; ++i) text += "\r\n";
-    }
-    return text;
+         "Amortization period changed or 'Erase all' used."),
+     1},
+    {AMX_TEXT("Click 'Days in Year' to change the way interest is computed. Does not apply to Monthly or "
+              "Semimonthly payments."),
+     0},
+};
+
+}  // namespace
+
+std::string ComparisonQuickHelp(const Catalogue& words) {
+    return JoinHelp(kComparisonHelp, words);
 }
 
 std::string ComparisonRateText(double ratePercent) {

@@ -16,21 +16,21 @@
 
 namespace amortix {
 
-inline constexpr const char* kComparisonCaption = " Mortgage Comparison Tables";
-inline constexpr const char* kComparisonLabel1 = " Principal amount of          mortgage.";
-inline constexpr const char* kComparisonLabel3 = " Annual interest rate(%)";
-inline constexpr const char* kComparisonLabel4 = " Amortization period in       years.";
-inline constexpr const char* kComparisonLabel5 = " Interest compound           periods per year.";
-inline constexpr const char* kComparisonLabel6 = " Frequency and type of     each payment.";
-inline constexpr const char* kComparisonLabel8 = "*  Additional  Payments  Applied";
-inline constexpr const char* kComparisonLabel9 = " Interest  rate     factor.";
-inline constexpr const char* kComparisonLabel10 = " Days       in year.";
+inline constexpr const char* kComparisonCaption = AMX_TEXT(" Mortgage Comparison Tables");
+inline constexpr const char* kComparisonLabel1 = AMX_TEXT(" Principal amount of          mortgage.");
+inline constexpr const char* kComparisonLabel3 = AMX_TEXT(" Annual interest rate(%)");
+inline constexpr const char* kComparisonLabel4 = AMX_TEXT(" Amortization period in       years.");
+inline constexpr const char* kComparisonLabel5 = AMX_TEXT(" Interest compound           periods per year.");
+inline constexpr const char* kComparisonLabel6 = AMX_TEXT(" Frequency and type of     each payment.");
+inline constexpr const char* kComparisonLabel8 = AMX_TEXT("*  Additional  Payments  Applied");
+inline constexpr const char* kComparisonLabel9 = AMX_TEXT(" Interest  rate     factor.");
+inline constexpr const char* kComparisonLabel10 = AMX_TEXT(" Days       in year.");
 
 // Why a workbook or CSV file of the comparison is refused while rows opened
 // from a file (which keep only their texts) are shown.
-inline constexpr const char* kRowsWithoutFigures =
+inline constexpr const char* kRowsWithoutFigures = AMX_TEXT(
     "Rows opened from a file show only their texts. Calculate them again to export their figures, "
-    "or export the printout as PDF.";
+    "or export the printout as PDF.");
 inline constexpr double kComparisonYearLimit = kMortgageYearLimit;
 
 // The box texts and lists the screen opens with.
@@ -41,7 +41,7 @@ struct ComparisonStart {
 ComparisonStart ComparisonStartFor(std::string_view currencySymbol);
 
 // The quick help that replaces the upper grid, lines joined by CR LF.
-std::string ComparisonQuickHelp();
+std::string ComparisonQuickHelp(const Catalogue& words = EnglishCatalogue());
 
 // The rate box's display form: the rate mask in 15 and "%".
 std::string ComparisonRateText(double ratePercent);

@@ -19,8 +19,9 @@ std::string DaysText(const ComparisonRow& row) {
 
 }  // namespace
 
-std::string ComparisonDaysText(std::int16_t paymentsPerYear, std::optional<float> daysInYear) {
-    return DaysInYearText(paymentsPerYear, daysInYear.value_or(0.0f));
+std::string ComparisonDaysText(std::int16_t paymentsPerYear, std::optional<float> daysInYear,
+                               const Catalogue& words) {
+    return DaysInYearText(paymentsPerYear, daysInYear.value_or(0.0f), words);
 }
 
 std::string ComparisonRateFactorText(double rateFactor) {

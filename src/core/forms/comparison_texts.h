@@ -16,21 +16,23 @@
 namespace amortix {
 
 inline constexpr std::array<std::string_view, kGrid1Columns> kGrid1Headers = {
-    " #  of Row",
-    "  Days       in      Year",
-    " Interest Compound Periods",
-    "Frequency, type of Payment",
-    "Amort- ization Period",
-    "Retired at end of Year",
-    "Number Annual Payments",
-    "     Amount               of         Mortgage",
-    "Annual Interest Rate",
-    " Principal  + Interest  Payment",
-    "P + I inclu- des %",
-    "       Total              Interest   Payments"};
+    AMX_TEXT(" #  of Row"),
+    AMX_TEXT("  Days       in      Year"),
+    AMX_TEXT(" Interest Compound Periods"),
+    AMX_TEXT("Frequency, type of Payment"),
+    AMX_TEXT("Amort- ization Period"),
+    AMX_TEXT("Retired at end of Year"),
+    AMX_TEXT("Number Annual Payments"),
+    AMX_TEXT("     Amount               of         Mortgage"),
+    AMX_TEXT("Annual Interest Rate"),
+    AMX_TEXT(" Principal  + Interest  Payment"),
+    AMX_TEXT("P + I inclu- des %"),
+    AMX_TEXT("       Total              Interest   Payments")};
 
 // The InDays box and a row's days cell: "Normal" or the days in year.
-std::string ComparisonDaysText(std::int16_t paymentsPerYear, std::optional<float> daysInYear);
+// Rows keep English (files store their cells); the box may show `words`.
+std::string ComparisonDaysText(std::int16_t paymentsPerYear, std::optional<float> daysInYear,
+                               const Catalogue& words = EnglishCatalogue());
 // The PeriodicR box.
 std::string ComparisonRateFactorText(double rateFactor);
 
@@ -57,7 +59,7 @@ std::vector<ListingTexts> ComparisonListing(const ComparisonRow& row);
 std::string Grid2LabelCell(const std::string& listingLabel);
 // The MCGrid2 head of a row's amount column, from the listing's head amount.
 std::string Grid2RowHead(const std::string& listingHeadAmount);
-inline constexpr const char* kGrid2LabelHead = " Yr. Mth";
+inline constexpr const char* kGrid2LabelHead = AMX_TEXT(" Yr. Mth");
 
 // "Row " and the row number with its sign position blank.
 std::string ComparisonGraphLabel(int row);

@@ -104,14 +104,14 @@ CostsRead ReadEntries(const CostsEntries& e, std::string_view symbol) {
     return {c, std::nullopt};
 }
 
-CostsOutcome WorkOutCosts(const ScheduleInputs& in, const Costs& costs) {
+CostsOutcome WorkOutCosts(const ScheduleInputs& in, const Costs& costs, const Catalogue& words) {
     CostsOutcome out;
     out.result = CalculateCosts(in, costs);
     out.messages = out.result.messages;
     const Purchase& purchase = out.result.purchase;
     if (!out.messages.empty()) {
         if (out.messages.front() == Message::DownPaymentBelowMinimum)
-            out.detail = MinimumDownPaymentText(costs, purchase, in.currencySymbol);
+            out.detail = MinimumDownPaymentText(costs, purchase, in.currencySymbol, words);
         return out;
     }
     if (!out.result.calculated) {
@@ -123,21 +123,32 @@ CostsOutcome WorkOutCosts(const ScheduleInputs& in, const Costs& costs) {
         if (out.messages.empty()) out.messages.push_back(Message::CannotCalculate);
         return out;
     }
-    out.texts = CostsTextsFor(out.result, costs, in.currencySymbol, in.formatDate);
+    out.texts = CostsTextsFor(out.result, costs, in.currencySymbol, in.formatDate, words);
     if (costs.price) {
         out.principal = purchase.principal;
-        out.principalNote = PrincipalFromPriceText(costs, purchase, in.currencySymbol);
+        out.principalNote = PrincipalFromPriceText(costs, purchase, in.currencySymbol, words);
     }
     return out;
 }
 
-std::string TermCostCaption(std::int16_t termYears) {
-    return "Cost of borrowing, " + std::to_string(termYears) + "-year term";
+namespace {
+
+// %1 the years of the term.
+constexpr const char* kTermCostCaption = AMX_TEXT("Cost of borrowing, %1-year term");
+// %1 the premium, %2 its percentage of the loan.
+constexpr const char* kPremiumAt = AMX_TEXT("%1 at %2");
+// %1 the US mortgage insurance with each payment.
+constexpr const char* kInsuranceAPayment = AMX_TEXT("%1 a payment");
+
+}  // namespace
+
+std::string TermCostCaption(std::int16_t termYears, const Catalogue& words) {
+    return Fill(words.Text(kTermCostCaption), {std::to_string(termYears)});
 }
 
-std::string PremiumText(const CostsTexts& t) {
-    if (!t.premium.empty()) return t.premium + " at " + t.premiumPercent;
-    if (!t.insurancePerPayment.empty()) return t.insurancePerPayment + " a payment";
+std::string PremiumText(const CostsTexts& t, const Catalogue& words) {
+    if (!t.premium.empty()) return Fill(words.Text(kPremiumAt), {t.premium, t.premiumPercent});
+    if (!t.insurancePerPayment.empty()) return Fill(words.Text(kInsuranceAPayment), {t.insurancePerPayment});
     return {};
 }
 

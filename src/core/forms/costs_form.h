@@ -42,18 +42,18 @@ struct CostsBoxInfo {
 };
 
 inline constexpr std::array<CostsBoxInfo, 12> kCostsBoxes = {{
-    {CostsBox::Price, "Purchase p&rice", CostsFigure::Amount, true},
-    {CostsBox::DownPayment, "&Down payment", CostsFigure::Amount, false},
-    {CostsBox::Points, "Poi&nts %", CostsFigure::Percent, false},
-    {CostsBox::LenderFees, "&Lender and broker fees", CostsFigure::Amount, false},
-    {CostsBox::ClosingCosts, "Other closin&g costs", CostsFigure::Amount, false},
-    {CostsBox::InsuranceRate, "Insurance ra&te %", CostsFigure::Percent, true},
-    {CostsBox::PremiumTax, "Sales ta&x on the premium %", CostsFigure::Percent, false},
-    {CostsBox::PropertyTax, "Propert&y tax a year", CostsFigure::Amount, false},
-    {CostsBox::HomeInsurance, "Home ins&urance a year", CostsFigure::Amount, false},
-    {CostsBox::CondoFees, "Condo &fees a month", CostsFigure::Amount, false},
-    {CostsBox::Heating, "&Heating a month", CostsFigure::Amount, false},
-    {CostsBox::Term, "Ter&m of the cost (years)", CostsFigure::Years, false},
+    {CostsBox::Price, AMX_TEXT("Purchase p&rice"), CostsFigure::Amount, true},
+    {CostsBox::DownPayment, AMX_TEXT("&Down payment"), CostsFigure::Amount, false},
+    {CostsBox::Points, AMX_TEXT("Poi&nts %"), CostsFigure::Percent, false},
+    {CostsBox::LenderFees, AMX_TEXT("&Lender and broker fees"), CostsFigure::Amount, false},
+    {CostsBox::ClosingCosts, AMX_TEXT("Other closin&g costs"), CostsFigure::Amount, false},
+    {CostsBox::InsuranceRate, AMX_TEXT("Insurance ra&te %"), CostsFigure::Percent, true},
+    {CostsBox::PremiumTax, AMX_TEXT("Sales ta&x on the premium %"), CostsFigure::Percent, false},
+    {CostsBox::PropertyTax, AMX_TEXT("Propert&y tax a year"), CostsFigure::Amount, false},
+    {CostsBox::HomeInsurance, AMX_TEXT("Home ins&urance a year"), CostsFigure::Amount, false},
+    {CostsBox::CondoFees, AMX_TEXT("Condo &fees a month"), CostsFigure::Amount, false},
+    {CostsBox::Heating, AMX_TEXT("&Heating a month"), CostsFigure::Amount, false},
+    {CostsBox::Term, AMX_TEXT("Ter&m of the cost (years)"), CostsFigure::Years, false},
 }};
 
 constexpr const CostsBoxInfo& Info(CostsBox box) {
@@ -61,10 +61,10 @@ constexpr const CostsBoxInfo& Info(CostsBox box) {
 }
 
 // The lists' captions: how points, fees and closing costs are paid, and the insurance.
-inline constexpr std::string_view kPointsPaidCaption = "Points are";
-inline constexpr std::string_view kLenderFeesPaidCaption = "Fees are";
-inline constexpr std::string_view kClosingCostsPaidCaption = "Closing costs are";
-inline constexpr std::string_view kInsuranceCaption = "Default &insurance";
+inline constexpr std::string_view kPointsPaidCaption = AMX_TEXT("Points are");
+inline constexpr std::string_view kLenderFeesPaidCaption = AMX_TEXT("Fees are");
+inline constexpr std::string_view kClosingCostsPaidCaption = AMX_TEXT("Closing costs are");
+inline constexpr std::string_view kInsuranceCaption = AMX_TEXT("Default &insurance");
 
 // What the boxes and lists hold: the boxes' texts as typed or shown.
 struct CostsEntries {
@@ -112,31 +112,32 @@ struct CostsOutcome {
 };
 // `in` is the tables screen's; with a price its principal is replaced.
 // Without a result of the schedule itself, its own messages are returned.
-CostsOutcome WorkOutCosts(const ScheduleInputs& in, const Costs& costs);
+CostsOutcome WorkOutCosts(const ScheduleInputs& in, const Costs& costs,
+                          const Catalogue& words = EnglishCatalogue());
 
 // The result boxes: their captions (the term's is made from its years).
-inline constexpr std::string_view kAprCaption = "Annual percentage rate (APR)";
-inline constexpr std::string_view kEffectiveRateCaption = "Effective annual rate";
-inline constexpr std::string_view kAmountFinancedCaption = "Amount financed";
-inline constexpr std::string_view kCashAtClosingCaption = "Cash at closing";
-inline constexpr std::string_view kCostOverAmortizationCaption = "Cost of borrowing, all years";
-inline constexpr std::string_view kPremiumCaption = "Insurance premium";
-inline constexpr std::string_view kPrincipalAndInterestCaption = "Principal and interest a month";
-inline constexpr std::string_view kPropertyTaxMonthCaption = "Property tax a month";
-inline constexpr std::string_view kHomeInsuranceMonthCaption = "Home insurance a month";
-inline constexpr std::string_view kCondoFeesMonthCaption = "Condo fees a month";
-inline constexpr std::string_view kHeatingMonthCaption = "Heating a month";
-inline constexpr std::string_view kMortgageInsuranceMonthCaption = "Mortgage insurance a month";
-inline constexpr std::string_view kMonthlyTotalCaption = "Cost of the home a month";
-inline constexpr std::string_view kInsuranceEndsCaption = "Mortgage insurance ends at";
-inline constexpr std::string_view kInsuranceEndsOnRequestCaption = "Ask to end it at (80 %)";
+inline constexpr std::string_view kAprCaption = AMX_TEXT("Annual percentage rate (APR)");
+inline constexpr std::string_view kEffectiveRateCaption = AMX_TEXT("Effective annual rate");
+inline constexpr std::string_view kAmountFinancedCaption = AMX_TEXT("Amount financed");
+inline constexpr std::string_view kCashAtClosingCaption = AMX_TEXT("Cash at closing");
+inline constexpr std::string_view kCostOverAmortizationCaption = AMX_TEXT("Cost of borrowing, all years");
+inline constexpr std::string_view kPremiumCaption = AMX_TEXT("Insurance premium");
+inline constexpr std::string_view kPrincipalAndInterestCaption = AMX_TEXT("Principal and interest a month");
+inline constexpr std::string_view kPropertyTaxMonthCaption = AMX_TEXT("Property tax a month");
+inline constexpr std::string_view kHomeInsuranceMonthCaption = AMX_TEXT("Home insurance a month");
+inline constexpr std::string_view kCondoFeesMonthCaption = AMX_TEXT("Condo fees a month");
+inline constexpr std::string_view kHeatingMonthCaption = AMX_TEXT("Heating a month");
+inline constexpr std::string_view kMortgageInsuranceMonthCaption = AMX_TEXT("Mortgage insurance a month");
+inline constexpr std::string_view kMonthlyTotalCaption = AMX_TEXT("Cost of the home a month");
+inline constexpr std::string_view kInsuranceEndsCaption = AMX_TEXT("Mortgage insurance ends at");
+inline constexpr std::string_view kInsuranceEndsOnRequestCaption = AMX_TEXT("Ask to end it at (80 %)");
 inline constexpr std::string_view kEstimatesNote =
-    "The APR and the insurance figures are estimates: a lender's disclosures govern.";
+    AMX_TEXT("The APR and the insurance figures are estimates: a lender's disclosures govern.");
 // "Cost of borrowing, 5-year term".
-std::string TermCostCaption(std::int16_t termYears);
+std::string TermCostCaption(std::int16_t termYears, const Catalogue& words = EnglishCatalogue());
 // The premium box: the Canadian premium with its percentage
 // ("$19,000.00 at 4.000%"), or the US insurance with each payment
 // ("$158.33 a payment"); empty without insurance.
-std::string PremiumText(const CostsTexts& texts);
+std::string PremiumText(const CostsTexts& texts, const Catalogue& words = EnglishCatalogue());
 
 }  // namespace amortix

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/calc/costs.h"
+#include "core/format/catalogue.h"
 
 namespace amortix {
 
@@ -34,17 +35,19 @@ struct CostsTexts {
 
 // Empty texts for a result that was not calculated.
 CostsTexts CostsTextsFor(const CostsResult& result, const Costs& costs, std::string_view currencySymbol,
-                         const DateFormatter& formatDate = {});
+                         const DateFormatter& formatDate = {}, const Catalogue& words = EnglishCatalogue());
 
 // What a down payment below the Canadian minimum is told besides message 52:
 // "The minimum is $25,000.00 for a price of $500,000.00."
 std::string MinimumDownPaymentText(const Costs& costs, const Purchase& purchase,
-                                   std::string_view currencySymbol);
+                                   std::string_view currencySymbol,
+                                   const Catalogue& words = EnglishCatalogue());
 
 // What the costs dialog says of the principal a price makes:
 // "The principal becomes $495,000.00: the price less the down payment, plus
 // the premium and the fees added to the loan."; empty without a price.
 std::string PrincipalFromPriceText(const Costs& costs, const Purchase& purchase,
-                                   std::string_view currencySymbol);
+                                   std::string_view currencySymbol,
+                                   const Catalogue& words = EnglishCatalogue());
 
 }  // namespace amortix

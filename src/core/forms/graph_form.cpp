@@ -10,6 +10,15 @@ namespace amortix {
 
 namespace {
 
+constexpr const char* kTablesPrintCaption = AMX_TEXT("&To Printer");
+constexpr const char* kComparisonPrintCaption = AMX_TEXT("&Printer");
+// %1 the currency symbol.
+constexpr const char* kValueAxisTitle = AMX_TEXT("Value %1");
+// A tables bar's tip: %1 the year.
+constexpr const char* kYearLabel = AMX_TEXT("Year %1");
+// %1 the bar's label, %2 its value.
+constexpr const char* kBarTip = AMX_TEXT("%1: %2");
+
 // The number of bars: a single point is drawn beside an empty second one.
 std::size_t BarCount(const GraphData& data) {
     if (data.count <= 0) return 0;
@@ -23,12 +32,12 @@ const GraphPoint& PointAt(const GraphData& data, std::size_t i) {
 
 }  // namespace
 
-ChartData TablesChart(const GraphData& data, std::string_view currencySymbol) {
+ChartData TablesChart(const GraphData& data, std::string_view currencySymbol, const Catalogue& words) {
     ChartData chart;
-    chart.title = data.title;
+    chart.title = words.Text(data.title);
     chart.currencySymbol = currencySymbol;
     chart.kinds = kTablesGraphKinds;
-    chart.printCaption = "&To Printer";
+    chart.printCaption = kTablesPrintCaption;
     for (std::size_t i = 0; i < BarCount(data); ++i) {
         const GraphPoint& p = PointAt(data, i);
         chart.labels.push_back(p.label.empty() ? FormatNumber(p.labelNumber, kCountMask) : p.label);
@@ -37,14 +46,14 @@ ChartData TablesChart(const GraphData& data, std::string_view currencySymbol) {
     return chart;
 }
 
-ChartData ComparisonChart(const GraphData& data, std::string_view currencySymbol) {
+ChartData ComparisonChart(const GraphData& data, std::string_view currencySymbol, const Catalogue& words) {
     ChartData chart;
-    chart.title = data.title;
-    chart.valueAxisTitle = "Value " + std::string(currencySymbol);
+    chart.title = words.Text(data.title);
+    chart.valueAxisTitle = Fill(words.Text(kValueAxisTitle), {currencySymbol});
     chart.labelsInLegend = true;
     chart.currencySymbol = currencySymbol;
     chart.kinds = kComparisonGraphKinds;
-    chart.printCaption = "&Printer";
+    chart.printCaption = kComparisonPrintCaption;
     for (std::size_t i = 0; i < BarCount(data); ++i) {
         const GraphPoint& p = PointAt(data, i);
         chart.labels.push_back(p.label);
@@ -73,13 +82,13 @@ ValueAxisTicks MoneyAxis(double largestValue, std::string_view currencySymbol) {
     return axis;
 }
 
-std::string BarToolTip(const ChartData& chart, int bar) {
+std::string BarToolTip(const ChartData& chart, int bar, const Catalogue& words) {
     if (bar < 0 || static_cast<std::size_t>(bar) >= chart.values.size()) return {};
     const std::size_t i = static_cast<std::size_t>(bar);
     std::string label = chart.labels[i];
-    if (!chart.labelsInLegend && !label.empty()) label = "Year " + label;
+    if (!chart.labelsInLegend && !label.empty()) label = Fill(words.Text(kYearLabel), {label});
     if (label.empty()) return {};
-    return label + ": " + MoneyText(chart.currencySymbol, chart.values[i], "#,##0.00");
+    return Fill(words.Text(kBarTip), {label, MoneyText(chart.currencySymbol, chart.values[i], "#,##0.00")});
 }
 
 }  // namespace amortix

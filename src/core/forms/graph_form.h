@@ -27,16 +27,18 @@ struct ChartData {
     std::vector<double> values;       // one a bar
     std::string currencySymbol;
     GraphKinds kinds;
-    std::string printCaption;  // the print button's caption
+    std::string printCaption;  // the print button's caption, in English: the button translates it
 };
 
 // The tables graph: the year numbers as category labels, the balances at the
 // start of years 1..N (a one-year schedule shows years 1 and 2).
-ChartData TablesChart(const GraphData& data, std::string_view currencySymbol);
+ChartData TablesChart(const GraphData& data, std::string_view currencySymbol,
+                      const Catalogue& words = EnglishCatalogue());
 // The comparison graph: "Row  n" legend texts and each row's total interest;
 // a single row shows a second, empty bar. The value axis is titled "Value "
 // and the currency symbol.
-ChartData ComparisonChart(const GraphData& data, std::string_view currencySymbol);
+ChartData ComparisonChart(const GraphData& data, std::string_view currencySymbol,
+                          const Catalogue& words = EnglishCatalogue());
 
 // The value axis: from 0 to `max` in steps of `step`, with a money label for
 // each tick (symbol, thousands separators, no cents).
@@ -49,6 +51,6 @@ struct ValueAxisTicks {
 ValueAxisTicks MoneyAxis(double largestValue, std::string_view currencySymbol);
 
 // The text shown while the pointer rests on a bar: its label and exact value.
-std::string BarToolTip(const ChartData& chart, int bar);
+std::string BarToolTip(const ChartData& chart, int bar, const Catalogue& words = EnglishCatalogue());
 
 }  // namespace amortix

@@ -13,7 +13,8 @@ namespace amortix {
 
 namespace {
 
-constexpr std::array<std::string_view, kOneTimeColumns> kHeaders = {"Year", "Month", "Amount"};
+constexpr std::array<std::string_view, kOneTimeColumns> kHeaders = {AMX_TEXT("Year"), AMX_TEXT("Month"),
+                                                                    AMX_TEXT("Amount")};
 // A box's amount reads back as typed: no grouping, which ParseNumber stops at.
 constexpr std::string_view kBoxAmountMask = "0.00";
 
@@ -199,27 +200,29 @@ bool PrepaymentsForm::Remove(int index) {
     return true;
 }
 
-PrepaymentBoxTexts PrepaymentResultTexts(const ScheduleResult& result, std::string_view currencySymbol) {
+PrepaymentBoxTexts PrepaymentResultTexts(const ScheduleResult& result, std::string_view currencySymbol,
+                                         const Catalogue& words) {
     if (!result.calculated || !result.prepaymentsInForce) return {};
-    const ScheduleBoxTexts texts = BoxTexts(result, currencySymbol);
+    const ScheduleBoxTexts texts = BoxTexts(result, currencySymbol, words);
     return {texts.interestSavedByPrepayments, texts.payoffEarlier};
 }
 
-std::string LimitMessageDetail(const ScheduleResult& result, Message message,
-                               std::string_view currencySymbol) {
+std::string LimitMessageDetail(const ScheduleResult& result, Message message, std::string_view currencySymbol,
+                               const Catalogue& words) {
     const PrepaymentSummary& p = result.summary.prepayments;
     if (message == Message::YearlyPrepaymentLimit && p.yearlyLimit)
-        return YearlyLimitText(*p.yearlyLimit, currencySymbol);
+        return YearlyLimitText(*p.yearlyLimit, currencySymbol, words);
     if (message == Message::PaymentIncreaseLimit && p.increaseLimit)
-        return IncreaseLimitText(*p.increaseLimit, currencySymbol);
+        return IncreaseLimitText(*p.increaseLimit, currencySymbol, words);
     return {};
 }
 
-std::string LimitMessageDetail(const ComparisonRow& row, Message message, std::string_view currencySymbol) {
+std::string LimitMessageDetail(const ComparisonRow& row, Message message, std::string_view currencySymbol,
+                               const Catalogue& words) {
     if (message == Message::YearlyPrepaymentLimit && row.yearlyLimit)
-        return YearlyLimitText(*row.yearlyLimit, currencySymbol);
+        return YearlyLimitText(*row.yearlyLimit, currencySymbol, words);
     if (message == Message::PaymentIncreaseLimit && row.increaseLimit)
-        return IncreaseLimitText(*row.increaseLimit, currencySymbol);
+        return IncreaseLimitText(*row.increaseLimit, currencySymbol, words);
     return {};
 }
 

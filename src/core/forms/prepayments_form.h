@@ -84,13 +84,15 @@ class PrepaymentsForm {
 struct PrepaymentBoxTexts {
     std::string interestSaved, payoffEarlier;
 };
-PrepaymentBoxTexts PrepaymentResultTexts(const ScheduleResult& result, std::string_view currencySymbol);
+PrepaymentBoxTexts PrepaymentResultTexts(const ScheduleResult& result, std::string_view currencySymbol,
+                                         const Catalogue& words = EnglishCatalogue());
 
 // What goes with message 47 or 48 of a calculation: the first year over the
 // limit and by how much; empty for any other message.
-std::string LimitMessageDetail(const ScheduleResult& result, Message message,
-                               std::string_view currencySymbol);
+std::string LimitMessageDetail(const ScheduleResult& result, Message message, std::string_view currencySymbol,
+                               const Catalogue& words = EnglishCatalogue());
 // The same for a comparison row's figures.
-std::string LimitMessageDetail(const ComparisonRow& row, Message message, std::string_view currencySymbol);
+std::string LimitMessageDetail(const ComparisonRow& row, Message message, std::string_view currencySymbol,
+                               const Catalogue& words = EnglishCatalogue());
 
 }  // namespace amortix

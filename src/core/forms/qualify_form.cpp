@@ -5,6 +5,7 @@
 
 #include "core/format/masks.h"
 #include "core/format/numfmt.h"
+#include "core/forms/tables_form.h"
 
 namespace amortix {
 
@@ -53,30 +54,35 @@ std::string QualifyPercentText(double percent) {
     return FormatNumber(percent, kLoanToValueMask) + "%";
 }
 
-std::string QualifyQuickHelp() {
-    constexpr const char* kBlank = "\r\n\r\n";
-    std::string text;
-    text +=
-        "Type the gross yearly income (and a second borrower's), the debts, the costs of the home and the "
-        "down payment in the green boxes. Leaving a box, or Calculate, shows in the white boxes the largest "
-        "mortgage and price the income qualifies for.";
-    text += kBlank;
-    text +=
-        "Lenders divide the housing costs (the payment, property tax, heating and half the condominium fees "
-        "in Canada; the payment, tax, insurance and association fees in the United States) by the gross "
-        "monthly income: the housing ratio. With the other debts added it is the total ratio. Card and "
-        "credit-line balances count at 3% of the balance a month.";
-    text += kBlank;
-    text +=
-        "Under the Canadian rules the payment is tested at the qualifying rate, the greater of the contract "
-        "rate plus 2 points and 5.25%, and a down payment under 20% adds the default insurance premium to "
-        "the "
-        "loan. Every limit can be changed.";
-    text += kBlank;
-    text += "The figures are estimates: the lender decides.";
-    text += kBlank;
-    text += "Press F1 key for more detailed information.";
-    return text;
+namespace {
+
+// The quick help's paragraphs, an empty line between them.
+constexpr HelpLine kQualifyHelp[] = {
+    {AMX_TEXT(
+         "Type the gross yearly income (and a second borrower's), the debts, the costs of the home and the "
+         "down payment in the green boxes. Leaving a box, or Calculate, shows in the white boxes the largest "
+         "mortgage and price the income qualifies for."),
+     1},
+    {AMX_TEXT(
+         "Lenders divide the housing costs (the payment, property tax, heating and half the condominium fees "
+         "in Canada; the payment, tax, insurance and association fees in the United States) by the gross "
+         "monthly income: the housing ratio. With the other debts added it is the total ratio. Card and "
+         "credit-line balances count at 3% of the balance a month."),
+     1},
+    {AMX_TEXT(
+         "Under the Canadian rules the payment is tested at the qualifying rate, the greater of the contract "
+         "rate plus 2 points and 5.25%, and a down payment under 20% adds the default insurance premium to "
+         "the "
+         "loan. Every limit can be changed."),
+     1},
+    {AMX_TEXT("The figures are estimates: the lender decides."), 1},
+    {AMX_TEXT("Press F1 key for more detailed information."), 0},
+};
+
+}  // namespace
+
+std::string QualifyQuickHelp(const Catalogue& words) {
+    return JoinHelp(kQualifyHelp, words);
 }
 
 QualifyForm::QualifyForm(std::string currencySymbol) : currencySymbol_(std::move(currencySymbol)) {}

@@ -14,7 +14,7 @@
 
 namespace amortix {
 
-inline constexpr const char* kQualifyCaption = " Mortgage Qualifying";
+inline constexpr const char* kQualifyCaption = AMX_TEXT(" Mortgage Qualifying");
 
 // The green boxes, in their Enter order.
 enum class QualifyInput : std::int8_t {
@@ -46,22 +46,26 @@ struct QualifyInputInfo {
 };
 
 inline constexpr std::array<QualifyInputInfo, 16> kQualifyInputs = {{
-    {QualifyInput::Income, "QInIncome", "Gross yearly &income", QualifyEntryKind::Money},
-    {QualifyInput::Income2, "QInIncome2", "Second borrower's income", QualifyEntryKind::Money},
-    {QualifyInput::Debts, "QInDebts", "Other &debt payments a month", QualifyEntryKind::Money},
-    {QualifyInput::CardBalances, "QInCards", "Card and credit-line balances", QualifyEntryKind::Money},
-    {QualifyInput::PropertyTax, "QInTax", "Property tax a year", QualifyEntryKind::Money},
-    {QualifyInput::HomeInsurance, "QInHomeInsurance", "Home insurance a year", QualifyEntryKind::Money},
-    {QualifyInput::Heating, "QInHeating", "Heating a month", QualifyEntryKind::Money},
-    {QualifyInput::CondoFees, "QInCondo", "Condominium fees a month", QualifyEntryKind::Money},
-    {QualifyInput::DownPayment, "QInDown", "Do&wn payment", QualifyEntryKind::Money},
-    {QualifyInput::Rate, "QInRate", "Contract &rate", QualifyEntryKind::Percent},
-    {QualifyInput::Years, "QInYears", "Amortization in &years", QualifyEntryKind::Years},
-    {QualifyInput::Gds, "QInGds", "Housing ratio limit", QualifyEntryKind::Percent},
-    {QualifyInput::Tds, "QInTds", "Total ratio limit", QualifyEntryKind::Percent},
-    {QualifyInput::StressAdd, "QInStressAdd", "Points added to the rate", QualifyEntryKind::Percent},
-    {QualifyInput::StressFloor, "QInStressFloor", "Lowest qualifying rate", QualifyEntryKind::Percent},
-    {QualifyInput::MortgageInsurance, "QInMortgageInsurance", "Mortgage insurance a year",
+    {QualifyInput::Income, "QInIncome", AMX_TEXT("Gross yearly &income"), QualifyEntryKind::Money},
+    {QualifyInput::Income2, "QInIncome2", AMX_TEXT("Second borrower's income"), QualifyEntryKind::Money},
+    {QualifyInput::Debts, "QInDebts", AMX_TEXT("Other &debt payments a month"), QualifyEntryKind::Money},
+    {QualifyInput::CardBalances, "QInCards", AMX_TEXT("Card and credit-line balances"),
+     QualifyEntryKind::Money},
+    {QualifyInput::PropertyTax, "QInTax", AMX_TEXT("Property tax a year"), QualifyEntryKind::Money},
+    {QualifyInput::HomeInsurance, "QInHomeInsurance", AMX_TEXT("Home insurance a year"),
+     QualifyEntryKind::Money},
+    {QualifyInput::Heating, "QInHeating", AMX_TEXT("Heating a month"), QualifyEntryKind::Money},
+    {QualifyInput::CondoFees, "QInCondo", AMX_TEXT("Condominium fees a month"), QualifyEntryKind::Money},
+    {QualifyInput::DownPayment, "QInDown", AMX_TEXT("Do&wn payment"), QualifyEntryKind::Money},
+    {QualifyInput::Rate, "QInRate", AMX_TEXT("Contract &rate"), QualifyEntryKind::Percent},
+    {QualifyInput::Years, "QInYears", AMX_TEXT("Amortization in &years"), QualifyEntryKind::Years},
+    {QualifyInput::Gds, "QInGds", AMX_TEXT("Housing ratio limit"), QualifyEntryKind::Percent},
+    {QualifyInput::Tds, "QInTds", AMX_TEXT("Total ratio limit"), QualifyEntryKind::Percent},
+    {QualifyInput::StressAdd, "QInStressAdd", AMX_TEXT("Points added to the rate"),
+     QualifyEntryKind::Percent},
+    {QualifyInput::StressFloor, "QInStressFloor", AMX_TEXT("Lowest qualifying rate"),
+     QualifyEntryKind::Percent},
+    {QualifyInput::MortgageInsurance, "QInMortgageInsurance", AMX_TEXT("Mortgage insurance a year"),
      QualifyEntryKind::Percent},
 }};
 
@@ -91,33 +95,33 @@ struct QualifyBoxInfo {
 };
 
 inline constexpr std::array<QualifyBoxInfo, 11> kQualifyBoxes = {{
-    {QualifyBox::MaxMortgage, "QMortgage", "Largest mortgage, premium included"},
-    {QualifyBox::MaxPrice, "QPrice", "Largest purchase price"},
-    {QualifyBox::Premium, "QPremium", "Insurance premium added"},
-    {QualifyBox::MortgageInsurance, "QMortgageInsuranceMonthly", "Mortgage insurance a month"},
-    {QualifyBox::Binding, "QBinding", "The ratio that limits it"},
-    {QualifyBox::Gds, "QGds", "Housing (gross debt service)"},
-    {QualifyBox::Tds, "QTds", "Total debt service"},
-    {QualifyBox::Payment, "QPayment", "Each payment at the contract rate"},
-    {QualifyBox::QualifyingRate, "QQualifyingRate", "Qualifying rate"},
-    {QualifyBox::QualifyingPayment, "QQualifyingPayment", "Each payment at the qualifying rate"},
-    {QualifyBox::DownPaymentNeeded, "QDownNeeded", "Least down payment for the price"},
+    {QualifyBox::MaxMortgage, "QMortgage", AMX_TEXT("Largest mortgage, premium included")},
+    {QualifyBox::MaxPrice, "QPrice", AMX_TEXT("Largest purchase price")},
+    {QualifyBox::Premium, "QPremium", AMX_TEXT("Insurance premium added")},
+    {QualifyBox::MortgageInsurance, "QMortgageInsuranceMonthly", AMX_TEXT("Mortgage insurance a month")},
+    {QualifyBox::Binding, "QBinding", AMX_TEXT("The ratio that limits it")},
+    {QualifyBox::Gds, "QGds", AMX_TEXT("Housing (gross debt service)")},
+    {QualifyBox::Tds, "QTds", AMX_TEXT("Total debt service")},
+    {QualifyBox::Payment, "QPayment", AMX_TEXT("Each payment at the contract rate")},
+    {QualifyBox::QualifyingRate, "QQualifyingRate", AMX_TEXT("Qualifying rate")},
+    {QualifyBox::QualifyingPayment, "QQualifyingPayment", AMX_TEXT("Each payment at the qualifying rate")},
+    {QualifyBox::DownPaymentNeeded, "QDownNeeded", AMX_TEXT("Least down payment for the price")},
 }};
 
 constexpr const QualifyBoxInfo& Info(QualifyBox b) {
     return InfoIn(kQualifyBoxes, b);
 }
 
-inline constexpr const char* kQualifyRulesLabel = "Ru&les";
-inline constexpr const char* kQualifyCompoundingLabel = "Co&mpounding";
-inline constexpr const char* kQualifyFrequencyLabel = "Payment &frequency";
-inline constexpr const char* kQualifyStressLabel = "Test at the &qualifying rate";
-inline constexpr const char* kQualifyNone = "None";
+inline constexpr const char* kQualifyRulesLabel = AMX_TEXT("Ru&les");
+inline constexpr const char* kQualifyCompoundingLabel = AMX_TEXT("Co&mpounding");
+inline constexpr const char* kQualifyFrequencyLabel = AMX_TEXT("Payment &frequency");
+inline constexpr const char* kQualifyStressLabel = AMX_TEXT("Test at the &qualifying rate");
+inline constexpr const char* kQualifyNone = AMX_TEXT("None");
 // Under every result: the figures are estimates.
-inline constexpr const char* kQualifyNotice = "Estimates only: the lender decides.";
+inline constexpr const char* kQualifyNotice = AMX_TEXT("Estimates only: the lender decides.");
 
 // The quick help, lines joined by CR LF.
-std::string QualifyQuickHelp();
+std::string QualifyQuickHelp(const Catalogue& words = EnglishCatalogue());
 
 // The screen's state: the inputs, the last run, and what every box shows.
 class QualifyForm {

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core/calc/limits.h"
+#include "core/format/catalogue.h"
 #include "core/format/masks.h"
 #include "core/format/numfmt.h"
 
@@ -12,8 +13,8 @@ namespace amortix {
 
 namespace {
 
-constexpr std::array<std::string_view, kRateChangeColumns> kHeaders = {"Year", "Month", "New rate %",
-                                                                       "Payment"};
+constexpr std::array<std::string_view, kRateChangeColumns> kHeaders = {
+    AMX_TEXT("Year"), AMX_TEXT("Month"), AMX_TEXT("New rate %"), AMX_TEXT("Payment")};
 
 bool Before(const RateChange& a, const RateChange& b) {
     return a.year != b.year ? a.year < b.year : a.month < b.month;

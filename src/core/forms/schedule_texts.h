@@ -10,14 +10,15 @@
 #include <vector>
 
 #include "core/calc/schedule.h"
+#include "core/format/catalogue.h"
 
 namespace amortix {
 
 // The empty " P+I includes" caption the screen shows without results.
-inline constexpr const char* kLabel16Cleared = " P+I includes      0.000%";
+inline constexpr const char* kLabel16Cleared = AMX_TEXT(" P+I includes      0.000%");
 // The label beside the payment increase: " P+I includes  " and the percentage
 // (`increase` is a fraction; at most 1, for 100 %).
-std::string Label16Text(float increase);
+std::string Label16Text(float increase, const Catalogue& words = EnglishCatalogue());
 
 // Each result box's text, named by what it shows; empty (and the cleared
 // caption) while there are no results.
@@ -28,34 +29,38 @@ struct ScheduleBoxTexts {
     // mortgage cannot be worked out.
     std::string interestSavedByPrepayments, payoffEarlier;
 };
-ScheduleBoxTexts BoxTexts(const ScheduleResult& result, std::string_view currencySymbol);
+ScheduleBoxTexts BoxTexts(const ScheduleResult& result, std::string_view currencySymbol,
+                          const Catalogue& words = EnglishCatalogue());
 
 // "Normal" for 12 and 24 payments a year, otherwise the days in year.
-std::string DaysInYearText(const ScheduleSummary& summary);
+std::string DaysInYearText(const ScheduleSummary& summary, const Catalogue& words = EnglishCatalogue());
 
 // The printout's listing of the additional payments applied, CR LF ended;
 // empty when none were in force. With the new kinds of prepayment it also
 // lists the recurring amount, what the prepayments saved and the lender's
 // limits they went over.
-std::string AdditionalNotesText(const ScheduleResult& result);
+std::string AdditionalNotesText(const ScheduleResult& result, const Catalogue& words = EnglishCatalogue());
 
 // "2 yr 3 mo": how much sooner the final payment falls.
-std::string PayoffEarlierText(long months);
+std::string PayoffEarlierText(long months, const Catalogue& words = EnglishCatalogue());
 // What message 47 and 48 report, in a sentence each: the first year over
 // the limit and by how much.
-std::string YearlyLimitText(const LimitExceeded& exceeded, std::string_view currencySymbol);
-std::string IncreaseLimitText(const LimitExceeded& exceeded, std::string_view currencySymbol);
+std::string YearlyLimitText(const LimitExceeded& exceeded, std::string_view currencySymbol,
+                            const Catalogue& words = EnglishCatalogue());
+std::string IncreaseLimitText(const LimitExceeded& exceeded, std::string_view currencySymbol,
+                              const Catalogue& words = EnglishCatalogue());
 
 // The header of column 0 for the view, and of any grid column (row 0), so a
 // screen lays out its grid before the first calculation.
-std::string GridColumn0Header(ScheduleView view, bool showDates);
-std::string GridHeader(int column, ScheduleView view, bool showDates);
+std::string GridColumn0Header(ScheduleView view, bool showDates, const Catalogue& words = EnglishCatalogue());
+std::string GridHeader(int column, ScheduleView view, bool showDates,
+                       const Catalogue& words = EnglishCatalogue());
 
 // What the grid shows, cell by cell, so a screen formats only the rows in view.
 class ScheduleGrid {
   public:
     ScheduleGrid(std::shared_ptr<const ScheduleResult> result, std::string currencySymbol,
-                 DateFormatter formatDate = {});
+                 DateFormatter formatDate = {}, const Catalogue& words = EnglishCatalogue());
 
     int RowCount() const { return rowCount_; }
     // A schedule with rate changes has a seventh column, the rate in force,
@@ -85,6 +90,7 @@ class ScheduleGrid {
     std::shared_ptr<const ScheduleResult> result_;
     std::string currencySymbol_;
     DateFormatter formatDate_;
+    const Catalogue* words_;  // outlives the grid: the window's or the English one
     int rowCount_ = 1;
     int columnCount_ = kGridColumns;
     int listingRows_ = 0;       // ScheduleResult::ListingRows, asked once

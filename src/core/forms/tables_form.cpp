@@ -8,17 +8,34 @@
 
 namespace amortix {
 
+namespace {
+
+constexpr const char* kMortgageCaption = AMX_TEXT(" Mortgage Tables");
+constexpr const char* kMortgageLabel1 = AMX_TEXT(" Principal amount of           mortgage.");
+constexpr const char* kMortgageLabel2 = AMX_TEXT(" Annual interest rate %");
+constexpr const char* kMortgageLabel3 = AMX_TEXT(" Amortization period in       years.");
+constexpr const char* kMortgageLabel8 = AMX_TEXT(" Total paid over    life of mortgage.");
+constexpr const char* kMortgageLabel11 = AMX_TEXT(" No. of years to  final payment.");
+constexpr const char* kLoanCaption = AMX_TEXT(" Loan Tables");
+constexpr const char* kLoanLabel1 = AMX_TEXT(" Principal amount of the     loan.");
+constexpr const char* kLoanLabel2 = AMX_TEXT(" Annual interest rate %.");
+constexpr const char* kLoanLabel3 = AMX_TEXT(" Payback period of the      loan in months.");
+constexpr const char* kLoanLabel8 = AMX_TEXT(" Total paid over    life of the loan.");
+constexpr const char* kLoanLabel11 = AMX_TEXT(" No. months to   final payment.");
+
+}  // namespace
+
 TablesDefaults DefaultsFor(TableKind mode, std::string_view currencySymbol) {
     TablesDefaults d;
     d.rateList = {"6 ", "7 ", "8 ", "9 ", "10 "};
     d.ratePercent = 10.125;
     if (mode == TableKind::Mortgage) {
-        d.caption = " Mortgage Tables";
-        d.label1 = " Principal amount of           mortgage.";
-        d.label2 = " Annual interest rate %";
-        d.label3 = " Amortization period in       years.";
-        d.label8 = " Total paid over    life of mortgage.";
-        d.label11 = " No. of years to  final payment.";
+        d.caption = kMortgageCaption;
+        d.label1 = kMortgageLabel1;
+        d.label2 = kMortgageLabel2;
+        d.label3 = kMortgageLabel3;
+        d.label8 = kMortgageLabel8;
+        d.label11 = kMortgageLabel11;
         d.principal = 100000;
         d.principalText = "   " + std::string(currencySymbol) + "100,000.00";
         d.rateText = "        10.125%";
@@ -26,12 +43,12 @@ TablesDefaults DefaultsFor(TableKind mode, std::string_view currencySymbol) {
         d.years = 25;
         d.termList = {"25", "30", "40"};
     } else {
-        d.caption = " Loan Tables";
-        d.label1 = " Principal amount of the     loan.";
-        d.label2 = " Annual interest rate %.";
-        d.label3 = " Payback period of the      loan in months.";
-        d.label8 = " Total paid over    life of the loan.";
-        d.label11 = " No. months to   final payment.";
+        d.caption = kLoanCaption;
+        d.label1 = kLoanLabel1;
+        d.label2 = kLoanLabel2;
+        d.label3 = kLoanLabel3;
+        d.label8 = kLoanLabel8;
+        d.label11 = kLoanLabel11;
         d.principal = 20000;
         d.principalText = "   " + std::string(currencySymbol) + "20,000.00";
         d.rateText = "         10.125%";
@@ -142,68 +159,72 @@ TermEntry ClampTerm(TableKind mode, double value) {
 
 namespace {
 
-std::string JoinHelp(const std::vector<std::pair<const char*, int>>& lines) {
+constexpr const char* kTermHelp = AMX_TEXT(
+    "Click 'Term' to display in the spreadsheet and print, only data for the term selected. All other "
+    "results are not affected as they are based on full amortization.");
+constexpr const char* kShowHelp =
+    AMX_TEXT("Show payments. Click option to show All payments or just the Annual totals.");
+
+// Each line and the empty lines after it; the sample figures stay as typed.
+constexpr HelpLine kMortgageHelp[] = {
+    {AMX_TEXT("Click on green box to change, start typing in numbers, deletes previous ones, then "
+              "'Calculate'. "
+              "Results shown in white cells.   Press F1 key for more detailed information."),
+     1},
+    {"100,000.00", 2},
+    {"       6.125", 3},
+    {"           25", 2},
+    {AMX_TEXT("Click down arrow to select different compound interest periods."), 0},
+    {AMX_TEXT("American = Monthly.  Canadian = Semi-Annual."), 1},
+    {AMX_TEXT("Click down arrow to select different payment frequencies."), 0},
+    {AMX_TEXT("Accelerated payments. 26 instead of 12 annual payments at half the monthly principal + "
+              "Interest. "
+              "Mortgage retired earlier."),
+     1},
+    {kShowHelp, 1},
+    {AMX_TEXT(
+         "Click 'Additional Payments'. Select option. Enter percentage and/or amount beside year, select "
+         "month option. 'OK' accepts all changes, 'Erase all' sets all cells to 0. Effects all "
+         "calculations "
+         "unless Amortization period changed or 'Erase all' used."),
+     1},
+    {AMX_TEXT("Click 'Days in Year' to change the way interest is computed when used with all 'Frequency and "
+              "type of each payment' except Monthly and Semimonthly payments."),
+     1},
+    {kTermHelp, 1},
+    {AMX_TEXT("Click 'View Payment Date' to show dates, toggles to 'View Payment No.' for numbers."), 0},
+};
+
+constexpr HelpLine kLoanHelp[] = {
+    {AMX_TEXT("                          How to use for Car, Consumer or Personal loans."), 0},
+    {"10,000.00", 3},
+    {"      6.125", 3},
+    {"          60", 3},
+    {AMX_TEXT("Monthly.   Almost all Loans are based on monthly compounding."), 2},
+    {AMX_TEXT("Monthly.   All Loans are based on one payment each month, 12 payments each"), 0},
+    {AMX_TEXT("               year during the payback period. Same as a Normal mortgage."), 1},
+    {kShowHelp, 1},
+    {AMX_TEXT("Normally financial institutions do not allow Additional Payments. Use if allowed."), 1},
+    {AMX_TEXT("When using accelerated payments, change the Days in Year. Use if allowed."), 1},
+    {kTermHelp, 1},
+    {AMX_TEXT("Click 'View Payment Dates' to show dates, toggles to 'View Payment No.' for numbers."), 0},
+};
+
+}  // namespace
+
+std::string JoinHelp(std::span<const HelpLine> lines, const Catalogue& words) {
     std::string out;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        out += lines[i].first;
+        out += words.Text(lines[i].text);
         if (i + 1 == lines.size()) break;
         out += "\r\n";
-        for (int b = 0; b < lines[i].second; ++b) out += "\r\n";
+        for (int b = 0; b < lines[i].blankLines; ++b) out += "\r\n";
     }
     return out;
 }
 
-}  // namespace
-
-std::string TablesQuickHelp(TableKind mode) {
-    constexpr const char* kTerm =
-        "Click 'Term' to display in the spreadsheet and print, only data for the term selected. All other "
-        "results are not affected as they are based on full amortization.";
-    constexpr const char* kShow =
-        "Show payments. Click option to show All payments or just the Annual totals.";
-    if (mode == TableKind::Mortgage) {
-        return JoinHelp({
-            {"Click on green box to change, start typing in numbers, deletes previous ones, then "
-             "'Calculate'. "
-             "Results shown in white cells.   Press F1 key for more detailed information.",
-             1},
-            {"100,000.00", 2},
-            {"       6.125", 3},
-            {"           25", 2},
-            {"Click down arrow to select different compound interest periods.", 0},
-            {"American = Monthly.  Canadian = Semi-Annual.", 1},
-            {"Click down arrow to select different payment frequencies.", 0},
-            {"Accelerated payments. 26 instead of 12 annual payments at half the monthly principal + "
-             "Interest. "
-             "Mortgage retired earlier.",
-             1},
-            {kShow, 1},
-            {"Click 'Additional Payments'. Select option. Enter percentage and/or amount beside year, select "
-             "month option. 'OK' accepts all changes, 'Erase all' sets all cells to 0. Effects all "
-             "calculations "
-             "unless Amortization period changed or 'Erase all' used.",
-             1},
-            {"Click 'Days in Year' to change the way interest is computed when used with all 'Frequency and "
-             "type of each payment' except Monthly and Semimonthly payments.",
-             1},
-            {kTerm, 1},
-            {"Click 'View Payment Date' to show dates, toggles to 'View Payment No.' for numbers.", 0},
-        });
-    }
-    return JoinHelp({
-        {"                          How to use for Car, Consumer or Personal loans.", 0},
-        {"10,000.00", 3},
-        {"      6.125", 3},
-        {"          60", 3},
-        {"Monthly.   Almost all Loans are based on monthly compounding.", 2},
-        {"Monthly.   All Loans are based on one payment each month, 12 payments each", 0},
-        {"               year during the payback period. Same as a Normal mortgage.", 1},
-        {kShow, 1},
-        {"Normally financial institutions do not allow Additional Payments. Use if allowed.", 1},
-        {"When using accelerated payments, change the Days in Year. Use if allowed.", 1},
-        {kTerm, 1},
-        {"Click 'View Payment Dates' to show dates, toggles to 'View Payment No.' for numbers.", 0},
-    });
+std::string TablesQuickHelp(TableKind mode, const Catalogue& words) {
+    return mode == TableKind::Mortgage ? JoinHelp(kMortgageHelp, words) : JoinHelp(kLoanHelp, words);
 }
 
 int TermOptionIndex(std::int16_t termYears) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,21 +47,29 @@ TermEntry EnterTerm(TableKind mode, std::string_view typed);
 // The same for a value already read (years, or a loan's months).
 TermEntry ClampTerm(TableKind mode, double value);
 
+// A quick help's line and the empty lines that follow it.
+struct HelpLine {
+    const char* text;
+    int blankLines;
+};
+// The lines in the language of `words`, joined by CR LF.
+std::string JoinHelp(std::span<const HelpLine> lines, const Catalogue& words);
+
 // The quick help that replaces the grid, lines joined by CR LF.
-std::string TablesQuickHelp(TableKind mode);
+std::string TablesQuickHelp(TableKind mode, const Catalogue& words = EnglishCatalogue());
 
 // The result boxes' labels and the other fixed captions of the screen.
-inline constexpr const char* kTablesLabel6 = " Interest compound           periods per year.";
-inline constexpr const char* kTablesLabel10 = " Frequency and type of     each payment.";
-inline constexpr const char* kTablesLabel4 = " Principal + Interest   payment.";
-inline constexpr const char* kTablesLabel14 = " Interest rate        factor.";
-inline constexpr const char* kTablesLabel15 = " Days          in year.";
-inline constexpr const char* kTablesLabel9 = " No. of payments   each year.";
-inline constexpr const char* kTablesLabel5 = " Total interest       savings.";
-inline constexpr const char* kTablesLabel18 = " Interest saved by   prepayments.";
-inline constexpr const char* kTablesLabel19 = " Paid off sooner by.";
+inline constexpr const char* kTablesLabel6 = AMX_TEXT(" Interest compound           periods per year.");
+inline constexpr const char* kTablesLabel10 = AMX_TEXT(" Frequency and type of     each payment.");
+inline constexpr const char* kTablesLabel4 = AMX_TEXT(" Principal + Interest   payment.");
+inline constexpr const char* kTablesLabel14 = AMX_TEXT(" Interest rate        factor.");
+inline constexpr const char* kTablesLabel15 = AMX_TEXT(" Days          in year.");
+inline constexpr const char* kTablesLabel9 = AMX_TEXT(" No. of payments   each year.");
+inline constexpr const char* kTablesLabel5 = AMX_TEXT(" Total interest       savings.");
+inline constexpr const char* kTablesLabel18 = AMX_TEXT(" Interest saved by   prepayments.");
+inline constexpr const char* kTablesLabel19 = AMX_TEXT(" Paid off sooner by.");
 // The rounding list's caption, on the tables and the comparison screens.
-inline constexpr const char* kRoundingLabel = " Payments worked out";
+inline constexpr const char* kRoundingLabel = AMX_TEXT(" Payments worked out");
 
 // --- The screen's own state -------------------------------------------------
 
@@ -145,8 +154,9 @@ class TablesForm {
 // --- Term dialog -----------------------------------------------------------
 
 inline constexpr std::int16_t kTermChoices[] = {0, 1, 2, 3, 4, 5, 10};
-inline constexpr const char* kTermCaptions[] = {"All Years", "1 Year",  "2 Years", "3 Years",
-                                                "4 Years",   "5 Years", "10 Years"};
+inline constexpr const char* kTermCaptions[] = {
+    AMX_TEXT("All Years"), AMX_TEXT("1 Year"),  AMX_TEXT("2 Years"), AMX_TEXT("3 Years"),
+    AMX_TEXT("4 Years"),   AMX_TEXT("5 Years"), AMX_TEXT("10 Years")};
 int TermOptionIndex(std::int16_t termYears);  // 0 when the value is not offered
 // Leaving the period box with a new period erases the additional payments
 // typed for the old one; true when there were any to erase.
@@ -158,9 +168,9 @@ bool TermFitsPeriod(std::int16_t termYears, double periodYears);
 
 // --- Days in year dialog ---------------------------------------------------
 
-inline constexpr const char* kDaysLabel1 =
+inline constexpr const char* kDaysLabel1 = AMX_TEXT(
     " Most Financial Institutions use 365. Other: type your own to calculate to 2 decimals between 363 - "
-    "365.25";
+    "365.25");
 
 // Leaving the dialog with the typed option: the new day basis, or message 19.
 struct DaysExit {

@@ -25,6 +25,7 @@ std::optional<CostsPrint> CostsPrintFor(const ScheduleInputs& in, const Costs& c
 // beyond the widths the section sets); none for a result not calculated.
 std::vector<std::string> CostsSectionLines(const CostsPrint& print, TableKind mode,
                                            std::string_view currencySymbol,
-                                           const DateFormatter& formatDate = {});
+                                           const DateFormatter& formatDate = {},
+                                           const Catalogue& words = EnglishCatalogue());
 
 }  // namespace amortix

@@ -2,6 +2,17 @@
 
 namespace amortix {
 
+namespace {
+
+// %1 the file's path.
+constexpr const char* kSaved = AMX_TEXT("No printer is set up, so the printout was saved as a PDF file:\n%1");
+// %1 the printer's name or the file's path.
+constexpr const char* kFailed = AMX_TEXT(
+    "The printout could not be completed on:\n%1\n\nCheck the printer or the folder and print again. Nothing "
+    "on the screen has changed.");
+
+}  // namespace
+
 std::string PrintoutFileName(std::string_view title, DaySerial today) {
     std::string name(title);
     name.push_back(' ');
@@ -10,17 +21,12 @@ std::string PrintoutFileName(std::string_view title, DaySerial today) {
     return name;
 }
 
-std::string PrintoutSavedText(std::string_view path) {
-    std::string text = "No printer is set up, so the printout was saved as a PDF file:\n";
-    text.append(path);
-    return text;
+std::string PrintoutSavedText(std::string_view path, const Catalogue& words) {
+    return Fill(words.Text(kSaved), {path});
 }
 
-std::string PrintoutFailedText(std::string_view where) {
-    std::string text = "The printout could not be completed on:\n";
-    text.append(where);
-    text.append("\n\nCheck the printer or the folder and print again. Nothing on the screen has changed.");
-    return text;
+std::string PrintoutFailedText(std::string_view where, const Catalogue& words) {
+    return Fill(words.Text(kFailed), {where});
 }
 
 }  // namespace amortix

@@ -13,11 +13,12 @@
 
 namespace amortix {
 
-inline constexpr const char* kQualifyPrintout = "Mortgage Qualifying";
+inline constexpr const char* kQualifyPrintout = AMX_TEXT("Mortgage Qualifying");
 
 // Message::NothingToPrint without results that match the inputs (or with
 // none qualified); nullopt when printed.
 std::optional<Message> PrintQualifyReport(LinePrinter& printer, const QualifyForm& form,
-                                          std::string_view header, std::int16_t fontChoice);
+                                          std::string_view header, std::int16_t fontChoice,
+                                          const Catalogue& words = EnglishCatalogue());
 
 }  // namespace amortix

@@ -16,28 +16,63 @@ constexpr std::string_view kTablesRule =
     "___________________________________________________________________________";
 constexpr std::string_view kComparisonRule =
     "_____________________________________________________________________________";
-constexpr std::string_view kPageFooter = "Page";
+constexpr std::string_view kPageFooter = AMX_TEXT("Page");
 constexpr int kPageFooterColumn = 40;
+
+// The tables printout's fixed texts; translations keep the columns.
+constexpr const char* kNewRate = AMX_TEXT("New rate %1%");
+constexpr const char* kRateChangesHead =
+    AMX_TEXT("Rate change       From payment     Rate     Payment is    New payment");
+// %1 the year, %2 the month, each right-justified in 2.
+constexpr const char* kRateChangeWhen = AMX_TEXT("Year %1  Month %2");
+constexpr const char* kNotReached = AMX_TEXT("not reached");
+constexpr const char* kTotalLabel = AMX_TEXT("Total:");
+// %1 the term's years.
+constexpr const char* kTermLabel = AMX_TEXT(" %1 Year Term");
+constexpr const char* kLoanTableTitle = AMX_TEXT(" Personal Loan Table");
+constexpr const char* kMortgageTableTitle = AMX_TEXT(" Mortgage Table");
+constexpr const char* kLoanInputs1 =
+    AMX_TEXT("Principal   Annual     Length of      Interest       Frequency     Included");
+constexpr const char* kMortgageInputs1 =
+    AMX_TEXT("Principal   Annual     Amortization   Interest       Frequency     Included");
+constexpr const char* kLoanInputs2 =
+    AMX_TEXT("amount of   interest   the loan       compounding    and type      in P + I");
+constexpr const char* kMortgageInputs2 =
+    AMX_TEXT("amount of   interest   period in      compounding    and type      in P + I");
+constexpr const char* kLoanInputs3 =
+    AMX_TEXT("the loan.   rate(%).   in months.     periods/year.  of payment. ");
+constexpr const char* kMortgageInputs3 =
+    AMX_TEXT("mortgage.   rate(%).   years.         periods/year.  of payment. ");
+constexpr const char* kLoanResults1 =
+    AMX_TEXT("Days   Interest    No. of     No. months Principal   Total paid    Total of");
+constexpr const char* kMortgageResults1 =
+    AMX_TEXT("Days   Interest    No. of     No. years  Principal   Total paid    Total of");
+constexpr const char* kResults2 =
+    AMX_TEXT("in     rate        payments   to final   + Interest  over life     interest");
+constexpr const char* kLoanResults3 =
+    AMX_TEXT("year   factor      each year  payment    payment     of the loan   savings");
+constexpr const char* kMortgageResults3 =
+    AMX_TEXT("year   factor      each year  payment    payment     of mortgage   savings");
 // Lines the additional-payments section may reach on a page before it moves to a new one.
 constexpr int kNotesPageLimit = 57;
 
 constexpr std::string_view kLineA =
-    " Payment    Interest   Principal     Remaining    Cumulative     Cumulative";
+    AMX_TEXT(" Payment    Interest   Principal     Remaining    Cumulative     Cumulative");
 constexpr std::string_view kLineBAnnual =
-    "  Year       Payment     Payment       Balance      Interest      Principal";
+    AMX_TEXT("  Year       Payment     Payment       Balance      Interest      Principal");
 constexpr std::string_view kLineBPayments =
-    "No. Year     Payment     Payment       Balance      Interest      Principal";
+    AMX_TEXT("No. Year     Payment     Payment       Balance      Interest      Principal");
 constexpr std::string_view kLineBDates =
-    "   Date      Payment     Payment       Balance      Interest      Principal";
+    AMX_TEXT("   Date      Payment     Payment       Balance      Interest      Principal");
 
-constexpr std::string_view kComparisonTitle = " Mortgage Comparisons";
+constexpr std::string_view kComparisonTitle = AMX_TEXT(" Mortgage Comparisons");
 constexpr std::string_view kComparisonHeader1 =
-    "Row, Days   Amorti  Retired  Number  Amount    Annual    Principal   Total";
+    AMX_TEXT("Row, Days   Amorti  Retired  Number  Amount    Annual    Principal   Total");
 constexpr std::string_view kComparisonHeader2 =
-    "Compound   -zation  at end   Annual  of        Interest  + Interest  Interest";
+    AMX_TEXT("Compound   -zation  at end   Annual  of        Interest  + Interest  Interest");
 constexpr std::string_view kComparisonHeader3 =
-    "Frequency   Period  of Year  Paymts  Mortgage  Rate      Payment     Payment";
-constexpr std::string_view kListingTitle = "* Additional Payments Applied";
+    AMX_TEXT("Frequency   Period  of Year  Paymts  Mortgage  Rate      Payment     Payment");
+constexpr std::string_view kListingTitle = AMX_TEXT("* Additional Payments Applied");
 constexpr int kListingTitleColumn = 25;
 constexpr int kListingColumnStep = 16;
 
@@ -131,7 +166,7 @@ void PageBreak(PrintJob& job) {
     LinePrinter& p = job.printer;
     p.EmptyLine();
     p.EmptyLine();
-    p.Print({At(kPageFooterColumn), Text(kPageFooter), PrintItem::Number(p.PageNumber())});
+    p.Print({At(kPageFooterColumn), Text(job.words->Text(kPageFooter)), PrintItem::Number(p.PageNumber())});
     p.NewPage();
     PrinterSetup(job);
 }
@@ -191,17 +226,18 @@ namespace {
 class TablesReport {
   public:
     TablesReport(LinePrinter& printer, const TablesPrintData& data, const ScheduleResult& result,
-                 std::int16_t fontChoice)
+                 std::int16_t fontChoice, const Catalogue& words)
         : p_(printer),
           d_(data),
           r_(result),
-          job_{printer, fontChoice, 0},
-          boxes_(BoxTexts(result, data.currencySymbol)),
+          words_(words),
+          job_{printer, fontChoice, 0, &words},
+          boxes_(BoxTexts(result, data.currencySymbol, words)),
           loan_(data.mode == TableKind::PersonalLoan),
           annual_(result.view != ScheduleView::AllPayments),
-          lineB_(annual_            ? kLineBAnnual
-                 : result.showDates ? kLineBDates
-                                    : kLineBPayments) {}
+          lineB_(words.Text(annual_            ? kLineBAnnual
+                            : result.showDates ? kLineBDates
+                                               : kLineBPayments)) {}
 
     void Print() {
         PrinterSetup(job_);
@@ -215,11 +251,11 @@ class TablesReport {
             if (NewRate(i)) {
                 // The rate column of the screen does not fit the page: a line
                 // marks each row from which a new rate is in force.
-                Line(p_, 2,
-                     "New rate " +
-                         RightJustify(
-                             FormatNumber(r_.rows[static_cast<std::size_t>(i)].ratePercent, kRateMask), 7) +
-                         "%");
+                Line(
+                    p_, 2,
+                    Fill(Say(kNewRate),
+                         {RightJustify(
+                             FormatNumber(r_.rows[static_cast<std::size_t>(i)].ratePercent, kRateMask), 7)}));
                 ++counter;
             }
             Row(r_.rows[static_cast<std::size_t>(i)]);
@@ -229,7 +265,7 @@ class TablesReport {
             }
         }
         Totals(r_.rows[static_cast<std::size_t>(rows)]);
-        if (const std::string notes = AdditionalNotesText(r_); !notes.empty()) {
+        if (const std::string notes = AdditionalNotesText(r_, words_); !notes.empty()) {
             // The title, an empty line and one line per listed amount or note, and the empty lines around.
             const int lines = static_cast<int>(std::count(notes.begin(), notes.end(), '\n')) + 2;
             if (lines + counter > kNotesPageLimit) BreakWithHeaders();
@@ -262,17 +298,18 @@ class TablesReport {
             counter = 2;
         }
         p_.EmptyLine();
-        Line(p_, 2, "Rate change       From payment     Rate     Payment is    New payment");
+        Line(p_, 2, Say(kRateChangesHead));
         Line(p_, 2, kTablesRule);
         for (const AppliedRateChange& c : changes) {
-            const std::string when = "Year " + RightJustify(std::to_string(c.change.year), 2) + "  Month " +
-                                     RightJustify(std::to_string(c.change.month), 2);
+            const std::string when =
+                Fill(Say(kRateChangeWhen), {RightJustify(std::to_string(c.change.year), 2),
+                                            RightJustify(std::to_string(c.change.month), 2)});
             Fields(p_,
                    {At(2), Text(when), At(20), Text(RightJustify(std::to_string(c.firstPayment), 12)), At(35),
                     Text(RightJustify(FormatNumber(c.change.ratePercent, kRateMask), 7) + "%"), At(45),
-                    Text(std::string(Info(c.change.payment).listText)), At(59),
+                    Text(Say(Info(c.change.payment).listText)), At(59),
                     Text(RightJustify(c.reached ? MoneyText(d_.currencySymbol, c.payment, kNarrowMoneyMask)
-                                                : std::string("not reached"),
+                                                : Say(kNotReached),
                                       13))});
         }
         return counter + lines;
@@ -282,7 +319,7 @@ class TablesReport {
     void CostsSection(int counter) {
         if (!d_.costs) return;
         const std::vector<std::string> lines =
-            CostsSectionLines(*d_.costs, d_.mode, d_.currencySymbol, d_.formatDate);
+            CostsSectionLines(*d_.costs, d_.mode, d_.currencySymbol, d_.formatDate, words_);
         if (lines.empty()) return;
         if (static_cast<int>(lines.size()) + 2 + counter > kNotesPageLimit) {
             PageBreak(job_);
@@ -299,40 +336,29 @@ class TablesReport {
 
     void FirstPage() {
         const std::string_view sym = d_.currencySymbol;
-        Line(p_, 32, loan_ ? " Personal Loan Table" : " Mortgage Table");
+        Line(p_, 32, Say(loan_ ? kLoanTableTitle : kMortgageTableTitle));
         Line(p_, 2, kTablesRule);
         p_.EmptyLine();
-        Line(p_, 2,
-             loan_ ? "Principal   Annual     Length of      Interest       Frequency     Included"
-                   : "Principal   Annual     Amortization   Interest       Frequency     Included");
-        Line(p_, 2,
-             loan_ ? "amount of   interest   the loan       compounding    and type      in P + I"
-                   : "amount of   interest   period in      compounding    and type      in P + I");
+        Line(p_, 2, Say(loan_ ? kLoanInputs1 : kMortgageInputs1));
+        Line(p_, 2, Say(loan_ ? kLoanInputs2 : kMortgageInputs2));
         const double percent = static_cast<double>(d_.paymentIncrease * 100.0f);
-        p_.Print({At(2),
-                  Text(loan_ ? "the loan.   rate(%).   in months.     periods/year.  of payment. "
-                             : "mortgage.   rate(%).   years.         periods/year.  of payment. "),
+        p_.Print({At(2), Text(Say(loan_ ? kLoanInputs3 : kMortgageInputs3)),
                   Text(RightJustify(FormatNumber(percent, kPercentMask), 9)), Text("%")});
         p_.EmptyLine();
         const std::string increase =
             d_.paymentIncrease > 0.0f ? Rejustify(boxes_.increaseAmount, 9) : RightJustify(sym, 9);
-        Fields(p_,
-               {At(2), Text(RightJustify(MoneyText(sym, d_.principal, kNarrowMoneyMask), 11)), At(14),
-                Text(RightJustify(FormatNumber(d_.ratePercent, loan_ ? kRateMask : kPrintedMortgageRateMask),
-                                  6)),
-                Text("%"), At(23),
-                Text(RightJustify(FormatNumber(loan_ ? d_.years * 12.0 : d_.years, kCountMask), 4)), At(36),
-                Text(RightJustify(std::string(Info(d_.compounding).listText), 14)), At(51),
-                Text(RightJustify(std::string(Info(d_.frequency).listText), 14)), At(68), Text(increase)});
+        Fields(p_, {At(2), Text(RightJustify(MoneyText(sym, d_.principal, kNarrowMoneyMask), 11)), At(14),
+                    Text(RightJustify(
+                        FormatNumber(d_.ratePercent, loan_ ? kRateMask : kPrintedMortgageRateMask), 6)),
+                    Text("%"), At(23),
+                    Text(RightJustify(FormatNumber(loan_ ? d_.years * 12.0 : d_.years, kCountMask), 4)),
+                    At(36), Text(RightJustify(Say(Info(d_.compounding).listText), 14)), At(51),
+                    Text(RightJustify(Say(Info(d_.frequency).listText), 14)), At(68), Text(increase)});
         Line(p_, 2, kTablesRule);
         p_.EmptyLine();
-        Line(p_, 2,
-             loan_ ? "Days   Interest    No. of     No. months Principal   Total paid    Total of"
-                   : "Days   Interest    No. of     No. years  Principal   Total paid    Total of");
-        Line(p_, 2, "in     rate        payments   to final   + Interest  over life     interest");
-        Line(p_, 2,
-             loan_ ? "year   factor      each year  payment    payment     of the loan   savings"
-                   : "year   factor      each year  payment    payment     of mortgage   savings");
+        Line(p_, 2, Say(loan_ ? kLoanResults1 : kMortgageResults1));
+        Line(p_, 2, Say(kResults2));
+        Line(p_, 2, Say(loan_ ? kLoanResults3 : kMortgageResults3));
         p_.EmptyLine();
         Fields(p_, {At(2), Text(boxes_.daysInYear), At(9), Text(Rejustify(boxes_.rateFactor, 10)), At(19),
                     Text(RightJustify(
@@ -346,7 +372,7 @@ class TablesReport {
     }
 
     void ColumnHeaders() {
-        Line(p_, 2, kLineA);
+        Line(p_, 2, Say(kLineA));
         Line(p_, 2, lineB_);
         Line(p_, 2, kTablesRule);
         p_.EmptyLine();
@@ -380,54 +406,53 @@ class TablesReport {
     void Totals(const ScheduleRow& last) {
         Line(p_, 2, kTablesRule);
         p_.EmptyLine();
-        std::string label;
-        if (r_.termYears == 0) {
-            label = "Total:";
-        } else {
-            label.push_back(' ');
-            label.append(std::to_string(r_.termYears));
-            label.append(" Year Term");
-        }
+        const std::string label =
+            r_.termYears == 0 ? Say(kTotalLabel) : Fill(Say(kTermLabel), {std::to_string(r_.termYears)});
         const std::string_view sym = d_.currencySymbol;
         Fields(p_, {At(2), Text(label), At(36), Text(Money(sym, last.balance, kWideMoneyMask, 12)), At(50),
                     Text(Money(sym, last.cumulativeInterest, kWideMoneyMask, 12)), At(65),
                     Text(Money(sym, last.cumulativePrincipal, kWideMoneyMask, 12))});
     }
 
+    std::string Say(std::string_view english) const { return words_.Text(english); }
+
     LinePrinter& p_;
     const TablesPrintData& d_;
     const ScheduleResult& r_;
+    const Catalogue& words_;
     PrintJob job_;
     ScheduleBoxTexts boxes_;
     bool loan_;
     bool annual_;
-    std::string_view lineB_;
+    std::string lineB_;
 };
 
 }  // namespace
 
 std::optional<Message> PrintTablesReport(LinePrinter& printer, const TablesPrintData& data,
-                                         const ScheduleResult& result, std::int16_t fontChoice) {
+                                         const ScheduleResult& result, std::int16_t fontChoice,
+                                         const Catalogue& words) {
     if (result.resultsReady == 0 || !result.calculated) return Message::NothingToPrint;
-    TablesReport(printer, data, result, fontChoice).Print();
+    TablesReport(printer, data, result, fontChoice, words).Print();
     return std::nullopt;
 }
 
 // ---------------------------------------------------------------------------
 
 std::optional<Message> PrintComparisonReport(LinePrinter& p, const ComparisonPrintData& d,
-                                             std::int16_t fontChoice) {
+                                             std::int16_t fontChoice, const Catalogue& words) {
     if (d.rowsToGraph <= 0) return Message::NothingToPrint;
-    PrintJob job{p, fontChoice, 0};
+    const auto say = [&words](std::string_view english) { return words.Text(english); };
+    PrintJob job{p, fontChoice, 0, &words};
     PrinterSetup(job);
     Line(p, 2, FittedHeader(d.header));
     p.EmptyLine();
-    Line(p, 32, kComparisonTitle);
+    Line(p, 32, say(kComparisonTitle));
     Line(p, 2, kComparisonRule);
     p.EmptyLine();
-    Line(p, 2, kComparisonHeader1);
-    Line(p, 2, kComparisonHeader2);
-    Line(p, 2, kComparisonHeader3);
+    Line(p, 2, say(kComparisonHeader1));
+    Line(p, 2, say(kComparisonHeader2));
+    Line(p, 2, say(kComparisonHeader3));
     Line(p, 2, kComparisonRule);
     p.EmptyLine();
     // The row lines start at the margin; the text's last line break and the
@@ -440,7 +465,7 @@ std::optional<Message> PrintComparisonReport(LinePrinter& p, const ComparisonPri
         ++used;
 
     if (d.greatestEntryCount > 0) {
-        Line(p, kListingTitleColumn, kListingTitle);
+        Line(p, kListingTitleColumn, say(kListingTitle));
         Line(p, 2, kComparisonRule);
         p.EmptyLine();
         used += 2;
@@ -454,7 +479,7 @@ std::optional<Message> PrintComparisonReport(LinePrinter& p, const ComparisonPri
                     p.NewPage();
                     PrinterSetup(job);
                     p.EmptyLine();
-                    Line(p, kListingTitleColumn, kListingTitle);
+                    Line(p, kListingTitleColumn, say(kListingTitle));
                     p.EmptyLine();
                     Line(p, 2, kComparisonRule);
                     p.EmptyLine();
@@ -498,10 +523,10 @@ ComparisonPrintData PrintDataFor(const ComparisonState& state, std::string heade
 // ---------------------------------------------------------------------------
 
 TextReport RenderTablesReport(const TablesPrintData& data, const ScheduleResult& result,
-                              std::int16_t fontChoice) {
+                              std::int16_t fontChoice, const Catalogue& words) {
     TextReport report;
     TextPrinter printer;
-    if (const auto message = PrintTablesReport(printer, data, result, fontChoice)) {
+    if (const auto message = PrintTablesReport(printer, data, result, fontChoice, words)) {
         report.message = *message;
         return report;
     }
@@ -509,10 +534,11 @@ TextReport RenderTablesReport(const TablesPrintData& data, const ScheduleResult&
     return report;
 }
 
-TextReport RenderComparisonReport(const ComparisonPrintData& data, std::int16_t fontChoice) {
+TextReport RenderComparisonReport(const ComparisonPrintData& data, std::int16_t fontChoice,
+                                  const Catalogue& words) {
     TextReport report;
     TextPrinter printer;
-    if (const auto message = PrintComparisonReport(printer, data, fontChoice)) {
+    if (const auto message = PrintComparisonReport(printer, data, fontChoice, words)) {
         report.message = *message;
         return report;
     }

@@ -29,7 +29,8 @@ inline constexpr std::int16_t kStandardPageLines = 53;
 struct PrintJob {
     LinePrinter& printer;
     std::int16_t fontChoice = kPrinterFontStandard;
-    std::int16_t pageLines = 0;  // lines counted before a page break; set by PrinterSetup
+    std::int16_t pageLines = 0;                    // lines counted before a page break; set by PrinterSetup
+    const Catalogue* words = &EnglishCatalogue();  // the page footer's language
 };
 
 // Prints the empty line that opens each page and selects the font (and with
@@ -77,7 +78,8 @@ TablesPrintData TablesPrintDataFor(const ScheduleInputs& inputs, std::string hea
 int TablesReportRows(const ScheduleResult& result);
 
 std::optional<Message> PrintTablesReport(LinePrinter& printer, const TablesPrintData& data,
-                                         const ScheduleResult& result, std::int16_t fontChoice);
+                                         const ScheduleResult& result, std::int16_t fontChoice,
+                                         const Catalogue& words = EnglishCatalogue());
 
 // ---------------------------------------------------------------------------
 // Comparison report.
@@ -111,7 +113,8 @@ struct ComparisonPrintData {
 ComparisonPrintData PrintDataFor(const ComparisonState& state, std::string header);
 
 std::optional<Message> PrintComparisonReport(LinePrinter& printer, const ComparisonPrintData& data,
-                                             std::int16_t fontChoice);
+                                             std::int16_t fontChoice,
+                                             const Catalogue& words = EnglishCatalogue());
 
 // ---------------------------------------------------------------------------
 // Reports as text pages, for the command line and the tests.
@@ -122,7 +125,8 @@ struct TextReport {
 };
 
 TextReport RenderTablesReport(const TablesPrintData& data, const ScheduleResult& result,
-                              std::int16_t fontChoice);
-TextReport RenderComparisonReport(const ComparisonPrintData& data, std::int16_t fontChoice);
+                              std::int16_t fontChoice, const Catalogue& words = EnglishCatalogue());
+TextReport RenderComparisonReport(const ComparisonPrintData& data, std::int16_t fontChoice,
+                                  const Catalogue& words = EnglishCatalogue());
 
 }  // namespace amortix

@@ -27,6 +27,7 @@
 #include "shell/choice_lists.h"
 #include "shell/controls.h"
 #include "shell/interaction.h"
+#include "shell/language.h"
 #include "shell/look.h"
 #include "shell/main_frame.h"
 #include "shell/numeric_entry.h"
@@ -73,13 +74,13 @@ AffordScreen::AffordScreen(ScreenContext& context, Commands commands)
 }
 
 void AffordScreen::MakeSolveOptions() {
-    Frame1 = new QGroupBox(amortix::kAffordFrame1, this);
+    Frame1 = new QGroupBox(Tr(amortix::kAffordFrame1), this);
     Frame1->setObjectName("Frame1");
-    MFPrincipalOpt = new QRadioButton(amortix::kAffordPrincipalOpt, Frame1);
+    MFPrincipalOpt = new QRadioButton(Tr(amortix::kAffordPrincipalOpt), Frame1);
     MFPrincipalOpt->setObjectName("MFPrincipalOpt");
-    MFPaymentOpt = new QRadioButton(amortix::kAffordPaymentOpt, Frame1);
+    MFPaymentOpt = new QRadioButton(Tr(amortix::kAffordPaymentOpt), Frame1);
     MFPaymentOpt->setObjectName("MFPaymentOpt");
-    MfTermOpt = new QRadioButton(amortix::kAffordTermOpt, Frame1);
+    MfTermOpt = new QRadioButton(Tr(amortix::kAffordTermOpt), Frame1);
     MfTermOpt->setObjectName("MfTermOpt");
     for (QRadioButton* option : {MFPrincipalOpt, MFPaymentOpt, MfTermOpt})
         option->setAccessibleName(option->text().trimmed());
@@ -92,7 +93,7 @@ void AffordScreen::MakeSolveOptions() {
 
 void AffordScreen::MakeControls() {
     MakeSolveOptions();
-    Frame2 = new QGroupBox(amortix::kAffordFrame2, this);
+    Frame2 = new QGroupBox(Tr(amortix::kAffordFrame2), this);
     Frame2->setObjectName("Frame2");
     std::tie(Label16, MFInPrincipal) =
         MakeInputRow<QLineEdit>(Frame2, "Label16", amortix::kAffordLabel16, "MFInPrincipal");
@@ -107,7 +108,7 @@ void AffordScreen::MakeControls() {
         MakeChoiceRow(Frame2, "Label7", amortix::kAffordLabel7, "MFCompPeriod", amortix::kCompoundings);
     std::tie(Label20, TotalPmts) = MakeResultRow(Frame2, "Label20", amortix::kAffordLabel20, "TotalPmts");
 
-    Frame3 = new QGroupBox(amortix::kAffordFrame3, this);
+    Frame3 = new QGroupBox(Tr(amortix::kAffordFrame3), this);
     Frame3->setObjectName("Frame3");
     std::tie(Label1, MFFreqPmt) =
         MakeChoiceRow(Frame3, "Label1", amortix::kAffordLabel1, "MFFreqPmt", amortix::kFrequencies);
@@ -122,22 +123,23 @@ void AffordScreen::MakeControls() {
 
     MsgText = new QPlainTextEdit(this);
     MsgText->setObjectName("MsgText");
-    MsgText->setAccessibleName("Message");
+    MsgText->setAccessibleName(Tr("Message"));
     MsgText->setReadOnly(true);
     MsgText->setFocusPolicy(Qt::NoFocus);
     MsgText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     MarkAsHelpText(MsgText);
     MsgText->hide();
-    MFTextBox = MakeQuickHelpText(this, "MFTextBox", "Quick Help", context_.interaction, MFInPrincipal);
+    MFTextBox =
+        MakeQuickHelpText(this, "MFTextBox", AMX_TEXT("Quick Help"), context_.interaction, MFInPrincipal);
     MFTextBox->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-    MFCalc = MakeCommand(this, "MFCalc", "&Calculate", &AffordScreen::Calculate);
+    MFCalc = MakeCommand(this, "MFCalc", AMX_TEXT("&Calculate"), &AffordScreen::Calculate);
     MFHelp = MakeCommand(this, "MFHelp", kQuickHelpCaption, &AffordScreen::ToggleQuickHelp);
-    MFShowIRF = MakeCommand(this, "MFShowIRF", "&Days in Year", &AffordScreen::OpenDaysInYear);
-    Printr = MakeCommand(this, "Printr", "&Print", &AffordScreen::Print);
-    MFExport = MakeCommand(this, "MFExport", "Export &File", &AffordScreen::ExportFile);
-    MFCopy = MakeCommand(this, "MFCopy", "Cop&y Results", &AffordScreen::CopyResults);
-    MFExit = MakeCommand(this, "MFExit", "E&xit to Menu", &AffordScreen::Exit);
+    MFShowIRF = MakeCommand(this, "MFShowIRF", AMX_TEXT("&Days in Year"), &AffordScreen::OpenDaysInYear);
+    Printr = MakeCommand(this, "Printr", AMX_TEXT("&Print"), &AffordScreen::Print);
+    MFExport = MakeCommand(this, "MFExport", AMX_TEXT("Export &File"), &AffordScreen::ExportFile);
+    MFCopy = MakeCommand(this, "MFCopy", AMX_TEXT("Cop&y Results"), &AffordScreen::CopyResults);
+    MFExit = MakeCommand(this, "MFExit", AMX_TEXT("E&xit to Menu"), &AffordScreen::Exit);
     quickHelp_ = new QuickHelp({MFHelp, MFTextBox, {}, {}});
 }
 
@@ -269,8 +271,9 @@ QSize AffordScreen::sizeHint() const {
 
 void AffordScreen::Load() {
     AppState& state = context_.state;
-    context_.frame.SetCaption(amortix::kAffordCaption);
-    form_ = amortix::AffordForm(state.CurrencySymbol);
+    context_.frame.SetCaption(Tr(amortix::kAffordCaption));
+    // The days box ("Normal") and the message line in the window's language.
+    form_ = amortix::AffordForm(state.CurrencySymbol, WindowCatalogue());
     state.QuickHelpOn = false;
     state.EntryEdited = false;
     // Every calculator starts from 365 days (the preset's literals, not 365/14).
@@ -389,7 +392,7 @@ void AffordScreen::ToggleQuickHelp() {
         CloseQuickHelp();
         return;
     }
-    quickHelp_->Open(amortix::AffordQuickHelp());
+    quickHelp_->Open(amortix::AffordQuickHelp(WindowCatalogue()));
 }
 
 void AffordScreen::OpenDaysInYear() {

@@ -29,6 +29,7 @@
 #include "shell/controls.h"
 #include "shell/grid_widget.h"
 #include "shell/interaction.h"
+#include "shell/language.h"
 #include "shell/look.h"
 #include "shell/main_frame.h"
 #include "shell/numeric_entry.h"
@@ -63,7 +64,8 @@ constexpr const char* kGrid1Widest[amortix::kGrid1Columns] = {
     "52 ", "99,999,999.99", "100.000",    "9,999,999.99",  "100.000", "99,999,999.99"};
 constexpr bool kGrid1Money[amortix::kGrid1Columns] = {false, false, false, false, false, false,
                                                       false, true,  false, true,  false, true};
-constexpr const char* kGrid2WidestLabel = " Yr. Mth";
+// The head is the widest text of the year-and-month columns.
+constexpr const char* kGrid2WidestLabel = amortix::kGrid2LabelHead;
 constexpr const char* kGrid2WidestAmounts[] = {" Row     8", "999,999.99"};
 
 // Twips a column needs to show `text` in full with the view's cell margins.
@@ -124,36 +126,37 @@ void ComparisonScreen::MakeControls() {
     std::tie(Label10, InDays) = MakeResultRow(this, "Label10", amortix::kComparisonLabel10, "InDays");
     Label8 = MakeCaption(this, "Label8", amortix::kComparisonLabel8);
     MCAddPmtsOn = MakeIndicator(this, "MCAddPmtsOn", SpokenCaption(Label8->text()));
-    MCRateChangesOn = MakeIndicator(this, "MCRateChangesOn", "Rate changes in force");
+    MCRateChangesOn = MakeIndicator(this, "MCRateChangesOn", AMX_TEXT("Rate changes in force"));
 
     MCGrid1 = new GridWidget(this);
     MCGrid1->setObjectName("MCGrid1");
-    MCGrid1->setAccessibleName(SpokenCaption(amortix::kComparisonCaption));
+    MCGrid1->setAccessibleName(SpokenCaption(Tr(amortix::kComparisonCaption)));
     connect(MCGrid1, &GridWidget::keyDown, this, [this](int key) {
         if (key == Qt::Key_Delete) DeleteRow();
     });
     MCGrid2 = new GridWidget(this);
     MCGrid2->setObjectName("MCGrid2");
     MCGrid2->setAccessibleName(SpokenCaption(Label8->text()));
-    MCTextBox = MakeQuickHelpText(this, "MCTextBox", SpokenCaption(kQuickHelpCaption), context_.interaction,
-                                  InPrincipal);
+    MCTextBox = MakeQuickHelpText(this, "MCTextBox", SpokenCaption(Tr(kQuickHelpCaption)),
+                                  context_.interaction, InPrincipal);
 
-    MCCalc = MakeCommand(this, "MCCalc", "&Calculate", &ComparisonScreen::Calculate);
+    MCCalc = MakeCommand(this, "MCCalc", AMX_TEXT("&Calculate"), &ComparisonScreen::Calculate);
     MCHelp = MakeCommand(this, "MCHelp", kQuickHelpCaption, &ComparisonScreen::ToggleQuickHelp);
-    MCAddPrePay =
-        MakeCommand(this, "MCAddPrePay", "&Additional Payments", &ComparisonScreen::OpenAdditionalPayments);
-    MCRateChanges = MakeCommand(this, "MCRateChanges", "&Rate Changes", &ComparisonScreen::OpenRateChanges);
-    MCShowIRF = MakeCommand(this, "MCShowIRF", "&Days in Year", &ComparisonScreen::OpenDaysInYear);
-    MCDeleteRow = MakeCommand(this, "MCDeleteRow", "De&lete Row", &ComparisonScreen::DeleteRow);
-    MCGraphs = MakeCommand(this, "MCGraphs", "&Show Graph", &ComparisonScreen::ShowGraph);
-    MCPrinter = MakeCommand(this, "MCPrinter", "&Print", &ComparisonScreen::Print);
-    CSaveFile = MakeCommand(this, "CSaveFile", "Sav&e File", &ComparisonScreen::SaveFile);
-    CLoadFile = MakeCommand(this, "CLoadFile", "&Open File", [this] {
+    MCAddPrePay = MakeCommand(this, "MCAddPrePay", AMX_TEXT("&Additional Payments"),
+                              &ComparisonScreen::OpenAdditionalPayments);
+    MCRateChanges =
+        MakeCommand(this, "MCRateChanges", AMX_TEXT("&Rate Changes"), &ComparisonScreen::OpenRateChanges);
+    MCShowIRF = MakeCommand(this, "MCShowIRF", AMX_TEXT("&Days in Year"), &ComparisonScreen::OpenDaysInYear);
+    MCDeleteRow = MakeCommand(this, "MCDeleteRow", AMX_TEXT("De&lete Row"), &ComparisonScreen::DeleteRow);
+    MCGraphs = MakeCommand(this, "MCGraphs", AMX_TEXT("&Show Graph"), &ComparisonScreen::ShowGraph);
+    MCPrinter = MakeCommand(this, "MCPrinter", AMX_TEXT("&Print"), &ComparisonScreen::Print);
+    CSaveFile = MakeCommand(this, "CSaveFile", AMX_TEXT("Sav&e File"), &ComparisonScreen::SaveFile);
+    CLoadFile = MakeCommand(this, "CLoadFile", AMX_TEXT("&Open File"), [this] {
         if (commands_.loadFile) commands_.loadFile(*this);
     });
-    MCExport = MakeCommand(this, "MCExport", "Export &File", &ComparisonScreen::ExportFile);
-    MCCopy = MakeCommand(this, "MCCopy", "Cop&y Results", &ComparisonScreen::CopyResults);
-    MCExit = MakeCommand(this, "MCExit", "E&xit to Menu", &ComparisonScreen::Exit);
+    MCExport = MakeCommand(this, "MCExport", AMX_TEXT("Export &File"), &ComparisonScreen::ExportFile);
+    MCCopy = MakeCommand(this, "MCCopy", AMX_TEXT("Cop&y Results"), &ComparisonScreen::CopyResults);
+    MCExit = MakeCommand(this, "MCExit", AMX_TEXT("E&xit to Menu"), &ComparisonScreen::Exit);
     quickHelp_ =
         new QuickHelp({MCHelp, MCTextBox, {MCGrid1}, {MCPrinter, CSaveFile, MCGraphs, MCExport, MCCopy}});
 }
@@ -292,7 +295,7 @@ ComparisonScreen::~ComparisonScreen() = default;
 
 void ComparisonScreen::Load() {
     AppState& state = context_.state;
-    context_.frame.SetCaption(amortix::kComparisonCaption);
+    context_.frame.SetCaption(Tr(amortix::kComparisonCaption));
     // Every calculator starts from 365 days (the preset's literals, not 365/14).
     state.DayBasis = amortix::DayBasis::Preset(amortix::DayBasisChoice::Days365);
     state.QuickHelpOn = false;
@@ -364,7 +367,7 @@ void ComparisonScreen::LayoutGrid1() {
         const QString widest = (kGrid1Money[c] ? symbol : QString()) + kGrid1Widest[c];
         MCGrid1->SetColWidth(
             c, std::max({kDefaultColumnTwips + kGrid1ExtraTwips[c], TwipsToShow(MCGrid1, metrics, widest),
-                         TwipsForHeader(MCGrid1, Q(std::string(amortix::kGrid1Headers[c])))}));
+                         TwipsForHeader(MCGrid1, Tr(amortix::kGrid1Headers[c]))}));
         MCGrid1->SetColAlignment(c, c < kGrid1CentredColumns ? CellAlignment::Center : CellAlignment::Right);
         MCGrid1->SetFixedAlignment(c, CellAlignment::Center);
     }
@@ -378,7 +381,7 @@ void ComparisonScreen::LayoutGrid2() {
     MCGrid2->SetRows(std::max(comparison.grid2Rows, amortix::kGrid2MinRows));
     MCGrid2->SetRowHeight(0, HeaderTwips(MCGrid2, kGrid2HeaderTwips, 1));
     const QFontMetrics metrics(MCGrid2->horizontalHeader()->font());
-    const int labelTwips = std::max(kGrid2LabelTwips, TwipsToShow(MCGrid2, metrics, kGrid2WidestLabel));
+    const int labelTwips = std::max(kGrid2LabelTwips, TwipsToShow(MCGrid2, metrics, Tr(kGrid2WidestLabel)));
     int amountTwips = kGrid2AmountTwips;
     for (const char* widest : kGrid2WidestAmounts)
         amountTwips = std::max(amountTwips, TwipsToShow(MCGrid2, metrics, widest));
@@ -394,7 +397,7 @@ void ComparisonScreen::LayoutGrid2() {
 void ComparisonScreen::ShowGrid1() {
     const auto& cells = form_.Table().State().grid1;
     for (int c = 0; c < amortix::kGrid1Columns; ++c)
-        MCGrid1->SetTextAt(0, c, Q(cells[0][static_cast<std::size_t>(c)]));
+        MCGrid1->SetTextAt(0, c, Tr(cells[0][static_cast<std::size_t>(c)]));
     // The data cells are read from the comparison as they are painted.
     MCGrid1->SetCellFunction([this](int row, int column) {
         const auto& rows = form_.Table().State().grid1;
@@ -419,8 +422,10 @@ void ComparisonScreen::ShowGrid2() {
     const amortix::TextTable& cells = form_.Table().State().grid2;
     for (int c = 0; c < MCGrid2->Cols(); ++c) {
         const auto column = static_cast<std::size_t>(c);
-        MCGrid2->SetTextAt(0, c,
-                           !cells.empty() && column < cells[0].size() ? Q(cells[0][column]) : QString());
+        // Over each year-and-month column a fixed head; over each amount
+        // column the row's number.
+        const QString head = !cells.empty() && column < cells[0].size() ? Q(cells[0][column]) : QString();
+        MCGrid2->SetTextAt(0, c, c % 2 == 0 && !head.isEmpty() ? Tr(head) : head);
     }
     MCGrid2->SetCellFunction([this](int row, int column) {
         const amortix::TextTable& rows = form_.Table().State().grid2;
@@ -458,7 +463,8 @@ void ComparisonScreen::Calculate() {
         run = form_.Calculate(Choices());
     }
     if (run.rates) {
-        InDays->setText(Q(amortix::ComparisonDaysText(run.rates->paymentsPerYear, run.rates->daysInYear)));
+        InDays->setText(Q(amortix::ComparisonDaysText(run.rates->paymentsPerYear, run.rates->daysInYear,
+                                                      WindowCatalogue())));
         PeriodicR->setText(Q(amortix::ComparisonRateFactorText(run.rates->rateFactor)));
     }
     // A lender's limit gone over names the row's first year over it and by how much.
@@ -470,7 +476,8 @@ void ComparisonScreen::Calculate() {
                                               : nullptr;
     for (const amortix::Message message : run.messages)
         context_.interaction.ShowMessage(
-            message, added ? Q(amortix::LimitMessageDetail(*added, message, context_.state.CurrencySymbol))
+            message, added ? Q(amortix::LimitMessageDetail(*added, message, context_.state.CurrencySymbol,
+                                                           WindowCatalogue()))
                            : QString());
     if (!run.added) return;
 
@@ -512,7 +519,7 @@ void ComparisonScreen::ToggleQuickHelp() {
         CloseQuickHelp();
         return;
     }
-    quickHelp_->Open(amortix::ComparisonQuickHelp());
+    quickHelp_->Open(amortix::ComparisonQuickHelp(WindowCatalogue()));
 }
 
 void ComparisonScreen::OpenAdditionalPayments() {

@@ -22,6 +22,7 @@
 #include "shell/choice_lists.h"
 #include "shell/grid_widget.h"
 #include "shell/interaction.h"
+#include "shell/language.h"
 #include "shell/main_frame.h"
 #include "shell/numeric_entry.h"
 #include "shell/screen_parts.h"
@@ -42,9 +43,9 @@ void ShowAdditionalPaymentsInForce(QWidget* indicator, bool inForce) {
 
 namespace {
 
-constexpr const char* kTypeCaptions[] = {"Increase P + I payment by a percentage ",
-                                         "Apply one payment to selected year/s",
-                                         "Use both percentage and year/s payment"};
+constexpr const char* kTypeCaptions[] = {AMX_TEXT("Increase P + I payment by a percentage "),
+                                         AMX_TEXT("Apply one payment to selected year/s"),
+                                         AMX_TEXT("Use both percentage and year/s payment")};
 constexpr const char* kMonthCaptions[] = {" 1", " 2", " 3", " 4", " 5", " 6",
                                           " 7", " 8", " 9", "10", "11", "12"};
 constexpr int kOnceRowsShown = 6;
@@ -71,23 +72,23 @@ AdditionalPaymentsDialog::AdditionalPaymentsDialog(ScreenContext& context,
       prepayments_(prepayments),
       prepayForm_(std::make_unique<amortix::PrepaymentsForm>(prepayments)) {
     setObjectName("MortPrePay");
-    setWindowTitle("Additional Payments");
+    setWindowTitle(Tr("Additional Payments"));
     AppState& state = context_.state;
     // The payments as they stand, for the period on the screen.
     form_ = std::make_unique<amortix::PrePayForm>(payments_, periodYears);
 
-    Frame2 = new QGroupBox("Select type of payment", this);
+    Frame2 = new QGroupBox(Tr("Select type of payment"), this);
     Frame2->setObjectName("Frame2");
     auto* types = new QVBoxLayout(Frame2);
     for (std::size_t k = 0; k < PPOption.size(); ++k) {
-        PPOption[k] = new QRadioButton(kTypeCaptions[k], Frame2);
+        PPOption[k] = new QRadioButton(Tr(kTypeCaptions[k]), Frame2);
         PPOption[k]->setObjectName(QString("PPOption_%1").arg(k));
         types->addWidget(PPOption[k]);
         connect(PPOption[k], &QRadioButton::clicked, this,
                 [this, k] { ChooseKind(amortix::kExtraPaymentKinds[k].id); });
     }
 
-    Frame3 = new QGroupBox("Increase P + I payment by a percentage", this);
+    Frame3 = new QGroupBox(Tr("Increase P + I payment by a percentage"), this);
     Frame3->setObjectName("Frame3");
     InPercent = new QLineEdit("0.0%", Frame3);
     InPercent->setObjectName("InPercent");
@@ -96,7 +97,7 @@ AdditionalPaymentsDialog::AdditionalPaymentsDialog(ScreenContext& context,
     percentLayout->addWidget(InPercent);
     percentLayout->addStretch();
 
-    Frame4 = new QGroupBox("Apply one payment to selected year/s", this);
+    Frame4 = new QGroupBox(Tr("Apply one payment to selected year/s"), this);
     Frame4->setObjectName("Frame4");
     PGrid = new GridWidget(Frame4);
     PGrid->setObjectName("PGrid");
@@ -104,7 +105,7 @@ AdditionalPaymentsDialog::AdditionalPaymentsDialog(ScreenContext& context,
     auto* gridLayout = new QVBoxLayout(Frame4);
     gridLayout->addWidget(PGrid, 1, Qt::AlignHCenter);
 
-    Frame1 = new QGroupBox("Apply to month", this);
+    Frame1 = new QGroupBox(Tr("Apply to month"), this);
     Frame1->setObjectName("Frame1");
     auto* months = new QGridLayout(Frame1);
     for (std::size_t i = 0; i < InMth.size(); ++i) {
@@ -117,9 +118,9 @@ AdditionalPaymentsDialog::AdditionalPaymentsDialog(ScreenContext& context,
         });
     }
 
-    DoNotUse = new QPushButton("&Erase all", this);
+    DoNotUse = new QPushButton(Tr("&Erase all"), this);
     DoNotUse->setObjectName("DoNotUse");
-    UsePrePay = new QPushButton("&OK", this);
+    UsePrePay = new QPushButton(Tr("&OK"), this);
     UsePrePay->setObjectName("UsePrePay");
     connect(DoNotUse, &QPushButton::clicked, this, &AdditionalPaymentsDialog::EraseAll);
     connect(UsePrePay, &QPushButton::clicked, this, &QDialog::accept);
@@ -167,8 +168,8 @@ AdditionalPaymentsDialog::AdditionalPaymentsDialog(ScreenContext& context,
     AttachPrepaymentEntries();
     PrePayTabs = new QTabWidget(this);
     PrePayTabs->setObjectName("PrePayTabs");
-    PrePayTabs->addTab(YearsPage, "Percentage and &years");
-    PrePayTabs->addTab(LayOutPrepaymentsPage(), "&Prepayments");
+    PrePayTabs->addTab(YearsPage, Tr("Percentage and &years"));
+    PrePayTabs->addTab(LayOutPrepaymentsPage(), Tr("&Prepayments"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(DoNotUse);
     buttons->addStretch();
@@ -187,8 +188,8 @@ AdditionalPaymentsDialog::AdditionalPaymentsDialog(ScreenContext& context,
     PGrid->SetColAlignment(1, CellAlignment::Right);
     PGrid->SetFixedAlignment(0, CellAlignment::Center);
     PGrid->SetFixedAlignment(1, CellAlignment::Center);
-    PGrid->SetTextAt(0, 0, "Year Number");
-    PGrid->SetTextAt(0, 1, "Amount of Payment");
+    PGrid->SetTextAt(0, 0, Tr("Year Number"));
+    PGrid->SetTextAt(0, 1, Tr("Amount of Payment"));
     RefreshGrid();
     PGrid->CollapseSelection(1, 1);
     form_->SelectCell(1, 1);
@@ -298,46 +299,49 @@ void AdditionalPaymentsDialog::MakePrepaymentsPage() {
     PrepaymentsPage = new QWidget(this);
     PrepaymentsPage->setObjectName("PrepaymentsPage");
     QWidget* page = PrepaymentsPage;
-    EveryFrame = new QGroupBox("Added to every payment", page);
+    EveryFrame = new QGroupBox(Tr("Added to every payment"), page);
     EveryFrame->setObjectName("EveryFrame");
     std::tie(LabelEveryAmount, InEveryAmount) =
-        MakeInputRow<QLineEdit>(page, "LabelEveryAmount", "&Amount", "InEveryAmount");
+        MakeInputRow<QLineEdit>(page, "LabelEveryAmount", AMX_TEXT("&Amount"), "InEveryAmount");
     std::tie(LabelFromYear, InFromYear) =
-        MakeInputRow<QLineEdit>(page, "LabelFromYear", "&From year", "InFromYear");
+        MakeInputRow<QLineEdit>(page, "LabelFromYear", AMX_TEXT("&From year"), "InFromYear");
     std::tie(LabelFromMonth, InFromMonth) =
-        MakeInputRow<QLineEdit>(page, "LabelFromMonth", "From mont&h", "InFromMonth");
-    std::tie(LabelToYear, InToYear) = MakeInputRow<QLineEdit>(page, "LabelToYear", "&To year", "InToYear");
+        MakeInputRow<QLineEdit>(page, "LabelFromMonth", AMX_TEXT("From mont&h"), "InFromMonth");
+    std::tie(LabelToYear, InToYear) =
+        MakeInputRow<QLineEdit>(page, "LabelToYear", AMX_TEXT("&To year"), "InToYear");
     std::tie(LabelToMonth, InToMonth) =
-        MakeInputRow<QLineEdit>(page, "LabelToMonth", "To mo&nth", "InToMonth");
+        MakeInputRow<QLineEdit>(page, "LabelToMonth", AMX_TEXT("To mo&nth"), "InToMonth");
 
-    OnceFrame = new QGroupBox("One-time amounts", page);
+    OnceFrame = new QGroupBox(Tr("One-time amounts"), page);
     OnceFrame->setObjectName("OnceFrame");
     OnceGrid = new GridWidget(page);
     OnceGrid->setObjectName("OnceGrid");
-    OnceGrid->setAccessibleName("One-time amounts");
+    OnceGrid->setAccessibleName(Tr("One-time amounts"));
     OnceGrid->SetTrackCurrentCell(true);
     std::tie(LabelOnceYear, InOnceYear) =
-        MakeInputRow<QLineEdit>(page, "LabelOnceYear", "Yea&r", "InOnceYear");
+        MakeInputRow<QLineEdit>(page, "LabelOnceYear", AMX_TEXT("Yea&r"), "InOnceYear");
     std::tie(LabelOnceMonth, InOnceMonth) =
-        MakeInputRow<QLineEdit>(page, "LabelOnceMonth", "&Month", "InOnceMonth");
+        MakeInputRow<QLineEdit>(page, "LabelOnceMonth", AMX_TEXT("&Month"), "InOnceMonth");
     std::tie(LabelOnceAmount, InOnceAmount) =
-        MakeInputRow<QLineEdit>(page, "LabelOnceAmount", "Amo&unt", "InOnceAmount");
-    OnceAdd = MakeCommand(this, "OnceAdd", "A&dd", &AdditionalPaymentsDialog::AddOnce);
-    OnceReplace = MakeCommand(this, "OnceReplace", "Rep&lace", &AdditionalPaymentsDialog::ReplaceOnce);
-    OnceRemove = MakeCommand(this, "OnceRemove", "Remo&ve", &AdditionalPaymentsDialog::RemoveOnce);
+        MakeInputRow<QLineEdit>(page, "LabelOnceAmount", AMX_TEXT("Amo&unt"), "InOnceAmount");
+    OnceAdd = MakeCommand(this, "OnceAdd", AMX_TEXT("A&dd"), &AdditionalPaymentsDialog::AddOnce);
+    OnceReplace =
+        MakeCommand(this, "OnceReplace", AMX_TEXT("Rep&lace"), &AdditionalPaymentsDialog::ReplaceOnce);
+    OnceRemove = MakeCommand(this, "OnceRemove", AMX_TEXT("Remo&ve"), &AdditionalPaymentsDialog::RemoveOnce);
     for (QPushButton* button : {OnceAdd, OnceReplace, OnceRemove}) {
         button->setParent(page);
         button->setAutoDefault(false);
     }
 
-    TermsFrame = new QGroupBox("What a one-time amount does, and the lender's limits", page);
+    TermsFrame = new QGroupBox(Tr("What a one-time amount does, and the lender's limits"), page);
     TermsFrame->setObjectName("TermsFrame");
-    std::tie(LabelEffect, InEffect) = MakeChoiceRow(page, "LabelEffect", "&What a one-time amount does",
-                                                    "InEffect", amortix::kPrepaymentEffects);
+    std::tie(LabelEffect, InEffect) =
+        MakeChoiceRow(page, "LabelEffect", AMX_TEXT("&What a one-time amount does"), "InEffect",
+                      amortix::kPrepaymentEffects);
     std::tie(LabelYearlyLimit, InYearlyLimit) = MakeInputRow<QLineEdit>(
-        page, "LabelYearlyLimit", "Yearly limit, % of the pr&incipal", "InYearlyLimit");
+        page, "LabelYearlyLimit", AMX_TEXT("Yearly limit, % of the pr&incipal"), "InYearlyLimit");
     std::tie(LabelIncreaseLimit, InIncreaseLimit) = MakeInputRow<QLineEdit>(
-        page, "LabelIncreaseLimit", "Payment in&crease limit, % of the payment", "InIncreaseLimit");
+        page, "LabelIncreaseLimit", AMX_TEXT("Payment in&crease limit, % of the payment"), "InIncreaseLimit");
 
     for (QLineEdit* box : {InEveryAmount, InFromYear, InFromMonth, InToYear, InToMonth, InOnceYear,
                            InOnceMonth, InOnceAmount, InYearlyLimit, InIncreaseLimit})
@@ -411,7 +415,7 @@ QWidget* AdditionalPaymentsDialog::LayOutPrepaymentsPage() {
         OnceGrid->SetColWidth(c, c == 2 ? 1600 : 800);
         OnceGrid->SetColAlignment(c, CellAlignment::Right);
         OnceGrid->SetFixedAlignment(c, CellAlignment::Center);
-        OnceGrid->SetTextAt(0, c, Q(std::string(amortix::OneTimeHeader(c))));
+        OnceGrid->SetTextAt(0, c, Tr(amortix::OneTimeHeader(c)));
         width += OnceGrid->columnWidth(c);
     }
     OnceGrid->setFixedWidth(width);

@@ -16,6 +16,7 @@
 #include "shell/app_state.h"
 #include "shell/choice_lists.h"
 #include "shell/interaction.h"
+#include "shell/language.h"
 #include "shell/main_frame.h"
 #include "shell/numeric_entry.h"
 #include "shell/screen_parts.h"
@@ -107,7 +108,7 @@ CostsDialog::CostsDialog(ScreenContext& context, const amortix::ScheduleInputs& 
                          QWidget* indicator, QWidget* parent)
     : QDialog(parent), context_(context), inputs_(inputs), costs_(costs), indicator_(indicator) {
     setObjectName("CostsDialog");
-    setWindowTitle("Costs");
+    setWindowTitle(Tr("Costs"));
     MakeControls();
     AttachEntries();
     LayOut();
@@ -149,9 +150,9 @@ void CostsDialog::MakeControls() {
     CostsEstimates = MakeCaption(this, "CostsEstimates", Q(amortix::kEstimatesNote));
     CostsEstimates->setWordWrap(true);
 
-    CostsCalc = MakeCommand(this, "CostsCalc", "&Calculate", [this] { Calculate(true); });
-    CostsErase = MakeCommand(this, "CostsErase", "&Erase", &CostsDialog::EraseAll);
-    CostsOK = MakeCommand(this, "CostsOK", "&OK", &QDialog::accept);
+    CostsCalc = MakeCommand(this, "CostsCalc", AMX_TEXT("&Calculate"), [this] { Calculate(true); });
+    CostsErase = MakeCommand(this, "CostsErase", AMX_TEXT("&Erase"), &CostsDialog::EraseAll);
+    CostsOK = MakeCommand(this, "CostsOK", AMX_TEXT("&OK"), &QDialog::accept);
     // Enter on a focused button presses it; elsewhere the boxes move on.
     for (QPushButton* button : {CostsCalc, CostsErase}) button->setAutoDefault(true);
     CostsOK->setDefault(true);
@@ -273,7 +274,7 @@ std::optional<amortix::Costs> CostsDialog::Calculate(bool tell) {
         if (tell) context_.interaction.ShowMessage(*read.message);
         return std::nullopt;
     }
-    const amortix::CostsOutcome outcome = amortix::WorkOutCosts(inputs_, *read.costs);
+    const amortix::CostsOutcome outcome = amortix::WorkOutCosts(inputs_, *read.costs, WindowCatalogue());
     if (tell)
         for (const amortix::Message message : outcome.messages)
             context_.interaction.ShowMessage(message, Q(outcome.detail));
@@ -304,15 +305,16 @@ void CostsDialog::ShowResults(const amortix::CostsOutcome& outcome) {
         {CostsMonthlyTotal, &t.monthlyTotal},
     };
     for (const auto& [box, text] : texts) box->setText(Q(*text));
-    CostsPremium->setText(Q(amortix::PremiumText(t)));
+    CostsPremium->setText(Q(amortix::PremiumText(t, WindowCatalogue())));
     // The parts of each cost of borrowing, for whoever points at it.
-    CostsBorrowingAll->setToolTip(Q("Interest " + t.amortization.interest + ", finance charges " +
-                                    t.amortization.financeCharges + ", insurance " +
-                                    t.amortization.insurance));
-    CostsBorrowingTerm->setToolTip(Q("Interest " + t.term.interest + ", finance charges " +
-                                     t.term.financeCharges + ", insurance " + t.term.insurance));
+    const auto parts = [](const amortix::BorrowingCostTexts& cost) {
+        return Tr("Interest %1, finance charges %2, insurance %3")
+            .arg(Q(cost.interest), Q(cost.financeCharges), Q(cost.insurance));
+    };
+    CostsBorrowingAll->setToolTip(parts(t.amortization));
+    CostsBorrowingTerm->setToolTip(parts(t.term));
     if (outcome.result.calculated) {
-        CostsLabelTerm->setText(Q(amortix::TermCostCaption(outcome.result.termYears)));
+        CostsLabelTerm->setText(Q(amortix::TermCostCaption(outcome.result.termYears, WindowCatalogue())));
         NameByCaption(CostsLabelTerm, CostsBorrowingTerm);
     }
     CostsPrincipalNote->setText(Q(outcome.principalNote));
@@ -323,7 +325,7 @@ void CostsDialog::ClearResults() {
         (this->*row.box)->clear();
         (this->*row.box)->setToolTip({});
     }
-    CostsLabelTerm->setText(Q(amortix::TermCostCaption(costs_.termYears)));
+    CostsLabelTerm->setText(Q(amortix::TermCostCaption(costs_.termYears, WindowCatalogue())));
     NameByCaption(CostsLabelTerm, CostsBorrowingTerm);
     CostsPrincipalNote->clear();
 }

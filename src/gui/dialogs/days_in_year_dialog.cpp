@@ -13,6 +13,7 @@
 #include "core/forms/tables_form.h"
 #include "shell/app_state.h"
 #include "shell/interaction.h"
+#include "shell/language.h"
 #include "shell/main_frame.h"
 #include "shell/numeric_entry.h"
 #include "shell/twips.h"
@@ -22,22 +23,20 @@ namespace amortix::gui {
 DaysInYearDialog::DaysInYearDialog(ScreenContext& context, QWidget* parent)
     : QDialog(parent), context_(context) {
     setObjectName("MortIRFTable");
-    setWindowTitle("Accelerated payments");
+    setWindowTitle(Tr("Accelerated payments"));
     AppState& state = context_.state;
 
-    Frame1 = new QGroupBox(" Change interest rate factor - days ", this);
+    Frame1 = new QGroupBox(Tr(" Change interest rate factor - days "), this);
     Frame1->setObjectName("Frame1");
     auto* options = new QGridLayout(Frame1);
     for (std::size_t k = 0; k < IRFactor.size(); ++k) {
-        const std::string_view caption = amortix::kDayBases[k].caption;
-        IRFactor[k] = new QRadioButton(
-            QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())), Frame1);
+        IRFactor[k] = new QRadioButton(Tr(amortix::kDayBases[k].caption), Frame1);
         IRFactor[k]->setObjectName(QString("IRFactor_%1").arg(k));
         options->addWidget(IRFactor[k], static_cast<int>(k), 0, 1, 2);
         connect(IRFactor[k], &QRadioButton::clicked, this,
                 [this, k] { ChooseOption(amortix::kDayBases[k].id); });
     }
-    Label2 = new QLabel("Other:", Frame1);
+    Label2 = new QLabel(Tr("Other:"), Frame1);
     Label2->setObjectName("Label2");
     InIRFDays = new QLineEdit(Frame1);
     InIRFDays->setObjectName("InIRFDays");
@@ -46,11 +45,11 @@ DaysInYearDialog::DaysInYearDialog(ScreenContext& context, QWidget* parent)
     options->addWidget(Label2, 5, 0);
     options->addWidget(InIRFDays, 5, 1);
 
-    Label1 = new QLabel(amortix::kDaysLabel1, this);
+    Label1 = new QLabel(Tr(amortix::kDaysLabel1), this);
     Label1->setObjectName("Label1");
     Label1->setWordWrap(true);
 
-    ExitMort = new QPushButton("E&xit", this);
+    ExitMort = new QPushButton(Tr("E&xit"), this);
     ExitMort->setObjectName("ExitMort");
     connect(ExitMort, &QPushButton::clicked, this, &DaysInYearDialog::Exit);
 

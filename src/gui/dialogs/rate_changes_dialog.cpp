@@ -18,6 +18,7 @@
 #include "shell/choice_lists.h"
 #include "shell/grid_widget.h"
 #include "shell/interaction.h"
+#include "shell/language.h"
 #include "shell/main_frame.h"
 #include "shell/numeric_entry.h"
 #include "shell/screen_parts.h"
@@ -48,7 +49,7 @@ RateChangesDialog::RateChangesDialog(ScreenContext& context, std::vector<amortix
       indicator_(indicator),
       form_(std::make_unique<amortix::RateChangesForm>(changes)) {
     setObjectName("RateChangesDialog");
-    setWindowTitle("Rate Changes");
+    setWindowTitle(Tr("Rate Changes"));
     MakeControls();
     AttachEntries();
     LayOut();
@@ -64,23 +65,23 @@ RateChangesDialog::~RateChangesDialog() = default;
 void RateChangesDialog::MakeControls() {
     RCGrid = new GridWidget(this);
     RCGrid->setObjectName("RCGrid");
-    RCGrid->setAccessibleName("Rate changes");
+    RCGrid->setAccessibleName(Tr("Rate changes"));
     RCGrid->SetTrackCurrentCell(true);
     std::tie(RCLabelYear, InChangeYear) =
-        MakeInputRow<QLineEdit>(this, "RCLabelYear", "&Year", "InChangeYear");
+        MakeInputRow<QLineEdit>(this, "RCLabelYear", AMX_TEXT("&Year"), "InChangeYear");
     std::tie(RCLabelMonth, InChangeMonth) =
-        MakeInputRow<QLineEdit>(this, "RCLabelMonth", "&Month", "InChangeMonth");
+        MakeInputRow<QLineEdit>(this, "RCLabelMonth", AMX_TEXT("&Month"), "InChangeMonth");
     std::tie(RCLabelRate, InChangeRate) =
-        MakeInputRow<QLineEdit>(this, "RCLabelRate", "New ra&te %", "InChangeRate");
-    std::tie(RCLabelPayment, ChangePayment) =
-        MakeChoiceRow(this, "RCLabelPayment", "&Payment", "ChangePayment", amortix::kRateChangePayments);
+        MakeInputRow<QLineEdit>(this, "RCLabelRate", AMX_TEXT("New ra&te %"), "InChangeRate");
+    std::tie(RCLabelPayment, ChangePayment) = MakeChoiceRow(this, "RCLabelPayment", AMX_TEXT("&Payment"),
+                                                            "ChangePayment", amortix::kRateChangePayments);
     for (QLineEdit* box : {InChangeYear, InChangeMonth, InChangeRate}) box->setAlignment(Qt::AlignRight);
 
-    RCAdd = MakeCommand(this, "RCAdd", "&Add", &RateChangesDialog::Add);
-    RCReplace = MakeCommand(this, "RCReplace", "&Replace", &RateChangesDialog::Replace);
-    RCRemove = MakeCommand(this, "RCRemove", "Remo&ve", &RateChangesDialog::Remove);
-    RCErase = MakeCommand(this, "RCErase", "&Erase", &RateChangesDialog::EraseAll);
-    RCOK = MakeCommand(this, "RCOK", "&OK", &QDialog::accept);
+    RCAdd = MakeCommand(this, "RCAdd", AMX_TEXT("&Add"), &RateChangesDialog::Add);
+    RCReplace = MakeCommand(this, "RCReplace", AMX_TEXT("&Replace"), &RateChangesDialog::Replace);
+    RCRemove = MakeCommand(this, "RCRemove", AMX_TEXT("Remo&ve"), &RateChangesDialog::Remove);
+    RCErase = MakeCommand(this, "RCErase", AMX_TEXT("&Erase"), &RateChangesDialog::EraseAll);
+    RCOK = MakeCommand(this, "RCOK", AMX_TEXT("&OK"), &QDialog::accept);
     // Enter on a focused button presses it; elsewhere the boxes move on.
     for (QPushButton* button : {RCAdd, RCReplace, RCRemove, RCErase}) button->setAutoDefault(true);
     RCOK->setDefault(true);
@@ -128,7 +129,7 @@ void RateChangesDialog::LayOut() {
         RCGrid->SetColWidth(c, c >= 2 ? 1300 : 800);
         RCGrid->SetColAlignment(c, c == 3 ? CellAlignment::Left : CellAlignment::Right);
         RCGrid->SetFixedAlignment(c, CellAlignment::Center);
-        RCGrid->SetTextAt(0, c, Q(std::string(amortix::RateChangeHeader(c))));
+        RCGrid->SetTextAt(0, c, Tr(amortix::RateChangeHeader(c)));
         width += RCGrid->columnWidth(c);
     }
     RCGrid->setFixedWidth(width);
@@ -182,7 +183,10 @@ void RateChangesDialog::ShowBoxes(int index) {
 void RateChangesDialog::Refresh(int currentRow) {
     const amortix::RateChangesForm* form = form_.get();
     RCGrid->SetRows(std::max(kGridRowsShown, form->Count()) + 1);
-    RCGrid->SetCellFunction([form](int row, int column) { return Q(form->Cell(row, column)); });
+    // The payment column shows a choice's list text, in the window's language.
+    RCGrid->SetCellFunction([form](int row, int column) {
+        return column == 3 ? Tr(form->Cell(row, column)) : Q(form->Cell(row, column));
+    });
     RCGrid->CollapseSelection(std::max(currentRow, 1), 0);
     EnableEditing();
 }

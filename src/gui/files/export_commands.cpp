@@ -18,6 +18,7 @@
 #include "shell/app_state.h"
 #include "shell/choice_lists.h"
 #include "shell/interaction.h"
+#include "shell/language.h"
 #include "shell/wait_cursor.h"
 #include "tables/tables_screen.h"
 
@@ -108,12 +109,12 @@ bool WritePdfReplacing(const QString& path, const QString& title, const std::fun
             printer.setCreator(QStringLiteral("Amortix"));
             UseLocalPageSize(printer);
             if (!draw(printer)) {
-                error = "the pages could not be drawn";
+                error = Tr("the pages could not be drawn").toStdString();
                 return false;
             }
             // The PDF writer says nothing of a file it could not fill.
             if (QFileInfo(QFile::decodeName(newPath.c_str())).size() == 0) {
-                error = "nothing was written";
+                error = Tr("nothing was written").toStdString();
                 return false;
             }
             return true;
@@ -153,7 +154,7 @@ void ExportComparison(const ExportPlace& place, ComparisonScreen& screen) {
     // A row opened from a file keeps only its texts: its figures would be
     // missing from a workbook, which then says less than the screen.
     if (static_cast<int>(rows.size()) < state.rowCount)
-        writers.figuresMissing = QString::fromUtf8(amortix::kRowsWithoutFigures);
+        writers.figuresMissing = Tr(amortix::kRowsWithoutFigures);
     Run(place, writers);
 }
 

@@ -11,6 +11,7 @@
 #include "shell/app_state.h"
 #include "shell/application.h"
 #include "shell/interaction.h"
+#include "shell/language.h"
 #include "shell/main_frame.h"
 #include "shell/short_date.h"
 #include "shell/wait_cursor.h"
@@ -37,7 +38,7 @@ QString Why(const std::string& error) {
 }  // namespace
 
 QString FileMessageDetail(const QString& path, const QString& why) {
-    QString detail = QStringLiteral("File: ") + QFileInfo(path).absoluteFilePath();
+    QString detail = Tr("File: %1").arg(QFileInfo(path).absoluteFilePath());
     if (!why.isEmpty()) detail += QStringLiteral("\n") + why;
     return detail;
 }

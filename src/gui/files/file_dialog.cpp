@@ -7,7 +7,10 @@
 #include <QGridLayout>
 #include <QLabel>
 
+#include <string_view>
+
 #include "core/export/export.h"
+#include "shell/language.h"
 
 namespace amortix::gui {
 
@@ -38,20 +41,28 @@ Kind KindOf(FileDialogMode mode) {
     }
 }
 
-// What each kind is called in the dialog's filter, its extension, and the
-// mode that opens it.
+// Each kind's filter in the dialog (English, translated whole when shown),
+// its extension, and the mode that opens it.
 struct KindText {
     Kind kind;
-    const char* database;
+    const char* filter;
     const char* extension;
     FileDialogMode openMode;
 };
 constexpr KindText kKindTexts[] = {
-    {Kind::Mortgage, "Mortgage Database", "qmd", FileDialogMode::OpenMortgage},
-    {Kind::Loan, "Loan Database", "qld", FileDialogMode::OpenLoan},
-    {Kind::Comparison, "Compare Database", "qcd", FileDialogMode::OpenComparison},
-    {Kind::Qualify, "Qualify Database", "qqd", FileDialogMode::OpenQualify},
+    {Kind::Mortgage, AMX_TEXT("Mortgage Database (*.qmd)"), "qmd", FileDialogMode::OpenMortgage},
+    {Kind::Loan, AMX_TEXT("Loan Database (*.qld)"), "qld", FileDialogMode::OpenLoan},
+    {Kind::Comparison, AMX_TEXT("Compare Database (*.qcd)"), "qcd", FileDialogMode::OpenComparison},
+    {Kind::Qualify, AMX_TEXT("Qualify Database (*.qqd)"), "qqd", FileDialogMode::OpenQualify},
 };
+
+// The export formats' filters, marked here for the translators: the export
+// writer keeps its English. They must read as the writer's table does.
+constexpr const char* kExportFilters[] = {AMX_TEXT("Spreadsheet workbook (*.xlsx)"),
+                                          AMX_TEXT("Comma-separated values (*.csv)")};
+static_assert(std::size(kExportFilters) == amortix::kExportFormats.size());
+static_assert(std::string_view(kExportFilters[0]) == amortix::kExportFormats[0].filter &&
+              std::string_view(kExportFilters[1]) == amortix::kExportFormats[1].filter);
 
 const KindText* TextOf(Kind kind) {
     for (const KindText& text : kKindTexts)
@@ -68,17 +79,15 @@ bool IsSaveMode(FileDialogMode mode) {
 }
 
 QString FileFilter(FileDialogMode mode) {
-    if (KindOf(mode) == Kind::Picture) return QStringLiteral("PNG image (*.png);;SVG drawing (*.svg)");
+    if (KindOf(mode) == Kind::Picture)
+        return Tr("PNG image (*.png)") + QStringLiteral(";;") + Tr("SVG drawing (*.svg)");
     if (KindOf(mode) == Kind::Export) {
         QStringList filters;
-        for (const amortix::ExportFormatInfo& format : amortix::kExportFormats)
-            filters << QString::fromUtf8(format.filter.data(), static_cast<qsizetype>(format.filter.size()));
-        return (filters << QStringLiteral("PDF document (*.pdf)")).join(QStringLiteral(";;"));
+        for (const amortix::ExportFormatInfo& format : amortix::kExportFormats) filters << Tr(format.filter);
+        return (filters << Tr("PDF document (*.pdf)")).join(QStringLiteral(";;"));
     }
     const KindText* text = TextOf(KindOf(mode));
-    return text ? QStringLiteral("%1 (*.%2)")
-                      .arg(QLatin1String(text->database), QLatin1String(text->extension))
-                : QString();
+    return text ? Tr(text->filter) : QString();
 }
 
 QString FileExtension(FileDialogMode mode) {
@@ -125,7 +134,7 @@ std::optional<QString> QtFileDialog::FileDirectory(FileDialogMode mode, const QS
     if (filter.isEmpty()) return std::nullopt;
     const bool save = IsSaveMode(mode);
 
-    QFileDialog dialog(parent_, save ? QStringLiteral("Save File") : QStringLiteral("Open File"));
+    QFileDialog dialog(parent_, save ? Tr("Save File") : Tr("Open File"));
     dialog.setObjectName(QStringLiteral("FileDir"));
     // Qt's own dialog adds the extension before it asks about replacing, so
     // the question is about the file that will be written.
@@ -168,9 +177,9 @@ void QtFileDialog::AddRecentFiles(QFileDialog& dialog, FileDialogMode mode) cons
     list->setObjectName(QStringLiteral("RecentFiles"));
     list->addItem(QString());  // nothing chosen yet
     for (const QString& path : files) list->addItem(QDir::toNativeSeparators(path), path);
-    auto* label = new QLabel(QStringLiteral("&Recent files:"), &dialog);
+    auto* label = new QLabel(Tr("&Recent files:"), &dialog);
     label->setBuddy(list);
-    list->setAccessibleName(QStringLiteral("Recent files"));
+    list->setAccessibleName(Tr("Recent files"));
     const int row = grid->rowCount();
     grid->addWidget(label, row, 0);
     grid->addWidget(list, row, 1, 1, std::max(1, grid->columnCount() - 1));

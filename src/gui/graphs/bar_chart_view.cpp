@@ -14,6 +14,8 @@
 
 #include <algorithm>
 
+#include "shell/language.h"
+
 namespace amortix::gui {
 
 namespace {
@@ -94,7 +96,8 @@ void BarChartView::Draw(const amortix::ChartData& content, bool depth, bool colo
         connect(set, &QBarSet::hovered, this, [this, set](bool on, int index) {
             if (!on) return QToolTip::hideText();
             const int bar = data_.labelsInLegend ? static_cast<int>(sets_.indexOf(set)) : index;
-            QToolTip::showText(QCursor::pos(), Text(amortix::BarToolTip(data_, bar)), this);
+            QToolTip::showText(QCursor::pos(), Text(amortix::BarToolTip(data_, bar, WindowCatalogue())),
+                               this);
         });
     }
     c->addSeries(series_);

@@ -11,6 +11,7 @@
 #include "graphs/chart_picture.h"
 #include "shell/app_state.h"
 #include "shell/interaction.h"
+#include "shell/language.h"
 #include "shell/main_frame.h"
 #include "shell/twips.h"
 #include "shell/wait_cursor.h"
@@ -44,16 +45,16 @@ GraphWindow::GraphWindow(ScreenContext& context, const QString& formName, amorti
 
     Graph1 = new BarChartView(this);
     Graph1->setObjectName("Graph1");
-    Graph1->setAccessibleName("Graph");
-    Sav2D = Button("Show Graph in &2D", "Sav2D", this);
-    ThreeDee = Button("Show Graph in &3D", "ThreeDee", this);
-    Ptr = Button(QString::fromStdString(data_.printCaption), "Ptr", this);
-    SavePic = Button("Sa&ve Picture", "SavePic", this);
-    CopyPic = Button("&Copy Picture", "CopyPic", this);
-    ExitBut = Button("E&xit to Menu", "ExitBut", this);
+    Graph1->setAccessibleName(Tr("Graph"));
+    Sav2D = Button(Tr("Show Graph in &2D"), "Sav2D", this);
+    ThreeDee = Button(Tr("Show Graph in &3D"), "ThreeDee", this);
+    Ptr = Button(Tr(data_.printCaption), "Ptr", this);
+    SavePic = Button(Tr("Sa&ve Picture"), "SavePic", this);
+    CopyPic = Button(Tr("&Copy Picture"), "CopyPic", this);
+    ExitBut = Button(Tr("E&xit to Menu"), "ExitBut", this);
     Sav2D->hide();
-    SavePic->setToolTip("Save the chart as a PNG image or an SVG drawing");
-    CopyPic->setToolTip("Copy the chart to the clipboard as an image");
+    SavePic->setToolTip(Tr("Save the chart as a PNG image or an SVG drawing"));
+    CopyPic->setToolTip(Tr("Copy the chart to the clipboard as an image"));
 
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {Sav2D, ThreeDee, Ptr, SavePic, CopyPic, ExitBut}) buttons->addWidget(b);

@@ -9,6 +9,7 @@
 #include "graphs/graph_window.h"
 #include "print/printing.h"
 #include "shell/app_state.h"
+#include "shell/language.h"
 #include "tables/tables_screen.h"
 
 namespace amortix::gui {
@@ -21,7 +22,7 @@ GraphWindow::Commands WindowCommands(ScreenContext context) {
     GraphWindow::Commands commands;
     commands.printWindow = [context](GraphWindow& graph) mutable {
         PrintShownImage(
-            context, graph, QString::fromUtf8(amortix::kGraphPrintout.data()),
+            context, graph, Tr(amortix::kGraphPrintout),
             {graph.Sav2D, graph.ThreeDee, graph.Ptr, graph.SavePic, graph.CopyPic, graph.ExitBut});
     };
     commands.savePicture = [context](GraphWindow& graph) {
@@ -37,15 +38,17 @@ GraphWindow* OpenTablesGraph(ScreenContext& context, TablesScreen& screen) {
     if (results == nullptr) return nullptr;
     const amortix::GraphData data = amortix::BuildBalanceByYear(*results, screen.Inputs().principal);
     context.state.ResultsReady = data.count;
-    return GraphWindow::Open(context, "GraphsAll", amortix::TablesChart(data, context.state.CurrencySymbol),
+    return GraphWindow::Open(context, "GraphsAll",
+                             amortix::TablesChart(data, context.state.CurrencySymbol, WindowCatalogue()),
                              &screen, WindowCommands(context));
 }
 
 GraphWindow* OpenComparisonGraph(ScreenContext& context, const amortix::ComparisonTable& comparison,
                                  QWidget& screen) {
-    return GraphWindow::Open(context, "MCGraph",
-                             amortix::ComparisonChart(comparison.Graph(), context.state.CurrencySymbol),
-                             &screen, WindowCommands(context));
+    return GraphWindow::Open(
+        context, "MCGraph",
+        amortix::ComparisonChart(comparison.Graph(), context.state.CurrencySymbol, WindowCatalogue()),
+        &screen, WindowCommands(context));
 }
 
 }  // namespace amortix::gui

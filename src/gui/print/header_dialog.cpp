@@ -8,6 +8,7 @@
 
 #include "core/print/report.h"
 #include "shell/app_state.h"
+#include "shell/language.h"
 #include "shell/main_frame.h"
 #include "shell/twips.h"
 
@@ -16,9 +17,9 @@ namespace amortix::gui {
 PrinterHeaderInput::PrinterHeaderInput(ScreenContext& context, QWidget* parent)
     : QDialog(parent), context_(context) {
     setObjectName("PrinterHeaderInput");
-    setWindowTitle("Input");
+    setWindowTitle(Tr("Input"));
 
-    FName = new QLabel(" Type in one line header information.", this);
+    FName = new QLabel(Tr(" Type in one line header information."), this);
     FName->setObjectName("FName");
     InFName = new QLineEdit(this);
     InFName->setObjectName("InFName");
@@ -31,9 +32,9 @@ PrinterHeaderInput::PrinterHeaderInput(ScreenContext& context, QWidget* parent)
         if (typed != text) InFName->setText(typed);
     });
 
-    Acept = new QPushButton("Continue &Printout", this);
+    Acept = new QPushButton(Tr("Continue &Printout"), this);
     Acept->setObjectName("Acept");
-    NAcept = new QPushButton("&Cancel", this);
+    NAcept = new QPushButton(Tr("&Cancel"), this);
     NAcept->setObjectName("NAcept");
     connect(Acept, &QPushButton::clicked, this, [this] {
         std::string typed = InFName->text().toStdString();

@@ -11,6 +11,7 @@
 #include <QStandardPaths>
 
 #include "core/print/printout_notices.h"
+#include "shell/language.h"
 #include "shell/short_date.h"
 
 namespace amortix::gui {
@@ -50,9 +51,8 @@ std::unique_ptr<QPrinter> SystemPrintOutput::Open(const QString& title, QWidget*
     if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
     const QString proposed = QString::fromStdString(
         amortix::PrintoutFileName(title.toStdString(), SerialFromDate(QDate::currentDate())));
-    QString path =
-        QFileDialog::getSaveFileName(parent, QStringLiteral("Save the printout as PDF"),
-                                     QDir(folder).filePath(proposed), QStringLiteral("PDF files (*.pdf)"));
+    QString path = QFileDialog::getSaveFileName(parent, Tr("Save the printout as PDF"),
+                                                QDir(folder).filePath(proposed), Tr("PDF files (*.pdf)"));
     if (path.isEmpty()) return nullptr;
     if (QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0)
         path += QStringLiteral(".pdf");
@@ -62,11 +62,12 @@ std::unique_ptr<QPrinter> SystemPrintOutput::Open(const QString& title, QWidget*
 void SystemPrintOutput::Close(QPrinter& printer, bool ok, QWidget* parent) {
     const std::string where = Where(printer).toStdString();
     if (!ok) {
-        QMessageBox::warning(parent, QStringLiteral("Print"),
-                             QString::fromStdString(amortix::PrintoutFailedText(where)));
+        QMessageBox::warning(parent, Tr("Print"),
+                             QString::fromStdString(amortix::PrintoutFailedText(where, WindowCatalogue())));
     } else if (printer.outputFormat() == QPrinter::PdfFormat) {
-        QMessageBox::information(parent, QStringLiteral("Print"),
-                                 QString::fromStdString(amortix::PrintoutSavedText(where)));
+        QMessageBox::information(
+            parent, Tr("Print"),
+            QString::fromStdString(amortix::PrintoutSavedText(where, WindowCatalogue())));
     }
 }
 

@@ -20,6 +20,7 @@
 #include "print/page_printer.h"
 #include "shell/app_state.h"
 #include "shell/interaction.h"
+#include "shell/language.h"
 #include "shell/main_frame.h"
 #include "shell/twips.h"
 #include "tables/tables_screen.h"
@@ -27,10 +28,6 @@
 namespace amortix::gui {
 
 namespace {
-
-QString Q(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The personal setting's font, and with it the lines a page holds.
 std::int16_t ReportFont(ScreenContext& context) {
@@ -85,7 +82,7 @@ bool PrintTextReport(ScreenContext& context, QWidget* parent, const QString& tit
 
 QString TablesReportTitle(const TablesScreen& screen) {
     const bool loan = screen.Inputs().mode == amortix::TableKind::PersonalLoan;
-    return Q(loan ? amortix::kLoanTablePrintout : amortix::kMortgageTablePrintout);
+    return Tr(loan ? amortix::kLoanTablePrintout : amortix::kMortgageTablePrintout);
 }
 
 std::function<void(amortix::LinePrinter&)> TablesReport(ScreenContext& context, const TablesScreen& screen,
@@ -97,7 +94,7 @@ std::function<void(amortix::LinePrinter&)> TablesReport(ScreenContext& context, 
     // The report is drawn while the screen still shows these results.
     const amortix::ScheduleResult* results = screen.Results();
     return [data, font, results](amortix::LinePrinter& printer) {
-        amortix::PrintTablesReport(printer, data, *results, font);
+        amortix::PrintTablesReport(printer, data, *results, font, WindowCatalogue());
     };
 }
 
@@ -113,7 +110,7 @@ void PrintTables(ScreenContext& context, TablesScreen& screen) {
 }
 
 QString ComparisonReportTitle() {
-    return Q(amortix::kComparisonPrintout);
+    return Tr(amortix::kComparisonPrintout);
 }
 
 std::function<void(amortix::LinePrinter&)> ComparisonReport(ScreenContext& context,
@@ -121,8 +118,9 @@ std::function<void(amortix::LinePrinter&)> ComparisonReport(ScreenContext& conte
                                                             const std::string& header) {
     const amortix::ComparisonPrintData data = amortix::PrintDataFor(screen.Form().Table().State(), header);
     const std::int16_t font = ReportFont(context);
-    return
-        [data, font](amortix::LinePrinter& printer) { amortix::PrintComparisonReport(printer, data, font); };
+    return [data, font](amortix::LinePrinter& printer) {
+        amortix::PrintComparisonReport(printer, data, font, WindowCatalogue());
+    };
 }
 
 void PrintComparison(ScreenContext& context, ComparisonScreen& screen) {
@@ -148,7 +146,7 @@ WindowPrintSizes AffordabilitySizes(const AffordScreen& screen) {
 }  // namespace
 
 QString AffordabilityTitle() {
-    return Q(amortix::kAffordabilityPrintout);
+    return Tr(amortix::kAffordabilityPrintout);
 }
 
 void PrintAffordability(ScreenContext& context, AffordScreen& screen) {

@@ -16,6 +16,7 @@
 #include "print/printing.h"
 #include "shell/application.h"
 #include "shell/interaction.h"
+#include "shell/language.h"
 #include "shell/main_frame.h"
 #include "shell/wait_cursor.h"
 #include "tables/tables_screen.h"
@@ -29,7 +30,7 @@ std::string FileSystemName(const QString& path) {
 }
 
 QString FileDetail(const QString& path, const QString& why = {}) {
-    QString detail = QStringLiteral("File: ") + QFileInfo(path).absoluteFilePath();
+    QString detail = Tr("File: %1").arg(QFileInfo(path).absoluteFilePath());
     if (!why.isEmpty()) detail += QStringLiteral("\n") + why;
     return detail;
 }
@@ -82,10 +83,9 @@ void Print(Application& application, QualifyScreen& screen) {
     Printing::Of(context.frame)
         .SetPageLines(font != amortix::kPrinterFontStandard ? amortix::kCourierPageLines
                                                             : amortix::kStandardPageLines);
-    PrintTextReport(context, &screen, QString::fromUtf8(amortix::kQualifyPrintout),
-                    [&](amortix::LinePrinter& printer) {
-                        amortix::PrintQualifyReport(printer, screen.Form(), *header, font);
-                    });
+    PrintTextReport(context, &screen, Tr(amortix::kQualifyPrintout), [&](amortix::LinePrinter& printer) {
+        amortix::PrintQualifyReport(printer, screen.Form(), *header, font, WindowCatalogue());
+    });
 }
 
 void UseInTables(Application& application, QualifyScreen& screen) {

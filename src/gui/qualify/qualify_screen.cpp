@@ -24,6 +24,7 @@
 #include "shell/choice_lists.h"
 #include "shell/controls.h"
 #include "shell/interaction.h"
+#include "shell/language.h"
 #include "shell/look.h"
 #include "shell/main_frame.h"
 #include "shell/numeric_entry.h"
@@ -38,6 +39,16 @@ constexpr QSize kFormTwips(9615, 6810);  // the tables screen's
 
 QString Q(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// What a result box shows: a word (the limiting ratio, "None") in the
+// window's language, figures as they are.
+QString BoxText(std::string_view text) {
+    const QString shown = Q(text);
+    const QString word = shown.trimmed();
+    if (word.isEmpty()) return shown;
+    const QString translated = Tr(word);
+    return translated == word ? shown : translated;
 }
 
 // The inputs of each panel, in the Enter order.
@@ -59,7 +70,7 @@ QualifyScreen::QualifyScreen(ScreenContext& context, Commands commands)
     MakeControls();
     AttachEntries();
     LayOut();
-    context_.frame.SetCaption(amortix::kQualifyCaption);
+    context_.frame.SetCaption(Tr(amortix::kQualifyCaption));
     context_.state.QuickHelpOn = false;
     context_.state.EntryEdited = false;
     ShowInputs();
@@ -70,11 +81,11 @@ QualifyScreen::QualifyScreen(ScreenContext& context, Commands commands)
 QualifyScreen::~QualifyScreen() = default;
 
 void QualifyScreen::MakeControls() {
-    QFrameBorrowers = new QGroupBox("Borrowers and the home", this);
+    QFrameBorrowers = new QGroupBox(Tr("Borrowers and the home"), this);
     QFrameBorrowers->setObjectName("QFrameBorrowers");
-    QFrameMortgage = new QGroupBox("Mortgage and the lender's limits", this);
+    QFrameMortgage = new QGroupBox(Tr("Mortgage and the lender's limits"), this);
     QFrameMortgage->setObjectName("QFrameMortgage");
-    QFrameResults = new QGroupBox("What the income qualifies for", this);
+    QFrameResults = new QGroupBox(Tr("What the income qualifies for"), this);
     QFrameResults->setObjectName("QFrameResults");
     for (const amortix::QualifyInputInfo& info : amortix::kQualifyInputs) {
         const auto i = static_cast<std::size_t>(info.id);
@@ -94,7 +105,7 @@ void QualifyScreen::MakeControls() {
     std::tie(QFrequencyLabel, QFreqPmt) =
         MakeChoiceRow(QFrameMortgage, "QFrequencyLabel", amortix::kQualifyFrequencyLabel, "QFreqPmt",
                       amortix::kFrequencies);
-    QStressTest = new QCheckBox(amortix::kQualifyStressLabel, QFrameMortgage);
+    QStressTest = new QCheckBox(Tr(amortix::kQualifyStressLabel), QFrameMortgage);
     QStressTest->setObjectName("QStressTest");
     QStressTest->setAccessibleName(QStressTest->text().remove('&'));
 
@@ -104,24 +115,24 @@ void QualifyScreen::MakeControls() {
         std::tie(resultLabels[i], results[i]) =
             MakeResultRow(QFrameResults, (name + "Label").c_str(), Q(info.caption), name.c_str());
     }
-    QNotice = new QLabel(amortix::kQualifyNotice, QFrameResults);
+    QNotice = new QLabel(Tr(amortix::kQualifyNotice), QFrameResults);
     QNotice->setObjectName("QNotice");
-    QTextBox = MakeQuickHelpText(this, "QTextBox", "Quick Help", context_.interaction,
+    QTextBox = MakeQuickHelpText(this, "QTextBox", AMX_TEXT("Quick Help"), context_.interaction,
                                  Input(amortix::QualifyInput::Income));
 
-    QCalc = MakeCommand(this, "QCalc", "&Calculate", &QualifyScreen::Calculate);
+    QCalc = MakeCommand(this, "QCalc", AMX_TEXT("&Calculate"), &QualifyScreen::Calculate);
     QHelp = MakeCommand(this, "QHelp", kQuickHelpCaption, &QualifyScreen::ToggleQuickHelp);
-    QUseInTables = MakeCommand(this, "QUseInTables", "Use in &Tables",
+    QUseInTables = MakeCommand(this, "QUseInTables", AMX_TEXT("Use in &Tables"),
                                [this] { WithResults(amortix::Message::NoData, commands_.useInTables); });
-    QPrint = MakeCommand(this, "QPrint", "&Print",
+    QPrint = MakeCommand(this, "QPrint", AMX_TEXT("&Print"),
                          [this] { WithResults(amortix::Message::NothingToPrint, commands_.print); });
-    QSave = MakeCommand(this, "QSave", "Sa&ve File", [this] {
+    QSave = MakeCommand(this, "QSave", AMX_TEXT("Sa&ve File"), [this] {
         if (commands_.saveFile) commands_.saveFile(*this);
     });
-    QOpen = MakeCommand(this, "QOpen", "&Open File", [this] {
+    QOpen = MakeCommand(this, "QOpen", AMX_TEXT("&Open File"), [this] {
         if (commands_.openFile) commands_.openFile(*this);
     });
-    QExit = MakeCommand(this, "QExit", "E&xit to Menu", &QualifyScreen::Exit);
+    QExit = MakeCommand(this, "QExit", AMX_TEXT("E&xit to Menu"), &QualifyScreen::Exit);
     quickHelp_ = new QuickHelp({QHelp, QTextBox, {QFrameResults}, {QPrint, QUseInTables}});
 }
 
@@ -244,7 +255,7 @@ void QualifyScreen::ShowInputs() {
 
 void QualifyScreen::ShowResults() {
     for (const amortix::QualifyBoxInfo& info : amortix::kQualifyBoxes)
-        Result(info.id)->setText(Q(form_.Text(info.id)));
+        Result(info.id)->setText(BoxText(form_.Text(info.id)));
 }
 
 void QualifyScreen::ChangeRules() {
@@ -298,7 +309,7 @@ void QualifyScreen::ToggleQuickHelp() {
         return;
     }
     state.QuickHelpOn = true;
-    quickHelp_->Open(amortix::QualifyQuickHelp());
+    quickHelp_->Open(amortix::QualifyQuickHelp(WindowCatalogue()));
 }
 
 void QualifyScreen::WithResults(amortix::Message without,

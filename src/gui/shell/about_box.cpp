@@ -1,4 +1,5 @@
 #include "shell/about_box.h"
+#include "shell/language.h"
 #include "shell/look.h"
 
 #include <QFont>
@@ -10,7 +11,7 @@ namespace amortix::gui {
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     setObjectName("AboutBox");
-    setWindowTitle(QString("About %1").arg(kProductName));
+    setWindowTitle(Tr("About %1").arg(kProductName));
 
     ProductName = new QLabel(kProductName, this);
     ProductName->setObjectName("ProductName");
@@ -22,18 +23,17 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     ProductName->setFont(title);
     ProductName->setAlignment(Qt::AlignCenter);
 
-    Version = new QLabel(QString("Version %1").arg(kProductVersion), this);
+    Version = new QLabel(Tr("Version %1").arg(kProductVersion), this);
     Version->setObjectName("Version");
     Version->setAlignment(Qt::AlignCenter);
 
-    Description = new QLabel(
-        "Mortgage and personal loan tables, mortgage comparisons and affordability,\n"
-        "with additional payments, printed reports, graphs and saved tables.",
-        this);
+    Description = new QLabel(Tr("Mortgage and personal loan tables, mortgage comparisons and affordability,\n"
+                                "with additional payments, printed reports, graphs and saved tables."),
+                             this);
     Description->setObjectName("Description");
     Description->setAlignment(Qt::AlignCenter);
 
-    AboutExit = new QPushButton("E&xit", this);
+    AboutExit = new QPushButton(Tr("E&xit"), this);
     AboutExit->setObjectName("AboutExit");
     AboutExit->setDefault(true);
     connect(AboutExit, &QPushButton::clicked, this, &QDialog::accept);

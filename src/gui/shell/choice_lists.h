@@ -15,8 +15,7 @@ namespace amortix::gui {
 template <class Table>
 void FillList(QComboBox* list, const Table& table) {
     list->clear();
-    for (const auto& row : table)
-        list->addItem(Tr(row.listText));
+    for (const auto& row : table) list->addItem(Tr(row.listText));
 }
 
 // The choice shown by a list filled from `table`; the first row while none is.

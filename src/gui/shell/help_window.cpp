@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QKeyEvent>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -15,25 +16,39 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "shell/language.h"
 #include "shell/look.h"
 #include "shell/twips.h"
 
 namespace amortix::gui {
 namespace {
 
-const QString kGuide = QStringLiteral("qrc:/help/guide.html");
+// The guide in the installed language: the French page where the program
+// has one, else the English.
+QString GuideFile() {
+    const QString french = QStringLiteral(":/help/guide_fr.html");
+    if (InstalledLanguage() == amortix::Language::French && QFile::exists(french)) return french;
+    return QStringLiteral(":/help/guide.html");
+}
 
+QUrl GuideUrl(const QString& topic = {}) {
+    QUrl url(QStringLiteral("qrc") + GuideFile());
+    if (!topic.isEmpty()) url.setFragment(topic);
+    return url;
+}
+
+// Read once per page: the language can change while the program runs.
 const QSet<QString>& GuideAnchors() {
-    static const QSet<QString> anchors = [] {
-        QSet<QString> names;
-        QFile file(":/help/guide.html");
-        if (!file.open(QIODevice::ReadOnly)) return names;
-        const QString html = QString::fromUtf8(file.readAll());
-        static const QRegularExpression anchor(R"re(<a\s+name="([^"]+)")re");
-        for (auto it = anchor.globalMatch(html); it.hasNext();) names.insert(it.next().captured(1));
-        return names;
-    }();
-    return anchors;
+    static QHash<QString, QSet<QString>> anchorsByFile;
+    const QString path = GuideFile();
+    if (const auto it = anchorsByFile.constFind(path); it != anchorsByFile.cend()) return *it;
+    QSet<QString>& names = anchorsByFile[path];
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return names;
+    const QString html = QString::fromUtf8(file.readAll());
+    static const QRegularExpression anchor(R"re(<a\s+name="([^"]+)")re");
+    for (auto it = anchor.globalMatch(html); it.hasNext();) names.insert(it.next().captured(1));
+    return names;
 }
 
 // The form a control belongs to: its window, or the widget an MDI child
@@ -84,19 +99,19 @@ QString HelpTopicFor(const QWidget* widget) {
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("HelpWindow");
-    setWindowTitle("Amortix Help");
+    setWindowTitle(Tr("Amortix Help"));
 
     HelpText = new QTextBrowser(this);
     HelpText->setObjectName("HelpText");
-    HelpText->setAccessibleName("User guide");
+    HelpText->setAccessibleName(Tr("User guide"));
     HelpText->setOpenExternalLinks(false);
     MarkAsHelpText(HelpText);
-    HelpText->setSource(QUrl(kGuide));
+    HelpText->setSource(GuideUrl());
 
-    HelpContents = new QPushButton("&Contents", this);
+    HelpContents = new QPushButton(Tr("&Contents"), this);
     HelpContents->setObjectName("HelpContents");
     connect(HelpContents, &QPushButton::clicked, this, [this] { ShowTopic("Contents"); });
-    HelpExit = new QPushButton("E&xit Help", this);
+    HelpExit = new QPushButton(Tr("E&xit Help"), this);
     HelpExit->setObjectName("HelpExit");
     connect(HelpExit, &QPushButton::clicked, this, &QWidget::close);
 
@@ -147,7 +162,7 @@ void HelpWindow::ShowTopic(const QString& topic) {
         hide();
         setWindowModality(wanted);
     }
-    HelpText->setSource(QUrl(kGuide + "#" + topic_));
+    HelpText->setSource(GuideUrl(topic_));
     // Shown first: the page is laid out for the window's real width only then.
     show();
     raise();

@@ -22,6 +22,16 @@ Translators& Installed() {
     return translators;
 }
 
+const amortix::LanguageInfo* Info(amortix::Language language) {
+    for (const amortix::LanguageInfo& info : amortix::kLanguages)
+        if (info.id == language) return &info;
+    return nullptr;
+}
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 class TranslatedCatalogue final : public amortix::Catalogue {
   public:
     [[nodiscard]] std::string Text(std::string_view english) const override {
@@ -36,7 +46,13 @@ amortix::Language ResolveLanguage(amortix::Language choice, const QString& lcAll
     if (choice != amortix::Language::Automatic) return choice;
     for (const QString* value : {&lcAll, &lcMessages, &lang}) {
         if (value->isEmpty()) continue;
-        return value->startsWith(QLatin1String("fr")) ? amortix::Language::French : amortix::Language::English;
+        for (const amortix::LanguageInfo& info : amortix::kLanguages) {
+            const QString code = Text(info.fileCode);
+            if (!code.isEmpty() && (*value == code || value->startsWith(code + QLatin1Char('_')) ||
+                                    value->startsWith(code + QLatin1Char('.'))))
+                return info.id;
+        }
+        return amortix::Language::English;
     }
     return amortix::Language::English;
 }
@@ -51,17 +67,24 @@ void InstallLanguage(amortix::Language language) {
     QCoreApplication::removeTranslator(&installed.program);
     QCoreApplication::removeTranslator(&installed.qt);
     installed.language = amortix::Language::English;
-    if (language != amortix::Language::French) return;
-    if (installed.program.load(QStringLiteral(":/i18n/amortix_fr_CA.qm")))
+    const amortix::LanguageInfo* info = Info(language);
+    if (!info || info->translation.empty()) return;
+    if (installed.program.load(QStringLiteral(":/i18n/amortix_%1.qm").arg(Text(info->translation))))
         QCoreApplication::installTranslator(&installed.program);
     // Qt's own dialogs (file names, printing); without the package they stay English.
-    if (installed.qt.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (installed.qt.load(QStringLiteral("qtbase_%1").arg(Text(info->fileCode)),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&installed.qt);
-    installed.language = amortix::Language::French;
+    installed.language = language;
 }
 
 amortix::Language InstalledLanguage() {
     return Installed().language;
+}
+
+QString InstalledLanguageCode() {
+    const amortix::LanguageInfo* info = Info(Installed().language);
+    return info ? Text(info->fileCode) : QStringLiteral("en");
 }
 
 void InstallLanguageAtStart(const QString& settingsPath) {
@@ -73,6 +96,10 @@ void InstallLanguageAtStart(const QString& settingsPath) {
 
 QString Tr(const char* english) {
     return QCoreApplication::translate("amortix", english);
+}
+
+QString Tr(const char* english, const char* disambiguation) {
+    return QCoreApplication::translate("amortix", english, disambiguation);
 }
 
 QString Tr(std::string_view english) {

@@ -13,8 +13,8 @@ namespace amortix::gui {
 
 // What a choice means on this desktop: a language the user chose wins;
 // otherwise the first of LC_ALL, LC_MESSAGES and LANG that is set and not
-// empty decides, as the C library reads them (French for "fr...", English
-// for anything else).
+// empty decides, as the C library reads them: a language whose code begins
+// it ("fr_CA.UTF-8": French), English for any other.
 amortix::Language ResolveLanguage(amortix::Language choice, const QString& lcAll, const QString& lcMessages,
                                   const QString& lang);
 amortix::Language ResolveLanguage(amortix::Language choice);  // from this process's environment
@@ -23,6 +23,8 @@ amortix::Language ResolveLanguage(amortix::Language choice);  // from this proce
 // for English. Windows built afterwards show it.
 void InstallLanguage(amortix::Language language);
 amortix::Language InstalledLanguage();
+// Its two-letter code ("en", "fr"), as the guide's pages are named.
+QString InstalledLanguageCode();
 
 // At start, before any window: the language of the settings in `settingsPath`
 // or, without a choice there, the desktop's.
@@ -33,6 +35,9 @@ void InstallLanguageAtStart(const QString& settingsPath);
 // AMX_TEXT) and the window's (Tr("...") literals, or AMX_TEXT constants) share
 // one catalogue, and a word has one translation everywhere.
 QString Tr(const char* english);
+// Where one English word needs two French ones ("Annual" payments, "Annual"
+// compounding), the second names which.
+QString Tr(const char* english, const char* disambiguation);
 QString Tr(std::string_view english);
 QString Tr(const QString& english);
 

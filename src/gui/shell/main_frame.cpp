@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "shell/accessibility.h"
+#include "shell/language.h"
 #include "shell/screen_close.h"
 #include "shell/twips.h"
 
@@ -107,7 +108,7 @@ void MainFrame::UnloadForm(QWidget* form) {
 void MainFrame::ReturnToMenu(QWidget* form) {
     if (form && HasOpenDialog(form)) return;
     UnloadForm(form);
-    SetCaption(" Amortix Menu");
+    SetCaption(Tr(" Amortix Menu"));
     ShowForm(menu_);
 }
 

@@ -12,6 +12,7 @@
 #include "shell/app_state.h"
 #include "shell/help_window.h"
 #include "shell/interaction.h"
+#include "shell/language.h"
 #include "shell/main_frame.h"
 #include "shell/personal_settings.h"
 #include "shell/settings_form.h"
@@ -21,8 +22,9 @@
 namespace amortix::gui {
 namespace {
 
+// `caption` is English (marked AMX_TEXT); the button shows it translated.
 QPushButton* MenuButton(QWidget* parent, const char* name, const char* caption) {
-    auto* button = new QPushButton(caption, parent);
+    auto* button = new QPushButton(Tr(caption), parent);
     button->setObjectName(name);
     button->setMinimumHeight(button->sizeHint().height() * 3 / 2);
     button->setMinimumWidth(button->fontMetrics().averageCharWidth() * 30);
@@ -45,7 +47,7 @@ MainMenu::MainMenu(ScreenContext& context, QString settingsPath, Hooks hooks)
     Label2->setFont(title);
     Label2->setAlignment(Qt::AlignCenter);
 
-    Subtitle = new QLabel("Mortgage and loan calculator", this);
+    Subtitle = new QLabel(Tr("Mortgage and loan calculator"), this);
     Subtitle->setObjectName("Subtitle");
     QFont subtitleFont = title;
     subtitleFont.setPointSizeF(font().pointSizeF() * 1.25);
@@ -67,15 +69,15 @@ MainMenu::MainMenu(ScreenContext& context, QString settingsPath, Hooks hooks)
     MyName->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     MyName->hide();
 
-    MortCalc = MenuButton(this, "MortCalc", "Mortgage &Tables");
-    PersonalLoan = MenuButton(this, "PersonalLoan", "Personal &Loan Tables");
-    CompMort = MenuButton(this, "CompMort", "Mortgage &Comparisons");
-    MFindFactor = MenuButton(this, "MFindFactor", "&Mortgage Affordability");
-    MQualify = MenuButton(this, "MQualify", "&Qualify");
-    PtrFnt = MenuButton(this, "PtrFnt", "&Personalize Settings");
-    HowUse = MenuButton(this, "HowUse", "&How to Use the Program");
-    About1 = MenuButton(this, "About1", "&About...");
-    EndMort = MenuButton(this, "EndMort", "E&xit Program");
+    MortCalc = MenuButton(this, "MortCalc", AMX_TEXT("Mortgage &Tables"));
+    PersonalLoan = MenuButton(this, "PersonalLoan", AMX_TEXT("Personal &Loan Tables"));
+    CompMort = MenuButton(this, "CompMort", AMX_TEXT("Mortgage &Comparisons"));
+    MFindFactor = MenuButton(this, "MFindFactor", AMX_TEXT("&Mortgage Affordability"));
+    MQualify = MenuButton(this, "MQualify", AMX_TEXT("&Qualify"));
+    PtrFnt = MenuButton(this, "PtrFnt", AMX_TEXT("&Personalize Settings"));
+    HowUse = MenuButton(this, "HowUse", AMX_TEXT("&How to Use the Program"));
+    About1 = MenuButton(this, "About1", AMX_TEXT("&About..."));
+    EndMort = MenuButton(this, "EndMort", AMX_TEXT("E&xit Program"));
 
     connect(MortCalc, &QPushButton::clicked, this, [this] { OpenTables(amortix::TableKind::Mortgage); });
     connect(PersonalLoan, &QPushButton::clicked, this,
@@ -117,7 +119,7 @@ MainMenu::MainMenu(ScreenContext& context, QString settingsPath, Hooks hooks)
 }
 
 void MainMenu::Load() {
-    context_.frame.SetCaption(" Amortix Menu");
+    context_.frame.SetCaption(Tr(" Amortix Menu"));
     AppState& state = context_.state;
     LoadSettingsInto(state, settingsPath_);
     ShowUserName();

@@ -10,22 +10,23 @@
 #include <QVBoxLayout>
 
 #include "core/format/messages.h"
+#include "shell/language.h"
 #include "shell/look.h"
 
 namespace amortix::gui {
 
 QString MessageBoxText(amortix::Message message) {
     const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
-    return QString::fromStdString(amortix::MessageText(message, today.toStdString()));
+    return QString::fromStdString(amortix::MessageText(message, today.toStdString(), WindowCatalogue()));
 }
 
 MessageBox::MessageBox(amortix::Message message, QWidget* parent, const QString& detail) : QDialog(parent) {
     setObjectName("AMsgbox");
-    setWindowTitle("Help");
+    setWindowTitle(Tr("Help"));
 
     TextMsg = new QPlainTextEdit(this);
     TextMsg->setObjectName("TextMsg");
-    TextMsg->setAccessibleName("Message");
+    TextMsg->setAccessibleName(Tr("Message"));
     TextMsg->setReadOnly(true);
     TextMsg->setFocusPolicy(Qt::NoFocus);
     TextMsg->setPlainText(detail.isEmpty() ? MessageBoxText(message)
@@ -36,7 +37,7 @@ MessageBox::MessageBox(amortix::Message message, QWidget* parent, const QString&
     const int lines = 4 + (detail.isEmpty() ? 0 : static_cast<int>(detail.count(QChar('\n'))) + 2);
     TextMsg->setMinimumSize(metrics.averageCharWidth() * 40, metrics.lineSpacing() * lines);
 
-    AMsgExit = new QPushButton("E&xit", this);
+    AMsgExit = new QPushButton(Tr("E&xit"), this);
     AMsgExit->setObjectName("AMsgExit");
     AMsgExit->setDefault(true);
     connect(AMsgExit, &QPushButton::clicked, this, &QDialog::accept);
@@ -49,23 +50,23 @@ MessageBox::MessageBox(amortix::Message message, QWidget* parent, const QString&
 
 QuestionBox::QuestionBox(amortix::Question question, QWidget* parent) : QDialog(parent) {
     setObjectName("AllYesNo");
-    setWindowTitle("Help");
+    setWindowTitle(Tr("Help"));
 
     Label1 = new QLabel(this);
     Label1->setObjectName("Label1");
     Label1->setWordWrap(true);
     Label1->setMargin(8);
     MarkAsHelpText(Label1);
-    const QString text = QString::fromStdString(amortix::QuestionText(question));
+    const QString text = QString::fromStdString(amortix::QuestionText(question, WindowCatalogue()));
     // A number outside the table keeps the caption the box was designed with.
-    Label1->setText(text.isEmpty() ? QString(" Continue?") : text);
+    Label1->setText(text.isEmpty() ? Tr(" Continue?") : text);
     const QFontMetrics metrics(Label1->font());
     Label1->setMinimumWidth(metrics.averageCharWidth() * 40);
 
-    AllYes = new QPushButton("&Yes", this);
+    AllYes = new QPushButton(Tr("&Yes"), this);
     AllYes->setObjectName("AllYes");
     AllYes->setDefault(true);
-    AllNo = new QPushButton("&No", this);
+    AllNo = new QPushButton(Tr("&No"), this);
     AllNo->setObjectName("AllNo");
     connect(AllYes, &QPushButton::clicked, this, [this] {
         answer_ = amortix::kAnswerYes;

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "shell/app_state.h"
+#include "shell/language.h"
 #include "shell/main_frame.h"
 #include "shell/twips.h"
 
@@ -13,9 +14,10 @@ namespace amortix::gui {
 
 QString ScreenCaption(const QString& formName, const AppState& state) {
     if (formName == kTablesScreen)
-        return state.TablesMode == amortix::TableKind::PersonalLoan ? " Loan Tables" : " Mortgage Tables";
-    if (formName == kComparisonScreen) return " Mortgage Comparison Tables";
-    if (formName == kAffordabilityScreen) return " Mortgage Affordability";
+        return state.TablesMode == amortix::TableKind::PersonalLoan ? Tr(" Loan Tables")
+                                                                    : Tr(" Mortgage Tables");
+    if (formName == kComparisonScreen) return Tr(" Mortgage Comparison Tables");
+    if (formName == kAffordabilityScreen) return Tr(" Mortgage Affordability");
     return " " + formName;
 }
 
@@ -24,14 +26,15 @@ PlaceholderScreen::PlaceholderScreen(ScreenContext& context, const QString& form
     setObjectName(formName);
     context_.frame.SetCaption(caption);
 
-    Note = new QLabel(QString("<h2>%1</h2><p>This calculator is not part of this build yet.</p>")
-                          .arg(caption.trimmed().toHtmlEscaped()),
+    Note = new QLabel(QString("<h2>%1</h2><p>%2</p>")
+                          .arg(caption.trimmed().toHtmlEscaped(),
+                               Tr("This calculator is not part of this build yet.").toHtmlEscaped()),
                       this);
     Note->setObjectName("Note");
     Note->setAlignment(Qt::AlignCenter);
     Note->setWordWrap(true);
 
-    PlaceholderExit = new QPushButton("E&xit to Menu", this);
+    PlaceholderExit = new QPushButton(Tr("E&xit to Menu"), this);
     PlaceholderExit->setObjectName("PlaceholderExit");
     connect(PlaceholderExit, &QPushButton::clicked, this, [this] { context_.frame.ReturnToMenu(this); });
 

@@ -3,6 +3,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "shell/language.h"
 #include "shell/numeric_entry.h"
 
 namespace amortix::gui {
@@ -11,7 +12,7 @@ QPlainTextEdit* MakeQuickHelpText(QWidget* parent, const char* name, const QStri
                                   Interaction& interaction, QWidget* firstInput) {
     auto* text = new QPlainTextEdit(parent);
     text->setObjectName(name);
-    text->setAccessibleName(spokenName);
+    text->setAccessibleName(Tr(spokenName));
     text->hide();
     HelpTextBox::Attach(interaction, text, firstInput);
     return text;
@@ -21,7 +22,7 @@ QuickHelp::QuickHelp(Parts parts) : QObject(parts.text), parts_(std::move(parts)
 
 void QuickHelp::Open(std::string_view help) {
     open_ = true;
-    parts_.button->setText(kCloseHelpCaption);
+    parts_.button->setText(Tr(kCloseHelpCaption));
     for (QWidget* command : parts_.needResults) command->setEnabled(false);
     for (QWidget* widget : parts_.covered) widget->hide();
     QString text = QString::fromUtf8(help.data(), static_cast<qsizetype>(help.size()));
@@ -35,7 +36,7 @@ void QuickHelp::Open(std::string_view help) {
 
 void QuickHelp::Close() {
     open_ = false;
-    parts_.button->setText(kQuickHelpCaption);
+    parts_.button->setText(Tr(kQuickHelpCaption));
     for (QWidget* command : parts_.needResults) command->setEnabled(true);
     parts_.text->hide();
     for (QWidget* widget : parts_.covered) widget->show();

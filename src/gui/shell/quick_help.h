@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/format/catalogue.h"
+
 class QPlainTextEdit;
 class QPushButton;
 class QWidget;
@@ -19,11 +21,13 @@ namespace amortix::gui {
 
 class Interaction;
 
-inline constexpr const char* kQuickHelpCaption = "Quick &Help";
-inline constexpr const char* kCloseHelpCaption = "Close &Help";
+// English, shown translated (Tr, or a shell piece that translates).
+inline constexpr const char* kQuickHelpCaption = AMX_TEXT("Quick &Help");
+inline constexpr const char* kCloseHelpCaption = AMX_TEXT("Close &Help");
 
 // The help text, hidden until the help opens: Enter in it goes back to
-// `firstInput`, typed keys beep.
+// `firstInput`, typed keys beep. `spokenName` is English (marked AMX_TEXT);
+// screen readers hear it translated.
 QPlainTextEdit* MakeQuickHelpText(QWidget* parent, const char* name, const QString& spokenName,
                                   Interaction& interaction, QWidget* firstInput);
 

@@ -1,5 +1,6 @@
 #include "shell/settings_form.h"
 
+#include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,7 +14,9 @@
 
 #include "core/format/numfmt.h"
 #include "shell/app_state.h"
+#include "shell/choice_lists.h"
 #include "shell/interaction.h"
+#include "shell/language.h"
 #include "shell/main_frame.h"
 #include "shell/numeric_entry.h"
 #include "shell/personal_settings.h"
@@ -36,14 +39,14 @@ SettingsForm::SettingsForm(ScreenContext& context, QString settingsPath, std::fu
                            QWidget* parent)
     : QDialog(parent), context_(context), settingsPath_(std::move(settingsPath)), onExit_(std::move(onExit)) {
     setObjectName("ChangeFnt");
-    setWindowTitle("Personalize");
+    setWindowTitle(Tr("Personalize"));
     AppState& state = context_.state;
 
-    Label3 = new QLabel(" Change the currency symbol", this);
+    Label3 = new QLabel(Tr(" Change the currency symbol"), this);
     Label3->setObjectName("Label3");
     InSy = new QLineEdit(this);
     InSy->setObjectName("InSy");
-    Label2 = new QLabel(" Type in your name", this);
+    Label2 = new QLabel(Tr(" Type in your name"), this);
     Label2->setObjectName("Label2");
     InMyName = new QLineEdit(this);
     InMyName->setObjectName("InMyName");
@@ -51,16 +54,16 @@ SettingsForm::SettingsForm(ScreenContext& context, QString settingsPath, std::fu
     // longer than a few letters would crowd every amount out of its box.
     InMyName->setMaxLength(kUserNameMaxLength);
     InSy->setMaxLength(kCurrencySymbolMaxLength);
-    ExitFonts = new QPushButton("E&xit to Menu", this);
+    ExitFonts = new QPushButton(Tr("E&xit to Menu"), this);
     ExitFonts->setObjectName("ExitFonts");
     Label3->setBuddy(InSy);
     Label2->setBuddy(InMyName);
 
-    Frame2 = new QGroupBox("Change printer fonts", this);
+    Frame2 = new QGroupBox(Tr("Change printer fonts"), this);
     Frame2->setObjectName("Frame2");
     auto* fonts = new QVBoxLayout(Frame2);
-    PtrFt[1] = new QRadioButton("Courier New 11 point font.", Frame2);
-    PtrFt[0] = new QRadioButton("Standard printer font.", Frame2);
+    PtrFt[1] = new QRadioButton(Tr("Courier New 11 point font."), Frame2);
+    PtrFt[0] = new QRadioButton(Tr("Standard printer font."), Frame2);
     for (const int k : {1, 0}) {
         PtrFt[k]->setObjectName(QString("PtrFt_%1").arg(k));
         fonts->addWidget(PtrFt[k]);
@@ -69,20 +72,39 @@ SettingsForm::SettingsForm(ScreenContext& context, QString settingsPath, std::fu
     }
     fonts->addStretch();
 
-    Frame1 = new QGroupBox("Change interest compound period", this);
+    Frame1 = new QGroupBox(Tr("Change interest compound period"), this);
     Frame1->setObjectName("Frame1");
     auto* periods = new QVBoxLayout(Frame1);
-    const char* periodCaptions[] = {"Monthly", "Bi-Monthly", "Quarterly", "Semi-Annual", "Annual"};
+    const char* periodCaptions[] = {AMX_TEXT("Monthly"), AMX_TEXT("Bi-Monthly"), AMX_TEXT("Quarterly"),
+                                    AMX_TEXT("Semi-Annual"), AMX_TEXT("Annual")};
     for (int k = 0; k < 5; ++k) {
-        CPeriod[k] = new QRadioButton(periodCaptions[k], Frame1);
+        CPeriod[k] = new QRadioButton(Tr(periodCaptions[k]), Frame1);
         CPeriod[k]->setObjectName(QString("CPeriod_%1").arg(k));
         periods->addWidget(CPeriod[k]);
         connect(CPeriod[k], &QRadioButton::clicked, this,
                 [&state, k] { state.CompoundSetting = static_cast<std::int16_t>(k); });
     }
 
+    // The language: the desktop's, or one chosen here, from the next start on
+    // (every window is built in the language installed when the program starts).
+    Frame3 = new QGroupBox(Tr("&Language"), this);
+    Frame3->setObjectName("Frame3");
+    auto* languages = new QVBoxLayout(Frame3);
+    LanguageList = new QComboBox(Frame3);
+    LanguageList->setObjectName("LanguageList");
+    FillList(LanguageList, amortix::kLanguages);
+    ShowChoice(LanguageList, amortix::kLanguages, state.LanguageChoice);
+    LanguageList->setAccessibleName(Tr("Language"));
+    LanguageNote = new QLabel(Tr("The language changes at the next start."), Frame3);
+    LanguageNote->setObjectName("LanguageNote");
+    LanguageNote->setWordWrap(true);
+    languages->addWidget(LanguageList);
+    languages->addWidget(LanguageNote);
+    connect(LanguageList, &QComboBox::currentIndexChanged, this,
+            [this, &state] { state.LanguageChoice = ChoiceOf(LanguageList, amortix::kLanguages); });
+
     // Form_Load.
-    context_.frame.SetCaption(" Personalize");
+    context_.frame.SetCaption(Tr(" Personalize"));
     CPeriod[static_cast<std::size_t>(std::clamp<int>(state.CompoundSetting, 0, 4))]->setChecked(true);
     PtrFt[state.PrinterFontChoice == 1 ? 1 : 0]->setChecked(true);
     InSy->setText(QString::fromStdString(state.CurrencySymbol));
@@ -130,6 +152,7 @@ SettingsForm::SettingsForm(ScreenContext& context, QString settingsPath, std::fu
 
     auto* right = new QVBoxLayout;
     right->addWidget(Frame1);
+    right->addWidget(Frame3);
     right->addStretch(1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -174,7 +197,7 @@ void SettingsForm::Exit() {
     if (!SaveSettingsFrom(state, settingsPath_))
         context_.interaction.ShowMessage(amortix::Message::SettingsNotSaved);
     if (onExit_) onExit_();
-    context_.frame.SetCaption(" Amortix Menu");
+    context_.frame.SetCaption(Tr(" Amortix Menu"));
 }
 
 }  // namespace amortix::gui

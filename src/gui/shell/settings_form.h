@@ -1,6 +1,7 @@
 #pragma once
 // SettingsForm: the personal settings (currency symbol, name, printer font,
-// preferred compounding), written to Personal.Mtg when the form is left.
+// preferred compounding, language), written to Personal.Mtg when the form is
+// left.
 
 #include <QDialog>
 
@@ -9,6 +10,7 @@
 
 #include "shell/screen_context.h"
 
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -35,6 +37,9 @@ class SettingsForm : public QDialog {
     std::array<QRadioButton*, 2> PtrFt{};  // 0 standard font, 1 Courier New 11 point
     QGroupBox* Frame1 = nullptr;
     std::array<QRadioButton*, 5> CPeriod{};  // 0 Monthly .. 4 Annual
+    QGroupBox* Frame3 = nullptr;
+    QComboBox* LanguageList = nullptr;  // rows of amortix::kLanguages
+    QLabel* LanguageNote = nullptr;
     QPushButton* ExitFonts = nullptr;
 
     void done(int result) override;

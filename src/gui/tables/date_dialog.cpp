@@ -10,6 +10,7 @@
 
 #include "shell/app_state.h"
 #include "shell/interaction.h"
+#include "shell/language.h"
 #include "shell/look.h"
 #include "shell/main_frame.h"
 #include "shell/numeric_entry.h"
@@ -21,16 +22,16 @@ namespace amortix::gui {
 DateDialog::DateDialog(ScreenContext& context, QWidget* parent, const QLocale& locale)
     : QDialog(parent), context_(context), locale_(locale) {
     setObjectName("MortDateInput");
-    setWindowTitle("Date Input");
+    setWindowTitle(Tr("Date Input"));
     AppState& state = context_.state;
 
-    Label1 = new QLabel(" Type in the date of the    first payment", this);
+    Label1 = new QLabel(Tr(" Type in the date of the    first payment"), this);
     Label1->setObjectName("Label1");
     Label1->setWordWrap(true);
     InDate = new QLineEdit(this);
     InDate->setObjectName("InDate");
     Label1->setBuddy(InDate);
-    OkExit = new QPushButton("&OK", this);
+    OkExit = new QPushButton(Tr("&OK"), this);
     OkExit->setObjectName("OkExit");
 
     NumericEntry::Options date;

@@ -31,6 +31,7 @@
 #include "shell/controls.h"
 #include "shell/grid_widget.h"
 #include "shell/interaction.h"
+#include "shell/language.h"
 #include "shell/look.h"
 #include "shell/main_frame.h"
 #include "shell/numeric_entry.h"
@@ -46,8 +47,8 @@
 namespace amortix::gui {
 namespace {
 
-constexpr const char* kShowDatesCaption = "&View payment date";
-constexpr const char* kShowNumbersCaption = "&View payment No.";
+constexpr const char* kShowDatesCaption = AMX_TEXT("&View payment date");
+constexpr const char* kShowNumbersCaption = AMX_TEXT("&View payment No.");
 
 // The schedule grid: six columns, each wider than the default by these twips.
 constexpr int kGridExtraTwips[amortix::kGridColumns] = {520, 550, 650, 700, 700, 700};
@@ -89,7 +90,7 @@ void TablesScreen::MakeControls() {
     // Its caption shows a changing figure; the name stays.
     Label16 = MakeCaption(this, "Label16", amortix::kLabel16Cleared);
     PPpercent = MakeResultBox(this, "PPpercent");
-    PPpercent->setAccessibleName("P+I includes");
+    PPpercent->setAccessibleName(Tr("P+I includes"));
     std::tie(Label14, PeriodicR) = MakeResultRow(this, "Label14", amortix::kTablesLabel14, "PeriodicR");
     std::tie(Label15, InDays) = MakeResultRow(this, "Label15", amortix::kTablesLabel15, "InDays");
     std::tie(Label9, NumPmtsYear) = MakeResultRow(this, "Label9", amortix::kTablesLabel9, "NumPmtsYear");
@@ -99,44 +100,45 @@ void TablesScreen::MakeControls() {
     std::tie(Label18, PrepaySavd) = MakeResultRow(this, "Label18", amortix::kTablesLabel18, "PrepaySavd");
     std::tie(Label19, PaidOffSooner) =
         MakeResultRow(this, "Label19", amortix::kTablesLabel19, "PaidOffSooner");
-    AddPmtsOn = MakeIndicator(this, "AddPmtsOn", "Additional payments in force");
-    RateChangesOn = MakeIndicator(this, "RateChangesOn", "Rate changes in force");
-    CostsOn = MakeIndicator(this, "CostsOn", "Costs in force");
-    CostsOn->setToolTip("Red while costs are in force");
+    AddPmtsOn = MakeIndicator(this, "AddPmtsOn", AMX_TEXT("Additional payments in force"));
+    RateChangesOn = MakeIndicator(this, "RateChangesOn", AMX_TEXT("Rate changes in force"));
+    CostsOn = MakeIndicator(this, "CostsOn", AMX_TEXT("Costs in force"));
+    CostsOn->setToolTip(Tr("Red while costs are in force"));
 
-    Label12 = MakeCaption(this, "Label12", " Show payments.");
+    Label12 = MakeCaption(this, "Label12", AMX_TEXT(" Show payments."));
     Label12->setWordWrap(false);
-    Option1 = new QRadioButton("All ", this);
+    Option1 = new QRadioButton(Tr("All "), this);
     Option1->setObjectName("Option1");
-    Option2 = new QRadioButton("Annual", this);
+    Option2 = new QRadioButton(Tr("Annual", "payments shown"), this);
     Option2->setObjectName("Option2");
     connect(Option1, &QRadioButton::clicked, this,
             [this] { ChooseView(amortix::ScheduleView::AllPayments); });
     connect(Option2, &QRadioButton::clicked, this, [this] { ChooseView(amortix::ScheduleView::Annual); });
     MGrid = new GridWidget(this);
     MGrid->setObjectName("MGrid");
-    MGrid->setAccessibleName("Amortization schedule");
-    MTextBox = MakeQuickHelpText(this, "MTextBox", "Quick help", context_.interaction, InPrincipal);
+    MGrid->setAccessibleName(Tr("Amortization schedule"));
+    MTextBox = MakeQuickHelpText(this, "MTextBox", Tr("Quick help"), context_.interaction, InPrincipal);
 
-    MCalc = MakeCommand(this, "MCalc", "&Calculate", &TablesScreen::Calculate);
+    MCalc = MakeCommand(this, "MCalc", AMX_TEXT("&Calculate"), &TablesScreen::Calculate);
     MHelp = MakeCommand(this, "MHelp", kQuickHelpCaption, &TablesScreen::ToggleQuickHelp);
-    MTerm = MakeCommand(this, "MTerm", "&Term", &TablesScreen::ChooseTerm);
+    MTerm = MakeCommand(this, "MTerm", AMX_TEXT("&Term"), &TablesScreen::ChooseTerm);
     MDateNumber = MakeCommand(this, "MDateNumber", kShowDatesCaption, &TablesScreen::ToggleDates);
-    MAddPrePay =
-        MakeCommand(this, "MAddPrePay", "&Additional payments", &TablesScreen::OpenAdditionalPayments);
-    MRateChanges = MakeCommand(this, "MRateChanges", "&Rate changes", &TablesScreen::OpenRateChanges);
+    MAddPrePay = MakeCommand(this, "MAddPrePay", AMX_TEXT("&Additional payments"),
+                             &TablesScreen::OpenAdditionalPayments);
+    MRateChanges =
+        MakeCommand(this, "MRateChanges", AMX_TEXT("&Rate changes"), &TablesScreen::OpenRateChanges);
     // Every letter of "Costs" is another button's access key.
-    MCosts = MakeCommand(this, "MCosts", "Costs and &fees", &TablesScreen::OpenCosts);
-    MShowIRF = MakeCommand(this, "MShowIRF", "&Days in year", &TablesScreen::OpenDaysInYear);
-    MSaveFile = MakeCommand(this, "MSaveFile", "Sav&e File", &TablesScreen::SaveFile);
-    MLoadFile = MakeCommand(this, "MLoadFile", "&Open File", [this] {
+    MCosts = MakeCommand(this, "MCosts", AMX_TEXT("Costs and &fees"), &TablesScreen::OpenCosts);
+    MShowIRF = MakeCommand(this, "MShowIRF", AMX_TEXT("&Days in year"), &TablesScreen::OpenDaysInYear);
+    MSaveFile = MakeCommand(this, "MSaveFile", AMX_TEXT("Sav&e File"), &TablesScreen::SaveFile);
+    MLoadFile = MakeCommand(this, "MLoadFile", AMX_TEXT("&Open File"), [this] {
         if (commands_.loadFile) commands_.loadFile(*this);
     });
-    MPrinter = MakeCommand(this, "MPrinter", "&Print", &TablesScreen::Print);
-    MGraphs = MakeCommand(this, "MGraphs", "&Show Graph", &TablesScreen::ShowGraph);
-    MExport = MakeCommand(this, "MExport", "Export fi&le", &TablesScreen::ExportFile);
-    MCopy = MakeCommand(this, "MCopy", "Cop&y results", &TablesScreen::CopyResults);
-    MExit = MakeCommand(this, "MExit", "E&xit to Menu", &TablesScreen::Exit);
+    MPrinter = MakeCommand(this, "MPrinter", AMX_TEXT("&Print"), &TablesScreen::Print);
+    MGraphs = MakeCommand(this, "MGraphs", AMX_TEXT("&Show Graph"), &TablesScreen::ShowGraph);
+    MExport = MakeCommand(this, "MExport", AMX_TEXT("Export fi&le"), &TablesScreen::ExportFile);
+    MCopy = MakeCommand(this, "MCopy", AMX_TEXT("Cop&y results"), &TablesScreen::CopyResults);
+    MExit = MakeCommand(this, "MExit", AMX_TEXT("E&xit to Menu"), &TablesScreen::Exit);
     quickHelp_ = new QuickHelp({MHelp, MTextBox, {MGrid}, {MPrinter, MSaveFile, MGraphs, MExport, MCopy}});
 }
 
@@ -216,7 +218,8 @@ void TablesScreen::LayOut() {
     // One line for the widest percentage (100 %), so the results below never move.
     Label16->setWordWrap(false);
     Label16->setFixedWidth(std::max(
-        chars * 22, metrics.horizontalAdvance(Q(amortix::Label16Text(1.0f)).simplified()) + chars * 2));
+        chars * 22, metrics.horizontalAdvance(Q(amortix::Label16Text(1.0f, WindowCatalogue())).simplified()) +
+                        chars * 2));
 
     auto* inputs = new QGridLayout;
     int row = AddRows(inputs, inputRows);
@@ -289,7 +292,7 @@ void TablesScreen::Load() {
 
     form_.Settings().showDates = false;
     form_.Settings().termYears = 0;
-    MDateNumber->setText(kShowDatesCaption);
+    MDateNumber->setText(Tr(kShowDatesCaption));
 
     // Every calculator starts from 365 days (the preset's literals, not 365/14).
     state.DayBasis = amortix::DayBasis::Preset(amortix::DayBasisChoice::Days365);
@@ -311,12 +314,12 @@ void TablesScreen::Load() {
 void TablesScreen::ShowKindDefaults() {
     AppState& state = context_.state;
     const amortix::TablesDefaults defaults = amortix::DefaultsFor(state.TablesMode, state.CurrencySymbol);
-    context_.frame.SetCaption(Q(defaults.caption));
-    Label1->setText(Q(defaults.label1));
-    Label2->setText(Q(defaults.label2));
-    Label3->setText(Q(defaults.label3));
-    Label8->setText(Q(defaults.label8));
-    Label11->setText(Q(defaults.label11));
+    context_.frame.SetCaption(Tr(defaults.caption));
+    Label1->setText(Tr(defaults.label1));
+    Label2->setText(Tr(defaults.label2));
+    Label3->setText(Tr(defaults.label3));
+    Label8->setText(Tr(defaults.label8));
+    Label11->setText(Tr(defaults.label11));
     InPrincipal->setText(Q(defaults.principalText));
     form_.ShowDefaults(defaults);
     InRate->clear();
@@ -349,7 +352,7 @@ void TablesScreen::RestoreInputs(const amortix::ScheduleInputs& in) {
     ShowChoice(Rounding, amortix::kRoundings, in.rounding);
     ShowRateChangesInForce(RateChangesOn, !in.rateChanges.empty());
 
-    MDateNumber->setText(in.showDates ? kShowNumbersCaption : kShowDatesCaption);
+    MDateNumber->setText(Tr(in.showDates ? kShowNumbersCaption : kShowDatesCaption));
     state.FirstPaymentDate = in.firstPaymentDate;
     state.DayBasis = in.dayBasis;
     state.ExtraPayments = in.extra;
@@ -372,7 +375,8 @@ void TablesScreen::LayOutGrid() {
         MGrid->SetColWidth(c, MGrid->ColWidth(c) + kGridExtraTwips[c]);
         MGrid->SetColAlignment(c, c == 0 ? CellAlignment::Center : CellAlignment::Right);
         MGrid->SetFixedAlignment(c, CellAlignment::Center);
-        MGrid->SetTextAt(0, c, Q(amortix::GridHeader(c, amortix::ScheduleView::Annual, false)));
+        MGrid->SetTextAt(0, c,
+                         Q(amortix::GridHeader(c, amortix::ScheduleView::Annual, false, WindowCatalogue())));
     }
     // Room for the widest date the short format gives (month names differ in
     // width, and so do digits in some fonts).
@@ -411,7 +415,7 @@ void TablesScreen::ClearResults() {
                            PrepaySavd, PaidOffSooner, AllPayments})
         box->clear();
     state.EntryEdited = true;
-    Label16->setText(amortix::kLabel16Cleared);
+    Label16->setText(Tr(amortix::kLabel16Cleared));
     if (state.QuickHelpOn) return;  // the help text stays on screen
 
     MTextBox->clear();
@@ -449,9 +453,10 @@ void TablesScreen::Calculate() {
         InPrincipal->setText(Q(amortix::MoneyBoxText(state.CurrencySymbol, form_.Numbers().principal)));
     for (const amortix::Message message : result->messages)
         context_.interaction.ShowMessage(
-            message, message == amortix::Message::DownPaymentBelowMinimum
-                         ? Q(form_.CostsDetail())
-                         : Q(amortix::LimitMessageDetail(*result, message, state.CurrencySymbol)));
+            message,
+            message == amortix::Message::DownPaymentBelowMinimum
+                ? Q(form_.CostsDetail())
+                : Q(amortix::LimitMessageDetail(*result, message, state.CurrencySymbol, WindowCatalogue())));
     if (!result->calculated) {
         // A term longer than the schedule: the user calculates again and
         // gets all years.
@@ -462,7 +467,8 @@ void TablesScreen::Calculate() {
         return;
     }
 
-    const amortix::ScheduleBoxTexts texts = amortix::BoxTexts(*result, state.CurrencySymbol);
+    const amortix::ScheduleBoxTexts texts =
+        amortix::BoxTexts(*result, state.CurrencySymbol, WindowCatalogue());
     InDays->setText(Q(texts.daysInYear));
     PeriodicR->setText(Q(texts.rateFactor));
     NumPmtsYear->setText(Q(texts.paymentsPerYear));
@@ -472,7 +478,8 @@ void TablesScreen::Calculate() {
     EndMortYear->setText(Q(texts.yearsToFinal));
     AllPayments->setText(Q(texts.totalPaid));
     TotSavd->setText(Q(texts.interestSaved));
-    const amortix::PrepaymentBoxTexts prepaid = amortix::PrepaymentResultTexts(*result, state.CurrencySymbol);
+    const amortix::PrepaymentBoxTexts prepaid =
+        amortix::PrepaymentResultTexts(*result, state.CurrencySymbol, WindowCatalogue());
     PrepaySavd->setText(Q(prepaid.interestSaved));
     PaidOffSooner->setText(Q(prepaid.payoffEarlier));
 
@@ -484,7 +491,7 @@ void TablesScreen::Calculate() {
 void TablesScreen::FillGrid(const std::shared_ptr<const amortix::ScheduleResult>& result) {
     // The grid asks for the cells in view only, so the largest schedule shows at once.
     auto grid = std::make_shared<const amortix::ScheduleGrid>(result, context_.state.CurrencySymbol,
-                                                              ShortDateFormatter());
+                                                              ShortDateFormatter(), WindowCatalogue());
     MGrid->SetRows(grid->RowCount());
     // A schedule with rate changes shows the rate in force in a column of its own.
     MGrid->SetCols(grid->ColumnCount());
@@ -528,7 +535,7 @@ void TablesScreen::ToggleQuickHelp() {
         ClearResults();  // closes the help
         return;
     }
-    quickHelp_->Open(amortix::TablesQuickHelp(state.TablesMode));
+    quickHelp_->Open(amortix::TablesQuickHelp(state.TablesMode, WindowCatalogue()));
 }
 
 void TablesScreen::ChooseTerm() {
@@ -543,10 +550,10 @@ void TablesScreen::ToggleDates() {
     AppState& state = context_.state;
     ClearResults();
     if (form_.Settings().showDates) {
-        MDateNumber->setText(kShowDatesCaption);
+        MDateNumber->setText(Tr(kShowDatesCaption));
         form_.Settings().showDates = false;
     } else {
-        MDateNumber->setText(kShowNumbersCaption);
+        MDateNumber->setText(Tr(kShowNumbersCaption));
         form_.Settings().showDates = true;
         DateDialog dialog(context_, this);
         dialog.exec();

@@ -8,6 +8,7 @@
 #include "core/forms/tables_form.h"
 #include "shell/app_state.h"
 #include "shell/interaction.h"
+#include "shell/language.h"
 #include "shell/look.h"
 #include "shell/main_frame.h"
 #include "shell/twips.h"
@@ -18,21 +19,21 @@ namespace amortix::gui {
 TermDialog::TermDialog(ScreenContext& context, TablesScreen* screen)
     : QDialog(screen), context_(context), screen_(screen), view_(screen->View()) {
     setObjectName("MSelTerm");
-    setWindowTitle("Term");
+    setWindowTitle(Tr("Term"));
     AppState& state = context_.state;
 
-    Frame1 = new QGroupBox("Select term to display", this);
+    Frame1 = new QGroupBox(Tr("Select term to display"), this);
     Frame1->setObjectName("Frame1");
     auto* options = new QVBoxLayout(Frame1);
     for (std::size_t k = 0; k < TermPeriod.size(); ++k) {
-        TermPeriod[k] = new QRadioButton(amortix::kTermCaptions[k], Frame1);
+        TermPeriod[k] = new QRadioButton(Tr(amortix::kTermCaptions[k]), Frame1);
         TermPeriod[k]->setObjectName(QString("TermPeriod_%1").arg(k));
         options->addWidget(TermPeriod[k]);
         connect(TermPeriod[k], &QRadioButton::clicked, this,
                 [this, k] { view_.termYears = amortix::kTermChoices[k]; });
     }
 
-    MTermExit = new QPushButton("E&xit", this);
+    MTermExit = new QPushButton(Tr("E&xit"), this);
     MTermExit->setObjectName("MTermExit");
     MTermExit->setDefault(true);
     connect(MTermExit, &QPushButton::clicked, this, &QDialog::accept);
