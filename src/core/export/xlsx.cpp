@@ -92,6 +92,9 @@ lxw_error WriteCell(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t col, const Ce
         case CellKind::Percent:
             // A percentage format shows 0.10125 as 10.125%.
             return worksheet_write_number(sheet, row, col, cell.number / 100.0, f.Of(cell.kind));
+        case CellKind::Date:
+            return worksheet_write_number(sheet, row, col, WorkbookDay(static_cast<DaySerial>(cell.number)),
+                                          f.Of(cell.kind));
         default:
             return worksheet_write_number(sheet, row, col, cell.number, f.Of(cell.kind));
     }
@@ -129,6 +132,10 @@ std::string CurrencyNumberFormat(std::string_view symbol) {
             out += c;
     }
     return out + "\"#,##0.00";
+}
+
+double WorkbookDay(DaySerial serial) {
+    return serial < SerialFromCivil(1900, 3, 1) ? serial - 1 : serial;
 }
 
 double ColumnWidth(const Table& table, std::size_t column, std::string_view currencySymbol) {

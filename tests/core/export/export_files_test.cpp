@@ -74,6 +74,21 @@ TEST(Xlsx, CurrencyFormatQuotesTheSymbol) {
     for (const auto& c : cases) EXPECT_EQ(CurrencyNumberFormat(c.symbol), c.format) << c.symbol;
 }
 
+// The day numbers of Office Open XML's 1900 date system (ECMA-376), where
+// 1 is 1 January 1900 and 60 the 29 February 1900 that never was.
+TEST(Xlsx, DaysAreTheWorkbooksDayNumbers) {
+    const struct {
+        int year, month, day;
+        double number;
+    } cases[] = {
+        {1900, 1, 1, 1},  // the export property's shrunk case: a first payment on 1 January 1900
+        {1900, 1, 31, 31}, {1900, 2, 28, 59}, {1900, 3, 1, 61}, {1999, 12, 31, 36525}, {2025, 3, 1, 45717},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(WorkbookDay(SerialFromCivil(c.year, c.month, c.day)), c.number)
+            << c.year << "-" << c.month << "-" << c.day;
+}
+
 TEST(Xlsx, ColumnsAreWideEnoughForTheirWidestCell) {
     const auto width = [](Cell cell, const char* header = "A", const char* symbol = "$") {
         return ColumnWidth(Table{"T", {header}, {{std::move(cell)}}}, 0, symbol);
