@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libqt6opengl6-dev qt6-charts-dev qt6-svg-dev qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   fonts-liberation2 libgtest-dev libgmock-dev librapidcheck-dev libbenchmark-dev nlohmann-json3-dev libcli11-dev
-  libxlsxwriter-dev python3-openpyxl
+  libxlsxwriter-dev python3-openpyxl unzip
   fonts-dejavu-core poppler-utils
   xvfb xauth openbox xdotool imagemagick
   desktop-file-utils appstream libxml2-utils dpkg-dev
