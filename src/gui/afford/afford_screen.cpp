@@ -233,7 +233,8 @@ void AffordScreen::LayOut() {
         for (const auto& [label, box] : rows) {
             label->setFixedWidth(chars * 23);
             // A list needs room for its arrow beside the longest entry.
-            box->setFixedWidth(chars * (qobject_cast<QComboBox*>(box) ? 19 : 16));
+            const bool list = qobject_cast<QComboBox*>(box) != nullptr;
+            box->setFixedWidth(list ? std::max(chars * 19, box->sizeHint().width()) : chars * 16);
         }
         auto* grid = new QGridLayout(frame);
         grid->setVerticalSpacing(2);

@@ -14,6 +14,9 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <optional>
 #include <tuple>
 
 #include "core/calc/rates.h"
@@ -47,7 +50,9 @@ namespace {
 constexpr int kGrid1ExtraTwips[amortix::kGrid1Columns] = {-200, 50,  450, 600, 0,   50,
                                                           160,  510, 70,  350, -40, 540};
 constexpr int kGrid1HeaderTwips = 660;
-constexpr int kGrid1CentredColumns = 7;  // columns 0-6 centred, the amounts right-aligned
+constexpr int kGrid1CentredColumns = 7;
+constexpr int kGrid1CompoundingColumn = 2;
+constexpr int kGrid1FrequencyColumn = 3;  // columns 0-6 centred, the amounts right-aligned
 // MCGrid2: column pairs of the year and month, then the amount.
 constexpr int kGrid2HeaderTwips = 220;
 constexpr int kGrid2LabelTwips = 760;
@@ -55,6 +60,34 @@ constexpr int kGrid2AmountTwips = 1000;
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+// The rows keep their words in English, as the comparison files store them;
+// the grids show them in the window's language.
+constexpr const char* kRowWord = AMX_TEXT("Row");
+
+template <class Table>
+std::optional<QString> ListWord(const std::string& cell, const Table& table) {
+    for (const auto& row : table)
+        if (amortix::Trim(row.listText) == cell) return Tr(row.listText).trimmed();
+    return std::nullopt;
+}
+
+QString ShownCell(const std::string& cell, int column) {
+    if (cell.empty() ||
+        !std::any_of(cell.begin(), cell.end(), [](unsigned char c) { return std::isalpha(c); }))
+        return Q(cell);
+    if (column == kGrid1CompoundingColumn)
+        if (const auto word = ListWord(cell, amortix::kCompoundings)) return *word;
+    if (column == kGrid1FrequencyColumn)
+        if (const auto word = ListWord(cell, amortix::kFrequencies)) return *word;
+    return Tr(cell);
+}
+
+QString ShownRowHead(const QString& head) {
+    return head.startsWith(QLatin1String(kRowWord))
+               ? Tr(kRowWord) + head.mid(qsizetype(std::strlen(kRowWord)))
+               : head;
 }
 
 // The widest text each MCGrid1 column can hold; the currency symbol is put
@@ -72,6 +105,19 @@ constexpr const char* kGrid2WidestAmounts[] = {" Row     8", "999,999.99"};
 int TwipsToShow(const GridWidget* grid, const QFontMetrics& metrics, const QString& text) {
     const int margins = 2 * (grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) + 4;
     return PixelsToTwipsX(grid, metrics.horizontalAdvance(text) + margins);
+}
+
+// Twips for the widest list word a column shows in the window's language:
+// the compounding's and the frequency's columns.
+int WidestWordTwips(const GridWidget* grid, const QFontMetrics& metrics, int column) {
+    int twips = 0;
+    const auto widen = [&](const auto& table) {
+        for (const auto& row : table)
+            twips = std::max(twips, TwipsToShow(grid, metrics, Tr(row.listText).trimmed()));
+    };
+    if (column == kGrid1CompoundingColumn) widen(amortix::kCompoundings);
+    if (column == kGrid1FrequencyColumn) widen(amortix::kFrequencies);
+    return twips;
 }
 
 // Twips for the longest word of a header, which wraps at its blanks.
@@ -364,9 +410,10 @@ void ComparisonScreen::LayoutGrid1() {
     const QFontMetrics metrics(MCGrid1->font());
     const QString symbol = Q(context_.state.CurrencySymbol);
     for (int c = 0; c < amortix::kGrid1Columns; ++c) {
-        const QString widest = (kGrid1Money[c] ? symbol : QString()) + kGrid1Widest[c];
+        const QString widest = (kGrid1Money[c] ? symbol : QString()) + ShownCell(kGrid1Widest[c], c);
         MCGrid1->SetColWidth(
             c, std::max({kDefaultColumnTwips + kGrid1ExtraTwips[c], TwipsToShow(MCGrid1, metrics, widest),
+                         WidestWordTwips(MCGrid1, metrics, c),
                          TwipsForHeader(MCGrid1, Tr(amortix::kGrid1Headers[c]))}));
         MCGrid1->SetColAlignment(c, c < kGrid1CentredColumns ? CellAlignment::Center : CellAlignment::Right);
         MCGrid1->SetFixedAlignment(c, CellAlignment::Center);
@@ -384,7 +431,7 @@ void ComparisonScreen::LayoutGrid2() {
     const int labelTwips = std::max(kGrid2LabelTwips, TwipsToShow(MCGrid2, metrics, Tr(kGrid2WidestLabel)));
     int amountTwips = kGrid2AmountTwips;
     for (const char* widest : kGrid2WidestAmounts)
-        amountTwips = std::max(amountTwips, TwipsToShow(MCGrid2, metrics, widest));
+        amountTwips = std::max(amountTwips, TwipsToShow(MCGrid2, metrics, ShownRowHead(widest)));
     for (int c = 0; c < MCGrid2->Cols(); ++c) {
         const bool label = c % 2 == 0;
         MCGrid2->SetColWidth(c, label ? labelTwips : amountTwips);
@@ -402,7 +449,7 @@ void ComparisonScreen::ShowGrid1() {
     MCGrid1->SetCellFunction([this](int row, int column) {
         const auto& rows = form_.Table().State().grid1;
         const auto r = static_cast<std::size_t>(row), c = static_cast<std::size_t>(column);
-        return r < rows.size() && c < rows[r].size() ? Q(rows[r][c]) : QString();
+        return r < rows.size() && c < rows[r].size() ? ShownCell(rows[r][c], column) : QString();
     });
     // A row's rate changes and rounding have no column: its cells tell them.
     MCGrid1->SetToolTipFunction([this](int row, int) {
@@ -425,7 +472,7 @@ void ComparisonScreen::ShowGrid2() {
         // Over each year-and-month column a fixed head; over each amount
         // column the row's number.
         const QString head = !cells.empty() && column < cells[0].size() ? Q(cells[0][column]) : QString();
-        MCGrid2->SetTextAt(0, c, c % 2 == 0 && !head.isEmpty() ? Tr(head) : head);
+        MCGrid2->SetTextAt(0, c, c % 2 == 0 && !head.isEmpty() ? Tr(head) : ShownRowHead(head));
     }
     MCGrid2->SetCellFunction([this](int row, int column) {
         const amortix::TextTable& rows = form_.Table().State().grid2;

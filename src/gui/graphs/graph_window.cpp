@@ -97,7 +97,9 @@ GraphWindow* GraphWindow::Open(ScreenContext& context, const QString& formName, 
 }
 
 QSize GraphWindow::sizeHint() const {
-    return TwipsToPixels(this, QSize(kWidthTwips, kHeightTwips));
+    // Wider than the design where the button row's captions need it (French).
+    const QSize design = TwipsToPixels(this, QSize(kWidthTwips, kHeightTwips));
+    return layout() != nullptr ? design.expandedTo(layout()->minimumSize()) : design;
 }
 
 QWidget* GraphWindow::Host() {

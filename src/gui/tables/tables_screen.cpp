@@ -211,7 +211,10 @@ void TablesScreen::LayOut() {
     for (const Rows rows : {Rows(inputRows), Rows(resultRows)})
         for (const auto& [label, box] : rows) {
             label->setFixedWidth(chars * 22);
-            box->setFixedWidth(chars * 19);
+            // A list shows its longest choice whole (the French ones are longer).
+            const auto* list = qobject_cast<QComboBox*>(box);
+            box->setFixedWidth(list && !list->isEditable() ? std::max(chars * 19, list->sizeHint().width())
+                                                           : chars * 19);
         }
     // The rounding list shows its longest choice whole.
     Rounding->setFixedWidth(std::max(Rounding->width(), Rounding->sizeHint().width()));

@@ -564,11 +564,11 @@ avec versements supplémentaires, rapports imprimés, graphiques et tableaux enr
     </message>
     <message>
       <source>      Monthly</source>
-      <translation>      Mensuel</translation>
+      <translation>      Mensuelle</translation>
     </message>
     <message>
       <source>  Semimonthly</source>
-      <translation> Semi-mensuel</translation>
+      <translation> Semi-mensuelle</translation>
     </message>
     <message>
       <source>      2 Weeks</source>
@@ -1908,11 +1908,11 @@ Vérifiez l'imprimante ou le dossier, puis imprimez de nouveau. Rien n'a changé
     </message>
     <message>
       <source>Mortgage insurance ends at</source>
-      <translation>L'assurance hypothécaire prend fin au</translation>
+      <translation>Fin de l'assurance prêt</translation>
     </message>
     <message>
       <source>Ask to end it at (80 %)</source>
-      <translation>Demander d'y mettre fin au (80 %)</translation>
+      <translation>Fin sur demande (80 %)</translation>
     </message>
     <message>
       <source>The APR and the insurance figures are estimates: a lender's disclosures govern.</source>
@@ -2112,27 +2112,27 @@ Vérifiez l'imprimante ou le dossier, puis imprimez de nouveau. Rien n'a changé
     </message>
     <message>
       <source>amount of   interest   the loan       compounding    and type      in P + I</source>
-      <translation>du prêt.    d'intérêt  prêt en        capitalisa-    et type de    dans C + I</translation>
+      <translation>du prêt.    d'intérêt  prêt en        capitalisa-    et type de    dans C+I</translation>
     </message>
     <message>
       <source>amount of   interest   period in      compounding    and type      in P + I</source>
-      <translation>prêt hypo-  d'intérêt  d'amortis-     capitalisa-    et type de    dans C + I</translation>
+      <translation>prêt hypo-  d'intérêt  d'amortis-     capitalisa-    et type de    dans C+I</translation>
     </message>
     <message>
       <source>the loan.   rate(%).   in months.     periods/year.  of payment. </source>
-      <translation>            annuel(%). mois.          tion par an.   versement.    </translation>
+      <translation>            annuel(%). mois.          tion par an.   versement.  </translation>
     </message>
     <message>
       <source>mortgage.   rate(%).   years.         periods/year.  of payment. </source>
-      <translation>thécaire.   annuel(%). sement (ans).  tion par an.   versement.    </translation>
+      <translation>thécaire.   annuel(%). sement (ans).  tion par an.   versement.  </translation>
     </message>
     <message>
       <source>Days   Interest    No. of     No. months Principal   Total paid    Total of</source>
-      <translation>Jours  Facteur     Nombre de  Mois au    Versement   Total payé    Total des</translation>
+      <translation>Jours  Facteur     Nombre de  Mois au    Versement   Total payé    Intérêts</translation>
     </message>
     <message>
       <source>Days   Interest    No. of     No. years  Principal   Total paid    Total of</source>
-      <translation>Jours  Facteur     Nombre de  Années au  Versement   Total payé    Total des</translation>
+      <translation>Jours  Facteur     Nombre de  Années au  Versement   Total payé    Intérêts</translation>
     </message>
     <message>
       <source>in     rate        payments   to final   + Interest  over life     interest</source>
@@ -2140,11 +2140,11 @@ Vérifiez l'imprimante ou le dossier, puis imprimez de nouveau. Rien n'a changé
     </message>
     <message>
       <source>year   factor      each year  payment    payment     of the loan   savings</source>
-      <translation>l'an   d'intérêt   par année  versement  intérêts    du prêt       économisés</translation>
+      <translation>l'an   d'intérêt   par année  versement  intérêts    du prêt       épargnés</translation>
     </message>
     <message>
       <source>year   factor      each year  payment    payment     of mortgage   savings</source>
-      <translation>l'an   d'intérêt   par année  versement  intérêts    du prêt       économisés</translation>
+      <translation>l'an   d'intérêt   par année  versement  intérêts    du prêt       épargnés</translation>
     </message>
     <message>
       <source> Payment    Interest   Principal     Remaining    Cumulative     Cumulative</source>
