@@ -1575,6 +1575,10 @@ Vérifiez l'imprimante ou le dossier, puis imprimez de nouveau. Rien n'a changé
       <translation>Admissibilité hypothécaire</translation>
     </message>
     <message>
+      <source>Row</source>
+      <translation>Ligne</translation>
+    </message>
+    <message>
       <source>Increase P + I payment by a percentage </source>
       <translation>Augmenter le versement C + I d'un pourcentage </translation>
     </message>
