@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
@@ -204,7 +205,7 @@ class BothLanguages : public ::testing::Test {
   protected:
     // A calculated schedule and its graph, whose texts the empty screens of
     // the walk do not show.
-    static void VisitResults(Application& app, const test::VisitForm& visit) {
+    static void VisitResults(Application& app, const test::VisitForm& visit, ShownTexts& shown) {
         QTest::mouseClick(app.Menu().MortCalc, Qt::LeftButton);
         auto* tables = qobject_cast<TablesScreen*>(app.Frame().ActiveForm());
         ASSERT_NE(tables, nullptr);
@@ -216,6 +217,9 @@ class BothLanguages : public ::testing::Test {
         }
         QTest::mouseClick(tables->MCalc, Qt::LeftButton);
         visit(tables);
+        // What Copy results hands to another program is in the language too.
+        QTest::mouseClick(tables->MCopy, Qt::LeftButton);
+        shown.insert(QStringLiteral("MortgageCalc/copied"), QApplication::clipboard()->text());
         QTest::mouseClick(tables->MGraphs, Qt::LeftButton);
         QApplication::processEvents();
         QWidget* graph = app.Frame().ActiveForm();
@@ -249,7 +253,7 @@ class BothLanguages : public ::testing::Test {
             ExpectTextsFit(form, name);
         };
         test::WalkEveryForm(app, visit);
-        VisitResults(app, visit);
+        VisitResults(app, visit, shown);
         for (const auto& row : amortix::kMessageTexts) {
             MessageBox box(row.message, nullptr);
             box.show();

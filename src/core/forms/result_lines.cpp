@@ -76,43 +76,54 @@ std::string PlainCaption(std::string_view caption) {
     return words;
 }
 
-std::vector<ResultLine> TablesResultLines(const ScheduleResult& result, std::string_view currencySymbol) {
+std::vector<ResultLine> TablesResultLines(const ScheduleResult& result, std::string_view currencySymbol,
+                                          const Catalogue& words) {
     if (!result.calculated) return {};
-    const ScheduleBoxTexts t = BoxTexts(result, currencySymbol);
+    const ScheduleBoxTexts t = BoxTexts(result, currencySymbol, words);
     const TablesDefaults kind = DefaultsFor(result.mode, currencySymbol);
+    const auto line = [&words](std::string_view caption, std::string_view value) {
+        return Line(words.Text(caption), value);
+    };
     std::vector<ResultLine> lines = {
-        Line(kTablesLabel4, t.payment),         Line(t.increaseCaption, t.increaseAmount),
-        Line(kTablesLabel14, t.rateFactor),     Line(kTablesLabel15, t.daysInYear),
-        Line(kTablesLabel9, t.paymentsPerYear), Line(kind.label11, t.yearsToFinal),
-        Line(kind.label8, t.totalPaid),         Line(kTablesLabel5, t.interestSaved)};
+        line(kTablesLabel4, t.payment),         Line(t.increaseCaption, t.increaseAmount),
+        line(kTablesLabel14, t.rateFactor),     line(kTablesLabel15, t.daysInYear),
+        line(kTablesLabel9, t.paymentsPerYear), line(kind.label11, t.yearsToFinal),
+        line(kind.label8, t.totalPaid),         line(kTablesLabel5, t.interestSaved)};
     // The prepayments' boxes hold something only while prepayments are in force.
-    const PrepaymentBoxTexts prepaid = PrepaymentResultTexts(result, currencySymbol);
+    const PrepaymentBoxTexts prepaid = PrepaymentResultTexts(result, currencySymbol, words);
     if (!prepaid.interestSaved.empty()) {
-        lines.push_back(Line(kTablesLabel18, prepaid.interestSaved));
-        lines.push_back(Line(kTablesLabel19, prepaid.payoffEarlier));
+        lines.push_back(line(kTablesLabel18, prepaid.interestSaved));
+        lines.push_back(line(kTablesLabel19, prepaid.payoffEarlier));
     }
     return lines;
 }
 
-std::vector<ResultLine> ComparisonResultLines(std::string_view rateFactorText, std::string_view daysText) {
+std::vector<ResultLine> ComparisonResultLines(std::string_view rateFactorText, std::string_view daysText,
+                                              const Catalogue& words) {
     if (Trim(rateFactorText).empty() && Trim(daysText).empty()) return {};
-    return {Line(kComparisonLabel9, rateFactorText), Line(kComparisonLabel10, daysText)};
+    return {Line(words.Text(kComparisonLabel9), rateFactorText),
+            Line(words.Text(kComparisonLabel10), daysText)};
 }
 
 std::vector<ResultLine> AffordResultLines(const AffordForm& form, Compounding compounding,
-                                          Frequency frequency) {
+                                          Frequency frequency, const Catalogue& words) {
     using B = AffordBox;
-    const auto box = [&form](std::string_view caption, B which) { return Line(caption, form.Text(which)); };
+    const auto box = [&form, &words](std::string_view caption, B which) {
+        return Line(words.Text(caption), form.Text(which));
+    };
+    const auto choice = [&words](std::string_view caption, std::string_view listText) {
+        return Line(words.Text(caption), words.Text(listText));
+    };
     std::vector<ResultLine> lines{
-        {kAffordFrame2, {}, true},
+        {words.Text(kAffordFrame2), {}, true},
         box(kAffordLabel16, B::Principal),
         box(kAffordLabel17, B::Rate),
         box(kAffordLabel18, B::Years),
         box(kAffordLabel19, B::Payment),
-        Line(kAffordLabel7, Info(compounding).listText),
+        choice(kAffordLabel7, Info(compounding).listText),
         box(kAffordLabel20, B::TotalInterest),
-        {kAffordFrame3, {}, true},
-        Line(kAffordLabel1, Info(frequency).listText),
+        {words.Text(kAffordFrame3), {}, true},
+        choice(kAffordLabel1, Info(frequency).listText),
         box(kAffordLabel2, B::PaymentsPerYear),
         box(kAffordLabel3, B::DaysInYear),
         box(kAffordLabel6, B::YearsToFinal),

@@ -10,6 +10,7 @@
 
 #include "core/calc/choices.h"
 #include "core/calc/schedule.h"
+#include "core/format/catalogue.h"
 #include "core/forms/afford_form.h"
 
 namespace amortix {
@@ -27,17 +28,19 @@ struct ResultLine {
 std::string PlainCaption(std::string_view caption);
 
 // The tables screen's eight result boxes, in the screen's order; none while
-// `result` holds no results.
-std::vector<ResultLine> TablesResultLines(const ScheduleResult& result, std::string_view currencySymbol);
+// `result` holds no results. Captions and words in the language of `words`.
+std::vector<ResultLine> TablesResultLines(const ScheduleResult& result, std::string_view currencySymbol,
+                                          const Catalogue& words = EnglishCatalogue());
 
 // The comparison screen's two boxes of the last row, as they show; none when
 // both are empty.
-std::vector<ResultLine> ComparisonResultLines(std::string_view rateFactorText, std::string_view daysText);
+std::vector<ResultLine> ComparisonResultLines(std::string_view rateFactorText, std::string_view daysText,
+                                              const Catalogue& words = EnglishCatalogue());
 
 // The affordability screen's two panels, each under its title, with the
 // lists' choices, and the message line when one is shown.
 std::vector<ResultLine> AffordResultLines(const AffordForm& form, Compounding compounding,
-                                          Frequency frequency);
+                                          Frequency frequency, const Catalogue& words = EnglishCatalogue());
 
 // Caption TAB value, one line each ending in LF; a line without a value is
 // its caption alone.

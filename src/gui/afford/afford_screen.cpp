@@ -419,7 +419,8 @@ void AffordScreen::ExportFile() {
 
 void AffordScreen::CopyResults() {
     CopyResultLines(amortix::AffordResultLines(form_, ChoiceOf(MFCompPeriod, amortix::kCompoundings),
-                                               ChoiceOf(MFFreqPmt, amortix::kFrequencies)));
+                                               ChoiceOf(MFFreqPmt, amortix::kFrequencies),
+                                               WindowCatalogue()));
 }
 
 amortix::AffordState AffordScreen::Remembered() const {

@@ -628,8 +628,8 @@ void ComparisonScreen::ExportFile() {
 }
 
 void ComparisonScreen::CopyResults() {
-    const auto lines =
-        amortix::ComparisonResultLines(PeriodicR->text().toStdString(), InDays->text().toStdString());
+    const auto lines = amortix::ComparisonResultLines(PeriodicR->text().toStdString(),
+                                                      InDays->text().toStdString(), WindowCatalogue());
     if (lines.empty()) {
         context_.interaction.ShowMessage(amortix::Message::NoData);
         return;

@@ -642,7 +642,7 @@ void TablesScreen::CopyResults() {
         context_.interaction.ShowMessage(amortix::Message::NoData);
         return;
     }
-    CopyResultLines(amortix::TablesResultLines(*Results(), context_.state.CurrencySymbol));
+    CopyResultLines(amortix::TablesResultLines(*Results(), context_.state.CurrencySymbol, WindowCatalogue()));
 }
 
 void TablesScreen::Exit() {
