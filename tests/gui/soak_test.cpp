@@ -4,7 +4,8 @@
 // must still respond. Under the sanitizers (scripts/test.sh, scripts/soak.sh)
 // any memory fault or leak on the way fails the run.
 //
-// AMORTIX_SOAK_EVENTS (default 6000) sets how many events a run sends,
+// AMORTIX_SOAK_EVENTS (default 6000) sets how many events a run sends, half
+// in English and half in French,
 // AMORTIX_SOAK_SECONDS makes it run for that long instead, AMORTIX_SOAK_SEED
 // picks another sequence.
 
@@ -34,6 +35,7 @@
 #include "print/printing.h"
 #include "shell/application.h"
 #include "shell/interaction.h"
+#include "shell/language.h"
 #include "shell/main_frame.h"
 #include "shell/main_menu.h"
 
@@ -231,13 +233,16 @@ class Soak {
     std::set<QString> visited_;
 };
 
-TEST(Soak, EveryScreenAndDialogTakesRandomInput) {
+// The soak in one language; each language takes half the events.
+void SoakIn(amortix::Language language) {
+    InstallLanguage(language);
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     // Whatever is saved lands in the test's folder.
     const QString before = QDir::currentPath();
     QDir::setCurrent(folder.path());
-    std::mt19937 random(static_cast<unsigned>(EnvNumber("AMORTIX_SOAK_SEED", 20261206)));
+    std::mt19937 random(static_cast<unsigned>(EnvNumber("AMORTIX_SOAK_SEED", 20261206)) +
+                        static_cast<unsigned>(language));
     RandomAnswers* answers = nullptr;
     auto app = std::make_unique<Application>(folder.path(), [&](AppState& state, QWidget*) {
         auto made = std::make_unique<RandomAnswers>(state, random);
@@ -258,8 +263,8 @@ TEST(Soak, EveryScreenAndDialogTakesRandomInput) {
         if (b != app->Menu().EndMort) buttons.push_back(b);
     ASSERT_GE(buttons.size(), 7u);
 
-    Soak soak(*app, buttons, random, EnvNumber("AMORTIX_SOAK_EVENTS", 6000),
-              EnvNumber("AMORTIX_SOAK_SECONDS", 0) * 1000);
+    Soak soak(*app, buttons, random, EnvNumber("AMORTIX_SOAK_EVENTS", 6000) / 2,
+              EnvNumber("AMORTIX_SOAK_SECONDS", 0) * 1000 / 2);
     EXPECT_TRUE(soak.Run()) << "a window would not close";
     std::printf("soak: %lld events over %zu menu buttons, %d messages and questions answered; forms: %s\n",
                 static_cast<long long>(soak.Sent()), buttons.size(), answers->shown,
@@ -276,6 +281,16 @@ TEST(Soak, EveryScreenAndDialogTakesRandomInput) {
     EXPECT_EQ(ends, 0);
     app.reset();
     QDir::setCurrent(before);
+    InstallLanguage(amortix::Language::English);
+}
+
+TEST(Soak, EveryScreenAndDialogTakesRandomInput) {
+    SoakIn(amortix::Language::English);
+}
+
+// The French captions are longer and some lists are wider: the same soak.
+TEST(Soak, EveryScreenAndDialogTakesRandomInputInFrench) {
+    SoakIn(amortix::Language::French);
 }
 
 }  // namespace
