@@ -44,7 +44,7 @@ QString Q(std::string_view text) {
 // What a result box shows: a word (the limiting ratio, "None") in the
 // window's language, figures as they are.
 QString BoxText(std::string_view text) {
-    const QString shown = Q(text);
+    QString shown = Q(text);
     const QString word = shown.trimmed();
     if (word.isEmpty()) return shown;
     const QString translated = Tr(word);

@@ -23,11 +23,11 @@
 namespace amortix::gui {
 namespace {
 
-// The guide in the installed language: the French page where the program
-// has one, else the English.
+// The guide in the installed language: its page (guide_fr.html) where the
+// program has one, else the English.
 QString GuideFile() {
-    const QString french = QStringLiteral(":/help/guide_fr.html");
-    if (InstalledLanguage() == amortix::Language::French && QFile::exists(french)) return french;
+    QString page = QStringLiteral(":/help/guide_%1.html").arg(InstalledLanguageCode());
+    if (InstalledLanguage() != amortix::Language::English && QFile::exists(page)) return page;
     return QStringLiteral(":/help/guide.html");
 }
 
