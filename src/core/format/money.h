@@ -2,6 +2,7 @@
 // Fixed-point currency with four decimals, and the small numeric types the
 // calculations rely on (16-bit counters, single precision).
 
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <stdexcept>
@@ -42,7 +43,15 @@ class Currency {
     static Currency FromDouble(double value) {
         // Scale first, then round the scaled double half to even: the same
         // two steps a stored currency value takes.
-        const double r = RoundHalfEven(value * static_cast<double>(kScale));
+        const double x = value * static_cast<double>(kScale);
+        // Below 2^51 the sum with 1.5 * 2^52 is RoundHalfEven's, an integer
+        // with a unit in its last place, so its bits less the constant's are
+        // the rounded value: no conversion and no range test. Every row of a
+        // schedule takes six of these.
+        constexpr double kMagic = 6755399441055744.0;
+        if (x > -2251799813685248.0 && x < 2251799813685248.0) [[likely]]
+            return Currency(std::bit_cast<std::int64_t>(x + kMagic) - std::bit_cast<std::int64_t>(kMagic));
+        const double r = RoundHalfEven(x);
         // 2^63 is exactly representable; anything at or beyond it does not fit
         // (NaN fails both comparisons).
         if (!(r > -9223372036854775808.0 && r < 9223372036854775808.0)) [[unlikely]]
