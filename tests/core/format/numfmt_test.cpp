@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <cstdint>
+#include <limits>
+#include <vector>
 
 #include "core/format/numfmt.h"
 
@@ -167,6 +169,26 @@ TEST(Currency, RoundsHalfToEvenAndDetectsOverflow) {
     EXPECT_EQ(ToInt16(2.5), 2);
     EXPECT_EQ(ToInt16(3.5), 4);
     EXPECT_THROW(ToInt16(32768), CalcError);
+}
+
+// Below 2^51 ticks the value is read from the bits of a sum, above it the
+// library rounds: both sides of the bound, signs, ties and negative zero
+// round as nearbyint does under the default mode (half to even).
+TEST(Currency, ReadsTheSameTicksOnBothSidesOfTheFastRange) {
+    const double bound = 2251799813685248.0 / 10000;  // 2^51 ticks
+    std::vector<double> values = {-0.0,       0.00005, -0.00005,  0.00015,      -0.00025,
+                                  0.49999e-4, 1.00005, -1.00015,  999999.99995, -270873.88995,
+                                  1e-300,     -1e-300, bound / 2, -bound / 2,   922337203685.4775};
+    for (const double sign : {1.0, -1.0}) {
+        double v = sign * bound;
+        for (int i = 0; i < 64; ++i) v = std::nextafter(v, 0.0);
+        for (int i = 0; i < 128; ++i, v = std::nextafter(v, sign * 1e300)) values.push_back(v);
+    }
+    for (const double v : values)
+        EXPECT_EQ(Currency::FromDouble(v).Ticks(), static_cast<std::int64_t>(std::nearbyint(v * 10000.0)))
+            << std::hexfloat << v;
+    EXPECT_THROW(Currency::FromDouble(std::numeric_limits<double>::infinity()), CalcError);
+    EXPECT_THROW(Currency::FromDouble(-1e15), CalcError);
 }
 
 }  // namespace
