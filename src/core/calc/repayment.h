@@ -93,6 +93,9 @@ struct RepaymentPlan {
     // Only the outcome's totals, no row written (the table may be empty): for
     // a run without additional amounts, whose rows nobody reads.
     bool totalsOnly = false;
+    // Step makes every payment, without the plain stretches (and any run
+    // beside it likewise): for the tests that hold the two to the same figures.
+    bool stepEveryPayment = false;
 };
 
 // An additional amount above 0 that was added to a payment.

@@ -3,7 +3,9 @@
 // for payment k. A schedule's run and the runs it is measured against (the
 // same mortgage without prepayments, the normal monthly mortgage) step in one
 // loop, so their independent recurrences overlap in the processor. This loop
-// is the hot path of every calculation.
+// is the hot path of every calculation: most payments are plain (nothing but
+// the arithmetic, a recurring amount and the row) and run in a loop of their
+// own (RunPlain); Step makes the others.
 
 #include <algorithm>
 #include <cstdint>
@@ -107,7 +109,7 @@ class Repayment {
         SQ_ += Qk;
         lastQ_ = Qk;
         payments_ = k;
-        if (rows_) WriteRow(k, Ik, Qk);
+        if (rows_) WriteRow(TableRow(table_, k), k, Ik, Qk, B_, SI_, SQ_, extraTicks_);
         extraTotal_ += extraTicks_;
         extraTicks_ = 0;
         return true;
@@ -125,6 +127,75 @@ class Repayment {
         out_.recurringPaid = recurringPaid_;
         out_.recurringFirst = recurringFirst_;
         out_.recurringLast = recurringLast_;
+    }
+
+    // A plain payment is one Step makes without a rate change, a yearly
+    // amount or a one-time amount, and neither stops before nor ends the
+    // run at. RunPlain makes a stretch of them on a copy of the figures
+    // each carries to the next, which stay in registers there: in Step's
+    // loop, past the calls of its rare cases, they went through memory.
+    struct Chain {
+        double B, I, Q, SI, SQ, recurringPaid;
+    };
+    Chain Load() const { return {B_, I_, Q_, SI_, SQ_, recurringPaid_}; }
+    void Store(const Chain& c) {
+        B_ = c.B;
+        I_ = c.I;
+        Q_ = c.Q;
+        SI_ = c.SI;
+        SQ_ = c.SQ;
+        recurringPaid_ = c.recurringPaid;
+    }
+    // The first payment from k on, up to the last, `bound`, that Step must
+    // make: k itself when it is not plain. Stopping is left to Ready.
+    long PlainUntil(long k, long bound) const {
+        long end = std::min(bound + 1, nextOnce_);
+        if (nextChange_ >= 0) end = std::min(end, nextChange_);
+        // Step checks each row against the table's end; a stretch stays within it.
+        if (rows_) end = std::min(end, static_cast<long>(table_.size()));
+        const long nextYear = k == 1 && firstMonth_ ? 1 : anniversary_ + 1;
+        if (nextYear < k) return k;  // never: Step meets each anniversary in turn
+        return std::min(end, nextYear);
+    }
+    // Step makes the payment rather than stopping: the loan is not repaid
+    // and the interest carried to it is not negative.
+    [[gnu::always_inline]] bool Ready(const Chain& c) const {
+        return !(stopWhenRepaid_ && c.B < (cents_ ? 0.005 : 0.00005)) && !(c.I < 0);
+    }
+    // Neither rows nor a recurring amount: a plain payment is the arithmetic alone.
+    bool Bare() const { return !rows_ && (recurring_ == 0 || recurringFrom_ > recurringTo_); }
+    // Plain payment k, as Step makes it. `bare` leaves out what a Bare run lacks.
+    template <bool bare>
+    [[gnu::always_inline]] void Plain(Chain& c, long k) {
+        double Q = c.Q;
+        std::int64_t extraTicks = 0;
+        if (!bare && k >= recurringFrom_ && k <= recurringTo_) {
+            double owed = c.B - Q;
+            const double sum = TakeOwed(recurring_, owed);
+            if (sum > 0) {
+                if (recurringFirst_ == 0) recurringFirst_ = k;
+                recurringLast_ = k;
+                c.recurringPaid += sum;
+                Q += sum;
+                extraTicks = Currency::FromDouble(sum).Ticks();
+            }
+        }
+        if (clearResidue_ &&
+            LeavesResidue(c.B, Q, A_, cents_ ? 0.005 * static_cast<double>(k - paymentSet_) : 0.005))
+            Q = c.B;
+        const double Ik = c.I, Qk = Q;
+        c.B = c.B - Q;
+        c.I = InterestOn(c.B);
+        c.Q = A_ - c.I;
+        interestBefore_ = c.SI;
+        lastInterest_ = Ik;
+        c.SI += Ik;
+        c.SQ += Qk;
+        lastQ_ = Qk;
+        payments_ = k;
+        if (!bare && rows_)
+            WriteRow(table_[static_cast<std::size_t>(k)], k, Ik, Qk, c.B, c.SI, c.SQ, extraTicks);
+        extraTotal_ += extraTicks;
     }
 
   private:
@@ -231,16 +302,16 @@ class Repayment {
         return paid;
     }
 
-    [[gnu::always_inline]] void WriteRow(long k, double Ik, double Qk) {
-        ScheduleRow& row = TableRow(table_, k);
+    [[gnu::always_inline]] void WriteRow(ScheduleRow& row, long k, double Ik, double Qk, double B, double SI,
+                                         double SQ, std::int64_t extraTicks) {
         row.number = k;
         row.interest = Currency::FromDouble(Ik);
         row.principal = Currency::FromDouble(Qk);
-        row.balance = Currency::FromDouble(B_);
-        row.cumulativeInterest = Currency::FromDouble(SI_);
-        row.cumulativePrincipal = Currency::FromDouble(SQ_);
+        row.balance = Currency::FromDouble(B);
+        row.cumulativeInterest = Currency::FromDouble(SI);
+        row.cumulativePrincipal = Currency::FromDouble(SQ);
         row.ratePercent = percent_;
-        if (extraTicks_ != 0) row.extra = Currency::FromTicks(extraTicks_);
+        if (extraTicks != 0) row.extra = Currency::FromTicks(extraTicks);
         afterRow_(k, table_);
     }
 
@@ -278,12 +349,49 @@ class Repayment {
     long payments_ = 0;
 };
 
+// The plain payments of a run from payment k on: the first payment left to
+// Step. Not inlined: the loop's figures keep the registers of a function of
+// their own.
+template <class Run>
+[[gnu::noinline]] long RunPlain(Run& run, long k, long bound) {
+    const long end = run.PlainUntil(k, bound);
+    if (k >= end) return k;
+    typename Run::Chain c = run.Load();
+    if (run.Bare())
+        for (; k < end && run.Ready(c); ++k) run.template Plain<true>(c, k);
+    else
+        for (; k < end && run.Ready(c); ++k) run.template Plain<false>(c, k);
+    run.Store(c);
+    return k;
+}
+
+// The same for two runs in step, the other one bare (else Step makes every
+// payment of both): the mortgage without prepayments beside a schedule.
+template <class Run, class Other>
+[[gnu::noinline]] long RunPlain(Run& run, long bound, Other& other, long otherBound, long k) {
+    const long end = std::min(run.PlainUntil(k, bound), other.PlainUntil(k, otherBound));
+    if (k >= end || !other.Bare()) return k;
+    typename Run::Chain c = run.Load();
+    typename Other::Chain d = other.Load();
+    for (; k < end && run.Ready(c) && other.Ready(d); ++k) {
+        run.template Plain<false>(c, k);
+        other.template Plain<true>(d, k);
+    }
+    run.Store(c);
+    other.Store(d);
+    return k;
+}
+
 template <class AfterRow>
 RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow>& table,
                               AfterRow&& afterRow) {
     RepaymentOutcome out;
     Repayment<std::remove_reference_t<AfterRow>> run(plan, table, afterRow, out);
-    for (long k = 1; k <= plan.bound && run.Step(k); ++k) {}
+    const bool stretches = !plan.stepEveryPayment;
+    for (long k = 1; k <= plan.bound; ++k) {
+        if (stretches && (k = RunPlain(run, k, plan.bound)) > plan.bound) break;
+        if (!run.Step(k)) break;
+    }
     run.Finish();
     return out;
 }
@@ -297,8 +405,13 @@ RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow
     RepaymentOutcome out;
     Repayment<std::remove_reference_t<AfterRow>> run(plan, table, afterRow, out);
     Repayment<const decltype(nothing)> other(beside, none, nothing, besideOutcome);
+    const bool stretches = !plan.stepEveryPayment;
     bool runs = true, otherRuns = true;
     for (long k = 1; runs || otherRuns; ++k) {
+        if (stretches)
+            k = runs && otherRuns ? RunPlain(run, plan.bound, other, beside.bound, k)
+                : runs            ? RunPlain(run, k, plan.bound)
+                                  : RunPlain(other, k, beside.bound);
         runs = runs && k <= plan.bound && run.Step(k);
         otherRuns = otherRuns && k <= beside.bound && other.Step(k);
     }
