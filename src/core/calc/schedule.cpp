@@ -52,35 +52,46 @@ void ClearResults(ScheduleResult& r) {
     r.listing.clear();
 }
 
+// The year of payments 1..last and, when they are shown, their dates: after
+// the run rather than in its loop, where they cost the figures' registers.
+void YearsAndDates(const ScheduleInputs& in, const Terms& t, std::vector<ScheduleRow>& table, long last) {
+    if (in.view != ScheduleView::AllPayments || last < 1) return;
+    TableRow(table, last);  // rows 1..last are in the table
+    ScheduleRow* const rows = table.data();
+    const std::int16_t n = t.frequency.paymentsPerYear;
+    if (n <= 0) throw CalcError("no payments a year");
+    // (k - 1) / n + 1, a year of rows at a time rather than a division a row.
+    for (long first = 1, year = 1; first <= last; first += n, ++year)
+        for (long k = first; k < first + n && k <= last; ++k) rows[k].year = static_cast<int>(year);
+    if (!in.showDates) return;
+    const DateStep step = t.frequency.dateStep;
+    int dateSteps = 0;
+    DaySerial lastDate = in.firstPaymentDate;
+    for (long k = 1; k <= last; ++k) {
+        // Semimonthly dates alternate: a month step, then two weeks on.
+        if (n == 24 && k % 2 == 0)
+            lastDate = lastDate + 14;
+        else
+            lastDate = StepDate(in.firstPaymentDate, dateSteps++, step);
+        rows[k].date = lastDate;
+    }
+}
+
 // Every payment, with its year and, when they are shown, its date.
 // The mortgages it is measured against run beside it.
 RepaymentOutcome RunPayments(const ScheduleInputs& in, const Terms& t, std::vector<ScheduleRow>& table,
                              Yardsticks& yardsticks) {
-    const std::int16_t n = t.frequency.paymentsPerYear;
-    const bool allPayments = in.view == ScheduleView::AllPayments;
-    int dateCount = 0, dateSteps = 0;
-    DaySerial lastDate = in.firstPaymentDate;
-    const auto dateOrYear = [&](long k, std::vector<ScheduleRow>& rows) {
-        if (!allPayments) return;
-        ScheduleRow& row = TableRow(rows, k);
-        row.year = static_cast<int>((k - 1) / n + 1);
-        if (in.showDates) {
-            // Semimonthly dates alternate: a month step, then two weeks on.
-            ++dateCount;
-            if (n == 24 && dateCount % 2 == 0)
-                lastDate = lastDate + 14;
-            else
-                lastDate = StepDate(in.firstPaymentDate, dateSteps++, t.frequency.dateStep);
-            row.date = lastDate;
-        }
-    };
+    const auto nothing = [](long, std::vector<ScheduleRow>&) {};
     const PaymentRun planned(in, t);
     const RepaymentPlan& plan = planned.plan;
     // As many rows as the bound allows, within the schedule's limit.
-    table.assign(static_cast<std::size_t>(std::min<int>(plan.bound, kScheduleRows - 1)) + 1, ScheduleRow{});
+    // (Cleared and grown rather than assigned: zeros are written as one block.)
+    table.clear();
+    table.resize(static_cast<std::size_t>(std::min<int>(plan.bound, kScheduleRows - 1)) + 1);
     const RepaymentPlan* beside = yardsticks.Beside();
-    RepaymentOutcome run = beside ? RunRepayment(plan, table, dateOrYear, *beside, yardsticks.BesideOutcome())
-                                  : RunRepayment(plan, table, dateOrYear);
+    RepaymentOutcome run = beside ? RunRepayment(plan, table, nothing, *beside, yardsticks.BesideOutcome())
+                                  : RunRepayment(plan, table, nothing);
+    YearsAndDates(in, t, table, run.payments);
     yardsticks.RunTheRest();
     if (run.applied.size() > 32767) throw CalcError("counter overflow");
     if (run.uncoveredAt > 0) return run;
