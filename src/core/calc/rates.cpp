@@ -38,8 +38,10 @@ RateFactorsResult RateFactorsFromFraction(double r, Compounding compounding, dou
     const double c = Info(compounding).periodsPerYear;
     const double base = 1.0 + r / c;
     RateFactorsResult out;
-    out.monthly = Checked(std::pow(base, c / 12.0) - 1.0);
-    out.period = Checked(std::pow(base, Checked(c / periodsPerYear)) - 1.0);
+    const double monthly = c / 12.0, period = Checked(c / periodsPerYear);
+    out.monthly = Checked(std::pow(base, monthly) - 1.0);
+    // Monthly periods raise the base to the same power: the same figure, once.
+    out.period = period == monthly ? out.monthly : Checked(std::pow(base, period) - 1.0);
     return out;
 }
 

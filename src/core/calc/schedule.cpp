@@ -82,7 +82,8 @@ void YearsAndDates(const ScheduleInputs& in, const Terms& t, std::vector<Schedul
 RepaymentOutcome RunPayments(const ScheduleInputs& in, const Terms& t, std::vector<ScheduleRow>& table,
                              Yardsticks& yardsticks) {
     const auto nothing = [](long, std::vector<ScheduleRow>&) {};
-    const PaymentRun planned(in, t);
+    // Two powers a rate change fewer: the mortgage without prepayments has its steps.
+    const PaymentRun planned(in, t, yardsticks.BesideSteps());
     const RepaymentPlan& plan = planned.plan;
     // As many rows as the bound allows, within the schedule's limit.
     // (Cleared and grown rather than assigned: zeros are written as one block.)

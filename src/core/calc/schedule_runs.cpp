@@ -30,7 +30,7 @@ Terms PaymentTerms(const ScheduleInputs& in, ScheduleSummary& summary) {
     return t;
 }
 
-PaymentRun::PaymentRun(const ScheduleInputs& in, const Terms& t) {
+PaymentRun::PaymentRun(const ScheduleInputs& in, const Terms& t, const std::vector<RateStep>* given) {
     plan.principal = in.principal;
     plan.payment = t.payment;
     plan.rate = t.rate;
@@ -44,7 +44,7 @@ PaymentRun::PaymentRun(const ScheduleInputs& in, const Terms& t) {
     plan.roundInterest = in.rounding == Rounding::Lender;
     const LoanTerms terms{in.years,    in.compounding,    in.frequency,
                           t.frequency, in.extra.increase, plan.roundInterest};
-    steps = RateSteps(in.rateChanges, terms);
+    steps = given ? *given : RateSteps(in.rateChanges, terms);
     keeps = PlanRateSteps(plan, steps, terms);
     prepay = PlanPrepayments(in.prepayments, t.frequency.paymentsPerYear);
     PlanPrepaymentRun(plan, prepay, terms);

@@ -31,7 +31,9 @@ struct PaymentRun {
     bool keeps = false;  // a rate change keeps the payment
     std::int16_t frequencyClass = 0;
 
-    PaymentRun(const ScheduleInputs& in, const Terms& t);
+    // `steps`: the rate steps of the same changes, frequency and compounding,
+    // worked out already (none: worked out here).
+    PaymentRun(const ScheduleInputs& in, const Terms& t, const std::vector<RateStep>* steps = nullptr);
     PaymentRun(const PaymentRun&) = delete;
     PaymentRun& operator=(const PaymentRun&) = delete;
     // The run could not be worked out: a payment below a new rate's interest,
@@ -69,6 +71,11 @@ class Yardsticks {
     // The same mortgage without prepayments, paid as often as the schedule:
     // to run beside its own payments (RunRepayment). None when not needed.
     const RepaymentPlan* Beside() const { return unprepaid_.run ? &unprepaid_.run->plan : nullptr; }
+    // Its rate steps, the schedule's own: the same changes, frequency and
+    // compounding. None when it is not needed.
+    const std::vector<RateStep>* BesideSteps() const {
+        return unprepaid_.run ? &unprepaid_.run->steps : nullptr;
+    }
     RepaymentOutcome& BesideOutcome() { return unprepaid_.outcome; }
     // Runs the normal monthly mortgage, when it is not that one.
     void RunTheRest();
