@@ -39,8 +39,10 @@ Currency Allowance(double base, double percent) {
 std::optional<LimitExceeded> YearOverLimit(const std::vector<ScheduleRow>& table, long payments,
                                            std::int16_t n, Currency allowance) {
     for (long first = 1; first <= payments; first += n) {
+        const long last = std::min(first + n - 1, payments);
+        TableRow(table, last);   // the year's rows are in the table: checked once
         std::int64_t ticks = 0;  // at most 2,100 amounts below 10^7: no overflow
-        for (long k = first; k < first + n && k <= payments; ++k) ticks += TableRow(table, k).extra.Ticks();
+        for (long k = first; k <= last; ++k) ticks += table[static_cast<std::size_t>(k)].extra.Ticks();
         const Currency year = Currency::FromTicks(ticks);
         if (year > allowance) return LimitExceeded{YearOf(first, n), allowance, year - allowance};
     }
