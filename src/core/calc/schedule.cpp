@@ -53,27 +53,32 @@ void ClearResults(ScheduleResult& r) {
 }
 
 // The year of payments 1..last and, when they are shown, their dates: after
-// the run rather than in its loop, where they cost the figures' registers.
+// the run rather than in its loop, where they cost the figures' registers,
+// and in one pass over the rows.
 void YearsAndDates(const ScheduleInputs& in, const Terms& t, std::vector<ScheduleRow>& table, long last) {
     if (in.view != ScheduleView::AllPayments || last < 1) return;
     TableRow(table, last);  // rows 1..last are in the table
     ScheduleRow* const rows = table.data();
     const std::int16_t n = t.frequency.paymentsPerYear;
     if (n <= 0) throw CalcError("no payments a year");
-    // (k - 1) / n + 1, a year of rows at a time rather than a division a row.
-    for (long first = 1, year = 1; first <= last; first += n, ++year)
-        for (long k = first; k < first + n && k <= last; ++k) rows[k].year = static_cast<int>(year);
-    if (!in.showDates) return;
+    const bool dates = in.showDates;
     const DateStep step = t.frequency.dateStep;
     int dateSteps = 0;
     DaySerial lastDate = in.firstPaymentDate;
-    for (long k = 1; k <= last; ++k) {
-        // Semimonthly dates alternate: a month step, then two weeks on.
-        if (n == 24 && k % 2 == 0)
-            lastDate = lastDate + 14;
-        else
-            lastDate = StepDate(in.firstPaymentDate, dateSteps++, step);
-        rows[k].date = lastDate;
+    // (k - 1) / n + 1, a year of rows at a time rather than a division a row.
+    long k = 1;
+    for (int year = 1; k <= last; ++year) {
+        for (const long end = std::min(k + n - 1, last); k <= end; ++k) {
+            ScheduleRow& row = rows[k];
+            row.year = year;
+            if (!dates) continue;
+            // Semimonthly dates alternate: a month step, then two weeks on.
+            if (n == 24 && k % 2 == 0)
+                lastDate = lastDate + 14;
+            else
+                lastDate = StepDate(in.firstPaymentDate, dateSteps++, step);
+            row.date = lastDate;
+        }
     }
 }
 
