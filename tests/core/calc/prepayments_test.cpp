@@ -174,6 +174,18 @@ TEST(Prepayments, FiguresOfAnIndependentSimulation) {
              return in;
          },
          284, 237300.832564, 21233.035009, 16},
+        // Found by a property run: in whole cents the mortgage ends 2 payments
+        // before its period, and a recast re-amortizes over the months left of
+        // the period, so a small amount costs more interest than none.
+        {"a recast back to the period's end",
+         [] {
+             ScheduleInputs in = Mortgage(26725.27, 26.013, Compounding::Quarterly, 34);
+             in.rounding = Rounding::Lender;
+             in.prepayments.oneTime = {Once(22, 1, 2.67)};
+             in.prepayments.effect = PrepaymentEffect::LowerPayment;
+             return in;
+         },
+         408, 202205.36, -982.42, -2},
     };
     for (const auto& c : cases) {
         const ScheduleResult r = CalculateSchedule(c.inputs());

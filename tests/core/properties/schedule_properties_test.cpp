@@ -198,8 +198,9 @@ RC_GTEST_PROP(ScheduleProperties, MoreNewPrepaymentNeverMoreInterestOrALaterEnd,
 // ends later or costs more interest than no prepayment. (Paid more often, a
 // schedule ends a little before its period, and a recast, which
 // re-amortizes over the years left, gives up what the first years gained.)
-// In whole cents a payment rounded up may end a payment early, and a recast
-// rounded down take up to the period's last payment.
+// In whole cents the mortgage may end a few payments before its period, and a
+// recast then takes it back to the period's last payment: the interest bound
+// holds only where the mortgage without the amount runs to the period's end.
 RC_GTEST_PROP(ScheduleProperties, AMonthlyRecastNeverEndsLaterOrCostsMore, ()) {
     ScheduleInputs in = AnyMortgage();
     in.frequency = Frequency::Monthly;
@@ -210,7 +211,7 @@ RC_GTEST_PROP(ScheduleProperties, AMonthlyRecastNeverEndsLaterOrCostsMore, ()) {
     RC_PRE(plain.calculated && recast.calculated);
     const long period = std::lround(in.years * 12);
     RC_ASSERT(recast.payments <= (in.rounding == Rounding::Exact ? plain.payments : period));
-    RC_ASSERT(recast.summary.prepayments.interestSaved.value_or(0) >= -0.01);
+    if (plain.payments == period) RC_ASSERT(recast.summary.prepayments.interestSaved.value_or(0) >= -0.01);
 }
 
 // What the prepayments saved is the total interest of the same schedule
