@@ -142,10 +142,15 @@ base = run(100000, "10.125", 12, 25)
 show("every kind at once",
      run(100000, "10.125", 12, 25, recurring=(100, 13, 60), once={1: [5000], 27: [8000], 33: [8000]}), base)
 
-# 8. A recast goes back to the period's end: 26,725.27 at 26.013 % (3 periods a
-# year) over 34 years in whole cents ends 2 payments early; 2.67 with payment
-# 253 (year 22) and a lower payment re-amortize over the 155 months left, so the
-# recast ends with payment 408 and pays more interest than no prepayment.
+# 8. Recasts in whole cents that pay more interest than no prepayment. One goes
+# back to the period's end: 26,725.27 at 26.013 % (3 periods a year) over 34
+# years ends 2 payments early; 2.67 with payment 253 (year 22) and a lower
+# payment re-amortize over the 155 months left, so it ends with payment 408.
+# In the other, 12,908.96 at 0.898 % over 36 years, the payment rounds up to
+# 34.98 and, after 1.29 with the first payment, the recast's down to 34.97.
 show("a recast back to the period's end, lender rounding",
      run("26725.27", "26.013", 3, 34, once={253: ["2.67"]}, recast=True, cents=True),
      run("26725.27", "26.013", 3, 34, cents=True))
+show("a recast's payment rounded down, lender rounding (34.98, then 34.97)",
+     run("12908.96", "0.898", 3, 36, once={1: ["1.29"]}, recast=True, cents=True),
+     run("12908.96", "0.898", 3, 36, cents=True))

@@ -174,7 +174,7 @@ TEST(Prepayments, FiguresOfAnIndependentSimulation) {
              return in;
          },
          284, 237300.832564, 21233.035009, 16},
-        // Found by a property run: in whole cents the mortgage ends 2 payments
+        // Found by property runs: in whole cents the mortgage ends 2 payments
         // before its period, and a recast re-amortizes over the months left of
         // the period, so a small amount costs more interest than none.
         {"a recast back to the period's end",
@@ -186,6 +186,16 @@ TEST(Prepayments, FiguresOfAnIndependentSimulation) {
              return in;
          },
          408, 202205.36, -982.42, -2},
+        // And the payment rounded up to 34.98, the recast's down to 34.97.
+        {"a recast's payment rounded down",
+         [] {
+             ScheduleInputs in = Mortgage(12908.96, 0.898, Compounding::Quarterly, 36);
+             in.rounding = Rounding::Lender;
+             in.prepayments.oneTime = {Once(1, 1, 1.29)};
+             in.prepayments.effect = PrepaymentEffect::LowerPayment;
+             return in;
+         },
+         432, 2201.11, -0.26, 0},
     };
     for (const auto& c : cases) {
         const ScheduleResult r = CalculateSchedule(c.inputs());

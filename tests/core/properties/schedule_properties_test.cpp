@@ -198,9 +198,10 @@ RC_GTEST_PROP(ScheduleProperties, MoreNewPrepaymentNeverMoreInterestOrALaterEnd,
 // ends later or costs more interest than no prepayment. (Paid more often, a
 // schedule ends a little before its period, and a recast, which
 // re-amortizes over the years left, gives up what the first years gained.)
-// In whole cents the mortgage may end a few payments before its period, and a
-// recast then takes it back to the period's last payment: the interest bound
-// holds only where the mortgage without the amount runs to the period's end.
+// In whole cents the bound on interest does not hold: the mortgage may end a
+// few payments before its period, and a recast then takes it back to the
+// period's last payment; or the payment rounds up and the recast's down, and
+// a cent less a month for years costs more than a small amount saved.
 RC_GTEST_PROP(ScheduleProperties, AMonthlyRecastNeverEndsLaterOrCostsMore, ()) {
     ScheduleInputs in = AnyMortgage();
     in.frequency = Frequency::Monthly;
@@ -211,7 +212,8 @@ RC_GTEST_PROP(ScheduleProperties, AMonthlyRecastNeverEndsLaterOrCostsMore, ()) {
     RC_PRE(plain.calculated && recast.calculated);
     const long period = std::lround(in.years * 12);
     RC_ASSERT(recast.payments <= (in.rounding == Rounding::Exact ? plain.payments : period));
-    if (plain.payments == period) RC_ASSERT(recast.summary.prepayments.interestSaved.value_or(0) >= -0.01);
+    if (in.rounding == Rounding::Exact)
+        RC_ASSERT(recast.summary.prepayments.interestSaved.value_or(0) >= -0.01);
 }
 
 // What the prepayments saved is the total interest of the same schedule
