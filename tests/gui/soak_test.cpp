@@ -81,7 +81,9 @@ class RandomFileDialog final : public FileDialog {
   public:
     RandomFileDialog(QString folder, std::mt19937& random) : folder_(std::move(folder)), random_(random) {}
     std::optional<QString> FileDirectory(FileDialogMode mode, const QString&) override {
-        static const char* const kNames[] = {"a", "b.qmd", "c.qld", "d.qcd", "none/e.qcd"};
+        // Besides the program's own files, the exports' other kinds: a name
+        // without one is a workbook.
+        static const char* const kNames[] = {"a", "b.qmd", "c.qld", "d.qcd", "none/e.qcd", "f.csv", "g.pdf"};
         const auto pick = static_cast<std::size_t>(random_() % (std::size(kNames) + 1));
         if (pick == std::size(kNames)) return std::nullopt;
         return WithExtension(QDir(folder_).filePath(kNames[pick]), mode);
@@ -266,9 +268,12 @@ void SoakIn(amortix::Language language) {
     Soak soak(*app, buttons, random, EnvNumber("AMORTIX_SOAK_EVENTS", 6000) / 2,
               EnvNumber("AMORTIX_SOAK_SECONDS", 0) * 1000 / 2);
     EXPECT_TRUE(soak.Run()) << "a window would not close";
-    std::printf("soak: %lld events over %zu menu buttons, %d messages and questions answered; forms: %s\n",
-                static_cast<long long>(soak.Sent()), buttons.size(), answers->shown,
-                qPrintable(soak.Visited().join(' ')));
+    std::printf(
+        "soak: %lld events over %zu menu buttons, %d messages and questions answered; forms: %s; "
+        "files written: %s\n",
+        static_cast<long long>(soak.Sent()), buttons.size(), answers->shown,
+        qPrintable(soak.Visited().join(' ')),
+        qPrintable(QDir(folder.path()).entryList(QDir::Files).join(' ')));
 
     // Still responding: back at the menu, and a screen still opens.
     EXPECT_EQ(app->Frame().ActiveForm(), &app->Menu());
