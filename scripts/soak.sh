@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Random keys and clicks on every screen and dialog of the window program for
 # MINUTES minutes (default 30), under AddressSanitizer and
-# UndefinedBehaviorSanitizer; prints the number of events sent and the forms
-# that took them. A sanitizer report, a crash or a window that will not close
+# UndefinedBehaviorSanitizer; prints the number of events sent, the forms
+# that took them and the files written. A sanitizer report, a crash or a window that will not close
 # fails the run. AMORTIX_SOAK_SEED picks another sequence.
 set -euo pipefail
 cd "$(dirname "$0")/.."
