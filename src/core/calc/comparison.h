@@ -121,8 +121,10 @@ using Grid1Row = std::array<std::string, kGrid1Columns>;
 // screen calculated. Plain data: read it to save or print, replace it through
 // ComparisonTable::Restore.
 struct ComparisonState {
-    std::int16_t rowCount = 0;                 // rows in MCGrid1, 0..8
-    std::array<Grid1Row, kGrid1Rows> grid1{};  // row 0: headers
+    std::int16_t rowCount = 0;  // rows in MCGrid1, 0..8
+    // The tables of texts start empty without "{}": clang 14 crashes on a
+    // local of a type whose nested arrays of strings are initialized so.
+    std::array<Grid1Row, kGrid1Rows> grid1;  // row 0: headers
     // By row number less one: the figures each row's texts were made from.
     // Empty for a row opened from a file, which has only its texts.
     std::array<std::optional<ComparisonRow>, kComparisonRowLimit> rowValues{};
@@ -131,8 +133,8 @@ struct ComparisonState {
     TextTable grid2;  // grid2Rows x grid2Columns; row 0 heads each row's listing
 
     // The applied amounts by listing row (0 heads the column) and listing index.
-    ListingTable listingLabels{};
-    ListingTable listingAmounts{};
+    ListingTable listingLabels;
+    ListingTable listingAmounts;
     int listingIndex = 0;   // next listing index
     int listingColumn = 0;  // next column pair of MCGrid2
     int greatestEntries = 0;
