@@ -2,8 +2,9 @@
 # Random keys and clicks on every screen and dialog of the window program for
 # MINUTES minutes (default 30), under AddressSanitizer and
 # UndefinedBehaviorSanitizer; prints the number of events sent, the forms
-# that took them and the files written. A sanitizer report, a crash or a window that will not close
-# fails the run. AMORTIX_SOAK_SEED picks another sequence.
+# that took them and the files written. A sanitizer report, a crash or a
+# window that will not close fails the run. AMORTIX_SOAK_SEED picks another
+# sequence.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 minutes="${1:-30}"

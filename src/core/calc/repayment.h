@@ -171,23 +171,16 @@ struct RepaymentOutcome {
 
 // Fills rows 1.. of `table` (number, interest, principal, balance and the two
 // running sums) until the interest part turns negative (without interest:
-// until nothing is owed) or the bound is reached, calling afterRow(k, table) once row k is written. Throws
-// CalcError on any fault. A template so the per-payment hook inlines: this loop is the hot path of every
-// calculation.
-template <class AfterRow>
-RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow>& table,
-                              AfterRow&& afterRow);
-
-inline RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow>& table) {
-    return RunRepayment(plan, table, [](long, std::vector<ScheduleRow>&) {});
-}
+// until nothing is owed) or the bound is reached. Throws CalcError on any
+// fault. Defined in repayment_run.h, inline: this loop is the hot path of
+// every calculation.
+inline RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow>& table);
 
 // The same run, with the run of `beside` (its totals only, no rows)
 // advancing in the same loop: an independent recurrence the processor
 // overlaps with this one, for less than it costs on its own.
-template <class AfterRow>
-RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow>& table, AfterRow&& afterRow,
-                              const RepaymentPlan& beside, RepaymentOutcome& besideOutcome);
+inline RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow>& table,
+                                     const RepaymentPlan& beside, RepaymentOutcome& besideOutcome);
 
 // The last payment takes what is left, so the balance ends at exactly 0. Only
 // when the run ended with a few cents left or an overshoot (balance below 6),

@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
-#include <type_traits>
 #include <vector>
 
 #include "core/calc/repayment.h"
@@ -35,15 +34,12 @@ inline double TakeOwed(double amount, double& owed) {
     return taken;
 }
 
-template <class AfterRow>
 class Repayment {
   public:
     // `out` receives what the run met as it goes; Finish completes it.
-    Repayment(const RepaymentPlan& plan, std::vector<ScheduleRow>& table, AfterRow& afterRow,
-              RepaymentOutcome& out)
+    Repayment(const RepaymentPlan& plan, std::vector<ScheduleRow>& table, RepaymentOutcome& out)
         : plan_(plan),
           table_(table),
-          afterRow_(afterRow),
           out_(out),
           extra_(plan.extra ? *plan.extra : NoExtra()),
           steps_(plan.steps ? *plan.steps : NoSteps()),
@@ -312,12 +308,10 @@ class Repayment {
         row.cumulativePrincipal = Currency::FromDouble(SQ);
         row.ratePercent = percent_;
         if (extraTicks != 0) row.extra = Currency::FromTicks(extraTicks);
-        afterRow_(k, table_);
     }
 
     const RepaymentPlan& plan_;
     std::vector<ScheduleRow>& table_;
-    AfterRow& afterRow_;
     RepaymentOutcome& out_;
     const AdditionalPayments& extra_;
     const std::vector<RateStep>& steps_;
@@ -382,11 +376,9 @@ template <class Run, class Other>
     return k;
 }
 
-template <class AfterRow>
-RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow>& table,
-                              AfterRow&& afterRow) {
+inline RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow>& table) {
     RepaymentOutcome out;
-    Repayment<std::remove_reference_t<AfterRow>> run(plan, table, afterRow, out);
+    Repayment run(plan, table, out);
     const bool stretches = !plan.stepEveryPayment;
     for (long k = 1; k <= plan.bound; ++k) {
         if (stretches && (k = RunPlain(run, k, plan.bound)) > plan.bound) break;
@@ -396,15 +388,13 @@ RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow
     return out;
 }
 
-template <class AfterRow>
-RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow>& table, AfterRow&& afterRow,
-                              const RepaymentPlan& beside, RepaymentOutcome& besideOutcome) {
+inline RepaymentOutcome RunRepayment(const RepaymentPlan& plan, std::vector<ScheduleRow>& table,
+                                     const RepaymentPlan& beside, RepaymentOutcome& besideOutcome) {
     if (!beside.totalsOnly) throw CalcError("a run beside writes no rows");
-    const auto nothing = [](long, std::vector<ScheduleRow>&) {};
     std::vector<ScheduleRow> none;
     RepaymentOutcome out;
-    Repayment<std::remove_reference_t<AfterRow>> run(plan, table, afterRow, out);
-    Repayment<const decltype(nothing)> other(beside, none, nothing, besideOutcome);
+    Repayment run(plan, table, out);
+    Repayment other(beside, none, besideOutcome);
     const bool stretches = !plan.stepEveryPayment;
     bool runs = true, otherRuns = true;
     for (long k = 1; runs || otherRuns; ++k) {

@@ -86,7 +86,6 @@ void YearsAndDates(const ScheduleInputs& in, const Terms& t, std::vector<Schedul
 // The mortgages it is measured against run beside it.
 RepaymentOutcome RunPayments(const ScheduleInputs& in, const Terms& t, std::vector<ScheduleRow>& table,
                              Yardsticks& yardsticks) {
-    const auto nothing = [](long, std::vector<ScheduleRow>&) {};
     // Two powers a rate change fewer: the mortgage without prepayments has its steps.
     const PaymentRun planned(in, t, yardsticks.BesideSteps());
     const RepaymentPlan& plan = planned.plan;
@@ -95,8 +94,8 @@ RepaymentOutcome RunPayments(const ScheduleInputs& in, const Terms& t, std::vect
     table.clear();
     table.resize(static_cast<std::size_t>(std::min<int>(plan.bound, kScheduleRows - 1)) + 1);
     const RepaymentPlan* beside = yardsticks.Beside();
-    RepaymentOutcome run = beside ? RunRepayment(plan, table, nothing, *beside, yardsticks.BesideOutcome())
-                                  : RunRepayment(plan, table, nothing);
+    RepaymentOutcome run =
+        beside ? RunRepayment(plan, table, *beside, yardsticks.BesideOutcome()) : RunRepayment(plan, table);
     YearsAndDates(in, t, table, run.payments);
     yardsticks.RunTheRest();
     if (run.applied.size() > 32767) throw CalcError("counter overflow");

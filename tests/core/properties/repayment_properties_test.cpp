@@ -39,13 +39,12 @@ std::optional<Ran> Run(const ScheduleInputs& in, bool beside, bool stepEveryPaym
         Ran ran;
         ran.rows.assign(static_cast<std::size_t>(std::min<int>(planned.plan.bound, kScheduleRows - 1)) + 1,
                         ScheduleRow{});
-        const auto nothing = [](long, std::vector<ScheduleRow>&) {};
         if (beside && yardsticks.Beside()) {
-            ran.outcome = RunRepayment(planned.plan, ran.rows, nothing, *yardsticks.Beside(),
-                                       yardsticks.BesideOutcome());
+            ran.outcome =
+                RunRepayment(planned.plan, ran.rows, *yardsticks.Beside(), yardsticks.BesideOutcome());
             ran.beside = yardsticks.BesideOutcome();
         } else {
-            ran.outcome = RunRepayment(planned.plan, ran.rows, nothing);
+            ran.outcome = RunRepayment(planned.plan, ran.rows);
         }
         return ran;
     } catch (const CalcError&) {
